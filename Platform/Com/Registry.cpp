@@ -1,0 +1,117 @@
+#include "Registry.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <map>
+#include <mutex>
+
+#include "Profile/PrivateProfile.h"
+
+namespace com {
+
+namespace {
+
+struct CaseInsensitiveLess {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const {
+        const size_t n = std::min(a.size(), b.size());
+        for (size_t i = 0; i < n; ++i) {
+            const int x = std::tolower(static_cast<unsigned char>(a[i]));
+            const int y = std::tolower(static_cast<unsigned char>(b[i]));
+            if (x != y) return x < y;
+        }
+        return a.size() < b.size();
+    }
+};
+
+struct Registry {
+    std::recursive_mutex lock;  // a library's registrations run while it loads
+    std::map<std::string, Factory, CaseInsensitiveLess> classes;
+    LocalServerActivator activator;
+};
+
+Registry& TheRegistry() {
+    static Registry* registry = new Registry;  // outlives every library's statics
+    return *registry;
+}
+
+Factory FindFactory(std::string_view progId) {
+    Registry& r = TheRegistry();
+    std::lock_guard guard(r.lock);
+    auto it = r.classes.find(progId);
+    return it == r.classes.end() ? Factory{} : it->second;
+}
+
+std::string RegistryPath(std::string_view section, std::string_view library) {
+    const std::string folder = RegistryFolder();
+    auto entry = profile::ReadProfileString(folder + "/Registry.INI", section, library);
+    if (!entry || entry->empty()) return {};
+    return entry->front() == '/' ? *entry : folder + "/" + *entry;
+}
+
+}  // namespace
+
+bool RegisterClass(std::string progId, Factory factory) {
+    Registry& r = TheRegistry();
+    std::lock_guard guard(r.lock);
+    r.classes.insert_or_assign(std::move(progId), std::move(factory));
+    return true;
+}
+
+void UnregisterClass(std::string_view progId) {
+    Registry& r = TheRegistry();
+    std::lock_guard guard(r.lock);
+    if (auto it = r.classes.find(progId); it != r.classes.end()) r.classes.erase(it);
+}
+
+void SetLocalServerActivator(LocalServerActivator activator) {
+    Registry& r = TheRegistry();
+    std::lock_guard guard(r.lock);
+    r.activator = std::move(activator);
+}
+
+std::string RegistryFolder() {
+    static const int anchor = 0;
+    return profile::ModuleFolder(&anchor);
+}
+
+bool IsLocalMachine(std::string_view server) {
+    if (server.empty() || SameName(server, "localhost")) return true;
+    char host[256] = {};
+    return ::gethostname(host, sizeof host - 1) == 0 && SameName(server, host);
+}
+
+ObjectRef CreateObject(std::string_view progId, std::string_view server) {
+    if (!IsLocalMachine(server)) Raise(err::RemoteMachineUnavailable);
+    const size_t dot = progId.find('.');
+    if (dot == std::string_view::npos || dot == 0 || dot + 1 == progId.size())
+        Raise(err::CannotCreateObject);
+
+    Factory factory = FindFactory(progId);
+    const std::string library(progId.substr(0, dot));
+    if (!factory) {
+        // Load the library: its classes register themselves as it loads.
+        const std::string path = RegistryPath("InProcess", library);
+        if (!path.empty() && ::dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL) != nullptr)
+            factory = FindFactory(progId);
+    }
+    if (factory) {
+        ObjectRef object = factory();
+        if (!object) Raise(err::CannotCreateObject);
+        return object;
+    }
+    const std::string program = RegistryPath("LocalServer", library);
+    if (!program.empty()) {
+        LocalServerActivator activator;
+        {
+            Registry& r = TheRegistry();
+            std::lock_guard guard(r.lock);
+            activator = r.activator;
+        }
+        if (activator) return activator(program, progId);
+    }
+    Raise(err::CannotCreateObject, "no class answers " + std::string(progId));
+}
+
+}  // namespace com

@@ -1,0 +1,48 @@
+// Creation of objects by ProgID ("Library.Class"), as the components ask
+// for each other's classes.
+//
+// A class answers when its library registered it. A library that has not
+// been loaded yet is found through "Registry.INI" beside this library: its
+// section [InProcess] names the shared library of each library name, its
+// section [LocalServer] the program that serves a library's classes out of
+// process. Paths there are relative to the folder of the registry file.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "Object.h"
+
+namespace com {
+
+using Factory = std::function<ObjectRef()>;
+
+// Makes `progId` answer with `factory`; a later registration of the same
+// ProgID replaces the earlier one (tests put their own classes in place).
+bool RegisterClass(std::string progId, Factory factory);
+void UnregisterClass(std::string_view progId);
+
+// Creates the class of `progId`, matched without regard to case, on
+// `server`: empty, "localhost" or this machine's host name mean this
+// machine, any other name fails with 462. 429 when no class answers.
+ObjectRef CreateObject(std::string_view progId, std::string_view server = {});
+
+// True for the names that mean this machine.
+bool IsLocalMachine(std::string_view server);
+
+// Starts (or reaches) the program that serves `progId` out of process and
+// returns a reference to a new object of it. Set by the out-of-process
+// layer; without it such classes fail with 429.
+using LocalServerActivator = std::function<ObjectRef(const std::string& program, std::string_view progId)>;
+void SetLocalServerActivator(LocalServerActivator activator);
+
+// Folder of the registry file (the folder of this library).
+std::string RegistryFolder();
+
+}  // namespace com
+
+// Registers class `Class` of library `Library` when the library loads.
+#define COM_REGISTER_CLASS(Library, Class)                                      \
+    static const bool registered_##Library##_##Class [[maybe_unused]] =         \
+        ::com::RegisterClass(#Library "." #Class, [] { return std::make_shared<Class>(); })

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "Profile/PrivateProfile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ProfileFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("profile-" + std::to_string(::getpid()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+        path_ = (dir_ / "Test.INI").string();
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    void Write(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
+
+    fs::path dir_;
+    std::string path_;
+};
+
+}  // namespace
+
+TEST_F(ProfileFile, ReadsValuesByTheRulesOfThePlatformCall) {
+    Write("; a comment\r\n"
+          "[Other]\r\n"
+          "Key=other section\r\n"
+          "[general]\r\n"
+          "  Key  =  first  \r\n"
+          "key=second\r\n"
+          "Quoted=\"  kept blanks  \"\r\n"
+          "Single='x'\r\n"
+          "Half=\"open\r\n"
+          "Empty=\r\n"
+          ";Hidden=1\r\n"
+          "Eq=a=b\r\n");
+    struct Case { const char* key; std::optional<std::string> value; };
+    const Case cases[] = {
+        {"KEY", "first"},           {"Quoted", "  kept blanks  "}, {"Single", "x"},
+        {"Half", "\"open"},         {"Empty", ""},                 {";Hidden", std::nullopt},
+        {"Hidden", std::nullopt},   {"Eq", "a=b"},                 {"Missing", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(profile::ReadProfileString(path_, "General", c.key), c.value) << c.key;
+    EXPECT_EQ(profile::ReadProfileString(path_, "Absent", "Key"), std::nullopt);
+    EXPECT_EQ(profile::ReadProfileString(path_ + ".no", "General", "Key"), std::nullopt);
+}
+
+TEST_F(ProfileFile, LongValuesComeBackWhole) {
+    const std::string value(1000, 'v');
+    Write("[General]\nLong=" + value + "\n");
+    EXPECT_EQ(profile::ReadProfileString(path_, "General", "Long"), value);
+}
+
+TEST_F(ProfileFile, OnlyReadableRegularFilesCount) {
+    Write("[General]\n");
+    EXPECT_TRUE(profile::IsReadableFile(path_));
+    EXPECT_FALSE(profile::IsReadableFile(dir_.string()));
+    EXPECT_FALSE(profile::IsReadableFile(path_ + ".missing"));
+}
+
+TEST(ModuleFolder, IsTheFolderOfTheProgramWithoutTrailingSlash) {
+    static const int anchor = 0;
+    const std::string folder = profile::ModuleFolder(&anchor);
+    EXPECT_EQ(folder, fs::canonical("/proc/self/exe").parent_path().string());
+    EXPECT_NE(folder.back(), '/');
+}
