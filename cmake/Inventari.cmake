@@ -1,15 +1,20 @@
-# inventari_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>])
-# A GoogleTest program whose cases CTest runs one by one.
+# inventari_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>]
+#                [RESOURCE_LOCK <locks...>])
+# A GoogleTest program whose cases CTest runs one by one. Tests that change
+# a settings file of the build tree name it in RESOURCE_LOCK (for example
+# Dravik.INI), so that no two such tests run at once.
 function(inventari_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;RESOURCE_LOCK" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE
-    INVENTARI_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-    INVENTARI_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  target_link_libraries(${name} PRIVATE ${T_LIBS} TestSupport GTest::gtest GTest::gtest_main)
+  set(props LABELS "${T_LABELS}")
+  if(T_RESOURCE_LOCK)
+    list(APPEND props RESOURCE_LOCK "${T_RESOURCE_LOCK}")
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES LABELS "${T_LABELS}")
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ${props})
 endfunction()
 
 # Copies a settings or data file into the build folder of the current

@@ -1,0 +1,103 @@
+// Connection: one open database session on SQLite or PostgreSQL.
+//
+// It is an object of the object model, so that it can travel inside a
+// Variant as the transaction handle and be called by member name (State,
+// BeginTrans, CommitTrans, RollbackTrans, Close, Execute), also from another
+// process. Every public operation holds the connection's own lock for its
+// whole length: a caller on another thread waits until the current call
+// ends and never runs in the middle of one.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Ado/Field.h"
+#include "Com/Object.h"
+
+namespace ado {
+
+class Engine;  // the database behind a connection (SQLite or PostgreSQL)
+
+enum class Provider { SQLite, PostgreSQL };
+
+// The rows of one query, every row fetched.
+struct QueryResult {
+    std::vector<FieldInfo> fields;
+    std::vector<std::vector<com::Variant>> rows;  // one Variant per field, Null for NULL
+};
+
+// One column of a table as the database's own catalogue describes it.
+struct ColumnInfo {
+    std::string name;  // spelled as the schema declares it
+    DataType type = DataType::String;
+    int32_t definedSize = 0;
+    bool nullable = true;
+    bool key = false;            // part of the primary key
+    bool autoIncrement = false;  // value given by the database
+};
+
+class Connection : public com::Dispatch<Connection> {
+public:
+    static constexpr const char* kClassName = "Connection";
+    static const com::Members<Connection>& Interface();
+
+    // Object states as the callers test them.
+    static constexpr int32_t kStateClosed = 0;
+    static constexpr int32_t kStateOpen = 1;
+
+    Connection();
+    ~Connection() override;
+
+    // "Provider=SQLite;Data Source=<file>" or "Provider=PostgreSQL;Host=..;
+    // Port=..;Database=..;User ID=..;Password=..". Raises (AdoError.h) for
+    // an unknown provider, a missing SQLite file or a refused login.
+    void Open(const std::string& connectionString);
+    int32_t State() const;
+    // Rolls back whatever is still open and closes; closing a closed
+    // connection does nothing.
+    void Close();
+    Provider provider() const;
+
+    // Nested transactions: BeginTrans returns the new level (1 for the
+    // outermost); CommitTrans and RollbackTrans end the innermost level.
+    int32_t BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+    int32_t TransactionLevel() const;
+
+    // One statement as the entity layer writes it ("Delete * From T Where
+    // ..", "Where False", mixed-case names unquoted); text after the first
+    // statement is refused. Returns the number of rows changed.
+    int64_t Execute(std::string_view sql);
+
+    // --- for the recordset and the batch update -------------------------
+    // One query, every row fetched, with the fields' base table, base column,
+    // key and auto-number flags taken from the database.
+    QueryResult Query(std::string_view sql);
+    // One statement with values bound as typed parameters ("?" marks them).
+    int64_t ExecuteBound(std::string_view sql, std::span<const com::Variant> params);
+    // The key the database gave to the row the last insert added.
+    int64_t LastInsertedKey(std::string_view table, std::string_view keyColumn);
+    // The columns of `table` as the catalogue has them (names matched
+    // without regard to case); empty when there is no such table.
+    std::vector<ColumnInfo> TableColumns(std::string_view table);
+    // A name quoted for this engine.
+    std::string QuoteName(std::string_view name) const;
+
+    // The lock every public operation holds; callers that make several
+    // calls that must not be split (a batch update) hold it around them.
+    std::recursive_mutex& mutex() const { return mutex_; }
+
+private:
+    mutable std::recursive_mutex mutex_;
+    std::unique_ptr<Engine> engine_;
+};
+
+using ConnectionRef = std::shared_ptr<Connection>;
+
+}  // namespace ado
