@@ -9,6 +9,8 @@ namespace ado::err {
 
 // Operation on a closed connection or recordset.
 constexpr int32_t ObjectClosed = 3704;
+// Open on a connection that is open already.
+constexpr int32_t ObjectOpen = 3705;
 // Provider named in the connection string is unknown.
 constexpr int32_t ProviderNotFound = 3706;
 // BOF or EOF: there is no current record.

@@ -94,6 +94,9 @@ public:
     std::recursive_mutex& mutex() const { return mutex_; }
 
 private:
+    // The engine of an open connection; raises 3704 when it is closed.
+    Engine& openEngine() const;
+
     mutable std::recursive_mutex mutex_;
     std::unique_ptr<Engine> engine_;
 };

@@ -20,6 +20,9 @@ enum class DataType {
     Binary,    // "bin.hex"
 };
 
+// The defined size of text (and binary) columns declared without a length.
+constexpr int32_t kUnboundedSize = 2147483647;
+
 struct FieldInfo {
     std::string name;
     DataType type = DataType::String;

@@ -1,0 +1,140 @@
+#include "Ado/Connection.h"
+
+#include <limits>
+
+#include "Ado/AdoError.h"
+#include "Ado/ConnectionString.h"
+#include "Ado/Engine.h"
+#include "Ado/Sql.h"
+
+namespace ado {
+
+namespace {
+
+using com::Arg;
+using com::Args;
+using com::Variant;
+
+using Lock = std::lock_guard<std::recursive_mutex>;
+
+Variant RowCount(int64_t rows) {
+    if (rows <= std::numeric_limits<int32_t>::max()) return Variant(static_cast<int32_t>(rows));
+    return Variant(static_cast<double>(rows));
+}
+
+}  // namespace
+
+const com::Members<Connection>& Connection::Interface() {
+    static const com::Members<Connection> members = [] {
+        com::Members<Connection> m;
+        m.property("State", [](Connection& c) { return Variant(c.State()); });
+        m.method("Open", [](Connection& c, Args a) {
+            c.Open(Arg(a, 0).toString());
+            return Variant();
+        });
+        m.method("Close", [](Connection& c, Args) {
+            c.Close();
+            return Variant();
+        });
+        m.method("BeginTrans", [](Connection& c, Args) { return Variant(c.BeginTrans()); });
+        m.method("CommitTrans", [](Connection& c, Args) {
+            c.CommitTrans();
+            return Variant();
+        });
+        m.method("RollbackTrans", [](Connection& c, Args) {
+            c.RollbackTrans();
+            return Variant();
+        });
+        m.method("Execute", [](Connection& c, Args a) {
+            return RowCount(c.Execute(Arg(a, 0).toString()));
+        });
+        return m;
+    }();
+    return members;
+}
+
+Connection::Connection() = default;
+
+Connection::~Connection() { Close(); }
+
+Engine& Connection::openEngine() const {
+    if (!engine_) com::Raise(err::ObjectClosed, "Operation is not allowed when the object is closed");
+    return *engine_;
+}
+
+void Connection::Open(const std::string& connectionString) {
+    Lock lock(mutex_);
+    if (engine_) com::Raise(err::ObjectOpen, "Operation is not allowed when the object is open");
+    engine_ = Engine::Open(ConnectionString(connectionString));
+}
+
+int32_t Connection::State() const {
+    Lock lock(mutex_);
+    return engine_ ? kStateOpen : kStateClosed;
+}
+
+void Connection::Close() {
+    Lock lock(mutex_);
+    if (!engine_) return;
+    engine_->rollbackAll();
+    engine_.reset();
+}
+
+Provider Connection::provider() const {
+    Lock lock(mutex_);
+    return openEngine().provider();
+}
+
+int32_t Connection::BeginTrans() {
+    Lock lock(mutex_);
+    return openEngine().beginTrans();
+}
+
+void Connection::CommitTrans() {
+    Lock lock(mutex_);
+    openEngine().commitTrans();
+}
+
+void Connection::RollbackTrans() {
+    Lock lock(mutex_);
+    openEngine().rollbackTrans();
+}
+
+int32_t Connection::TransactionLevel() const {
+    Lock lock(mutex_);
+    return openEngine().level();
+}
+
+int64_t Connection::Execute(std::string_view sql) {
+    return ExecuteBound(sql, {});
+}
+
+QueryResult Connection::Query(std::string_view sql) {
+    Lock lock(mutex_);
+    Engine& engine = openEngine();
+    return engine.query(sql::SingleStatement(sql, engine.dialect()), {});
+}
+
+int64_t Connection::ExecuteBound(std::string_view sql, std::span<const com::Variant> params) {
+    Lock lock(mutex_);
+    Engine& engine = openEngine();
+    return engine.execute(sql::SingleStatement(sql, engine.dialect()), params);
+}
+
+int64_t Connection::LastInsertedKey(std::string_view table, std::string_view keyColumn) {
+    Lock lock(mutex_);
+    return openEngine().lastInsertedKey(table, keyColumn);
+}
+
+std::vector<ColumnInfo> Connection::TableColumns(std::string_view table) {
+    Lock lock(mutex_);
+    return openEngine().tableColumns(table);
+}
+
+std::string Connection::QuoteName(std::string_view name) const {
+    Lock lock(mutex_);
+    openEngine();
+    return sql::QuoteName(name);
+}
+
+}  // namespace ado

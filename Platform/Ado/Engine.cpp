@@ -1,0 +1,115 @@
+#include "Ado/Engine.h"
+
+#include "Ado/AdoError.h"
+#include "Ado/ConnectionString.h"
+
+#include "Ado/SqliteEngine.h"
+#include "Com/ComError.h"
+
+namespace ado {
+
+namespace {
+
+std::string SavepointName(int32_t level) { return "level_" + std::to_string(level); }
+
+}  // namespace
+
+const ColumnInfo* TableInfo::column(std::string_view columnName) const {
+    for (const ColumnInfo& c : columns)
+        if (com::SameName(c.name, columnName)) return &c;
+    return nullptr;
+}
+
+int32_t FixedSize(DataType type) {
+    switch (type) {
+        case DataType::Integer: return 4;
+        case DataType::SmallInt: return 2;
+        case DataType::Byte: return 1;
+        case DataType::BigInt: return 8;
+        case DataType::Double: return 8;
+        case DataType::Decimal: return 19;
+        case DataType::Boolean: return 2;
+        case DataType::DateTime: return 16;
+        case DataType::String:
+        case DataType::Binary: break;
+    }
+    return kUnboundedSize;
+}
+
+std::unique_ptr<Engine> Engine::Open(const ConnectionString& connection) {
+    const std::string provider = connection.value("Provider");
+    if (com::SameName(provider, "SQLite")) return std::make_unique<SqliteEngine>(connection);
+
+    com::Raise(err::ProviderNotFound,
+               provider.empty() ? "The connection string names no provider"
+                                : "Provider cannot be found: " + provider);
+}
+
+sql::Dialect Engine::dialect() const {
+    return provider() == Provider::PostgreSQL ? sql::Dialect::PostgreSQL : sql::Dialect::SQLite;
+}
+
+template <class Work>
+auto Engine::guarded(Work work) -> decltype(work()) {
+    try {
+        return work();
+    } catch (const com::ComError& e) {
+        if (level_ == 0 || inTransaction()) throw;
+        level_ = 0;
+        throw com::ComError(e.number(), std::string(e.what()) +
+                                            " (the database rolled back the whole transaction)");
+    }
+}
+
+int64_t Engine::execute(const std::string& statement, std::span<const com::Variant> params) {
+    return guarded([&] { return runExecute(statement, params); });
+}
+
+QueryResult Engine::query(const std::string& statement, std::span<const com::Variant> params) {
+    return guarded([&] { return runQuery(statement, params); });
+}
+
+int64_t Engine::lastInsertedKey(std::string_view table, std::string_view keyColumn) {
+    return guarded([&] { return readLastInsertedKey(table, keyColumn); });
+}
+
+std::vector<ColumnInfo> Engine::tableColumns(std::string_view table) {
+    return guarded([&] { return readTableColumns(table); });
+}
+
+int32_t Engine::beginTrans() {
+    guarded([&] { run(level_ == 0 ? std::string(beginStatement()) : "SAVEPOINT " + SavepointName(level_ + 1)); });
+    return ++level_;
+}
+
+void Engine::commitTrans() {
+    if (level_ == 0) com::Raise(err::DatabaseError, "No transaction is open to commit");
+    guarded([&] { run(level_ == 1 ? std::string("COMMIT") : "RELEASE SAVEPOINT " + SavepointName(level_)); });
+    --level_;
+}
+
+void Engine::rollbackTrans() {
+    if (level_ == 0) com::Raise(err::DatabaseError, "No transaction is open to roll back");
+    guarded([&] {
+        if (level_ == 1) {
+            run("ROLLBACK");
+        } else {
+            // Rolling back to a savepoint keeps it open; releasing it ends the level.
+            run("ROLLBACK TO SAVEPOINT " + SavepointName(level_));
+            run("RELEASE SAVEPOINT " + SavepointName(level_));
+        }
+    });
+    --level_;
+}
+
+void Engine::rollbackAll() noexcept {
+    if (level_ == 0) return;
+    level_ = 0;
+    try {
+        run("ROLLBACK");
+    } catch (...) {
+        // Closing goes on: the database drops what the session left open.
+    }
+}
+
+}  // namespace ado

@@ -1,0 +1,87 @@
+// Engine: the database behind a Connection, SQLite or PostgreSQL.
+//
+// The connection checks that it is open, holds its lock and cuts the
+// caller's SQL to one statement; the engine runs that statement on its
+// database and reads the catalogue. Nested transactions are the same on both
+// databases (BEGIN, then savepoints) and live here.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Ado/Connection.h"
+#include "Ado/Sql.h"
+
+namespace ado {
+
+class ConnectionString;
+
+// A table or view as the catalogue describes it.
+struct TableInfo {
+    std::string name;  // as declared
+    std::vector<ColumnInfo> columns;
+
+    // The column of that name, matched without regard to case; nullptr when
+    // there is none.
+    const ColumnInfo* column(std::string_view columnName) const;
+};
+
+// The defined size of a column of a type that has a fixed one, in bytes.
+int32_t FixedSize(DataType type);
+
+class Engine {
+public:
+    // Opens the database that the connection string names. Raises 3706 for
+    // a provider other than SQLite and PostgreSQL, DatabaseError when the
+    // database cannot be opened.
+    static std::unique_ptr<Engine> Open(const ConnectionString& connection);
+
+    virtual ~Engine() = default;
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    virtual Provider provider() const = 0;
+    sql::Dialect dialect() const;
+
+    // `statement` is one statement (sql::SingleStatement); "?" marks the
+    // parameters. Every failure raises DatabaseError with the engine's text.
+    int64_t execute(const std::string& statement, std::span<const com::Variant> params);
+    QueryResult query(const std::string& statement, std::span<const com::Variant> params);
+    int64_t lastInsertedKey(std::string_view table, std::string_view keyColumn);
+    std::vector<ColumnInfo> tableColumns(std::string_view table);
+
+    int32_t beginTrans();
+    void commitTrans();
+    void rollbackTrans();
+    int32_t level() const { return level_; }
+    // Rolls back every open level, as closing does; never raises.
+    void rollbackAll() noexcept;
+
+protected:
+    Engine() = default;
+
+    virtual int64_t runExecute(const std::string& statement, std::span<const com::Variant> params) = 0;
+    virtual QueryResult runQuery(const std::string& statement, std::span<const com::Variant> params) = 0;
+    virtual int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) = 0;
+    virtual std::vector<ColumnInfo> readTableColumns(std::string_view table) = 0;
+
+    // Runs a statement of the connection's own (BEGIN, SAVEPOINT ..).
+    virtual void run(const std::string& statement) = 0;
+    virtual const char* beginStatement() const = 0;
+    // Whether the database still holds a transaction open on this session.
+    virtual bool inTransaction() const = 0;
+
+private:
+    // Runs `work`; when it fails and the database has given up the whole
+    // transaction with it, the levels are gone as well and the error says so.
+    template <class Work>
+    auto guarded(Work work) -> decltype(work());
+
+    int32_t level_ = 0;
+};
+
+}  // namespace ado

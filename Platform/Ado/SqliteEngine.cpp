@@ -1,0 +1,135 @@
+#include "Ado/SqliteEngine.h"
+
+#include <filesystem>
+
+#include "Ado/AdoError.h"
+#include "Ado/ConnectionString.h"
+#include "Ado/SqliteStatement.h"
+#include "Ado/SqliteTypes.h"
+#include "Com/ComError.h"
+
+namespace ado {
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 5000;
+
+sqlite3* OpenFile(const std::string& path) {
+    if (path.empty())
+        com::Raise(err::DatabaseError, "The connection string names no database file (Data Source)");
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(path, ignored))
+        com::Raise(err::DatabaseError, "The database file does not exist: " + path);
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        const std::string message = db ? sqlite3_errmsg(db) : "out of memory";
+        sqlite3_close_v2(db);
+        com::Raise(err::DatabaseError, "Cannot open the database file " + path + ": " + message);
+    }
+    return db;
+}
+
+}  // namespace
+
+SqliteEngine::SqliteEngine(const ConnectionString& connection)
+    : db_(OpenFile(connection.value("Data Source"))), catalog_(db_.get()) {
+    sqlite3_busy_timeout(db_.get(), kBusyTimeoutMs);
+    // These also read the file: a file that is not a database fails here.
+    run("PRAGMA journal_mode = WAL");
+    run("PRAGMA foreign_keys = ON");
+}
+
+void SqliteEngine::run(const std::string& statement) {
+    SqliteStatement s(db_.get(), statement);
+    while (s.step()) {
+    }
+}
+
+int64_t SqliteEngine::runExecute(const std::string& statement, std::span<const com::Variant> params) {
+    SqliteStatement s(db_.get(), statement);
+    s.bind(params);
+    const int64_t before = sqlite3_total_changes64(db_.get());
+    while (s.step()) {
+    }
+    // sqlite3_changes keeps the count of the last insert, update or delete;
+    // any other statement changed no row.
+    return sqlite3_total_changes64(db_.get()) == before ? 0 : sqlite3_changes64(db_.get());
+}
+
+FieldInfo SqliteEngine::describe(sqlite3_stmt* statement, int column, bool& typed) {
+    FieldInfo field;
+    field.name = sqlite3_column_name(statement, column);
+    typed = SqliteDeclaredType(sqlite3_column_decltype(statement, column), field);
+    if (!typed) field.definedSize = kUnboundedSize;
+    const char* table = sqlite3_column_table_name(statement, column);
+    const char* origin = sqlite3_column_origin_name(statement, column);
+    if (!table || !origin) return field;  // a computed column
+    const TableInfo* info = catalog_.table(table);
+    const ColumnInfo* base = info ? info->column(origin) : nullptr;
+    if (!base) return field;
+    field.baseTable = info->name;
+    field.baseColumn = base->name;
+    field.nullable = base->nullable;
+    field.keyColumn = base->key;
+    field.autoIncrement = base->autoIncrement;
+    // A column named as the query wrote it keeps the spelling the schema declares.
+    if (com::SameName(field.name, base->name)) field.name = base->name;
+    return field;
+}
+
+QueryResult SqliteEngine::runQuery(const std::string& statement, std::span<const com::Variant> params) {
+    SqliteStatement s(db_.get(), statement);
+    s.bind(params);
+    catalog_.checkSchema();
+
+    QueryResult result;
+    const int columns = sqlite3_column_count(s.get());
+    std::vector<bool> typed(static_cast<size_t>(columns));
+    for (int i = 0; i < columns; ++i) {
+        bool declared = false;
+        result.fields.push_back(describe(s.get(), i, declared));
+        typed[static_cast<size_t>(i)] = declared;
+    }
+    while (s.step()) {
+        std::vector<com::Variant>& row = result.rows.emplace_back();
+        row.reserve(static_cast<size_t>(columns));
+        for (int i = 0; i < columns; ++i) {
+            FieldInfo& field = result.fields[static_cast<size_t>(i)];
+            // A column without a declared type takes the type of its first value.
+            if (!typed[static_cast<size_t>(i)] && sqlite3_column_type(s.get(), i) != SQLITE_NULL) {
+                field.type = SqliteStoredType(sqlite3_column_type(s.get(), i));
+                field.definedSize = FixedSize(field.type);
+                typed[static_cast<size_t>(i)] = true;
+            }
+            row.push_back(SqliteValue(s.get(), i, field.type));
+        }
+    }
+    return result;
+}
+
+const TableInfo& SqliteEngine::existingTable(std::string_view table) {
+    catalog_.checkSchema();
+    const TableInfo* info = catalog_.table(table);
+    if (!info) com::Raise(err::DatabaseError, "No such table: " + std::string(table));
+    return *info;
+}
+
+int64_t SqliteEngine::readLastInsertedKey(std::string_view table, std::string_view keyColumn) {
+    const TableInfo& info = existingTable(table);
+    const ColumnInfo* key = info.column(keyColumn);
+    if (!key)
+        com::Raise(err::DatabaseError, "No such column: " + info.name + "." + std::string(keyColumn));
+    SqliteStatement s(db_.get(), "SELECT " + sql::QuoteName(key->name) + " FROM " +
+                                     sql::QuoteName(info.name) + " WHERE rowid = last_insert_rowid()");
+    if (!s.step())
+        com::Raise(err::DatabaseError, "No row was inserted into " + info.name + " on this connection");
+    return sqlite3_column_int64(s.get(), 0);
+}
+
+std::vector<ColumnInfo> SqliteEngine::readTableColumns(std::string_view table) {
+    catalog_.checkSchema();
+    const TableInfo* info = catalog_.table(table);
+    return info ? info->columns : std::vector<ColumnInfo>{};
+}
+
+}  // namespace ado

@@ -1,0 +1,46 @@
+// SqliteEngine: a connection to a SQLite database file.
+//
+// The file must exist: opening never creates it. The journal is WAL, so that
+// readers on other connections are not blocked by an open transaction, and
+// a writer waits up to five seconds for another one to finish.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <memory>
+
+#include "Ado/Engine.h"
+#include "Ado/SqliteCatalog.h"
+
+namespace ado {
+
+class SqliteEngine final : public Engine {
+public:
+    explicit SqliteEngine(const ConnectionString& connection);
+
+    Provider provider() const override { return Provider::SQLite; }
+
+protected:
+    int64_t runExecute(const std::string& statement, std::span<const com::Variant> params) override;
+    QueryResult runQuery(const std::string& statement, std::span<const com::Variant> params) override;
+    int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) override;
+    std::vector<ColumnInfo> readTableColumns(std::string_view table) override;
+
+    void run(const std::string& statement) override;
+    const char* beginStatement() const override { return "BEGIN IMMEDIATE"; }
+    bool inTransaction() const override { return sqlite3_get_autocommit(db_.get()) == 0; }
+
+private:
+    struct Close {
+        void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+    };
+
+    // Name, type and origin of result column `column`.
+    FieldInfo describe(sqlite3_stmt* statement, int column, bool& typed);
+    const TableInfo& existingTable(std::string_view table);
+
+    std::unique_ptr<sqlite3, Close> db_;
+    SqliteCatalog catalog_;
+};
+
+}  // namespace ado
