@@ -1,0 +1,17 @@
+-- Languages, security levels and the administrator.
+
+-- The session accepts the language numbers 1, 2 and 5 and falls back to 1,
+-- so English takes number 5. A new user gets the language coded 'Català'.
+INSERT INTO TTI_Idioma (NumIdioma, CodIdioma, NomArxiuIconaIdioma) VALUES
+  (1, 'Català', 'Catala.jpg'),
+  (2, 'Castellano', 'Castellano.jpg'),
+  (5, 'English', 'English.jpg');
+
+INSERT INTO TTU_NivellSeguretat (NumNivellSeguretat, CodNivellSeguretat) VALUES
+  (1, 'Administrador'),
+  (2, 'Tècnic de manteniment'),
+  (3, 'Només consulta');
+
+-- The session's user is number 14 until a login sets another.
+INSERT INTO T_Usuari (NumUsuari, NomUsuari, Login, Password, NumNivellSeguretat, NumIdioma, Autoritzat) VALUES
+  (14, 'Administrador', 'admin', 'Admin2024', 1, 1, TRUE);
