@@ -1,0 +1,17 @@
+// The maintenance interface of every entity manager but the language-text
+// manager.
+#include "EntityManager.h"
+
+namespace quossa {
+
+const com::Members<EntityManager>& IMantXML() {
+    static const com::Members<EntityManager> m =
+        EntityProperties<EntityManager>()
+            .method("GetByID", [](EntityManager& s, com::Args a) { return s.perform(s.spec().byKey, a); })
+            .method("Save", [](EntityManager& s, com::Args a) { return s.perform(s.spec().save, a); })
+            .method("Delete", [](EntityManager& s, com::Args a) { return s.perform(s.spec().remove, a); })
+            .method("GetEmpty", [](EntityManager& s, com::Args a) { return s.perform(s.spec().empty, a); });
+    return m;
+}
+
+}  // namespace quossa

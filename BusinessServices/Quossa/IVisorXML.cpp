@@ -1,0 +1,14 @@
+// The viewing interface of every entity manager.
+#include "EntityManager.h"
+
+namespace quossa {
+
+const com::Members<EntityManager>& IVisorXML() {
+    static const com::Members<EntityManager> m =
+        EntityProperties<EntityManager>()
+            .method("GetByID", [](EntityManager& s, com::Args a) { return s.perform(s.spec().byKey, a); })
+            .method("GetList", [](EntityManager& s, com::Args a) { return s.perform(s.spec().list, a); });
+    return m;
+}
+
+}  // namespace quossa

@@ -1,0 +1,16 @@
+// Support properties (T_SuportCaracteristica), listed all together.
+#include "TableManager.h"
+
+namespace quossa {
+namespace {
+
+const ManagerSpec kSpec = TableManager({
+    .className = "MngCaractSuport", .table = "T_SuportCaracteristica", .key = "NumSuportProp",
+    .order = "PropValor", .listProcedure = "GetCaractSuport",
+    .byKeyProcedure = "GetCaractSuportById", .saveProcedure = "SaveCaracteristica",
+    .deleteProcedure = "DeleteCaracteristica"});
+
+const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+
+}  // namespace
+}  // namespace quossa

@@ -1,0 +1,23 @@
+// Streets of a project (T_Carrer).
+#include "TableManager.h"
+
+namespace quossa {
+namespace {
+
+const ManagerSpec kSpec = [] {
+    ManagerSpec spec = TableManager({
+        .className = "MngCarrers", .table = "T_Carrer", .key = "NumCarrer", .order = "CodCarrer",
+        .listProcedure = "GetCarrers", .byKeyProcedure = "GetCarrerById",
+        .saveProcedure = "SaveCarrer", .deleteProcedure = "DeleteCarrer",
+        .listFilter = "NumProjecte"});
+    // The project number arrives as text and is read as a number inside the
+    // list procedure: text that holds no number fails there (13), with the
+    // procedure's trail entry, rather than failing the call.
+    spec.list.read = ReadText;
+    return spec;
+}();
+
+const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+
+}  // namespace
+}  // namespace quossa

@@ -1,0 +1,15 @@
+// Clients (T_Client).
+#include "TableManager.h"
+
+namespace quossa {
+namespace {
+
+const ManagerSpec kSpec = TableManager({
+    .className = "MngClients", .table = "T_Client", .key = "NumClient", .order = "NomClient",
+    .listProcedure = "GetClients", .byKeyProcedure = "GetClientById",
+    .saveProcedure = "SaveClient", .deleteProcedure = "DeleteClient"});
+
+const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+
+}  // namespace
+}  // namespace quossa

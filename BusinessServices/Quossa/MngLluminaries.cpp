@@ -1,0 +1,16 @@
+// Luminaires of the light points (T_Lluminaria); the list holds those of every light point.
+#include "TableManager.h"
+
+namespace quossa {
+namespace {
+
+const ManagerSpec kSpec = TableManager({
+    .className = "MngLluminaries", .table = "T_Lluminaria", .key = "NumLluminaria",
+    .order = "CodLluminaria", .listProcedure = "GetLluminaries",
+    .byKeyProcedure = "GetLluminariaById", .saveProcedure = "SaveLluminaria",
+    .deleteProcedure = "DeleteLluminaria"});
+
+const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+
+}  // namespace
+}  // namespace quossa

@@ -1,0 +1,16 @@
+// Maintenance types (T_TipusManteniment).
+#include "TableManager.h"
+
+namespace quossa {
+namespace {
+
+const ManagerSpec kSpec = TableManager({
+    .className = "MngManteniments", .table = "T_TipusManteniment", .key = "NumTipusManteniment",
+    .order = "CodTipusManteniment", .listProcedure = "GetManteniments",
+    .byKeyProcedure = "GetMantenimentById", .saveProcedure = "SaveManteniment",
+    .deleteProcedure = "DeleteManteniment"});
+
+const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+
+}  // namespace
+}  // namespace quossa

@@ -1,0 +1,15 @@
+// Projects (T_Projecte).
+#include "TableManager.h"
+
+namespace quossa {
+namespace {
+
+const ManagerSpec kSpec = TableManager({
+    .className = "MngProjectes", .table = "T_Projecte", .key = "NumProjecte", .order = "NomProjecte",
+    .listProcedure = "GetProjectes", .byKeyProcedure = "GetProjecteById",
+    .saveProcedure = "SaveProjecte", .deleteProcedure = "DeleteProjecte"});
+
+const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+
+}  // namespace
+}  // namespace quossa

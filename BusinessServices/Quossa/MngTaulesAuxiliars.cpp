@@ -1,0 +1,91 @@
+// Any lookup table, named at run time with its key, filter and order
+// columns by the caller's parameter records.
+//
+// The names become part of the SQL text, so they are checked first: each
+// must be a plain name (a letter or underscore, then letters, digits and
+// underscores), and the columns must belong to the table, which a query
+// naming them qualified by the table ("Select T.C From T Where False")
+// proves on the database itself. A name that fails either check fails the
+// procedure: a plain-name refusal with error 5, a missing table or column
+// with the data access service's error, each with the procedure's trail
+// entry. The statement itself is then not sent.
+#include <cctype>
+#include <initializer_list>
+
+#include "TableManager.h"
+
+namespace quossa {
+namespace {
+
+constexpr int32_t kInvalidName = 5;  // invalid procedure call or argument
+
+bool IsPlainName(const std::string& name) {
+    if (name.empty() || std::isdigit(static_cast<unsigned char>(name.front()))) return false;
+    for (char c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+    return true;
+}
+
+const std::string& PlainName(const com::Variant& value) {
+    const std::string& name = value.asString();
+    if (!IsPlainName(name)) com::Raise(kInvalidName, "not a plain table or column name: " + name);
+    return name;
+}
+
+// The query that proves `columns` (those not empty) belong to `table`;
+// empty text when no column is named.
+std::string ColumnCheck(const com::Variant& table, std::initializer_list<const com::Variant*> columns) {
+    const std::string& t = PlainName(table);
+    std::string list;
+    for (const com::Variant* column : columns) {
+        if (column->asString().empty()) continue;
+        if (!list.empty()) list += ", ";
+        list += t + "." + PlainName(*column);
+    }
+    return list.empty() ? std::string() : "Select " + list + " From " + t + " Where False";
+}
+
+const ManagerSpec kSpec = [] {
+    ManagerSpec spec = TableManager({
+        .className = "MngTaulesAuxiliars", .listProcedure = "GetListAuxiliar",
+        .byKeyProcedure = "GetRegistreById", .saveProcedure = "SaveTaulaAuxiliar",
+        .deleteProcedure = "DeleteTaulaAuxiliar"});
+
+    // Table, filter column, filter value, order column.
+    spec.list.read =
+        ReadFields({"strNomTaula", "strNomCampFiltre", "lngValorCampFiltre", "strNomCampOrdre"});
+    spec.list.guard = [](const Params& p) { return ColumnCheck(p[0], {&p[1], &p[3]}); };
+    spec.list.sql = [](const Params& p) {
+        std::string text = "Select * From " + p[0].asString();
+        if (!p[1].asString().empty())
+            text += " Where " + p[1].asString() + " = " + com::Str(p[2].asLong());
+        if (!p[3].asString().empty()) text += " Order By " + p[3].asString();
+        return text;
+    };
+
+    // Table, key column, key value.
+    const ArgumentReader readRow =
+        ReadFields({"strNomTaula", "strNomCampIdentificador", "lngValorIdentificador"});
+    const SqlBuilder rowCheck = [](const Params& p) { return ColumnCheck(p[0], {&p[1]}); };
+    spec.byKey.read = readRow;
+    spec.byKey.guard = rowCheck;
+    spec.byKey.sql = [](const Params& p) {
+        return sql::SelectWhere(p[0].asString(), p[1].asString(), com::Str(p[2].asLong()));
+    };
+    spec.remove.read = readRow;
+    spec.remove.guard = rowCheck;
+    spec.remove.sql = [](const Params& p) {
+        return sql::DeleteWhere(p[0].asString(), p[1].asString(), com::Digits(p[2].asLong()));
+    };
+
+    // The table name alone.
+    spec.empty.read = ReadText;
+    spec.empty.guard = [](const Params& p) { return ColumnCheck(p[0], {}); };
+    spec.empty.sql = [](const Params& p) { return sql::Empty(p[0].asString()); };
+    return spec;
+}();
+
+const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+
+}  // namespace
+}  // namespace quossa

@@ -1,0 +1,15 @@
+// Users of the program (T_Usuari).
+#include "TableManager.h"
+
+namespace quossa {
+namespace {
+
+const ManagerSpec kSpec = TableManager({
+    .className = "MngUsuaris", .table = "T_Usuari", .key = "NumUsuari", .order = "NomUsuari",
+    .listProcedure = "GetUsuaris", .byKeyProcedure = "GetUsuariById",
+    .saveProcedure = "SaveUsuari", .deleteProcedure = "DeleteUsuari"});
+
+const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+
+}  // namespace
+}  // namespace quossa

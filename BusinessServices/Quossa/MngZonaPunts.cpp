@@ -1,0 +1,16 @@
+// Vertices of a zone (CapaZona). Rows have no key of their own here: the list
+// and the delete take the zone, and GetByID is not offered.
+#include "TableManager.h"
+
+namespace quossa {
+namespace {
+
+const ManagerSpec kSpec = TableManager({
+    .className = "MngZonaPunts", .table = "CapaZona", .key = "NumZona", .order = "NumOrdre",
+    .listProcedure = "GetZonaPunts", .saveProcedure = "SaveZonaPunt",
+    .deleteProcedure = "DeleteZonaPunt", .deleteForm = com::Str, .listFilter = "NumZona"});
+
+const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+
+}  // namespace
+}  // namespace quossa
