@@ -1,0 +1,243 @@
+#include "Ado/BatchUpdate.h"
+
+#include <algorithm>
+#include <mutex>
+
+#include "Ado/AdoError.h"
+#include "Ado/RecordsetValue.h"
+#include "Com/ComError.h"
+
+namespace ado {
+
+namespace {
+
+using Values = RecordsetData::Values;
+
+// One table the recordset's fields come from, checked against the catalogue.
+struct Table {
+    std::string name;  // as the recordset names it
+    std::string quoted;
+    std::vector<size_t> fields;                // recordset fields of this table
+    std::vector<const ColumnInfo*> columns;    // the catalogue's column of each
+    std::vector<ColumnInfo> catalogue;
+    std::vector<size_t> keyFields;  // fields holding the whole key; empty when some are missing
+    bool takesRows = false;         // inserts and deletes go to this table
+};
+
+// A key the database gave an added row, written into the recordset once
+// the batch has committed.
+struct GivenKey {
+    size_t row;
+    size_t field;
+    int64_t value;
+};
+
+class Batch {
+public:
+    Batch(Connection& connection, RecordsetData& data) : connection_(connection), data_(data) {}
+
+    void run() {
+        findTables();
+        const int32_t level = connection_.BeginTrans();
+        try {
+            for (size_t r = 0; r < data_.rows.size(); ++r) apply(r);
+            connection_.CommitTrans();
+        } catch (...) {
+            // Undo this batch's level only, and only if it is still open.
+            try {
+                if (connection_.TransactionLevel() == level) connection_.RollbackTrans();
+            } catch (...) {
+            }
+            throw;
+        }
+        settle();
+    }
+
+private:
+    [[noreturn]] static void Refuse(const std::string& why) {
+        com::Raise(err::DatabaseError, why);
+    }
+
+    void findTables() {
+        for (size_t f = 0; f < data_.fields.size(); ++f) {
+            const FieldInfo& field = data_.fields[f];
+            if (field.baseTable.empty() || field.baseColumn.empty()) continue;  // computed
+            Table& table = tableNamed(field.baseTable);
+            const ColumnInfo* column = nullptr;
+            for (const ColumnInfo& c : table.catalogue)
+                if (com::SameName(c.name, field.baseColumn)) column = &c;
+            if (!column) Refuse("Table " + table.name + " has no column " + field.baseColumn);
+            table.fields.push_back(f);
+            table.columns.push_back(column);
+        }
+        if (tables_.empty()) Refuse("The recordset names no table to write its changes to");
+        bool anyKeyed = false;
+        for (Table& table : tables_) {
+            findKey(table);
+            anyKeyed = anyKeyed || !table.keyFields.empty();
+        }
+        // A table joined in for display (a lookup without its key) takes no
+        // new or deleted rows.
+        for (Table& table : tables_) table.takesRows = !anyKeyed || !table.keyFields.empty();
+    }
+
+    Table& tableNamed(const std::string& name) {
+        for (Table& t : tables_)
+            if (com::SameName(t.name, name)) return t;
+        Table table;
+        table.name = name;
+        table.catalogue = connection_.TableColumns(name);
+        if (table.catalogue.empty()) Refuse("The database has no table " + name);
+        table.quoted = connection_.QuoteName(name);
+        tables_.push_back(std::move(table));
+        return tables_.back();
+    }
+
+    static void findKey(Table& table) {
+        for (const ColumnInfo& c : table.catalogue) {
+            if (!c.key) continue;
+            size_t i = 0;
+            while (i < table.columns.size() && table.columns[i] != &c) ++i;
+            if (i == table.columns.size()) {
+                table.keyFields.clear();
+                return;
+            }
+            table.keyFields.push_back(table.fields[i]);
+        }
+    }
+
+    void apply(size_t r) {
+        switch (data_.status[r]) {
+            case RowStatus::New:
+                for (const Table& t : tables_)
+                    if (t.takesRows) insert(t, r);
+                break;
+            case RowStatus::Modified:
+                for (const Table& t : tables_) update(t, r);
+                break;
+            case RowStatus::Deleted:
+                for (const Table& t : tables_)
+                    if (t.takesRows) remove(t, r);
+                break;
+            case RowStatus::Unchanged:
+            case RowStatus::Removed: break;
+        }
+    }
+
+    void insert(const Table& t, size_t r) {
+        const Values& values = data_.rows[r];
+        std::string names, marks;
+        std::vector<com::Variant> params;
+        for (size_t i = 0; i < t.fields.size(); ++i) {
+            const com::Variant& v = values[t.fields[i]];
+            if (v.isNull()) continue;  // the database's default, or its new key
+            names += (params.empty() ? "" : ", ") + connection_.QuoteName(t.columns[i]->name);
+            marks += params.empty() ? "?" : ", ?";
+            params.push_back(v);
+        }
+        const std::string sql = params.empty()
+            ? "INSERT INTO " + t.quoted + " DEFAULT VALUES"
+            : "INSERT INTO " + t.quoted + " (" + names + ") VALUES (" + marks + ")";
+        connection_.ExecuteBound(sql, params);
+        for (size_t i = 0; i < t.fields.size(); ++i) {
+            const ColumnInfo& c = *t.columns[i];
+            if (c.key && c.autoIncrement && values[t.fields[i]].isNull())
+                givenKeys_.push_back({r, t.fields[i], connection_.LastInsertedKey(t.name, c.name)});
+        }
+    }
+
+    void update(const Table& t, size_t r) {
+        const Values& values = data_.rows[r];
+        const Values& original = data_.originalValues(r);
+        std::string set;
+        std::vector<com::Variant> params;
+        for (size_t i = 0; i < t.fields.size(); ++i) {
+            const size_t f = t.fields[i];
+            if (SameValue(values[f], original[f])) continue;
+            set += (params.empty() ? "" : ", ") + connection_.QuoteName(t.columns[i]->name) + " = ?";
+            params.push_back(values[f]);
+        }
+        if (params.empty()) return;
+        const std::string where = rowCondition(t, r, params);
+        expectOneRow(t, connection_.ExecuteBound("UPDATE " + t.quoted + " SET " + set + where, params));
+    }
+
+    void remove(const Table& t, size_t r) {
+        std::vector<com::Variant> params;
+        const std::string where = rowCondition(t, r, params);
+        expectOneRow(t, connection_.ExecuteBound("DELETE FROM " + t.quoted + where, params));
+    }
+
+    // " WHERE ..." finding the row as it was read: its key and the original
+    // values of the columns changed since, or, without a key, every original
+    // value. Null compares with IS NULL.
+    std::string rowCondition(const Table& t, size_t r, std::vector<com::Variant>& params) const {
+        const Values& values = data_.rows[r];
+        const Values& original = data_.originalValues(r);
+        std::string where;
+        for (size_t i = 0; i < t.fields.size(); ++i) {
+            const size_t f = t.fields[i];
+            const bool isKey = std::find(t.keyFields.begin(), t.keyFields.end(), f) != t.keyFields.end();
+            if (!t.keyFields.empty() && !isKey && SameValue(values[f], original[f])) continue;
+            where += where.empty() ? " WHERE " : " AND ";
+            where += connection_.QuoteName(t.columns[i]->name);
+            if (original[f].isNull()) {
+                where += " IS NULL";
+            } else {
+                where += " = ?";
+                params.push_back(original[f]);
+            }
+        }
+        return where;
+    }
+
+    void expectOneRow(const Table& t, int64_t affected) const {
+        if (affected == 0)
+            com::Raise(err::UpdateConflict, "A row of table " + t.name +
+                                                " was changed or deleted by someone else since it was read");
+        if (affected > 1)
+            Refuse("A change meant for one row of table " + t.name + " matches " +
+                   std::to_string(affected) + " rows");
+    }
+
+    // The batch is in the database: nothing of it is pending any more.
+    void settle() {
+        for (const GivenKey& k : givenKeys_) {
+            com::Variant key;
+            if (k.value >= INT32_MIN && k.value <= INT32_MAX)
+                key = static_cast<int32_t>(k.value);
+            else
+                key = static_cast<double>(k.value);
+            data_.rows[k.row][k.field] = key;
+        }
+        for (size_t r = 0; r < data_.rows.size(); ++r) {
+            RowStatus& s = data_.status[r];
+            if (s == RowStatus::New || s == RowStatus::Modified) s = RowStatus::Unchanged;
+            else if (s == RowStatus::Deleted) s = RowStatus::Removed;
+        }
+        data_.originals.clear();
+    }
+
+    Connection& connection_;
+    RecordsetData& data_;
+    std::vector<Table> tables_;
+    std::vector<GivenKey> givenKeys_;
+};
+
+bool HasChanges(const RecordsetData& data) {
+    for (RowStatus s : data.status)
+        if (s == RowStatus::New || s == RowStatus::Modified || s == RowStatus::Deleted) return true;
+    return false;
+}
+
+}  // namespace
+
+void ApplyBatch(Connection& connection, RecordsetData& data) {
+    std::lock_guard<std::recursive_mutex> lock(connection.mutex());
+    if (connection.State() != Connection::kStateOpen)
+        com::Raise(err::ObjectClosed, "Batch update on a closed connection");
+    if (!HasChanges(data)) return;
+    Batch(connection, data).run();
+}
+
+}  // namespace ado

@@ -1,0 +1,22 @@
+// Writes the pending changes of a recordset to its tables.
+#pragma once
+
+#include "Ado/Connection.h"
+#include "Ado/RecordsetData.h"
+
+namespace ado {
+
+// Applies every pending insert, update and delete of `data` on `connection`
+// in the order the rows stand, all or nothing (see Recordset::UpdateBatch).
+//
+// The text the rows came from was sent by a client: every table and column
+// it names is checked against the database's own catalogue and quoted, every
+// value is bound as a parameter, and the key columns are the ones the
+// catalogue declares. An update or delete finds its row by the key and the
+// original values of the changed columns; a table whose key the recordset
+// lacks is matched on all its original values, which must find exactly one
+// row. On success the changes are no longer pending and added rows hold the
+// keys the database gave them; on failure `data` is left as it was.
+void ApplyBatch(Connection& connection, RecordsetData& data);
+
+}  // namespace ado

@@ -1,0 +1,384 @@
+#include "Ado/Recordset.h"
+
+#include <algorithm>
+
+#include "Ado/AdoError.h"
+#include "Ado/BatchUpdate.h"
+#include "Ado/RecordsetValue.h"
+#include "Ado/XmlReader.h"
+#include "Ado/XmlText.h"
+#include "Ado/XmlWriter.h"
+#include "Com/ComError.h"
+
+namespace ado {
+
+Recordset::Recordset() = default;
+Recordset::~Recordset() = default;
+Recordset::Recordset(Recordset&&) noexcept = default;
+Recordset& Recordset::operator=(Recordset&&) noexcept = default;
+
+Recordset::Recordset(RecordsetData data) { reset(std::move(data)); }
+
+void Recordset::reset(RecordsetData data) {
+    data_ = std::move(data);
+    open_ = true;
+    filter_.reset();
+    editMode_ = EditState::None;
+    editValues_.clear();
+    beforeAdd_.reset();
+    rebuildView();
+    changedRows();
+    moveTo(0);
+}
+
+// --- opening and saving ---------------------------------------------------
+
+void Recordset::Open(std::string_view sql, const ConnectionRef& connection) {
+    if (!connection) com::Raise(err::ObjectClosed, "Recordset opened on no connection");
+    QueryResult result = connection->Query(sql);
+    RecordsetData data;
+    data.fields = std::move(result.fields);
+    data.columns = xml::ColumnsFor(data.fields);
+    data.rows = std::move(result.rows);
+    data.status.assign(data.rows.size(), RowStatus::Unchanged);
+    reset(std::move(data));
+}
+
+void Recordset::Open(std::string_view sql, const std::string& connectionString) {
+    auto connection = std::make_shared<Connection>();
+    connection->Open(connectionString);
+    Open(sql, connection);
+    connection->Close();
+}
+
+Recordset Recordset::FromXml(std::string_view text) {
+    return Recordset(xml::ReadRecordset(text));
+}
+
+std::string Recordset::ToXml() const {
+    requireOpen();
+    return xml::WriteRecordset(data_);
+}
+
+void Recordset::UpdateBatch(Connection& connection) {
+    requireOpen();
+    endEdit();
+    ApplyBatch(connection, data_);
+    if (!IsBOF() && !IsEOF() && onCurrentRowChanged_) onCurrentRowChanged_();
+}
+
+// --- fields -------------------------------------------------------------------
+
+int32_t Recordset::FieldCount() const {
+    requireOpen();
+    return static_cast<int32_t>(data_.fields.size());
+}
+
+const std::vector<FieldInfo>& Recordset::Fields() const {
+    requireOpen();
+    return data_.fields;
+}
+
+const FieldInfo& Recordset::Field(int32_t index) const {
+    requireOpen();
+    if (index < 0 || static_cast<size_t>(index) >= data_.fields.size())
+        com::Raise(err::FieldNotFound, "No field at position " + std::to_string(index));
+    return data_.fields[static_cast<size_t>(index)];
+}
+
+int32_t Recordset::FieldIndex(std::string_view name) const {
+    requireOpen();
+    for (size_t i = 0; i < data_.fields.size(); ++i)
+        if (com::SameName(data_.fields[i].name, name)) return static_cast<int32_t>(i);
+    com::Raise(err::FieldNotFound, "No field named " + std::string(name));
+}
+
+com::Variant Recordset::Value(int32_t field) const {
+    Field(field);  // raises for a position out of range
+    return currentValues()[static_cast<size_t>(field)];
+}
+
+com::Variant Recordset::Value(std::string_view field) const { return Value(FieldIndex(field)); }
+
+void Recordset::SetValue(int32_t field, const com::Variant& value) {
+    const FieldInfo& info = Field(field);
+    const size_t row = currentRow();
+    com::Variant coerced = CoerceToField(value, info);
+    if (editMode_ == EditState::None) {
+        editValues_ = data_.rows[row];
+        editMode_ = EditState::InProgress;
+    }
+    editValues_[static_cast<size_t>(field)] = std::move(coerced);
+    if (onFieldChanged_) onFieldChanged_(field);
+}
+
+void Recordset::SetValue(std::string_view field, const com::Variant& value) {
+    SetValue(FieldIndex(field), value);
+}
+
+// --- navigation -----------------------------------------------------------------
+
+bool Recordset::IsBOF() const {
+    requireOpen();
+    return !deletedCurrent_ && (view_.empty() || position_ < 0);
+}
+
+bool Recordset::IsEOF() const {
+    requireOpen();
+    return !deletedCurrent_ && (view_.empty() || position_ >= static_cast<int64_t>(view_.size()));
+}
+
+int32_t Recordset::RecordCount() const {
+    requireOpen();
+    return static_cast<int32_t>(view_.size());
+}
+
+void Recordset::MoveFirst() {
+    requireOpen();
+    endEdit();
+    moveTo(0);
+}
+
+void Recordset::MoveLast() {
+    requireOpen();
+    endEdit();
+    moveTo(static_cast<int64_t>(view_.size()) - 1);
+}
+
+void Recordset::MoveNext() {
+    if (IsEOF()) com::Raise(err::NoCurrentRecord, "MoveNext at the end of the recordset");
+    endEdit();
+    // A deleted current row has already left the view: the next row stands
+    // at its position.
+    moveTo(deletedCurrent_ ? position_ : position_ + 1);
+}
+
+void Recordset::MovePrevious() {
+    if (IsBOF()) com::Raise(err::NoCurrentRecord, "MovePrevious at the start of the recordset");
+    endEdit();
+    moveTo(position_ - 1);
+}
+
+void Recordset::Move(int32_t rows, MoveStart start) {
+    requireOpen();
+    int64_t target = rows;
+    if (start == MoveStart::Current) {
+        if (deletedCurrent_) {
+            if (rows == 0) com::Raise(err::NoCurrentRecord, "The current row was deleted");
+            target = position_ + rows - (rows > 0 ? 1 : 0);
+        } else {
+            if ((rows < 0 && IsBOF()) || (rows > 0 && IsEOF()))
+                com::Raise(err::NoCurrentRecord, "Move past the end of the recordset");
+            target = position_ + rows;
+        }
+    }
+    endEdit();
+    moveTo(target);
+}
+
+int32_t Recordset::AbsolutePosition() const {
+    if (IsBOF() && IsEOF()) return kPositionUnknown;
+    if (IsBOF()) return kPositionBOF;
+    if (IsEOF()) return kPositionEOF;
+    if (deletedCurrent_) return kPositionUnknown;
+    return static_cast<int32_t>(position_ + 1);
+}
+
+com::Variant Recordset::Bookmark() const {
+    requireOpen();
+    const size_t row = deletedCurrent_ ? *deletedCurrent_ : currentRow();
+    return static_cast<int32_t>(row + 1);
+}
+
+void Recordset::SetBookmark(const com::Variant& bookmark) {
+    requireOpen();
+    int64_t row = -1;
+    try {
+        row = static_cast<int64_t>(bookmark.toLong()) - 1;
+    } catch (const com::ComError&) {
+    }
+    auto it = std::lower_bound(view_.begin(), view_.end(), static_cast<size_t>(std::max<int64_t>(row, 0)));
+    if (row < 0 || it == view_.end() || *it != static_cast<size_t>(row))
+        com::Raise(err::NoCurrentRecord, "The bookmark names no row of the recordset's view");
+    endEdit();
+    moveTo(it - view_.begin());
+}
+
+// --- filter ---------------------------------------------------------------------
+
+com::Variant Recordset::Filter() const {
+    requireOpen();
+    if (!filter_) return 0;
+    return filter_->text();
+}
+
+void Recordset::SetFilter(std::string_view criteria) {
+    requireOpen();
+    if (criteria.find_first_not_of(" \t") == std::string_view::npos) {
+        ClearFilter();
+        return;
+    }
+    FilterCriteria filter(criteria, data_.fields);
+    endEdit();
+    filter_ = std::move(filter);
+    rebuildView();
+    changedRows();
+    moveTo(0);
+}
+
+void Recordset::ClearFilter() {
+    requireOpen();
+    endEdit();
+    filter_.reset();
+    rebuildView();
+    changedRows();
+    moveTo(0);
+}
+
+// --- editing --------------------------------------------------------------------
+
+void Recordset::AddNew() {
+    requireOpen();
+    endEdit();
+    if (!IsBOF() && !IsEOF() && !deletedCurrent_) beforeAdd_ = currentRow();
+    else beforeAdd_.reset();
+    // The row takes its place now, so that its bookmark holds; it counts as
+    // added once Update ends the edit.
+    const size_t row = data_.appendRow(Values(data_.fields.size(), com::Variant::Null()),
+                                       RowStatus::Removed);
+    view_.push_back(row);
+    editValues_ = data_.rows[row];
+    editMode_ = EditState::Add;
+    changedRows();
+    moveTo(static_cast<int64_t>(view_.size()) - 1);
+}
+
+void Recordset::Update() {
+    requireOpen();
+    if (editMode_ == EditState::None) return;
+    const size_t row = currentRow();
+    Values& stored = data_.rows[row];
+    RowStatus& status = data_.status[row];
+    if (editMode_ == EditState::Add) {
+        stored = std::move(editValues_);
+        status = RowStatus::New;
+    } else if (status == RowStatus::Unchanged) {
+        if (!std::equal(stored.begin(), stored.end(), editValues_.begin(), SameValue)) {
+            data_.originals[row] = std::move(stored);
+            stored = std::move(editValues_);
+            status = RowStatus::Modified;
+        }
+    } else {
+        stored = std::move(editValues_);
+        // Edited back to what was read: nothing is pending any more.
+        if (status == RowStatus::Modified) {
+            const Values& original = data_.originals.at(row);
+            if (std::equal(stored.begin(), stored.end(), original.begin(), SameValue)) {
+                data_.originals.erase(row);
+                status = RowStatus::Unchanged;
+            }
+        }
+    }
+    editValues_.clear();
+    editMode_ = EditState::None;
+    beforeAdd_.reset();
+}
+
+void Recordset::CancelUpdate() {
+    requireOpen();
+    if (editMode_ == EditState::None) return;
+    const EditState mode = editMode_;
+    editMode_ = EditState::None;
+    editValues_.clear();
+    if (mode == EditState::InProgress) {
+        if (onCurrentRowChanged_) onCurrentRowChanged_();
+        return;
+    }
+    // The added row leaves the view; it stays Removed in storage.
+    view_.erase(view_.begin() + position_);
+    const std::optional<size_t> back = beforeAdd_;
+    beforeAdd_.reset();
+    changedRows();
+    auto it = back ? std::lower_bound(view_.begin(), view_.end(), *back) : view_.end();
+    moveTo(it != view_.end() && *it == *back ? it - view_.begin() : 0);
+}
+
+void Recordset::Delete() {
+    requireOpen();
+    const size_t row = currentRow();
+    editMode_ = EditState::None;
+    editValues_.clear();
+    beforeAdd_.reset();
+    RowStatus& status = data_.status[row];
+    status = status == RowStatus::Unchanged || status == RowStatus::Modified ? RowStatus::Deleted
+                                                                             : RowStatus::Removed;
+    view_.erase(view_.begin() + position_);
+    deletedCurrent_ = row;
+    changedRows();
+    if (onCurrentRowChanged_) onCurrentRowChanged_();
+}
+
+EditState Recordset::EditMode() const {
+    requireOpen();
+    return editMode_;
+}
+
+// --- notifications ----------------------------------------------------------------
+
+void Recordset::OnCurrentRowChanged(std::function<void()> handler) {
+    onCurrentRowChanged_ = std::move(handler);
+}
+
+void Recordset::OnFieldChanged(std::function<void(int32_t)> handler) {
+    onFieldChanged_ = std::move(handler);
+}
+
+void Recordset::OnRowsChanged(std::function<void()> handler) {
+    onRowsChanged_ = std::move(handler);
+}
+
+// --- private ------------------------------------------------------------------------
+
+void Recordset::requireOpen() const {
+    if (!open_) com::Raise(err::ObjectClosed, "The recordset is not open");
+}
+
+size_t Recordset::currentRow() const {
+    if (IsBOF() || IsEOF() || deletedCurrent_)
+        com::Raise(err::NoCurrentRecord, deletedCurrent_ ? "The current row was deleted"
+                                                         : "There is no current row");
+    return view_[static_cast<size_t>(position_)];
+}
+
+const Recordset::Values& Recordset::currentValues() const {
+    const size_t row = currentRow();
+    return editMode_ == EditState::None ? data_.rows[row] : editValues_;
+}
+
+void Recordset::endEdit() {
+    if (editMode_ != EditState::None) Update();
+}
+
+void Recordset::rebuildView() {
+    view_.clear();
+    deletedCurrent_.reset();
+    for (size_t r = 0; r < data_.rows.size(); ++r) {
+        const RowStatus s = data_.status[r];
+        if (s == RowStatus::Deleted || s == RowStatus::Removed) continue;
+        if (filter_ && !filter_->Matches(data_.rows[r])) continue;
+        view_.push_back(r);
+    }
+}
+
+void Recordset::moveTo(int64_t position) {
+    const int64_t size = static_cast<int64_t>(view_.size());
+    position_ = std::clamp<int64_t>(position, -1, size);
+    deletedCurrent_.reset();
+    if (onCurrentRowChanged_) onCurrentRowChanged_();
+}
+
+void Recordset::changedRows() {
+    if (onRowsChanged_) onRowsChanged_();
+}
+
+}  // namespace ado

@@ -1,0 +1,26 @@
+// Values of recordset fields: coercion to a field's type, and comparison.
+#pragma once
+
+#include <optional>
+
+#include "Ado/Field.h"
+#include "Com/Variant.h"
+
+namespace ado {
+
+// `value` as the field's type holds it: Long for the integer types (Double
+// for a big integer beyond 32 bits), Double, Bool, String, Date; Null for
+// Null and Empty. Raises err::TypeMismatch when the value has no meaning in
+// that type or lies outside its range.
+com::Variant CoerceToField(const com::Variant& value, const FieldInfo& field);
+
+// Whether two field values are the same: both Null, or equal values (a Long
+// and a Double of the same number are the same).
+bool SameValue(const com::Variant& a, const com::Variant& b);
+
+// Orders two values: negative, 0 or positive; nothing when either is Null.
+// Numbers compare as numbers, dates by time, texts without regard to the
+// case of ASCII letters; values of different kinds compare by their text.
+std::optional<int> CompareValues(const com::Variant& a, const com::Variant& b);
+
+}  // namespace ado

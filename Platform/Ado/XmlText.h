@@ -1,0 +1,42 @@
+// The pieces of the rowset XML text: type names, values as attributes hold
+// them, escaping. The writer and the reader of the text share them, and the
+// window side uses them to write rows of its own in the same form.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Ado/Field.h"
+#include "Ado/RecordsetData.h"
+#include "Com/Variant.h"
+
+namespace ado::xml {
+
+// The dt:type name this layer writes for a type ("int", "string", ...).
+std::string_view TypeName(DataType type);
+// The type of a dt:type name as any writer spells it (also i4, r8,
+// datetime); false for a name this layer does not know.
+bool TypeFromName(std::string_view name, DataType& type);
+
+// Appends `text` as an attribute value between apostrophes may hold it:
+// & < > ' " as entity references, CR, LF, TAB and the other control
+// characters as character references, so that the text reads back
+// unchanged.
+void AppendEscaped(std::string& out, std::string_view text);
+
+// Appends a non-Null value of a field of `type`, escaped: whole numbers in
+// digits, doubles in their shortest exact form (C locale), True/False,
+// dates yyyy-mm-ddThh:mm:ss, binary values in hexadecimal.
+void AppendValue(std::string& out, const com::Variant& value, DataType type);
+
+// The value an attribute of a field of `type` holds. Booleans are read as
+// True/False in any case, 1, 0 and -1. A text that does not read as the type
+// (other writers put anything in their rows) is kept as the text itself.
+com::Variant ParseValue(std::string_view text, DataType type);
+
+// Attribute names for fields that come from the database: the field's name
+// when it is a valid XML name not used before, else "c" and its position.
+std::vector<XmlColumn> ColumnsFor(const std::vector<FieldInfo>& fields);
+
+}  // namespace ado::xml

@@ -1,0 +1,148 @@
+#include "Ado/XmlWriter.h"
+
+#include "Ado/XmlText.h"
+
+namespace ado::xml {
+
+namespace {
+
+constexpr std::string_view kHead =
+    "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'\n"
+    "\txmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882'\n"
+    "\txmlns:rs='urn:schemas-microsoft-com:rowset'\n"
+    "\txmlns:z='#RowsetSchema'";
+
+class Writer {
+public:
+    explicit Writer(const RecordsetData& data) : data_(data) {}
+
+    std::string write() {
+        out_.reserve(EstimatedSize());
+        out_ += kHead;
+        attributes(data_.extras.root);
+        out_ += ">\n<s:Schema id='RowsetSchema'>\n"
+                "\t<s:ElementType name='row' content='eltOnly' rs:updatable='true'";
+        attributes(data_.extras.elementType);
+        out_ += ">\n";
+        for (size_t i = 0; i < data_.fields.size(); ++i) column(i);
+        out_ += data_.extras.elementTypeChildren;
+        out_ += "\t\t<s:extends type='rs:rowbase'/>\n\t</s:ElementType>\n";
+        out_ += data_.extras.schemaChildren;
+        out_ += "</s:Schema>\n";
+        out_ += data_.extras.documentChildren;
+        out_ += "<rs:data>\n";
+        for (size_t r = 0; r < data_.rows.size(); ++r) row(r);
+        out_ += "</rs:data>\n</xml>";
+        return std::move(out_);
+    }
+
+private:
+    // The text of a large recordset is reserved in one piece, from the size
+    // of its first rows: growing it step by step would copy it several times
+    // and, for a moment, hold two copies. Reserved pages that are never
+    // written cost no memory.
+    size_t EstimatedSize() const {
+        constexpr size_t kSample = 64;
+        const size_t n = data_.rows.size();
+        if (n <= kSample) return 4096 + 512 * data_.fields.size();
+        std::string sample;
+        for (size_t r = 0; r < kSample; ++r) rowElement(sample, data_.rows[r], "");
+        return 4096 + 512 * data_.fields.size() + sample.size() * (n / kSample + 1) * 5 / 4;
+    }
+
+    void attributes(const XmlAttributes& list) {
+        for (const auto& [name, value] : list) attribute(name, value);
+    }
+
+    void attribute(std::string_view name, std::string_view value) {
+        out_ += ' ';
+        out_ += name;
+        out_ += "='";
+        AppendEscaped(out_, value);
+        out_ += '\'';
+    }
+
+    void number(std::string_view name, int32_t value) {
+        attribute(name, std::to_string(value));
+    }
+
+    void flag(std::string_view name, bool on) {
+        if (on) attribute(name, "true");
+    }
+
+    void column(size_t i) {
+        const FieldInfo& f = data_.fields[i];
+        const XmlColumn& c = data_.columns[i];
+        out_ += "\t\t<s:AttributeType";
+        attribute("name", c.name);
+        if (c.name != f.name) attribute("rs:name", f.name);
+        number("rs:number", static_cast<int32_t>(i + 1));
+        flag("rs:nullable", f.nullable);
+        flag("rs:writeunknown", c.writeUnknown);
+        if (!f.baseTable.empty()) attribute("rs:basetable", f.baseTable);
+        if (!f.baseColumn.empty()) attribute("rs:basecolumn", f.baseColumn);
+        flag("rs:keycolumn", f.keyColumn);
+        flag("rs:autoincrement", f.autoIncrement);
+        attributes(c.attributes);
+        out_ += ">\n\t\t\t<s:datatype";
+        attribute("dt:type", c.typeName.empty() ? TypeName(f.type) : c.typeName);
+        if (f.definedSize > 0) number("dt:maxLength", f.definedSize);
+        if (f.scale > 0) number("rs:scale", f.scale);
+        if (f.precision > 0) number("rs:precision", f.precision);
+        flag("rs:fixedlength", f.fixedLength);
+        if (!f.nullable) attribute("rs:maybenull", "false");
+        attributes(c.datatypeAttributes);
+        out_ += "/>\n\t\t</s:AttributeType>\n";
+    }
+
+    void rowElement(std::string& out, const RecordsetData::Values& values,
+                    std::string_view indent) const {
+        out += indent;
+        out += "<z:row";
+        for (size_t i = 0; i < values.size(); ++i) {
+            const com::Variant& v = values[i];
+            if (v.isNull() || v.isEmpty()) continue;
+            out += ' ';
+            out += data_.columns[i].name;
+            out += "='";
+            AppendValue(out, v, data_.fields[i].type);
+            out += '\'';
+        }
+        out += "/>\n";
+    }
+
+    void block(std::string_view tag, const RecordsetData::Values& values) {
+        out_ += "\t<";
+        out_ += tag;
+        out_ += ">\n";
+        rowElement(out_, values, "\t\t");
+        out_ += "\t</";
+        out_ += tag;
+        out_ += ">\n";
+    }
+
+    void row(size_t r) {
+        switch (data_.status[r]) {
+            case RowStatus::Unchanged: rowElement(out_, data_.rows[r], "\t"); break;
+            case RowStatus::New: block("rs:insert", data_.rows[r]); break;
+            case RowStatus::Deleted: block("rs:delete", data_.originalValues(r)); break;
+            case RowStatus::Modified:
+                out_ += "\t<rs:update>\n\t\t<rs:original>\n";
+                rowElement(out_, data_.originalValues(r), "\t\t\t");
+                out_ += "\t\t</rs:original>\n";
+                rowElement(out_, data_.rows[r], "\t\t");
+                out_ += "\t</rs:update>\n";
+                break;
+            case RowStatus::Removed: break;
+        }
+    }
+
+    const RecordsetData& data_;
+    std::string out_;
+};
+
+}  // namespace
+
+std::string WriteRecordset(const RecordsetData& data) { return Writer(data).write(); }
+
+}  // namespace ado::xml
