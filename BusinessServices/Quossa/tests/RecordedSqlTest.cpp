@@ -15,7 +15,7 @@ std::string Describe(const SqlCase& c) {
 
 }  // namespace
 
-TEST(RecordedSql, EveryMemberSendsItsExactStatements) {
+TEST(QuossaSql, EveryMemberSendsItsExactStatements) {
     RecordingDataLayer data;
     for (const SqlCase& c : SqlCases()) {
         SCOPED_TRACE(Describe(c));
@@ -34,7 +34,7 @@ TEST(RecordedSql, EveryMemberSendsItsExactStatements) {
     }
 }
 
-TEST(RecordedSql, AFailureOfTheDataObjectEndsWithTheProcedureEntry) {
+TEST(QuossaSql, AFailureOfTheDataObjectEndsWithTheProcedureEntry) {
     RecordingDataLayer data;
     data.recording.failWith = -2147467259;
     data.recording.failTrail = "\rDravik - clsBD - ConsultaXMLSenseTransaccio\rDravik - clsBD - ConsultaXML";
