@@ -1,0 +1,17 @@
+#include "CalleeFailure.h"
+
+namespace brintel {
+
+void RaiseIfFailed(com::ErrorFields& mine, const com::ErrorFields& callee) {
+    if (callee.NumError == 0) return;
+    mine.UbicacioError = callee.UbicacioError;
+    com::Raise(callee.NumError);
+}
+
+void RaiseIfFailed(com::ErrorFields& mine, const com::ObjectRef& callee) {
+    if (com::Get(callee, "NumError").toLong() == 0) return;
+    mine.UbicacioError = com::Get(callee, "UbicacioError").toString();
+    com::Raise(com::Get(callee, "NumError").toLong());
+}
+
+}  // namespace brintel

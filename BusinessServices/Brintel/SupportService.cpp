@@ -1,0 +1,223 @@
+#include "SupportService.h"
+
+#include <stdexcept>
+
+#include "CalleeFailure.h"
+
+namespace brintel {
+
+namespace {
+
+// An entity result that means failure (False, or a text with no recordset
+// in it) while the entity's NumError says success: reported as a failure
+// with this number rather than passed on as a success.
+constexpr int32_t kFailureWithoutNumber = com::err::AutomationError;
+
+// The caller's argument converted to the type its name announces.
+com::Variant Bind(std::string_view param, const com::Variant& value) {
+    if (param.starts_with("lng")) return com::Variant(value.toLong());
+    return com::Variant(value.toString());
+}
+
+}  // namespace
+
+Operation::Operation(std::string_view name, std::string_view manager, std::string_view member,
+                     std::vector<std::string_view> params)
+    : name_(name), params_(std::move(params)), literal_(name), manager_(manager), member_(member) {
+    if (params_.size() == 1) argument_ = Param(params_.front());
+    if (member.empty()) return;  // GetTextIdioma: no entity member
+    if (com::SameName(member, "GetList") || com::SameName(member, "GetById")) {
+        view_ = "GetIV";
+    } else if (com::SameName(member, "Save") || com::SameName(member, "Delete")) {
+        view_ = "GetIM";
+        result_ = Result::Boolean;
+    } else if (com::SameName(member, "GetEmpty")) {
+        view_ = "GetIM";
+    } else if (com::SameName(member, "BeginTransaction") ||
+               com::SameName(member, "CommitTransaction") ||
+               com::SameName(member, "RollBackTransaction")) {
+        view_ = "GetIT";
+        result_ = Result::Connection;
+        hasArgument_ = false;
+    } else {
+        throw std::logic_error("no view offers the entity member " + std::string(member));
+    }
+}
+
+Operation Operation::TextIdioma() {
+    return Operation("GetTextIdioma", {}, {}, {"lngIdioma", "strNomForm"});
+}
+
+Operation Operation::passing(Value value) const {
+    Operation op = *this;
+    op.argument_ = std::move(value);
+    return op;
+}
+
+Operation Operation::record(std::string_view className, std::vector<RecordField> fields) const {
+    Operation op = *this;
+    op.record_ = className;
+    op.fields_ = std::move(fields);
+    return op;
+}
+
+Operation Operation::recordFirst() const {
+    Operation op = *this;
+    op.recordFirst_ = true;
+    return op;
+}
+
+Operation Operation::literal(std::string_view literal) const {
+    Operation op = *this;
+    op.literal_ = literal;
+    return op;
+}
+
+Operation Operation::withoutCaller() const {
+    Operation op = *this;
+    op.withCaller_ = false;
+    return op;
+}
+
+Operation Operation::resendsTransaction() const {
+    Operation op = *this;
+    op.resendsTransaction_ = true;
+    return op;
+}
+
+ServiceClass::ServiceClass(std::string_view name, std::vector<Operation> operations)
+    : ServiceClass(name, name, std::move(operations)) {}
+
+ServiceClass::ServiceClass(std::string_view name, std::string_view trailName,
+                           std::vector<Operation> operations)
+    : name_(name), trailName_(trailName), operations_(std::move(operations)) {
+    using S = SupportService;
+    members_
+        .property("NumError", [](S& s) { return com::Variant(s.error.NumError); },
+                  [](S& s, const com::Variant& v) { s.error.NumError = v.toLong(); })
+        .property("UbicacioError", [](S& s) { return com::Variant(s.error.UbicacioError); },
+                  [](S& s, const com::Variant& v) { s.error.UbicacioError = v.toString(); })
+        .property("IdTransaccio", [](S& s) { return com::Variant(s.IdTransaccio); }, {},
+                  [](S& s, const com::Variant& v) { s.IdTransaccio = v.toObject(); });
+    // operations_ is complete: the addresses taken here stay valid.
+    for (const Operation& op : operations_)
+        members_.method(std::string(op.name_), [&op](S& s, com::Args a) { return s.Run(op, a); });
+}
+
+SupportService::SupportService(const ServiceClass& serviceClass)
+    : class_(serviceClass), funcions_(std::make_shared<clsFuncionsSubCapaSuport>()) {}
+
+SupportService::~SupportService() = default;
+
+std::string SupportService::className() const { return std::string(class_.name_); }
+
+com::Variant SupportService::invoke(std::string_view member, com::CallKind kind, com::Args args) {
+    return class_.members_.invoke(*this, member, kind, args);
+}
+
+com::Variant SupportService::Run(const Operation& op, com::Args args) {
+    // Arguments take their declared types as the call binds them; one that
+    // cannot fails the call itself, before the operation starts.
+    std::vector<com::Variant> params;
+    for (size_t i = 0; i < op.params_.size(); ++i)
+        params.push_back(Bind(op.params_[i], com::Arg(args, i)));
+
+    error.clear();
+    try {
+        return Perform(op, params);
+    } catch (...) {
+        error.fail(com::ErrorNumber(std::current_exception()), com::label::Brintel,
+                   class_.trailName_, op.literal_);
+        switch (op.result_) {
+            case Operation::Result::Text: return com::Variant(std::string());
+            case Operation::Result::Boolean: return com::Variant(false);
+            case Operation::Result::Connection: break;
+        }
+        return {};
+    }
+}
+
+namespace {
+
+// The variant a Value stands for: the caller's argument itself (so that it
+// is passed by reference) or the fixed value.
+com::Variant& ValueOf(const std::vector<std::string_view>& names, const Value& value,
+                      std::vector<com::Variant>& params, com::Variant& constant) {
+    if (value.param.empty()) {
+        constant = value.constant;
+        return constant;
+    }
+    for (size_t i = 0; i < names.size(); ++i)
+        if (names[i] == value.param) return params[i];
+    throw std::logic_error("the operation has no argument " + std::string(value.param));
+}
+
+}  // namespace
+
+com::ObjectRef SupportService::NewRecord(const Operation& op, std::vector<com::Variant>& params) {
+    com::ObjectRef record = funcions_->CreaObjecteEntitat(std::string(op.record_));
+    RaiseIfFailed(error, funcions_->error);
+    for (const RecordField& field : op.fields_) {
+        com::Variant constant;
+        com::Let(record, field.name, ValueOf(op.params_, field.value, params, constant));
+    }
+    return record;
+}
+
+com::ObjectRef& SupportService::ViewField(const Operation& op) {
+    if (op.view_ == "GetIV") return visor_;
+    if (op.view_ == "GetIM") return mant_;
+    return transaccions_;
+}
+
+com::Variant SupportService::Perform(const Operation& op, std::vector<com::Variant>& params) {
+    if (op.manager_.empty()) {
+        std::string text = funcions_->GetTextIdiomaForm(params[0].asLong(), params[1].asString());
+        RaiseIfFailed(error, funcions_->error);
+        return com::Variant(std::move(text));
+    }
+
+    const bool hasRecord = !op.record_.empty();
+    com::ObjectRef record;  // held for this call only
+    if (hasRecord && op.recordFirst_) record = NewRecord(op, params);
+
+    com::ObjectRef& manager = managers_[op.manager_];
+    manager = funcions_->CreaObjecteEntitat(
+        std::string(op.manager_), op.withCaller_ ? com::Variant(shared_from_this()) : com::Variant());
+    RaiseIfFailed(error, funcions_->error);
+    if (hasRecord && !op.recordFirst_) record = NewRecord(op, params);
+
+    com::ObjectRef& view = ViewField(op);
+    view = com::Call(manager, op.view_).toObject();
+    if (op.resendsTransaction_) com::Set(view, "IdTransaccio", IdTransaccio);
+
+    com::Variant result;
+    if (op.hasArgument_) {
+        com::Variant holder = record ? com::Variant(record) : com::Variant();
+        com::Variant& argument =
+            record ? holder : ValueOf(op.params_, op.argument_, params, holder);
+        result = com::CallRef(view, op.member_, com::Args(&argument, 1));
+    } else {
+        result = com::Call(view, op.member_);
+    }
+    if (op.result_ == Operation::Result::Connection) IdTransaccio = result.toObject();
+    RaiseIfFailed(error, view);
+
+    switch (op.result_) {
+        case Operation::Result::Text:
+            result = com::Variant(result.toString());
+            if (result.asString().empty()) com::Raise(kFailureWithoutNumber);
+            break;
+        case Operation::Result::Boolean:
+            if (!result.toBool()) com::Raise(kFailureWithoutNumber);
+            result = com::Variant(true);
+            break;
+        case Operation::Result::Connection:
+            result = {};
+            break;
+    }
+    manager = nullptr;
+    return result;
+}
+
+}  // namespace brintel

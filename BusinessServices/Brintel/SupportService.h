@@ -1,0 +1,150 @@
+// The shape shared by every support service of the library.
+//
+// A support service offers NumError, UbicacioError and IdTransaccio, then
+// its operations. Each operation makes one call into the entity library:
+// it creates the entity manager it needs with the service itself as the
+// caller (so the manager receives the service's IdTransaccio), fills a
+// parameter record when the operation needs one, takes the manager's view
+// (GetIV to read, GetIM to write, GetIT for transactions), calls one member
+// by name, tests the view's NumError and releases the manager. On failure it
+// keeps the number, appends "Brintel - <class> - <operation>" to the trail
+// and returns "" or False; no error leaves an operation.
+//
+// A service is declared as a table of Operation rows, in interface order;
+// the engine below runs them.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Com/Object.h"
+#include "Com/Registry.h"  // COM_REGISTER_CLASS, for the services
+#include "Com/Trail.h"
+#include "clsFuncionsSubCapaSuport.h"
+
+namespace brintel {
+
+// What an operation hands to the entity member or sets in a record field:
+// the caller's argument of that name (passed by reference), or a fixed
+// value. A default Value is an empty variant, never assigned.
+struct Value {
+    std::string_view param;
+    com::Variant constant;
+};
+
+// The caller's argument of that name.
+inline Value Param(std::string_view name) { return {name, {}}; }
+// A fixed value, passed by value.
+inline Value Fixed(com::Variant value) { return {{}, std::move(value)}; }
+
+struct RecordField {
+    std::string_view name;
+    Value value;
+};
+
+class SupportService;
+
+class Operation {
+public:
+    // Operation `name` creates entity manager `manager` and calls its
+    // member `member` by name. The member decides the view (GetList,
+    // GetById: GetIV; Save, Delete, GetEmpty: GetIM; the three transaction
+    // members: GetIT) and the result (text, Boolean, or the returned
+    // connection kept as the service's IdTransaccio). `params` are the
+    // operation's own arguments, named as the interface names them; the
+    // prefix gives the type ("lng": Long, "str": String). The member gets
+    // the one argument by reference, or an empty variant when there is none.
+    Operation(std::string_view name, std::string_view manager, std::string_view member,
+              std::vector<std::string_view> params = {});
+
+    // GetTextIdioma: the texts of a window through the support functions.
+    static Operation TextIdioma();
+
+    // The member gets `value` in place of the operation's argument.
+    Operation passing(Value value) const;
+    // The argument is a new parameter record of class `className` with
+    // these fields set by name in this order. It is created after the
+    // manager, or before it with recordFirst().
+    Operation record(std::string_view className, std::vector<RecordField> fields) const;
+    Operation recordFirst() const;
+    // The location entry names `literal` in place of the operation's name.
+    Operation literal(std::string_view literal) const;
+    // The manager is created without a caller: it runs outside any
+    // transaction, whatever IdTransaccio holds.
+    Operation withoutCaller() const;
+    // The service's IdTransaccio is assigned once more to the view before
+    // the member is called.
+    Operation resendsTransaction() const;
+
+private:
+    friend class ServiceClass;
+    friend class SupportService;
+    enum class Result { Text, Boolean, Connection };
+
+    std::string_view name_;
+    std::vector<std::string_view> params_;
+    std::string_view literal_;
+    std::string_view manager_;
+    std::string_view view_;
+    std::string_view member_;
+    Result result_ = Result::Text;
+    bool hasArgument_ = true;
+    Value argument_;
+    std::string_view record_;
+    std::vector<RecordField> fields_;
+    bool recordFirst_ = false;
+    bool withCaller_ = true;
+    bool resendsTransaction_ = false;
+};
+
+// A service class: its name, the class name its trail entries carry, and
+// its operations in interface order.
+class ServiceClass {
+public:
+    ServiceClass(const ServiceClass&) = delete;
+    ServiceClass& operator=(const ServiceClass&) = delete;
+    ServiceClass(std::string_view name, std::vector<Operation> operations);
+    ServiceClass(std::string_view name, std::string_view trailName,
+                 std::vector<Operation> operations);
+
+private:
+    friend class SupportService;
+    std::string_view name_;
+    std::string_view trailName_;
+    std::vector<Operation> operations_;
+    com::Members<SupportService> members_;
+};
+
+class SupportService : public com::Object {
+public:
+    explicit SupportService(const ServiceClass& serviceClass);
+    ~SupportService() override;
+
+    std::string className() const override;
+    com::Variant invoke(std::string_view member, com::CallKind kind, com::Args args) override;
+
+    com::ErrorFields error;  // NumError, UbicacioError
+    com::ObjectRef IdTransaccio;
+
+private:
+    friend class ServiceClass;
+    com::Variant Run(const Operation& op, com::Args args);
+    com::Variant Perform(const Operation& op, std::vector<com::Variant>& params);
+    com::ObjectRef NewRecord(const Operation& op, std::vector<com::Variant>& params);
+    com::ObjectRef& ViewField(const Operation& op);
+
+    const ServiceClass& class_;
+    std::shared_ptr<clsFuncionsSubCapaSuport> funcions_;
+    // One field per entity manager the operations name: it holds the
+    // manager from its creation until its operation succeeds; after a
+    // failure, until the next operation that uses it.
+    std::map<std::string_view, com::ObjectRef> managers_;
+    // The last views taken, kept until the next one replaces them.
+    com::ObjectRef visor_;
+    com::ObjectRef mant_;
+    com::ObjectRef transaccions_;
+};
+
+}  // namespace brintel

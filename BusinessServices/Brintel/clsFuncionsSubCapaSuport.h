@@ -1,0 +1,58 @@
+// The support functions of the library: its settings file "Brintel.INI",
+// the creation of entity-library objects by the configured ProgID prefix and
+// machine with the caller's transaction handed down, and the texts of one
+// window in one language.
+//
+// Every member clears NumError and UbicacioError on entry and, on failure,
+// appends its own trail entry and returns an empty text or none; no error
+// leaves a member. Nothing is cached: the settings are read on every use.
+#pragma once
+
+#include <string>
+
+#include "Com/Object.h"
+#include "Com/Trail.h"
+
+namespace brintel {
+
+class clsFuncionsSubCapaSuport : public com::Dispatch<clsFuncionsSubCapaSuport> {
+public:
+    static constexpr const char* kClassName = "clsFuncionsSubCapaSuport";
+    static const com::Members<clsFuncionsSubCapaSuport>& Interface();
+
+    com::ErrorFields error;  // NumError, UbicacioError
+
+    // The library's folder and "/Brintel.INI".
+    std::string RutaArxiuIni() const;
+
+    // A new object of the entity library: ProgID = DLL_Quossa + class name,
+    // created on the machine named by PC_Quossa. With a caller (any object
+    // with an IdTransaccio property; an empty variant or none means no
+    // caller), the caller's IdTransaccio is set on the new object's GetIT
+    // view when it is a "MngTransaccions", else on its GetIV view.
+    com::ObjectRef CreaObjecteEntitat(const std::string& strNomClasse,
+                                      const com::Variant& objObjecteQueCrida = {});
+
+    // A key of "Brintel.INI", every "{mod}" replaced by the library's folder.
+    std::string ConsultaArxiuIniSuport(const std::string& strSeccio, const std::string& strClau);
+
+    std::string StrTran(const std::string& strStringbase, const std::string& strStringARemplacar,
+                        const std::string& strStringRemplacable);
+
+    // The T_Idioma rows of window strNomForm in language lngIdioma, always
+    // read outside any transaction.
+    std::string GetTextIdiomaForm(int32_t lngIdioma, const std::string& strNomForm = {});
+
+private:
+    std::string Quossa_DLL();
+    std::string Quossa_PC();
+    std::string ConsultaArxiuIni(const std::string& path, const std::string& section,
+                                 const std::string& key);
+
+    // Runs `body` under this object's error discipline: fields cleared on
+    // entry; any error stored with the entry `operation`, and T{} returned.
+    template <class Body>
+    auto Handled(std::string_view operation, Body&& body) -> decltype(body());
+};
+
+}  // namespace brintel
