@@ -1,0 +1,278 @@
+// The XML text of a recordset: the shapes the window side cuts by string,
+// values that come back unchanged, the change blocks, and documents of
+// other writers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "Ado/AdoError.h"
+#include "Ado/Recordset.h"
+#include "Com/ComError.h"
+#include "support/Files.h"
+
+namespace {
+
+using ado::Recordset;
+using com::Variant;
+
+std::string DataFile(const std::string& name) {
+    return testsupport::ReadFile(
+        (std::filesystem::path(__FILE__).parent_path() / "data" / name).string());
+}
+
+int ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const com::ComError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+// The edits that turn zones.xml into zones-edited.xml: an update with a
+// line break and markup characters, a delete, an insert.
+void EditZones(Recordset& rs) {
+    rs.MoveFirst();
+    rs.MoveNext();
+    rs.SetValue("NomZona", "Sud\r\nEst\t<b> \"x\"");
+    rs.Update();
+    rs.MoveNext();
+    rs.MoveNext();
+    rs.Delete();
+    rs.AddNew();
+    rs.SetValue("CodZona", "Z6");
+    rs.SetValue("NomZona", "Nova");
+    rs.SetValue("Actiu", true);
+    rs.SetValue("DataAlta", "2024-02-29T08:30:00");
+    rs.Update();
+}
+
+TEST(XmlText, WritesTheGoldenShapes) {
+    const std::string input = DataFile("zones.xml");
+    Recordset rs = Recordset::FromXml(input);
+    EXPECT_EQ(rs.ToXml(), input);
+
+    EditZones(rs);
+    const std::string edited = rs.ToXml();
+    EXPECT_EQ(edited, DataFile("zones-edited.xml"));
+    // What the window side relies on when it cuts the text.
+    EXPECT_NE(edited.find("\n<rs:data>\n"), std::string::npos);
+    EXPECT_TRUE(edited.ends_with("</rs:data>\n</xml>"));
+    EXPECT_NE(edited.find("NomZona='L&apos;Horta'"), std::string::npos);
+    EXPECT_NE(edited.find("NomZona='Sud&#13;&#10;Est&#9;&lt;b&gt; &quot;x&quot;'"),
+              std::string::npos);
+    EXPECT_NE(edited.find("<z:row NumZona='5' CodZona='Z5' NomZona='' Actiu='True' Superficie='0'/>"),
+              std::string::npos);
+}
+
+TEST(XmlText, PendingChangesComeBackAsTheSameChanges) {
+    const std::string edited = DataFile("zones-edited.xml");
+    Recordset rs = Recordset::FromXml(edited);
+    EXPECT_EQ(rs.ToXml(), edited);
+    EXPECT_EQ(rs.RecordCount(), 5);  // the deleted row is not shown
+    rs.Move(1, Recordset::MoveStart::First);
+    EXPECT_EQ(rs.Value("NomZona"), Variant("Sud\r\nEst\t<b> \"x\""));
+}
+
+TEST(XmlText, ChangeSetCutByStringStillReads) {
+    // The window keeps the head through <rs:data>, the change blocks and the
+    // tail from </rs:data>, joined by CR LF.
+    const std::string text = DataFile("zones-edited.xml");
+    const size_t dataOpen = text.find("<rs:data>") + 9;
+    const size_t dataClose = text.find("</rs:data>");
+    std::string blocks;
+    for (const char* tag : {"rs:update", "rs:delete", "rs:insert"}) {
+        const size_t start = text.find(std::string("<") + tag + ">");
+        const std::string close = std::string("</") + tag + ">";
+        blocks += text.substr(start, text.find(close, start) + close.size() - start);
+    }
+    const std::string changeSet =
+        text.substr(0, dataOpen) + "\r\n" + blocks + "\r\n" + text.substr(dataClose);
+
+    Recordset rs = Recordset::FromXml(changeSet);
+    EXPECT_EQ(rs.RecordCount(), 2);  // the updated and the inserted row
+    rs.MoveLast();
+    EXPECT_EQ(rs.Value("CodZona"), Variant("Z6"));
+    EXPECT_EQ(rs.Value("NumZona"), Variant::Null());
+    const std::string again = rs.ToXml();
+    EXPECT_NE(again.find("<rs:delete>\n\t\t<z:row NumZona='4' CodZona='Z4' Actiu='False'/>"),
+              std::string::npos);
+}
+
+TEST(XmlText, NoRowsStillHasBothDataTags) {
+    std::string text = DataFile("zones.xml");
+    text = text.substr(0, text.find("<rs:data>")) + "<rs:data/>\n</xml>";
+    Recordset rs = Recordset::FromXml(text);
+    EXPECT_EQ(rs.RecordCount(), 0);
+    EXPECT_TRUE(rs.IsBOF() && rs.IsEOF());
+    EXPECT_TRUE(rs.ToXml().ends_with("</s:Schema>\n<rs:data>\n</rs:data>\n</xml>"));
+}
+
+TEST(XmlText, ValuesComeBackUnchanged) {
+    std::string text = DataFile("zones.xml");
+    text = text.substr(0, text.find("<rs:data>")) + "<rs:data>\n</rs:data>\n</xml>";
+    const std::vector<std::pair<const char*, Variant>> cases = {
+        {"NomZona", "a&b<c>d'e\"f"},
+        {"NomZona", "line one\r\nline two\nthree\rfour\tfive"},
+        {"NomZona", "  blanks kept  "},
+        {"NomZona", "control \x01 and \x1f"},
+        {"NomZona", "Línia d'enllumenat àèéíòóú ç"},
+        {"NomZona", ""},
+        {"Superficie", 0.1},
+        {"Superficie", 123456789.123456},
+        {"Superficie", 1e-300},
+        {"Superficie", -2.5e20},
+        {"NumZona", 0},
+        {"NumZona", INT32_MIN},
+        {"DataAlta", com::Date::FromParts(1899, 12, 30)},
+        {"DataAlta", com::Date::FromParts(2024, 2, 29, 23, 59, 59)},
+        {"Actiu", false},
+    };
+    Recordset rs = Recordset::FromXml(text);
+    for (const auto& [field, value] : cases) {
+        rs.AddNew();
+        rs.SetValue(field, value);
+        rs.Update();
+    }
+    Recordset back = Recordset::FromXml(rs.ToXml());
+    ASSERT_EQ(back.RecordCount(), static_cast<int32_t>(cases.size()));
+    back.MoveFirst();
+    for (const auto& [field, value] : cases) {
+        EXPECT_EQ(back.Value(field), value) << field << " " << com::TypeName(value);
+        back.MoveNext();
+    }
+}
+
+TEST(XmlText, ReadsWhatOtherWritersWrite) {
+    const std::string text =
+        "<xml xmlns:s=\"uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882\"\r\n"
+        " xmlns:dt=\"uuid:C2F41010-65B3-11d1-A29F-00AA00C14882\"\r\n"
+        " xmlns:rs=\"urn:schemas-microsoft-com:rowset\" xmlns:z=\"#RowsetSchema\">\r\n"
+        "<s:Schema id=\"RowsetSchema\"><s:ElementType name=\"row\" content=\"eltOnly\" rs:CommandTimeout=\"30\">\n"
+        "<s:AttributeType name=\"a\" rs:number=\"7\" rs:maydefer=\"true\"><s:datatype dt:type=\"i4\"/></s:AttributeType>\n"
+        "<s:AttributeType name=\"b\" rs:name=\"Display Name\"><s:datatype dt:type=\"r8\" dt:lookup=\"true\"/></s:AttributeType>\n"
+        "<s:AttributeType name=\"c\"><s:datatype dt:type=\"datetime\"/></s:AttributeType>\n"
+        "<s:AttributeType name=\"d\"><s:datatype dt:type=\"boolean\"/></s:AttributeType>\n"
+        "<s:AttributeType name=\"e\"><s:datatype dt:type=\"ui1\"/></s:AttributeType>\n"
+        "<s:AttributeType name=\"f\"><s:datatype dt:type=\"number\"/></s:AttributeType>\n"
+        "<s:AttributeType name=\"g\"/>\n"
+        "</s:ElementType></s:Schema><scopes><scope id=\"{1}\"/></scopes>\r\n"
+        "<rs:data ItemCount=\"4\">\r\n"
+        "<z:row a=\"1\" b=\"2.5\" c=\"2012-05-01T22:13:47Z\" d=\"1\" e=\"7\" f=\"2635.23\" g=\"x\" other=\"dropped\"/>\n"
+        "<z:row a=\"0x0120\" c=\"1;#2012\" d=\"-1\"/>\n"
+        "<z:row d=\"true\"/>\n"
+        "<z:row d=\"0\"/>\n"
+        "</rs:data></xml>";
+    Recordset rs = Recordset::FromXml(text);
+    ASSERT_EQ(rs.FieldCount(), 7);
+    EXPECT_EQ(rs.Field(1).name, "Display Name");
+    EXPECT_EQ(rs.Field(0).type, ado::DataType::Integer);
+    EXPECT_EQ(rs.Field(2).type, ado::DataType::DateTime);
+    EXPECT_EQ(rs.Field(6).type, ado::DataType::String);
+    EXPECT_EQ(rs.Value("a"), Variant(1));
+    EXPECT_EQ(rs.Value("Display Name"), Variant(2.5));
+    EXPECT_EQ(rs.Value("c"), Variant(com::Date::FromParts(2012, 5, 1, 22, 13, 47)));
+    EXPECT_EQ(rs.Value("f"), Variant(2635.23));
+    // A value that does not read as its column's type is kept as written.
+    rs.MoveNext();
+    EXPECT_EQ(rs.Value("a"), Variant("0x0120"));
+    EXPECT_EQ(rs.Value("c"), Variant("1;#2012"));
+    const Variant booleans[] = {true, true, true, false};
+    rs.MoveFirst();
+    for (const Variant& expected : booleans) {
+        EXPECT_EQ(rs.Value("d"), expected);
+        rs.MoveNext();
+    }
+
+    // What this layer does not use is written back; the alias and the other
+    // spellings of the types too.
+    const std::string out = rs.ToXml();
+    for (const char* kept : {"rs:CommandTimeout='30'", "rs:maydefer='true'", "dt:lookup='true'",
+                             "<scopes><scope id='{1}'/></scopes>", "name='b' rs:name='Display Name'",
+                             "dt:type='i4'", "dt:type='r8'", "dt:type='datetime'", "a='0x0120'"})
+        EXPECT_NE(out.find(kept), std::string::npos) << kept;
+    EXPECT_NE(out.find("\n<rs:data>\n"), std::string::npos);
+    EXPECT_EQ(out.find("other="), std::string::npos);
+    EXPECT_EQ(Recordset::FromXml(out).ToXml(), out);
+}
+
+TEST(XmlText, RefusesTextThatIsNotARowset) {
+    const std::string schema = DataFile("zones.xml").substr(0, DataFile("zones.xml").find("<rs:data>"));
+    const std::string cases[] = {
+        "",
+        "not xml at all",
+        schema,                                  // no closing tags
+        "<xml><rs:data></rs:data></xml>",        // no schema
+        schema.substr(0, schema.find("<s:Schema")) + "<s:Schema/><rs:data/></xml>",
+        "<root><s:Schema><s:ElementType/></s:Schema><rs:data/></root>",
+        "<xml><s:Schema><s:ElementType><s:AttributeType/></s:ElementType></s:Schema><rs:data/></xml>",
+        "<xml><s:Schema><s:ElementType><s:AttributeType name='a'/></s:ElementType></s:Schema>"
+        "<rs:data><rs:update><z:row a='1'/></rs:update></rs:data></xml>",
+    };
+    for (const std::string& text : cases)
+        EXPECT_EQ(ErrorOf([&] { Recordset::FromXml(text); }), ado::err::InvalidXml) << text;
+}
+
+// Documents written by other programs, kept outside the project.
+class RowsetSample : public testing::TestWithParam<std::tuple<const char*, int, int>> {};
+
+TEST_P(RowsetSample, ReadsAndWritesBackEveryValue) {
+    const std::filesystem::path folder = "/work/shared/rowset-samples";
+    if (!std::filesystem::exists(folder)) GTEST_SKIP() << "no sample documents here";
+    const auto [file, fields, rows] = GetParam();
+    Recordset rs = Recordset::FromXml(testsupport::ReadFile((folder / file).string()));
+    EXPECT_EQ(rs.FieldCount(), fields);
+    EXPECT_EQ(rs.RecordCount(), rows);
+
+    Recordset back = Recordset::FromXml(rs.ToXml());
+    ASSERT_EQ(back.FieldCount(), fields);
+    ASSERT_EQ(back.RecordCount(), rows);
+    for (int32_t f = 0; f < fields; ++f) {
+        EXPECT_EQ(back.Field(f).name, rs.Field(f).name);
+        EXPECT_EQ(back.Field(f).type, rs.Field(f).type);
+    }
+    for (rs.MoveFirst(), back.MoveFirst(); !rs.IsEOF(); rs.MoveNext(), back.MoveNext()) {
+        for (int32_t f = 0; f < fields; ++f) {
+            EXPECT_EQ(back.Value(f), rs.Value(f)) << file << " field " << rs.Field(f).name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, RowsetSample,
+                         testing::Values(std::make_tuple("01-northwind-orders-sqloledb.xml", 3, 830),
+                                         std::make_tuple("02-jet-debtors-currency.xml", 6, 9),
+                                         std::make_tuple("03-visio-rsname-alias.xml", 1, 2),
+                                         std::make_tuple("04-sharepoint-listitem.xml", 48, 1),
+                                         std::make_tuple("05-winmss-stage.xml", 22, 10),
+                                         std::make_tuple("06-winmss-thematch.xml", 12, 1),
+                                         std::make_tuple("07-winmss-classify-empty.xml", 5, 0)));
+
+TEST(RowsetSamples, TypesAndNamesAsTheWritersMeantThem) {
+    const std::filesystem::path folder = "/work/shared/rowset-samples";
+    if (!std::filesystem::exists(folder)) GTEST_SKIP() << "no sample documents here";
+    auto open = [&](const char* file) {
+        return Recordset::FromXml(testsupport::ReadFile((folder / file).string()));
+    };
+    Recordset orders = open("01-northwind-orders-sqloledb.xml");
+    EXPECT_TRUE(orders.Field(orders.FieldIndex("OrderID")).keyColumn);
+    EXPECT_EQ(orders.Value("ShippedDate"), Variant(com::Date::FromParts(1996, 7, 16)));
+    int notShipped = 0;
+    for (; !orders.IsEOF(); orders.MoveNext()) notShipped += orders.Value("ShippedDate").isNull();
+    EXPECT_GT(notShipped, 0);
+
+    Recordset cities = open("03-visio-rsname-alias.xml");
+    EXPECT_EQ(cities.Field(0).name, "Cities");
+    EXPECT_EQ(cities.Value("Cities"), Variant("Seattle"));
+
+    Recordset list = open("04-sharepoint-listitem.xml");
+    EXPECT_EQ(list.Value("Attachments"), Variant(false));
+    EXPECT_EQ(list.Value("Created"), Variant(com::Date::FromParts(2012, 5, 1, 22, 13, 47)));
+    EXPECT_NE(list.ToXml().find("<scopes>"), std::string::npos);
+
+    Recordset match = open("06-winmss-thematch.xml");
+    EXPECT_EQ(match.Value("Chrono"), Variant(false));
+    EXPECT_EQ(match.Value("ClubId"), Variant::Null());
+}
+
+}  // namespace
