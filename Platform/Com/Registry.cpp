@@ -65,6 +65,8 @@ void UnregisterClass(std::string_view progId) {
     if (auto it = r.classes.find(progId); it != r.classes.end()) r.classes.erase(it);
 }
 
+Factory RegisteredClass(std::string_view progId) { return FindFactory(progId); }
+
 void SetLocalServerActivator(LocalServerActivator activator) {
     Registry& r = TheRegistry();
     std::lock_guard guard(r.lock);

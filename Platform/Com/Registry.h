@@ -23,6 +23,11 @@ using Factory = std::function<ObjectRef()>;
 bool RegisterClass(std::string progId, Factory factory);
 void UnregisterClass(std::string_view progId);
 
+// The factory this process registered for `progId`, or none: no library
+// is loaded and no program started. A local server creates the objects its
+// clients ask for with it, so that a class it lacks never starts it again.
+Factory RegisteredClass(std::string_view progId);
+
 // Creates the class of `progId`, matched without regard to case, on
 // `server`: empty, "localhost" or this machine's host name mean this
 // machine, any other name fails with 462. 429 when no class answers.

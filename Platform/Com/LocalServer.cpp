@@ -1,0 +1,211 @@
+#include "LocalServer.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <deque>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "RemoteChannel.h"
+#include "RemoteSocket.h"
+
+namespace com {
+
+namespace {
+
+using namespace std::chrono_literals;
+using SteadyClock = std::chrono::steady_clock;
+
+// The client that started the program connects within milliseconds; a
+// program that nobody reaches in this time ends.
+constexpr auto kFirstClientWait = 2s;
+
+// One client's connection, read by the server's thread. Messages that
+// arrive while a call of the server waits for its reply wait in the
+// backlog, and the event loop serves them afterwards, in order.
+class ServerChannel final : public remote::RemoteChannel {
+public:
+    explicit ServerChannel(int fd) : RemoteChannel(fd, /*closeWhenIdle=*/false) {}
+
+    // Reads the next message into the backlog; false when the client is gone.
+    bool receive() {
+        std::string body;
+        if (!remote::ReadFrame(fd(), body) || body.empty()) return false;
+        backlog.push_back(std::move(body));
+        return true;
+    }
+
+    std::deque<std::string> backlog;
+
+protected:
+    std::string awaitReply(uint64_t callId) override {
+        for (;;) {
+            if (!connected() || !receive()) {
+                disconnect();
+                throw remote::PeerGone();
+            }
+            const std::string& body = backlog.back();
+            if (remote::TypeOf(body) != remote::MessageType::Reply) continue;
+            std::string reply = std::move(backlog.back());
+            backlog.pop_back();
+            if (remote::ReplyCallId(reply) == callId) return reply;
+        }
+    }
+};
+
+// Takes the program's lock, kept for the whole life of the process (the
+// system lets it go when the process ends, however it ends). False when
+// another process holds it: that one serves, or is ending, in which case
+// the client that wants a server starts the program again a little later.
+bool TakeLock(const std::string& lockPath) {
+    const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    // The lock file names the process that serves.
+    const std::string pid = std::to_string(::getpid()) + "\n";
+    if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, pid.data(), pid.size(), 0) < 0) {
+        // The number is for people and tests; the lock is what counts.
+    }
+    return true;
+}
+
+struct Timer {
+    std::chrono::milliseconds period;
+    SteadyClock::time_point due;
+    std::function<void()> proc;
+};
+
+}  // namespace
+
+struct LocalServer::State {
+    int locks = 0;
+    int nextTimer = 1;
+    std::map<int, Timer> timers;
+    std::vector<std::shared_ptr<ServerChannel>> clients;
+
+    void serveBacklogs();
+    void fireDueTimers();
+    int pollTimeout(std::optional<SteadyClock::time_point> deadline) const;
+};
+
+LocalServer::LocalServer() : state_(std::make_unique<State>()) {}
+LocalServer::~LocalServer() = default;
+
+LocalServer& LocalServer::Instance() {
+    static LocalServer server;
+    return server;
+}
+
+void LocalServer::lock() { ++state_->locks; }
+void LocalServer::unlock() { --state_->locks; }
+
+int LocalServer::setTimer(std::chrono::milliseconds period, std::function<void()> proc) {
+    const int id = state_->nextTimer++;
+    state_->timers[id] = Timer{period, SteadyClock::now() + period, std::move(proc)};
+    return id;
+}
+
+void LocalServer::killTimer(int id) { state_->timers.erase(id); }
+
+int LocalServer::run(const std::string& name) {
+    std::signal(SIGPIPE, SIG_IGN);  // a client that ends mid-write is noticed by the write
+    std::string socketPath;
+    try {
+        socketPath = remote::SocketPath(name);
+        if (!TakeLock(remote::LockPath(name))) return 0;
+    } catch (const ComError&) {
+        return 1;
+    }
+    ::unlink(socketPath.c_str());  // left by a server that was killed
+    const int listenFd = remote::ListenAt(socketPath);
+    if (listenFd < 0) return 1;
+
+    State& s = *state_;
+    const auto firstClientDeadline = SteadyClock::now() + kFirstClientWait;
+    bool served = false;
+    for (;;) {
+        s.serveBacklogs();
+        s.fireDueTimers();
+        std::erase_if(s.clients, [](const auto& c) { return !c->connected(); });
+        if (s.clients.empty() && s.locks == 0 && (served || SteadyClock::now() >= firstClientDeadline))
+            break;
+
+        const std::vector<std::shared_ptr<ServerChannel>> polled = s.clients;
+        std::vector<pollfd> fds{{listenFd, POLLIN, 0}};
+        for (const auto& c : polled) fds.push_back({c->fd(), POLLIN, 0});
+        const auto deadline = served ? std::nullopt : std::optional(firstClientDeadline);
+        if (::poll(fds.data(), fds.size(), s.pollTimeout(deadline)) <= 0) continue;
+
+        if (fds[0].revents & POLLIN) {
+            const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+            if (fd >= 0) {
+                s.clients.push_back(std::make_shared<ServerChannel>(fd));
+                served = true;
+            }
+        }
+        for (size_t i = 0; i < polled.size(); ++i) {
+            ServerChannel& client = *polled[i];
+            if (fds[i + 1].revents != 0 && client.connected() && !client.receive()) client.disconnect();
+        }
+    }
+    // Clients that find no socket start a new server, which waits for this
+    // one's lock.
+    ::unlink(socketPath.c_str());
+    ::close(listenFd);
+    return 0;
+}
+
+void LocalServer::State::serveBacklogs() {
+    for (bool served = true; served;) {
+        served = false;
+        // A copy: serving may drop a client or read into another's backlog.
+        for (const std::shared_ptr<ServerChannel>& client : std::vector(clients)) {
+            if (client->backlog.empty()) continue;
+            const std::string body = std::move(client->backlog.front());
+            client->backlog.pop_front();
+            served = true;
+            if (!client->connected()) continue;
+            try {
+                client->serve(body);
+            } catch (const ComError&) {
+                client->disconnect();  // a message too short to answer: the stream is broken
+            }
+        }
+    }
+}
+
+void LocalServer::State::fireDueTimers() {
+    std::vector<int> due;
+    for (const auto& [id, timer] : timers)
+        if (timer.due <= SteadyClock::now()) due.push_back(id);
+    for (int id : due) {
+        auto it = timers.find(id);
+        if (it == timers.end()) continue;  // killed by a timer before it
+        it->second.due = SteadyClock::now() + it->second.period;
+        const std::function<void()> proc = it->second.proc;  // the timer may kill itself
+        try {
+            proc();
+        } catch (const ComError&) {
+            // A timer's failure is its own affair; the clients go on being served.
+        }
+    }
+}
+
+int LocalServer::State::pollTimeout(std::optional<SteadyClock::time_point> deadline) const {
+    for (const auto& [id, timer] : timers)
+        if (!deadline || timer.due < *deadline) deadline = timer.due;
+    if (!deadline) return -1;
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*deadline - SteadyClock::now());
+    return static_cast<int>(std::max<int64_t>(0, wait.count()));
+}
+
+}  // namespace com

@@ -1,0 +1,46 @@
+// The server side of the out-of-process classes: a program that serves the
+// classes it registered to every client process, on one thread.
+//
+// run() listens on the program's socket (RemoteSocket.h) and runs an event
+// loop that answers the calls of every client and fires the timers, one
+// thing at a time: a call or a timer that itself calls into a client waits
+// for that reply before anything else runs. A client whose connection ends
+// (its process ended) is dropped with everything it held. The program stays
+// while a client is connected or a lock is held, and ends when idle; the
+// next creation starts it again.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace com {
+
+class LocalServer {
+public:
+    static LocalServer& Instance();
+
+    // Serves as the program called `name` until idle. Returns the program's
+    // exit status: 0 when it served, or when another process of that name
+    // already serves; 1 when it could not listen.
+    int run(const std::string& name);
+
+    // Keeps the program alive while held, whatever its clients release.
+    void lock();
+    void unlock();
+
+    // Calls `proc` on the server's thread every `period`, from the event
+    // loop. Returns the timer's id, never 0.
+    int setTimer(std::chrono::milliseconds period, std::function<void()> proc);
+    void killTimer(int id);
+
+    ~LocalServer();
+
+private:
+    LocalServer();
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace com

@@ -1,0 +1,108 @@
+// One connection between two processes of the object model: the objects
+// each side has given the other and the calls between them.
+//
+// An object reference that crosses the connection stays in its own process:
+// the receiver gets a proxy (RemoteObject) whose calls come back over this
+// connection. Every time a side sends one of its objects it counts one more
+// reference held by the peer; a proxy that ends gives all of its references
+// back in one Release message, and the object is let go when none remain.
+// A proxy that travels back to the process of its object arrives as the
+// object itself.
+//
+// How a side waits for its replies differs: a client reads on a thread of
+// its own (RemoteClient.h), a server reads on its one thread
+// (LocalServer.h). Both answer the peer's calls with serve().
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "Object.h"
+#include "RemoteProtocol.h"
+
+namespace com::remote {
+
+class RemoteObject;
+
+// The peer went away (its process ended or the connection closed) before
+// the call got its reply: 462, as for a server that cannot be reached.
+class PeerGone : public ComError {
+public:
+    PeerGone();
+};
+
+class RemoteChannel : public std::enable_shared_from_this<RemoteChannel> {
+public:
+    // Takes over the connected socket `fd`. With `closeWhenIdle` the
+    // channel shuts the connection as soon as neither side holds an object
+    // of the other and no call is under way (what a client does, so that an
+    // idle server can end).
+    RemoteChannel(int fd, bool closeWhenIdle);
+    virtual ~RemoteChannel();
+    RemoteChannel(const RemoteChannel&) = delete;
+    RemoteChannel& operator=(const RemoteChannel&) = delete;
+
+    int fd() const { return fd_; }
+    bool connected() const;
+
+    // Calls to the peer; each waits for its reply. A failure of the peer's
+    // member arrives as its number; a lost peer as PeerGone.
+    ObjectRef create(std::string_view progId);
+    Variant call(uint64_t objectId, std::string_view member, CallKind kind, Args args);
+
+    // Answers one message of the peer that is not a reply: creates the
+    // object or runs the call and sends the reply, or takes back references.
+    void serve(const std::string& body);
+
+    // The peer is gone: the objects given to it are let go, and every call
+    // to it fails with PeerGone from now on.
+    void disconnect();
+
+protected:
+    // Waits for the reply to call `callId` and returns its body; raises
+    // PeerGone when the peer goes away first.
+    virtual std::string awaitReply(uint64_t callId) = 0;
+
+private:
+    friend class RemoteObject;
+
+    // Sends the request that `fill` completes and decodes its reply.
+    Variant roundTrip(MessageType type, const std::function<void(MessageWriter&)>& fill, Args args);
+    bool send(const MessageWriter& message);
+
+    void writeValue(MessageWriter& out, const Variant& value);
+    Variant readValue(MessageReader& in);
+    void writeObject(MessageWriter& out, const ObjectRef& object);
+    ObjectRef readObject(MessageReader& in);
+    ObjectRef exported(uint64_t id);
+    void takeBack(uint64_t id, uint32_t count);
+    // From a proxy that ends: gives its references back.
+    void proxyEnded(RemoteObject& proxy);
+    // Shuts the connection when it has become idle (closeWhenIdle only).
+    void closeIfIdle();
+    void disconnectLocked(std::unique_lock<std::mutex>& lock);
+
+    const int fd_;
+    const bool closeWhenIdle_;
+    std::mutex sendMutex_;  // one frame at a time
+
+    mutable std::mutex mutex_;  // everything below
+    bool connected_ = true;
+    uint64_t nextCallId_ = 1;
+    uint64_t nextObjectId_ = 1;
+    int callsUnderWay_ = 0;
+    struct Export {
+        ObjectRef object;
+        uint64_t references;
+    };
+    std::unordered_map<uint64_t, Export> exports_;
+    std::unordered_map<const Object*, uint64_t> exportIds_;
+    std::unordered_map<uint64_t, std::weak_ptr<RemoteObject>> imports_;
+};
+
+}  // namespace com::remote

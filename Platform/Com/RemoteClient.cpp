@@ -1,0 +1,178 @@
+#include "RemoteClient.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <unordered_map>
+
+#include "Registry.h"
+#include "RemoteChannel.h"
+#include "RemoteSocket.h"
+
+namespace com::remote {
+
+namespace {
+
+using namespace std::chrono_literals;
+using SteadyClock = std::chrono::steady_clock;
+
+// How long a creation waits for a server that is starting.
+constexpr auto kStartTimeout = 10s;
+// A started program that finds another one holding the lock ends at once;
+// one that was ending while we asked frees the lock soon after. Start the
+// program again after this long without an answer.
+constexpr auto kRestartInterval = 500ms;
+
+// A client's connection: one thread reads it and hands replies to the
+// callers that wait for them; a second thread serves the server's calls on
+// this process's objects, in the order they came.
+class ClientChannel final : public RemoteChannel {
+public:
+    explicit ClientChannel(int fd) : RemoteChannel(fd, /*closeWhenIdle=*/true) {}
+
+    void start() {
+        auto self = std::static_pointer_cast<ClientChannel>(shared_from_this());
+        std::thread([self] { self->readLoop(); }).detach();
+        std::thread([self] { self->serveLoop(); }).detach();
+    }
+
+protected:
+    std::string awaitReply(uint64_t callId) override {
+        std::unique_lock lock(queueMutex_);
+        changed_.wait(lock, [&] { return ended_ || replies_.count(callId) != 0; });
+        auto it = replies_.find(callId);
+        if (it == replies_.end()) throw PeerGone();
+        std::string body = std::move(it->second);
+        replies_.erase(it);
+        return body;
+    }
+
+private:
+    void readLoop() {
+        std::string body;
+        while (ReadFrame(fd(), body)) {
+            try {
+                std::lock_guard lock(queueMutex_);
+                if (TypeOf(body) == MessageType::Reply)
+                    replies_[ReplyCallId(body)] = std::move(body);
+                else
+                    incoming_.push_back(std::move(body));
+            } catch (const ComError&) {
+                break;  // not a message of ours: the stream is broken
+            }
+            changed_.notify_all();
+        }
+        disconnect();
+        {
+            std::lock_guard lock(queueMutex_);
+            ended_ = true;
+        }
+        changed_.notify_all();
+    }
+
+    void serveLoop() {
+        for (;;) {
+            std::string body;
+            {
+                std::unique_lock lock(queueMutex_);
+                changed_.wait(lock, [&] { return ended_ || !incoming_.empty(); });
+                if (ended_) return;
+                body = std::move(incoming_.front());
+                incoming_.pop_front();
+            }
+            try {
+                serve(body);
+            } catch (const ComError&) {
+                // A message too short to answer; the peer's call waits in vain
+                // only until the connection ends.
+            }
+        }
+    }
+
+    std::mutex queueMutex_;
+    std::condition_variable changed_;
+    std::unordered_map<uint64_t, std::string> replies_;
+    std::deque<std::string> incoming_;
+    bool ended_ = false;
+};
+
+// The live connection to the server at `socketPath`, made when there is
+// none; nullptr when nobody listens there.
+std::shared_ptr<ClientChannel> ChannelTo(const std::string& socketPath) {
+    struct Channels {
+        std::mutex lock;
+        std::map<std::string, std::weak_ptr<ClientChannel>> bySocket;
+    };
+    static Channels* channels = new Channels;  // reading threads may outlive static destructors
+    std::lock_guard guard(channels->lock);
+    std::weak_ptr<ClientChannel>& slot = channels->bySocket[socketPath];
+    if (auto channel = slot.lock(); channel && channel->connected()) return channel;
+    const int fd = ConnectTo(socketPath);
+    if (fd < 0) return nullptr;
+    auto channel = std::make_shared<ClientChannel>(fd);
+    channel->start();
+    slot = channel;
+    return channel;
+}
+
+// Starts `program` detached: in a session of its own, with its standard
+// files on /dev/null (a test runner waits for every holder of its pipes),
+// and as the child of a child that ends at once, so that this process never
+// has to wait for it.
+void StartProgram(const std::string& program) {
+    if (::access(program.c_str(), X_OK) != 0)
+        Raise(err::CannotCreateObject, "cannot start " + program);
+    const char* path = program.c_str();
+    const pid_t child = ::fork();
+    if (child < 0) Raise(err::CannotCreateObject, "cannot start " + program);
+    if (child == 0) {
+        // Only calls that are safe after fork() in a process with threads.
+        ::setsid();
+        if (::fork() != 0) ::_exit(0);
+        const int null = ::open("/dev/null", O_RDWR);
+        ::dup2(null, 0);
+        ::dup2(null, 1);
+        ::dup2(null, 2);
+        ::close_range(3, ~0U, 0);
+        ::execl(path, path, static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+    }
+}
+
+const bool activatorInstalled [[maybe_unused]] = (SetLocalServerActivator(ActivateLocalServer), true);
+
+}  // namespace
+
+ObjectRef ActivateLocalServer(const std::string& program, std::string_view progId) {
+    const std::string socket = SocketPath(std::filesystem::path(program).filename().string());
+    const auto deadline = SteadyClock::now() + kStartTimeout;
+    std::optional<SteadyClock::time_point> started;
+    for (;;) {
+        if (std::shared_ptr<ClientChannel> channel = ChannelTo(socket)) {
+            try {
+                return channel->create(progId);
+            } catch (const PeerGone&) {
+                // The server ended or was killed before it answered: ask again.
+            }
+        } else if (!started || SteadyClock::now() - *started > kRestartInterval) {
+            StartProgram(program);
+            started = SteadyClock::now();
+        }
+        if (SteadyClock::now() > deadline) Raise(err::CannotCreateObject, program + " does not answer");
+        std::this_thread::sleep_for(5ms);
+    }
+}
+
+}  // namespace com::remote

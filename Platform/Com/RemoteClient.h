@@ -1,0 +1,34 @@
+// The client side of the out-of-process classes: creating an object of a
+// local server program, started on demand.
+//
+// This library installs ActivateLocalServer as the registry's activator when
+// it loads, so that CreateObject of a class in the [LocalServer] section of
+// "Registry.INI" reaches its program in any process.
+//
+// A process keeps one connection to each server program while it holds an
+// object of the server or the server holds one of its own (a connection
+// passed as an argument). A thread of the object model reads the
+// connection; another runs the calls that the server makes on this
+// process's objects, in order, so that they never wait for the caller's
+// thread and run under the objects' own locks. With nothing held either
+// way the connection closes, and an idle server can end.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Object.h"
+
+namespace com::remote {
+
+// A new object of class `progId` served by `program`. Connects to the
+// program's socket; when nobody listens, starts the program (detached, in
+// a session of its own, without terminal) and waits until it answers. Two
+// processes that start it at once end with one server: the program keeps
+// a lock for its whole life, and the loser of the race ends at once. A
+// server that ends or is killed while asked is asked again (started anew).
+// Raises 429 when the program cannot be started or does not answer within
+// a few seconds, or when it has no such class.
+ObjectRef ActivateLocalServer(const std::string& program, std::string_view progId);
+
+}  // namespace com::remote

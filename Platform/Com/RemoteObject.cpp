@@ -1,0 +1,16 @@
+#include "RemoteObject.h"
+
+#include "RemoteChannel.h"
+
+namespace com::remote {
+
+RemoteObject::RemoteObject(std::shared_ptr<RemoteChannel> channel, uint64_t id, std::string className)
+    : channel_(std::move(channel)), id_(id), className_(std::move(className)) {}
+
+RemoteObject::~RemoteObject() { channel_->proxyEnded(*this); }
+
+Variant RemoteObject::invoke(std::string_view member, CallKind kind, Args args) {
+    return channel_->call(id_, member, kind, args);
+}
+
+}  // namespace com::remote

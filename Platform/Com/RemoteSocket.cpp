@@ -1,0 +1,82 @@
+#include "RemoteSocket.h"
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "ComError.h"
+
+namespace com::remote {
+
+namespace {
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+// Checks that only this user can use `folder`, which `create` makes when
+// it is missing.
+std::string PrivateFolder(const std::string& folder, bool create = true) {
+    if (create && ::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        Raise(err::CannotCreateObject, "cannot create " + folder + ": " + std::strerror(errno));
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
+        (st.st_mode & 077) != 0)
+        Raise(err::CannotCreateObject, folder + " is not a private folder of this user");
+    return folder;
+}
+
+bool FillAddress(const std::string& path, sockaddr_un& address) {
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    return true;
+}
+
+}  // namespace
+
+std::string RuntimeFolder() {
+    if (std::string folder = Environment(kRuntimeFolderVariable); !folder.empty())
+        return PrivateFolder(folder, /*create=*/false);
+    if (std::string base = Environment("XDG_RUNTIME_DIR"); !base.empty())
+        return PrivateFolder(base + "/inventari");
+    return PrivateFolder("/tmp/inventari-" + std::to_string(::getuid()));
+}
+
+std::string SocketPath(const std::string& name) { return RuntimeFolder() + "/" + name + ".socket"; }
+
+std::string LockPath(const std::string& name) { return RuntimeFolder() + "/" + name + ".lock"; }
+
+int ConnectTo(const std::string& path) {
+    sockaddr_un address;
+    if (!FillAddress(path, address)) return -1;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return -1;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+int ListenAt(const std::string& path) {
+    sockaddr_un address;
+    if (!FillAddress(path, address)) return -1;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return -1;
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(fd, SOMAXCONN) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+}  // namespace com::remote
