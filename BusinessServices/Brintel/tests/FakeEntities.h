@@ -14,6 +14,8 @@
 // scripts another outcome.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <ostream>
 #include <string>
@@ -34,11 +36,14 @@ public:
 
 // What one entity member does instead of succeeding.
 struct Outcome {
-    int32_t number = 0;         // set NumError (with `trail`) and return ""/False
+    int32_t number = 0;   // set NumError (with `trail`) and return ""/False/none
     std::string trail;
-    int32_t raise = 0;          // or fail the call itself with this number
-    com::Variant result;        // or, when not Empty, return this
+    int32_t raise = 0;    // or fail the call itself with this number
+    com::Variant result;  // or, when not Empty, return this
 };
+inline Outcome Reports(int32_t number, std::string trail) { return {number, std::move(trail), 0, {}}; }
+inline Outcome Raises(int32_t number) { return {0, {}, number, {}}; }
+inline Outcome Returns(com::Variant result) { return {0, {}, 0, std::move(result)}; }
 
 // Registers every fake manager and record; the entity library, when it is
 // built, is loaded first so that it cannot replace them later.
@@ -58,6 +63,18 @@ std::string Journal();
 
 // The connection that the journal writes as "tx".
 std::shared_ptr<Connection> TestConnection();
+
+// Tests that run against the fakes: installed once, journal fresh per test.
+class WithFakeEntities : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { Install(); }
+    void SetUp() override { Reset(); }
+};
+
+// One trail entry of this library.
+inline std::string Line(const std::string& className, const std::string& operation) {
+    return "\rBrintel - " + className + " - " + operation;
+}
 
 }  // namespace fake
 

@@ -2,8 +2,6 @@
 // transaction set, against the fake entity library: which managers and
 // records it creates, which view receives the transaction, which member it
 // calls through which view, and with what argument.
-#include <gtest/gtest.h>
-
 #include "Com/Registry.h"
 #include "FakeEntities.h"
 
@@ -270,11 +268,7 @@ com::Variant Expected(const Row& row) {
     return "rows of " + row.journal.substr(dot + 1, open - dot - 1);
 }
 
-class OperationTable : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { fake::Install(); }
-    void SetUp() override { fake::Reset(); }
-};
+using OperationTable = fake::WithFakeEntities;
 
 TEST_F(OperationTable, EveryOperationCallsItsManagerViewMemberAndArgument) {
     for (const Row& row : Rows()) {
@@ -291,8 +285,8 @@ TEST_F(OperationTable, EveryOperationCallsItsManagerViewMemberAndArgument) {
         if (row.journal.empty()) {
             EXPECT_EQ(com::Get(service, "NumError").toLong(), 429);
             EXPECT_EQ(com::Get(service, "UbicacioError").toString(),
-                      "\rBrintel - clsFuncionsSubCapaSuport - CreaObjecteEntitat\rBrintel - " +
-                          std::string(row.service) + " - " + row.operation);
+                      fake::Line("clsFuncionsSubCapaSuport", "CreaObjecteEntitat") +
+                          fake::Line(row.service, row.operation));
         } else {
             EXPECT_EQ(com::Get(service, "NumError").toLong(), 0);
             EXPECT_EQ(com::Get(service, "UbicacioError").toString(), "");
