@@ -1,8 +1,10 @@
 #include "Ado/Engine.h"
 
+#include <limits>
+
 #include "Ado/AdoError.h"
 #include "Ado/ConnectionString.h"
-
+#include "Ado/PostgresEngine.h"
 #include "Ado/SqliteEngine.h"
 #include "Com/ComError.h"
 
@@ -36,9 +38,25 @@ int32_t FixedSize(DataType type) {
     return kUnboundedSize;
 }
 
+void SetOrigin(FieldInfo& field, const TableInfo& table, const ColumnInfo& column) {
+    field.baseTable = table.name;
+    field.baseColumn = column.name;
+    field.nullable = column.nullable;
+    field.keyColumn = column.key;
+    field.autoIncrement = column.autoIncrement;
+    if (com::SameName(field.name, column.name)) field.name = column.name;
+}
+
+com::Variant WholeNumber(int64_t value) {
+    if (value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max())
+        return com::Variant(static_cast<int32_t>(value));
+    return com::Variant(static_cast<double>(value));
+}
+
 std::unique_ptr<Engine> Engine::Open(const ConnectionString& connection) {
     const std::string provider = connection.value("Provider");
     if (com::SameName(provider, "SQLite")) return std::make_unique<SqliteEngine>(connection);
+    if (com::SameName(provider, "PostgreSQL")) return std::make_unique<PostgresEngine>(connection);
 
     com::Raise(err::ProviderNotFound,
                provider.empty() ? "The connection string names no provider"

@@ -30,8 +30,16 @@ struct TableInfo {
     const ColumnInfo* column(std::string_view columnName) const;
 };
 
-// The defined size of a column of a type that has a fixed one, in bytes.
+// The defined size of a column of a type that has a fixed one, in bytes;
+// kUnboundedSize for text and binary.
 int32_t FixedSize(DataType type);
+
+// Marks `field` as coming from `column` of `table`: where it comes from and
+// the column's flags; a field named as the column keeps the declared spelling.
+void SetOrigin(FieldInfo& field, const TableInfo& table, const ColumnInfo& column);
+
+// A whole number as a Long when it fits in 32 bits, else as a Double.
+com::Variant WholeNumber(int64_t value);
 
 class Engine {
 public:

@@ -180,9 +180,15 @@ std::string SingleStatement(std::string_view sql, Dialect dialect) {
 
     std::string statement;
     statement.reserve(sql.size());
-    for (size_t i = 0; i < end; ++i)
-        if (i != star) statement += tokens[i].text;
+    for (size_t i = 0; i < end; ++i) statement += i == star ? std::string_view(" ") : tokens[i].text;
     return statement;
+}
+
+std::string LowerName(std::string_view name) {
+    std::string lower(name);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return lower;
 }
 
 std::string QuoteName(std::string_view name) {

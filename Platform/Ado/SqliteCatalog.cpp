@@ -7,13 +7,6 @@ namespace ado {
 
 namespace {
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 std::string Text(sqlite3_stmt* statement, int column) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
     return text ? text : "";
@@ -29,7 +22,7 @@ void SqliteCatalog::checkSchema() {
 }
 
 const TableInfo* SqliteCatalog::table(std::string_view name) {
-    const std::string key = Lower(name);
+    const std::string key = sql::LowerName(name);
     auto it = tables_.find(key);
     if (it == tables_.end()) it = tables_.emplace(key, load(name)).first;
     return it->second ? &*it->second : nullptr;

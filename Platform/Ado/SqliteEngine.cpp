@@ -66,14 +66,7 @@ FieldInfo SqliteEngine::describe(sqlite3_stmt* statement, int column, bool& type
     if (!table || !origin) return field;  // a computed column
     const TableInfo* info = catalog_.table(table);
     const ColumnInfo* base = info ? info->column(origin) : nullptr;
-    if (!base) return field;
-    field.baseTable = info->name;
-    field.baseColumn = base->name;
-    field.nullable = base->nullable;
-    field.keyColumn = base->key;
-    field.autoIncrement = base->autoIncrement;
-    // A column named as the query wrote it keeps the spelling the schema declares.
-    if (com::SameName(field.name, base->name)) field.name = base->name;
+    if (base) SetOrigin(field, *info, *base);
     return field;
 }
 

@@ -1,11 +1,11 @@
 #include "Ado/SqliteTypes.h"
 
 #include <cstdlib>
-#include <limits>
 #include <string>
 
 #include "Ado/AdoError.h"
 #include "Ado/Engine.h"
+#include "Ado/Sql.h"
 #include "Com/ComError.h"
 
 namespace ado {
@@ -14,26 +14,19 @@ namespace {
 
 using com::Variant;
 
-std::string Upper(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return out;
-}
-
 bool Has(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
 DataType IntegerType(const std::string& name) {
-    if (Has(name, "BIGINT") || name == "INT8") return DataType::BigInt;
-    if (Has(name, "SMALLINT") || name == "INT2") return DataType::SmallInt;
-    if (Has(name, "TINYINT")) return DataType::Byte;
+    if (Has(name, "bigint") || name == "int8") return DataType::BigInt;
+    if (Has(name, "smallint") || name == "int2") return DataType::SmallInt;
+    if (Has(name, "tinyint")) return DataType::Byte;
     return DataType::Integer;
 }
 
 // The declared type's name without its "(..)", and the numbers inside.
 void SplitDeclaration(std::string_view declared, std::string& name, int32_t& first, int32_t& second) {
     const size_t open = declared.find('(');
-    name = Upper(declared.substr(0, open));
+    name = sql::LowerName(declared.substr(0, open));
     while (!name.empty() && name.back() == ' ') name.pop_back();
     first = second = 0;
     if (open == std::string_view::npos) return;
@@ -42,12 +35,6 @@ void SplitDeclaration(std::string_view declared, std::string& name, int32_t& fir
     first = static_cast<int32_t>(std::strtol(args.c_str(), &end, 10));
     while (*end == ' ') ++end;
     if (*end == ',') second = static_cast<int32_t>(std::strtol(end + 1, nullptr, 10));
-}
-
-Variant WholeNumber(int64_t v) {
-    if (v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max())
-        return Variant(static_cast<int32_t>(v));
-    return Variant(static_cast<double>(v));
 }
 
 std::string_view ColumnText(sqlite3_stmt* statement, int column) {
@@ -65,19 +52,19 @@ bool SqliteDeclaredType(const char* declared, FieldInfo& field) {
 
     // The same order of tests as SQLite's own affinity rules, with the
     // types SQLite has no affinity for (booleans, dates) looked at first.
-    if (Has(name, "BOOL") || name == "BIT") field.type = DataType::Boolean;
-    else if (Has(name, "DATE") || Has(name, "TIME")) field.type = DataType::DateTime;
-    else if (Has(name, "INT")) field.type = IntegerType(name);
-    else if (Has(name, "CHAR") || Has(name, "CLOB") || Has(name, "TEXT")) field.type = DataType::String;
-    else if (Has(name, "BLOB") || Has(name, "BINARY")) field.type = DataType::Binary;
-    else if (Has(name, "REAL") || Has(name, "FLOA") || Has(name, "DOUB")) field.type = DataType::Double;
-    else if (Has(name, "NUM") || Has(name, "DEC")) field.type = DataType::Decimal;
+    if (Has(name, "bool") || name == "bit") field.type = DataType::Boolean;
+    else if (Has(name, "date") || Has(name, "time")) field.type = DataType::DateTime;
+    else if (Has(name, "int")) field.type = IntegerType(name);
+    else if (Has(name, "char") || Has(name, "clob") || Has(name, "text")) field.type = DataType::String;
+    else if (Has(name, "blob") || Has(name, "binary")) field.type = DataType::Binary;
+    else if (Has(name, "real") || Has(name, "floa") || Has(name, "doub")) field.type = DataType::Double;
+    else if (Has(name, "num") || Has(name, "dec")) field.type = DataType::Decimal;
     else field.type = DataType::String;
 
     field.definedSize = FixedSize(field.type);
     if (field.type == DataType::String || field.type == DataType::Binary) {
         if (first > 0) field.definedSize = first;
-        field.fixedLength = first > 0 && (name == "CHAR" || name == "NCHAR" || name == "CHARACTER");
+        field.fixedLength = first > 0 && (name == "char" || name == "nchar" || name == "character");
     } else if (field.type == DataType::Decimal) {
         field.precision = first;
         field.scale = second;

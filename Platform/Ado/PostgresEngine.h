@@ -1,0 +1,49 @@
+// PostgresEngine: a session on a PostgreSQL server, through libpq.
+//
+// The caller's SQL reaches the server with the catalogue's mixed-case names
+// quoted (PostgresSql.h). Inside a transaction every statement runs under a
+// savepoint of its own, so that a failing statement undoes itself and
+// leaves the transaction usable, as it does on SQLite.
+#pragma once
+
+#include <libpq-fe.h>
+
+#include <memory>
+
+#include "Ado/Engine.h"
+#include "Ado/PostgresCatalog.h"
+#include "Ado/PostgresResult.h"
+
+namespace ado {
+
+class PostgresEngine final : public Engine {
+public:
+    explicit PostgresEngine(const ConnectionString& connection);
+
+    Provider provider() const override { return Provider::PostgreSQL; }
+
+protected:
+    int64_t runExecute(const std::string& statement, std::span<const com::Variant> params) override;
+    QueryResult runQuery(const std::string& statement, std::span<const com::Variant> params) override;
+    int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) override;
+    std::vector<ColumnInfo> readTableColumns(std::string_view table) override;
+
+    void run(const std::string& statement) override;
+    const char* beginStatement() const override { return "BEGIN"; }
+    bool inTransaction() const override;
+
+private:
+    struct Finish {
+        void operator()(PGconn* connection) const { PQfinish(connection); }
+    };
+
+    // Runs one statement of the caller; when it fails on a table or column
+    // the names did not know, reads the names again and runs it once more.
+    PgResult runStatement(const std::string& statement, std::span<const com::Variant> params);
+    FieldInfo describe(const PGresult* result, int column);
+
+    std::unique_ptr<PGconn, Finish> connection_;
+    PostgresCatalog catalog_;
+};
+
+}  // namespace ado
