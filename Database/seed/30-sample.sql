@@ -65,12 +65,12 @@ INSERT INTO T_Escomesa (NumEscomesa, CodEscomesa, NumZona, NumCarrer, NumeroPost
   (1, 'E-01', 1, 1, '12', 1, 3, 'A-2016-04512', 'R-2016-04512', 3,
    1, '000458120-01', 4, 2, 3, 2,
    13.86, 6, 8, 6, 2,
-   2, '2016-05-20 00:00:00', '2023-02-14 00:00:00', NULL,
+   2, '2016-05-20T00:00:00', '2023-02-14T00:00:00', NULL,
    1, 1, NULL, NULL, 'Quadre renovat el 2016'),
   (2, 'E-02', 2, 3, '45', 1, 2, 'A-2019-11873', NULL, 1,
    1, '000461337-02', 4, 1, 2, 2,
    9.90, 5, 7, 4, 1,
-   4, '2019-10-03 00:00:00', '2023-02-14 00:00:00', NULL,
+   4, '2019-10-03T00:00:00', '2023-02-14T00:00:00', NULL,
    2, 3, NULL, NULL, NULL);
 
 INSERT INTO CapaEscomesa (NumPunt, NumEscomesa, CoordenadaX, CoordenadaY) VALUES
@@ -98,9 +98,9 @@ INSERT INTO T_EscomesaElements (NumElement, NumEscomesa, ElementOrigen, NumEleme
 
 INSERT INTO T_Tram (NumTram, CodTram, NumElement, NumTipusCable, NumTramUbicacio,
     NumSeccioTram, NumSeccio2N, DataInstalacio, DataAltaInventari, DataBaixa, Observacions) VALUES
-  (1, 'T-01.1', 5, 2, 1, 4, 2, '2016-05-20 00:00:00', '2023-02-14 00:00:00', NULL, NULL),
-  (2, 'T-01.2', 6, 2, 1, 4, 2, '2016-05-20 00:00:00', '2023-02-14 00:00:00', NULL, 'Creua la plaça'),
-  (3, 'T-02.1', 11, 1, 2, 3, NULL, '2019-10-03 00:00:00', '2023-02-14 00:00:00', NULL, NULL);
+  (1, 'T-01.1', 5, 2, 1, 4, 2, '2016-05-20T00:00:00', '2023-02-14T00:00:00', NULL, NULL),
+  (2, 'T-01.2', 6, 2, 1, 4, 2, '2016-05-20T00:00:00', '2023-02-14T00:00:00', NULL, 'Creua la plaça'),
+  (3, 'T-02.1', 11, 1, 2, 3, NULL, '2019-10-03T00:00:00', '2023-02-14T00:00:00', NULL, NULL);
 
 INSERT INTO CapaTram (NumPunt, NumTram, NumOrdre, VertexX, VertexY) VALUES
   (1, 1, 1, 390208.40, 4581468.10),
@@ -142,12 +142,12 @@ INSERT INTO T_PatroPLL (NumPatroPLL, CodPatroPLL, NumSPSuport, Observacions, Fot
 INSERT INTO T_PuntLlum (NumPuntLlum, CodPuntLlum, NumEscomesa, NumCarrer, NumeroPostal,
     NumPatroPLL, NumTerraCable, NumTerraSeccio, DataInstalacio, DataAltaInventari,
     DataBaixa, Observacions) VALUES
-  (1, 'PL-001', 1, 1, '2', 1, 1, 3, '2016-06-01 00:00:00', '2023-02-14 00:00:00', NULL, NULL),
-  (2, 'PL-002', 1, 1, '10', 1, 1, 3, '2016-06-01 00:00:00', '2023-02-14 00:00:00', NULL, NULL),
-  (3, 'PL-003', 1, 1, '18', 2, 2, 2, '2016-06-01 00:00:00', '2023-02-14 00:00:00', NULL, 'Davant de l''escola'),
-  (4, 'PL-004', 1, 2, '1', 1, 1, 3, '2016-06-01 00:00:00', '2023-02-14 00:00:00', NULL, NULL),
-  (5, 'PL-101', 2, 3, '47', 3, 3, 4, '2019-10-10 00:00:00', '2023-02-14 00:00:00', NULL, NULL),
-  (6, 'PL-102', 2, 3, '61', 3, 3, 4, '2019-10-10 00:00:00', '2023-02-14 00:00:00', NULL, 'Doble lluminària');
+  (1, 'PL-001', 1, 1, '2', 1, 1, 3, '2016-06-01T00:00:00', '2023-02-14T00:00:00', NULL, NULL),
+  (2, 'PL-002', 1, 1, '10', 1, 1, 3, '2016-06-01T00:00:00', '2023-02-14T00:00:00', NULL, NULL),
+  (3, 'PL-003', 1, 1, '18', 2, 2, 2, '2016-06-01T00:00:00', '2023-02-14T00:00:00', NULL, 'Davant de l''escola'),
+  (4, 'PL-004', 1, 2, '1', 1, 1, 3, '2016-06-01T00:00:00', '2023-02-14T00:00:00', NULL, NULL),
+  (5, 'PL-101', 2, 3, '47', 3, 3, 4, '2019-10-10T00:00:00', '2023-02-14T00:00:00', NULL, NULL),
+  (6, 'PL-102', 2, 3, '61', 3, 3, 4, '2019-10-10T00:00:00', '2023-02-14T00:00:00', NULL, 'Doble lluminària');
 
 INSERT INTO CapaPuntLlum (NumPunt, NumPuntLlum, CoordenadaX, CoordenadaY) VALUES
   (1, 1, 390128.60, 4581452.90),
