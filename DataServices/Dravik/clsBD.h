@@ -1,0 +1,74 @@
+// The data access service: the only class that talks to the database. It
+// runs a query and returns its rows as XML recordset text, runs an action
+// statement, applies the changes an XML recordset carries, and opens, nests
+// and ends transactions on one connection.
+//
+// Each data operation has three forms: the public entry, which runs on the
+// transaction's connection when IdTransaccio holds one and otherwise on a
+// connection of its own made from the connection string of "Dravik.INI"
+// ("SenseTransaccio"), and the form on a given connection
+// ("AmbTransaccio"). No member lets an error escape: each reports in
+// NumError and UbicacioError. The inner forms clear the two fields on
+// entry; the public entries leave that to them and add their own entry.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Com/Object.h"
+#include "Com/Trail.h"
+
+namespace dravik {
+
+class clsBD : public com::Dispatch<clsBD> {
+public:
+    static constexpr const char* kClassName = "clsBD";
+    static const com::Members<clsBD>& Interface();
+
+    // --- settings ----------------------------------------------------------
+    // The library's folder and "/Dravik.INI".
+    static std::string RutaArxiuIni();
+    // A value of "Dravik.INI", every "{mod}" replaced by the library's folder.
+    std::string ConsultaArxiuIniBD(const std::string& strSeccio, const std::string& strClau);
+    std::string ConsultaArxiuIni(const std::string& strRutaArxiuIni, const std::string& strSeccio,
+                                 const std::string& strClau);
+    std::string StrTran(const std::string& strStringbase, const std::string& strStringARemplacar,
+                        const std::string& strStringRemplacable);
+
+    // --- data operations ---------------------------------------------------
+    std::string ConsultaXML(const std::string& strSQL);
+    bool ExecutaSQL(const std::string& strSQL);
+    bool UpdateXML(const std::string& strXML);
+    std::string ConsultaXMLSenseTransaccio(const std::string& strSQL);
+    std::string ConsultaXMLAmbTransaccio(const com::ObjectRef& cntSeccio, const std::string& strSQL);
+    bool ExecutaSQLSenseTransaccio(const std::string& strSQL);
+    bool ExecutaSQLAmbTransaccio(const com::ObjectRef& cntSeccio, const std::string& strSQL);
+    bool UpdateXMLSenseTransaccio(const std::string& strXML);
+    bool UpdateXMLAmbTransaccio(const com::ObjectRef& cntSeccio, const std::string& strXML);
+
+    // --- transactions --------------------------------------------------------
+    // The transaction's connection: IdTransaccio with one more level, or a
+    // new connection at its first level, registered with the collector.
+    // None on failure.
+    com::ObjectRef BeginTransaction();
+    // End the innermost level. The connection while outer levels remain;
+    // none when the outermost level ended (the connection is then closed),
+    // when there was no transaction, or on failure.
+    com::ObjectRef CommitTransaction();
+    com::ObjectRef RollBackTransaction();
+
+    com::ErrorFields fields;
+    // The open connection of the caller's transaction, or none.
+    com::ObjectRef IdTransaccio;
+
+private:
+    // The connection string of "Dravik.INI"; raises the reader's number.
+    std::string connectionString();
+    // Registers a new transaction connection with a new collector object.
+    void registerWithCollector(const com::ObjectRef& connection);
+    // CommitTransaction and RollBackTransaction: `end` names the call that
+    // ends the innermost level.
+    com::ObjectRef endTransaction(std::string_view operation, std::string_view end);
+};
+
+}  // namespace dravik

@@ -1,0 +1,85 @@
+// What the tests of clsBD share: a database of the test's own on the engine
+// under test, "Dravik.INI" pointing at it, a collector of the test's own,
+// and short ways to call clsBD by name and look at the database.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "Ado/Connection.h"
+#include "Ado/Recordset.h"
+#include "Com/Object.h"
+#include "Com/Registry.h"
+#include "Com/Trail.h"
+#include "Morune/tests/CollectorSandbox.h"
+#include "support/Files.h"
+#include "support/TestDatabase.h"
+
+namespace dravik::test {
+
+inline std::string DravikIni() { return testsupport::BuildPath("DataServices/Dravik/Dravik.INI"); }
+
+// A settings file with the connection string and the collector's settings
+// (a long period and age: the tests sweep by hand when they want a sweep).
+inline std::string Settings(const std::string& connectionString,
+                            const std::string& more = "PeriodicitatRecolectorDeixalla=600000\n"
+                                                      "MaximTempsDeTransaccio=600000\n") {
+    return "[General]\nCadenaConnexioBD=" + connectionString + "\n" + more;
+}
+
+// "\rDravik - clsBD - <operation>" for each operation, in order.
+inline std::string Trail(std::initializer_list<const char*> operations) {
+    std::string trail;
+    for (const char* op : operations) trail += com::TrailEntry(com::label::Dravik, "clsBD", op);
+    return trail;
+}
+
+inline ado::ConnectionRef AsConnection(const com::ObjectRef& object) {
+    return std::dynamic_pointer_cast<ado::Connection>(object);
+}
+
+// A new clsBD, on the transaction `connection` when one is given.
+inline com::ObjectRef NewBD(const com::ObjectRef& connection = nullptr) {
+    com::ObjectRef bd = com::CreateObject("Dravik.clsBD");
+    if (connection) com::Set(bd, "IdTransaccio", connection);
+    return bd;
+}
+inline int32_t NumError(const com::ObjectRef& bd) { return com::Get(bd, "NumError").toLong(); }
+inline std::string UbicacioError(const com::ObjectRef& bd) { return com::Get(bd, "UbicacioError").toString(); }
+
+class DravikTest : public testing::TestWithParam<testsupport::Engine> {
+protected:
+    void SetUp() override {
+        Run("Create Table T_Prova (Num Integer Primary Key, Nom Varchar(50))");
+    }
+
+    // A connection of the test, outside the component under test.
+    ado::ConnectionRef Open() const {
+        auto connection = std::make_shared<ado::Connection>();
+        connection->Open(db_.connectionString());
+        return connection;
+    }
+    void Run(const std::string& sql) const { Open()->Execute(sql); }
+    // Committed rows of T_Prova that `where` selects.
+    int32_t Count(const std::string& where = "1 = 1") const {
+        return Open()->Query("Select Count(*) From T_Prova Where " + where).rows.at(0).at(0).toLong();
+    }
+    // A change set that adds the row (num, nom) to T_Prova.
+    std::string Adding(int32_t num, const std::string& nom) const {
+        ado::Recordset rows;
+        rows.Open("Select * From T_Prova Where Num = -1", Open());
+        rows.AddNew();
+        rows.SetValue("Num", com::Variant(num));
+        rows.SetValue("Nom", com::Variant(nom));
+        rows.Update();
+        return rows.ToXml();
+    }
+
+    testsupport::CollectorSandbox collector_;
+    testsupport::TestDatabase db_{GetParam()};
+    testsupport::ScopedFile settings_{DravikIni(), Settings(db_.connectionString())};
+};
+
+}  // namespace dravik::test

@@ -1,0 +1,105 @@
+#include "ModulPublic.h"
+
+#include <chrono>
+#include <limits>
+
+#include "Com/LocalServer.h"
+#include "InfoConnexio.h"
+#include "TickCount.h"
+
+namespace morune {
+
+namespace {
+
+constexpr int32_t kStateOpen = 1;  // what a connection's State says when open
+
+// Rolls back every level of an open connection and closes it: a probe
+// level tells how many levels there are, and one RollbackTrans more than
+// were open ends them all. A connection that is not open is left alone.
+// Whatever fails here (the owner's process has ended, the connection is
+// broken) only ends the attempt: the sweep goes on with the next entry.
+void RollBackAndClose(const com::ObjectRef& connection) {
+    try {
+        if (!connection || com::Get(connection, "State").toLong() != kStateOpen) return;
+    } catch (...) {
+        return;
+    }
+    try {
+        const int32_t levels = com::Call(connection, "BeginTrans").toLong();
+        for (int32_t i = 0; i < levels; ++i) com::Call(connection, "RollbackTrans");
+    } catch (...) {
+        // Close rolls back whatever a failed call left open.
+    }
+    try {
+        com::Call(connection, "Close");
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+ModulPublic& ModulPublic::Instance() {
+    static ModulPublic modul;
+    return modul;
+}
+
+void ModulPublic::setUp(int32_t period, int32_t maxAge) {
+    maxAge_ = maxAge;
+    resetRegistrations();
+    currentIndex_ = 1;
+    timer_ = com::LocalServer::Instance().setTimer(std::chrono::milliseconds(period), [this] { TimerProc(); });
+    // Registered connections keep the program alive, whatever the clients release.
+    com::LocalServer::Instance().lock();
+    active_ = true;
+}
+
+void ModulPublic::resetRegistrations() {
+    serial_ = 0;
+    collections_.emplace();
+}
+
+void ModulPublic::add(std::shared_ptr<InfoConnexio> registration) {
+    if (serial_ == std::numeric_limits<int32_t>::max()) com::Raise(com::err::Overflow);
+    registration->lngClau = ++serial_;
+    (*collections_)[currentIndex_ - 1].emplace_back("Clau" + com::Digits(serial_), std::move(registration));
+}
+
+void ModulPublic::TimerProc() {
+    if (!active_) return;
+    const int old = currentIndex_;
+    currentIndex_ = old == 1 ? 2 : 1;
+    Registrations& entries = (*collections_)[old - 1];
+    for (size_t i = 0; i < entries.size();) {
+        InfoConnexio& entry = *entries[i].second;
+        if (TickCount() - entry.lngTempsIniciConnexio <= maxAge_) {
+            ++i;
+            continue;
+        }
+        RollBackAndClose(entry.cntConnexio);
+        entry.cntConnexio = nullptr;
+        entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    if ((*collections_)[0].empty() && (*collections_)[1].empty()) tearDown();
+}
+
+void ModulPublic::tearDown() {
+    collections_.reset();
+    com::LocalServer::Instance().killTimer(timer_);
+    com::LocalServer::Instance().unlock();
+    active_ = false;
+}
+
+std::string ModulPublic::keys() const {
+    std::string text;
+    if (!collections_) return text;
+    for (const Registrations& collection : *collections_) {
+        if (&collection != &collections_->front()) text += '|';
+        for (const auto& [key, registration] : collection) {
+            if (!text.empty() && text.back() != '|') text += ' ';
+            text += key;
+        }
+    }
+    return text;
+}
+
+}  // namespace morune

@@ -1,0 +1,35 @@
+#include "TestControl.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "Com/Registry.h"
+#include "ModulPublic.h"
+#include "TickCount.h"
+
+namespace morune {
+
+const com::Members<TestControl>& TestControl::Interface() {
+    static const com::Members<TestControl> members =
+        com::Members<TestControl>()
+            .property(
+                "Clock", [](TestControl&) { return com::Variant(static_cast<double>(TickCount())); },
+                [](TestControl&, const com::Variant& v) { StopTickCount(static_cast<int64_t>(v.toDouble())); })
+            .method("Sweep",
+                    [](TestControl&, com::Args) {
+                        ModulPublic::Instance().TimerProc();
+                        return com::Variant();
+                    })
+            .property("Keys", [](TestControl&) { return com::Variant(ModulPublic::Instance().keys()); })
+            .property("Active", [](TestControl&) { return com::Variant(ModulPublic::Instance().active()); })
+            .property("Pid", [](TestControl&) { return com::Variant(static_cast<int32_t>(::getpid())); });
+    return members;
+}
+
+void TestControl::RegisterWhenAsked() {
+    if (std::getenv(kTestControlVariable))
+        com::RegisterClass("Morune.TestControl", [] { return std::make_shared<TestControl>(); });
+}
+
+}  // namespace morune

@@ -1,0 +1,94 @@
+#include "clsDeixalla.h"
+
+#include "Com/Registry.h"
+#include "InfoConnexio.h"
+#include "ModulPublic.h"
+#include "Profile/PrivateProfile.h"
+#include "Profile/SettingsReader.h"
+#include "TickCount.h"
+
+namespace morune {
+
+namespace {
+
+constexpr profile::Reader kReader{com::label::Morune, clsDeixalla::kClassName};
+
+}  // namespace
+
+const com::Members<clsDeixalla>& clsDeixalla::Interface() {
+    static const com::Members<clsDeixalla> members =
+        com::Members<clsDeixalla>()
+            .property(
+                "NumError", [](clsDeixalla& c) { return com::Variant(c.fields.NumError); },
+                [](clsDeixalla& c, const com::Variant& v) { c.fields.NumError = v.toLong(); })
+            .property(
+                "UbicacioError", [](clsDeixalla& c) { return com::Variant(c.fields.UbicacioError); },
+                [](clsDeixalla& c, const com::Variant& v) { c.fields.UbicacioError = v.toString(); })
+            .property("RutaArxiuIni", [](clsDeixalla&) { return com::Variant(RutaArxiuIni()); })
+            .method("AfegeixConnexio",
+                    [](clsDeixalla& c, com::Args a) {
+                        c.AfegeixConnexio(com::Arg(a, 0));
+                        return com::Variant();
+                    })
+            .method("InfoClasseDeixalla",
+                    [](clsDeixalla& c, com::Args) {
+                        c.InfoClasseDeixalla();
+                        return com::Variant();
+                    })
+            .method("ConsultaArxiuIni", [](clsDeixalla& c, com::Args a) {
+                return com::Variant(c.ConsultaArxiuIni(com::Arg(a, 0).toString(), com::Arg(a, 1).toString(),
+                                                       com::Arg(a, 2).toString()));
+            });
+    return members;
+}
+
+std::string clsDeixalla::RutaArxiuIni() {
+    static const int anchor = 0;
+    const std::string folder = profile::ModuleFolder(&anchor);
+    return folder.substr(0, folder.find_last_of('/') + 1) + "Dravik/Dravik.INI";
+}
+
+void clsDeixalla::AfegeixConnexio(const com::Variant& cntConnexio) {
+    fields.clear();
+    try {
+        ModulPublic& modul = ModulPublic::Instance();
+        if (!modul.active()) {
+            const int32_t period = setting("PeriodicitatRecolectorDeixalla");
+            const int32_t maxAge = setting("MaximTempsDeTransaccio");
+            modul.setUp(period, maxAge);
+        }
+        auto registration = std::make_shared<InfoConnexio>();
+        registration->cntConnexio = cntConnexio.toObject();
+        registration->lngTempsIniciConnexio = TickCount();
+        modul.add(std::move(registration));
+    } catch (...) {
+        fields.fail(com::ErrorNumber(std::current_exception()), kReader.label, kClassName, "AfegeixConnexio");
+    }
+}
+
+int32_t clsDeixalla::setting(const std::string& key) {
+    const std::string text = ConsultaArxiuIni(RutaArxiuIni(), "General", key);
+    if (fields.NumError != 0) com::Raise(fields.NumError);
+    // The leading number, to the nearest whole one (halves to even); 6
+    // beyond 32 bits.
+    const int32_t ms = com::Variant(com::Val(text)).toLong();
+    // A period of 0 or less would sweep without pause, a maximum age of 0
+    // or less roll back every transaction at its first sweep: the settings
+    // are as unusable as missing ones.
+    if (ms <= 0) com::Raise(profile::err::KeyMissing, key + " must be a positive number of milliseconds");
+    return ms;
+}
+
+void clsDeixalla::InfoClasseDeixalla() {
+    ModulPublic& modul = ModulPublic::Instance();
+    if (!modul.hasCollections()) modul.resetRegistrations();
+}
+
+std::string clsDeixalla::ConsultaArxiuIni(const std::string& strRutaArxiuIni, const std::string& strSeccio,
+                                          const std::string& strClau) {
+    return profile::ConsultaArxiuIni(fields, kReader, strRutaArxiuIni, strSeccio, strClau);
+}
+
+COM_REGISTER_CLASS(Morune, clsDeixalla);
+
+}  // namespace morune

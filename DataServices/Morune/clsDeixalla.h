@@ -1,0 +1,37 @@
+// The collector class: clients register their transaction connections with
+// AfegeixConnexio; the process-level state (ModulPublic) keeps them and
+// sweeps them. Creating or releasing a collector object changes nothing of
+// that state.
+#pragma once
+
+#include <string>
+
+#include "Com/Object.h"
+#include "Com/Trail.h"
+
+namespace morune {
+
+class clsDeixalla : public com::Dispatch<clsDeixalla> {
+public:
+    static constexpr const char* kClassName = "clsDeixalla";
+    static const com::Members<clsDeixalla>& Interface();
+
+    // "Dravik/Dravik.INI" in the folder above the program's own.
+    static std::string RutaArxiuIni();
+    // Registers `cntConnexio` (a connection, or Empty for none); the first
+    // registration of an idle collector reads the settings and sets it up.
+    void AfegeixConnexio(const com::Variant& cntConnexio);
+    // With the collections absent, makes them empty and numbers from 0;
+    // otherwise nothing. Reports nothing.
+    void InfoClasseDeixalla();
+    std::string ConsultaArxiuIni(const std::string& strRutaArxiuIni, const std::string& strSeccio,
+                                 const std::string& strClau);
+
+    com::ErrorFields fields;
+
+private:
+    // One of the two settings, read and taken to a whole number of ms.
+    int32_t setting(const std::string& key);
+};
+
+}  // namespace morune
