@@ -36,3 +36,14 @@ std::string DataCallOf(const std::string& member) {
 }
 
 }  // namespace quossatest
+
+void com::PrintTo(const Variant& value, std::ostream* out) {
+    *out << TypeName(value);
+    if (value.isEmpty() || value.isNull() || value.isObject()) return;
+    *out << " \"";
+    for (char c : value.toString()) {
+        if (c == '\r') *out << "\\r";
+        else *out << c;
+    }
+    *out << '"';
+}

@@ -2,6 +2,7 @@
 // them: created by ProgID, seen through a view, called by member name.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,3 +53,9 @@ bool AnswersText(const std::string& member);
 std::string DataCallOf(const std::string& member);
 
 }  // namespace quossatest
+
+namespace com {
+// How test failures show a variant: its type and its value, with carriage
+// returns of a trail written as "\\r".
+void PrintTo(const Variant& value, std::ostream* out);
+}  // namespace com

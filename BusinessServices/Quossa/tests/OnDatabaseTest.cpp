@@ -19,7 +19,7 @@ protected:
         : database_(GetParam()),
           settings_(testsupport::BuildPath("DataServices/Dravik") + "/Dravik.INI",
                     "[General]\nCadenaConnexioBD=" + database_.connectionString() +
-                        "\nPeriodicitatRecolectorDeixalla=1000\nMaximTempsDeTransaccio=600000\n") {
+                        "\nPeriodicitatRecolectorDeixalla=1000\nMaximTempsDeTransaccio=60000\n") {
         database::CreateDatabase(database_.connectionString());
     }
 
@@ -27,7 +27,7 @@ protected:
     static com::Variant Succeeds(const com::ObjectRef& view, const std::string& member, const Argument& argument) {
         const com::Variant result = CallMember(view, member, argument);
         EXPECT_EQ(com::Get(view, "NumError"), com::Variant(0))
-            << member << ": " << com::Get(view, "UbicacioError").toString();
+            << member << ": " << testing::PrintToString(com::Get(view, "UbicacioError"));
         return result;
     }
 
