@@ -1,7 +1,5 @@
 #include "Ado/Connection.h"
 
-#include <limits>
-
 #include "Ado/AdoError.h"
 #include "Ado/ConnectionString.h"
 #include "Ado/Engine.h"
@@ -16,11 +14,6 @@ using com::Args;
 using com::Variant;
 
 using Lock = std::lock_guard<std::recursive_mutex>;
-
-Variant RowCount(int64_t rows) {
-    if (rows <= std::numeric_limits<int32_t>::max()) return Variant(static_cast<int32_t>(rows));
-    return Variant(static_cast<double>(rows));
-}
 
 }  // namespace
 
@@ -46,7 +39,7 @@ const com::Members<Connection>& Connection::Interface() {
             return Variant();
         });
         m.method("Execute", [](Connection& c, Args a) {
-            return RowCount(c.Execute(Arg(a, 0).toString()));
+            return WholeNumber(c.Execute(Arg(a, 0).toString()));
         });
         return m;
     }();

@@ -33,10 +33,4 @@ std::string ConnectionString::value(std::string_view key) const {
     return {};
 }
 
-bool ConnectionString::has(std::string_view key) const {
-    for (const auto& [k, v] : entries_)
-        if (com::SameName(k, key)) return true;
-    return false;
-}
-
 }  // namespace ado

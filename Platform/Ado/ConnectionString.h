@@ -16,7 +16,6 @@ public:
     // The value of `key`, or the empty string when the text lacks it. When a
     // key is given twice the last value counts.
     std::string value(std::string_view key) const;
-    bool has(std::string_view key) const;
 
 private:
     std::vector<std::pair<std::string, std::string>> entries_;

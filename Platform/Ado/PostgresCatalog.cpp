@@ -53,6 +53,7 @@ bool PostgresCatalog::reload() {
         if (lower != name) names.emplace(std::move(lower), name);
     }
     tables_.clear();
+    tablesByName_.clear();
     const bool changed = names != names_;
     names_ = std::move(names);
     return changed;
@@ -101,11 +102,18 @@ std::pair<const TableInfo*, const ColumnInfo*> PostgresCatalog::column(Oid table
 }
 
 const TableInfo* PostgresCatalog::table(std::string_view name) {
+    const std::string key = sql::LowerName(name);
+    const auto known = tablesByName_.find(key);
+    if (known != tablesByName_.end())
+        if (const Table* t = load(known->second, false)) return &t->info;
+
     const std::string text(name);
     const char* params[] = {text.c_str()};
     const PgResult r = PgRun(connection_, kTableByName, 1, params);
     if (PQntuples(r.get()) == 0) return nullptr;
-    const Table* t = load(static_cast<Oid>(std::stoul(PQgetvalue(r.get(), 0, 0))), false);
+    const Oid oid = static_cast<Oid>(std::stoul(PQgetvalue(r.get(), 0, 0)));
+    tablesByName_[key] = oid;
+    const Table* t = load(oid, false);
     return t ? &t->info : nullptr;
 }
 

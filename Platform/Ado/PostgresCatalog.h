@@ -6,6 +6,7 @@
 #include <libpq-fe.h>
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -43,6 +44,7 @@ private:
     PGconn* connection_;
     DeclaredNames names_;
     std::unordered_map<Oid, std::optional<Table>> tables_;
+    std::unordered_map<std::string, Oid> tablesByName_;  // by lower-case name
 };
 
 }  // namespace ado

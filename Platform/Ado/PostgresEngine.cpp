@@ -12,6 +12,10 @@ namespace {
 
 constexpr const char* kStatementSavepoint = "statement";
 
+// Dates come back as ISO text, and a backslash in a literal is a backslash
+// whatever the server's default, since literals reach it as written.
+constexpr const char* kSessionOptions = "-c DateStyle=ISO,YMD -c standard_conforming_strings=on";
+
 // SQLSTATE of a table or a column that does not exist.
 bool UnknownName(const std::string& state) { return state == "42P01" || state == "42703"; }
 
@@ -23,7 +27,7 @@ PGconn* Connect(const ConnectionString& connection) {
     const char* keys[] = {"host", "port", "dbname", "user", "password", "connect_timeout",
                           "client_encoding", "options", nullptr};
     const char* values[] = {host.c_str(), port.c_str(), database.c_str(), user.c_str(),
-                            password.c_str(), "10", "UTF8", "-c DateStyle=ISO,YMD", nullptr};
+                            password.c_str(), "10", "UTF8", kSessionOptions, nullptr};
     PGconn* pg = PQconnectdbParams(keys, values, 0);
     if (!pg) com::Raise(com::err::OutOfMemory);
     if (PQstatus(pg) != CONNECTION_OK) {
@@ -79,6 +83,8 @@ PgResult PostgresEngine::runStatement(const std::string& statement, std::span<co
 
 int64_t PostgresEngine::runExecute(const std::string& statement, std::span<const com::Variant> params) {
     const PgResult result = runStatement(statement, params);
+    // A query changes no row (libpq would give the number it returned).
+    if (std::string_view(PQcmdStatus(result.get())).starts_with("SELECT")) return 0;
     const char* rows = PQcmdTuples(result.get());
     return *rows ? std::stoll(rows) : 0;
 }

@@ -46,6 +46,10 @@ TEST_P(ConnectionSqlTest, EntityLayerStatementsRunAsWritten) {
     ASSERT_EQ(ordered.rows.size(), 2u);
     EXPECT_EQ(ordered.rows[1][1], Variant("Platja"));
 
+    EXPECT_EQ(connection_->Execute("Select * From T_Client"), 0);
+    EXPECT_EQ(connection_->Execute("Update T_Client Set NomClient = 'C:\\fotos\\' Where NumClient = 2"), 1);
+    EXPECT_EQ(connection_->Query("Select NomClient From T_Client Where NumClient = 2").rows.at(0).at(0),
+              Variant("C:\\fotos\\"));
     EXPECT_EQ(connection_->Execute("Delete * From T_Projecte"), 2);
 }
 

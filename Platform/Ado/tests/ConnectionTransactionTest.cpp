@@ -84,6 +84,32 @@ TEST_P(ConnectionTransactionTest, FailingStatementLeavesTheTransactionUsable) {
     EXPECT_EQ(clients(*another()), (Names{"after", "before"}));
 }
 
+// SQLite gives up the whole transaction on a conflict declared ON CONFLICT
+// ROLLBACK, PostgreSQL on a deferred constraint that fails at commit: the
+// levels are gone with it, and the caller is told so.
+TEST_P(ConnectionTransactionTest, TransactionTheDatabaseGaveUpLeavesNoLevelOpen) {
+    const bool sqlite = GetParam() == Engine::SQLite;
+    connection_->Execute(sqlite ? "CREATE TABLE \"T_Codi\" (\"Codi\" INTEGER UNIQUE ON CONFLICT ROLLBACK)"
+                                : "CREATE TABLE \"T_Codi\" (\"Codi\" INTEGER UNIQUE DEFERRABLE INITIALLY DEFERRED)");
+    connection_->BeginTrans();
+    connection_->BeginTrans();
+    insertClient("lost");
+    connection_->Execute("Insert Into T_Codi (Codi) Values (1)");
+    try {
+        connection_->Execute("Insert Into T_Codi (Codi) Values (1)");
+        connection_->CommitTrans();
+        connection_->CommitTrans();
+        ADD_FAILURE() << "the conflict went unnoticed";
+    } catch (const com::ComError& e) {
+        EXPECT_EQ(e.number(), err::DatabaseError);
+        EXPECT_NE(std::string(e.what()).find("rolled back the whole transaction"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(connection_->TransactionLevel(), 0);
+    EXPECT_EQ(ErrorOf([&] { connection_->CommitTrans(); }), err::DatabaseError);
+    EXPECT_TRUE(clients(*another()).empty());
+    EXPECT_EQ(count("T_Codi"), 0);
+}
+
 TEST_P(ConnectionTransactionTest, EndingALevelThatIsNotOpenIsAnError) {
     EXPECT_EQ(ErrorOf([&] { connection_->CommitTrans(); }), err::DatabaseError);
     EXPECT_EQ(ErrorOf([&] { connection_->RollbackTrans(); }), err::DatabaseError);
