@@ -1,0 +1,63 @@
+// The whole server side under one test: a sample database of the test's own
+// on the engine under test, "Dravik.INI" pointing at it, and a collector
+// process of the test's own; the support services reached by ProgID as the
+// windows reach them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Ado/Recordset.h"
+#include "Com/Object.h"
+#include "Com/Registry.h"
+#include "Morune/tests/CollectorSandbox.h"
+#include "support/Files.h"
+#include "support/SampleDatabase.h"
+
+namespace brinteltest {
+
+inline std::string DravikIni() { return testsupport::BuildPath("DataServices/Dravik/Dravik.INI"); }
+inline std::string BrintelIni() { return testsupport::BuildPath("BusinessServices/Brintel/Brintel.INI"); }
+
+// Dravik's settings for a database; the collector sweeps rarely, so that no
+// transaction of a test is rolled back under it.
+inline std::string DravikSettings(const std::string& connectionString) {
+    return "[General]\nCadenaConnexioBD=" + connectionString +
+           "\nPeriodicitatRecolectorDeixalla=600000\nMaximTempsDeTransaccio=600000\n";
+}
+
+inline com::ObjectRef Service(const std::string& className) {
+    return com::CreateObject("Brintel." + className);
+}
+
+inline int32_t NumError(const com::ObjectRef& o) { return com::Get(o, "NumError").toLong(); }
+inline std::string UbicacioError(const com::ObjectRef& o) { return com::Get(o, "UbicacioError").toString(); }
+
+// The operation's result, after checking that it reports success.
+inline com::Variant Succeeds(const com::ObjectRef& service, const std::string& operation,
+                             std::vector<com::Variant> args = {}) {
+    const com::Variant result = com::CallRef(service, operation, args);
+    EXPECT_EQ(NumError(service), 0) << operation << ":" << UbicacioError(service);
+    return result;
+}
+
+inline ado::Recordset Rows(const com::Variant& text) { return ado::Recordset::FromXml(text.toString()); }
+
+// Makes the first row whose `field` equals `value` current; false when
+// there is none.
+inline bool Find(ado::Recordset& rows, const std::string& field, const com::Variant& value) {
+    for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext())
+        if (rows.Value(field) == value) return true;
+    return false;
+}
+
+class ServerSide : public testing::TestWithParam<testsupport::Engine> {
+protected:
+    testsupport::CollectorSandbox collector_;
+    std::unique_ptr<testsupport::TestDatabase> db_ = testsupport::SampleDatabase(GetParam());
+    testsupport::ScopedFile dravikIni_{DravikIni(), DravikSettings(db_->connectionString())};
+};
+
+}  // namespace brinteltest
