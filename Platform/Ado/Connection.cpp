@@ -51,7 +51,8 @@ Connection::Connection() = default;
 Connection::~Connection() { Close(); }
 
 Engine& Connection::openEngine() const {
-    if (!engine_) com::Raise(err::ObjectClosed, "Operation is not allowed when the object is closed");
+    if (!engine_)
+        com::Raise(err::ObjectClosed, "Operation is not allowed when the object is closed");
     return *engine_;
 }
 
@@ -98,9 +99,7 @@ int32_t Connection::TransactionLevel() const {
     return openEngine().level();
 }
 
-int64_t Connection::Execute(std::string_view sql) {
-    return ExecuteBound(sql, {});
-}
+int64_t Connection::Execute(std::string_view sql) { return ExecuteBound(sql, {}); }
 
 QueryResult Connection::Query(std::string_view sql) {
     Lock lock(mutex_);

@@ -48,7 +48,8 @@ void SetOrigin(FieldInfo& field, const TableInfo& table, const ColumnInfo& colum
 }
 
 com::Variant WholeNumber(int64_t value) {
-    if (value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max())
+    if (value >= std::numeric_limits<int32_t>::min() &&
+        value <= std::numeric_limits<int32_t>::max())
         return com::Variant(static_cast<int32_t>(value));
     return com::Variant(static_cast<double>(value));
 }
@@ -58,9 +59,8 @@ std::unique_ptr<Engine> Engine::Open(const ConnectionString& connection) {
     if (com::SameName(provider, "SQLite")) return std::make_unique<SqliteEngine>(connection);
     if (com::SameName(provider, "PostgreSQL")) return std::make_unique<PostgresEngine>(connection);
 
-    com::Raise(err::ProviderNotFound,
-               provider.empty() ? "The connection string names no provider"
-                                : "Provider cannot be found: " + provider);
+    com::Raise(err::ProviderNotFound, provider.empty() ? "The connection string names no provider"
+                                                       : "Provider cannot be found: " + provider);
 }
 
 sql::Dialect Engine::dialect() const {
@@ -96,13 +96,17 @@ std::vector<ColumnInfo> Engine::tableColumns(std::string_view table) {
 }
 
 int32_t Engine::beginTrans() {
-    guarded([&] { run(level_ == 0 ? std::string(beginStatement()) : "SAVEPOINT " + SavepointName(level_ + 1)); });
+    guarded([&] {
+        run(level_ == 0 ? std::string(beginStatement()) : "SAVEPOINT " + SavepointName(level_ + 1));
+    });
     return ++level_;
 }
 
 void Engine::commitTrans() {
     if (level_ == 0) com::Raise(err::DatabaseError, "No transaction is open to commit");
-    guarded([&] { run(level_ == 1 ? std::string("COMMIT") : "RELEASE SAVEPOINT " + SavepointName(level_)); });
+    guarded([&] {
+        run(level_ == 1 ? std::string("COMMIT") : "RELEASE SAVEPOINT " + SavepointName(level_));
+    });
     --level_;
 }
 

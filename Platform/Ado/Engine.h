@@ -72,8 +72,10 @@ public:
 protected:
     Engine() = default;
 
-    virtual int64_t runExecute(const std::string& statement, std::span<const com::Variant> params) = 0;
-    virtual QueryResult runQuery(const std::string& statement, std::span<const com::Variant> params) = 0;
+    virtual int64_t runExecute(const std::string& statement,
+                               std::span<const com::Variant> params) = 0;
+    virtual QueryResult runQuery(const std::string& statement,
+                                 std::span<const com::Variant> params) = 0;
     virtual int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) = 0;
     virtual std::vector<ColumnInfo> readTableColumns(std::string_view table) = 0;
 

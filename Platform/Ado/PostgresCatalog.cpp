@@ -35,7 +35,8 @@ constexpr const char* kColumns =
     "SELECT c.relname, a.attnum, a.attname, a.atttypid, a.atttypmod, NOT a.attnotnull, "
     "a.attidentity <> '' OR coalesce(pg_get_expr(d.adbin, d.adrelid) LIKE 'nextval(%', false), "
     "coalesce(a.attnum = ANY (i.indkey), false) "
-    "FROM pg_class c JOIN pg_attribute a ON a.attrelid = c.oid AND a.attnum > 0 AND NOT a.attisdropped "
+    "FROM pg_class c JOIN pg_attribute a ON a.attrelid = c.oid AND a.attnum > 0 AND NOT "
+    "a.attisdropped "
     "LEFT JOIN pg_attrdef d ON d.adrelid = c.oid AND d.adnum = a.attnum "
     "LEFT JOIN pg_index i ON i.indrelid = c.oid AND i.indisprimary "
     "WHERE c.oid = $1 ORDER BY a.attnum";

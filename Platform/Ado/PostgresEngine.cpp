@@ -24,21 +24,26 @@ PGconn* Connect(const ConnectionString& connection) {
                       database = connection.value("Database"), user = connection.value("User ID"),
                       password = connection.value("Password");
     // Empty values are left to libpq's defaults.
-    const char* keys[] = {"host", "port", "dbname", "user", "password", "connect_timeout",
-                          "client_encoding", "options", nullptr};
-    const char* values[] = {host.c_str(), port.c_str(), database.c_str(), user.c_str(),
-                            password.c_str(), "10", "UTF8", kSessionOptions, nullptr};
+    const char* keys[] = {
+        "host",    "port", "dbname", "user", "password", "connect_timeout", "client_encoding",
+        "options", nullptr};
+    const char* values[] = {host.c_str(), port.c_str(),     database.c_str(),
+                            user.c_str(), password.c_str(), "10",
+                            "UTF8",       kSessionOptions,  nullptr};
     PGconn* pg = PQconnectdbParams(keys, values, 0);
     if (!pg) com::Raise(com::err::OutOfMemory);
     if (PQstatus(pg) != CONNECTION_OK) {
         std::string message = PQerrorMessage(pg);
         PQfinish(pg);
-        while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
-        com::Raise(err::DatabaseError, "Cannot connect to the PostgreSQL database " + database + ": " + message);
+        while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
+            message.pop_back();
+        com::Raise(err::DatabaseError,
+                   "Cannot connect to the PostgreSQL database " + database + ": " + message);
     }
     // The server's notices (an implicit index, a savepoint already gone)
     // are not errors; they would only clutter the program's output.
-    PQsetNoticeProcessor(pg, [](void*, const char*) {}, nullptr);
+    PQsetNoticeProcessor(
+        pg, [](void*, const char*) {}, nullptr);
     return pg;
 }
 
@@ -55,7 +60,8 @@ bool PostgresEngine::inTransaction() const {
     return PQtransactionStatus(connection_.get()) != PQTRANS_IDLE;
 }
 
-PgResult PostgresEngine::runStatement(const std::string& statement, std::span<const com::Variant> params) {
+PgResult PostgresEngine::runStatement(const std::string& statement,
+                                      std::span<const com::Variant> params) {
     const PostgresParams values(params);
     const bool savepoint = level() > 0;
     for (bool retried = false;; retried = true) {
@@ -81,7 +87,8 @@ PgResult PostgresEngine::runStatement(const std::string& statement, std::span<co
     }
 }
 
-int64_t PostgresEngine::runExecute(const std::string& statement, std::span<const com::Variant> params) {
+int64_t PostgresEngine::runExecute(const std::string& statement,
+                                   std::span<const com::Variant> params) {
     const PgResult result = runStatement(statement, params);
     // A query changes no row (libpq would give the number it returned).
     if (std::string_view(PQcmdStatus(result.get())).starts_with("SELECT")) return 0;
@@ -100,7 +107,8 @@ FieldInfo PostgresEngine::describe(const PGresult* result, int column) {
     return field;
 }
 
-QueryResult PostgresEngine::runQuery(const std::string& statement, std::span<const com::Variant> params) {
+QueryResult PostgresEngine::runQuery(const std::string& statement,
+                                     std::span<const com::Variant> params) {
     const PgResult r = runStatement(statement, params);
     QueryResult result;
     const int columns = PQnfields(r.get());
@@ -113,7 +121,8 @@ QueryResult PostgresEngine::runQuery(const std::string& statement, std::span<con
         for (int i = 0; i < columns; ++i)
             values.push_back(PQgetisnull(r.get(), row, i)
                                  ? com::Variant::Null()
-                                 : PostgresValue(PQgetvalue(r.get(), row, i), PQgetlength(r.get(), row, i),
+                                 : PostgresValue(PQgetvalue(r.get(), row, i),
+                                                 PQgetlength(r.get(), row, i),
                                                  result.fields[static_cast<size_t>(i)].type));
     }
     return result;
@@ -123,12 +132,15 @@ int64_t PostgresEngine::readLastInsertedKey(std::string_view table, std::string_
     const TableInfo* info = catalog_.table(table);
     const ColumnInfo* key = info ? info->column(keyColumn) : nullptr;
     if (!key)
-        com::Raise(err::DatabaseError, "No such column: " + std::string(table) + "." + std::string(keyColumn));
+        com::Raise(err::DatabaseError,
+                   "No such column: " + std::string(table) + "." + std::string(keyColumn));
     // The value the column's sequence gave last in this session.
-    const com::Variant params[] = {com::Variant(sql::QuoteName(info->name)), com::Variant(key->name)};
+    const com::Variant params[] = {com::Variant(sql::QuoteName(info->name)),
+                                   com::Variant(key->name)};
     const PgResult r = runStatement("SELECT currval(pg_get_serial_sequence(?, ?))", params);
     if (PQgetisnull(r.get(), 0, 0))
-        com::Raise(err::DatabaseError, "The database gives no values to " + info->name + "." + key->name);
+        com::Raise(err::DatabaseError,
+                   "The database gives no values to " + info->name + "." + key->name);
     return std::stoll(PQgetvalue(r.get(), 0, 0));
 }
 

@@ -6,7 +6,8 @@
 namespace ado {
 
 PgResult PgSend(PGconn* connection, const std::string& sql, int count, const char* const* values) {
-    return PgResult(PQexecParams(connection, sql.c_str(), count, nullptr, values, nullptr, nullptr, 0));
+    return PgResult(
+        PQexecParams(connection, sql.c_str(), count, nullptr, values, nullptr, nullptr, 0));
 }
 
 bool PgSucceeded(const PGresult* result) {
@@ -22,7 +23,8 @@ std::string PgState(const PGresult* result) {
 void PgFail(PGconn* connection, const PGresult* result, const std::string& sql) {
     std::string message = result ? PQresultErrorMessage(result) : "";
     if (message.empty()) message = PQerrorMessage(connection);
-    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
+    while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
+        message.pop_back();
     com::Raise(err::DatabaseError, message + " (SQL: " + sql + ")");
 }
 

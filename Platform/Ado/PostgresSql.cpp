@@ -10,14 +10,16 @@ PostgresStatement RewriteForPostgres(std::string_view statement, const DeclaredN
     bool first = true;
     for (const sql::Token& token : sql::Tokenize(statement, sql::Dialect::PostgreSQL)) {
         if (first && token.significant()) {
-            out.changesSchema = token.isWord("Create") || token.isWord("Alter") || token.isWord("Drop");
+            out.changesSchema =
+                token.isWord("Create") || token.isWord("Alter") || token.isWord("Drop");
             first = false;
         }
         if (token.is(sql::Token::Kind::Parameter)) {
             out.text += '$' + std::to_string(++out.parameters);
         } else if (token.is(sql::Token::Kind::Word)) {
             const auto declared = names.find(sql::LowerName(token.text));
-            out.text += declared == names.end() ? std::string(token.text) : sql::QuoteName(declared->second);
+            out.text += declared == names.end() ? std::string(token.text)
+                                                : sql::QuoteName(declared->second);
         } else {
             out.text += token.text;
         }

@@ -110,12 +110,14 @@ PostgresParams::PostgresParams(std::span<const Variant> params) {
             case Variant::Type::Null: texts_.emplace_back(); break;
             case Variant::Type::Bool: texts_.emplace_back(v.asBool() ? "true" : "false"); break;
             case Variant::Type::Object:
-                com::Raise(err::TypeMismatch, "An object cannot be a parameter of an SQL statement");
+                com::Raise(err::TypeMismatch,
+                           "An object cannot be a parameter of an SQL statement");
             default: texts_.push_back(v.toString()); break;
         }
     }
     for (size_t i = 0; i < params.size(); ++i)
-        pointers_.push_back(params[i].isNull() || params[i].isEmpty() ? nullptr : texts_[i].c_str());
+        pointers_.push_back(params[i].isNull() || params[i].isEmpty() ? nullptr
+                                                                      : texts_[i].c_str());
 }
 
 }  // namespace ado

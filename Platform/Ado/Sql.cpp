@@ -16,7 +16,9 @@ bool IsNameStart(char c) {
 }
 bool IsNamePart(char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '$'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
 
 class Scanner {
 public:
@@ -57,8 +59,14 @@ private:
             quoted('\'', escapes);
             return Kind::Text;
         }
-        if (c == '"') { quoted('"', false); return Kind::QuotedName; }
-        if (dialect_ == Dialect::SQLite && c == '`') { quoted('`', false); return Kind::QuotedName; }
+        if (c == '"') {
+            quoted('"', false);
+            return Kind::QuotedName;
+        }
+        if (dialect_ == Dialect::SQLite && c == '`') {
+            quoted('`', false);
+            return Kind::QuotedName;
+        }
         if (dialect_ == Dialect::SQLite && c == '[') {
             const size_t end = s_.find(']', pos_);
             pos_ = end == std::string_view::npos ? s_.size() : end + 1;
@@ -156,7 +164,8 @@ void CheckNothingFollows(std::string_view rest, std::string_view sql, Dialect di
         if (t.significant() && !t.isSymbol(';'))
             com::Raise(err::DatabaseError,
                        "Only one SQL statement runs per call; the text after the first "
-                       "statement was refused: " + std::string(sql));
+                       "statement was refused: " +
+                           std::string(sql));
 }
 
 std::string SingleStatement(std::string_view sql, Dialect dialect) {
@@ -180,7 +189,8 @@ std::string SingleStatement(std::string_view sql, Dialect dialect) {
 
     std::string statement;
     statement.reserve(sql.size());
-    for (size_t i = 0; i < end; ++i) statement += i == star ? std::string_view(" ") : tokens[i].text;
+    for (size_t i = 0; i < end; ++i)
+        statement += i == star ? std::string_view(" ") : tokens[i].text;
     return statement;
 }
 

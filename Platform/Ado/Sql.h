@@ -21,8 +21,8 @@ struct Token {
         QuotedName,  // "name" (SQLite also [name] and `name`)
         Text,        // a string literal
         Number,
-        Parameter,   // ?
-        Symbol,      // any other single character
+        Parameter,  // ?
+        Symbol,     // any other single character
         Blank,
         Comment,
     };

@@ -16,7 +16,8 @@ constexpr int kBusyTimeoutMs = 5000;
 
 sqlite3* OpenFile(const std::string& path) {
     if (path.empty())
-        com::Raise(err::DatabaseError, "The connection string names no database file (Data Source)");
+        com::Raise(err::DatabaseError,
+                   "The connection string names no database file (Data Source)");
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(path, ignored))
         com::Raise(err::DatabaseError, "The database file does not exist: " + path);
@@ -45,7 +46,8 @@ void SqliteEngine::run(const std::string& statement) {
     }
 }
 
-int64_t SqliteEngine::runExecute(const std::string& statement, std::span<const com::Variant> params) {
+int64_t SqliteEngine::runExecute(const std::string& statement,
+                                 std::span<const com::Variant> params) {
     SqliteStatement s(db_.get(), statement);
     s.bind(params);
     const int64_t before = sqlite3_total_changes64(db_.get());
@@ -70,7 +72,8 @@ FieldInfo SqliteEngine::describe(sqlite3_stmt* statement, int column, bool& type
     return field;
 }
 
-QueryResult SqliteEngine::runQuery(const std::string& statement, std::span<const com::Variant> params) {
+QueryResult SqliteEngine::runQuery(const std::string& statement,
+                                   std::span<const com::Variant> params) {
     SqliteStatement s(db_.get(), statement);
     s.bind(params);
     catalog_.checkSchema();
@@ -111,11 +114,14 @@ int64_t SqliteEngine::readLastInsertedKey(std::string_view table, std::string_vi
     const TableInfo& info = existingTable(table);
     const ColumnInfo* key = info.column(keyColumn);
     if (!key)
-        com::Raise(err::DatabaseError, "No such column: " + info.name + "." + std::string(keyColumn));
+        com::Raise(err::DatabaseError,
+                   "No such column: " + info.name + "." + std::string(keyColumn));
     SqliteStatement s(db_.get(), "SELECT " + sql::QuoteName(key->name) + " FROM " +
-                                     sql::QuoteName(info.name) + " WHERE rowid = last_insert_rowid()");
+                                     sql::QuoteName(info.name) +
+                                     " WHERE rowid = last_insert_rowid()");
     if (!s.step())
-        com::Raise(err::DatabaseError, "No row was inserted into " + info.name + " on this connection");
+        com::Raise(err::DatabaseError,
+                   "No row was inserted into " + info.name + " on this connection");
     return sqlite3_column_int64(s.get(), 0);
 }
 

@@ -24,7 +24,8 @@ DataType IntegerType(const std::string& name) {
 }
 
 // The declared type's name without its "(..)", and the numbers inside.
-void SplitDeclaration(std::string_view declared, std::string& name, int32_t& first, int32_t& second) {
+void SplitDeclaration(std::string_view declared, std::string& name, int32_t& first,
+                      int32_t& second) {
     const size_t open = declared.find('(');
     name = sql::LowerName(declared.substr(0, open));
     while (!name.empty() && name.back() == ' ') name.pop_back();
@@ -52,14 +53,22 @@ bool SqliteDeclaredType(const char* declared, FieldInfo& field) {
 
     // The same order of tests as SQLite's own affinity rules, with the
     // types SQLite has no affinity for (booleans, dates) looked at first.
-    if (Has(name, "bool") || name == "bit") field.type = DataType::Boolean;
-    else if (Has(name, "date") || Has(name, "time")) field.type = DataType::DateTime;
-    else if (Has(name, "int")) field.type = IntegerType(name);
-    else if (Has(name, "char") || Has(name, "clob") || Has(name, "text")) field.type = DataType::String;
-    else if (Has(name, "blob") || Has(name, "binary")) field.type = DataType::Binary;
-    else if (Has(name, "real") || Has(name, "floa") || Has(name, "doub")) field.type = DataType::Double;
-    else if (Has(name, "num") || Has(name, "dec")) field.type = DataType::Decimal;
-    else field.type = DataType::String;
+    if (Has(name, "bool") || name == "bit")
+        field.type = DataType::Boolean;
+    else if (Has(name, "date") || Has(name, "time"))
+        field.type = DataType::DateTime;
+    else if (Has(name, "int"))
+        field.type = IntegerType(name);
+    else if (Has(name, "char") || Has(name, "clob") || Has(name, "text"))
+        field.type = DataType::String;
+    else if (Has(name, "blob") || Has(name, "binary"))
+        field.type = DataType::Binary;
+    else if (Has(name, "real") || Has(name, "floa") || Has(name, "doub"))
+        field.type = DataType::Double;
+    else if (Has(name, "num") || Has(name, "dec"))
+        field.type = DataType::Decimal;
+    else
+        field.type = DataType::String;
 
     field.definedSize = FixedSize(field.type);
     if (field.type == DataType::String || field.type == DataType::Binary) {
@@ -83,8 +92,7 @@ DataType SqliteStoredType(int storageClass) {
 
 Variant SqliteValue(sqlite3_stmt* statement, int column, DataType type) {
     switch (sqlite3_column_type(statement, column)) {
-        case SQLITE_NULL:
-            return Variant::Null();
+        case SQLITE_NULL: return Variant::Null();
         case SQLITE_INTEGER: {
             const int64_t v = sqlite3_column_int64(statement, column);
             switch (type) {
@@ -124,8 +132,12 @@ int SqliteBind(sqlite3_stmt* statement, std::span<const Variant> params) {
             case Variant::Type::Empty:
             case Variant::Type::Null: rc = sqlite3_bind_null(statement, index); break;
             case Variant::Type::Long: rc = sqlite3_bind_int(statement, index, v.asLong()); break;
-            case Variant::Type::Double: rc = sqlite3_bind_double(statement, index, v.asDouble()); break;
-            case Variant::Type::Bool: rc = sqlite3_bind_int(statement, index, v.asBool() ? 1 : 0); break;
+            case Variant::Type::Double:
+                rc = sqlite3_bind_double(statement, index, v.asDouble());
+                break;
+            case Variant::Type::Bool:
+                rc = sqlite3_bind_int(statement, index, v.asBool() ? 1 : 0);
+                break;
             case Variant::Type::String:
                 rc = sqlite3_bind_text64(statement, index, v.asString().data(), v.asString().size(),
                                          SQLITE_STATIC, SQLITE_UTF8);
@@ -137,7 +149,8 @@ int SqliteBind(sqlite3_stmt* statement, std::span<const Variant> params) {
                 break;
             }
             case Variant::Type::Object:
-                com::Raise(err::TypeMismatch, "An object cannot be a parameter of an SQL statement");
+                com::Raise(err::TypeMismatch,
+                           "An object cannot be a parameter of an SQL statement");
         }
         if (rc != SQLITE_OK) return rc;
     }

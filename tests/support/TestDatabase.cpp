@@ -30,9 +30,7 @@ std::vector<Engine> AvailableEngines() {
     return engines;
 }
 
-const char* EngineName(Engine engine) {
-    return engine == Engine::SQLite ? "SQLite" : "PostgreSQL";
-}
+const char* EngineName(Engine engine) { return engine == Engine::SQLite ? "SQLite" : "PostgreSQL"; }
 
 std::string EngineParamName(const testing::TestParamInfo<Engine>& info) {
     return EngineName(info.param);
@@ -54,8 +52,8 @@ TestDatabase::TestDatabase(Engine engine) : engine_(engine) {
     // A database left behind by a process that had the same number.
     RunOnServer("DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
     RunOnServer("CREATE DATABASE " + name_);
-    connectionString_ = std::regex_replace(ServerConnection(), std::regex("Database=[^;]*", std::regex::icase),
-                                           "Database=" + name_);
+    connectionString_ = std::regex_replace(
+        ServerConnection(), std::regex("Database=[^;]*", std::regex::icase), "Database=" + name_);
 }
 
 TestDatabase::~TestDatabase() {

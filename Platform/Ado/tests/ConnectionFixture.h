@@ -44,8 +44,9 @@ protected:
                              "\"Alta\" TIMESTAMP, \"Actiu\" BOOLEAN, \"Pes\" DOUBLE PRECISION)");
         connection_->Execute("CREATE TABLE \"T_Projecte\" (\"NumProjecte\" " + key +
                              ", \"NomProjecte\" VARCHAR(40), \"NumClient\" INTEGER)");
-        connection_->Execute("CREATE TABLE \"T_UsuariProjecte\" (\"NumUsuari\" INTEGER NOT NULL, "
-                             "\"NumProjecte\" INTEGER NOT NULL, PRIMARY KEY (\"NumUsuari\", \"NumProjecte\"))");
+        connection_->Execute(
+            "CREATE TABLE \"T_UsuariProjecte\" (\"NumUsuari\" INTEGER NOT NULL, "
+            "\"NumProjecte\" INTEGER NOT NULL, PRIMARY KEY (\"NumUsuari\", \"NumProjecte\"))");
     }
 
     // A second connection to the same database.

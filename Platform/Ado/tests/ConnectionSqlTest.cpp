@@ -20,8 +20,10 @@ protected:
             "Insert Into T_Client (NomClient, Saldo, Alta, Actiu, Pes) "
             "Values ('Ajuntament', 12.5, '2024-03-01 08:30:00', True, 1.25)");
         connection_->Execute("Insert Into T_Client (NomClient) Values ('Consorci')");
-        connection_->Execute("Insert Into T_Projecte (NomProjecte, NumClient) Values ('Centre', 1)");
-        connection_->Execute("Insert Into T_Projecte (NomProjecte, NumClient) Values ('Platja', 2)");
+        connection_->Execute(
+            "Insert Into T_Projecte (NomProjecte, NumClient) Values ('Centre', 1)");
+        connection_->Execute(
+            "Insert Into T_Projecte (NomProjecte, NumClient) Values ('Platja', 2)");
         connection_->Execute("Insert Into T_UsuariProjecte (NumUsuari, NumProjecte) Values (7, 2)");
     }
 
@@ -33,7 +35,9 @@ protected:
 };
 
 TEST_P(ConnectionSqlTest, EntityLayerStatementsRunAsWritten) {
-    EXPECT_EQ(connection_->Execute("Delete * From T_UsuariProjecte Where NumUsuari =  7 And NumProjecte = 2"), 1);
+    EXPECT_EQ(connection_->Execute(
+                  "Delete * From T_UsuariProjecte Where NumUsuari =  7 And NumProjecte = 2"),
+              1);
     EXPECT_EQ(count("T_UsuariProjecte"), 0);
     EXPECT_EQ(connection_->Execute("Delete * From T_Projecte Where NumProjecte = -3"), 0);
 
@@ -42,14 +46,18 @@ TEST_P(ConnectionSqlTest, EntityLayerStatementsRunAsWritten) {
     ASSERT_EQ(empty.fields.size(), 6u);
     EXPECT_EQ(empty.fields[0].name, "NumClient");
 
-    const ado::QueryResult ordered = connection_->Query("Select * From T_Projecte Order By T_Projecte.NomProjecte");
+    const ado::QueryResult ordered =
+        connection_->Query("Select * From T_Projecte Order By T_Projecte.NomProjecte");
     ASSERT_EQ(ordered.rows.size(), 2u);
     EXPECT_EQ(ordered.rows[1][1], Variant("Platja"));
 
     EXPECT_EQ(connection_->Execute("Select * From T_Client"), 0);
-    EXPECT_EQ(connection_->Execute("Update T_Client Set NomClient = 'C:\\fotos\\' Where NumClient = 2"), 1);
-    EXPECT_EQ(connection_->Query("Select NomClient From T_Client Where NumClient = 2").rows.at(0).at(0),
-              Variant("C:\\fotos\\"));
+    EXPECT_EQ(
+        connection_->Execute("Update T_Client Set NomClient = 'C:\\fotos\\' Where NumClient = 2"),
+        1);
+    EXPECT_EQ(
+        connection_->Query("Select NomClient From T_Client Where NumClient = 2").rows.at(0).at(0),
+        Variant("C:\\fotos\\"));
     EXPECT_EQ(connection_->Execute("Delete * From T_Projecte"), 2);
 }
 
@@ -71,12 +79,15 @@ TEST_P(ConnectionSqlTest, AnythingAfterTheFirstStatementIsRefusedAndNeverRuns) {
 
     // Semicolons inside literals and comments, and a closing one, are not a second statement.
     EXPECT_EQ(connection_->Query("Select 'a;b' As X; -- done").rows.at(0).at(0), Variant("a;b"));
-    EXPECT_EQ(connection_->Query("Select Count(*) From T_Client /* ; Delete From T_Client */;;").rows.size(), 1u);
+    EXPECT_EQ(connection_->Query("Select Count(*) From T_Client /* ; Delete From T_Client */;;")
+                  .rows.size(),
+              1u);
     EXPECT_EQ(ErrorOf([&] { connection_->Execute("  ; "); }), err::DatabaseError);
 }
 
 TEST_P(ConnectionSqlTest, NamesComeBackAsTheSchemaDeclaresThem) {
-    const ado::QueryResult r = connection_->Query("select numclient, NOMCLIENT from t_client where numclient = 1");
+    const ado::QueryResult r =
+        connection_->Query("select numclient, NOMCLIENT from t_client where numclient = 1");
     ASSERT_EQ(r.fields.size(), 2u);
     EXPECT_EQ(r.fields[0].name, "NumClient");
     EXPECT_EQ(r.fields[1].name, "NomClient");
@@ -85,13 +96,16 @@ TEST_P(ConnectionSqlTest, NamesComeBackAsTheSchemaDeclaresThem) {
     EXPECT_EQ(r.rows.at(0).at(1), Variant("Ajuntament"));
 
     // A literal keeps its text even where it looks like a name.
-    EXPECT_EQ(connection_->Query("Select 'T_Client numclient' From T_Client Where NumClient = 1").rows.at(0).at(0),
+    EXPECT_EQ(connection_->Query("Select 'T_Client numclient' From T_Client Where NumClient = 1")
+                  .rows.at(0)
+                  .at(0),
               Variant("T_Client numclient"));
 }
 
 TEST_P(ConnectionSqlTest, TableMadeOnAnotherConnectionAfterOpenIsFound) {
     connection_->Query("Select * From T_Client");
-    another()->Execute("CREATE TABLE \"T_Zona\" (\"NumZona\" INTEGER PRIMARY KEY, \"NomZona\" VARCHAR(20))");
+    another()->Execute(
+        "CREATE TABLE \"T_Zona\" (\"NumZona\" INTEGER PRIMARY KEY, \"NomZona\" VARCHAR(20))");
     another()->Execute("Insert Into T_Zona (NumZona, NomZona) Values (4, 'Nord')");
     const ado::QueryResult r = connection_->Query("Select NomZona From T_Zona Where NumZona = 4");
     EXPECT_EQ(r.fields.at(0).name, "NomZona");
@@ -102,9 +116,10 @@ TEST_P(ConnectionSqlTest, TableMadeOnAnotherConnectionAfterOpenIsFound) {
 TEST_P(ConnectionSqlTest, ValuesAreTypedByColumn) {
     const ado::QueryResult r = connection_->Query("Select * From T_Client Order By NumClient");
     ASSERT_EQ(r.rows.size(), 2u);
-    const std::vector<Variant> expected = {Variant(1), Variant("Ajuntament"), Variant(12.5),
-                                           Variant(com::Date::FromParts(2024, 3, 1, 8, 30, 0)),
-                                           Variant(true), Variant(1.25)};
+    const std::vector<Variant> expected = {
+        Variant(1),    Variant("Ajuntament"),
+        Variant(12.5), Variant(com::Date::FromParts(2024, 3, 1, 8, 30, 0)),
+        Variant(true), Variant(1.25)};
     EXPECT_EQ(r.rows[0], expected);
     for (size_t i = 2; i < r.rows[1].size(); ++i) EXPECT_TRUE(r.rows[1][i].isNull()) << i;
 
@@ -133,8 +148,10 @@ TEST_P(ConnectionSqlTest, ValuesAreTypedByColumn) {
 
 TEST_P(ConnectionSqlTest, JoinedColumnsCarryTheirOwnTableAndComputedOnesNone) {
     const ado::QueryResult r = connection_->Query(
-        "Select T_Projecte.*, T_UsuariProjecte.NumUsuari, T_Client.NomClient, 2 * T_Projecte.NumClient As Doble "
-        "From T_Projecte, T_UsuariProjecte, T_Client Where T_Projecte.NumProjecte = T_UsuariProjecte.NumProjecte "
+        "Select T_Projecte.*, T_UsuariProjecte.NumUsuari, T_Client.NomClient, 2 * "
+        "T_Projecte.NumClient As Doble "
+        "From T_Projecte, T_UsuariProjecte, T_Client Where T_Projecte.NumProjecte = "
+        "T_UsuariProjecte.NumProjecte "
         "And T_Client.NumClient = T_Projecte.NumClient And T_UsuariProjecte.NumUsuari =  7");
     ASSERT_EQ(r.rows.size(), 1u);
     const struct {
@@ -163,27 +180,33 @@ TEST_P(ConnectionSqlTest, JoinedColumnsCarryTheirOwnTableAndComputedOnesNone) {
     EXPECT_TRUE(computed.baseTable.empty());
     EXPECT_TRUE(computed.baseColumn.empty());
     EXPECT_FALSE(computed.keyColumn);
-    EXPECT_EQ(r.rows[0], (std::vector<Variant>{Variant(2), Variant("Platja"), Variant(2), Variant(7),
-                                               Variant("Consorci"), Variant(4)}));
+    EXPECT_EQ(r.rows[0], (std::vector<Variant>{Variant(2), Variant("Platja"), Variant(2),
+                                               Variant(7), Variant("Consorci"), Variant(4)}));
 }
 
 TEST_P(ConnectionSqlTest, BoundParametersKeepTheirTypesAndTheDatabaseGivesTheKey) {
     const com::Date date = com::Date::FromParts(2023, 12, 31, 23, 59, 58);
     const Variant params[] = {Variant("O'Brien; Delete From T_Client"), Variant(0.1), Variant(date),
                               Variant(false), Variant::Null()};
-    EXPECT_EQ(connection_->ExecuteBound(
-                  "Insert Into T_Client (NomClient, Pes, Alta, Actiu, Saldo) Values (?, ?, ?, ?, ?)", params),
-              1);
+    EXPECT_EQ(
+        connection_->ExecuteBound(
+            "Insert Into T_Client (NomClient, Pes, Alta, Actiu, Saldo) Values (?, ?, ?, ?, ?)",
+            params),
+        1);
     EXPECT_EQ(connection_->LastInsertedKey("t_client", "numclient"), 3);
 
     const Variant key[] = {Variant(3)};
-    EXPECT_EQ(connection_->ExecuteBound("Update T_Client Set Saldo = 1 Where NumClient = ? And Saldo Is Null", key), 1);
-    const ado::QueryResult r = connection_->Query("Select NomClient, Pes, Alta, Actiu From T_Client Where NumClient = 3");
+    EXPECT_EQ(connection_->ExecuteBound(
+                  "Update T_Client Set Saldo = 1 Where NumClient = ? And Saldo Is Null", key),
+              1);
+    const ado::QueryResult r =
+        connection_->Query("Select NomClient, Pes, Alta, Actiu From T_Client Where NumClient = 3");
     EXPECT_EQ(r.rows.at(0), (std::vector<Variant>{params[0], params[1], params[2], params[3]}));
     EXPECT_EQ(count("T_Client"), 3);
 
-    EXPECT_EQ(ErrorOf([&] { connection_->ExecuteBound("Delete From T_Client Where NumClient = ?", {}); }),
-              err::DatabaseError);
+    EXPECT_EQ(
+        ErrorOf([&] { connection_->ExecuteBound("Delete From T_Client Where NumClient = ?", {}); }),
+        err::DatabaseError);
     EXPECT_EQ(count("T_Client"), 3);
 }
 
@@ -211,12 +234,14 @@ TEST_P(ConnectionSqlTest, TableColumnsComeFromTheCatalogue) {
 
 TEST_P(ConnectionSqlTest, QuotedNamesReachTheDatabaseUnchanged) {
     EXPECT_EQ(connection_->QuoteName("Nom \"curt\""), "\"Nom \"\"curt\"\"\"");
-    const ado::QueryResult r = connection_->Query("Select " + connection_->QuoteName("NomClient") + " From " +
-                                                  connection_->QuoteName("T_Client") + " Order By 1");
+    const ado::QueryResult r =
+        connection_->Query("Select " + connection_->QuoteName("NomClient") + " From " +
+                           connection_->QuoteName("T_Client") + " Order By 1");
     EXPECT_EQ(r.rows.at(0).at(0), Variant("Ajuntament"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, ConnectionSqlTest, testing::ValuesIn(testsupport::AvailableEngines()),
+INSTANTIATE_TEST_SUITE_P(Engines, ConnectionSqlTest,
+                         testing::ValuesIn(testsupport::AvailableEngines()),
                          testsupport::EngineParamName);
 
 }  // namespace

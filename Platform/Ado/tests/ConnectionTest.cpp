@@ -30,8 +30,10 @@ TEST(ConnectionOpen, ProviderNamesAreCheckedAndKeysReadWithoutRegardToCase) {
     };
     for (const auto& c : cases) {
         ado::Connection connection;
-        EXPECT_EQ(ErrorOf([&] { connection.Open(c.connectionString); }), c.error) << c.connectionString;
-        EXPECT_EQ(connection.State(), c.error ? ado::Connection::kStateClosed : ado::Connection::kStateOpen);
+        EXPECT_EQ(ErrorOf([&] { connection.Open(c.connectionString); }), c.error)
+            << c.connectionString;
+        EXPECT_EQ(connection.State(),
+                  c.error ? ado::Connection::kStateClosed : ado::Connection::kStateOpen);
     }
 }
 
@@ -54,8 +56,9 @@ TEST(ConnectionOpen, FileThatIsNotADatabaseIsAnError) {
     testsupport::TempDir folder;
     testsupport::WriteFile(folder.file("notes.db"), std::string(4096, 'x'));
     ado::Connection connection;
-    EXPECT_EQ(ErrorOf([&] { connection.Open("Provider=SQLite;Data Source=" + folder.file("notes.db")); }),
-              err::DatabaseError);
+    EXPECT_EQ(
+        ErrorOf([&] { connection.Open("Provider=SQLite;Data Source=" + folder.file("notes.db")); }),
+        err::DatabaseError);
     EXPECT_EQ(connection.State(), ado::Connection::kStateClosed);
 }
 
@@ -111,8 +114,9 @@ TEST_P(ConnectionTest, MembersAnswerByNameAsTheCollectorCallsThem) {
     const com::ObjectRef handle = Variant(connection_).toObject();
     EXPECT_EQ(com::Get(handle, "state"), Variant(ado::Connection::kStateOpen));
     EXPECT_EQ(com::Call(handle, "BeginTrans"), Variant(1));
-    EXPECT_EQ(com::Call(handle, "Execute", {Variant("Insert Into T_Client (NomClient) Values ('a')")}),
-              Variant(1));
+    EXPECT_EQ(
+        com::Call(handle, "Execute", {Variant("Insert Into T_Client (NomClient) Values ('a')")}),
+        Variant(1));
     EXPECT_EQ(com::Call(handle, "BeginTrans"), Variant(2));
     EXPECT_EQ(com::Call(handle, "BeginTrans"), Variant(3));
 
@@ -152,7 +156,8 @@ TEST_P(ConnectionTest, CloseFromAnotherThreadWaitsForTheRunningCall) {
     EXPECT_EQ(count(*another(), "T_Client"), 0);  // closing rolled the transaction back
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, ConnectionTest, testing::ValuesIn(testsupport::AvailableEngines()),
+INSTANTIATE_TEST_SUITE_P(Engines, ConnectionTest,
+                         testing::ValuesIn(testsupport::AvailableEngines()),
                          testsupport::EngineParamName);
 
 }  // namespace

@@ -72,11 +72,16 @@ TEST_P(ConnectionTransactionTest, FailingStatementLeavesTheTransactionUsable) {
     connection_->BeginTrans();
     insertClient("before");
     connection_->BeginTrans();
-    EXPECT_EQ(ErrorOf([&] { connection_->Execute("Insert Into T_Client (NumClient, NomClient) Values (1, 'twice')"); }),
+    EXPECT_EQ(
+        ErrorOf([&] {
+            connection_->Execute("Insert Into T_Client (NumClient, NomClient) Values (1, 'twice')");
+        }),
+        err::DatabaseError);
+    EXPECT_EQ(ErrorOf([&] { connection_->Query("Select Nothing From T_Client"); }),
               err::DatabaseError);
-    EXPECT_EQ(ErrorOf([&] { connection_->Query("Select Nothing From T_Client"); }), err::DatabaseError);
-    EXPECT_EQ(ErrorOf([&] { connection_->Execute("Insert Into T_Client (NomClient) Values (Null)"); }),
-              err::DatabaseError);
+    EXPECT_EQ(
+        ErrorOf([&] { connection_->Execute("Insert Into T_Client (NomClient) Values (Null)"); }),
+        err::DatabaseError);
     insertClient("after");
     EXPECT_EQ(connection_->TransactionLevel(), 2);
     connection_->CommitTrans();
@@ -89,8 +94,9 @@ TEST_P(ConnectionTransactionTest, FailingStatementLeavesTheTransactionUsable) {
 // levels are gone with it, and the caller is told so.
 TEST_P(ConnectionTransactionTest, TransactionTheDatabaseGaveUpLeavesNoLevelOpen) {
     const bool sqlite = GetParam() == Engine::SQLite;
-    connection_->Execute(sqlite ? "CREATE TABLE \"T_Codi\" (\"Codi\" INTEGER UNIQUE ON CONFLICT ROLLBACK)"
-                                : "CREATE TABLE \"T_Codi\" (\"Codi\" INTEGER UNIQUE DEFERRABLE INITIALLY DEFERRED)");
+    connection_->Execute(
+        sqlite ? "CREATE TABLE \"T_Codi\" (\"Codi\" INTEGER UNIQUE ON CONFLICT ROLLBACK)"
+               : "CREATE TABLE \"T_Codi\" (\"Codi\" INTEGER UNIQUE DEFERRABLE INITIALLY DEFERRED)");
     connection_->BeginTrans();
     connection_->BeginTrans();
     insertClient("lost");
@@ -102,7 +108,9 @@ TEST_P(ConnectionTransactionTest, TransactionTheDatabaseGaveUpLeavesNoLevelOpen)
         ADD_FAILURE() << "the conflict went unnoticed";
     } catch (const com::ComError& e) {
         EXPECT_EQ(e.number(), err::DatabaseError);
-        EXPECT_NE(std::string(e.what()).find("rolled back the whole transaction"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("rolled back the whole transaction"),
+                  std::string::npos)
+            << e.what();
     }
     EXPECT_EQ(connection_->TransactionLevel(), 0);
     EXPECT_EQ(ErrorOf([&] { connection_->CommitTrans(); }), err::DatabaseError);
@@ -138,7 +146,8 @@ TEST_P(ConnectionTransactionTest, ReadersOutsideTheTransactionAreNotBlocked) {
     EXPECT_EQ(clients(*reader), (Names{"committed", "pending"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, ConnectionTransactionTest, testing::ValuesIn(testsupport::AvailableEngines()),
+INSTANTIATE_TEST_SUITE_P(Engines, ConnectionTransactionTest,
+                         testing::ValuesIn(testsupport::AvailableEngines()),
                          testsupport::EngineParamName);
 
 }  // namespace

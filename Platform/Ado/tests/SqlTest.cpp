@@ -60,7 +60,8 @@ TEST(SqlSingleStatement, RefusesASecondStatementAndAnEmptyText) {
     // The same literals and comments hide a semicolon.
     EXPECT_EQ(SingleStatement("Select $x$;'$x$ -- ;", Dialect::PostgreSQL), "Select $x$;'$x$ -- ;");
     EXPECT_EQ(SingleStatement("Select [a;b]", Dialect::SQLite), "Select [a;b]");
-    EXPECT_EQ(SingleStatement("Select 1 /* a /* b */ ; */", Dialect::PostgreSQL), "Select 1 /* a /* b */ ; */");
+    EXPECT_EQ(SingleStatement("Select 1 /* a /* b */ ; */", Dialect::PostgreSQL),
+              "Select 1 /* a /* b */ ; */");
 }
 
 TEST(PostgresRewrite, QuotesDeclaredNamesAndNumbersParameters) {
