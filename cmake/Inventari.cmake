@@ -7,14 +7,19 @@ function(inventari_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;RESOURCE_LOCK" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} TestSupport GTest::gtest GTest::gtest_main)
-  set(props LABELS "${T_LABELS}")
-  if(T_RESOURCE_LOCK)
-    list(APPEND props RESOURCE_LOCK "${T_RESOURCE_LOCK}")
-  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ${props})
+    DISCOVERY_TIMEOUT 60)
+  # A property that holds a list (two labels, two locks) does not survive
+  # gtest_discover_tests' PROPERTIES; a script that CTest runs after the
+  # discovery sets them on the discovered tests instead.
+  set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
+  file(WRITE ${script}
+    "if(${name}_TESTS)\n"
+    "  set_tests_properties(\${${name}_TESTS} PROPERTIES\n"
+    "    LABELS \"${T_LABELS}\" RESOURCE_LOCK \"${T_RESOURCE_LOCK}\")\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
 endfunction()
 
 # Copies a settings or data file into the build folder of the current
