@@ -44,17 +44,16 @@ public:
     std::deque<std::string> backlog;
 
 protected:
-    std::string awaitReply(uint64_t callId) override {
+    Reply awaitReply(uint64_t callId) override {
         for (;;) {
             if (!connected() || !receive()) {
                 disconnect();
                 throw remote::PeerGone();
             }
-            const std::string& body = backlog.back();
-            if (remote::TypeOf(body) != remote::MessageType::Reply) continue;
-            std::string reply = std::move(backlog.back());
+            if (remote::TypeOf(backlog.back()) != remote::MessageType::Reply) continue;
+            const std::string body = std::move(backlog.back());
             backlog.pop_back();
-            if (remote::ReplyCallId(reply) == callId) return reply;
+            if (remote::ReplyCallId(body) == callId) return decodeReply(body);
         }
     }
 };

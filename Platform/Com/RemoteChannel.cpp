@@ -86,20 +86,30 @@ Variant RemoteChannel::roundTrip(MessageType type, const std::function<void(Mess
         disconnect();
         throw PeerGone();
     }
-    const std::string body = awaitReply(callId);
-    MessageReader in(body);
-    in.u8();
-    in.u64();
-    const int32_t number = in.i32();
-    const std::string message = in.text();
-    if (number != 0) throw ComError(number, message);
-    Variant result = readValue(in);
-    const uint32_t count = in.u32();
-    for (uint32_t i = 0; i < count; ++i) {
-        Variant back = readValue(in);
-        if (i < args.size()) args[i] = std::move(back);
+    Reply reply = awaitReply(callId);
+    if (reply.number != 0) throw ComError(reply.number, reply.message);
+    for (size_t i = 0; i < args.size() && i < reply.args.size(); ++i) args[i] = std::move(reply.args[i]);
+    return std::move(reply.result);
+}
+
+RemoteChannel::Reply RemoteChannel::decodeReply(const std::string& body) {
+    Reply reply;
+    try {
+        MessageReader in(body);
+        in.u8();
+        in.u64();
+        reply.number = in.i32();
+        reply.message = in.text();
+        if (reply.number == 0) {
+            reply.result = readValue(in);
+            reply.args.resize(in.u32());
+            for (Variant& arg : reply.args) arg = readValue(in);
+        }
+    } catch (...) {
+        const std::exception_ptr failure = std::current_exception();
+        reply = Reply{ErrorNumber(failure), ErrorMessage(failure), {}, {}};
     }
-    return result;
+    return reply;
 }
 
 bool RemoteChannel::send(const MessageWriter& message) {

@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "Object.h"
 #include "RemoteProtocol.h"
@@ -64,9 +65,21 @@ public:
     void disconnect();
 
 protected:
-    // Waits for the reply to call `callId` and returns its body; raises
-    // PeerGone when the peer goes away first.
-    virtual std::string awaitReply(uint64_t callId) = 0;
+    // A reply, decoded: the failure's number and text, or the result and
+    // the arguments as the callee left them.
+    struct Reply {
+        int32_t number = 0;
+        std::string message;
+        Variant result;
+        std::vector<Variant> args;
+    };
+    // Decodes a reply's body. A side decodes each reply as soon as it reads
+    // it, before it serves any later message of the peer: the reply may
+    // hold an object of this side that a Release after it lets go.
+    Reply decodeReply(const std::string& body);
+    // Waits for the reply to call `callId`; raises PeerGone when the peer
+    // goes away first.
+    virtual Reply awaitReply(uint64_t callId) = 0;
 
 private:
     friend class RemoteObject;

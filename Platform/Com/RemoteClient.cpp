@@ -47,14 +47,14 @@ public:
     }
 
 protected:
-    std::string awaitReply(uint64_t callId) override {
+    Reply awaitReply(uint64_t callId) override {
         std::unique_lock lock(queueMutex_);
         changed_.wait(lock, [&] { return ended_ || replies_.count(callId) != 0; });
         auto it = replies_.find(callId);
         if (it == replies_.end()) throw PeerGone();
-        std::string body = std::move(it->second);
+        Reply reply = std::move(it->second);
         replies_.erase(it);
-        return body;
+        return reply;
     }
 
 private:
@@ -62,11 +62,15 @@ private:
         std::string body;
         while (ReadFrame(fd(), body)) {
             try {
-                std::lock_guard lock(queueMutex_);
-                if (TypeOf(body) == MessageType::Reply)
-                    replies_[ReplyCallId(body)] = std::move(body);
-                else
+                if (TypeOf(body) == MessageType::Reply) {
+                    const uint64_t callId = ReplyCallId(body);
+                    Reply reply = decodeReply(body);
+                    std::lock_guard lock(queueMutex_);
+                    replies_[callId] = std::move(reply);
+                } else {
+                    std::lock_guard lock(queueMutex_);
                     incoming_.push_back(std::move(body));
+                }
             } catch (const ComError&) {
                 break;  // not a message of ours: the stream is broken
             }
@@ -101,7 +105,7 @@ private:
 
     std::mutex queueMutex_;
     std::condition_variable changed_;
-    std::unordered_map<uint64_t, std::string> replies_;
+    std::unordered_map<uint64_t, Reply> replies_;
     std::deque<std::string> incoming_;
     bool ended_ = false;
 };

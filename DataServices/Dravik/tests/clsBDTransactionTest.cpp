@@ -1,8 +1,7 @@
 // Transactions of clsBD: nesting on one connection, the depth probe, and
 // what a failure leaves behind.
-#include <functional>
-
 #include "DravikFixture.h"
+#include "Morune/tests/RecordingConnection.h"
 
 namespace dravik::test {
 namespace {
@@ -116,32 +115,10 @@ TEST_P(Transactions, AFailedCommitRollsBackEveryLevelAndClosesTheConnection) {
 INSTANTIATE_TEST_SUITE_P(Engines, Transactions, testing::ValuesIn(testsupport::AvailableEngines()),
                          testsupport::EngineParamName);
 
-// A connection reached by name that records its calls and fails the one
-// it is told to: the failures that no real engine here produces on demand.
-class FailingConnection : public com::Dispatch<FailingConnection> {
-public:
-    static constexpr const char* kClassName = "Connection";
-    static const com::Members<FailingConnection>& Interface() {
-        static const com::Members<FailingConnection> m =
-            com::Members<FailingConnection>()
-                .method("BeginTrans", [](FailingConnection& c, com::Args) { return c.call("BeginTrans", [&] { ++c.level; }); })
-                .method("CommitTrans", [](FailingConnection& c, com::Args) { return c.call("CommitTrans", [&] { --c.level; }); })
-                .method("RollbackTrans", [](FailingConnection& c, com::Args) { return c.call("RollbackTrans", [&] { --c.level; }); })
-                .method("Close", [](FailingConnection& c, com::Args) { return c.call("Close", [&] { c.level = 0; }); });
-        return m;
-    }
-    Variant call(const std::string& member, const std::function<void()>& effect) {
-        calls += (calls.empty() ? "" : " ") + member;
-        if (member == failing && failAfter-- == 0) com::Raise(1234);
-        effect();
-        return Variant(level);
-    }
-    std::string failing;
-    int failAfter = 0;  // calls of `failing` that succeed before it fails
-    int32_t level = 0;
-    std::string calls;
-};
-
+// Failures that no real engine here gives on demand: a refused nested
+// begin or probe, a failing rollback or close. Each ends the connection
+// (Close rolls back every level), except a close that fails after the
+// outermost commit: the work is committed, and that is no failure.
 TEST(TransactionFailures, EndTheConnectionExceptAFailedCloseAfterTheOutermostCommit) {
     const struct {
         const char* operation;
@@ -161,16 +138,13 @@ TEST(TransactionFailures, EndTheConnectionExceptAFailedCloseAfterTheOutermostCom
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(std::string(c.operation) + " failing at " + c.failing);
-        auto connection = std::make_shared<FailingConnection>();
-        connection->level = c.levels;
-        connection->failing = c.failing;
-        connection->failAfter = c.failAfter;
+        auto connection = std::make_shared<testsupport::RecordingConnection>(1, c.levels, c.failing, c.failAfter);
         ObjectRef bd = NewBD(connection);
 
         EXPECT_EQ(com::Call(bd, c.operation).toObject(), nullptr);
         EXPECT_EQ(NumError(bd), c.number);
         EXPECT_EQ(UbicacioError(bd), c.number ? Trail({c.operation}) : "");
-        EXPECT_EQ(connection->calls, c.calls);
+        EXPECT_EQ(connection->calls(), c.calls);
     }
 }
 
