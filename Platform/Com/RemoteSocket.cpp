@@ -50,7 +50,12 @@ std::string RuntimeFolder() {
     return PrivateFolder("/tmp/inventari-" + std::to_string(::getuid()));
 }
 
-std::string SocketPath(const std::string& name) { return RuntimeFolder() + "/" + name + ".socket"; }
+std::string SocketPath(const std::string& name) {
+    std::string path = RuntimeFolder() + "/" + name + ".socket";
+    if (path.size() >= sizeof(sockaddr_un::sun_path))
+        Raise(err::CannotCreateObject, "the runtime folder's name is too long for a socket: " + path);
+    return path;
+}
 
 std::string LockPath(const std::string& name) { return RuntimeFolder() + "/" + name + ".lock"; }
 

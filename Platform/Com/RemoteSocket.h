@@ -20,7 +20,8 @@ inline constexpr const char* kRuntimeFolderVariable = "INVENTARI_RUNTIME_DIR";
 // is not private to this user.
 std::string RuntimeFolder();
 
-// The socket and lock file of the server program called `name`.
+// The socket and lock file of the server program called `name`; 429 when
+// the socket's path is too long for one.
 std::string SocketPath(const std::string& name);
 std::string LockPath(const std::string& name);
 

@@ -7,7 +7,7 @@ namespace {
 
 using com::Variant;
 
-using DataOperations = DravikTest;
+using DravikData = DravikTest;
 
 // One data operation with its two inner forms and its failed result.
 struct Operation {
@@ -22,7 +22,7 @@ const Operation kOperations[] = {
     {"UpdateXML", "UpdateXMLSenseTransaccio", "UpdateXMLAmbTransaccio", Variant(false)},
 };
 
-TEST_P(DataOperations, WithoutTransactionEachRunsAndCommitsOnAConnectionOfItsOwn) {
+TEST_P(DravikData, WithoutTransactionEachRunsAndCommitsOnAConnectionOfItsOwn) {
     com::ObjectRef bd = NewBD();
     EXPECT_EQ(com::Call(bd, "ExecutaSQL", {Variant("Insert Into T_Prova (Num, Nom) Values (1, 'u')")}),
               Variant(true));
@@ -37,7 +37,7 @@ TEST_P(DataOperations, WithoutTransactionEachRunsAndCommitsOnAConnectionOfItsOwn
     EXPECT_EQ(rows.Value("Nom").toString(), "dos");
 }
 
-TEST_P(DataOperations, AQueryThatMatchesNoRowsGivesTheWholeSchema) {
+TEST_P(DravikData, AQueryThatMatchesNoRowsGivesTheWholeSchema) {
     const std::string xml = com::Call(NewBD(), "ConsultaXML", {Variant("Select * From T_Prova Where Num = -1")}).toString();
     ASSERT_FALSE(xml.empty());
     ado::Recordset rows = ado::Recordset::FromXml(xml);
@@ -47,7 +47,7 @@ TEST_P(DataOperations, AQueryThatMatchesNoRowsGivesTheWholeSchema) {
     EXPECT_TRUE(com::SameName(rows.Field(1).name, "Nom"));
 }
 
-TEST_P(DataOperations, AnEmptyArgumentGives514WithTheFormsEntryThenTheOperations) {
+TEST_P(DravikData, AnEmptyArgumentGives514WithTheFormsEntryThenTheOperations) {
     const ado::ConnectionRef transaction = Open();
     transaction->BeginTrans();
     for (const Operation& op : kOperations) {
@@ -63,7 +63,7 @@ TEST_P(DataOperations, AnEmptyArgumentGives514WithTheFormsEntryThenTheOperations
     }
 }
 
-TEST_P(DataOperations, SettingsThatFailGiveTheReadersNumberOutsideATransactionOnly) {
+TEST_P(DravikData, SettingsThatFailGiveTheReadersNumberOutsideATransactionOnly) {
     const std::string argument[] = {"Select * From T_Prova", "Insert Into T_Prova (Num) Values (3)",
                                     Adding(4, "quatre")};
     const ado::ConnectionRef transaction = Open();
@@ -93,7 +93,7 @@ TEST_P(DataOperations, SettingsThatFailGiveTheReadersNumberOutsideATransactionOn
     }
 }
 
-TEST_P(DataOperations, TextThatCannotBeLoadedFailsBeforeTheSettingsAreRead) {
+TEST_P(DravikData, TextThatCannotBeLoadedFailsBeforeTheSettingsAreRead) {
     settings_.replace(std::nullopt);
     com::ObjectRef bd = NewBD();
     EXPECT_EQ(com::Call(bd, "UpdateXMLSenseTransaccio", {Variant("<not a recordset/>")}), Variant(false));
@@ -102,7 +102,7 @@ TEST_P(DataOperations, TextThatCannotBeLoadedFailsBeforeTheSettingsAreRead) {
     EXPECT_EQ(UbicacioError(bd), Trail({"UpdateXMLSenseTransaccio"}));
 }
 
-TEST_P(DataOperations, AFailingOrClosedConnectionPassedInGivesItsNumberAndStaysAsItWas) {
+TEST_P(DravikData, AFailingOrClosedConnectionPassedInGivesItsNumberAndStaysAsItWas) {
     Run("Insert Into T_Prova (Num, Nom) Values (7, 'set')");
     const ado::ConnectionRef closed = Open();
     closed->Close();
@@ -133,7 +133,7 @@ TEST_P(DataOperations, AFailingOrClosedConnectionPassedInGivesItsNumberAndStaysA
     EXPECT_EQ(open->TransactionLevel(), 1) << "the failures leave the caller's transaction alone";
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, DataOperations, testing::ValuesIn(testsupport::AvailableEngines()),
+INSTANTIATE_TEST_SUITE_P(Engines, DravikData, testing::ValuesIn(testsupport::AvailableEngines()),
                          testsupport::EngineParamName);
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Transactions of clsBD: nesting on one connection, the depth probe, and
+// DravikTransactions of clsBD: nesting on one connection, the depth probe, and
 // what a failure leaves behind.
 #include "DravikFixture.h"
 #include "Morune/tests/RecordingConnection.h"
@@ -9,7 +9,7 @@ namespace {
 using com::ObjectRef;
 using com::Variant;
 
-using Transactions = DravikTest;
+using DravikTransactions = DravikTest;
 
 ObjectRef Begin(const ObjectRef& connection = nullptr) {
     ObjectRef bd = NewBD(connection);
@@ -28,7 +28,7 @@ void Execute(const ObjectRef& connection, const std::string& sql) {
     EXPECT_EQ(com::Call(bd, "ExecutaSQL", {Variant(sql)}), Variant(true)) << UbicacioError(bd);
 }
 
-TEST_P(Transactions, WithoutAHandleCommitAndRollbackDoNothing) {
+TEST_P(DravikTransactions, WithoutAHandleCommitAndRollbackDoNothing) {
     for (const char* operation : {"CommitTransaction", "RollBackTransaction"}) {
         ObjectRef bd = NewBD();
         com::Let(bd, "NumError", Variant(5));
@@ -37,7 +37,7 @@ TEST_P(Transactions, WithoutAHandleCommitAndRollbackDoNothing) {
     }
 }
 
-TEST_P(Transactions, AnInnerCommitReturnsTheSameConnectionAndTheOutermostClosesIt) {
+TEST_P(DravikTransactions, AnInnerCommitReturnsTheSameConnectionAndTheOutermostClosesIt) {
     const ObjectRef connection = Begin();
     ASSERT_TRUE(AsConnection(connection));
     EXPECT_EQ(Begin(connection), connection);
@@ -54,7 +54,7 @@ TEST_P(Transactions, AnInnerCommitReturnsTheSameConnectionAndTheOutermostClosesI
     EXPECT_EQ(Count(), 1);
 }
 
-TEST_P(Transactions, AnInnerRollbackUndoesOnlyItsOwnLevel) {
+TEST_P(DravikTransactions, AnInnerRollbackUndoesOnlyItsOwnLevel) {
     const ObjectRef connection = Begin();
     Execute(connection, "Insert Into T_Prova (Num) Values (1)");
     Begin(connection);
@@ -68,7 +68,7 @@ TEST_P(Transactions, AnInnerRollbackUndoesOnlyItsOwnLevel) {
     EXPECT_EQ(Count("Num = 2"), 0);
 }
 
-TEST_P(Transactions, InsideATransactionItsUncommittedRowsAreVisibleAndARollbackDropsThem) {
+TEST_P(DravikTransactions, InsideATransactionItsUncommittedRowsAreVisibleAndARollbackDropsThem) {
     const ObjectRef connection = Begin();
     Execute(connection, "Insert Into T_Prova (Num, Nom) Values (1, 'u')");
     ObjectRef bd = NewBD(connection);
@@ -82,7 +82,7 @@ TEST_P(Transactions, InsideATransactionItsUncommittedRowsAreVisibleAndARollbackD
     EXPECT_EQ(Count(), 0);
 }
 
-TEST_P(Transactions, OnlyTheOutermostBeginReadsTheSettings) {
+TEST_P(DravikTransactions, OnlyTheOutermostBeginReadsTheSettings) {
     const ObjectRef connection = Begin();
     settings_.replace(std::nullopt);
     EXPECT_EQ(Begin(connection), connection);
@@ -95,7 +95,7 @@ TEST_P(Transactions, OnlyTheOutermostBeginReadsTheSettings) {
     EXPECT_EQ(UbicacioError(bd), Trail({"ConsultaArxiuIni", "ConsultaArxiuIniBD", "BeginTransaction"}));
 }
 
-TEST_P(Transactions, AFailedCommitRollsBackEveryLevelAndClosesTheConnection) {
+TEST_P(DravikTransactions, AFailedCommitRollsBackEveryLevelAndClosesTheConnection) {
     // A deferred foreign key is checked by the outermost commit, which fails.
     Run("Create Table T_Fill (Num Integer Primary Key, Pare Integer References T_Prova (Num) "
         "Deferrable Initially Deferred)");
@@ -112,14 +112,14 @@ TEST_P(Transactions, AFailedCommitRollsBackEveryLevelAndClosesTheConnection) {
     EXPECT_EQ(Count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, Transactions, testing::ValuesIn(testsupport::AvailableEngines()),
+INSTANTIATE_TEST_SUITE_P(Engines, DravikTransactions, testing::ValuesIn(testsupport::AvailableEngines()),
                          testsupport::EngineParamName);
 
 // Failures that no real engine here gives on demand: a refused nested
 // begin or probe, a failing rollback or close. Each ends the connection
 // (Close rolls back every level), except a close that fails after the
 // outermost commit: the work is committed, and that is no failure.
-TEST(TransactionFailures, EndTheConnectionExceptAFailedCloseAfterTheOutermostCommit) {
+TEST(DravikTransactionFailures, EndTheConnectionExceptAFailedCloseAfterTheOutermostCommit) {
     const struct {
         const char* operation;
         int32_t levels;
