@@ -19,9 +19,11 @@ struct Table {
     std::string quoted;
     std::vector<size_t> fields;                // recordset fields of this table
     std::vector<const ColumnInfo*> columns;    // the catalogue's column of each
+    std::vector<std::string> quotedColumns;    // and its name quoted
+    std::vector<bool> isKey;                   // whether it is part of the key
     std::vector<ColumnInfo> catalogue;
-    std::vector<size_t> keyFields;  // fields holding the whole key; empty when some are missing
-    bool takesRows = false;         // inserts and deletes go to this table
+    bool keyed = false;     // the recordset holds the whole key of the table
+    bool takesRows = false; // inserts and deletes go to this table
 };
 
 // A key the database gave an added row, written into the recordset once
@@ -69,16 +71,17 @@ private:
             if (!column) Refuse("Table " + table.name + " has no column " + field.baseColumn);
             table.fields.push_back(f);
             table.columns.push_back(column);
+            table.quotedColumns.push_back(connection_.QuoteName(column->name));
         }
         if (tables_.empty()) Refuse("The recordset names no table to write its changes to");
         bool anyKeyed = false;
         for (Table& table : tables_) {
             findKey(table);
-            anyKeyed = anyKeyed || !table.keyFields.empty();
+            anyKeyed = anyKeyed || table.keyed;
         }
         // A table joined in for display (a lookup without its key) takes no
         // new or deleted rows.
-        for (Table& table : tables_) table.takesRows = !anyKeyed || !table.keyFields.empty();
+        for (Table& table : tables_) table.takesRows = !anyKeyed || table.keyed;
     }
 
     Table& tableNamed(const std::string& name) {
@@ -93,17 +96,19 @@ private:
         return tables_.back();
     }
 
+    // Marks the fields that hold the table's key, when all of them are there.
     static void findKey(Table& table) {
+        std::vector<bool> isKey(table.columns.size(), false);
+        bool any = false;
         for (const ColumnInfo& c : table.catalogue) {
             if (!c.key) continue;
-            size_t i = 0;
-            while (i < table.columns.size() && table.columns[i] != &c) ++i;
-            if (i == table.columns.size()) {
-                table.keyFields.clear();
-                return;
-            }
-            table.keyFields.push_back(table.fields[i]);
+            auto it = std::find(table.columns.begin(), table.columns.end(), &c);
+            if (it == table.columns.end()) return;
+            isKey[static_cast<size_t>(it - table.columns.begin())] = true;
+            any = true;
         }
+        table.isKey = std::move(isKey);
+        table.keyed = any;
     }
 
     void apply(size_t r) {
@@ -131,7 +136,7 @@ private:
         for (size_t i = 0; i < t.fields.size(); ++i) {
             const com::Variant& v = values[t.fields[i]];
             if (v.isNull()) continue;  // the database's default, or its new key
-            names += (params.empty() ? "" : ", ") + connection_.QuoteName(t.columns[i]->name);
+            names += (params.empty() ? "" : ", ") + t.quotedColumns[i];
             marks += params.empty() ? "?" : ", ?";
             params.push_back(v);
         }
@@ -154,7 +159,7 @@ private:
         for (size_t i = 0; i < t.fields.size(); ++i) {
             const size_t f = t.fields[i];
             if (SameValue(values[f], original[f])) continue;
-            set += (params.empty() ? "" : ", ") + connection_.QuoteName(t.columns[i]->name) + " = ?";
+            set += (params.empty() ? "" : ", ") + t.quotedColumns[i] + " = ?";
             params.push_back(values[f]);
         }
         if (params.empty()) return;
@@ -177,10 +182,9 @@ private:
         std::string where;
         for (size_t i = 0; i < t.fields.size(); ++i) {
             const size_t f = t.fields[i];
-            const bool isKey = std::find(t.keyFields.begin(), t.keyFields.end(), f) != t.keyFields.end();
-            if (!t.keyFields.empty() && !isKey && SameValue(values[f], original[f])) continue;
+            if (t.keyed && !t.isKey[i] && SameValue(values[f], original[f])) continue;
             where += where.empty() ? " WHERE " : " AND ";
-            where += connection_.QuoteName(t.columns[i]->name);
+            where += t.quotedColumns[i];
             if (original[f].isNull()) {
                 where += " IS NULL";
             } else {

@@ -1,25 +1,10 @@
 // Recordset filters with the criteria the windows write.
-#include <gtest/gtest.h>
+#include "RecordsetTestSupport.h"
 
-#include <filesystem>
-#include <functional>
-
-#include "Ado/AdoError.h"
-#include "Ado/Recordset.h"
-#include "Com/ComError.h"
-#include "support/Files.h"
-
+namespace adotest {
 namespace {
 
 using ado::Recordset;
-using com::Variant;
-
-// Five zones, Z1 .. Z5 (see data/zones.xml): Z3 is L'Horta, Z4 has no name,
-// Z5 the empty name; Z1, Z3 and Z5 are active.
-Recordset Zones() {
-    return Recordset::FromXml(testsupport::ReadFile(
-        (std::filesystem::path(__FILE__).parent_path() / "data" / "zones.xml").string()));
-}
 
 // The codes of the rows the recordset shows, in order.
 std::string Shown(Recordset& rs) {
@@ -27,15 +12,6 @@ std::string Shown(Recordset& rs) {
     for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext())
         codes += (codes.empty() ? "" : " ") + rs.Value("CodZona").toString();
     return codes;
-}
-
-int32_t ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const com::ComError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 TEST(Filter, CriteriaAsTheWindowsWriteThem) {
@@ -129,3 +105,4 @@ TEST(Filter, SeesPendingRowsButNeverDeletedOnes) {
 }
 
 }  // namespace
+}  // namespace adotest

@@ -1,39 +1,15 @@
 // The recordset in memory: navigation, bookmarks, editing kept pending, its
 // errors and its change notifications.
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <functional>
 
-#include "Ado/AdoError.h"
-#include "Ado/Recordset.h"
-#include "Com/ComError.h"
-#include "support/Files.h"
+#include "RecordsetTestSupport.h"
 
+namespace adotest {
 namespace {
 
 using ado::EditState;
 using ado::Recordset;
-using com::Variant;
 namespace err = ado::err;
-
-int32_t ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const com::ComError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-const std::string& ZonesText() {
-    static const std::string text = testsupport::ReadFile(
-        (std::filesystem::path(__FILE__).parent_path() / "data" / "zones.xml").string());
-    return text;
-}
-
-// Five zones, Z1 .. Z5, keys 1 .. 5; Z1, Z3 and Z5 active.
-Recordset Zones() { return Recordset::FromXml(ZonesText()); }
 
 // Where the recordset stands: the current zone's code ("null" for a row
 // without one), "BOF", "EOF", "empty" or "deleted".
@@ -294,3 +270,4 @@ TEST(RecordsetEditing, NotifiesMovesValuesAndRows) {
 }
 
 }  // namespace
+}  // namespace adotest

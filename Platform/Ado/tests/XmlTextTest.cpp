@@ -1,34 +1,14 @@
 // The XML text of a recordset: the shapes the window side cuts by string,
 // values that come back unchanged, the change blocks, and documents of
 // other writers.
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <filesystem>
 
-#include "Ado/AdoError.h"
-#include "Ado/Recordset.h"
-#include "Com/ComError.h"
-#include "support/Files.h"
+#include "RecordsetTestSupport.h"
 
+namespace adotest {
 namespace {
 
 using ado::Recordset;
-using com::Variant;
-
-std::string DataFile(const std::string& name) {
-    return testsupport::ReadFile(
-        (std::filesystem::path(__FILE__).parent_path() / "data" / name).string());
-}
-
-int ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const com::ComError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // The edits that turn zones.xml into zones-edited.xml: an update with a
 // line break and markup characters, a delete, an insert.
@@ -276,3 +256,4 @@ TEST(RowsetSamples, TypesAndNamesAsTheWritersMeantThem) {
 }
 
 }  // namespace
+}  // namespace adotest
