@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 #include "ComError.h"
@@ -37,6 +38,16 @@ void CivilFromDays(int64_t z, int& y, int& m, int& d) {
     y = static_cast<int>(yoe + era * 400 + (m <= 2));
 }
 
+// The digits of text[at, at + n), or -1 when one of them is not a digit.
+int FixedDigits(std::string_view text, size_t at, size_t n) {
+    int value = 0;
+    for (size_t i = at; i < at + n; ++i) {
+        if (text[i] < '0' || text[i] > '9') return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
 // 1899-12-30 counted from 1970-01-01.
 constexpr int64_t kSerialEpoch = -25569;
 
@@ -68,6 +79,26 @@ Date Date::FromParts(int year, int month, int day, int hour, int minute, int sec
 
 bool Date::Parse(std::string_view text, Date& out) {
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+    // The form every database and rowset text writes, read without sscanf:
+    // recordsets parse one date per row.
+    const bool dateOnly = text.size() == 10;
+    if ((dateOnly || (text.size() >= 19 && (text[10] == 'T' || text[10] == ' ') &&
+                      text[13] == ':' && text[16] == ':')) &&
+        text[4] == '-' && text[7] == '-') {
+        y = FixedDigits(text, 0, 4);
+        mo = FixedDigits(text, 5, 2);
+        d = FixedDigits(text, 8, 2);
+        if (!dateOnly) {
+            h = FixedDigits(text, 11, 2);
+            mi = FixedDigits(text, 14, 2);
+            s = FixedDigits(text, 17, 2);
+        }
+        if (y >= 0 && mo >= 0 && d >= 0 && h >= 0 && mi >= 0 && s >= 0) {
+            if (mo < 1 || mo > 12 || d < 1 || d > 31 || h > 23 || mi > 59 || s > 59) return false;
+            out = FromParts(y, mo, d, h, mi, s);
+            return true;
+        }
+    }
     std::string t(text);
     int n = std::sscanf(t.c_str(), "%4d-%2d-%2d%*1[T ]%2d:%2d:%2d", &y, &mo, &d, &h, &mi, &s);
     if (n != 3 && n != 6) return false;
@@ -90,10 +121,24 @@ std::string Date::ToIso() const {
     int y, m, d;
     CivilFromDays(whole + kSerialEpoch, y, m, d);
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d", y, m, d,
-                  static_cast<int>(secs / 3600), static_cast<int>(secs / 60 % 60),
-                  static_cast<int>(secs % 60));
-    return buf;
+    if (y < 0 || y > 9999) {
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d", y, m, d,
+                      static_cast<int>(secs / 3600), static_cast<int>(secs / 60 % 60),
+                      static_cast<int>(secs % 60));
+        return buf;
+    }
+    // Written digit by digit: recordsets write one date per row.
+    auto put = [&buf](int at, int value, int width) {
+        for (int i = at + width - 1; i >= at; --i, value /= 10) buf[i] = static_cast<char>('0' + value % 10);
+    };
+    std::memcpy(buf, "0000-00-00T00:00:00", 19);
+    put(0, y, 4);
+    put(5, m, 2);
+    put(8, d, 2);
+    put(11, static_cast<int>(secs / 3600), 2);
+    put(14, static_cast<int>(secs / 60 % 60), 2);
+    put(17, static_cast<int>(secs % 60), 2);
+    return std::string(buf, 19);
 }
 
 bool Variant::isNumeric() const {
