@@ -27,8 +27,9 @@ constexpr int32_t InvalidXml = 3709;
 // update writes nothing.
 constexpr int32_t UpdateConflict = -2147217864;
 // Any failure reported by the database engine (connect, syntax,
-// constraint), and SQL refused before it reaches the engine (more than one
-// statement, a name the catalogue does not know).
+// constraint), SQL refused before it reaches the engine (more than one
+// statement, a name the catalogue does not know), and a commit or rollback
+// with no transaction open.
 constexpr int32_t DatabaseError = -2147467259;
 
 }  // namespace ado::err

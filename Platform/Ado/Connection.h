@@ -54,8 +54,10 @@ public:
     ~Connection() override;
 
     // "Provider=SQLite;Data Source=<file>" or "Provider=PostgreSQL;Host=..;
-    // Port=..;Database=..;User ID=..;Password=..". Raises (AdoError.h) for
-    // an unknown provider, a missing SQLite file or a refused login.
+    // Port=..;Database=..;User ID=..;Password=..". Keys are matched without
+    // regard to case; a key given twice counts with its last value. Raises
+    // (AdoError.h) for an unknown provider, a missing SQLite file (never
+    // created here) or a refused login, and 3705 when already open.
     void Open(const std::string& connectionString);
     int32_t State() const;
     // Rolls back whatever is still open and closes; closing a closed
@@ -64,7 +66,10 @@ public:
     Provider provider() const;
 
     // Nested transactions: BeginTrans returns the new level (1 for the
-    // outermost); CommitTrans and RollbackTrans end the innermost level.
+    // outermost); CommitTrans and RollbackTrans end the innermost level, and
+    // raise DatabaseError when no level is open. When the database gives up
+    // the whole transaction on a failure (a deferred constraint at commit),
+    // the error says so and no level is left open.
     int32_t BeginTrans();
     void CommitTrans();
     void RollbackTrans();
@@ -72,7 +77,9 @@ public:
 
     // One statement as the entity layer writes it ("Delete * From T Where
     // ..", "Where False", mixed-case names unquoted); text after the first
-    // statement is refused. Returns the number of rows changed.
+    // statement is refused. A statement that fails inside a transaction
+    // undoes only itself and leaves the transaction usable, on both engines.
+    // Returns the number of rows changed (0 for a query).
     int64_t Execute(std::string_view sql);
 
     // --- for the recordset and the batch update -------------------------
@@ -80,6 +87,7 @@ public:
     // key and auto-number flags taken from the database.
     QueryResult Query(std::string_view sql);
     // One statement with values bound as typed parameters ("?" marks them).
+    // Dates are stored as text 'yyyy-mm-ddThh:mm:ss' on SQLite.
     int64_t ExecuteBound(std::string_view sql, std::span<const com::Variant> params);
     // The key the database gave to the row the last insert added.
     int64_t LastInsertedKey(std::string_view table, std::string_view keyColumn);
