@@ -253,6 +253,20 @@ TEST_P(BatchUpdate, OpensOnAConnectionStringAndRefusesClosedConnections) {
     EXPECT_EQ(ErrorOf([&] { rs.Open(kClients, ado::ConnectionRef()); }), err::ObjectClosed);
 }
 
+TEST_P(BatchUpdate, ComputedColumnsGetAnAttributeNameOfTheirOwn) {
+    Recordset rs;
+    rs.Open("Select Count(*), Max(NomClient) As \"Last name\", 1 As c0 From T_Client", connection_);
+    const std::string text = rs.ToXml();
+    Recordset back = Recordset::FromXml(text);
+    ASSERT_EQ(back.FieldCount(), 3);
+    for (int32_t f = 0; f < 3; ++f) {
+        EXPECT_EQ(back.Field(f).name, rs.Field(f).name);
+        EXPECT_EQ(back.Value(f), rs.Value(f));
+    }
+    EXPECT_EQ(back.Value("Last name"), Variant("Carme"));
+    EXPECT_EQ(back.Value(0), Variant(3));
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, BatchUpdate, testing::ValuesIn(testsupport::AvailableEngines()),
                          testsupport::EngineParamName);
 
