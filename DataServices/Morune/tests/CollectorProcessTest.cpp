@@ -47,6 +47,10 @@ TEST_F(CollectorWithClients, OnItsOwnTimerItRollsBackAnIdleTransactionAndTheOwne
     EXPECT_EQ(client.ask("state"), "0") << "rolled back and closed after 300 ms and at most two periods";
     EXPECT_EQ(Count(), 0);
     EXPECT_EQ(client.ask("exec Insert Into T_Prova (Num) Values (2)"), "3704");
+
+    while (sandbox_.collectorPid() != 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(sandbox_.collectorPid(), 0) << "with no registration and no client the collector ends";
 }
 
 TEST_F(CollectorWithClients, AConnectionBusyInItsOwnersCallIsWaitedForThenRolledBack) {
