@@ -84,6 +84,11 @@ void Abandon(const ObjectRef& connection) {
 
 std::string Text(Args a, size_t i) { return com::Arg(a, i).toString(); }
 
+std::string LibraryFolder() {
+    static const int anchor = 0;
+    return profile::ModuleFolder(&anchor);
+}
+
 }  // namespace
 
 const com::Members<clsBD>& clsBD::Interface() {
@@ -136,13 +141,6 @@ const com::Members<clsBD>& clsBD::Interface() {
 }
 
 // --- settings ----------------------------------------------------------------
-
-namespace {
-std::string LibraryFolder() {
-    static const int anchor = 0;
-    return profile::ModuleFolder(&anchor);
-}
-}  // namespace
 
 std::string clsBD::RutaArxiuIni() { return LibraryFolder() + "/Dravik.INI"; }
 

@@ -4,10 +4,11 @@
 // run() listens on the program's socket (RemoteSocket.h) and runs an event
 // loop that answers the calls of every client and fires the timers, one
 // thing at a time: a call or a timer that itself calls into a client waits
-// for that reply before anything else runs. A client whose connection ends
-// (its process ended) is dropped with everything it held. The program stays
-// while a client is connected or a lock is held, and ends when idle; the
-// next creation starts it again.
+// for that reply before anything else runs (so an object of a client,
+// called by the server, must not call the server in turn). A client whose
+// connection ends (its process ended) is dropped with everything it held.
+// The program stays while a client is connected or a lock is held, and
+// ends when idle; the next creation starts it again.
 #pragma once
 
 #include <chrono>
