@@ -37,7 +37,7 @@ struct Value {
 // The caller's argument of that name.
 inline Value Param(std::string_view name) { return {name, {}}; }
 // A fixed value, passed by value.
-inline Value Fixed(com::Variant value) { return {{}, std::move(value)}; }
+inline Value Fixed(const com::Variant& value) { return {{}, value}; }
 
 struct RecordField {
     std::string_view name;
