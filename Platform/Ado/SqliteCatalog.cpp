@@ -15,7 +15,7 @@ std::string Text(sqlite3_stmt* statement, int column) {
 }  // namespace
 
 void SqliteCatalog::checkSchema() {
-    SqliteStatement version(db_, "PRAGMA schema_version");
+    SqliteStatement version(statements_, "PRAGMA schema_version");
     const int64_t current = version.step() ? sqlite3_column_int64(version.get(), 0) : 0;
     if (current != schemaVersion_) tables_.clear();
     schemaVersion_ = current;
@@ -30,7 +30,7 @@ const TableInfo* SqliteCatalog::table(std::string_view name) {
 
 std::optional<TableInfo> SqliteCatalog::load(std::string_view name) {
     const com::Variant nameParam(name);
-    SqliteStatement find(db_,
+    SqliteStatement find(statements_,
                          "SELECT name FROM sqlite_master WHERE type IN ('table', 'view') "
                          "AND name = ?1 COLLATE NOCASE");
     find.bind({&nameParam, 1});
@@ -39,7 +39,8 @@ std::optional<TableInfo> SqliteCatalog::load(std::string_view name) {
     TableInfo table;
     table.name = Text(find.get(), 0);
     const com::Variant declaredName(table.name);
-    SqliteStatement columns(db_, "SELECT name, type, \"notnull\", pk FROM pragma_table_info(?1)");
+    SqliteStatement columns(statements_,
+                            "SELECT name, type, \"notnull\", pk FROM pragma_table_info(?1)");
     columns.bind({&declaredName, 1});
     int keyColumns = 0;
     while (columns.step()) {
@@ -53,8 +54,9 @@ std::optional<TableInfo> SqliteCatalog::load(std::string_view name) {
         c.nullable = sqlite3_column_int(columns.get(), 2) == 0;
         c.key = sqlite3_column_int(columns.get(), 3) > 0;
         int autoIncrement = 0;
-        sqlite3_table_column_metadata(db_, nullptr, table.name.c_str(), c.name.c_str(), nullptr,
-                                      nullptr, nullptr, nullptr, &autoIncrement);
+        sqlite3_table_column_metadata(statements_.db(), nullptr, table.name.c_str(),
+                                      c.name.c_str(), nullptr, nullptr, nullptr, nullptr,
+                                      &autoIncrement);
         c.autoIncrement = autoIncrement != 0;
         // "INTEGER PRIMARY KEY" stands for the row id, which the database gives.
         if (c.key && sqlite3_stricmp(declared.c_str(), "INTEGER") == 0) c.autoIncrement = true;

@@ -2,20 +2,19 @@
 // once per table and kept until the schema changes.
 #pragma once
 
-#include <sqlite3.h>
-
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
 #include "Ado/Engine.h"
+#include "Ado/SqliteStatementCache.h"
 
 namespace ado {
 
 class SqliteCatalog {
 public:
-    explicit SqliteCatalog(sqlite3* db) : db_(db) {}
+    explicit SqliteCatalog(SqliteStatementCache& statements) : statements_(statements) {}
 
     // Forgets what it read when the schema changed since (another
     // connection, or this one, created or altered a table).
@@ -28,7 +27,7 @@ public:
 private:
     std::optional<TableInfo> load(std::string_view name);
 
-    sqlite3* db_;
+    SqliteStatementCache& statements_;
     int64_t schemaVersion_ = -1;
     std::unordered_map<std::string, std::optional<TableInfo>> tables_;  // by lower-case name
 };

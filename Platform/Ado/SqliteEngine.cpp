@@ -22,7 +22,10 @@ sqlite3* OpenFile(const std::string& path) {
     if (!std::filesystem::is_regular_file(path, ignored))
         com::Raise(err::DatabaseError, "The database file does not exist: " + path);
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    // The connection's own lock serialises every use of the handle, so
+    // SQLite's lock on each call is not needed.
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
         const std::string message = db ? sqlite3_errmsg(db) : "out of memory";
         sqlite3_close_v2(db);
         com::Raise(err::DatabaseError, "Cannot open the database file " + path + ": " + message);
@@ -33,7 +36,7 @@ sqlite3* OpenFile(const std::string& path) {
 }  // namespace
 
 SqliteEngine::SqliteEngine(const ConnectionString& connection)
-    : db_(OpenFile(connection.value("Data Source"))), catalog_(db_.get()) {
+    : db_(OpenFile(connection.value("Data Source"))), statements_(db_.get()), catalog_(statements_) {
     sqlite3_busy_timeout(db_.get(), kBusyTimeoutMs);
     // These also read the file: a file that is not a database fails here.
     run("PRAGMA journal_mode = WAL");
@@ -41,14 +44,14 @@ SqliteEngine::SqliteEngine(const ConnectionString& connection)
 }
 
 void SqliteEngine::run(const std::string& statement) {
-    SqliteStatement s(db_.get(), statement);
+    SqliteStatement s(statements_, statement);
     while (s.step()) {
     }
 }
 
 int64_t SqliteEngine::runExecute(const std::string& statement,
                                  std::span<const com::Variant> params) {
-    SqliteStatement s(db_.get(), statement);
+    SqliteStatement s(statements_, statement);
     s.bind(params);
     const int64_t before = sqlite3_total_changes64(db_.get());
     while (s.step()) {
@@ -74,9 +77,12 @@ FieldInfo SqliteEngine::describe(sqlite3_stmt* statement, int column, bool& type
 
 QueryResult SqliteEngine::runQuery(const std::string& statement,
                                    std::span<const com::Variant> params) {
-    SqliteStatement s(db_.get(), statement);
-    s.bind(params);
     catalog_.checkSchema();
+    SqliteStatement s(statements_, statement);
+    s.bind(params);
+    // A kept statement whose tables changed since it was prepared is
+    // prepared again by its first step: its columns are known from then on.
+    bool more = s.step();
 
     QueryResult result;
     const int columns = sqlite3_column_count(s.get());
@@ -86,7 +92,7 @@ QueryResult SqliteEngine::runQuery(const std::string& statement,
         result.fields.push_back(describe(s.get(), i, declared));
         typed[static_cast<size_t>(i)] = declared;
     }
-    while (s.step()) {
+    for (; more; more = s.step()) {
         std::vector<com::Variant>& row = result.rows.emplace_back();
         row.reserve(static_cast<size_t>(columns));
         for (int i = 0; i < columns; ++i) {
@@ -116,7 +122,7 @@ int64_t SqliteEngine::readLastInsertedKey(std::string_view table, std::string_vi
     if (!key)
         com::Raise(err::DatabaseError,
                    "No such column: " + info.name + "." + std::string(keyColumn));
-    SqliteStatement s(db_.get(), "SELECT " + sql::QuoteName(key->name) + " FROM " +
+    SqliteStatement s(statements_, "SELECT " + sql::QuoteName(key->name) + " FROM " +
                                      sql::QuoteName(info.name) +
                                      " WHERE rowid = last_insert_rowid()");
     if (!s.step())

@@ -11,6 +11,7 @@
 
 #include "Ado/Engine.h"
 #include "Ado/SqliteCatalog.h"
+#include "Ado/SqliteStatementCache.h"
 
 namespace ado {
 
@@ -40,7 +41,10 @@ private:
     FieldInfo describe(sqlite3_stmt* statement, int column, bool& typed);
     const TableInfo& existingTable(std::string_view table);
 
+    // In this order, so that the statements are finalised before the
+    // database closes.
     std::unique_ptr<sqlite3, Close> db_;
+    SqliteStatementCache statements_;
     SqliteCatalog catalog_;
 };
 

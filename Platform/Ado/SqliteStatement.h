@@ -1,4 +1,5 @@
-// One prepared SQLite statement, finalised when the object ends.
+// One run of a SQLite statement, taken from the connection's statement
+// cache and handed back (reset, its values unbound) when the object ends.
 #pragma once
 
 #include <sqlite3.h>
@@ -6,15 +7,16 @@
 #include <span>
 #include <string_view>
 
+#include "Ado/SqliteStatementCache.h"
 #include "Com/Variant.h"
 
 namespace ado {
 
 class SqliteStatement {
 public:
-    // Prepares `sql`, which must hold exactly one statement; raises
+    // The statement for `sql`, which must hold exactly one statement; raises
     // DatabaseError with SQLite's message otherwise.
-    SqliteStatement(sqlite3* db, std::string_view sql);
+    SqliteStatement(SqliteStatementCache& cache, std::string_view sql);
     ~SqliteStatement();
     SqliteStatement(const SqliteStatement&) = delete;
     SqliteStatement& operator=(const SqliteStatement&) = delete;
@@ -31,9 +33,8 @@ public:
     [[noreturn]] static void Fail(sqlite3* db, std::string_view sql);
 
 private:
-    sqlite3* db_;
-    sqlite3_stmt* statement_ = nullptr;
-    std::string_view sql_;
+    SqliteStatementCache& cache_;
+    sqlite3_stmt* statement_;
 };
 
 }  // namespace ado

@@ -240,6 +240,35 @@ TEST_P(ConnectionSqlTest, QuotedNamesReachTheDatabaseUnchanged) {
     EXPECT_EQ(r.rows.at(0).at(0), Variant("Ajuntament"));
 }
 
+// A statement run again is prepared once and kept: it still sees the
+// schema as it is now, changed on another connection or on this one, a
+// failed run leaves it usable, and keeping it never stands in the way of
+// a change of the schema.
+TEST_P(ConnectionSqlTest, StatementsRunAgainSeeTheSchemaAsItIsNow) {
+    const std::string select = "Select * From T_Projecte Order By NomProjecte";
+    const std::string insert = "Insert Into T_Projecte (NomProjecte, NumClient) Values (?, ?)";
+    const Variant values[] = {Variant("Mercat"), Variant(7)};
+    const Variant noName[] = {Variant::Null(), Variant(7)};
+    EXPECT_EQ(connection_->Query(select).fields.size(), 3u);
+    connection_->ExecuteBound(insert, values);
+
+    another()->Execute("ALTER TABLE \"T_Projecte\" ADD COLUMN \"Pressupost\" INTEGER");
+    ado::QueryResult r = connection_->Query(select);
+    ASSERT_EQ(r.fields.size(), 4u);
+    EXPECT_EQ(r.fields[3].name, "Pressupost");
+    EXPECT_EQ(r.rows.size(), 3u);
+
+    connection_->Execute("DROP TABLE T_Projecte");
+    connection_->Execute(
+        "CREATE TABLE \"T_Projecte\" (\"NomProjecte\" VARCHAR(20) NOT NULL, \"NumClient\" INTEGER)");
+    EXPECT_EQ(ErrorOf([&] { connection_->ExecuteBound(insert, noName); }), err::DatabaseError);
+    EXPECT_EQ(connection_->ExecuteBound(insert, values), 1);
+    r = connection_->Query(select);
+    ASSERT_EQ(r.fields.size(), 2u);
+    EXPECT_EQ(r.fields[0].name, "NomProjecte");
+    EXPECT_EQ(r.rows, (std::vector<std::vector<Variant>>{{Variant("Mercat"), Variant(7)}}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, ConnectionSqlTest,
                          testing::ValuesIn(testsupport::AvailableEngines()),
                          testsupport::EngineParamName);

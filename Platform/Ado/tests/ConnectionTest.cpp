@@ -62,6 +62,33 @@ TEST(ConnectionOpen, FileThatIsNotADatabaseIsAnError) {
     EXPECT_EQ(connection.State(), ado::Connection::kStateClosed);
 }
 
+// The descriptors of this process open on `file`.
+int OpenDescriptors(const std::string& file) {
+    int n = 0;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code ignored;
+        if (std::filesystem::read_symlink(fd.path(), ignored) == file) ++n;
+    }
+    return n;
+}
+
+// Statements kept for running again are finalised by Close, so that the
+// database file is let go at once.
+TEST(ConnectionClose, LetsGoOfTheSqliteFile) {
+    testsupport::TestDatabase database(Engine::SQLite);
+    const std::string file = database.connectionString().substr(
+        database.connectionString().find("Data Source=") + std::string("Data Source=").size());
+    ado::Connection connection;
+    connection.Open(database.connectionString());
+    connection.Execute("CREATE TABLE T (N INTEGER PRIMARY KEY, S VARCHAR(9))");
+    const Variant row[] = {Variant(1), Variant("u")};
+    connection.ExecuteBound("Insert Into T (N, S) Values (?, ?)", row);
+    EXPECT_EQ(connection.Query("Select S From T").rows.size(), 1u);
+    EXPECT_GT(OpenDescriptors(file), 0);
+    connection.Close();
+    EXPECT_EQ(OpenDescriptors(file), 0);
+}
+
 TEST(ConnectionOpen, RefusedLoginIsAnError) {
     if (testsupport::AvailableEngines().size() < 2) GTEST_SKIP() << "INVENTARI_PG is not set";
     testsupport::TestDatabase database(Engine::PostgreSQL);
