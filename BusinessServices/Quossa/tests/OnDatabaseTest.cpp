@@ -133,7 +133,7 @@ TEST_P(QuossaOnDatabase, AVertexListIsReplacedInOneTransactionOrNotAtAll) {
 TEST_P(QuossaOnDatabase, NestedTransactionsShareOneConnectionUntilTheOutermostCommit) {
     const com::ObjectRef it = TransactionView();
     const com::ObjectRef outer = com::Call(it, "BeginTransaction").toObject();
-    ASSERT_TRUE(outer) << com::Get(it, "UbicacioError").toString();
+    ASSERT_TRUE(outer) << testing::PrintToString(com::Get(it, "UbicacioError"));
     EXPECT_EQ(com::Call(it, "BeginTransaction").toObject(), outer);
     EXPECT_EQ(com::Call(it, "CommitTransaction").toObject(), outer);
     EXPECT_EQ(com::Call(it, "CommitTransaction").toObject(), nullptr);
