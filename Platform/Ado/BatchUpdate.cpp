@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <mutex>
+#include <span>
 
 #include "Ado/AdoError.h"
 #include "Ado/RecordsetValue.h"
@@ -11,7 +12,7 @@ namespace ado {
 
 namespace {
 
-using Values = RecordsetData::Values;
+using Values = std::span<const Cell>;
 
 // One table the recordset's fields come from, checked against the catalogue.
 struct Table {
@@ -130,15 +131,15 @@ private:
     }
 
     void insert(const Table& t, size_t r) {
-        const Values& values = data_.rows[r];
+        const Values values = data_.rows[r];
         std::string names, marks;
         std::vector<com::Variant> params;
         for (size_t i = 0; i < t.fields.size(); ++i) {
-            const com::Variant& v = values[t.fields[i]];
+            const Cell& v = values[t.fields[i]];
             if (v.isNull()) continue;  // the database's default, or its new key
             names += (params.empty() ? "" : ", ") + t.quotedColumns[i];
             marks += params.empty() ? "?" : ", ?";
-            params.push_back(v);
+            params.push_back(v.toVariant());
         }
         const std::string sql = params.empty()
             ? "INSERT INTO " + t.quoted + " DEFAULT VALUES"
@@ -152,15 +153,15 @@ private:
     }
 
     void update(const Table& t, size_t r) {
-        const Values& values = data_.rows[r];
-        const Values& original = data_.originalValues(r);
+        const Values values = data_.rows[r];
+        const Values original = data_.originalValues(r);
         std::string set;
         std::vector<com::Variant> params;
         for (size_t i = 0; i < t.fields.size(); ++i) {
             const size_t f = t.fields[i];
             if (SameValue(values[f], original[f])) continue;
             set += (params.empty() ? "" : ", ") + t.quotedColumns[i] + " = ?";
-            params.push_back(values[f]);
+            params.push_back(values[f].toVariant());
         }
         if (params.empty()) return;
         const std::string where = rowCondition(t, r, params);
@@ -177,8 +178,8 @@ private:
     // values of the columns changed since, or, without a key, every original
     // value. Null compares with IS NULL.
     std::string rowCondition(const Table& t, size_t r, std::vector<com::Variant>& params) const {
-        const Values& values = data_.rows[r];
-        const Values& original = data_.originalValues(r);
+        const Values values = data_.rows[r];
+        const Values original = data_.originalValues(r);
         std::string where;
         for (size_t i = 0; i < t.fields.size(); ++i) {
             const size_t f = t.fields[i];
@@ -189,7 +190,7 @@ private:
                 where += " IS NULL";
             } else {
                 where += " = ?";
-                params.push_back(original[f]);
+                params.push_back(original[f].toVariant());
             }
         }
         return where;
@@ -206,14 +207,7 @@ private:
 
     // The batch is in the database: nothing of it is pending any more.
     void settle() {
-        for (const GivenKey& k : givenKeys_) {
-            com::Variant key;
-            if (k.value >= INT32_MIN && k.value <= INT32_MAX)
-                key = static_cast<int32_t>(k.value);
-            else
-                key = static_cast<double>(k.value);
-            data_.rows[k.row][k.field] = key;
-        }
+        for (const GivenKey& k : givenKeys_) data_.rows[k.row][k.field] = Cell::Whole(k.value);
         for (size_t r = 0; r < data_.rows.size(); ++r) {
             RowStatus& s = data_.status[r];
             if (s == RowStatus::New || s == RowStatus::Modified) s = RowStatus::Unchanged;

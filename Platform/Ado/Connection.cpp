@@ -39,7 +39,7 @@ const com::Members<Connection>& Connection::Interface() {
             return Variant();
         });
         m.method("Execute", [](Connection& c, Args a) {
-            return WholeNumber(c.Execute(Arg(a, 0).toString()));
+            return Cell::Whole(c.Execute(Arg(a, 0).toString())).toVariant();
         });
         return m;
     }();
@@ -102,6 +102,19 @@ int32_t Connection::TransactionLevel() const {
 int64_t Connection::Execute(std::string_view sql) { return ExecuteBound(sql, {}); }
 
 QueryResult Connection::Query(std::string_view sql) {
+    FetchedRows fetched = Fetch(sql);
+    QueryResult result;
+    result.fields = std::move(fetched.fields);
+    result.rows.reserve(fetched.rows.size());
+    for (size_t r = 0; r < fetched.rows.size(); ++r) {
+        std::vector<Variant>& row = result.rows.emplace_back();
+        row.reserve(fetched.rows.width());
+        for (const Cell& value : fetched.rows[r]) row.push_back(value.toVariant());
+    }
+    return result;
+}
+
+FetchedRows Connection::Fetch(std::string_view sql) {
     Lock lock(mutex_);
     Engine& engine = openEngine();
     return engine.query(sql::SingleStatement(sql, engine.dialect()), {});

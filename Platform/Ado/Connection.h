@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Ado/CellTable.h"
 #include "Ado/Field.h"
 #include "Com/Object.h"
 
@@ -29,6 +30,12 @@ enum class Provider { SQLite, PostgreSQL };
 struct QueryResult {
     std::vector<FieldInfo> fields;
     std::vector<std::vector<com::Variant>> rows;  // one Variant per field, Null for NULL
+};
+
+// The same, with the values kept as a recordset keeps them.
+struct FetchedRows {
+    std::vector<FieldInfo> fields;
+    CellTable rows;  // one cell per field, Null for NULL
 };
 
 // One column of a table as the database's own catalogue describes it.
@@ -86,6 +93,9 @@ public:
     // One query, every row fetched, with the fields' base table, base column,
     // key and auto-number flags taken from the database.
     QueryResult Query(std::string_view sql);
+    // The same query with its values fetched straight into the cells a
+    // recordset keeps, with no Variant made on the way.
+    FetchedRows Fetch(std::string_view sql);
     // One statement with values bound as typed parameters ("?" marks them).
     // Dates are stored as text 'yyyy-mm-ddThh:mm:ss' on SQLite.
     int64_t ExecuteBound(std::string_view sql, std::span<const com::Variant> params);

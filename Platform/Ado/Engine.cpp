@@ -1,7 +1,5 @@
 #include "Ado/Engine.h"
 
-#include <limits>
-
 #include "Ado/AdoError.h"
 #include "Ado/ConnectionString.h"
 #include "Ado/PostgresEngine.h"
@@ -47,13 +45,6 @@ void SetOrigin(FieldInfo& field, const TableInfo& table, const ColumnInfo& colum
     if (com::SameName(field.name, column.name)) field.name = column.name;
 }
 
-com::Variant WholeNumber(int64_t value) {
-    if (value >= std::numeric_limits<int32_t>::min() &&
-        value <= std::numeric_limits<int32_t>::max())
-        return com::Variant(static_cast<int32_t>(value));
-    return com::Variant(static_cast<double>(value));
-}
-
 std::unique_ptr<Engine> Engine::Open(const ConnectionString& connection) {
     const std::string provider = connection.value("Provider");
     if (com::SameName(provider, "SQLite")) return std::make_unique<SqliteEngine>(connection);
@@ -83,7 +74,7 @@ int64_t Engine::execute(const std::string& statement, std::span<const com::Varia
     return guarded([&] { return runExecute(statement, params); });
 }
 
-QueryResult Engine::query(const std::string& statement, std::span<const com::Variant> params) {
+FetchedRows Engine::query(const std::string& statement, std::span<const com::Variant> params) {
     return guarded([&] { return runQuery(statement, params); });
 }
 

@@ -38,8 +38,6 @@ int32_t FixedSize(DataType type);
 // the column's flags; a field named as the column keeps the declared spelling.
 void SetOrigin(FieldInfo& field, const TableInfo& table, const ColumnInfo& column);
 
-// A whole number as a Long when it fits in 32 bits, else as a Double.
-com::Variant WholeNumber(int64_t value);
 
 class Engine {
 public:
@@ -58,7 +56,7 @@ public:
     // `statement` is one statement (sql::SingleStatement); "?" marks the
     // parameters. Every failure raises DatabaseError with the engine's text.
     int64_t execute(const std::string& statement, std::span<const com::Variant> params);
-    QueryResult query(const std::string& statement, std::span<const com::Variant> params);
+    FetchedRows query(const std::string& statement, std::span<const com::Variant> params);
     int64_t lastInsertedKey(std::string_view table, std::string_view keyColumn);
     std::vector<ColumnInfo> tableColumns(std::string_view table);
 
@@ -74,7 +72,7 @@ protected:
 
     virtual int64_t runExecute(const std::string& statement,
                                std::span<const com::Variant> params) = 0;
-    virtual QueryResult runQuery(const std::string& statement,
+    virtual FetchedRows runQuery(const std::string& statement,
                                  std::span<const com::Variant> params) = 0;
     virtual int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) = 0;
     virtual std::vector<ColumnInfo> readTableColumns(std::string_view table) = 0;

@@ -143,7 +143,7 @@ private:
         Comparison c{field(), op(), {}};
         const com::Variant value = literal();
         try {
-            c.value = CoerceToField(value, fields_[c.field]);
+            c.value = Cell::From(CoerceToField(value, fields_[c.field]));
         } catch (const com::ComError&) {
             fail("the value does not fit field " + fields_[c.field].name);
         }
@@ -158,7 +158,7 @@ private:
 FilterCriteria::FilterCriteria(std::string_view text, const std::vector<FieldInfo>& fields)
     : text_(text), anyOf_(Parser(text, fields).parse()) {}
 
-bool FilterCriteria::Matches(const std::vector<com::Variant>& row) const {
+bool FilterCriteria::Matches(std::span<const Cell> row) const {
     for (const std::vector<Comparison>& group : anyOf_) {
         bool all = true;
         for (const Comparison& c : group) {

@@ -7,12 +7,13 @@
 // without regard to case.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "Ado/Cell.h"
 #include "Ado/Field.h"
-#include "Com/Variant.h"
 
 namespace ado {
 
@@ -26,14 +27,14 @@ public:
     const std::string& text() const { return text_; }
     // Whether a row with these values passes. A Null value passes no
     // comparison.
-    bool Matches(const std::vector<com::Variant>& row) const;
+    bool Matches(std::span<const Cell> row) const;
 
 private:
     enum class Op { Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual };
     struct Comparison {
         size_t field;
         Op op;
-        com::Variant value;
+        Cell value;
     };
     class Parser;
 

@@ -107,23 +107,21 @@ FieldInfo PostgresEngine::describe(const PGresult* result, int column) {
     return field;
 }
 
-QueryResult PostgresEngine::runQuery(const std::string& statement,
+FetchedRows PostgresEngine::runQuery(const std::string& statement,
                                      std::span<const com::Variant> params) {
     const PgResult r = runStatement(statement, params);
-    QueryResult result;
+    FetchedRows result;
     const int columns = PQnfields(r.get());
     const int rows = PQntuples(r.get());
     for (int i = 0; i < columns; ++i) result.fields.push_back(describe(r.get(), i));
-    result.rows.reserve(static_cast<size_t>(rows));
+    result.rows = CellTable(result.fields.size());
     for (int row = 0; row < rows; ++row) {
-        std::vector<com::Variant>& values = result.rows.emplace_back();
-        values.reserve(static_cast<size_t>(columns));
+        const std::span<Cell> values = result.rows.append();
         for (int i = 0; i < columns; ++i)
-            values.push_back(PQgetisnull(r.get(), row, i)
-                                 ? com::Variant::Null()
-                                 : PostgresValue(PQgetvalue(r.get(), row, i),
-                                                 PQgetlength(r.get(), row, i),
-                                                 result.fields[static_cast<size_t>(i)].type));
+            if (!PQgetisnull(r.get(), row, i))
+                values[static_cast<size_t>(i)] =
+                    PostgresValue(PQgetvalue(r.get(), row, i), PQgetlength(r.get(), row, i),
+                                  result.fields[static_cast<size_t>(i)].type);
     }
     return result;
 }

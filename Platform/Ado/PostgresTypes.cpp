@@ -50,12 +50,12 @@ DataType TypeOf(Oid type) {
     }
 }
 
-Variant Bytes(const char* text) {
+Cell Bytes(const char* text) {
     size_t length = 0;
     std::unique_ptr<unsigned char, decltype(&PQfreemem)> bytes(
         PQunescapeBytea(reinterpret_cast<const unsigned char*>(text), &length), &PQfreemem);
     if (!bytes) com::Raise(com::err::OutOfMemory);
-    return Variant(std::string_view(reinterpret_cast<const char*>(bytes.get()), length));
+    return Cell(std::string_view(reinterpret_cast<const char*>(bytes.get()), length));
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ void PostgresColumnType(Oid type, int modifier, FieldInfo& field) {
     }
 }
 
-Variant PostgresValue(const char* text, int length, DataType type) {
+Cell PostgresValue(const char* text, int length, DataType type) {
     const char* end = text + length;
     switch (type) {
         case DataType::Integer:
@@ -81,25 +81,25 @@ Variant PostgresValue(const char* text, int length, DataType type) {
         case DataType::Byte:
         case DataType::BigInt: {
             int64_t v = 0;
-            if (std::from_chars(text, end, v).ec == std::errc()) return WholeNumber(v);
+            if (std::from_chars(text, end, v).ec == std::errc()) return Cell::Whole(v);
             break;
         }
         case DataType::Double:
         case DataType::Decimal: {
             double v = 0;
-            if (std::from_chars(text, end, v).ec == std::errc()) return Variant(v);
+            if (std::from_chars(text, end, v).ec == std::errc()) return Cell(v);
             break;
         }
-        case DataType::Boolean: return Variant(length > 0 && text[0] == 't');
+        case DataType::Boolean: return Cell(length > 0 && text[0] == 't');
         case DataType::DateTime: {
             com::Date date;
-            if (com::Date::Parse({text, static_cast<size_t>(length)}, date)) return Variant(date);
+            if (com::Date::Parse({text, static_cast<size_t>(length)}, date)) return Cell(date);
             break;
         }
         case DataType::Binary: return Bytes(text);
         case DataType::String: break;
     }
-    return Variant(std::string_view(text, static_cast<size_t>(length)));
+    return Cell(std::string_view(text, static_cast<size_t>(length)));
 }
 
 PostgresParams::PostgresParams(std::span<const Variant> params) {

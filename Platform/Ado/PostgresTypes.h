@@ -1,5 +1,5 @@
 // Column types of PostgreSQL: the type of a result column decides the type a
-// field reports and the Variant each of its values (in text form) becomes.
+// field reports and the value each of its values (in text form) becomes.
 #pragma once
 
 #include <libpq-fe.h>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Ado/Cell.h"
 #include "Ado/Field.h"
 #include "Com/Variant.h"
 
@@ -18,7 +19,7 @@ namespace ado {
 void PostgresColumnType(Oid type, int modifier, FieldInfo& field);
 
 // A value in PostgreSQL's text form as a value of `type`.
-com::Variant PostgresValue(const char* text, int length, DataType type);
+Cell PostgresValue(const char* text, int length, DataType type);
 
 // Parameters in PostgreSQL's text form; Null (and Empty) has no text.
 class PostgresParams {

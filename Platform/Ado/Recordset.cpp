@@ -1,6 +1,7 @@
 #include "Ado/Recordset.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "Ado/AdoError.h"
 #include "Ado/BatchUpdate.h"
@@ -35,7 +36,7 @@ void Recordset::reset(RecordsetData data) {
 
 void Recordset::Open(std::string_view sql, const ConnectionRef& connection) {
     if (!connection) com::Raise(err::ObjectClosed, "Recordset opened on no connection");
-    QueryResult result = connection->Query(sql);
+    FetchedRows result = connection->Fetch(sql);
     RecordsetData data;
     data.fields = std::move(result.fields);
     data.columns = xml::ColumnsFor(data.fields);
@@ -95,7 +96,7 @@ int32_t Recordset::FieldIndex(std::string_view name) const {
 
 com::Variant Recordset::Value(int32_t field) const {
     Field(field);  // raises for a position out of range
-    return currentValues()[static_cast<size_t>(field)];
+    return currentValues()[static_cast<size_t>(field)].toVariant();
 }
 
 com::Variant Recordset::Value(std::string_view field) const { return Value(FieldIndex(field)); }
@@ -103,9 +104,9 @@ com::Variant Recordset::Value(std::string_view field) const { return Value(Field
 void Recordset::SetValue(int32_t field, const com::Variant& value) {
     const FieldInfo& info = Field(field);
     const size_t row = currentRow();
-    com::Variant coerced = CoerceToField(value, info);
+    Cell coerced = Cell::From(CoerceToField(value, info));
     if (editMode_ == EditState::None) {
-        editValues_ = data_.rows[row];
+        editValues_.assign(data_.rows[row].begin(), data_.rows[row].end());
         editMode_ = EditState::InProgress;
     }
     editValues_[static_cast<size_t>(field)] = std::move(coerced);
@@ -244,10 +245,9 @@ void Recordset::AddNew() {
     else beforeAdd_.reset();
     // The row takes its place now, so that its bookmark holds; it counts as
     // added once Update ends the edit.
-    const size_t row = data_.appendRow(Values(data_.fields.size(), com::Variant::Null()),
-                                       RowStatus::Removed);
+    const size_t row = data_.appendRow(RowStatus::Removed);
     view_.push_back(row);
-    editValues_ = data_.rows[row];
+    editValues_.assign(data_.fields.size(), Cell());
     editMode_ = EditState::Add;
     changedRows();
     moveTo(static_cast<int64_t>(view_.size()) - 1);
@@ -257,19 +257,23 @@ void Recordset::Update() {
     requireOpen();
     if (editMode_ == EditState::None) return;
     const size_t row = currentRow();
-    Values& stored = data_.rows[row];
+    const std::span<Cell> stored = data_.rows[row];
     RowStatus& status = data_.status[row];
+    const auto keepEdit = [&] {
+        std::move(editValues_.begin(), editValues_.end(), stored.begin());
+    };
     if (editMode_ == EditState::Add) {
-        stored = std::move(editValues_);
+        keepEdit();
         status = RowStatus::New;
     } else if (status == RowStatus::Unchanged) {
         if (!std::equal(stored.begin(), stored.end(), editValues_.begin(), SameValue)) {
-            data_.originals[row] = std::move(stored);
-            stored = std::move(editValues_);
+            data_.originals[row].assign(std::make_move_iterator(stored.begin()),
+                                        std::make_move_iterator(stored.end()));
+            keepEdit();
             status = RowStatus::Modified;
         }
     } else {
-        stored = std::move(editValues_);
+        keepEdit();
         // Edited back to what was read: nothing is pending any more.
         if (status == RowStatus::Modified) {
             const Values& original = data_.originals.at(row);
@@ -350,9 +354,9 @@ size_t Recordset::currentRow() const {
     return view_[static_cast<size_t>(position_)];
 }
 
-const Recordset::Values& Recordset::currentValues() const {
+std::span<const Cell> Recordset::currentValues() const {
     const size_t row = currentRow();
-    return editMode_ == EditState::None ? data_.rows[row] : editValues_;
+    return editMode_ == EditState::None ? data_.rows[row] : std::span<const Cell>(editValues_);
 }
 
 void Recordset::endEdit() {

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -147,7 +148,7 @@ private:
     void reset(RecordsetData data);
     void requireOpen() const;
     size_t currentRow() const;  // storage index; err::NoCurrentRecord
-    const Values& currentValues() const;
+    std::span<const Cell> currentValues() const;
     void endEdit();
     void rebuildView();
     void moveTo(int64_t position);

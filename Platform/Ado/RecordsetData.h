@@ -4,13 +4,15 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "Ado/Cell.h"
+#include "Ado/CellTable.h"
 #include "Ado/Field.h"
-#include "Com/Variant.h"
 
 namespace ado {
 
@@ -48,25 +50,26 @@ struct XmlExtras {
 };
 
 struct RecordsetData {
-    using Values = std::vector<com::Variant>;  // one per field, Null for none
+    using Values = std::vector<Cell>;  // the values of one row apart from the table
 
     std::vector<FieldInfo> fields;
     std::vector<XmlColumn> columns;  // one per field
     XmlExtras extras;
 
-    std::vector<Values> rows;        // current values, in the order rows stand
+    CellTable rows;                  // current values, in the order rows stand
     std::vector<RowStatus> status;   // one per row
     // The values as read, for rows changed since: a Modified row, or a
     // Deleted row that had been modified before. Rows not listed here still
     // hold the values they were read with.
     std::unordered_map<size_t, Values> originals;
 
-    const Values& originalValues(size_t row) const {
+    std::span<const Cell> originalValues(size_t row) const {
         auto it = originals.find(row);
-        return it == originals.end() ? rows[row] : it->second;
+        return it == originals.end() ? rows[row] : std::span<const Cell>(it->second);
     }
-    size_t appendRow(Values values, RowStatus rowStatus) {
-        rows.push_back(std::move(values));
+    // A new last row of Nulls with that status; returns its index.
+    size_t appendRow(RowStatus rowStatus) {
+        rows.append();
         status.push_back(rowStatus);
         return rows.size() - 1;
     }

@@ -42,12 +42,14 @@ com::Variant Coerce(const com::Variant& value, const FieldInfo& field) {
     Mismatch(value, field);
 }
 
-bool IsNumber(const com::Variant& v) {
-    using T = com::Variant::Type;
+bool IsNumber(const Cell& v) {
+    using T = Cell::Type;
     return v.type() == T::Long || v.type() == T::Double || v.type() == T::Bool;
 }
 
-int CompareTexts(const std::string& a, const std::string& b) {
+double Number(const Cell& v) { return v.toVariant().toDouble(); }
+
+int CompareTexts(std::string_view a, std::string_view b) {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         unsigned char x = static_cast<unsigned char>(a[i]);
@@ -77,20 +79,21 @@ com::Variant CoerceToField(const com::Variant& value, const FieldInfo& field) {
     }
 }
 
-bool SameValue(const com::Variant& a, const com::Variant& b) {
+bool SameValue(const Cell& a, const Cell& b) {
     if (a == b) return true;
     if (a.isNull() || b.isNull()) return false;
-    return IsNumber(a) && IsNumber(b) && a.toDouble() == b.toDouble();
+    return IsNumber(a) && IsNumber(b) && Number(a) == Number(b);
 }
 
-std::optional<int> CompareValues(const com::Variant& a, const com::Variant& b) {
-    using T = com::Variant::Type;
+std::optional<int> CompareValues(const Cell& a, const Cell& b) {
+    using T = Cell::Type;
     if (a.isNull() || b.isNull()) return std::nullopt;
-    if (IsNumber(a) && IsNumber(b)) return Order(a.toDouble(), b.toDouble());
+    if (IsNumber(a) && IsNumber(b)) return Order(Number(a), Number(b));
     if (a.type() == T::Date && b.type() == T::Date)
         return Order(a.asDate().serial, b.asDate().serial);
-    if (a.isObject() || b.isObject()) return std::nullopt;
-    return CompareTexts(a.toString(), b.toString());
+    if (a.type() == T::String && b.type() == T::String)
+        return CompareTexts(a.asText(), b.asText());
+    return CompareTexts(a.toVariant().toString(), b.toVariant().toString());
 }
 
 }  // namespace ado

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "Ado/Cell.h"
 #include "Ado/Field.h"
 #include "Com/Variant.h"
 
@@ -16,11 +17,11 @@ com::Variant CoerceToField(const com::Variant& value, const FieldInfo& field);
 
 // Whether two field values are the same: both Null, or equal values (a Long
 // and a Double of the same number are the same).
-bool SameValue(const com::Variant& a, const com::Variant& b);
+bool SameValue(const Cell& a, const Cell& b);
 
 // Orders two values: negative, 0 or positive; nothing when either is Null.
 // Numbers compare as numbers, dates by time, texts without regard to the
 // case of ASCII letters; values of different kinds compare by their text.
-std::optional<int> CompareValues(const com::Variant& a, const com::Variant& b);
+std::optional<int> CompareValues(const Cell& a, const Cell& b);
 
 }  // namespace ado

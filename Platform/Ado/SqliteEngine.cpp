@@ -36,7 +36,9 @@ sqlite3* OpenFile(const std::string& path) {
 }  // namespace
 
 SqliteEngine::SqliteEngine(const ConnectionString& connection)
-    : db_(OpenFile(connection.value("Data Source"))), statements_(db_.get()), catalog_(statements_) {
+    : db_(OpenFile(connection.value("Data Source"))),
+      statements_(db_.get()),
+      catalog_(statements_) {
     sqlite3_busy_timeout(db_.get(), kBusyTimeoutMs);
     // These also read the file: a file that is not a database fails here.
     run("PRAGMA journal_mode = WAL");
@@ -75,7 +77,7 @@ FieldInfo SqliteEngine::describe(sqlite3_stmt* statement, int column, bool& type
     return field;
 }
 
-QueryResult SqliteEngine::runQuery(const std::string& statement,
+FetchedRows SqliteEngine::runQuery(const std::string& statement,
                                    std::span<const com::Variant> params) {
     catalog_.checkSchema();
     SqliteStatement s(statements_, statement);
@@ -84,26 +86,27 @@ QueryResult SqliteEngine::runQuery(const std::string& statement,
     // prepared again by its first step: its columns are known from then on.
     bool more = s.step();
 
-    QueryResult result;
-    const int columns = sqlite3_column_count(s.get());
-    std::vector<bool> typed(static_cast<size_t>(columns));
-    for (int i = 0; i < columns; ++i) {
+    FetchedRows result;
+    const size_t columns = static_cast<size_t>(sqlite3_column_count(s.get()));
+    std::vector<bool> typed(columns);
+    for (size_t i = 0; i < columns; ++i) {
         bool declared = false;
-        result.fields.push_back(describe(s.get(), i, declared));
-        typed[static_cast<size_t>(i)] = declared;
+        result.fields.push_back(describe(s.get(), static_cast<int>(i), declared));
+        typed[i] = declared;
     }
+    result.rows = CellTable(columns);
     for (; more; more = s.step()) {
-        std::vector<com::Variant>& row = result.rows.emplace_back();
-        row.reserve(static_cast<size_t>(columns));
-        for (int i = 0; i < columns; ++i) {
-            FieldInfo& field = result.fields[static_cast<size_t>(i)];
+        const std::span<Cell> row = result.rows.append();
+        for (size_t i = 0; i < columns; ++i) {
+            const int column = static_cast<int>(i);
+            FieldInfo& field = result.fields[i];
             // A column without a declared type takes the type of its first value.
-            if (!typed[static_cast<size_t>(i)] && sqlite3_column_type(s.get(), i) != SQLITE_NULL) {
-                field.type = SqliteStoredType(sqlite3_column_type(s.get(), i));
+            if (!typed[i] && sqlite3_column_type(s.get(), column) != SQLITE_NULL) {
+                field.type = SqliteStoredType(sqlite3_column_type(s.get(), column));
                 field.definedSize = FixedSize(field.type);
-                typed[static_cast<size_t>(i)] = true;
+                typed[i] = true;
             }
-            row.push_back(SqliteValue(s.get(), i, field.type));
+            row[i] = SqliteValue(s.get(), column, field.type);
         }
     }
     return result;

@@ -23,7 +23,7 @@ public:
 
 protected:
     int64_t runExecute(const std::string& statement, std::span<const com::Variant> params) override;
-    QueryResult runQuery(const std::string& statement,
+    FetchedRows runQuery(const std::string& statement,
                          std::span<const com::Variant> params) override;
     int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) override;
     std::vector<ColumnInfo> readTableColumns(std::string_view table) override;

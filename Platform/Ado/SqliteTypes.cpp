@@ -90,35 +90,35 @@ DataType SqliteStoredType(int storageClass) {
     }
 }
 
-Variant SqliteValue(sqlite3_stmt* statement, int column, DataType type) {
+Cell SqliteValue(sqlite3_stmt* statement, int column, DataType type) {
     switch (sqlite3_column_type(statement, column)) {
-        case SQLITE_NULL: return Variant::Null();
+        case SQLITE_NULL: return Cell();
         case SQLITE_INTEGER: {
             const int64_t v = sqlite3_column_int64(statement, column);
             switch (type) {
-                case DataType::Boolean: return Variant(v != 0);
+                case DataType::Boolean: return Cell(v != 0);
                 case DataType::Double:
-                case DataType::Decimal: return Variant(static_cast<double>(v));
-                case DataType::String: return Variant(ColumnText(statement, column));
-                default: return WholeNumber(v);
+                case DataType::Decimal: return Cell(static_cast<double>(v));
+                case DataType::String: return Cell(ColumnText(statement, column));
+                default: return Cell::Whole(v);
             }
         }
         case SQLITE_FLOAT: {
             const double v = sqlite3_column_double(statement, column);
-            if (type == DataType::Boolean) return Variant(v != 0);
-            if (type == DataType::String) return Variant(ColumnText(statement, column));
-            return Variant(v);
+            if (type == DataType::Boolean) return Cell(v != 0);
+            if (type == DataType::String) return Cell(ColumnText(statement, column));
+            return Cell(v);
         }
         default: {
             const std::string_view text = ColumnText(statement, column);
             if (type == DataType::DateTime) {
                 com::Date date;
-                if (com::Date::Parse(text, date)) return Variant(date);
+                if (com::Date::Parse(text, date)) return Cell(date);
             } else if (type == DataType::Boolean) {
-                if (com::SameName(text, "true")) return Variant(true);
-                if (com::SameName(text, "false")) return Variant(false);
+                if (com::SameName(text, "true")) return Cell(true);
+                if (com::SameName(text, "false")) return Cell(false);
             }
-            return Variant(text);
+            return Cell(text);
         }
     }
 }

@@ -1,11 +1,12 @@
 // Column types of SQLite: the declared type of a column decides the type a
-// field reports and the Variant each of its values becomes.
+// field reports and the value each of its values becomes.
 #pragma once
 
 #include <sqlite3.h>
 
 #include <span>
 
+#include "Ado/Cell.h"
 #include "Ado/Field.h"
 #include "Com/Variant.h"
 
@@ -23,7 +24,7 @@ DataType SqliteStoredType(int storageClass);
 // Column `column` of the current row of `statement`, as a value of `type`.
 // A stored value that does not fit the type (text in an integer column) is
 // returned as it is stored.
-com::Variant SqliteValue(sqlite3_stmt* statement, int column, DataType type);
+Cell SqliteValue(sqlite3_stmt* statement, int column, DataType type);
 
 // Binds `params` to the "?" of `statement`, in order; dates as ISO text.
 // Returns the SQLite result code of the first failing bind, or SQLITE_OK.

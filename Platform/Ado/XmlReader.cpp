@@ -2,6 +2,7 @@
 
 #include <pugixml.hpp>
 
+#include <span>
 #include <sstream>
 #include <unordered_map>
 
@@ -111,8 +112,8 @@ public:
             byName_.emplace(data.columns[i].name, i);
     }
 
-    RecordsetData::Values read(const pugi::xml_node& row) const {
-        RecordsetData::Values values(data_.fields.size(), com::Variant::Null());
+    // Reads the values of `row` into `values`, which are all Null.
+    void read(const pugi::xml_node& row, std::span<Cell> values) const {
         size_t next = 0;
         for (pugi::xml_attribute a : row.attributes()) {
             const std::string_view name = a.name();
@@ -127,7 +128,6 @@ public:
             values[column] = ParseValue(a.value(), data_.fields[column].type);
             next = column + 1;
         }
-        return values;
     }
 
 private:
@@ -137,7 +137,8 @@ private:
 
 void ReadRows(const pugi::xml_node& block, const RowReader& reader, RowStatus status,
               RecordsetData& data) {
-    for (pugi::xml_node row : block.children("z:row")) data.appendRow(reader.read(row), status);
+    for (pugi::xml_node row : block.children("z:row"))
+        reader.read(row, data.rows[data.appendRow(status)]);
 }
 
 // rs:update holds rs:original with the rows as read, then the rows as they
@@ -145,11 +146,13 @@ void ReadRows(const pugi::xml_node& block, const RowReader& reader, RowStatus st
 void ReadUpdate(const pugi::xml_node& block, const RowReader& reader, RecordsetData& data) {
     std::vector<RecordsetData::Values> before;
     for (pugi::xml_node original : block.children("rs:original"))
-        for (pugi::xml_node row : original.children("z:row")) before.push_back(reader.read(row));
+        for (pugi::xml_node row : original.children("z:row"))
+            reader.read(row, before.emplace_back(data.fields.size()));
     size_t n = 0;
     for (pugi::xml_node row : block.children("z:row")) {
         if (n == before.size()) Invalid("rs:update without the original row");
-        const size_t r = data.appendRow(reader.read(row), RowStatus::Modified);
+        const size_t r = data.appendRow(RowStatus::Modified);
+        reader.read(row, data.rows[r]);
         data.originals.emplace(r, std::move(before[n++]));
     }
     if (n != before.size()) Invalid("rs:update without the current row");
@@ -159,7 +162,7 @@ void ReadData(const pugi::xml_node& rowsNode, RecordsetData& data) {
     const RowReader reader(data);
     for (pugi::xml_node child : rowsNode.children()) {
         const std::string_view name = child.name();
-        if (name == "z:row"sv) data.appendRow(reader.read(child), RowStatus::Unchanged);
+        if (name == "z:row"sv) reader.read(child, data.rows[data.appendRow(RowStatus::Unchanged)]);
         else if (name == "rs:insert"sv) ReadRows(child, reader, RowStatus::New, data);
         else if (name == "rs:delete"sv) ReadRows(child, reader, RowStatus::Deleted, data);
         else if (name == "rs:update"sv) ReadUpdate(child, reader, data);
@@ -187,6 +190,7 @@ RecordsetData ReadRecordset(std::string_view text) {
             Keep(data.extras.root, a);
     }
     ReadSchema(schema, data);
+    data.rows = CellTable(data.fields.size());
     for (pugi::xml_node child : root.children())
         if (child != schema && child != rows) KeepElement(data.extras.documentChildren, child);
     ReadData(rows, data);

@@ -1,5 +1,6 @@
 #include "Ado/XmlText.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <unordered_set>
@@ -23,6 +24,16 @@ constexpr TypeEntry kTypes[] = {
     {"boolean", DataType::Boolean}, {"string", DataType::String},  {"dateTime", DataType::DateTime},
     {"bin.hex", DataType::Binary}, {"i4", DataType::Integer},      {"r8", DataType::Double},
 };
+
+// The characters an attribute value holds as references: the markup
+// characters, and the control characters (CR, LF and TAB among them), which
+// a reader would otherwise turn into blanks.
+constexpr std::array<uint8_t, 256> kEscaped = [] {
+    std::array<uint8_t, 256> table{};
+    for (int c = 0; c < 0x20; ++c) table[c] = 1;
+    for (unsigned char c : {'&', '<', '>', '\'', '"'}) table[c] = 1;
+    return table;
+}();
 
 bool IsNameStart(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
@@ -77,27 +88,25 @@ bool ParseHex(std::string_view text, std::string& bytes) {
     return true;
 }
 
-bool ParseInteger(std::string_view text, com::Variant& out) {
+bool ParseInteger(std::string_view text, Cell& out) {
     int64_t n = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
     if (ec != std::errc() || end != text.data() + text.size()) {
         // Other writers put "100.0" in an integer column.
         double d = 0;
         if (!com::ParseNumber(text, d) || d != std::trunc(d)) return false;
-        if (d < INT32_MIN || d > INT32_MAX) { out = d; return true; }
+        if (d < INT32_MIN || d > INT32_MAX) { out = Cell(d); return true; }
         n = static_cast<int64_t>(d);
     }
-    if (n >= INT32_MIN && n <= INT32_MAX)
-        out = static_cast<int32_t>(n);
-    else
-        out = static_cast<double>(n);
+    out = Cell::Whole(n);
     return true;
 }
 
-bool ParseBoolean(std::string_view text, com::Variant& out) {
-    if (com::SameName(text, "True") || text == "1" || text == "-1") { out = true; return true; }
-    if (com::SameName(text, "False") || text == "0") { out = false; return true; }
-    return false;
+bool ParseBoolean(std::string_view text, Cell& out) {
+    const bool isTrue = com::SameName(text, "True") || text == "1" || text == "-1";
+    if (!isTrue && !com::SameName(text, "False") && text != "0") return false;
+    out = Cell(isTrue);
+    return true;
 }
 
 }  // namespace
@@ -119,34 +128,30 @@ bool TypeFromName(std::string_view name, DataType& type) {
 }
 
 void AppendEscaped(std::string& out, std::string_view text) {
-    size_t plain = 0;  // start of the run not yet copied
-    for (size_t i = 0; i < text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        const char* entity = nullptr;
+    const char* next = text.data();
+    const char* const end = next + text.size();
+    while (next != end) {
+        const char* run = next;
+        while (next != end && kEscaped[static_cast<unsigned char>(*next)] == 0) ++next;
+        out.append(run, next);
+        if (next == end) break;
+        const unsigned char c = static_cast<unsigned char>(*next++);
         switch (c) {
-            case '&': entity = "&amp;"; break;
-            case '<': entity = "&lt;"; break;
-            case '>': entity = "&gt;"; break;
-            case '\'': entity = "&apos;"; break;
-            case '"': entity = "&quot;"; break;
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '\'': out += "&apos;"; break;
+            case '"': out += "&quot;"; break;
             default:
-                if (c >= 0x20) continue;
-        }
-        out.append(text.data() + plain, i - plain);
-        plain = i + 1;
-        if (entity) {
-            out += entity;
-        } else {
-            out += "&#";
-            AppendNumber(out, static_cast<int>(c));
-            out += ';';
+                out += "&#";
+                AppendNumber(out, static_cast<int>(c));
+                out += ';';
         }
     }
-    out.append(text.data() + plain, text.size() - plain);
 }
 
-void AppendValue(std::string& out, const com::Variant& value, DataType type) {
-    using T = com::Variant::Type;
+void AppendValue(std::string& out, const Cell& value, DataType type) {
+    using T = Cell::Type;
     switch (value.type()) {
         case T::Long: AppendNumber(out, value.asLong()); return;
         case T::Double: {
@@ -162,9 +167,9 @@ void AppendValue(std::string& out, const com::Variant& value, DataType type) {
         case T::Date: out += value.asDate().ToIso(); return;
         case T::String:
             if (type == DataType::Binary)
-                AppendHex(out, value.asString());
+                AppendHex(out, value.asText());
             else
-                AppendEscaped(out, value.asString());
+                AppendEscaped(out, value.asText());
             return;
         case T::Empty:
         case T::Null:
@@ -173,8 +178,8 @@ void AppendValue(std::string& out, const com::Variant& value, DataType type) {
     com::Raise(err::TypeMismatch, "A recordset value must be a number, a text or a date");
 }
 
-com::Variant ParseValue(std::string_view text, DataType type) {
-    com::Variant out;
+Cell ParseValue(std::string_view text, DataType type) {
+    Cell out;
     bool read = false;
     switch (type) {
         case DataType::Integer:
@@ -187,25 +192,26 @@ com::Variant ParseValue(std::string_view text, DataType type) {
             auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), d);
             read = ec == std::errc() && end == text.data() + text.size();
             if (!read) read = com::ParseNumber(text, d);
-            if (read) out = d;
+            if (read) out = Cell(d);
             break;
         }
         case DataType::Boolean: read = ParseBoolean(text, out); break;
         case DataType::DateTime: {
             com::Date d;
             read = com::Date::Parse(text, d);
-            if (read) out = d;
+            if (read) out = Cell(d);
             break;
         }
         case DataType::Binary: {
             std::string bytes;
             read = ParseHex(text, bytes);
-            if (read) out = std::move(bytes);
+            if (read) out = Cell(std::string_view(bytes));
             break;
         }
         case DataType::String: break;
     }
-    return read ? out : com::Variant(text);
+    if (!read) return Cell(text);
+    return out;
 }
 
 std::vector<XmlColumn> ColumnsFor(const std::vector<FieldInfo>& fields) {

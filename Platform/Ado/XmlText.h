@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "Ado/Cell.h"
 #include "Ado/Field.h"
 #include "Ado/RecordsetData.h"
-#include "Com/Variant.h"
 
 namespace ado::xml {
 
@@ -28,12 +28,12 @@ void AppendEscaped(std::string& out, std::string_view text);
 // Appends a non-Null value of a field of `type`, escaped: whole numbers in
 // digits, doubles in their shortest exact form (C locale), True/False,
 // dates yyyy-mm-ddThh:mm:ss, binary values in hexadecimal.
-void AppendValue(std::string& out, const com::Variant& value, DataType type);
+void AppendValue(std::string& out, const Cell& value, DataType type);
 
 // The value an attribute of a field of `type` holds. Booleans are read as
 // True/False in any case, 1, 0 and -1. A text that does not read as the type
 // (other writers put anything in their rows) is kept as the text itself.
-com::Variant ParseValue(std::string_view text, DataType type);
+Cell ParseValue(std::string_view text, DataType type);
 
 // Attribute names for fields that come from the database: the field's name
 // when it is a valid XML name not used before, else "c" and its position.

@@ -3,6 +3,9 @@
 #include <sys/mman.h>
 
 #include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
 
 #include "Ado/XmlText.h"
 
@@ -18,7 +21,10 @@ constexpr std::string_view kHead =
 
 class Writer {
 public:
-    explicit Writer(const RecordsetData& data) : data_(data) {}
+    explicit Writer(const RecordsetData& data) : data_(data) {
+        // " name='" of each column, written before every value of it.
+        for (const XmlColumn& c : data.columns) valueHeads_.push_back(' ' + c.name + "='");
+    }
 
     std::string write() {
         Reserve(out_, EstimatedSize());
@@ -112,23 +118,21 @@ private:
         out_ += "/>\n\t\t</s:AttributeType>\n";
     }
 
-    void rowElement(std::string& out, const RecordsetData::Values& values,
+    void rowElement(std::string& out, std::span<const Cell> values,
                     std::string_view indent) const {
         out += indent;
         out += "<z:row";
         for (size_t i = 0; i < values.size(); ++i) {
-            const com::Variant& v = values[i];
-            if (v.isNull() || v.isEmpty()) continue;
-            out += ' ';
-            out += data_.columns[i].name;
-            out += "='";
+            const Cell& v = values[i];
+            if (v.isNull()) continue;
+            out += valueHeads_[i];
             AppendValue(out, v, data_.fields[i].type);
             out += '\'';
         }
         out += "/>\n";
     }
 
-    void block(std::string_view tag, const RecordsetData::Values& values) {
+    void block(std::string_view tag, std::span<const Cell> values) {
         out_ += "\t<";
         out_ += tag;
         out_ += ">\n";
@@ -155,6 +159,7 @@ private:
     }
 
     const RecordsetData& data_;
+    std::vector<std::string> valueHeads_;
     std::string out_;
 };
 

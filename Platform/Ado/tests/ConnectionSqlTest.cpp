@@ -260,7 +260,8 @@ TEST_P(ConnectionSqlTest, StatementsRunAgainSeeTheSchemaAsItIsNow) {
 
     connection_->Execute("DROP TABLE T_Projecte");
     connection_->Execute(
-        "CREATE TABLE \"T_Projecte\" (\"NomProjecte\" VARCHAR(20) NOT NULL, \"NumClient\" INTEGER)");
+        "CREATE TABLE \"T_Projecte\" "
+        "(\"NomProjecte\" VARCHAR(20) NOT NULL, \"NumClient\" INTEGER)");
     EXPECT_EQ(ErrorOf([&] { connection_->ExecuteBound(insert, noName); }), err::DatabaseError);
     EXPECT_EQ(connection_->ExecuteBound(insert, values), 1);
     r = connection_->Query(select);

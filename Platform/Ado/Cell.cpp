@@ -1,0 +1,90 @@
+#include "Ado/Cell.h"
+
+#include <limits>
+#include <new>
+
+#include "Ado/AdoError.h"
+#include "Com/ComError.h"
+
+namespace ado {
+
+Cell::Cell(std::string_view text) : Cell(Type::String) {
+    if (text.size() <= kInline) {
+        std::memcpy(data_, text.data(), text.size());
+        size_ = static_cast<uint8_t>(text.size());
+        return;
+    }
+    const size_t length = text.size();
+    char* block = static_cast<char*>(::operator new(sizeof length + length));
+    std::memcpy(block, &length, sizeof length);
+    std::memcpy(block + sizeof length, text.data(), length);
+    put(block);
+    size_ = kOnHeap;
+}
+
+Cell Cell::Whole(int64_t value) noexcept {
+    using Long = std::numeric_limits<int32_t>;
+    if (value >= Long::min() && value <= Long::max()) return Cell(static_cast<int32_t>(value));
+    return Cell(static_cast<double>(value));
+}
+
+Cell Cell::From(const com::Variant& value) {
+    switch (value.type()) {
+        case Type::Empty:
+        case Type::Null: return Cell();
+        case Type::Long: return Cell(value.asLong());
+        case Type::Double: return Cell(value.asDouble());
+        case Type::Bool: return Cell(value.asBool());
+        case Type::String: return Cell(std::string_view(value.asString()));
+        case Type::Date: return Cell(value.asDate());
+        case Type::Object: break;
+    }
+    com::Raise(err::TypeMismatch, "A field cannot hold an object");
+}
+
+Cell::Cell(const Cell& other) : Cell(Type::Null) {
+    if (other.onHeap())
+        *this = Cell(other.asText());
+    else
+        std::memcpy(static_cast<void*>(this), &other, sizeof(Cell));
+}
+
+Cell& Cell::operator=(const Cell& other) {
+    if (this != &other) *this = Cell(other);
+    return *this;
+}
+
+com::Variant Cell::toVariant() const {
+    switch (type()) {
+        case Type::Long: return com::Variant(asLong());
+        case Type::Double: return com::Variant(asDouble());
+        case Type::Bool: return com::Variant(asBool());
+        case Type::String: return com::Variant(asText());
+        case Type::Date: return com::Variant(asDate());
+        default: return com::Variant::Null();
+    }
+}
+
+std::string_view Cell::asText() const noexcept {
+    if (size_ != kOnHeap) return {data_, size_};
+    const char* block = get<const char*>();
+    size_t length;
+    std::memcpy(&length, block, sizeof length);
+    return {block + sizeof length, length};
+}
+
+bool operator==(const Cell& a, const Cell& b) noexcept {
+    if (a.type_ != b.type_) return false;
+    switch (a.type()) {
+        case Cell::Type::Long: return a.asLong() == b.asLong();
+        case Cell::Type::Double:
+        case Cell::Type::Date: return a.asDouble() == b.asDouble();
+        case Cell::Type::Bool: return a.asBool() == b.asBool();
+        case Cell::Type::String: return a.asText() == b.asText();
+        default: return true;
+    }
+}
+
+void Cell::freeBlock() noexcept { ::operator delete(get<char*>()); }
+
+}  // namespace ado
