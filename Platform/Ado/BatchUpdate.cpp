@@ -130,21 +130,27 @@ private:
         }
     }
 
+    // Starts the next statement: `verb` and the table's name.
+    void begin(std::string_view verb, const Table& t) {
+        sql_.assign(verb);
+        sql_ += t.quoted;
+        params_.clear();
+    }
+
     void insert(const Table& t, size_t r) {
         const Values values = data_.rows[r];
-        std::string names, marks;
-        std::vector<com::Variant> params;
+        begin("INSERT INTO ", t);
+        std::string marks;
         for (size_t i = 0; i < t.fields.size(); ++i) {
             const Cell& v = values[t.fields[i]];
             if (v.isNull()) continue;  // the database's default, or its new key
-            names += (params.empty() ? "" : ", ") + t.quotedColumns[i];
-            marks += params.empty() ? "?" : ", ?";
-            params.push_back(v.toVariant());
+            sql_ += params_.empty() ? " (" : ", ";
+            sql_ += t.quotedColumns[i];
+            marks += params_.empty() ? "?" : ", ?";
+            params_.push_back(v.toVariant());
         }
-        const std::string sql = params.empty()
-            ? "INSERT INTO " + t.quoted + " DEFAULT VALUES"
-            : "INSERT INTO " + t.quoted + " (" + names + ") VALUES (" + marks + ")";
-        connection_.ExecuteBound(sql, params);
+        sql_ += params_.empty() ? " DEFAULT VALUES" : ") VALUES (" + marks + ")";
+        connection_.ExecuteBound(sql_, params_);
         for (size_t i = 0; i < t.fields.size(); ++i) {
             const ColumnInfo& c = *t.columns[i];
             if (c.key && c.autoIncrement && values[t.fields[i]].isNull())
@@ -155,45 +161,53 @@ private:
     void update(const Table& t, size_t r) {
         const Values values = data_.rows[r];
         const Values original = data_.originalValues(r);
-        std::string set;
-        std::vector<com::Variant> params;
+        findChanges(t, values, original);
+        begin("UPDATE ", t);
         for (size_t i = 0; i < t.fields.size(); ++i) {
-            const size_t f = t.fields[i];
-            if (SameValue(values[f], original[f])) continue;
-            set += (params.empty() ? "" : ", ") + t.quotedColumns[i] + " = ?";
-            params.push_back(values[f].toVariant());
+            if (!changed_[i]) continue;
+            sql_ += params_.empty() ? " SET " : ", ";
+            sql_ += t.quotedColumns[i];
+            sql_ += " = ?";
+            params_.push_back(values[t.fields[i]].toVariant());
         }
-        if (params.empty()) return;
-        const std::string where = rowCondition(t, r, params);
-        expectOneRow(t, connection_.ExecuteBound("UPDATE " + t.quoted + " SET " + set + where, params));
+        if (params_.empty()) return;
+        appendRowCondition(t, original);
+        expectOneRow(t, connection_.ExecuteBound(sql_, params_));
     }
 
     void remove(const Table& t, size_t r) {
-        std::vector<com::Variant> params;
-        const std::string where = rowCondition(t, r, params);
-        expectOneRow(t, connection_.ExecuteBound("DELETE FROM " + t.quoted + where, params));
+        const Values original = data_.originalValues(r);
+        findChanges(t, data_.rows[r], original);
+        begin("DELETE FROM ", t);
+        appendRowCondition(t, original);
+        expectOneRow(t, connection_.ExecuteBound(sql_, params_));
+    }
+
+    // Marks the fields of `t` whose value differs from the one read.
+    void findChanges(const Table& t, Values values, Values original) {
+        changed_.resize(t.fields.size());
+        for (size_t i = 0; i < t.fields.size(); ++i)
+            changed_[i] = !SameValue(values[t.fields[i]], original[t.fields[i]]);
     }
 
     // " WHERE ..." finding the row as it was read: its key and the original
     // values of the columns changed since, or, without a key, every original
     // value. Null compares with IS NULL.
-    std::string rowCondition(const Table& t, size_t r, std::vector<com::Variant>& params) const {
-        const Values values = data_.rows[r];
-        const Values original = data_.originalValues(r);
-        std::string where;
+    void appendRowCondition(const Table& t, Values original) {
+        bool first = true;
         for (size_t i = 0; i < t.fields.size(); ++i) {
-            const size_t f = t.fields[i];
-            if (t.keyed && !t.isKey[i] && SameValue(values[f], original[f])) continue;
-            where += where.empty() ? " WHERE " : " AND ";
-            where += t.quotedColumns[i];
-            if (original[f].isNull()) {
-                where += " IS NULL";
+            if (t.keyed && !t.isKey[i] && !changed_[i]) continue;
+            sql_ += first ? " WHERE " : " AND ";
+            first = false;
+            sql_ += t.quotedColumns[i];
+            const Cell& value = original[t.fields[i]];
+            if (value.isNull()) {
+                sql_ += " IS NULL";
             } else {
-                where += " = ?";
-                params.push_back(original[f].toVariant());
+                sql_ += " = ?";
+                params_.push_back(value.toVariant());
             }
         }
-        return where;
     }
 
     void expectOneRow(const Table& t, int64_t affected) const {
@@ -220,6 +234,11 @@ private:
     RecordsetData& data_;
     std::vector<Table> tables_;
     std::vector<GivenKey> givenKeys_;
+    // The statement being made, its values and the fields it changes, kept
+    // from one row to the next.
+    std::string sql_;
+    std::vector<com::Variant> params_;
+    std::vector<char> changed_;
 };
 
 bool HasChanges(const RecordsetData& data) {

@@ -73,18 +73,6 @@ std::string_view Cell::asText() const noexcept {
     return {block + sizeof length, length};
 }
 
-bool operator==(const Cell& a, const Cell& b) noexcept {
-    if (a.type_ != b.type_) return false;
-    switch (a.type()) {
-        case Cell::Type::Long: return a.asLong() == b.asLong();
-        case Cell::Type::Double:
-        case Cell::Type::Date: return a.asDouble() == b.asDouble();
-        case Cell::Type::Bool: return a.asBool() == b.asBool();
-        case Cell::Type::String: return a.asText() == b.asText();
-        default: return true;
-    }
-}
-
 void Cell::freeBlock() noexcept { ::operator delete(get<char*>()); }
 
 }  // namespace ado

@@ -58,7 +58,17 @@ public:
     std::string_view asText() const noexcept;
 
     // Same type and equal value, as com::Variant compares.
-    friend bool operator==(const Cell& a, const Cell& b) noexcept;
+    friend bool operator==(const Cell& a, const Cell& b) noexcept {
+        if (a.type_ != b.type_) return false;
+        switch (a.type()) {
+            case Type::Long: return a.asLong() == b.asLong();
+            case Type::Double:
+            case Type::Date: return a.asDouble() == b.asDouble();
+            case Type::Bool: return a.asBool() == b.asBool();
+            case Type::String: return a.asText() == b.asText();
+            default: return true;
+        }
+    }
 
 private:
     static constexpr size_t kInline = 14;

@@ -117,13 +117,13 @@ QueryResult Connection::Query(std::string_view sql) {
 FetchedRows Connection::Fetch(std::string_view sql) {
     Lock lock(mutex_);
     Engine& engine = openEngine();
-    return engine.query(sql::SingleStatement(sql, engine.dialect()), {});
+    return engine.query(engine.singleStatement(sql), {});
 }
 
 int64_t Connection::ExecuteBound(std::string_view sql, std::span<const com::Variant> params) {
     Lock lock(mutex_);
     Engine& engine = openEngine();
-    return engine.execute(sql::SingleStatement(sql, engine.dialect()), params);
+    return engine.execute(engine.singleStatement(sql), params);
 }
 
 int64_t Connection::LastInsertedKey(std::string_view table, std::string_view keyColumn) {

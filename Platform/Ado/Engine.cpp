@@ -1,5 +1,7 @@
 #include "Ado/Engine.h"
 
+#include <algorithm>
+
 #include "Ado/AdoError.h"
 #include "Ado/ConnectionString.h"
 #include "Ado/PostgresEngine.h"
@@ -56,6 +58,20 @@ std::unique_ptr<Engine> Engine::Open(const ConnectionString& connection) {
 
 sql::Dialect Engine::dialect() const {
     return provider() == Provider::PostgreSQL ? sql::Dialect::PostgreSQL : sql::Dialect::SQLite;
+}
+
+const std::string& Engine::singleStatement(std::string_view sql) {
+    auto it = std::find_if(cut_.begin(), cut_.end(),
+                           [sql](const CutStatement& c) { return c.sql == sql; });
+    if (it == cut_.end()) {
+        CutStatement cut{std::string(sql), sql::SingleStatement(sql, dialect())};
+        if (cut_.size() == kCutStatements) cut_.erase(cut_.begin());
+        cut_.push_back(std::move(cut));
+        return cut_.back().statement;
+    }
+    // Kept at the end, so that the text used least lately goes first.
+    std::rotate(it, it + 1, cut_.end());
+    return cut_.back().statement;
 }
 
 template <class Work>

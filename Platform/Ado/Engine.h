@@ -53,6 +53,11 @@ public:
     virtual Provider provider() const = 0;
     sql::Dialect dialect() const;
 
+    // The caller's `sql` cut to its one statement (sql::SingleStatement).
+    // The texts cut last are remembered, since a batch runs the same text
+    // once per row. The result stays valid until the next call.
+    const std::string& singleStatement(std::string_view sql);
+
     // `statement` is one statement (sql::SingleStatement); "?" marks the
     // parameters. Every failure raises DatabaseError with the engine's text.
     int64_t execute(const std::string& statement, std::span<const com::Variant> params);
@@ -89,7 +94,14 @@ private:
     template <class Work>
     auto guarded(Work work) -> decltype(work());
 
+    struct CutStatement {
+        std::string sql;
+        std::string statement;
+    };
+    static constexpr size_t kCutStatements = 16;
+
     int32_t level_ = 0;
+    std::vector<CutStatement> cut_;  // the last texts cut, the latest last
 };
 
 }  // namespace ado
