@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/ErrorOf.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
 
@@ -33,14 +34,7 @@ public:
 
 COM_REGISTER_CLASS(TestLib, Sample);
 
-int32_t ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const com::ComError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::ErrorOf;
 
 }  // namespace
 

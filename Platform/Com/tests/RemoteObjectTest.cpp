@@ -14,6 +14,7 @@
 #include <fstream>
 #include <thread>
 
+#include "support/ErrorOf.h"
 #include "Com/LocalServer.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
@@ -123,14 +124,7 @@ const bool startedAsHelper [[maybe_unused]] = [] {
     return false;
 }();
 
-int32_t ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const com::ComError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::ErrorOf;
 
 template <class Condition>
 bool Eventually(Condition condition) {

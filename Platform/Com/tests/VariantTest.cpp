@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/ErrorOf.h"
 #include "Com/ComError.h"
 #include "Com/Variant.h"
 
@@ -7,14 +8,7 @@ using com::Variant;
 
 namespace {
 
-int32_t ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const com::ComError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::ErrorOf;
 
 }  // namespace
 
