@@ -1,7 +1,5 @@
 #include "Ado/Engine.h"
 
-#include <algorithm>
-
 #include "Ado/AdoError.h"
 #include "Ado/ConnectionString.h"
 #include "Ado/PostgresEngine.h"
@@ -61,17 +59,8 @@ sql::Dialect Engine::dialect() const {
 }
 
 const std::string& Engine::singleStatement(std::string_view sql) {
-    auto it = std::find_if(cut_.begin(), cut_.end(),
-                           [sql](const CutStatement& c) { return c.sql == sql; });
-    if (it == cut_.end()) {
-        CutStatement cut{std::string(sql), sql::SingleStatement(sql, dialect())};
-        if (cut_.size() == kCutStatements) cut_.erase(cut_.begin());
-        cut_.push_back(std::move(cut));
-        return cut_.back().statement;
-    }
-    // Kept at the end, so that the text used least lately goes first.
-    std::rotate(it, it + 1, cut_.end());
-    return cut_.back().statement;
+    if (const std::string* cut = cut_.find(sql)) return *cut;
+    return cut_.keep(sql, sql::SingleStatement(sql, dialect()));
 }
 
 template <class Work>

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "Ado/Connection.h"
+#include "Ado/RecentTexts.h"
 #include "Ado/Sql.h"
 
 namespace ado {
@@ -94,14 +95,10 @@ private:
     template <class Work>
     auto guarded(Work work) -> decltype(work());
 
-    struct CutStatement {
-        std::string sql;
-        std::string statement;
-    };
     static constexpr size_t kCutStatements = 16;
 
     int32_t level_ = 0;
-    std::vector<CutStatement> cut_;  // the last texts cut, the latest last
+    RecentTexts<std::string> cut_{kCutStatements};  // the statement cut from each text
 };
 
 }  // namespace ado

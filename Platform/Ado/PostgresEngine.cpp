@@ -19,6 +19,9 @@ constexpr const char* kSessionOptions = "-c DateStyle=ISO,YMD -c standard_confor
 // SQLSTATE of a table or a column that does not exist.
 bool UnknownName(const std::string& state) { return state == "42P01" || state == "42703"; }
 
+// SQLSTATE of a prepared statement that does not exist.
+constexpr const char* kNoSuchPreparedStatement = "26000";
+
 PGconn* Connect(const ConnectionString& connection) {
     const std::string host = connection.value("Host"), port = connection.value("Port"),
                       database = connection.value("Database"), user = connection.value("User ID"),
@@ -50,7 +53,9 @@ PGconn* Connect(const ConnectionString& connection) {
 }  // namespace
 
 PostgresEngine::PostgresEngine(const ConnectionString& connection)
-    : connection_(Connect(connection)), catalog_(connection_.get()) {
+    : connection_(Connect(connection)),
+      catalog_(connection_.get()),
+      statements_(connection_.get()) {
     catalog_.reload();
 }
 
@@ -71,7 +76,7 @@ PgResult PostgresEngine::runStatement(const std::string& statement,
                                                " parameters and " + std::to_string(values.count()) +
                                                " values were given: " + statement);
         if (savepoint) run(std::string("SAVEPOINT ") + kStatementSavepoint);
-        PgResult result = PgSend(connection_.get(), pg.text, values.count(), values.values());
+        PgResult result = statements_.run(pg, values.count(), values.values());
         const bool succeeded = PgSucceeded(result.get());
         if (savepoint) {
             if (!succeeded) run(std::string("ROLLBACK TO SAVEPOINT ") + kStatementSavepoint);
@@ -81,8 +86,14 @@ PgResult PostgresEngine::runStatement(const std::string& statement,
             if (pg.changesSchema) catalog_.reload();
             return result;
         }
-        // The schema may have changed since the names were read.
-        if (retried || !UnknownName(PgState(result.get())) || !catalog_.reload())
+        // The schema may have changed since the names were read, or the
+        // session dropped its prepared statements (DEALLOCATE ALL).
+        const std::string state = PgState(result.get());
+        if (!retried && state == kNoSuchPreparedStatement) {
+            statements_.forget();
+            continue;
+        }
+        if (retried || !UnknownName(state) || !catalog_.reload())
             PgFail(connection_.get(), result.get(), pg.text);
     }
 }

@@ -13,6 +13,7 @@
 #include "Ado/Engine.h"
 #include "Ado/PostgresCatalog.h"
 #include "Ado/PostgresResult.h"
+#include "Ado/PostgresStatementCache.h"
 
 namespace ado {
 
@@ -39,12 +40,14 @@ private:
     };
 
     // Runs one statement of the caller; when it fails on a table or column
-    // the names did not know, reads the names again and runs it once more.
+    // the names did not know, reads the names again and runs it once more,
+    // and the same when the session lost the statements it had prepared.
     PgResult runStatement(const std::string& statement, std::span<const com::Variant> params);
     FieldInfo describe(const PGresult* result, int column);
 
     std::unique_ptr<PGconn, Finish> connection_;
     PostgresCatalog catalog_;
+    PostgresStatementCache statements_;
 };
 
 }  // namespace ado

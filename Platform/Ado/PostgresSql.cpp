@@ -12,8 +12,11 @@ PostgresStatement RewriteForPostgres(std::string_view statement, const DeclaredN
         if (first && token.significant()) {
             out.changesSchema =
                 token.isWord("Create") || token.isWord("Alter") || token.isWord("Drop");
+            out.plainWrite =
+                token.isWord("Insert") || token.isWord("Update") || token.isWord("Delete");
             first = false;
         }
+        if (token.isWord("Returning")) out.plainWrite = false;
         if (token.is(sql::Token::Kind::Parameter)) {
             out.text += '$' + std::to_string(++out.parameters);
         } else if (token.is(sql::Token::Kind::Word)) {

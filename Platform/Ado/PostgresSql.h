@@ -21,6 +21,9 @@ struct PostgresStatement {
     std::string text;
     int parameters = 0;
     bool changesSchema = false;  // Create, Alter or Drop
+    // Insert, Update or Delete returning no rows: a statement whose result
+    // has no columns, which a table changed since cannot make different.
+    bool plainWrite = false;
 };
 
 PostgresStatement RewriteForPostgres(std::string_view statement, const DeclaredNames& names);

@@ -1,7 +1,5 @@
 #include "Ado/SqliteStatementCache.h"
 
-#include <algorithm>
-
 #include "Ado/AdoError.h"
 #include "Ado/Sql.h"
 #include "Ado/SqliteStatement.h"
@@ -10,20 +8,21 @@
 namespace ado {
 
 SqliteStatementCache::~SqliteStatementCache() {
-    for (Entry& e : entries_) sqlite3_finalize(e.statement);
+    kept_.forEach([](Kept& k) { sqlite3_finalize(k.statement); });
 }
 
 sqlite3_stmt* SqliteStatementCache::acquire(std::string_view sql) {
-    for (Entry& e : entries_) {
-        if (e.sql != sql) continue;
-        if (e.inUse) return prepare(sql);  // a run of the same text inside this one
-        e.inUse = true;
-        e.lastUse = ++clock_;
-        return e.statement;
+    if (Kept* kept = kept_.find(sql)) {
+        if (kept->inUse) return prepare(sql);  // a run of the same text inside this one
+        kept->inUse = true;
+        return kept->statement;
     }
     sqlite3_stmt* statement = prepare(sql);
     try {
-        keep(sql, statement);
+        // A statement that leaves while out is finalised when it comes back.
+        kept_.keep(sql, {statement, true}, [](Kept& dropped) {
+            if (!dropped.inUse) sqlite3_finalize(dropped.statement);
+        });
     } catch (...) {
         sqlite3_finalize(statement);
         throw;
@@ -32,15 +31,14 @@ sqlite3_stmt* SqliteStatementCache::acquire(std::string_view sql) {
 }
 
 void SqliteStatementCache::release(sqlite3_stmt* statement) noexcept {
-    auto it = std::find_if(entries_.begin(), entries_.end(),
-                           [statement](const Entry& e) { return e.statement == statement; });
-    if (it == entries_.end()) {
+    Kept* kept = kept_.findIf([statement](const Kept& k) { return k.statement == statement; });
+    if (!kept) {
         sqlite3_finalize(statement);
         return;
     }
     sqlite3_reset(statement);
     sqlite3_clear_bindings(statement);
-    it->inUse = false;
+    kept->inUse = false;
 }
 
 sqlite3_stmt* SqliteStatementCache::prepare(std::string_view sql) {
@@ -59,19 +57,6 @@ sqlite3_stmt* SqliteStatementCache::prepare(std::string_view sql) {
         throw;
     }
     return statement;
-}
-
-void SqliteStatementCache::keep(std::string_view sql, sqlite3_stmt* statement) {
-    if (entries_.size() == kCapacity) {
-        auto oldest = entries_.end();
-        for (auto it = entries_.begin(); it != entries_.end(); ++it)
-            if (!it->inUse && (oldest == entries_.end() || it->lastUse < oldest->lastUse))
-                oldest = it;
-        if (oldest == entries_.end()) return;  // all out: this one is finalised on release
-        sqlite3_finalize(oldest->statement);
-        entries_.erase(oldest);
-    }
-    entries_.push_back({std::string(sql), statement, ++clock_, true});
 }
 
 }  // namespace ado

@@ -11,18 +11,14 @@
 
 #include <sqlite3.h>
 
-#include <cstdint>
-#include <string>
 #include <string_view>
-#include <vector>
+
+#include "Ado/RecentTexts.h"
 
 namespace ado {
 
 class SqliteStatementCache {
 public:
-    // The number of statements kept; the one unused longest goes first.
-    static constexpr size_t kCapacity = 64;
-
     explicit SqliteStatementCache(sqlite3* db) : db_(db) {}
     ~SqliteStatementCache();
     SqliteStatementCache(const SqliteStatementCache&) = delete;
@@ -40,19 +36,18 @@ public:
     sqlite3* db() const { return db_; }
 
 private:
-    struct Entry {
-        std::string sql;
+    // The number of statements kept.
+    static constexpr size_t kCapacity = 64;
+
+    struct Kept {
         sqlite3_stmt* statement;
-        uint64_t lastUse;
         bool inUse;
     };
 
     sqlite3_stmt* prepare(std::string_view sql);
-    void keep(std::string_view sql, sqlite3_stmt* statement);
 
     sqlite3* db_;
-    std::vector<Entry> entries_;
-    uint64_t clock_ = 0;
+    RecentTexts<Kept> kept_{kCapacity};
 };
 
 }  // namespace ado

@@ -240,23 +240,30 @@ TEST_P(ConnectionSqlTest, QuotedNamesReachTheDatabaseUnchanged) {
     EXPECT_EQ(r.rows.at(0).at(0), Variant("Ajuntament"));
 }
 
-// A statement run again is prepared once and kept: it still sees the
-// schema as it is now, changed on another connection or on this one, a
-// failed run leaves it usable, and keeping it never stands in the way of
-// a change of the schema.
+// A statement run again is prepared once and kept: it outlives a rollback
+// and a session that dropped it, still sees the schema as it is now,
+// changed on another connection or on this one, a failed run leaves it
+// usable, and keeping it never stands in the way of a change of the schema.
 TEST_P(ConnectionSqlTest, StatementsRunAgainSeeTheSchemaAsItIsNow) {
     const std::string select = "Select * From T_Projecte Order By NomProjecte";
     const std::string insert = "Insert Into T_Projecte (NomProjecte, NumClient) Values (?, ?)";
     const Variant values[] = {Variant("Mercat"), Variant(7)};
     const Variant noName[] = {Variant::Null(), Variant(7)};
     EXPECT_EQ(connection_->Query(select).fields.size(), 3u);
+    connection_->BeginTrans();
     connection_->ExecuteBound(insert, values);
+    connection_->ExecuteBound(insert, values);
+    connection_->RollbackTrans();
+    connection_->ExecuteBound(insert, values);
+    if (GetParam() == Engine::PostgreSQL) connection_->Execute("DEALLOCATE ALL");
+    EXPECT_EQ(connection_->ExecuteBound(insert, values), 1);
+    EXPECT_EQ(count("T_Projecte"), 4);
 
     another()->Execute("ALTER TABLE \"T_Projecte\" ADD COLUMN \"Pressupost\" INTEGER");
     ado::QueryResult r = connection_->Query(select);
     ASSERT_EQ(r.fields.size(), 4u);
     EXPECT_EQ(r.fields[3].name, "Pressupost");
-    EXPECT_EQ(r.rows.size(), 3u);
+    EXPECT_EQ(r.rows.size(), 4u);
 
     connection_->Execute("DROP TABLE T_Projecte");
     connection_->Execute(
