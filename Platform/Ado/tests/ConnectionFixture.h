@@ -10,6 +10,7 @@
 #include "Ado/AdoError.h"
 #include "Ado/Connection.h"
 #include "Com/ComError.h"
+#include "support/ErrorOf.h"
 #include "support/TestDatabase.h"
 
 namespace adotest {
@@ -17,16 +18,7 @@ namespace adotest {
 using com::Variant;
 using testsupport::Engine;
 
-// The number of the error `work` raises, 0 when it raises none.
-template <class Work>
-int32_t ErrorOf(Work work) {
-    try {
-        work();
-    } catch (const com::ComError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::ErrorOf;
 
 class ConnectionTest : public testing::TestWithParam<Engine> {
 protected:
