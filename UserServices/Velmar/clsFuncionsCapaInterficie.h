@@ -1,0 +1,99 @@
+// The services every window of the program shares: recordsets to and from
+// their XML text, the change set a window sends when it saves, the settings
+// file, translation of windows and messages, error display, and the
+// session's transactions.
+//
+// One instance per window. Every member clears NumError and UbicacioError
+// on entry and, on failure, keeps the error's number and appends its own
+// trail entry, returning its empty result; nothing escapes as an exception.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "Ado/Recordset.h"
+#include "Com/Object.h"
+#include "Com/Trail.h"
+
+namespace velmar {
+
+using RecordsetRef = std::shared_ptr<ado::Recordset>;
+
+// Error numbers the program raises itself, besides those of the settings
+// reader (513, 514, 515).
+namespace err {
+constexpr int32_t InvalidArgument = 5;   // a text without its data section
+constexpr int32_t MessageMissing = 517;  // no text row for a message code
+constexpr int32_t ControlNotFound = 730; // a text row names no control
+}  // namespace err
+
+// The class label in the trail.
+inline constexpr std::string_view kFuncionsLabel = "FuncionsCapaInterficie";
+
+class clsFuncionsCapaInterficie : public com::ErrorFields {
+public:
+    // --- recordset text and change sets -----------------------------------
+    RecordsetRef PassaXMLARecordset(const com::Variant& strRecordsetXML);
+    std::string PassaRecordsetAXML(const RecordsetRef& rstRecordset);
+    std::string ObteActualitzacionsDeXML(const std::string& strXML);
+    std::string PurgaActualitzacionsRecordset(const RecordsetRef& rstRecordset);
+
+    // --- settings ---------------------------------------------------------
+    // The program's folder and "/Velmar.INI".
+    std::string RutaArxiuIni() const;
+    std::string ConsultaArxiuIniInterficie(const std::string& strSeccio, const std::string& strClau);
+    std::string StrTran(const std::string& strStringbase, const std::string& strStringARemplacar,
+                        const std::string& strStringRemplacable);
+
+    // --- translation and error display ------------------------------------
+    // Shows the error in a message box; reports nothing of its own.
+    void EmetError(int32_t lngNumError, const std::string& strUbicacioError, int32_t lngIdioma);
+    // Captions of `frmFormulari` (reached by name: Name, Caption, Controls)
+    // from the language texts; returns the window's text recordset.
+    RecordsetRef TradueixFormulariIdioma(const com::ObjectRef& frmFormulari, int32_t lngIdioma);
+    std::string TradueixDefecteMissatgeFormulariIdioma(const RecordsetRef& rstRecordsetIdioma,
+                                                       const std::string& strCodiMissatge,
+                                                       const std::string& strTraduccioPerDefecte);
+    std::string TradueixMissatgeFormulariIdioma(const RecordsetRef& rstRecordsetIdioma,
+                                                const std::string& strCodiMissatge);
+
+    // --- the session's transaction ----------------------------------------
+    // `objecteQueCrida` is the calling window: its objClasseSuportActual is
+    // given the transaction's connection as IdTransaccio.
+    void BeginTransaction(const com::ObjectRef& objecteQueCrida);
+    void CommitTransaction(const com::ObjectRef& objecteQueCrida);
+    void RollBackTransaction(const com::ObjectRef& objecteQueCrida);
+    com::ObjectRef CreaObjecteSuport(const std::string& strNomClasse);
+
+private:
+    // Runs `body` under the class's error convention: the fields cleared on
+    // entry, and on failure the error's number kept, the entry " - "
+    // `member` appended and `empty` returned.
+    template <class Result, class Body>
+    Result guarded(std::string_view member, Result empty, Body body);
+    // After a private routine of this object: raises its number again, so
+    // that the caller's entry follows its own.
+    void raiseIfFailed() const;
+
+    void TrobaPosicioActualitzacioXML(std::string_view text, int64_t& start, int64_t& end);
+    // The smallest of the positions that are not 0, or 0 when all are.
+    void MinimNoNul3numeros(int64_t a, int64_t b, int64_t c, int64_t& result);
+    static void MinimNoNul2numeros(int64_t a, int64_t b, int64_t& result);
+    std::string TextError(int32_t number, int32_t idioma);
+    void transaction(std::string_view member, const com::ObjectRef& objecteQueCrida);
+};
+
+template <class Result, class Body>
+Result clsFuncionsCapaInterficie::guarded(std::string_view member, Result empty, Body body) {
+    clear();
+    try {
+        return body();
+    } catch (...) {
+        fail(com::ErrorNumber(std::current_exception()), com::label::Velmar, kFuncionsLabel, member);
+        return empty;
+    }
+}
+
+}  // namespace velmar
