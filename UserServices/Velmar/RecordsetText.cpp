@@ -38,7 +38,8 @@ std::string_view Head(std::string_view text) {
     return text.substr(0, static_cast<size_t>(p - 1 + kDataOpen.size()));
 }
 
-const ado::Recordset& Open(const RecordsetRef& rst) {
+// The recordset an argument holds; 424 when it holds none.
+ado::Recordset& Required(const RecordsetRef& rst) {
     if (!rst) com::Raise(com::err::ObjectRequired);
     return *rst;
 }
@@ -52,7 +53,7 @@ RecordsetRef clsFuncionsCapaInterficie::PassaXMLARecordset(const com::Variant& s
 }
 
 std::string clsFuncionsCapaInterficie::PassaRecordsetAXML(const RecordsetRef& rstRecordset) {
-    return guarded("PassaRecordsetAXML", std::string(), [&] { return Open(rstRecordset).ToXml(); });
+    return guarded("PassaRecordsetAXML", std::string(), [&] { return Required(rstRecordset).ToXml(); });
 }
 
 std::string clsFuncionsCapaInterficie::ObteActualitzacionsDeXML(const std::string& strXML) {
@@ -67,7 +68,7 @@ std::string clsFuncionsCapaInterficie::ObteActualitzacionsDeXML(const std::strin
         std::string_view data = text.substr(static_cast<size_t>(p - 1 + kDataOpen.size()),
                                             static_cast<size_t>(length));
 
-        std::string result(Head(text));
+        std::string result(text.substr(0, static_cast<size_t>(p - 1 + kDataOpen.size())));
         result += kCrLf;
         int64_t start = 0, end = 0;
         for (;;) {
@@ -85,29 +86,27 @@ std::string clsFuncionsCapaInterficie::ObteActualitzacionsDeXML(const std::strin
 
 void clsFuncionsCapaInterficie::TrobaPosicioActualitzacioXML(std::string_view text, int64_t& start,
                                                               int64_t& end) {
-    guarded("TrobaPosicioActualitzacioXML", 0, [&] {
+    guarded("TrobaPosicioActualitzacioXML", [&] {
         int64_t found[3];
         for (size_t i = 0; i < 3; ++i) found[i] = Position(text, kBlockTags[i].open);
         MinimNoNul3numeros(found[0], found[1], found[2], start);
         raiseIfFailed();
-        if (start == 0) return 0;
+        if (start == 0) return;
         const BlockTag& tag = kBlockTags[std::find(found, found + 3, start) - found];
         const int64_t close = Position(text, tag.close, start);
         // A block left open has no end: nothing a recordset writes.
         if (close == 0) com::Raise(err::InvalidArgument);
         end = close + static_cast<int64_t>(tag.close.size()) - 1;
-        return 0;
     });
 }
 
 void clsFuncionsCapaInterficie::MinimNoNul3numeros(int64_t a, int64_t b, int64_t c, int64_t& result) {
-    guarded("MinimNoNul3numeros", 0, [&] {
+    guarded("MinimNoNul3numeros", [&] {
         int64_t ab = 0, ac = 0, bc = 0;
         MinimNoNul2numeros(a, b, ab);
         MinimNoNul2numeros(a, c, ac);
         MinimNoNul2numeros(b, c, bc);
         result = (a == ab && a == ac) ? a : (b == bc ? b : c);
-        return 0;
     });
 }
 
@@ -122,7 +121,7 @@ std::string clsFuncionsCapaInterficie::PurgaActualitzacionsRecordset(const Recor
         std::string result(Head(text));
         result += kCrLf;
 
-        ado::Recordset& rst = *rstRecordset;
+        ado::Recordset& rst = Required(rstRecordset);
         // Each value under the attribute name the schema gives its column, in
         // the form the text reader reads back as the field's type.
         const std::vector<ado::XmlColumn> columns = ado::xml::ColumnsFor(rst.Fields());

@@ -8,7 +8,7 @@
 namespace velmar {
 
 void clsFuncionsCapaInterficie::transaction(std::string_view member, const com::ObjectRef& objecteQueCrida) {
-    guarded(member, 0, [&] {
+    guarded(member, [&] {
         const com::ObjectRef session = clsAndamiSistema::Instance().SySSessio;
         com::Call(session, member);
         if (const int32_t number = com::Get(session, "NumError").toLong(); number != 0) {
@@ -17,7 +17,6 @@ void clsFuncionsCapaInterficie::transaction(std::string_view member, const com::
         }
         com::Set(com::Get(objecteQueCrida, "objClasseSuportActual").toObject(), "IdTransaccio",
                  com::Get(session, "IdTransaccio").toObject());
-        return 0;
     });
 }
 

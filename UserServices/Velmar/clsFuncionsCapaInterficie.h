@@ -73,6 +73,11 @@ private:
     // `member` appended and `empty` returned.
     template <class Result, class Body>
     Result guarded(std::string_view member, Result empty, Body body);
+    // The same for a member without a result.
+    template <class Body>
+    void guarded(std::string_view member, Body body) {
+        guarded(member, false, [&] { body(); return true; });
+    }
     // After a private routine of this object: raises its number again, so
     // that the caller's entry follows its own.
     void raiseIfFailed() const;
