@@ -1,4 +1,4 @@
-// The session: the program's one piece of shared state. It holds the
+// The session: the state the whole program shares. It holds the
 // language, user and project numbers the windows read, and the transaction
 // object through which every window's database transaction runs, so that
 // all windows share one transaction.
