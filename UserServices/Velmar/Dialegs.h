@@ -1,9 +1,14 @@
-// The one seam through which the program shows message boxes, so that
-// tests can see and answer them instead of a user.
+// The one seam through which the program shows message boxes and file
+// dialogs, so that tests can see and answer them instead of a user.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
+
+#include "Com/ComError.h"
+#include "Com/Trail.h"
 
 namespace velmar::dialegs {
 
@@ -15,5 +20,47 @@ void MissatgeOk(const std::string& text);
 // returns the handler that was in place.
 using MissatgeHandler = std::function<void(const std::string& text)>;
 MissatgeHandler SetMissatgeHandler(MissatgeHandler handler);
+
+// What a file dialog asks: to open an existing file, or to save one. A save
+// offers `filtre` (a name pattern such as "*.bmp") and completes a name
+// typed without an extension with `extensio`.
+struct PeticioArxiu {
+    bool gravar = false;
+    std::string extensio;
+    std::string filtre;
+};
+
+// Shows the common file dialog; the chosen path, or none when the user
+// cancelled.
+std::optional<std::string> TriaArxiu(const PeticioArxiu& peticio);
+
+// Puts `handler` in place of the real dialog (an empty one restores it);
+// returns the handler that was in place.
+using ArxiuHandler = std::function<std::optional<std::string>(const PeticioArxiu& peticio)>;
+ArxiuHandler SetArxiuHandler(ArxiuHandler handler);
+
+// Runs `body` as the procedure `member` of the window `windowName` under
+// the windows' error convention: the fields cleared on entry and, on
+// failure, the number kept and the window's entry appended. False on
+// failure.
+template <class Body>
+bool Procediment(com::ErrorFields& fields, std::string_view windowName, std::string_view member, Body body) {
+    fields.clear();
+    try {
+        body();
+        return true;
+    } catch (...) {
+        fields.fail(com::ErrorNumber(std::current_exception()), com::label::Velmar, windowName, member);
+        return false;
+    }
+}
+
+// After a call on `callee`: when it failed, its trail becomes the caller's
+// and its number is raised to the caller's handler.
+inline void PropagaError(com::ErrorFields& fields, const com::ErrorFields& callee) {
+    if (callee.NumError == 0) return;
+    fields.UbicacioError = callee.UbicacioError;
+    com::Raise(callee.NumError);
+}
 
 }  // namespace velmar::dialegs

@@ -21,6 +21,8 @@ namespace velmar {
 
 using RecordsetRef = std::shared_ptr<ado::Recordset>;
 
+class ComboTaulaAuxiliar;  // TaulesAuxiliars.h
+
 // Error numbers the program raises itself, besides those of the settings
 // reader (513, 514, 515).
 namespace err {
@@ -75,6 +77,22 @@ private:
     Result guarded(std::string_view member, Result empty, Body body);
     // The same for a member without a result.
     template <class Body>
+    // --- lookup-table editing, file dialogs and the image viewer ---------
+    // Opens a new lookup-table editor on `strNomTaula` and, once it closes,
+    // gives `ctrCombo` the rows the editor last held.
+    void ObrirFormulariAuxiliar(ComboTaulaAuxiliar& ctrCombo, const std::string& strNomTaula,
+                                const std::string& strCampIntegritat, const std::string& strCampOrdre,
+                                const std::string& strCadenaIntegritat, const std::string& strNomCampFiltre,
+                                int32_t lngValorCampFiltre);
+    // The chosen path, or "" (a cancelled dialog also sets NumError).
+    std::string EscullArxiu();
+    std::string EscullArxiuGravar(const std::string& strDefaultExtension);
+    // False, with no error, when the path names no ordinary file.
+    bool ObreVisorImatge(const std::string& strRutaArxiuImatge);
+    // Debugging aids outside the error convention: they raise.
+    static std::string SimpliXML(const std::string& strRecordsetXML);
+    static std::string LlistaCodisAscii(const std::string& strText);
+
     void guarded(std::string_view member, Body body) {
         guarded(member, false, [&] { body(); return true; });
     }

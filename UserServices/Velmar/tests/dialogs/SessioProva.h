@@ -1,0 +1,38 @@
+// What the dialogs need of the server side: a sample SQLite database of the
+// test's own behind Dravik.INI, a collector of the test's own, and the
+// message boxes captured instead of shown.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Ado/Connection.h"
+#include "Dialegs.h"
+#include "Morune/tests/CollectorSandbox.h"
+#include "support/Files.h"
+#include "support/SampleDatabase.h"
+
+class SessioProva {
+public:
+    SessioProva() {
+        previous_ = velmar::dialegs::SetMissatgeHandler([this](const std::string& text) { shown.push_back(text); });
+    }
+    ~SessioProva() { velmar::dialegs::SetMissatgeHandler(previous_); }
+
+    void execute(const std::string& sql) {
+        ado::Connection c;
+        c.Open(db_->connectionString());
+        c.Execute(sql);
+    }
+
+    std::vector<std::string> shown;
+
+private:
+    testsupport::CollectorSandbox collector_;
+    std::unique_ptr<testsupport::TestDatabase> db_ = testsupport::SampleDatabase(testsupport::Engine::SQLite);
+    testsupport::ScopedFile dravikIni_{testsupport::BuildPath("DataServices/Dravik/Dravik.INI"),
+                                       "[General]\nCadenaConnexioBD=" + db_->connectionString() +
+                                           "\nPeriodicitatRecolectorDeixalla=600000\nMaximTempsDeTransaccio=600000\n"};
+    velmar::dialegs::MissatgeHandler previous_;
+};
