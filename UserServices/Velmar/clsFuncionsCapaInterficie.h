@@ -21,8 +21,6 @@ namespace velmar {
 
 using RecordsetRef = std::shared_ptr<ado::Recordset>;
 
-class ComboTaulaAuxiliar;  // TaulesAuxiliars.h
-
 // Error numbers the program raises itself, besides those of the settings
 // reader (513, 514, 515).
 namespace err {
@@ -41,6 +39,22 @@ public:
     std::string PassaRecordsetAXML(const RecordsetRef& rstRecordset);
     std::string ObteActualitzacionsDeXML(const std::string& strXML);
     std::string PurgaActualitzacionsRecordset(const RecordsetRef& rstRecordset);
+
+    // --- control binding and recordset queries ----------------------------
+    // The window's text boxes, combos, data combos and check boxes with a
+    // "DataField" are bound to the recordset property its "Tag" names
+    // ("rstRecordsetActual" when blank); 519 when the window has none.
+    void LinkControls(const com::ObjectRef& frmFormulari);
+    void DeslinkControls(const com::ObjectRef& frmFormulari);
+    void PosaCampsANul(const RecordsetRef& rstRecordset);
+    // Whether the object has a readable property of that name (Boolean).
+    com::Variant ExisteixPropietat(const com::Variant& objObjecte, const std::string& strNomPropietat);
+    // Whether another record holds the current record's value of the field.
+    bool ValorCampRepetit(const RecordsetRef& rstRecordset, const std::string& strNomCamp);
+    int32_t ComptaAparicionsValorEnRecordset(const RecordsetRef& rstRecordset, const std::string& strNomCamp,
+                                             const com::Variant& objValorCamp);
+    // The records `strFiltre` lets through; filter and position are kept.
+    int32_t ComptaAparicionsEnRecordset(const RecordsetRef& rstRecordset, const std::string& strFiltre);
 
     // --- settings ---------------------------------------------------------
     // The program's folder and "/Velmar.INI".
@@ -77,22 +91,6 @@ private:
     Result guarded(std::string_view member, Result empty, Body body);
     // The same for a member without a result.
     template <class Body>
-    // --- lookup-table editing, file dialogs and the image viewer ---------
-    // Opens a new lookup-table editor on `strNomTaula` and, once it closes,
-    // gives `ctrCombo` the rows the editor last held.
-    void ObrirFormulariAuxiliar(ComboTaulaAuxiliar& ctrCombo, const std::string& strNomTaula,
-                                const std::string& strCampIntegritat, const std::string& strCampOrdre,
-                                const std::string& strCadenaIntegritat, const std::string& strNomCampFiltre,
-                                int32_t lngValorCampFiltre);
-    // The chosen path, or "" (a cancelled dialog also sets NumError).
-    std::string EscullArxiu();
-    std::string EscullArxiuGravar(const std::string& strDefaultExtension);
-    // False, with no error, when the path names no ordinary file.
-    bool ObreVisorImatge(const std::string& strRutaArxiuImatge);
-    // Debugging aids outside the error convention: they raise.
-    static std::string SimpliXML(const std::string& strRecordsetXML);
-    static std::string LlistaCodisAscii(const std::string& strText);
-
     void guarded(std::string_view member, Body body) {
         guarded(member, false, [&] { body(); return true; });
     }
