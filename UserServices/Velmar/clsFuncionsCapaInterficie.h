@@ -21,6 +21,8 @@ namespace velmar {
 
 using RecordsetRef = std::shared_ptr<ado::Recordset>;
 
+class ComboTaulaAuxiliar;  // TaulesAuxiliars.h
+
 // Error numbers the program raises itself, besides those of the settings
 // reader (513, 514, 515).
 namespace err {
@@ -74,6 +76,22 @@ public:
                                                        const std::string& strTraduccioPerDefecte);
     std::string TradueixMissatgeFormulariIdioma(const RecordsetRef& rstRecordsetIdioma,
                                                 const std::string& strCodiMissatge);
+
+    // --- lookup-table editing, file dialogs and the image viewer ---------
+    // Opens a new lookup-table editor on `strNomTaula` and, once it closes,
+    // gives `ctrCombo` the rows the editor last held.
+    void ObrirFormulariAuxiliar(ComboTaulaAuxiliar& ctrCombo, const std::string& strNomTaula,
+                                const std::string& strCampIntegritat, const std::string& strCampOrdre,
+                                const std::string& strCadenaIntegritat, const std::string& strNomCampFiltre,
+                                int32_t lngValorCampFiltre);
+    // The chosen path, or "" (a cancelled dialog also sets NumError).
+    std::string EscullArxiu();
+    std::string EscullArxiuGravar(const std::string& strDefaultExtension);
+    // False, with no error, when the path names no ordinary file.
+    bool ObreVisorImatge(const std::string& strRutaArxiuImatge);
+    // Debugging aids outside the error convention: they raise.
+    static std::string SimpliXML(const std::string& strRecordsetXML);
+    static std::string LlistaCodisAscii(const std::string& strText);
 
     // --- the session's transaction ----------------------------------------
     // `objecteQueCrida` is the calling window: its objClasseSuportActual is
