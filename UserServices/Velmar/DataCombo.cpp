@@ -30,7 +30,7 @@ std::string DataCombo::DataField() const { return property(kDataField).toString(
 void DataCombo::SetDataField(const std::string& field) { setProperty(kDataField, QString::fromStdString(field)); }
 
 void DataCombo::Refresh() {
-    const com::Variant shown = BoundValue();
+    const com::Variant shown = boundValues_.empty() ? given_ : BoundValue();
     // Filling the list is no edit of the value.
     const QSignalBlocker quiet(this);
     clear();
@@ -58,6 +58,7 @@ com::Variant DataCombo::BoundValue() const {
 }
 
 void DataCombo::SetBoundValue(const com::Variant& value) {
+    given_ = value;
     for (size_t item = 0; item < boundValues_.size(); ++item) {
         if (SameValue(boundValues_[item], value)) {
             setCurrentIndex(static_cast<int>(item));

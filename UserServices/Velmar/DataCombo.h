@@ -27,7 +27,8 @@ public:
     std::string DataField() const;
     void SetDataField(const std::string& field);
 
-    // Reads the list again from the row source, keeping the value shown.
+    // Reads the list again from the row source, keeping the value shown
+    // (with no list before, the value last given to SetBoundValue).
     void Refresh();
     // Whether the text is the code of a row of the list (case ignored).
     bool MatchedWithList() const;
@@ -42,6 +43,7 @@ private:
     std::string listField_;
     std::string boundColumn_;
     std::vector<com::Variant> boundValues_;  // one per item
+    com::Variant given_;                     // by SetBoundValue
 };
 
 }  // namespace velmar

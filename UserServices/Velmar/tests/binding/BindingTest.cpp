@@ -34,13 +34,16 @@ const std::string kZones =
     "\t\t<s:AttributeType name='Actiu' rs:number='3' rs:nullable='true'>\n"
     "\t\t\t<s:datatype dt:type='boolean' dt:maxLength='2' rs:fixedlength='true'/>\n"
     "\t\t</s:AttributeType>\n"
+    "\t\t<s:AttributeType name='Alta' rs:number='4' rs:nullable='true'>\n"
+    "\t\t\t<s:datatype dt:type='dateTime' dt:maxLength='16' rs:fixedlength='true'/>\n"
+    "\t\t</s:AttributeType>\n"
     "\t\t<s:extends type='rs:rowbase'/>\n"
     "\t</s:ElementType>\n"
     "</s:Schema>\n"
     "<rs:data>\n"
-    "\t<z:row NumZona='1' NomZona='Nord' Actiu='True'/>\n"
+    "\t<z:row NumZona='1' NomZona='Nord' Actiu='True' Alta='2024-03-01T00:00:00'/>\n"
     "\t<z:row NumZona='2' NomZona='L&apos;Horta' Actiu='False'/>\n"
-    "\t<z:row NumZona='3' NomZona='Nord'/>\n"
+    "\t<z:row NumZona='3' NomZona='Nord' Alta='2024-03-01T10:30:00'/>\n"
     "\t<z:row NumZona='5'/>\n"
     "</rs:data>\n</xml>";
 
@@ -173,16 +176,18 @@ TEST_F(Binding, AFieldTheRecordsetLacksFailsWithItsError) {
 
 TEST_F(Binding, DataComboShowsTheCodeAndBindsTheNumber) {
     auto* combo = window->add<velmar::DataCombo>("NumZona");
+    EXPECT_EQ(combo->DataField(), "NumZona");
     combo->SetRowSource(Zones());
     combo->SetListField("NomZona");
     combo->SetBoundColumn("NumZona");
-    combo->Refresh();
-    ASSERT_EQ(combo->count(), 4);
-    EXPECT_EQ(combo->DataField(), "NumZona");
 
+    // Bound before its list is read, it shows the record's row once it is.
     f.LinkControls(window);
     ASSERT_EQ(f.NumError, 0) << f.UbicacioError;
+    combo->Refresh();
+    ASSERT_EQ(combo->count(), 4);
     EXPECT_EQ(combo->currentText(), "Nord");
+    EXPECT_EQ(window->actual->EditMode(), ado::EditState::None);
     window->actual->MoveNext();
     EXPECT_EQ(combo->currentText(), "L'Horta");
 
@@ -221,6 +226,8 @@ TEST_F(Binding, ComptaAparicionsValorEnRecordsetWritesAFilterOfTheValuesType) {
         {"NumZona", 2.0, 1},
         {"Actiu", true, 1},
         {"NomZona", "L'Horta", 1},
+        {"Alta", com::Date::FromParts(2024, 3, 1), 1},
+        {"Alta", com::Date::FromParts(2024, 3, 1, 10, 30), 1},
         {"NomZona", com::Variant::Null(), 4},
         {"NomZona", com::Variant(), 4},
     };
