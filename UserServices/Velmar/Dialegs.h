@@ -2,6 +2,8 @@
 // dialogs, so that tests can see and answer them instead of a user.
 #pragma once
 
+#include <QString>
+#include <QWidget>
 #include <functional>
 #include <optional>
 #include <string>
@@ -38,6 +40,15 @@ std::optional<std::string> TriaArxiu(const PeticioArxiu& peticio);
 // returns the handler that was in place.
 using ArxiuHandler = std::function<std::optional<std::string>(const PeticioArxiu& peticio)>;
 ArxiuHandler SetArxiuHandler(ArxiuHandler handler);
+
+// A control of a window whose name is also its caption, as a window
+// shows it before translation.
+template <class Widget>
+Widget* Control(QWidget* window, const char* name) {
+    auto* control = new Widget(QString::fromLatin1(name), window);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
 
 // Runs `body` as the procedure `member` of the window `windowName` under
 // the windows' error convention: the fields cleared on entry and, on

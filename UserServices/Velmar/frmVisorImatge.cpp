@@ -51,14 +51,13 @@ frmVisorImatge::frmVisorImatge(QWidget* parent)
       pictInterior(new QLabel(pictExterior)),
       barHoritzontal(new QScrollBar(Qt::Horizontal, this)),
       barVertical(new QScrollBar(Qt::Vertical, this)),
-      cmdTancar(new QPushButton(QStringLiteral("cmdTancar"), this)) {
+      cmdTancar(dialegs::Control<QPushButton>(this, "cmdTancar")) {
     setObjectName(QString::fromUtf8(kName.data(), kName.size()));
     setAttribute(Qt::WA_DeleteOnClose);
     pictExterior->setObjectName("pictExterior");
     pictInterior->setObjectName("pictInterior");
     barHoritzontal->setObjectName("barHoritzontal");
     barVertical->setObjectName("barVertical");
-    cmdTancar->setObjectName("cmdTancar");
     connect(cmdTancar, &QPushButton::clicked, this, &QWidget::close);
     // A bar's value is the picture's offset in twips inside the frame.
     connect(barHoritzontal, &QScrollBar::valueChanged, this,
