@@ -28,6 +28,14 @@ QWidget* WidgetOf(const com::ObjectRef& window) {
     com::Raise(com::err::ObjectRequired);
 }
 
+// A text box holds no more than its text column does. The size of a
+// column of another type is its width in bytes, not in characters ("12345"
+// in a 4-byte number), so those boxes keep the toolkit's own limit.
+int MaxLength(const ado::Recordset& recordset, const std::string& field) {
+    const ado::FieldInfo& info = recordset.Field(recordset.FieldIndex(field));
+    return info.type == ado::DataType::String ? info.definedSize : QLineEdit().maxLength();
+}
+
 // The controls of a window that binding visits, in the window's order:
 // the four bindable types with a field named.
 template <class Visit>
@@ -73,10 +81,7 @@ void clsFuncionsCapaInterficie::LinkControls(const com::ObjectRef& frmFormulari)
             if (!exists) com::Raise(err::RecordsetPropertyMissing);
             const RecordsetRef recordset = BindingSource::From(com::Get(frmFormulari, property));
             if (!recordset) com::Raise(err::RecordsetPropertyMissing);
-            if (type == "TextBox") {
-                const int32_t size = recordset->Field(recordset->FieldIndex(field)).definedSize;
-                static_cast<QLineEdit*>(control)->setMaxLength(size);
-            }
+            if (type == "TextBox") static_cast<QLineEdit*>(control)->setMaxLength(MaxLength(*recordset, field));
             binding::Bind(control, recordset, field);
         });
     });

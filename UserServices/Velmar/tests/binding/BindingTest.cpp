@@ -106,6 +106,7 @@ TEST_F(Binding, ExisteixPropietatAnswersWhetherAPropertyReads) {
 
 TEST_F(Binding, BoundControlsFollowTheirRecordsetAndWriteEditsBack) {
     auto* nom = window->add<QLineEdit>(" NomZona ");
+    auto* num = window->add<QLineEdit>("NumZona");
     auto* actiu = window->add<QCheckBox>("Actiu", "rstRecordsetSuport");
     auto* combo = window->add<QComboBox>("NomZona");
     combo->addItems({"Nord", "L'Horta"});
@@ -118,6 +119,9 @@ TEST_F(Binding, BoundControlsFollowTheirRecordsetAndWriteEditsBack) {
     ASSERT_EQ(f.NumError, 0) << f.UbicacioError;
 
     EXPECT_EQ(nom->maxLength(), 50);
+    // A number is not limited to its width in bytes.
+    EXPECT_EQ(num->maxLength(), QLineEdit().maxLength());
+    EXPECT_EQ(num->text(), "1");
     EXPECT_EQ(nom->text(), "Nord");
     EXPECT_EQ(combo->currentText(), "Nord");
     EXPECT_TRUE(actiu->isChecked());
