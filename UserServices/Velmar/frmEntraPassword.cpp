@@ -62,7 +62,7 @@ void frmEntraPassword::SurtGuardantContrasenya() {
         std::string message;
         dialegs::Procediment(*this, kName, "CadenaValidacioAcceptar",
                              [&] { message = CadenaValidacioAcceptar(); });
-        dialegs::PropagaError(*this, *this);
+        if (NumError != 0) com::Raise(NumError);
         if (!message.empty()) return dialegs::MissatgeOk(message);
         // The password as typed, blanks included.
         com::Let(com::Get(frmFormulariQueCrida, "txtPassword").toObject(), "Text",

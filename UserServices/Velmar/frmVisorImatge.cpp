@@ -132,7 +132,7 @@ void frmVisorImatge::IniciFormulari() {
     resize(x(d.ampleFinestra), y(d.altFinestra));
 
     FixaBarresDesplacament();
-    dialegs::PropagaError(*this, *this);
+    if (NumError != 0) com::Raise(NumError);
 }
 
 void frmVisorImatge::FixaBarresDesplacament() {
