@@ -2,8 +2,10 @@
 // and two text routines kept as debugging aids.
 #include "TaulesAuxiliars.h"
 
+#include <QApplication>
 #include <QString>
 #include <filesystem>
+#include <map>
 
 #include "Dialegs.h"
 #include "frmVisorImatge.h"
@@ -19,6 +21,18 @@ FabricaTaulesAuxiliars& Fabrica() {
     return fabrica;
 }
 
+std::map<const QWidget*, std::weak_ptr<com::Object>>& Formularis() {
+    static std::map<const QWidget*, std::weak_ptr<com::Object>> formularis;
+    return formularis;
+}
+
+// The window object of the active window; none when it made itself not
+// known, which leaves its controls alone.
+com::ObjectRef FormulariActiu() {
+    const auto found = Formularis().find(QApplication::activeWindow());
+    return found == Formularis().end() ? nullptr : found->second.lock();
+}
+
 std::string TriaArxiu(const dialegs::PeticioArxiu& peticio) {
     std::optional<std::string> path = dialegs::TriaArxiu(peticio);
     if (!path) com::Raise(kDialegCancellat);
@@ -26,6 +40,11 @@ std::string TriaArxiu(const dialegs::PeticioArxiu& peticio) {
 }
 
 }  // namespace
+
+void DonaAConeixerFormulari(QWidget* window, const com::ObjectRef& object) {
+    if (Formularis().insert_or_assign(window, object).second)
+        QObject::connect(window, &QObject::destroyed, [window] { Formularis().erase(window); });
+}
 
 FabricaTaulesAuxiliars RegistraFormulariTaulesAuxiliars(FabricaTaulesAuxiliars fabrica) {
     return std::exchange(Fabrica(), std::move(fabrica));
@@ -38,6 +57,12 @@ void clsFuncionsCapaInterficie::ObrirFormulariAuxiliar(ComboTaulaAuxiliar& ctrCo
                                                        const std::string& strNomCampFiltre,
                                                        int32_t lngValorCampFiltre) {
     guarded("ObrirFormulariAuxiliar", [&] {
+        const com::ObjectRef actiu = FormulariActiu();
+        bool relliga = false;
+        if (actiu) {
+            relliga = ExisteixPropietat(actiu, "rstRecordsetActual").toBool();
+            raiseIfFailed();
+        }
         if (!Fabrica()) com::Raise(com::err::CannotCreateObject);
         std::unique_ptr<frmTaulesAuxiliarsBase> editor = Fabrica()();
         if (!editor) com::Raise(com::err::CannotCreateObject);
@@ -48,10 +73,18 @@ void clsFuncionsCapaInterficie::ObrirFormulariAuxiliar(ComboTaulaAuxiliar& ctrCo
         editor->strCampIntegritat = strCampIntegritat;
         editor->colIntegritatReferencial = LlistaIntegritatReferencial(strCadenaIntegritat);
         editor->ShowModal();
+        if (relliga) {
+            DeslinkControls(actiu);
+            raiseIfFailed();
+        }
         // The combo keeps the editor's recordset alive after the editor ends.
         ctrCombo.SetRowSource(editor->rstRecordsetActual);
         editor.reset();
         ctrCombo.Refresh();
+        if (relliga) {
+            LinkControls(actiu);
+            raiseIfFailed();
+        }
     });
 }
 

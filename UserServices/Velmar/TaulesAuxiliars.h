@@ -10,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "Com/Object.h"
 #include "clsFuncionsCapaInterficie.h"
+
+class QWidget;
 #include "clsINtegritatReferencial.h"
 
 namespace velmar {
@@ -46,5 +49,11 @@ public:
 // with 429. Returns the factory that was in place.
 using FabricaTaulesAuxiliars = std::function<std::unique_ptr<frmTaulesAuxiliarsBase>()>;
 FabricaTaulesAuxiliars RegistraFormulariTaulesAuxiliars(FabricaTaulesAuxiliars fabrica);
+
+// Makes `object` the window object of `window`, so that the editor's opener
+// reaches the application's active window by member name: it unbinds that
+// window's controls while the combo takes the editor's rows and binds them
+// again after. The entry ends with the widget.
+void DonaAConeixerFormulari(QWidget* window, const com::ObjectRef& object);
 
 }  // namespace velmar

@@ -2,7 +2,13 @@
 // answered through the seam, and the two debugging text routines.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLineEdit>
+
 #include "Ado/Recordset.h"
+#include "BindingControl.h"
+#include "BindingSource.h"
+#include "BindingWindow.h"
 #include "Dialegs.h"
 #include "TaulesAuxiliars.h"
 
@@ -78,6 +84,49 @@ TEST(ObrirFormulariAuxiliar, GivesTheComboTheRowsTheEditorHeldAndEndsTheEditor) 
     ASSERT_TRUE(combo.rows);
     combo.rows->MoveFirst();
     EXPECT_EQ(combo.rows->Value("Codi").toString(), "NOU");
+}
+
+// The window the button stands in: its text box is bound to its record.
+class Finestra final : public com::Dispatch<Finestra>, public velmar::BindingWindow {
+public:
+    static constexpr const char* kClassName = "frmProva";
+    static const com::Members<Finestra>& Interface() {
+        static const com::Members<Finestra> members = com::Members<Finestra>().property(
+            "rstRecordsetActual", [](Finestra& f) { return com::Variant(std::make_shared<velmar::BindingSource>(f.actual)); });
+        return members;
+    }
+    QWidget* widget() const override { return const_cast<QWidget*>(&form); }
+
+    QWidget form;
+    QLineEdit* codi = new QLineEdit(&form);
+    RecordsetRef actual = std::make_shared<ado::Recordset>(ado::Recordset::FromXml(EditorProva::kRows));
+};
+
+TEST(ObrirFormulariAuxiliar, TheActiveWindowIsUnboundWhileTheComboTakesTheRows) {
+    const auto previous = velmar::RegistraFormulariTaulesAuxiliars([] { return std::make_unique<EditorProva>(); });
+    auto finestra = std::make_shared<Finestra>();
+    finestra->codi->setProperty("DataField", "Codi");
+    velmar::DonaAConeixerFormulari(&finestra->form, finestra);
+    finestra->form.show();
+    QApplication::setActiveWindow(&finestra->form);
+    ASSERT_EQ(QApplication::activeWindow(), &finestra->form);
+    clsFuncionsCapaInterficie f;
+    f.LinkControls(finestra);
+    ASSERT_TRUE(velmar::binding::DataSource(finestra->codi));
+
+    struct Combo final : velmar::ComboTaulaAuxiliar {
+        QLineEdit* codi;
+        bool boundMeanwhile = true;
+        void SetRowSource(const RecordsetRef&) override { boundMeanwhile = velmar::binding::DataSource(codi) != nullptr; }
+        void Refresh() override {}
+    } combo;
+    combo.codi = finestra->codi;
+    f.ObrirFormulariAuxiliar(combo, "TTS_SuportTipus", "NumSuportTipus", "CodSuportTipus", "", "", 0);
+    velmar::RegistraFormulariTaulesAuxiliars(previous);
+
+    EXPECT_EQ(f.NumError, 0) << f.UbicacioError;
+    EXPECT_FALSE(combo.boundMeanwhile);
+    EXPECT_TRUE(velmar::binding::DataSource(finestra->codi)) << "bound again after the refresh";
 }
 
 TEST(ObrirFormulariAuxiliar, WithoutAnEditorFailsAndLeavesTheCombo) {
