@@ -12,16 +12,32 @@ MissatgeHandler& Handler() {
     return handler;
 }
 
+PreguntaHandler& QuestionHandler() {
+    static PreguntaHandler handler;
+    return handler;
+}
+
 ArxiuHandler& FileHandler() {
     static ArxiuHandler handler;
     return handler;
 }
 
-void ShowBox(const std::string& text) {
+QString Shown(const std::string& text) {
     QString shown = QString::fromStdString(text);
     shown.replace(QChar('\r'), QChar('\n'));
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shown, QMessageBox::Ok);
+    return shown;
+}
+
+void ShowBox(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), Shown(text), QMessageBox::Ok);
     box.exec();
+}
+
+bool AskYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), Shown(text),
+                    QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<std::string> ShowFileDialog(const PeticioArxiu& peticio) {
@@ -45,6 +61,14 @@ void MissatgeOk(const std::string& text) {
 
 MissatgeHandler SetMissatgeHandler(MissatgeHandler handler) {
     return std::exchange(Handler(), std::move(handler));
+}
+
+bool PreguntaSiNo(const std::string& text) {
+    return QuestionHandler() ? QuestionHandler()(text) : AskYesNo(text);
+}
+
+PreguntaHandler SetPreguntaHandler(PreguntaHandler handler) {
+    return std::exchange(QuestionHandler(), std::move(handler));
 }
 
 std::optional<std::string> TriaArxiu(const PeticioArxiu& peticio) {

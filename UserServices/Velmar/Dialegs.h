@@ -23,6 +23,15 @@ void MissatgeOk(const std::string& text);
 using MissatgeHandler = std::function<void(const std::string& text)>;
 MissatgeHandler SetMissatgeHandler(MissatgeHandler handler);
 
+// Asks `text` in a box with Yes and No buttons, no icon, the program's own
+// title and Yes as the default; true when the answer is Yes.
+bool PreguntaSiNo(const std::string& text);
+
+// Puts `handler` in place of the real box (an empty one restores it);
+// returns the handler that was in place.
+using PreguntaHandler = std::function<bool(const std::string& text)>;
+PreguntaHandler SetPreguntaHandler(PreguntaHandler handler);
+
 // What a file dialog asks: to open an existing file, or to save one. A save
 // offers `filtre` (a name pattern such as "*.bmp") and completes a name
 // typed without an extension with `extensio`.

@@ -1,11 +1,13 @@
-// The window program. Its windows are still to come: for now it sets up the
-// presentation core, says where its settings are, and ends.
-#include <cstdio>
+// The window program: it starts with the project window and runs until the
+// user closes it.
+#include <QApplication>
 
-#include "clsFuncionsCapaInterficie.h"
+#include "frmProjectes.h"
 
-int main() {
-    velmar::clsFuncionsCapaInterficie funcions;
-    std::printf("Velmar: settings in %s; the windows are still to come.\n", funcions.RutaArxiuIni().c_str());
-    return 0;
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Velmar");
+    auto* window = new velmar::frmProjectes;  // deletes itself on close
+    window->show();
+    return QApplication::exec();
 }

@@ -1,0 +1,230 @@
+// The project window on the sample database: the list and the record in
+// step, edit, add, delete and undo, its validation, and errors shown once.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <map>
+
+#include "Ado/Recordset.h"
+#include "Com/Registry.h"
+#include "DataCombo.h"
+#include "dialogs/SessioProva.h"
+#include "clsAndamiSistema.h"
+#include "frmProjectes.h"
+
+namespace {
+
+using velmar::clsAndamiSistema;
+using velmar::frmProjectes;
+
+class Projectes : public testing::Test {
+protected:
+    void SetUp() override {
+        clsAndamiSistema::Instance().SetIdioma(5);
+        previous_ = velmar::dialegs::SetPreguntaHandler([this](const std::string& text) {
+            asked.push_back(text);
+            return answer;
+        });
+    }
+    void TearDown() override {
+        velmar::dialegs::SetPreguntaHandler(previous_);
+        clsAndamiSistema::Instance().SetIdioma(0);
+    }
+
+    static QListWidget* Llista(frmProjectes& w) { return w.findChild<QListWidget*>("lstProjectes"); }
+    static std::vector<std::string> Items(frmProjectes& w) {
+        std::vector<std::string> items;
+        for (int i = 0; i < Llista(w)->count(); ++i) items.push_back(Llista(w)->item(i)->text().toStdString());
+        return items;
+    }
+    static QLineEdit* Text(frmProjectes& w, const char* name) { return w.findChild<QLineEdit*>(name); }
+    static velmar::DataCombo* Combo(frmProjectes& w, const char* name) {
+        return w.findChild<velmar::DataCombo*>(name);
+    }
+    static void Click(frmProjectes& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
+    static void Tria(frmProjectes& w, const char* combo, const char* code) {
+        Combo(w, combo)->setEditText(code);
+        QFocusEvent out(QEvent::FocusOut);
+        QApplication::sendEvent(Combo(w, combo), &out);
+    }
+    static void Omple(frmProjectes& w, const char* nom, const char* resumit) {
+        Text(w, "txtNomProjecte")->setText(nom);
+        Text(w, "txtNomResumit")->setText(resumit);
+        Text(w, "txtSituacio")->setText("Riba");
+        Tria(w, "cboNumClient", "Ajuntament de Vilanova del Riu");
+        Tria(w, "cboNumTipusManteniment", "Preventiu");
+    }
+    // The projects as the server holds them, by short name.
+    static std::map<std::string, std::string> Desats() {
+        const com::ObjectRef service = com::CreateObject("Brintel.SvrProjectes");
+        ado::Recordset rows = ado::Recordset::FromXml(com::Call(service, "GetProjectes").toString());
+        std::map<std::string, std::string> saved;
+        for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext())
+            saved[rows.Value("NomResumit").toString()] = rows.Value("Situacio").toString();
+        return saved;
+    }
+    static bool Editant(frmProjectes& w) {
+        return w.findChild<QPushButton*>("cmdSortirEdicio")->isVisibleTo(&w) &&
+               !w.findChild<QPushButton*>("cmdNou")->isVisibleTo(&w) && !Llista(w)->isEnabled() &&
+               !Text(w, "txtNomProjecte")->isReadOnly();
+    }
+
+    SessioProva sessio;
+    std::vector<std::string> asked;
+    bool answer = true;
+    velmar::dialegs::PreguntaHandler previous_;
+};
+
+TEST_F(Projectes, ListsTheProjectsAndShowsTheFirstLocked) {
+    frmProjectes w;
+    ASSERT_EQ(w.NumError, 0) << w.UbicacioError;
+    EXPECT_EQ(w.windowTitle(), "Projects");
+    EXPECT_EQ(Items(w), std::vector<std::string>{"Vilanova del Riu"});
+    EXPECT_EQ(Llista(w)->currentRow(), 0);
+    EXPECT_EQ(Text(w, "txtNomProjecte")->text(), "Enllumenat públic de Vilanova del Riu");
+    EXPECT_EQ(Combo(w, "cboNumClient")->currentText(), "Ajuntament de Vilanova del Riu");
+    EXPECT_EQ(Combo(w, "cboNumTipusManteniment")->currentText(), "Integral");
+    EXPECT_FALSE(Editant(w));
+    EXPECT_TRUE(Text(w, "txtNomProjecte")->isReadOnly());
+    EXPECT_TRUE(sessio.shown.empty());
+}
+
+TEST_F(Projectes, EditsAndSavesAProject) {
+    frmProjectes w;
+    Click(w, "cmdEditar");
+    EXPECT_TRUE(Editant(w));
+    Text(w, "txtSituacio")->setText("Alt Penedès");
+    Tria(w, "cboNumTipusManteniment", "Correctiu");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_FALSE(Editant(w));
+    EXPECT_EQ(Desats().at("Vilanova del Riu"), "Alt Penedès");
+    EXPECT_EQ(w.rstRecordsetActual->Value("NumTipusManteniment").toLong(), 3);
+
+    // A second window reads what the first saved.
+    frmProjectes again;
+    EXPECT_EQ(Combo(again, "cboNumTipusManteniment")->currentText(), "Correctiu");
+}
+
+TEST_F(Projectes, AddsAProjectThenDeletesItAfterTheQuestion) {
+    frmProjectes w;
+    Click(w, "cmdNou");
+    EXPECT_TRUE(Editant(w));
+    Omple(w, "Enllumenat de la Riba", "Altafulla");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    // The list is rebuilt sorted, with the first item selected.
+    EXPECT_EQ(Items(w), (std::vector<std::string>{"Altafulla", "Vilanova del Riu"}));
+    EXPECT_EQ(Llista(w)->currentRow(), 0);
+    EXPECT_EQ(Text(w, "txtNomProjecte")->text(), "Enllumenat de la Riba");
+    EXPECT_GT(w.rstRecordsetActual->Value("NumProjecte").toLong(), 0);
+    EXPECT_EQ(Desats().count("Altafulla"), 1u);
+
+    answer = false;
+    Click(w, "cmdEliminar");
+    EXPECT_EQ(asked, std::vector<std::string>{"Delete this project?"});
+    EXPECT_EQ(Items(w).size(), 2u);
+
+    answer = true;
+    Click(w, "cmdEliminar");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Items(w), std::vector<std::string>{"Vilanova del Riu"});
+    EXPECT_EQ(Desats().count("Altafulla"), 0u);
+}
+
+TEST_F(Projectes, AProjectWithZonesIsNotDeleted) {
+    frmProjectes w;
+    Click(w, "cmdEliminar");
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{"The project has zones and cannot be deleted."});
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(Desats().count("Vilanova del Riu"), 1u);
+}
+
+TEST_F(Projectes, UndoDropsTheAddedRowAndRestoresTheEditedOne) {
+    frmProjectes w;
+    Click(w, "cmdNou");
+    Text(w, "txtNomResumit")->setText("Temporal");
+    Click(w, "cmdDesferCanvis");
+    EXPECT_FALSE(Editant(w));
+    EXPECT_EQ(Items(w), std::vector<std::string>{"Vilanova del Riu"});
+    EXPECT_EQ(w.rstRecordsetActual->RecordCount(), 1);
+
+    Click(w, "cmdEditar");
+    Text(w, "txtNomResumit")->setText("Canviat");
+    Click(w, "cmdDesferCanvis");
+    EXPECT_EQ(Text(w, "txtNomResumit")->text(), "Vilanova del Riu");
+    EXPECT_EQ(Items(w), std::vector<std::string>{"Vilanova del Riu"});
+    EXPECT_TRUE(sessio.shown.empty());
+    EXPECT_EQ(Desats().count("Vilanova del Riu"), 1u);
+}
+
+TEST_F(Projectes, SavingIsRefusedByTheFirstRuleThatHolds) {
+    struct Cas {
+        const char* nom;
+        const char* resumit;
+        const char* client;
+        const char* tipus;
+        std::string message;
+    };
+    const std::vector<Cas> cases = {
+        {"", "Nou", "Ajuntament de Vilanova del Riu", "Preventiu", "Every field must be filled in."},
+        {"Nou", "Nou", "", "Preventiu", "Every field must be filled in."},
+        {"Nou", "Nou", "Ningú", "Preventiu", "The client is not in the list."},
+        {"Nou", "Nou", "Ajuntament de Vilanova del Riu", "Cap", "The maintenance type is not in the list."},
+        {"Enllumenat públic de Vilanova del Riu", "Nou", "Ajuntament de Vilanova del Riu", "Preventiu",
+         "There is already a project with this name."},
+        {"Nou", "Vilanova del Riu", "Ajuntament de Vilanova del Riu", "Preventiu",
+         "There is already a project with this short name."},
+    };
+    for (const Cas& c : cases) {
+        frmProjectes w;
+        sessio.shown.clear();
+        Click(w, "cmdNou");
+        Omple(w, c.nom, c.resumit);
+        Combo(w, "cboNumClient")->setEditText(c.client);
+        Combo(w, "cboNumTipusManteniment")->setEditText(c.tipus);
+        Click(w, "cmdSortirEdicio");
+        EXPECT_EQ(sessio.shown, std::vector<std::string>{c.message}) << c.nom << " / " << c.client;
+        EXPECT_TRUE(Editant(w));
+    }
+    EXPECT_EQ(Desats().size(), 1u);
+}
+
+TEST_F(Projectes, AMissingMessageIsOneErrorWithTheTrail) {
+    sessio.execute("DELETE FROM T_Idioma WHERE NomFormulari = 'frmProjectes' AND CodTextIdioma = 'valAlgunCampBuit'");
+    frmProjectes w;
+    Click(w, "cmdNou");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    const std::string& shown = sessio.shown.front();
+    EXPECT_EQ(shown.rfind("Error: ", 0), 0u) << shown;
+    EXPECT_NE(shown.find("Velmar(exe) - frmProjectes - CadenaValidacioRegistreActual\r"
+                         "Velmar(exe) - frmProjectes - SortirEdicio)"),
+              std::string::npos)
+        << shown;
+    EXPECT_EQ(w.NumError, 517);
+    EXPECT_TRUE(Editant(w));
+}
+
+TEST_F(Projectes, TransactionButtonsWorkOnTheSessionAndTheCollector) {
+    frmProjectes w;
+    Click(w, "Command5");
+    Click(w, "Command1");
+    EXPECT_EQ(w.NumError, 0) << w.UbicacioError;
+    Click(w, "Command5");
+    Click(w, "Command7");
+    Click(w, "Command8");
+    Click(w, "Command4");
+    EXPECT_EQ(w.NumError, 0) << w.UbicacioError;
+    Click(w, "Command5");
+    ASSERT_EQ(sessio.shown.size(), 3u);
+    EXPECT_EQ(sessio.shown[0], "Nothing");
+    EXPECT_NE(sessio.shown[1], "Nothing");
+    EXPECT_EQ(sessio.shown[2], "Nothing");
+}
+
+}  // namespace
