@@ -144,6 +144,26 @@ TEST_F(Projectes, AProjectWithZonesIsNotDeleted) {
     EXPECT_EQ(Desats().count("Vilanova del Riu"), 1u);
 }
 
+TEST_F(Projectes, AnEmptyTableRefusesEditAndDeleteAndChecksAnAddedRow) {
+    sessio.execute("DELETE FROM T_UsuariProjecte");
+    sessio.execute("DELETE FROM T_Projecte");
+    frmProjectes w;
+    ASSERT_EQ(w.NumError, 0) << w.UbicacioError;
+    EXPECT_TRUE(Items(w).empty());
+    EXPECT_EQ(Llista(w)->currentItem(), nullptr);
+    EXPECT_EQ(Text(w, "txtNomProjecte")->text(), "");
+    Click(w, "cmdEditar");
+    Click(w, "cmdEliminar");
+    EXPECT_EQ(sessio.shown,
+              (std::vector<std::string>{"There is no project to edit.", "There is no project to delete."}));
+    EXPECT_TRUE(asked.empty());
+
+    sessio.shown.clear();
+    Click(w, "cmdNou");
+    Click(w, "cmdSortirEdicio");
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{"Every field must be filled in."});
+}
+
 TEST_F(Projectes, UndoDropsTheAddedRowAndRestoresTheEditedOne) {
     frmProjectes w;
     Click(w, "cmdNou");
