@@ -143,6 +143,10 @@ DataCombo* FinestraManteniment::AfegeixDataCombo(const char* label, const char* 
     return combo;
 }
 
+void FinestraManteniment::AfegeixLlista(const std::string& recordset, const std::string& operacio) {
+    lookups_.push_back({recordset, operacio, nullptr, nullptr});
+}
+
 template <class Body>
 void FinestraManteniment::TopLevel(std::string_view member, Body body) {
     if (!dialegs::Procediment(*this, declaracio_.nom, member, body)) MostraError();
@@ -192,6 +196,7 @@ void FinestraManteniment::IniciFormulari() {
         objFuncionsCapaInterficie.LinkControls(objecte_);
         ProvaFuncions();
         for (Lookup& lookup : lookups_) {
+            if (!lookup.combo) continue;
             lookup.combo->SetRowSource(lookup.rows);
             lookup.combo->Refresh();
         }

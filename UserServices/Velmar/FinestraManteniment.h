@@ -42,11 +42,12 @@ public:
         std::string recupera;            // the public reload's name
         const char* etiquetaLlista;      // the label above the list
     };
-    // A data combo and the rows it offers.
+    // A list read at start: the rows a data combo offers, or rows that
+    // only the window's rules read.
     struct Lookup {
         std::string recordset;  // the public member, "rstRecordset" + name
         std::string operacio;   // the support operation that lists the rows
-        DataCombo* combo;
+        DataCombo* combo;       // none for a list no control shows
         RecordsetRef rows;
     };
 
@@ -74,6 +75,8 @@ protected:
     DataCombo* AfegeixDataCombo(const char* label, const char* name, const char* dataField,
                                 const std::string& recordset, const std::string& operacio,
                                 const std::string& listField, const std::string& boundColumn);
+    // Adds a list that no control shows, read at start in this order.
+    void AfegeixLlista(const std::string& recordset, const std::string& operacio);
     QHBoxLayout* BotonsPropis() const { return botonsPropis_; }
     QListWidget* Llista() const { return llista_; }
     // The message code of the window's own rules, or "" when none holds.

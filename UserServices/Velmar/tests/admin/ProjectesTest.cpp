@@ -12,40 +12,18 @@
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
 #include "DataCombo.h"
-#include "dialogs/SessioProva.h"
-#include "clsAndamiSistema.h"
+#include "FinestraProva.h"
 #include "frmProjectes.h"
 
 namespace {
 
-using velmar::clsAndamiSistema;
 using velmar::frmProjectes;
 
-class Projectes : public testing::Test {
+class Projectes : public FinestraProva {
 protected:
-    void SetUp() override {
-        clsAndamiSistema::Instance().SetIdioma(5);
-        previous_ = velmar::dialegs::SetPreguntaHandler([this](const std::string& text) {
-            asked.push_back(text);
-            return answer;
-        });
-    }
-    void TearDown() override {
-        velmar::dialegs::SetPreguntaHandler(previous_);
-        clsAndamiSistema::Instance().SetIdioma(0);
-    }
-
-    static QListWidget* Llista(frmProjectes& w) { return w.findChild<QListWidget*>("lstProjectes"); }
-    static std::vector<std::string> Items(frmProjectes& w) {
-        std::vector<std::string> items;
-        for (int i = 0; i < Llista(w)->count(); ++i) items.push_back(Llista(w)->item(i)->text().toStdString());
-        return items;
-    }
-    static QLineEdit* Text(frmProjectes& w, const char* name) { return w.findChild<QLineEdit*>(name); }
     static velmar::DataCombo* Combo(frmProjectes& w, const char* name) {
         return w.findChild<velmar::DataCombo*>(name);
     }
-    static void Click(frmProjectes& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
     static void Tria(frmProjectes& w, const char* combo, const char* code) {
         Combo(w, combo)->setEditText(code);
         QFocusEvent out(QEvent::FocusOut);
@@ -67,16 +45,7 @@ protected:
             saved[rows.Value("NomResumit").toString()] = rows.Value("Situacio").toString();
         return saved;
     }
-    static bool Editant(frmProjectes& w) {
-        return w.findChild<QPushButton*>("cmdSortirEdicio")->isVisibleTo(&w) &&
-               !w.findChild<QPushButton*>("cmdNou")->isVisibleTo(&w) && !Llista(w)->isEnabled() &&
-               !Text(w, "txtNomProjecte")->isReadOnly();
-    }
-
-    SessioProva sessio;
-    std::vector<std::string> asked;
-    bool answer = true;
-    velmar::dialegs::PreguntaHandler previous_;
+    static bool Editant(QWidget& w) { return FinestraProva::Editant(w, "txtNomProjecte"); }
 };
 
 TEST_F(Projectes, ListsTheProjectsAndShowsTheFirstLocked) {

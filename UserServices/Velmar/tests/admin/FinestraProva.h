@@ -1,0 +1,54 @@
+// What the tests of the maintenance windows share: a session on the sample
+// database with its message boxes captured and its Yes/No questions
+// answered, and the controls of a window reached by name.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <string>
+#include <vector>
+
+#include "Dialegs.h"
+#include "clsAndamiSistema.h"
+#include "dialogs/SessioProva.h"
+
+class FinestraProva : public testing::Test {
+protected:
+    void SetUp() override {
+        velmar::clsAndamiSistema::Instance().SetIdioma(5);
+        previous_ = velmar::dialegs::SetPreguntaHandler([this](const std::string& text) {
+            asked.push_back(text);
+            return answer;
+        });
+    }
+    void TearDown() override {
+        velmar::dialegs::SetPreguntaHandler(previous_);
+        velmar::clsAndamiSistema::Instance().SetIdioma(0);
+    }
+
+    static QListWidget* Llista(QWidget& w) { return w.findChild<QListWidget*>(); }
+    static std::vector<std::string> Items(QWidget& w) {
+        std::vector<std::string> items;
+        for (int i = 0; i < Llista(w)->count(); ++i) items.push_back(Llista(w)->item(i)->text().toStdString());
+        return items;
+    }
+    static QLineEdit* Text(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(name); }
+    static void Click(QWidget& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
+    // Edit mode as the user sees it: save and undo in place of the other
+    // buttons, the list disabled and the fields open.
+    static bool Editant(QWidget& w, const char* field) {
+        return w.findChild<QPushButton*>("cmdSortirEdicio")->isVisibleTo(&w) &&
+               !w.findChild<QPushButton*>("cmdNou")->isVisibleTo(&w) && !Llista(w)->isEnabled() &&
+               !Text(w, field)->isReadOnly();
+    }
+
+    SessioProva sessio;
+    std::vector<std::string> asked;
+    bool answer = true;
+
+private:
+    velmar::dialegs::PreguntaHandler previous_;
+};
