@@ -73,4 +73,22 @@ TEST_F(Clients, AClientThatAProjectNamesIsNotDeleted) {
     EXPECT_EQ(Desats(), 1);
 }
 
+TEST_F(Clients, AFailedSaveIsOneErrorAndKeepsTheEdit) {
+    frmClients w;
+    Click(w, "cmdEditar");
+    Text(w, "txtTelefon")->setText("555");
+    sessio.execute("ALTER TABLE T_Client RENAME TO T_ClientApart");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    EXPECT_NE(sessio.shown.front().find("\rVelmar(exe) - frmClients - PropagaCanvisABD"
+                                        "\rVelmar(exe) - frmClients - SortirEdicio)"),
+              std::string::npos)
+        << sessio.shown.front();
+    EXPECT_NE(w.NumError, 0);
+    // The controls are bound again to the row with its change pending.
+    EXPECT_TRUE(Editant(w, "txtTelefon"));
+    EXPECT_EQ(Text(w, "txtTelefon")->text(), "555");
+    EXPECT_EQ(Text(w, "txtNomClient")->text(), "Ajuntament de Vilanova del Riu");
+}
+
 }  // namespace
