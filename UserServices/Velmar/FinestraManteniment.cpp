@@ -79,7 +79,6 @@ FinestraManteniment::FinestraManteniment(Declaracio declaracio, QWidget* parent)
       camps_(new QFormLayout),
       botonsPropis_(new QHBoxLayout) {
     setObjectName(QString::fromUtf8(declaracio_.nom.data(), static_cast<qsizetype>(declaracio_.nom.size())));
-    setAttribute(Qt::WA_DeleteOnClose);
     objecte_ = std::make_shared<FinestraObjecte>(this, declaracio_.recupera);
     DonaAConeixerFormulari(this, objecte_);
 

@@ -7,7 +7,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velmar");
-    auto* window = new velmar::frmProjectes;  // deletes itself on close
-    window->show();
+    velmar::frmProjectes window;
+    window.show();
     return QApplication::exec();
 }

@@ -151,6 +151,19 @@ TEST_F(Projectes, UndoDropsTheAddedRowAndRestoresTheEditedOne) {
     EXPECT_EQ(Desats().count("Vilanova del Riu"), 1u);
 }
 
+TEST_F(Projectes, ClosingWhileEditingLosesTheEditWithoutAQuestion) {
+    frmProjectes w;
+    w.show();
+    Click(w, "cmdEditar");
+    Text(w, "txtSituacio")->setText("Perduda");
+    // The exit button is hidden while editing; closing the window is not.
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(sessio.shown.empty());
+    EXPECT_EQ(Desats().at("Vilanova del Riu"), "Vilanova del Riu (Alt Penedès)");
+}
+
 TEST_F(Projectes, SavingIsRefusedByTheFirstRuleThatHolds) {
     struct Cas {
         const char* nom;
