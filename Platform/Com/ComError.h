@@ -22,6 +22,7 @@ constexpr int32_t AutomationError = 440;     // a failure that carries no number
 constexpr int32_t ArgumentNotOptional = 449;
 constexpr int32_t WrongArgumentCount = 450;
 constexpr int32_t RemoteMachineUnavailable = 462;
+constexpr int32_t InvalidPicture = 481;      // file is not a picture
 }  // namespace err
 
 class ComError : public std::runtime_error {

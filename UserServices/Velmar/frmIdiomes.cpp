@@ -17,7 +17,6 @@ namespace {
 
 constexpr std::string_view kName = "frmIdiomes";
 constexpr int32_t kIconaNoTrobada = 516;
-constexpr int32_t kImatgeNoValida = 481;
 constexpr int32_t kCapSeleccio = 91;
 constexpr int kClau = Qt::UserRole;
 
@@ -86,7 +85,7 @@ void frmIdiomes::IniciFormulari() {
         if (!std::filesystem::exists(path)) path = icones + "/Defecte.jpg";
         if (!std::filesystem::exists(path)) com::Raise(kIconaNoTrobada);
         const QPixmap icon(QString::fromStdString(path));
-        if (icon.isNull()) com::Raise(kImatgeNoValida);
+        if (icon.isNull()) com::Raise(com::err::InvalidPicture);
         iltImatgesIdiomes.emplace_back(
             idiomes.Value("CodIdioma").toString() + "#" + com::Str(idiomes.Value("NumIdioma").toLong()), QIcon(icon));
     }

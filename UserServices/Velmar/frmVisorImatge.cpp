@@ -21,7 +21,6 @@ constexpr std::string_view kName = "frmVisorImatge";
 constexpr int kGruixBarra = 255;
 constexpr int kAmpleTancar = 1215;
 constexpr int kAltTancar = 495;
-constexpr int32_t kImatgeNoValida = 481;
 
 int Rounded(double value) { return static_cast<int>(std::nearbyint(value)); }
 
@@ -106,7 +105,7 @@ void frmVisorImatge::IniciFormulari() {
     dialegs::PropagaError(*this, funcions_);
 
     const QPixmap picture(QString::fromStdString(strNomArxiuImatge));
-    if (picture.isNull()) com::Raise(kImatgeNoValida);
+    if (picture.isNull()) com::Raise(com::err::InvalidPicture);
     pictInterior->setPixmap(picture);
     pictInterior->resize(picture.size());
 
