@@ -2,7 +2,7 @@
 // user closes it.
 #include <QApplication>
 
-#include "frmProjectes.h"
+#include "admin/frmProjectes.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -5,7 +5,7 @@
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
 #include "FinestraProva.h"
-#include "frmClients.h"
+#include "admin/frmClients.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "Dialegs.h"
-#include "clsAndamiSistema.h"
+#include "core/Dialegs.h"
+#include "core/clsAndamiSistema.h"
 #include "dialogs/SessioProva.h"
 
 class FinestraProva : public testing::Test {

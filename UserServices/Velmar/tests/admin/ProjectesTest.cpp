@@ -11,9 +11,9 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
-#include "DataCombo.h"
+#include "core/DataCombo.h"
 #include "FinestraProva.h"
-#include "frmProjectes.h"
+#include "admin/frmProjectes.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "BindingControl.h"
-#include "BindingSource.h"
-#include "BindingWindow.h"
-#include "DataCombo.h"
-#include "clsFuncionsCapaInterficie.h"
+#include "core/BindingControl.h"
+#include "core/BindingSource.h"
+#include "core/BindingWindow.h"
+#include "core/DataCombo.h"
+#include "core/clsFuncionsCapaInterficie.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "SessioProva.h"
-#include "frmEntraPassword.h"
+#include "dialogs/frmEntraPassword.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
 #include "SessioProva.h"
-#include "clsAndamiSistema.h"
-#include "frmIdiomes.h"
+#include "core/clsAndamiSistema.h"
+#include "dialogs/frmIdiomes.h"
 
 namespace {
 

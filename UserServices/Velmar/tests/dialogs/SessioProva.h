@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Ado/Connection.h"
-#include "Dialegs.h"
+#include "core/Dialegs.h"
 #include "Morune/tests/CollectorSandbox.h"
 #include "support/Files.h"
 #include "support/SampleDatabase.h"

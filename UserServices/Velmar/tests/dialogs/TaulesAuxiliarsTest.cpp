@@ -6,11 +6,11 @@
 #include <QLineEdit>
 
 #include "Ado/Recordset.h"
-#include "BindingControl.h"
-#include "BindingSource.h"
-#include "BindingWindow.h"
-#include "Dialegs.h"
-#include "TaulesAuxiliars.h"
+#include "core/BindingControl.h"
+#include "core/BindingSource.h"
+#include "core/BindingWindow.h"
+#include "core/Dialegs.h"
+#include "core/TaulesAuxiliars.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <QScrollBar>
 
 #include "SessioProva.h"
-#include "clsFuncionsCapaInterficie.h"
-#include "frmVisorImatge.h"
+#include "core/clsFuncionsCapaInterficie.h"
+#include "dialogs/frmVisorImatge.h"
 
 namespace {
 

@@ -1,0 +1,23 @@
+// The clients to whom projects belong. A client that a project names
+// cannot be deleted; the projects are read once, when the window opens.
+#pragma once
+
+#include "framework/FinestraManteniment.h"
+
+namespace velmar {
+
+class frmClients final : public FinestraManteniment {
+public:
+    explicit frmClients(QWidget* parent = nullptr);
+
+    RecordsetRef rstRecordsetProjectes() const { return RecordsetLookup("rstRecordsetProjectes"); }
+    void RecuperaClients() { Recupera(); }
+
+private:
+    std::string CodiValidacioRegistreActual() override;
+    std::string CodiValidacioEliminar() override;
+
+    std::vector<QWidget*> obligatoris_;
+};
+
+}  // namespace velmar

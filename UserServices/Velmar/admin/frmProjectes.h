@@ -1,0 +1,39 @@
+// The projects: the window with which the program starts. Beside keeping
+// the projects, it carries buttons that begin, commit and roll back a
+// transaction of the session by hand and register the session's
+// connection with the connection collector.
+#pragma once
+
+#include <string_view>
+
+#include "framework/FinestraManteniment.h"
+
+namespace velmar {
+
+class frmProjectes final : public FinestraManteniment {
+public:
+    explicit frmProjectes(QWidget* parent = nullptr);
+
+    // The collector of Morune, held for the window's life; none when it
+    // could not be created.
+    com::ObjectRef objDeixalla;
+    RecordsetRef rstRecordsetZones;
+
+    void RecuperaProjectes() { Recupera(); }
+
+private:
+    std::string CodiValidacioRegistreActual() override;
+    std::string CodiValidacioEliminar() override;
+    // A test button's click: a failure is shown with the trail it brought.
+    template <class Body>
+    void BotoProva(Body body);
+    void Transaccio(void (clsFuncionsCapaInterficie::*operacio)(const com::ObjectRef&));
+
+    QWidget* txtNomProjecte;
+    QWidget* txtNomResumit;
+    QWidget* txtSituacio;
+    DataCombo* cboNumClient;
+    DataCombo* cboNumTipusManteniment;
+};
+
+}  // namespace velmar

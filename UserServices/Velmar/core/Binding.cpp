@@ -1,0 +1,161 @@
+// Binding of a window's controls to its recordsets, and the questions the
+// windows' validation asks of a recordset: how many records hold a value.
+#include <QLineEdit>
+#include <QWidget>
+
+#include "core/BindingControl.h"
+#include "core/BindingSource.h"
+#include "core/BindingWindow.h"
+#include "core/FormulariObject.h"
+#include "core/clsFuncionsCapaInterficie.h"
+
+namespace velmar {
+namespace {
+
+constexpr std::string_view kDefaultRecordset = "rstRecordsetActual";
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+QWidget* WidgetOf(const com::ObjectRef& window) {
+    if (!window) com::Raise(com::err::ObjectRequired);
+    com::Object* object = window->identity().get();
+    if (auto* bindable = dynamic_cast<BindingWindow*>(object)) return bindable->widget();
+    if (auto* form = dynamic_cast<FormulariObject*>(object)) return form->window();
+    com::Raise(com::err::ObjectRequired);
+}
+
+// A text box holds no more than its text column does. The size of a
+// column of another type is its width in bytes, not in characters ("12345"
+// in a 4-byte number), so those boxes keep the toolkit's own limit.
+int MaxLength(const ado::Recordset& recordset, const std::string& field) {
+    const ado::FieldInfo& info = recordset.Field(recordset.FieldIndex(field));
+    return info.type == ado::DataType::String ? info.definedSize : QLineEdit().maxLength();
+}
+
+// The controls of a window that binding visits, in the window's order:
+// the four bindable types with a field named.
+template <class Visit>
+void ForEachBoundControl(const com::ObjectRef& window, Visit visit) {
+    for (QWidget* control : WidgetOf(window)->findChildren<QWidget*>()) {
+        const std::string type = binding::ControlType(control);
+        const std::string field = Trimmed(binding::DataField(control));
+        if (!type.empty() && !field.empty()) visit(control, type, field);
+    }
+}
+
+// A value written as a filter criterion matches it; a value of no type the
+// criteria know gives no criterion, so that every record counts.
+std::string Criterion(const std::string& field, const com::Variant& value) {
+    const std::string type = com::TypeName(value);
+    if (type == "Long" || type == "Double" || type == "Boolean") {
+        const std::string text = value.toString();
+        return field + " = " + (text.starts_with('-') ? "" : " ") + text;
+    }
+    if (type == "String") {
+        std::string quoted;
+        for (const char c : value.asString()) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+        return field + " = '" + quoted + "'";
+    }
+    if (type == "Date") {
+        std::string text = value.toString();  // yyyy-mm-ddThh:mm:ss
+        text[10] = ' ';
+        if (text.ends_with(" 00:00:00")) text.resize(10);
+        return field + " = #" + text + "#";
+    }
+    return {};
+}
+
+}  // namespace
+
+void clsFuncionsCapaInterficie::LinkControls(const com::ObjectRef& frmFormulari) {
+    guarded(" LinkControls", [&] {
+        ForEachBoundControl(frmFormulari, [&](QWidget* control, const std::string& type, const std::string& field) {
+            const std::string tag = binding::Tag(control);
+            const std::string property = Trimmed(tag).empty() ? std::string(kDefaultRecordset) : tag;
+            const bool exists = ExisteixPropietat(frmFormulari, property).toBool();
+            raiseIfFailed();
+            if (!exists) com::Raise(err::RecordsetPropertyMissing);
+            const RecordsetRef recordset = BindingSource::From(com::Get(frmFormulari, property));
+            if (!recordset) com::Raise(err::RecordsetPropertyMissing);
+            if (type == "TextBox") static_cast<QLineEdit*>(control)->setMaxLength(MaxLength(*recordset, field));
+            binding::Bind(control, recordset, field);
+        });
+    });
+}
+
+void clsFuncionsCapaInterficie::DeslinkControls(const com::ObjectRef& frmFormulari) {
+    guarded(" DeslinkControls", [&] {
+        ForEachBoundControl(frmFormulari, [](QWidget* control, const std::string&, const std::string&) {
+            binding::Unbind(control);
+        });
+    });
+}
+
+void clsFuncionsCapaInterficie::PosaCampsANul(const RecordsetRef& rstRecordset) {
+    guarded(" PosaCampsANul", [&] {
+        if (!rstRecordset) com::Raise(com::err::ObjectRequired);
+        for (int32_t field = 0; field < rstRecordset->FieldCount(); ++field)
+            rstRecordset->SetValue(field, com::Variant::Null());
+    });
+}
+
+com::Variant clsFuncionsCapaInterficie::ExisteixPropietat(const com::Variant& objObjecte,
+                                                          const std::string& strNomPropietat) {
+    return guarded("ExisteixPropietat", com::Variant(false), [&] {
+        try {
+            com::Get(objObjecte.toObject(), strNomPropietat);
+        } catch (...) {
+            if (com::ErrorNumber(std::current_exception()) == com::err::MemberNotFound) return com::Variant(false);
+            throw;
+        }
+        return com::Variant(true);
+    });
+}
+
+bool clsFuncionsCapaInterficie::ValorCampRepetit(const RecordsetRef& rstRecordset, const std::string& strNomCamp) {
+    return guarded("ValorCampRepetit", false, [&] {
+        if (!rstRecordset) com::Raise(com::err::ObjectRequired);
+        const int32_t count =
+            ComptaAparicionsValorEnRecordset(rstRecordset, strNomCamp, rstRecordset->Value(strNomCamp));
+        raiseIfFailed();
+        return count > 1;
+    });
+}
+
+int32_t clsFuncionsCapaInterficie::ComptaAparicionsValorEnRecordset(const RecordsetRef& rstRecordset,
+                                                                    const std::string& strNomCamp,
+                                                                    const com::Variant& objValorCamp) {
+    return guarded("ComptaAparicionsValorEnRecordset", int32_t{0}, [&] {
+        const int32_t count = ComptaAparicionsEnRecordset(rstRecordset, Criterion(strNomCamp, objValorCamp));
+        raiseIfFailed();
+        return count;
+    });
+}
+
+int32_t clsFuncionsCapaInterficie::ComptaAparicionsEnRecordset(const RecordsetRef& rstRecordset,
+                                                               const std::string& strFiltre) {
+    return guarded("ComptaAparicionsEnRecordset", int32_t{0}, [&] {
+        if (!rstRecordset) com::Raise(com::err::ObjectRequired);
+        ado::Recordset& rows = *rstRecordset;
+        // Only a current row has a position to come back to.
+        const bool onRow = !rows.IsBOF() && !rows.IsEOF();
+        const com::Variant position = onRow ? rows.Bookmark() : com::Variant();
+        const com::Variant filter = rows.Filter();
+        const std::string kept = filter.type() == com::Variant::Type::Long ? std::string() : filter.toString();
+
+        // The bound controls do not follow the counting; they show the
+        // current row again when it is over, whether it failed or not.
+        const binding::Pause pause(rstRecordset);
+        rows.SetFilter(strFiltre);
+        const int32_t count = rows.RecordCount();
+        rows.SetFilter(kept);
+        if (onRow) rows.SetBookmark(position);
+        return count;
+    });
+}
+
+}  // namespace velmar

@@ -1,0 +1,81 @@
+#include "core/FormulariObject.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "core/clsFuncionsCapaInterficie.h"
+
+namespace velmar {
+namespace {
+
+// A control of a window, by member name.
+class ControlObject final : public com::Dispatch<ControlObject> {
+public:
+    static constexpr const char* kClassName = "Control";
+
+    explicit ControlObject(QWidget* control) : control_(control) {}
+
+    static const com::Members<ControlObject>& Interface() {
+        static const com::Members<ControlObject> members = [] {
+            com::Members<ControlObject> m;
+            m.property("Name", [](ControlObject& c) { return com::Variant(c.widget()->objectName().toStdString()); });
+            m.property("Caption", [](ControlObject& c) { return com::Variant(c.caption()); },
+                       [](ControlObject& c, const com::Variant& v) { c.setCaption(v.toString()); });
+            return m;
+        }();
+        return members;
+    }
+
+private:
+    QWidget* widget() const {
+        if (!control_) com::Raise(com::err::ObjectRequired);
+        return control_;
+    }
+    // Only the controls that show a caption of their own have one.
+    std::string caption() const {
+        QWidget* w = widget();
+        if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text().toStdString();
+        if (auto* frame = qobject_cast<QGroupBox*>(w)) return frame->title().toStdString();
+        com::Raise(com::err::MemberNotFound);
+    }
+    void setCaption(const std::string& text) {
+        QWidget* w = widget();
+        const QString caption = QString::fromStdString(text);
+        if (auto* label = qobject_cast<QLabel*>(w)) return label->setText(caption);
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->setText(caption);
+        if (auto* frame = qobject_cast<QGroupBox*>(w)) return frame->setTitle(caption);
+        com::Raise(com::err::MemberNotFound);
+    }
+
+    QPointer<QWidget> control_;
+};
+
+}  // namespace
+
+QWidget* FormulariObject::window() const {
+    if (!window_) com::Raise(com::err::ObjectRequired);
+    return window_;
+}
+
+const com::Members<FormulariObject>& FormulariObject::Interface() {
+    static const com::Members<FormulariObject> members = [] {
+        com::Members<FormulariObject> m;
+        m.property("Name", [](FormulariObject& f) { return com::Variant(f.window()->objectName().toStdString()); });
+        m.property("Caption", [](FormulariObject& f) { return com::Variant(f.window()->windowTitle().toStdString()); },
+                   [](FormulariObject& f, const com::Variant& v) {
+                       f.window()->setWindowTitle(QString::fromStdString(v.toString()));
+                   });
+        m.method("Controls", [](FormulariObject& f, com::Args args) {
+            const QString name = QString::fromStdString(com::Arg(args, 0).toString());
+            auto* control = f.window()->findChild<QWidget*>(name);
+            if (!control) com::Raise(err::ControlNotFound);
+            return com::Variant(std::make_shared<ControlObject>(control));
+        });
+        return m;
+    }();
+    return members;
+}
+
+}  // namespace velmar

@@ -1,0 +1,151 @@
+// The lookup-table editor behind a combo's ">" button, the file dialogs,
+// and two text routines kept as debugging aids.
+#include "core/TaulesAuxiliars.h"
+
+#include <QApplication>
+#include <QString>
+#include <filesystem>
+#include <map>
+
+#include "core/Dialegs.h"
+#include "dialogs/frmVisorImatge.h"
+
+namespace velmar {
+namespace {
+
+// The error a cancelled file dialog raises.
+constexpr int32_t kDialegCancellat = 32755;
+
+FabricaTaulesAuxiliars& Fabrica() {
+    static FabricaTaulesAuxiliars fabrica;
+    return fabrica;
+}
+
+std::map<const QWidget*, std::weak_ptr<com::Object>>& Formularis() {
+    static std::map<const QWidget*, std::weak_ptr<com::Object>> formularis;
+    return formularis;
+}
+
+// The window object of the active window; none when it made itself not
+// known, which leaves its controls alone.
+com::ObjectRef FormulariActiu() {
+    const auto found = Formularis().find(QApplication::activeWindow());
+    return found == Formularis().end() ? nullptr : found->second.lock();
+}
+
+std::string TriaArxiu(const dialegs::PeticioArxiu& peticio) {
+    std::optional<std::string> path = dialegs::TriaArxiu(peticio);
+    if (!path) com::Raise(kDialegCancellat);
+    return *path;
+}
+
+}  // namespace
+
+void DonaAConeixerFormulari(QWidget* window, const com::ObjectRef& object) {
+    if (Formularis().insert_or_assign(window, object).second)
+        QObject::connect(window, &QObject::destroyed, [window] { Formularis().erase(window); });
+}
+
+FabricaTaulesAuxiliars RegistraFormulariTaulesAuxiliars(FabricaTaulesAuxiliars fabrica) {
+    return std::exchange(Fabrica(), std::move(fabrica));
+}
+
+void clsFuncionsCapaInterficie::ObrirFormulariAuxiliar(ComboTaulaAuxiliar& ctrCombo, const std::string& strNomTaula,
+                                                       const std::string& strCampIntegritat,
+                                                       const std::string& strCampOrdre,
+                                                       const std::string& strCadenaIntegritat,
+                                                       const std::string& strNomCampFiltre,
+                                                       int32_t lngValorCampFiltre) {
+    guarded("ObrirFormulariAuxiliar", [&] {
+        const com::ObjectRef actiu = FormulariActiu();
+        bool relliga = false;
+        if (actiu) {
+            relliga = ExisteixPropietat(actiu, "rstRecordsetActual").toBool();
+            raiseIfFailed();
+        }
+        if (!Fabrica()) com::Raise(com::err::CannotCreateObject);
+        std::unique_ptr<frmTaulesAuxiliarsBase> editor = Fabrica()();
+        if (!editor) com::Raise(com::err::CannotCreateObject);
+        editor->strNomTaula = strNomTaula;
+        editor->strNomCampFiltre = strNomCampFiltre;
+        editor->lngValorCampFiltre = lngValorCampFiltre;
+        editor->strCampLlista = strCampOrdre;
+        editor->strCampIntegritat = strCampIntegritat;
+        editor->colIntegritatReferencial = LlistaIntegritatReferencial(strCadenaIntegritat);
+        editor->ShowModal();
+        if (relliga) {
+            DeslinkControls(actiu);
+            raiseIfFailed();
+        }
+        // The combo keeps the editor's recordset alive after the editor ends.
+        ctrCombo.SetRowSource(editor->rstRecordsetActual);
+        editor.reset();
+        ctrCombo.Refresh();
+        if (relliga) {
+            LinkControls(actiu);
+            raiseIfFailed();
+        }
+    });
+}
+
+std::string clsFuncionsCapaInterficie::EscullArxiu() {
+    return guarded("EscullArxiu", std::string(), [] { return TriaArxiu({}); });
+}
+
+std::string clsFuncionsCapaInterficie::EscullArxiuGravar(const std::string& strDefaultExtension) {
+    return guarded("EscullArxiuGravar", std::string(), [&] {
+        return TriaArxiu({.gravar = true, .extensio = strDefaultExtension, .filtre = "*." + strDefaultExtension});
+    });
+}
+
+bool clsFuncionsCapaInterficie::ObreVisorImatge(const std::string& strRutaArxiuImatge) {
+    return guarded("ObreVisorImatge", false, [&] {
+        // Only an ordinary file that is not hidden counts: no folder, no
+        // name of blanks.
+        const std::filesystem::path path(strRutaArxiuImatge);
+        std::error_code error;
+        if (strRutaArxiuImatge.find_first_not_of(' ') == std::string::npos ||
+            !std::filesystem::is_regular_file(path, error) || path.filename().string().starts_with('.'))
+            return false;
+        // Each photo has a viewer of its own, which ends itself on close.
+        auto* viewer = new frmVisorImatge();
+        viewer->strNomArxiuImatge = strRutaArxiuImatge;
+        viewer->Show();
+        if (viewer->NumError != 0) {
+            UbicacioError = viewer->UbicacioError;
+            com::Raise(viewer->NumError);
+        }
+        return true;
+    });
+}
+
+std::string clsFuncionsCapaInterficie::SimpliXML(const std::string& strRecordsetXML) {
+    constexpr size_t kRowKept = 61;
+    size_t pos = strRecordsetXML.find("<rs:data");
+    if (pos == std::string::npos) com::Raise(err::InvalidArgument);
+    std::string result = strRecordsetXML.substr(0, pos);
+    for (size_t row = strRecordsetXML.find("<z:row", pos); row != std::string::npos;
+         row = strRecordsetXML.find("<z:row", pos)) {
+        result += strRecordsetXML.substr(pos, row - pos);
+        const size_t end = strRecordsetXML.find('>', row);
+        const size_t length = end == std::string::npos ? std::string::npos : end + 1 - row;
+        result += strRecordsetXML.substr(row, std::min(length, kRowKept));
+        if (end == std::string::npos) return result;
+        pos = end + 1;
+    }
+    return result + strRecordsetXML.substr(pos);
+}
+
+std::string clsFuncionsCapaInterficie::LlistaCodisAscii(const std::string& strText) {
+    if (strText.empty()) com::Raise(err::InvalidArgument);
+    // The codes of the single-byte code page: a character outside it
+    // stands as "?".
+    std::string result;
+    for (const QChar c : QString::fromStdString(strText)) {
+        if (!result.empty()) result += ',';
+        result += com::Str(c.unicode() < 256 ? int32_t{c.unicode()} : int32_t{'?'});
+    }
+    return result;
+}
+
+}  // namespace velmar

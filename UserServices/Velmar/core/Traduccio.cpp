@@ -1,0 +1,97 @@
+// Translation of a window and of its messages from the language texts of
+// the database, and the error box every window shows its failures in.
+#include "core/Dialegs.h"
+#include "Com/Registry.h"
+#include "core/clsFuncionsCapaInterficie.h"
+
+namespace velmar {
+namespace {
+
+constexpr std::string_view kTextService = "Brintel.SvrIdiomes";
+
+bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+
+}  // namespace
+
+void clsFuncionsCapaInterficie::EmetError(int32_t lngNumError, const std::string& strUbicacioError,
+                                          int32_t lngIdioma) {
+    // The trail begins with the carriage return of its first entry.
+    const std::string trail = strUbicacioError.empty() ? std::string() : strUbicacioError.substr(1);
+    dialegs::MissatgeOk("Error: " + TextError(lngNumError, lngIdioma) + "\r\r (" + trail + ")");
+}
+
+std::string clsFuncionsCapaInterficie::TextError(int32_t number, int32_t idioma) {
+    // Any failure on the way (no text row, a Null text, a broken answer)
+    // falls back to the number itself; this routine reports nothing.
+    try {
+        const com::ObjectRef service = com::CreateObject(kTextService);
+        const std::string text =
+            com::Call(service, "GetTextIdiomaById", {"Error" + com::Digits(number), idioma}).toString();
+        ado::Recordset rows = ado::Recordset::FromXml(text);
+        rows.MoveFirst();
+        return rows.Value("TextTraduit").toString();
+    } catch (...) {
+        return com::Str(number);
+    }
+}
+
+RecordsetRef clsFuncionsCapaInterficie::TradueixFormulariIdioma(const com::ObjectRef& frmFormulari,
+                                                                 int32_t lngIdioma) {
+    return guarded("TradueixFormulariIdioma", RecordsetRef(), [&] {
+        const com::ObjectRef service = com::CreateObject(kTextService);
+        const com::Variant text =
+            com::Call(service, "GetTextIdioma", {lngIdioma, com::Get(frmFormulari, "Name")});
+        if (const int32_t number = com::Get(service, "NumError").toLong(); number != 0) {
+            UbicacioError = com::Get(service, "UbicacioError").toString();
+            com::Raise(number);
+        }
+        RecordsetRef texts = PassaXMLARecordset(text);
+        raiseIfFailed();
+
+        texts->SetFilter("EsControl = True");
+        if (texts->RecordCount() > 0) {
+            for (texts->MoveFirst(); !texts->IsEOF(); texts->MoveNext()) {
+                const std::string code = texts->Value("CodTextIdioma").toString();
+                const com::Variant caption = texts->Value("TextTraduit").toString();
+                if (code == "Formulari")
+                    com::Let(frmFormulari, "Caption", caption);
+                else
+                    com::Let(com::Call(frmFormulari, "Controls", {code}).toObject(), "Caption", caption);
+            }
+        }
+        texts->ClearFilter();
+        return texts;
+    });
+}
+
+std::string clsFuncionsCapaInterficie::TradueixMissatgeFormulariIdioma(const RecordsetRef& rstRecordsetIdioma,
+                                                                       const std::string& strCodiMissatge) {
+    return guarded("TradueixMissatgeFormulariIdioma", std::string(), [&] {
+        if (IsBlank(strCodiMissatge)) return std::string();
+        if (!rstRecordsetIdioma) com::Raise(com::err::ObjectRequired);
+        ado::Recordset& texts = *rstRecordsetIdioma;
+        // A missing code leaves its filter in place, as the next lookup sets
+        // its own.
+        texts.SetFilter("CodTextIdioma = '" + strCodiMissatge + "'");
+        if (texts.IsEOF()) com::Raise(err::MessageMissing);
+        std::string text = texts.Value("TextTraduit").toString();
+        texts.ClearFilter();
+        return text;
+    });
+}
+
+std::string clsFuncionsCapaInterficie::TradueixDefecteMissatgeFormulariIdioma(
+    const RecordsetRef& rstRecordsetIdioma, const std::string& strCodiMissatge,
+    const std::string& strTraduccioPerDefecte) {
+    return guarded("TradueixDefecteMissatgeFormulariIdioma", std::string(), [&] {
+        std::string text = TradueixMissatgeFormulariIdioma(rstRecordsetIdioma, strCodiMissatge);
+        if (NumError == err::MessageMissing) {
+            clear();
+            return strTraduccioPerDefecte;
+        }
+        raiseIfFailed();
+        return text;
+    });
+}
+
+}  // namespace velmar

@@ -1,0 +1,104 @@
+#include "dialogs/frmEntraPassword.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/Dialegs.h"
+#include "core/FormulariObject.h"
+#include "core/clsAndamiSistema.h"
+
+namespace velmar {
+namespace {
+
+constexpr std::string_view kName = "frmEntraPassword";
+constexpr int kLlargariaMinima = 8;
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+frmEntraPassword::frmEntraPassword(QWidget* parent)
+    : QDialog(parent), txtPassword(new QLineEdit(this)), txtConfirmaPassword(new QLineEdit(this)) {
+    setObjectName(QString::fromUtf8(kName.data(), kName.size()));
+    setModal(true);
+    // Captions stay the control names until the translation sets them.
+    auto* lblEntraPassword = dialegs::Control<QLabel>(this, "lblEntraPassword");
+    auto* lblReentraPassword = dialegs::Control<QLabel>(this, "lblReentraPassword");
+    auto* cmdAcceptar = dialegs::Control<QPushButton>(this, "cmdAcceptar");
+    auto* cmdCancellar = dialegs::Control<QPushButton>(this, "cmdCancellar");
+    txtPassword->setObjectName("txtPassword");
+    txtConfirmaPassword->setObjectName("txtConfirmaPassword");
+    txtPassword->setEchoMode(QLineEdit::Password);
+    txtConfirmaPassword->setEchoMode(QLineEdit::Password);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(lblEntraPassword, 0, 0);
+    layout->addWidget(txtPassword, 0, 1);
+    layout->addWidget(lblReentraPassword, 1, 0);
+    layout->addWidget(txtConfirmaPassword, 1, 1);
+    layout->addWidget(cmdAcceptar, 2, 0);
+    layout->addWidget(cmdCancellar, 2, 1);
+    connect(cmdAcceptar, &QPushButton::clicked, this, [this] { SurtGuardantContrasenya(); });
+    connect(cmdCancellar, &QPushButton::clicked, this, &QDialog::reject);
+
+    if (!dialegs::Procediment(*this, kName, "IniciFormulari", [this] { IniciFormulari(); }))
+        funcions_.EmetError(NumError, UbicacioError, clsAndamiSistema::Instance().Idioma());
+}
+
+void frmEntraPassword::IniciFormulari() {
+    rstRecordsetIdioma_ = funcions_.TradueixFormulariIdioma(std::make_shared<FormulariObject>(this),
+                                                            clsAndamiSistema::Instance().Idioma());
+    dialegs::PropagaError(*this, funcions_);
+}
+
+void frmEntraPassword::SurtGuardantContrasenya() {
+    const bool ok = dialegs::Procediment(*this, kName, "SurtGuardantContrasenya", [this] {
+        std::string message;
+        dialegs::Procediment(*this, kName, "CadenaValidacioAcceptar",
+                             [&] { message = CadenaValidacioAcceptar(); });
+        if (NumError != 0) com::Raise(NumError);
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        // The password as typed, blanks included.
+        com::Let(com::Get(frmFormulariQueCrida, "txtPassword").toObject(), "Text",
+                 txtPassword->text().toStdString());
+        accept();
+    });
+    if (!ok) funcions_.EmetError(NumError, UbicacioError, clsAndamiSistema::Instance().Idioma());
+}
+
+std::string frmEntraPassword::CadenaValidacioAcceptar() {
+    const std::string code = CodiValidacio(txtPassword->text().toStdString(), txtConfirmaPassword->text().toStdString());
+    if (code.empty()) return code;
+    std::string message = funcions_.TradueixMissatgeFormulariIdioma(rstRecordsetIdioma_, code);
+    dialegs::PropagaError(*this, funcions_);
+    return message;
+}
+
+std::string frmEntraPassword::CodiValidacio(const std::string& password, const std::string& confirmacio) {
+    const std::string entrada = Trimmed(password);
+    const std::string repetida = Trimmed(confirmacio);
+    if (entrada.empty() || repetida.empty()) return "valAlgunaContrasenyaBuida";
+    if (QString::fromStdString(entrada).size() < kLlargariaMinima) return "valContrasenyaCurta";
+    if (!CadenaTeNumericsiCaracters(entrada)) return "valContrasenyaSenseNombresOCaracters";
+    if (entrada != repetida) return "valContrasenyesDiferents";
+    return {};
+}
+
+bool frmEntraPassword::CadenaTeNumericsiCaracters(const std::string& text) {
+    bool digit = false;
+    bool letter = false;
+    // Bytes of a character outside ASCII are 128 or more: neither.
+    for (const char c : text) {
+        digit = digit || (c >= '0' && c <= '9');
+        letter = letter || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    }
+    return digit && letter;
+}
+
+}  // namespace velmar

@@ -1,0 +1,42 @@
+// The password dialog: asks for a new password twice, checks it against
+// the password rule and writes it into the calling window's `txtPassword`.
+// It stores nothing itself.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "Com/Object.h"
+#include "Com/Trail.h"
+#include "core/clsFuncionsCapaInterficie.h"
+
+class QLineEdit;
+
+namespace velmar {
+
+class frmEntraPassword final : public QDialog, public com::ErrorFields {
+public:
+    // Translates itself; a failure is shown at once.
+    explicit frmEntraPassword(QWidget* parent = nullptr);
+
+    // The window whose `txtPassword` (reached by member name) receives the
+    // accepted password.
+    com::ObjectRef frmFormulariQueCrida;
+
+    // The message code of the first rule the two texts break, or "".
+    static std::string CodiValidacio(const std::string& password, const std::string& confirmacio);
+    // Whether the text holds an ASCII digit and an ASCII letter.
+    static bool CadenaTeNumericsiCaracters(const std::string& text);
+
+private:
+    void IniciFormulari();
+    void SurtGuardantContrasenya();
+    std::string CadenaValidacioAcceptar();
+
+    clsFuncionsCapaInterficie funcions_;
+    RecordsetRef rstRecordsetIdioma_;
+    QLineEdit* txtPassword;
+    QLineEdit* txtConfirmaPassword;
+};
+
+}  // namespace velmar

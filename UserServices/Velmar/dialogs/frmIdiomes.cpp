@@ -1,0 +1,126 @@
+#include "dialogs/frmIdiomes.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <filesystem>
+
+#include "Com/Registry.h"
+#include "core/Dialegs.h"
+#include "core/FormulariObject.h"
+#include "core/clsAndamiSistema.h"
+
+namespace velmar {
+namespace {
+
+constexpr std::string_view kName = "frmIdiomes";
+constexpr int32_t kIconaNoTrobada = 516;
+constexpr int32_t kCapSeleccio = 91;
+constexpr int kClau = Qt::UserRole;
+
+}  // namespace
+
+frmIdiomes::frmIdiomes(QWidget* parent) : QDialog(parent), lstIdiomes(new QListWidget(this)) {
+    setObjectName(QString::fromUtf8(kName.data(), kName.size()));
+    lstIdiomes->setObjectName("lstIdiomes");
+    lstIdiomes->setViewMode(QListView::IconMode);
+    auto* lblIdiomesDisponibles = dialegs::Control<QLabel>(this, "lblIdiomesDisponibles");
+    auto* lblIdiomaActual = dialegs::Control<QLabel>(this, "lblIdiomaActual");
+    lblNomIdiomaActual = dialegs::Control<QLabel>(this, "lblNomIdiomaActual");
+    auto* cmdAcceptar = dialegs::Control<QPushButton>(this, "cmdAcceptar");
+    auto* cmdCancellar = dialegs::Control<QPushButton>(this, "cmdCancellar");
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(lblIdiomesDisponibles, 0, 0, 1, 2);
+    layout->addWidget(lstIdiomes, 1, 0, 1, 2);
+    layout->addWidget(lblIdiomaActual, 2, 0);
+    layout->addWidget(lblNomIdiomaActual, 2, 1);
+    layout->addWidget(cmdAcceptar, 3, 0);
+    layout->addWidget(cmdCancellar, 3, 1);
+    connect(cmdAcceptar, &QPushButton::clicked, this, [this] { SurtGravantIdioma(); });
+    connect(cmdCancellar, &QPushButton::clicked, this, &QDialog::reject);
+
+    if (!dialegs::Procediment(*this, kName, "IniciFormulari", [this] { IniciFormulari(); }))
+        funcions_.EmetError(NumError, UbicacioError, clsAndamiSistema::Instance().Idioma());
+}
+
+com::Variant frmIdiomes::CridaSuport(std::string_view member, std::vector<com::Variant> args) {
+    com::Variant result = com::CallRef(objClasseSuportActual, member, args);
+    if (const int32_t number = com::Get(objClasseSuportActual, "NumError").toLong(); number != 0) {
+        UbicacioError = com::Get(objClasseSuportActual, "UbicacioError").toString();
+        com::Raise(number);
+    }
+    return result;
+}
+
+void frmIdiomes::IniciFormulari() {
+    const clsAndamiSistema& sessio = clsAndamiSistema::Instance();
+    objClasseSuportActual = com::CreateObject("Brintel.SvrIdiomes");
+
+    rstRecordsetIdioma = funcions_.TradueixFormulariIdioma(std::make_shared<FormulariObject>(this), sessio.Idioma());
+    dialegs::PropagaError(*this, funcions_);
+
+    strXML_ = CridaSuport("GetIdiomes", {}).toString();
+    rstRecordsetActual = funcions_.PassaXMLARecordset(strXML_);
+    dialegs::PropagaError(*this, funcions_);
+
+    strXML_ = CridaSuport("GetUsuariById", {sessio.Usuari()}).toString();
+    rstRecordsetUsuaris = funcions_.PassaXMLARecordset(strXML_);
+    dialegs::PropagaError(*this, funcions_);
+
+    const std::string icones = funcions_.ConsultaArxiuIniInterficie("General", "RutaDirectoriIcones");
+    dialegs::PropagaError(*this, funcions_);
+
+    ado::Recordset& idiomes = *rstRecordsetActual;
+    idiomes.SetFilter("NumIdioma = " + com::Str(sessio.Idioma()));
+    const bool actualTrobat = !idiomes.IsEOF();
+    if (actualTrobat) lblNomIdiomaActual->setText(QString::fromStdString(idiomes.Value("CodIdioma").toString()));
+    idiomes.ClearFilter();
+    if (idiomes.RecordCount() == 0) return;
+
+    for (idiomes.MoveFirst(); !idiomes.IsEOF(); idiomes.MoveNext()) {
+        std::string path = icones + "/" + idiomes.Value("NomArxiuIconaIdioma").toString();
+        if (!std::filesystem::exists(path)) path = icones + "/Defecte.jpg";
+        if (!std::filesystem::exists(path)) com::Raise(kIconaNoTrobada);
+        const QPixmap icon(QString::fromStdString(path));
+        if (icon.isNull()) com::Raise(com::err::InvalidPicture);
+        iltImatgesIdiomes.emplace_back(
+            idiomes.Value("CodIdioma").toString() + "#" + com::Str(idiomes.Value("NumIdioma").toLong()), QIcon(icon));
+    }
+
+    for (const auto& [key, icon] : iltImatgesIdiomes) {
+        const size_t hash = key.find('#');
+        const std::string code = key.substr(0, hash);
+        const int32_t number = static_cast<int32_t>(com::Val(key.substr(hash + 1)));
+        auto* item = new QListWidgetItem(icon, QString::fromStdString(code), lstIdiomes);
+        item->setData(kClau, QString::fromStdString("Clau" + com::Digits(number)));
+    }
+
+    if (!actualTrobat) return;
+    const QString clau = QString::fromStdString("Clau" + com::Digits(sessio.Idioma()));
+    for (int i = 0; i < lstIdiomes->count(); ++i)
+        if (lstIdiomes->item(i)->data(kClau).toString() == clau) lstIdiomes->setCurrentRow(i);
+}
+
+void frmIdiomes::SurtGravantIdioma() {
+    const bool ok = dialegs::Procediment(*this, kName, "SurtGravantIdioma", [this] {
+        const QList<QListWidgetItem*> selected = lstIdiomes->selectedItems();
+        if (selected.isEmpty()) com::Raise(kCapSeleccio);
+        const std::string clau = selected.front()->data(kClau).toString().toStdString();
+        clsAndamiSistema& sessio = clsAndamiSistema::Instance();
+        sessio.SetIdioma(static_cast<int32_t>(com::Val(clau.substr(4))));
+
+        // The session reports only the languages it accepts.
+        rstRecordsetUsuaris->SetValue("NumIdioma", sessio.Idioma());
+        rstRecordsetUsuaris->Update();
+        strXML_ = funcions_.PassaRecordsetAXML(rstRecordsetUsuaris);
+        dialegs::PropagaError(*this, funcions_);
+        CridaSuport("SaveUsuari", {strXML_});
+        accept();
+    });
+    if (!ok) funcions_.EmetError(NumError, UbicacioError, clsAndamiSistema::Instance().Idioma());
+}
+
+}  // namespace velmar

@@ -1,0 +1,244 @@
+// The presentation core on the whole server side: a sample database of the
+// test's own, the support services loaded by name, and a collector of the
+// test's own. Error texts, window translation, the session's transaction
+// and change sets sent to the database.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "Ado/Connection.h"
+#include "Com/Registry.h"
+#include "core/Dialegs.h"
+#include "core/FormulariObject.h"
+#include "Morune/tests/CollectorSandbox.h"
+#include "core/clsAndamiSistema.h"
+#include "core/clsFuncionsCapaInterficie.h"
+#include "support/Files.h"
+#include "support/SampleDatabase.h"
+
+namespace {
+
+using velmar::clsFuncionsCapaInterficie;
+using velmar::RecordsetRef;
+
+std::string DravikIni() { return testsupport::BuildPath("DataServices/Dravik/Dravik.INI"); }
+
+std::string DravikSettings(const std::string& connectionString) {
+    return "[General]\nCadenaConnexioBD=" + connectionString +
+           "\nPeriodicitatRecolectorDeixalla=600000\nMaximTempsDeTransaccio=600000\n";
+}
+
+const std::string kEntry = "\rVelmar(exe) - FuncionsCapaInterficie - ";
+
+// A window as the transaction members see it: it offers its support object
+// by name.
+class Finestra final : public com::Dispatch<Finestra> {
+public:
+    static constexpr const char* kClassName = "frmProva";
+    static const com::Members<Finestra>& Interface() {
+        static const com::Members<Finestra> members = com::Members<Finestra>().property(
+            "objClasseSuportActual", [](Finestra& f) { return com::Variant(f.support); });
+        return members;
+    }
+    com::ObjectRef support = com::CreateObject("Brintel.SvrPuntsLlum");
+};
+
+// A window without a support object.
+struct NoSupport final : com::Dispatch<NoSupport> {
+    static constexpr const char* kClassName = "frmBuit";
+    static const com::Members<NoSupport>& Interface() {
+        static const com::Members<NoSupport> none;
+        return none;
+    }
+};
+
+class Server : public testing::TestWithParam<testsupport::Engine> {
+protected:
+    com::ObjectRef connectionOf(const com::ObjectRef& holder) { return com::Get(holder, "IdTransaccio").toObject(); }
+    void execute(const std::string& sql) {
+        ado::Connection c;
+        c.Open(db_->connectionString());
+        c.Execute(sql);
+    }
+    RecordsetRef companies(const com::ObjectRef& support) {
+        std::vector<com::Variant> args{"TTE_Companyia", "CodCompanyia"};
+        RecordsetRef rst = f_.PassaXMLARecordset(com::CallRef(support, "GetListAuxiliar", args));
+        EXPECT_EQ(f_.NumError, 0) << f_.UbicacioError;
+        return rst;
+    }
+
+    testsupport::CollectorSandbox collector_;
+    std::unique_ptr<testsupport::TestDatabase> db_ = testsupport::SampleDatabase(GetParam());
+    testsupport::ScopedFile dravikIni_{DravikIni(), DravikSettings(db_->connectionString())};
+    clsFuncionsCapaInterficie f_;
+};
+
+TEST_P(Server, ErrorBoxShowsTheTextOfTheNumberOrTheNumberItself) {
+    std::vector<std::string> shown;
+    velmar::dialegs::SetMissatgeHandler([&](const std::string& text) { shown.push_back(text); });
+    struct Case {
+        int32_t number, idioma;
+        std::string text;
+    };
+    const Case cases[] = {
+        {513, 1, "Falta una clau al fitxer de configuració."},
+        {513, 5, "A key is missing from the settings file."},
+        {9999, 1, " 9999"},
+        {-9999, 1, "-9999"},
+    };
+    for (const Case& c : cases) {
+        f_.NumError = 7;
+        f_.EmetError(c.number, "\rA - x - y\rB - x - z", c.idioma);
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown.back(), "Error: " + c.text + "\r\r (A - x - y\rB - x - z)");
+        EXPECT_EQ(f_.NumError, 7) << "the box reports nothing of its own";
+        shown.clear();
+    }
+    velmar::dialegs::SetMissatgeHandler({});
+}
+
+TEST_P(Server, AWindowTakesItsCaptionsAndKeepsEveryText) {
+    execute("INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES "
+            "(5, 'frmProva', 'Formulari', 'Test window', TRUE), (5, 'frmProva', 'lblNom', 'Name', TRUE), "
+            "(5, 'frmProva', 'cmdDesa', 'Save', TRUE), (5, 'frmProva', 'fraDades', 'Data', TRUE), "
+            "(5, 'frmProva', 'lblAltre', 'Not a caption', FALSE), (1, 'frmProva', 'lblNom', 'Nom', TRUE)");
+    QWidget window;
+    window.setObjectName("frmProva");
+    auto* frame = new QGroupBox("fraDades", &window);
+    frame->setObjectName("fraDades");
+    auto* name = new QLabel("lblNom", frame);
+    name->setObjectName("lblNom");
+    auto* save = new QPushButton("cmdDesa", &window);
+    save->setObjectName("cmdDesa");
+    auto* other = new QLabel("lblAltre", &window);
+    other->setObjectName("lblAltre");
+
+    RecordsetRef texts = f_.TradueixFormulariIdioma(std::make_shared<velmar::FormulariObject>(&window), 5);
+    ASSERT_NE(texts, nullptr) << f_.NumError << f_.UbicacioError;
+    EXPECT_EQ(window.windowTitle(), "Test window");
+    EXPECT_EQ(frame->title(), "Data");
+    EXPECT_EQ(name->text(), "Name");
+    EXPECT_EQ(save->text(), "Save");
+    EXPECT_EQ(other->text(), "lblAltre");
+    EXPECT_EQ(texts->RecordCount(), 5);
+    EXPECT_EQ(f_.TradueixMissatgeFormulariIdioma(texts, "lblAltre"), "Not a caption");
+}
+
+TEST_P(Server, ATextForAControlTheWindowLacksOrCannotShowStopsTheTranslation) {
+    execute("INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES "
+            "(1, 'frmProva', 'aPrimer', 'Primer', TRUE), (1, 'frmProva', 'bFalta', 'x', TRUE), "
+            "(1, 'frmProva', 'cDarrer', 'Darrer', TRUE), (1, 'frmProva2', 'aPrimer', 'Primer', TRUE), "
+            "(1, 'frmProva2', 'bCamp', 'x', TRUE)");
+    struct Case {
+        const char* window;
+        int32_t number;
+    };
+    for (const Case& c : {Case{"frmProva", velmar::err::ControlNotFound}, Case{"frmProva2", com::err::MemberNotFound}}) {
+        QWidget window;
+        window.setObjectName(c.window);
+        auto* first = new QLabel("aPrimer", &window);
+        first->setObjectName("aPrimer");
+        (new QLineEdit(&window))->setObjectName("bCamp");
+        auto* last = new QLabel("cDarrer", &window);
+        last->setObjectName("cDarrer");
+
+        EXPECT_EQ(f_.TradueixFormulariIdioma(std::make_shared<velmar::FormulariObject>(&window), 1), nullptr);
+        EXPECT_EQ(f_.NumError, c.number) << c.window;
+        EXPECT_EQ(f_.UbicacioError, kEntry + "TradueixFormulariIdioma");
+        EXPECT_EQ(first->text(), "Primer");
+        EXPECT_EQ(last->text(), "cDarrer");
+    }
+}
+
+TEST_P(Server, NestedTransactionsHandTheirConnectionToTheWindowsSupportObject) {
+    auto window = std::make_shared<Finestra>();
+    f_.BeginTransaction(window);
+    ASSERT_EQ(f_.NumError, 0) << f_.UbicacioError;
+    const com::ObjectRef connection = connectionOf(window->support);
+    ASSERT_NE(connection, nullptr);
+
+    // A support object created now joins the transaction.
+    const com::ObjectRef joined = f_.CreaObjecteSuport("SvrProjectes");
+    ASSERT_NE(joined, nullptr) << f_.UbicacioError;
+    EXPECT_EQ(connectionOf(joined), connection);
+
+    f_.BeginTransaction(window);
+    f_.CommitTransaction(window);
+    EXPECT_EQ(connectionOf(window->support), connection);
+    f_.CommitTransaction(window);
+    EXPECT_EQ(f_.NumError, 0) << f_.UbicacioError;
+    EXPECT_EQ(connectionOf(window->support), nullptr);
+
+    f_.BeginTransaction(window);
+    f_.RollBackTransaction(window);
+    EXPECT_EQ(f_.NumError, 0) << f_.UbicacioError;
+    EXPECT_EQ(connectionOf(window->support), nullptr);
+    EXPECT_EQ(connectionOf(f_.CreaObjecteSuport("SvrProjectes")), nullptr);
+}
+
+TEST_P(Server, AFailedBeginLeavesTheSupportObjectAlone) {
+    dravikIni_.replace(DravikSettings("Provider=SQLite;Data Source=/nonexistent/folder/none.db"));
+    auto window = std::make_shared<Finestra>();
+    f_.BeginTransaction(window);
+    const com::ObjectRef session = velmar::clsAndamiSistema::Instance().SySSessio;
+    EXPECT_NE(f_.NumError, 0);
+    EXPECT_EQ(f_.NumError, com::Get(session, "NumError").toLong());
+    EXPECT_EQ(f_.UbicacioError, com::Get(session, "UbicacioError").toString() + kEntry + "BeginTransaction");
+    EXPECT_NE(f_.UbicacioError.find("\rBrintel - SvrTransaccions - BeginTransaction\r"), std::string::npos);
+    EXPECT_EQ(connectionOf(window->support), nullptr);
+}
+
+TEST_P(Server, CallsByNameThatFindNoMemberAndUnknownClassesFail) {
+    f_.BeginTransaction(std::make_shared<NoSupport>());
+    EXPECT_EQ(f_.NumError, com::err::MemberNotFound);
+    EXPECT_EQ(f_.UbicacioError, kEntry + "BeginTransaction");
+    f_.RollBackTransaction(std::make_shared<Finestra>());  // ends the level the failed call left open
+
+    EXPECT_EQ(f_.CreaObjecteSuport("SvrNoHiEs"), nullptr);
+    EXPECT_EQ(f_.NumError, com::err::CannotCreateObject);
+    EXPECT_EQ(f_.UbicacioError, kEntry + "CreaObjecteSuport");
+}
+
+TEST_P(Server, AChangeSetSavedInTheSessionsTransactionReachesTheDatabase) {
+    auto window = std::make_shared<Finestra>();
+    RecordsetRef rst = companies(window->support);
+    ASSERT_NE(rst, nullptr);
+    const int32_t before = rst->RecordCount();
+    rst->MoveFirst();
+    const com::Variant renamed = rst->Value("NumCompanyia");
+    rst->SetValue("CodCompanyia", "Companyia d'en \"Pere\" & <fills>");
+    rst->Update();
+    rst->AddNew();
+    rst->SetValue("CodCompanyia", "Nova");
+    rst->Update();
+
+    const std::string changes = f_.ObteActualitzacionsDeXML(f_.PassaRecordsetAXML(rst));
+    ASSERT_EQ(f_.NumError, 0) << f_.UbicacioError;
+    f_.BeginTransaction(window);
+    std::vector<com::Variant> args{changes};
+    EXPECT_TRUE(com::CallRef(window->support, "SaveTaulaAuxiliar", args).toBool())
+        << com::Get(window->support, "UbicacioError").toString();
+    f_.CommitTransaction(window);
+    ASSERT_EQ(f_.NumError, 0) << f_.UbicacioError;
+
+    RecordsetRef saved = companies(com::CreateObject("Brintel.SvrPuntsLlum"));
+    EXPECT_EQ(saved->RecordCount(), before + 1);
+    saved->SetFilter("NumCompanyia = " + renamed.toString());
+    EXPECT_EQ(saved->Value("CodCompanyia").toString(), "Companyia d'en \"Pere\" & <fills>");
+    saved->SetFilter("CodCompanyia = 'Nova'");
+    EXPECT_EQ(saved->RecordCount(), 1);
+
+    // A change set with no blocks is still a valid text, and saves nothing.
+    args = {f_.ObteActualitzacionsDeXML(f_.PassaRecordsetAXML(companies(window->support)))};
+    EXPECT_TRUE(com::CallRef(window->support, "SaveTaulaAuxiliar", args).toBool());
+    EXPECT_EQ(companies(window->support)->RecordCount(), before + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, Server, testing::ValuesIn(testsupport::AvailableEngines()),
+                         testsupport::EngineParamName);
+
+}  // namespace
