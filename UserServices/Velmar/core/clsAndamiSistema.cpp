@@ -1,13 +1,10 @@
 #include "core/clsAndamiSistema.h"
 
 #include "Com/Registry.h"
+#include "core/TraduccioQt.h"
 
 namespace velmar {
 namespace {
-
-int32_t KnownOr(int32_t stored, int32_t fallback) {
-    return (stored == 1 || stored == 2 || stored == 5) ? stored : fallback;
-}
 
 // A number property: its value converted to 32 bits and stored unchecked;
 // an object assigned to it changes nothing.
@@ -45,8 +42,11 @@ com::ObjectRef clsAndamiSistema::InstanceRef() {
 
 clsAndamiSistema& clsAndamiSistema::Instance() { return static_cast<clsAndamiSistema&>(*InstanceRef()); }
 
-int32_t clsAndamiSistema::Idioma() const { return KnownOr(idioma_, 1); }
-int32_t clsAndamiSistema::Usuari() const { return KnownOr(usuari_, 14); }
-int32_t clsAndamiSistema::Projecte() const { return KnownOr(projecte_, 306); }
+int32_t clsAndamiSistema::Idioma() const { return (idioma_ == 1 || idioma_ == 2 || idioma_ == 5) ? idioma_ : 1; }
+
+void clsAndamiSistema::SetIdioma(int32_t value) {
+    idioma_ = value;
+    FixaTraduccioQt(Idioma());
+}
 
 }  // namespace velmar

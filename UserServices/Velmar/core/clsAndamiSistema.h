@@ -26,13 +26,16 @@ public:
     // layer), reached by member name.
     com::ObjectRef SySSessio;
 
-    // Each reads back the stored number only when it is 1, 2 or 5; any
-    // other gives the number of the installation's default.
+    // The language: the stored number when it is 1, 2 or 5, otherwise 1.
+    // Setting it also gives Qt's own dialogs that language.
     int32_t Idioma() const;
-    int32_t Usuari() const;
-    int32_t Projecte() const;
-    void SetIdioma(int32_t value) { idioma_ = value; }
+    void SetIdioma(int32_t value);
+    // The user whose Login is the operating system's login name; 0 when
+    // no user has it.
+    int32_t Usuari() const { return usuari_; }
     void SetUsuari(int32_t value) { usuari_ = value; }
+    // The project selected in the project window; 0 while none is.
+    int32_t Projecte() const { return projecte_; }
     void SetProjecte(int32_t value) { projecte_ = value; }
 
 private:

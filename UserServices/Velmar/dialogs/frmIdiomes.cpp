@@ -19,6 +19,9 @@ constexpr std::string_view kName = "frmIdiomes";
 constexpr int32_t kIconaNoTrobada = 516;
 constexpr int32_t kCapSeleccio = 91;
 constexpr int kClau = Qt::UserRole;
+constexpr const char* kAvisNoEsPotDesar =
+    "L'idioma triat s'aplica fins que tanqueu el programa, però no es pot desar: el vostre usuari del sistema "
+    "no és a la llista d'usuaris.";
 
 }  // namespace
 
@@ -111,6 +114,16 @@ void frmIdiomes::SurtGravantIdioma() {
         const std::string clau = selected.front()->data(kClau).toString().toStdString();
         clsAndamiSistema& sessio = clsAndamiSistema::Instance();
         sessio.SetIdioma(static_cast<int32_t>(com::Val(clau.substr(4))));
+
+        // A session without a user of the system's login has no row to
+        // keep the language in: it holds until the program ends.
+        if (rstRecordsetUsuaris->RecordCount() == 0) {
+            const std::string avis = funcions_.TradueixDefecteMissatgeFormulariIdioma(
+                rstRecordsetIdioma, "valIdiomaNoEsPotDesar", kAvisNoEsPotDesar);
+            dialegs::PropagaError(*this, funcions_);
+            dialegs::MissatgeOk(avis);
+            return accept();
+        }
 
         // The session reports only the languages it accepts.
         rstRecordsetUsuaris->SetValue("NumIdioma", sessio.Idioma());

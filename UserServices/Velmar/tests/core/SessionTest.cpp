@@ -1,35 +1,48 @@
 // The session's language, user and project numbers, as the windows read
-// them and as a late-bound caller writes them.
+// them and as a late-bound caller writes them, and the project a window
+// captures as it opens.
 #include <gtest/gtest.h>
 
+#include "core/Sessio.h"
 #include "core/clsAndamiSistema.h"
+#include "support/ErrorOf.h"
 
 namespace {
 
 using velmar::clsAndamiSistema;
 
-TEST(Session, NumbersReadBackOnlyWhenOneTwoOrFive) {
+TEST(Session, LanguageFallsBackToOneUserAndProjectReadBackAsStored) {
     const com::ObjectRef session = clsAndamiSistema::InstanceRef();
     EXPECT_EQ(&clsAndamiSistema::Instance(), session.get());
     EXPECT_EQ(com::Get(session, "Idioma").toLong(), 1);
-    EXPECT_EQ(com::Get(session, "Usuari").toLong(), 14);
-    EXPECT_EQ(com::Get(session, "Projecte").toLong(), 306);
+    EXPECT_EQ(com::Get(session, "Usuari").toLong(), 0) << "no user until the session starts";
+    EXPECT_EQ(com::Get(session, "Projecte").toLong(), 0) << "no project until one is chosen";
     EXPECT_NE(com::Get(session, "SySSessio").toObject(), nullptr);
 
     struct Case {
-        int32_t written, idioma, usuari, projecte;
+        int32_t written, idioma;
     };
-    for (const Case& c : {Case{2, 2, 2, 2}, Case{5, 5, 5, 5}, Case{1, 1, 1, 1}, Case{3, 1, 14, 306},
-                          Case{0, 1, 14, 306}, Case{7, 1, 14, 306}, Case{-2, 1, 14, 306}}) {
+    for (const Case& c : {Case{2, 2}, Case{5, 5}, Case{1, 1}, Case{3, 1}, Case{0, 1}, Case{7, 1}, Case{-2, 1},
+                          Case{306, 1}}) {
         for (const char* name : {"Idioma", "Usuari", "Projecte"}) com::Let(session, name, c.written);
         EXPECT_EQ(clsAndamiSistema::Instance().Idioma(), c.idioma) << c.written;
-        EXPECT_EQ(clsAndamiSistema::Instance().Usuari(), c.usuari) << c.written;
-        EXPECT_EQ(clsAndamiSistema::Instance().Projecte(), c.projecte) << c.written;
+        EXPECT_EQ(clsAndamiSistema::Instance().Usuari(), c.written);
+        EXPECT_EQ(clsAndamiSistema::Instance().Projecte(), c.written);
     }
 
     com::Let(session, "Idioma", "5");
     com::Set(session, "Idioma", session);  // an object changes nothing
     EXPECT_EQ(com::Get(session, "Idioma").toLong(), 5);
+    for (const char* name : {"Idioma", "Usuari", "Projecte"}) com::Let(session, name, 0);
+}
+
+TEST(Session, AWindowCapturesTheProjectOnlyWhenOneIsChosen) {
+    clsAndamiSistema& session = clsAndamiSistema::Instance();
+    session.SetProjecte(0);
+    EXPECT_EQ(testsupport::ErrorOf([] { velmar::CapturaProjecte(); }), velmar::err::SenseProjecte);
+    session.SetProjecte(306);
+    EXPECT_EQ(velmar::CapturaProjecte(), 306);
+    session.SetProjecte(0);
 }
 
 }  // namespace

@@ -22,11 +22,15 @@ class Idiomes : public testing::Test {
 protected:
     void SetUp() override {
         clsAndamiSistema::Instance().SetIdioma(1);
+        clsAndamiSistema::Instance().SetUsuari(14);
         QImage image(8, 8, QImage::Format_RGB32);
         image.fill(Qt::white);
         ASSERT_TRUE(image.save(QString::fromStdString((icones_.path() / "Defecte.jpg").string()), "PNG"));
     }
-    void TearDown() override { clsAndamiSistema::Instance().SetIdioma(0); }
+    void TearDown() override {
+        clsAndamiSistema::Instance().SetIdioma(0);
+        clsAndamiSistema::Instance().SetUsuari(0);
+    }
 
     static QListWidget* Llista(frmIdiomes& w) { return w.findChild<QListWidget*>("lstIdiomes"); }
     static std::vector<std::string> Codis(frmIdiomes& w) {
@@ -78,6 +82,21 @@ TEST_F(Idiomes, ALanguageTheSessionRefusesStoresItsFallback) {
     Tria(window, "Deutsch");
     EXPECT_EQ(clsAndamiSistema::Instance().Idioma(), 1);
     EXPECT_EQ(IdiomaDesat(), 1);
+}
+
+TEST_F(Idiomes, WithoutAUserTheChoiceHoldsForTheSessionOnly) {
+    clsAndamiSistema::Instance().SetUsuari(0);
+    frmIdiomes window;
+    ASSERT_EQ(window.NumError, 0) << window.UbicacioError;
+    Tria(window, "Castellano");
+    EXPECT_EQ(window.NumError, 0) << window.UbicacioError;
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_EQ(clsAndamiSistema::Instance().Idioma(), 2);
+    ASSERT_EQ(sessio_.shown.size(), 1u);
+    EXPECT_EQ(sessio_.shown.front(),
+              "L'idioma triat s'aplica fins que tanqueu el programa, però no es pot desar: el vostre usuari del "
+              "sistema no és a la llista d'usuaris.");
+    EXPECT_EQ(IdiomaDesat(), 1) << "the administrator's row is untouched";
 }
 
 TEST_F(Idiomes, WithoutTheDefaultIconTheListStaysEmpty) {

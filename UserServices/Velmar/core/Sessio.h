@@ -1,0 +1,32 @@
+// How the program opens its session, and the project a window works in.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "Com/Trail.h"
+
+namespace velmar {
+
+namespace err {
+// A window that works within a project is opened while none is chosen.
+constexpr int32_t SenseProjecte = 520;
+}  // namespace err
+
+// The operating system's name for the user running the program.
+std::string NomUsuariSistema();
+
+// Makes the user whose Login is `strLogin` the session's user, compared
+// without regard to case (an exact match first), and that user's language
+// the session's. Without such a user the session has no user (0) and keeps
+// its language. A failure to read the users leaves the session as it was
+// and is reported in `resultat`, with the entry " - IniciaSessio".
+void IniciaSessio(const std::string& strLogin, com::ErrorFields& resultat);
+
+// The session's project, for a window that works within one to keep from
+// the moment it opens: a later choice in the project window does not move
+// it. Raises err::SenseProjecte while no project is chosen, so that the
+// window does not open.
+int32_t CapturaProjecte();
+
+}  // namespace velmar
