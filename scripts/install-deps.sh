@@ -8,8 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev sqlite3
   libpq-dev postgresql
-  libpugixml-dev
-  qt6-base-dev libgl-dev
+  libpugixml-dev libsodium-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   xvfb xauth
 )
 
