@@ -12,6 +12,8 @@ INSERT INTO TTU_NivellSeguretat (NumNivellSeguretat, CodNivellSeguretat) VALUES
   (2, 'Tècnic de manteniment'),
   (3, 'Només consulta');
 
--- The session's user is number 14 until a login sets another.
+-- The administrator, login 'admin', password 'Admin2024'. A password is
+-- stored only as its salted Argon2id hash, as the password dialog makes it.
 INSERT INTO T_Usuari (NumUsuari, NomUsuari, Login, Password, NumNivellSeguretat, NumIdioma, Autoritzat) VALUES
-  (14, 'Administrador', 'admin', 'Admin2024', 1, 1, TRUE);
+  (14, 'Administrador', 'admin',
+   '$argon2id$v=19$m=65536,t=2,p=1$zE38O4tXfeeYyB88qvNPtQ$YBfiZH0BatlN05Oo1PFxwZe228tELXq0w2w+bvU0GwA', 1, 1, TRUE);

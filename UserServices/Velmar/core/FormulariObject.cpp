@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "core/clsFuncionsCapaInterficie.h"
 
@@ -22,6 +23,10 @@ public:
             m.property("Name", [](ControlObject& c) { return com::Variant(c.widget()->objectName().toStdString()); });
             m.property("Caption", [](ControlObject& c) { return com::Variant(c.caption()); },
                        [](ControlObject& c, const com::Variant& v) { c.setCaption(v.toString()); });
+            m.property("Text", [](ControlObject& c) { return com::Variant(c.edit()->text().toStdString()); },
+                       [](ControlObject& c, const com::Variant& v) {
+                           c.edit()->setText(QString::fromStdString(v.toString()));
+                       });
             return m;
         }();
         return members;
@@ -31,6 +36,12 @@ private:
     QWidget* widget() const {
         if (!control_) com::Raise(com::err::ObjectRequired);
         return control_;
+    }
+    // Only text boxes have a Text here.
+    QLineEdit* edit() const {
+        auto* edit = qobject_cast<QLineEdit*>(widget());
+        if (!edit) com::Raise(com::err::MemberNotFound);
+        return edit;
     }
     // Only the controls that show a caption of their own have one.
     std::string caption() const {
@@ -68,14 +79,30 @@ const com::Members<FormulariObject>& FormulariObject::Interface() {
                        f.window()->setWindowTitle(QString::fromStdString(v.toString()));
                    });
         m.method("Controls", [](FormulariObject& f, com::Args args) {
-            const QString name = QString::fromStdString(com::Arg(args, 0).toString());
-            auto* control = f.window()->findChild<QWidget*>(name);
+            auto* control = f.control(com::Arg(args, 0).toString());
             if (!control) com::Raise(err::ControlNotFound);
             return com::Variant(std::make_shared<ControlObject>(control));
         });
         return m;
     }();
     return members;
+}
+
+QWidget* FormulariObject::control(const std::string& name) const {
+    return window()->findChild<QWidget*>(QString::fromStdString(name));
+}
+
+com::Variant FormulariObject::invoke(std::string_view member, com::CallKind kind, com::Args args) {
+    try {
+        return Dispatch::invoke(member, kind, args);
+    } catch (const com::ComError& error) {
+        // A window's controls are members of it by their names.
+        QWidget* found = error.number() == com::err::MemberNotFound && kind == com::CallKind::Get
+                             ? control(std::string(member))
+                             : nullptr;
+        if (!found) throw;
+        return com::Variant(std::make_shared<ControlObject>(found));
+    }
 }
 
 }  // namespace velmar

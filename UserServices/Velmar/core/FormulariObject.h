@@ -1,7 +1,8 @@
 // A window as the presentation core reaches it by member name: its `Name`
-// (the widget's object name), its `Caption` (the window title) and its
-// `Controls` collection, whose items, looked up by control name, offer
-// `Name` and, for labels, buttons and frames, `Caption`.
+// (the widget's object name), its `Caption` (the window title), its
+// `Controls` collection and, as members of their own names, its controls.
+// A control offers `Name`; labels, buttons and frames `Caption`; text boxes
+// `Text`.
 #pragma once
 
 #include <QPointer>
@@ -18,8 +19,12 @@ public:
 
     explicit FormulariObject(QWidget* window) : window_(window) {}
     QWidget* window() const;
+    com::Variant invoke(std::string_view member, com::CallKind kind, com::Args args) override;
 
 private:
+    // The control of that name, or none.
+    QWidget* control(const std::string& name) const;
+
     QPointer<QWidget> window_;
 };
 

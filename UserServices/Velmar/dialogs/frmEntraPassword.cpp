@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/Contrasenya.h"
 #include "core/Dialegs.h"
 #include "core/FormulariObject.h"
 #include "core/clsAndamiSistema.h"
@@ -64,9 +65,10 @@ void frmEntraPassword::SurtGuardantContrasenya() {
                              [&] { message = CadenaValidacioAcceptar(); });
         if (NumError != 0) com::Raise(NumError);
         if (!message.empty()) return dialegs::MissatgeOk(message);
-        // The password as typed, blanks included.
+        // The hash of the password as typed, blanks included: the password
+        // itself is stored nowhere.
         com::Let(com::Get(frmFormulariQueCrida, "txtPassword").toObject(), "Text",
-                 txtPassword->text().toStdString());
+                 ResumContrasenya(txtPassword->text().toStdString()));
         accept();
     });
     if (!ok) funcions_.EmetError(NumError, UbicacioError, clsAndamiSistema::Instance().Idioma());

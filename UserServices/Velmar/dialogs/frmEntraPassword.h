@@ -1,6 +1,6 @@
 // The password dialog: asks for a new password twice, checks it against
-// the password rule and writes it into the calling window's `txtPassword`.
-// It stores nothing itself.
+// the password rule and writes its hash into the calling window's
+// `txtPassword`. It stores nothing itself.
 #pragma once
 
 #include <QDialog>
@@ -20,7 +20,7 @@ public:
     explicit frmEntraPassword(QWidget* parent = nullptr);
 
     // The window whose `txtPassword` (reached by member name) receives the
-    // accepted password.
+    // hash of the accepted password.
     com::ObjectRef frmFormulariQueCrida;
 
     // The message code of the first rule the two texts break, or "".

@@ -1,10 +1,18 @@
-// The password dialog: its rule, and what reaches the calling window.
+// The password dialog: its rule, what reaches the calling window, and what
+// the window's save stores.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "Ado/Recordset.h"
+#include "Com/Registry.h"
 #include "SessioProva.h"
+#include "core/BindingControl.h"
+#include "core/CaixaContrasenya.h"
+#include "core/Contrasenya.h"
+#include "core/FormulariObject.h"
 #include "dialogs/frmEntraPassword.h"
 
 namespace {
@@ -64,29 +72,39 @@ protected:
     std::shared_ptr<Usuaris> usuaris_ = std::make_shared<Usuaris>();
 };
 
-TEST_F(EntraPassword, AnAcceptedPasswordReachesTheCallerAsTyped) {
+TEST_F(EntraPassword, TheCallerReceivesAHashOfThePasswordAsTyped) {
     frmEntraPassword dialog;
     ASSERT_EQ(dialog.NumError, 0) << dialog.UbicacioError;
     dialog.frmFormulariQueCrida = usuaris_;
     accept(dialog, " abcd1234 ", "abcd1234");
-    EXPECT_EQ(usuaris_->txtPassword->text, " abcd1234 ");
+    const std::string resum = usuaris_->txtPassword->text;
+    EXPECT_TRUE(resum.starts_with("$argon2id$")) << resum;
+    EXPECT_TRUE(velmar::VerificaContrasenya(resum, " abcd1234 ")) << "blanks included";
+    EXPECT_FALSE(velmar::VerificaContrasenya(resum, "abcd1234"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(sessio_.shown.empty());
+
+    // A salt of its own: the same password twice gives two hashes.
+    frmEntraPassword again;
+    again.frmFormulariQueCrida = usuaris_;
+    accept(again, " abcd1234 ", "abcd1234");
+    EXPECT_NE(usuaris_->txtPassword->text, resum);
 }
 
 TEST_F(EntraPassword, ARefusalShowsItsTextAndCancelChangesNothing) {
-    sessio_.execute("INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES "
-                    "(1, 'frmEntraPassword', 'valContrasenyaCurta', 'Massa curta', FALSE)");
     frmEntraPassword dialog;
     dialog.frmFormulariQueCrida = usuaris_;
     accept(dialog, "ab12", "ab12");
-    EXPECT_EQ(sessio_.shown, std::vector<std::string>{"Massa curta"});
+    EXPECT_EQ(sessio_.shown, std::vector<std::string>{"La contrasenya ha de tenir 8 caràcters com a mínim."});
     EXPECT_EQ(dialog.NumError, 0);
 
     // A code without a text is error 517, shown with the whole trail.
-    accept(dialog, "abcdefgh", "abcdefgh");
-    EXPECT_EQ(dialog.NumError, 517);
-    EXPECT_EQ(dialog.UbicacioError,
+    sessio_.execute("DELETE FROM T_Idioma WHERE CodTextIdioma = 'valContrasenyaSenseNombresOCaracters'");
+    frmEntraPassword sensePart;
+    sensePart.frmFormulariQueCrida = usuaris_;
+    accept(sensePart, "abcdefgh", "abcdefgh");
+    EXPECT_EQ(sensePart.NumError, 517);
+    EXPECT_EQ(sensePart.UbicacioError,
               "\rVelmar(exe) - FuncionsCapaInterficie - TradueixMissatgeFormulariIdioma"
               "\rVelmar(exe) - frmEntraPassword - CadenaValidacioAcceptar"
               "\rVelmar(exe) - frmEntraPassword - SurtGuardantContrasenya");
@@ -96,6 +114,80 @@ TEST_F(EntraPassword, ARefusalShowsItsTextAndCancelChangesNothing) {
     dialog.findChild<QPushButton*>("cmdCancellar")->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(usuaris_->txtPassword->text, "anterior");
+}
+
+// A user window as the dialog reaches it: a password box bound to the
+// user's row, which its save sends to the database.
+class PasswordSaved : public testing::Test {
+protected:
+    void SetUp() override {
+        window_.setObjectName("frmUsuaris");
+        box_->setObjectName("txtPassword");
+        usuaris_ = f_.PassaXMLARecordset(Call("GetUsuaris"));
+        ASSERT_EQ(f_.NumError, 0) << f_.UbicacioError;
+        usuaris_->MoveFirst();
+        velmar::binding::Bind(box_, usuaris_, "Password");
+    }
+    com::Variant Call(const char* member, std::vector<com::Variant> args = {}) {
+        com::Variant result = com::CallRef(service_, member, args);
+        EXPECT_EQ(com::Get(service_, "NumError").toLong(), 0) << com::Get(service_, "UbicacioError").toString();
+        return result;
+    }
+    std::string Desat() {
+        ado::Recordset row = ado::Recordset::FromXml(Call("GetUsuariById", {int32_t{14}}).toString());
+        row.MoveFirst();
+        return row.Value("Password").toString();
+    }
+    // The box as the user sees it.
+    static QImage Vista(const QString& value) {
+        velmar::CaixaContrasenya box;
+        box.resize(200, 30);
+        box.setText(value);
+        return box.grab().toImage();
+    }
+
+    SessioProva sessio_;
+    velmar::clsFuncionsCapaInterficie f_;
+    com::ObjectRef service_ = com::CreateObject("Brintel.SvrUsuaris");
+    QWidget window_;
+    velmar::CaixaContrasenya* box_ = new velmar::CaixaContrasenya(&window_);
+    velmar::RecordsetRef usuaris_;
+};
+
+TEST_F(PasswordSaved, TheSavedPasswordIsAHashThatVerifiesAgainstWhatWasTyped) {
+    EXPECT_TRUE(velmar::VerificaContrasenya(Desat(), "Admin2024")) << "the sample's administrator";
+
+    frmEntraPassword dialog;
+    dialog.frmFormulariQueCrida = std::make_shared<velmar::FormulariObject>(&window_);
+    dialog.findChild<QLineEdit*>("txtPassword")->setText("Fanal2025");
+    dialog.findChild<QLineEdit*>("txtConfirmaPassword")->setText("Fanal2025");
+    dialog.findChild<QPushButton*>("cmdAcceptar")->click();
+    ASSERT_EQ(dialog.result(), QDialog::Accepted) << (sessio_.shown.empty() ? "" : sessio_.shown.front());
+
+    usuaris_->Update();
+    const std::string canvis = f_.ObteActualitzacionsDeXML(f_.PassaRecordsetAXML(usuaris_));
+    Call("SaveUsuari", {canvis});
+    const std::string desat = Desat();
+    EXPECT_TRUE(desat.starts_with("$argon2id$")) << desat;
+    EXPECT_TRUE(velmar::VerificaContrasenya(desat, "Fanal2025"));
+    EXPECT_FALSE(velmar::VerificaContrasenya(desat, "Admin2024"));
+    EXPECT_EQ(canvis.find("Fanal2025"), std::string::npos) << "nothing sent holds it in clear";
+}
+
+TEST_F(PasswordSaved, TheSampleDatabaseHoldsNoPasswordInClear) {
+    ado::Recordset rows = ado::Recordset::FromXml(Call("GetUsuaris").toString());
+    ASSERT_GT(rows.RecordCount(), 0);
+    for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext()) {
+        const std::string stored = rows.Value("Password").toString();
+        EXPECT_TRUE(stored.starts_with("$argon2id$") && !velmar::VerificaContrasenya(stored, stored)) << stored;
+    }
+}
+
+TEST_F(PasswordSaved, TheBoxShowsTheSameMaskForEveryPassword) {
+    const QImage shown = Vista(QString::fromStdString(velmar::ResumContrasenya("Admin2024")));
+    EXPECT_EQ(shown, Vista(QString::fromStdString(velmar::ResumContrasenya("una altra de molt més llarga 1"))));
+    EXPECT_NE(shown, Vista(""));
+    EXPECT_EQ(box_->text().toStdString(), Desat()) << "the binding carries the hash";
 }
 
 }  // namespace

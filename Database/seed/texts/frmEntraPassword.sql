@@ -1,0 +1,31 @@
+-- Texts of the password dialog: its caption, the captions of its labels and
+-- buttons, and its messages. Languages: 1 Català, 2 Castellano, 5 English.
+
+INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
+  (1, 'frmEntraPassword', 'Formulari', 'Contrasenya', TRUE),
+  (2, 'frmEntraPassword', 'Formulari', 'Contraseña', TRUE),
+  (5, 'frmEntraPassword', 'Formulari', 'Password', TRUE),
+  (1, 'frmEntraPassword', 'lblEntraPassword', 'Contrasenya nova', TRUE),
+  (2, 'frmEntraPassword', 'lblEntraPassword', 'Contraseña nueva', TRUE),
+  (5, 'frmEntraPassword', 'lblEntraPassword', 'New password', TRUE),
+  (1, 'frmEntraPassword', 'lblReentraPassword', 'Torneu-la a escriure', TRUE),
+  (2, 'frmEntraPassword', 'lblReentraPassword', 'Vuelva a escribirla', TRUE),
+  (5, 'frmEntraPassword', 'lblReentraPassword', 'Type it again', TRUE),
+  (1, 'frmEntraPassword', 'cmdAcceptar', 'D''acord', TRUE),
+  (2, 'frmEntraPassword', 'cmdAcceptar', 'Aceptar', TRUE),
+  (5, 'frmEntraPassword', 'cmdAcceptar', 'OK', TRUE),
+  (1, 'frmEntraPassword', 'cmdCancellar', 'Cancel·la', TRUE),
+  (2, 'frmEntraPassword', 'cmdCancellar', 'Cancelar', TRUE),
+  (5, 'frmEntraPassword', 'cmdCancellar', 'Cancel', TRUE),
+  (1, 'frmEntraPassword', 'valAlgunaContrasenyaBuida', 'Cal escriure la contrasenya a les dues caselles.', FALSE),
+  (2, 'frmEntraPassword', 'valAlgunaContrasenyaBuida', 'Hay que escribir la contraseña en las dos casillas.', FALSE),
+  (5, 'frmEntraPassword', 'valAlgunaContrasenyaBuida', 'Type the password in both boxes.', FALSE),
+  (1, 'frmEntraPassword', 'valContrasenyaCurta', 'La contrasenya ha de tenir 8 caràcters com a mínim.', FALSE),
+  (2, 'frmEntraPassword', 'valContrasenyaCurta', 'La contraseña debe tener 8 caracteres como mínimo.', FALSE),
+  (5, 'frmEntraPassword', 'valContrasenyaCurta', 'The password must be at least 8 characters long.', FALSE),
+  (1, 'frmEntraPassword', 'valContrasenyaSenseNombresOCaracters', 'La contrasenya ha de tenir alguna xifra i alguna lletra sense accent.', FALSE),
+  (2, 'frmEntraPassword', 'valContrasenyaSenseNombresOCaracters', 'La contraseña debe tener algún número y alguna letra sin acento.', FALSE),
+  (5, 'frmEntraPassword', 'valContrasenyaSenseNombresOCaracters', 'The password must contain at least one digit and one unaccented letter.', FALSE),
+  (1, 'frmEntraPassword', 'valContrasenyesDiferents', 'Les dues contrasenyes no coincideixen.', FALSE),
+  (2, 'frmEntraPassword', 'valContrasenyesDiferents', 'Las dos contraseñas no coinciden.', FALSE),
+  (5, 'frmEntraPassword', 'valContrasenyesDiferents', 'The two passwords do not match.', FALSE);
