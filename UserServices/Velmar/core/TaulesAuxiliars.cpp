@@ -109,6 +109,7 @@ bool clsFuncionsCapaInterficie::ObreVisorImatge(const std::string& strRutaArxiuI
             return false;
         // Each photo has a viewer of its own, which ends itself on close.
         auto* viewer = new frmVisorImatge();
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
         viewer->strNomArxiuImatge = strRutaArxiuImatge;
         viewer->Show();
         if (viewer->NumError != 0) {

@@ -3,16 +3,16 @@
 // photo opens a viewer of its own, without modality.
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 #include <string>
 
 #include "Com/Trail.h"
 #include "core/clsFuncionsCapaInterficie.h"
 
-class QFrame;
 class QLabel;
 class QPushButton;
-class QScrollBar;
+class QScrollArea;
 
 namespace velmar {
 
@@ -27,37 +27,18 @@ public:
     // its error and leaves NumError set for the opener.
     void Show();
 
-    // The screen the window is laid out for.
-    struct Pantalla {
-        int ampladaPixels = 0;
-        int alcadaPixels = 0;
-        double twipsPerPixelX = 15;
-        double twipsPerPixelY = 15;
-    };
-    // Where the controls go, in twips, for a picture of the given size in
-    // twips and in HIMETRIC units (the limits are compared with the latter).
-    struct Disposicio {
-        int marge = 0;
-        int amplePictExterior = 0, altPictExterior = 0;
-        bool barHoritzontalVisible = false, barVerticalVisible = false;
-        int topBarHoritzontal = 0, leftBarVertical = 0;
-        int topTancar = 0, leftTancar = 0;
-        int ampleFinestra = 0, altFinestra = 0;
-    };
-    static Disposicio Disposa(const Pantalla& pantalla, int ampleTwips, int altTwips, double ampleHimetric,
-                              double altHimetric);
+    // The most of a screen of that size, in pixels, that the picture's
+    // frame takes: 95 % of its width and 78 % of its height. A larger
+    // picture scrolls inside a frame of this size.
+    static QSize MidaMaxima(const QSize& pantalla);
 
 private:
     void IniciFormulari();
-    void FixaBarresDesplacament();
 
     clsFuncionsCapaInterficie funcions_;
     RecordsetRef rstRecordsetIdioma_;
-    double twipsPerPixelX_ = 15, twipsPerPixelY_ = 15;
-    QFrame* pictExterior;
+    QScrollArea* pictExterior;
     QLabel* pictInterior;
-    QScrollBar* barHoritzontal;
-    QScrollBar* barVertical;
     QPushButton* cmdTancar;
 };
 

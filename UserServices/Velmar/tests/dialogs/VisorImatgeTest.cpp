@@ -1,11 +1,14 @@
-// The image viewer: its layout on a known screen, and how
+// The image viewer: a frame the size of the picture up to a share of the
+// screen, bars only where the picture runs past it, and how
 // ObreVisorImatge opens it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 
 #include "SessioProva.h"
@@ -16,40 +19,9 @@ namespace {
 
 using velmar::frmVisorImatge;
 
-// 1024 x 768 pixels at 15 twips a pixel: limits 14592 x 8986, margin 133.
-const frmVisorImatge::Pantalla kPantalla{1024, 768, 15, 15};
-
-frmVisorImatge::Disposicio Disposa(int ampleTwips, int altTwips) {
-    return frmVisorImatge::Disposa(kPantalla, ampleTwips, altTwips, ampleTwips * 2540.0 / 1440,
-                                   altTwips * 2540.0 / 1440);
-}
-
-TEST(VisorImatgeLayout, ASmallPictureGetsAWindowThatFitsIt) {
-    const auto d = Disposa(3000, 1500);
-    EXPECT_EQ(d.marge, 133);
-    EXPECT_FALSE(d.barHoritzontalVisible);
-    EXPECT_FALSE(d.barVerticalVisible);
-    EXPECT_EQ(d.amplePictExterior, 3000);
-    EXPECT_EQ(d.altPictExterior, 1500);
-    EXPECT_EQ(d.leftTancar, 3000 - 1215) << "right-aligned with the frame";
-    EXPECT_EQ(d.topTancar, 1500 + 133);
-    EXPECT_EQ(d.ampleFinestra, 3000 + 2 * 133);
-    EXPECT_EQ(d.altFinestra, 1500 + 100 + 495 + 5 * 133);
-}
-
-TEST(VisorImatgeLayout, LimitsAreComparedWithTheSizeInHimetric) {
-    // 20000 twips: past the limit either way. 9000 twips: within the limit
-    // in twips, but 15875 HIMETRIC reaches it.
-    for (const int ample : {20000, 9000}) {
-        const auto d = Disposa(ample, 12000);
-        EXPECT_TRUE(d.barHoritzontalVisible) << ample;
-        EXPECT_TRUE(d.barVerticalVisible) << ample;
-        EXPECT_EQ(d.amplePictExterior, 14592);
-        EXPECT_EQ(d.altPictExterior, 8986);
-        EXPECT_EQ(d.topTancar, 8986 + 133 + 255 + 133);
-        EXPECT_EQ(d.ampleFinestra, 14592 + 2 * 133 + 255 + 133);
-    }
-    EXPECT_FALSE(Disposa(8000, 1000).barHoritzontalVisible) << "14111 HIMETRIC stays under the limit";
+TEST(VisorImatgeLimits, NinetyFivePerCentWideAndSeventyEightHigh) {
+    EXPECT_EQ(frmVisorImatge::MidaMaxima({1024, 768}), QSize(973, 599));
+    EXPECT_EQ(frmVisorImatge::MidaMaxima({1920, 1080}), QSize(1824, 842));
 }
 
 class VisorImatge : public testing::Test {
@@ -60,12 +32,15 @@ protected:
             if (auto* v = dynamic_cast<frmVisorImatge*>(w); v && v->isVisible()) visors.push_back(v);
         return visors;
     }
-    std::string picture(const std::string& name, int width, int height) {
+    std::string picture(const std::string& name, QSize size) {
         const std::string path = (dir_.path() / name).string();
-        QImage image(width, height, QImage::Format_RGB32);
+        QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::darkGreen);
         EXPECT_TRUE(image.save(QString::fromStdString(path)));
         return path;
+    }
+    static QSize Limit() {
+        return frmVisorImatge::MidaMaxima(QApplication::primaryScreen()->availableGeometry().size());
     }
     void TearDown() override {
         for (frmVisorImatge* v : Visors()) delete v;
@@ -76,8 +51,47 @@ protected:
     velmar::clsFuncionsCapaInterficie f_;
 };
 
+TEST_F(VisorImatge, TheFrameFitsThePictureUpToTheLimitWithBarsOnlyWhereItRunsPast) {
+    const QSize limit = Limit();
+    struct Case {
+        const char* what;
+        QSize picture;
+        bool horizontal, vertical;
+    };
+    const Case cases[] = {
+        {"small", {40, 30}, false, false},
+        {"between half and all of the limit", limit * 0.7, false, false},
+        {"exactly the limit", limit, false, false},
+        {"wide", {limit.width() * 2, 20}, true, false},
+        {"tall", {20, limit.height() + 1}, false, true},
+        {"both", limit * 1.5, true, true},
+        {"past 16 bits", {40000, 40}, true, false},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(f_.ObreVisorImatge(picture("p.png", c.picture))) << c.what;
+        frmVisorImatge* visor = Visors().at(0);
+        QApplication::processEvents();
+        auto* frame = visor->findChild<QScrollArea*>("pictExterior");
+        auto* bar = visor->findChild<QScrollBar*>("barHoritzontal");
+        auto* barVertical = visor->findChild<QScrollBar*>("barVertical");
+        EXPECT_EQ(frame->viewport()->size(), c.picture.boundedTo(limit)) << c.what << ": no empty band";
+        EXPECT_EQ(bar->isVisibleTo(visor), c.horizontal) << c.what;
+        EXPECT_EQ(barVertical->isVisibleTo(visor), c.vertical) << c.what;
+        EXPECT_EQ(bar->maximum(), c.picture.width() - frame->viewport()->width()) << c.what;
+        EXPECT_EQ(barVertical->maximum(), c.picture.height() - frame->viewport()->height()) << c.what;
+
+        // At the end of each bar the picture's far edges meet the frame's.
+        bar->setValue(bar->maximum());
+        barVertical->setValue(barVertical->maximum());
+        const QWidget* inner = visor->findChild<QLabel*>("pictInterior");
+        EXPECT_EQ(inner->geometry().bottomRight(), frame->viewport()->rect().bottomRight()) << c.what;
+        delete visor;
+    }
+    EXPECT_TRUE(sessio_.shown.empty()) << sessio_.shown.front();
+}
+
 TEST_F(VisorImatge, NoOrdinaryFileOpensNoViewer) {
-    const std::string hidden = picture(".amagada.png", 10, 10);
+    const std::string hidden = picture(".amagada.png", {10, 10});
     for (const std::string& path : {std::string("   "), dir_.path().string(), dir_.path().string() + "/cap.png", hidden}) {
         EXPECT_FALSE(f_.ObreVisorImatge(path)) << path;
         EXPECT_EQ(f_.NumError, 0);
@@ -86,28 +100,15 @@ TEST_F(VisorImatge, NoOrdinaryFileOpensNoViewer) {
 }
 
 TEST_F(VisorImatge, EachPhotoOpensAViewerOfItsOwn) {
-    EXPECT_TRUE(f_.ObreVisorImatge(picture("a.png", 40, 30)));
+    EXPECT_TRUE(f_.ObreVisorImatge(picture("a.png", {40, 30})));
     EXPECT_EQ(f_.NumError, 0) << f_.UbicacioError;
-    EXPECT_TRUE(f_.ObreVisorImatge(picture("b.png", 40, 30)));
+    EXPECT_TRUE(f_.ObreVisorImatge(picture("b.png", {40, 30})));
     ASSERT_EQ(Visors().size(), 2u);
+    EXPECT_EQ(Visors().front()->windowTitle(), "Imatge");
     EXPECT_TRUE(sessio_.shown.empty());
 
     Visors().front()->findChild<QPushButton*>("cmdTancar")->click();
     EXPECT_EQ(Visors().size(), 1u) << "the other viewer stays open";
-}
-
-TEST_F(VisorImatge, AWidePictureScrollsToItsRightEdge) {
-    const int screenWidth = QApplication::primaryScreen()->geometry().width();
-    ASSERT_TRUE(f_.ObreVisorImatge(picture("ampla.png", screenWidth * 2, 20)));
-    frmVisorImatge* visor = Visors().at(0);
-    auto* bar = visor->findChild<QScrollBar*>("barHoritzontal");
-    auto* frame = visor->findChild<QWidget*>("pictExterior");
-    auto* inner = visor->findChild<QWidget*>("pictInterior");
-    EXPECT_TRUE(bar->isVisibleTo(visor));
-    EXPECT_LT(bar->minimum(), 0);
-    EXPECT_EQ(bar->maximum(), 0);
-    bar->setValue(bar->minimum());
-    EXPECT_NEAR(inner->x() + inner->width(), frame->width(), 1) << "the right edges meet";
 }
 
 TEST_F(VisorImatge, AFileThatIsNoPictureFailsTwice) {
