@@ -99,6 +99,22 @@ TEST_F(Idiomes, WithoutAUserTheChoiceHoldsForTheSessionOnly) {
     EXPECT_EQ(IdiomaDesat(), 1) << "the administrator's row is untouched";
 }
 
+TEST_F(Idiomes, EachLanguageShipsAnIconOfItsOwn) {
+    const std::string shipped = testsupport::BuildPath("UserServices/Velmar/Icones");
+    ini_.replace("[General]\nRutaDirectoriIcones=" + shipped + "\n");
+    frmIdiomes window;
+    ASSERT_EQ(window.NumError, 0) << window.UbicacioError;
+    const auto picture = [](const QIcon& icon) { return icon.pixmap(32, 32).toImage(); };
+    std::vector<QImage> pictures{picture(QIcon(QString::fromStdString(shipped + "/Defecte.jpg")))};
+    for (int i = 0; i < Llista(window)->count(); ++i) {
+        const QImage shown = picture(Llista(window)->item(i)->icon());
+        ASSERT_FALSE(shown.isNull());
+        for (const QImage& other : pictures) EXPECT_NE(shown, other) << Llista(window)->item(i)->text().toStdString();
+        pictures.push_back(shown);
+    }
+    EXPECT_EQ(pictures.size(), 4u);
+}
+
 TEST_F(Idiomes, WithoutTheDefaultIconTheListStaysEmpty) {
     std::filesystem::remove(icones_.path() / "Defecte.jpg");
     frmIdiomes window;
