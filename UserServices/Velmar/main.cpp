@@ -1,13 +1,5 @@
 // The window program: it starts with the project window and runs until the
-// user closes it.
-#include <QApplication>
+// user closes it, or opens one window from its command line.
+#include "program/LiniaOrdres.h"
 
-#include "admin/frmProjectes.h"
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Velmar");
-    velmar::frmProjectes window;
-    window.show();
-    return QApplication::exec();
-}
+int main(int argc, char** argv) { return velmar::Executa(argc, argv); }

@@ -1,5 +1,6 @@
 -- Texts of the project window: its caption, the captions of its labels and
--- buttons, and its messages. Languages: 1 Català, 2 Castellano, 5 English.
+-- buttons (the transaction test buttons included), and its messages.
+-- Languages: 1 Català, 2 Castellano, 5 English.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmProjectes', 'Formulari', 'Projectes', TRUE),
@@ -41,6 +42,30 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmProjectes', 'cmdDesferCanvis', 'Desfer', TRUE),
   (2, 'frmProjectes', 'cmdDesferCanvis', 'Deshacer', TRUE),
   (5, 'frmProjectes', 'cmdDesferCanvis', 'Undo', TRUE),
+  (1, 'frmProjectes', 'cmdClients', 'Clients', TRUE),
+  (2, 'frmProjectes', 'cmdClients', 'Clientes', TRUE),
+  (5, 'frmProjectes', 'cmdClients', 'Clients', TRUE),
+  (1, 'frmProjectes', 'cmdManteniment', 'Tipus de manteniment', TRUE),
+  (2, 'frmProjectes', 'cmdManteniment', 'Tipos de mantenimiento', TRUE),
+  (5, 'frmProjectes', 'cmdManteniment', 'Maintenance types', TRUE),
+  (1, 'frmProjectes', 'Command1', 'Inicia la transacció', TRUE),
+  (2, 'frmProjectes', 'Command1', 'Iniciar la transacción', TRUE),
+  (5, 'frmProjectes', 'Command1', 'Begin transaction', TRUE),
+  (1, 'frmProjectes', 'Command3', 'Confirma la transacció', TRUE),
+  (2, 'frmProjectes', 'Command3', 'Confirmar la transacción', TRUE),
+  (5, 'frmProjectes', 'Command3', 'Commit transaction', TRUE),
+  (1, 'frmProjectes', 'Command4', 'Desfés la transacció', TRUE),
+  (2, 'frmProjectes', 'Command4', 'Deshacer la transacción', TRUE),
+  (5, 'frmProjectes', 'Command4', 'Roll back transaction', TRUE),
+  (1, 'frmProjectes', 'Command5', 'Tipus de connexió', TRUE),
+  (2, 'frmProjectes', 'Command5', 'Tipo de conexión', TRUE),
+  (5, 'frmProjectes', 'Command5', 'Connection type', TRUE),
+  (1, 'frmProjectes', 'Command7', 'Registra la connexió', TRUE),
+  (2, 'frmProjectes', 'Command7', 'Registrar la conexión', TRUE),
+  (5, 'frmProjectes', 'Command7', 'Register connection', TRUE),
+  (1, 'frmProjectes', 'Command8', 'Informació del col·lector', TRUE),
+  (2, 'frmProjectes', 'Command8', 'Información del recolector', TRUE),
+  (5, 'frmProjectes', 'Command8', 'Collector information', TRUE),
   (1, 'frmProjectes', 'valNoRegistresEditar', 'No hi ha cap projecte per editar.', FALSE),
   (2, 'frmProjectes', 'valNoRegistresEditar', 'No hay ningún proyecto para editar.', FALSE),
   (5, 'frmProjectes', 'valNoRegistresEditar', 'There is no project to edit.', FALSE),

@@ -1,0 +1,60 @@
+// The windows the program opens by name: the command line's --window, the
+// start window, and every window a test opens on its own. A window joins
+// with one line in Finestres.cpp.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/Sessio.h"
+
+namespace velmar {
+
+// What opening a window is given beyond the session: the options of the
+// command line that only some windows take (such as --picture FILE), by
+// name without the dashes.
+struct Obertura {
+    std::map<std::string, std::string, std::less<>> opcions;
+    // The option's value; raises 449 (argument not optional) when it was
+    // not given.
+    const std::string& Opcio(std::string_view nom) const;
+};
+
+using Fabrica = std::unique_ptr<QWidget> (*)(const Obertura& obertura);
+
+struct FinestraRegistrada {
+    const char* nom;       // the window's own Name
+    Fabrica crea;
+    const char* opcions;   // what it needs besides, as the usage shows it
+};
+
+// Factories for the registry. A window that needs nothing more:
+template <class Window>
+std::unique_ptr<QWidget> Sola(const Obertura&) {
+    return std::make_unique<Window>();
+}
+// A window that works within the session's project: it is given the
+// project as it opens, and does not open while none is chosen.
+template <class Window>
+std::unique_ptr<QWidget> AmbProjecte(const Obertura&) {
+    return std::make_unique<Window>(CapturaProjecte());
+}
+
+// Every window that opens by name, in the order of the list.
+std::span<const FinestraRegistrada> Finestres();
+// The window of that name, or none.
+const FinestraRegistrada* TrobaFinestra(std::string_view nom);
+
+// Opens the window, not yet shown. A failure to open it (no project chosen
+// for a window that needs one, a missing option) is shown with EmetError,
+// with the entry " - Form_Load" under the window's name, and gives none; a
+// window whose own start-up fails shows that itself and opens as far as it
+// got.
+std::unique_ptr<QWidget> ObreFinestra(const FinestraRegistrada& finestra, const Obertura& obertura);
+
+}  // namespace velmar

@@ -1,0 +1,131 @@
+#include "program/LiniaOrdres.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <QPixmap>
+#include <QStringList>
+#include <iostream>
+#include <optional>
+#include <vector>
+
+#include "core/Dialegs.h"
+#include "core/Sessio.h"
+#include "core/TraduccioQt.h"
+#include "core/clsAndamiSistema.h"
+#include "core/clsFuncionsCapaInterficie.h"
+#include "program/Finestres.h"
+
+namespace velmar {
+namespace {
+
+constexpr const char* kFinestraInicial = "frmProjectes";
+
+struct Ordre {
+    std::string finestra;  // empty: the program's start
+    std::optional<int32_t> projecte;
+    std::optional<int32_t> idioma;
+    QString captura;       // the screenshot's file
+    Obertura obertura;
+};
+
+void Us() {
+    std::cerr << "usage: Velmar [--window <name> [--project N] [--language N] [--screenshot FILE.png] "
+                 "[window options]]\nwindows:\n";
+    for (const FinestraRegistrada& finestra : Finestres())
+        std::cerr << "  " << finestra.nom << (*finestra.opcions ? " " : "") << finestra.opcions << '\n';
+}
+
+std::optional<int32_t> Nombre(const QString& text) {
+    bool ok = false;
+    const int32_t value = text.toInt(&ok);
+    return ok ? std::optional(value) : std::nullopt;
+}
+
+// Every argument is "--name value"; the ones the program does not know go
+// to the window.
+std::optional<Ordre> Interpreta(const QStringList& arguments) {
+    Ordre ordre;
+    for (qsizetype i = 1; i < arguments.size(); i += 2) {
+        const QString& nom = arguments[i];
+        if (!nom.startsWith("--") || nom.size() < 3 || i + 1 >= arguments.size()) return std::nullopt;
+        const QString& valor = arguments[i + 1];
+        if (nom == "--window") ordre.finestra = valor.toStdString();
+        else if (nom == "--project") ordre.projecte = Nombre(valor);
+        else if (nom == "--language") ordre.idioma = Nombre(valor);
+        else if (nom == "--screenshot") ordre.captura = valor;
+        else ordre.obertura.opcions[nom.mid(2).toStdString()] = valor.toStdString();
+        if ((nom == "--project" && !ordre.projecte) || (nom == "--language" && !ordre.idioma)) return std::nullopt;
+    }
+    // Everything but the start itself belongs to one window.
+    if (ordre.finestra.empty() && arguments.size() > 1) return std::nullopt;
+    return ordre;
+}
+
+// While a window opens from the command line, a message box is its
+// failure: its text is kept to be printed, not shown.
+class Captura {
+public:
+    Captura() {
+        previous_ = dialegs::SetMissatgeHandler([this](const std::string& text) { textos.push_back(text); });
+    }
+    ~Captura() { dialegs::SetMissatgeHandler(previous_); }
+    bool Imprimeix() const {
+        for (std::string text : textos) {
+            std::replace(text.begin(), text.end(), '\r', '\n');
+            std::cerr << text << '\n';
+        }
+        return !textos.empty();
+    }
+
+    std::vector<std::string> textos;
+
+private:
+    dialegs::MissatgeHandler previous_;
+};
+
+}  // namespace
+
+int Executa(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Velmar");
+
+    const std::optional<Ordre> ordre = Interpreta(QCoreApplication::arguments());
+    const FinestraRegistrada* finestra =
+        ordre ? TrobaFinestra(ordre->finestra.empty() ? kFinestraInicial : ordre->finestra) : nullptr;
+    if (!finestra) {
+        Us();
+        return 2;
+    }
+    std::optional<Captura> captura;
+    if (!ordre->finestra.empty()) captura.emplace();
+
+    // The session: the user of the system's login with that user's
+    // language, then what the command line asks for.
+    clsAndamiSistema& sessio = clsAndamiSistema::Instance();
+    com::ErrorFields inici;
+    IniciaSessio(NomUsuariSistema(), inici);
+    if (inici.NumError != 0) clsFuncionsCapaInterficie().EmetError(inici.NumError, inici.UbicacioError, sessio.Idioma());
+    if (ordre->idioma) sessio.SetIdioma(*ordre->idioma);
+    if (ordre->projecte) sessio.SetProjecte(*ordre->projecte);
+    FixaTraduccioQt(sessio.Idioma());
+
+    std::unique_ptr<QWidget> window = ObreFinestra(*finestra, ordre->obertura);
+    if (captura && captura->Imprimeix()) return 1;
+    if (!window) return 1;
+    window->show();
+    if (ordre->captura.isEmpty()) {
+        captura.reset();
+        return QApplication::exec();
+    }
+
+    // Shown and laid out: what the show posted has run.
+    QCoreApplication::processEvents();
+    if (captura->Imprimeix()) return 1;
+    if (!window->grab().save(ordre->captura, "PNG")) {
+        std::cerr << "Velmar: cannot write " << ordre->captura.toStdString() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace velmar

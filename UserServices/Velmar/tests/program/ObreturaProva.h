@@ -1,0 +1,50 @@
+// What the tests of the windows by name share: the sample database, the
+// settings the language chooser reads, the session in a project, and the
+// options each window that needs some is given. A window that joins the
+// registry with options of its own adds its line to Obertura below.
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+#include <string_view>
+
+#include "core/clsAndamiSistema.h"
+#include "core/clsFuncionsCapaInterficie.h"
+#include "dialogs/SessioProva.h"
+#include "program/Finestres.h"
+#include "support/Files.h"
+
+class FinestresProva : public testing::Test {
+protected:
+    void SetUp() override {
+        velmar::clsAndamiSistema::Instance().SetProjecte(306);
+        QImage picture(300, 200, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        ASSERT_TRUE(picture.save(QString::fromStdString(dir.file("foto.png"))));
+    }
+    void TearDown() override {
+        velmar::clsAndamiSistema::Instance().SetProjecte(0);
+        velmar::clsAndamiSistema::Instance().SetIdioma(0);
+    }
+
+    velmar::Obertura Obertura(std::string_view finestra) const {
+        velmar::Obertura obertura;
+        if (finestra == "frmVisorImatge") obertura.opcions["picture"] = dir.file("foto.png");
+        return obertura;
+    }
+    // The same as command-line arguments.
+    QStringList Arguments(std::string_view finestra) const {
+        QStringList arguments;
+        for (const auto& [name, value] : Obertura(finestra).opcions)
+            arguments << QString::fromStdString("--" + name) << QString::fromStdString(value);
+        return arguments;
+    }
+
+    SessioProva sessio;
+    testsupport::TempDir dir;
+
+private:
+    velmar::clsFuncionsCapaInterficie f_;
+    testsupport::ScopedFile ini_{f_.RutaArxiuIni(), "[General]\nRutaDirectoriIcones=" +
+                                                        testsupport::BuildPath("UserServices/Velmar/Icones") + "\n"};
+};

@@ -1,0 +1,144 @@
+// The texts of every window that opens by name, in Català, Castellano and
+// English: each caption a window would show as its control's name and each
+// message code its sources name has its row in the sample database, every
+// window opens in each language with its captions translated, and a window
+// without any row of its own still opens.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "Ado/Recordset.h"
+#include "Com/Registry.h"
+#include "ObreturaProva.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int32_t kIdiomes[] = {1, 2, 5};
+
+// The caption a label, button or frame shows; none for other controls.
+std::optional<QString> Caption(const QWidget* control) {
+    if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(control)) return frame->title();
+    return std::nullopt;
+}
+
+// The controls that show their own name as their caption.
+std::set<std::string> CaptionsOfTheirOwnName(const QWidget& window) {
+    std::set<std::string> names;
+    for (const QWidget* control : window.findChildren<QWidget*>())
+        if (!control->objectName().isEmpty() && Caption(control) == control->objectName())
+            names.insert(control->objectName().toStdString());
+    return names;
+}
+
+std::string Read(const fs::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The message codes a window's sources name: literals such as
+// "valAlgunCampBuit" in its own files and, through their includes, in the
+// shapes under framework/ it is declared over. Codes built at run time
+// ("fld" and a field's name) are not seen.
+std::set<std::string> MessageCodes(const std::string& window) {
+    const fs::path root = fs::path(VELMAR_SOURCE_DIR).lexically_normal();
+    std::vector<fs::path> pending;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        if (entry.path().stem() == window && *entry.path().lexically_relative(root).begin() != "tests")
+            pending.push_back(entry.path());
+
+    static const std::regex code(R"re("((?:val|dta|fld|clh|chl|tab)[A-Z]\w*|(?:Primer|Segon)TextNum\w+)")re");
+    static const std::regex include(R"re(#include "(framework/\w+)\.h")re");
+    std::set<std::string> codes;
+    std::set<fs::path> seen;
+    while (!pending.empty()) {
+        const fs::path file = pending.back();
+        pending.pop_back();
+        if (!seen.insert(file).second || !fs::exists(file)) continue;
+        const std::string text = Read(file);
+        for (std::sregex_iterator m(text.begin(), text.end(), code), end; m != end; ++m) codes.insert((*m)[1]);
+        for (std::sregex_iterator m(text.begin(), text.end(), include), end; m != end; ++m)
+            for (const char* ext : {".h", ".cpp"}) pending.push_back(root / ((*m)[1].str() + ext));
+    }
+    return codes;
+}
+
+// The rows of a window's texts in one language: code and whether it is a
+// caption.
+std::map<std::string, bool> Rows(int32_t idioma, const std::string& window) {
+    const com::ObjectRef service = com::CreateObject("Brintel.SvrIdiomes");
+    ado::Recordset rows = ado::Recordset::FromXml(com::Call(service, "GetTextIdioma", {idioma, window}).toString());
+    std::map<std::string, bool> codes;
+    if (rows.RecordCount() > 0)
+        for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext())
+            codes[rows.Value("CodTextIdioma").toString()] = rows.Value("EsControl").toBool();
+    return codes;
+}
+
+using Texts = FinestresProva;
+
+TEST_F(Texts, EveryWindowOpensInEachLanguageWithItsCaptionsTranslated) {
+    for (const int32_t idioma : kIdiomes) {
+        velmar::clsAndamiSistema::Instance().SetIdioma(idioma);
+        for (const velmar::FinestraRegistrada& finestra : velmar::Finestres()) {
+            const std::unique_ptr<QWidget> window = velmar::ObreFinestra(finestra, Obertura(finestra.nom));
+            ASSERT_NE(window, nullptr) << finestra.nom;
+            EXPECT_TRUE(sessio.shown.empty()) << finestra.nom << " in " << idioma << ": " << sessio.shown.front();
+            sessio.shown.clear();
+            EXPECT_NE(window->windowTitle(), "") << finestra.nom << " in " << idioma;
+            EXPECT_EQ(CaptionsOfTheirOwnName(*window), std::set<std::string>())
+                << finestra.nom << " in " << idioma << " shows control names";
+        }
+    }
+}
+
+TEST_F(Texts, EveryCaptionAndMessageCodeHasItsRowInEachLanguage) {
+    for (const velmar::FinestraRegistrada& finestra : velmar::Finestres()) {
+        std::map<int32_t, std::map<std::string, bool>> rows;
+        for (const int32_t idioma : kIdiomes) rows[idioma] = Rows(idioma, finestra.nom);
+
+        // Without a row of its own the window still opens, and shows the
+        // captions it was designed with.
+        sessio.execute(std::string("DELETE FROM T_Idioma WHERE NomFormulari = '") + finestra.nom + "'");
+        const std::unique_ptr<QWidget> window = velmar::ObreFinestra(finestra, Obertura(finestra.nom));
+        ASSERT_NE(window, nullptr) << finestra.nom;
+        EXPECT_TRUE(sessio.shown.empty()) << finestra.nom << " without texts: " << sessio.shown.front();
+        sessio.shown.clear();
+
+        std::set<std::string> captions = CaptionsOfTheirOwnName(*window);
+        captions.insert("Formulari");
+        const std::set<std::string> codes = MessageCodes(finestra.nom);
+        for (const int32_t idioma : kIdiomes) {
+            for (const std::string& caption : captions)
+                EXPECT_TRUE(rows[idioma].contains(caption) && rows[idioma][caption])
+                    << finestra.nom << ": no caption row for " << caption << " in " << idioma;
+            for (const std::string& code : codes)
+                EXPECT_TRUE(rows[idioma].contains(code) && !rows[idioma][code])
+                    << finestra.nom << ": no message row for " << code << " in " << idioma;
+        }
+    }
+}
+
+// The scan itself finds the codes of a window and of the shape it is built
+// on, so that a window whose codes were all missed cannot pass unnoticed.
+TEST(TextsScan, FindsTheCodesOfTheWindowAndOfItsShape) {
+    const std::set<std::string> codes = MessageCodes("frmProjectes");
+    for (const char* code : {"valProjecteAmbZones", "valAlgunCampBuit", "valNoRegistresEditar", "valTextEliminar"})
+        EXPECT_TRUE(codes.contains(code)) << code;
+    EXPECT_TRUE(MessageCodes("frmEntraPassword").contains("valContrasenyesDiferents"));
+}
+
+}  // namespace
