@@ -68,7 +68,10 @@ std::string clsFuncionsCapaInterficie::TradueixMissatgeFormulariIdioma(const Rec
                                                                        const std::string& strCodiMissatge) {
     return guarded("TradueixMissatgeFormulariIdioma", std::string(), [&] {
         if (IsBlank(strCodiMissatge)) return std::string();
-        if (!rstRecordsetIdioma) com::Raise(com::err::ObjectRequired);
+        // A window whose translation failed has no texts: its messages are
+        // missing as they would be from an empty table, and their defaults
+        // stand.
+        if (!rstRecordsetIdioma) com::Raise(err::MessageMissing);
         ado::Recordset& texts = *rstRecordsetIdioma;
         // A missing code leaves its filter in place, as the next lookup sets
         // its own.

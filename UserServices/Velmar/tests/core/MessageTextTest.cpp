@@ -57,6 +57,14 @@ TEST_F(MessageText, AMissingCodeIs517OrTheDefault) {
     EXPECT_EQ(f_.UbicacioError, "");
 }
 
+TEST_F(MessageText, AWindowWithoutTextsMissesEveryCode) {
+    EXPECT_EQ(f_.TradueixMissatgeFormulariIdioma(nullptr, "valNomBuit"), "");
+    EXPECT_EQ(f_.NumError, velmar::err::MessageMissing);
+    EXPECT_EQ(f_.TradueixDefecteMissatgeFormulariIdioma(nullptr, "valTextEliminar", "valTextEliminar"),
+              "valTextEliminar");
+    EXPECT_EQ(f_.NumError, 0);
+}
+
 TEST_F(MessageText, OtherFailuresPassOnWithBothEntries) {
     struct Case {
         std::string code;
