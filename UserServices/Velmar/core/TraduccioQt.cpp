@@ -7,7 +7,9 @@
 #include <memory>
 
 namespace velmar {
+namespace {
 
+// The name Qt's translations give the language.
 const char* LocaleQt(int32_t idioma) {
     switch (idioma) {
         case 2: return "es";
@@ -15,6 +17,8 @@ const char* LocaleQt(int32_t idioma) {
         default: return "ca";
     }
 }
+
+}  // namespace
 
 void FixaTraduccioQt(int32_t idioma) {
     static std::unique_ptr<QTranslator> installed;

@@ -6,13 +6,11 @@
 
 namespace velmar {
 
-// The name Qt's translations give the session's language number: "ca" for
-// 1 (Català), "es" for 2 (Castellano), "en" for 5 (English).
-const char* LocaleQt(int32_t idioma);
-
-// Puts Qt's translation for the language in place of the one in use.
-// Without a running application there is nothing to translate; a language
-// Qt has no translation for leaves Qt's own English.
+// Puts Qt's translation for the session's language number (1 Català,
+// 2 Castellano, 5 English; any other number is Català, as the session
+// reads it) in place of the one in use. Without a running application
+// there is nothing to translate; without Qt's translations installed, Qt's
+// own English stays.
 void FixaTraduccioQt(int32_t idioma);
 
 }  // namespace velmar
