@@ -13,16 +13,34 @@ struct Dialect {
     const char* boolean;  // with its default
     const char* dateTime;
     std::string textCollation;
+    // The constraint after a column's type, or nullptr for none.
+    std::string (*check)(const std::string& quoted, const ColumnDescription& column);
 };
 
 std::string Plain(const std::string& name) { return name; }
 std::string DoubleQuoted(const std::string& name) { return '"' + name + '"'; }
 
+// SQLite keeps any value in any column; these make it refuse a value that
+// the column's type or length does not hold, as PostgreSQL does.
+std::string SqliteCheck(const std::string& quoted, const ColumnDescription& column) {
+    switch (column.type) {
+        case ColumnType::Integer: return " CHECK (typeof(" + quoted + ") IN ('integer', 'null'))";
+        case ColumnType::Double:
+            return " CHECK (typeof(" + quoted + ") IN ('real', 'integer', 'null'))";
+        case ColumnType::Boolean: return " CHECK (" + quoted + " IN (0, 1))";
+        case ColumnType::Text:
+            return " CHECK (length(" + quoted + ") <= " + std::to_string(column.length) + ")";
+        case ColumnType::Key:
+        case ColumnType::DateTime: break;
+    }
+    return {};
+}
+
 // SQLite keeps declared types as written; the data layer reads the type
 // and length back from them. AUTOINCREMENT makes a key never come back
 // after its row is deleted.
 const Dialect kSQLite = {Plain,     "INTEGER PRIMARY KEY AUTOINCREMENT", "INTEGER", "DOUBLE",
-                         "BOOLEAN DEFAULT FALSE", "DATETIME",          "NOCASE"};
+                         "BOOLEAN DEFAULT FALSE", "DATETIME",          "NOCASE", SqliteCheck};
 
 // An identity's sequence never hands out a number twice; BY DEFAULT lets
 // the seed give the keys that the sample rows refer to.
@@ -32,7 +50,8 @@ const Dialect kPostgreSQL = {DoubleQuoted,
                              "DOUBLE PRECISION",
                              "BOOLEAN DEFAULT FALSE",
                              "TIMESTAMP",
-                             DoubleQuoted(kCaseInsensitiveCollation)};
+                             DoubleQuoted(kCaseInsensitiveCollation),
+                             nullptr};
 
 std::string ColumnType(const Dialect& d, const ColumnDescription& column) {
     switch (column.type) {
@@ -51,7 +70,9 @@ std::string CreateTable(const Dialect& d, const TableDescription& table) {
     std::string sql = "CREATE TABLE " + d.quote(table.name) + " (";
     const char* separator = "\n    ";
     for (const auto& column : table.columns) {
-        sql += separator + d.quote(column.name) + ' ' + ColumnType(d, column);
+        const std::string name = d.quote(column.name);
+        sql += separator + name + ' ' + ColumnType(d, column);
+        if (d.check) sql += d.check(name, column);
         separator = ",\n    ";
     }
     for (const auto& names : table.uniqueColumns) {

@@ -114,6 +114,27 @@ TEST_P(DatabaseSetup, TextIsComparedAndSortedWithoutRegardToCase) {
                                "Values (5, 'ERRORS', 'error513', 'again')"));
 }
 
+TEST_P(DatabaseSetup, ColumnsRefuseWhatTheirTypeAndLengthDoNotHold) {
+    const auto db = testsupport::SampleDatabase(GetParam(), false);
+    ado::Connection c;
+    c.Open(db->connectionString());
+    const std::string refused[] = {
+        "Insert Into T_Projecte (NomProjecte, NumClient) Values ('P', 'abc')",
+        "Insert Into T_Usuari (NomUsuari, Autoritzat) Values ('U', 'abc')",
+        "Insert Into T_Usuari (NomUsuari, Autoritzat) Values ('U', 2)",
+        "Insert Into CapaCarrer (NumCarrer, VertexX) Values (1, 'abc')",
+        "Insert Into T_Client (NomClient) Values ('" + std::string(101, 'x') + "')",
+    };
+    for (const std::string& sql : refused) EXPECT_ANY_THROW(c.Execute(sql)) << sql;
+    for (const char* table : {"T_Projecte", "T_Usuari", "CapaCarrer", "T_Client"})
+        EXPECT_EQ(Count(c, std::string("Select Count(*) From ") + table), 0) << table;
+    // What the columns hold still goes in.
+    c.Execute("Insert Into T_Projecte (NomProjecte, NumClient) Values ('P', '12')");
+    c.Execute("Insert Into T_Usuari (NomUsuari, Autoritzat) Values ('U', True)");
+    c.Execute("Insert Into CapaCarrer (NumCarrer, VertexX) Values (1, 2)");
+    c.Execute("Insert Into T_Client (NomClient) Values ('" + std::string(100, 'x') + "')");
+}
+
 TEST_P(DatabaseSetup, KeysAreNeverReusedAfterADelete) {
     const auto db = testsupport::SampleDatabase(GetParam());
     ado::Connection c;

@@ -19,9 +19,12 @@ constexpr int32_t NoCurrentRecord = 3021;
 constexpr int32_t FieldNotFound = 3265;
 // A filter criterion that cannot be read, or names an unknown field.
 constexpr int32_t InvalidFilter = 3001;
-// A value that cannot be stored in the field's type.
+// A value that a field, or the column a batch update writes it to, cannot
+// hold as it is: of another type, out of its range (also NaN), a date the
+// calendar lacks, or a text longer than the defined size.
 constexpr int32_t TypeMismatch = 3421;
-// Recordset text that is not a readable rowset document.
+// Recordset text that is not a readable rowset document, or not well-formed
+// XML at all (invalid UTF-8, an undefined entity, an attribute given twice).
 constexpr int32_t InvalidXml = 3709;
 // A row changed or deleted by someone else since it was read: the batch
 // update writes nothing.

@@ -37,7 +37,11 @@ struct GivenKey {
 
 class Batch {
 public:
-    Batch(Connection& connection, RecordsetData& data) : connection_(connection), data_(data) {}
+    Batch(Connection& connection, RecordsetData& data)
+        : connection_(connection),
+          data_(data),
+          exactCollation_(connection.provider() == Provider::PostgreSQL ? " COLLATE \"C\""
+                                                                          : " COLLATE BINARY") {}
 
     void run() {
         findTables();
@@ -147,7 +151,7 @@ private:
             sql_ += params_.empty() ? " (" : ", ";
             sql_ += t.quotedColumns[i];
             marks += params_.empty() ? "?" : ", ?";
-            params_.push_back(v.toVariant());
+            params_.push_back(fitted(t, i, v));
         }
         sql_ += params_.empty() ? " DEFAULT VALUES" : ") VALUES (" + marks + ")";
         connection_.ExecuteBound(sql_, params_);
@@ -168,7 +172,7 @@ private:
             sql_ += params_.empty() ? " SET " : ", ";
             sql_ += t.quotedColumns[i];
             sql_ += " = ?";
-            params_.push_back(values[t.fields[i]].toVariant());
+            params_.push_back(fitted(t, i, values[t.fields[i]]));
         }
         if (params_.empty()) return;
         appendRowCondition(t, original);
@@ -181,6 +185,19 @@ private:
         begin("DELETE FROM ", t);
         appendRowCondition(t, original);
         expectOneRow(t, connection_.ExecuteBound(sql_, params_));
+    }
+
+    // A value to be written to column `i` of `t`, converted to the type the
+    // catalogue declares for it. Raises err::TypeMismatch for a value that
+    // the column cannot hold as it is (text in a number, a text longer than
+    // the column), which the database might store altered or turn away.
+    static com::Variant fitted(const Table& t, size_t i, const Cell& value) {
+        const ColumnInfo& column = *t.columns[i];
+        FieldInfo field;
+        field.name = t.name + "." + column.name;
+        field.type = column.type;
+        field.definedSize = column.definedSize;
+        return CoerceToField(value.toVariant(), field);
     }
 
     // Marks the fields of `t` whose value differs from the one read.
@@ -204,6 +221,10 @@ private:
             if (value.isNull()) {
                 sql_ += " IS NULL";
             } else {
+                // Texts compare exactly, not by the column's own collation,
+                // which may take "base0" and "BASE0" for the same: a row
+                // changed only in letter case since it was read is changed.
+                if (t.columns[i]->type == DataType::String) sql_ += exactCollation_;
                 sql_ += " = ?";
                 params_.push_back(value.toVariant());
             }
@@ -234,6 +255,7 @@ private:
     RecordsetData& data_;
     std::vector<Table> tables_;
     std::vector<GivenKey> givenKeys_;
+    const char* exactCollation_;  // compares texts byte for byte
     // The statement being made, its values and the fields it changes, kept
     // from one row to the next.
     std::string sql_;

@@ -13,9 +13,11 @@ namespace ado {
 // it names is checked against the database's own catalogue and quoted, every
 // value is bound as a parameter, and the key columns are the ones the
 // catalogue declares. An update or delete finds its row by the key and the
-// original values of the changed columns; a table whose key the recordset
-// lacks is matched on all its original values, which must find exactly one
-// row. On success the changes are no longer pending and added rows hold the
+// original values of the changed columns, texts compared exactly whatever
+// the column's collation; a table whose key the recordset lacks is matched
+// on all its original values, which must find exactly one row. Every value
+// written must fit its column's declared type and length (CoerceToField),
+// else err::TypeMismatch. On success the changes are no longer pending and added rows hold the
 // keys the database gave them; on failure `data` is left as it was.
 void ApplyBatch(Connection& connection, RecordsetData& data);
 

@@ -1,9 +1,11 @@
 #include "Ado/Cell.h"
 
+#include <charconv>
 #include <limits>
 #include <new>
 
 #include "Ado/AdoError.h"
+#include "Ado/ValueText.h"
 #include "Com/ComError.h"
 
 namespace ado {
@@ -22,10 +24,13 @@ Cell::Cell(std::string_view text) : Cell(Type::String) {
     size_ = kOnHeap;
 }
 
-Cell Cell::Whole(int64_t value) noexcept {
+Cell Cell::Whole(int64_t value) {
     using Long = std::numeric_limits<int32_t>;
     if (value >= Long::min() && value <= Long::max()) return Cell(static_cast<int32_t>(value));
-    return Cell(static_cast<double>(value));
+    if (FitsDouble(value)) return Cell(static_cast<double>(value));
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return Cell(std::string_view(digits, static_cast<size_t>(end - digits)));
 }
 
 Cell Cell::From(const com::Variant& value) {

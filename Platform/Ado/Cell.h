@@ -26,8 +26,9 @@ public:
     explicit Cell(bool value) noexcept : Cell(Type::Bool) { put(value); }
     explicit Cell(com::Date value) noexcept : Cell(Type::Date) { put(value.serial); }
     explicit Cell(std::string_view text);
-    // A whole number: a Long when it fits in 32 bits, else a Double.
-    static Cell Whole(int64_t value) noexcept;
+    // A whole number: a Long when it fits in 32 bits, else a Double; beyond
+    // 2^53, where a double would round it, its digits as text.
+    static Cell Whole(int64_t value);
     // The value of a Variant; Empty becomes Null. Raises err::TypeMismatch
     // for an object, which no field can hold.
     static Cell From(const com::Variant& value);

@@ -97,10 +97,10 @@ public:
     // recordset keeps, with no Variant made on the way.
     FetchedRows Fetch(std::string_view sql);
     // One statement with values bound as typed parameters ("?" marks them).
-    // Dates are stored as text 'yyyy-mm-ddThh:mm:ss' on SQLite. A text run
-    // again on the same connection (one per row of a batch update) is
-    // prepared once: SQLite keeps its statements until Close, PostgreSQL
-    // its plain writes for the session.
+    // Dates are stored as text 'yyyy-mm-ddThh:mm:ss' on SQLite, '.fff' added
+    // for milliseconds. A text run again on the same connection (one per
+    // row of a batch update) is prepared once: SQLite keeps its statements
+    // until Close, PostgreSQL its plain writes for the session.
     int64_t ExecuteBound(std::string_view sql, std::span<const com::Variant> params);
     // The key the database gave to the row the last insert added.
     int64_t LastInsertedKey(std::string_view table, std::string_view keyColumn);

@@ -5,6 +5,7 @@
 
 #include "Ado/AdoError.h"
 #include "Ado/Engine.h"
+#include "Ado/ValueText.h"
 #include "Com/ComError.h"
 
 namespace ado {
@@ -93,7 +94,7 @@ Cell PostgresValue(const char* text, int length, DataType type) {
         case DataType::Boolean: return Cell(length > 0 && text[0] == 't');
         case DataType::DateTime: {
             com::Date date;
-            if (com::Date::Parse({text, static_cast<size_t>(length)}, date)) return Cell(date);
+            if (ReadDate({text, static_cast<size_t>(length)}, date)) return Cell(date);
             break;
         }
         case DataType::Binary: return Bytes(text);
@@ -109,6 +110,7 @@ PostgresParams::PostgresParams(std::span<const Variant> params) {
             case Variant::Type::Empty:
             case Variant::Type::Null: texts_.emplace_back(); break;
             case Variant::Type::Bool: texts_.emplace_back(v.asBool() ? "true" : "false"); break;
+            case Variant::Type::Date: texts_.push_back(DateText(v.asDate())); break;
             case Variant::Type::Object:
                 com::Raise(err::TypeMismatch,
                            "An object cannot be a parameter of an SQL statement");

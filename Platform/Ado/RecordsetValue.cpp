@@ -4,15 +4,22 @@
 #include <string>
 
 #include "Ado/AdoError.h"
+#include "Ado/ValueText.h"
 #include "Com/ComError.h"
 
 namespace ado {
 
 namespace {
 
-[[noreturn]] void Mismatch(const com::Variant& value, const FieldInfo& field) {
+[[noreturn]] void Refuse(const com::Variant& value, const FieldInfo& field, const std::string& why) {
+    constexpr size_t kShown = 40;
     std::string text = value.isObject() ? "an object" : value.toString();
-    com::Raise(err::TypeMismatch, "Value '" + text + "' does not fit field " + field.name);
+    if (text.size() > kShown) text = text.substr(0, kShown) + "...";
+    com::Raise(err::TypeMismatch, "Value '" + text + "' " + why + " " + field.name);
+}
+
+[[noreturn]] void Mismatch(const com::Variant& value, const FieldInfo& field) {
+    Refuse(value, field, "does not fit field");
 }
 
 int32_t InRange(int32_t n, int32_t low, int32_t high, const com::Variant& value,
@@ -21,23 +28,68 @@ int32_t InRange(int32_t n, int32_t low, int32_t high, const com::Variant& value,
     return n;
 }
 
+// A text given for a number read by this layer's rules, which never take
+// it for a number near the one written ("1e400" is not 0).
+com::Variant Number(const com::Variant& value, const FieldInfo& field) {
+    double d = 0;
+    if (value.type() != com::Variant::Type::String) return value;
+    if (!ReadNumber(value.asString(), d)) Mismatch(value, field);
+    return d;
+}
+
+bool IsTrueOrFalse(const com::Variant& value) {
+    return value.type() == com::Variant::Type::String &&
+           (com::SameName(value.asString(), "True") || com::SameName(value.asString(), "False"));
+}
+
+com::Date DateOf(const com::Variant& value, const FieldInfo& field) {
+    com::Date date;
+    if (value.type() != com::Variant::Type::String) date = value.toDate();
+    else if (!ReadDate(value.asString(), date)) Mismatch(value, field);
+    if (!std::isfinite(date.serial)) Mismatch(value, field);
+    return date;
+}
+
+// Characters of UTF-8 text: the bytes that do not continue a character.
+size_t Characters(std::string_view text) {
+    size_t n = 0;
+    for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// The text, when it is no longer than the field's defined size: characters
+// for text, bytes for binary values.
+com::Variant WithinSize(std::string text, const com::Variant& value, const FieldInfo& field) {
+    const size_t length = field.type == DataType::Binary ? text.size() : Characters(text);
+    if (field.definedSize > 0 && field.definedSize != kUnboundedSize &&
+        length > static_cast<size_t>(field.definedSize))
+        Refuse(value, field,
+               "is longer than the " + std::to_string(field.definedSize) + " characters of field");
+    return text;
+}
+
 com::Variant Coerce(const com::Variant& value, const FieldInfo& field) {
     switch (field.type) {
-        case DataType::Integer: return value.toLong();
-        case DataType::SmallInt: return InRange(value.toLong(), -32768, 32767, value, field);
-        case DataType::Byte: return InRange(value.toLong(), 0, 255, value, field);
+        case DataType::Integer: return Number(value, field).toLong();
+        case DataType::SmallInt:
+            return InRange(Number(value, field).toLong(), -32768, 32767, value, field);
+        case DataType::Byte: return InRange(Number(value, field).toLong(), 0, 255, value, field);
         case DataType::BigInt: {
-            const double d = std::nearbyint(value.toDouble());
-            if (std::fabs(d) > 9007199254740992.0) Mismatch(value, field);  // 2^53
+            int64_t whole = 0;
+            if (value.type() == com::Variant::Type::String && ReadWhole(value.asString(), whole))
+                return Cell::Whole(whole).toVariant();  // exact, also beyond 2^53
+            const double d = std::nearbyint(Number(value, field).toDouble());
+            if (!(std::fabs(d) <= 0x1p53)) Mismatch(value, field);
             if (d >= INT32_MIN && d <= INT32_MAX) return static_cast<int32_t>(d);
             return d;
         }
         case DataType::Double:
-        case DataType::Decimal: return value.toDouble();
-        case DataType::Boolean: return value.toBool();
-        case DataType::DateTime: return value.toDate();
+        case DataType::Decimal: return Number(value, field).toDouble();
+        case DataType::Boolean:
+            return IsTrueOrFalse(value) ? value.toBool() : Number(value, field).toBool();
+        case DataType::DateTime: return DateOf(value, field);
         case DataType::String:
-        case DataType::Binary: return value.toString();
+        case DataType::Binary: return WithinSize(value.toString(), value, field);
     }
     Mismatch(value, field);
 }
@@ -70,7 +122,9 @@ int Order(T a, T b) {
 
 com::Variant CoerceToField(const com::Variant& value, const FieldInfo& field) {
     if (value.isNull() || value.isEmpty()) return com::Variant::Null();
-    if (value.isObject()) Mismatch(value, field);
+    // NaN and the infinities have no meaning in any field.
+    if (value.isObject() || (value.type() == com::Variant::Type::Double && !std::isfinite(value.asDouble())))
+        Mismatch(value, field);
     try {
         return Coerce(value, field);
     } catch (const com::ComError& e) {

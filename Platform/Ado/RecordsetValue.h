@@ -10,9 +10,11 @@
 namespace ado {
 
 // `value` as the field's type holds it: Long for the integer types (Double
-// for a big integer beyond 32 bits), Double, Bool, String, Date; Null for
-// Null and Empty. Raises err::TypeMismatch when the value has no meaning in
-// that type or lies outside its range.
+// for a big integer beyond 32 bits, its digits as text beyond 2^53), Double,
+// Bool, String, Date; Null for Null and Empty. Raises err::TypeMismatch when
+// the value has no meaning in that type, lies outside its range (also NaN
+// and the infinities), reads only as another value ("1e400", "2024-02-30",
+// see ValueText.h), or is a text longer than the field's defined size.
 com::Variant CoerceToField(const com::Variant& value, const FieldInfo& field);
 
 // Whether two field values are the same: both Null, or equal values (a Long

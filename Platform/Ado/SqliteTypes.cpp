@@ -6,6 +6,7 @@
 #include "Ado/AdoError.h"
 #include "Ado/Engine.h"
 #include "Ado/Sql.h"
+#include "Ado/ValueText.h"
 #include "Com/ComError.h"
 
 namespace ado {
@@ -113,7 +114,7 @@ Cell SqliteValue(sqlite3_stmt* statement, int column, DataType type) {
             const std::string_view text = ColumnText(statement, column);
             if (type == DataType::DateTime) {
                 com::Date date;
-                if (com::Date::Parse(text, date)) return Cell(date);
+                if (ReadDate(text, date)) return Cell(date);
             } else if (type == DataType::Boolean) {
                 if (com::SameName(text, "true")) return Cell(true);
                 if (com::SameName(text, "false")) return Cell(false);
@@ -143,7 +144,7 @@ int SqliteBind(sqlite3_stmt* statement, std::span<const Variant> params) {
                                          SQLITE_STATIC, SQLITE_UTF8);
                 break;
             case Variant::Type::Date: {
-                const std::string iso = v.asDate().ToIso();
+                const std::string iso = DateText(v.asDate());
                 rc = sqlite3_bind_text64(statement, index, iso.data(), iso.size(), SQLITE_TRANSIENT,
                                          SQLITE_UTF8);
                 break;

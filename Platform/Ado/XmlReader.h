@@ -9,10 +9,18 @@ namespace ado::xml {
 
 // The fields, rows and pending changes the text describes. Rows in rs:insert
 // are new, in rs:update modified (the row in rs:original holding the values
-// as read), in rs:delete deleted. Schema attributes and elements that this
-// layer does not use are kept to be written back; attributes of rs:data and
-// row attributes that name no column are dropped. Raises err::InvalidXml for
-// text that is not a rowset document.
+// as read; the row as it is now keeps those of the columns it lacks, and
+// rs:forcenull lists the ones it makes Null), in rs:delete deleted. Columns
+// are s:AttributeType elements of the row type, or s:attribute references
+// to those of the schema; a column says whether it may hold Null, or it may.
+// Schema attributes and elements that this layer does not use are kept to be
+// written back; attributes of rs:data and row attributes that name no column
+// are dropped.
+//
+// The text is UTF-8, or UTF-16 with its byte-order mark. The names of the
+// format are known by the URIs of their namespaces, whatever the prefixes.
+// Raises err::InvalidXml for text that is not well-formed XML (as
+// XmlCharacters.h and XmlNamespaces.h check it) or not a rowset document.
 RecordsetData ReadRecordset(std::string_view text);
 
 }  // namespace ado::xml

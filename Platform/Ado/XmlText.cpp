@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "Ado/AdoError.h"
+#include "Ado/ValueText.h"
 #include "Com/ComError.h"
 
 namespace ado::xml {
@@ -90,12 +91,10 @@ bool ParseHex(std::string_view text, std::string& bytes) {
 
 bool ParseInteger(std::string_view text, Cell& out) {
     int64_t n = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (ec != std::errc() || end != text.data() + text.size()) {
+    if (!ReadWhole(text, n)) {
         // Other writers put "100.0" in an integer column.
         double d = 0;
-        if (!com::ParseNumber(text, d) || d != std::trunc(d)) return false;
-        if (d < INT32_MIN || d > INT32_MAX) { out = Cell(d); return true; }
+        if (!ReadNumber(text, d) || d != std::trunc(d) || std::fabs(d) > 0x1p53) return false;
         n = static_cast<int64_t>(d);
     }
     out = Cell::Whole(n);
@@ -164,7 +163,7 @@ void AppendValue(std::string& out, const Cell& value, DataType type) {
             return;
         }
         case T::Bool: out += value.asBool() ? "True" : "False"; return;
-        case T::Date: out += value.asDate().ToIso(); return;
+        case T::Date: out += DateText(value.asDate()); return;
         case T::String:
             if (type == DataType::Binary)
                 AppendHex(out, value.asText());
@@ -189,16 +188,14 @@ Cell ParseValue(std::string_view text, DataType type) {
         case DataType::Double:
         case DataType::Decimal: {
             double d = 0;
-            auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), d);
-            read = ec == std::errc() && end == text.data() + text.size();
-            if (!read) read = com::ParseNumber(text, d);
+            read = ReadNumber(text, d);
             if (read) out = Cell(d);
             break;
         }
         case DataType::Boolean: read = ParseBoolean(text, out); break;
         case DataType::DateTime: {
             com::Date d;
-            read = com::Date::Parse(text, d);
+            read = ReadDate(text, d);
             if (read) out = Cell(d);
             break;
         }

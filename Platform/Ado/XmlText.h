@@ -27,12 +27,15 @@ void AppendEscaped(std::string& out, std::string_view text);
 
 // Appends a non-Null value of a field of `type`, escaped: whole numbers in
 // digits, doubles in their shortest exact form (C locale), True/False,
-// dates yyyy-mm-ddThh:mm:ss, binary values in hexadecimal.
+// dates yyyy-mm-ddThh:mm:ss (and .fff for milliseconds), binary values in
+// hexadecimal.
 void AppendValue(std::string& out, const Cell& value, DataType type);
 
 // The value an attribute of a field of `type` holds. Booleans are read as
 // True/False in any case, 1, 0 and -1. A text that does not read as the type
-// (other writers put anything in their rows) is kept as the text itself.
+// (other writers put anything in their rows), or reads only as another value
+// ("1e400", "2024-02-30", NaN), is kept as the text itself; so is a whole
+// number beyond 2^53, which a double would round (see ValueText.h).
 Cell ParseValue(std::string_view text, DataType type);
 
 // Attribute names for fields that come from the database: the field's name

@@ -118,17 +118,26 @@ private:
         out_ += "/>\n\t\t</s:AttributeType>\n";
     }
 
-    void rowElement(std::string& out, std::span<const Cell> values,
-                    std::string_view indent) const {
+    // A row's values; Null is an absent attribute. A row as it is now after
+    // `original` also lists in rs:forcenull the columns that became Null,
+    // since a reader keeps the original's value for a column it lacks.
+    void rowElement(std::string& out, std::span<const Cell> values, std::string_view indent,
+                    std::span<const Cell> original = {}) const {
         out += indent;
         out += "<z:row";
+        std::string forcedNull;
         for (size_t i = 0; i < values.size(); ++i) {
             const Cell& v = values[i];
-            if (v.isNull()) continue;
+            if (v.isNull()) {
+                if (!original.empty() && !original[i].isNull())
+                    forcedNull += (forcedNull.empty() ? "" : " ") + data_.columns[i].name;
+                continue;
+            }
             out += valueHeads_[i];
             AppendValue(out, v, data_.fields[i].type);
             out += '\'';
         }
+        if (!forcedNull.empty()) out += " rs:forcenull='" + forcedNull + "'";
         out += "/>\n";
     }
 
@@ -151,7 +160,7 @@ private:
                 out_ += "\t<rs:update>\n\t\t<rs:original>\n";
                 rowElement(out_, data_.originalValues(r), "\t\t\t");
                 out_ += "\t\t</rs:original>\n";
-                rowElement(out_, data_.rows[r], "\t\t");
+                rowElement(out_, data_.rows[r], "\t\t", data_.originalValues(r));
                 out_ += "\t</rs:update>\n";
                 break;
             case RowStatus::Removed: break;

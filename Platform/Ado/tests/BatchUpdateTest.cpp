@@ -1,6 +1,8 @@
 // Recordsets opened from queries, saved as text, read back and written to
 // the database with their pending changes, on every engine.
 #include <functional>
+#include <regex>
+#include <thread>
 
 #include "RecordsetTestSupport.h"
 
@@ -38,6 +40,46 @@ protected:
         return out;
     }
     std::string names() { return names(*connection_); }
+
+    // Every row of `table` as text, to tell whether anything was written.
+    std::string contents(const std::string& table) {
+        std::string out;
+        for (const auto& row : connection_->Query("Select * From " + table + " Order By 1").rows) {
+            for (const Variant& v : row) out += (v.isNull() ? "Null" : v.toString()) + "|";
+            out += "\n";
+        }
+        return out;
+    }
+
+    // The text of a recordset of `sql` with one added row holding
+    // `attributes`, as another program might have written it.
+    std::string addedRowText(const std::string& sql, const std::string& attributes) {
+        Recordset rs;
+        rs.Open(sql, connection_);
+        rs.AddNew();
+        rs.Update();
+        std::string text = rs.ToXml();
+        text.replace(text.find("<z:row/>", text.find("<rs:insert>")), 8, "<z:row " + attributes + "/>");
+        return text;
+    }
+
+    // The text of the first row of `sql` changed in `marker`, with `column`
+    // then given `value` in the row as it is now.
+    std::string changedRowText(const std::string& sql, const char* marker, const char* column,
+                               const std::string& value) {
+        Recordset rs;
+        rs.Open(sql, connection_);
+        rs.MoveFirst();
+        rs.SetValue(marker, 99);
+        rs.Update();
+        const std::string text = rs.ToXml();
+        const size_t current = text.find("</rs:original>");
+        const std::string attribute = std::string(" ") + column + "='";
+        std::string now = text.substr(current);
+        const size_t at = now.find(attribute) + attribute.size();
+        now.replace(at, now.find('\'', at) - at, value);
+        return text.substr(0, current) + now;
+    }
 
     // Updates Anna, deletes Bernat, adds Dolors.
     static void Edit(Recordset& rs) {
@@ -265,6 +307,156 @@ TEST_P(BatchUpdate, ComputedColumnsGetAnAttributeNameOfTheirOwn) {
     }
     EXPECT_EQ(back.Value("Last name"), Variant("Carme"));
     EXPECT_EQ(back.Value(0), Variant(3));
+}
+
+TEST_P(BatchUpdate, ACaseOnlyEditIsAChangeThatAStaleChangeSetCannotOverwrite) {
+    // Codes compared without regard to case, as the schema declares texts.
+    if (database_->engine() == testsupport::Engine::PostgreSQL) {
+        connection_->Execute("Create Collation If Not Exists \"SenseMajuscules\" (provider = icu, "
+                             "locale = 'und-u-ks-level2', deterministic = false)");
+        connection_->Execute("Create Table \"T_Codi\" (\"NumCodi\" INTEGER PRIMARY KEY, "
+                             "\"Codi\" VARCHAR(20) COLLATE \"SenseMajuscules\")");
+    } else {
+        connection_->Execute("Create Table T_Codi (NumCodi INTEGER PRIMARY KEY, "
+                             "Codi VARCHAR(20) COLLATE NOCASE)");
+    }
+    auto code = [&] { return connection_->Query("Select Codi From T_Codi").rows.at(0).at(0); };
+    auto edited = [&](ado::Connection& c, const char* value) {
+        auto rs = std::make_unique<Recordset>();
+        rs->Open("Select * From T_Codi", std::shared_ptr<ado::Connection>(&c, [](auto*) {}));
+        rs->SetValue("Codi", value);
+        rs->Update();
+        return rs;
+    };
+    connection_->Execute("Insert Into T_Codi Values (1, 'base0')");
+    ASSERT_EQ(connection_->Query("Select Count(*) From T_Codi Where Codi = 'BASE0'").rows[0][0], Variant(1));
+
+    // One after the other: the case-only edit is written, the stale change
+    // set read before it is a conflict.
+    auto stale = edited(*connection_, "base1");
+    edited(*connection_, "BASE0")->UpdateBatch(*connection_);
+    EXPECT_EQ(code(), Variant("BASE0"));
+    EXPECT_EQ(ErrorOf([&] { stale->UpdateBatch(*connection_); }), err::UpdateConflict);
+    EXPECT_EQ(code(), Variant("BASE0"));
+
+    // At the same time, each on a connection of its own: one wins, the other
+    // is a conflict, and the row holds what the winner wrote.
+    auto first = another(), second = another();
+    for (int round = 0; round < 20; ++round) {
+        connection_->Execute("Update T_Codi Set Codi = 'base0'");
+        auto caseOnly = edited(*first, "BASE0");
+        auto other = edited(*second, "base1");
+        int32_t caseOnlyError = -1, otherError = -1;
+        std::thread a([&] { caseOnlyError = ErrorOf([&] { caseOnly->UpdateBatch(*first); }); });
+        std::thread b([&] { otherError = ErrorOf([&] { other->UpdateBatch(*second); }); });
+        a.join();
+        b.join();
+        const bool caseOnlyWon = caseOnlyError == 0;
+        ASSERT_EQ(caseOnlyWon ? otherError : caseOnlyError, err::UpdateConflict) << "round " << round;
+        ASSERT_EQ(caseOnlyWon ? caseOnlyError : otherError, 0) << "round " << round;
+        EXPECT_EQ(code(), Variant(caseOnlyWon ? "BASE0" : "base1"));
+    }
+}
+
+TEST_P(BatchUpdate, AValueThatDoesNotFitItsColumnIsRefusedAndNothingIsWritten) {
+    connection_->Execute("Insert Into T_Projecte (NomProjecte, NumClient) Values ('P1', 1)");
+    struct Case {
+        const char* table;
+        const char* marker;  // a column given 99 to make the row an update
+        const char* column;
+        std::string value;
+    };
+    const Case cases[] = {
+        {"T_Projecte", "NomProjecte", "NumClient", "abc"},
+        {"T_Projecte", "NomProjecte", "NumClient", "3000000000"},
+        {"T_Projecte", "NomProjecte", "NumClient", "1e400"},
+        {"T_Client", "Pes", "Actiu", "abc"},
+        {"T_Client", "NomClient", "Pes", "1e400"},
+        {"T_Client", "NomClient", "Pes", "NaN"},
+        {"T_Client", "NomClient", "Pes", "-inf"},
+        {"T_Client", "Pes", "Saldo", "12,5"},
+        {"T_Client", "Pes", "Alta", "2024-02-30"},
+        {"T_Client", "Pes", "Alta", "2023-02-29T10:00:00"},
+        {"T_Client", "Pes", "Alta", "2024-01-05T24:00:00"},
+        {"T_Client", "Pes", "Alta", "2024-01-05T10:00:00+02:00"},
+        {"T_Client", "Pes", "NomClient", std::string(51, 'x')},
+        {"T_Client", "Pes", "NomClient", std::string(10'000'000, 'x')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.table) + "." + c.column + " = " + c.value.substr(0, 20));
+        const std::string sql = std::string("Select * From ") + c.table + " Order By 1";
+        const std::string before = contents(c.table);
+
+        Recordset rs;
+        rs.Open(sql, connection_);
+        EXPECT_EQ(ErrorOf([&] { rs.SetValue(c.column, c.value); }), err::TypeMismatch);
+
+        // Written in the text of a change set: an added row (with the name a
+        // client must have), a changed row.
+        const bool named = std::string(c.table) == "T_Projecte" || std::string(c.column) == "NomClient";
+        const std::string attributes =
+            (named ? "" : "NomClient='Dolors' ") + std::string(c.column) + "='" + c.value + "'";
+        for (const std::string& text :
+             {addedRowText(sql, attributes),
+              changedRowText(sql, c.marker, c.column, c.value)}) {
+            Recordset sent = Recordset::FromXml(text);
+            EXPECT_EQ(ErrorOf([&] { sent.UpdateBatch(*connection_); }), err::TypeMismatch);
+            EXPECT_EQ(contents(c.table), before);
+            EXPECT_EQ(connection_->TransactionLevel(), 0);
+        }
+    }
+}
+
+TEST_P(BatchUpdate, WhatAnotherProgramWroteIsWrittenAsWritten) {
+    connection_->Execute("Create Table T_Gran (NumGran " + std::string(database_->autoNumberKey()) +
+                         ", Valor BIGINT)");
+    // A changed row that carries only the changed column, and one that
+    // sets a column to Null with rs:forcenull: the other columns keep their
+    // values.
+    Recordset rs = clients();
+    rs.MoveFirst();
+    rs.SetValue("Pes", 2.5);
+    rs.MoveNext();
+    rs.MoveNext();
+    rs.SetValue("Saldo", 7);
+    rs.Update();
+    std::string text = rs.ToXml();
+    text = std::regex_replace(text, std::regex("</rs:original>\n\t\t<z:row [^/]*Pes='2.5'[^/]*/>"),
+                              "</rs:original>\n\t\t<z:row NumClient='1' Pes='2.5'/>");
+    text = std::regex_replace(text, std::regex("</rs:original>\n\t\t<z:row NumClient='3'[^/]*/>"),
+                              "</rs:original>\n\t\t<z:row Saldo='7' rs:forcenull='Pes'/>");
+    Recordset::FromXml(text).UpdateBatch(*connection_);
+    EXPECT_EQ(contents("T_Client"),
+              "1|Anna|10.25|2024-01-05T10:00:00|True|2.5|\n"
+              "2|Bernat|Null|Null|False|Null|\n"
+              "3|Carme|7|2023-12-31T23:59:59|True|Null|\n");
+
+    // Fractions of seconds, and whole numbers that a double would round.
+    Recordset added = clients();
+    added.AddNew();
+    added.SetValue("NomClient", "Dolors");
+    added.Update();
+    text = std::regex_replace(added.ToXml(), std::regex("NomClient='Dolors'"),
+                              "NomClient='Dolors' Alta='2024-02-29T08:30:15.125'");
+    Recordset::FromXml(text).UpdateBatch(*connection_);
+    EXPECT_EQ(connection_->Query("Select Alta From T_Client Where NomClient = 'Dolors'").rows[0][0],
+              Variant(com::Date{com::Date::FromParts(2024, 2, 29, 8, 30, 15).serial + 0.125 / 86400}));
+    Recordset again = clients();
+    again.MoveLast();
+    EXPECT_NE(again.ToXml().find("Alta='2024-02-29T08:30:15.125'"), std::string::npos);
+
+    const char* const big[] = {"9007199254740993", "-9223372036854775808", "9223372036854775807"};
+    Recordset numbers;
+    numbers.Open("Select * From T_Gran", connection_);
+    for (const char* value : big) {
+        numbers.AddNew();
+        numbers.SetValue("Valor", value);
+        numbers.Update();
+    }
+    Recordset::FromXml(numbers.ToXml()).UpdateBatch(*connection_);
+    EXPECT_EQ(contents("T_Gran"), std::string("1|") + big[0] + "|\n2|" + big[1] + "|\n3|" + big[2] + "|\n");
+    EXPECT_EQ(connection_->Query("Select Count(*) From T_Gran Where Valor = 9007199254740993").rows[0][0],
+              Variant(1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, BatchUpdate, testing::ValuesIn(testsupport::AvailableEngines()),

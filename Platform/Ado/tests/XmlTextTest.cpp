@@ -9,6 +9,7 @@ namespace adotest {
 namespace {
 
 using ado::Recordset;
+using std::string_literals::operator""s;
 
 // The edits that turn zones.xml into zones-edited.xml: an update with a
 // line break and markup characters, a delete, an insert.
@@ -192,6 +193,178 @@ TEST(XmlText, RefusesTextThatIsNotARowset) {
     };
     for (const std::string& text : cases)
         EXPECT_EQ(ErrorOf([&] { Recordset::FromXml(text); }), ado::err::InvalidXml) << text;
+}
+
+// A document of two text columns a and b with `rows` in its data, added
+// rows being what a batch update would write.
+std::string TwoColumns(const std::string& rows, const std::string& rootAttributes =
+                           " xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'"
+                           " xmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882'"
+                           " xmlns:rs='urn:schemas-microsoft-com:rowset' xmlns:z='#RowsetSchema'") {
+    return "<xml" + rootAttributes +
+           "><s:Schema id='RowsetSchema'><s:ElementType name='row' content='eltOnly'>"
+           "<s:AttributeType name='a'/><s:AttributeType name='b'/>"
+           "</s:ElementType></s:Schema><rs:data>" + rows + "</rs:data></xml>";
+}
+
+TEST(XmlText, RefusesDocumentsThatAreNotWellFormed) {
+    ASSERT_EQ(Recordset::FromXml(TwoColumns("<rs:insert><z:row a='1'/></rs:insert>")).RecordCount(), 1);
+    const std::string rows[] = {
+        // Invalid UTF-8, and characters XML does not allow as they stand.
+        "<z:row a='\xff'/>", "<z:row a='\xc3\x28'/>", "<z:row a='\xc0\xaf'/>",
+        "<z:row a='\xed\xa0\x80'/>", "<z:row a='\xf4\x90\x80\x80'/>", "<z:row a='\xe2\x82'/>",
+        "<z:row a='x\x01y'/>", std::string("<z:row a='x\0y'/>", 16), "<z:row a='\xef\xbf\xbe'/>",
+        // An attribute given twice, also under two prefixes of one namespace.
+        "<z:row a='1' a='2'/>", "<z:row a='1' b='2' a='3'/>",
+        "<z:row xmlns:p='urn:p' xmlns:q='urn:p' p:c='1' q:c='2'/>",
+        // Entities that are not defined, and references to no character.
+        "<z:row a='&nbsp;'/>", "<z:row a='&foo;'/>", "<z:row a='a & b'/>", "<z:row a='&amp'/>",
+        "<z:row a='&#;'/>", "<z:row a='&#x;'/>", "<z:row a='&#12a;'/>", "<z:row a='&#0;'/>",
+        "<z:row a='&#x0;'/>", "<z:row a='&#xD800;'/>", "<z:row a='&#xDFFF;'/>",
+        "<z:row a='&#55296;'/>", "<z:row a='&#xFFFE;'/>", "<z:row a='&#x110000;'/>",
+        "<z:row a='&#99999999999999999999;'/>",
+        // Markup in a value; names in no declared namespace, or in one that
+        // takes a prefix of the format.
+        "<z:row a='a<b'/>", "<z:row p:a='1'/>", "<z:row xmlns:s='urn:other' a='1'/>",
+        "<z:row xmlns:p='' a='1'/>",
+    };
+    std::vector<std::string> documents;
+    for (const std::string& row : rows) documents.push_back(TwoColumns("<rs:insert>" + row + "</rs:insert>"));
+    const std::string valid = TwoColumns("<rs:insert><z:row a='1'/></rs:insert>");
+    documents.push_back(valid + "<xml/>");
+    documents.push_back(valid + "text after the document");
+    documents.push_back("<!DOCTYPE xml [<!ENTITY e 'x'>]>" +
+                        TwoColumns("<rs:insert><z:row a='&e;'/></rs:insert>"));
+    documents.push_back(TwoColumns("<z:row a='1'/>", ""));  // no namespace declared
+    documents.push_back("\xff\xfe<\0x\0m"s);                  // UTF-16 cut in a character
+    documents.push_back("\xff\xfe\x3d\xd8<\0"s);             // a lone surrogate
+    for (const std::string& text : documents)
+        EXPECT_EQ(ErrorOf([&] { Recordset::FromXml(text); }), ado::err::InvalidXml) << text;
+}
+
+// `text` (ASCII and UTF-16 literals alike) as UTF-16 with its byte-order mark.
+std::string Utf16(std::u16string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xfe\xff" : "\xff\xfe";
+    for (char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xff);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+TEST(XmlText, KnowsNamespacesByTheirNameAndReadsUtf16) {
+    const std::string expected = Recordset::FromXml(DataFile("zones.xml")).ToXml();
+    // Other prefixes for the same namespaces, and the schema's as default.
+    std::string renamed = DataFile("zones.xml");
+    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+             {"xmlns:s=", "xmlns:sch="}, {"xmlns:dt=", "xmlns:t="}, {"xmlns:rs=", "xmlns:r="},
+             {"xmlns:z=", "xmlns:row="}, {"s:Schema", "Schema"}, {"<s:", "<sch:"}, {"</s:", "</sch:"},
+             {"dt:", "t:"}, {"rs:", "r:"}, {"z:row", "row:row"}})
+        for (size_t at = renamed.find(from); at != std::string::npos; at = renamed.find(from, at + to.size()))
+            renamed.replace(at, from.size(), to);
+    renamed.replace(renamed.find("<Schema "), 8,
+                    "<Schema xmlns='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882' ");
+    ASSERT_EQ(renamed.find("<s:"), std::string::npos);
+    ASSERT_EQ(renamed.find("rs:"), std::string::npos);
+    EXPECT_EQ(Recordset::FromXml(renamed).ToXml(), expected);
+
+    // UTF-16 either way round, a character beyond the first plane included.
+    const std::u16string text =
+        u"<?xml version='1.0' encoding='UTF-16'?>\r\n<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882' "
+        u"xmlns:rs='urn:schemas-microsoft-com:rowset' xmlns:z='#RowsetSchema'><s:Schema id='RowsetSchema'>"
+        u"<s:ElementType name='row' content='eltOnly'><s:AttributeType name='a'/></s:ElementType>"
+        u"</s:Schema><rs:data><z:row a='L\u00EDnia \U0001F4A1'/></rs:data></xml>";
+    for (const bool bigEndian : {false, true}) {
+        Recordset rs = Recordset::FromXml(Utf16(text, bigEndian));
+        EXPECT_EQ(rs.Value("a"), Variant("L\xC3\xADnia \xF0\x9F\x92\xA1"));
+    }
+    EXPECT_EQ(Recordset::FromXml("\xEF\xBB\xBF" + DataFile("zones.xml")).ToXml(), expected);
+}
+
+TEST(XmlText, ChangesOfOtherWritersAreReadAsWritten) {
+    std::string text = DataFile("zones-edited.xml");
+    const size_t current = text.find("<z:row", text.find("</rs:original>"));
+    const size_t end = text.find("/>", current) + 2;
+    auto withCurrentRow = [&](const std::string& row) {
+        return text.substr(0, current) + row + text.substr(end);
+    };
+    // The row as it is now carries only what changed; the rest is the
+    // original's. rs:forcenull makes values Null.
+    Recordset rs = Recordset::FromXml(withCurrentRow("<z:row NomZona='Sud' rs:forcenull='DataAlta Superficie'/>"));
+    rs.Move(1, Recordset::MoveStart::First);
+    EXPECT_EQ(rs.Value("NumZona"), Variant(2));
+    EXPECT_EQ(rs.Value("CodZona"), Variant("Z2"));
+    EXPECT_EQ(rs.Value("NomZona"), Variant("Sud"));
+    EXPECT_EQ(rs.Value("DataAlta"), Variant::Null());
+    EXPECT_EQ(rs.Value("Actiu"), Variant(false));
+    EXPECT_EQ(rs.Value("Superficie"), Variant::Null());
+    EXPECT_EQ(ErrorOf([&] { Recordset::FromXml(withCurrentRow("<z:row NomZona='Sud' rs:forcenull='NomZona'/>")); }),
+              ado::err::InvalidXml);
+
+    // This layer writes rs:forcenull too, so that a value made Null stays so.
+    rs.SetValue("CodZona", Variant::Null());
+    rs.Update();
+    const std::string written = rs.ToXml();
+    EXPECT_NE(written.find("rs:forcenull='CodZona DataAlta Superficie'"), std::string::npos) << written;
+    Recordset back = Recordset::FromXml(written);
+    back.Move(1, Recordset::MoveStart::First);
+    EXPECT_EQ(back.Value("CodZona"), Variant::Null());
+    EXPECT_EQ(back.ToXml(), written);
+}
+
+TEST(XmlText, SchemasAndValuesOfOtherWritersAreReadAsWritten) {
+    // The older form of the schema: the row type refers to columns defined
+    // beside it, or names a column of text; a type may stand on the column.
+    const std::string older =
+        "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882' xmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882'"
+        " xmlns:rs='urn:schemas-microsoft-com:rowset' xmlns:z='#RowsetSchema'><s:Schema id='RowsetSchema'>"
+        "<s:ElementType name='row' content='eltOnly'><s:attribute type='s1'/><s:attribute type='CompanyName'/>"
+        "<s:attribute type='s3'/><s:AttributeType name='n' dt:type='i8'/><s:extends type='rs:rowbase'/></s:ElementType>"
+        "<s:AttributeType name='s1' rs:name='ShipperID' rs:number='1'><s:datatype dt:type='i4' rs:maybenull='false'/>"
+        "</s:AttributeType><s:AttributeType name='s3' rs:name='When'><s:datatype dt:type='dateTime'/></s:AttributeType>"
+        "</s:Schema><rs:data>"
+        "<z:row s1='1' CompanyName='Speedy Express' s3='2012-05-01T22:13:47.125' n='9007199254740993'/>"
+        "<z:row s1='2' s3='2012-05-01T22:13:47.1234567' n='-9223372036854775808'/>"
+        "<z:row s1='3' s3='2024-02-30' n='1e400'/>"
+        "</rs:data></xml>";
+    Recordset rs = Recordset::FromXml(older);
+    ASSERT_EQ(rs.FieldCount(), 4);
+    const char* const names[] = {"ShipperID", "CompanyName", "When", "n"};
+    const ado::DataType types[] = {ado::DataType::Integer, ado::DataType::String,
+                                   ado::DataType::DateTime, ado::DataType::BigInt};
+    for (int32_t f = 0; f < 4; ++f) {
+        EXPECT_EQ(rs.Field(f).name, names[f]);
+        EXPECT_EQ(rs.Field(f).type, types[f]);
+        EXPECT_EQ(rs.Field(f).nullable, f != 0);  // Null unless the text says otherwise
+    }
+    EXPECT_EQ(rs.Value("CompanyName"), Variant("Speedy Express"));
+    // Milliseconds are kept; a finer fraction, a whole number that a double
+    // would round and anything that reads only as another value stay text.
+    EXPECT_EQ(rs.Value("When"), Variant(com::Date{com::Date::FromParts(2012, 5, 1, 22, 13, 47).serial +
+                                                   0.125 / 86400}));
+    EXPECT_EQ(rs.Value("n"), Variant("9007199254740993"));
+    rs.MoveNext();
+    EXPECT_EQ(rs.Value("When"), Variant("2012-05-01T22:13:47.1234567"));
+    EXPECT_EQ(rs.Value("n"), Variant("-9223372036854775808"));
+    rs.MoveNext();
+    EXPECT_EQ(rs.Value("When"), Variant("2024-02-30"));
+    EXPECT_EQ(rs.Value("n"), Variant("1e400"));
+
+    const std::string out = rs.ToXml();
+    for (const char* kept : {"s3='2012-05-01T22:13:47.125'", "n='9007199254740993'",
+                             "s3='2012-05-01T22:13:47.1234567'", "n='-9223372036854775808'", "s3='2024-02-30'"})
+        EXPECT_NE(out.find(kept), std::string::npos) << kept;
+    EXPECT_EQ(Recordset::FromXml(out).ToXml(), out);
+
+    const std::string numbers = TwoColumns("<z:row a='1'/>").replace(
+        TwoColumns("").find("<s:AttributeType name='b'/>"), 27,
+        "<s:AttributeType name='b'><s:datatype dt:type='float'/></s:AttributeType>");
+    for (const char* value : {"1e400", "-1e-400", "NaN", "inf", "1,5"}) {
+        std::string text = numbers;
+        text.replace(text.find("a='1'"), 5, std::string("b='") + value + "'");
+        EXPECT_EQ(Recordset::FromXml(text).Value("b"), Variant(value));
+    }
 }
 
 // Documents written by other programs, kept outside the project.
