@@ -4,8 +4,8 @@
 --   306  Vilanova del Riu: streets, three zones (Z-03 without connections),
 --        connections E-01 and E-03 in zone Z-01 and E-02 in Z-02; E-02
 --        feeds twelve light points, E-03 (not yet in the inventory) none.
---   307  Els Pins: one zone, one connection (EP-01) with segments and
---        light points.
+--   307  Els Pins: one zone, one connection (EP-01) with a cable segment
+--        and three light points.
 --   308  Polígon Les Forques: a street and a zone, no connection yet.
 -- A photo path is "{mod}/Fotos/" and a file name: the folder of the
 -- database library, where the build and the installation put the photos.
@@ -26,7 +26,8 @@ INSERT INTO T_Projecte (NumProjecte, NomProjecte, NomResumit, Situacio, NumClien
   (307, 'Enllumenat de la urbanització Els Pins', 'Els Pins', 'Vilanova del Riu (Alt Penedès)', 1, 2),
   (308, 'Ampliació del polígon industrial Les Forques', 'Polígon Les Forques', 'Vilanova del Riu (Alt Penedès)', 1, 3);
 
--- The administrator opens project 306; the others can be given to him.
+-- The administrator may open project 306; the user window can give him
+-- the others.
 INSERT INTO T_UsuariProjecte (NumUsuariProjecte, NumUsuari, NumProjecte) VALUES
   (1, 14, 306);
 
