@@ -66,8 +66,9 @@ const std::string& QuotedModuleFolder() {
 std::string SeedText(std::string_view script) {
     std::string text(script);
     const std::string_view marker = profile::kModuleMarker;
-    for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + QuotedModuleFolder().size()))
-        text.replace(at, marker.size(), QuotedModuleFolder());
+    const std::string& folder = QuotedModuleFolder();
+    for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + folder.size()))
+        text.replace(at, marker.size(), folder);
     return text;
 }
 
