@@ -5,6 +5,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "Profile/PrivateProfile.h"
+#include "Profile/SettingsReader.h"
 #include "SchemaStatements.h"
 #include "ScriptFiles.h"
 #include "SqlScript.h"
@@ -48,6 +50,28 @@ void RestartKeys(ado::Connection& connection, const std::vector<TableDescription
     }
 }
 
+// The folder of this library, as it stands inside a quoted SQL text.
+const std::string& QuotedModuleFolder() {
+    static const int anchor = 0;
+    static const std::string quoted = [] {
+        std::string text;
+        for (char c : profile::ModuleFolder(&anchor)) text += c == '\'' ? std::string("''") : std::string(1, c);
+        return text;
+    }();
+    return quoted;
+}
+
+// A seed script with every "{mod}" replaced by the folder of this library:
+// the sample's photo paths name the files installed beside it.
+std::string SeedText(std::string_view script) {
+    std::string text(script);
+    const std::string_view marker = profile::kModuleMarker;
+    const std::string& folder = QuotedModuleFolder();
+    for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + folder.size()))
+        text.replace(at, marker.size(), folder);
+    return text;
+}
+
 void CreateAll(ado::Connection& connection, bool withSeed) {
     const auto schema = SchemaFile();
     const auto tables = ParseSchema(schema.text);
@@ -55,7 +79,7 @@ void CreateAll(ado::Connection& connection, bool withSeed) {
         Run(connection, std::string(schema.name), statement);
     if (!withSeed) return;
     for (const auto& file : SeedFiles()) {
-        const auto statements = SplitStatements(file.text);
+        const auto statements = SplitStatements(SeedText(file.text));
         for (size_t i = 0; i < statements.size(); ++i)
             Run(connection, std::string(file.name) + ", statement " + std::to_string(i + 1), statements[i]);
     }

@@ -118,7 +118,10 @@ INSERT INTO TTE_ElementValor (NumElementValor, CodElementValor, NumElementTipus)
   (8, 'Programació anual', 5),
   (9, 'Sortida 1', 6),
   (10, 'Sortida 2', 6),
-  (11, 'Sortida 3', 6);
+  (11, 'Sortida 3', 6),
+  (12, '2x40 A', 1),
+  (13, '2x25 A 30 mA', 2),
+  (14, '2x10 A', 3);
 
 -- Shared by connections, cable segments and light points ----------------
 
@@ -287,4 +290,5 @@ INSERT INTO TTLL_EquipModel (NumEquipModel, CodEquipModel) VALUES
   (1, 'Balast electromagnètic 70 W'),
   (2, 'Balast de doble nivell 150 W'),
   (3, 'Driver LED 1-10 V'),
-  (4, 'Driver LED DALI');
+  (4, 'Driver LED DALI'),
+  (5, 'Balast electrònic HM 100 W');

@@ -6,6 +6,7 @@
 
 #include "Ado/Connection.h"
 #include "DatabaseSetup.h"
+#include "Queries.h"
 #include "SchemaDescription.h"
 #include "ScriptFiles.h"
 #include "support/Files.h"
@@ -15,7 +16,6 @@ namespace database {
 namespace {
 
 using testsupport::Engine;
-using Texts = std::vector<std::string>;
 
 // Runs the command as a user would; returns its exit status.
 int RunCommand(const std::string& arguments) {
@@ -25,15 +25,6 @@ int RunCommand(const std::string& arguments) {
 }
 
 std::string ShellQuoted(const std::string& s) { return "'" + s + "'"; }
-
-// The first column of every row, as text.
-Texts FirstColumn(ado::Connection& c, const std::string& sql) {
-    Texts values;
-    for (const auto& row : c.Query(sql).rows) values.push_back(row.at(0).toString());
-    return values;
-}
-
-int64_t Count(ado::Connection& c, const std::string& sql) { return c.Query(sql).rows.at(0).at(0).toLong(); }
 
 class DatabaseSetup : public testing::TestWithParam<Engine> {};
 
@@ -59,10 +50,10 @@ TEST_P(DatabaseSetup, TheCommandBuildsTheSampleDatabaseFromNothing) {
                              "Where T_UsuariProjecte.NumUsuari =  14 Order By T_Projecte.NumProjecte"),
               Texts{"306"});
     EXPECT_EQ(FirstColumn(c, "Select CodZona From T_Zona Where NumProjecte = 306 Order By T_Zona.CodZona"),
-              (Texts{"Z-01", "Z-02"}));
+              (Texts{"Z-01", "Z-02", "Z-03"}));
     EXPECT_EQ(FirstColumn(c, "Select T_Escomesa.CodEscomesa From T_Escomesa, T_Zona Where T_Escomesa.NumZona = "
                              "T_Zona.NumZona And T_Zona.NumProjecte= 306 Order By T_Escomesa.CodEscomesa"),
-              (Texts{"E-01", "E-02"}));
+              (Texts{"E-01", "E-02", "E-03"}));
     EXPECT_EQ(FirstColumn(c, "Select TTE_ElementValor.CodElementValor From T_EscomesaElements, TTE_ElementTipus, "
                              "TTE_ElementValor Where T_EscomesaElements.NumElementTipus =  "
                              "TTE_ElementTipus.NumElementTipus And TTE_ElementValor.NumElementValor = "
@@ -76,7 +67,8 @@ TEST_P(DatabaseSetup, TheCommandBuildsTheSampleDatabaseFromNothing) {
               (Texts{"T-01.1", "T-01.2"}));
     EXPECT_EQ(FirstColumn(c, "Select CodPuntLlum From T_PuntLlum Where NumEscomesa =  2 "
                              "Order By T_PuntLlum.CodPuntLlum"),
-              (Texts{"PL-101", "PL-102"}));
+              (Texts{"PL-101", "PL-102", "PL-103", "PL-104", "PL-105", "PL-106", "PL-107", "PL-108", "PL-109",
+                     "PL-110", "PL-111", "PL-112"}));
     EXPECT_EQ(FirstColumn(c, "Select TextTraduit From T_Idioma Where CodTextIdioma = 'Error517' And NumIdioma =  5"),
               Texts{"The text code is missing for this window."});
     EXPECT_EQ(FirstColumn(c, "Select CodIdioma From TTI_Idioma Order By CodIdioma"),
@@ -147,9 +139,9 @@ TEST_P(DatabaseSetup, KeysAreNeverReusedAfterADelete) {
         const char* insert;
         int32_t highestSeeded;
     } cases[] = {
-        {"T_Projecte", "NumProjecte", "Insert Into T_Projecte (NomProjecte) Values ('Nou')", 306},
+        {"T_Projecte", "NumProjecte", "Insert Into T_Projecte (NomProjecte) Values ('Nou')", 308},
         {"TTI_Idioma", "NumIdioma", "Insert Into TTI_Idioma (CodIdioma) Values ('Français')", 5},
-        {"CapaTram", "NumPunt", "Insert Into CapaTram (NumTram, NumOrdre) Values (1, 4)", 8},
+        {"CapaTram", "NumPunt", "Insert Into CapaTram (NumTram, NumOrdre) Values (1, 4)", 17},
     };
     for (const auto& k : cases) {
         c.Execute(k.insert);

@@ -1,8 +1,93 @@
--- Texts of the cable-segment window: the messages, counter words and list headers that
--- have a built-in default. Captions and the other messages of the window
--- belong in this file too. Languages: 1 Català, 2 Castellano, 5 English.
+-- Texts of frmTrams, the cable-segment window, in 1 Català, 2 Castellano and 5
+-- English.
+-- Captions (EsControl TRUE), each by the name of its control; "Formulari"
+-- is the window's own:
+--   Formulari lblEscullEscomesa fraTram lblCodi lblEscomesa lblLiniaSortida
+--   fraCable lblTipusCable lblUbicacio lblSeccioCable lblSeccio fraDates
+--   lblDataInstalacio lblDataAltaInventari lblDataBaixaInventari
+--   lblObservacions lblSituacioGIS cmdSituar cmdNou cmdEditar cmdEliminar
+--   cmdSortir cmdSortirEdicio cmdDesferCanvis
+-- Messages (EsControl FALSE):
+--   PrimerTextNumRegistre SegonTextNumRegistre clhX clhY
+--   valAlgunCampNecessariBuit valValorsNoEsTrobenEnCombos valRepetitCodiTram
+--   valNoRegistresEditar valNoRegistresEliminar valDataAltaPassada
+--   valTextEliminar valDataNoValida
+-- Beyond the window's own codes:
+--   valDataNoValida: a date field holds text that is not a date.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
+  (1, 'frmTrams', 'Formulari', 'Trams de cable', TRUE),
+  (2, 'frmTrams', 'Formulari', 'Tramos de cable', TRUE),
+  (5, 'frmTrams', 'Formulari', 'Cable segments', TRUE),
+  (1, 'frmTrams', 'lblEscullEscomesa', 'Escomesa', TRUE),
+  (2, 'frmTrams', 'lblEscullEscomesa', 'Acometida', TRUE),
+  (5, 'frmTrams', 'lblEscullEscomesa', 'Service connection', TRUE),
+  (1, 'frmTrams', 'fraTram', 'Tram', TRUE),
+  (2, 'frmTrams', 'fraTram', 'Tramo', TRUE),
+  (5, 'frmTrams', 'fraTram', 'Segment', TRUE),
+  (1, 'frmTrams', 'lblCodi', 'Codi', TRUE),
+  (2, 'frmTrams', 'lblCodi', 'Código', TRUE),
+  (5, 'frmTrams', 'lblCodi', 'Code', TRUE),
+  (1, 'frmTrams', 'lblEscomesa', 'Escomesa', TRUE),
+  (2, 'frmTrams', 'lblEscomesa', 'Acometida', TRUE),
+  (5, 'frmTrams', 'lblEscomesa', 'Service connection', TRUE),
+  (1, 'frmTrams', 'lblLiniaSortida', 'Línia de sortida', TRUE),
+  (2, 'frmTrams', 'lblLiniaSortida', 'Línea de salida', TRUE),
+  (5, 'frmTrams', 'lblLiniaSortida', 'Output line', TRUE),
+  (1, 'frmTrams', 'fraCable', 'Cable', TRUE),
+  (2, 'frmTrams', 'fraCable', 'Cable', TRUE),
+  (5, 'frmTrams', 'fraCable', 'Cable', TRUE),
+  (1, 'frmTrams', 'lblTipusCable', 'Tipus de cable', TRUE),
+  (2, 'frmTrams', 'lblTipusCable', 'Tipo de cable', TRUE),
+  (5, 'frmTrams', 'lblTipusCable', 'Cable type', TRUE),
+  (1, 'frmTrams', 'lblUbicacio', 'Ubicació', TRUE),
+  (2, 'frmTrams', 'lblUbicacio', 'Ubicación', TRUE),
+  (5, 'frmTrams', 'lblUbicacio', 'Location', TRUE),
+  (1, 'frmTrams', 'lblSeccioCable', 'Secció', TRUE),
+  (2, 'frmTrams', 'lblSeccioCable', 'Sección', TRUE),
+  (5, 'frmTrams', 'lblSeccioCable', 'Section', TRUE),
+  (1, 'frmTrams', 'lblSeccio', 'Secció doble nivell', TRUE),
+  (2, 'frmTrams', 'lblSeccio', 'Sección doble nivel', TRUE),
+  (5, 'frmTrams', 'lblSeccio', 'Dual-level section', TRUE),
+  (1, 'frmTrams', 'fraDates', 'Dates', TRUE),
+  (2, 'frmTrams', 'fraDates', 'Fechas', TRUE),
+  (5, 'frmTrams', 'fraDates', 'Dates', TRUE),
+  (1, 'frmTrams', 'lblDataInstalacio', 'Data d''instal·lació', TRUE),
+  (2, 'frmTrams', 'lblDataInstalacio', 'Fecha de instalación', TRUE),
+  (5, 'frmTrams', 'lblDataInstalacio', 'Installation date', TRUE),
+  (1, 'frmTrams', 'lblDataAltaInventari', 'Alta a l''inventari', TRUE),
+  (2, 'frmTrams', 'lblDataAltaInventari', 'Alta en el inventario', TRUE),
+  (5, 'frmTrams', 'lblDataAltaInventari', 'Inventory entry', TRUE),
+  (1, 'frmTrams', 'lblDataBaixaInventari', 'Baixa de l''inventari', TRUE),
+  (2, 'frmTrams', 'lblDataBaixaInventari', 'Baja del inventario', TRUE),
+  (5, 'frmTrams', 'lblDataBaixaInventari', 'Inventory removal', TRUE),
+  (1, 'frmTrams', 'lblObservacions', 'Observacions', TRUE),
+  (2, 'frmTrams', 'lblObservacions', 'Observaciones', TRUE),
+  (5, 'frmTrams', 'lblObservacions', 'Remarks', TRUE),
+  (1, 'frmTrams', 'lblSituacioGIS', 'Situació al mapa', TRUE),
+  (2, 'frmTrams', 'lblSituacioGIS', 'Situación en el mapa', TRUE),
+  (5, 'frmTrams', 'lblSituacioGIS', 'Map location', TRUE),
+  (1, 'frmTrams', 'cmdSituar', 'Situar', TRUE),
+  (2, 'frmTrams', 'cmdSituar', 'Situar', TRUE),
+  (5, 'frmTrams', 'cmdSituar', 'Locate', TRUE),
+  (1, 'frmTrams', 'cmdNou', 'Nou', TRUE),
+  (2, 'frmTrams', 'cmdNou', 'Nuevo', TRUE),
+  (5, 'frmTrams', 'cmdNou', 'New', TRUE),
+  (1, 'frmTrams', 'cmdEditar', 'Editar', TRUE),
+  (2, 'frmTrams', 'cmdEditar', 'Editar', TRUE),
+  (5, 'frmTrams', 'cmdEditar', 'Edit', TRUE),
+  (1, 'frmTrams', 'cmdEliminar', 'Eliminar', TRUE),
+  (2, 'frmTrams', 'cmdEliminar', 'Eliminar', TRUE),
+  (5, 'frmTrams', 'cmdEliminar', 'Delete', TRUE),
+  (1, 'frmTrams', 'cmdSortir', 'Sortir', TRUE),
+  (2, 'frmTrams', 'cmdSortir', 'Salir', TRUE),
+  (5, 'frmTrams', 'cmdSortir', 'Exit', TRUE),
+  (1, 'frmTrams', 'cmdSortirEdicio', 'Desar', TRUE),
+  (2, 'frmTrams', 'cmdSortirEdicio', 'Guardar', TRUE),
+  (5, 'frmTrams', 'cmdSortirEdicio', 'Save', TRUE),
+  (1, 'frmTrams', 'cmdDesferCanvis', 'Desfer', TRUE),
+  (2, 'frmTrams', 'cmdDesferCanvis', 'Deshacer', TRUE),
+  (5, 'frmTrams', 'cmdDesferCanvis', 'Undo', TRUE),
   (1, 'frmTrams', 'PrimerTextNumRegistre', 'Tram', FALSE),
   (2, 'frmTrams', 'PrimerTextNumRegistre', 'Tramo', FALSE),
   (5, 'frmTrams', 'PrimerTextNumRegistre', 'Segment', FALSE),
@@ -14,4 +99,28 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmTrams', 'clhX', 'X', FALSE),
   (1, 'frmTrams', 'clhY', 'Y', FALSE),
   (2, 'frmTrams', 'clhY', 'Y', FALSE),
-  (5, 'frmTrams', 'clhY', 'Y', FALSE);
+  (5, 'frmTrams', 'clhY', 'Y', FALSE),
+  (1, 'frmTrams', 'valAlgunCampNecessariBuit', 'Cal omplir el codi i la línia de sortida.', FALSE),
+  (2, 'frmTrams', 'valAlgunCampNecessariBuit', 'Hay que rellenar el código y la línea de salida.', FALSE),
+  (5, 'frmTrams', 'valAlgunCampNecessariBuit', 'The code and the output line must be filled in.', FALSE),
+  (1, 'frmTrams', 'valValorsNoEsTrobenEnCombos', 'Algun valor escrit no és a la llista del seu camp.', FALSE),
+  (2, 'frmTrams', 'valValorsNoEsTrobenEnCombos', 'Algún valor escrito no está en la lista de su campo.', FALSE),
+  (5, 'frmTrams', 'valValorsNoEsTrobenEnCombos', 'A value you typed is not in its field''s list.', FALSE),
+  (1, 'frmTrams', 'valRepetitCodiTram', 'Aquesta escomesa ja té un tram amb aquest codi.', FALSE),
+  (2, 'frmTrams', 'valRepetitCodiTram', 'Esta acometida ya tiene un tramo con este código.', FALSE),
+  (5, 'frmTrams', 'valRepetitCodiTram', 'This service connection already has a segment with this code.', FALSE),
+  (1, 'frmTrams', 'valNoRegistresEditar', 'No hi ha cap tram per editar.', FALSE),
+  (2, 'frmTrams', 'valNoRegistresEditar', 'No hay ningún tramo para editar.', FALSE),
+  (5, 'frmTrams', 'valNoRegistresEditar', 'There is no segment to edit.', FALSE),
+  (1, 'frmTrams', 'valNoRegistresEliminar', 'No hi ha cap tram per eliminar.', FALSE),
+  (2, 'frmTrams', 'valNoRegistresEliminar', 'No hay ningún tramo para eliminar.', FALSE),
+  (5, 'frmTrams', 'valNoRegistresEliminar', 'There is no segment to delete.', FALSE),
+  (1, 'frmTrams', 'valDataAltaPassada', 'No es pot eliminar un tram donat d''alta a l''inventari abans d''avui.', FALSE),
+  (2, 'frmTrams', 'valDataAltaPassada', 'No se puede eliminar un tramo dado de alta en el inventario antes de hoy.', FALSE),
+  (5, 'frmTrams', 'valDataAltaPassada', 'A segment entered in the inventory before today cannot be deleted.', FALSE),
+  (1, 'frmTrams', 'valTextEliminar', 'Voleu eliminar aquest tram?', FALSE),
+  (2, 'frmTrams', 'valTextEliminar', '¿Desea eliminar este tramo?', FALSE),
+  (5, 'frmTrams', 'valTextEliminar', 'Delete this segment?', FALSE),
+  (1, 'frmTrams', 'valDataNoValida', 'Alguna data no és vàlida.', FALSE),
+  (2, 'frmTrams', 'valDataNoValida', 'Alguna fecha no es válida.', FALSE),
+  (5, 'frmTrams', 'valDataNoValida', 'A date is not valid.', FALSE);

@@ -1,13 +1,69 @@
--- Texts of the user window: the messages, counter words and list headers that
--- have a built-in default. Captions and the other messages of the window
--- belong in this file too. Languages: 1 Català, 2 Castellano, 5 English.
+-- Texts of frmUsuaris, the user window, in 1 Català, 2 Castellano and 5
+-- English.
+-- Captions (EsControl TRUE), each by the name of its control; "Formulari"
+-- is the window's own:
+--   Formulari lblTitolUsuaris fraUsuari lblNomUsuari lblLogin lblPassword
+--   lblNivellSeguretat lblIdioma lblAutoritzat cmdAccesProjectes cmdNou
+--   cmdEditar cmdEliminar cmdSortir cmdSortirEdicio cmdDesferCanvis
+-- Messages (EsControl FALSE):
+--   fldNomUsuari fldLogin fldAutoritzat dtaSi dtaNo valAlgunCampBuit
+--   valRepetitNomUsuari valRepetitNomLogin valNoRegistresEditar
+--   valNoRegistresEliminar valTextEliminar
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
+  (1, 'frmUsuaris', 'Formulari', 'Usuaris', TRUE),
+  (2, 'frmUsuaris', 'Formulari', 'Usuarios', TRUE),
+  (5, 'frmUsuaris', 'Formulari', 'Users', TRUE),
+  (1, 'frmUsuaris', 'lblTitolUsuaris', 'Usuaris', TRUE),
+  (2, 'frmUsuaris', 'lblTitolUsuaris', 'Usuarios', TRUE),
+  (5, 'frmUsuaris', 'lblTitolUsuaris', 'Users', TRUE),
+  (1, 'frmUsuaris', 'fraUsuari', 'Usuari', TRUE),
+  (2, 'frmUsuaris', 'fraUsuari', 'Usuario', TRUE),
+  (5, 'frmUsuaris', 'fraUsuari', 'User', TRUE),
+  (1, 'frmUsuaris', 'lblNomUsuari', 'Nom', TRUE),
+  (2, 'frmUsuaris', 'lblNomUsuari', 'Nombre', TRUE),
+  (5, 'frmUsuaris', 'lblNomUsuari', 'Name', TRUE),
+  (1, 'frmUsuaris', 'lblLogin', 'Nom d''usuari', TRUE),
+  (2, 'frmUsuaris', 'lblLogin', 'Nombre de usuario', TRUE),
+  (5, 'frmUsuaris', 'lblLogin', 'Login', TRUE),
+  (1, 'frmUsuaris', 'lblPassword', 'Contrasenya', TRUE),
+  (2, 'frmUsuaris', 'lblPassword', 'Contraseña', TRUE),
+  (5, 'frmUsuaris', 'lblPassword', 'Password', TRUE),
+  (1, 'frmUsuaris', 'lblNivellSeguretat', 'Nivell de seguretat', TRUE),
+  (2, 'frmUsuaris', 'lblNivellSeguretat', 'Nivel de seguridad', TRUE),
+  (5, 'frmUsuaris', 'lblNivellSeguretat', 'Security level', TRUE),
+  (1, 'frmUsuaris', 'lblIdioma', 'Idioma', TRUE),
+  (2, 'frmUsuaris', 'lblIdioma', 'Idioma', TRUE),
+  (5, 'frmUsuaris', 'lblIdioma', 'Language', TRUE),
+  (1, 'frmUsuaris', 'lblAutoritzat', 'Autoritzat', TRUE),
+  (2, 'frmUsuaris', 'lblAutoritzat', 'Autorizado', TRUE),
+  (5, 'frmUsuaris', 'lblAutoritzat', 'Authorised', TRUE),
+  (1, 'frmUsuaris', 'cmdAccesProjectes', 'Accés a projectes', TRUE),
+  (2, 'frmUsuaris', 'cmdAccesProjectes', 'Acceso a proyectos', TRUE),
+  (5, 'frmUsuaris', 'cmdAccesProjectes', 'Project access', TRUE),
+  (1, 'frmUsuaris', 'cmdNou', 'Nou', TRUE),
+  (2, 'frmUsuaris', 'cmdNou', 'Nuevo', TRUE),
+  (5, 'frmUsuaris', 'cmdNou', 'New', TRUE),
+  (1, 'frmUsuaris', 'cmdEditar', 'Editar', TRUE),
+  (2, 'frmUsuaris', 'cmdEditar', 'Editar', TRUE),
+  (5, 'frmUsuaris', 'cmdEditar', 'Edit', TRUE),
+  (1, 'frmUsuaris', 'cmdEliminar', 'Eliminar', TRUE),
+  (2, 'frmUsuaris', 'cmdEliminar', 'Eliminar', TRUE),
+  (5, 'frmUsuaris', 'cmdEliminar', 'Delete', TRUE),
+  (1, 'frmUsuaris', 'cmdSortir', 'Sortir', TRUE),
+  (2, 'frmUsuaris', 'cmdSortir', 'Salir', TRUE),
+  (5, 'frmUsuaris', 'cmdSortir', 'Exit', TRUE),
+  (1, 'frmUsuaris', 'cmdSortirEdicio', 'Desar', TRUE),
+  (2, 'frmUsuaris', 'cmdSortirEdicio', 'Guardar', TRUE),
+  (5, 'frmUsuaris', 'cmdSortirEdicio', 'Save', TRUE),
+  (1, 'frmUsuaris', 'cmdDesferCanvis', 'Desfer', TRUE),
+  (2, 'frmUsuaris', 'cmdDesferCanvis', 'Deshacer', TRUE),
+  (5, 'frmUsuaris', 'cmdDesferCanvis', 'Undo', TRUE),
   (1, 'frmUsuaris', 'fldNomUsuari', 'Nom', FALSE),
   (2, 'frmUsuaris', 'fldNomUsuari', 'Nombre', FALSE),
   (5, 'frmUsuaris', 'fldNomUsuari', 'Name', FALSE),
-  (1, 'frmUsuaris', 'fldLogin', 'Usuari', FALSE),
-  (2, 'frmUsuaris', 'fldLogin', 'Usuario', FALSE),
+  (1, 'frmUsuaris', 'fldLogin', 'Nom d''usuari', FALSE),
+  (2, 'frmUsuaris', 'fldLogin', 'Nombre de usuario', FALSE),
   (5, 'frmUsuaris', 'fldLogin', 'Login', FALSE),
   (1, 'frmUsuaris', 'fldAutoritzat', 'Autoritzat', FALSE),
   (2, 'frmUsuaris', 'fldAutoritzat', 'Autorizado', FALSE),
@@ -17,4 +73,22 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmUsuaris', 'dtaSi', 'Yes', FALSE),
   (1, 'frmUsuaris', 'dtaNo', 'No', FALSE),
   (2, 'frmUsuaris', 'dtaNo', 'No', FALSE),
-  (5, 'frmUsuaris', 'dtaNo', 'No', FALSE);
+  (5, 'frmUsuaris', 'dtaNo', 'No', FALSE),
+  (1, 'frmUsuaris', 'valAlgunCampBuit', 'Cal omplir tots els camps, també la contrasenya.', FALSE),
+  (2, 'frmUsuaris', 'valAlgunCampBuit', 'Hay que rellenar todos los campos, también la contraseña.', FALSE),
+  (5, 'frmUsuaris', 'valAlgunCampBuit', 'Every field must be filled in, the password too.', FALSE),
+  (1, 'frmUsuaris', 'valRepetitNomUsuari', 'Ja hi ha un usuari amb aquest nom.', FALSE),
+  (2, 'frmUsuaris', 'valRepetitNomUsuari', 'Ya hay un usuario con este nombre.', FALSE),
+  (5, 'frmUsuaris', 'valRepetitNomUsuari', 'There is already a user with this name.', FALSE),
+  (1, 'frmUsuaris', 'valRepetitNomLogin', 'Ja hi ha un usuari amb aquest nom d''usuari.', FALSE),
+  (2, 'frmUsuaris', 'valRepetitNomLogin', 'Ya hay un usuario con este nombre de usuario.', FALSE),
+  (5, 'frmUsuaris', 'valRepetitNomLogin', 'There is already a user with this login.', FALSE),
+  (1, 'frmUsuaris', 'valNoRegistresEditar', 'No hi ha cap usuari per editar.', FALSE),
+  (2, 'frmUsuaris', 'valNoRegistresEditar', 'No hay ningún usuario para editar.', FALSE),
+  (5, 'frmUsuaris', 'valNoRegistresEditar', 'There is no user to edit.', FALSE),
+  (1, 'frmUsuaris', 'valNoRegistresEliminar', 'No hi ha cap usuari per eliminar.', FALSE),
+  (2, 'frmUsuaris', 'valNoRegistresEliminar', 'No hay ningún usuario para eliminar.', FALSE),
+  (5, 'frmUsuaris', 'valNoRegistresEliminar', 'There is no user to delete.', FALSE),
+  (1, 'frmUsuaris', 'valTextEliminar', 'Voleu eliminar aquest usuari?', FALSE),
+  (2, 'frmUsuaris', 'valTextEliminar', '¿Desea eliminar este usuario?', FALSE),
+  (5, 'frmUsuaris', 'valTextEliminar', 'Delete this user?', FALSE);

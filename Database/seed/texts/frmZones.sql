@@ -1,9 +1,65 @@
--- Texts of the zone window: the messages, counter words and list headers that
--- have a built-in default. Captions and the other messages of the window
--- belong in this file too. Languages: 1 Català, 2 Castellano, 5 English.
+-- Texts of frmZones, the zone window, in 1 Català, 2 Castellano and 5 English.
+-- Captions (EsControl TRUE), each by the name of its control; "Formulari"
+-- is the window's own:
+--   Formulari lblLlistaZones lblCodiZona lblNomZona lblFotoZona lblSituacioGIS
+--   cmdNou cmdEditar cmdEliminar cmdSortir cmdSortirEdicio cmdDesferCanvis
+-- Messages (EsControl FALSE):
+--   valAlgunCampNecessariBuit valRepetitCodiZona valNoRegistresEditar
+--   valNoRegistresEliminar valTextEliminar clhNumOrdre clhX clhY
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
-  (1, 'frmZones', 'clhNumOrdre', 'Núm. ordre', FALSE),
+  (1, 'frmZones', 'Formulari', 'Zones', TRUE),
+  (2, 'frmZones', 'Formulari', 'Zonas', TRUE),
+  (5, 'frmZones', 'Formulari', 'Zones', TRUE),
+  (1, 'frmZones', 'lblLlistaZones', 'Zones', TRUE),
+  (2, 'frmZones', 'lblLlistaZones', 'Zonas', TRUE),
+  (5, 'frmZones', 'lblLlistaZones', 'Zones', TRUE),
+  (1, 'frmZones', 'lblCodiZona', 'Codi', TRUE),
+  (2, 'frmZones', 'lblCodiZona', 'Código', TRUE),
+  (5, 'frmZones', 'lblCodiZona', 'Code', TRUE),
+  (1, 'frmZones', 'lblNomZona', 'Nom', TRUE),
+  (2, 'frmZones', 'lblNomZona', 'Nombre', TRUE),
+  (5, 'frmZones', 'lblNomZona', 'Name', TRUE),
+  (1, 'frmZones', 'lblFotoZona', 'Foto', TRUE),
+  (2, 'frmZones', 'lblFotoZona', 'Foto', TRUE),
+  (5, 'frmZones', 'lblFotoZona', 'Photo', TRUE),
+  (1, 'frmZones', 'lblSituacioGIS', 'Situació al mapa', TRUE),
+  (2, 'frmZones', 'lblSituacioGIS', 'Situación en el mapa', TRUE),
+  (5, 'frmZones', 'lblSituacioGIS', 'Map location', TRUE),
+  (1, 'frmZones', 'cmdNou', 'Nou', TRUE),
+  (2, 'frmZones', 'cmdNou', 'Nuevo', TRUE),
+  (5, 'frmZones', 'cmdNou', 'New', TRUE),
+  (1, 'frmZones', 'cmdEditar', 'Editar', TRUE),
+  (2, 'frmZones', 'cmdEditar', 'Editar', TRUE),
+  (5, 'frmZones', 'cmdEditar', 'Edit', TRUE),
+  (1, 'frmZones', 'cmdEliminar', 'Eliminar', TRUE),
+  (2, 'frmZones', 'cmdEliminar', 'Eliminar', TRUE),
+  (5, 'frmZones', 'cmdEliminar', 'Delete', TRUE),
+  (1, 'frmZones', 'cmdSortir', 'Sortir', TRUE),
+  (2, 'frmZones', 'cmdSortir', 'Salir', TRUE),
+  (5, 'frmZones', 'cmdSortir', 'Exit', TRUE),
+  (1, 'frmZones', 'cmdSortirEdicio', 'Desar', TRUE),
+  (2, 'frmZones', 'cmdSortirEdicio', 'Guardar', TRUE),
+  (5, 'frmZones', 'cmdSortirEdicio', 'Save', TRUE),
+  (1, 'frmZones', 'cmdDesferCanvis', 'Desfer', TRUE),
+  (2, 'frmZones', 'cmdDesferCanvis', 'Deshacer', TRUE),
+  (5, 'frmZones', 'cmdDesferCanvis', 'Undo', TRUE),
+  (1, 'frmZones', 'valAlgunCampNecessariBuit', 'Cal omplir el codi i el nom.', FALSE),
+  (2, 'frmZones', 'valAlgunCampNecessariBuit', 'Hay que rellenar el código y el nombre.', FALSE),
+  (5, 'frmZones', 'valAlgunCampNecessariBuit', 'The code and the name must be filled in.', FALSE),
+  (1, 'frmZones', 'valRepetitCodiZona', 'Ja hi ha una zona amb aquest codi en el projecte.', FALSE),
+  (2, 'frmZones', 'valRepetitCodiZona', 'Ya hay una zona con este código en el proyecto.', FALSE),
+  (5, 'frmZones', 'valRepetitCodiZona', 'There is already a zone with this code in the project.', FALSE),
+  (1, 'frmZones', 'valNoRegistresEditar', 'No hi ha cap zona per editar.', FALSE),
+  (2, 'frmZones', 'valNoRegistresEditar', 'No hay ninguna zona para editar.', FALSE),
+  (5, 'frmZones', 'valNoRegistresEditar', 'There is no zone to edit.', FALSE),
+  (1, 'frmZones', 'valNoRegistresEliminar', 'No hi ha cap zona per eliminar.', FALSE),
+  (2, 'frmZones', 'valNoRegistresEliminar', 'No hay ninguna zona para eliminar.', FALSE),
+  (5, 'frmZones', 'valNoRegistresEliminar', 'There is no zone to delete.', FALSE),
+  (1, 'frmZones', 'valTextEliminar', 'Voleu eliminar aquesta zona?', FALSE),
+  (2, 'frmZones', 'valTextEliminar', '¿Desea eliminar esta zona?', FALSE),
+  (5, 'frmZones', 'valTextEliminar', 'Delete this zone?', FALSE),
+  (1, 'frmZones', 'clhNumOrdre', 'Num. Ordre', FALSE),
   (2, 'frmZones', 'clhNumOrdre', 'Núm. orden', FALSE),
   (5, 'frmZones', 'clhNumOrdre', 'Order no.', FALSE),
   (1, 'frmZones', 'clhX', 'X', FALSE),

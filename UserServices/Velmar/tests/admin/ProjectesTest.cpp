@@ -21,6 +21,11 @@ using velmar::frmProjectes;
 
 class Projectes : public FinestraProva {
 protected:
+    // These cases read and edit the one project of Vilanova del Riu.
+    void SetUp() override {
+        FinestraProva::SetUp();
+        sessio.execute("DELETE FROM T_Projecte WHERE NumProjecte <> 306");
+    }
     static velmar::DataCombo* Combo(frmProjectes& w, const char* name) {
         return w.findChild<velmar::DataCombo*>(name);
     }
