@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <map>
 
@@ -119,7 +118,7 @@ TEST_F(Projectes, AnEmptyTableRefusesEditAndDeleteAndChecksAnAddedRow) {
     frmProjectes w;
     ASSERT_EQ(w.NumError, 0) << w.UbicacioError;
     EXPECT_TRUE(Items(w).empty());
-    EXPECT_EQ(Llista(w)->currentItem(), nullptr);
+    EXPECT_EQ(Llista(w)->currentRow(), -1);
     EXPECT_EQ(Text(w, "txtNomProjecte")->text(), "");
     Click(w, "cmdEditar");
     Click(w, "cmdEliminar");
