@@ -54,6 +54,8 @@ private:
             else combo->setCurrentIndex(combo->findText(Text(value)));
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
             edit->setText(Text(value));
+            // A text longer than the box reads from its beginning.
+            if (!edit->hasFocus()) edit->setCursorPosition(0);
         } else if (auto* check = qobject_cast<QCheckBox*>(control_)) {
             check->setChecked(!value.isNull() && value.toBool());
         }

@@ -1,5 +1,7 @@
 #include "framework/Finestra.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFormLayout>
@@ -166,6 +168,15 @@ void Finestra::Posa(Taula& taula, RecordsetRef rows) {
 void Finestra::LligaControls() {
     objFuncionsCapaInterficie.LinkControls(objecte_);
     ProvaFuncions();
+    // A bound text box is wide enough to read what its field holds, up to
+    // a line of a few words.
+    constexpr int kMaxCharacters = 45;
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        if (!binding::DataSource(edit)) continue;
+        const int characters = std::min(edit->maxLength(), kMaxCharacters);
+        edit->setMinimumWidth(std::max(edit->minimumWidth(),
+                                       edit->fontMetrics().averageCharWidth() * characters + 12));
+    }
 }
 
 void Finestra::DeslligaControls() {
@@ -228,6 +239,9 @@ void Finestra::PropagaCanvisABD() {
             DinsTransaccio([this] {
                 DeslligaControls();
                 const std::vector<Taula*> desades = TaulesDesades();
+                // A row still being edited is sent as it now stands.
+                for (Taula* taula : desades)
+                    if (taula->Ref() && taula->Ref()->EditMode() != ado::EditState::None) taula->Ref()->Update();
                 for (Taula* taula : desades) {
                     const std::string xml = objFuncionsCapaInterficie.PassaRecordsetAXML(taula->Ref());
                     ProvaFuncions();

@@ -16,6 +16,7 @@ FinestraManteniment::FinestraManteniment(Declaracio declaracio, Llista llista, Q
     llista_->setObjectName(QString::fromLatin1(llista.nom));
     llista_->SetColumnes({llista.camp});
     llista_->OnTria([this] { RefrescaFormulariAmbLlista(); });
+    llista_->setMinimumWidth(llista_->fontMetrics().averageCharWidth() * 34);
 
     auto* botons = new QHBoxLayout;
     const auto boto = [this, botons](const char* name, void (FinestraManteniment::*command)()) {
@@ -39,6 +40,8 @@ FinestraManteniment::FinestraManteniment(Declaracio declaracio, Llista llista, Q
     layout->addLayout(Camps(), 1, 1);
     layout->addLayout(botons, 2, 0, 1, 2);
     layout->addLayout(botonsPropis_, 3, 0, 1, 2);
+    layout->setColumnStretch(0, 2);
+    layout->setColumnStretch(1, 3);
 }
 
 void FinestraManteniment::IniciFormulari() {

@@ -11,7 +11,7 @@
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
 #include "core/DataCombo.h"
-#include "FinestraProva.h"
+#include "framework/FinestraProva.h"
 #include "admin/frmProjectes.h"
 
 namespace {
