@@ -91,12 +91,12 @@ Finestra::Finestra(Declaracio declaracio, QWidget* parent)
     : QWidget(parent),
       rstRecordsetActual(Actual(declaracio.actual)),
       declaracio_(std::move(declaracio)),
-      camps_(new QFormLayout) {
+      camps_(declaracio_.controls.empty() ? nullptr : new QFormLayout) {
     setObjectName(QString::fromUtf8(declaracio_.nom.data(), static_cast<qsizetype>(declaracio_.nom.size())));
     for (const DeclaracioTaula& taula : declaracio_.taules) taules_.emplace_back(taula);
     objecte_ = std::make_shared<FinestraObjecte>(this, declaracio_.recupera);
     DonaAConeixerFormulari(this, objecte_);
-    AfegeixControls(this, camps_, declaracio_.controls);
+    if (camps_) AfegeixControls(this, camps_, declaracio_.controls);
 }
 
 // Form_Terminate: the support object goes first, then the helper.

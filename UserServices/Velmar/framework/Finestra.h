@@ -87,7 +87,8 @@ protected:
     explicit Finestra(Declaracio declaracio, QWidget* parent = nullptr);
 
     const Declaracio& Declarada() const { return declaracio_; }
-    // The layout holding the record's controls, built from the declaration.
+    // The layout holding the record's controls, built from the declaration;
+    // none when the window declares none (it lays out its own).
     QFormLayout* Camps() const { return camps_; }
 
     // --- steps a window's set-up and commands are made of --------------------
@@ -151,19 +152,23 @@ protected:
     void ProvaInterna() const;
     void MostraError();
 
+    // Copies of the tables the window saves, as they stand, and putting
+    // them back (the controls bound again): what a failed save does, and
+    // what an undo that drops every pending change of the window can do.
+    struct Copia {
+        Taula* taula;
+        RecordsetRef rows;
+    };
+    std::vector<Copia> CopiaTaules();
+    void RestauraTaules(std::vector<Copia>& copies);
+
     clsFuncionsCapaInterficie objFuncionsCapaInterficie;
     RecordsetRef rstRecordsetIdioma;
 
 private:
     friend struct Regla;
-    struct Copia {
-        Taula* taula;
-        RecordsetRef rows;
-    };
 
     std::vector<Taula*> TaulesDesades();
-    std::vector<Copia> CopiaTaules();
-    void RestauraTaules(std::vector<Copia>& copies);
     std::string CodiRegles(const std::vector<Regla>& regles);
     bool eventFilter(QObject* watched, QEvent* event) override;
 

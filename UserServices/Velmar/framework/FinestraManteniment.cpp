@@ -37,7 +37,7 @@ FinestraManteniment::FinestraManteniment(Declaracio declaracio, Llista llista, Q
     auto* layout = new QGridLayout(this);
     layout->addWidget(dialegs::Control<QLabel>(this, llista.etiqueta), 0, 0);
     layout->addWidget(llista_, 1, 0);
-    layout->addLayout(Camps(), 1, 1);
+    if (Camps()) layout->addLayout(Camps(), 1, 1);
     layout->addLayout(botons, 2, 0, 1, 2);
     layout->addLayout(botonsPropis_, 3, 0, 1, 2);
     layout->setColumnStretch(0, 2);
@@ -73,8 +73,10 @@ void FinestraManteniment::RefrescaFormulariActualitzacio() {
         // as a click on it would make it.
         llista_->SetRecordset(rstRecordsetActual.Ref());
         if (rstRecordsetActual.Files() < 1) return;
+        // Making another item current runs the click handling by itself.
+        const bool another = llista_->currentRow() != 0;
         llista_->setCurrentRow(0);
-        RefrescaFormulariAmbLlista();
+        if (!another) RefrescaFormulariAmbLlista();
     });
 }
 

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QTest>
+#include <QFormLayout>
+#include <QVBoxLayout>
 #include <map>
 
 #include "Ado/Recordset.h"
@@ -27,35 +29,101 @@ std::function<std::vector<com::Variant>()> Taula(const char* name, const char* o
     return [name, order] { return std::vector<com::Variant>{name, order}; };
 }
 
+// The declaration both windows of the tests share, under their own names.
+velmar::Finestra::Declaracio Suports(std::string_view nom) {
+    return {.nom = nom,
+            .classeSuport = "SvrPuntsLlum",
+            .recupera = "RecuperaSuports",
+            .actual = {.llista = "GetListAuxiliar",
+                       .arguments = Taula("TSP_Suport", "CodSPSuport"),
+                       .desa = "SaveTaulaAuxiliar"},
+            .taules = {{.recordset = "rstRecordsetSuportColor",
+                        .llista = "GetListAuxiliar",
+                        .arguments = Taula("TTS_SuportColor", "CodSuportColor")},
+                       {.recordset = "rstRecordsetSuportMarca",
+                        .llista = "GetListAuxiliar",
+                        .arguments = Taula("TTS_SuportMarca", "CodSuportMarca"),
+                        .desa = "SaveTaulaAuxiliar"}},
+            .controls = {velmar::CampText("lblCodi", "txtCodi", "CodSPSuport"),
+                         velmar::CampText("lblModel", "txtModel", "SuportModel"),
+                         velmar::CampCasella("chkPortella", "SuportPortella"),
+                         velmar::CampDataCombo("lblColor", "cmbColor", "NumSuportColor", "rstRecordsetSuportColor",
+                                               "CodSuportColor", "NumSuportColor"),
+                         velmar::CampText("lblMarca", "txtMarca", "CodSuportMarca", "rstRecordsetSuportMarca")},
+            .reglesDesa = {Regla::CampsBuits({"txtCodi"}, "valAlgunCampBuit"),
+                           Regla::Repetit("CodSPSuport", "valRepetitCodi"),
+                           Regla::Repetit("SuportModel", "valRepetitModel")}};
+}
+
+// A maintenance window with a list beside the record.
 class frmProvaSuports final : public velmar::FinestraManteniment {
 public:
     frmProvaSuports()
-        : FinestraManteniment(
-              {.nom = "frmProvaSuports",
-               .classeSuport = "SvrPuntsLlum",
-               .recupera = "RecuperaSuports",
-               .actual = {.llista = "GetListAuxiliar",
-                          .arguments = Taula("TSP_Suport", "CodSPSuport"),
-                          .desa = "SaveTaulaAuxiliar"},
-               .taules = {{.recordset = "rstRecordsetSuportColor",
-                           .llista = "GetListAuxiliar",
-                           .arguments = Taula("TTS_SuportColor", "CodSuportColor")},
-                          {.recordset = "rstRecordsetSuportMarca",
-                           .llista = "GetListAuxiliar",
-                           .arguments = Taula("TTS_SuportMarca", "CodSuportMarca"),
-                           .desa = "SaveTaulaAuxiliar"}},
-               .controls = {velmar::CampText("lblCodi", "txtCodi", "CodSPSuport"),
-                            velmar::CampText("lblModel", "txtModel", "SuportModel"),
-                            velmar::CampCasella("chkPortella", "SuportPortella"),
-                            velmar::CampDataCombo("lblColor", "cmbColor", "NumSuportColor", "rstRecordsetSuportColor",
-                                                  "CodSuportColor", "NumSuportColor"),
-                            velmar::CampText("lblMarca", "txtMarca", "CodSuportMarca", "rstRecordsetSuportMarca")},
-               .reglesDesa = {Regla::CampsBuits({"txtCodi"}, "valAlgunCampBuit"),
-                              Regla::Repetit("CodSPSuport", "valRepetitCodi"),
-                              Regla::Repetit("SuportModel", "valRepetitModel")}},
-              {.nom = "lstSuports", .etiqueta = "lblLlistaSuports", .camp = "CodSPSuport"}) {
+        : FinestraManteniment(Suports("frmProvaSuports"),
+                              {.nom = "lstSuports", .etiqueta = "lblLlistaSuports", .camp = "CodSPSuport"}) {
         IniciFormulari();
     }
+};
+
+// A window of one record at a time, as the light-point and service-
+// connection windows are: no list, and its own commands made of the
+// framework's steps. Its undo drops every change of the window, whichever
+// table holds it.
+class frmProvaRegistre final : public velmar::Finestra {
+public:
+    frmProvaRegistre() : Finestra(Suports("frmProvaSuports")) {
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(Camps());
+        for (const auto& [name, command] : std::initializer_list<std::pair<const char*, void (frmProvaRegistre::*)()>>{
+                 {"cmdEditar", &frmProvaRegistre::Editar},
+                 {"cmdSortirEdicio", &frmProvaRegistre::SortirEdicio},
+                 {"cmdDesferCanvis", &frmProvaRegistre::UndoChanges}}) {
+            QPushButton* button = velmar::dialegs::Control<QPushButton>(this, name);
+            connect(button, &QPushButton::clicked, this, [this, command] { (this->*command)(); });
+            layout->addWidget(button);
+        }
+        TopLevel("IniciFormulari", [this] {
+            CreaSuport();
+            Tradueix();
+            CarregaTaules();
+            Recupera();
+            ProvaInterna();
+            LligaControls();
+            PosaOrigensCombos();
+            RefreshModeFormEdicio(false);
+        });
+    }
+
+private:
+    void Editar() {
+        TopLevel("Editar", [this] {
+            const std::string message = CadenaValidacioEditar();
+            ProvaInterna();
+            if (!message.empty()) return velmar::dialegs::MissatgeOk(message);
+            abans_ = CopiaTaules();
+            Entra(Mode::Edicio);
+        });
+    }
+    void SortirEdicio() {
+        TopLevel("SortirEdicio", [this] {
+            const std::string message = CadenaValidacioRegistreActual();
+            ProvaInterna();
+            if (!message.empty()) return velmar::dialegs::MissatgeOk(message);
+            const com::Variant bookmark = rstRecordsetActual->Bookmark();
+            PropagaCanvisABD();
+            ProvaInterna();
+            rstRecordsetActual->SetBookmark(bookmark);
+            Entra(Mode::Consulta);
+        });
+    }
+    void UndoChanges() {
+        TopLevel("UndoChanges", [this] {
+            RestauraTaules(abans_);
+            Entra(Mode::Consulta);
+        });
+    }
+
+    std::vector<Copia> abans_;
 };
 
 class Framework : public FinestraProva {
@@ -99,7 +167,7 @@ protected:
         return text.find("<rs:update>") != std::string::npos || text.find("<rs:insert>") != std::string::npos ||
                text.find("<rs:delete>") != std::string::npos;
     }
-    static velmar::RecordsetRef Marca(frmProvaSuports& w) { return w.TaulaPerNom("rstRecordsetSuportMarca")->Ref(); }
+    static velmar::RecordsetRef Marca(velmar::Finestra& w) { return w.TaulaPerNom("rstRecordsetSuportMarca")->Ref(); }
     static velmar::DataCombo* Color(QWidget& w) { return w.findChild<velmar::DataCombo*>("cmbColor"); }
     static void Surt(QWidget* control) {
         QFocusEvent out(QEvent::FocusOut);
@@ -154,6 +222,37 @@ TEST_F(Framework, ASendThatFailsRollsBackTheOthersAndPutsTheWindowBack) {
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Suports().at("S-BAC9"), "BO-9500");
     EXPECT_EQ(Marques().count("Columnes del Montsant"), 1u);
+    EXPECT_TRUE(SenseTransaccio());
+}
+
+TEST_F(Framework, AWindowOfOneRecordAtATimeStandsOnTheSameSteps) {
+    frmProvaRegistre w;
+    ASSERT_EQ(w.NumError, 0) << w.UbicacioError;
+    w.rstRecordsetActual->MoveNext();
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "S-BRA");
+    EXPECT_TRUE(Text(w, "txtCodi")->isReadOnly());
+
+    // Undo drops the changes of both tables, kept or still open.
+    Click(w, "cmdEditar");
+    EXPECT_FALSE(Text(w, "txtCodi")->isReadOnly());
+    Text(w, "txtModel")->setText("BM-900");
+    w.rstRecordsetActual->Update();
+    Text(w, "txtMarca")->setText("Columnes del Montsant");
+    Click(w, "cmdDesferCanvis");
+    EXPECT_EQ(Text(w, "txtModel")->text(), "BM-800");
+    EXPECT_EQ(Text(w, "txtMarca")->text(), "Columnes Montsant");
+    EXPECT_FALSE(Pendent(w.rstRecordsetActual.Ref()));
+    EXPECT_FALSE(Pendent(Marca(w)));
+    EXPECT_TRUE(Text(w, "txtCodi")->isReadOnly());
+
+    // A save shows the same record, reloaded from the window's own rows.
+    Click(w, "cmdEditar");
+    Text(w, "txtModel")->setText("BM-900");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "S-BRA");
+    EXPECT_EQ(Text(w, "txtModel")->text(), "BM-900");
+    EXPECT_EQ(Suports().at("S-BRA"), "BM-900");
     EXPECT_TRUE(SenseTransaccio());
 }
 
