@@ -69,6 +69,7 @@ void Subscription::reset() {
 Recordset::Recordset() = default;
 Recordset::~Recordset() = default;
 Recordset::Recordset(Recordset&&) noexcept = default;
+Recordset::Recordset(const Recordset&) = default;
 Recordset& Recordset::operator=(Recordset&&) noexcept = default;
 
 Recordset::Recordset(RecordsetData data) { reset(std::move(data)); }
@@ -111,16 +112,8 @@ Recordset Recordset::FromXml(std::string_view text) {
 
 Recordset Recordset::Clone() const {
     requireOpen();
-    Recordset copy;
-    copy.data_ = data_;
-    copy.open_ = open_;
-    copy.filter_ = filter_;
-    copy.view_ = view_;
-    copy.position_ = position_;
-    copy.deletedCurrent_ = deletedCurrent_;
-    copy.editMode_ = editMode_;
-    copy.editValues_ = editValues_;
-    copy.beforeAdd_ = beforeAdd_;
+    Recordset copy(*this);
+    copy.listeners_.reset();
     return copy;
 }
 

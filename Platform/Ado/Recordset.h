@@ -88,7 +88,6 @@ public:
     ~Recordset();
     Recordset(Recordset&&) noexcept;
     Recordset& operator=(Recordset&&) noexcept;
-    Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
     // --- opening and saving ---------------------------------------------
@@ -198,6 +197,8 @@ private:
     using Values = RecordsetData::Values;
 
     explicit Recordset(RecordsetData data);
+    // Every member, listeners too: Clone takes them away again.
+    Recordset(const Recordset&);
     void reset(RecordsetData data);
     void requireOpen() const;
     size_t currentRow() const;  // storage index; err::NoCurrentRecord

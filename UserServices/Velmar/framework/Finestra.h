@@ -72,7 +72,6 @@ public:
     // added row, from the window's own recordset after an edit or a delete.
     virtual void Recupera();
 
-    Mode ModeFormulari() const { return mode_; }
     // True while the user edits a row.
     bool ModeEdicio() const { return mode_ == Mode::Nou || mode_ == Mode::Edicio; }
     // The mode as the windows' own code counts it: 0 browsing, 1 new, 2
