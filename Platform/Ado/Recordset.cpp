@@ -13,9 +13,63 @@
 
 namespace ado {
 
+namespace detail {
+
+// The listeners of one recordset. Each is told through a copy of the list,
+// so that it may subscribe or unsubscribe while it is told; one that ended
+// meanwhile is skipped.
+struct Listeners {
+    struct Entry {
+        uint64_t id;
+        RecordsetListener listener;
+        bool active = true;
+    };
+    std::vector<std::shared_ptr<Entry>> entries;
+    uint64_t next = 1;
+
+    template <class Tell>
+    void tell(Tell tellOne) const {
+        if (entries.empty()) return;
+        const std::vector<std::shared_ptr<Entry>> now = entries;
+        for (const std::shared_ptr<Entry>& e : now)
+            if (e->active) tellOne(e->listener);
+    }
+
+    void remove(uint64_t id) {
+        std::erase_if(entries, [id](const std::shared_ptr<Entry>& e) {
+            if (e->id != id) return false;
+            e->active = false;
+            return true;
+        });
+    }
+};
+
+}  // namespace detail
+
+Subscription::~Subscription() { reset(); }
+
+Subscription::Subscription(Subscription&& other) noexcept
+    : listeners_(std::move(other.listeners_)), id_(std::exchange(other.id_, 0)) {}
+
+Subscription& Subscription::operator=(Subscription&& other) noexcept {
+    if (this != &other) {
+        reset();
+        listeners_ = std::move(other.listeners_);
+        id_ = std::exchange(other.id_, 0);
+    }
+    return *this;
+}
+
+void Subscription::reset() {
+    if (auto listeners = listeners_.lock()) listeners->remove(id_);
+    listeners_.reset();
+    id_ = 0;
+}
+
 Recordset::Recordset() = default;
 Recordset::~Recordset() = default;
 Recordset::Recordset(Recordset&&) noexcept = default;
+Recordset::Recordset(const Recordset&) = default;
 Recordset& Recordset::operator=(Recordset&&) noexcept = default;
 
 Recordset::Recordset(RecordsetData data) { reset(std::move(data)); }
@@ -56,6 +110,13 @@ Recordset Recordset::FromXml(std::string_view text) {
     return Recordset(xml::ReadRecordset(text));
 }
 
+Recordset Recordset::Clone() const {
+    requireOpen();
+    Recordset copy(*this);
+    copy.listeners_.reset();
+    return copy;
+}
+
 std::string Recordset::ToXml() const {
     requireOpen();
     return xml::WriteRecordset(data_);
@@ -65,7 +126,15 @@ void Recordset::UpdateBatch(Connection& connection) {
     requireOpen();
     endEdit();
     ApplyBatch(connection, data_);
-    if (!IsBOF() && !IsEOF() && onCurrentRowChanged_) onCurrentRowChanged_();
+    if (!IsBOF() && !IsEOF()) changedCurrentRow();
+}
+
+std::string Recordset::ShownRowsXml() const {
+    requireOpen();
+    std::vector<std::span<const Cell>> rows;
+    rows.reserve(view_.size());
+    for (const size_t row : view_) rows.push_back(rowValues(row));
+    return xml::WriteShownRows(data_, rows);
 }
 
 // --- fields -------------------------------------------------------------------
@@ -110,11 +179,35 @@ void Recordset::SetValue(int32_t field, const com::Variant& value) {
         editMode_ = EditState::InProgress;
     }
     editValues_[static_cast<size_t>(field)] = std::move(coerced);
-    if (onFieldChanged_) onFieldChanged_(field);
+    if (listeners_) listeners_->tell([field](const RecordsetListener& l) {
+        if (l.fieldChanged) l.fieldChanged(field);
+    });
 }
 
 void Recordset::SetValue(std::string_view field, const com::Variant& value) {
     SetValue(FieldIndex(field), value);
+}
+
+// --- reading without moving ------------------------------------------------------
+
+com::Variant Recordset::ValueAt(int32_t position, int32_t field) const {
+    Field(field);  // raises for a position out of range
+    if (position < 1 || static_cast<size_t>(position) > view_.size())
+        com::Raise(err::NoCurrentRecord, "No row at position " + std::to_string(position));
+    return rowValues(view_[static_cast<size_t>(position) - 1])[static_cast<size_t>(field)].toVariant();
+}
+
+std::vector<com::Variant> Recordset::ColumnValues(int32_t field) const {
+    Field(field);
+    // An added row counts as soon as it is begun.
+    const size_t added = editMode_ == EditState::Add ? currentRow() : data_.rows.size();
+    std::vector<com::Variant> values;
+    for (size_t r = 0; r < data_.rows.size(); ++r) {
+        const RowStatus s = data_.status[r];
+        if ((s == RowStatus::Deleted || s == RowStatus::Removed) && r != added) continue;
+        values.push_back(rowValues(r)[static_cast<size_t>(field)].toVariant());
+    }
+    return values;
 }
 
 // --- navigation -----------------------------------------------------------------
@@ -295,7 +388,7 @@ void Recordset::CancelUpdate() {
     editMode_ = EditState::None;
     editValues_.clear();
     if (mode == EditState::InProgress) {
-        if (onCurrentRowChanged_) onCurrentRowChanged_();
+        changedCurrentRow();
         return;
     }
     // The added row leaves the view; it stays Removed in storage.
@@ -319,7 +412,7 @@ void Recordset::Delete() {
     view_.erase(view_.begin() + position_);
     deletedCurrent_ = row;
     changedRows();
-    if (onCurrentRowChanged_) onCurrentRowChanged_();
+    changedCurrentRow();
 }
 
 EditState Recordset::EditMode() const {
@@ -329,16 +422,12 @@ EditState Recordset::EditMode() const {
 
 // --- notifications ----------------------------------------------------------------
 
-void Recordset::OnCurrentRowChanged(std::function<void()> handler) {
-    onCurrentRowChanged_ = std::move(handler);
-}
-
-void Recordset::OnFieldChanged(std::function<void(int32_t)> handler) {
-    onFieldChanged_ = std::move(handler);
-}
-
-void Recordset::OnRowsChanged(std::function<void()> handler) {
-    onRowsChanged_ = std::move(handler);
+Subscription Recordset::Listen(RecordsetListener listener) {
+    if (!listeners_) listeners_ = std::make_shared<detail::Listeners>();
+    const uint64_t id = listeners_->next++;
+    listeners_->entries.push_back(
+        std::make_shared<detail::Listeners::Entry>(detail::Listeners::Entry{id, std::move(listener)}));
+    return Subscription(listeners_, id);
 }
 
 // --- private ------------------------------------------------------------------------
@@ -354,9 +443,13 @@ size_t Recordset::currentRow() const {
     return view_[static_cast<size_t>(position_)];
 }
 
-std::span<const Cell> Recordset::currentValues() const {
-    const size_t row = currentRow();
-    return editMode_ == EditState::None ? data_.rows[row] : std::span<const Cell>(editValues_);
+std::span<const Cell> Recordset::currentValues() const { return rowValues(currentRow()); }
+
+std::span<const Cell> Recordset::rowValues(size_t row) const {
+    const bool edited = editMode_ != EditState::None && !deletedCurrent_ && position_ >= 0 &&
+                        static_cast<size_t>(position_) < view_.size() &&
+                        view_[static_cast<size_t>(position_)] == row;
+    return edited ? std::span<const Cell>(editValues_) : data_.rows[row];
 }
 
 void Recordset::endEdit() {
@@ -378,11 +471,19 @@ void Recordset::moveTo(int64_t position) {
     const int64_t size = static_cast<int64_t>(view_.size());
     position_ = std::clamp<int64_t>(position, -1, size);
     deletedCurrent_.reset();
-    if (onCurrentRowChanged_) onCurrentRowChanged_();
+    changedCurrentRow();
 }
 
 void Recordset::changedRows() {
-    if (onRowsChanged_) onRowsChanged_();
+    if (listeners_) listeners_->tell([](const RecordsetListener& l) {
+        if (l.rowsChanged) l.rowsChanged();
+    });
+}
+
+void Recordset::changedCurrentRow() {
+    if (listeners_) listeners_->tell([](const RecordsetListener& l) {
+        if (l.currentRowChanged) l.currentRowChanged();
+    });
 }
 
 }  // namespace ado

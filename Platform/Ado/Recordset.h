@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -27,6 +28,44 @@
 #include "Com/Variant.h"
 
 namespace ado {
+
+// What one listener of a recordset hears, each called after the change;
+// any of them may be left empty.
+struct RecordsetListener {
+    // The current row moved (or became none), or its values were put back.
+    std::function<void()> currentRowChanged = {};
+    // A field of the current row was given a value.
+    std::function<void(int32_t field)> fieldChanged = {};
+    // Rows came into or left the view (filter, AddNew, Delete, cancel).
+    std::function<void()> rowsChanged = {};
+};
+
+namespace detail {
+struct Listeners;
+}
+
+// Keeps a listener registered while it lives. A recordset that ends first
+// takes its listeners with it; the subscription then does nothing.
+class Subscription {
+public:
+    Subscription() = default;
+    ~Subscription();
+    Subscription(Subscription&& other) noexcept;
+    Subscription& operator=(Subscription&& other) noexcept;
+    Subscription(const Subscription&) = delete;
+    Subscription& operator=(const Subscription&) = delete;
+
+    // Unregisters the listener now.
+    void reset();
+
+private:
+    friend class Recordset;
+    Subscription(std::weak_ptr<detail::Listeners> listeners, uint64_t id)
+        : listeners_(std::move(listeners)), id_(id) {}
+
+    std::weak_ptr<detail::Listeners> listeners_;
+    uint64_t id_ = 0;
+};
 
 // The edit of the current row.
 enum class EditState {
@@ -49,7 +88,6 @@ public:
     ~Recordset();
     Recordset(Recordset&&) noexcept;
     Recordset& operator=(Recordset&&) noexcept;
-    Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
     // --- opening and saving ---------------------------------------------
@@ -60,6 +98,9 @@ public:
     // A recordset from its XML text, pending changes included. Raises
     // err::InvalidXml for text that cannot be read.
     static Recordset FromXml(std::string_view text);
+    // A recordset of its own with the same rows, pending changes, edit,
+    // filter and current row; it has no listeners.
+    Recordset Clone() const;
     // The XML text with the schema, the rows and the pending changes. An
     // edit still open (no Update yet) is not part of it.
     std::string ToXml() const;
@@ -71,6 +112,11 @@ public:
     // and the recordset keeps its changes. On success the changes are no
     // longer pending and added rows hold the keys the database gave them.
     void UpdateBatch(Connection& connection);
+    // The text of the rows the view shows, as they now stand (the edit of
+    // the current row included), each as an unchanged row: what a window
+    // reloads its list from without asking the database again. The head is
+    // that of ToXml; see xml::WriteShownRows for the rest.
+    std::string ShownRowsXml() const;
 
     // --- fields ----------------------------------------------------------
     int32_t FieldCount() const;
@@ -88,6 +134,16 @@ public:
     // not fit; Empty is Null), and opens an edit of the row when none is.
     void SetValue(int32_t field, const com::Variant& value);
     void SetValue(std::string_view field, const com::Variant& value);
+
+    // --- reading without moving ------------------------------------------
+    // The value of a field in the row at `position` of the view (1-based,
+    // as AbsolutePosition counts), the edit of the current row included;
+    // err::NoCurrentRecord when no row stands there.
+    com::Variant ValueAt(int32_t position, int32_t field) const;
+    // The values of a field in every row that is not deleted, whatever the
+    // filter, in the order the rows stand; the row being edited (an added
+    // one too) with its edit.
+    std::vector<com::Variant> ColumnValues(int32_t field) const;
 
     // --- navigation --------------------------------------------------------
     // Leaving a row with an edit open ends the edit with Update.
@@ -133,18 +189,16 @@ public:
     EditState EditMode() const;
 
     // --- change notifications -------------------------------------------
-    // One handler of each kind, called after the change. The current row
-    // moved (or became none):
-    void OnCurrentRowChanged(std::function<void()> handler);
-    // A field of the current row was given a value:
-    void OnFieldChanged(std::function<void(int32_t field)> handler);
-    // Rows came into or left the view (filter, AddNew, Delete, cancel):
-    void OnRowsChanged(std::function<void()> handler);
+    // Registers a listener for as long as the subscription lives; any number
+    // may listen. A listener may add or end subscriptions while it is told.
+    [[nodiscard]] Subscription Listen(RecordsetListener listener);
 
 private:
     using Values = RecordsetData::Values;
 
     explicit Recordset(RecordsetData data);
+    // Every member, listeners too: Clone takes them away again.
+    Recordset(const Recordset&);
     void reset(RecordsetData data);
     void requireOpen() const;
     size_t currentRow() const;  // storage index; err::NoCurrentRecord
@@ -153,6 +207,10 @@ private:
     void rebuildView();
     void moveTo(int64_t position);
     void changedRows();
+    void changedCurrentRow();
+    // The values of storage row `row`, with the edit when it is the one
+    // being edited.
+    std::span<const Cell> rowValues(size_t row) const;
 
     RecordsetData data_;
     bool open_ = false;
@@ -164,9 +222,7 @@ private:
     Values editValues_;  // the values of the row being edited
     std::optional<size_t> beforeAdd_;  // the row current before AddNew
 
-    std::function<void()> onCurrentRowChanged_;
-    std::function<void(int32_t)> onFieldChanged_;
-    std::function<void()> onRowsChanged_;
+    std::shared_ptr<detail::Listeners> listeners_;
 };
 
 }  // namespace ado

@@ -13,6 +13,21 @@ namespace ado::xml {
 
 namespace {
 
+constexpr std::string_view kDataOpen = "<rs:data>";
+constexpr std::string_view kDataClose = "</rs:data>";
+constexpr std::string_view kCrLf = "\r\n";
+
+// The change blocks, by their opening and closing tags.
+struct BlockTag {
+    std::string_view open;
+    std::string_view close;
+};
+constexpr BlockTag kBlockTags[] = {
+    {"<rs:insert>", "</rs:insert>"},
+    {"<rs:update>", "</rs:update>"},
+    {"<rs:delete>", "</rs:delete>"},
+};
+
 constexpr std::string_view kHead =
     "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'\n"
     "\txmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882'\n"
@@ -28,6 +43,27 @@ public:
 
     std::string write() {
         Reserve(out_, EstimatedSize());
+        head();
+        out_ += '\n';
+        for (size_t r = 0; r < data_.rows.size(); ++r) row(r);
+        out_ += "</rs:data>\n</xml>";
+        return std::move(out_);
+    }
+
+    std::string writeShown(const std::vector<std::span<const Cell>>& rows) {
+        head();
+        out_ += kCrLf;
+        for (const std::span<const Cell> values : rows) shownRow(values);
+        out_ += kCrLf;
+        out_ += kDataClose;
+        out_ += kCrLf;
+        out_ += "</xml>";
+        return std::move(out_);
+    }
+
+private:
+    // Everything through "<rs:data>".
+    void head() {
         out_ += kHead;
         attributes(data_.extras.root);
         out_ += ">\n<s:Schema id='RowsetSchema'>\n"
@@ -40,13 +76,9 @@ public:
         out_ += data_.extras.schemaChildren;
         out_ += "</s:Schema>\n";
         out_ += data_.extras.documentChildren;
-        out_ += "<rs:data>\n";
-        for (size_t r = 0; r < data_.rows.size(); ++r) row(r);
-        out_ += "</rs:data>\n</xml>";
-        return std::move(out_);
+        out_ += kDataOpen;
     }
 
-private:
     // The text of a large recordset is reserved in one piece, from the size
     // of its first rows: growing it step by step would copy it several times
     // and, for a moment, hold two copies. Reserved pages that are never
@@ -141,6 +173,23 @@ private:
         out += "/>\n";
     }
 
+    // A row as it stands, with no mark of change; a row of Nulls has none.
+    void shownRow(std::span<const Cell> values) {
+        const size_t start = out_.size();
+        out_ += "<z:row";
+        bool any = false;
+        for (size_t i = 0; i < values.size(); ++i) {
+            if (values[i].isNull()) continue;
+            any = true;
+            out_ += valueHeads_[i];
+            AppendValue(out_, values[i], data_.fields[i].type);
+            out_ += '\'';
+        }
+        if (!any) return out_.resize(start);
+        out_ += " />";
+        out_ += kCrLf;
+    }
+
     void block(std::string_view tag, std::span<const Cell> values) {
         out_ += "\t<";
         out_ += tag;
@@ -175,5 +224,40 @@ private:
 }  // namespace
 
 std::string WriteRecordset(const RecordsetData& data) { return Writer(data).write(); }
+
+std::string WriteShownRows(const RecordsetData& data, const std::vector<std::span<const Cell>>& rows) {
+    return Writer(data).writeShown(rows);
+}
+
+std::optional<std::string> ChangeSet(std::string_view text) {
+    const size_t open = text.find(kDataOpen);
+    const size_t close = text.find(kDataClose);
+    if (open == std::string_view::npos || close == std::string_view::npos || close < open + kDataOpen.size())
+        return std::nullopt;
+    std::string changes(text.substr(0, open + kDataOpen.size()));
+    changes += kCrLf;
+    std::string_view data = text.substr(open + kDataOpen.size(), close - open - kDataOpen.size());
+    for (;;) {
+        // The block that opens first; a tag inside it is part of it.
+        size_t start = std::string_view::npos;
+        const BlockTag* kind = nullptr;
+        for (const BlockTag& tag : kBlockTags) {
+            const size_t at = data.find(tag.open);
+            if (at < start) {
+                start = at;
+                kind = &tag;
+            }
+        }
+        if (!kind) break;
+        const size_t end = data.find(kind->close, start);
+        if (end == std::string_view::npos) return std::nullopt;
+        const size_t past = end + kind->close.size();
+        changes += data.substr(start, past - start);
+        data.remove_prefix(past);
+    }
+    changes += kCrLf;
+    changes += text.substr(close);
+    return changes;
+}
 
 }  // namespace ado::xml

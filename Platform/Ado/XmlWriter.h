@@ -1,7 +1,12 @@
-// Writes a recordset as rowset XML text.
+// Writes a recordset as rowset XML text, and cuts from that text the change
+// set a window sends when it saves.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "Ado/RecordsetData.h"
 
@@ -11,10 +16,26 @@ namespace ado::xml {
 // z:row and each pending change as its block (rs:insert, rs:update with
 // rs:original, rs:delete), in the order the rows stand.
 //
-// The window side cuts this text by string, so its shape is fixed: the data
-// section opens with exactly "<rs:data>" (also with no rows), the text ends
-// with "</rs:data>", a line feed and "</xml>", every attribute is written
-// name='value', and a Null value is an absent attribute.
+// ChangeSet below cuts this text by string, so its shape is fixed: the
+// data section opens with exactly "<rs:data>" (also with no rows), the text
+// ends with "</rs:data>", a line feed and "</xml>", every attribute is
+// written name='value', and a Null value is an absent attribute.
 std::string WriteRecordset(const RecordsetData& data);
+
+// The text of `rows` (the values of each, in the order given) as unchanged
+// rows under the head of WriteRecordset: the head through "<rs:data>", CR
+// LF, one line "<z:row a='1' b='x' />" and CR LF per row that has a value
+// (the attributes of its non-Null values, one blank between them), then
+// CR LF, "</rs:data>", CR LF and "</xml>".
+std::string WriteShownRows(const RecordsetData& data, const std::vector<std::span<const Cell>>& rows);
+
+// The change set of a recordset's text, cut from the text as written: the
+// head through the first "<rs:data>", CR LF, every change block of the data
+// section (from "<rs:insert>", "<rs:update>" or "<rs:delete>" through the
+// first closing tag of its kind) in document order and unchanged, CR LF,
+// and the text from the first "</rs:data>" on. Unchanged rows and the text
+// between blocks are left out. Nothing when the text has no data section or
+// leaves a block open.
+std::optional<std::string> ChangeSet(std::string_view text);
 
 }  // namespace ado::xml

@@ -252,9 +252,11 @@ TEST(RecordsetEditing, ErrorsNameWhatIsWrong) {
 TEST(RecordsetEditing, NotifiesMovesValuesAndRows) {
     Recordset rs = Zones();
     std::vector<std::string> heard;
-    rs.OnCurrentRowChanged([&] { heard.push_back("row " + Where(rs)); });
-    rs.OnFieldChanged([&](int32_t field) { heard.push_back("field " + std::to_string(field)); });
-    rs.OnRowsChanged([&] { heard.push_back("rows " + std::to_string(rs.RecordCount())); });
+    const ado::Subscription subscription = rs.Listen({
+        .currentRowChanged = [&] { heard.push_back("row " + Where(rs)); },
+        .fieldChanged = [&](int32_t field) { heard.push_back("field " + std::to_string(field)); },
+        .rowsChanged = [&] { heard.push_back("rows " + std::to_string(rs.RecordCount())); },
+    });
 
     rs.MoveNext();
     rs.SetValue("NomZona", "x");
@@ -267,6 +269,86 @@ TEST(RecordsetEditing, NotifiesMovesValuesAndRows) {
         "row null", "rows 3", "row Z1", "rows 2", "row deleted",
     };
     EXPECT_EQ(heard, expected);
+}
+
+TEST(RecordsetEditing, EveryListenerHearsUntilItsSubscriptionEnds) {
+    auto rs = std::make_unique<Recordset>(Zones());
+    std::vector<std::string> heard;
+    ado::Subscription first = rs->Listen({.currentRowChanged = [&] { heard.push_back("first"); }});
+    // A listener may subscribe another while it is told; the new one hears
+    // from the next change on.
+    ado::Subscription second;
+    ado::Subscription adder = rs->Listen({.currentRowChanged = [&] {
+        if (std::exchange(heard, {}).size() == 1 && heard.empty())
+            second = rs->Listen({.currentRowChanged = [&] { heard.push_back("second"); }});
+    }});
+    rs->MoveNext();
+    EXPECT_TRUE(heard.empty());
+    adder.reset();
+    rs->MoveNext();
+    EXPECT_EQ(heard, (std::vector<std::string>{"first", "second"}));
+
+    // One that ends while another is told is not told.
+    heard.clear();
+    first.reset();
+    second.reset();
+    ado::Subscription victim;
+    ado::Subscription ender = rs->Listen({.currentRowChanged = [&] { victim.reset(); }});
+    victim = rs->Listen({.currentRowChanged = [&] { heard.push_back("victim"); }});
+    ado::Subscription last = rs->Listen({.currentRowChanged = [&] { heard.push_back("last"); }});
+    rs->MoveNext();
+    EXPECT_EQ(heard, std::vector<std::string>{"last"});
+
+    // A subscription outliving its recordset ends quietly.
+    rs.reset();
+    last.reset();
+}
+
+TEST(RecordsetEditing, ACloneKeepsRowsEditsFilterAndPlaceButNoListener) {
+    Recordset rs = Zones();
+    int heard = 0;
+    const ado::Subscription s = rs.Listen({.currentRowChanged = [&] { ++heard; }});
+    rs.SetFilter("Actiu = True");
+    rs.MoveNext();
+    rs.SetValue("NomZona", "Horta Nova");
+    heard = 0;
+
+    Recordset copy = rs.Clone();
+    EXPECT_EQ(copy.Filter(), Variant("Actiu = True"));
+    EXPECT_EQ(Where(copy), "Z3");
+    EXPECT_EQ(copy.EditMode(), EditState::InProgress);
+    EXPECT_EQ(copy.Value("NomZona"), Variant("Horta Nova"));
+    copy.CancelUpdate();
+    copy.MoveFirst();
+    EXPECT_EQ(heard, 0);
+    EXPECT_EQ(rs.Value("NomZona"), Variant("Horta Nova")) << "the original keeps its edit";
+    EXPECT_EQ(rs.ToXml(), Zones().ToXml()) << "an edit still open is not in the text";
+}
+
+TEST(RecordsetEditing, RowsReadWithoutMoving) {
+    Recordset rs = Zones();
+    rs.SetFilter("Actiu = True");  // Z1, Z3, Z5
+    rs.MoveNext();
+    rs.SetValue("NomZona", "Horta Nova");
+    EXPECT_EQ(rs.ValueAt(1, 1), Variant("Z1"));
+    EXPECT_EQ(rs.ValueAt(2, 2), Variant("Horta Nova")) << "the edit of the current row";
+    EXPECT_EQ(rs.ValueAt(3, 2), Variant(""));
+    EXPECT_EQ(ErrorOf([&] { rs.ValueAt(4, 1); }), err::NoCurrentRecord);
+    EXPECT_EQ(ErrorOf([&] { rs.ValueAt(0, 1); }), err::NoCurrentRecord);
+    EXPECT_EQ(Where(rs), "Z3");
+    EXPECT_EQ(rs.EditMode(), EditState::InProgress);
+
+    // Every row but the deleted ones, whatever the filter, an added one with
+    // its edit.
+    rs.Update();
+    rs.MoveFirst();
+    rs.Delete();
+    rs.AddNew();
+    rs.SetValue("CodZona", "Z6");
+    const std::vector<Variant> codes = rs.ColumnValues(1);
+    EXPECT_EQ(codes, (std::vector<Variant>{"Z2", "Z3", "Z4", "Z5", "Z6"}));
+    EXPECT_EQ(rs.ColumnValues(2)[1], Variant("Horta Nova"));
+    EXPECT_EQ(rs.EditMode(), EditState::Add);
 }
 
 }  // namespace

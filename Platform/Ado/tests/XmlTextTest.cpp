@@ -3,6 +3,7 @@
 // other writers.
 #include <filesystem>
 
+#include "Ado/XmlWriter.h"
 #include "RecordsetTestSupport.h"
 
 namespace adotest {
@@ -79,6 +80,41 @@ TEST(XmlText, ChangeSetCutByStringStillReads) {
     const std::string again = rs.ToXml();
     EXPECT_NE(again.find("<rs:delete>\n\t\t<z:row NumZona='4' CodZona='Z4' Actiu='False'/>"),
               std::string::npos);
+}
+
+TEST(XmlText, TheChangeSetOfATextIsItsHeadItsBlocksAndItsTail) {
+    const std::string text = DataFile("zones-edited.xml");
+    const std::optional<std::string> changes = ado::xml::ChangeSet(text);
+    ASSERT_TRUE(changes);
+    const size_t data = text.find("<rs:data>") + 9;
+    EXPECT_TRUE(changes->starts_with(text.substr(0, data) + "\r\n<rs:update>")) << *changes;
+    EXPECT_TRUE(changes->ends_with("</rs:insert>\r\n</rs:data>\n</xml>")) << *changes;
+    EXPECT_EQ(changes->find("Z1"), std::string::npos) << "an unchanged row is left out";
+    Recordset rs = Recordset::FromXml(*changes);
+    EXPECT_EQ(rs.RecordCount(), 2);
+    EXPECT_EQ(ado::xml::ChangeSet(rs.ToXml()), changes);
+
+    for (const std::string& broken : {text.substr(0, data), text.substr(0, data) + "<rs:insert></rs:data>"})
+        EXPECT_FALSE(ado::xml::ChangeSet(broken)) << broken;
+}
+
+TEST(XmlText, ShownRowsAreTheViewAsItStands) {
+    Recordset rs = Zones();
+    rs.SetFilter("Actiu = True");
+    rs.MoveNext();
+    rs.SetValue("NomZona", "L'Horta & <Nova>");
+    const std::string shown = rs.ShownRowsXml();
+    const std::string text = DataFile("zones.xml");
+    EXPECT_EQ(shown, text.substr(0, text.find("<rs:data>") + 9) +
+                         "\r\n<z:row NumZona='1' CodZona='Z1' NomZona='Nord' DataAlta='2024-01-05T00:00:00' "
+                         "Actiu='True' Superficie='12.5' />\r\n"
+                         "<z:row NumZona='3' CodZona='Z3' NomZona='L&apos;Horta &amp; &lt;Nova&gt;' Actiu='True' "
+                         "Superficie='-3' />\r\n"
+                         "<z:row NumZona='5' CodZona='Z5' NomZona='' Actiu='True' Superficie='0' />\r\n"
+                         "\r\n</rs:data>\r\n</xml>");
+    Recordset reread = Recordset::FromXml(shown);
+    EXPECT_EQ(reread.RecordCount(), 3);
+    EXPECT_EQ(reread.ToXml().find("<rs:update>"), std::string::npos) << "no change is pending";
 }
 
 TEST(XmlText, NoRowsStillHasBothDataTags) {

@@ -1,45 +1,26 @@
 #include "admin/frmClients.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-
 namespace velmar {
 
 frmClients::frmClients(QWidget* parent)
-    : FinestraManteniment({.nom = "frmClients",
-                           .classeSuport = "SvrClients",
-                           .suportPerNom = false,
-                           .operacioLlista = "GetClients",
-                           .operacioDesa = "SaveClient",
-                           .campLlista = "NomClient",
-                           .recupera = "RecuperaClients",
-                           .etiquetaLlista = "lblLlistaClients"},
-                          parent) {
-    Llista()->setObjectName("lstClients");
-    obligatoris_ = {AfegeixCamp("lblNomClient", "txtNomClient", "NomClient"),
-                    AfegeixCamp("lblAdreca", "txtAdreca", "Adreca"),
-                    AfegeixCamp("lblPersonaContacte", "txtPersonaContacte", "PersonaContacte"),
-                    AfegeixCamp("lblTelefon", "txtTelefon", "Telefon")};
-    AfegeixCamp("lblFax", "txtFax", "Fax");
-    AfegeixCamp("lblCIF", "txtCIF", "CIF");
-    AfegeixLlista("rstRecordsetProjectes", "GetProjectes");
+    : FinestraManteniment(
+          {.nom = "frmClients",
+           .classeSuport = "SvrClients",
+           .recupera = "RecuperaClients",
+           .actual = {.llista = "GetClients", .desa = "SaveClient"},
+           .taules = {{.recordset = "rstRecordsetProjectes", .llista = "GetProjectes"}},
+           .controls = {CampText("lblNomClient", "txtNomClient", "NomClient"),
+                        CampText("lblAdreca", "txtAdreca", "Adreca"),
+                        CampText("lblPersonaContacte", "txtPersonaContacte", "PersonaContacte"),
+                        CampText("lblTelefon", "txtTelefon", "Telefon"),
+                        CampText("lblFax", "txtFax", "Fax"),
+                        CampText("lblCIF", "txtCIF", "CIF")},
+           .reglesDesa = {Regla::CampsBuits({"txtNomClient", "txtAdreca", "txtPersonaContacte", "txtTelefon"},
+                                            "valAlgunCampNecessariBuit"),
+                          Regla::Repetit("NomClient", "valRepetitNomClient")},
+           .reglesElimina = {Regla::UsatA("rstRecordsetProjectes", "NumClient", "valClientAmbProjecte")}},
+          {.nom = "lstClients", .etiqueta = "lblLlistaClients", .camp = "NomClient"}, parent) {
     IniciFormulari();
-}
-
-std::string frmClients::CodiValidacioRegistreActual() {
-    if (rstRecordsetActual->RecordCount() >= 1)
-        for (const QWidget* control : obligatoris_)
-            if (static_cast<const QLineEdit*>(control)->text().isEmpty()) return "valAlgunCampNecessariBuit";
-    const bool repetit = objFuncionsCapaInterficie.ValorCampRepetit(rstRecordsetActual, "NomClient");
-    ProvaFuncions();
-    return repetit ? "valRepetitNomClient" : "";
-}
-
-std::string frmClients::CodiValidacioEliminar() {
-    const int32_t projectes = objFuncionsCapaInterficie.ComptaAparicionsValorEnRecordset(
-        rstRecordsetProjectes(), "NumClient", rstRecordsetActual->Value("NumClient"));
-    ProvaFuncions();
-    return projectes > 0 ? "valClientAmbProjecte" : "";
 }
 
 }  // namespace velmar

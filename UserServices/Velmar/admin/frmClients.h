@@ -9,15 +9,6 @@ namespace velmar {
 class frmClients final : public FinestraManteniment {
 public:
     explicit frmClients(QWidget* parent = nullptr);
-
-    RecordsetRef rstRecordsetProjectes() const { return RecordsetLookup("rstRecordsetProjectes"); }
-    void RecuperaClients() { Recupera(); }
-
-private:
-    std::string CodiValidacioRegistreActual() override;
-    std::string CodiValidacioEliminar() override;
-
-    std::vector<QWidget*> obligatoris_;
 };
 
 }  // namespace velmar

@@ -1,46 +1,41 @@
 #include "admin/frmProjectes.h"
 
 #include <QHBoxLayout>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 #include "Com/Registry.h"
-#include "core/DataCombo.h"
 #include "core/Dialegs.h"
 #include "core/clsAndamiSistema.h"
 
 namespace velmar {
-namespace {
-
-bool Buit(const QWidget* control) {
-    if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text().isEmpty();
-    return static_cast<const QComboBox*>(control)->currentText().isEmpty();
-}
-
-}  // namespace
 
 frmProjectes::frmProjectes(QWidget* parent)
-    : FinestraManteniment({.nom = "frmProjectes",
-                           .classeSuport = "SvrProjectes",
-                           .suportPerNom = true,
-                           .operacioLlista = "GetProjectes",
-                           .operacioDesa = "SaveProjecte",
-                           .campLlista = "NomResumit",
-                           .recupera = "RecuperaProjectes",
-                           .etiquetaLlista = "lblLlistaProjectes"},
-                          parent) {
-    Llista()->setObjectName("lstProjectes");
-    txtNomProjecte = AfegeixCamp("lblNomProjecte", "txtNomProjecte", "NomProjecte");
-    txtNomResumit = AfegeixCamp("lblNomResumit", "txtNomResumit", "NomResumit");
-    txtSituacio = AfegeixCamp("lblSituacio", "txtSituacio", "Situacio");
-    cboNumClient = AfegeixDataCombo("lblNumClient", "cboNumClient", "NumClient", "rstRecordsetClients",
-                                    "GetClients", "NomClient", "NumClient");
-    cboNumTipusManteniment =
-        AfegeixDataCombo("lblTipusManteniment", "cboNumTipusManteniment", "NumTipusManteniment",
-                         "rstRecordsetTipusManteniment", "GetTipusManteniment", "CodTipusManteniment",
-                         "NumTipusManteniment");
-
+    : FinestraManteniment(
+          {.nom = "frmProjectes",
+           .classeSuport = "SvrProjectes",
+           .suportPerNom = true,
+           .recupera = "RecuperaProjectes",
+           .actual = {.llista = "GetProjectes", .desa = "SaveProjecte"},
+           .taules = {{.recordset = "rstRecordsetClients", .llista = "GetClients"},
+                      {.recordset = "rstRecordsetTipusManteniment", .llista = "GetTipusManteniment"}},
+           .controls = {CampText("lblNomProjecte", "txtNomProjecte", "NomProjecte"),
+                        CampText("lblNomResumit", "txtNomResumit", "NomResumit"),
+                        CampText("lblSituacio", "txtSituacio", "Situacio"),
+                        CampDataCombo("lblNumClient", "cboNumClient", "NumClient", "rstRecordsetClients",
+                                      "NomClient", "NumClient"),
+                        CampDataCombo("lblTipusManteniment", "cboNumTipusManteniment", "NumTipusManteniment",
+                                      "rstRecordsetTipusManteniment", "CodTipusManteniment",
+                                      "NumTipusManteniment")},
+           .reglesDesa = {Regla::CampsBuits({"txtNomProjecte", "txtNomResumit", "txtSituacio", "cboNumClient",
+                                             "cboNumTipusManteniment"},
+                                            "valAlgunCampBuit"),
+                          Regla::ForaDeLlista("cboNumClient", "valNoClientEnLlista"),
+                          Regla::ForaDeLlista("cboNumTipusManteniment", "valNoTipusMantenimentEnLlista"),
+                          Regla::Repetit("NomProjecte", "valRepetitNomProjecte"),
+                          Regla::Repetit("NomResumit", "valRepetitNomResumit")},
+           .reglesElimina = {{"valProjecteAmbZones",
+                              [](Finestra& f) { return static_cast<frmProjectes&>(f).TeZones(); }}}},
+          {.nom = "lstProjectes", .etiqueta = "lblLlistaProjectes", .camp = "NomResumit"}, parent) {
     // The test buttons, with their design captions.
     const auto boto = [this](const char* name, const char* caption) {
         auto* button = new QPushButton(QString::fromLatin1(caption), this);
@@ -103,30 +98,12 @@ void frmProjectes::Transaccio(void (clsFuncionsCapaInterficie::*operacio)(const 
     });
 }
 
-std::string frmProjectes::CodiValidacioRegistreActual() {
-    if (rstRecordsetActual->RecordCount() >= 1)
-        for (const QWidget* control : {txtNomProjecte, txtNomResumit, txtSituacio,
-                                       static_cast<QWidget*>(cboNumClient),
-                                       static_cast<QWidget*>(cboNumTipusManteniment)})
-            if (Buit(control)) return "valAlgunCampBuit";
-    if (!cboNumClient->MatchedWithList()) return "valNoClientEnLlista";
-    if (!cboNumTipusManteniment->MatchedWithList()) return "valNoTipusMantenimentEnLlista";
-    const auto repetit = [this](const char* field) {
-        const bool repeated = objFuncionsCapaInterficie.ValorCampRepetit(rstRecordsetActual, field);
-        ProvaFuncions();
-        return repeated;
-    };
-    if (repetit("NomProjecte")) return "valRepetitNomProjecte";
-    if (repetit("NomResumit")) return "valRepetitNomResumit";
-    return {};
-}
-
-std::string frmProjectes::CodiValidacioEliminar() {
+bool frmProjectes::TeZones() {
     const int32_t projecte = rstRecordsetActual->Value("NumProjecte").toLong();
     const std::string xml = CridaSuport("GetZones", {projecte}).toString();
     rstRecordsetZones = objFuncionsCapaInterficie.PassaXMLARecordset(xml);
     ProvaFuncions();
-    return rstRecordsetZones->RecordCount() >= 1 ? "valProjecteAmbZones" : "";
+    return rstRecordsetZones->RecordCount() >= 1;
 }
 
 }  // namespace velmar

@@ -4,8 +4,6 @@
 // connection with the connection collector.
 #pragma once
 
-#include <string_view>
-
 #include "framework/FinestraManteniment.h"
 
 namespace velmar {
@@ -19,21 +17,13 @@ public:
     com::ObjectRef objDeixalla;
     RecordsetRef rstRecordsetZones;
 
-    void RecuperaProjectes() { Recupera(); }
-
 private:
-    std::string CodiValidacioRegistreActual() override;
-    std::string CodiValidacioEliminar() override;
+    // Whether the current project has zones; reads them from the server.
+    bool TeZones();
     // A test button's click: a failure is shown with the trail it brought.
     template <class Body>
     void BotoProva(Body body);
     void Transaccio(void (clsFuncionsCapaInterficie::*operacio)(const com::ObjectRef&));
-
-    QWidget* txtNomProjecte;
-    QWidget* txtNomResumit;
-    QWidget* txtSituacio;
-    DataCombo* cboNumClient;
-    DataCombo* cboNumTipusManteniment;
 };
 
 }  // namespace velmar

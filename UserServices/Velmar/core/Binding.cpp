@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include <algorithm>
+
+#include "Ado/RecordsetValue.h"
 #include "core/BindingControl.h"
 #include "core/BindingSource.h"
 #include "core/BindingWindow.h"
@@ -47,27 +50,26 @@ void ForEachBoundControl(const com::ObjectRef& window, Visit visit) {
     }
 }
 
-// A value written as a filter criterion matches it; a value of no type the
-// criteria know gives no criterion, so that every record counts.
-std::string Criterion(const std::string& field, const com::Variant& value) {
-    const std::string type = com::TypeName(value);
-    if (type == "Long" || type == "Double" || type == "Boolean") {
-        const std::string text = value.toString();
-        return field + " = " + (text.starts_with('-') ? "" : " ") + text;
+// Whether a field's value equals `value` as a filter's "=" would find it:
+// numbers as numbers, texts without regard to the case of their letters.
+// Null equals nothing, and a value the field cannot hold equals no value
+// of it.
+class Igual {
+public:
+    Igual(const com::Variant& value, const ado::FieldInfo& field) {
+        try {
+            value_ = ado::Cell::From(ado::CoerceToField(value, field));
+        } catch (const com::ComError&) {
+        }
     }
-    if (type == "String") {
-        std::string quoted;
-        for (const char c : value.asString()) quoted += c == '\'' ? std::string("''") : std::string(1, c);
-        return field + " = '" + quoted + "'";
+    bool operator()(const com::Variant& other) const {
+        const std::optional<int> order = ado::CompareValues(ado::Cell::From(other), value_);
+        return order && *order == 0;
     }
-    if (type == "Date") {
-        std::string text = value.toString();  // yyyy-mm-ddThh:mm:ss
-        text[10] = ' ';
-        if (text.ends_with(" 00:00:00")) text.resize(10);
-        return field + " = #" + text + "#";
-    }
-    return {};
-}
+
+private:
+    ado::Cell value_;  // Null: equal to nothing
+};
 
 }  // namespace
 
@@ -130,9 +132,13 @@ int32_t clsFuncionsCapaInterficie::ComptaAparicionsValorEnRecordset(const Record
                                                                     const std::string& strNomCamp,
                                                                     const com::Variant& objValorCamp) {
     return guarded("ComptaAparicionsValorEnRecordset", int32_t{0}, [&] {
-        const int32_t count = ComptaAparicionsEnRecordset(rstRecordset, Criterion(strNomCamp, objValorCamp));
-        raiseIfFailed();
-        return count;
+        if (!rstRecordset) com::Raise(com::err::ObjectRequired);
+        // Every row counts, whatever the filter, the one being edited with
+        // its edit; nothing moves and no edit ends.
+        const ado::Recordset& rows = *rstRecordset;
+        const int32_t field = rows.FieldIndex(strNomCamp);
+        const std::vector<com::Variant> values = rows.ColumnValues(field);
+        return static_cast<int32_t>(std::ranges::count_if(values, Igual(objValorCamp, rows.Field(field))));
     });
 }
 
@@ -147,9 +153,8 @@ int32_t clsFuncionsCapaInterficie::ComptaAparicionsEnRecordset(const RecordsetRe
         const com::Variant filter = rows.Filter();
         const std::string kept = filter.type() == com::Variant::Type::Long ? std::string() : filter.toString();
 
-        // The bound controls do not follow the counting; they show the
-        // current row again when it is over, whether it failed or not.
-        const binding::Pause pause(rstRecordset);
+        // What follows the recordset sees the counting pass; it shows the
+        // current row again once filter and position are back.
         rows.SetFilter(strFiltre);
         const int32_t count = rows.RecordCount();
         rows.SetFilter(kept);

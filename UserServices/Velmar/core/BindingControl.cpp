@@ -1,9 +1,5 @@
 #include "core/BindingControl.h"
 
-#include <algorithm>
-#include <map>
-#include <vector>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,45 +7,9 @@
 #include "core/DataCombo.h"
 
 namespace velmar::binding {
-
-class Tie;
-
-// The ties of one recordset. The recordset's change handlers hold it, so
-// it lives as long as they do.
-struct Ties {
-    std::vector<Tie*> ties;
-    int paused = 0;
-    const Tie* writing = nullptr;  // its own edit is not shown back to it
-
-    void showAll() const;
-};
-
 namespace {
 
 constexpr const char* kTieName = "velmarDataSource";
-
-// Only the ties of recordsets that are alive are found: a recordset's
-// handlers, and with them its Ties, end with it.
-std::map<const ado::Recordset*, std::weak_ptr<Ties>>& Registry() {
-    static std::map<const ado::Recordset*, std::weak_ptr<Ties>> registry;
-    return registry;
-}
-
-std::shared_ptr<Ties> FindTies(const RecordsetRef& recordset) {
-    const auto found = Registry().find(recordset.get());
-    return found == Registry().end() ? nullptr : found->second.lock();
-}
-
-std::shared_ptr<Ties> TiesOf(const RecordsetRef& recordset) {
-    if (auto ties = FindTies(recordset)) return ties;
-    std::erase_if(Registry(), [](const auto& entry) { return entry.second.expired(); });
-    auto ties = std::make_shared<Ties>();
-    recordset->OnCurrentRowChanged([ties] { ties->showAll(); });
-    recordset->OnFieldChanged([ties](int32_t) { ties->showAll(); });
-    recordset->OnRowsChanged([ties] { ties->showAll(); });
-    Registry()[recordset.get()] = ties;
-    return ties;
-}
 
 QString Text(const com::Variant& value) {
     return value.isNull() ? QString() : QString::fromStdString(value.toString());
@@ -64,22 +24,26 @@ std::string Property(const QWidget* control, const char* name) {
     return control->property(name).toString().toStdString();
 }
 
-}  // namespace
-
 class Tie final : public QObject {
 public:
     Tie(QWidget* control, RecordsetRef recordset, int32_t field)
-        : QObject(control), control_(control), recordset_(std::move(recordset)), field_(field),
-          ties_(TiesOf(recordset_)) {
+        : QObject(control), control_(control), recordset_(std::move(recordset)), field_(field) {
         setObjectName(kTieName);
-        ties_->ties.push_back(this);
+        // Another row, other rows, or this field changed by someone else:
+        // the control shows the field again. A change of another field
+        // leaves it alone, so that a text typed and not yet written stays.
+        subscription_ = recordset_->Listen({
+            .currentRowChanged = [this] { show(); },
+            .fieldChanged = [this](int32_t field) { if (field == field_ && !writing_) show(); },
+            .rowsChanged = [this] { show(); },
+        });
         show();
         followEdits();
     }
-    ~Tie() override { std::erase(ties_->ties, this); }
 
     const RecordsetRef& recordset() const { return recordset_; }
 
+private:
     void show() {
         showing_ = true;
         const com::Variant value = current();
@@ -90,13 +54,14 @@ public:
             else combo->setCurrentIndex(combo->findText(Text(value)));
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
             edit->setText(Text(value));
+            // A text longer than the box reads from its beginning.
+            if (!edit->hasFocus()) edit->setCursorPosition(0);
         } else if (auto* check = qobject_cast<QCheckBox*>(control_)) {
             check->setChecked(!value.isNull() && value.toBool());
         }
         showing_ = false;
     }
 
-private:
     // The field of the current row; none when there is no current row or
     // it can no longer be read (a deleted row).
     com::Variant current() const {
@@ -110,9 +75,8 @@ private:
     }
 
     void followEdits() {
-        if (auto* combo = dynamic_cast<DataCombo*>(control_)) {
-            connect(combo, &QComboBox::currentTextChanged, this, [this, combo] { write(combo->BoundValue()); });
-        } else if (auto* combo = qobject_cast<QComboBox*>(control_)) {
+        if (dynamic_cast<DataCombo*>(control_)) return;
+        if (auto* combo = qobject_cast<QComboBox*>(control_)) {
             connect(combo, &QComboBox::currentTextChanged, this, [this](const QString& t) { write(ValueOf(t)); });
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
             connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { write(ValueOf(t)); });
@@ -125,30 +89,23 @@ private:
     // the recordset refuses (no current row, a value of the wrong type) is
     // undone on the control.
     void write(const com::Variant& value) {
-        if (showing_ || ties_->paused > 0) return;
-        ties_->writing = this;
+        if (showing_) return;
+        writing_ = true;
         try {
             recordset_->SetValue(field_, value);
         } catch (...) {
             show();
         }
-        ties_->writing = nullptr;
+        writing_ = false;
     }
 
     QWidget* control_;
     RecordsetRef recordset_;
     int32_t field_;
-    std::shared_ptr<Ties> ties_;
+    ado::Subscription subscription_;
     bool showing_ = false;
+    bool writing_ = false;  // its own edit is not shown back to it
 };
-
-void Ties::showAll() const {
-    if (paused > 0) return;
-    for (Tie* tie : ties)
-        if (tie != writing) tie->show();
-}
-
-namespace {
 
 // Only a Tie bears this name.
 Tie* TieOf(const QWidget* control) {
@@ -180,16 +137,6 @@ void Unbind(QWidget* control) { delete TieOf(control); }
 RecordsetRef DataSource(const QWidget* control) {
     const Tie* tie = TieOf(control);
     return tie ? tie->recordset() : nullptr;
-}
-
-Pause::Pause(const RecordsetRef& recordset) : ties_(FindTies(recordset)) {
-    if (ties_) ++ties_->paused;
-}
-
-Pause::~Pause() {
-    if (!ties_) return;
-    --ties_->paused;
-    ties_->showAll();
 }
 
 }  // namespace velmar::binding

@@ -4,11 +4,10 @@
 //
 // Controls carry their design-time binding as the dynamic properties
 // "DataField" (the field) and "Tag" (the window property that returns the
-// recordset). A recordset's change handlers belong to binding while any
-// control is tied to it.
+// recordset). Each tie listens to its recordset for itself, for as long as
+// the control is tied.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include <QWidget>
@@ -26,23 +25,11 @@ std::string Tag(const QWidget* control);
 
 // Ties `control` to `field` of `recordset`, in place of any tie it had,
 // and shows the field's value. Raises the recordset's error when it has no
-// such field.
+// such field. A data combo only shows the field: what the user types in it
+// reaches the field through the window (FixaDataCombo), when it is left.
 void Bind(QWidget* control, const RecordsetRef& recordset, const std::string& field);
 void Unbind(QWidget* control);
 // The recordset the control is tied to, or none.
 RecordsetRef DataSource(const QWidget* control);
-
-// While one lives, the controls tied to the recordset neither follow it nor
-// write to it; when it ends they show its current row again.
-class Pause {
-public:
-    explicit Pause(const RecordsetRef& recordset);
-    ~Pause();
-    Pause(const Pause&) = delete;
-    Pause& operator=(const Pause&) = delete;
-
-private:
-    std::shared_ptr<struct Ties> ties_;
-};
 
 }  // namespace velmar::binding

@@ -2,20 +2,13 @@
 
 #include <QSignalBlocker>
 
+#include "core/RecordsetModel.h"
+
 namespace velmar {
 namespace {
 
-constexpr const char* kDataField = "DataField";
-
-QString Text(const com::Variant& value) {
-    return value.isNull() ? QString() : QString::fromStdString(value.toString());
-}
-
-// A key read as a whole number and the same key held as a double are one.
-bool SameValue(const com::Variant& a, const com::Variant& b) {
-    if (a.isNull() || b.isNull()) return false;
-    if (a.isNumeric() && b.isNumeric()) return a.toDouble() == b.toDouble();
-    return a == b;
+std::string Property(const QWidget* control, const char* name) {
+    return control->property(name).toString().toStdString();
 }
 
 }  // namespace
@@ -25,29 +18,62 @@ DataCombo::DataCombo(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
 }
 
-std::string DataCombo::DataField() const { return property(kDataField).toString().toStdString(); }
+bool DataCombo::SameKey(const com::Variant& a, const com::Variant& b) {
+    if (a.isNull() || b.isNull()) return false;
+    if (a.isNumeric() && b.isNumeric()) return a.toDouble() == b.toDouble();
+    return a == b;
+}
 
-void DataCombo::SetDataField(const std::string& field) { setProperty(kDataField, QString::fromStdString(field)); }
+void DataCombo::SetRowSource(RecordsetRef rows) {
+    subscription_.reset();
+    rowSource_ = std::move(rows);
+    // Told by the recordset, where nothing may escape: a list that cannot
+    // be read stays as it was.
+    const auto follow = [this] {
+        try {
+            Refresh();
+        } catch (...) {
+        }
+    };
+    if (rowSource_)
+        subscription_ = rowSource_->Listen({
+            .fieldChanged = [follow](int32_t) { follow(); },
+            .rowsChanged = follow,
+        });
+    Refresh();
+}
+
+std::string DataCombo::ListField() const { return Property(this, "ListField"); }
+void DataCombo::SetListField(const std::string& field) { setProperty("ListField", QString::fromStdString(field)); }
+std::string DataCombo::BoundColumn() const { return Property(this, "BoundColumn"); }
+void DataCombo::SetBoundColumn(const std::string& column) {
+    setProperty("BoundColumn", QString::fromStdString(column));
+}
+std::string DataCombo::DataField() const { return Property(this, "DataField"); }
+void DataCombo::SetDataField(const std::string& field) { setProperty("DataField", QString::fromStdString(field)); }
+std::string DataCombo::RowSourceName() const { return Property(this, "RowSource"); }
 
 void DataCombo::Refresh() {
+    const bool typed = !boundValues_.empty() && !currentText().isEmpty() && !MatchedWithList();
+    const QString text = currentText();
     const com::Variant shown = boundValues_.empty() ? given_ : BoundValue();
     // Filling the list is no edit of the value.
     const QSignalBlocker quiet(this);
     clear();
     boundValues_.clear();
-    if (rowSource_) {
-        ado::Recordset& rows = *rowSource_;
-        const bool onRow = !rows.IsBOF() && !rows.IsEOF();
-        const com::Variant position = onRow ? rows.Bookmark() : com::Variant();
-        if (rows.RecordCount() > 0) {
-            for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext()) {
-                addItem(Text(rows.Value(listField_)));
-                boundValues_.push_back(rows.Value(boundColumn_));
-            }
-        }
-        if (onRow) rows.SetBookmark(position);
+    // Until both columns are named there is nothing to list.
+    if (rowSource_ && !ListField().empty() && !BoundColumn().empty()) {
+        const ado::Recordset& rows = *rowSource_;
+        const std::vector<com::Variant> codes = rows.ColumnValues(rows.FieldIndex(ListField()));
+        boundValues_ = rows.ColumnValues(rows.FieldIndex(BoundColumn()));
+        for (const com::Variant& code : codes) addItem(RecordsetModel::Text(code));
     }
-    SetBoundValue(shown);
+    if (typed) {
+        setCurrentIndex(-1);
+        setEditText(text);
+    } else {
+        SetBoundValue(shown);
+    }
 }
 
 bool DataCombo::MatchedWithList() const { return findText(currentText(), Qt::MatchFixedString) >= 0; }
@@ -60,7 +86,7 @@ com::Variant DataCombo::BoundValue() const {
 void DataCombo::SetBoundValue(const com::Variant& value) {
     given_ = value;
     for (size_t item = 0; item < boundValues_.size(); ++item) {
-        if (SameValue(boundValues_[item], value)) {
+        if (SameKey(boundValues_[item], value)) {
             setCurrentIndex(static_cast<int>(item));
             return;
         }

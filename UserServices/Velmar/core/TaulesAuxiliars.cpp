@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QString>
 #include <filesystem>
-#include <map>
 
 #include "core/Dialegs.h"
 #include "dialogs/frmVisorImatge.h"
@@ -21,16 +20,25 @@ FabricaTaulesAuxiliars& Fabrica() {
     return fabrica;
 }
 
-std::map<const QWidget*, std::weak_ptr<com::Object>>& Formularis() {
-    static std::map<const QWidget*, std::weak_ptr<com::Object>> formularis;
-    return formularis;
-}
+constexpr const char* kObjecteName = "velmarFormulari";
+
+// The window object of a window, carried by the window itself.
+class ObjecteFormulari final : public QObject {
+public:
+    ObjecteFormulari(QWidget* window, std::weak_ptr<com::Object> object)
+        : QObject(window), object(std::move(object)) {
+        setObjectName(kObjecteName);
+    }
+    std::weak_ptr<com::Object> object;
+};
 
 // The window object of the active window; none when it made itself not
 // known, which leaves its controls alone.
 com::ObjectRef FormulariActiu() {
-    const auto found = Formularis().find(QApplication::activeWindow());
-    return found == Formularis().end() ? nullptr : found->second.lock();
+    const QWidget* window = QApplication::activeWindow();
+    const auto* known =
+        window ? window->findChild<ObjecteFormulari*>(kObjecteName, Qt::FindDirectChildrenOnly) : nullptr;
+    return known ? known->object.lock() : nullptr;
 }
 
 std::string TriaArxiu(const dialegs::PeticioArxiu& peticio) {
@@ -42,8 +50,8 @@ std::string TriaArxiu(const dialegs::PeticioArxiu& peticio) {
 }  // namespace
 
 void DonaAConeixerFormulari(QWidget* window, const com::ObjectRef& object) {
-    if (Formularis().insert_or_assign(window, object).second)
-        QObject::connect(window, &QObject::destroyed, [window] { Formularis().erase(window); });
+    delete window->findChild<ObjecteFormulari*>(kObjecteName, Qt::FindDirectChildrenOnly);
+    new ObjecteFormulari(window, object);
 }
 
 FabricaTaulesAuxiliars RegistraFormulariTaulesAuxiliars(FabricaTaulesAuxiliars fabrica) {

@@ -116,10 +116,6 @@ private:
     // that the caller's entry follows its own.
     void raiseIfFailed() const;
 
-    void TrobaPosicioActualitzacioXML(std::string_view text, int64_t& start, int64_t& end);
-    // The smallest of the positions that are not 0, or 0 when all are.
-    void MinimNoNul3numeros(int64_t a, int64_t b, int64_t c, int64_t& result);
-    static void MinimNoNul2numeros(int64_t a, int64_t b, int64_t& result);
     std::string TextError(int32_t number, int32_t idioma);
     void transaction(std::string_view member, const com::ObjectRef& objecteQueCrida);
 };

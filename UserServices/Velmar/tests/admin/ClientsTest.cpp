@@ -4,7 +4,7 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
-#include "FinestraProva.h"
+#include "framework/FinestraProva.h"
 #include "admin/frmClients.h"
 
 namespace {

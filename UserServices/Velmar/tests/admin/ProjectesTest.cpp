@@ -5,14 +5,13 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <map>
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
 #include "core/DataCombo.h"
-#include "FinestraProva.h"
+#include "framework/FinestraProva.h"
 #include "admin/frmProjectes.h"
 
 namespace {
@@ -124,7 +123,7 @@ TEST_F(Projectes, AnEmptyTableRefusesEditAndDeleteAndChecksAnAddedRow) {
     frmProjectes w;
     ASSERT_EQ(w.NumError, 0) << w.UbicacioError;
     EXPECT_TRUE(Items(w).empty());
-    EXPECT_EQ(Llista(w)->currentItem(), nullptr);
+    EXPECT_EQ(Llista(w)->currentRow(), -1);
     EXPECT_EQ(Text(w, "txtNomProjecte")->text(), "");
     Click(w, "cmdEditar");
     Click(w, "cmdEliminar");

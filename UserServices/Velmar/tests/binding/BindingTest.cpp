@@ -195,8 +195,17 @@ TEST_F(Binding, DataComboShowsTheCodeAndBindsTheNumber) {
     window->actual->MoveNext();
     EXPECT_EQ(combo->currentText(), "L'Horta");
 
+    // Its binding only shows the field: choosing or typing writes nothing
+    // (the window writes it when the combo is left), and an edit of
+    // another field leaves a typed text alone.
     combo->setCurrentIndex(0);
-    EXPECT_EQ(window->actual->Value("NumZona").toLong(), 1);
+    EXPECT_EQ(window->actual->Value("NumZona").toLong(), 2);
+    EXPECT_EQ(window->actual->EditMode(), ado::EditState::None);
+    combo->setEditText("Sud");
+    window->actual->SetValue("NomZona", "Horta");
+    EXPECT_EQ(combo->currentText(), "Sud");
+    window->actual->SetValue("NumZona", 1);
+    EXPECT_EQ(combo->currentText(), "Nord");
 
     struct Case { const char* text; bool matched; };
     for (const Case c : {Case{"Nord", true}, Case{"nord", true}, Case{"Sud", false}, Case{"", true}}) {
@@ -214,15 +223,26 @@ TEST_F(Binding, ValorCampRepetitCountsTheCurrentValue) {
     EXPECT_FALSE(f.ValorCampRepetit(zones, "NomZona"));  // an apostrophe, once
     EXPECT_EQ(f.NumError, 0) << f.UbicacioError;
     zones->MoveLast();
-    EXPECT_TRUE(f.ValorCampRepetit(zones, "NomZona"));  // Null: every record counts
+    EXPECT_FALSE(f.ValorCampRepetit(zones, "NomZona"));  // Null equals nothing
     EXPECT_FALSE(f.ValorCampRepetit(zones, "NumZona"));
+
+    // The row being edited counts with its edit, which stays open; rows the
+    // filter hides count too.
+    zones->SetFilter("NumZona > 2");
+    zones->SetValue("NomZona", "l'horta");
+    EXPECT_TRUE(f.ValorCampRepetit(zones, "NomZona"));
+    EXPECT_EQ(zones->EditMode(), ado::EditState::InProgress);
+    zones->AddNew();
+    zones->SetValue("NomZona", "Carrer d'Avall");
+    EXPECT_FALSE(f.ValorCampRepetit(zones, "NomZona"));
+    EXPECT_EQ(zones->EditMode(), ado::EditState::Add);
 
     EXPECT_FALSE(f.ValorCampRepetit(zones, "NoHiEs"));
     EXPECT_NE(f.NumError, 0);
     EXPECT_EQ(f.UbicacioError, Entry("ValorCampRepetit"));
 }
 
-TEST_F(Binding, ComptaAparicionsValorEnRecordsetWritesAFilterOfTheValuesType) {
+TEST_F(Binding, ComptaAparicionsValorEnRecordsetComparesTheValueAsTheFieldsType) {
     struct Case { const char* field; com::Variant value; int32_t count; };
     const Case cases[] = {
         {"NumZona", 5, 1},
@@ -232,8 +252,11 @@ TEST_F(Binding, ComptaAparicionsValorEnRecordsetWritesAFilterOfTheValuesType) {
         {"NomZona", "L'Horta", 1},
         {"Alta", com::Date::FromParts(2024, 3, 1), 1},
         {"Alta", com::Date::FromParts(2024, 3, 1, 10, 30), 1},
-        {"NomZona", com::Variant::Null(), 4},
-        {"NomZona", com::Variant(), 4},
+        {"NomZona", "nord", 2},
+        {"NumZona", "5", 1},
+        {"NumZona", "cinc", 0},
+        {"NomZona", com::Variant::Null(), 0},
+        {"NomZona", com::Variant(), 0},
     };
     RecordsetRef zones = Zones();
     for (const Case& c : cases) {

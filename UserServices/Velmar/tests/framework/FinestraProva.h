@@ -6,12 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <string>
 #include <vector>
 
 #include "core/Dialegs.h"
+#include "core/LlistaRegistres.h"
 #include "core/clsAndamiSistema.h"
 #include "dialogs/SessioProva.h"
 
@@ -29,10 +29,10 @@ protected:
         velmar::clsAndamiSistema::Instance().SetIdioma(0);
     }
 
-    static QListWidget* Llista(QWidget& w) { return w.findChild<QListWidget*>(); }
+    static velmar::LlistaRegistres* Llista(QWidget& w) { return w.findChild<velmar::LlistaRegistres*>(); }
     static std::vector<std::string> Items(QWidget& w) {
         std::vector<std::string> items;
-        for (int i = 0; i < Llista(w)->count(); ++i) items.push_back(Llista(w)->item(i)->text().toStdString());
+        for (int i = 0; i < Llista(w)->count(); ++i) items.push_back(Llista(w)->text(i).toStdString());
         return items;
     }
     static QLineEdit* Text(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(name); }

@@ -1,0 +1,79 @@
+#include "core/RecordsetModel.h"
+
+namespace velmar {
+
+RecordsetModel::RecordsetModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void RecordsetModel::SetRecordset(RecordsetRef rows) {
+    beginResetModel();
+    subscription_.reset();
+    rows_ = std::move(rows);
+    if (rows_) {
+        subscription_ = rows_->Listen({
+            .currentRowChanged = [this] { currentRowMoved(); },
+            .fieldChanged =
+                [this](int32_t field) {
+                    const int row = CurrentRow();
+                    if (row >= 0) emit dataChanged(index(row, field), index(row, field));
+                },
+            .rowsChanged = [this] { reset(); },
+        });
+    }
+    endResetModel();
+}
+
+int RecordsetModel::Column(std::string_view field) const {
+    if (!rows_) return -1;
+    for (int c = 0; c < columnCount(); ++c)
+        if (com::SameName(rows_->Field(c).name, field)) return c;
+    return -1;
+}
+
+int RecordsetModel::CurrentRow() const {
+    if (!rows_) return -1;
+    const int32_t position = rows_->AbsolutePosition();
+    return position >= 1 ? position - 1 : -1;
+}
+
+QString RecordsetModel::Text(const com::Variant& value) {
+    return value.isNull() || value.isEmpty() ? QString() : QString::fromStdString(value.toString());
+}
+
+int RecordsetModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !rows_ ? 0 : rows_->RecordCount();
+}
+
+int RecordsetModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() || !rows_ ? 0 : rows_->FieldCount();
+}
+
+QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
+    if (!rows_ || !index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
+    try {
+        return Text(rows_->ValueAt(index.row() + 1, index.column()));
+    } catch (...) {
+        // A row that left the view before the views heard of it.
+        return {};
+    }
+}
+
+QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (!rows_ || orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= columnCount()) return {};
+    return QString::fromStdString(rows_->Field(section).name);
+}
+
+// Rows came or went: the views read everything again. The recordset tells
+// after the change, so both ends of the reset come together.
+void RecordsetModel::reset() {
+    beginResetModel();
+    endResetModel();
+}
+
+// The row moved to, or the values of the row put back: shown again.
+void RecordsetModel::currentRowMoved() {
+    const int row = CurrentRow();
+    if (row >= 0) emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    if (onCurrentRowChanged_) onCurrentRowChanged_(row);
+}
+
+}  // namespace velmar

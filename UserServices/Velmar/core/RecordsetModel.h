@@ -1,0 +1,48 @@
+// A Qt table model over a recordset: one row per row of its view, one
+// column per field, each value as text (a Null as empty text). It follows
+// the recordset as rows come and go and values change, and tells when the
+// current row moves, so that lists and their selection follow the same
+// recordset that the bound controls show.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include <QAbstractTableModel>
+
+#include "core/clsFuncionsCapaInterficie.h"
+
+namespace velmar {
+
+class RecordsetModel final : public QAbstractTableModel {
+public:
+    explicit RecordsetModel(QObject* parent = nullptr);
+
+    // The recordset shown; none shows nothing.
+    void SetRecordset(RecordsetRef rows);
+    const RecordsetRef& Recordset() const { return rows_; }
+    // The column of a field; -1 when the recordset has none of that name.
+    int Column(std::string_view field) const;
+    // The model row of the recordset's current row; -1 when there is none.
+    int CurrentRow() const;
+    // Called after the recordset's current row moved, with CurrentRow().
+    void OnCurrentRowChanged(std::function<void(int row)> handler) { onCurrentRowChanged_ = std::move(handler); }
+
+    // The text a value shows: empty for a Null.
+    static QString Text(const com::Variant& value);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    void reset();
+    void currentRowMoved();
+
+    RecordsetRef rows_;
+    ado::Subscription subscription_;
+    std::function<void(int)> onCurrentRowChanged_;
+};
+
+}  // namespace velmar

@@ -1,0 +1,192 @@
+// What every data window of the program shares, whatever its shape (a
+// list beside the record, or one record at a time with a navigator): its
+// support object and helper object, its tables, the modes it moves through
+// with its buttons and locks, its data combos, its validation rules, the
+// error convention of its procedures, and the save that sends every table
+// it edits inside one transaction.
+//
+// A window declares what makes it different (Declaracio) and composes its
+// own commands from the steps offered here.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QWidget>
+
+#include "Com/Object.h"
+#include "Com/Trail.h"
+#include "core/Dialegs.h"
+#include "core/clsFuncionsCapaInterficie.h"
+#include "framework/Control.h"
+#include "framework/Regla.h"
+#include "framework/Taula.h"
+
+class QFormLayout;
+
+namespace velmar {
+
+class DataCombo;
+
+class Finestra : public QWidget, public com::ErrorFields {
+public:
+    // The window's modes: browsing, a new row being entered, a row being
+    // edited, and a row being deleted (which leaves the controls locked).
+    enum class Mode { Consulta, Nou, Edicio, Eliminacio };
+
+    struct Declaracio {
+        std::string_view nom;      // the window's Name, as its trail shows it
+        std::string classeSuport;  // the support class of Brintel
+        bool suportPerNom = false; // created through CreaObjecteSuport
+        std::string recupera;      // the public reload's name
+        // The window's own table, rstRecordsetActual.
+        DeclaracioTaula actual;
+        // The other tables and lists, read at start in this order.
+        std::vector<DeclaracioTaula> taules = {};
+        // The order in which a save sends the tables the window saves, by
+        // member name; empty: rstRecordsetActual, then the others in the
+        // order of `taules`.
+        std::vector<std::string> ordreDesa = {};
+        // The controls of the record, laid out in this order.
+        std::vector<Control> controls = {};
+        // The rules checked before a save and before a delete; the first
+        // that holds gives the message shown.
+        std::vector<Regla> reglesDesa = {};
+        std::vector<Regla> reglesElimina = {};
+    };
+
+    ~Finestra() override;
+
+    // --- members other code reaches by name ---------------------------------
+    Taula rstRecordsetActual;
+    com::ObjectRef objClasseSuportActual;
+    // The table of that member name; none when the window has no such one.
+    Taula* TaulaPerNom(std::string_view name);
+    // This window as other code reaches it by member name.
+    com::ObjectRef Objecte() const { return objecte_; }
+    // The public reload: the table from the server after a first load or an
+    // added row, from the window's own recordset after an edit or a delete.
+    virtual void Recupera();
+
+    // True while the user edits a row.
+    bool ModeEdicio() const { return mode_ == Mode::Nou || mode_ == Mode::Edicio; }
+    // The mode as the windows' own code counts it: 0 browsing, 1 new, 2
+    // edit or delete.
+    int16_t intModeFormulari() const;
+
+    // Calls `member` of the support object; its failure becomes the
+    // window's and is raised.
+    com::Variant CridaSuport(std::string_view member, std::vector<com::Variant> args = {});
+
+protected:
+    explicit Finestra(Declaracio declaracio, QWidget* parent = nullptr);
+
+    const Declaracio& Declarada() const { return declaracio_; }
+    // The layout holding the record's controls, built from the declaration;
+    // none when the window declares none (it lays out its own).
+    QFormLayout* Camps() const { return camps_; }
+
+    // --- steps a window's set-up and commands are made of --------------------
+    // The support object, by class or through CreaObjecteSuport.
+    void CreaSuport();
+    // The window's caption and controls in the user's language; keeps the
+    // texts for the window's messages.
+    void Tradueix();
+    // Reads a table from its support operation.
+    void Carrega(Taula& taula);
+    // Reads every table but rstRecordsetActual, in the declared order.
+    void CarregaTaules();
+    // Gives `taula` these rows: the lists and data combos over it follow.
+    void Posa(Taula& taula, RecordsetRef rows);
+    void LligaControls();
+    void DeslligaControls();
+    // Each data combo takes the rows of the table its "RowSource" names.
+    void PosaOrigensCombos();
+    // Moves to a mode; the controls follow when the edit flag changes.
+    void Entra(Mode mode);
+    // Shows and hides the buttons and locks the controls for the edit flag:
+    // new, edit, delete and exit while browsing, save and undo while
+    // editing; text boxes, combos, data combos and bound check boxes
+    // locked outside edit mode; ">" buttons enabled only in edit mode. A
+    // window adds its own steps after these.
+    virtual void RefreshModeFormEdicio(bool edicio);
+    // The save path: inside one transaction, sends every table the window
+    // saves, in order, and reloads them; on a failure the transaction is
+    // rolled back and the tables are as they were before it.
+    void PropagaCanvisABD();
+    // Runs `body` inside one transaction of the session. On any failure
+    // the transaction is rolled back, the tables the window saves are put
+    // back as they were before, the controls are bound to them again, and
+    // the failure goes on. Inside another of the window's own it only runs
+    // `body`.
+    void DinsTransaccio(const std::function<void()>& body);
+
+    // --- validation ------------------------------------------------------------
+    std::string CadenaValidacioEditar();
+    std::string CadenaValidacioEliminar();
+    std::string CadenaValidacioRegistreActual();
+    // The translated text of `code`, "" for no code; 517 when the window's
+    // texts lack it.
+    std::string Missatge(const std::string& code);
+    // The same with a text of the program's own for a missing code.
+    std::string MissatgeDefecte(const std::string& code, const std::string& defecte);
+    // Writes the combo's value into its field when the user leaves it.
+    void FixaDataCombo(DataCombo* combo);
+
+    // --- error convention ---------------------------------------------------------
+    // A procedure that a button or an event runs: a failure is shown once.
+    template <class Body>
+    void TopLevel(std::string_view member, Body body);
+    // A procedure other procedures call: a failure stays in NumError and
+    // UbicacioError for the caller to raise again.
+    template <class Body>
+    void Inner(std::string_view member, Body body);
+    // Raises the helper's failure as the window's.
+    void ProvaFuncions();
+    // After an inner procedure of the window: raises its number.
+    void ProvaInterna() const;
+    void MostraError();
+
+    // Copies of the tables the window saves, as they stand, and putting
+    // them back (the controls bound again): what a failed save does, and
+    // what an undo that drops every pending change of the window can do.
+    struct Copia {
+        Taula* taula;
+        RecordsetRef rows;
+    };
+    std::vector<Copia> CopiaTaules();
+    void RestauraTaules(std::vector<Copia>& copies);
+
+    clsFuncionsCapaInterficie objFuncionsCapaInterficie;
+    RecordsetRef rstRecordsetIdioma;
+
+private:
+    friend struct Regla;
+
+    std::vector<Taula*> TaulesDesades();
+    std::string CodiRegles(const std::vector<Regla>& regles);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    Declaracio declaracio_;
+    std::deque<Taula> taules_;  // all but rstRecordsetActual; their places stay put
+    com::ObjectRef objecte_;
+    QFormLayout* camps_;
+    Mode mode_ = Mode::Consulta;
+    bool dinsTransaccio_ = false;
+};
+
+template <class Body>
+void Finestra::TopLevel(std::string_view member, Body body) {
+    if (!dialegs::Procediment(*this, declaracio_.nom, member, body)) MostraError();
+}
+
+template <class Body>
+void Finestra::Inner(std::string_view member, Body body) {
+    dialegs::Procediment(*this, declaracio_.nom, member, body);
+}
+
+}  // namespace velmar

@@ -1,0 +1,72 @@
+#include "framework/Regla.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "core/DataCombo.h"
+#include "framework/Finestra.h"
+
+namespace velmar {
+namespace {
+
+template <class Control>
+Control* Troba(Finestra& finestra, const std::string& name) {
+    auto* control = finestra.findChild<Control*>(QString::fromStdString(name));
+    if (!control) com::Raise(err::ControlNotFound);
+    return control;
+}
+
+// Compared as it is: a text of blanks is not empty.
+bool Buit(Finestra& finestra, const std::string& name) {
+    QWidget* control = Troba<QWidget>(finestra, name);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text().isEmpty();
+    if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->currentText().isEmpty();
+    com::Raise(err::ControlNotFound);
+}
+
+}  // namespace
+
+Regla Regla::CampsBuits(std::vector<std::string> controls, std::string codi) {
+    return {std::move(codi), [controls = std::move(controls)](Finestra& f) {
+                if (f.rstRecordsetActual.Files() < 1) return false;
+                for (const std::string& name : controls)
+                    if (Buit(f, name)) return true;
+                return false;
+            }};
+}
+
+Regla Regla::ForaDeLlista(std::string combo, std::string codi) {
+    return {std::move(codi), [combo = std::move(combo)](Finestra& f) {
+                return !Troba<DataCombo>(f, combo)->MatchedWithList();
+            }};
+}
+
+Regla Regla::ValorsForaDeLlista(std::vector<std::string> combos, std::string codi) {
+    return {std::move(codi), [combos = std::move(combos)](Finestra& f) {
+                for (const std::string& name : combos) {
+                    const DataCombo* combo = Troba<DataCombo>(f, name);
+                    if (!combo->currentText().isEmpty() && !combo->MatchedWithList()) return true;
+                }
+                return false;
+            }};
+}
+
+Regla Regla::Repetit(std::string camp, std::string codi) {
+    return {std::move(codi), [camp = std::move(camp)](Finestra& f) {
+                const bool repetit = f.objFuncionsCapaInterficie.ValorCampRepetit(f.rstRecordsetActual.Ref(), camp);
+                f.ProvaFuncions();
+                return repetit;
+            }};
+}
+
+Regla Regla::UsatA(std::string taula, std::string camp, std::string codi) {
+    return {std::move(codi), [taula = std::move(taula), camp = std::move(camp)](Finestra& f) {
+                const Taula* llista = f.TaulaPerNom(taula);
+                const int32_t count = f.objFuncionsCapaInterficie.ComptaAparicionsValorEnRecordset(
+                    llista ? llista->Ref() : nullptr, camp, f.rstRecordsetActual->Value(camp));
+                f.ProvaFuncions();
+                return count > 0;
+            }};
+}
+
+}  // namespace velmar

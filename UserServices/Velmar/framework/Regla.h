@@ -1,0 +1,35 @@
+// The validation rules of a window, as it declares them: each gives its
+// message code when it holds. A window checks its rules in their order
+// before a save and before a delete; the first that holds stops the
+// command with its message.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace velmar {
+
+class Finestra;
+
+struct Regla {
+    std::string codi;
+    std::function<bool(Finestra&)> es;
+
+    // The text of one of these controls is empty (blanks fill it) while
+    // the window's table has rows.
+    static Regla CampsBuits(std::vector<std::string> controls, std::string codi);
+    // The data combo's text is none of its list's.
+    static Regla ForaDeLlista(std::string combo, std::string codi);
+    // One of these data combos holds a text that is not empty and none of
+    // its list's.
+    static Regla ValorsForaDeLlista(std::vector<std::string> combos, std::string codi);
+    // Another row of the window's table holds the current row's value of
+    // the field.
+    static Regla Repetit(std::string camp, std::string codi);
+    // A row of the window's list `taula` holds the current row's value of
+    // the field.
+    static Regla UsatA(std::string taula, std::string camp, std::string codi);
+};
+
+}  // namespace velmar

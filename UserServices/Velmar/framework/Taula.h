@@ -1,0 +1,53 @@
+// A recordset that a window holds under a member name, which other code
+// reaches it by: the window's own table (rstRecordsetActual), a table it
+// edits beside it, or a list it reads (rstRecordsetClients). It is declared
+// with the support operation that lists its rows and, for a table the
+// window saves, the one that takes its change set.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Com/Variant.h"
+#include "core/clsFuncionsCapaInterficie.h"
+
+namespace velmar {
+
+struct DeclaracioTaula {
+    std::string recordset = {};  // the member name
+    std::string llista = {};     // the support operation that lists the rows
+    // Its arguments, asked for at each load; none when empty.
+    std::function<std::vector<com::Variant>()> arguments = {};
+    // The support operation that saves a change set of the table; empty
+    // for a table the window does not save.
+    std::string desa = {};
+};
+
+class Taula {
+public:
+    explicit Taula(DeclaracioTaula declaracio) : declaracio_(std::move(declaracio)) {}
+
+    const DeclaracioTaula& Declaracio() const { return declaracio_; }
+    const std::string& Nom() const { return declaracio_.recordset; }
+    bool EsDesa() const { return !declaracio_.desa.empty(); }
+
+    // The rows; none before the table is loaded.
+    const RecordsetRef& Ref() const { return rows_; }
+    explicit operator bool() const { return rows_ != nullptr; }
+    // 424 when the table holds no rows yet.
+    ado::Recordset* operator->() const { return &**this; }
+    ado::Recordset& operator*() const {
+        if (!rows_) com::Raise(com::err::ObjectRequired);
+        return *rows_;
+    }
+    // The rows of its view; 0 for a table never loaded.
+    int32_t Files() const { return rows_ ? rows_->RecordCount() : 0; }
+
+private:
+    friend class Finestra;  // which puts rows in, so that lists and combos follow
+    DeclaracioTaula declaracio_;
+    RecordsetRef rows_;
+};
+
+}  // namespace velmar
