@@ -4,14 +4,14 @@
 #pragma once
 
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 
 namespace brintel {
 
 // A callee of this library, reached directly.
-void RaiseIfFailed(com::ErrorFields& mine, const com::ErrorFields& callee);
+void RaiseIfFailed(base::ErrorFields& mine, const base::ErrorFields& callee);
 
 // A callee reached by member name (NumError and UbicacioError properties).
-void RaiseIfFailed(com::ErrorFields& mine, const com::ObjectRef& callee);
+void RaiseIfFailed(base::ErrorFields& mine, const com::ObjectRef& callee);
 
 }  // namespace brintel

@@ -126,7 +126,7 @@ com::Variant SupportService::Run(const Operation& op, com::Args args) {
     try {
         return Perform(op, params);
     } catch (...) {
-        error.fail(com::ErrorNumber(std::current_exception()), com::label::Brintel,
+        error.fail(com::ErrorNumber(std::current_exception()), base::label::Brintel,
                    class_.trailName_, op.literal_);
         switch (op.result_) {
             case Operation::Result::Text: return com::Variant(std::string());

@@ -21,7 +21,7 @@
 
 #include "Com/Object.h"
 #include "Com/Registry.h"  // COM_REGISTER_CLASS, for the services
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 #include "clsFuncionsSubCapaSuport.h"
 
 namespace brintel {
@@ -125,7 +125,7 @@ public:
     std::string className() const override;
     com::Variant invoke(std::string_view member, com::CallKind kind, com::Args args) override;
 
-    com::ErrorFields error;  // NumError, UbicacioError
+    base::ErrorFields error;  // NumError, UbicacioError
     com::ObjectRef IdTransaccio;
 
 private:

@@ -9,7 +9,7 @@ namespace brintel {
 
 namespace {
 
-constexpr profile::Reader kReader{com::label::Brintel, clsFuncionsSubCapaSuport::kClassName};
+constexpr base::Location kReader{base::label::Brintel, clsFuncionsSubCapaSuport::kClassName};
 
 std::string LibraryFolder() {
     static const int anchor = 0;
@@ -27,7 +27,7 @@ auto clsFuncionsSubCapaSuport::Handled(std::string_view operation, Body&& body) 
     try {
         return body();
     } catch (...) {
-        error.fail(com::ErrorNumber(std::current_exception()), com::label::Brintel, kClassName,
+        error.fail(com::ErrorNumber(std::current_exception()), base::label::Brintel, kClassName,
                    operation);
         return {};
     }
@@ -56,7 +56,7 @@ std::string clsFuncionsSubCapaSuport::StrTran(const std::string& strStringbase,
                                               const std::string& strStringARemplacar,
                                               const std::string& strStringRemplacable) {
     return Handled("StrTran", [&] {
-        return profile::StrTran(error, strStringbase, strStringARemplacar, strStringRemplacable);
+        return profile::StrTran(error, kReader, strStringbase, strStringARemplacar, strStringRemplacable);
     });
 }
 

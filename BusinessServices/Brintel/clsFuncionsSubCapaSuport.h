@@ -11,7 +11,7 @@
 #include <string>
 
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 
 namespace brintel {
 
@@ -20,7 +20,7 @@ public:
     static constexpr const char* kClassName = "clsFuncionsSubCapaSuport";
     static const com::Members<clsFuncionsSubCapaSuport>& Interface();
 
-    com::ErrorFields error;  // NumError, UbicacioError
+    base::ErrorFields error;  // NumError, UbicacioError
 
     // The library's folder and "/Brintel.INI".
     std::string RutaArxiuIni() const;

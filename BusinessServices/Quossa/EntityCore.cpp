@@ -23,7 +23,7 @@ com::Variant EntityCore::runProcedure(const com::ObjectRef& self, std::string_vi
         data_.reset();
         return result;
     } catch (...) {
-        errors.fail(com::ErrorNumber(std::current_exception()), com::label::Quossa,
+        errors.fail(com::ErrorNumber(std::current_exception()), base::label::Quossa,
                     self->className(), procedure);
         return failure;
     }

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 
 namespace quossa {
 
@@ -20,7 +20,7 @@ public:
     EntityCore();
     ~EntityCore();
 
-    com::ErrorFields errors;
+    base::ErrorFields errors;
     com::ObjectRef IdTransaccio;  // the caller's transaction connection, or none
 
 protected:

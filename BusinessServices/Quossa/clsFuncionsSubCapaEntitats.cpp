@@ -33,7 +33,7 @@ com::ObjectRef clsFuncionsSubCapaEntitats::CreaObjecteDades(const com::Variant* 
         }
         return data;
     } catch (...) {
-        errors.fail(com::ErrorNumber(std::current_exception()), com::label::Quossa, kClassName,
+        errors.fail(com::ErrorNumber(std::current_exception()), base::label::Quossa, kClassName,
                     "CreaObjecteDades");
         return nullptr;
     }

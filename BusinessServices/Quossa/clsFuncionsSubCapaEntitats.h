@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 
 namespace quossa {
 
@@ -18,7 +18,7 @@ public:
     // none, with NumError and the factory's trail entry set.
     com::ObjectRef CreaObjecteDades(const com::Variant* caller);
 
-    com::ErrorFields errors;
+    base::ErrorFields errors;
 };
 
 }  // namespace quossa

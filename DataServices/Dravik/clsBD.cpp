@@ -14,13 +14,13 @@ using com::Args;
 using com::ObjectRef;
 using com::Variant;
 
-constexpr profile::Reader kReader{com::label::Dravik, clsBD::kClassName};
+constexpr base::Location kReader{base::label::Dravik, clsBD::kClassName};
 
 // What every operation's handler does: run `body`; on failure, run
 // `cleanUp`, keep the number, append the operation's entry and return
 // `failed`. The call itself always succeeds.
 template <class Result, class Body, class CleanUp>
-Result Handled(com::ErrorFields& fields, std::string_view operation, Result failed, Body body,
+Result Handled(base::ErrorFields& fields, std::string_view operation, Result failed, Body body,
                CleanUp cleanUp) {
     try {
         return body();
@@ -34,7 +34,7 @@ Result Handled(com::ErrorFields& fields, std::string_view operation, Result fail
 
 // The six inner forms: they clear the fields on entry.
 template <class Result, class Body>
-Result InnerForm(com::ErrorFields& fields, std::string_view form, Body body) {
+Result InnerForm(base::ErrorFields& fields, std::string_view form, Body body) {
     fields.clear();
     return Handled(fields, form, Result{}, body, [] {});
 }
@@ -59,7 +59,7 @@ Result PublicEntry(clsBD& self, std::string_view operation, const std::string& a
 }
 
 void RequireText(const std::string& text) {
-    if (text.empty()) com::Raise(profile::err::EmptyArgument);
+    if (text.empty()) com::Raise(base::err::EmptyArgument);
 }
 
 // The data layer's connection behind a connection argument.
@@ -156,7 +156,7 @@ std::string clsBD::ConsultaArxiuIni(const std::string& strRutaArxiuIni, const st
 
 std::string clsBD::StrTran(const std::string& strStringbase, const std::string& strStringARemplacar,
                            const std::string& strStringRemplacable) {
-    return profile::StrTran(fields, strStringbase, strStringARemplacar, strStringRemplacable);
+    return profile::StrTran(fields, kReader, strStringbase, strStringARemplacar, strStringRemplacable);
 }
 
 std::string clsBD::connectionString() {

@@ -16,7 +16,7 @@
 #include <string_view>
 
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 
 namespace dravik {
 
@@ -57,7 +57,7 @@ public:
     com::ObjectRef CommitTransaction();
     com::ObjectRef RollBackTransaction();
 
-    com::ErrorFields fields;
+    base::ErrorFields fields;
     // The open connection of the caller's transaction, or none.
     com::ObjectRef IdTransaccio;
 

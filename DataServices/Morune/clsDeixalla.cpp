@@ -11,7 +11,7 @@ namespace morune {
 
 namespace {
 
-constexpr profile::Reader kReader{com::label::Morune, clsDeixalla::kClassName};
+constexpr base::Location kReader{base::label::Morune, clsDeixalla::kClassName};
 
 }  // namespace
 
@@ -75,7 +75,7 @@ int32_t clsDeixalla::setting(const std::string& key) {
     // A period of 0 or less would sweep without pause, a maximum age of 0
     // or less roll back every transaction at its first sweep: the settings
     // are as unusable as missing ones.
-    if (ms <= 0) com::Raise(profile::err::KeyMissing, key + " must be a positive number of milliseconds");
+    if (ms <= 0) com::Raise(base::err::KeyMissing, key + " must be a positive number of milliseconds");
     return ms;
 }
 

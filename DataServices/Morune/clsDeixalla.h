@@ -7,7 +7,7 @@
 #include <string>
 
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 
 namespace morune {
 
@@ -27,7 +27,7 @@ public:
     std::string ConsultaArxiuIni(const std::string& strRutaArxiuIni, const std::string& strSeccio,
                                  const std::string& strClau);
 
-    com::ErrorFields fields;
+    base::ErrorFields fields;
 
 private:
     // One of the two settings, read and taken to a whole number of ms.

@@ -12,22 +12,9 @@ namespace com {
 
 namespace {
 
-struct CaseInsensitiveLess {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const {
-        const size_t n = std::min(a.size(), b.size());
-        for (size_t i = 0; i < n; ++i) {
-            const int x = std::tolower(static_cast<unsigned char>(a[i]));
-            const int y = std::tolower(static_cast<unsigned char>(b[i]));
-            if (x != y) return x < y;
-        }
-        return a.size() < b.size();
-    }
-};
-
 struct Registry {
     std::recursive_mutex lock;  // a library's registrations run while it loads
-    std::map<std::string, Factory, CaseInsensitiveLess> classes;
+    std::map<std::string, Factory, base::NameLess> classes;
     LocalServerActivator activator;
 };
 

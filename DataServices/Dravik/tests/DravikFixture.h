@@ -12,7 +12,7 @@
 #include "Ado/Recordset.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 #include "Morune/tests/CollectorSandbox.h"
 #include "support/Files.h"
 #include "support/TestDatabase.h"
@@ -32,7 +32,7 @@ inline std::string Settings(const std::string& connectionString,
 // "\rDravik - clsBD - <operation>" for each operation, in order.
 inline std::string Trail(std::initializer_list<const char*> operations) {
     std::string trail;
-    for (const char* op : operations) trail += com::TrailEntry(com::label::Dravik, "clsBD", op);
+    for (const char* op : operations) trail += base::TrailEntry(base::label::Dravik, "clsBD", op);
     return trail;
 }
 

@@ -13,7 +13,7 @@
 #include "RecordingConnection.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 #include "support/Files.h"
 
 namespace morune::test {
@@ -23,7 +23,7 @@ inline std::string DravikIni() { return testsupport::BuildPath("DataServices/Dra
 // "\rMorune - clsDeixalla - <operation>" for each operation, in order.
 inline std::string Trail(std::initializer_list<const char*> operations) {
     std::string trail;
-    for (const char* op : operations) trail += com::TrailEntry(com::label::Morune, "clsDeixalla", op);
+    for (const char* op : operations) trail += base::TrailEntry(base::label::Morune, "clsDeixalla", op);
     return trail;
 }
 

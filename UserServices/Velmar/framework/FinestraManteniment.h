@@ -17,7 +17,7 @@
 #include <QWidget>
 
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 #include "core/clsFuncionsCapaInterficie.h"
 
 class QFormLayout;
@@ -29,7 +29,7 @@ namespace velmar {
 
 class DataCombo;
 
-class FinestraManteniment : public QWidget, public com::ErrorFields {
+class FinestraManteniment : public QWidget, public base::ErrorFields {
 public:
     // What a window is made of beyond the shared shape.
     struct Declaracio {
