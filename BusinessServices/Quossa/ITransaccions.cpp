@@ -6,15 +6,15 @@ namespace quossa {
 const com::Members<MngTransaccions>& ITransaccions() {
     static const com::Members<MngTransaccions> m =
         EntityProperties<MngTransaccions>()
-            .method("BeginTransaction",
+            .method(names::BeginTransaction,
                     [](MngTransaccions& s, com::Args) {
                         return s.transaction("AuxBeginTransaction", "BeginTransaction");
                     })
-            .method("CommitTransaction",
+            .method(names::CommitTransaction,
                     [](MngTransaccions& s, com::Args) {
                         return s.transaction("AuxCommitTransaction", "CommitTransaction");
                     })
-            .method("RollBackTransaction", [](MngTransaccions& s, com::Args) {
+            .method(names::RollBackTransaction, [](MngTransaccions& s, com::Args) {
                 return s.transaction("AuxRollBackTransaction", "RollBackTransaction");
             });
     return m;

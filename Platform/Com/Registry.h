@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "Names.h"
 #include "Object.h"
 
 namespace com {
@@ -47,7 +48,8 @@ std::string RegistryFolder();
 
 }  // namespace com
 
-// Registers class `Class` of library `Library` when the library loads.
-#define COM_REGISTER_CLASS(Library, Class)                                      \
-    static const bool registered_##Library##_##Class [[maybe_unused]] =         \
-        ::com::RegisterClass(#Library "." #Class, [] { return std::make_shared<Class>(); })
+// Registers class `Class` under the ProgID "<library>.<Class::kClassName>"
+// when the library loads; `library` comes from the library's names header.
+#define COM_REGISTER_CLASS(library, Class)                                      \
+    static const bool registered_##Class [[maybe_unused]] = ::com::RegisterClass( \
+        ::com::ProgID(library, Class::kClassName), [] { return std::make_shared<Class>(); })
