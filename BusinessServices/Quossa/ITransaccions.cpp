@@ -1,4 +1,5 @@
 // The transaction interface of the transaction manager.
+#include "Dravik/DravikNames.h"
 #include "MngTransaccions.h"
 
 namespace quossa {
@@ -8,14 +9,14 @@ const com::Members<MngTransaccions>& ITransaccions() {
         EntityProperties<MngTransaccions>()
             .method(names::BeginTransaction,
                     [](MngTransaccions& s, com::Args) {
-                        return s.transaction("AuxBeginTransaction", "BeginTransaction");
+                        return s.transaction("AuxBeginTransaction", dravik::names::BeginTransaction);
                     })
             .method(names::CommitTransaction,
                     [](MngTransaccions& s, com::Args) {
-                        return s.transaction("AuxCommitTransaction", "CommitTransaction");
+                        return s.transaction("AuxCommitTransaction", dravik::names::CommitTransaction);
                     })
             .method(names::RollBackTransaction, [](MngTransaccions& s, com::Args) {
-                return s.transaction("AuxRollBackTransaction", "RollBackTransaction");
+                return s.transaction("AuxRollBackTransaction", dravik::names::RollBackTransaction);
             });
     return m;
 }

@@ -43,6 +43,11 @@ bool IsLocalMachine(std::string_view server);
 using LocalServerActivator = std::function<ObjectRef(const std::string& program, std::string_view progId)>;
 void SetLocalServerActivator(LocalServerActivator activator);
 
+// Makes this process reach the out-of-process classes of `library` through
+// `program` in place of the program the registry file names: the tests run
+// a collector program of their own.
+void SetLocalServerProgram(std::string_view library, std::string program);
+
 // Folder of the registry file (the folder of this library).
 std::string RegistryFolder();
 

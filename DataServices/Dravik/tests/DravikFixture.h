@@ -13,21 +13,14 @@
 #include "Com/Object.h"
 #include "Com/Registry.h"
 #include "Base/Trail.h"
-#include "Morune/tests/CollectorSandbox.h"
+#include "support/CollectorSandbox.h"
+#include "support/DravikSettings.h"
 #include "support/Files.h"
 #include "support/TestDatabase.h"
 
 namespace dravik::test {
 
-inline std::string DravikIni() { return testsupport::BuildPath("DataServices/Dravik/Dravik.INI"); }
-
-// A settings file with the connection string and the collector's settings
-// (a long period and age: the tests sweep by hand when they want a sweep).
-inline std::string Settings(const std::string& connectionString,
-                            const std::string& more = "PeriodicitatRecolectorDeixalla=600000\n"
-                                                      "MaximTempsDeTransaccio=600000\n") {
-    return "[General]\nCadenaConnexioBD=" + connectionString + "\n" + more;
-}
+using testsupport::DravikIni;
 
 // "\rDravik - clsBD - <operation>" for each operation, in order.
 inline std::string Trail(std::initializer_list<const char*> operations) {
@@ -79,7 +72,7 @@ protected:
 
     testsupport::CollectorSandbox collector_;
     testsupport::TestDatabase db_{GetParam()};
-    testsupport::ScopedFile settings_{DravikIni(), Settings(db_.connectionString())};
+    testsupport::ScopedFile settings_{DravikIni(), testsupport::DravikSettings(db_.connectionString())};
 };
 
 }  // namespace dravik::test
