@@ -13,7 +13,11 @@
 //
 // A callee with error fields of its own (another object) reports instead
 // of raising: RaiseReported turns what it reported into the caller's
-// failure, with the callee's trail in front of the caller's entries.
+// failure, with the callee's trail in front of the caller's entries. An
+// object that calls a helper object of its own many times may instead hold
+// a Nesting on the helper's fields while its member runs: the helper's
+// members then pass their failures on as exceptions too, and the trail is
+// the same as with RaiseReported after each call.
 #pragma once
 
 #include <exception>
@@ -44,7 +48,8 @@ void RaiseReported(const ErrorFields& callee);
 // The same for a callee seen only through its two fields.
 void RaiseReported(int32_t number, const std::string& trail);
 
-// Counts a guarded member of `fields` while it runs.
+// Counts a guarded member of `fields` while it runs (Guard does), or keeps
+// another object's members passing their failures on (see above).
 class Nesting {
 public:
     explicit Nesting(ErrorFields& fields) : fields_(fields) { ++fields_.running_; }

@@ -76,6 +76,23 @@ TEST(Guard, ACalleesReportedFailureComesFirstInTheCallersTrail) {
     EXPECT_EQ(prova.UbicacioError, callee.UbicacioError + Entry("Passa"));
 }
 
+TEST(Guard, AHelperHeldInsideAMemberPassesItsFailureOnAsIfReported) {
+    struct Finestra : base::ErrorFields {
+        Prova helper;
+        std::string Carrega() {
+            return base::Guard(*this, {base::label::Velmar, "frmProva"}, "Carrega", [&] {
+                const base::Nesting inside(helper);
+                return helper.Consulta(0) + helper.Consulta(517);
+            });
+        }
+    } finestra;
+    EXPECT_EQ(finestra.Carrega(), "");
+    EXPECT_EQ(finestra.NumError, 517);
+    EXPECT_EQ(finestra.UbicacioError, Entry("Llegeix") + Entry("Consulta") +
+                                          base::TrailEntry(base::label::Velmar, "frmProva", "Carrega"));
+    EXPECT_EQ(finestra.helper.Consulta(0), "valor!") << "outside the member the helper reports again";
+}
+
 TEST(Guard, FailuresWithoutANumberGetTheirs) {
     Prova prova;
     EXPECT_EQ(prova.Falla(std::make_exception_ptr(std::bad_alloc())), -1);
