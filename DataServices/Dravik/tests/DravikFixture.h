@@ -12,11 +12,11 @@
 #include "Ado/Recordset.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
-#include "Base/Trail.h"
 #include "support/CollectorSandbox.h"
 #include "support/DravikSettings.h"
 #include "support/Files.h"
 #include "support/TestDatabase.h"
+#include "support/TrailOf.h"
 
 namespace dravik::test {
 
@@ -24,9 +24,7 @@ using testsupport::DravikIni;
 
 // "\rDravik - clsBD - <operation>" for each operation, in order.
 inline std::string Trail(std::initializer_list<const char*> operations) {
-    std::string trail;
-    for (const char* op : operations) trail += base::TrailEntry(base::label::Dravik, "clsBD", op);
-    return trail;
+    return testsupport::TrailOf({base::label::Dravik, "clsBD"}, operations);
 }
 
 inline ado::ConnectionRef AsConnection(const com::ObjectRef& object) {

@@ -9,12 +9,12 @@
 
 #include <string>
 
-#include "Base/Trail.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
 #include "support/CollectorSandbox.h"
 #include "support/DravikSettings.h"
 #include "support/RecordingConnection.h"
+#include "support/TrailOf.h"
 
 namespace morune::test {
 
@@ -22,9 +22,7 @@ using testsupport::DravikIni;
 
 // "\rMorune - clsDeixalla - <operation>" for each operation, in order.
 inline std::string Trail(std::initializer_list<const char*> operations) {
-    std::string trail;
-    for (const char* op : operations) trail += base::TrailEntry(base::label::Morune, "clsDeixalla", op);
-    return trail;
+    return testsupport::TrailOf({base::label::Morune, "clsDeixalla"}, operations);
 }
 
 class CollectorTest : public testing::Test {
