@@ -1,10 +1,10 @@
 #include "DatabaseSetup.h"
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
+#include "Base/Text.h"
 #include "Profile/PrivateProfile.h"
 #include "Profile/SettingsReader.h"
 #include "SchemaStatements.h"
@@ -18,9 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 bool IsConnectionString(const std::string& target) {
-    std::string lower;
-    for (char c : target) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower.find("provider=") != std::string::npos;
+    return base::Lower(target).find("provider=") != std::string::npos;
 }
 
 // Runs one statement, naming it in the error when the database refuses it.

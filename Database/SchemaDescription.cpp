@@ -7,22 +7,14 @@
 #include <optional>
 #include <stdexcept>
 
+#include "Base/Text.h"
+
 namespace database {
 
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-std::string_view Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(" \t\r");
-    return s.substr(first, last - first + 1);
-}
+using base::SameName;
+using base::Trim;
 
 bool IsName(std::string_view s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) {

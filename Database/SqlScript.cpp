@@ -2,23 +2,15 @@
 
 #include <stdexcept>
 
+#include "Base/Text.h"
+
 namespace database {
-
-namespace {
-
-std::string_view Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-}  // namespace
 
 std::vector<std::string> SplitStatements(std::string_view script) {
     std::vector<std::string> statements;
     std::string current;
     auto finish = [&] {
-        if (auto statement = Trim(current); !statement.empty()) statements.emplace_back(statement);
+        if (auto statement = base::Trim(current); !statement.empty()) statements.emplace_back(statement);
         current.clear();
     };
     for (size_t i = 0; i < script.size(); ++i) {

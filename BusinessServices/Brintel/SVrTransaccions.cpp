@@ -8,21 +8,16 @@
 namespace brintel {
 namespace {
 
-class SVrTransaccions final : public SupportService {
-public:
-    SVrTransaccions() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SVrTransaccions", "SvrTransaccions", {
-            Operation("BeginTransaction", "MngTransaccions", "BeginTransaction").resendsTransaction(),
-            Operation("CommitTransaction", "MngTransaccions", "CommitTransaction").resendsTransaction(),
-            Operation("RollBackTransaction", "MngTransaccions", "RollBackTransaction").resendsTransaction(),
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SVrTransaccions, "SvrTransaccions", {
+    Operation(names::BeginTransaction, MngTransaccions, Entity::BeginTransaction).resendsTransaction(),
+    Operation(names::CommitTransaction, MngTransaccions, Entity::CommitTransaction).resendsTransaction(),
+    Operation(names::RollBackTransaction, MngTransaccions, Entity::RollBackTransaction).resendsTransaction(),
+});
 
-COM_REGISTER_CLASS(Brintel, SVrTransaccions);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

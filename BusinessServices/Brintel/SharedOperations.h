@@ -1,10 +1,22 @@
 // Operations that several support services offer under the same name and
-// with the same arguments.
+// with the same arguments, and the entity managers that only the pattern
+// services name.
 #pragma once
 
 #include "SupportService.h"
 
 namespace brintel {
+
+// Entity managers that the pattern and assistant services name but the
+// entity library does not offer: creating them fails.
+namespace missing {
+COM_NAME(MngPatronsTerra);
+COM_NAME(MngPatronsSuport);
+COM_NAME(MngPatronsLluminaria);
+COM_NAME(MngPatronsPLluminaria);
+COM_NAME(MngPatronsCaixa);
+COM_NAME(MngPropietatsSuport);
+}  // namespace missing
 
 // GetListAuxiliar(strTaula, strCampOrdre): every row of lookup table
 // strTaula, ordered by strCampOrdre when it is not empty, never filtered.

@@ -1,17 +1,39 @@
 #include "SupportService.h"
 
 #include <stdexcept>
+#include <tuple>
 
-#include "CalleeFailure.h"
+#include "Com/Registry.h"
 
 namespace brintel {
 
 namespace {
 
+namespace entity = quossa::names;
+
 // An entity result that means failure (False, or a text with no recordset
 // in it) while the entity's NumError says success: reported as a failure
 // with this number rather than passed on as a success.
-constexpr int32_t kFailureWithoutNumber = com::err::AutomationError;
+constexpr int32_t kFailureWithoutNumber = base::err::AutomationError;
+
+// The services ask for the by-key read as "GetById", which reaches GetByID:
+// members are found without regard to case.
+constexpr std::string_view kGetById = "GetById";
+
+// The view an entity member is called through, and its name.
+std::pair<std::string_view, std::string_view> ViewAndName(Entity member) {
+    switch (member) {
+        case Entity::GetList: return {entity::GetIV, entity::GetList};
+        case Entity::GetById: return {entity::GetIV, kGetById};
+        case Entity::Save: return {entity::GetIM, entity::Save};
+        case Entity::Delete: return {entity::GetIM, entity::Delete};
+        case Entity::GetEmpty: return {entity::GetIM, entity::GetEmpty};
+        case Entity::BeginTransaction: return {entity::GetIT, entity::BeginTransaction};
+        case Entity::CommitTransaction: return {entity::GetIT, entity::CommitTransaction};
+        case Entity::RollBackTransaction: return {entity::GetIT, entity::RollBackTransaction};
+    }
+    throw std::logic_error("no view offers this entity member");
+}
 
 // The caller's argument converted to the type its name announces.
 com::Variant Bind(std::string_view param, const com::Variant& value) {
@@ -21,32 +43,22 @@ com::Variant Bind(std::string_view param, const com::Variant& value) {
 
 }  // namespace
 
-Operation::Operation(std::string_view name, std::string_view manager, std::string_view member,
+Operation::Operation(std::string_view name, std::string_view manager, Entity member,
                      std::vector<std::string_view> params)
-    : name_(name), params_(std::move(params)), literal_(name), manager_(manager), member_(member) {
+    : name_(name), params_(std::move(params)), literal_(name), manager_(manager) {
     if (params_.size() == 1) argument_ = Param(params_.front());
-    if (member.empty()) return;  // GetTextIdioma: no entity member
-    if (com::SameName(member, "GetList") || com::SameName(member, "GetById")) {
-        view_ = "GetIV";
-    } else if (com::SameName(member, "Save") || com::SameName(member, "Delete")) {
-        view_ = "GetIM";
-        result_ = Result::Boolean;
-    } else if (com::SameName(member, "GetEmpty")) {
-        view_ = "GetIM";
-    } else if (com::SameName(member, "BeginTransaction") ||
-               com::SameName(member, "CommitTransaction") ||
-               com::SameName(member, "RollBackTransaction")) {
-        view_ = "GetIT";
+    std::tie(view_, member_) = ViewAndName(member);
+    if (member == Entity::Save || member == Entity::Delete) result_ = Result::Boolean;
+    if (view_ == entity::GetIT) {
         result_ = Result::Connection;
         hasArgument_ = false;
-    } else {
-        throw std::logic_error("no view offers the entity member " + std::string(member));
     }
 }
 
-Operation Operation::TextIdioma() {
-    return Operation("GetTextIdioma", {}, {}, {"lngIdioma", "strNomForm"});
-}
+Operation::Operation(std::string_view name, std::vector<std::string_view> params)
+    : name_(name), params_(std::move(params)), literal_(name) {}
+
+Operation Operation::TextIdioma() { return Operation(names::GetTextIdioma, {"lngIdioma", "strNomForm"}); }
 
 Operation Operation::passing(Value value) const {
     Operation op = *this;
@@ -90,18 +102,16 @@ ServiceClass::ServiceClass(std::string_view name, std::vector<Operation> operati
 
 ServiceClass::ServiceClass(std::string_view name, std::string_view trailName,
                            std::vector<Operation> operations)
-    : name_(name), trailName_(trailName), operations_(std::move(operations)) {
-    using S = SupportService;
-    members_
-        .property("NumError", [](S& s) { return com::Variant(s.error.NumError); },
-                  [](S& s, const com::Variant& v) { s.error.NumError = v.toLong(); })
-        .property("UbicacioError", [](S& s) { return com::Variant(s.error.UbicacioError); },
-                  [](S& s, const com::Variant& v) { s.error.UbicacioError = v.toString(); })
-        .property("IdTransaccio", [](S& s) { return com::Variant(s.IdTransaccio); }, {},
-                  [](S& s, const com::Variant& v) { s.IdTransaccio = v.toObject(); });
+    : name_(name), trailName_(trailName), operations_(std::move(operations)),
+      members_(com::TransactionProperties<SupportService>()) {
     // operations_ is complete: the addresses taken here stay valid.
     for (const Operation& op : operations_)
-        members_.method(std::string(op.name_), [&op](S& s, com::Args a) { return s.Run(op, a); });
+        members_.method(op.name_, [&op](SupportService& s, com::Args a) { return s.Run(op, a); });
+}
+
+bool RegisterService(const ServiceClass& serviceClass) {
+    return com::RegisterClass(com::ProgID(names::Brintel, serviceClass.name_),
+                              [&serviceClass] { return std::make_shared<SupportService>(serviceClass); });
 }
 
 SupportService::SupportService(const ServiceClass& serviceClass)
@@ -122,19 +132,11 @@ com::Variant SupportService::Run(const Operation& op, com::Args args) {
     for (size_t i = 0; i < op.params_.size(); ++i)
         params.push_back(Bind(op.params_[i], com::Arg(args, i)));
 
-    error.clear();
-    try {
-        return Perform(op, params);
-    } catch (...) {
-        error.fail(com::ErrorNumber(std::current_exception()), com::label::Brintel,
-                   class_.trailName_, op.literal_);
-        switch (op.result_) {
-            case Operation::Result::Text: return com::Variant(std::string());
-            case Operation::Result::Boolean: return com::Variant(false);
-            case Operation::Result::Connection: break;
-        }
-        return {};
-    }
+    com::Variant empty;
+    if (op.result_ == Operation::Result::Text) empty = com::Variant(std::string());
+    if (op.result_ == Operation::Result::Boolean) empty = com::Variant(false);
+    return base::Guard(*this, {base::label::Brintel, class_.trailName_}, op.literal_, std::move(empty),
+                       [&] { return Perform(op, params); });
 }
 
 namespace {
@@ -156,7 +158,7 @@ com::Variant& ValueOf(const std::vector<std::string_view>& names, const Value& v
 
 com::ObjectRef SupportService::NewRecord(const Operation& op, std::vector<com::Variant>& params) {
     com::ObjectRef record = funcions_->CreaObjecteEntitat(std::string(op.record_));
-    RaiseIfFailed(error, funcions_->error);
+    com::RaiseReported(*funcions_);
     for (const RecordField& field : op.fields_) {
         com::Variant constant;
         com::Let(record, field.name, ValueOf(op.params_, field.value, params, constant));
@@ -165,15 +167,15 @@ com::ObjectRef SupportService::NewRecord(const Operation& op, std::vector<com::V
 }
 
 com::ObjectRef& SupportService::ViewField(const Operation& op) {
-    if (op.view_ == "GetIV") return visor_;
-    if (op.view_ == "GetIM") return mant_;
+    if (op.view_ == entity::GetIV) return visor_;
+    if (op.view_ == entity::GetIM) return mant_;
     return transaccions_;
 }
 
 com::Variant SupportService::Perform(const Operation& op, std::vector<com::Variant>& params) {
     if (op.manager_.empty()) {
         std::string text = funcions_->GetTextIdiomaForm(params[0].asLong(), params[1].asString());
-        RaiseIfFailed(error, funcions_->error);
+        com::RaiseReported(*funcions_);
         return com::Variant(std::move(text));
     }
 
@@ -184,12 +186,12 @@ com::Variant SupportService::Perform(const Operation& op, std::vector<com::Varia
     com::ObjectRef& manager = managers_[op.manager_];
     manager = funcions_->CreaObjecteEntitat(
         std::string(op.manager_), op.withCaller_ ? com::Variant(shared_from_this()) : com::Variant());
-    RaiseIfFailed(error, funcions_->error);
+    com::RaiseReported(*funcions_);
     if (hasRecord && !op.recordFirst_) record = NewRecord(op, params);
 
     com::ObjectRef& view = ViewField(op);
     view = com::Call(manager, op.view_).toObject();
-    if (op.resendsTransaction_) com::Set(view, "IdTransaccio", IdTransaccio);
+    if (op.resendsTransaction_) com::Set(view, com::names::IdTransaccio, IdTransaccio);
 
     com::Variant result;
     if (op.hasArgument_) {
@@ -201,15 +203,15 @@ com::Variant SupportService::Perform(const Operation& op, std::vector<com::Varia
         result = com::Call(view, op.member_);
     }
     if (op.result_ == Operation::Result::Connection) IdTransaccio = result.toObject();
-    RaiseIfFailed(error, view);
+    com::RaiseReported(view);
 
     switch (op.result_) {
         case Operation::Result::Text:
             result = com::Variant(result.toString());
-            if (result.asString().empty()) com::Raise(kFailureWithoutNumber);
+            if (result.asString().empty()) base::Raise(kFailureWithoutNumber);
             break;
         case Operation::Result::Boolean:
-            if (!result.toBool()) com::Raise(kFailureWithoutNumber);
+            if (!result.toBool()) base::Raise(kFailureWithoutNumber);
             result = com::Variant(true);
             break;
         case Operation::Result::Connection:

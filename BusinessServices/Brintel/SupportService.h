@@ -8,10 +8,11 @@
 // (GetIV to read, GetIM to write, GetIT for transactions), calls one member
 // by name, tests the view's NumError and releases the manager. On failure it
 // keeps the number, appends "Brintel - <class> - <operation>" to the trail
-// and returns "" or False; no error leaves an operation.
+// and returns "" or False; no error leaves an operation (Base/Guard.h).
 //
-// A service is declared as a table of Operation rows, in interface order;
-// the engine below runs them.
+// A service is declared as a table of Operation rows, in interface order,
+// with the names of BrintelNames.h and QuossaNames.h; the engine below runs
+// them, and RegisterService makes "Brintel.<class>" create the service.
 #pragma once
 
 #include <map>
@@ -19,9 +20,10 @@
 #include <string_view>
 #include <vector>
 
+#include "BrintelNames.h"
+#include "Com/ErrorProperties.h"
 #include "Com/Object.h"
-#include "Com/Registry.h"  // COM_REGISTER_CLASS, for the services
-#include "Com/Trail.h"
+#include "Quossa/QuossaNames.h"
 #include "clsFuncionsSubCapaSuport.h"
 
 namespace brintel {
@@ -46,17 +48,20 @@ struct RecordField {
 
 class SupportService;
 
+// The member of the entity manager that an operation calls. It decides the
+// view (GetList, GetById: GetIV; Save, Delete, GetEmpty: GetIM; the three
+// transaction members: GetIT) and the result (text, Boolean, or the
+// returned connection kept as the service's IdTransaccio).
+enum class Entity { GetList, GetById, Save, Delete, GetEmpty, BeginTransaction, CommitTransaction, RollBackTransaction };
+
 class Operation {
 public:
     // Operation `name` creates entity manager `manager` and calls its
-    // member `member` by name. The member decides the view (GetList,
-    // GetById: GetIV; Save, Delete, GetEmpty: GetIM; the three transaction
-    // members: GetIT) and the result (text, Boolean, or the returned
-    // connection kept as the service's IdTransaccio). `params` are the
-    // operation's own arguments, named as the interface names them; the
-    // prefix gives the type ("lng": Long, "str": String). The member gets
-    // the one argument by reference, or an empty variant when there is none.
-    Operation(std::string_view name, std::string_view manager, std::string_view member,
+    // member `member` by name. `params` are the operation's own arguments,
+    // named as the interface names them; the prefix gives the type ("lng":
+    // Long, "str": String). The member gets the one argument by reference,
+    // or an empty variant when there is none.
+    Operation(std::string_view name, std::string_view manager, Entity member,
               std::vector<std::string_view> params = {});
 
     // GetTextIdioma: the texts of a window through the support functions.
@@ -82,6 +87,9 @@ private:
     friend class ServiceClass;
     friend class SupportService;
     enum class Result { Text, Boolean, Connection };
+
+    // GetTextIdioma: no manager, no member.
+    Operation(std::string_view name, std::vector<std::string_view> params);
 
     std::string_view name_;
     std::vector<std::string_view> params_;
@@ -111,22 +119,24 @@ public:
 
 private:
     friend class SupportService;
+    friend bool RegisterService(const ServiceClass& serviceClass);
     std::string_view name_;
     std::string_view trailName_;
     std::vector<Operation> operations_;
     com::Members<SupportService> members_;
 };
 
-class SupportService : public com::Object {
+// Makes "Brintel.<class name>" create a service of `serviceClass`, which
+// must live as long as the library.
+bool RegisterService(const ServiceClass& serviceClass);
+
+class SupportService : public com::Object, public com::TransactionFields {
 public:
     explicit SupportService(const ServiceClass& serviceClass);
     ~SupportService() override;
 
     std::string className() const override;
     com::Variant invoke(std::string_view member, com::CallKind kind, com::Args args) override;
-
-    com::ErrorFields error;  // NumError, UbicacioError
-    com::ObjectRef IdTransaccio;
 
 private:
     friend class ServiceClass;

@@ -9,43 +9,37 @@
 namespace brintel {
 namespace {
 
-class SvrAssistPuntsLlum final : public SupportService {
-public:
-    SvrAssistPuntsLlum() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrAssistPuntsLlum", {
-            {"GetPuntsLlum", "MngPuntsLlum", "GetList", {"lngEscomesa"}},
-            {"GetPatronsPuntLlum", "MngPatronsPuntLlum", "GetList"},
-            {"GetPatronsPLluminaria", "MngPatronsPLluminaria", "GetList"},
-            Operation("GetPatronsSuport", "MngPatronsSuport", "GetList").passing(Fixed("")),
-            Operation("GetPatronsTerra", "MngPatronsTerra", "GetList").passing(Fixed("True")),
-            Operation("GetPatronsLluminaria", "MngPatronsLluminaria", "GetList").passing(Fixed("True")),
-            {"GetPatronsCaixa", "MngPatronsCaixa", "GetList"},
-            {"GetPropietatsSuport", "MngPropietatsSuport", "GetList", {"lngPatroSuport"}},
-            // The ProgID is matched without regard to case: this is MngPuntsLlum.
-            {"SavePatroPuntLlum", "MngPuntsLLum", "Save", {"strXMLPatroPuntLlum"}},
-            {"GetEmptyRstPLluminaria", "MngPatronsPLluminaria", "GetEmpty"},
-            {"SavePatroPLluminaria", "MngPatronsPLluminaria", "Save", {"strXMLPatroPLluminaria"}},
-            {"DeletePatroPLluminaria", "MngPatronsPLluminaria", "Delete", {"lngPatroPLluminaria"}},
-            {"GetEmptyRstPuntLlum", "MngPuntsLlum", "GetEmpty"},
-            {"SavePuntLlum", "MngPuntsLlum", "Save", {"strXMLPuntLlum"}},
-            {"GetEmptyRstCaractSuport", "MngCaractSuport", "GetEmpty"},
-            {"SaveCaractSuport", "MngCaractSuport", "Save", {"strXMLCaractSuport"}},
-            {"GetEmptyRstLluminaria", "MngLluminaries", "GetEmpty"},
-            {"SaveLluminaria", "MngLluminaries", "Save", {"strXMLLluminaria"}},
-            EscomesesOfProject().recordFirst(),
-            {"GetCarrers", "MngCarrers", "GetList", {"lngProjecte"}},
-            Operation::TextIdioma(),
-            {"GetEmptyRstPLlumPunts", "MngPLlumPunts", "GetEmpty"},
-            {"SavePLlumPunt", "MngPLlumPunts", "Save", {"strXMLPuntLlum"}},
-            {"DeletePLlumPunts", "MngPLlumPunts", "Delete", {"lngPLlumPunts"}},
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrAssistPuntsLlum, {
+    {GetPuntsLlum, MngPuntsLlum, Entity::GetList, {"lngEscomesa"}},
+    {GetPatronsPuntLlum, MngPatronsPuntLlum, Entity::GetList},
+    {GetPatronsPLluminaria, missing::MngPatronsPLluminaria, Entity::GetList},
+    Operation(GetPatronsSuport, missing::MngPatronsSuport, Entity::GetList).passing(Fixed("")),
+    Operation(GetPatronsTerra, missing::MngPatronsTerra, Entity::GetList).passing(Fixed("True")),
+    Operation(GetPatronsLluminaria, missing::MngPatronsLluminaria, Entity::GetList).passing(Fixed("True")),
+    {GetPatronsCaixa, missing::MngPatronsCaixa, Entity::GetList},
+    {GetPropietatsSuport, missing::MngPropietatsSuport, Entity::GetList, {"lngPatroSuport"}},
+    {SavePatroPuntLlum, MngPuntsLlum, Entity::Save, {"strXMLPatroPuntLlum"}},
+    {GetEmptyRstPLluminaria, missing::MngPatronsPLluminaria, Entity::GetEmpty},
+    {SavePatroPLluminaria, missing::MngPatronsPLluminaria, Entity::Save, {"strXMLPatroPLluminaria"}},
+    {DeletePatroPLluminaria, missing::MngPatronsPLluminaria, Entity::Delete, {"lngPatroPLluminaria"}},
+    {GetEmptyRstPuntLlum, MngPuntsLlum, Entity::GetEmpty},
+    {SavePuntLlum, MngPuntsLlum, Entity::Save, {"strXMLPuntLlum"}},
+    {GetEmptyRstCaractSuport, MngCaractSuport, Entity::GetEmpty},
+    {SaveCaractSuport, MngCaractSuport, Entity::Save, {"strXMLCaractSuport"}},
+    {GetEmptyRstLluminaria, MngLluminaries, Entity::GetEmpty},
+    {SaveLluminaria, MngLluminaries, Entity::Save, {"strXMLLluminaria"}},
+    EscomesesOfProject().recordFirst(),
+    {GetCarrers, MngCarrers, Entity::GetList, {"lngProjecte"}},
+    Operation::TextIdioma(),
+    {GetEmptyRstPLlumPunts, MngPLlumPunts, Entity::GetEmpty},
+    {SavePLlumPunt, MngPLlumPunts, Entity::Save, {"strXMLPuntLlum"}},
+    {DeletePLlumPunts, MngPLlumPunts, Entity::Delete, {"lngPLlumPunts"}},
+});
 
-COM_REGISTER_CLASS(Brintel, SvrAssistPuntsLlum);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

@@ -5,28 +5,23 @@
 namespace brintel {
 namespace {
 
-class SvrCarrers final : public SupportService {
-public:
-    SvrCarrers() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrCarrers", {
-            {"GetCarrers", "MngCarrers", "GetList", {"lngCarrer"}},
-            {"GetCarrerById", "MngCarrers", "GetById", {"lngCarrer"}},
-            {"SaveCarrer", "MngCarrers", "Save", {"strXMLCarrer"}},
-            {"DeleteCarrer", "MngCarrers", "Delete", {"lngCarrer"}},
-            {"GetEmptyRecordset", "MngCarrers", "GetEmpty"},
-            Operation::TextIdioma(),
-            {"GetCarrerPunts", "MngCarrerPunts", "GetList", {"lngCarrer"}},
-            {"SaveCarrerPunt", "MngCarrerPunts", "Save", {"strXMLCarrerPunts"}},
-            {"DeleteCarrerPunts", "MngCarrerPunts", "Delete", {"lngCarrer"}},
-            {"GetEmptyRstCarrerPunts", "MngCarrerPunts", "GetEmpty"},
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrCarrers, {
+    {GetCarrers, MngCarrers, Entity::GetList, {"lngCarrer"}},
+    {GetCarrerById, MngCarrers, Entity::GetById, {"lngCarrer"}},
+    {SaveCarrer, MngCarrers, Entity::Save, {"strXMLCarrer"}},
+    {DeleteCarrer, MngCarrers, Entity::Delete, {"lngCarrer"}},
+    {GetEmptyRecordset, MngCarrers, Entity::GetEmpty},
+    Operation::TextIdioma(),
+    {GetCarrerPunts, MngCarrerPunts, Entity::GetList, {"lngCarrer"}},
+    {SaveCarrerPunt, MngCarrerPunts, Entity::Save, {"strXMLCarrerPunts"}},
+    {DeleteCarrerPunts, MngCarrerPunts, Entity::Delete, {"lngCarrer"}},
+    {GetEmptyRstCarrerPunts, MngCarrerPunts, Entity::GetEmpty},
+});
 
-COM_REGISTER_CLASS(Brintel, SvrCarrers);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

@@ -4,25 +4,20 @@
 namespace brintel {
 namespace {
 
-class SvrClients final : public SupportService {
-public:
-    SvrClients() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrClients", {
-            {"GetClients", "MngClients", "GetList"},
-            {"GetClientById", "MngClients", "GetById", {"lngClient"}},
-            {"SaveClient", "MngClients", "Save", {"strXMLClient"}},
-            {"DeleteClient", "MngClients", "Delete", {"lngClient"}},
-            {"GetEmptyRecordset", "MngClients", "GetEmpty"},
-            Operation::TextIdioma(),
-            {"GetProjectes", "MngProjectes", "GetList"},
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrClients, {
+    {GetClients, MngClients, Entity::GetList},
+    {GetClientById, MngClients, Entity::GetById, {"lngClient"}},
+    {SaveClient, MngClients, Entity::Save, {"strXMLClient"}},
+    {DeleteClient, MngClients, Entity::Delete, {"lngClient"}},
+    {GetEmptyRecordset, MngClients, Entity::GetEmpty},
+    Operation::TextIdioma(),
+    {GetProjectes, MngProjectes, Entity::GetList},
+});
 
-COM_REGISTER_CLASS(Brintel, SvrClients);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

@@ -5,25 +5,20 @@
 namespace brintel {
 namespace {
 
-class SvrEscomesaElements final : public SupportService {
-public:
-    SvrEscomesaElements() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrEscomesaElements", {
-            ElementsOfEscomesa("GetEscomesaElements", false),
-            {"GetElementById", "MngEscomesaElements", "GetById", {"lngEscomesaElement"}},
-            {"SaveEscomesaElement", "MngEscomesaElements", "Save", {"strXMLEscomesaElements"}},
-            {"DeleteEscomesaElement", "MngEscomesaElements", "Delete", {"lngEscomesaElement"}},
-            {"GetEmptyRecordset", "MngEscomesaElements", "GetEmpty"},
-            Operation::TextIdioma(),
-            {"GetEscomesaById", "MngEscomeses", "GetById", {"lngEscomesa"}},
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrEscomesaElements, {
+    ElementsOfEscomesa(GetEscomesaElements, false),
+    {GetElementById, MngEscomesaElements, Entity::GetById, {"lngEscomesaElement"}},
+    {SaveEscomesaElement, MngEscomesaElements, Entity::Save, {"strXMLEscomesaElements"}},
+    {DeleteEscomesaElement, MngEscomesaElements, Entity::Delete, {"lngEscomesaElement"}},
+    {GetEmptyRecordset, MngEscomesaElements, Entity::GetEmpty},
+    Operation::TextIdioma(),
+    {GetEscomesaById, MngEscomeses, Entity::GetById, {"lngEscomesa"}},
+});
 
-COM_REGISTER_CLASS(Brintel, SvrEscomesaElements);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

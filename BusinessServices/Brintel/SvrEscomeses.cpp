@@ -6,35 +6,30 @@
 namespace brintel {
 namespace {
 
-class SvrEscomeses final : public SupportService {
-public:
-    SvrEscomeses() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrEscomeses", {
-            Operation("GetEscomeses", "MngEscomeses", "GetList", {"lngZona"})
-                .record("paramListEscomeses", {{"lngIdentificador", Param("lngZona")},
-                                               {"lngTipusIdentificador", Fixed(1)}}),
-            {"SaveEscomesa", "MngEscomeses", "Save", {"strXMLEscomesa"}},
-            {"DeleteEscomesa", "MngEscomeses", "Delete", {"lngEscomesa"}},
-            {"GetEmptyRecordset", "MngEscomeses", "GetEmpty"},
-            Operation::TextIdioma(),
-            {"GetZones", "MngZones", "GetList", {"lngProjecte"}},
-            {"GetCarrers", "MngCarrers", "GetList", {"lngProjecte"}},
-            ListAuxiliar(),
-            ElementsOfEscomesa("GetElementsEscomesa", false),
-            {"GetEscomesaPunts", "MngEscomesaPunts", "GetList", {"lngEscomesa"}},
-            {"SaveEscomesaPunts", "MngEscomesaPunts", "Save", {"strXMLEscomesaPunts"}},
-            {"SaveEscomesaElement", "MngEscomesaElements", "Save", {"strXMLEscomesaElements"}},
-            {"DeleteEscomesaPunts", "MngEscomesaPunts", "Delete", {"lngEscomesa"}},
-            {"GetEmptyRstEscomesaPunts", "MngEscomesaPunts", "GetEmpty"},
-            {"GetEmptyRstEscomesaElements", "MngEscomesaElements", "GetEmpty"},
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrEscomeses, {
+    Operation(GetEscomeses, MngEscomeses, Entity::GetList, {"lngZona"})
+        .record(paramListEscomeses, {{lngIdentificador, Param("lngZona")},
+                                     {lngTipusIdentificador, Fixed(1)}}),
+    {SaveEscomesa, MngEscomeses, Entity::Save, {"strXMLEscomesa"}},
+    {DeleteEscomesa, MngEscomeses, Entity::Delete, {"lngEscomesa"}},
+    {GetEmptyRecordset, MngEscomeses, Entity::GetEmpty},
+    Operation::TextIdioma(),
+    {GetZones, MngZones, Entity::GetList, {"lngProjecte"}},
+    {GetCarrers, MngCarrers, Entity::GetList, {"lngProjecte"}},
+    ListAuxiliar(),
+    ElementsOfEscomesa(GetElementsEscomesa, false),
+    {GetEscomesaPunts, MngEscomesaPunts, Entity::GetList, {"lngEscomesa"}},
+    {SaveEscomesaPunts, MngEscomesaPunts, Entity::Save, {"strXMLEscomesaPunts"}},
+    {SaveEscomesaElement, MngEscomesaElements, Entity::Save, {"strXMLEscomesaElements"}},
+    {DeleteEscomesaPunts, MngEscomesaPunts, Entity::Delete, {"lngEscomesa"}},
+    {GetEmptyRstEscomesaPunts, MngEscomesaPunts, Entity::GetEmpty},
+    {GetEmptyRstEscomesaElements, MngEscomesaElements, Entity::GetEmpty},
+});
 
-COM_REGISTER_CLASS(Brintel, SvrEscomeses);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

@@ -6,26 +6,21 @@
 namespace brintel {
 namespace {
 
-class SvrIdiomes final : public SupportService {
-public:
-    SvrIdiomes() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrIdiomes", {
-            FixedLookupList("GetIdiomes", "TTI_Idioma", "CodIdioma"),
-            {"GetUsuariById", "MngUsuaris", "GetById", {"lngUsuari"}},
-            {"SaveUsuari", "MngUsuaris", "Save", {"strXMLUsuari"}},
-            Operation::TextIdioma(),
-            Operation("GetTextIdiomaById", "MngIdioma", "GetById", {"strCodiTextIdioma", "lngIdioma"})
-                .withoutCaller()
-                .record("paramTextIdioma", {{"lngNumIdioma", Param("lngIdioma")},
-                                            {"strCodiText", Param("strCodiTextIdioma")}}),
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrIdiomes, {
+    FixedLookupList(GetIdiomes, "TTI_Idioma", "CodIdioma"),
+    {GetUsuariById, MngUsuaris, Entity::GetById, {"lngUsuari"}},
+    {SaveUsuari, MngUsuaris, Entity::Save, {"strXMLUsuari"}},
+    Operation::TextIdioma(),
+    Operation(GetTextIdiomaById, MngIdioma, Entity::GetById, {"strCodiTextIdioma", "lngIdioma"})
+        .withoutCaller()
+        .record(paramTextIdioma, {{lngNumIdioma, Param("lngIdioma")},
+                                  {strCodiText, Param("strCodiTextIdioma")}}),
+});
 
-COM_REGISTER_CLASS(Brintel, SvrIdiomes);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

@@ -5,25 +5,20 @@
 namespace brintel {
 namespace {
 
-class SvrManteniments final : public SupportService {
-public:
-    SvrManteniments() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrManteniments", {
-            {"GetManteniments", "MngManteniments", "GetList"},
-            {"GetMantenimentById", "MngManteniments", "GetById", {"lngManteniment"}},
-            {"SaveManteniment", "MngManteniments", "Save", {"strXMLManteniment"}},
-            {"DeleteManteniment", "MngManteniments", "Delete", {"lngManteniment"}},
-            {"GetEmptyRecordset", "MngManteniments", "GetEmpty"},
-            Operation::TextIdioma(),
-            {"GetProjectes", "MngProjectes", "GetList"},
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrManteniments, {
+    {GetManteniments, MngManteniments, Entity::GetList},
+    {GetMantenimentById, MngManteniments, Entity::GetById, {"lngManteniment"}},
+    {SaveManteniment, MngManteniments, Entity::Save, {"strXMLManteniment"}},
+    {DeleteManteniment, MngManteniments, Entity::Delete, {"lngManteniment"}},
+    {GetEmptyRecordset, MngManteniments, Entity::GetEmpty},
+    Operation::TextIdioma(),
+    {GetProjectes, MngProjectes, Entity::GetList},
+});
 
-COM_REGISTER_CLASS(Brintel, SvrManteniments);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

@@ -3,29 +3,24 @@
 // at creation. GetListAuxiliar takes no arguments and so names no table: it
 // hands the lookup-table manager an empty variant, which that manager
 // refuses.
-#include "SupportService.h"
+#include "SharedOperations.h"
 
 namespace brintel {
 namespace {
 
-class SvrPatronsLluminaria final : public SupportService {
-public:
-    SvrPatronsLluminaria() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrPatronsLluminaria", {
-            {"GetPatronsLluminaria", "MngPatronsLluminaria", "GetList", {"strCondicions"}},
-            {"SavePatroLluminaria", "MngPatronsLluminaria", "Save", {"strXMLPatroLluminaria"}},
-            {"DeletePatroLluminaria", "MngPatronsLluminaria", "Delete", {"lngPatroLluminaria"}},
-            {"GetEmptyRecordset", "MngPatronsLluminaria", "GetEmpty"},
-            Operation::TextIdioma(),
-            {"GetListAuxiliar", "MngTaulesAuxiliars", "GetList"},
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrPatronsLluminaria, {
+    {GetPatronsLluminaria, missing::MngPatronsLluminaria, Entity::GetList, {"strCondicions"}},
+    {SavePatroLluminaria, missing::MngPatronsLluminaria, Entity::Save, {"strXMLPatroLluminaria"}},
+    {DeletePatroLluminaria, missing::MngPatronsLluminaria, Entity::Delete, {"lngPatroLluminaria"}},
+    {GetEmptyRecordset, missing::MngPatronsLluminaria, Entity::GetEmpty},
+    Operation::TextIdioma(),
+    {GetListAuxiliar, MngTaulesAuxiliars, Entity::GetList},
+});
 
-COM_REGISTER_CLASS(Brintel, SvrPatronsLluminaria);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

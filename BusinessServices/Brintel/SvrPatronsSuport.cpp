@@ -7,25 +7,20 @@
 namespace brintel {
 namespace {
 
-class SvrPatronsSuport final : public SupportService {
-public:
-    SvrPatronsSuport() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrPatronsSuport", {
-            {"GetPatronsSuport", "MngPatronsSuport", "GetList", {"strCondicions"}},
-            {"SavePatroSuport", "MngPatronsSuport", "Save", {"strXMLPatroSuport"}},
-            {"DeletePatroSuport", "MngPatronsSuport", "Delete", {"lngPatroSuport"}},
-            {"GetEmptyRecordset", "MngPatronsSuport", "GetEmpty"},
-            Operation::TextIdioma(),
-            ListAuxiliar(),
-            {"SavePropietatSuport", "MngPropietatsSuport", "Save", {"strXMLPropietatSuport"}},
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrPatronsSuport, {
+    {GetPatronsSuport, missing::MngPatronsSuport, Entity::GetList, {"strCondicions"}},
+    {SavePatroSuport, missing::MngPatronsSuport, Entity::Save, {"strXMLPatroSuport"}},
+    {DeletePatroSuport, missing::MngPatronsSuport, Entity::Delete, {"lngPatroSuport"}},
+    {GetEmptyRecordset, missing::MngPatronsSuport, Entity::GetEmpty},
+    Operation::TextIdioma(),
+    ListAuxiliar(),
+    {SavePropietatSuport, missing::MngPropietatsSuport, Entity::Save, {"strXMLPropietatSuport"}},
+});
 
-COM_REGISTER_CLASS(Brintel, SvrPatronsSuport);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

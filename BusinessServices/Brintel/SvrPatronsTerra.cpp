@@ -6,24 +6,19 @@
 namespace brintel {
 namespace {
 
-class SvrPatronsTerra final : public SupportService {
-public:
-    SvrPatronsTerra() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrPatronsTerra", {
-            {"GetPatronsTerra", "MngPatronsTerra", "GetList", {"strCondicions"}},
-            {"SavePatroTerra", "MngPatronsTerra", "Save", {"strXMLPatroTerra"}},
-            {"DeletePatroTerra", "MngPatronsTerra", "Delete", {"lngPatroTerra"}},
-            {"GetEmptyRecordset", "MngPatronsTerra", "GetEmpty"},
-            Operation::TextIdioma(),
-            ListAuxiliar(),
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrPatronsTerra, {
+    {GetPatronsTerra, missing::MngPatronsTerra, Entity::GetList, {"strCondicions"}},
+    {SavePatroTerra, missing::MngPatronsTerra, Entity::Save, {"strXMLPatroTerra"}},
+    {DeletePatroTerra, missing::MngPatronsTerra, Entity::Delete, {"lngPatroTerra"}},
+    {GetEmptyRecordset, missing::MngPatronsTerra, Entity::GetEmpty},
+    Operation::TextIdioma(),
+    ListAuxiliar(),
+});
 
-COM_REGISTER_CLASS(Brintel, SvrPatronsTerra);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

@@ -6,29 +6,24 @@
 namespace brintel {
 namespace {
 
-class SvrProjectes final : public SupportService {
-public:
-    SvrProjectes() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrProjectes", {
-            Operation("GetProjectes", "MngProjectes", "GetList").resendsTransaction(),
-            Operation("GetProjecteById", "MngProjectes", "GetById", {"lngProjecte"}).resendsTransaction(),
-            Operation("SaveProjecte", "MngProjectes", "Save", {"strXMLProjecte"}).resendsTransaction(),
-            Operation("DeleteProjecte", "MngProjectes", "Delete", {"lngProjecte"}).resendsTransaction(),
-            Operation("GetEmptyRecordset", "MngProjectes", "GetEmpty").resendsTransaction(),
-            Operation("GetClients", "MngClients", "GetList").resendsTransaction(),
-            Operation("GetTipusManteniment", "MngManteniments", "GetList")
-                .resendsTransaction()
-                .literal("GetManteniment"),
-            Operation::TextIdioma(),
-            {"GetZones", "MngZones", "GetList", {"lngProjecte"}},
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrProjectes, {
+    Operation(GetProjectes, MngProjectes, Entity::GetList).resendsTransaction(),
+    Operation(GetProjecteById, MngProjectes, Entity::GetById, {"lngProjecte"}).resendsTransaction(),
+    Operation(SaveProjecte, MngProjectes, Entity::Save, {"strXMLProjecte"}).resendsTransaction(),
+    Operation(DeleteProjecte, MngProjectes, Entity::Delete, {"lngProjecte"}).resendsTransaction(),
+    Operation(GetEmptyRecordset, MngProjectes, Entity::GetEmpty).resendsTransaction(),
+    Operation(GetClients, MngClients, Entity::GetList).resendsTransaction(),
+    Operation(GetTipusManteniment, MngManteniments, Entity::GetList)
+        .resendsTransaction()
+        .literal("GetManteniment"),
+    Operation::TextIdioma(),
+    {GetZones, MngZones, Entity::GetList, {"lngProjecte"}},
+});
 
-COM_REGISTER_CLASS(Brintel, SvrProjectes);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

@@ -7,40 +7,35 @@
 namespace brintel {
 namespace {
 
-class SvrPuntsLlum final : public SupportService {
-public:
-    SvrPuntsLlum() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrPuntsLlum", {
-            {"GetPuntsLlum", "MngPuntsLlum", "GetList", {"lngEscomesa"}},
-            {"SavePuntLlum", "MngPuntsLlum", "Save", {"strXMLPuntLlum"}},
-            {"DeletePuntLlum", "MngPuntsLlum", "Delete", {"lngPuntLlum"}},
-            {"GetEmptyRecordset", "MngPuntsLlum", "GetEmpty"},
-            Operation::TextIdioma(),
-            {"GetCaractSuport", "MngCaractSuport", "GetList"},
-            {"SaveCaracteristica", "MngCaractSuport", "Save", {"strXMLCaracteristica"}},
-            {"DeleteCaracteristica", "MngCaractSuport", "Delete", {"lngCaracteristica"}},
-            {"GetEmptyRstCaracteristica", "MngCaractSuport", "GetEmpty"},
-            {"GetLluminaries", "MngLluminaries", "GetList"},
-            {"SaveLluminaria", "MngLluminaries", "Save", {"strXMLLluminaria"}},
-            {"DeleteLluminaria", "MngLluminaries", "Delete", {"lngLluminaria"}},
-            {"GetEmptyRstLluminaria", "MngLluminaries", "GetEmpty"},
-            {"GetPLlumPunts", "MngPLlumPunts", "GetList", {"lngPuntLlum"}},
-            {"SavePLlumPunts", "MngPLlumPunts", "Save", {"strXMLPLlumPunts"}},
-            {"DeletePLlumPunts", "MngPLlumPunts", "Delete", {"lngPLlumPunts"}},
-            {"GetEmptyRstPLlumPunts", "MngPLlumPunts", "GetEmpty"},
-            ListAuxiliar(),
-            {"SaveTaulaAuxiliar", "MngTaulesAuxiliars", "Save", {"strXMLAuxiliar"}},
-            EscomesesOfProject(),
-            {"GetCarrers", "MngCarrers", "GetList", {"lngProjecte"}},
-            {"GetPatronsPuntsLlum", "MngPatronsPuntLlum", "GetList"},
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrPuntsLlum, {
+    {GetPuntsLlum, MngPuntsLlum, Entity::GetList, {"lngEscomesa"}},
+    {SavePuntLlum, MngPuntsLlum, Entity::Save, {"strXMLPuntLlum"}},
+    {DeletePuntLlum, MngPuntsLlum, Entity::Delete, {"lngPuntLlum"}},
+    {GetEmptyRecordset, MngPuntsLlum, Entity::GetEmpty},
+    Operation::TextIdioma(),
+    {GetCaractSuport, MngCaractSuport, Entity::GetList},
+    {SaveCaracteristica, MngCaractSuport, Entity::Save, {"strXMLCaracteristica"}},
+    {DeleteCaracteristica, MngCaractSuport, Entity::Delete, {"lngCaracteristica"}},
+    {GetEmptyRstCaracteristica, MngCaractSuport, Entity::GetEmpty},
+    {GetLluminaries, MngLluminaries, Entity::GetList},
+    {SaveLluminaria, MngLluminaries, Entity::Save, {"strXMLLluminaria"}},
+    {DeleteLluminaria, MngLluminaries, Entity::Delete, {"lngLluminaria"}},
+    {GetEmptyRstLluminaria, MngLluminaries, Entity::GetEmpty},
+    {GetPLlumPunts, MngPLlumPunts, Entity::GetList, {"lngPuntLlum"}},
+    {SavePLlumPunts, MngPLlumPunts, Entity::Save, {"strXMLPLlumPunts"}},
+    {DeletePLlumPunts, MngPLlumPunts, Entity::Delete, {"lngPLlumPunts"}},
+    {GetEmptyRstPLlumPunts, MngPLlumPunts, Entity::GetEmpty},
+    ListAuxiliar(),
+    {SaveTaulaAuxiliar, MngTaulesAuxiliars, Entity::Save, {"strXMLAuxiliar"}},
+    EscomesesOfProject(),
+    {GetCarrers, MngCarrers, Entity::GetList, {"lngProjecte"}},
+    {GetPatronsPuntsLlum, MngPatronsPuntLlum, Entity::GetList},
+});
 
-COM_REGISTER_CLASS(Brintel, SvrPuntsLlum);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

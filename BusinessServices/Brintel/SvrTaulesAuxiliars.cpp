@@ -7,37 +7,32 @@
 namespace brintel {
 namespace {
 
-class SvrTaulesAuxiliars final : public SupportService {
-public:
-    SvrTaulesAuxiliars() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrTaulesAuxiliars", {
-            Operation("GetListAuxiliar", "MngTaulesAuxiliars", "GetList",
-                      {"strTaula", "strNomCampFiltre", "lngValorCampFiltre", "strOrdre"})
-                .record("paramListTaulaAuxiliar", {{"strNomTaula", Param("strTaula")},
-                                                   {"strNomCampFiltre", Param("strNomCampFiltre")},
-                                                   {"lngValorCampFiltre", Param("lngValorCampFiltre")},
-                                                   {"strNomCampOrdre", Param("strOrdre")}}),
-            Operation("GetRegistreById", "MngTaulesAuxiliars", "GetById",
-                      {"strNomTaula", "strNomCampIdentificador", "lngValorIdentificador"})
-                .record("paramTaulaAuxiliar", {{"strNomTaula", Param("strNomTaula")},
-                                               {"strNomCampIdentificador", Param("strNomCampIdentificador")},
-                                               {"lngValorIdentificador", Param("lngValorIdentificador")}}),
-            {"SaveTaulaAuxiliar", "MngTaulesAuxiliars", "Save", {"strXMLTaulaAuxiliar"}},
-            Operation("DeleteTaulaAuxiliar", "MngTaulesAuxiliars", "Delete",
-                      {"strNomTaula", "strNomCampIdentificador", "lngValorCampIdentificador"})
-                .record("paramTaulaAuxiliar", {{"strNomTaula", Param("strNomTaula")},
-                                               {"strNomCampIdentificador", Param("strNomCampIdentificador")},
-                                               {"lngValorIdentificador", Param("lngValorCampIdentificador")}}),
-            {"GetEmptyRecordset", "MngTaulesAuxiliars", "GetEmpty", {"strNomTaula"}},
-            Operation::TextIdioma(),
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrTaulesAuxiliars, {
+    Operation(GetListAuxiliar, MngTaulesAuxiliars, Entity::GetList,
+              {"strTaula", "strNomCampFiltre", "lngValorCampFiltre", "strOrdre"})
+        .record(paramListTaulaAuxiliar, {{strNomTaula, Param("strTaula")},
+                                         {strNomCampFiltre, Param("strNomCampFiltre")},
+                                         {lngValorCampFiltre, Param("lngValorCampFiltre")},
+                                         {strNomCampOrdre, Param("strOrdre")}}),
+    Operation(GetRegistreById, MngTaulesAuxiliars, Entity::GetById,
+              {"strNomTaula", "strNomCampIdentificador", "lngValorIdentificador"})
+        .record(paramTaulaAuxiliar, {{strNomTaula, Param("strNomTaula")},
+                                     {strNomCampIdentificador, Param("strNomCampIdentificador")},
+                                     {lngValorIdentificador, Param("lngValorIdentificador")}}),
+    {SaveTaulaAuxiliar, MngTaulesAuxiliars, Entity::Save, {"strXMLTaulaAuxiliar"}},
+    Operation(DeleteTaulaAuxiliar, MngTaulesAuxiliars, Entity::Delete,
+              {"strNomTaula", "strNomCampIdentificador", "lngValorCampIdentificador"})
+        .record(paramTaulaAuxiliar, {{strNomTaula, Param("strNomTaula")},
+                                     {strNomCampIdentificador, Param("strNomCampIdentificador")},
+                                     {lngValorIdentificador, Param("lngValorCampIdentificador")}}),
+    {GetEmptyRecordset, MngTaulesAuxiliars, Entity::GetEmpty, {"strNomTaula"}},
+    Operation::TextIdioma(),
+});
 
-COM_REGISTER_CLASS(Brintel, SvrTaulesAuxiliars);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

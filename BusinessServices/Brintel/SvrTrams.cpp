@@ -6,30 +6,25 @@
 namespace brintel {
 namespace {
 
-class SvrTrams final : public SupportService {
-public:
-    SvrTrams() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrTrams", {
-            {"GetTrams", "MngTrams", "GetList", {"lngEscomesa"}},
-            {"SaveTram", "MngTrams", "Save", {"strXMLTram"}},
-            {"DeleteTram", "MngTrams", "Delete", {"lngTram"}},
-            {"GetEmptyRecordset", "MngTrams", "GetEmpty"},
-            Operation::TextIdioma(),
-            ListAuxiliar(),
-            {"GetTramPunts", "MngTramPunts", "GetList", {"lngTram"}},
-            {"SaveTramPunts", "MngTramPunts", "Save", {"strXMLTramPunts"}},
-            {"DeleteTramPunts", "MngTramPunts", "Delete", {"lngTram"}},
-            {"GetEmptyRstTramPunts", "MngTramPunts", "GetEmpty"},
-            EscomesesOfProject(),
-            ElementsOfEscomesa("GetLiniesSortida", true),
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrTrams, {
+    {GetTrams, MngTrams, Entity::GetList, {"lngEscomesa"}},
+    {SaveTram, MngTrams, Entity::Save, {"strXMLTram"}},
+    {DeleteTram, MngTrams, Entity::Delete, {"lngTram"}},
+    {GetEmptyRecordset, MngTrams, Entity::GetEmpty},
+    Operation::TextIdioma(),
+    ListAuxiliar(),
+    {GetTramPunts, MngTramPunts, Entity::GetList, {"lngTram"}},
+    {SaveTramPunts, MngTramPunts, Entity::Save, {"strXMLTramPunts"}},
+    {DeleteTramPunts, MngTramPunts, Entity::Delete, {"lngTram"}},
+    {GetEmptyRstTramPunts, MngTramPunts, Entity::GetEmpty},
+    EscomesesOfProject(),
+    ElementsOfEscomesa(GetLiniesSortida, true),
+});
 
-COM_REGISTER_CLASS(Brintel, SvrTrams);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

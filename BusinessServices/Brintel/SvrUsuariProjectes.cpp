@@ -5,26 +5,21 @@
 namespace brintel {
 namespace {
 
-class SvrUsuariProjectes final : public SupportService {
-public:
-    SvrUsuariProjectes() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrUsuariProjectes", {
-            {"GetUsuaris", "MngUsuaris", "GetList"},
-            {"GetUsuariProjectes", "MngUsuariProjectes", "GetById", {"lngUsuari"}},
-            {"SaveUsuariProjecte", "MngUsuariProjectes", "Save", {"strXMLUsuariProjectes"}},
-            Operation("DeleteUsuariProjecte", "MngUsuariProjectes", "Delete", {"lngUsuari", "lngProjecte"})
-                .record("paramUsuariProjecte", {{"lngUsuari", Param("lngUsuari")},
-                                                {"lngProjecte", Param("lngProjecte")}}),
-            {"GetEmptyRecordset", "MngUsuariProjectes", "GetEmpty"},
-            Operation::TextIdioma(),
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrUsuariProjectes, {
+    {GetUsuaris, MngUsuaris, Entity::GetList},
+    {GetUsuariProjectes, MngUsuariProjectes, Entity::GetById, {"lngUsuari"}},
+    {SaveUsuariProjecte, MngUsuariProjectes, Entity::Save, {"strXMLUsuariProjectes"}},
+    Operation(DeleteUsuariProjecte, MngUsuariProjectes, Entity::Delete, {"lngUsuari", "lngProjecte"})
+        .record(paramUsuariProjecte, {{lngUsuari, Param("lngUsuari")},
+                                      {lngProjecte, Param("lngProjecte")}}),
+    {GetEmptyRecordset, MngUsuariProjectes, Entity::GetEmpty},
+    Operation::TextIdioma(),
+});
 
-COM_REGISTER_CLASS(Brintel, SvrUsuariProjectes);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

@@ -5,27 +5,22 @@
 namespace brintel {
 namespace {
 
-class SvrUsuaris final : public SupportService {
-public:
-    SvrUsuaris() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrUsuaris", {
-            {"GetUsuaris", "MngUsuaris", "GetList"},
-            {"GetUsuariById", "MngUsuaris", "GetById", {"lngUsuari"}},
-            {"SaveUsuari", "MngUsuaris", "Save", {"strXMLUsuari"}},
-            {"DeleteUsuari", "MngUsuaris", "Delete", {"lngUsuari"}},
-            {"GetEmptyRecordset", "MngUsuaris", "GetEmpty"},
-            Operation::TextIdioma(),
-            FixedLookupList("GetNivellsSeguretat", "TTU_NivellSeguretat", "NumNivellSeguretat"),
-            FixedLookupList("GetIdiomes", "TTI_Idioma", "CodIdioma"),
-            {"GetProjectes", "MngProjectes", "GetList"},
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrUsuaris, {
+    {GetUsuaris, MngUsuaris, Entity::GetList},
+    {GetUsuariById, MngUsuaris, Entity::GetById, {"lngUsuari"}},
+    {SaveUsuari, MngUsuaris, Entity::Save, {"strXMLUsuari"}},
+    {DeleteUsuari, MngUsuaris, Entity::Delete, {"lngUsuari"}},
+    {GetEmptyRecordset, MngUsuaris, Entity::GetEmpty},
+    Operation::TextIdioma(),
+    FixedLookupList(GetNivellsSeguretat, "TTU_NivellSeguretat", "NumNivellSeguretat"),
+    FixedLookupList(GetIdiomes, "TTI_Idioma", "CodIdioma"),
+    {GetProjectes, MngProjectes, Entity::GetList},
+});
 
-COM_REGISTER_CLASS(Brintel, SvrUsuaris);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

@@ -5,28 +5,23 @@
 namespace brintel {
 namespace {
 
-class SvrZones final : public SupportService {
-public:
-    SvrZones() : SupportService(Table()) {}
+using namespace names;
+using namespace quossa::names;
 
-    static const ServiceClass& Table() {
-        static const ServiceClass table("SvrZones", {
-            {"GetZones", "MngZones", "GetList", {"lngProjecte"}},
-            {"GetZonaById", "MngZones", "GetById", {"lngZona"}},
-            {"SaveZona", "MngZones", "Save", {"strXMLZona"}},
-            {"DeleteZona", "MngZones", "Delete", {"lngZona"}},
-            {"GetEmptyRecordset", "MngZones", "GetEmpty"},
-            Operation::TextIdioma(),
-            {"GetZonaPunts", "MngZonaPunts", "GetList", {"lngZona"}},
-            {"SaveZonaPunt", "MngZonaPunts", "Save", {"strXMLZonaPunts"}},
-            {"DeleteZonaPunt", "MngZonaPunts", "Delete", {"lngZona"}},
-            {"GetEmptyRstZonaPunts", "MngZonaPunts", "GetEmpty"},
-        });
-        return table;
-    }
-};
+const ServiceClass kService(names::SvrZones, {
+    {GetZones, MngZones, Entity::GetList, {"lngProjecte"}},
+    {GetZonaById, MngZones, Entity::GetById, {"lngZona"}},
+    {SaveZona, MngZones, Entity::Save, {"strXMLZona"}},
+    {DeleteZona, MngZones, Entity::Delete, {"lngZona"}},
+    {GetEmptyRecordset, MngZones, Entity::GetEmpty},
+    Operation::TextIdioma(),
+    {GetZonaPunts, MngZonaPunts, Entity::GetList, {"lngZona"}},
+    {SaveZonaPunt, MngZonaPunts, Entity::Save, {"strXMLZonaPunts"}},
+    {DeleteZonaPunt, MngZonaPunts, Entity::Delete, {"lngZona"}},
+    {GetEmptyRstZonaPunts, MngZonaPunts, Entity::GetEmpty},
+});
 
-COM_REGISTER_CLASS(Brintel, SvrZones);
+const bool registered [[maybe_unused]] = RegisterService(kService);
 
 }  // namespace
 }  // namespace brintel

@@ -3,24 +3,25 @@
 // machine with the caller's transaction handed down, and the texts of one
 // window in one language.
 //
-// Every member clears NumError and UbicacioError on entry and, on failure,
-// appends its own trail entry and returns an empty text or none; no error
-// leaves a member. Nothing is cached: the settings are read on every use.
+// Every member follows the error convention (Base/Guard.h): NumError and
+// UbicacioError cleared on entry, on failure its own trail entry appended
+// and an empty text or none returned; no error leaves a member. Nothing is
+// cached: the settings are read on every use.
 #pragma once
 
 #include <string>
 
+#include "BrintelNames.h"
+#include "Com/ErrorProperties.h"
 #include "Com/Object.h"
-#include "Com/Trail.h"
 
 namespace brintel {
 
-class clsFuncionsSubCapaSuport : public com::Dispatch<clsFuncionsSubCapaSuport> {
+class clsFuncionsSubCapaSuport : public com::Dispatch<clsFuncionsSubCapaSuport>,
+                                 public base::ErrorFields {
 public:
-    static constexpr const char* kClassName = "clsFuncionsSubCapaSuport";
+    static constexpr std::string_view kClassName = names::clsFuncionsSubCapaSuport;
     static const com::Members<clsFuncionsSubCapaSuport>& Interface();
-
-    com::ErrorFields error;  // NumError, UbicacioError
 
     // The library's folder and "/Brintel.INI".
     std::string RutaArxiuIni() const;
@@ -48,11 +49,6 @@ private:
     std::string Quossa_PC();
     std::string ConsultaArxiuIni(const std::string& path, const std::string& section,
                                  const std::string& key);
-
-    // Runs `body` under this object's error discipline: fields cleared on
-    // entry; any error stored with the entry `operation`, and T{} returned.
-    template <class Body>
-    auto Handled(std::string_view operation, Body&& body) -> decltype(body());
 };
 
 }  // namespace brintel

@@ -9,31 +9,17 @@ EntityCore::~EntityCore() = default;
 
 com::Variant EntityCore::runProcedure(const com::ObjectRef& self, std::string_view procedure,
                                       com::Variant failure, const ProcedureBody& body) {
-    errors.clear();
-    try {
+    const std::string className = self->className();
+    return base::Guard(*this, {base::label::Quossa, className}, procedure, std::move(failure), [&] {
         if (!factory_) factory_ = std::make_shared<clsFuncionsSubCapaEntitats>();
         com::Variant caller(self);
         data_ = factory_->CreaObjecteDades(&caller);
-        if (factory_->errors.NumError != 0) {
-            errors.UbicacioError = factory_->errors.UbicacioError;
-            com::Raise(factory_->errors.NumError);
-        }
+        com::RaiseReported(*factory_);
         com::Variant result = body(data_);
-        raiseIfFailed(data_);
+        com::RaiseReported(data_);
         data_.reset();
         return result;
-    } catch (...) {
-        errors.fail(com::ErrorNumber(std::current_exception()), com::label::Quossa,
-                    self->className(), procedure);
-        return failure;
-    }
-}
-
-void EntityCore::raiseIfFailed(const com::ObjectRef& data) {
-    const int32_t number = com::Get(data, "NumError").toLong();
-    if (number == 0) return;
-    errors.UbicacioError = com::Get(data, "UbicacioError").toString();
-    com::Raise(number);
+    });
 }
 
 }  // namespace quossa

@@ -8,34 +8,30 @@
 #include <string>
 #include <string_view>
 
+#include "Com/ErrorProperties.h"
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "QuossaNames.h"
 
 namespace quossa {
 
 class clsFuncionsSubCapaEntitats;
 
-class EntityCore {
+// NumError, UbicacioError and IdTransaccio (the caller's transaction
+// connection, or none), shared by every view of the object.
+class EntityCore : public com::TransactionFields {
 public:
     EntityCore();
     ~EntityCore();
 
-    com::ErrorFields errors;
-    com::ObjectRef IdTransaccio;  // the caller's transaction connection, or none
-
 protected:
-    // One private procedure: clears the error fields, obtains a data object
-    // through the factory (passing `self`, the caller whose transaction the
-    // data object joins), runs `body` on it, checks the data object's error
-    // and releases it. A failure anywhere stores its number, appends
-    // "Quossa - <class> - <procedure>" to the trail and returns `failure`.
+    // One private procedure, under the error convention with the entry
+    // "Quossa - <class> - <procedure>": obtains a data object through the
+    // factory (passing `self`, the caller whose transaction the data object
+    // joins), runs `body` on it, raises the data object's reported failure
+    // and releases it. Returns `failure` when anything fails.
     using ProcedureBody = std::function<com::Variant(const com::ObjectRef& data)>;
     com::Variant runProcedure(const com::ObjectRef& self, std::string_view procedure,
                               com::Variant failure, const ProcedureBody& body);
-
-    // When the data object reports an error, takes its trail (replacing
-    // this object's) and raises its number.
-    void raiseIfFailed(const com::ObjectRef& data);
 
 private:
     std::shared_ptr<clsFuncionsSubCapaEntitats> factory_;  // created on first use, then kept
@@ -43,23 +39,10 @@ private:
 };
 
 // NumError, UbicacioError and IdTransaccio as every view of an entity
-// object offers them: lets convert, sets of the two error fields do
-// nothing, IdTransaccio stores whatever reference it is given.
+// object offers them: a property set of the two error fields does nothing.
 template <class T>
 com::Members<T> EntityProperties() {
-    com::Members<T> m;
-    m.property(
-         "NumError", [](T& s) { return com::Variant(s.errors.NumError); },
-         [](T& s, const com::Variant& v) { s.errors.NumError = v.toLong(); },
-         [](T&, const com::Variant&) {})
-        .property(
-            "UbicacioError", [](T& s) { return com::Variant(s.errors.UbicacioError); },
-            [](T& s, const com::Variant& v) { s.errors.UbicacioError = v.toString(); },
-            [](T&, const com::Variant&) {})
-        .property(
-            "IdTransaccio", [](T& s) { return com::Variant(s.IdTransaccio); }, {},
-            [](T& s, const com::Variant& v) { s.IdTransaccio = v.toObject(); });
-    return m;
+    return com::TransactionProperties<T>(com::ErrorFieldSet::Ignored);
 }
 
 }  // namespace quossa

@@ -14,9 +14,6 @@
 
 namespace quossa {
 
-// Error number of a member that a manager does not offer.
-constexpr int32_t kNotOffered = 518;
-
 // The values a view member took from its argument, converted, in the
 // order it read them.
 using Params = std::vector<com::Variant>;
@@ -45,18 +42,18 @@ struct Operation {
 };
 
 struct ManagerSpec {
-    std::string className;
+    std::string_view className;
     Operation list, byKey, save, remove, empty;
     bool maintenance = true;  // offers the IMantXML view
 };
 
 class EntityManager : public com::Dispatch<EntityManager>, public EntityCore {
 public:
-    static constexpr const char* kClassName = "EntityManager";
+    static constexpr std::string_view kClassName = "EntityManager";
     static const com::Members<EntityManager>& Interface();  // GetIV, GetIM
 
     explicit EntityManager(const ManagerSpec& spec) : spec_(spec) {}
-    std::string className() const override { return spec_.className; }
+    std::string className() const override { return std::string(spec_.className); }
     const ManagerSpec& spec() const { return spec_; }
 
     // The body of a view member: reads the argument, then runs the
@@ -82,6 +79,6 @@ Params ReadText(com::Args args);  // the argument as text
 // Reads the named properties of the record in the argument, in order, then
 // converts each by its prefix: "lng" to a 32-bit integer, "bol" to a
 // Boolean, "str" to text.
-ArgumentReader ReadFields(std::vector<std::string> names);
+ArgumentReader ReadFields(std::vector<std::string_view> names);
 
 }  // namespace quossa

@@ -1,4 +1,5 @@
 // The transaction interface of the transaction manager.
+#include "Dravik/DravikNames.h"
 #include "MngTransaccions.h"
 
 namespace quossa {
@@ -6,16 +7,16 @@ namespace quossa {
 const com::Members<MngTransaccions>& ITransaccions() {
     static const com::Members<MngTransaccions> m =
         EntityProperties<MngTransaccions>()
-            .method("BeginTransaction",
+            .method(names::BeginTransaction,
                     [](MngTransaccions& s, com::Args) {
-                        return s.transaction("AuxBeginTransaction", "BeginTransaction");
+                        return s.transaction("AuxBeginTransaction", dravik::names::BeginTransaction);
                     })
-            .method("CommitTransaction",
+            .method(names::CommitTransaction,
                     [](MngTransaccions& s, com::Args) {
-                        return s.transaction("AuxCommitTransaction", "CommitTransaction");
+                        return s.transaction("AuxCommitTransaction", dravik::names::CommitTransaction);
                     })
-            .method("RollBackTransaction", [](MngTransaccions& s, com::Args) {
-                return s.transaction("AuxRollBackTransaction", "RollBackTransaction");
+            .method(names::RollBackTransaction, [](MngTransaccions& s, com::Args) {
+                return s.transaction("AuxRollBackTransaction", dravik::names::RollBackTransaction);
             });
     return m;
 }

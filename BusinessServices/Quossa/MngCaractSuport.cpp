@@ -5,7 +5,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngCaractSuport", .table = "T_SuportCaracteristica", .key = "NumSuportProp",
+    .className = names::MngCaractSuport, .table = "T_SuportCaracteristica", .key = "NumSuportProp",
     .order = "PropValor", .listProcedure = "GetCaractSuport",
     .byKeyProcedure = "GetCaractSuportById", .saveProcedure = "SaveCaracteristica",
     .deleteProcedure = "DeleteCaracteristica"});

@@ -6,7 +6,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngCarrerPunts", .table = "CapaCarrer", .key = "NumCarrer", .order = "NumOrdre",
+    .className = names::MngCarrerPunts, .table = "CapaCarrer", .key = "NumCarrer", .order = "NumOrdre",
     .listProcedure = "GetCarrerPunts", .saveProcedure = "SaveCarrerPunt",
     .deleteProcedure = "DeleteCarrerPunt", .deleteForm = com::Str, .listFilter = "NumCarrer"});
 

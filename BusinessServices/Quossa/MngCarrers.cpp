@@ -6,7 +6,7 @@ namespace {
 
 const ManagerSpec kSpec = [] {
     ManagerSpec spec = TableManager({
-        .className = "MngCarrers", .table = "T_Carrer", .key = "NumCarrer", .order = "CodCarrer",
+        .className = names::MngCarrers, .table = "T_Carrer", .key = "NumCarrer", .order = "CodCarrer",
         .listProcedure = "GetCarrers", .byKeyProcedure = "GetCarrerById",
         .saveProcedure = "SaveCarrer", .deleteProcedure = "DeleteCarrer",
         .listFilter = "NumProjecte"});

@@ -5,7 +5,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngClients", .table = "T_Client", .key = "NumClient", .order = "NomClient",
+    .className = names::MngClients, .table = "T_Client", .key = "NumClient", .order = "NomClient",
     .listProcedure = "GetClients", .byKeyProcedure = "GetClientById",
     .saveProcedure = "SaveClient", .deleteProcedure = "DeleteClient"});
 

@@ -8,10 +8,10 @@ namespace {
 
 const ManagerSpec kSpec = [] {
     ManagerSpec spec = TableManager({
-        .className = "MngEscomesaElements", .table = "T_EscomesaElements", .key = "NumElement",
+        .className = names::MngEscomesaElements, .table = "T_EscomesaElements", .key = "NumElement",
         .listProcedure = "GetEscomesaElements", .byKeyProcedure = "GetElementById",
         .saveProcedure = "SaveEscomesaElement", .deleteProcedure = "DeleteEscomesaElement"});
-    spec.list.read = ReadFields({"lngEscomesa", "bolNomesSortida"});
+    spec.list.read = ReadFields({names::lngEscomesa, names::bolNomesSortida});
     spec.list.sql = [](const Params& p) {
         const std::string order =
             " Order By T_EscomesaElements.NumElementTipus,T_EscomesaElements.NumElementCodi, "

@@ -8,7 +8,7 @@ namespace {
 
 const ManagerSpec kSpec = [] {
     ManagerSpec spec = TableManager({
-        .className = "MngEscomesaPunts", .table = "CapaEscomesa", .key = "NumEscomesa",
+        .className = names::MngEscomesaPunts, .table = "CapaEscomesa", .key = "NumEscomesa",
         .order = "CoordenadaX", .listProcedure = "GetEscomesaPunts",
         .saveProcedure = "SaveEscomesaPunts", .deleteProcedure = "DeleteEscomesaPunts",
         .listFilter = "NumEscomesa", .listForm = com::Digits});

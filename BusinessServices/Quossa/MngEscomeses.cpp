@@ -8,11 +8,11 @@ constexpr int32_t kZoneMode = 1;  // any other kind lists a whole project
 
 const ManagerSpec kSpec = [] {
     ManagerSpec spec = TableManager({
-        .className = "MngEscomeses", .table = "T_Escomesa", .key = "NumEscomesa",
+        .className = names::MngEscomeses, .table = "T_Escomesa", .key = "NumEscomesa",
         .order = "CodEscomesa", .listProcedure = "GetEscomeses",
         .byKeyProcedure = "GetEscomesaById", .saveProcedure = "SaveEscomesa",
         .deleteProcedure = "DeleteEscomesa", .byKeyForm = com::Digits});
-    spec.list.read = ReadFields({"lngIdentificador", "lngTipusIdentificador"});
+    spec.list.read = ReadFields({names::lngIdentificador, names::lngTipusIdentificador});
     spec.list.sql = [](const Params& p) {
         const std::string identifier = com::Digits(p[0].toLong());
         if (p[1].toLong() == kZoneMode)

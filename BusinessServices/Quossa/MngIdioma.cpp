@@ -18,15 +18,15 @@ std::string Quoted(const std::string& text) {
 
 const ManagerSpec kSpec = [] {
     ManagerSpec spec;
-    spec.className = "MngIdioma";
+    spec.className = names::MngIdioma;
     spec.maintenance = false;
     spec.list = {"GetTextosFormulari", DataCall::ConsultaXML,
-                 ReadFields({"lngNumIdioma", "strNomFormulari"}), [](const Params& p) {
+                 ReadFields({names::lngNumIdioma, names::strNomFormulari}), [](const Params& p) {
                      return "Select * From T_Idioma Where NumIdioma = " + com::Str(p[0].toLong()) +
                             " And NomFormulari = " + Quoted(p[1].toString());
                  }};
     spec.byKey = {"GetTextIdiomaById", DataCall::ConsultaXML,
-                  ReadFields({"strCodiText", "lngNumIdioma"}), [](const Params& p) {
+                  ReadFields({names::strCodiText, names::lngNumIdioma}), [](const Params& p) {
                       return "Select * From T_Idioma Where CodTextIdioma = " +
                              Quoted(p[0].toString()) +
                              " And NumIdioma = " + com::Str(p[1].toLong());

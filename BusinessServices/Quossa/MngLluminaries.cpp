@@ -5,7 +5,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngLluminaries", .table = "T_Lluminaria", .key = "NumLluminaria",
+    .className = names::MngLluminaries, .table = "T_Lluminaria", .key = "NumLluminaria",
     .order = "CodLluminaria", .listProcedure = "GetLluminaries",
     .byKeyProcedure = "GetLluminariaById", .saveProcedure = "SaveLluminaria",
     .deleteProcedure = "DeleteLluminaria"});

@@ -5,7 +5,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngManteniments", .table = "T_TipusManteniment", .key = "NumTipusManteniment",
+    .className = names::MngManteniments, .table = "T_TipusManteniment", .key = "NumTipusManteniment",
     .order = "CodTipusManteniment", .listProcedure = "GetManteniments",
     .byKeyProcedure = "GetMantenimentById", .saveProcedure = "SaveManteniment",
     .deleteProcedure = "DeleteManteniment"});

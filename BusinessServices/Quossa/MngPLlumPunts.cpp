@@ -6,7 +6,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngPLlumPunts", .table = "CapaPuntLlum", .key = "NumPunt", .order = "CoordenadaX",
+    .className = names::MngPLlumPunts, .table = "CapaPuntLlum", .key = "NumPunt", .order = "CoordenadaX",
     .listProcedure = "GetPllumPunts", .byKeyProcedure = "GetPllumPuntById",
     .saveProcedure = "SavePllumPunt", .deleteProcedure = "DeletePllumPunt",
     .listFilter = "NumPuntLlum"});

@@ -6,7 +6,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngPatronsPuntLlum", .table = "T_PatroPLL", .key = "NumPatroPLL",
+    .className = names::MngPatronsPuntLlum, .table = "T_PatroPLL", .key = "NumPatroPLL",
     .order = "CodPatroPLL", .listProcedure = "GetPatronsPuntsLlum", .emptyProcedure = ""});
 
 const bool registered [[maybe_unused]] = RegisterManager(kSpec);

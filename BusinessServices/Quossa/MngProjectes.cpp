@@ -5,7 +5,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngProjectes", .table = "T_Projecte", .key = "NumProjecte", .order = "NomProjecte",
+    .className = names::MngProjectes, .table = "T_Projecte", .key = "NumProjecte", .order = "NomProjecte",
     .listProcedure = "GetProjectes", .byKeyProcedure = "GetProjecteById",
     .saveProcedure = "SaveProjecte", .deleteProcedure = "DeleteProjecte"});
 

@@ -5,7 +5,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngPuntsLlum", .table = "T_PuntLlum", .key = "NumPuntLlum", .order = "CodPuntLlum",
+    .className = names::MngPuntsLlum, .table = "T_PuntLlum", .key = "NumPuntLlum", .order = "CodPuntLlum",
     .listProcedure = "GetPuntsLlum", .byKeyProcedure = "GetPuntLlumById",
     .saveProcedure = "SavePuntLlum", .deleteProcedure = "DeletePuntLlum",
     .listFilter = "NumEscomesa"});

@@ -17,8 +17,6 @@
 namespace quossa {
 namespace {
 
-constexpr int32_t kInvalidName = 5;  // invalid procedure call or argument
-
 bool IsPlainName(const std::string& name) {
     if (name.empty() || std::isdigit(static_cast<unsigned char>(name.front()))) return false;
     for (char c : name)
@@ -28,7 +26,7 @@ bool IsPlainName(const std::string& name) {
 
 const std::string& PlainName(const com::Variant& value) {
     const std::string& name = value.asString();
-    if (!IsPlainName(name)) com::Raise(kInvalidName, "not a plain table or column name: " + name);
+    if (!IsPlainName(name)) base::Raise(base::err::InvalidProcedureCall, "not a plain table or column name: " + name);
     return name;
 }
 
@@ -47,13 +45,13 @@ std::string ColumnCheck(const com::Variant& table, std::initializer_list<const c
 
 const ManagerSpec kSpec = [] {
     ManagerSpec spec = TableManager({
-        .className = "MngTaulesAuxiliars", .listProcedure = "GetListAuxiliar",
+        .className = names::MngTaulesAuxiliars, .listProcedure = "GetListAuxiliar",
         .byKeyProcedure = "GetRegistreById", .saveProcedure = "SaveTaulaAuxiliar",
         .deleteProcedure = "DeleteTaulaAuxiliar"});
 
     // Table, filter column, filter value, order column.
     spec.list.read =
-        ReadFields({"strNomTaula", "strNomCampFiltre", "lngValorCampFiltre", "strNomCampOrdre"});
+        ReadFields({names::strNomTaula, names::strNomCampFiltre, names::lngValorCampFiltre, names::strNomCampOrdre});
     spec.list.guard = [](const Params& p) { return ColumnCheck(p[0], {&p[1], &p[3]}); };
     spec.list.sql = [](const Params& p) {
         std::string text = "Select * From " + p[0].asString();
@@ -65,7 +63,7 @@ const ManagerSpec kSpec = [] {
 
     // Table, key column, key value.
     const ArgumentReader readRow =
-        ReadFields({"strNomTaula", "strNomCampIdentificador", "lngValorIdentificador"});
+        ReadFields({names::strNomTaula, names::strNomCampIdentificador, names::lngValorIdentificador});
     const SqlBuilder rowCheck = [](const Params& p) { return ColumnCheck(p[0], {&p[1]}); };
     spec.byKey.read = readRow;
     spec.byKey.guard = rowCheck;

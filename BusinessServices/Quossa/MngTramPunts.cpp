@@ -6,7 +6,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngTramPunts", .table = "CapaTram", .key = "NumTram", .order = "NumOrdre",
+    .className = names::MngTramPunts, .table = "CapaTram", .key = "NumTram", .order = "NumOrdre",
     .listProcedure = "GetTramPunts", .saveProcedure = "SaveTramPunt",
     .deleteProcedure = "DeleteTramPunt", .deleteForm = com::Str, .listFilter = "NumTram"});
 

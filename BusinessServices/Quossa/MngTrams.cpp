@@ -8,7 +8,7 @@ namespace {
 
 const ManagerSpec kSpec = [] {
     ManagerSpec spec = TableManager({
-        .className = "MngTrams", .table = "T_Tram", .key = "NumTram", .order = "CodTram",
+        .className = names::MngTrams, .table = "T_Tram", .key = "NumTram", .order = "CodTram",
         .listProcedure = "GetTrams", .byKeyProcedure = "GetTramById", .saveProcedure = "SaveTram",
         .deleteProcedure = "DeleteTram"});
     spec.list.read = ReadLong;

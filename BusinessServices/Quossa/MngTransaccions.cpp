@@ -6,7 +6,7 @@ namespace quossa {
 
 const com::Members<MngTransaccions>& MngTransaccions::Interface() {
     static const com::Members<MngTransaccions> m = com::Members<MngTransaccions>().method(
-        "GetIT", [](MngTransaccions& s, com::Args) { return com::Variant(s.viewAs(ITransaccions())); });
+        names::GetIT, [](MngTransaccions& s, com::Args) { return com::Variant(s.viewAs(ITransaccions())); });
     return m;
 }
 
@@ -20,6 +20,6 @@ com::Variant MngTransaccions::transaction(std::string_view procedure, std::strin
     });
 }
 
-COM_REGISTER_CLASS(Quossa, MngTransaccions);
+COM_REGISTER_CLASS(names::Quossa, MngTransaccions);
 
 }  // namespace quossa

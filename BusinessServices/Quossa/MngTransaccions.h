@@ -11,7 +11,7 @@ namespace quossa {
 
 class MngTransaccions : public com::Dispatch<MngTransaccions>, public EntityCore {
 public:
-    static constexpr const char* kClassName = "MngTransaccions";
+    static constexpr std::string_view kClassName = names::MngTransaccions;
     static const com::Members<MngTransaccions>& Interface();  // GetIT
 
     // AuxBeginTransaction, AuxCommitTransaction, AuxRollBackTransaction:

@@ -8,7 +8,7 @@ namespace {
 
 const ManagerSpec kSpec = [] {
     ManagerSpec spec = TableManager({
-        .className = "MngUsuariProjectes", .table = "T_UsuariProjecte", .key = "NumUsuari",
+        .className = names::MngUsuariProjectes, .table = "T_UsuariProjecte", .key = "NumUsuari",
         .saveProcedure = "SaveUsuariProjecte", .deleteProcedure = "DeleteUsuariProjecte"});
     spec.byKey.procedure = "GetUsuariProjectes";
     spec.byKey.sql = [](const Params& p) {
@@ -17,7 +17,7 @@ const ManagerSpec kSpec = [] {
                "T_UsuariProjecte.NumUsuari = " +
                com::Str(p[0].toLong()) + " Order By T_Projecte.NumProjecte";
     };
-    spec.remove.read = ReadFields({"lngUsuari", "lngProjecte"});
+    spec.remove.read = ReadFields({names::lngUsuari, names::lngProjecte});
     spec.remove.sql = [](const Params& p) {
         return "Delete * From T_UsuariProjecte Where NumUsuari = " + com::Str(p[0].toLong()) +
                " And NumProjecte = " + com::Str(p[1].toLong());

@@ -5,7 +5,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngUsuaris", .table = "T_Usuari", .key = "NumUsuari", .order = "NomUsuari",
+    .className = names::MngUsuaris, .table = "T_Usuari", .key = "NumUsuari", .order = "NomUsuari",
     .listProcedure = "GetUsuaris", .byKeyProcedure = "GetUsuariById",
     .saveProcedure = "SaveUsuari", .deleteProcedure = "DeleteUsuari"});
 

@@ -6,7 +6,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngZonaPunts", .table = "CapaZona", .key = "NumZona", .order = "NumOrdre",
+    .className = names::MngZonaPunts, .table = "CapaZona", .key = "NumZona", .order = "NumOrdre",
     .listProcedure = "GetZonaPunts", .saveProcedure = "SaveZonaPunt",
     .deleteProcedure = "DeleteZonaPunt", .deleteForm = com::Str, .listFilter = "NumZona"});
 

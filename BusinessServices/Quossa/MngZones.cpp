@@ -5,7 +5,7 @@ namespace quossa {
 namespace {
 
 const ManagerSpec kSpec = TableManager({
-    .className = "MngZones", .table = "T_Zona", .key = "NumZona", .order = "CodZona",
+    .className = names::MngZones, .table = "T_Zona", .key = "NumZona", .order = "CodZona",
     .listProcedure = "GetZones", .byKeyProcedure = "GetZonaById", .saveProcedure = "SaveZona",
     .deleteProcedure = "DeleteZona", .listFilter = "NumProjecte", .listForm = com::Digits});
 

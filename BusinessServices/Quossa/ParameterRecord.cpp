@@ -1,6 +1,7 @@
 #include "ParameterRecord.h"
 
 #include "Com/Registry.h"
+#include "QuossaNames.h"
 
 namespace quossa {
 
@@ -16,9 +17,9 @@ com::Variant ConvertLike(const com::Variant& value, const com::Variant& like) {
 
 }  // namespace
 
-RecordDeclaration::RecordDeclaration(std::string name,
-                                     std::vector<std::pair<std::string, com::Variant>> declared)
-    : className(std::move(name)), fields(std::move(declared)) {
+RecordDeclaration::RecordDeclaration(std::string_view name,
+                                     std::vector<std::pair<std::string_view, com::Variant>> declared)
+    : className(name), fields(std::move(declared)) {
     for (size_t i = 0; i < fields.size(); ++i) {
         members.property(
             fields[i].first, [i](ParameterRecord& r) { return r.values[i]; },
@@ -33,7 +34,7 @@ ParameterRecord::ParameterRecord(const RecordDeclaration& declaration) : declara
 }
 
 bool RegisterRecord(const RecordDeclaration& declaration) {
-    return com::RegisterClass("Quossa." + declaration.className, [&declaration] {
+    return com::RegisterClass(com::ProgID(names::Quossa, declaration.className), [&declaration] {
         return std::make_shared<ParameterRecord>(declaration);
     });
 }

@@ -10,23 +10,24 @@
 #include <vector>
 
 #include "Com/Object.h"
+#include "QuossaNames.h"
 
 namespace quossa {
 
 class ParameterRecord;
 
 struct RecordDeclaration {
-    RecordDeclaration(std::string className, std::vector<std::pair<std::string, com::Variant>> fields);
+    RecordDeclaration(std::string_view className, std::vector<std::pair<std::string_view, com::Variant>> fields);
 
-    std::string className;
-    std::vector<std::pair<std::string, com::Variant>> fields;  // name, initial value
+    std::string_view className;
+    std::vector<std::pair<std::string_view, com::Variant>> fields;  // name, initial value
     com::Members<ParameterRecord> members;
 };
 
 class ParameterRecord final : public com::Object {
 public:
     explicit ParameterRecord(const RecordDeclaration& declaration);
-    std::string className() const override { return declaration_.className; }
+    std::string className() const override { return std::string(declaration_.className); }
     com::Variant invoke(std::string_view member, com::CallKind kind, com::Args args) override {
         return declaration_.members.invoke(*this, member, kind, args);
     }

@@ -1,44 +1,39 @@
 #include "clsFuncionsSubCapaEntitats.h"
 
 #include "Com/Registry.h"
+#include "Dravik/DravikNames.h"
 
 namespace quossa {
+
+namespace {
+
+constexpr base::Location kWhere{base::label::Quossa, clsFuncionsSubCapaEntitats::kClassName};
+
+}  // namespace
 
 const com::Members<clsFuncionsSubCapaEntitats>& clsFuncionsSubCapaEntitats::Interface() {
     using Self = clsFuncionsSubCapaEntitats;
     static const com::Members<Self> m =
-        com::Members<Self>()
-            .property(
-                "NumError", [](Self& s) { return com::Variant(s.errors.NumError); },
-                [](Self& s, const com::Variant& v) { s.errors.NumError = v.toLong(); })
-            .property(
-                "UbicacioError", [](Self& s) { return com::Variant(s.errors.UbicacioError); },
-                [](Self& s, const com::Variant& v) { s.errors.UbicacioError = v.toString(); })
-            .method("CreaObjecteDades", [](Self& s, com::Args args) {
-                return com::Variant(s.CreaObjecteDades(com::OptionalArg(args, 0)));
-            });
+        com::ErrorProperties<Self>().method("CreaObjecteDades", [](Self& s, com::Args args) {
+            return com::Variant(s.CreaObjecteDades(com::OptionalArg(args, 0)));
+        });
     return m;
 }
 
 com::ObjectRef clsFuncionsSubCapaEntitats::CreaObjecteDades(const com::Variant* caller) {
-    errors.clear();
-    try {
-        com::ObjectRef data = com::CreateObject("Dravik.clsBD");
+    return base::Guard(*this, kWhere, "CreaObjecteDades", [&] {
+        com::ObjectRef data = com::CreateObject(com::ProgID(dravik::names::Dravik, dravik::names::clsBD));
         if (caller) {
             // Exact comparison: only the transaction manager offers GetIT.
-            const char* viewMember =
-                com::TypeName(*caller) == "MngTransaccions" ? "GetIT" : "GetIV";
-            const com::ObjectRef view = com::Call(caller->toObject(), viewMember).toObject();
-            com::Set(data, "IdTransaccio", com::Get(view, "IdTransaccio").toObject());
+            const std::string_view view =
+                com::TypeName(*caller) == names::MngTransaccions ? names::GetIT : names::GetIV;
+            const com::ObjectRef callerView = com::Call(caller->toObject(), view).toObject();
+            com::Set(data, com::names::IdTransaccio, com::Get(callerView, com::names::IdTransaccio).toObject());
         }
         return data;
-    } catch (...) {
-        errors.fail(com::ErrorNumber(std::current_exception()), com::label::Quossa, kClassName,
-                    "CreaObjecteDades");
-        return nullptr;
-    }
+    });
 }
 
-COM_REGISTER_CLASS(Quossa, clsFuncionsSubCapaEntitats);
+COM_REGISTER_CLASS(names::Quossa, clsFuncionsSubCapaEntitats);
 
 }  // namespace quossa

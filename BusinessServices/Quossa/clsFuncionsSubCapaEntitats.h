@@ -2,14 +2,16 @@
 // joined to the transaction of the object that asks for it.
 #pragma once
 
+#include "Com/ErrorProperties.h"
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "QuossaNames.h"
 
 namespace quossa {
 
-class clsFuncionsSubCapaEntitats : public com::Dispatch<clsFuncionsSubCapaEntitats> {
+class clsFuncionsSubCapaEntitats : public com::Dispatch<clsFuncionsSubCapaEntitats>,
+                                   public base::ErrorFields {
 public:
-    static constexpr const char* kClassName = "clsFuncionsSubCapaEntitats";
+    static constexpr std::string_view kClassName = names::clsFuncionsSubCapaEntitats;
     static const com::Members<clsFuncionsSubCapaEntitats>& Interface();
 
     // A new "Dravik.clsBD". When `caller` is given, its transaction handle,
@@ -17,8 +19,6 @@ public:
     // GetIV view (every other caller), goes to the new object. On failure:
     // none, with NumError and the factory's trail entry set.
     com::ObjectRef CreaObjecteDades(const com::Variant* caller);
-
-    com::ErrorFields errors;
 };
 
 }  // namespace quossa

@@ -4,7 +4,7 @@
 namespace quossa {
 namespace {
 
-const RecordDeclaration kRecord("paramIdioma", {{"lngNumIdioma", 0}, {"strNomFormulari", ""}});
+const RecordDeclaration kRecord(names::paramIdioma, {{names::lngNumIdioma, 0}, {names::strNomFormulari, ""}});
 
 const bool registered [[maybe_unused]] = RegisterRecord(kRecord);
 

@@ -4,8 +4,8 @@
 namespace quossa {
 namespace {
 
-const RecordDeclaration kRecord("paramListEscomesaElements", {{"lngEscomesa", 0},
-                                                           {"bolNomesSortida", false}});
+const RecordDeclaration kRecord(names::paramListEscomesaElements, {{names::lngEscomesa, 0},
+                                                                   {names::bolNomesSortida, false}});
 
 const bool registered [[maybe_unused]] = RegisterRecord(kRecord);
 

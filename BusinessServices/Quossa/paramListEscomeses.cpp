@@ -5,8 +5,8 @@
 namespace quossa {
 namespace {
 
-const RecordDeclaration kRecord("paramListEscomeses", {{"lngIdentificador", 0},
-                                                    {"lngTipusIdentificador", 0}});
+const RecordDeclaration kRecord(names::paramListEscomeses, {{names::lngIdentificador, 0},
+                                                            {names::lngTipusIdentificador, 0}});
 
 const bool registered [[maybe_unused]] = RegisterRecord(kRecord);
 

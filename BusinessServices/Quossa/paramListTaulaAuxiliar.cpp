@@ -5,10 +5,10 @@
 namespace quossa {
 namespace {
 
-const RecordDeclaration kRecord("paramListTaulaAuxiliar", {{"strNomTaula", ""},
-                                                        {"strNomCampOrdre", ""},
-                                                        {"strNomCampFiltre", ""},
-                                                        {"lngValorCampFiltre", 0}});
+const RecordDeclaration kRecord(names::paramListTaulaAuxiliar, {{names::strNomTaula, ""},
+                                                               {names::strNomCampOrdre, ""},
+                                                               {names::strNomCampFiltre, ""},
+                                                               {names::lngValorCampFiltre, 0}});
 
 const bool registered [[maybe_unused]] = RegisterRecord(kRecord);
 

@@ -4,9 +4,9 @@
 namespace quossa {
 namespace {
 
-const RecordDeclaration kRecord("paramTaulaAuxiliar", {{"strNomTaula", ""},
-                                                    {"strNomCampIdentificador", ""},
-                                                    {"lngValorIdentificador", 0}});
+const RecordDeclaration kRecord(names::paramTaulaAuxiliar, {{names::strNomTaula, ""},
+                                                            {names::strNomCampIdentificador, ""},
+                                                            {names::lngValorIdentificador, 0}});
 
 const bool registered [[maybe_unused]] = RegisterRecord(kRecord);
 

@@ -4,7 +4,7 @@
 namespace quossa {
 namespace {
 
-const RecordDeclaration kRecord("paramTextIdioma", {{"lngNumIdioma", 0}, {"strCodiText", ""}});
+const RecordDeclaration kRecord(names::paramTextIdioma, {{names::lngNumIdioma, 0}, {names::strCodiText, ""}});
 
 const bool registered [[maybe_unused]] = RegisterRecord(kRecord);
 

@@ -4,7 +4,7 @@
 namespace quossa {
 namespace {
 
-const RecordDeclaration kRecord("paramUsuariProjecte", {{"lngUsuari", 0}, {"lngProjecte", 0}});
+const RecordDeclaration kRecord(names::paramUsuariProjecte, {{names::lngUsuari, 0}, {names::lngProjecte, 0}});
 
 const bool registered [[maybe_unused]] = RegisterRecord(kRecord);
 

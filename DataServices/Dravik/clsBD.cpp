@@ -3,6 +3,7 @@
 #include "Ado/Connection.h"
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
+#include "Morune/MoruneNames.h"
 #include "Profile/PrivateProfile.h"
 #include "Profile/SettingsReader.h"
 
@@ -14,59 +15,36 @@ using com::Args;
 using com::ObjectRef;
 using com::Variant;
 
-constexpr profile::Reader kReader{com::label::Dravik, clsBD::kClassName};
+constexpr base::Location kWhere{base::label::Dravik, clsBD::kClassName};
 
-// What every operation's handler does: run `body`; on failure, run
-// `cleanUp`, keep the number, append the operation's entry and return
-// `failed`. The call itself always succeeds.
-template <class Result, class Body, class CleanUp>
-Result Handled(com::ErrorFields& fields, std::string_view operation, Result failed, Body body,
-               CleanUp cleanUp) {
-    try {
-        return body();
-    } catch (...) {
-        const int32_t number = com::ErrorNumber(std::current_exception());
-        cleanUp();
-        fields.fail(number, kReader.label, kReader.className, operation);
-        return failed;
-    }
-}
-
-// The six inner forms: they clear the fields on entry.
-template <class Result, class Body>
-Result InnerForm(com::ErrorFields& fields, std::string_view form, Body body) {
-    fields.clear();
-    return Handled(fields, form, Result{}, body, [] {});
+// Runs `body` as the member `operation` of `self`.
+template <class Body>
+auto Member(clsBD& self, std::string_view operation, Body&& body) {
+    return base::Guard(self, kWhere, operation, std::forward<Body>(body));
 }
 
 // The three public entries: the form on the transaction's connection when
-// there is one, else the form with a connection of its own; a number the
-// form left becomes this operation's failure too.
+// there is one, else the form with a connection of its own; the form's
+// failure becomes this operation's failure too.
 template <class Result>
 Result PublicEntry(clsBD& self, std::string_view operation, const std::string& argument,
                    Result (clsBD::*withoutTransaction)(const std::string&),
                    Result (clsBD::*withTransaction)(const ObjectRef&, const std::string&)) {
-    return Handled(
-        self.fields, operation, Result{},
-        [&] {
-            const ObjectRef connection = self.IdTransaccio;
-            Result result = connection ? (self.*withTransaction)(connection, argument)
-                                       : (self.*withoutTransaction)(argument);
-            if (self.fields.NumError != 0) com::Raise(self.fields.NumError);
-            return result;
-        },
-        [] {});
+    return Member(self, operation, [&] {
+        const ObjectRef connection = self.IdTransaccio;
+        return connection ? (self.*withTransaction)(connection, argument) : (self.*withoutTransaction)(argument);
+    });
 }
 
 void RequireText(const std::string& text) {
-    if (text.empty()) com::Raise(profile::err::EmptyArgument);
+    if (text.empty()) base::Raise(base::err::EmptyArgument);
 }
 
 // The data layer's connection behind a connection argument.
 ado::ConnectionRef AsConnection(const ObjectRef& object) {
-    if (!object) com::Raise(com::err::ObjectRequired);
+    if (!object) base::Raise(base::err::ObjectRequired);
     auto connection = std::dynamic_pointer_cast<ado::Connection>(object->identity());
-    if (!connection) com::Raise(com::err::TypeMismatch);
+    if (!connection) base::Raise(base::err::TypeMismatch);
     return connection;
 }
 
@@ -93,20 +71,11 @@ std::string LibraryFolder() {
 
 const com::Members<clsBD>& clsBD::Interface() {
     static const com::Members<clsBD> members =
-        com::Members<clsBD>()
-            .property(
-                "NumError", [](clsBD& c) { return Variant(c.fields.NumError); },
-                [](clsBD& c, const Variant& v) { c.fields.NumError = v.toLong(); })
-            .property(
-                "UbicacioError", [](clsBD& c) { return Variant(c.fields.UbicacioError); },
-                [](clsBD& c, const Variant& v) { c.fields.UbicacioError = v.toString(); })
-            .property(
-                "IdTransaccio", [](clsBD& c) { return Variant(c.IdTransaccio); }, {},
-                [](clsBD& c, const Variant& v) { c.IdTransaccio = v.toObject(); })
+        com::TransactionProperties<clsBD>()
             .property("RutaArxiuIni", [](clsBD&) { return Variant(RutaArxiuIni()); })
-            .method("ConsultaXML", [](clsBD& c, Args a) { return Variant(c.ConsultaXML(Text(a, 0))); })
-            .method("ExecutaSQL", [](clsBD& c, Args a) { return Variant(c.ExecutaSQL(Text(a, 0))); })
-            .method("UpdateXML", [](clsBD& c, Args a) { return Variant(c.UpdateXML(Text(a, 0))); })
+            .method(names::ConsultaXML, [](clsBD& c, Args a) { return Variant(c.ConsultaXML(Text(a, 0))); })
+            .method(names::ExecutaSQL, [](clsBD& c, Args a) { return Variant(c.ExecutaSQL(Text(a, 0))); })
+            .method(names::UpdateXML, [](clsBD& c, Args a) { return Variant(c.UpdateXML(Text(a, 0))); })
             .method("ConsultaXMLSenseTransaccio",
                     [](clsBD& c, Args a) { return Variant(c.ConsultaXMLSenseTransaccio(Text(a, 0))); })
             .method("ConsultaXMLAmbTransaccio",
@@ -125,9 +94,9 @@ const com::Members<clsBD>& clsBD::Interface() {
                     [](clsBD& c, Args a) {
                         return Variant(c.UpdateXMLAmbTransaccio(com::Arg(a, 0).toObject(), Text(a, 1)));
                     })
-            .method("BeginTransaction", [](clsBD& c, Args) { return Variant(c.BeginTransaction()); })
-            .method("CommitTransaction", [](clsBD& c, Args) { return Variant(c.CommitTransaction()); })
-            .method("RollBackTransaction", [](clsBD& c, Args) { return Variant(c.RollBackTransaction()); })
+            .method(names::BeginTransaction, [](clsBD& c, Args) { return Variant(c.BeginTransaction()); })
+            .method(names::CommitTransaction, [](clsBD& c, Args) { return Variant(c.CommitTransaction()); })
+            .method(names::RollBackTransaction, [](clsBD& c, Args) { return Variant(c.RollBackTransaction()); })
             .method("ConsultaArxiuIniBD",
                     [](clsBD& c, Args a) { return Variant(c.ConsultaArxiuIniBD(Text(a, 0), Text(a, 1))); })
             .method("ConsultaArxiuIni",
@@ -145,45 +114,41 @@ const com::Members<clsBD>& clsBD::Interface() {
 std::string clsBD::RutaArxiuIni() { return LibraryFolder() + "/Dravik.INI"; }
 
 std::string clsBD::ConsultaArxiuIniBD(const std::string& strSeccio, const std::string& strClau) {
-    return profile::ConsultaArxiuIniModul(fields, kReader, "ConsultaArxiuIniBD", RutaArxiuIni(), strSeccio,
+    return profile::ConsultaArxiuIniModul(*this, kWhere, "ConsultaArxiuIniBD", RutaArxiuIni(), strSeccio,
                                           strClau, LibraryFolder());
 }
 
 std::string clsBD::ConsultaArxiuIni(const std::string& strRutaArxiuIni, const std::string& strSeccio,
                                     const std::string& strClau) {
-    return profile::ConsultaArxiuIni(fields, kReader, strRutaArxiuIni, strSeccio, strClau);
+    return profile::ConsultaArxiuIni(*this, kWhere, strRutaArxiuIni, strSeccio, strClau);
 }
 
 std::string clsBD::StrTran(const std::string& strStringbase, const std::string& strStringARemplacar,
                            const std::string& strStringRemplacable) {
-    return profile::StrTran(fields, strStringbase, strStringARemplacar, strStringRemplacable);
+    return profile::StrTran(*this, kWhere, strStringbase, strStringARemplacar, strStringRemplacable);
 }
 
-std::string clsBD::connectionString() {
-    std::string text = ConsultaArxiuIniBD("General", "CadenaConnexioBD");
-    if (fields.NumError != 0) com::Raise(fields.NumError);
-    return text;
-}
+std::string clsBD::connectionString() { return ConsultaArxiuIniBD("General", "CadenaConnexioBD"); }
 
 // --- data operations -----------------------------------------------------------
 
 std::string clsBD::ConsultaXML(const std::string& strSQL) {
-    return PublicEntry(*this, "ConsultaXML", strSQL, &clsBD::ConsultaXMLSenseTransaccio,
+    return PublicEntry(*this, names::ConsultaXML, strSQL, &clsBD::ConsultaXMLSenseTransaccio,
                        &clsBD::ConsultaXMLAmbTransaccio);
 }
 
 bool clsBD::ExecutaSQL(const std::string& strSQL) {
-    return PublicEntry(*this, "ExecutaSQL", strSQL, &clsBD::ExecutaSQLSenseTransaccio,
+    return PublicEntry(*this, names::ExecutaSQL, strSQL, &clsBD::ExecutaSQLSenseTransaccio,
                        &clsBD::ExecutaSQLAmbTransaccio);
 }
 
 bool clsBD::UpdateXML(const std::string& strXML) {
-    return PublicEntry(*this, "UpdateXML", strXML, &clsBD::UpdateXMLSenseTransaccio,
+    return PublicEntry(*this, names::UpdateXML, strXML, &clsBD::UpdateXMLSenseTransaccio,
                        &clsBD::UpdateXMLAmbTransaccio);
 }
 
 std::string clsBD::ConsultaXMLSenseTransaccio(const std::string& strSQL) {
-    return InnerForm<std::string>(fields, "ConsultaXMLSenseTransaccio", [&] {
+    return Member(*this, "ConsultaXMLSenseTransaccio", [&] {
         RequireText(strSQL);
         ado::Recordset recordset;
         recordset.Open(strSQL, connectionString());
@@ -192,7 +157,7 @@ std::string clsBD::ConsultaXMLSenseTransaccio(const std::string& strSQL) {
 }
 
 std::string clsBD::ConsultaXMLAmbTransaccio(const ObjectRef& cntSeccio, const std::string& strSQL) {
-    return InnerForm<std::string>(fields, "ConsultaXMLAmbTransaccio", [&] {
+    return Member(*this, "ConsultaXMLAmbTransaccio", [&] {
         RequireText(strSQL);
         ado::Recordset recordset;
         recordset.Open(strSQL, AsConnection(cntSeccio));
@@ -201,7 +166,7 @@ std::string clsBD::ConsultaXMLAmbTransaccio(const ObjectRef& cntSeccio, const st
 }
 
 bool clsBD::ExecutaSQLSenseTransaccio(const std::string& strSQL) {
-    return InnerForm<bool>(fields, "ExecutaSQLSenseTransaccio", [&] {
+    return Member(*this, "ExecutaSQLSenseTransaccio", [&] {
         RequireText(strSQL);
         ado::Connection connection;
         connection.Open(connectionString());
@@ -212,7 +177,7 @@ bool clsBD::ExecutaSQLSenseTransaccio(const std::string& strSQL) {
 }
 
 bool clsBD::ExecutaSQLAmbTransaccio(const ObjectRef& cntSeccio, const std::string& strSQL) {
-    return InnerForm<bool>(fields, "ExecutaSQLAmbTransaccio", [&] {
+    return Member(*this, "ExecutaSQLAmbTransaccio", [&] {
         RequireText(strSQL);
         AsConnection(cntSeccio)->Execute(strSQL);
         return true;
@@ -220,7 +185,7 @@ bool clsBD::ExecutaSQLAmbTransaccio(const ObjectRef& cntSeccio, const std::strin
 }
 
 bool clsBD::UpdateXMLSenseTransaccio(const std::string& strXML) {
-    return InnerForm<bool>(fields, "UpdateXMLSenseTransaccio", [&] {
+    return Member(*this, "UpdateXMLSenseTransaccio", [&] {
         RequireText(strXML);
         // The text is loaded before the settings are read: text that cannot
         // be loaded fails first.
@@ -234,7 +199,7 @@ bool clsBD::UpdateXMLSenseTransaccio(const std::string& strXML) {
 }
 
 bool clsBD::UpdateXMLAmbTransaccio(const ObjectRef& cntSeccio, const std::string& strXML) {
-    return InnerForm<bool>(fields, "UpdateXMLAmbTransaccio", [&] {
+    return Member(*this, "UpdateXMLAmbTransaccio", [&] {
         RequireText(strXML);
         ado::Recordset changes = ado::Recordset::FromXml(strXML);
         changes.UpdateBatch(*AsConnection(cntSeccio));
@@ -245,13 +210,11 @@ bool clsBD::UpdateXMLAmbTransaccio(const ObjectRef& cntSeccio, const std::string
 // --- transactions ----------------------------------------------------------------
 
 ObjectRef clsBD::BeginTransaction() {
-    fields.clear();
-    // The transaction's connection, or the new one: after a failure it is
-    // closed, so that nobody goes on writing into a transaction that is lost.
-    ObjectRef connection = IdTransaccio;
-    return Handled(
-        fields, "BeginTransaction", ObjectRef(),
-        [&]() -> ObjectRef {
+    return Member(*this, names::BeginTransaction, [&]() -> ObjectRef {
+        // The transaction's connection, or the new one: after a failure it is
+        // closed, so that nobody goes on writing into a transaction that is lost.
+        ObjectRef connection = IdTransaccio;
+        try {
             if (connection) {
                 com::Call(connection, "BeginTrans");
                 return connection;
@@ -263,31 +226,29 @@ ObjectRef clsBD::BeginTransaction() {
             opened->BeginTrans();
             registerWithCollector(opened);
             return opened;
-        },
-        [&] { Abandon(connection); });
+        } catch (...) {
+            Abandon(connection);
+            throw;
+        }
+    });
 }
 
 void clsBD::registerWithCollector(const ObjectRef& connection) {
-    const ObjectRef collector = com::CreateObject("Morune.clsDeixalla");
-    com::Call(collector, "AfegeixConnexio", {Variant(connection)});
-    const int32_t number = com::Get(collector, "NumError").toLong();
-    if (number != 0) {
-        fields.UbicacioError = com::Get(collector, "UbicacioError").toString();
-        com::Raise(number);
-    }
+    const ObjectRef collector =
+        com::CreateObject(com::ProgID(morune::names::Morune, morune::names::clsDeixalla));
+    com::Call(collector, morune::names::AfegeixConnexio, {Variant(connection)});
+    com::RaiseReported(collector);
 }
 
-ObjectRef clsBD::CommitTransaction() { return endTransaction("CommitTransaction", "CommitTrans"); }
+ObjectRef clsBD::CommitTransaction() { return endTransaction(names::CommitTransaction, "CommitTrans"); }
 
-ObjectRef clsBD::RollBackTransaction() { return endTransaction("RollBackTransaction", "RollbackTrans"); }
+ObjectRef clsBD::RollBackTransaction() { return endTransaction(names::RollBackTransaction, "RollbackTrans"); }
 
 ObjectRef clsBD::endTransaction(std::string_view operation, std::string_view end) {
-    fields.clear();
-    const ObjectRef connection = IdTransaccio;
-    if (!connection) return nullptr;
-    return Handled(
-        fields, operation, ObjectRef(),
-        [&]() -> ObjectRef {
+    return Member(*this, operation, [&]() -> ObjectRef {
+        const ObjectRef connection = IdTransaccio;
+        if (!connection) return nullptr;
+        try {
             // No counter of the levels exists: a probe level tells the depth.
             const int32_t depth = com::Call(connection, "BeginTrans").toLong() - 1;
             com::Call(connection, "RollbackTrans");
@@ -299,10 +260,13 @@ ObjectRef clsBD::endTransaction(std::string_view operation, std::string_view end
                 com::Call(connection, "Close");
             IdTransaccio = nullptr;
             return nullptr;
-        },
-        [&] { Abandon(connection); });
+        } catch (...) {
+            Abandon(connection);
+            throw;
+        }
+    });
 }
 
-COM_REGISTER_CLASS(Dravik, clsBD);
+COM_REGISTER_CLASS(names::Dravik, clsBD);
 
 }  // namespace dravik

@@ -8,21 +8,22 @@
 // connection of its own made from the connection string of "Dravik.INI"
 // ("SenseTransaccio"), and the form on a given connection
 // ("AmbTransaccio"). No member lets an error escape: each reports in
-// NumError and UbicacioError. The inner forms clear the two fields on
-// entry; the public entries leave that to them and add their own entry.
+// NumError and UbicacioError under the error convention (Base/Guard.h); a
+// public entry adds its own entry after the inner form's.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "Com/ErrorProperties.h"
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "DravikNames.h"
 
 namespace dravik {
 
-class clsBD : public com::Dispatch<clsBD> {
+class clsBD : public com::Dispatch<clsBD>, public com::TransactionFields {
 public:
-    static constexpr const char* kClassName = "clsBD";
+    static constexpr std::string_view kClassName = names::clsBD;
     static const com::Members<clsBD>& Interface();
 
     // --- settings ----------------------------------------------------------
@@ -57,12 +58,8 @@ public:
     com::ObjectRef CommitTransaction();
     com::ObjectRef RollBackTransaction();
 
-    com::ErrorFields fields;
-    // The open connection of the caller's transaction, or none.
-    com::ObjectRef IdTransaccio;
-
 private:
-    // The connection string of "Dravik.INI"; raises the reader's number.
+    // The connection string of "Dravik.INI".
     std::string connectionString();
     // Registers a new transaction connection with a new collector object.
     void registerWithCollector(const com::ObjectRef& connection);

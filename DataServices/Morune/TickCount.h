@@ -6,9 +6,12 @@
 
 namespace morune {
 
+// The clock the collector reads. Each program of the collector brings it:
+// the product's is the steady clock (Morune.cpp); the tests' program has
+// one that the tests stop and move (tests/TestClock.cpp).
 int64_t TickCount();
 
-// Stops the clock at `ms` (tests set it, then move it on by hand).
-void StopTickCount(int64_t ms);
+// The steady clock.
+int64_t SteadyTickCount();
 
 }  // namespace morune

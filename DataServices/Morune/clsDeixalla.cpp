@@ -11,21 +11,15 @@ namespace morune {
 
 namespace {
 
-constexpr profile::Reader kReader{com::label::Morune, clsDeixalla::kClassName};
+constexpr base::Location kWhere{base::label::Morune, clsDeixalla::kClassName};
 
 }  // namespace
 
 const com::Members<clsDeixalla>& clsDeixalla::Interface() {
     static const com::Members<clsDeixalla> members =
-        com::Members<clsDeixalla>()
-            .property(
-                "NumError", [](clsDeixalla& c) { return com::Variant(c.fields.NumError); },
-                [](clsDeixalla& c, const com::Variant& v) { c.fields.NumError = v.toLong(); })
-            .property(
-                "UbicacioError", [](clsDeixalla& c) { return com::Variant(c.fields.UbicacioError); },
-                [](clsDeixalla& c, const com::Variant& v) { c.fields.UbicacioError = v.toString(); })
+        com::ErrorProperties<clsDeixalla>()
             .property("RutaArxiuIni", [](clsDeixalla&) { return com::Variant(RutaArxiuIni()); })
-            .method("AfegeixConnexio",
+            .method(names::AfegeixConnexio,
                     [](clsDeixalla& c, com::Args a) {
                         c.AfegeixConnexio(com::Arg(a, 0));
                         return com::Variant();
@@ -49,8 +43,7 @@ std::string clsDeixalla::RutaArxiuIni() {
 }
 
 void clsDeixalla::AfegeixConnexio(const com::Variant& cntConnexio) {
-    fields.clear();
-    try {
+    base::Guard(*this, kWhere, names::AfegeixConnexio, [&] {
         ModulPublic& modul = ModulPublic::Instance();
         if (!modul.active()) {
             const int32_t period = setting("PeriodicitatRecolectorDeixalla");
@@ -61,21 +54,18 @@ void clsDeixalla::AfegeixConnexio(const com::Variant& cntConnexio) {
         registration->cntConnexio = cntConnexio.toObject();
         registration->lngTempsIniciConnexio = TickCount();
         modul.add(std::move(registration));
-    } catch (...) {
-        fields.fail(com::ErrorNumber(std::current_exception()), kReader.label, kClassName, "AfegeixConnexio");
-    }
+    });
 }
 
 int32_t clsDeixalla::setting(const std::string& key) {
     const std::string text = ConsultaArxiuIni(RutaArxiuIni(), "General", key);
-    if (fields.NumError != 0) com::Raise(fields.NumError);
     // The leading number, to the nearest whole one (halves to even); 6
     // beyond 32 bits.
     const int32_t ms = com::Variant(com::Val(text)).toLong();
     // A period of 0 or less would sweep without pause, a maximum age of 0
     // or less roll back every transaction at its first sweep: the settings
     // are as unusable as missing ones.
-    if (ms <= 0) com::Raise(profile::err::KeyMissing, key + " must be a positive number of milliseconds");
+    if (ms <= 0) base::Raise(base::err::KeyMissing, key + " must be a positive number of milliseconds");
     return ms;
 }
 
@@ -86,9 +76,9 @@ void clsDeixalla::InfoClasseDeixalla() {
 
 std::string clsDeixalla::ConsultaArxiuIni(const std::string& strRutaArxiuIni, const std::string& strSeccio,
                                           const std::string& strClau) {
-    return profile::ConsultaArxiuIni(fields, kReader, strRutaArxiuIni, strSeccio, strClau);
+    return profile::ConsultaArxiuIni(*this, kWhere, strRutaArxiuIni, strSeccio, strClau);
 }
 
-COM_REGISTER_CLASS(Morune, clsDeixalla);
+COM_REGISTER_CLASS(names::Morune, clsDeixalla);
 
 }  // namespace morune

@@ -6,14 +6,15 @@
 
 #include <string>
 
+#include "Com/ErrorProperties.h"
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "MoruneNames.h"
 
 namespace morune {
 
-class clsDeixalla : public com::Dispatch<clsDeixalla> {
+class clsDeixalla : public com::Dispatch<clsDeixalla>, public base::ErrorFields {
 public:
-    static constexpr const char* kClassName = "clsDeixalla";
+    static constexpr std::string_view kClassName = names::clsDeixalla;
     static const com::Members<clsDeixalla>& Interface();
 
     // "Dravik/Dravik.INI" in the folder above the program's own.
@@ -26,8 +27,6 @@ public:
     void InfoClasseDeixalla();
     std::string ConsultaArxiuIni(const std::string& strRutaArxiuIni, const std::string& strSeccio,
                                  const std::string& strClau);
-
-    com::ErrorFields fields;
 
 private:
     // One of the two settings, read and taken to a whole number of ms.

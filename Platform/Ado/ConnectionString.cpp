@@ -1,19 +1,9 @@
 #include "Ado/ConnectionString.h"
 
+#include "Base/Text.h"
 #include "Com/Variant.h"
 
 namespace ado {
-
-namespace {
-
-std::string_view Trim(std::string_view s) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-}  // namespace
 
 ConnectionString::ConnectionString(std::string_view text) {
     while (!text.empty()) {
@@ -22,8 +12,8 @@ ConnectionString::ConnectionString(std::string_view text) {
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
         const size_t equals = entry.find('=');
         if (equals == std::string_view::npos) continue;
-        const std::string_view key = Trim(entry.substr(0, equals));
-        if (!key.empty()) entries_.emplace_back(key, Trim(entry.substr(equals + 1)));
+        const std::string_view key = base::Trim(entry.substr(0, equals));
+        if (!key.empty()) entries_.emplace_back(key, base::Trim(entry.substr(equals + 1)));
     }
 }
 

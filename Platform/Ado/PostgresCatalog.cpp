@@ -5,6 +5,7 @@
 #include "Ado/PostgresResult.h"
 #include "Ado/PostgresTypes.h"
 #include "Ado/Sql.h"
+#include "Base/Text.h"
 
 namespace ado {
 
@@ -50,7 +51,7 @@ bool PostgresCatalog::reload() {
     DeclaredNames names;
     for (int row = 0; row < PQntuples(r.get()); ++row) {
         const std::string name = PQgetvalue(r.get(), row, 0);
-        std::string lower = sql::LowerName(name);
+        std::string lower = base::Lower(name);
         if (lower != name) names.emplace(std::move(lower), name);
     }
     tables_.clear();
@@ -103,7 +104,7 @@ std::pair<const TableInfo*, const ColumnInfo*> PostgresCatalog::column(Oid table
 }
 
 const TableInfo* PostgresCatalog::table(std::string_view name) {
-    const std::string key = sql::LowerName(name);
+    const std::string key = base::Lower(name);
     const auto known = tablesByName_.find(key);
     if (known != tablesByName_.end())
         if (const Table* t = load(known->second, false)) return &t->info;

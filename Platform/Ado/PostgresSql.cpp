@@ -1,6 +1,7 @@
 #include "Ado/PostgresSql.h"
 
 #include "Ado/Sql.h"
+#include "Base/Text.h"
 
 namespace ado {
 
@@ -20,7 +21,7 @@ PostgresStatement RewriteForPostgres(std::string_view statement, const DeclaredN
         if (token.is(sql::Token::Kind::Parameter)) {
             out.text += '$' + std::to_string(++out.parameters);
         } else if (token.is(sql::Token::Kind::Word)) {
-            const auto declared = names.find(sql::LowerName(token.text));
+            const auto declared = names.find(base::Lower(token.text));
             out.text += declared == names.end() ? std::string(token.text)
                                                 : sql::QuoteName(declared->second);
         } else {

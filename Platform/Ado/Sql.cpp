@@ -194,13 +194,6 @@ std::string SingleStatement(std::string_view sql, Dialect dialect) {
     return statement;
 }
 
-std::string LowerName(std::string_view name) {
-    std::string lower(name);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
 std::string QuoteName(std::string_view name) {
     std::string quoted = "\"";
     for (char c : name) {

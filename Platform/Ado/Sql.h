@@ -49,9 +49,6 @@ std::string SingleStatement(std::string_view sql, Dialect dialect);
 // `sql`, holds nothing but blanks, comments and semicolons.
 void CheckNothingFollows(std::string_view rest, std::string_view sql, Dialect dialect);
 
-// `name` in lower case (ASCII letters), as the engines fold bare names.
-std::string LowerName(std::string_view name);
-
 // A name quoted for both engines: between double quotes, inner ones doubled.
 std::string QuoteName(std::string_view name);
 

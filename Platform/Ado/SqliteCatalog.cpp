@@ -2,6 +2,7 @@
 
 #include "Ado/SqliteStatement.h"
 #include "Ado/SqliteTypes.h"
+#include "Base/Text.h"
 
 namespace ado {
 
@@ -22,7 +23,7 @@ void SqliteCatalog::checkSchema() {
 }
 
 const TableInfo* SqliteCatalog::table(std::string_view name) {
-    const std::string key = sql::LowerName(name);
+    const std::string key = base::Lower(name);
     auto it = tables_.find(key);
     if (it == tables_.end()) it = tables_.emplace(key, load(name)).first;
     return it->second ? &*it->second : nullptr;

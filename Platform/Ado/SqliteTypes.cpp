@@ -7,6 +7,7 @@
 #include "Ado/Engine.h"
 #include "Ado/Sql.h"
 #include "Ado/ValueText.h"
+#include "Base/Text.h"
 #include "Com/ComError.h"
 
 namespace ado {
@@ -28,7 +29,7 @@ DataType IntegerType(const std::string& name) {
 void SplitDeclaration(std::string_view declared, std::string& name, int32_t& first,
                       int32_t& second) {
     const size_t open = declared.find('(');
-    name = sql::LowerName(declared.substr(0, open));
+    name = base::Lower(declared.substr(0, open));
     while (!name.empty() && name.back() == ' ') name.pop_back();
     first = second = 0;
     if (open == std::string_view::npos) return;

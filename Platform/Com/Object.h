@@ -59,12 +59,12 @@ public:
     using Getter = std::function<Variant(T&)>;
     using Putter = std::function<void(T&, const Variant&)>;
 
-    Members& method(std::string name, Method body) {
-        entries_.push_back({std::move(name), std::move(body), {}, {}, {}});
+    Members& method(std::string_view name, Method body) {
+        entries_.push_back({std::string(name), std::move(body), {}, {}, {}});
         return *this;
     }
-    Members& property(std::string name, Getter get, Putter let = {}, Putter set = {}) {
-        entries_.push_back({std::move(name), {}, std::move(get), std::move(let), std::move(set)});
+    Members& property(std::string_view name, Getter get, Putter let = {}, Putter set = {}) {
+        entries_.push_back({std::string(name), {}, std::move(get), std::move(let), std::move(set)});
         return *this;
     }
 
@@ -133,7 +133,7 @@ private:
 template <class T>
 class Dispatch : public Object {
 public:
-    std::string className() const override { return T::kClassName; }
+    std::string className() const override { return std::string(T::kClassName); }
     Variant invoke(std::string_view member, CallKind kind, Args args) override {
         return T::Interface().invoke(static_cast<T&>(*this), member, kind, args);
     }

@@ -12,23 +12,11 @@ namespace com {
 
 namespace {
 
-struct CaseInsensitiveLess {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const {
-        const size_t n = std::min(a.size(), b.size());
-        for (size_t i = 0; i < n; ++i) {
-            const int x = std::tolower(static_cast<unsigned char>(a[i]));
-            const int y = std::tolower(static_cast<unsigned char>(b[i]));
-            if (x != y) return x < y;
-        }
-        return a.size() < b.size();
-    }
-};
-
 struct Registry {
     std::recursive_mutex lock;  // a library's registrations run while it loads
-    std::map<std::string, Factory, CaseInsensitiveLess> classes;
+    std::map<std::string, Factory, base::NameLess> classes;
     LocalServerActivator activator;
+    std::map<std::string, std::string, base::NameLess> localServers;  // set by the process
 };
 
 Registry& TheRegistry() {
@@ -73,6 +61,12 @@ void SetLocalServerActivator(LocalServerActivator activator) {
     r.activator = std::move(activator);
 }
 
+void SetLocalServerProgram(std::string_view library, std::string program) {
+    Registry& r = TheRegistry();
+    std::lock_guard guard(r.lock);
+    r.localServers.insert_or_assign(std::string(library), std::move(program));
+}
+
 std::string RegistryFolder() {
     static const int anchor = 0;
     return profile::ModuleFolder(&anchor);
@@ -103,16 +97,16 @@ ObjectRef CreateObject(std::string_view progId, std::string_view server) {
         if (!object) Raise(err::CannotCreateObject);
         return object;
     }
-    const std::string program = RegistryPath("LocalServer", library);
-    if (!program.empty()) {
-        LocalServerActivator activator;
-        {
-            Registry& r = TheRegistry();
-            std::lock_guard guard(r.lock);
-            activator = r.activator;
-        }
-        if (activator) return activator(program, progId);
+    std::string program;
+    LocalServerActivator activator;
+    {
+        Registry& r = TheRegistry();
+        std::lock_guard guard(r.lock);
+        activator = r.activator;
+        if (auto it = r.localServers.find(library); it != r.localServers.end()) program = it->second;
     }
+    if (program.empty()) program = RegistryPath("LocalServer", library);
+    if (!program.empty() && activator) return activator(program, progId);
     Raise(err::CannotCreateObject, "no class answers " + std::string(progId));
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "Names.h"
 #include "Object.h"
 
 namespace com {
@@ -42,12 +43,18 @@ bool IsLocalMachine(std::string_view server);
 using LocalServerActivator = std::function<ObjectRef(const std::string& program, std::string_view progId)>;
 void SetLocalServerActivator(LocalServerActivator activator);
 
+// Makes this process reach the out-of-process classes of `library` through
+// `program` in place of the program the registry file names: the tests run
+// a collector program of their own.
+void SetLocalServerProgram(std::string_view library, std::string program);
+
 // Folder of the registry file (the folder of this library).
 std::string RegistryFolder();
 
 }  // namespace com
 
-// Registers class `Class` of library `Library` when the library loads.
-#define COM_REGISTER_CLASS(Library, Class)                                      \
-    static const bool registered_##Library##_##Class [[maybe_unused]] =         \
-        ::com::RegisterClass(#Library "." #Class, [] { return std::make_shared<Class>(); })
+// Registers class `Class` under the ProgID "<library>.<Class::kClassName>"
+// when the library loads; `library` comes from the library's names header.
+#define COM_REGISTER_CLASS(library, Class)                                      \
+    static const bool registered_##Class [[maybe_unused]] = ::com::RegisterClass( \
+        ::com::ProgID(library, Class::kClassName), [] { return std::make_shared<Class>(); })

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <variant>
 
+#include "Base/Text.h"
+
 namespace com {
 
 class Object;
@@ -104,7 +106,7 @@ bool ParseNumber(std::string_view text, double& out);
 // "String", "Date", "Nothing", or the class name of an object.
 std::string TypeName(const Variant& v);
 
-// Case-insensitive comparison of names (ASCII letters).
-bool SameName(std::string_view a, std::string_view b);
+// Names of members and classes compare without regard to case.
+using base::SameName;
 
 }  // namespace com

@@ -8,26 +8,14 @@
 
 #include <fstream>
 
+#include "Base/Text.h"
+
 namespace profile {
 
 namespace {
 
-std::string_view Trim(std::string_view s) {
-    const char* blanks = " \t\r\n";
-    const size_t b = s.find_first_not_of(blanks);
-    if (b == std::string_view::npos) return {};
-    const size_t e = s.find_last_not_of(blanks);
-    return s.substr(b, e - b + 1);
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
+using base::SameName;
+using base::Trim;
 
 std::string Unquote(std::string_view v) {
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())

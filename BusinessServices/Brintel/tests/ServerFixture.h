@@ -12,21 +12,15 @@
 #include "Ado/Recordset.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
-#include "Morune/tests/CollectorSandbox.h"
+#include "support/CollectorSandbox.h"
+#include "support/DravikSettings.h"
 #include "support/Files.h"
 #include "support/SampleDatabase.h"
 
 namespace brinteltest {
 
-inline std::string DravikIni() { return testsupport::BuildPath("DataServices/Dravik/Dravik.INI"); }
+using testsupport::DravikIni;
 inline std::string BrintelIni() { return testsupport::BuildPath("BusinessServices/Brintel/Brintel.INI"); }
-
-// Dravik's settings for a database; the collector sweeps rarely, so that no
-// transaction of a test is rolled back under it.
-inline std::string DravikSettings(const std::string& connectionString) {
-    return "[General]\nCadenaConnexioBD=" + connectionString +
-           "\nPeriodicitatRecolectorDeixalla=600000\nMaximTempsDeTransaccio=600000\n";
-}
 
 inline com::ObjectRef Service(const std::string& className) {
     return com::CreateObject("Brintel." + className);
@@ -57,7 +51,7 @@ class ServerSide : public testing::TestWithParam<testsupport::Engine> {
 protected:
     testsupport::CollectorSandbox collector_;
     std::unique_ptr<testsupport::TestDatabase> db_ = testsupport::SampleDatabase(GetParam());
-    testsupport::ScopedFile dravikIni_{DravikIni(), DravikSettings(db_->connectionString())};
+    testsupport::ScopedFile dravikIni_{DravikIni(), testsupport::DravikSettings(db_->connectionString())};
 };
 
 }  // namespace brinteltest

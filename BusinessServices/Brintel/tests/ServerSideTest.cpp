@@ -3,7 +3,7 @@
 // window edits it, window texts read while a transaction is open, a lookup
 // table edited through the lookup-table service, and failure trails from
 // the lowest tier up.
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 #include "ServerFixture.h"
 #include "support/TestDatabase.h"
 
@@ -202,12 +202,12 @@ using FailureTrail = ServerSide;
 
 std::string Trail(std::initializer_list<std::pair<const char*, const char*>> entries, std::string_view label) {
     std::string trail;
-    for (const auto& [className, operation] : entries) trail += com::TrailEntry(label, className, operation);
+    for (const auto& [className, operation] : entries) trail += base::TrailEntry(label, className, operation);
     return trail;
 }
-std::string Dravik(std::initializer_list<std::pair<const char*, const char*>> e) { return Trail(e, com::label::Dravik); }
-std::string Quossa(std::initializer_list<std::pair<const char*, const char*>> e) { return Trail(e, com::label::Quossa); }
-std::string Brintel(std::initializer_list<std::pair<const char*, const char*>> e) { return Trail(e, com::label::Brintel); }
+std::string Dravik(std::initializer_list<std::pair<const char*, const char*>> e) { return Trail(e, base::label::Dravik); }
+std::string Quossa(std::initializer_list<std::pair<const char*, const char*>> e) { return Trail(e, base::label::Quossa); }
+std::string Brintel(std::initializer_list<std::pair<const char*, const char*>> e) { return Trail(e, base::label::Brintel); }
 
 TEST_P(FailureTrail, NamesEveryTierFromTheLowestUp) {
     constexpr int32_t kDatabaseError = -2147467259;

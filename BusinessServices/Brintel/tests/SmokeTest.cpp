@@ -3,7 +3,7 @@
 // operation whose manager the entity library lacks fails as documented.
 // Saves send a change set without changes; deletes name rows that do not
 // exist, so the calls leave the sample as it was.
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 #include "ServerFixture.h"
 #include "support/TestDatabase.h"
 
@@ -238,7 +238,7 @@ TEST_P(Smoke, EveryOperationOfEveryServiceAnswersAsDocumented) {
         if (call.failure != 0) {
             EXPECT_EQ(result, write ? com::Variant(false) : com::Variant(""));
             const std::string trail = UbicacioError(service);
-            EXPECT_TRUE(trail.ends_with(com::TrailEntry(com::label::Brintel, call.service, call.operation)))
+            EXPECT_TRUE(trail.ends_with(base::TrailEntry(base::label::Brintel, call.service, call.operation)))
                 << trail;
         } else if (std::string_view(call.service) == "SVrTransaccions") {
             EXPECT_TRUE(result.isEmpty());

@@ -6,6 +6,8 @@
 #include "Com/Registry.h"
 #include "DatabaseSetup.h"
 #include "Managers.h"
+#include "support/CollectorSandbox.h"
+#include "support/DravikSettings.h"
 #include "support/Files.h"
 #include "support/TestDatabase.h"
 
@@ -17,9 +19,7 @@ class QuossaOnDatabase : public testing::TestWithParam<testsupport::Engine> {
 protected:
     QuossaOnDatabase()
         : database_(GetParam()),
-          settings_(testsupport::BuildPath("DataServices/Dravik") + "/Dravik.INI",
-                    "[General]\nCadenaConnexioBD=" + database_.connectionString() +
-                        "\nPeriodicitatRecolectorDeixalla=1000\nMaximTempsDeTransaccio=60000\n") {
+          settings_(testsupport::DravikIni(), testsupport::DravikSettings(database_.connectionString(), "1000", "60000")) {
         database::CreateDatabase(database_.connectionString());
     }
 
@@ -33,6 +33,7 @@ protected:
 
     static ado::Recordset Rows(const com::Variant& text) { return ado::Recordset::FromXml(text.toString()); }
 
+    testsupport::CollectorSandbox collector_;
     testsupport::TestDatabase database_;
     testsupport::ScopedFile settings_;
 };

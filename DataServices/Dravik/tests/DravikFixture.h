@@ -12,28 +12,19 @@
 #include "Ado/Recordset.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
-#include "Com/Trail.h"
-#include "Morune/tests/CollectorSandbox.h"
+#include "support/CollectorSandbox.h"
+#include "support/DravikSettings.h"
 #include "support/Files.h"
 #include "support/TestDatabase.h"
+#include "support/TrailOf.h"
 
 namespace dravik::test {
 
-inline std::string DravikIni() { return testsupport::BuildPath("DataServices/Dravik/Dravik.INI"); }
-
-// A settings file with the connection string and the collector's settings
-// (a long period and age: the tests sweep by hand when they want a sweep).
-inline std::string Settings(const std::string& connectionString,
-                            const std::string& more = "PeriodicitatRecolectorDeixalla=600000\n"
-                                                      "MaximTempsDeTransaccio=600000\n") {
-    return "[General]\nCadenaConnexioBD=" + connectionString + "\n" + more;
-}
+using testsupport::DravikIni;
 
 // "\rDravik - clsBD - <operation>" for each operation, in order.
 inline std::string Trail(std::initializer_list<const char*> operations) {
-    std::string trail;
-    for (const char* op : operations) trail += com::TrailEntry(com::label::Dravik, "clsBD", op);
-    return trail;
+    return testsupport::TrailOf({base::label::Dravik, "clsBD"}, operations);
 }
 
 inline ado::ConnectionRef AsConnection(const com::ObjectRef& object) {
@@ -79,7 +70,7 @@ protected:
 
     testsupport::CollectorSandbox collector_;
     testsupport::TestDatabase db_{GetParam()};
-    testsupport::ScopedFile settings_{DravikIni(), Settings(db_.connectionString())};
+    testsupport::ScopedFile settings_{DravikIni(), testsupport::DravikSettings(db_.connectionString())};
 };
 
 }  // namespace dravik::test

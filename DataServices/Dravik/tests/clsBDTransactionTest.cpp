@@ -1,7 +1,7 @@
 // DravikTransactions of clsBD: nesting on one connection, the depth probe, and
 // what a failure leaves behind.
 #include "DravikFixture.h"
-#include "Morune/tests/RecordingConnection.h"
+#include "support/RecordingConnection.h"
 
 namespace dravik::test {
 namespace {

@@ -2,29 +2,27 @@
 // by the first creation, with its test control; "Dravik.INI" beside the
 // collector's folder, where it reads its settings; and objects that stand
 // in for connections and record what the sweep calls on them
-// (RecordingConnection.h).
+// (support/RecordingConnection.h).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "CollectorSandbox.h"
-#include "RecordingConnection.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
-#include "Com/Trail.h"
-#include "support/Files.h"
+#include "support/CollectorSandbox.h"
+#include "support/DravikSettings.h"
+#include "support/RecordingConnection.h"
+#include "support/TrailOf.h"
 
 namespace morune::test {
 
-inline std::string DravikIni() { return testsupport::BuildPath("DataServices/Dravik/Dravik.INI"); }
+using testsupport::DravikIni;
 
 // "\rMorune - clsDeixalla - <operation>" for each operation, in order.
 inline std::string Trail(std::initializer_list<const char*> operations) {
-    std::string trail;
-    for (const char* op : operations) trail += com::TrailEntry(com::label::Morune, "clsDeixalla", op);
-    return trail;
+    return testsupport::TrailOf({base::label::Morune, "clsDeixalla"}, operations);
 }
 
 class CollectorTest : public testing::Test {

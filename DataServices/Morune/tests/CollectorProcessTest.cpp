@@ -130,7 +130,7 @@ TEST_F(CollectorWithClients, BeginTransactionFailsWithTheCollectorsTrailWhenItCa
     EXPECT_EQ(com::Call(bd, "BeginTransaction").toObject(), nullptr);
     EXPECT_EQ(NumError(bd), 513);
     EXPECT_EQ(UbicacioError(bd), Trail({"ConsultaArxiuIni", "AfegeixConnexio"}) +
-                                     com::TrailEntry(com::label::Dravik, "clsBD", "BeginTransaction"));
+                                     base::TrailEntry(base::label::Dravik, "clsBD", "BeginTransaction"));
     EXPECT_EQ(keys(), "");
 }
 

@@ -17,6 +17,7 @@
 #include "Ado/Connection.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
+#include "support/CollectorSandbox.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ com::ObjectRef NewBD(const com::ObjectRef& transaction) {
 }  // namespace
 
 int main() {
+    testsupport::UseCollector();
     com::ObjectRef transaction;
     for (std::string line; std::getline(std::cin, line);) {
         std::istringstream words(line);

@@ -32,7 +32,8 @@ public:
     int32_t counter = 0;
 };
 
-COM_REGISTER_CLASS(TestLib, Sample);
+const bool registered [[maybe_unused]] =
+    com::RegisterClass("TestLib.Sample", [] { return std::make_shared<Sample>(); });
 
 using testsupport::ErrorOf;
 

@@ -9,9 +9,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const profile::Reader kWho{"Dravik", "clsBD"};
+const base::Location kWho{"Dravik", "clsBD"};
 
-std::string Entry(const char* op) { return com::TrailEntry("Dravik", "clsBD", op); }
+std::string Entry(const char* op) { return base::TrailEntry("Dravik", "clsBD", op); }
 
 class Settings : public ::testing::Test {
 protected:
@@ -28,7 +28,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    com::ErrorFields fields_;
+    base::ErrorFields fields_;
     fs::path dir_;
     std::string path_;
 };
@@ -72,7 +72,7 @@ TEST_F(Settings, ComponentLookupReplacesEveryModuleMarker) {
 }
 
 TEST(StrTran, RestartsAtTheFirstCharacterAfterEachReplacement) {
-    com::ErrorFields f;
+    base::ErrorFields f;
     struct Case { const char* base; const char* search; const char* repl; const char* out; };
     const Case cases[] = {
         {"a{mo{mod}d}b", "{mod}", "", "ab"},           // a replacement forms a new occurrence
@@ -82,6 +82,6 @@ TEST(StrTran, RestartsAtTheFirstCharacterAfterEachReplacement) {
         {"aXa", "a", "aa", "aaXaa"},                   // replacement holds the search text
         {"", "{mod}", "x", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(profile::StrTran(f, c.base, c.search, c.repl), c.out) << c.base;
+    for (const Case& c : cases) EXPECT_EQ(profile::StrTran(f, kWho, c.base, c.search, c.repl), c.out) << c.base;
     EXPECT_EQ(f.NumError, 0);
 }

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "Com/ComError.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 
 namespace velmar::dialegs {
 
@@ -64,20 +64,20 @@ Widget* Control(QWidget* window, const char* name) {
 // failure, the number kept and the window's entry appended. False on
 // failure.
 template <class Body>
-bool Procediment(com::ErrorFields& fields, std::string_view windowName, std::string_view member, Body body) {
+bool Procediment(base::ErrorFields& fields, std::string_view windowName, std::string_view member, Body body) {
     fields.clear();
     try {
         body();
         return true;
     } catch (...) {
-        fields.fail(com::ErrorNumber(std::current_exception()), com::label::Velmar, windowName, member);
+        fields.fail(com::ErrorNumber(std::current_exception()), base::label::Velmar, windowName, member);
         return false;
     }
 }
 
 // After a call on `callee`: when it failed, its trail becomes the caller's
 // and its number is raised to the caller's handler.
-inline void PropagaError(com::ErrorFields& fields, const com::ErrorFields& callee) {
+inline void PropagaError(base::ErrorFields& fields, const base::ErrorFields& callee) {
     if (callee.NumError == 0) return;
     fields.UbicacioError = callee.UbicacioError;
     com::Raise(callee.NumError);

@@ -21,7 +21,7 @@ std::string NomUsuariSistema() {
     return {};
 }
 
-void IniciaSessio(const std::string& strLogin, com::ErrorFields& resultat) {
+void IniciaSessio(const std::string& strLogin, base::ErrorFields& resultat) {
     dialegs::Procediment(resultat, "clsAndamiSistema", "IniciaSessio", [&] {
         const com::ObjectRef service = com::CreateObject("Brintel.SvrUsuaris");
         const std::string text = com::Call(service, "GetUsuaris").toString();

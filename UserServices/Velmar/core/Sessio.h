@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 
 namespace velmar {
 
@@ -21,7 +21,7 @@ std::string NomUsuariSistema();
 // the session's. Without such a user the session has no user (0) and keeps
 // its language. A failure to read the users leaves the session as it was
 // and is reported in `resultat`, with the entry " - IniciaSessio".
-void IniciaSessio(const std::string& strLogin, com::ErrorFields& resultat);
+void IniciaSessio(const std::string& strLogin, base::ErrorFields& resultat);
 
 // The session's project, for a window that works within one to keep from
 // the moment it opens: a later choice in the project window does not move

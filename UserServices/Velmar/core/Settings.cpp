@@ -7,7 +7,7 @@
 namespace velmar {
 namespace {
 
-constexpr profile::Reader kReader{com::label::Velmar, kFuncionsLabel};
+constexpr base::Location kReader{base::label::Velmar, kFuncionsLabel};
 
 // The folder of the program this code is linked into.
 std::string ProgramFolder() {
@@ -29,7 +29,7 @@ std::string clsFuncionsCapaInterficie::StrTran(const std::string& strStringbase,
                                                const std::string& strStringARemplacar,
                                                const std::string& strStringRemplacable) {
     // The shared routine keeps the convention and appends " - StrTran".
-    return profile::StrTran(*this, strStringbase, strStringARemplacar, strStringRemplacable);
+    return profile::StrTran(*this, kReader, strStringbase, strStringARemplacar, strStringRemplacable);
 }
 
 }  // namespace velmar

@@ -15,7 +15,7 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 
 namespace velmar {
 
@@ -34,7 +34,7 @@ constexpr int32_t ControlNotFound = 730; // a text row names no control
 // The class label in the trail.
 inline constexpr std::string_view kFuncionsLabel = "FuncionsCapaInterficie";
 
-class clsFuncionsCapaInterficie : public com::ErrorFields {
+class clsFuncionsCapaInterficie : public base::ErrorFields {
 public:
     // --- recordset text and change sets -----------------------------------
     RecordsetRef PassaXMLARecordset(const com::Variant& strRecordsetXML);
@@ -126,7 +126,7 @@ Result clsFuncionsCapaInterficie::guarded(std::string_view member, Result empty,
     try {
         return body();
     } catch (...) {
-        fail(com::ErrorNumber(std::current_exception()), com::label::Velmar, kFuncionsLabel, member);
+        fail(com::ErrorNumber(std::current_exception()), base::label::Velmar, kFuncionsLabel, member);
         return empty;
     }
 }

@@ -7,14 +7,14 @@
 #include <string>
 
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 #include "core/clsFuncionsCapaInterficie.h"
 
 class QLineEdit;
 
 namespace velmar {
 
-class frmEntraPassword final : public QDialog, public com::ErrorFields {
+class frmEntraPassword final : public QDialog, public base::ErrorFields {
 public:
     // Translates itself; a failure is shown at once.
     explicit frmEntraPassword(QWidget* parent = nullptr);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 #include "core/clsFuncionsCapaInterficie.h"
 
 class QLabel;
@@ -18,7 +18,7 @@ class QListWidget;
 
 namespace velmar {
 
-class frmIdiomes final : public QDialog, public com::ErrorFields {
+class frmIdiomes final : public QDialog, public base::ErrorFields {
 public:
     // Loads everything itself; a failure is shown at once and the window
     // keeps what it had built.

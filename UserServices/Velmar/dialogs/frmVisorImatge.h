@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <string>
 
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 #include "core/clsFuncionsCapaInterficie.h"
 
 class QLabel;
@@ -16,7 +16,7 @@ class QScrollArea;
 
 namespace velmar {
 
-class frmVisorImatge final : public QWidget, public com::ErrorFields {
+class frmVisorImatge final : public QWidget, public base::ErrorFields {
 public:
     explicit frmVisorImatge(QWidget* parent = nullptr);
 

@@ -19,7 +19,7 @@
 #include <QWidget>
 
 #include "Com/Object.h"
-#include "Com/Trail.h"
+#include "Base/Trail.h"
 #include "core/Dialegs.h"
 #include "core/clsFuncionsCapaInterficie.h"
 #include "framework/Control.h"
@@ -32,7 +32,7 @@ namespace velmar {
 
 class DataCombo;
 
-class Finestra : public QWidget, public com::ErrorFields {
+class Finestra : public QWidget, public base::ErrorFields {
 public:
     // The window's modes: browsing, a new row being entered, a row being
     // edited, and a row being deleted (which leaves the controls locked).

@@ -129,9 +129,9 @@ void FinestraManteniment::Eliminar() {
             // The row is back, undeleted: the list shows it again, and no
             // later save sends its delete.
             Entra(Mode::Consulta);
-            const com::ErrorFields failure = *this;
+            const base::ErrorFields failure = *this;
             RefrescaFormulariActualitzacio();
-            static_cast<com::ErrorFields&>(*this) = failure;
+            static_cast<base::ErrorFields&>(*this) = failure;
             throw;
         }
         RefrescaFormulariActualitzacio();

@@ -45,7 +45,7 @@ const FinestraRegistrada* TrobaFinestra(std::string_view nom) {
 }
 
 std::unique_ptr<QWidget> ObreFinestra(const FinestraRegistrada& finestra, const Obertura& obertura) {
-    com::ErrorFields error;
+    base::ErrorFields error;
     std::unique_ptr<QWidget> window;
     if (dialegs::Procediment(error, finestra.nom, "Form_Load", [&] { window = finestra.crea(obertura); }))
         return window;

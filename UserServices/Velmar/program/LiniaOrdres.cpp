@@ -102,7 +102,7 @@ int Executa(int argc, char** argv) {
     // The session: the user of the system's login with that user's
     // language, then what the command line asks for.
     clsAndamiSistema& sessio = clsAndamiSistema::Instance();
-    com::ErrorFields inici;
+    base::ErrorFields inici;
     IniciaSessio(NomUsuariSistema(), inici);
     if (inici.NumError != 0) clsFuncionsCapaInterficie().EmetError(inici.NumError, inici.UbicacioError, sessio.Idioma());
     if (ordre->idioma) sessio.SetIdioma(*ordre->idioma);

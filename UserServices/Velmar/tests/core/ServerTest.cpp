@@ -14,7 +14,7 @@
 #include "Com/Registry.h"
 #include "core/Dialegs.h"
 #include "core/FormulariObject.h"
-#include "Morune/tests/CollectorSandbox.h"
+#include "support/CollectorSandbox.h"
 #include "core/clsAndamiSistema.h"
 #include "core/clsFuncionsCapaInterficie.h"
 #include "support/Files.h"

@@ -17,7 +17,7 @@ protected:
         clsAndamiSistema::Instance().SetIdioma(0);
     }
     SessioProva sessio_;
-    com::ErrorFields result_;
+    base::ErrorFields result_;
 };
 
 TEST_F(SessionStart, TheUserWithTheSystemLoginBringsItsLanguage) {

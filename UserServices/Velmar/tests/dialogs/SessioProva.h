@@ -9,7 +9,7 @@
 
 #include "Ado/Connection.h"
 #include "core/Dialegs.h"
-#include "Morune/tests/CollectorSandbox.h"
+#include "support/CollectorSandbox.h"
 #include "support/Files.h"
 #include "support/SampleDatabase.h"
 

@@ -1,13 +1,13 @@
-// The error fields every class carries and the location trail they build:
-// each layer that reports a failure appends a carriage return and
-// "<label> - <class> - <operation>".
+// The error fields every class of the system carries and the location trail
+// they build: each layer that reports a failure appends a carriage return
+// and "<label> - <class> - <operation>".
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace com {
+namespace base {
 
 // Labels of the five deliverables in the trail.
 namespace label {
@@ -18,21 +18,20 @@ inline constexpr std::string_view Dravik = "Dravik";
 inline constexpr std::string_view Morune = "Morune";
 }  // namespace label
 
+// Who reports: the deliverable's label and the class name of its entries.
+struct Location {
+    std::string_view label;
+    std::string_view className;
+};
+
 // One trail entry: carriage return, label, " - ", class, " - ", operation.
-inline std::string TrailEntry(std::string_view label, std::string_view className,
-                              std::string_view operation) {
-    std::string entry;
-    entry.reserve(label.size() + className.size() + operation.size() + 7);
-    entry += '\r';
-    entry += label;
-    entry += " - ";
-    entry += className;
-    entry += " - ";
-    entry += operation;
-    return entry;
+std::string TrailEntry(std::string_view label, std::string_view className, std::string_view operation);
+inline std::string TrailEntry(Location where, std::string_view operation) {
+    return TrailEntry(where.label, where.className, operation);
 }
 
-// NumError and UbicacioError of one object.
+// NumError and UbicacioError of one object. A class under the error
+// convention derives from it, so that the two fields are its own members.
 struct ErrorFields {
     int32_t NumError = 0;
     std::string UbicacioError;
@@ -47,6 +46,11 @@ struct ErrorFields {
         NumError = number;
         UbicacioError += TrailEntry(label, className, operation);
     }
+
+private:
+    friend class Nesting;
+    // How many guarded members of this object are running (Guard.h).
+    int running_ = 0;
 };
 
-}  // namespace com
+}  // namespace base

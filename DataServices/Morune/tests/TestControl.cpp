@@ -2,10 +2,9 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
-
 #include "Com/Registry.h"
 #include "ModulPublic.h"
+#include "MoruneNames.h"
 #include "TickCount.h"
 
 namespace morune {
@@ -27,9 +26,6 @@ const com::Members<TestControl>& TestControl::Interface() {
     return members;
 }
 
-void TestControl::RegisterWhenAsked() {
-    if (std::getenv(kTestControlVariable))
-        com::RegisterClass("Morune.TestControl", [] { return std::make_shared<TestControl>(); });
-}
+COM_REGISTER_CLASS(names::Morune, TestControl);
 
 }  // namespace morune

@@ -1,0 +1,13 @@
+// The names the callers of the collector use: the program that serves its
+// class, the class, and the member that registers a connection.
+#pragma once
+
+#include "Com/Names.h"
+
+namespace morune::names {
+
+COM_NAME(Morune);
+COM_NAME(clsDeixalla);
+COM_NAME(AfegeixConnexio);
+
+}  // namespace morune::names

@@ -1,0 +1,57 @@
+// The errors of the system: a number (the legacy run-time numbers and the
+// system's own, as the components report them in NumError) and a message
+// for logs.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <stdexcept>
+#include <string>
+
+namespace base {
+
+namespace err {
+// Run-time numbers.
+constexpr int32_t InvalidProcedureCall = 5;  // invalid procedure call or argument
+constexpr int32_t Overflow = 6;              // value out of the 32-bit range
+constexpr int32_t OutOfMemory = 7;
+constexpr int32_t TypeMismatch = 13;         // value cannot be converted
+constexpr int32_t InvalidUseOfNull = 94;     // Null where a value is needed
+constexpr int32_t ObjectRequired = 424;      // call on no object
+constexpr int32_t CannotCreateObject = 429;  // no class answers the ProgID
+constexpr int32_t MemberNotFound = 438;      // object lacks the member
+constexpr int32_t AutomationError = 440;     // a failure that carries no number
+constexpr int32_t ArgumentNotOptional = 449;
+constexpr int32_t WrongArgumentCount = 450;
+constexpr int32_t RemoteMachineUnavailable = 462;
+constexpr int32_t InvalidPicture = 481;      // file is not a picture
+// The system's own numbers.
+constexpr int32_t KeyMissing = 513;          // settings key, section, or value "@#&"
+constexpr int32_t EmptyArgument = 514;       // settings path, section or key, SQL or XML text is ""
+constexpr int32_t FileMissing = 515;         // no settings file there
+constexpr int32_t IconMissing = 516;         // neither the language's icon nor the default one
+constexpr int32_t TextMissing = 517;         // no text of that code for the window
+constexpr int32_t NotOffered = 518;          // the entity manager has no such operation
+constexpr int32_t RecordsetMissing = 519;    // the window has no recordset property of that name
+}  // namespace err
+
+class Error : public std::runtime_error {
+public:
+    Error(int32_t number, const std::string& message) : std::runtime_error(message), number_(number) {}
+    int32_t number() const { return number_; }
+
+private:
+    int32_t number_;
+};
+
+// Raises error `number`; the message defaults to a short description.
+[[noreturn]] void Raise(int32_t number, const std::string& message = {});
+
+// The number an error handler stores for the exception in flight: Error
+// keeps its own, bad_alloc is 7 and anything else 440.
+int32_t ErrorNumber(const std::exception_ptr& error);
+
+// Text of the exception in flight, for logs.
+std::string ErrorMessage(const std::exception_ptr& error);
+
+}  // namespace base

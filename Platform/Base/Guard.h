@@ -1,0 +1,104 @@
+// The error convention of every class: how a public member reports a
+// failure, and how a failure travels up inside a component.
+//
+// A member runs its body under Guard. Called from outside, it clears
+// NumError and UbicacioError on entry; on failure it keeps the number,
+// appends its trail entry and returns the empty value: nothing escapes.
+// Called while another guarded member of the same object runs, it lets the
+// failure go on as an exception that carries the trail so far with its own
+// entry added, and the outermost member stores it once. So a member calls
+// the other members of its object as plain functions, without testing
+// NumError after each: the trail comes out as if every member had stored
+// its failure and its caller had raised the number again.
+//
+// A callee with error fields of its own (another object) reports instead
+// of raising: RaiseReported turns what it reported into the caller's
+// failure, with the callee's trail in front of the caller's entries. An
+// object that calls a helper object of its own many times may instead hold
+// a Nesting on the helper's fields while its member runs: the helper's
+// members then pass their failures on as exceptions too, and the trail is
+// the same as with RaiseReported after each call.
+#pragma once
+
+#include <exception>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "Error.h"
+#include "Trail.h"
+
+namespace base {
+
+// A failure on its way out of the members of one object, with the trail
+// entries gathered so far.
+class TrailError : public Error {
+public:
+    TrailError(int32_t number, const std::string& message, std::string trail)
+        : Error(number, message), trail_(std::move(trail)) {}
+    const std::string& trail() const { return trail_; }
+
+private:
+    std::string trail_;
+};
+
+// After a call on a callee with error fields of its own: when it reports a
+// failure, raises its number with its trail. Nothing when NumError is 0.
+void RaiseReported(const ErrorFields& callee);
+// The same for a callee seen only through its two fields.
+void RaiseReported(int32_t number, const std::string& trail);
+
+// Counts a guarded member of `fields` while it runs (Guard does), or keeps
+// another object's members passing their failures on (see above).
+class Nesting {
+public:
+    explicit Nesting(ErrorFields& fields) : fields_(fields) { ++fields_.running_; }
+    ~Nesting() { --fields_.running_; }
+    // Whether a guarded member of the object runs.
+    static bool Running(const ErrorFields& fields) { return fields.running_ > 0; }
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+
+private:
+    ErrorFields& fields_;
+};
+
+// What the handler of the member `operation` does with the exception in
+// flight: stores it in `fields` (outermost member) or raises it on with the
+// member's entry added (a member inside another).
+void StoreFailure(ErrorFields& fields, Location where, std::string_view operation,
+                  const std::exception_ptr& error);
+[[noreturn]] void PassOnFailure(Location where, std::string_view operation, const std::exception_ptr& error);
+
+// Runs `body` as the member `operation` of the object whose fields are
+// `fields`; `empty` is what the member returns on failure.
+template <class Result, class Body>
+Result Guard(ErrorFields& fields, Location where, std::string_view operation, Result empty, Body&& body) {
+    const bool outermost = !Nesting::Running(fields);
+    if (outermost) fields.clear();
+    try {
+        const Nesting running(fields);
+        return body();
+    } catch (...) {
+        if (!outermost) PassOnFailure(where, operation, std::current_exception());
+        StoreFailure(fields, where, operation, std::current_exception());
+        return empty;
+    }
+}
+
+// The same, returning the body's empty result on failure ("", false,
+// none), or nothing for a body without a result.
+template <class Body>
+auto Guard(ErrorFields& fields, Location where, std::string_view operation, Body&& body) {
+    using Result = decltype(body());
+    if constexpr (std::is_void_v<Result>) {
+        Guard(fields, where, operation, false, [&] {
+            body();
+            return true;
+        });
+    } else {
+        return Guard(fields, where, operation, Result{}, std::forward<Body>(body));
+    }
+}
+
+}  // namespace base

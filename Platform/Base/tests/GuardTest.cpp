@@ -1,0 +1,105 @@
+// The error convention: a member called from outside stores its failure,
+// one called by another member of the same object passes it on with its
+// entry, and a callee's reported failure continues the caller's trail.
+#include <gtest/gtest.h>
+
+#include <new>
+
+#include "Base/Guard.h"
+
+namespace {
+
+constexpr base::Location kWhere{base::label::Dravik, "clsProva"};
+
+std::string Entry(const char* operation) { return base::TrailEntry(kWhere, operation); }
+
+// A class with members that call each other as the components' classes do.
+struct Prova : base::ErrorFields {
+    std::string Llegeix(int32_t failure) {
+        return base::Guard(*this, kWhere, "Llegeix", [&] {
+            if (failure) base::Raise(failure);
+            return std::string("valor");
+        });
+    }
+    std::string Consulta(int32_t failure) {
+        return base::Guard(*this, kWhere, "Consulta", [&] { return Llegeix(failure) + "!"; });
+    }
+    bool Desa(int32_t failure) {
+        return base::Guard(*this, kWhere, "Desa", [&] { return !Consulta(failure).empty(); });
+    }
+    void Passa(const base::ErrorFields& callee) {
+        base::Guard(*this, kWhere, "Passa", [&] { base::RaiseReported(callee); });
+    }
+    int32_t Falla(std::exception_ptr error) {
+        return base::Guard(*this, kWhere, "Falla", int32_t(-1), [&]() -> int32_t { std::rethrow_exception(error); });
+    }
+};
+
+TEST(Guard, AMemberFromOutsideClearsOnEntryAndStoresItsFailureWithItsEntry) {
+    Prova prova;
+    prova.NumError = 77;
+    prova.UbicacioError = "stale";
+    EXPECT_EQ(prova.Llegeix(0), "valor");
+    EXPECT_EQ(prova.NumError, 0);
+    EXPECT_EQ(prova.UbicacioError, "");
+
+    EXPECT_EQ(prova.Llegeix(513), "");
+    EXPECT_EQ(prova.NumError, 513);
+    EXPECT_EQ(prova.UbicacioError, Entry("Llegeix"));
+}
+
+TEST(Guard, MembersInsideAMemberPassTheFailureOnEachWithItsEntry) {
+    Prova prova;
+    EXPECT_FALSE(prova.Desa(515));
+    EXPECT_EQ(prova.NumError, 515);
+    EXPECT_EQ(prova.UbicacioError, Entry("Llegeix") + Entry("Consulta") + Entry("Desa"));
+
+    // The object is outside every member again: the next call starts afresh.
+    EXPECT_TRUE(prova.Desa(0));
+    EXPECT_EQ(prova.NumError, 0);
+    EXPECT_EQ(prova.UbicacioError, "");
+    EXPECT_EQ(prova.Consulta(514), "");
+    EXPECT_EQ(prova.UbicacioError, Entry("Llegeix") + Entry("Consulta"));
+}
+
+TEST(Guard, ACalleesReportedFailureComesFirstInTheCallersTrail) {
+    base::ErrorFields callee;
+    Prova prova;
+    prova.Passa(callee);
+    EXPECT_EQ(prova.NumError, 0) << "a callee that reports nothing raises nothing";
+
+    callee.NumError = 3021;
+    callee.UbicacioError = "\rQuossa - MngClients - DeleteClient";
+    prova.UbicacioError = "earlier";
+    prova.Passa(callee);
+    EXPECT_EQ(prova.NumError, 3021);
+    EXPECT_EQ(prova.UbicacioError, callee.UbicacioError + Entry("Passa"));
+}
+
+TEST(Guard, AHelperHeldInsideAMemberPassesItsFailureOnAsIfReported) {
+    struct Finestra : base::ErrorFields {
+        Prova helper;
+        std::string Carrega() {
+            return base::Guard(*this, {base::label::Velmar, "frmProva"}, "Carrega", [&] {
+                const base::Nesting inside(helper);
+                return helper.Consulta(0) + helper.Consulta(517);
+            });
+        }
+    } finestra;
+    EXPECT_EQ(finestra.Carrega(), "");
+    EXPECT_EQ(finestra.NumError, 517);
+    EXPECT_EQ(finestra.UbicacioError, Entry("Llegeix") + Entry("Consulta") +
+                                          base::TrailEntry(base::label::Velmar, "frmProva", "Carrega"));
+    EXPECT_EQ(finestra.helper.Consulta(0), "valor!") << "outside the member the helper reports again";
+}
+
+TEST(Guard, FailuresWithoutANumberGetTheirs) {
+    Prova prova;
+    EXPECT_EQ(prova.Falla(std::make_exception_ptr(std::bad_alloc())), -1);
+    EXPECT_EQ(prova.NumError, 7);
+    EXPECT_EQ(prova.Falla(std::make_exception_ptr(std::logic_error("x"))), -1);
+    EXPECT_EQ(prova.NumError, 440);
+    EXPECT_EQ(prova.UbicacioError, Entry("Falla"));
+}
+
+}  // namespace
