@@ -16,6 +16,7 @@ constexpr int32_t InvalidProcedureCall = 5;  // invalid procedure call or argume
 constexpr int32_t Overflow = 6;              // value out of the 32-bit range
 constexpr int32_t OutOfMemory = 7;
 constexpr int32_t TypeMismatch = 13;         // value cannot be converted
+constexpr int32_t ObjectNotSet = 91;         // an object variable that holds none (nothing selected)
 constexpr int32_t InvalidUseOfNull = 94;     // Null where a value is needed
 constexpr int32_t ObjectRequired = 424;      // call on no object
 constexpr int32_t CannotCreateObject = 429;  // no class answers the ProgID
@@ -25,6 +26,8 @@ constexpr int32_t ArgumentNotOptional = 449;
 constexpr int32_t WrongArgumentCount = 450;
 constexpr int32_t RemoteMachineUnavailable = 462;
 constexpr int32_t InvalidPicture = 481;      // file is not a picture
+constexpr int32_t ControlNotFound = 730;     // a window has no control of that name
+constexpr int32_t DialogCancelled = 32755;   // the user cancelled a file dialog
 // The system's own numbers.
 constexpr int32_t KeyMissing = 513;          // settings key, section, or value "@#&"
 constexpr int32_t EmptyArgument = 514;       // settings path, section or key, SQL or XML text is ""
@@ -33,6 +36,7 @@ constexpr int32_t IconMissing = 516;         // neither the language's icon nor 
 constexpr int32_t TextMissing = 517;         // no text of that code for the window
 constexpr int32_t NotOffered = 518;          // the entity manager has no such operation
 constexpr int32_t RecordsetMissing = 519;    // the window has no recordset property of that name
+constexpr int32_t NoProjectChosen = 520;     // a project's window opened while none is chosen
 }  // namespace err
 
 class Error : public std::runtime_error {

@@ -1,14 +1,18 @@
 #include "admin/frmClients.h"
 
+#include "Brintel/BrintelNames.h"
+
 namespace velmar {
+
+namespace support = brintel::names;
 
 frmClients::frmClients(QWidget* parent)
     : FinestraManteniment(
           {.nom = "frmClients",
-           .classeSuport = "SvrClients",
+           .classeSuport = support::SvrClients,
            .recupera = "RecuperaClients",
-           .actual = {.llista = "GetClients", .desa = "SaveClient"},
-           .taules = {{.recordset = "rstRecordsetProjectes", .llista = "GetProjectes"}},
+           .actual = {.llista = support::GetClients, .desa = support::SaveClient},
+           .taules = {{.recordset = "rstRecordsetProjectes", .llista = support::GetProjectes}},
            .controls = {CampText("lblNomClient", "txtNomClient", "NomClient"),
                         CampText("lblAdreca", "txtAdreca", "Adreca"),
                         CampText("lblPersonaContacte", "txtPersonaContacte", "PersonaContacte"),

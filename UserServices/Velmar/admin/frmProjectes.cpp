@@ -3,21 +3,28 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "Brintel/BrintelNames.h"
+#include "Com/ErrorProperties.h"
 #include "Com/Registry.h"
+#include "Morune/MoruneNames.h"
 #include "core/Dialegs.h"
 #include "core/clsAndamiSistema.h"
 
 namespace velmar {
 
+namespace support = brintel::names;
+namespace collector = morune::names;
+using com::names::IdTransaccio;
+
 frmProjectes::frmProjectes(QWidget* parent)
     : FinestraManteniment(
           {.nom = "frmProjectes",
-           .classeSuport = "SvrProjectes",
+           .classeSuport = support::SvrProjectes,
            .suportPerNom = true,
            .recupera = "RecuperaProjectes",
-           .actual = {.llista = "GetProjectes", .desa = "SaveProjecte"},
-           .taules = {{.recordset = "rstRecordsetClients", .llista = "GetClients"},
-                      {.recordset = "rstRecordsetTipusManteniment", .llista = "GetTipusManteniment"}},
+           .actual = {.llista = support::GetProjectes, .desa = support::SaveProjecte},
+           .taules = {{.recordset = "rstRecordsetClients", .llista = support::GetClients},
+                      {.recordset = "rstRecordsetTipusManteniment", .llista = support::GetTipusManteniment}},
            .controls = {CampText("lblNomProjecte", "txtNomProjecte", "NomProjecte"),
                         CampText("lblNomResumit", "txtNomResumit", "NomResumit"),
                         CampText("lblSituacio", "txtSituacio", "Situacio"),
@@ -54,13 +61,13 @@ frmProjectes::frmProjectes(QWidget* parent)
     connect(boto("Command5", "Command5"), &QPushButton::clicked, this, [this] {
         BotoProva([] {
             dialegs::MissatgeOk(
-                com::TypeName(com::Get(clsAndamiSistema::Instance().SySSessio, "IdTransaccio")));
+                com::TypeName(com::Get(clsAndamiSistema::Instance().SySSessio, IdTransaccio)));
         });
     });
     connect(boto("Command7", "Command1"), &QPushButton::clicked, this, [this] {
         BotoProva([this] {
-            com::Call(objDeixalla, "AfegeixConnexio",
-                      {com::Get(clsAndamiSistema::Instance().SySSessio, "IdTransaccio")});
+            com::Call(objDeixalla, collector::AfegeixConnexio,
+                      {com::Get(clsAndamiSistema::Instance().SySSessio, IdTransaccio)});
         });
     });
     connect(boto("Command8", "Info"), &QPushButton::clicked, this,
@@ -73,36 +80,39 @@ frmProjectes::frmProjectes(QWidget* parent)
     // Form_Load. Only the test buttons need the collector: without one the
     // window still keeps the projects.
     try {
-        objDeixalla = com::CreateObject("Morune.clsDeixalla");
+        objDeixalla = com::CreateObject(com::ProgID(collector::Morune, collector::clsDeixalla));
     } catch (...) {
         objDeixalla.reset();
     }
     IniciFormulari();
 }
 
+// Not a procedure of the window: its failure is shown with no entry of the
+// window's, as the helper or the collector reported it.
 template <class Body>
 void frmProjectes::BotoProva(Body body) {
     clear();
     try {
+        const base::Nesting dins(objFuncionsCapaInterficie);
         body();
+    } catch (const base::TrailError& fallada) {
+        NumError = fallada.number();
+        UbicacioError = fallada.trail();
+        MostraError(*this);
     } catch (...) {
-        NumError = com::ErrorNumber(std::current_exception());
-        MostraError();
+        NumError = base::ErrorNumber(std::current_exception());
+        MostraError(*this);
     }
 }
 
 void frmProjectes::Transaccio(void (clsFuncionsCapaInterficie::*operacio)(const com::ObjectRef&)) {
-    BotoProva([this, operacio] {
-        (objFuncionsCapaInterficie.*operacio)(Objecte());
-        ProvaFuncions();
-    });
+    BotoProva([this, operacio] { (objFuncionsCapaInterficie.*operacio)(Objecte()); });
 }
 
 bool frmProjectes::TeZones() {
     const int32_t projecte = rstRecordsetActual->Value("NumProjecte").toLong();
-    const std::string xml = CridaSuport("GetZones", {projecte}).toString();
+    const std::string xml = CridaSuport(support::GetZones, {projecte}).toString();
     rstRecordsetZones = objFuncionsCapaInterficie.PassaXMLARecordset(xml);
-    ProvaFuncions();
     return rstRecordsetZones->RecordCount() >= 1;
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "Ado/RecordsetValue.h"
+#include "Base/Text.h"
 #include "core/BindingControl.h"
 #include "core/BindingSource.h"
 #include "core/BindingWindow.h"
@@ -16,12 +17,6 @@ namespace velmar {
 namespace {
 
 constexpr std::string_view kDefaultRecordset = "rstRecordsetActual";
-
-std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 QWidget* WidgetOf(const com::ObjectRef& window) {
     if (!window) com::Raise(com::err::ObjectRequired);
@@ -45,7 +40,7 @@ template <class Visit>
 void ForEachBoundControl(const com::ObjectRef& window, Visit visit) {
     for (QWidget* control : WidgetOf(window)->findChildren<QWidget*>()) {
         const std::string type = binding::ControlType(control);
-        const std::string field = Trimmed(binding::DataField(control));
+        const std::string field(base::Trim(binding::DataField(control), " "));
         if (!type.empty() && !field.empty()) visit(control, type, field);
     }
 }
@@ -74,15 +69,13 @@ private:
 }  // namespace
 
 void clsFuncionsCapaInterficie::LinkControls(const com::ObjectRef& frmFormulari) {
-    guarded(" LinkControls", [&] {
+    base::Guard(*this, kFuncions, " LinkControls", [&] {
         ForEachBoundControl(frmFormulari, [&](QWidget* control, const std::string& type, const std::string& field) {
             const std::string tag = binding::Tag(control);
-            const std::string property = Trimmed(tag).empty() ? std::string(kDefaultRecordset) : tag;
-            const bool exists = ExisteixPropietat(frmFormulari, property).toBool();
-            raiseIfFailed();
-            if (!exists) com::Raise(err::RecordsetPropertyMissing);
+            const std::string property = base::Trim(tag, " ").empty() ? std::string(kDefaultRecordset) : tag;
+            if (!ExisteixPropietat(frmFormulari, property).toBool()) com::Raise(base::err::RecordsetMissing);
             const RecordsetRef recordset = BindingSource::From(com::Get(frmFormulari, property));
-            if (!recordset) com::Raise(err::RecordsetPropertyMissing);
+            if (!recordset) com::Raise(base::err::RecordsetMissing);
             if (type == "TextBox") static_cast<QLineEdit*>(control)->setMaxLength(MaxLength(*recordset, field));
             binding::Bind(control, recordset, field);
         });
@@ -90,7 +83,7 @@ void clsFuncionsCapaInterficie::LinkControls(const com::ObjectRef& frmFormulari)
 }
 
 void clsFuncionsCapaInterficie::DeslinkControls(const com::ObjectRef& frmFormulari) {
-    guarded(" DeslinkControls", [&] {
+    base::Guard(*this, kFuncions, " DeslinkControls", [&] {
         ForEachBoundControl(frmFormulari, [](QWidget* control, const std::string&, const std::string&) {
             binding::Unbind(control);
         });
@@ -98,7 +91,7 @@ void clsFuncionsCapaInterficie::DeslinkControls(const com::ObjectRef& frmFormula
 }
 
 void clsFuncionsCapaInterficie::PosaCampsANul(const RecordsetRef& rstRecordset) {
-    guarded(" PosaCampsANul", [&] {
+    base::Guard(*this, kFuncions, " PosaCampsANul", [&] {
         if (!rstRecordset) com::Raise(com::err::ObjectRequired);
         for (int32_t field = 0; field < rstRecordset->FieldCount(); ++field)
             rstRecordset->SetValue(field, com::Variant::Null());
@@ -107,7 +100,7 @@ void clsFuncionsCapaInterficie::PosaCampsANul(const RecordsetRef& rstRecordset) 
 
 com::Variant clsFuncionsCapaInterficie::ExisteixPropietat(const com::Variant& objObjecte,
                                                           const std::string& strNomPropietat) {
-    return guarded("ExisteixPropietat", com::Variant(false), [&] {
+    return base::Guard(*this, kFuncions, "ExisteixPropietat", com::Variant(false), [&] {
         try {
             com::Get(objObjecte.toObject(), strNomPropietat);
         } catch (...) {
@@ -119,19 +112,16 @@ com::Variant clsFuncionsCapaInterficie::ExisteixPropietat(const com::Variant& ob
 }
 
 bool clsFuncionsCapaInterficie::ValorCampRepetit(const RecordsetRef& rstRecordset, const std::string& strNomCamp) {
-    return guarded("ValorCampRepetit", false, [&] {
+    return base::Guard(*this, kFuncions, "ValorCampRepetit", [&] {
         if (!rstRecordset) com::Raise(com::err::ObjectRequired);
-        const int32_t count =
-            ComptaAparicionsValorEnRecordset(rstRecordset, strNomCamp, rstRecordset->Value(strNomCamp));
-        raiseIfFailed();
-        return count > 1;
+        return ComptaAparicionsValorEnRecordset(rstRecordset, strNomCamp, rstRecordset->Value(strNomCamp)) > 1;
     });
 }
 
 int32_t clsFuncionsCapaInterficie::ComptaAparicionsValorEnRecordset(const RecordsetRef& rstRecordset,
                                                                     const std::string& strNomCamp,
                                                                     const com::Variant& objValorCamp) {
-    return guarded("ComptaAparicionsValorEnRecordset", int32_t{0}, [&] {
+    return base::Guard(*this, kFuncions, "ComptaAparicionsValorEnRecordset", [&] {
         if (!rstRecordset) com::Raise(com::err::ObjectRequired);
         // Every row counts, whatever the filter, the one being edited with
         // its edit; nothing moves and no edit ends.
@@ -144,7 +134,7 @@ int32_t clsFuncionsCapaInterficie::ComptaAparicionsValorEnRecordset(const Record
 
 int32_t clsFuncionsCapaInterficie::ComptaAparicionsEnRecordset(const RecordsetRef& rstRecordset,
                                                                const std::string& strFiltre) {
-    return guarded("ComptaAparicionsEnRecordset", int32_t{0}, [&] {
+    return base::Guard(*this, kFuncions, "ComptaAparicionsEnRecordset", [&] {
         if (!rstRecordset) com::Raise(com::err::ObjectRequired);
         ado::Recordset& rows = *rstRecordset;
         // Only a current row has a position to come back to.

@@ -7,10 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 
-#include "Com/ComError.h"
-#include "Base/Trail.h"
 
 namespace velmar::dialegs {
 
@@ -57,30 +54,6 @@ Widget* Control(QWidget* window, const char* name) {
     auto* control = new Widget(QString::fromLatin1(name), window);
     control->setObjectName(QString::fromLatin1(name));
     return control;
-}
-
-// Runs `body` as the procedure `member` of the window `windowName` under
-// the windows' error convention: the fields cleared on entry and, on
-// failure, the number kept and the window's entry appended. False on
-// failure.
-template <class Body>
-bool Procediment(base::ErrorFields& fields, std::string_view windowName, std::string_view member, Body body) {
-    fields.clear();
-    try {
-        body();
-        return true;
-    } catch (...) {
-        fields.fail(com::ErrorNumber(std::current_exception()), base::label::Velmar, windowName, member);
-        return false;
-    }
-}
-
-// After a call on `callee`: when it failed, its trail becomes the caller's
-// and its number is raised to the caller's handler.
-inline void PropagaError(base::ErrorFields& fields, const base::ErrorFields& callee) {
-    if (callee.NumError == 0) return;
-    fields.UbicacioError = callee.UbicacioError;
-    com::Raise(callee.NumError);
 }
 
 }  // namespace velmar::dialegs

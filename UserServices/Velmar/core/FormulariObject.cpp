@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "core/clsFuncionsCapaInterficie.h"
-
 namespace velmar {
 namespace {
 
@@ -80,7 +78,7 @@ const com::Members<FormulariObject>& FormulariObject::Interface() {
                    });
         m.method("Controls", [](FormulariObject& f, com::Args args) {
             auto* control = f.control(com::Arg(args, 0).toString());
-            if (!control) com::Raise(err::ControlNotFound);
+            if (!control) com::Raise(base::err::ControlNotFound);
             return com::Variant(std::make_shared<ControlObject>(control));
         });
         return m;

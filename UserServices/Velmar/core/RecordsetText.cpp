@@ -18,30 +18,29 @@ ado::Recordset& Required(const RecordsetRef& rst) {
 }  // namespace
 
 RecordsetRef clsFuncionsCapaInterficie::PassaXMLARecordset(const com::Variant& strRecordsetXML) {
-    return guarded("PassaXMLARecordset", RecordsetRef(), [&] {
+    return base::Guard(*this, kFuncions, "PassaXMLARecordset", [&] {
         return std::make_shared<ado::Recordset>(ado::Recordset::FromXml(strRecordsetXML.toString()));
     });
 }
 
 std::string clsFuncionsCapaInterficie::PassaRecordsetAXML(const RecordsetRef& rstRecordset) {
-    return guarded("PassaRecordsetAXML", std::string(), [&] { return Required(rstRecordset).ToXml(); });
+    return base::Guard(*this, kFuncions, "PassaRecordsetAXML", [&] { return Required(rstRecordset).ToXml(); });
 }
 
 std::string clsFuncionsCapaInterficie::ObteActualitzacionsDeXML(const std::string& strXML) {
-    return guarded("ObteActualitzacionsDeXML", std::string(), [&] {
+    return base::Guard(*this, kFuncions, "ObteActualitzacionsDeXML", [&] {
         std::optional<std::string> changes = ado::xml::ChangeSet(strXML);
         // No data section, or a block left open: no recordset wrote it.
-        if (!changes) com::Raise(err::InvalidArgument);
+        if (!changes) com::Raise(base::err::InvalidProcedureCall);
         return std::move(*changes);
     });
 }
 
 std::string clsFuncionsCapaInterficie::PurgaActualitzacionsRecordset(const RecordsetRef& rstRecordset) {
-    return guarded("PurgaActualitzacionsRecordset", std::string(), [&] {
+    return base::Guard(*this, kFuncions, "PurgaActualitzacionsRecordset", [&] {
         // The recordset's own text first: a recordset that cannot give it
         // fails as it does there, with that entry before this one.
         PassaRecordsetAXML(rstRecordset);
-        raiseIfFailed();
         ado::Recordset& rows = *rstRecordset;
         std::string text = rows.ShownRowsXml();
         // The rows are read as a walk through them would: the recordset is

@@ -7,8 +7,10 @@
 #include <cstdlib>
 
 #include "Ado/Recordset.h"
+#include "Base/Guard.h"
+#include "Brintel/BrintelNames.h"
+#include "Com/ErrorProperties.h"
 #include "Com/Registry.h"
-#include "core/Dialegs.h"
 #include "core/clsAndamiSistema.h"
 
 namespace velmar {
@@ -22,13 +24,11 @@ std::string NomUsuariSistema() {
 }
 
 void IniciaSessio(const std::string& strLogin, base::ErrorFields& resultat) {
-    dialegs::Procediment(resultat, "clsAndamiSistema", "IniciaSessio", [&] {
-        const com::ObjectRef service = com::CreateObject("Brintel.SvrUsuaris");
-        const std::string text = com::Call(service, "GetUsuaris").toString();
-        if (const int32_t number = com::Get(service, "NumError").toLong(); number != 0) {
-            resultat.UbicacioError = com::Get(service, "UbicacioError").toString();
-            com::Raise(number);
-        }
+    namespace support = brintel::names;
+    base::Guard(resultat, {base::label::Velmar, clsAndamiSistema::kClassName}, "IniciaSessio", [&] {
+        const com::ObjectRef service = com::CreateObject(com::ProgID(support::Brintel, support::SvrUsuaris));
+        const std::string text = com::Call(service, support::GetUsuaris).toString();
+        com::RaiseReported(service);
         ado::Recordset usuaris = ado::Recordset::FromXml(text);
 
         const QString login = QString::fromStdString(strLogin);
@@ -53,7 +53,7 @@ void IniciaSessio(const std::string& strLogin, base::ErrorFields& resultat) {
 
 int32_t CapturaProjecte() {
     const int32_t projecte = clsAndamiSistema::Instance().Projecte();
-    if (projecte == 0) com::Raise(err::SenseProjecte);
+    if (projecte == 0) com::Raise(base::err::NoProjectChosen);
     return projecte;
 }
 

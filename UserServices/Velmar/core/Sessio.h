@@ -8,11 +8,6 @@
 
 namespace velmar {
 
-namespace err {
-// A window that works within a project is opened while none is chosen.
-constexpr int32_t SenseProjecte = 520;
-}  // namespace err
-
 // The operating system's name for the user running the program.
 std::string NomUsuariSistema();
 
@@ -25,8 +20,8 @@ void IniciaSessio(const std::string& strLogin, base::ErrorFields& resultat);
 
 // The session's project, for a window that works within one to keep from
 // the moment it opens: a later choice in the project window does not move
-// it. Raises err::SenseProjecte while no project is chosen, so that the
-// window does not open.
+// it. Raises base::err::NoProjectChosen (520) while no project is chosen,
+// so that the window does not open.
 int32_t CapturaProjecte();
 
 }  // namespace velmar

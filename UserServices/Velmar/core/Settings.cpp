@@ -7,8 +7,6 @@
 namespace velmar {
 namespace {
 
-constexpr base::Location kReader{base::label::Velmar, kFuncionsLabel};
-
 // The folder of the program this code is linked into.
 std::string ProgramFolder() {
     static const std::string folder = profile::ModuleFolder(reinterpret_cast<const void*>(&ProgramFolder));
@@ -21,7 +19,7 @@ std::string clsFuncionsCapaInterficie::RutaArxiuIni() const { return ProgramFold
 
 std::string clsFuncionsCapaInterficie::ConsultaArxiuIniInterficie(const std::string& strSeccio,
                                                                   const std::string& strClau) {
-    return profile::ConsultaArxiuIniModul(*this, kReader, "ConsultaArxiuIniInterficie", RutaArxiuIni(),
+    return profile::ConsultaArxiuIniModul(*this, kFuncions, "ConsultaArxiuIniInterficie", RutaArxiuIni(),
                                           strSeccio, strClau, ProgramFolder());
 }
 
@@ -29,7 +27,7 @@ std::string clsFuncionsCapaInterficie::StrTran(const std::string& strStringbase,
                                                const std::string& strStringARemplacar,
                                                const std::string& strStringRemplacable) {
     // The shared routine keeps the convention and appends " - StrTran".
-    return profile::StrTran(*this, kReader, strStringbase, strStringARemplacar, strStringRemplacable);
+    return profile::StrTran(*this, kFuncions, strStringbase, strStringARemplacar, strStringRemplacable);
 }
 
 }  // namespace velmar

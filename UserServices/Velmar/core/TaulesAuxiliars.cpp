@@ -6,14 +6,12 @@
 #include <QString>
 #include <filesystem>
 
+#include "Base/Text.h"
 #include "core/Dialegs.h"
 #include "dialogs/frmVisorImatge.h"
 
 namespace velmar {
 namespace {
-
-// The error a cancelled file dialog raises.
-constexpr int32_t kDialegCancellat = 32755;
 
 FabricaTaulesAuxiliars& Fabrica() {
     static FabricaTaulesAuxiliars fabrica;
@@ -43,7 +41,7 @@ com::ObjectRef FormulariActiu() {
 
 std::string TriaArxiu(const dialegs::PeticioArxiu& peticio) {
     std::optional<std::string> path = dialegs::TriaArxiu(peticio);
-    if (!path) com::Raise(kDialegCancellat);
+    if (!path) com::Raise(base::err::DialogCancelled);
     return *path;
 }
 
@@ -64,13 +62,9 @@ void clsFuncionsCapaInterficie::ObrirFormulariAuxiliar(ComboTaulaAuxiliar& ctrCo
                                                        const std::string& strCadenaIntegritat,
                                                        const std::string& strNomCampFiltre,
                                                        int32_t lngValorCampFiltre) {
-    guarded("ObrirFormulariAuxiliar", [&] {
+    base::Guard(*this, kFuncions, "ObrirFormulariAuxiliar", [&] {
         const com::ObjectRef actiu = FormulariActiu();
-        bool relliga = false;
-        if (actiu) {
-            relliga = ExisteixPropietat(actiu, "rstRecordsetActual").toBool();
-            raiseIfFailed();
-        }
+        const bool relliga = actiu && ExisteixPropietat(actiu, "rstRecordsetActual").toBool();
         if (!Fabrica()) com::Raise(com::err::CannotCreateObject);
         std::unique_ptr<frmTaulesAuxiliarsBase> editor = Fabrica()();
         if (!editor) com::Raise(com::err::CannotCreateObject);
@@ -81,38 +75,32 @@ void clsFuncionsCapaInterficie::ObrirFormulariAuxiliar(ComboTaulaAuxiliar& ctrCo
         editor->strCampIntegritat = strCampIntegritat;
         editor->colIntegritatReferencial = LlistaIntegritatReferencial(strCadenaIntegritat);
         editor->ShowModal();
-        if (relliga) {
-            DeslinkControls(actiu);
-            raiseIfFailed();
-        }
+        if (relliga) DeslinkControls(actiu);
         // The combo keeps the editor's recordset alive after the editor ends.
         ctrCombo.SetRowSource(editor->rstRecordsetActual);
         editor.reset();
         ctrCombo.Refresh();
-        if (relliga) {
-            LinkControls(actiu);
-            raiseIfFailed();
-        }
+        if (relliga) LinkControls(actiu);
     });
 }
 
 std::string clsFuncionsCapaInterficie::EscullArxiu() {
-    return guarded("EscullArxiu", std::string(), [] { return TriaArxiu({}); });
+    return base::Guard(*this, kFuncions, "EscullArxiu", [] { return TriaArxiu({}); });
 }
 
 std::string clsFuncionsCapaInterficie::EscullArxiuGravar(const std::string& strDefaultExtension) {
-    return guarded("EscullArxiuGravar", std::string(), [&] {
+    return base::Guard(*this, kFuncions, "EscullArxiuGravar", [&] {
         return TriaArxiu({.gravar = true, .extensio = strDefaultExtension, .filtre = "*." + strDefaultExtension});
     });
 }
 
 bool clsFuncionsCapaInterficie::ObreVisorImatge(const std::string& strRutaArxiuImatge) {
-    return guarded("ObreVisorImatge", false, [&] {
+    return base::Guard(*this, kFuncions, "ObreVisorImatge", [&] {
         // Only an ordinary file that is not hidden counts: no folder, no
         // name of blanks.
         const std::filesystem::path path(strRutaArxiuImatge);
         std::error_code error;
-        if (strRutaArxiuImatge.find_first_not_of(' ') == std::string::npos ||
+        if (base::Trim(strRutaArxiuImatge, " ").empty() ||
             !std::filesystem::is_regular_file(path, error) || path.filename().string().starts_with('.'))
             return false;
         // Each photo has a viewer of its own, which ends itself on close.
@@ -120,10 +108,7 @@ bool clsFuncionsCapaInterficie::ObreVisorImatge(const std::string& strRutaArxiuI
         viewer->setAttribute(Qt::WA_DeleteOnClose);
         viewer->strNomArxiuImatge = strRutaArxiuImatge;
         viewer->Show();
-        if (viewer->NumError != 0) {
-            UbicacioError = viewer->UbicacioError;
-            com::Raise(viewer->NumError);
-        }
+        base::RaiseReported(*viewer);
         return true;
     });
 }
@@ -131,7 +116,7 @@ bool clsFuncionsCapaInterficie::ObreVisorImatge(const std::string& strRutaArxiuI
 std::string clsFuncionsCapaInterficie::SimpliXML(const std::string& strRecordsetXML) {
     constexpr size_t kRowKept = 61;
     size_t pos = strRecordsetXML.find("<rs:data");
-    if (pos == std::string::npos) com::Raise(err::InvalidArgument);
+    if (pos == std::string::npos) com::Raise(base::err::InvalidProcedureCall);
     std::string result = strRecordsetXML.substr(0, pos);
     for (size_t row = strRecordsetXML.find("<z:row", pos); row != std::string::npos;
          row = strRecordsetXML.find("<z:row", pos)) {
@@ -146,7 +131,7 @@ std::string clsFuncionsCapaInterficie::SimpliXML(const std::string& strRecordset
 }
 
 std::string clsFuncionsCapaInterficie::LlistaCodisAscii(const std::string& strText) {
-    if (strText.empty()) com::Raise(err::InvalidArgument);
+    if (strText.empty()) com::Raise(base::err::InvalidProcedureCall);
     // The codes of the single-byte code page: a character outside it
     // stands as "?".
     std::string result;

@@ -1,15 +1,18 @@
 // Translation of a window and of its messages from the language texts of
 // the database, and the error box every window shows its failures in.
-#include "core/Dialegs.h"
+#include "Base/Text.h"
+#include "Brintel/BrintelNames.h"
+#include "Com/ErrorProperties.h"
 #include "Com/Registry.h"
+#include "core/Dialegs.h"
 #include "core/clsFuncionsCapaInterficie.h"
 
 namespace velmar {
 namespace {
 
-constexpr std::string_view kTextService = "Brintel.SvrIdiomes";
+namespace support = brintel::names;
 
-bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+com::ObjectRef TextService() { return com::CreateObject(com::ProgID(support::Brintel, support::SvrIdiomes)); }
 
 }  // namespace
 
@@ -24,9 +27,9 @@ std::string clsFuncionsCapaInterficie::TextError(int32_t number, int32_t idioma)
     // Any failure on the way (no text row, a Null text, a broken answer)
     // falls back to the number itself; this routine reports nothing.
     try {
-        const com::ObjectRef service = com::CreateObject(kTextService);
+        const com::ObjectRef service = TextService();
         const std::string text =
-            com::Call(service, "GetTextIdiomaById", {"Error" + com::Digits(number), idioma}).toString();
+            com::Call(service, support::GetTextIdiomaById, {"Error" + com::Digits(number), idioma}).toString();
         ado::Recordset rows = ado::Recordset::FromXml(text);
         rows.MoveFirst();
         return rows.Value("TextTraduit").toString();
@@ -37,16 +40,12 @@ std::string clsFuncionsCapaInterficie::TextError(int32_t number, int32_t idioma)
 
 RecordsetRef clsFuncionsCapaInterficie::TradueixFormulariIdioma(const com::ObjectRef& frmFormulari,
                                                                  int32_t lngIdioma) {
-    return guarded("TradueixFormulariIdioma", RecordsetRef(), [&] {
-        const com::ObjectRef service = com::CreateObject(kTextService);
+    return base::Guard(*this, kFuncions, "TradueixFormulariIdioma", [&] {
+        const com::ObjectRef service = TextService();
         const com::Variant text =
-            com::Call(service, "GetTextIdioma", {lngIdioma, com::Get(frmFormulari, "Name")});
-        if (const int32_t number = com::Get(service, "NumError").toLong(); number != 0) {
-            UbicacioError = com::Get(service, "UbicacioError").toString();
-            com::Raise(number);
-        }
+            com::Call(service, support::GetTextIdioma, {lngIdioma, com::Get(frmFormulari, "Name")});
+        com::RaiseReported(service);
         RecordsetRef texts = PassaXMLARecordset(text);
-        raiseIfFailed();
 
         texts->SetFilter("EsControl = True");
         if (texts->RecordCount() > 0) {
@@ -66,17 +65,17 @@ RecordsetRef clsFuncionsCapaInterficie::TradueixFormulariIdioma(const com::Objec
 
 std::string clsFuncionsCapaInterficie::TradueixMissatgeFormulariIdioma(const RecordsetRef& rstRecordsetIdioma,
                                                                        const std::string& strCodiMissatge) {
-    return guarded("TradueixMissatgeFormulariIdioma", std::string(), [&] {
-        if (IsBlank(strCodiMissatge)) return std::string();
+    return base::Guard(*this, kFuncions, "TradueixMissatgeFormulariIdioma", [&] {
+        if (base::Trim(strCodiMissatge, " ").empty()) return std::string();
         // A window whose translation failed has no texts: its messages are
         // missing as they would be from an empty table, and their defaults
         // stand.
-        if (!rstRecordsetIdioma) com::Raise(err::MessageMissing);
+        if (!rstRecordsetIdioma) com::Raise(base::err::TextMissing);
         ado::Recordset& texts = *rstRecordsetIdioma;
         // A missing code leaves its filter in place, as the next lookup sets
         // its own.
         texts.SetFilter("CodTextIdioma = '" + strCodiMissatge + "'");
-        if (texts.IsEOF()) com::Raise(err::MessageMissing);
+        if (texts.IsEOF()) com::Raise(base::err::TextMissing);
         std::string text = texts.Value("TextTraduit").toString();
         texts.ClearFilter();
         return text;
@@ -86,14 +85,13 @@ std::string clsFuncionsCapaInterficie::TradueixMissatgeFormulariIdioma(const Rec
 std::string clsFuncionsCapaInterficie::TradueixDefecteMissatgeFormulariIdioma(
     const RecordsetRef& rstRecordsetIdioma, const std::string& strCodiMissatge,
     const std::string& strTraduccioPerDefecte) {
-    return guarded("TradueixDefecteMissatgeFormulariIdioma", std::string(), [&] {
-        std::string text = TradueixMissatgeFormulariIdioma(rstRecordsetIdioma, strCodiMissatge);
-        if (NumError == err::MessageMissing) {
-            clear();
+    return base::Guard(*this, kFuncions, "TradueixDefecteMissatgeFormulariIdioma", [&] {
+        try {
+            return TradueixMissatgeFormulariIdioma(rstRecordsetIdioma, strCodiMissatge);
+        } catch (const base::Error& missing) {
+            if (missing.number() != base::err::TextMissing) throw;
             return strTraduccioPerDefecte;
         }
-        raiseIfFailed();
-        return text;
     });
 }
 

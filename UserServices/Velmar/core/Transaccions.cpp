@@ -1,42 +1,50 @@
 // The session's one transaction, begun, committed and rolled back for a
 // window, whose support object is handed the transaction's connection; and
 // support objects created so that they join a transaction already open.
+#include "Brintel/BrintelNames.h"
+#include "Com/ErrorProperties.h"
 #include "Com/Registry.h"
 #include "core/clsAndamiSistema.h"
 #include "core/clsFuncionsCapaInterficie.h"
 
 namespace velmar {
+namespace {
 
+namespace support = brintel::names;
+using com::names::IdTransaccio;
+
+}  // namespace
+
+// `member` is both the session's operation and this member's name.
 void clsFuncionsCapaInterficie::transaction(std::string_view member, const com::ObjectRef& objecteQueCrida) {
-    guarded(member, [&] {
+    base::Guard(*this, kFuncions, member, [&] {
         const com::ObjectRef session = clsAndamiSistema::Instance().SySSessio;
         com::Call(session, member);
-        if (const int32_t number = com::Get(session, "NumError").toLong(); number != 0) {
-            UbicacioError = com::Get(session, "UbicacioError").toString();
-            com::Raise(number);
-        }
-        com::Set(com::Get(objecteQueCrida, "objClasseSuportActual").toObject(), "IdTransaccio",
-                 com::Get(session, "IdTransaccio").toObject());
+        com::RaiseReported(session);
+        com::Set(com::Get(objecteQueCrida, "objClasseSuportActual").toObject(), IdTransaccio,
+                 com::Get(session, IdTransaccio).toObject());
     });
 }
 
 void clsFuncionsCapaInterficie::BeginTransaction(const com::ObjectRef& objecteQueCrida) {
-    transaction("BeginTransaction", objecteQueCrida);
+    transaction(support::BeginTransaction, objecteQueCrida);
 }
 
 void clsFuncionsCapaInterficie::CommitTransaction(const com::ObjectRef& objecteQueCrida) {
-    transaction("CommitTransaction", objecteQueCrida);
+    transaction(support::CommitTransaction, objecteQueCrida);
 }
 
 void clsFuncionsCapaInterficie::RollBackTransaction(const com::ObjectRef& objecteQueCrida) {
-    transaction("RollBackTransaction", objecteQueCrida);
+    transaction(support::RollBackTransaction, objecteQueCrida);
 }
 
 com::ObjectRef clsFuncionsCapaInterficie::CreaObjecteSuport(const std::string& strNomClasse) {
-    return guarded("CreaObjecteSuport", com::ObjectRef(), [&] {
-        com::ObjectRef support = com::CreateObject("Brintel." + strNomClasse);
-        com::Set(support, "IdTransaccio", com::Get(clsAndamiSistema::Instance().SySSessio, "IdTransaccio").toObject());
-        return support;
+    return base::Guard(*this, kFuncions, "CreaObjecteSuport", [&] {
+        // The class name comes from the caller: a name no class answers is
+        // 429 at run time.
+        com::ObjectRef created = com::CreateObject(com::ProgID(support::Brintel, strNomClasse));
+        com::Set(created, IdTransaccio, com::Get(clsAndamiSistema::Instance().SySSessio, IdTransaccio).toObject());
+        return created;
     });
 }
 

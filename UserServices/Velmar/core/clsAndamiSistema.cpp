@@ -1,5 +1,6 @@
 #include "core/clsAndamiSistema.h"
 
+#include "Brintel/BrintelNames.h"
 #include "Com/Registry.h"
 #include "core/TraduccioQt.h"
 
@@ -31,7 +32,8 @@ const com::Members<clsAndamiSistema>& clsAndamiSistema::Interface() {
     return members;
 }
 
-clsAndamiSistema::clsAndamiSistema() : SySSessio(com::CreateObject("Brintel.SVrTransaccions")) {}
+clsAndamiSistema::clsAndamiSistema()
+    : SySSessio(com::CreateObject(com::ProgID(brintel::names::Brintel, brintel::names::SVrTransaccions))) {}
 
 clsAndamiSistema::~clsAndamiSistema() { SySSessio = nullptr; }
 

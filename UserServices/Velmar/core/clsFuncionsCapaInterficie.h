@@ -3,9 +3,12 @@
 // file, translation of windows and messages, error display, and the
 // session's transactions.
 //
-// One instance per window. Every member clears NumError and UbicacioError
-// on entry and, on failure, keeps the error's number and appends its own
-// trail entry, returning its empty result; nothing escapes as an exception.
+// One instance per window. Every member runs under the error convention
+// (Base/Guard.h): called alone, it clears NumError and UbicacioError on
+// entry and, on failure, keeps the error's number and appends its own trail
+// entry, returning its empty result; nothing escapes as an exception. A
+// window's procedure holds the instance inside (base::Nesting) while it
+// runs, so that a failure goes on to the procedure's handler instead.
 #pragma once
 
 #include <cstdint>
@@ -14,8 +17,8 @@
 #include <string_view>
 
 #include "Ado/Recordset.h"
+#include "Base/Guard.h"
 #include "Com/Object.h"
-#include "Base/Trail.h"
 
 namespace velmar {
 
@@ -23,16 +26,9 @@ using RecordsetRef = std::shared_ptr<ado::Recordset>;
 
 class ComboTaulaAuxiliar;  // TaulesAuxiliars.h
 
-// Error numbers the program raises itself, besides those of the settings
-// reader (513, 514, 515).
-namespace err {
-constexpr int32_t InvalidArgument = 5;   // a text without its data section
-constexpr int32_t MessageMissing = 517;  // no text row for a message code
-constexpr int32_t ControlNotFound = 730; // a text row names no control
-}  // namespace err
-
-// The class label in the trail.
+// The class label in the trail, and where its members report from.
 inline constexpr std::string_view kFuncionsLabel = "FuncionsCapaInterficie";
+inline constexpr base::Location kFuncions{base::label::Velmar, kFuncionsLabel};
 
 class clsFuncionsCapaInterficie : public base::ErrorFields {
 public:
@@ -84,7 +80,7 @@ public:
                                 const std::string& strCampIntegritat, const std::string& strCampOrdre,
                                 const std::string& strCadenaIntegritat, const std::string& strNomCampFiltre,
                                 int32_t lngValorCampFiltre);
-    // The chosen path, or "" (a cancelled dialog also sets NumError).
+    // The chosen path; a cancelled dialog fails with 32755.
     std::string EscullArxiu();
     std::string EscullArxiuGravar(const std::string& strDefaultExtension);
     // False, with no error, when the path names no ordinary file.
@@ -102,33 +98,8 @@ public:
     com::ObjectRef CreaObjecteSuport(const std::string& strNomClasse);
 
 private:
-    // Runs `body` under the class's error convention: the fields cleared on
-    // entry, and on failure the error's number kept, the entry " - "
-    // `member` appended and `empty` returned.
-    template <class Result, class Body>
-    Result guarded(std::string_view member, Result empty, Body body);
-    // The same for a member without a result.
-    template <class Body>
-    void guarded(std::string_view member, Body body) {
-        guarded(member, false, [&] { body(); return true; });
-    }
-    // After a private routine of this object: raises its number again, so
-    // that the caller's entry follows its own.
-    void raiseIfFailed() const;
-
     std::string TextError(int32_t number, int32_t idioma);
     void transaction(std::string_view member, const com::ObjectRef& objecteQueCrida);
 };
-
-template <class Result, class Body>
-Result clsFuncionsCapaInterficie::guarded(std::string_view member, Result empty, Body body) {
-    clear();
-    try {
-        return body();
-    } catch (...) {
-        fail(com::ErrorNumber(std::current_exception()), base::label::Velmar, kFuncionsLabel, member);
-        return empty;
-    }
-}
 
 }  // namespace velmar

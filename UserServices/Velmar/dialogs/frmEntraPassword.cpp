@@ -5,9 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "Base/Text.h"
 #include "core/Contrasenya.h"
 #include "core/Dialegs.h"
 #include "core/FormulariObject.h"
+#include "core/Procediment.h"
 #include "core/clsAndamiSistema.h"
 
 namespace velmar {
@@ -15,12 +17,6 @@ namespace {
 
 constexpr std::string_view kName = "frmEntraPassword";
 constexpr int kLlargariaMinima = 8;
-
-std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 }  // namespace
 
@@ -48,22 +44,18 @@ frmEntraPassword::frmEntraPassword(QWidget* parent)
     connect(cmdAcceptar, &QPushButton::clicked, this, [this] { SurtGuardantContrasenya(); });
     connect(cmdCancellar, &QPushButton::clicked, this, &QDialog::reject);
 
-    if (!dialegs::Procediment(*this, kName, "IniciFormulari", [this] { IniciFormulari(); }))
-        funcions_.EmetError(NumError, UbicacioError, clsAndamiSistema::Instance().Idioma());
+    ProcedimentMostrat(*this, funcions_, kName, "IniciFormulari", [this] { IniciFormulari(); });
 }
 
 void frmEntraPassword::IniciFormulari() {
     rstRecordsetIdioma_ = funcions_.TradueixFormulariIdioma(std::make_shared<FormulariObject>(this),
                                                             clsAndamiSistema::Instance().Idioma());
-    dialegs::PropagaError(*this, funcions_);
 }
 
 void frmEntraPassword::SurtGuardantContrasenya() {
-    const bool ok = dialegs::Procediment(*this, kName, "SurtGuardantContrasenya", [this] {
+    ProcedimentMostrat(*this, funcions_, kName, "SurtGuardantContrasenya", [this] {
         std::string message;
-        dialegs::Procediment(*this, kName, "CadenaValidacioAcceptar",
-                             [&] { message = CadenaValidacioAcceptar(); });
-        if (NumError != 0) com::Raise(NumError);
+        Procediment(*this, funcions_, kName, "CadenaValidacioAcceptar", [&] { message = CadenaValidacioAcceptar(); });
         if (!message.empty()) return dialegs::MissatgeOk(message);
         // The hash of the password as typed, blanks included: the password
         // itself is stored nowhere.
@@ -71,20 +63,17 @@ void frmEntraPassword::SurtGuardantContrasenya() {
                  ResumContrasenya(txtPassword->text().toStdString()));
         accept();
     });
-    if (!ok) funcions_.EmetError(NumError, UbicacioError, clsAndamiSistema::Instance().Idioma());
 }
 
 std::string frmEntraPassword::CadenaValidacioAcceptar() {
     const std::string code = CodiValidacio(txtPassword->text().toStdString(), txtConfirmaPassword->text().toStdString());
     if (code.empty()) return code;
-    std::string message = funcions_.TradueixMissatgeFormulariIdioma(rstRecordsetIdioma_, code);
-    dialegs::PropagaError(*this, funcions_);
-    return message;
+    return funcions_.TradueixMissatgeFormulariIdioma(rstRecordsetIdioma_, code);
 }
 
 std::string frmEntraPassword::CodiValidacio(const std::string& password, const std::string& confirmacio) {
-    const std::string entrada = Trimmed(password);
-    const std::string repetida = Trimmed(confirmacio);
+    const std::string entrada(base::Trim(password, " "));
+    const std::string repetida(base::Trim(confirmacio, " "));
     if (entrada.empty() || repetida.empty()) return "valAlgunaContrasenyaBuida";
     if (QString::fromStdString(entrada).size() < kLlargariaMinima) return "valContrasenyaCurta";
     if (!CadenaTeNumericsiCaracters(entrada)) return "valContrasenyaSenseNombresOCaracters";

@@ -7,17 +7,19 @@
 #include <QPushButton>
 #include <filesystem>
 
+#include "Brintel/BrintelNames.h"
 #include "Com/Registry.h"
 #include "core/Dialegs.h"
 #include "core/FormulariObject.h"
+#include "core/Procediment.h"
 #include "core/clsAndamiSistema.h"
 
 namespace velmar {
 namespace {
 
+namespace support = brintel::names;
+
 constexpr std::string_view kName = "frmIdiomes";
-constexpr int32_t kIconaNoTrobada = 516;
-constexpr int32_t kCapSeleccio = 91;
 constexpr int kClau = Qt::UserRole;
 constexpr const char* kAvisNoEsPotDesar =
     "L'idioma triat s'aplica fins que tanqueu el programa, però no es pot desar: el vostre usuari del sistema "
@@ -45,36 +47,22 @@ frmIdiomes::frmIdiomes(QWidget* parent) : QDialog(parent), lstIdiomes(new QListW
     connect(cmdAcceptar, &QPushButton::clicked, this, [this] { SurtGravantIdioma(); });
     connect(cmdCancellar, &QPushButton::clicked, this, &QDialog::reject);
 
-    if (!dialegs::Procediment(*this, kName, "IniciFormulari", [this] { IniciFormulari(); }))
-        funcions_.EmetError(NumError, UbicacioError, clsAndamiSistema::Instance().Idioma());
-}
-
-com::Variant frmIdiomes::CridaSuport(std::string_view member, std::vector<com::Variant> args) {
-    com::Variant result = com::CallRef(objClasseSuportActual, member, args);
-    if (const int32_t number = com::Get(objClasseSuportActual, "NumError").toLong(); number != 0) {
-        UbicacioError = com::Get(objClasseSuportActual, "UbicacioError").toString();
-        com::Raise(number);
-    }
-    return result;
+    ProcedimentMostrat(*this, funcions_, kName, "IniciFormulari", [this] { IniciFormulari(); });
 }
 
 void frmIdiomes::IniciFormulari() {
     const clsAndamiSistema& sessio = clsAndamiSistema::Instance();
-    objClasseSuportActual = com::CreateObject("Brintel.SvrIdiomes");
+    objClasseSuportActual = com::CreateObject(com::ProgID(support::Brintel, support::SvrIdiomes));
 
     rstRecordsetIdioma = funcions_.TradueixFormulariIdioma(std::make_shared<FormulariObject>(this), sessio.Idioma());
-    dialegs::PropagaError(*this, funcions_);
 
-    strXML_ = CridaSuport("GetIdiomes", {}).toString();
+    strXML_ = CridaSuport(objClasseSuportActual, support::GetIdiomes).toString();
     rstRecordsetActual = funcions_.PassaXMLARecordset(strXML_);
-    dialegs::PropagaError(*this, funcions_);
 
-    strXML_ = CridaSuport("GetUsuariById", {sessio.Usuari()}).toString();
+    strXML_ = CridaSuport(objClasseSuportActual, support::GetUsuariById, {sessio.Usuari()}).toString();
     rstRecordsetUsuaris = funcions_.PassaXMLARecordset(strXML_);
-    dialegs::PropagaError(*this, funcions_);
 
     const std::string icones = funcions_.ConsultaArxiuIniInterficie("General", "RutaDirectoriIcones");
-    dialegs::PropagaError(*this, funcions_);
 
     ado::Recordset& idiomes = *rstRecordsetActual;
     idiomes.SetFilter("NumIdioma = " + com::Str(sessio.Idioma()));
@@ -86,7 +74,7 @@ void frmIdiomes::IniciFormulari() {
     for (idiomes.MoveFirst(); !idiomes.IsEOF(); idiomes.MoveNext()) {
         std::string path = icones + "/" + idiomes.Value("NomArxiuIconaIdioma").toString();
         if (!std::filesystem::exists(path)) path = icones + "/Defecte.jpg";
-        if (!std::filesystem::exists(path)) com::Raise(kIconaNoTrobada);
+        if (!std::filesystem::exists(path)) com::Raise(base::err::IconMissing);
         const QPixmap icon(QString::fromStdString(path));
         if (icon.isNull()) com::Raise(com::err::InvalidPicture);
         iltImatgesIdiomes.emplace_back(
@@ -108,9 +96,9 @@ void frmIdiomes::IniciFormulari() {
 }
 
 void frmIdiomes::SurtGravantIdioma() {
-    const bool ok = dialegs::Procediment(*this, kName, "SurtGravantIdioma", [this] {
+    ProcedimentMostrat(*this, funcions_, kName, "SurtGravantIdioma", [this] {
         const QList<QListWidgetItem*> selected = lstIdiomes->selectedItems();
-        if (selected.isEmpty()) com::Raise(kCapSeleccio);
+        if (selected.isEmpty()) com::Raise(base::err::ObjectNotSet);
         const std::string clau = selected.front()->data(kClau).toString().toStdString();
         clsAndamiSistema& sessio = clsAndamiSistema::Instance();
         sessio.SetIdioma(static_cast<int32_t>(com::Val(clau.substr(4))));
@@ -120,7 +108,6 @@ void frmIdiomes::SurtGravantIdioma() {
         if (rstRecordsetUsuaris->RecordCount() == 0) {
             const std::string avis = funcions_.TradueixDefecteMissatgeFormulariIdioma(
                 rstRecordsetIdioma, "valIdiomaNoEsPotDesar", kAvisNoEsPotDesar);
-            dialegs::PropagaError(*this, funcions_);
             dialegs::MissatgeOk(avis);
             return accept();
         }
@@ -129,11 +116,9 @@ void frmIdiomes::SurtGravantIdioma() {
         rstRecordsetUsuaris->SetValue("NumIdioma", sessio.Idioma());
         rstRecordsetUsuaris->Update();
         strXML_ = funcions_.PassaRecordsetAXML(rstRecordsetUsuaris);
-        dialegs::PropagaError(*this, funcions_);
-        CridaSuport("SaveUsuari", {strXML_});
+        CridaSuport(objClasseSuportActual, support::SaveUsuari, {strXML_});
         accept();
     });
-    if (!ok) funcions_.EmetError(NumError, UbicacioError, clsAndamiSistema::Instance().Idioma());
 }
 
 }  // namespace velmar

@@ -32,8 +32,6 @@ public:
 private:
     void IniciFormulari();
     void SurtGravantIdioma();
-    // Calls `member` of the support object and raises its failure.
-    com::Variant CridaSuport(std::string_view member, std::vector<com::Variant> args);
 
     clsFuncionsCapaInterficie funcions_;
     std::string strXML_;

@@ -14,6 +14,7 @@
 
 #include "core/Dialegs.h"
 #include "core/FormulariObject.h"
+#include "core/Procediment.h"
 #include "core/clsAndamiSistema.h"
 
 namespace velmar {
@@ -46,8 +47,7 @@ frmVisorImatge::frmVisorImatge(QWidget* parent)
 }
 
 void frmVisorImatge::Show() {
-    if (!dialegs::Procediment(*this, kName, "IniciFormulari", [this] { IniciFormulari(); }))
-        funcions_.EmetError(NumError, UbicacioError, clsAndamiSistema::Instance().Idioma());
+    ProcedimentMostrat(*this, funcions_, kName, "IniciFormulari", [this] { IniciFormulari(); });
     show();
 }
 
@@ -59,7 +59,6 @@ QSize frmVisorImatge::MidaMaxima(const QSize& pantalla) {
 void frmVisorImatge::IniciFormulari() {
     rstRecordsetIdioma_ = funcions_.TradueixFormulariIdioma(std::make_shared<FormulariObject>(this),
                                                             clsAndamiSistema::Instance().Idioma());
-    dialegs::PropagaError(*this, funcions_);
 
     const QPixmap picture(QString::fromStdString(strNomArxiuImatge));
     if (picture.isNull()) com::Raise(com::err::InvalidPicture);

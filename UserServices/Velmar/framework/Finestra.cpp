@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "Base/Text.h"
+#include "Brintel/BrintelNames.h"
 #include "Com/Registry.h"
 #include "core/Bloqueig.h"
 #include "core/BindingControl.h"
@@ -35,12 +37,6 @@ constexpr std::string_view kSenseTextos =
     "<s:AttributeType name='TextTraduit'><s:datatype dt:type='string' dt:maxLength='255'/></s:AttributeType>"
     "</s:ElementType></s:Schema>\n<rs:data>\n</rs:data>\n</xml>";
 
-std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // The window by member name: its tables, its support object and its
 // reload, and beyond those what every window offers (Name, Caption,
 // Controls).
@@ -56,8 +52,8 @@ public:
         Finestra* w = window();
         if (kind == com::CallKind::Get || (kind == com::CallKind::Method && args.empty())) {
             if (const Taula* taula = w->TaulaPerNom(member)) return Recordset(taula->Ref());
-            if (com::SameName(member, "objClasseSuportActual")) return w->objClasseSuportActual;
-            if (com::SameName(member, recupera_)) {
+            if (base::SameName(member, "objClasseSuportActual")) return w->objClasseSuportActual;
+            if (base::SameName(member, recupera_)) {
                 w->Recupera();
                 return {};
             }
@@ -103,9 +99,9 @@ Finestra::Finestra(Declaracio declaracio, QWidget* parent)
 Finestra::~Finestra() { objClasseSuportActual.reset(); }
 
 Taula* Finestra::TaulaPerNom(std::string_view name) {
-    if (com::SameName(rstRecordsetActual.Nom(), name)) return &rstRecordsetActual;
+    if (base::SameName(rstRecordsetActual.Nom(), name)) return &rstRecordsetActual;
     for (Taula& taula : taules_)
-        if (com::SameName(taula.Nom(), name)) return &taula;
+        if (base::SameName(taula.Nom(), name)) return &taula;
     return nullptr;
 }
 
@@ -120,36 +116,29 @@ int16_t Finestra::intModeFormulari() const {
 }
 
 com::Variant Finestra::CridaSuport(std::string_view member, std::vector<com::Variant> args) {
-    com::Variant result = com::CallRef(objClasseSuportActual, member, args);
-    if (const int32_t number = com::Get(objClasseSuportActual, "NumError").toLong(); number != 0) {
-        UbicacioError = com::Get(objClasseSuportActual, "UbicacioError").toString();
-        com::Raise(number);
-    }
-    return result;
+    return velmar::CridaSuport(objClasseSuportActual, member, std::move(args));
 }
 
 // --- set-up ------------------------------------------------------------------
 
 void Finestra::CreaSuport() {
-    objClasseSuportActual = declaracio_.suportPerNom
-                                ? objFuncionsCapaInterficie.CreaObjecteSuport(declaracio_.classeSuport)
-                                : com::CreateObject("Brintel." + declaracio_.classeSuport);
-    ProvaFuncions();
+    objClasseSuportActual =
+        declaracio_.suportPerNom
+            ? objFuncionsCapaInterficie.CreaObjecteSuport(std::string(declaracio_.classeSuport))
+            : com::CreateObject(com::ProgID(brintel::names::Brintel, declaracio_.classeSuport));
 }
 
 void Finestra::Tradueix() {
     rstRecordsetIdioma = objFuncionsCapaInterficie.TradueixFormulariIdioma(std::make_shared<FormulariObject>(this),
                                                                            clsAndamiSistema::Instance().Idioma());
-    ProvaFuncions();
 }
 
-void Finestra::Carrega(Taula& taula) {
+std::string Finestra::Llista(const Taula& taula) {
     const DeclaracioTaula& d = taula.Declaracio();
-    const std::string xml = CridaSuport(d.llista, d.arguments ? d.arguments() : std::vector<com::Variant>()).toString();
-    RecordsetRef rows = objFuncionsCapaInterficie.PassaXMLARecordset(xml);
-    ProvaFuncions();
-    Posa(taula, std::move(rows));
+    return CridaSuport(d.llista, d.arguments ? d.arguments() : std::vector<com::Variant>()).toString();
 }
+
+void Finestra::Carrega(Taula& taula) { Posa(taula, objFuncionsCapaInterficie.PassaXMLARecordset(Llista(taula))); }
 
 void Finestra::CarregaTaules() {
     for (Taula& taula : taules_) Carrega(taula);
@@ -167,7 +156,6 @@ void Finestra::Posa(Taula& taula, RecordsetRef rows) {
 
 void Finestra::LligaControls() {
     objFuncionsCapaInterficie.LinkControls(objecte_);
-    ProvaFuncions();
     // A bound text box is wide enough to read what its field holds, up to
     // a line of a few words.
     constexpr int kMaxCharacters = 45;
@@ -179,10 +167,7 @@ void Finestra::LligaControls() {
     }
 }
 
-void Finestra::DeslligaControls() {
-    objFuncionsCapaInterficie.DeslinkControls(objecte_);
-    ProvaFuncions();
-}
+void Finestra::DeslligaControls() { objFuncionsCapaInterficie.DeslinkControls(objecte_); }
 
 void Finestra::PosaOrigensCombos() {
     for (DataCombo* combo : findChildren<DataCombo*>()) {
@@ -210,7 +195,7 @@ void Finestra::RefreshModeFormEdicio(bool edicio) {
         for (QWidget* control : findChildren<QWidget*>()) {
             const std::string type = binding::ControlType(control);
             if (type == "TextBox" || type == "ComboBox" || type == "DataCombo" ||
-                (type == "CheckBox" && !Trimmed(binding::DataField(control)).empty()))
+                (type == "CheckBox" && !base::Trim(binding::DataField(control), " ").empty()))
                 Bloqueja(control, !edicio);
         }
         for (QPushButton* button : findChildren<QPushButton*>())
@@ -244,15 +229,11 @@ void Finestra::PropagaCanvisABD() {
                     if (taula->Ref() && taula->Ref()->EditMode() != ado::EditState::None) taula->Ref()->Update();
                 for (Taula* taula : desades) {
                     const std::string xml = objFuncionsCapaInterficie.PassaRecordsetAXML(taula->Ref());
-                    ProvaFuncions();
-                    const std::string canvis = objFuncionsCapaInterficie.ObteActualitzacionsDeXML(xml);
-                    ProvaFuncions();
-                    CridaSuport(taula->Declaracio().desa, {canvis});
+                    CridaSuport(taula->Declaracio().desa, {objFuncionsCapaInterficie.ObteActualitzacionsDeXML(xml)});
                 }
                 // Reloaded inside the transaction: what was sent is no longer
                 // pending, and new rows have their keys.
                 Recupera();
-                ProvaInterna();
                 for (Taula* taula : desades)
                     if (taula != &rstRecordsetActual) Carrega(*taula);
                 LligaControls();
@@ -260,7 +241,7 @@ void Finestra::PropagaCanvisABD() {
         } catch (...) {
             // The controls follow whatever the tables now hold; the failure
             // itself goes on to the handler.
-            objFuncionsCapaInterficie.LinkControls(objecte_);
+            EnSortir([this] { objFuncionsCapaInterficie.LinkControls(objecte_); });
             throw;
         }
     });
@@ -270,19 +251,17 @@ void Finestra::DinsTransaccio(const std::function<void()>& body) {
     if (dinsTransaccio_) return body();
     std::vector<Copia> copies = CopiaTaules();
     objFuncionsCapaInterficie.BeginTransaction(objecte_);
-    ProvaFuncions();
     dinsTransaccio_ = true;
     try {
         body();
         objFuncionsCapaInterficie.CommitTransaction(objecte_);
-        ProvaFuncions();
         dinsTransaccio_ = false;
     } catch (...) {
         dinsTransaccio_ = false;
         // Nothing stays half written, and no later save nests in a
         // transaction left open. The failure shown is the one that stopped
         // the save, not one of the rollback.
-        objFuncionsCapaInterficie.RollBackTransaction(objecte_);
+        EnSortir([this] { objFuncionsCapaInterficie.RollBackTransaction(objecte_); });
         RestauraTaules(copies);
         throw;
     }
@@ -296,24 +275,17 @@ std::vector<Finestra::Copia> Finestra::CopiaTaules() {
 }
 
 void Finestra::RestauraTaules(std::vector<Copia>& copies) {
-    objFuncionsCapaInterficie.DeslinkControls(objecte_);
+    EnSortir([this] { objFuncionsCapaInterficie.DeslinkControls(objecte_); });
     for (Copia& copia : copies) Posa(*copia.taula, std::move(copia.rows));
-    objFuncionsCapaInterficie.LinkControls(objecte_);
+    EnSortir([this] { objFuncionsCapaInterficie.LinkControls(objecte_); });
 }
 
 void Finestra::Recupera() {
     Inner(declaracio_.recupera, [this] {
-        std::string xml;
-        if (intModeFormulari() == 2) {
-            xml = objFuncionsCapaInterficie.PurgaActualitzacionsRecordset(rstRecordsetActual.Ref());
-            ProvaFuncions();
-        } else {
-            const DeclaracioTaula& d = rstRecordsetActual.Declaracio();
-            xml = CridaSuport(d.llista, d.arguments ? d.arguments() : std::vector<com::Variant>()).toString();
-        }
-        RecordsetRef rows = objFuncionsCapaInterficie.PassaXMLARecordset(xml);
-        ProvaFuncions();
-        Posa(rstRecordsetActual, std::move(rows));
+        const std::string xml = intModeFormulari() == 2
+                                    ? objFuncionsCapaInterficie.PurgaActualitzacionsRecordset(rstRecordsetActual.Ref())
+                                    : Llista(rstRecordsetActual);
+        Posa(rstRecordsetActual, objFuncionsCapaInterficie.PassaXMLARecordset(xml));
     });
 }
 
@@ -351,17 +323,12 @@ std::string Finestra::CadenaValidacioRegistreActual() {
 std::string Finestra::Missatge(const std::string& code) {
     if (code.empty()) return {};
     if (!rstRecordsetIdioma) rstRecordsetIdioma = objFuncionsCapaInterficie.PassaXMLARecordset(kSenseTextos);
-    std::string text = objFuncionsCapaInterficie.TradueixMissatgeFormulariIdioma(rstRecordsetIdioma, code);
-    ProvaFuncions();
-    return text;
+    return objFuncionsCapaInterficie.TradueixMissatgeFormulariIdioma(rstRecordsetIdioma, code);
 }
 
 std::string Finestra::MissatgeDefecte(const std::string& code, const std::string& defecte) {
     if (!rstRecordsetIdioma) rstRecordsetIdioma = objFuncionsCapaInterficie.PassaXMLARecordset(kSenseTextos);
-    std::string text =
-        objFuncionsCapaInterficie.TradueixDefecteMissatgeFormulariIdioma(rstRecordsetIdioma, code, defecte);
-    ProvaFuncions();
-    return text;
+    return objFuncionsCapaInterficie.TradueixDefecteMissatgeFormulariIdioma(rstRecordsetIdioma, code, defecte);
 }
 
 bool Finestra::eventFilter(QObject* watched, QEvent* event) {
@@ -386,23 +353,11 @@ void Finestra::FixaDataCombo(DataCombo* combo) {
             if (!combo->MatchedWithList()) return;
             value = com::Val(combo->BoundValue().toString());
         }
-        const std::string field = Trimmed(combo->DataField());
+        const std::string field(base::Trim(combo->DataField(), " "));
         const com::Variant current = rows->Value(field);
         if (current.isNull() ? value.isNull() : DataCombo::SameKey(current, value)) return;
         rows->SetValue(field, value);
     });
 }
-
-// --- error convention ------------------------------------------------------------
-
-void Finestra::MostraError() {
-    objFuncionsCapaInterficie.EmetError(NumError, UbicacioError, clsAndamiSistema::Instance().Idioma());
-}
-
-void Finestra::ProvaInterna() const {
-    if (NumError != 0) com::Raise(NumError);
-}
-
-void Finestra::ProvaFuncions() { dialegs::PropagaError(*this, objFuncionsCapaInterficie); }
 
 }  // namespace velmar

@@ -5,8 +5,40 @@
 // error convention of its procedures, and the save that sends every table
 // it edits inside one transaction.
 //
-// A window declares what makes it different (Declaracio) and composes its
-// own commands from the steps offered here.
+// How to write a window
+// ---------------------
+// A window declares what makes it different (Declaracio): its Name, its
+// support class and the operations that list and save its tables, named
+// from Brintel/BrintelNames.h (brintel::names::SvrClients, GetClients...);
+// its own table and the other tables and lists it reads or edits; its
+// controls; its rules. Everything else it composes from the protected steps
+// below.
+//
+// A window with a list beside the record derives from FinestraManteniment,
+// which holds the start-up and the commands new, edit, delete, save and
+// undo: its constructor passes the declaration and the list, and calls
+// IniciFormulari() (frmClients).
+//
+// A window of one record at a time derives from Finestra, lays out Camps()
+// with its own buttons and writes its commands from the steps:
+//   start-up  TopLevel("IniciFormulari", { CreaSuport(); Tradueix();
+//             CarregaTaules(); Recupera(); LligaControls();
+//             PosaOrigensCombos(); RefreshModeFormEdicio(false); })
+//   edit      a message from CadenaValidacioEditar() stops it (shown with
+//             dialegs::MissatgeOk); else CopiaTaules() for the undo and
+//             Entra(Mode::Edicio)
+//   save      a message from CadenaValidacioRegistreActual() stops it; else
+//             PropagaCanvisABD() and Entra(Mode::Consulta)
+//   undo      RestauraTaules(the copies) and Entra(Mode::Consulta)
+//
+// Errors: what a button or an event runs is a TopLevel procedure (a failure
+// is shown once); a procedure that others call is Inner (it adds its own
+// trail entry). Inside a procedure the steps, the helper
+// (objFuncionsCapaInterficie), CridaSuport and other procedures are called
+// as plain functions: a failure leaves them as an exception that carries
+// its trail, and the TopLevel procedure shows it. No call is followed by a
+// test of NumError. Steps that use the helper or the support object run
+// inside a procedure.
 #pragma once
 
 #include <cstdint>
@@ -18,9 +50,10 @@
 
 #include <QWidget>
 
-#include "Com/Object.h"
 #include "Base/Trail.h"
+#include "Com/Object.h"
 #include "core/Dialegs.h"
+#include "core/Procediment.h"
 #include "core/clsFuncionsCapaInterficie.h"
 #include "framework/Control.h"
 #include "framework/Regla.h"
@@ -39,10 +72,10 @@ public:
     enum class Mode { Consulta, Nou, Edicio, Eliminacio };
 
     struct Declaracio {
-        std::string_view nom;      // the window's Name, as its trail shows it
-        std::string classeSuport;  // the support class of Brintel
-        bool suportPerNom = false; // created through CreaObjecteSuport
-        std::string recupera;      // the public reload's name
+        std::string_view nom;           // the window's Name, as its trail shows it
+        std::string_view classeSuport;  // the support class of Brintel (brintel::names)
+        bool suportPerNom = false;      // created through CreaObjecteSuport
+        std::string recupera;           // the public reload's name
         // The window's own table, rstRecordsetActual.
         DeclaracioTaula actual;
         // The other tables and lists, read at start in this order.
@@ -78,8 +111,8 @@ public:
     // edit or delete.
     int16_t intModeFormulari() const;
 
-    // Calls `member` of the support object; its failure becomes the
-    // window's and is raised.
+    // Calls `member` of the support object; a failure it reports goes on
+    // with its trail.
     com::Variant CridaSuport(std::string_view member, std::vector<com::Variant> args = {});
 
 protected:
@@ -137,19 +170,20 @@ protected:
     // Writes the combo's value into its field when the user leaves it.
     void FixaDataCombo(DataCombo* combo);
 
-    // --- error convention ---------------------------------------------------------
-    // A procedure that a button or an event runs: a failure is shown once.
+    // --- error convention (core/Procediment.h) -------------------------------------
+    // A procedure that a button or an event runs: a failure is shown once,
+    // and stays in NumError and UbicacioError.
     template <class Body>
-    void TopLevel(std::string_view member, Body body);
-    // A procedure other procedures call: a failure stays in NumError and
-    // UbicacioError for the caller to raise again.
+    void TopLevel(std::string_view member, Body&& body) {
+        ProcedimentMostrat(*this, objFuncionsCapaInterficie, declaracio_.nom, member, std::forward<Body>(body));
+    }
+    // A procedure other procedures call: inside one, its failure goes on
+    // to it with this procedure's entry; called from outside (by name), it
+    // stays in NumError and UbicacioError.
     template <class Body>
-    void Inner(std::string_view member, Body body);
-    // Raises the helper's failure as the window's.
-    void ProvaFuncions();
-    // After an inner procedure of the window: raises its number.
-    void ProvaInterna() const;
-    void MostraError();
+    void Inner(std::string_view member, Body&& body) {
+        Procediment(*this, objFuncionsCapaInterficie, declaracio_.nom, member, std::forward<Body>(body));
+    }
 
     // Copies of the tables the window saves, as they stand, and putting
     // them back (the controls bound again): what a failed save does, and
@@ -168,6 +202,8 @@ private:
     friend struct Regla;
 
     std::vector<Taula*> TaulesDesades();
+    // The rows of a table as its support operation lists them, as text.
+    std::string Llista(const Taula& taula);
     std::string CodiRegles(const std::vector<Regla>& regles);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -178,15 +214,5 @@ private:
     Mode mode_ = Mode::Consulta;
     bool dinsTransaccio_ = false;
 };
-
-template <class Body>
-void Finestra::TopLevel(std::string_view member, Body body) {
-    if (!dialegs::Procediment(*this, declaracio_.nom, member, body)) MostraError();
-}
-
-template <class Body>
-void Finestra::Inner(std::string_view member, Body body) {
-    dialegs::Procediment(*this, declaracio_.nom, member, body);
-}
 
 }  // namespace velmar

@@ -51,13 +51,10 @@ void FinestraManteniment::IniciFormulari() {
         Entra(Mode::Consulta);
         CarregaTaules();
         Recupera();
-        ProvaInterna();
         LligaControls();
         PosaOrigensCombos();
         RefrescaFormulariActualitzacio();
-        ProvaInterna();
         RefrescaFormulariLectura();
-        ProvaInterna();
         RefreshModeFormEdicio(false);
     });
 }
@@ -89,10 +86,7 @@ void FinestraManteniment::RefrescaFormulariLectura() {
 }
 
 void FinestraManteniment::RefrescaFormulariAmbLlista() {
-    TopLevel("RefrescaFormulariAmbLlista", [this] {
-        RefrescaFormulariLectura();
-        ProvaInterna();
-    });
+    TopLevel("RefrescaFormulariAmbLlista", [this] { RefrescaFormulariLectura(); });
 }
 
 void FinestraManteniment::Nou() {
@@ -105,7 +99,6 @@ void FinestraManteniment::Nou() {
 void FinestraManteniment::Editar() {
     TopLevel("Editar", [this] {
         const std::string message = CadenaValidacioEditar();
-        ProvaInterna();
         if (!message.empty()) return dialegs::MissatgeOk(message);
         Entra(Mode::Edicio);
     });
@@ -114,7 +107,6 @@ void FinestraManteniment::Editar() {
 void FinestraManteniment::Eliminar() {
     TopLevel("Eliminar", [this] {
         const std::string message = CadenaValidacioEliminar();
-        ProvaInterna();
         if (!message.empty()) return dialegs::MissatgeOk(message);
         const std::string question = MissatgeDefecte("valTextEliminar", "valTextEliminar");
         if (!dialegs::PreguntaSiNo(question)) return;
@@ -123,19 +115,15 @@ void FinestraManteniment::Eliminar() {
             DinsTransaccio([this] {
                 rstRecordsetActual->Delete();
                 PropagaCanvisABD();
-                ProvaInterna();
             });
         } catch (...) {
             // The row is back, undeleted: the list shows it again, and no
             // later save sends its delete.
             Entra(Mode::Consulta);
-            const base::ErrorFields failure = *this;
-            RefrescaFormulariActualitzacio();
-            static_cast<base::ErrorFields&>(*this) = failure;
+            EnSortir([this] { RefrescaFormulariActualitzacio(); });
             throw;
         }
         RefrescaFormulariActualitzacio();
-        ProvaInterna();
         Entra(Mode::Consulta);
     });
 }
@@ -143,14 +131,11 @@ void FinestraManteniment::Eliminar() {
 void FinestraManteniment::SortirEdicio() {
     TopLevel("SortirEdicio", [this] {
         const std::string message = CadenaValidacioRegistreActual();
-        ProvaInterna();
         if (!message.empty()) return dialegs::MissatgeOk(message);
         if (rstRecordsetActual->RecordCount() > 0) {
             rstRecordsetActual->Update();
             PropagaCanvisABD();
-            ProvaInterna();
             RefrescaFormulariActualitzacio();
-            ProvaInterna();
         }
         Entra(Mode::Consulta);
     });
@@ -160,9 +145,7 @@ void FinestraManteniment::UndoChanges() {
     TopLevel("UndoChanges", [this] {
         rstRecordsetActual->CancelUpdate();
         RefrescaFormulariLectura();
-        ProvaInterna();
         RefrescaFormulariActualitzacio();
-        ProvaInterna();
         Entra(Mode::Consulta);
     });
 }

@@ -12,7 +12,7 @@ namespace {
 template <class Control>
 Control* Troba(Finestra& finestra, const std::string& name) {
     auto* control = finestra.findChild<Control*>(QString::fromStdString(name));
-    if (!control) com::Raise(err::ControlNotFound);
+    if (!control) com::Raise(base::err::ControlNotFound);
     return control;
 }
 
@@ -21,7 +21,7 @@ bool Buit(Finestra& finestra, const std::string& name) {
     QWidget* control = Troba<QWidget>(finestra, name);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text().isEmpty();
     if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->currentText().isEmpty();
-    com::Raise(err::ControlNotFound);
+    com::Raise(base::err::ControlNotFound);
 }
 
 }  // namespace
@@ -53,19 +53,15 @@ Regla Regla::ValorsForaDeLlista(std::vector<std::string> combos, std::string cod
 
 Regla Regla::Repetit(std::string camp, std::string codi) {
     return {std::move(codi), [camp = std::move(camp)](Finestra& f) {
-                const bool repetit = f.objFuncionsCapaInterficie.ValorCampRepetit(f.rstRecordsetActual.Ref(), camp);
-                f.ProvaFuncions();
-                return repetit;
+                return f.objFuncionsCapaInterficie.ValorCampRepetit(f.rstRecordsetActual.Ref(), camp);
             }};
 }
 
 Regla Regla::UsatA(std::string taula, std::string camp, std::string codi) {
     return {std::move(codi), [taula = std::move(taula), camp = std::move(camp)](Finestra& f) {
                 const Taula* llista = f.TaulaPerNom(taula);
-                const int32_t count = f.objFuncionsCapaInterficie.ComptaAparicionsValorEnRecordset(
-                    llista ? llista->Ref() : nullptr, camp, f.rstRecordsetActual->Value(camp));
-                f.ProvaFuncions();
-                return count > 0;
+                return f.objFuncionsCapaInterficie.ComptaAparicionsValorEnRecordset(
+                           llista ? llista->Ref() : nullptr, camp, f.rstRecordsetActual->Value(camp)) > 0;
             }};
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Com/Variant.h"
@@ -14,14 +15,15 @@
 
 namespace velmar {
 
+// The support operations are named from Brintel/BrintelNames.h.
 struct DeclaracioTaula {
-    std::string recordset = {};  // the member name
-    std::string llista = {};     // the support operation that lists the rows
+    std::string recordset = {};      // the member name
+    std::string_view llista = {};    // the support operation that lists the rows
     // Its arguments, asked for at each load; none when empty.
     std::function<std::vector<com::Variant>()> arguments = {};
     // The support operation that saves a change set of the table; empty
     // for a table the window does not save.
-    std::string desa = {};
+    std::string_view desa = {};
 };
 
 class Taula {

@@ -2,8 +2,7 @@
 
 #include "admin/frmClients.h"
 #include "admin/frmProjectes.h"
-#include "core/Dialegs.h"
-#include "core/clsAndamiSistema.h"
+#include "core/Procediment.h"
 #include "dialogs/frmEntraPassword.h"
 #include "dialogs/frmIdiomes.h"
 #include "dialogs/frmVisorImatge.h"
@@ -47,9 +46,12 @@ const FinestraRegistrada* TrobaFinestra(std::string_view nom) {
 std::unique_ptr<QWidget> ObreFinestra(const FinestraRegistrada& finestra, const Obertura& obertura) {
     base::ErrorFields error;
     std::unique_ptr<QWidget> window;
-    if (dialegs::Procediment(error, finestra.nom, "Form_Load", [&] { window = finestra.crea(obertura); }))
+    if (base::Guard(error, {base::label::Velmar, finestra.nom}, "Form_Load", false, [&] {
+            window = finestra.crea(obertura);
+            return true;
+        }))
         return window;
-    clsFuncionsCapaInterficie().EmetError(error.NumError, error.UbicacioError, clsAndamiSistema::Instance().Idioma());
+    MostraError(error);
     return nullptr;
 }
 

@@ -12,7 +12,7 @@
 #include "core/Sessio.h"
 #include "core/TraduccioQt.h"
 #include "core/clsAndamiSistema.h"
-#include "core/clsFuncionsCapaInterficie.h"
+#include "core/Procediment.h"
 #include "program/Finestres.h"
 
 namespace velmar {
@@ -104,7 +104,7 @@ int Executa(int argc, char** argv) {
     clsAndamiSistema& sessio = clsAndamiSistema::Instance();
     base::ErrorFields inici;
     IniciaSessio(NomUsuariSistema(), inici);
-    if (inici.NumError != 0) clsFuncionsCapaInterficie().EmetError(inici.NumError, inici.UbicacioError, sessio.Idioma());
+    if (inici.NumError != 0) MostraError(inici);
     if (ordre->idioma) sessio.SetIdioma(*ordre->idioma);
     if (ordre->projecte) sessio.SetProjecte(*ordre->projecte);
     FixaTraduccioQt(sessio.Idioma());

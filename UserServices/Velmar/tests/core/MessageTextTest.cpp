@@ -48,7 +48,7 @@ TEST_F(MessageText, ABlankCodeGivesNothingEvenWithADefault) {
 
 TEST_F(MessageText, AMissingCodeIs517OrTheDefault) {
     EXPECT_EQ(f_.TradueixMissatgeFormulariIdioma(texts_, "valNoHiEs"), "");
-    EXPECT_EQ(f_.NumError, velmar::err::MessageMissing);
+    EXPECT_EQ(f_.NumError, base::err::TextMissing);
     EXPECT_EQ(f_.UbicacioError, kEntry + "TradueixMissatgeFormulariIdioma");
     EXPECT_EQ(texts_->RecordCount(), 0) << "the filter of the missing code stays";
 
@@ -59,7 +59,7 @@ TEST_F(MessageText, AMissingCodeIs517OrTheDefault) {
 
 TEST_F(MessageText, AWindowWithoutTextsMissesEveryCode) {
     EXPECT_EQ(f_.TradueixMissatgeFormulariIdioma(nullptr, "valNomBuit"), "");
-    EXPECT_EQ(f_.NumError, velmar::err::MessageMissing);
+    EXPECT_EQ(f_.NumError, base::err::TextMissing);
     EXPECT_EQ(f_.TradueixDefecteMissatgeFormulariIdioma(nullptr, "valTextEliminar", "valTextEliminar"),
               "valTextEliminar");
     EXPECT_EQ(f_.NumError, 0);

@@ -135,7 +135,7 @@ TEST_F(RecordsetText, ChangeSetOfEditsReadsBackAsThoseEdits) {
 TEST_F(RecordsetText, ChangeSetOfTextWithoutItsDataSectionIsAnInvalidArgument) {
     for (const std::string& text : {kHead + "\n</xml>", std::string("</rs:data><rs:data>"), kHead + "<rs:insert>"}) {
         EXPECT_EQ(f_.ObteActualitzacionsDeXML(text), "");
-        EXPECT_EQ(f_.NumError, velmar::err::InvalidArgument);
+        EXPECT_EQ(f_.NumError, base::err::InvalidProcedureCall);
         EXPECT_TRUE(f_.UbicacioError.ends_with(entry("ObteActualitzacionsDeXML"))) << f_.UbicacioError;
     }
 }

@@ -15,6 +15,7 @@
 #include "core/Dialegs.h"
 #include "core/FormulariObject.h"
 #include "support/CollectorSandbox.h"
+#include "support/DravikSettings.h"
 #include "core/clsAndamiSistema.h"
 #include "core/clsFuncionsCapaInterficie.h"
 #include "support/Files.h"
@@ -24,13 +25,6 @@ namespace {
 
 using velmar::clsFuncionsCapaInterficie;
 using velmar::RecordsetRef;
-
-std::string DravikIni() { return testsupport::BuildPath("DataServices/Dravik/Dravik.INI"); }
-
-std::string DravikSettings(const std::string& connectionString) {
-    return "[General]\nCadenaConnexioBD=" + connectionString +
-           "\nPeriodicitatRecolectorDeixalla=600000\nMaximTempsDeTransaccio=600000\n";
-}
 
 const std::string kEntry = "\rVelmar(exe) - FuncionsCapaInterficie - ";
 
@@ -73,7 +67,7 @@ protected:
 
     testsupport::CollectorSandbox collector_;
     std::unique_ptr<testsupport::TestDatabase> db_ = testsupport::SampleDatabase(GetParam());
-    testsupport::ScopedFile dravikIni_{DravikIni(), DravikSettings(db_->connectionString())};
+    testsupport::ScopedFile dravikIni_{testsupport::DravikIni(), testsupport::DravikSettings(db_->connectionString())};
     clsFuncionsCapaInterficie f_;
 };
 
@@ -137,7 +131,7 @@ TEST_P(Server, ATextForAControlTheWindowLacksOrCannotShowStopsTheTranslation) {
         const char* window;
         int32_t number;
     };
-    for (const Case& c : {Case{"frmProva", velmar::err::ControlNotFound}, Case{"frmProva2", com::err::MemberNotFound}}) {
+    for (const Case& c : {Case{"frmProva", base::err::ControlNotFound}, Case{"frmProva2", com::err::MemberNotFound}}) {
         QWidget window;
         window.setObjectName(c.window);
         auto* first = new QLabel("aPrimer", &window);
@@ -181,7 +175,7 @@ TEST_P(Server, NestedTransactionsHandTheirConnectionToTheWindowsSupportObject) {
 }
 
 TEST_P(Server, AFailedBeginLeavesTheSupportObjectAlone) {
-    dravikIni_.replace(DravikSettings("Provider=SQLite;Data Source=/nonexistent/folder/none.db"));
+    dravikIni_.replace(testsupport::DravikSettings("Provider=SQLite;Data Source=/nonexistent/folder/none.db"));
     auto window = std::make_shared<Finestra>();
     f_.BeginTransaction(window);
     const com::ObjectRef session = velmar::clsAndamiSistema::Instance().SySSessio;

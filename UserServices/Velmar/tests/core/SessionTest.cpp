@@ -39,7 +39,7 @@ TEST(Session, LanguageFallsBackToOneUserAndProjectReadBackAsStored) {
 TEST(Session, AWindowCapturesTheProjectOnlyWhenOneIsChosen) {
     clsAndamiSistema& session = clsAndamiSistema::Instance();
     session.SetProjecte(0);
-    EXPECT_EQ(testsupport::ErrorOf([] { velmar::CapturaProjecte(); }), velmar::err::SenseProjecte);
+    EXPECT_EQ(testsupport::ErrorOf([] { velmar::CapturaProjecte(); }), base::err::NoProjectChosen);
     session.SetProjecte(306);
     EXPECT_EQ(velmar::CapturaProjecte(), 306);
     session.SetProjecte(0);

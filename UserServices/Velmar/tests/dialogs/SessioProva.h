@@ -10,6 +10,7 @@
 #include "Ado/Connection.h"
 #include "core/Dialegs.h"
 #include "support/CollectorSandbox.h"
+#include "support/DravikSettings.h"
 #include "support/Files.h"
 #include "support/SampleDatabase.h"
 
@@ -31,8 +32,6 @@ public:
 private:
     testsupport::CollectorSandbox collector_;
     std::unique_ptr<testsupport::TestDatabase> db_ = testsupport::SampleDatabase(testsupport::Engine::SQLite);
-    testsupport::ScopedFile dravikIni_{testsupport::BuildPath("DataServices/Dravik/Dravik.INI"),
-                                       "[General]\nCadenaConnexioBD=" + db_->connectionString() +
-                                           "\nPeriodicitatRecolectorDeixalla=600000\nMaximTempsDeTransaccio=600000\n"};
+    testsupport::ScopedFile dravikIni_{testsupport::DravikIni(), testsupport::DravikSettings(db_->connectionString())};
     velmar::dialegs::MissatgeHandler previous_;
 };

@@ -87,7 +87,6 @@ public:
             Tradueix();
             CarregaTaules();
             Recupera();
-            ProvaInterna();
             LligaControls();
             PosaOrigensCombos();
             RefreshModeFormEdicio(false);
@@ -98,7 +97,6 @@ private:
     void Editar() {
         TopLevel("Editar", [this] {
             const std::string message = CadenaValidacioEditar();
-            ProvaInterna();
             if (!message.empty()) return velmar::dialegs::MissatgeOk(message);
             abans_ = CopiaTaules();
             Entra(Mode::Edicio);
@@ -107,11 +105,9 @@ private:
     void SortirEdicio() {
         TopLevel("SortirEdicio", [this] {
             const std::string message = CadenaValidacioRegistreActual();
-            ProvaInterna();
             if (!message.empty()) return velmar::dialegs::MissatgeOk(message);
             const com::Variant bookmark = rstRecordsetActual->Bookmark();
             PropagaCanvisABD();
-            ProvaInterna();
             rstRecordsetActual->SetBookmark(bookmark);
             Entra(Mode::Consulta);
         });
