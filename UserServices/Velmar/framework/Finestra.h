@@ -20,7 +20,8 @@
 // IniciFormulari() (frmClients).
 //
 // A window of one record at a time derives from Finestra, lays out Camps()
-// with its own buttons and writes its commands from the steps:
+// with its own buttons and writes its commands from the steps, each a
+// TopLevel procedure under the name its trail entry gives:
 //   start-up  TopLevel("IniciFormulari", { CreaSuport(); Tradueix();
 //             CarregaTaules(); Recupera(); LligaControls();
 //             PosaOrigensCombos(); RefreshModeFormEdicio(false); })
@@ -28,7 +29,9 @@
 //             dialegs::MissatgeOk); else CopiaTaules() for the undo and
 //             Entra(Mode::Edicio)
 //   save      a message from CadenaValidacioRegistreActual() stops it; else
-//             PropagaCanvisABD() and Entra(Mode::Consulta)
+//             PropagaCanvisABD() (every table with a save operation, in
+//             one transaction, in the order of ordreDesa) and
+//             Entra(Mode::Consulta)
 //   undo      RestauraTaules(the copies) and Entra(Mode::Consulta)
 //
 // Errors: what a button or an event runs is a TopLevel procedure (a failure
@@ -123,7 +126,22 @@ protected:
     // none when the window declares none (it lays out its own).
     QFormLayout* Camps() const { return camps_; }
 
-    // --- steps a window's set-up and commands are made of --------------------
+    // --- its procedures: the error convention (core/Procediment.h) ------------
+    // A procedure that a button or an event runs: a failure is shown once,
+    // and stays in NumError and UbicacioError.
+    template <class Body>
+    void TopLevel(std::string_view member, Body&& body) {
+        ProcedimentMostrat(*this, objFuncionsCapaInterficie, declaracio_.nom, member, std::forward<Body>(body));
+    }
+    // A procedure other procedures call: inside one, its failure goes on
+    // to it with this procedure's entry; called from outside (by name), it
+    // stays in NumError and UbicacioError.
+    template <class Body>
+    void Inner(std::string_view member, Body&& body) {
+        Procediment(*this, objFuncionsCapaInterficie, declaracio_.nom, member, std::forward<Body>(body));
+    }
+
+    // --- steps its set-up and commands are made of, run inside a procedure -----
     // The support object, by class or through CreaObjecteSuport.
     void CreaSuport();
     // The window's caption and controls in the user's language; keeps the
@@ -135,6 +153,9 @@ protected:
     void CarregaTaules();
     // Gives `taula` these rows: the lists and data combos over it follow.
     void Posa(Taula& taula, RecordsetRef rows);
+    // Binds the controls with a DataField to the table their Tag names
+    // (rstRecordsetActual when blank; 519 when the window has no such
+    // table), and unbinds them.
     void LligaControls();
     void DeslligaControls();
     // Each data combo takes the rows of the table its "RowSource" names.
@@ -169,21 +190,6 @@ protected:
     std::string MissatgeDefecte(const std::string& code, const std::string& defecte);
     // Writes the combo's value into its field when the user leaves it.
     void FixaDataCombo(DataCombo* combo);
-
-    // --- error convention (core/Procediment.h) -------------------------------------
-    // A procedure that a button or an event runs: a failure is shown once,
-    // and stays in NumError and UbicacioError.
-    template <class Body>
-    void TopLevel(std::string_view member, Body&& body) {
-        ProcedimentMostrat(*this, objFuncionsCapaInterficie, declaracio_.nom, member, std::forward<Body>(body));
-    }
-    // A procedure other procedures call: inside one, its failure goes on
-    // to it with this procedure's entry; called from outside (by name), it
-    // stays in NumError and UbicacioError.
-    template <class Body>
-    void Inner(std::string_view member, Body&& body) {
-        Procediment(*this, objFuncionsCapaInterficie, declaracio_.nom, member, std::forward<Body>(body));
-    }
 
     // Copies of the tables the window saves, as they stand, and putting
     // them back (the controls bound again): what a failed save does, and

@@ -122,6 +122,29 @@ private:
     std::vector<Copia> abans_;
 };
 
+// A window whose procedures are the test's own: an event one of them sets
+// off, and a helper failure inside a procedure another one calls.
+class frmProvaProcediments final : public velmar::Finestra {
+public:
+    frmProvaProcediments() : Finestra(Suports("frmProvaSuports")) {}
+
+    // Returns whether the command went on after the event.
+    bool OrdreAmbEsdeveniment() {
+        bool seguit = false;
+        TopLevel("Ordre", [&] {
+            TopLevel("Esdeveniment", [] { com::Raise(com::err::InvalidProcedureCall); });
+            seguit = true;
+        });
+        return seguit;
+    }
+    void OrdreAmbAjudant() {
+        TopLevel("Ordre", [this] {
+            Inner("Interna", [this] { objFuncionsCapaInterficie.PassaRecordsetAXML(nullptr); });
+        });
+    }
+    const base::ErrorFields& Ajudant() const { return objFuncionsCapaInterficie; }
+};
+
 class Framework : public FinestraProva {
 protected:
     void SetUp() override {
@@ -397,6 +420,27 @@ TEST_F(Framework, AWindowWhoseTranslationFailedAnswersAMessageWith517) {
     EXPECT_TRUE(sessio.shown.back().ends_with("\rVelmar(exe) - frmProvaSuports - CadenaValidacioEditar"
                                               "\rVelmar(exe) - frmProvaSuports - Editar)"))
         << sessio.shown.back();
+}
+
+TEST_F(Framework, AProcedureShowsItsFailureOnceWithTheTrailOfEveryCallerInside) {
+    const std::string entry = "\rVelmar(exe) - frmProvaSuports - ";
+    frmProvaProcediments w;
+    // An event is a procedure of its own: shown at once, and what set it
+    // off goes on.
+    EXPECT_TRUE(w.OrdreAmbEsdeveniment());
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    EXPECT_TRUE(sessio.shown.front().ends_with("(Velmar(exe) - frmProvaSuports - Esdeveniment)"))
+        << sessio.shown.front();
+    EXPECT_EQ(w.NumError, com::err::InvalidProcedureCall);
+
+    // The helper's failure is the procedure's; the helper keeps none.
+    sessio.shown.clear();
+    w.OrdreAmbAjudant();
+    EXPECT_EQ(sessio.shown.size(), 1u);
+    EXPECT_EQ(w.NumError, com::err::ObjectRequired);
+    EXPECT_EQ(w.UbicacioError,
+              "\rVelmar(exe) - FuncionsCapaInterficie - PassaRecordsetAXML" + entry + "Interna" + entry + "Ordre");
+    EXPECT_EQ(w.Ajudant().NumError, 0);
 }
 
 TEST_F(Framework, MaintenanceWindowsOpenWideEnoughToReadTheirValues) {
