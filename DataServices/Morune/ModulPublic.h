@@ -6,7 +6,9 @@
 // timer come one at a time from the server's event loop, so nothing needs
 // a lock. A call that the sweep makes on a connection runs in the process
 // that registered it and waits for that connection's own lock; meanwhile no
-// other call is served.
+// other call is served, for a second at most (Com/LocalServer.h). An entry
+// whose process did not answer in time stays, to be tried again at the next
+// sweep of its collection.
 #pragma once
 
 #include <array>

@@ -1,5 +1,7 @@
 #include "clsDeixalla.h"
 
+#include <algorithm>
+
 #include "Com/Registry.h"
 #include "InfoConnexio.h"
 #include "ModulPublic.h"
@@ -24,6 +26,13 @@ const com::Members<clsDeixalla>& clsDeixalla::Interface() {
                         c.AfegeixConnexio(com::Arg(a, 0));
                         return com::Variant();
                     })
+            .method(names::AfegeixConnexioAmbEdat,
+                    [](clsDeixalla& c, com::Args a) {
+                        c.AfegeixConnexioAmbEdat(com::Arg(a, 0), com::Arg(a, 1).toLong());
+                        com::Arg(a, 2) = com::Variant(c.NumError);
+                        com::Arg(a, 3) = com::Variant(c.UbicacioError);
+                        return com::Variant();
+                    })
             .method("InfoClasseDeixalla",
                     [](clsDeixalla& c, com::Args) {
                         c.InfoClasseDeixalla();
@@ -42,7 +51,15 @@ std::string clsDeixalla::RutaArxiuIni() {
     return folder.substr(0, folder.find_last_of('/') + 1) + "Dravik/Dravik.INI";
 }
 
-void clsDeixalla::AfegeixConnexio(const com::Variant& cntConnexio) {
+void clsDeixalla::AfegeixConnexio(const com::Variant& cntConnexio) { registerConnection(cntConnexio, 0); }
+
+void clsDeixalla::AfegeixConnexioAmbEdat(const com::Variant& cntConnexio, int32_t lngEdat) {
+    registerConnection(cntConnexio, std::max(lngEdat, 0));
+}
+
+// Both members report as AfegeixConnexio: the new one is the old one with
+// a start in the past.
+void clsDeixalla::registerConnection(const com::Variant& cntConnexio, int64_t age) {
     base::Guard(*this, kWhere, names::AfegeixConnexio, [&] {
         ModulPublic& modul = ModulPublic::Instance();
         if (!modul.active()) {
@@ -52,7 +69,7 @@ void clsDeixalla::AfegeixConnexio(const com::Variant& cntConnexio) {
         }
         auto registration = std::make_shared<InfoConnexio>();
         registration->cntConnexio = cntConnexio.toObject();
-        registration->lngTempsIniciConnexio = TickCount();
+        registration->lngTempsIniciConnexio = TickCount() - age;
         modul.add(std::move(registration));
     });
 }

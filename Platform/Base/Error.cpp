@@ -19,6 +19,7 @@ const char* DefaultMessage(int32_t number) {
         case err::ArgumentNotOptional: return "Argument not optional";
         case err::WrongArgumentCount: return "Wrong number of arguments";
         case err::RemoteMachineUnavailable: return "The remote server machine does not exist or is unavailable";
+        case err::CallTimedOut: return "This operation returned because the timeout period expired";
         case err::InvalidPicture: return "Invalid picture";
         default: return "Application-defined or object-defined error";
     }

@@ -24,6 +24,7 @@ constexpr int32_t AutomationError = 440;     // a failure that carries no number
 constexpr int32_t ArgumentNotOptional = 449;
 constexpr int32_t WrongArgumentCount = 450;
 constexpr int32_t RemoteMachineUnavailable = 462;
+constexpr int32_t CallTimedOut = -2147417825; // another process did not answer a call in time
 constexpr int32_t InvalidPicture = 481;      // file is not a picture
 // The system's own numbers.
 constexpr int32_t KeyMissing = 513;          // settings key, section, or value "@#&"
