@@ -195,6 +195,32 @@ TEST_P(LookupTable, IsListedFilteredSavedAndDeleted) {
         << "nothing left to delete is no failure";
 }
 
+// The engines' catalogues and any table the application does not have are
+// refused before a statement is sent, whatever the member.
+TEST_P(LookupTable, OnlyTheApplicationsOwnTablesAreReadOrWritten) {
+    const com::ObjectRef tables = Service("SvrTaulesAuxiliars");
+    for (const char* table : {"sqlite_master", "sqlite_schema", "pg_authid", "pg_class", "TTT_NoHiEs"}) {
+        const struct {
+            const char* operation;
+            std::vector<com::Variant> args;
+            com::Variant refused;
+        } kCalls[] = {
+            {"GetListAuxiliar", {table, "", 0, ""}, com::Variant("")},
+            {"GetRegistreById", {table, "oid", 1}, com::Variant("")},
+            {"GetEmptyRecordset", {table}, com::Variant("")},
+            {"DeleteTaulaAuxiliar", {table, "oid", 1}, com::Variant(false)},
+        };
+        for (const auto& c : kCalls) {
+            SCOPED_TRACE(std::string(c.operation) + " " + table);
+            std::vector<com::Variant> args = c.args;
+            EXPECT_EQ(com::CallRef(tables, c.operation, args), c.refused);
+            EXPECT_EQ(NumError(tables), 5);
+            EXPECT_EQ(UbicacioError(tables), base::TrailEntry(base::label::Quossa, "MngTaulesAuxiliars", c.operation) +
+                                                 base::TrailEntry(base::label::Brintel, "SvrTaulesAuxiliars", c.operation));
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, LookupTable, testing::ValuesIn(testsupport::AvailableEngines()),
                          testsupport::EngineParamName);
 
@@ -233,14 +259,14 @@ TEST_P(FailureTrail, NamesEveryTierFromTheLowestUp) {
                   Brintel({{funcs, "CreaObjecteEntitat"}, {"SvrPatronsTerra", "DeletePatroTerra"}}));
     }
     {
-        SCOPED_TRACE("a table the database does not have");
+        SCOPED_TRACE("a column the table does not have");
         const com::ObjectRef tables = Service("SvrTaulesAuxiliars");
-        EXPECT_EQ(com::Call(tables, "GetEmptyRecordset", {"TTT_NoHiEs"}), com::Variant(""));
+        EXPECT_EQ(com::Call(tables, "GetRegistreById", {"TTT_TipusCable", "NumNoHiEs", 1}), com::Variant(""));
         EXPECT_EQ(NumError(tables), kDatabaseError);
         EXPECT_EQ(UbicacioError(tables),
                   Dravik({{"clsBD", "ConsultaXMLSenseTransaccio"}, {"clsBD", "ConsultaXML"}}) +
-                      Quossa({{"MngTaulesAuxiliars", "GetEmptyRecordset"}}) +
-                      Brintel({{"SvrTaulesAuxiliars", "GetEmptyRecordset"}}));
+                      Quossa({{"MngTaulesAuxiliars", "GetRegistreById"}}) +
+                      Brintel({{"SvrTaulesAuxiliars", "GetRegistreById"}}));
     }
     {
         SCOPED_TRACE("a light point changed by someone else meanwhile");
