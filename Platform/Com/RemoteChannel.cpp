@@ -23,12 +23,9 @@ ObjectRef CreateServed(const std::string& progId) {
 
 }  // namespace
 
-PeerGone::PeerGone()
-    : ComError(err::RemoteMachineUnavailable,
-               "The remote server machine does not exist or is unavailable") {}
+PeerGone::PeerGone() : ComError(err::RemoteMachineUnavailable) {}
 
-PeerSilent::PeerSilent()
-    : ComError(err::CallTimedOut, "The other process did not answer the call in time") {}
+PeerSilent::PeerSilent() : ComError(err::CallTimedOut) {}
 
 RemoteChannel::RemoteChannel(int fd, bool closeWhenIdle) : fd_(fd), closeWhenIdle_(closeWhenIdle) {}
 
@@ -124,7 +121,7 @@ RemoteChannel::Reply RemoteChannel::decodeReply(const std::string& body) {
         }
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();
-        reply = Reply{ErrorNumber(failure), ErrorMessage(failure), {}, {}};
+        reply = Reply{ErrorNumber(failure), ErrorDescription(failure), {}, {}};
     }
     return reply;
 }
@@ -173,7 +170,7 @@ void RemoteChannel::serve(const std::string& body) {
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();
         reply.i32(ErrorNumber(failure));
-        reply.text(ErrorMessage(failure));
+        reply.text(ErrorDescription(failure));
         if (!send(reply)) disconnect();
     }
 }

@@ -80,8 +80,8 @@ public:
     bool endedHoldingObjects() const;
 
 protected:
-    // A reply, decoded: the failure's number and text, or the result and
-    // the arguments as the callee left them.
+    // A reply, decoded: the failure's number and description, or the
+    // result and the arguments as the callee left them.
     struct Reply {
         int32_t number = 0;
         std::string message;

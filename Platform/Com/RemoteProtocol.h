@@ -11,7 +11,7 @@
 //   Create      call id, ProgID                                   -> Reply
 //   Call        call id, object id, call kind, member, arguments  -> Reply
 //   CreateCall  call id, ProgID, call kind, member, arguments     -> Reply
-//   Reply       call id, error number, error text, result, arguments
+//   Reply       call id, error number, its description, result, arguments
 //   Release     object id, count
 //
 // CreateCall makes a new object, calls it once and lets it go: a creation

@@ -289,6 +289,23 @@ TEST_P(FailureTrail, NamesEveryTierFromTheLowestUp) {
                                            Brintel({{"SvrPuntsLlum", "SavePuntLlum"}}));
     }
     {
+        SCOPED_TRACE("a database that is not there: the engine's message comes along");
+        const std::string missing = GetParam() == testsupport::Engine::SQLite
+                                        ? "Provider=SQLite;Data Source=" + DravikIni() + ".nohies"
+                                        : "Provider=PostgreSQL;Host=127.0.0.1;Port=1;Database=nohies";
+        testsupport::ScopedFile ini(DravikIni(), testsupport::DravikSettings(missing));
+        const com::ObjectRef clients = Service("SvrClients");
+        EXPECT_EQ(com::Call(clients, "GetClients"), com::Variant(""));
+        EXPECT_EQ(NumError(clients), kDatabaseError);
+        EXPECT_EQ(UbicacioError(clients), Dravik({{"clsBD", "ConsultaXMLSenseTransaccio"}, {"clsBD", "ConsultaXML"}}) +
+                                              Quossa({{"MngClients", "GetClients"}}) +
+                                              Brintel({{"SvrClients", "GetClients"}}));
+        const std::string description = base::DescriptionOf(NumError(clients), UbicacioError(clients));
+        EXPECT_NE(description.find(GetParam() == testsupport::Engine::SQLite ? "does not exist" : "refused"),
+                  std::string::npos)
+            << description;
+    }
+    {
         SCOPED_TRACE("a key missing from Dravik.INI");
         testsupport::ScopedFile ini(DravikIni(), "[General]\nMaximTempsDeTransaccio=600000\n");
         const com::ObjectRef clients = Service("SvrClients");
