@@ -6,7 +6,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <deque>
 #include <map>
@@ -32,11 +31,6 @@ constexpr auto kFirstClientWait = 2s;
 // PeerSilent, and later calls to that client fail at once until it sends
 // something again.
 constexpr auto kReplyWait = 1s;
-
-int MillisecondsUntil(SteadyClock::time_point deadline) {
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(deadline - SteadyClock::now());
-    return static_cast<int>(std::clamp<int64_t>(wait.count(), 0, 24 * 3600 * 1000));
-}
 
 // One client's connection, read by the server's thread without waiting:
 // whole messages go to the backlog, which the event loop serves in order,
@@ -77,7 +71,7 @@ protected:
             }
             if (!connected()) throw remote::PeerGone();
             pollfd p{fd(), POLLIN, 0};
-            if (::poll(&p, 1, MillisecondsUntil(deadline)) == 0) {
+            if (::poll(&p, 1, remote::PollWait(deadline)) == 0) {
                 silent_ = true;
                 throw remote::PeerSilent();
             }
@@ -252,7 +246,7 @@ int LocalServer::State::pollTimeout(std::optional<SteadyClock::time_point> deadl
     for (const auto& [id, timer] : timers) earlier(timer.due);
     for (const std::shared_ptr<ServerChannel>& client : clients)
         if (const auto frame = client->frameDeadline()) earlier(*frame);
-    return deadline ? MillisecondsUntil(*deadline) : -1;
+    return deadline ? remote::PollWait(*deadline) : -1;
 }
 
 }  // namespace com

@@ -72,13 +72,8 @@ private:
         for (bool open = true; open;) {
             // A message the server has begun must follow whole at once.
             const auto begun = reader.begun();
-            const int wait = begun ? static_cast<int>(std::max<int64_t>(
-                                         0, std::chrono::ceil<std::chrono::milliseconds>(
-                                                *begun + kFrameWait - SteadyClock::now())
-                                                .count()))
-                                   : -1;
             pollfd p{fd(), POLLIN, 0};
-            const int ready = ::poll(&p, 1, wait);
+            const int ready = ::poll(&p, 1, begun ? PollWait(*begun + kFrameWait) : -1);
             if (ready < 0 && errno == EINTR) continue;
             open = ready > 0 && reader.receive(fd());
             for (std::string body; open && reader.next(body);) open = route(body);

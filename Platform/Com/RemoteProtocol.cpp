@@ -3,8 +3,10 @@
 #include <poll.h>
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 #include "ComError.h"
 
@@ -12,14 +14,10 @@ namespace com::remote {
 
 namespace {
 
-using Clock = FrameReader::Clock;
-
 // Waits until `fd` can take more bytes, or `deadline` has passed.
 bool WaitWritable(int fd, Clock::time_point deadline) {
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) return false;
     pollfd p{fd, POLLOUT, 0};
-    return ::poll(&p, 1, static_cast<int>(left)) > 0 && (p.revents & POLLOUT) != 0;
+    return ::poll(&p, 1, PollWait(deadline)) > 0 && (p.revents & POLLOUT) != 0;
 }
 
 uint32_t FrameLength(const char* header) {
@@ -29,6 +27,11 @@ uint32_t FrameLength(const char* header) {
 }
 
 }  // namespace
+
+int PollWait(Clock::time_point deadline) {
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return static_cast<int>(std::clamp<int64_t>(wait, 0, std::numeric_limits<int>::max()));
+}
 
 bool WriteFrame(int fd, std::string_view body) {
     if (body.size() > kMaxFrame) return false;

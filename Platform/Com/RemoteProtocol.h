@@ -47,6 +47,11 @@ inline constexpr uint32_t kMaxFrame = 16u << 20;
 // the peer is stopped.
 inline constexpr std::chrono::milliseconds kFrameWait{1000};
 
+using Clock = std::chrono::steady_clock;
+
+// The milliseconds that poll() waits until `deadline`: 0 once it has passed.
+int PollWait(Clock::time_point deadline);
+
 // Writes one whole frame to a non-blocking socket; false when the peer is
 // gone or has not taken it within kFrameWait.
 bool WriteFrame(int fd, std::string_view body);
@@ -56,8 +61,6 @@ bool WriteFrame(int fd, std::string_view body);
 // received, never with the length a header announces.
 class FrameReader {
 public:
-    using Clock = std::chrono::steady_clock;
-
     // Reads what the socket holds now. False at the end of the stream, on
     // an error, or for a length no sender writes (0, or above kMaxFrame).
     bool receive(int fd);
