@@ -73,6 +73,14 @@ void ModulPublic::add(std::shared_ptr<InfoConnexio> registration) {
     (*collections_)[currentIndex_ - 1].emplace_back("Clau" + com::Digits(serial_), std::move(registration));
 }
 
+bool ModulPublic::holds(const com::ObjectRef& connection) const {
+    if (!collections_) return false;
+    for (const Registrations& collection : *collections_)
+        for (const auto& [key, registration] : collection)
+            if (registration->cntConnexio == connection) return true;
+    return false;
+}
+
 void ModulPublic::TimerProc() {
     if (!active_) return;
     const int old = currentIndex_;

@@ -19,6 +19,8 @@
 #include <utility>
 #include <vector>
 
+#include "Com/Object.h"
+
 namespace morune {
 
 class InfoConnexio;
@@ -43,6 +45,8 @@ public:
     // Adds a registration to the current collection under the next serial
     // number and its key "Clau<n>".
     void add(std::shared_ptr<InfoConnexio> registration);
+    // Whether a registration holds `connection`.
+    bool holds(const com::ObjectRef& connection) const;
 
     // The sweep: the other collection receives new registrations from now
     // on, and every entry of this one older than the maximum age is rolled

@@ -51,15 +51,18 @@ std::string clsDeixalla::RutaArxiuIni() {
     return folder.substr(0, folder.find_last_of('/') + 1) + "Dravik/Dravik.INI";
 }
 
-void clsDeixalla::AfegeixConnexio(const com::Variant& cntConnexio) { registerConnection(cntConnexio, 0); }
+void clsDeixalla::AfegeixConnexio(const com::Variant& cntConnexio) {
+    registerConnection(cntConnexio, 0, /*again=*/false);
+}
 
 void clsDeixalla::AfegeixConnexioAmbEdat(const com::Variant& cntConnexio, int32_t lngEdat) {
-    registerConnection(cntConnexio, std::max(lngEdat, 0));
+    registerConnection(cntConnexio, std::max(lngEdat, 0), /*again=*/true);
 }
 
 // Both members report as AfegeixConnexio: the new one is the old one with
-// a start in the past.
-void clsDeixalla::registerConnection(const com::Variant& cntConnexio, int64_t age) {
+// a start in the past, which may come twice for one connection (its owner
+// registers again whatever the collector that went away left unanswered).
+void clsDeixalla::registerConnection(const com::Variant& cntConnexio, int64_t age, bool again) {
     base::Guard(*this, kWhere, names::AfegeixConnexio, [&] {
         ModulPublic& modul = ModulPublic::Instance();
         if (!modul.active()) {
@@ -69,6 +72,7 @@ void clsDeixalla::registerConnection(const com::Variant& cntConnexio, int64_t ag
         }
         auto registration = std::make_shared<InfoConnexio>();
         registration->cntConnexio = cntConnexio.toObject();
+        if (again && registration->cntConnexio && modul.holds(registration->cntConnexio)) return;
         registration->lngTempsIniciConnexio = TickCount() - age;
         modul.add(std::move(registration));
     });

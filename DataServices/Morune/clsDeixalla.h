@@ -27,7 +27,8 @@ public:
     // receive NumError and UbicacioError, so that a registration is one
     // call: how the data access service registers a new transaction, and
     // registers again, with the next collector, the transactions of a
-    // collector that went away.
+    // collector that went away. A connection registered already stays as
+    // it is: registering again is harmless.
     void AfegeixConnexioAmbEdat(const com::Variant& cntConnexio, int32_t lngEdat);
     // With the collections absent, makes them empty and numbers from 0;
     // otherwise nothing. Reports nothing.
@@ -36,7 +37,7 @@ public:
                                  const std::string& strClau);
 
 private:
-    void registerConnection(const com::Variant& cntConnexio, int64_t age);
+    void registerConnection(const com::Variant& cntConnexio, int64_t age, bool again);
     // One of the two settings, read and taken to a whole number of ms.
     int32_t setting(const std::string& key);
 };

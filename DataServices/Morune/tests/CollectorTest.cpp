@@ -163,7 +163,8 @@ TEST_F(Collector, ARegistrationInOneCallCountsItsAgeAndHandsTheErrorFieldsBack) 
     auto young = std::make_shared<RecordingConnection>(1, 1);
     EXPECT_EQ(registerAged(old, 800), std::pair(0, std::string()));
     EXPECT_EQ(registerAged(young, 0), std::pair(0, std::string()));
-    EXPECT_EQ(keys(), "Clau1 Clau2|");
+    EXPECT_EQ(registerAged(old, 0), std::pair(0, std::string()));
+    EXPECT_EQ(keys(), "Clau1 Clau2|") << "a connection registered again stays as it was";
 
     setClock(5201);  // 1001 ms since the first began, 201 since the second
     sweep();
