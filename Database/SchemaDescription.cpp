@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "Base/Text.h"
+#include "ScriptFiles.h"
 
 namespace database {
 
@@ -134,6 +135,12 @@ const ColumnDescription* TableDescription::key() const {
 
 std::vector<TableDescription> ParseSchema(std::string_view text) {
     return Reader().read(text);
+}
+
+bool IsSchemaTable(std::string_view name) {
+    static const std::vector<TableDescription> tables = ParseSchema(SchemaFile().text);
+    return std::any_of(tables.begin(), tables.end(),
+                       [&](const TableDescription& table) { return SameName(table.name, name); });
 }
 
 }  // namespace database

@@ -34,4 +34,8 @@ struct TableDescription {
 // columns, or more than one key.
 std::vector<TableDescription> ParseSchema(std::string_view text);
 
+// Whether `name` is a table of the inventory database (schema.txt), matched
+// without regard to case as both engines match names.
+bool IsSchemaTable(std::string_view name);
+
 }  // namespace database

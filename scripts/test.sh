@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the whole
-# suite in a normal build, then the platform and data tests again in a build
+# suite in a normal build, then the platform, data and collector tests again in a build
 # with AddressSanitizer and UndefinedBehaviorSanitizer.
 #   scripts/test.sh            everything
 #   scripts/test.sh --quick    the normal build only
@@ -29,5 +29,5 @@ if [ $quick -eq 0 ]; then
   cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DINVENTARI_SANITIZE=ON \
         -DINVENTARI_WITH_WINDOWS=OFF -DINVENTARI_BENCH=OFF
   cmake --build build-asan -j"$jobs"
-  (cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j"$jobs" --timeout 600 -L 'platform|data')
+  (cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j"$jobs" --timeout 600 -L 'platform|data|collector')
 fi

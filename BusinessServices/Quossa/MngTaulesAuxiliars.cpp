@@ -3,15 +3,18 @@
 //
 // The names become part of the SQL text, so they are checked first: each
 // must be a plain name (a letter or underscore, then letters, digits and
-// underscores), and the columns must belong to the table, which a query
-// naming them qualified by the table ("Select T.C From T Where False")
-// proves on the database itself. A name that fails either check fails the
-// procedure: a plain-name refusal with error 5, a missing table or column
-// with the data access service's error, each with the procedure's trail
-// entry. The statement itself is then not sent.
+// underscores), the table one of the application's own (Database/
+// schema.txt; never a catalogue of the database engine), and the columns
+// must belong to the table, which a query naming them qualified by the
+// table ("Select T.C From T Where False") proves on the database itself. A
+// name that fails a check fails the procedure: a name that is not plain or
+// not the application's with error 5, a missing column with the data access
+// service's error, each with the procedure's trail entry. The statement
+// itself is then not sent.
 #include <cctype>
 #include <initializer_list>
 
+#include "SchemaDescription.h"
 #include "TableManager.h"
 
 namespace quossa {
@@ -30,10 +33,17 @@ const std::string& PlainName(const com::Variant& value) {
     return name;
 }
 
+const std::string& OwnTable(const com::Variant& value) {
+    const std::string& name = PlainName(value);
+    if (!database::IsSchemaTable(name))
+        base::Raise(base::err::InvalidProcedureCall, "not a table of the application: " + name);
+    return name;
+}
+
 // The query that proves `columns` (those not empty) belong to `table`;
 // empty text when no column is named.
 std::string ColumnCheck(const com::Variant& table, std::initializer_list<const com::Variant*> columns) {
-    const std::string& t = PlainName(table);
+    const std::string& t = OwnTable(table);
     std::string list;
     for (const com::Variant* column : columns) {
         if (column->asString().empty()) continue;

@@ -2,8 +2,8 @@
 
 #include "Ado/Connection.h"
 #include "Ado/Recordset.h"
+#include "CollectorRegistration.h"
 #include "Com/Registry.h"
-#include "Morune/MoruneNames.h"
 #include "Profile/PrivateProfile.h"
 #include "Profile/SettingsReader.h"
 
@@ -224,20 +224,13 @@ ObjectRef clsBD::BeginTransaction() {
             connection = opened;
             opened->Open(text);
             opened->BeginTrans();
-            registerWithCollector(opened);
+            RegisterWithCollector(opened);
             return opened;
         } catch (...) {
             Abandon(connection);
             throw;
         }
     });
-}
-
-void clsBD::registerWithCollector(const ObjectRef& connection) {
-    const ObjectRef collector =
-        com::CreateObject(com::ProgID(morune::names::Morune, morune::names::clsDeixalla));
-    com::Call(collector, morune::names::AfegeixConnexio, {Variant(connection)});
-    com::RaiseReported(collector);
 }
 
 ObjectRef clsBD::CommitTransaction() { return endTransaction(names::CommitTransaction, "CommitTrans"); }

@@ -61,8 +61,6 @@ public:
 private:
     // The connection string of "Dravik.INI".
     std::string connectionString();
-    // Registers a new transaction connection with a new collector object.
-    void registerWithCollector(const com::ObjectRef& connection);
     // CommitTransaction and RollBackTransaction: `end` names the call that
     // ends the innermost level.
     com::ObjectRef endTransaction(std::string_view operation, std::string_view end);

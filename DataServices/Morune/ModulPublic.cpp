@@ -13,27 +13,36 @@ namespace {
 
 constexpr int32_t kStateOpen = 1;  // what a connection's State says when open
 
+// Whether a call failed because its process did not answer in time (it is
+// stopped, or its connection busy): the work is tried again later.
+bool Unanswered(const std::exception_ptr& failure) { return com::ErrorNumber(failure) == com::err::CallTimedOut; }
+
 // Rolls back every level of an open connection and closes it: a probe
 // level tells how many levels there are, and one RollbackTrans more than
 // were open ends them all. A connection that is not open is left alone.
-// Whatever fails here (the owner's process has ended, the connection is
-// broken) only ends the attempt: the sweep goes on with the next entry.
-void RollBackAndClose(const com::ObjectRef& connection) {
+// False when the owner's process did not answer in time: the entry stays
+// and the next sweep of its collection tries again from the start. Any
+// other failure (the owner's process has ended, the connection is broken)
+// only ends the attempt: the sweep goes on with the next entry.
+bool RollBackAndClose(const com::ObjectRef& connection) {
     try {
-        if (!connection || com::Get(connection, "State").toLong() != kStateOpen) return;
+        if (!connection || com::Get(connection, "State").toLong() != kStateOpen) return true;
     } catch (...) {
-        return;
+        return !Unanswered(std::current_exception());
     }
     try {
         const int32_t levels = com::Call(connection, "BeginTrans").toLong();
         for (int32_t i = 0; i < levels; ++i) com::Call(connection, "RollbackTrans");
     } catch (...) {
+        if (Unanswered(std::current_exception())) return false;
         // Close rolls back whatever a failed call left open.
     }
     try {
         com::Call(connection, "Close");
     } catch (...) {
+        return !Unanswered(std::current_exception());
     }
+    return true;
 }
 
 }  // namespace
@@ -64,6 +73,14 @@ void ModulPublic::add(std::shared_ptr<InfoConnexio> registration) {
     (*collections_)[currentIndex_ - 1].emplace_back("Clau" + com::Digits(serial_), std::move(registration));
 }
 
+bool ModulPublic::holds(const com::ObjectRef& connection) const {
+    if (!collections_) return false;
+    for (const Registrations& collection : *collections_)
+        for (const auto& [key, registration] : collection)
+            if (registration->cntConnexio == connection) return true;
+    return false;
+}
+
 void ModulPublic::TimerProc() {
     if (!active_) return;
     const int old = currentIndex_;
@@ -75,7 +92,10 @@ void ModulPublic::TimerProc() {
             ++i;
             continue;
         }
-        RollBackAndClose(entry.cntConnexio);
+        if (!RollBackAndClose(entry.cntConnexio)) {
+            ++i;
+            continue;
+        }
         entry.cntConnexio = nullptr;
         entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i));
     }

@@ -6,7 +6,9 @@
 // timer come one at a time from the server's event loop, so nothing needs
 // a lock. A call that the sweep makes on a connection runs in the process
 // that registered it and waits for that connection's own lock; meanwhile no
-// other call is served.
+// other call is served, for a second at most (Com/LocalServer.h). An entry
+// whose process did not answer in time stays, to be tried again at the next
+// sweep of its collection.
 #pragma once
 
 #include <array>
@@ -16,6 +18,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "Com/Object.h"
 
 namespace morune {
 
@@ -41,6 +45,8 @@ public:
     // Adds a registration to the current collection under the next serial
     // number and its key "Clau<n>".
     void add(std::shared_ptr<InfoConnexio> registration);
+    // Whether a registration holds `connection`.
+    bool holds(const com::ObjectRef& connection) const;
 
     // The sweep: the other collection receives new registrations from now
     // on, and every entry of this one older than the maximum age is rolled

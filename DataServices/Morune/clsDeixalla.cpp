@@ -1,5 +1,7 @@
 #include "clsDeixalla.h"
 
+#include <algorithm>
+
 #include "Com/Registry.h"
 #include "InfoConnexio.h"
 #include "ModulPublic.h"
@@ -24,6 +26,13 @@ const com::Members<clsDeixalla>& clsDeixalla::Interface() {
                         c.AfegeixConnexio(com::Arg(a, 0));
                         return com::Variant();
                     })
+            .method(names::AfegeixConnexioAmbEdat,
+                    [](clsDeixalla& c, com::Args a) {
+                        c.AfegeixConnexioAmbEdat(com::Arg(a, 0), com::Arg(a, 1).toLong());
+                        com::Arg(a, 2) = com::Variant(c.NumError);
+                        com::Arg(a, 3) = com::Variant(c.UbicacioError);
+                        return com::Variant();
+                    })
             .method("InfoClasseDeixalla",
                     [](clsDeixalla& c, com::Args) {
                         c.InfoClasseDeixalla();
@@ -43,6 +52,17 @@ std::string clsDeixalla::RutaArxiuIni() {
 }
 
 void clsDeixalla::AfegeixConnexio(const com::Variant& cntConnexio) {
+    registerConnection(cntConnexio, 0, /*again=*/false);
+}
+
+void clsDeixalla::AfegeixConnexioAmbEdat(const com::Variant& cntConnexio, int32_t lngEdat) {
+    registerConnection(cntConnexio, std::max(lngEdat, 0), /*again=*/true);
+}
+
+// Both members report as AfegeixConnexio: the new one is the old one with
+// a start in the past, which may come twice for one connection (its owner
+// registers again whatever the collector that went away left unanswered).
+void clsDeixalla::registerConnection(const com::Variant& cntConnexio, int64_t age, bool again) {
     base::Guard(*this, kWhere, names::AfegeixConnexio, [&] {
         ModulPublic& modul = ModulPublic::Instance();
         if (!modul.active()) {
@@ -52,7 +72,8 @@ void clsDeixalla::AfegeixConnexio(const com::Variant& cntConnexio) {
         }
         auto registration = std::make_shared<InfoConnexio>();
         registration->cntConnexio = cntConnexio.toObject();
-        registration->lngTempsIniciConnexio = TickCount();
+        if (again && registration->cntConnexio && modul.holds(registration->cntConnexio)) return;
+        registration->lngTempsIniciConnexio = TickCount() - age;
         modul.add(std::move(registration));
     });
 }

@@ -22,6 +22,14 @@ public:
     // Registers `cntConnexio` (a connection, or Empty for none); the first
     // registration of an idle collector reads the settings and sets it up.
     void AfegeixConnexio(const com::Variant& cntConnexio);
+    // The same for a connection registered `lngEdat` ms ago: its age counts
+    // from then. By name it takes two more arguments, by reference, that
+    // receive NumError and UbicacioError, so that a registration is one
+    // call: how the data access service registers a new transaction, and
+    // registers again, with the next collector, the transactions of a
+    // collector that went away. A connection registered already stays as
+    // it is: registering again is harmless.
+    void AfegeixConnexioAmbEdat(const com::Variant& cntConnexio, int32_t lngEdat);
     // With the collections absent, makes them empty and numbers from 0;
     // otherwise nothing. Reports nothing.
     void InfoClasseDeixalla();
@@ -29,6 +37,7 @@ public:
                                  const std::string& strClau);
 
 private:
+    void registerConnection(const com::Variant& cntConnexio, int64_t age, bool again);
     // One of the two settings, read and taken to a whole number of ms.
     int32_t setting(const std::string& key);
 };

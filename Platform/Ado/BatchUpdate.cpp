@@ -41,7 +41,8 @@ public:
         : connection_(connection),
           data_(data),
           exactCollation_(connection.provider() == Provider::PostgreSQL ? " COLLATE \"C\""
-                                                                          : " COLLATE BINARY") {}
+                                                                          : " COLLATE BINARY"),
+          datesAsText_(connection.provider() == Provider::SQLite) {}
 
     void run() {
         findTables();
@@ -216,18 +217,27 @@ private:
             if (t.keyed && !t.isKey[i] && !changed_[i]) continue;
             sql_ += first ? " WHERE " : " AND ";
             first = false;
-            sql_ += t.quotedColumns[i];
             const Cell& value = original[t.fields[i]];
             if (value.isNull()) {
-                sql_ += " IS NULL";
+                sql_ += t.quotedColumns[i] + " IS NULL";
+                continue;
+            }
+            if (value.type() == Cell::Type::Date && datesAsText_) {
+                // SQLite keeps a date as the text it was given: one that SQL
+                // wrote with a blank ('2024-01-05 10:00:00') is the same date
+                // as the one bound here ('2024-01-05T10:00:00'). Both are
+                // compared as the instant they name, to the millisecond.
+                sql_ += "strftime('%Y-%m-%d %H:%M:%f', " + t.quotedColumns[i] +
+                        ") = strftime('%Y-%m-%d %H:%M:%f', ?)";
             } else {
+                sql_ += t.quotedColumns[i];
                 // Texts compare exactly, not by the column's own collation,
                 // which may take "base0" and "BASE0" for the same: a row
                 // changed only in letter case since it was read is changed.
                 if (t.columns[i]->type == DataType::String) sql_ += exactCollation_;
                 sql_ += " = ?";
-                params_.push_back(value.toVariant());
             }
+            params_.push_back(value.toVariant());
         }
     }
 
@@ -256,6 +266,7 @@ private:
     std::vector<Table> tables_;
     std::vector<GivenKey> givenKeys_;
     const char* exactCollation_;  // compares texts byte for byte
+    const bool datesAsText_;      // the engine keeps dates as text (SQLite)
     // The statement being made, its values and the fields it changes, kept
     // from one row to the next.
     std::string sql_;

@@ -14,7 +14,8 @@ namespace ado {
 // value is bound as a parameter, and the key columns are the ones the
 // catalogue declares. An update or delete finds its row by the key and the
 // original values of the changed columns, texts compared exactly whatever
-// the column's collation; a table whose key the recordset lacks is matched
+// the column's collation and dates by the instant they name however SQLite
+// spells them; a table whose key the recordset lacks is matched
 // on all its original values, which must find exactly one row. Every value
 // written must fit its column's declared type and length (CoerceToField),
 // else err::TypeMismatch. On success the changes are no longer pending and added rows hold the

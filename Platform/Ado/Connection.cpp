@@ -17,8 +17,11 @@ using Lock = std::lock_guard<std::recursive_mutex>;
 
 }  // namespace
 
+// The collector calls a transaction's connection from a thread of the
+// object model, which may do so while the process ends: the table is never
+// destroyed.
 const com::Members<Connection>& Connection::Interface() {
-    static const com::Members<Connection> members = [] {
+    static const com::Members<Connection>& members = *new com::Members<Connection>([] {
         com::Members<Connection> m;
         m.property("State", [](Connection& c) { return Variant(c.State()); });
         m.method("Open", [](Connection& c, Args a) {
@@ -42,7 +45,7 @@ const com::Members<Connection>& Connection::Interface() {
             return Cell::Whole(c.Execute(Arg(a, 0).toString())).toVariant();
         });
         return m;
-    }();
+    }());
     return members;
 }
 

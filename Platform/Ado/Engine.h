@@ -31,6 +31,11 @@ struct TableInfo {
     const ColumnInfo* column(std::string_view columnName) const;
 };
 
+// How long a statement waits for a file, table or row that another
+// session's transaction holds before it fails with the engine's message:
+// no caller waits without end for someone else's transaction.
+constexpr int kLockWaitMs = 5000;
+
 // The defined size of a column of a type that has a fixed one, in bytes;
 // kUnboundedSize for text and binary.
 int32_t FixedSize(DataType type);

@@ -13,8 +13,10 @@ namespace {
 constexpr const char* kStatementSavepoint = "statement";
 
 // Dates come back as ISO text, and a backslash in a literal is a backslash
-// whatever the server's default, since literals reach it as written.
-constexpr const char* kSessionOptions = "-c DateStyle=ISO,YMD -c standard_conforming_strings=on";
+// whatever the server's default, since literals reach it as written. A
+// wait for a lock ends as on SQLite (kLockWaitMs).
+const std::string kSessionOptions = "-c DateStyle=ISO,YMD -c standard_conforming_strings=on -c lock_timeout=" +
+                                    std::to_string(kLockWaitMs);
 
 // SQLSTATE of a table or a column that does not exist.
 bool UnknownName(const std::string& state) { return state == "42P01" || state == "42703"; }
@@ -32,7 +34,7 @@ PGconn* Connect(const ConnectionString& connection) {
         "options", nullptr};
     const char* values[] = {host.c_str(), port.c_str(),     database.c_str(),
                             user.c_str(), password.c_str(), "10",
-                            "UTF8",       kSessionOptions,  nullptr};
+                            "UTF8",       kSessionOptions.c_str(), nullptr};
     PGconn* pg = PQconnectdbParams(keys, values, 0);
     if (!pg) com::Raise(com::err::OutOfMemory);
     if (PQstatus(pg) != CONNECTION_OK) {
@@ -40,6 +42,9 @@ PGconn* Connect(const ConnectionString& connection) {
         PQfinish(pg);
         while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
             message.pop_back();
+        // libpq indents its hint on a line of its own: one paragraph reads
+        // better in an error box.
+        for (size_t at; (at = message.find("\n\t")) != std::string::npos;) message.replace(at, 2, " ");
         com::Raise(err::DatabaseError,
                    "Cannot connect to the PostgreSQL database " + database + ": " + message);
     }

@@ -12,8 +12,6 @@ namespace ado {
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
-
 sqlite3* OpenFile(const std::string& path) {
     if (path.empty())
         com::Raise(err::DatabaseError,
@@ -39,7 +37,7 @@ SqliteEngine::SqliteEngine(const ConnectionString& connection)
     : db_(OpenFile(connection.value("Data Source"))),
       statements_(db_.get()),
       catalog_(statements_) {
-    sqlite3_busy_timeout(db_.get(), kBusyTimeoutMs);
+    sqlite3_busy_timeout(db_.get(), kLockWaitMs);
     // These also read the file: a file that is not a database fails here.
     run("PRAGMA journal_mode = WAL");
     run("PRAGMA foreign_keys = ON");

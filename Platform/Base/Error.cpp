@@ -19,6 +19,7 @@ const char* DefaultMessage(int32_t number) {
         case err::ArgumentNotOptional: return "Argument not optional";
         case err::WrongArgumentCount: return "Wrong number of arguments";
         case err::RemoteMachineUnavailable: return "The remote server machine does not exist or is unavailable";
+        case err::CallTimedOut: return "This operation returned because the timeout period expired";
         case err::InvalidPicture: return "Invalid picture";
         default: return "Application-defined or object-defined error";
     }
@@ -26,9 +27,10 @@ const char* DefaultMessage(int32_t number) {
 
 }  // namespace
 
-void Raise(int32_t number, const std::string& message) {
-    throw Error(number, message.empty() ? DefaultMessage(number) : message);
-}
+Error::Error(int32_t number, const std::string& message)
+    : std::runtime_error(message.empty() ? DefaultMessage(number) : message), number_(number), description_(message) {}
+
+void Raise(int32_t number, const std::string& message) { throw Error(number, message); }
 
 int32_t ErrorNumber(const std::exception_ptr& error) {
     try {
@@ -49,6 +51,20 @@ std::string ErrorMessage(const std::exception_ptr& error) {
         return e.what();
     } catch (...) {
         return "unknown failure";
+    }
+}
+
+std::string ErrorDescription(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const Error& e) {
+        return e.description();
+    } catch (const std::bad_alloc&) {
+        return {};
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return {};
     }
 }
 

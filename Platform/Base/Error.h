@@ -1,12 +1,13 @@
 // The errors of the system: a number (the legacy run-time numbers and the
 // system's own, as the components report them in NumError) and a message
-// for logs.
+// that says what failed.
 #pragma once
 
 #include <cstdint>
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace base {
 
@@ -25,6 +26,7 @@ constexpr int32_t AutomationError = 440;     // a failure that carries no number
 constexpr int32_t ArgumentNotOptional = 449;
 constexpr int32_t WrongArgumentCount = 450;
 constexpr int32_t RemoteMachineUnavailable = 462;
+constexpr int32_t CallTimedOut = -2147417825; // another process did not answer a call in time
 constexpr int32_t InvalidPicture = 481;      // file is not a picture
 constexpr int32_t ControlNotFound = 730;     // a window has no control of that name
 constexpr int32_t DialogCancelled = 32755;   // the user cancelled a file dialog
@@ -41,14 +43,20 @@ constexpr int32_t NoProjectChosen = 520;     // a project's window opened while 
 
 class Error : public std::runtime_error {
 public:
-    Error(int32_t number, const std::string& message) : std::runtime_error(message), number_(number) {}
+    // `message` says what failed, for the log and for the error box, which
+    // shows it under the number (a database failure carries the engine's
+    // own text). Without one the message is the number's default text.
+    explicit Error(int32_t number, const std::string& message = {});
     int32_t number() const { return number_; }
+    // The message the error was raised with; empty when it had none.
+    const std::string& description() const { return description_; }
 
 private:
     int32_t number_;
+    std::string description_;
 };
 
-// Raises error `number`; the message defaults to a short description.
+// Raises error `number` with `message` (see Error).
 [[noreturn]] void Raise(int32_t number, const std::string& message = {});
 
 // The number an error handler stores for the exception in flight: Error
@@ -57,5 +65,16 @@ int32_t ErrorNumber(const std::exception_ptr& error);
 
 // Text of the exception in flight, for logs.
 std::string ErrorMessage(const std::exception_ptr& error);
+
+// What the exception in flight says beyond its number: an Error's
+// description, the text of any other exception but a failed allocation.
+std::string ErrorDescription(const std::exception_ptr& error);
+
+// The description of the failure that a NumError and an UbicacioError
+// report: that of the last failure a member of this thread stored under the
+// error convention (Guard.h), when it has that number and `trail` is its
+// trail or goes on from it (callers add their entries at the end). Empty
+// when that error had no description, or the failure is another.
+std::string DescriptionOf(int32_t number, std::string_view trail);
 
 }  // namespace base

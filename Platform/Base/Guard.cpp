@@ -2,11 +2,33 @@
 
 namespace base {
 
+namespace {
+
+// The last failure a member of this thread stored.
+struct StoredFailure {
+    int32_t number = 0;
+    std::string trail;
+    std::string description;
+};
+
+StoredFailure& LastStored() {
+    thread_local StoredFailure last;
+    return last;
+}
+
+}  // namespace
+
 void RaiseReported(const ErrorFields& callee) { RaiseReported(callee.NumError, callee.UbicacioError); }
 
 void RaiseReported(int32_t number, const std::string& trail) {
     if (number == 0) return;
-    throw TrailError(number, "reported by the callee", trail);
+    throw TrailError(number, DescriptionOf(number, trail), trail);
+}
+
+std::string DescriptionOf(int32_t number, std::string_view trail) {
+    const StoredFailure& last = LastStored();
+    if (number == 0 || last.number != number || !trail.starts_with(last.trail)) return {};
+    return last.description;
 }
 
 void StoreFailure(ErrorFields& fields, Location where, std::string_view operation,
@@ -20,15 +42,16 @@ void StoreFailure(ErrorFields& fields, Location where, std::string_view operatio
     } catch (...) {
         fields.fail(ErrorNumber(error), where.label, where.className, operation);
     }
+    LastStored() = {fields.NumError, fields.UbicacioError, ErrorDescription(error)};
 }
 
 void PassOnFailure(Location where, std::string_view operation, const std::exception_ptr& error) {
     try {
         std::rethrow_exception(error);
     } catch (const TrailError& e) {
-        throw TrailError(e.number(), e.what(), e.trail() + TrailEntry(where, operation));
+        throw TrailError(e.number(), e.description(), e.trail() + TrailEntry(where, operation));
     } catch (...) {
-        throw TrailError(ErrorNumber(error), ErrorMessage(error), TrailEntry(where, operation));
+        throw TrailError(ErrorNumber(error), ErrorDescription(error), TrailEntry(where, operation));
     }
 }
 

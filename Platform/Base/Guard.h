@@ -18,6 +18,13 @@
 // a Nesting on the helper's fields while its member runs: the helper's
 // members then pass their failures on as exceptions too, and the trail is
 // the same as with RaiseReported after each call.
+//
+// The text an error was raised with (Error's description: for a database
+// failure, the engine's own message) travels with it up the same road: each
+// member that stores a failure keeps its description for the thread, and
+// RaiseReported takes it on from the callee, so that whoever shows the
+// number and the trail (the window's error box) can show it too
+// (DescriptionOf, Error.h).
 #pragma once
 
 #include <exception>
@@ -34,8 +41,8 @@ namespace base {
 // entries gathered so far.
 class TrailError : public Error {
 public:
-    TrailError(int32_t number, const std::string& message, std::string trail)
-        : Error(number, message), trail_(std::move(trail)) {}
+    TrailError(int32_t number, const std::string& description, std::string trail)
+        : Error(number, description), trail_(std::move(trail)) {}
     const std::string& trail() const { return trail_; }
 
 private:
@@ -43,7 +50,8 @@ private:
 };
 
 // After a call on a callee with error fields of its own: when it reports a
-// failure, raises its number with its trail. Nothing when NumError is 0.
+// failure, raises its number with its trail (and its description).
+// Nothing when NumError is 0.
 void RaiseReported(const ErrorFields& callee);
 // The same for a callee seen only through its two fields.
 void RaiseReported(int32_t number, const std::string& trail);

@@ -8,6 +8,7 @@ namespace com {
 
 namespace err = base::err;
 using ComError = base::Error;
+using base::ErrorDescription;
 using base::ErrorMessage;
 using base::ErrorNumber;
 using base::Raise;

@@ -25,37 +25,66 @@ using SteadyClock = std::chrono::steady_clock;
 // The client that started the program connects within milliseconds; a
 // program that nobody reaches in this time ends.
 constexpr auto kFirstClientWait = 2s;
+// How long a call of the server into a client waits for the reply. Nothing
+// else is served meanwhile, so this is what one client that does not answer
+// (stopped, or its object busy) costs the others; the call then fails with
+// PeerSilent, and later calls to that client fail at once until it sends
+// something again.
+constexpr auto kReplyWait = 1s;
 
-// One client's connection, read by the server's thread. Messages that
-// arrive while a call of the server waits for its reply wait in the
-// backlog, and the event loop serves them afterwards, in order.
+// One client's connection, read by the server's thread without waiting:
+// whole messages go to the backlog, which the event loop serves in order,
+// also those that arrive while a call of the server waits for its reply.
 class ServerChannel final : public remote::RemoteChannel {
 public:
     explicit ServerChannel(int fd) : RemoteChannel(fd, /*closeWhenIdle=*/false) {}
 
-    // Reads the next message into the backlog; false when the client is gone.
+    // Reads what the client has sent; false when it is gone or breaks the
+    // protocol. Anything received shows that it answers again.
     bool receive() {
-        std::string body;
-        if (!remote::ReadFrame(fd(), body) || body.empty()) return false;
-        backlog.push_back(std::move(body));
+        if (!reader_.receive(fd())) return false;
+        silent_ = false;
+        for (std::string body; reader_.next(body);) backlog.push_back(std::move(body));
         return true;
+    }
+
+    // When the client must have sent the rest of the message it began.
+    std::optional<SteadyClock::time_point> frameDeadline() const {
+        if (const auto begun = reader_.begun()) return *begun + remote::kFrameWait;
+        return std::nullopt;
     }
 
     std::deque<std::string> backlog;
 
 protected:
     Reply awaitReply(uint64_t callId) override {
+        if (silent_) throw remote::PeerSilent();
+        const auto deadline = SteadyClock::now() + kReplyWait;
         for (;;) {
-            if (!connected() || !receive()) {
+            for (std::string body; reader_.next(body);) {
+                if (remote::TypeOf(body) != remote::MessageType::Reply) {
+                    backlog.push_back(std::move(body));
+                    continue;
+                }
+                Reply reply = decodeReply(body);  // a late reply to a call given up is dropped
+                if (remote::ReplyCallId(body) == callId) return reply;
+            }
+            if (!connected()) throw remote::PeerGone();
+            pollfd p{fd(), POLLIN, 0};
+            if (::poll(&p, 1, remote::PollWait(deadline)) == 0) {
+                silent_ = true;
+                throw remote::PeerSilent();
+            }
+            if (!reader_.receive(fd())) {
                 disconnect();
                 throw remote::PeerGone();
             }
-            if (remote::TypeOf(backlog.back()) != remote::MessageType::Reply) continue;
-            const std::string body = std::move(backlog.back());
-            backlog.pop_back();
-            if (remote::ReplyCallId(body) == callId) return decodeReply(body);
         }
     }
+
+private:
+    remote::FrameReader reader_;
+    bool silent_ = false;  // a call to it went unanswered, and it has sent nothing since
 };
 
 // Takes the program's lock, kept for the whole life of the process (the
@@ -93,6 +122,8 @@ struct LocalServer::State {
 
     void serveBacklogs();
     void fireDueTimers();
+    // Drops the clients that began a message and stalled in the middle.
+    void dropStalledClients();
     int pollTimeout(std::optional<SteadyClock::time_point> deadline) const;
 };
 
@@ -134,6 +165,7 @@ int LocalServer::run(const std::string& name) {
     for (;;) {
         s.serveBacklogs();
         s.fireDueTimers();
+        s.dropStalledClients();
         std::erase_if(s.clients, [](const auto& c) { return !c->connected(); });
         if (s.clients.empty() && s.locks == 0 && (served || SteadyClock::now() >= firstClientDeadline))
             break;
@@ -145,7 +177,7 @@ int LocalServer::run(const std::string& name) {
         if (::poll(fds.data(), fds.size(), s.pollTimeout(deadline)) <= 0) continue;
 
         if (fds[0].revents & POLLIN) {
-            const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+            const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
             if (fd >= 0) {
                 s.clients.push_back(std::make_shared<ServerChannel>(fd));
                 served = true;
@@ -182,6 +214,14 @@ void LocalServer::State::serveBacklogs() {
     }
 }
 
+void LocalServer::State::dropStalledClients() {
+    const auto now = SteadyClock::now();
+    for (const std::shared_ptr<ServerChannel>& client : clients) {
+        const auto deadline = client->frameDeadline();
+        if (deadline && *deadline <= now) client->disconnect();
+    }
+}
+
 void LocalServer::State::fireDueTimers() {
     std::vector<int> due;
     for (const auto& [id, timer] : timers)
@@ -200,11 +240,13 @@ void LocalServer::State::fireDueTimers() {
 }
 
 int LocalServer::State::pollTimeout(std::optional<SteadyClock::time_point> deadline) const {
-    for (const auto& [id, timer] : timers)
-        if (!deadline || timer.due < *deadline) deadline = timer.due;
-    if (!deadline) return -1;
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*deadline - SteadyClock::now());
-    return static_cast<int>(std::max<int64_t>(0, wait.count()));
+    const auto earlier = [&](SteadyClock::time_point t) {
+        if (!deadline || t < *deadline) deadline = t;
+    };
+    for (const auto& [id, timer] : timers) earlier(timer.due);
+    for (const std::shared_ptr<ServerChannel>& client : clients)
+        if (const auto frame = client->frameDeadline()) earlier(*frame);
+    return deadline ? remote::PollWait(*deadline) : -1;
 }
 
 }  // namespace com

@@ -5,10 +5,15 @@
 // loop that answers the calls of every client and fires the timers, one
 // thing at a time: a call or a timer that itself calls into a client waits
 // for that reply before anything else runs (so an object of a client,
-// called by the server, must not call the server in turn). A client whose
-// connection ends (its process ended) is dropped with everything it held.
-// The program stays while a client is connected or a lock is held, and
-// ends when idle; the next creation starts it again.
+// called by the server, must not call the server in turn), but never more
+// than a second: a client that does not answer in time fails the call with
+// PeerSilent (RemoteChannel.h), and so does every later call to it until it
+// sends something again. Messages are read as their bytes arrive, so a
+// client that stops in the middle of one holds nobody up; it is dropped
+// when the rest does not follow at once, as is one that sends what is no
+// message. A client whose connection ends (its process ended) is dropped
+// with everything it held. The program stays while a client is connected
+// or a lock is held, and ends when idle; the next creation starts it again.
 #pragma once
 
 #include <chrono>

@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "Profile/PrivateProfile.h"
+#include "RemoteClient.h"
 
 namespace com {
 
@@ -15,8 +16,8 @@ namespace {
 struct Registry {
     std::recursive_mutex lock;  // a library's registrations run while it loads
     std::map<std::string, Factory, base::NameLess> classes;
-    LocalServerActivator activator;
     std::map<std::string, std::string, base::NameLess> localServers;  // set by the process
+    std::map<std::string, std::function<void()>, base::NameLess> lostHandlers;
 };
 
 Registry& TheRegistry() {
@@ -55,10 +56,17 @@ void UnregisterClass(std::string_view progId) {
 
 Factory RegisteredClass(std::string_view progId) { return FindFactory(progId); }
 
-void SetLocalServerActivator(LocalServerActivator activator) {
+void SetLocalServerLost(std::string_view library, std::function<void()> lost) {
     Registry& r = TheRegistry();
     std::lock_guard guard(r.lock);
-    r.activator = std::move(activator);
+    r.lostHandlers.insert_or_assign(std::string(library), std::move(lost));
+}
+
+std::function<void()> LocalServerLost(std::string_view library) {
+    Registry& r = TheRegistry();
+    std::lock_guard guard(r.lock);
+    auto it = r.lostHandlers.find(library);
+    return it == r.lostHandlers.end() ? std::function<void()>() : it->second;
 }
 
 void SetLocalServerProgram(std::string_view library, std::string program) {
@@ -78,36 +86,58 @@ bool IsLocalMachine(std::string_view server) {
     return ::gethostname(host, sizeof host - 1) == 0 && SameName(server, host);
 }
 
-ObjectRef CreateObject(std::string_view progId, std::string_view server) {
-    if (!IsLocalMachine(server)) Raise(err::RemoteMachineUnavailable);
+namespace {
+
+// Where the class of `progId` lives: the factory of a library of this
+// process (loaded on demand), or else the program that serves it.
+struct ClassHome {
+    Factory factory;
+    std::string program;
+};
+
+ClassHome FindClass(std::string_view progId) {
     const size_t dot = progId.find('.');
     if (dot == std::string_view::npos || dot == 0 || dot + 1 == progId.size())
         Raise(err::CannotCreateObject);
 
-    Factory factory = FindFactory(progId);
+    ClassHome home{FindFactory(progId), {}};
     const std::string library(progId.substr(0, dot));
-    if (!factory) {
+    if (!home.factory) {
         // Load the library: its classes register themselves as it loads.
         const std::string path = RegistryPath("InProcess", library);
         if (!path.empty() && ::dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL) != nullptr)
-            factory = FindFactory(progId);
+            home.factory = FindFactory(progId);
     }
-    if (factory) {
-        ObjectRef object = factory();
-        if (!object) Raise(err::CannotCreateObject);
-        return object;
-    }
-    std::string program;
-    LocalServerActivator activator;
+    if (home.factory) return home;
     {
         Registry& r = TheRegistry();
         std::lock_guard guard(r.lock);
-        activator = r.activator;
-        if (auto it = r.localServers.find(library); it != r.localServers.end()) program = it->second;
+        if (auto it = r.localServers.find(library); it != r.localServers.end()) home.program = it->second;
     }
-    if (program.empty()) program = RegistryPath("LocalServer", library);
-    if (!program.empty() && activator) return activator(program, progId);
-    Raise(err::CannotCreateObject, "no class answers " + std::string(progId));
+    if (home.program.empty()) home.program = RegistryPath("LocalServer", library);
+    if (home.program.empty()) Raise(err::CannotCreateObject, "no class answers " + std::string(progId));
+    return home;
+}
+
+ObjectRef CreateLocal(const Factory& factory) {
+    ObjectRef object = factory();
+    if (!object) Raise(err::CannotCreateObject);
+    return object;
+}
+
+}  // namespace
+
+ObjectRef CreateObject(std::string_view progId, std::string_view server) {
+    if (!IsLocalMachine(server)) Raise(err::RemoteMachineUnavailable);
+    const ClassHome home = FindClass(progId);
+    if (home.factory) return CreateLocal(home.factory);
+    return remote::ActivateLocalServer(home.program, progId);
+}
+
+Variant CallOnNew(std::string_view progId, std::string_view method, Args args) {
+    const ClassHome home = FindClass(progId);
+    if (home.factory) return CallRef(CreateLocal(home.factory), method, args);
+    return remote::CallOnNewLocalServer(home.program, progId, method, args);
 }
 
 }  // namespace com

@@ -37,11 +37,20 @@ ObjectRef CreateObject(std::string_view progId, std::string_view server = {});
 // True for the names that mean this machine.
 bool IsLocalMachine(std::string_view server);
 
-// Starts (or reaches) the program that serves `progId` out of process and
-// returns a reference to a new object of it. Set by the out-of-process
-// layer; without it such classes fail with 429.
-using LocalServerActivator = std::function<ObjectRef(const std::string& program, std::string_view progId)>;
-void SetLocalServerActivator(LocalServerActivator activator);
+// Creates an object of class `progId` on this machine, calls its method
+// `method` with `args` (passed by reference) and lets the object go. For a
+// class served out of process, the creation and the call travel as one
+// message. Fails as CreateObject and as the call would.
+Variant CallOnNew(std::string_view progId, std::string_view method, Args args);
+
+// Calls `lost` whenever this process's connection to the program that
+// serves the out-of-process classes of `library` ends while that program
+// still held objects of this process: it ended, was killed, or dropped this
+// process. `lost` runs on a thread of the object model; a creation from
+// there starts the program again.
+void SetLocalServerLost(std::string_view library, std::function<void()> lost);
+// What SetLocalServerLost set for `library`, or nothing.
+std::function<void()> LocalServerLost(std::string_view library);
 
 // Makes this process reach the out-of-process classes of `library` through
 // `program` in place of the program the registry file names: the tests run

@@ -23,9 +23,9 @@ ObjectRef CreateServed(const std::string& progId) {
 
 }  // namespace
 
-PeerGone::PeerGone()
-    : ComError(err::RemoteMachineUnavailable,
-               "The remote server machine does not exist or is unavailable") {}
+PeerGone::PeerGone() : ComError(err::RemoteMachineUnavailable) {}
+
+PeerSilent::PeerSilent() : ComError(err::CallTimedOut) {}
 
 RemoteChannel::RemoteChannel(int fd, bool closeWhenIdle) : fd_(fd), closeWhenIdle_(closeWhenIdle) {}
 
@@ -48,12 +48,26 @@ Variant RemoteChannel::call(uint64_t objectId, std::string_view member, CallKind
         MessageType::Call,
         [&](MessageWriter& out) {
             out.u64(objectId);
-            out.u8(static_cast<uint8_t>(kind));
-            out.text(member);
-            out.u32(static_cast<uint32_t>(args.size()));
-            for (const Variant& arg : args) writeValue(out, arg);
+            writeCall(out, member, kind, args);
         },
         args);
+}
+
+Variant RemoteChannel::createAndCall(std::string_view progId, std::string_view member, Args args) {
+    return roundTrip(
+        MessageType::CreateCall,
+        [&](MessageWriter& out) {
+            out.text(progId);
+            writeCall(out, member, CallKind::Method, args);
+        },
+        args);
+}
+
+void RemoteChannel::writeCall(MessageWriter& out, std::string_view member, CallKind kind, Args args) {
+    out.u8(static_cast<uint8_t>(kind));
+    out.text(member);
+    out.u32(static_cast<uint32_t>(args.size()));
+    for (const Variant& arg : args) writeValue(out, arg);
 }
 
 Variant RemoteChannel::roundTrip(MessageType type, const std::function<void(MessageWriter&)>& fill,
@@ -107,7 +121,7 @@ RemoteChannel::Reply RemoteChannel::decodeReply(const std::string& body) {
         }
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();
-        reply = Reply{ErrorNumber(failure), ErrorMessage(failure), {}, {}};
+        reply = Reply{ErrorNumber(failure), ErrorDescription(failure), {}, {}};
     }
     return reply;
 }
@@ -127,7 +141,12 @@ void RemoteChannel::serve(const std::string& body) {
         takeBack(id, in.u32());
         return;
     }
-    if (type != MessageType::Create && type != MessageType::Call) return;  // nobody waits for it
+    if (type == MessageType::Reply) {
+        decodeReply(body);  // takes in, and lets go, the objects it holds
+        return;
+    }
+    if (type != MessageType::Create && type != MessageType::Call && type != MessageType::CreateCall)
+        return;  // nobody waits for it
 
     MessageWriter reply;
     reply.u8(static_cast<uint8_t>(MessageType::Reply));
@@ -135,16 +154,12 @@ void RemoteChannel::serve(const std::string& body) {
     try {
         std::vector<Variant> args;
         Variant result;
-        if (type == MessageType::Create) {
+        if (type == MessageType::Create)
             result = Variant(CreateServed(in.text()));
-        } else {
-            const ObjectRef target = exported(in.u64());
-            const auto kind = static_cast<CallKind>(in.u8());
-            const std::string member = in.text();
-            args.resize(in.u32());
-            for (Variant& arg : args) arg = readValue(in);
-            result = target->invoke(member, kind, args);
-        }
+        else if (type == MessageType::CreateCall)
+            result = runCall(CreateServed(in.text()), in, args);
+        else
+            result = runCall(exported(in.u64()), in, args);
         MessageWriter done = reply;
         done.i32(0);
         done.text({});
@@ -155,9 +170,17 @@ void RemoteChannel::serve(const std::string& body) {
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();
         reply.i32(ErrorNumber(failure));
-        reply.text(ErrorMessage(failure));
+        reply.text(ErrorDescription(failure));
         if (!send(reply)) disconnect();
     }
+}
+
+Variant RemoteChannel::runCall(const ObjectRef& target, MessageReader& in, std::vector<Variant>& args) {
+    const auto kind = static_cast<CallKind>(in.u8());
+    const std::string member = in.text();
+    args.resize(in.u32());
+    for (Variant& arg : args) arg = readValue(in);
+    return target->invoke(member, kind, args);
 }
 
 ObjectRef RemoteChannel::exported(uint64_t id) {
@@ -294,7 +317,13 @@ void RemoteChannel::closeIfIdle() {
         disconnectLocked(lock);
 }
 
+bool RemoteChannel::endedHoldingObjects() const {
+    std::lock_guard lock(mutex_);
+    return endedHoldingObjects_;
+}
+
 void RemoteChannel::disconnectLocked(std::unique_lock<std::mutex>& lock) {
+    if (connected_) endedHoldingObjects_ = !exports_.empty();
     connected_ = false;
     std::unordered_map<uint64_t, Export> dropped;
     dropped.swap(exports_);

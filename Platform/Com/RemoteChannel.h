@@ -37,6 +37,13 @@ public:
     PeerGone();
 };
 
+// The peer did not answer a call within the caller's time limit (it is
+// stopped, or busy for longer than any call should take).
+class PeerSilent : public ComError {
+public:
+    PeerSilent();
+};
+
 class RemoteChannel : public std::enable_shared_from_this<RemoteChannel> {
 public:
     // Takes over the connected socket `fd`. With `closeWhenIdle` the
@@ -52,21 +59,29 @@ public:
     bool connected() const;
 
     // Calls to the peer; each waits for its reply. A failure of the peer's
-    // member arrives as its number; a lost peer as PeerGone.
+    // member arrives as its number; a lost peer as PeerGone, one that does
+    // not answer in time as PeerSilent.
     ObjectRef create(std::string_view progId);
     Variant call(uint64_t objectId, std::string_view member, CallKind kind, Args args);
+    // Creates an object of `progId` in the peer, calls its method `member`
+    // and lets the object go, in one round trip.
+    Variant createAndCall(std::string_view progId, std::string_view member, Args args);
 
-    // Answers one message of the peer that is not a reply: creates the
-    // object or runs the call and sends the reply, or takes back references.
+    // Answers one message of the peer: creates the object or runs the call
+    // and sends the reply, or takes back references. A reply that nobody
+    // waits for any more (its caller gave up) is decoded and dropped.
     void serve(const std::string& body);
 
     // The peer is gone: the objects given to it are let go, and every call
     // to it fails with PeerGone from now on.
     void disconnect();
+    // Whether the peer still held objects of this side when the connection
+    // ended: it went away, or was dropped, in the middle of its work.
+    bool endedHoldingObjects() const;
 
 protected:
-    // A reply, decoded: the failure's number and text, or the result and
-    // the arguments as the callee left them.
+    // A reply, decoded: the failure's number and description, or the
+    // result and the arguments as the callee left them.
     struct Reply {
         int32_t number = 0;
         std::string message;
@@ -87,6 +102,9 @@ private:
     // Sends the request that `fill` completes and decodes its reply.
     Variant roundTrip(MessageType type, const std::function<void(MessageWriter&)>& fill, Args args);
     bool send(const MessageWriter& message);
+    // The parts of a call after its target: kind, member and arguments.
+    void writeCall(MessageWriter& out, std::string_view member, CallKind kind, Args args);
+    Variant runCall(const ObjectRef& target, MessageReader& in, std::vector<Variant>& args);
 
     void writeValue(MessageWriter& out, const Variant& value);
     Variant readValue(MessageReader& in);
@@ -106,6 +124,7 @@ private:
 
     mutable std::mutex mutex_;  // everything below
     bool connected_ = true;
+    bool endedHoldingObjects_ = false;
     uint64_t nextCallId_ = 1;
     uint64_t nextObjectId_ = 1;
     int callsUnderWay_ = 0;

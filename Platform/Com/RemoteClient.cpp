@@ -1,6 +1,7 @@
 #include "RemoteClient.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <optional>
 #include <thread>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "Registry.h"
 #include "RemoteChannel.h"
@@ -32,13 +34,15 @@ constexpr auto kStartTimeout = 10s;
 // one that was ending while we asked frees the lock soon after. Start the
 // program again after this long without an answer.
 constexpr auto kRestartInterval = 500ms;
+// How long a call waits for its reply (see RemoteClient.h).
+constexpr auto kCallWait = 10s;
 
 // A client's connection: one thread reads it and hands replies to the
 // callers that wait for them; a second thread serves the server's calls on
 // this process's objects, in the order they came.
 class ClientChannel final : public RemoteChannel {
 public:
-    explicit ClientChannel(int fd) : RemoteChannel(fd, /*closeWhenIdle=*/true) {}
+    ClientChannel(int fd, std::string library) : RemoteChannel(fd, /*closeWhenIdle=*/true), library_(std::move(library)) {}
 
     void start() {
         auto self = std::static_pointer_cast<ClientChannel>(shared_from_this());
@@ -49,9 +53,14 @@ public:
 protected:
     Reply awaitReply(uint64_t callId) override {
         std::unique_lock lock(queueMutex_);
-        changed_.wait(lock, [&] { return ended_ || replies_.count(callId) != 0; });
+        const bool answered =
+            changed_.wait_for(lock, kCallWait, [&] { return ended_ || replies_.count(callId) != 0; });
         auto it = replies_.find(callId);
-        if (it == replies_.end()) throw PeerGone();
+        if (it == replies_.end()) {
+            if (answered) throw PeerGone();
+            givenUp_.insert(callId);
+            throw PeerSilent();
+        }
         Reply reply = std::move(it->second);
         replies_.erase(it);
         return reply;
@@ -59,22 +68,15 @@ protected:
 
 private:
     void readLoop() {
-        std::string body;
-        while (ReadFrame(fd(), body)) {
-            try {
-                if (TypeOf(body) == MessageType::Reply) {
-                    const uint64_t callId = ReplyCallId(body);
-                    Reply reply = decodeReply(body);
-                    std::lock_guard lock(queueMutex_);
-                    replies_[callId] = std::move(reply);
-                } else {
-                    std::lock_guard lock(queueMutex_);
-                    incoming_.push_back(std::move(body));
-                }
-            } catch (const ComError&) {
-                break;  // not a message of ours: the stream is broken
-            }
-            changed_.notify_all();
+        FrameReader reader;
+        for (bool open = true; open;) {
+            // A message the server has begun must follow whole at once.
+            const auto begun = reader.begun();
+            pollfd p{fd(), POLLIN, 0};
+            const int ready = ::poll(&p, 1, begun ? PollWait(*begun + kFrameWait) : -1);
+            if (ready < 0 && errno == EINTR) continue;
+            open = ready > 0 && reader.receive(fd());
+            for (std::string body; open && reader.next(body);) open = route(body);
         }
         disconnect();
         {
@@ -82,6 +84,30 @@ private:
             ended_ = true;
         }
         changed_.notify_all();
+        if (endedHoldingObjects()) {
+            if (const std::function<void()> lost = LocalServerLost(library_)) lost();
+        }
+    }
+
+    // Hands a reply to its caller and a call to the serving thread; false
+    // for what is no message of ours (the stream is broken).
+    bool route(const std::string& body) {
+        try {
+            if (TypeOf(body) == MessageType::Reply) {
+                const uint64_t callId = ReplyCallId(body);
+                Reply reply = decodeReply(body);
+                std::lock_guard lock(queueMutex_);
+                // A reply whose caller gave up waiting is dropped.
+                if (givenUp_.erase(callId) == 0) replies_[callId] = std::move(reply);
+            } else {
+                std::lock_guard lock(queueMutex_);
+                incoming_.push_back(body);
+            }
+        } catch (const ComError&) {
+            return false;
+        }
+        changed_.notify_all();
+        return true;
     }
 
     void serveLoop() {
@@ -103,8 +129,10 @@ private:
         }
     }
 
+    const std::string library_;  // whose classes the server serves
     std::mutex queueMutex_;
     std::condition_variable changed_;
+    std::unordered_set<uint64_t> givenUp_;  // calls whose callers stopped waiting for the reply
     std::unordered_map<uint64_t, Reply> replies_;
     std::deque<std::string> incoming_;
     bool ended_ = false;
@@ -112,7 +140,7 @@ private:
 
 // The live connection to the server at `socketPath`, made when there is
 // none; nullptr when nobody listens there.
-std::shared_ptr<ClientChannel> ChannelTo(const std::string& socketPath) {
+std::shared_ptr<ClientChannel> ChannelTo(const std::string& socketPath, std::string_view library) {
     struct Channels {
         std::mutex lock;
         std::map<std::string, std::weak_ptr<ClientChannel>> bySocket;
@@ -123,7 +151,7 @@ std::shared_ptr<ClientChannel> ChannelTo(const std::string& socketPath) {
     if (auto channel = slot.lock(); channel && channel->connected()) return channel;
     const int fd = ConnectTo(socketPath);
     if (fd < 0) return nullptr;
-    auto channel = std::make_shared<ClientChannel>(fd);
+    auto channel = std::make_shared<ClientChannel>(fd, std::string(library));
     channel->start();
     slot = channel;
     return channel;
@@ -155,18 +183,18 @@ void StartProgram(const std::string& program) {
     }
 }
 
-const bool activatorInstalled [[maybe_unused]] = (SetLocalServerActivator(ActivateLocalServer), true);
-
-}  // namespace
-
-ObjectRef ActivateLocalServer(const std::string& program, std::string_view progId) {
+// Runs `request` on a connection to `program`, started when nobody serves
+// it, and asked again when it ended before it answered.
+template <class Request>
+auto WithServer(const std::string& program, std::string_view progId, Request request) {
     const std::string socket = SocketPath(std::filesystem::path(program).filename().string());
+    const std::string_view library = progId.substr(0, progId.find('.'));
     const auto deadline = SteadyClock::now() + kStartTimeout;
     std::optional<SteadyClock::time_point> started;
     for (;;) {
-        if (std::shared_ptr<ClientChannel> channel = ChannelTo(socket)) {
+        if (std::shared_ptr<ClientChannel> channel = ChannelTo(socket, library)) {
             try {
-                return channel->create(progId);
+                return request(*channel);
             } catch (const PeerGone&) {
                 // The server ended or was killed before it answered: ask again.
             }
@@ -177,6 +205,18 @@ ObjectRef ActivateLocalServer(const std::string& program, std::string_view progI
         if (SteadyClock::now() > deadline) Raise(err::CannotCreateObject, program + " does not answer");
         std::this_thread::sleep_for(5ms);
     }
+}
+
+}  // namespace
+
+ObjectRef ActivateLocalServer(const std::string& program, std::string_view progId) {
+    return WithServer(program, progId, [&](ClientChannel& channel) { return channel.create(progId); });
+}
+
+Variant CallOnNewLocalServer(const std::string& program, std::string_view progId, std::string_view method,
+                             Args args) {
+    return WithServer(program, progId,
+                      [&](ClientChannel& channel) { return channel.createAndCall(progId, method, args); });
 }
 
 }  // namespace com::remote

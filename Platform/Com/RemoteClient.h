@@ -1,9 +1,6 @@
 // The client side of the out-of-process classes: creating an object of a
-// local server program, started on demand.
-//
-// This library installs ActivateLocalServer as the registry's activator when
-// it loads, so that CreateObject of a class in the [LocalServer] section of
-// "Registry.INI" reaches its program in any process.
+// local server program, started on demand. The registry (Registry.h) comes
+// here for a class in the [LocalServer] section of "Registry.INI".
 //
 // A process keeps one connection to each server program while it holds an
 // object of the server or the server holds one of its own (a connection
@@ -11,7 +8,14 @@
 // connection; another runs the calls that the server makes on this
 // process's objects, in order, so that they never wait for the caller's
 // thread and run under the objects' own locks. With nothing held either
-// way the connection closes, and an idle server can end.
+// way the connection closes, and an idle server can end. A connection that
+// ends while the server still held objects of this process is reported to
+// the handler the process set for the library (SetLocalServerLost).
+//
+// A call waits at most ten seconds for its reply: the server answers at
+// once but for the calls it makes into other clients meanwhile, each of
+// which it gives up after a second. A server that takes longer is stopped
+// or broken, and the call fails with PeerSilent.
 #pragma once
 
 #include <string>
@@ -30,5 +34,11 @@ namespace com::remote {
 // Raises 429 when the program cannot be started or does not answer within
 // a few seconds, or when it has no such class.
 ObjectRef ActivateLocalServer(const std::string& program, std::string_view progId);
+
+// The same server, reached the same way: creates an object of `progId`,
+// calls its method `method` with `args` and lets the object go, in one
+// round trip.
+Variant CallOnNewLocalServer(const std::string& program, std::string_view progId, std::string_view method,
+                             Args args);
 
 }  // namespace com::remote

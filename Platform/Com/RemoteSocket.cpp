@@ -62,7 +62,9 @@ std::string LockPath(const std::string& name) { return RuntimeFolder() + "/" + n
 int ConnectTo(const std::string& path) {
     sockaddr_un address;
     if (!FillAddress(path, address)) return -1;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // Not blocking from the start: a server that is stopped with its queue
+    // of connections full refuses at once instead of holding the caller.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return -1;
     if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
         ::close(fd);

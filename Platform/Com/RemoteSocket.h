@@ -25,7 +25,8 @@ std::string RuntimeFolder();
 std::string SocketPath(const std::string& name);
 std::string LockPath(const std::string& name);
 
-// A connected stream socket, or -1 when nobody listens at `path`.
+// A connected stream socket that does not block, or -1 when nobody
+// listens at `path` or its server takes no connection now.
 int ConnectTo(const std::string& path);
 // A socket listening at `path`, or -1. The caller owns the path (it holds
 // the server's lock) and has removed what was there.

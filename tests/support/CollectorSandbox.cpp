@@ -25,6 +25,10 @@ CollectorSandbox::CollectorSandbox(std::string program) : program_(std::move(pro
     UseCollector(program_);
 }
 
+std::string CollectorSandbox::socketPath() const {
+    return com::remote::SocketPath(std::filesystem::path(program_).filename().string());
+}
+
 int CollectorSandbox::collectorPid() const {
     const std::string lockFile = com::remote::LockPath(std::filesystem::path(program_).filename().string());
     const int fd = ::open(lockFile.c_str(), O_RDWR | O_CLOEXEC);

@@ -28,6 +28,8 @@ public:
     // lock on its lock file for as long as it lives.
     int collectorPid() const;
     void killCollector() const;
+    // Where the collector listens.
+    std::string socketPath() const;
 
 private:
     TempDir folder_;

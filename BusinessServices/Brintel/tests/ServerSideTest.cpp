@@ -195,6 +195,32 @@ TEST_P(LookupTable, IsListedFilteredSavedAndDeleted) {
         << "nothing left to delete is no failure";
 }
 
+// The engines' catalogues and any table the application does not have are
+// refused before a statement is sent, whatever the member.
+TEST_P(LookupTable, OnlyTheApplicationsOwnTablesAreReadOrWritten) {
+    const com::ObjectRef tables = Service("SvrTaulesAuxiliars");
+    for (const char* table : {"sqlite_master", "sqlite_schema", "pg_authid", "pg_class", "TTT_NoHiEs"}) {
+        const struct {
+            const char* operation;
+            std::vector<com::Variant> args;
+            com::Variant refused;
+        } kCalls[] = {
+            {"GetListAuxiliar", {table, "", 0, ""}, com::Variant("")},
+            {"GetRegistreById", {table, "oid", 1}, com::Variant("")},
+            {"GetEmptyRecordset", {table}, com::Variant("")},
+            {"DeleteTaulaAuxiliar", {table, "oid", 1}, com::Variant(false)},
+        };
+        for (const auto& c : kCalls) {
+            SCOPED_TRACE(std::string(c.operation) + " " + table);
+            std::vector<com::Variant> args = c.args;
+            EXPECT_EQ(com::CallRef(tables, c.operation, args), c.refused);
+            EXPECT_EQ(NumError(tables), 5);
+            EXPECT_EQ(UbicacioError(tables), base::TrailEntry(base::label::Quossa, "MngTaulesAuxiliars", c.operation) +
+                                                 base::TrailEntry(base::label::Brintel, "SvrTaulesAuxiliars", c.operation));
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, LookupTable, testing::ValuesIn(testsupport::AvailableEngines()),
                          testsupport::EngineParamName);
 
@@ -233,14 +259,14 @@ TEST_P(FailureTrail, NamesEveryTierFromTheLowestUp) {
                   Brintel({{funcs, "CreaObjecteEntitat"}, {"SvrPatronsTerra", "DeletePatroTerra"}}));
     }
     {
-        SCOPED_TRACE("a table the database does not have");
+        SCOPED_TRACE("a column the table does not have");
         const com::ObjectRef tables = Service("SvrTaulesAuxiliars");
-        EXPECT_EQ(com::Call(tables, "GetEmptyRecordset", {"TTT_NoHiEs"}), com::Variant(""));
+        EXPECT_EQ(com::Call(tables, "GetRegistreById", {"TTT_TipusCable", "NumNoHiEs", 1}), com::Variant(""));
         EXPECT_EQ(NumError(tables), kDatabaseError);
         EXPECT_EQ(UbicacioError(tables),
                   Dravik({{"clsBD", "ConsultaXMLSenseTransaccio"}, {"clsBD", "ConsultaXML"}}) +
-                      Quossa({{"MngTaulesAuxiliars", "GetEmptyRecordset"}}) +
-                      Brintel({{"SvrTaulesAuxiliars", "GetEmptyRecordset"}}));
+                      Quossa({{"MngTaulesAuxiliars", "GetRegistreById"}}) +
+                      Brintel({{"SvrTaulesAuxiliars", "GetRegistreById"}}));
     }
     {
         SCOPED_TRACE("a light point changed by someone else meanwhile");
@@ -261,6 +287,23 @@ TEST_P(FailureTrail, NamesEveryTierFromTheLowestUp) {
         EXPECT_EQ(UbicacioError(mine), Dravik({{"clsBD", "UpdateXMLSenseTransaccio"}, {"clsBD", "UpdateXML"}}) +
                                            Quossa({{"MngPuntsLlum", "SavePuntLlum"}}) +
                                            Brintel({{"SvrPuntsLlum", "SavePuntLlum"}}));
+    }
+    {
+        SCOPED_TRACE("a database that is not there: the engine's message comes along");
+        const std::string missing = GetParam() == testsupport::Engine::SQLite
+                                        ? "Provider=SQLite;Data Source=" + DravikIni() + ".nohies"
+                                        : "Provider=PostgreSQL;Host=127.0.0.1;Port=1;Database=nohies";
+        testsupport::ScopedFile ini(DravikIni(), testsupport::DravikSettings(missing));
+        const com::ObjectRef clients = Service("SvrClients");
+        EXPECT_EQ(com::Call(clients, "GetClients"), com::Variant(""));
+        EXPECT_EQ(NumError(clients), kDatabaseError);
+        EXPECT_EQ(UbicacioError(clients), Dravik({{"clsBD", "ConsultaXMLSenseTransaccio"}, {"clsBD", "ConsultaXML"}}) +
+                                              Quossa({{"MngClients", "GetClients"}}) +
+                                              Brintel({{"SvrClients", "GetClients"}}));
+        const std::string description = base::DescriptionOf(NumError(clients), UbicacioError(clients));
+        EXPECT_NE(description.find(GetParam() == testsupport::Engine::SQLite ? "does not exist" : "refused"),
+                  std::string::npos)
+            << description;
     }
     {
         SCOPED_TRACE("a key missing from Dravik.INI");

@@ -146,6 +146,33 @@ TEST_F(Collector, AValueThatIsNoConnectionIsRefusedAfterTheSetUp) {
     EXPECT_TRUE(active());
 }
 
+TEST_F(Collector, ARegistrationInOneCallCountsItsAgeAndHandsTheErrorFieldsBack) {
+    const auto registerAged = [](const com::ObjectRef& connection, int32_t age) {
+        std::vector<Variant> args{Variant(connection), Variant(age), Variant(-1), Variant("before")};
+        com::CallOnNew("Morune.clsDeixalla", "AfegeixConnexioAmbEdat", args);
+        return std::pair(args[2].toLong(), args[3].toString());
+    };
+    settings_.replace("[General]\nMaximTempsDeTransaccio=1000\n");
+    EXPECT_EQ(registerAged(std::make_shared<RecordingConnection>(1, 1), 0),
+              std::pair(513, Trail({"ConsultaArxiuIni", "AfegeixConnexio"})))
+        << "a failure reports as AfegeixConnexio does";
+
+    settings_.replace(std::string(kSettings));
+    setClock(5000);
+    auto old = std::make_shared<RecordingConnection>(1, 1);
+    auto young = std::make_shared<RecordingConnection>(1, 1);
+    EXPECT_EQ(registerAged(old, 800), std::pair(0, std::string()));
+    EXPECT_EQ(registerAged(young, 0), std::pair(0, std::string()));
+    EXPECT_EQ(registerAged(old, 0), std::pair(0, std::string()));
+    EXPECT_EQ(keys(), "Clau1 Clau2|") << "a connection registered again stays as it was";
+
+    setClock(5201);  // 1001 ms since the first began, 201 since the second
+    sweep();
+    EXPECT_EQ(old->calls(), "State BeginTrans RollbackTrans RollbackTrans Close");
+    EXPECT_EQ(young->calls(), "");
+    EXPECT_EQ(keys(), "Clau2|");
+}
+
 TEST_F(Collector, InfoClasseDeixallaMakesTheCollectionsOnlyWhenIdleAndNeverStopsASetUp) {
     com::ObjectRef collector = com::CreateObject("Morune.clsDeixalla");
     com::Let(collector, "NumError", Variant(7));

@@ -407,6 +407,34 @@ TEST_P(BatchUpdate, AValueThatDoesNotFitItsColumnIsRefusedAndNothingIsWritten) {
     }
 }
 
+// Anna's date was written by SQL with a blank between day and time, as the
+// seed scripts write dates; the batch binds the same date with a "T".
+TEST_P(BatchUpdate, ADateIsFoundByTheInstantItNamesHoweverItWasWritten) {
+    connection_->Execute("Update T_Client Set Alta = '2023-12-31 23:59:59.250' Where NumClient = 3");
+    const auto date = [&](int32_t client) {
+        return connection_->Query("Select Alta From T_Client Where NumClient = " + std::to_string(client)).rows[0][0];
+    };
+    Recordset rs = clients();
+    rs.MoveFirst();
+    rs.SetValue("Alta", com::Date::FromParts(2024, 1, 6, 9, 0));
+    rs.MoveLast();
+    rs.SetValue("Alta", com::Date::FromParts(2024, 1, 1, 0, 0));
+    rs.Update();
+    rs.UpdateBatch(*connection_);
+    EXPECT_EQ(date(1), Variant(com::Date::FromParts(2024, 1, 6, 9, 0)));
+    EXPECT_EQ(date(3), Variant(com::Date::FromParts(2024, 1, 1, 0, 0)));
+
+    // A date changed meanwhile, however little, is still a conflict.
+    connection_->Execute("Update T_Client Set Alta = '2024-01-05 10:00:00' Where NumClient = 1");
+    Recordset stale = clients();
+    stale.MoveFirst();
+    stale.SetValue("Alta", com::Date::FromParts(2024, 1, 7, 9, 0));
+    stale.Update();
+    connection_->Execute("Update T_Client Set Alta = '2024-01-05 10:00:00.001' Where NumClient = 1");
+    EXPECT_EQ(ErrorOf([&] { stale.UpdateBatch(*connection_); }), err::UpdateConflict);
+    EXPECT_EQ(date(1), Variant(com::Date{com::Date::FromParts(2024, 1, 5, 10, 0).serial + 0.001 / 86400}));
+}
+
 TEST_P(BatchUpdate, WhatAnotherProgramWroteIsWrittenAsWritten) {
     connection_->Execute("Create Table T_Gran (NumGran " + std::string(database_->autoNumberKey()) +
                          ", Valor BIGINT)");

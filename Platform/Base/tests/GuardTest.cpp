@@ -93,6 +93,28 @@ TEST(Guard, AHelperHeldInsideAMemberPassesItsFailureOnAsIfReported) {
     EXPECT_EQ(finestra.helper.Consulta(0), "valor!") << "outside the member the helper reports again";
 }
 
+TEST(Guard, TheTextAFailureWasRaisedWithTravelsUpTheTrailToWhoeverShowsIt) {
+    Prova prova;
+    base::ErrorFields caller;
+    const auto passOn = [&] {
+        base::Guard(caller, {base::label::Brintel, "SvrProva"}, "Llista", [&] { base::RaiseReported(prova); });
+    };
+    prova.Falla(std::make_exception_ptr(base::Error(-2147467259, "database is locked")));
+    passOn();
+    EXPECT_EQ(caller.NumError, -2147467259);
+    EXPECT_EQ(base::DescriptionOf(caller.NumError, caller.UbicacioError), "database is locked");
+    EXPECT_EQ(base::DescriptionOf(caller.NumError, caller.UbicacioError + "\rVelmar(exe) - frmProva - Desa"),
+              "database is locked")
+        << "the window adds its own entries";
+    EXPECT_EQ(base::DescriptionOf(513, caller.UbicacioError), "") << "another number is another failure";
+    EXPECT_EQ(base::DescriptionOf(caller.NumError, "\rDravik - clsBD - ConsultaXML"), "")
+        << "another trail is another failure";
+
+    EXPECT_EQ(prova.Desa(515), false);
+    EXPECT_EQ(base::DescriptionOf(515, prova.UbicacioError), "") << "raised with its number alone";
+    EXPECT_EQ(base::DescriptionOf(-2147467259, caller.UbicacioError), "") << "only the last failure counts";
+}
+
 TEST(Guard, FailuresWithoutANumberGetTheirs) {
     Prova prova;
     EXPECT_EQ(prova.Falla(std::make_exception_ptr(std::bad_alloc())), -1);

@@ -197,6 +197,19 @@ TEST_F(RemoteObject, CallsTravelByNameWithArgumentsResultsAndErrorNumbers) {
     EXPECT_EQ(ErrorOf([] { com::remote::ActivateLocalServer("/no/such/program", "RemoteTest.Thing"); }), 429);
 }
 
+TEST_F(RemoteObject, ACreationWithOneCallLetsTheObjectGoAndGivesTheArgumentsBack) {
+    com::SetLocalServerProgram("RemoteTest", ThisProgram());
+    std::vector<com::Variant> args{com::Variant(21)};
+    EXPECT_EQ(com::CallOnNew("RemoteTest.Thing", "Twice", args).toLong(), 42);
+    EXPECT_EQ(args[0].toLong(), 42);
+    EXPECT_EQ(ErrorOf([] {
+                  std::vector<com::Variant> none;
+                  com::CallOnNew("RemoteTest.Thing", "Fail", none);
+              }),
+              1234);
+    EXPECT_EQ(com::Get(NewThing(), "Live").toLong(), 1) << "the objects of those calls are gone";
+}
+
 TEST_F(RemoteObject, AnObjectPassedStaysInItsProcessAndLivesWhileTheServerHoldsIt) {
     com::ObjectRef thing = NewThing();
     auto recorder = std::make_shared<Recorder>();

@@ -18,9 +18,13 @@ com::ObjectRef TextService() { return com::CreateObject(com::ProgID(support::Bri
 
 void clsFuncionsCapaInterficie::EmetError(int32_t lngNumError, const std::string& strUbicacioError,
                                           int32_t lngIdioma) {
-    // The trail begins with the carriage return of its first entry.
+    // The trail begins with the carriage return of its first entry. What the
+    // error said when it was raised (a database engine's own message) goes
+    // on a line of its own under the number's text.
     const std::string trail = strUbicacioError.empty() ? std::string() : strUbicacioError.substr(1);
-    dialegs::MissatgeOk("Error: " + TextError(lngNumError, lngIdioma) + "\r\r (" + trail + ")");
+    const std::string description = base::DescriptionOf(lngNumError, strUbicacioError);
+    dialegs::MissatgeOk("Error: " + TextError(lngNumError, lngIdioma) + (description.empty() ? "" : "\r" + description) +
+                        "\r\r (" + trail + ")");
 }
 
 std::string clsFuncionsCapaInterficie::TextError(int32_t number, int32_t idioma) {

@@ -95,6 +95,30 @@ TEST_P(Server, ErrorBoxShowsTheTextOfTheNumberOrTheNumberItself) {
     velmar::dialegs::SetMissatgeHandler({});
 }
 
+TEST_P(Server, ErrorBoxShowsTheEnginesMessageUnderTheNumber) {
+    std::vector<std::string> shown;
+    velmar::dialegs::SetMissatgeHandler([&](const std::string& text) { shown.push_back(text); });
+    const bool sqlite = GetParam() == testsupport::Engine::SQLite;
+    dravikIni_.replace("[General]\nCadenaConnexioBD=" +
+                       std::string(sqlite ? "Provider=SQLite;Data Source=/nohies/inventari.db"
+                                          : "Provider=PostgreSQL;Host=127.0.0.1;Port=1;Database=nohies") +
+                       "\nPeriodicitatRecolectorDeixalla=600000\nMaximTempsDeTransaccio=600000\n");
+    const com::ObjectRef clients = com::CreateObject("Brintel.SvrClients");
+    EXPECT_EQ(com::Call(clients, "GetClients"), com::Variant(""));
+    const std::string trail = com::Get(clients, "UbicacioError").toString() + "\rVelmar(exe) - frmClients - Form_Load";
+
+    f_.EmetError(com::Get(clients, "NumError").toLong(), trail, 1);
+    ASSERT_EQ(shown.size(), 1u);
+    // The database cannot give the number's text either: the bare number.
+    const std::string& box = shown.front();
+    EXPECT_EQ(box.rfind("Error: -2147467259\r", 0), 0u) << box;
+    EXPECT_NE(box.find(sqlite ? "The database file does not exist: /nohies/inventari.db" : "Connection refused"),
+              std::string::npos)
+        << box;
+    EXPECT_TRUE(box.ends_with("\r\r (" + trail.substr(1) + ")")) << box;
+    velmar::dialegs::SetMissatgeHandler({});
+}
+
 TEST_P(Server, AWindowTakesItsCaptionsAndKeepsEveryText) {
     execute("INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES "
             "(5, 'frmProva', 'Formulari', 'Test window', TRUE), (5, 'frmProva', 'lblNom', 'Name', TRUE), "
