@@ -13,7 +13,10 @@ namespace profile {
 // the file, the section or the key is absent. Section and key names match
 // without regard to case and the first match wins; blanks around key and
 // value are trimmed and one pair of surrounding quotes is removed; lines
-// that begin with ";" are comments. The file is read anew at every call.
+// that begin with ";" are comments; a UTF-8 byte-order mark before the first
+// line is no part of it. A file is read once and read again when it
+// changed (its modification time, size or inode), so that a changed value
+// is seen at the next call.
 std::optional<std::string> ReadProfileString(const std::string& path, std::string_view section,
                                              std::string_view key);
 
