@@ -1,6 +1,7 @@
 #include "Ado/Connection.h"
 
 #include "Ado/AdoError.h"
+#include "Ado/ConnectionPool.h"
 #include "Ado/ConnectionString.h"
 #include "Ado/Engine.h"
 #include "Ado/Sql.h"
@@ -59,7 +60,9 @@ Engine& Connection::openEngine() const {
 void Connection::Open(const std::string& connectionString) {
     Lock lock(mutex_);
     if (engine_) com::Raise(err::ObjectOpen, "Operation is not allowed when the object is open");
-    engine_ = Engine::Open(ConnectionString(connectionString));
+    engine_ = TakePooledSession(connectionString);
+    if (!engine_) engine_ = Engine::Open(ConnectionString(connectionString));
+    connectionString_ = connectionString;
 }
 
 int32_t Connection::State() const {
@@ -70,8 +73,7 @@ int32_t Connection::State() const {
 void Connection::Close() {
     Lock lock(mutex_);
     if (!engine_) return;
-    engine_->rollbackAll();
-    engine_.reset();
+    GiveBackSession(connectionString_, std::move(engine_));
 }
 
 Provider Connection::provider() const {

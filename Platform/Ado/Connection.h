@@ -68,7 +68,9 @@ public:
     void Open(const std::string& connectionString);
     int32_t State() const;
     // Rolls back whatever is still open and closes; closing a closed
-    // connection does nothing.
+    // connection does nothing. The database session behind it is kept for
+    // the next connection opened with the same string when it can serve
+    // that one as it is (ConnectionPool.h).
     void Close();
     Provider provider() const;
 
@@ -120,6 +122,7 @@ private:
 
     mutable std::recursive_mutex mutex_;
     std::unique_ptr<Engine> engine_;
+    std::string connectionString_;  // the key of its session in the pool
 };
 
 using ConnectionRef = std::shared_ptr<Connection>;

@@ -59,8 +59,14 @@ sql::Dialect Engine::dialect() const {
 }
 
 const std::string& Engine::singleStatement(std::string_view sql) {
-    if (const std::string* cut = cut_.find(sql)) return *cut;
-    return cut_.keep(sql, sql::SingleStatement(sql, dialect()));
+    const Cut* cut = cut_.find(sql);
+    if (!cut) {
+        std::string statement = sql::SingleStatement(sql, dialect());
+        const bool onlyRows = sql::OnlyRowsStatement(statement, dialect());
+        cut = &cut_.keep(sql, Cut{std::move(statement), onlyRows});
+    }
+    if (!cut->onlyRows) sessionChanged_ = true;
+    return cut->statement;
 }
 
 template <class Work>

@@ -56,8 +56,16 @@ public:
 
     // The caller's `sql` cut to its one statement (sql::SingleStatement).
     // The texts cut last are remembered, since a batch runs the same text
-    // once per row. The result stays valid until the next call.
+    // once per row. The result stays valid until the next call. A statement
+    // that does more than read and write rows marks the session as changed.
     const std::string& singleStatement(std::string_view sql);
+
+    // Whether the session can serve another connection as it is: no
+    // transaction open, and nothing run that changes a session's settings.
+    bool reusable() const { return level_ == 0 && !sessionChanged_ && !inTransaction(); }
+    // Whether a session kept idle can still be used: its database is still
+    // there and reachable (no round trip to the server).
+    virtual bool stillValid() const = 0;
 
     // `statement` is one statement (sql::SingleStatement); "?" marks the
     // parameters. Every failure raises DatabaseError with the engine's text.
@@ -97,8 +105,16 @@ private:
 
     static constexpr size_t kCutStatements = 16;
 
+    // The statement cut from a caller's text, and whether it only reads or
+    // writes rows.
+    struct Cut {
+        std::string statement;
+        bool onlyRows = true;
+    };
+
     int32_t level_ = 0;
-    RecentTexts<std::string> cut_{kCutStatements};  // the statement cut from each text
+    bool sessionChanged_ = false;
+    RecentTexts<Cut> cut_{kCutStatements};
 };
 
 }  // namespace ado

@@ -1,5 +1,7 @@
 #include "Ado/PostgresEngine.h"
 
+#include <poll.h>
+
 #include "Ado/AdoError.h"
 #include "Ado/ConnectionString.h"
 #include "Ado/PostgresSql.h"
@@ -60,6 +62,13 @@ PostgresEngine::PostgresEngine(const ConnectionString& connection)
 }
 
 void PostgresEngine::run(const std::string& statement) { PgRun(connection_.get(), statement); }
+
+bool PostgresEngine::stillValid() const {
+    PGconn* pg = connection_.get();
+    if (PQstatus(pg) != CONNECTION_OK) return false;
+    pollfd socket{PQsocket(pg), POLLIN, 0};
+    return ::poll(&socket, 1, 0) == 0;
+}
 
 bool PostgresEngine::inTransaction() const {
     return PQtransactionStatus(connection_.get()) != PQTRANS_IDLE;

@@ -22,6 +22,9 @@ public:
     explicit PostgresEngine(const ConnectionString& connection);
 
     Provider provider() const override { return Provider::PostgreSQL; }
+    // The server has not closed the session: nothing came on its socket
+    // while it was idle (a server that ends a session says so first).
+    bool stillValid() const override;
 
 protected:
     int64_t runExecute(const std::string& statement, std::span<const com::Variant> params) override;

@@ -1,5 +1,7 @@
 #include "Ado/SqliteEngine.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "Ado/AdoError.h"
@@ -36,13 +38,24 @@ sqlite3* OpenFile(const std::string& path) {
 }  // namespace
 
 SqliteEngine::SqliteEngine(const ConnectionString& connection)
-    : db_(OpenFile(connection.value("Data Source"))),
+    : path_(connection.value("Data Source")),
+      db_(OpenFile(path_)),
       statements_(db_.get()),
       catalog_(statements_) {
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) == 0) {
+        device_ = st.st_dev;
+        inode_ = st.st_ino;
+    }
     sqlite3_busy_timeout(db_.get(), kBusyTimeoutMs);
     // These also read the file: a file that is not a database fails here.
     run("PRAGMA journal_mode = WAL");
     run("PRAGMA foreign_keys = ON");
+}
+
+bool SqliteEngine::stillValid() const {
+    struct stat st {};
+    return ::stat(path_.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_;
 }
 
 void SqliteEngine::run(const std::string& statement) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <sqlite3.h>
+#include <sys/types.h>
 
 #include <memory>
 
@@ -20,6 +21,8 @@ public:
     explicit SqliteEngine(const ConnectionString& connection);
 
     Provider provider() const override { return Provider::SQLite; }
+    // The file it opened is still the one at its path.
+    bool stillValid() const override;
 
 protected:
     int64_t runExecute(const std::string& statement, std::span<const com::Variant> params) override;
@@ -41,6 +44,9 @@ private:
     FieldInfo describe(sqlite3_stmt* statement, int column, bool& typed);
     const TableInfo& existingTable(std::string_view table);
 
+    std::string path_;
+    dev_t device_ = 0;  // of the file opened
+    ino_t inode_ = 0;
     // In this order, so that the statements are finalised before the
     // database closes.
     std::unique_ptr<sqlite3, Close> db_;
