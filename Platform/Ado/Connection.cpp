@@ -128,6 +128,11 @@ int64_t Connection::ExecuteBound(std::string_view sql, std::span<const com::Vari
     return engine.execute(engine.singleStatement(sql), params);
 }
 
+void Connection::ExecuteBatch(std::span<const BatchStatement> statements, const BatchCheck& check) {
+    Lock lock(mutex_);
+    openEngine().executeBatch(statements, check);
+}
+
 int64_t Connection::LastInsertedKey(std::string_view table, std::string_view keyColumn) {
     Lock lock(mutex_);
     return openEngine().lastInsertedKey(table, keyColumn);

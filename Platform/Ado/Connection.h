@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -47,6 +48,23 @@ struct ColumnInfo {
     bool key = false;            // part of the primary key
     bool autoIncrement = false;  // value given by the database
 };
+
+// One statement of a batch update: "?" marks its values. An insert may
+// end with "RETURNING" and the key columns whose values the database gives.
+struct BatchStatement {
+    std::string sql;
+    std::vector<com::Variant> params;
+};
+
+// What one statement of a batch did: the rows it changed, and the values of
+// the first row it returned (the keys of an insert), as whole numbers.
+struct BatchOutcome {
+    int64_t rows = 0;
+    std::vector<int64_t> returned;
+};
+
+// Hears, in order, what statement `index` of a batch did; raises to stop.
+using BatchCheck = std::function<void(size_t index, const BatchOutcome& outcome)>;
 
 class Connection : public com::Dispatch<Connection> {
 public:
@@ -104,6 +122,11 @@ public:
     // row of a batch update) is prepared once: SQLite keeps its statements
     // until Close, PostgreSQL its plain writes for the session.
     int64_t ExecuteBound(std::string_view sql, std::span<const com::Variant> params);
+    // The statements of a batch update, in order, inside the current
+    // transaction level and without a savepoint of their own: the caller
+    // undoes its level when one fails or when `check` raises. PostgreSQL
+    // gets them in pipeline mode, without waiting for each answer.
+    void ExecuteBatch(std::span<const BatchStatement> statements, const BatchCheck& check);
     // The key the database gave to the row the last insert added.
     int64_t LastInsertedKey(std::string_view table, std::string_view keyColumn);
     // The columns of `table` as the catalogue has them (names matched

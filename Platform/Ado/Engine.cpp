@@ -75,18 +75,31 @@ auto Engine::guarded(Work work) -> decltype(work()) {
         return work();
     } catch (const com::ComError& e) {
         if (level_ == 0 || inTransaction()) throw;
-        level_ = 0;
+        level_ = opened_ = 0;
         throw com::ComError(e.number(), std::string(e.what()) +
                                             " (the database rolled back the whole transaction)");
     }
 }
 
 int64_t Engine::execute(const std::string& statement, std::span<const com::Variant> params) {
-    return guarded([&] { return runExecute(statement, params); });
+    return guarded([&] {
+        openLevels();
+        return runExecute(statement, params);
+    });
 }
 
 FetchedRows Engine::query(const std::string& statement, std::span<const com::Variant> params) {
-    return guarded([&] { return runQuery(statement, params); });
+    return guarded([&] {
+        openLevels();
+        return runQuery(statement, params);
+    });
+}
+
+void Engine::executeBatch(std::span<const BatchStatement> statements, const BatchCheck& check) {
+    guarded([&] {
+        openLevels();
+        runBatch(statements, check);
+    });
 }
 
 int64_t Engine::lastInsertedKey(std::string_view table, std::string_view keyColumn) {
@@ -97,19 +110,32 @@ std::vector<ColumnInfo> Engine::tableColumns(std::string_view table) {
     return guarded([&] { return readTableColumns(table); });
 }
 
+// The outermost level begins at once (on SQLite BEGIN IMMEDIATE takes the
+// write lock then); a nested level is a savepoint, made only when a
+// statement runs inside it, so that a level in which nothing ran (the probe
+// with which a commit measures the depth) costs the database nothing.
 int32_t Engine::beginTrans() {
-    guarded([&] {
-        run(level_ == 0 ? std::string(beginStatement()) : "SAVEPOINT " + SavepointName(level_ + 1));
-    });
+    if (level_ == 0) {
+        guarded([&] { run(beginStatement()); });
+        opened_ = 1;
+    }
     return ++level_;
+}
+
+void Engine::openLevels() {
+    while (opened_ < level_) {
+        run("SAVEPOINT " + SavepointName(opened_ + 1));
+        ++opened_;
+    }
 }
 
 void Engine::commitTrans() {
     if (level_ == 0) com::Raise(err::DatabaseError, "No transaction is open to commit");
     guarded([&] {
-        run(level_ == 1 ? std::string("COMMIT") : "RELEASE SAVEPOINT " + SavepointName(level_));
+        if (level_ == 1) run("COMMIT");
+        else if (opened_ == level_) run("RELEASE SAVEPOINT " + SavepointName(level_));
     });
-    --level_;
+    endLevel();
 }
 
 void Engine::rollbackTrans() {
@@ -117,18 +143,23 @@ void Engine::rollbackTrans() {
     guarded([&] {
         if (level_ == 1) {
             run("ROLLBACK");
-        } else {
+        } else if (opened_ == level_) {
             // Rolling back to a savepoint keeps it open; releasing it ends the level.
             run("ROLLBACK TO SAVEPOINT " + SavepointName(level_));
             run("RELEASE SAVEPOINT " + SavepointName(level_));
         }
     });
+    endLevel();
+}
+
+void Engine::endLevel() {
+    if (opened_ == level_) --opened_;
     --level_;
 }
 
 void Engine::rollbackAll() noexcept {
     if (level_ == 0) return;
-    level_ = 0;
+    level_ = opened_ = 0;
     try {
         run("ROLLBACK");
     } catch (...) {

@@ -74,6 +74,12 @@ public:
     int64_t lastInsertedKey(std::string_view table, std::string_view keyColumn);
     std::vector<ColumnInfo> tableColumns(std::string_view table);
 
+    // Runs the statements of a batch update in order inside the current
+    // level, without a savepoint of their own (the batch undoes its whole
+    // level on failure), and tells `check` what each did, in order; a
+    // failed statement raises after `check` has heard of those before it.
+    void executeBatch(std::span<const BatchStatement> statements, const BatchCheck& check);
+
     int32_t beginTrans();
     void commitTrans();
     void rollbackTrans();
@@ -88,6 +94,7 @@ protected:
                                std::span<const com::Variant> params) = 0;
     virtual FetchedRows runQuery(const std::string& statement,
                                  std::span<const com::Variant> params) = 0;
+    virtual void runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) = 0;
     virtual int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) = 0;
     virtual std::vector<ColumnInfo> readTableColumns(std::string_view table) = 0;
 
@@ -103,6 +110,12 @@ private:
     template <class Work>
     auto guarded(Work work) -> decltype(work());
 
+    // Makes the savepoints of the nested levels begun since the last
+    // statement, so that the next statement runs inside its level.
+    void openLevels();
+    // The innermost level has ended.
+    void endLevel();
+
     static constexpr size_t kCutStatements = 16;
 
     // The statement cut from a caller's text, and whether it only reads or
@@ -113,6 +126,7 @@ private:
     };
 
     int32_t level_ = 0;
+    int32_t opened_ = 0;  // levels the database has: BEGIN, then savepoints
     bool sessionChanged_ = false;
     RecentTexts<Cut> cut_{kCutStatements};
 };

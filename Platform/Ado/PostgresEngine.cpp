@@ -2,6 +2,9 @@
 
 #include <poll.h>
 
+#include <algorithm>
+#include <unordered_map>
+
 #include "Ado/AdoError.h"
 #include "Ado/ConnectionString.h"
 #include "Ado/PostgresSql.h"
@@ -144,6 +147,95 @@ FetchedRows PostgresEngine::runQuery(const std::string& statement,
                                   result.fields[static_cast<size_t>(i)].type);
     }
     return result;
+}
+
+namespace {
+
+// Statements sent before their answers are read: few enough that the
+// answers fit into the socket's buffers, so that neither side waits for the
+// other to read.
+constexpr size_t kPipelineChunk = 512;
+
+BatchOutcome OutcomeOf(const PGresult* result) {
+    BatchOutcome outcome;
+    const char* rows = PQcmdTuples(const_cast<PGresult*>(result));
+    outcome.rows = *rows ? std::stoll(rows) : 0;
+    if (PQntuples(result) > 0)
+        for (int c = 0; c < PQnfields(result); ++c)
+            outcome.returned.push_back(std::stoll(PQgetvalue(result, 0, c)));
+    return outcome;
+}
+
+// Pipeline mode for as long as it lives: the answers still due are read and
+// dropped when it ends early, so that the session takes plain calls again.
+class Pipeline {
+public:
+    explicit Pipeline(PGconn* pg) : pg_(pg) {
+        if (PQenterPipelineMode(pg) != 1) PgFail(pg, nullptr, "pipeline mode");
+    }
+    ~Pipeline() {
+        while (due_ > 0 && PQstatus(pg_) == CONNECTION_OK) next();
+        PQexitPipelineMode(pg_);
+    }
+    Pipeline(const Pipeline&) = delete;
+    Pipeline& operator=(const Pipeline&) = delete;
+
+    void send(const std::string& name, std::span<const com::Variant> params, const std::string& sql) {
+        const PostgresParams values(params);
+        if (PQsendQueryPrepared(pg_, name.c_str(), values.count(), values.values(), nullptr, nullptr, 0) != 1)
+            PgFail(pg_, nullptr, sql);
+        ++due_;
+    }
+    // Asks for the answers of what was sent since the last sync.
+    void sync() {
+        if (PQpipelineSync(pg_) != 1) PgFail(pg_, nullptr, "pipeline sync");
+        ++due_;
+    }
+    // The next answer: the result of a statement, or the mark of a sync.
+    PgResult next() {
+        --due_;
+        PgResult result(PQgetResult(pg_));
+        // A statement's result is followed by the end of its answer.
+        if (result && PQresultStatus(result.get()) != PGRES_PIPELINE_SYNC) PgResult(PQgetResult(pg_));
+        return result;
+    }
+
+private:
+    PGconn* pg_;
+    size_t due_ = 0;  // answers sent for and not read
+};
+
+}  // namespace
+
+// The statements go in pipeline mode, a chunk at a time: one round trip
+// for many rows. They run without a savepoint of their own: after a failure
+// the server refuses the rest of the chunk, and the batch undoes its level.
+void PostgresEngine::runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) {
+    if (statements.empty()) return;
+    // Each text is prepared once, before the pipeline starts.
+    std::unordered_map<std::string_view, std::string> names;
+    for (const BatchStatement& s : statements) {
+        if (names.count(s.sql)) continue;
+        const PostgresStatement pg = RewriteForPostgres(s.sql, catalog_.names());
+        if (pg.parameters != static_cast<int>(s.params.size()))
+            com::Raise(err::DatabaseError, "The statement has " + std::to_string(pg.parameters) +
+                                               " parameters and " + std::to_string(s.params.size()) +
+                                               " values were given: " + s.sql);
+        names.emplace(s.sql, statements_.prepared(pg, pg.parameters));
+    }
+    Pipeline pipeline(connection_.get());
+    for (size_t start = 0; start < statements.size(); start += kPipelineChunk) {
+        const size_t end = std::min(start + kPipelineChunk, statements.size());
+        for (size_t i = start; i < end; ++i)
+            pipeline.send(names.at(statements[i].sql), statements[i].params, statements[i].sql);
+        pipeline.sync();
+        for (size_t i = start; i < end; ++i) {
+            const PgResult result = pipeline.next();
+            if (!PgSucceeded(result.get())) PgFail(connection_.get(), result.get(), statements[i].sql);
+            check(i, OutcomeOf(result.get()));
+        }
+        pipeline.next();  // the sync
+    }
 }
 
 int64_t PostgresEngine::readLastInsertedKey(std::string_view table, std::string_view keyColumn) {

@@ -64,16 +64,31 @@ void SqliteEngine::run(const std::string& statement) {
     }
 }
 
-int64_t SqliteEngine::runExecute(const std::string& statement,
-                                 std::span<const com::Variant> params) {
+BatchOutcome SqliteEngine::runOne(const std::string& statement, std::span<const com::Variant> params) {
     SqliteStatement s(statements_, statement);
     s.bind(params);
     const int64_t before = sqlite3_total_changes64(db_.get());
-    while (s.step()) {
+    BatchOutcome outcome;
+    if (s.step()) {
+        const int columns = sqlite3_column_count(s.get());
+        for (int i = 0; i < columns; ++i) outcome.returned.push_back(sqlite3_column_int64(s.get(), i));
+        while (s.step()) {
+        }
     }
     // sqlite3_changes keeps the count of the last insert, update or delete;
     // any other statement changed no row.
-    return sqlite3_total_changes64(db_.get()) == before ? 0 : sqlite3_changes64(db_.get());
+    if (sqlite3_total_changes64(db_.get()) != before) outcome.rows = sqlite3_changes64(db_.get());
+    return outcome;
+}
+
+int64_t SqliteEngine::runExecute(const std::string& statement,
+                                 std::span<const com::Variant> params) {
+    return runOne(statement, params).rows;
+}
+
+void SqliteEngine::runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) {
+    for (size_t i = 0; i < statements.size(); ++i)
+        check(i, runOne(statements[i].sql, statements[i].params));
 }
 
 FieldInfo SqliteEngine::describe(sqlite3_stmt* statement, int column, bool& typed) {

@@ -28,6 +28,7 @@ protected:
     int64_t runExecute(const std::string& statement, std::span<const com::Variant> params) override;
     FetchedRows runQuery(const std::string& statement,
                          std::span<const com::Variant> params) override;
+    void runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) override;
     int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) override;
     std::vector<ColumnInfo> readTableColumns(std::string_view table) override;
 
@@ -40,6 +41,9 @@ private:
         void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
     };
 
+    // Runs one statement to its end: the rows it changed and the values of
+    // the first row it returned.
+    BatchOutcome runOne(const std::string& statement, std::span<const com::Variant> params);
     // Name, type and origin of result column `column`.
     FieldInfo describe(sqlite3_stmt* statement, int column, bool& typed);
     const TableInfo& existingTable(std::string_view table);
