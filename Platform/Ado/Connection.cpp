@@ -122,6 +122,12 @@ FetchedRows Connection::Fetch(std::string_view sql) {
     return engine.query(engine.singleStatement(sql), {});
 }
 
+void Connection::FetchInto(std::string_view sql, RowSink& sink) {
+    Lock lock(mutex_);
+    Engine& engine = openEngine();
+    engine.queryInto(engine.singleStatement(sql), {}, sink);
+}
+
 int64_t Connection::ExecuteBound(std::string_view sql, std::span<const com::Variant> params) {
     Lock lock(mutex_);
     Engine& engine = openEngine();

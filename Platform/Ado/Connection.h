@@ -39,6 +39,24 @@ struct FetchedRows {
     CellTable rows;  // one cell per field, Null for NULL
 };
 
+// Takes the rows of a query as the engine reads them, one at a time
+// (Connection::FetchInto), so that a caller that only passes them on never
+// holds them all.
+class RowSink {
+public:
+    virtual ~RowSink() = default;
+
+    // Filled by the engine before the first row. `untyped` counts the
+    // fields (SQLite columns with no declared type) whose type is still to
+    // be taken from their first value that is not Null: the engine sets it
+    // in `fields` and counts down before it passes that row on.
+    std::vector<FieldInfo> fields;
+    size_t untyped = 0;
+
+    // One row, one value per field; the sink may take the values away.
+    virtual void row(std::span<Cell> values) = 0;
+};
+
 // One column of a table as the database's own catalogue describes it.
 struct ColumnInfo {
     std::string name;  // spelled as the schema declares it
@@ -116,6 +134,8 @@ public:
     // The same query with its values fetched straight into the cells a
     // recordset keeps, with no Variant made on the way.
     FetchedRows Fetch(std::string_view sql);
+    // The same query with each row handed to `sink` as it is read.
+    void FetchInto(std::string_view sql, RowSink& sink);
     // One statement with values bound as typed parameters ("?" marks them).
     // Dates are stored as text 'yyyy-mm-ddThh:mm:ss' on SQLite, '.fff' added
     // for milliseconds. A text run again on the same connection (one per

@@ -88,10 +88,35 @@ int64_t Engine::execute(const std::string& statement, std::span<const com::Varia
     });
 }
 
+namespace {
+
+// Keeps every row, as a recordset holds them.
+class TableSink final : public RowSink {
+public:
+    void row(std::span<Cell> values) override {
+        if (rows.width() != fields.size()) rows = CellTable(fields.size());
+        std::move(values.begin(), values.end(), rows.append().begin());
+    }
+    CellTable rows;
+};
+
+}  // namespace
+
 FetchedRows Engine::query(const std::string& statement, std::span<const com::Variant> params) {
-    return guarded([&] {
+    TableSink sink;
+    queryInto(statement, params, sink);
+    FetchedRows result;
+    result.rows = sink.rows.width() == sink.fields.size() ? std::move(sink.rows)
+                                                          : CellTable(sink.fields.size());
+    result.fields = std::move(sink.fields);
+    return result;
+}
+
+void Engine::queryInto(const std::string& statement, std::span<const com::Variant> params,
+                       RowSink& sink) {
+    guarded([&] {
         openLevels();
-        return runQuery(statement, params);
+        runQuery(statement, params, sink);
     });
 }
 

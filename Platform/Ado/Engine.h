@@ -71,6 +71,8 @@ public:
     // parameters. Every failure raises DatabaseError with the engine's text.
     int64_t execute(const std::string& statement, std::span<const com::Variant> params);
     FetchedRows query(const std::string& statement, std::span<const com::Variant> params);
+    void queryInto(const std::string& statement, std::span<const com::Variant> params,
+                   RowSink& sink);
     int64_t lastInsertedKey(std::string_view table, std::string_view keyColumn);
     std::vector<ColumnInfo> tableColumns(std::string_view table);
 
@@ -92,8 +94,8 @@ protected:
 
     virtual int64_t runExecute(const std::string& statement,
                                std::span<const com::Variant> params) = 0;
-    virtual FetchedRows runQuery(const std::string& statement,
-                                 std::span<const com::Variant> params) = 0;
+    virtual void runQuery(const std::string& statement, std::span<const com::Variant> params,
+                          RowSink& sink) = 0;
     virtual void runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) = 0;
     virtual int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) = 0;
     virtual std::vector<ColumnInfo> readTableColumns(std::string_view table) = 0;

@@ -130,23 +130,25 @@ FieldInfo PostgresEngine::describe(const PGresult* result, int column) {
     return field;
 }
 
-FetchedRows PostgresEngine::runQuery(const std::string& statement,
-                                     std::span<const com::Variant> params) {
+void PostgresEngine::runQuery(const std::string& statement, std::span<const com::Variant> params,
+                              RowSink& sink) {
     const PgResult r = runStatement(statement, params);
-    FetchedRows result;
     const int columns = PQnfields(r.get());
     const int rows = PQntuples(r.get());
-    for (int i = 0; i < columns; ++i) result.fields.push_back(describe(r.get(), i));
-    result.rows = CellTable(result.fields.size());
+    sink.fields.clear();
+    sink.untyped = 0;
+    for (int i = 0; i < columns; ++i) sink.fields.push_back(describe(r.get(), i));
+    std::vector<Cell> values(static_cast<size_t>(columns));
     for (int row = 0; row < rows; ++row) {
-        const std::span<Cell> values = result.rows.append();
-        for (int i = 0; i < columns; ++i)
-            if (!PQgetisnull(r.get(), row, i))
-                values[static_cast<size_t>(i)] =
-                    PostgresValue(PQgetvalue(r.get(), row, i), PQgetlength(r.get(), row, i),
-                                  result.fields[static_cast<size_t>(i)].type);
+        for (int i = 0; i < columns; ++i) {
+            Cell& value = values[static_cast<size_t>(i)];
+            value = PQgetisnull(r.get(), row, i)
+                        ? Cell()
+                        : PostgresValue(PQgetvalue(r.get(), row, i), PQgetlength(r.get(), row, i),
+                                        sink.fields[static_cast<size_t>(i)].type);
+        }
+        sink.row(values);
     }
-    return result;
 }
 
 namespace {

@@ -105,8 +105,8 @@ FieldInfo SqliteEngine::describe(sqlite3_stmt* statement, int column, bool& type
     return field;
 }
 
-FetchedRows SqliteEngine::runQuery(const std::string& statement,
-                                   std::span<const com::Variant> params) {
+void SqliteEngine::runQuery(const std::string& statement, std::span<const com::Variant> params,
+                            RowSink& sink) {
     catalog_.checkSchema();
     SqliteStatement s(statements_, statement);
     s.bind(params);
@@ -114,30 +114,32 @@ FetchedRows SqliteEngine::runQuery(const std::string& statement,
     // prepared again by its first step: its columns are known from then on.
     bool more = s.step();
 
-    FetchedRows result;
     const size_t columns = static_cast<size_t>(sqlite3_column_count(s.get()));
     std::vector<bool> typed(columns);
+    sink.fields.clear();
+    sink.untyped = 0;
     for (size_t i = 0; i < columns; ++i) {
         bool declared = false;
-        result.fields.push_back(describe(s.get(), static_cast<int>(i), declared));
+        sink.fields.push_back(describe(s.get(), static_cast<int>(i), declared));
         typed[i] = declared;
+        sink.untyped += !declared;
     }
-    result.rows = CellTable(columns);
+    std::vector<Cell> row(columns);
     for (; more; more = s.step()) {
-        const std::span<Cell> row = result.rows.append();
         for (size_t i = 0; i < columns; ++i) {
             const int column = static_cast<int>(i);
-            FieldInfo& field = result.fields[i];
+            FieldInfo& field = sink.fields[i];
             // A column without a declared type takes the type of its first value.
             if (!typed[i] && sqlite3_column_type(s.get(), column) != SQLITE_NULL) {
                 field.type = SqliteStoredType(sqlite3_column_type(s.get(), column));
                 field.definedSize = FixedSize(field.type);
                 typed[i] = true;
+                --sink.untyped;
             }
             row[i] = SqliteValue(s.get(), column, field.type);
         }
+        sink.row(row);
     }
-    return result;
 }
 
 const TableInfo& SqliteEngine::existingTable(std::string_view table) {

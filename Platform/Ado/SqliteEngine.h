@@ -26,8 +26,8 @@ public:
 
 protected:
     int64_t runExecute(const std::string& statement, std::span<const com::Variant> params) override;
-    FetchedRows runQuery(const std::string& statement,
-                         std::span<const com::Variant> params) override;
+    void runQuery(const std::string& statement, std::span<const com::Variant> params,
+                  RowSink& sink) override;
     void runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) override;
     int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) override;
     std::vector<ColumnInfo> readTableColumns(std::string_view table) override;

@@ -34,6 +34,9 @@ constexpr std::string_view kHead =
     "\txmlns:rs='urn:schemas-microsoft-com:rowset'\n"
     "\txmlns:z='#RowsetSchema'";
 
+}  // namespace
+
+// Writes the text of a recordset, or of rows as they come.
 class Writer {
 public:
     explicit Writer(const RecordsetData& data) : data_(data) {
@@ -48,6 +51,38 @@ public:
         for (size_t r = 0; r < data_.rows.size(); ++r) row(r);
         out_ += "</rs:data>\n</xml>";
         return std::move(out_);
+    }
+
+    // A stream of unchanged rows: the head, then each row as it comes.
+    void startStream() {
+        head();
+        out_ += '\n';
+    }
+    void streamRow(std::span<const Cell> values) { rowElement(out_, values, "\t"); }
+    // The part written since the last call, once it is large enough to be
+    // a piece of its own; nothing before that.
+    std::optional<std::string> piece() {
+        if (out_.size() < kPiece) return std::nullopt;
+        std::string full = std::move(out_);
+        out_ = std::string();
+        out_.reserve(kPiece + kPiece / 8);
+        return full;
+    }
+    // The pieces and the last part as one text, each piece let go as soon
+    // as it is copied.
+    std::string finishStream(std::vector<std::string>& pieces) {
+        out_ += "</rs:data>\n</xml>";
+        if (pieces.empty()) return std::move(out_);
+        size_t size = out_.size();
+        for (const std::string& p : pieces) size += p.size();
+        std::string text;
+        Reserve(text, size);
+        for (std::string& p : pieces) {
+            text += p;
+            std::string().swap(p);
+        }
+        text += out_;
+        return text;
     }
 
     std::string writeShown(const std::vector<std::span<const Cell>>& rows) {
@@ -216,18 +251,32 @@ private:
         }
     }
 
+    // The size of the pieces of a streamed text.
+    static constexpr size_t kPiece = 1 << 20;
+
     const RecordsetData& data_;
     std::vector<std::string> valueHeads_;
     std::string out_;
 };
-
-}  // namespace
 
 std::string WriteRecordset(const RecordsetData& data) { return Writer(data).write(); }
 
 std::string WriteShownRows(const RecordsetData& data, const std::vector<std::span<const Cell>>& rows) {
     return Writer(data).writeShown(rows);
 }
+
+RowStreamWriter::RowStreamWriter(const RecordsetData& head) : writer_(std::make_unique<Writer>(head)) {
+    writer_->startStream();
+}
+
+RowStreamWriter::~RowStreamWriter() = default;
+
+void RowStreamWriter::row(std::span<const Cell> values) {
+    writer_->streamRow(values);
+    if (std::optional<std::string> piece = writer_->piece()) pieces_.push_back(std::move(*piece));
+}
+
+std::string RowStreamWriter::finish() { return writer_->finishStream(pieces_); }
 
 std::optional<std::string> ChangeSet(std::string_view text) {
     const size_t open = text.find(kDataOpen);
