@@ -137,7 +137,6 @@ void XmlPullParser::skipMarkup() {
 }
 
 std::string_view XmlPullParser::attributeValue(std::string_view raw, std::string& store) {
-    if (raw.find_first_of("\t\n\r&") == std::string_view::npos) return raw;
     NormaliseLineEnds(raw, scratch_);
     for (char& c : scratch_)
         if (c == '\n' || c == '\t') c = ' ';
@@ -173,12 +172,16 @@ void XmlPullParser::startTag() {
         if (pos_ >= input_.size() || (input_[pos_] != '\'' && input_[pos_] != '"'))
             NotARowset("the value of " + std::string(name) + " is not quoted");
         const char quote = input_[pos_++];
-        const size_t end = input_.find(quote, pos_);
-        if (end == std::string_view::npos) NotARowset("the value of " + std::string(name) + " is not closed");
-        const std::string_view value = input_.substr(pos_, end - pos_);
-        if (value.find('<') != std::string_view::npos)
-            NotARowset("a '<' in the value of " + std::string(name));
-        raw_.emplace_back(name, value);
+        // One pass to the closing quote, noting what the value needs.
+        size_t end = pos_;
+        bool plain = true;
+        for (; end < input_.size() && input_[end] != quote; ++end) {
+            const char c = input_[end];
+            if (c == '<') NotARowset("a '<' in the value of " + std::string(name));
+            if (c == '&' || c == '\t' || c == '\n' || c == '\r') plain = false;
+        }
+        if (end == input_.size()) NotARowset("the value of " + std::string(name) + " is not closed");
+        raw_.push_back({name, input_.substr(pos_, end - pos_), plain});
         pos_ = end + 1;
     }
 
@@ -191,23 +194,30 @@ void XmlPullParser::startTag() {
 
     // The declarations first: they hold for the element's own names.
     for (size_t i = 0; i < raw_.size(); ++i) {
-        if (!NamespaceScope::IsDeclaration(raw_[i].first)) continue;
-        raw_[i].second = attributeValue(raw_[i].second, values_[i]);
-        scope_.declare(raw_[i].first, raw_[i].second);
+        RawAttribute& a = raw_[i];
+        if (!NamespaceScope::IsDeclaration(a.name)) continue;
+        if (!a.plain) a.value = attributeValue(a.value, values_[i]);
+        a.plain = true;
+        scope_.declare(a.name, a.value);
     }
     element.name = scope_.canonical(raw, false, names_.back());
 
     attributes_.clear();
     expanded_.clear();
     for (size_t i = 0; i < raw_.size(); ++i) {
-        const auto [name, value] = raw_[i];
-        if (NamespaceScope::IsDeclaration(name)) {
-            expanded_.emplace_back("xmlns", name);
-            if (CanonicalPrefix(value).empty()) attributes_.push_back({name, value});
-            continue;
+        const RawAttribute& a = raw_[i];
+        const std::string_view value = a.plain ? a.value : attributeValue(a.value, values_[i]);
+        if (NamespaceScope::IsDeclaration(a.name)) {
+            expanded_.emplace_back("xmlns", a.name);
+            if (CanonicalPrefix(value).empty()) attributes_.push_back({a.name, value});
+        } else if (a.name.find(':') == std::string_view::npos) {
+            // No prefix: in no namespace, spelled as written.
+            expanded_.emplace_back(std::string_view(), a.name);
+            attributes_.push_back({a.name, value});
+        } else {
+            expanded_.push_back(scope_.expand(a.name, true));
+            attributes_.push_back({scope_.canonical(a.name, true, names_[i]), value});
         }
-        expanded_.push_back(scope_.expand(name, true));
-        attributes_.push_back({scope_.canonical(name, true, names_[i]), attributeValue(value, values_[i])});
     }
     for (size_t i = 0; i < expanded_.size(); ++i)
         for (size_t j = 0; j < i; ++j)

@@ -75,7 +75,8 @@ private:
     std::string_view readName();
     size_t skipBlanks();
     void expect(char c, const char* what);
-    // `raw` as an attribute value (store: where a changed value is kept).
+    // `raw`, which holds references, tabs or line ends, as an attribute value
+    // (store: where it is kept).
     std::string_view attributeValue(std::string_view raw, std::string& store);
 
     std::string_view input_;
@@ -90,7 +91,12 @@ private:
     std::vector<XmlAttribute> attributes_;
     std::string_view text_;
     // Room for values and names that differ from the text as written.
-    std::vector<std::pair<std::string_view, std::string_view>> raw_;
+    struct RawAttribute {
+        std::string_view name;
+        std::string_view value;
+        bool plain;  // holds no reference, tab or line end: read as written
+    };
+    std::vector<RawAttribute> raw_;
     std::vector<std::string> values_;
     std::vector<std::string> names_;
     std::vector<std::pair<std::string_view, std::string_view>> expanded_;

@@ -40,7 +40,6 @@ public:
 
 private:
     std::unique_ptr<Writer> writer_;
-    std::vector<std::string> pieces_;  // the text written, but for the last part
 };
 
 // The text of `rows` (the values of each, in the order given) as unchanged
