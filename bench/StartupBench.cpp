@@ -3,6 +3,9 @@
 // the same toolkit started and painted the same way (BareWindow). Each
 // iteration times one whole process on the configured database of the
 // build tree. Target: Velmar within 2 times the bare window.
+// VelmarStartCollectorRunning is Velmar's start while a collector is
+// already running: the start-up window creates a collector object, and
+// the first one starts the collector's program.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -12,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "Com/Registry.h"
 #include "support/Files.h"
 
 extern char** environ;
@@ -52,6 +56,14 @@ void BM_VelmarStart(benchmark::State& state) {
     Run(state, {VELMAR_PROGRAM, "--window", "frmProjectes", "--screenshot", Pictures().file("velmar.png")});
 }
 BENCHMARK(BM_VelmarStart)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// The same with a collector already running: what its start costs the
+// start-up window, which creates a collector object when it loads.
+void BM_VelmarStartCollectorRunning(benchmark::State& state) {
+    const com::ObjectRef collector = com::CreateObject("Morune.clsDeixalla");
+    Run(state, {VELMAR_PROGRAM, "--window", "frmProjectes", "--screenshot", Pictures().file("velmar.png")});
+}
+BENCHMARK(BM_VelmarStartCollectorRunning)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 void BM_BareWindowStart(benchmark::State& state) {
     Run(state, {BARE_WINDOW_PROGRAM, Pictures().file("bare.png")});

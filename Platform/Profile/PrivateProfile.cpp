@@ -55,7 +55,9 @@ struct Version {
     }
 };
 
-struct ParsedFile {
+}  // namespace
+
+struct ProfileFile::Parsed {
     Version version;
     // A file changed shortly before it was read may change again within
     // the same tick of the file system's clock, leaving every figure of its
@@ -64,6 +66,8 @@ struct ParsedFile {
     bool settled = false;
     std::vector<Entry> entries;
 };
+
+namespace {
 
 std::vector<Entry> Parse(std::istream& in) {
     std::vector<Entry> entries;
@@ -102,24 +106,26 @@ bool LongBefore(const timespec& when, std::chrono::system_clock::time_point now)
     return at + kSettleTime < now;
 }
 
+}  // namespace
+
 // The settings files read so far, each kept until it changes: a lookup
 // costs one stat of the file instead of reading it again.
 class ProfileCache {
 public:
-    std::shared_ptr<const ParsedFile> file(const std::string& path) {
+    std::shared_ptr<const ProfileFile> file(const std::string& path) {
         struct stat st {};
         if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
         const Version version = Version::Of(st);
         {
             std::lock_guard lock(mutex_);
             auto it = files_.find(path);
-            if (it != files_.end() && it->second->settled && it->second->version == version)
+            if (it != files_.end() && it->second->parsed_->settled && it->second->parsed_->version == version)
                 return it->second;
         }
         const auto now = std::chrono::system_clock::now();
         std::ifstream in(path, std::ios::binary);
         if (!in) return nullptr;
-        auto parsed = std::make_shared<ParsedFile>();
+        auto parsed = std::make_unique<ProfileFile::Parsed>();
         parsed->entries = Parse(in);
         // The version read is the one stat saw only if nothing changed it
         // meanwhile; a file changed lately is not trusted yet either.
@@ -127,15 +133,18 @@ public:
         parsed->version = Version::Of(::stat(path.c_str(), &after) == 0 ? after : st);
         parsed->settled = parsed->version == version && LongBefore(st.st_mtim, now) &&
                           LongBefore(st.st_ctim, now);
+        auto file = std::shared_ptr<const ProfileFile>(new ProfileFile(std::move(parsed)));
         std::lock_guard lock(mutex_);
-        files_[path] = parsed;
-        return parsed;
+        files_[path] = file;
+        return file;
     }
 
 private:
     std::mutex mutex_;
-    std::map<std::string, std::shared_ptr<const ParsedFile>> files_;
+    std::map<std::string, std::shared_ptr<const ProfileFile>> files_;
 };
+
+namespace {
 
 ProfileCache& Cache() {
     static ProfileCache* cache = new ProfileCache;  // used until the process ends
@@ -144,29 +153,35 @@ ProfileCache& Cache() {
 
 }  // namespace
 
-std::optional<std::string> ReadProfileString(const std::string& path, std::string_view section,
-                                             std::string_view key) {
-    const std::shared_ptr<const ParsedFile> file = Cache().file(path);
-    if (!file) return std::nullopt;
-    for (const Entry& e : file->entries)
+ProfileFile::ProfileFile(std::unique_ptr<Parsed> parsed) : parsed_(std::move(parsed)) {}
+
+ProfileFile::~ProfileFile() = default;
+
+std::optional<std::string> ProfileFile::value(std::string_view section, std::string_view key) const {
+    for (const Entry& e : parsed_->entries)
         if (SameName(e.section, section) && SameName(e.key, key)) return e.value;
     return std::nullopt;
 }
 
-bool IsReadableFile(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), R_OK) == 0;
+std::shared_ptr<const ProfileFile> ReadProfile(const std::string& path) { return Cache().file(path); }
+
+std::optional<std::string> ReadProfileString(const std::string& path, std::string_view section,
+                                             std::string_view key) {
+    const std::shared_ptr<const ProfileFile> file = ReadProfile(path);
+    return file ? file->value(section, key) : std::nullopt;
 }
 
 std::string ModuleFolder(const void* address) {
+    // A module does not move while it is loaded: its folder is found once
+    // for each address asked about.
+    static std::mutex mutex;
+    static auto* folders = new std::map<const void*, std::string>;
+    std::lock_guard lock(mutex);
+    if (auto it = folders->find(address); it != folders->end()) return it->second;
+
     Dl_info info{};
     std::string file;
     if (::dladdr(address, &info) != 0 && info.dli_fname && *info.dli_fname) file = info.dli_fname;
-    // A module does not move while it is loaded: its folder is found once.
-    static std::mutex mutex;
-    static auto* folders = new std::map<std::string, std::string>;
-    std::lock_guard lock(mutex);
-    if (auto it = folders->find(file); it != folders->end()) return it->second;
     // The main program is reported by the name it was started with, which
     // may be relative or bare: ask the kernel instead.
     char resolved[PATH_MAX];
@@ -180,7 +195,7 @@ std::string ModuleFolder(const void* address) {
     const std::string full(resolved);
     const size_t slash = full.find_last_of('/');
     if (slash != std::string::npos) folder = slash == 0 ? "/" : full.substr(0, slash);
-    folders->emplace(file, folder);
+    folders->emplace(address, folder);
     return folder;
 }
 

@@ -11,8 +11,9 @@ std::string ConsultaArxiuIni(base::ErrorFields& fields, base::Location where, co
                              const std::string& section, const std::string& key) {
     return base::Guard(fields, where, "ConsultaArxiuIni", [&] {
         if (path.empty() || section.empty() || key.empty()) base::Raise(base::err::EmptyArgument);
-        if (!IsReadableFile(path)) base::Raise(base::err::FileMissing);
-        std::string value = ReadProfileString(path, section, key).value_or(std::string(kMissingKey));
+        const std::shared_ptr<const ProfileFile> file = ReadProfile(path);
+        if (!file) base::Raise(base::err::FileMissing);
+        std::string value = file->value(section, key).value_or(std::string(kMissingKey));
         if (value == kMissingKey) base::Raise(base::err::KeyMissing);
         return value;
     });

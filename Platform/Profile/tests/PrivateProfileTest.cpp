@@ -93,9 +93,9 @@ TEST_F(ProfileFile, LongValuesComeBackWhole) {
 
 TEST_F(ProfileFile, OnlyReadableRegularFilesCount) {
     Write("[General]\n");
-    EXPECT_TRUE(profile::IsReadableFile(path_));
-    EXPECT_FALSE(profile::IsReadableFile(dir_.string()));
-    EXPECT_FALSE(profile::IsReadableFile(path_ + ".missing"));
+    EXPECT_NE(profile::ReadProfile(path_), nullptr);
+    EXPECT_EQ(profile::ReadProfile(dir_.string()), nullptr);
+    EXPECT_EQ(profile::ReadProfile(path_ + ".missing"), nullptr);
 }
 
 TEST(ModuleFolder, IsTheFolderOfTheProgramWithoutTrailingSlash) {
