@@ -114,7 +114,9 @@ public:
     // outermost); CommitTrans and RollbackTrans end the innermost level, and
     // raise DatabaseError when no level is open. When the database gives up
     // the whole transaction on a failure (a deferred constraint at commit),
-    // the error says so and no level is left open.
+    // the error says so and no level is left open. A nested level reaches
+    // the database only when a statement runs in it: one begun and ended
+    // with nothing run in it (the probe of a commit) costs no statement.
     int32_t BeginTrans();
     void CommitTrans();
     void RollbackTrans();

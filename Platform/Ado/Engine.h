@@ -3,7 +3,8 @@
 // The connection checks that it is open, holds its lock and cuts the
 // caller's SQL to one statement; the engine runs that statement on its
 // database and reads the catalogue. Nested transactions are the same on both
-// databases (BEGIN, then savepoints) and live here.
+// databases (BEGIN, then savepoints, each made only once a statement runs in
+// its level) and live here.
 #pragma once
 
 #include <cstdint>

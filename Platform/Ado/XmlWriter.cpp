@@ -108,13 +108,16 @@ public:
 
     // A stream of unchanged rows: the head, then each row as it comes.
     void startStream() {
-        // Room for a piece and the row that passes its end, so that the
-        // part being written never doubles its room.
-        out_.reserve(MappedText::kHuge + MappedText::kHuge / 16);
         head();
         out_ += '\n';
     }
-    void streamRow(std::span<const Cell> values) { rowElement(out_, values, "\t"); }
+    void streamRow(std::span<const Cell> values) {
+        rowElement(out_, values, "\t");
+        // A text that grows large gets room for a piece and the row that
+        // passes its end at once, so that the part being written never
+        // doubles its room; a small one (most queries) never asks for it.
+        if (out_.size() > kLarge && out_.capacity() < kPieceRoom) out_.reserve(kPieceRoom);
+    }
     // Moves what was written since the last piece into pieces of their own,
     // each a huge page filled whole.
     void cutPiece() {
@@ -305,6 +308,9 @@ private:
             case RowStatus::Removed: break;
         }
     }
+
+    static constexpr size_t kLarge = 64 << 10;
+    static constexpr size_t kPieceRoom = MappedText::kHuge + MappedText::kHuge / 16;
 
     const RecordsetData& data_;
     std::vector<std::string> valueHeads_;
