@@ -1,6 +1,7 @@
 #include "clsBD.h"
 
 #include "Ado/Connection.h"
+#include "Ado/QueryText.h"
 #include "Ado/Recordset.h"
 #include "CollectorRegistration.h"
 #include "Com/Registry.h"
@@ -150,18 +151,18 @@ bool clsBD::UpdateXML(const std::string& strXML) {
 std::string clsBD::ConsultaXMLSenseTransaccio(const std::string& strSQL) {
     return Member(*this, "ConsultaXMLSenseTransaccio", [&] {
         RequireText(strSQL);
-        ado::Recordset recordset;
-        recordset.Open(strSQL, connectionString());
-        return recordset.ToXml();
+        ado::Connection connection;
+        connection.Open(connectionString());
+        std::string text = ado::QueryToXml(connection, strSQL);
+        connection.Close();
+        return text;
     });
 }
 
 std::string clsBD::ConsultaXMLAmbTransaccio(const ObjectRef& cntSeccio, const std::string& strSQL) {
     return Member(*this, "ConsultaXMLAmbTransaccio", [&] {
         RequireText(strSQL);
-        ado::Recordset recordset;
-        recordset.Open(strSQL, AsConnection(cntSeccio));
-        return recordset.ToXml();
+        return ado::QueryToXml(*AsConnection(cntSeccio), strSQL);
     });
 }
 

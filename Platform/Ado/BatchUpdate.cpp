@@ -1,6 +1,7 @@
 #include "Ado/BatchUpdate.h"
 
 #include <algorithm>
+#include <functional>
 #include <mutex>
 #include <span>
 
@@ -46,9 +47,12 @@ public:
 
     void run() {
         findTables();
+        for (size_t r = 0; r < data_.rows.size(); ++r) apply(r);
         const int32_t level = connection_.BeginTrans();
         try {
-            for (size_t r = 0; r < data_.rows.size(); ++r) apply(r);
+            connection_.ExecuteBatch(statements_, [this](size_t i, const BatchOutcome& outcome) {
+                expectations_[i](outcome);
+            });
             connection_.CommitTrans();
         } catch (...) {
             // Undo this batch's level only, and only if it is still open.
@@ -155,12 +159,19 @@ private:
             params_.push_back(fitted(t, i, v));
         }
         sql_ += params_.empty() ? " DEFAULT VALUES" : ") VALUES (" + marks + ")";
-        connection_.ExecuteBound(sql_, params_);
+        // The keys the database gives come back with the insert.
+        std::vector<size_t> given;
         for (size_t i = 0; i < t.fields.size(); ++i) {
             const ColumnInfo& c = *t.columns[i];
-            if (c.key && c.autoIncrement && values[t.fields[i]].isNull())
-                givenKeys_.push_back({r, t.fields[i], connection_.LastInsertedKey(t.name, c.name)});
+            if (!c.key || !c.autoIncrement || !values[t.fields[i]].isNull()) continue;
+            sql_ += given.empty() ? " RETURNING " : ", ";
+            sql_ += t.quotedColumns[i];
+            given.push_back(t.fields[i]);
         }
+        queue([this, r, given = std::move(given)](const BatchOutcome& outcome) {
+            for (size_t k = 0; k < given.size() && k < outcome.returned.size(); ++k)
+                givenKeys_.push_back({r, given[k], outcome.returned[k]});
+        });
     }
 
     void update(const Table& t, size_t r) {
@@ -177,7 +188,7 @@ private:
         }
         if (params_.empty()) return;
         appendRowCondition(t, original);
-        expectOneRow(t, connection_.ExecuteBound(sql_, params_));
+        queueOneRow(t);
     }
 
     void remove(const Table& t, size_t r) {
@@ -185,7 +196,16 @@ private:
         findChanges(t, data_.rows[r], original);
         begin("DELETE FROM ", t);
         appendRowCondition(t, original);
-        expectOneRow(t, connection_.ExecuteBound(sql_, params_));
+        queueOneRow(t);
+    }
+
+    // The statement made, with what its outcome must show.
+    void queue(std::function<void(const BatchOutcome&)> expectation) {
+        statements_.push_back({sql_, params_});
+        expectations_.push_back(std::move(expectation));
+    }
+    void queueOneRow(const Table& t) {
+        queue([&t](const BatchOutcome& outcome) { expectOneRow(t, outcome.rows); });
     }
 
     // A value to be written to column `i` of `t`, converted to the type the
@@ -241,7 +261,7 @@ private:
         }
     }
 
-    void expectOneRow(const Table& t, int64_t affected) const {
+    static void expectOneRow(const Table& t, int64_t affected) {
         if (affected == 0)
             com::Raise(err::UpdateConflict, "A row of table " + t.name +
                                                 " was changed or deleted by someone else since it was read");
@@ -267,6 +287,10 @@ private:
     std::vector<GivenKey> givenKeys_;
     const char* exactCollation_;  // compares texts byte for byte
     const bool datesAsText_;      // the engine keeps dates as text (SQLite)
+    // Every statement of the batch, made before any is sent, and what the
+    // outcome of each must show.
+    std::vector<BatchStatement> statements_;
+    std::vector<std::function<void(const BatchOutcome&)>> expectations_;
     // The statement being made, its values and the fields it changes, kept
     // from one row to the next.
     std::string sql_;

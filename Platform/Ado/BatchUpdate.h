@@ -18,8 +18,10 @@ namespace ado {
 // spells them; a table whose key the recordset lacks is matched
 // on all its original values, which must find exactly one row. Every value
 // written must fit its column's declared type and length (CoerceToField),
-// else err::TypeMismatch. On success the changes are no longer pending and added rows hold the
-// keys the database gave them; on failure `data` is left as it was.
+// else err::TypeMismatch. Every statement is made before the first is sent,
+// and they go together (Connection::ExecuteBatch), each row's count checked
+// in order. On success the changes are no longer pending and added rows
+// hold the keys the database gave them; on failure `data` is left as it was.
 void ApplyBatch(Connection& connection, RecordsetData& data);
 
 }  // namespace ado

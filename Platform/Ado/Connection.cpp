@@ -1,6 +1,7 @@
 #include "Ado/Connection.h"
 
 #include "Ado/AdoError.h"
+#include "Ado/ConnectionPool.h"
 #include "Ado/ConnectionString.h"
 #include "Ado/Engine.h"
 #include "Ado/Sql.h"
@@ -62,7 +63,9 @@ Engine& Connection::openEngine() const {
 void Connection::Open(const std::string& connectionString) {
     Lock lock(mutex_);
     if (engine_) com::Raise(err::ObjectOpen, "Operation is not allowed when the object is open");
-    engine_ = Engine::Open(ConnectionString(connectionString));
+    engine_ = TakePooledSession(connectionString);
+    if (!engine_) engine_ = Engine::Open(ConnectionString(connectionString));
+    connectionString_ = connectionString;
 }
 
 int32_t Connection::State() const {
@@ -73,8 +76,7 @@ int32_t Connection::State() const {
 void Connection::Close() {
     Lock lock(mutex_);
     if (!engine_) return;
-    engine_->rollbackAll();
-    engine_.reset();
+    GiveBackSession(connectionString_, std::move(engine_));
 }
 
 Provider Connection::provider() const {
@@ -123,10 +125,21 @@ FetchedRows Connection::Fetch(std::string_view sql) {
     return engine.query(engine.singleStatement(sql), {});
 }
 
+void Connection::FetchInto(std::string_view sql, RowSink& sink) {
+    Lock lock(mutex_);
+    Engine& engine = openEngine();
+    engine.queryInto(engine.singleStatement(sql), {}, sink);
+}
+
 int64_t Connection::ExecuteBound(std::string_view sql, std::span<const com::Variant> params) {
     Lock lock(mutex_);
     Engine& engine = openEngine();
     return engine.execute(engine.singleStatement(sql), params);
+}
+
+void Connection::ExecuteBatch(std::span<const BatchStatement> statements, const BatchCheck& check) {
+    Lock lock(mutex_);
+    openEngine().executeBatch(statements, check);
 }
 
 int64_t Connection::LastInsertedKey(std::string_view table, std::string_view keyColumn) {

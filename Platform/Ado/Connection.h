@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -38,6 +39,24 @@ struct FetchedRows {
     CellTable rows;  // one cell per field, Null for NULL
 };
 
+// Takes the rows of a query as the engine reads them, one at a time
+// (Connection::FetchInto), so that a caller that only passes them on never
+// holds them all.
+class RowSink {
+public:
+    virtual ~RowSink() = default;
+
+    // Filled by the engine before the first row. `untyped` counts the
+    // fields (SQLite columns with no declared type) whose type is still to
+    // be taken from their first value that is not Null: the engine sets it
+    // in `fields` and counts down before it passes that row on.
+    std::vector<FieldInfo> fields;
+    size_t untyped = 0;
+
+    // One row, one value per field; the sink may take the values away.
+    virtual void row(std::span<Cell> values) = 0;
+};
+
 // One column of a table as the database's own catalogue describes it.
 struct ColumnInfo {
     std::string name;  // spelled as the schema declares it
@@ -47,6 +66,23 @@ struct ColumnInfo {
     bool key = false;            // part of the primary key
     bool autoIncrement = false;  // value given by the database
 };
+
+// One statement of a batch update: "?" marks its values. An insert may
+// end with "RETURNING" and the key columns whose values the database gives.
+struct BatchStatement {
+    std::string sql;
+    std::vector<com::Variant> params;
+};
+
+// What one statement of a batch did: the rows it changed, and the values of
+// the first row it returned (the keys of an insert), as whole numbers.
+struct BatchOutcome {
+    int64_t rows = 0;
+    std::vector<int64_t> returned;
+};
+
+// Hears, in order, what statement `index` of a batch did; raises to stop.
+using BatchCheck = std::function<void(size_t index, const BatchOutcome& outcome)>;
 
 class Connection : public com::Dispatch<Connection> {
 public:
@@ -68,7 +104,9 @@ public:
     void Open(const std::string& connectionString);
     int32_t State() const;
     // Rolls back whatever is still open and closes; closing a closed
-    // connection does nothing.
+    // connection does nothing. The database session behind it is kept for
+    // the next connection opened with the same string when it can serve
+    // that one as it is (ConnectionPool.h).
     void Close();
     Provider provider() const;
 
@@ -76,7 +114,9 @@ public:
     // outermost); CommitTrans and RollbackTrans end the innermost level, and
     // raise DatabaseError when no level is open. When the database gives up
     // the whole transaction on a failure (a deferred constraint at commit),
-    // the error says so and no level is left open.
+    // the error says so and no level is left open. A nested level reaches
+    // the database only when a statement runs in it: one begun and ended
+    // with nothing run in it (the probe of a commit) costs no statement.
     int32_t BeginTrans();
     void CommitTrans();
     void RollbackTrans();
@@ -96,12 +136,19 @@ public:
     // The same query with its values fetched straight into the cells a
     // recordset keeps, with no Variant made on the way.
     FetchedRows Fetch(std::string_view sql);
+    // The same query with each row handed to `sink` as it is read.
+    void FetchInto(std::string_view sql, RowSink& sink);
     // One statement with values bound as typed parameters ("?" marks them).
     // Dates are stored as text 'yyyy-mm-ddThh:mm:ss' on SQLite, '.fff' added
     // for milliseconds. A text run again on the same connection (one per
     // row of a batch update) is prepared once: SQLite keeps its statements
     // until Close, PostgreSQL its plain writes for the session.
     int64_t ExecuteBound(std::string_view sql, std::span<const com::Variant> params);
+    // The statements of a batch update, in order, inside the current
+    // transaction level and without a savepoint of their own: the caller
+    // undoes its level when one fails or when `check` raises. PostgreSQL
+    // gets them in pipeline mode, without waiting for each answer.
+    void ExecuteBatch(std::span<const BatchStatement> statements, const BatchCheck& check);
     // The key the database gave to the row the last insert added.
     int64_t LastInsertedKey(std::string_view table, std::string_view keyColumn);
     // The columns of `table` as the catalogue has them (names matched
@@ -120,6 +167,7 @@ private:
 
     mutable std::recursive_mutex mutex_;
     std::unique_ptr<Engine> engine_;
+    std::string connectionString_;  // the key of its session in the pool
 };
 
 using ConnectionRef = std::shared_ptr<Connection>;

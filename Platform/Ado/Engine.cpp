@@ -59,8 +59,14 @@ sql::Dialect Engine::dialect() const {
 }
 
 const std::string& Engine::singleStatement(std::string_view sql) {
-    if (const std::string* cut = cut_.find(sql)) return *cut;
-    return cut_.keep(sql, sql::SingleStatement(sql, dialect()));
+    const Cut* cut = cut_.find(sql);
+    if (!cut) {
+        std::string statement = sql::SingleStatement(sql, dialect());
+        const bool onlyRows = sql::OnlyRowsStatement(statement, dialect());
+        cut = &cut_.keep(sql, Cut{std::move(statement), onlyRows});
+    }
+    if (!cut->onlyRows) sessionChanged_ = true;
+    return cut->statement;
 }
 
 template <class Work>
@@ -69,18 +75,56 @@ auto Engine::guarded(Work work) -> decltype(work()) {
         return work();
     } catch (const com::ComError& e) {
         if (level_ == 0 || inTransaction()) throw;
-        level_ = 0;
+        level_ = opened_ = 0;
         throw com::ComError(e.number(), std::string(e.what()) +
                                             " (the database rolled back the whole transaction)");
     }
 }
 
 int64_t Engine::execute(const std::string& statement, std::span<const com::Variant> params) {
-    return guarded([&] { return runExecute(statement, params); });
+    return guarded([&] {
+        openLevels();
+        return runExecute(statement, params);
+    });
 }
 
+namespace {
+
+// Keeps every row, as a recordset holds them.
+class TableSink final : public RowSink {
+public:
+    void row(std::span<Cell> values) override {
+        if (rows.width() != fields.size()) rows = CellTable(fields.size());
+        std::move(values.begin(), values.end(), rows.append().begin());
+    }
+    CellTable rows;
+};
+
+}  // namespace
+
 FetchedRows Engine::query(const std::string& statement, std::span<const com::Variant> params) {
-    return guarded([&] { return runQuery(statement, params); });
+    TableSink sink;
+    queryInto(statement, params, sink);
+    FetchedRows result;
+    result.rows = sink.rows.width() == sink.fields.size() ? std::move(sink.rows)
+                                                          : CellTable(sink.fields.size());
+    result.fields = std::move(sink.fields);
+    return result;
+}
+
+void Engine::queryInto(const std::string& statement, std::span<const com::Variant> params,
+                       RowSink& sink) {
+    guarded([&] {
+        openLevels();
+        runQuery(statement, params, sink);
+    });
+}
+
+void Engine::executeBatch(std::span<const BatchStatement> statements, const BatchCheck& check) {
+    guarded([&] {
+        openLevels();
+        runBatch(statements, check);
+    });
 }
 
 int64_t Engine::lastInsertedKey(std::string_view table, std::string_view keyColumn) {
@@ -91,19 +135,32 @@ std::vector<ColumnInfo> Engine::tableColumns(std::string_view table) {
     return guarded([&] { return readTableColumns(table); });
 }
 
+// The outermost level begins at once (on SQLite BEGIN IMMEDIATE takes the
+// write lock then); a nested level is a savepoint, made only when a
+// statement runs inside it, so that a level in which nothing ran (the probe
+// with which a commit measures the depth) costs the database nothing.
 int32_t Engine::beginTrans() {
-    guarded([&] {
-        run(level_ == 0 ? std::string(beginStatement()) : "SAVEPOINT " + SavepointName(level_ + 1));
-    });
+    if (level_ == 0) {
+        guarded([&] { run(beginStatement()); });
+        opened_ = 1;
+    }
     return ++level_;
+}
+
+void Engine::openLevels() {
+    while (opened_ < level_) {
+        run("SAVEPOINT " + SavepointName(opened_ + 1));
+        ++opened_;
+    }
 }
 
 void Engine::commitTrans() {
     if (level_ == 0) com::Raise(err::DatabaseError, "No transaction is open to commit");
     guarded([&] {
-        run(level_ == 1 ? std::string("COMMIT") : "RELEASE SAVEPOINT " + SavepointName(level_));
+        if (level_ == 1) run("COMMIT");
+        else if (opened_ == level_) run("RELEASE SAVEPOINT " + SavepointName(level_));
     });
-    --level_;
+    endLevel();
 }
 
 void Engine::rollbackTrans() {
@@ -111,18 +168,23 @@ void Engine::rollbackTrans() {
     guarded([&] {
         if (level_ == 1) {
             run("ROLLBACK");
-        } else {
+        } else if (opened_ == level_) {
             // Rolling back to a savepoint keeps it open; releasing it ends the level.
             run("ROLLBACK TO SAVEPOINT " + SavepointName(level_));
             run("RELEASE SAVEPOINT " + SavepointName(level_));
         }
     });
+    endLevel();
+}
+
+void Engine::endLevel() {
+    if (opened_ == level_) --opened_;
     --level_;
 }
 
 void Engine::rollbackAll() noexcept {
     if (level_ == 0) return;
-    level_ = 0;
+    level_ = opened_ = 0;
     try {
         run("ROLLBACK");
     } catch (...) {

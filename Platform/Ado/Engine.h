@@ -3,7 +3,8 @@
 // The connection checks that it is open, holds its lock and cuts the
 // caller's SQL to one statement; the engine runs that statement on its
 // database and reads the catalogue. Nested transactions are the same on both
-// databases (BEGIN, then savepoints) and live here.
+// databases (BEGIN, then savepoints, each made only once a statement runs in
+// its level) and live here.
 #pragma once
 
 #include <cstdint>
@@ -61,15 +62,31 @@ public:
 
     // The caller's `sql` cut to its one statement (sql::SingleStatement).
     // The texts cut last are remembered, since a batch runs the same text
-    // once per row. The result stays valid until the next call.
+    // once per row. The result stays valid until the next call. A statement
+    // that does more than read and write rows marks the session as changed.
     const std::string& singleStatement(std::string_view sql);
+
+    // Whether the session can serve another connection as it is: no
+    // transaction open, and nothing run that changes a session's settings.
+    bool reusable() const { return level_ == 0 && !sessionChanged_ && !inTransaction(); }
+    // Whether a session kept idle can still be used: its database is still
+    // there and reachable (no round trip to the server).
+    virtual bool stillValid() const = 0;
 
     // `statement` is one statement (sql::SingleStatement); "?" marks the
     // parameters. Every failure raises DatabaseError with the engine's text.
     int64_t execute(const std::string& statement, std::span<const com::Variant> params);
     FetchedRows query(const std::string& statement, std::span<const com::Variant> params);
+    void queryInto(const std::string& statement, std::span<const com::Variant> params,
+                   RowSink& sink);
     int64_t lastInsertedKey(std::string_view table, std::string_view keyColumn);
     std::vector<ColumnInfo> tableColumns(std::string_view table);
+
+    // Runs the statements of a batch update in order inside the current
+    // level, without a savepoint of their own (the batch undoes its whole
+    // level on failure), and tells `check` what each did, in order; a
+    // failed statement raises after `check` has heard of those before it.
+    void executeBatch(std::span<const BatchStatement> statements, const BatchCheck& check);
 
     int32_t beginTrans();
     void commitTrans();
@@ -83,8 +100,9 @@ protected:
 
     virtual int64_t runExecute(const std::string& statement,
                                std::span<const com::Variant> params) = 0;
-    virtual FetchedRows runQuery(const std::string& statement,
-                                 std::span<const com::Variant> params) = 0;
+    virtual void runQuery(const std::string& statement, std::span<const com::Variant> params,
+                          RowSink& sink) = 0;
+    virtual void runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) = 0;
     virtual int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) = 0;
     virtual std::vector<ColumnInfo> readTableColumns(std::string_view table) = 0;
 
@@ -100,10 +118,25 @@ private:
     template <class Work>
     auto guarded(Work work) -> decltype(work());
 
+    // Makes the savepoints of the nested levels begun since the last
+    // statement, so that the next statement runs inside its level.
+    void openLevels();
+    // The innermost level has ended.
+    void endLevel();
+
     static constexpr size_t kCutStatements = 16;
 
+    // The statement cut from a caller's text, and whether it only reads or
+    // writes rows.
+    struct Cut {
+        std::string statement;
+        bool onlyRows = true;
+    };
+
     int32_t level_ = 0;
-    RecentTexts<std::string> cut_{kCutStatements};  // the statement cut from each text
+    int32_t opened_ = 0;  // levels the database has: BEGIN, then savepoints
+    bool sessionChanged_ = false;
+    RecentTexts<Cut> cut_{kCutStatements};
 };
 
 }  // namespace ado

@@ -1,5 +1,10 @@
 #include "Ado/PostgresEngine.h"
 
+#include <poll.h>
+
+#include <algorithm>
+#include <unordered_map>
+
 #include "Ado/AdoError.h"
 #include "Ado/ConnectionString.h"
 #include "Ado/PostgresSql.h"
@@ -66,6 +71,13 @@ PostgresEngine::PostgresEngine(const ConnectionString& connection)
 
 void PostgresEngine::run(const std::string& statement) { PgRun(connection_.get(), statement); }
 
+bool PostgresEngine::stillValid() const {
+    PGconn* pg = connection_.get();
+    if (PQstatus(pg) != CONNECTION_OK) return false;
+    pollfd socket{PQsocket(pg), POLLIN, 0};
+    return ::poll(&socket, 1, 0) == 0;
+}
+
 bool PostgresEngine::inTransaction() const {
     return PQtransactionStatus(connection_.get()) != PQTRANS_IDLE;
 }
@@ -123,23 +135,114 @@ FieldInfo PostgresEngine::describe(const PGresult* result, int column) {
     return field;
 }
 
-FetchedRows PostgresEngine::runQuery(const std::string& statement,
-                                     std::span<const com::Variant> params) {
+void PostgresEngine::runQuery(const std::string& statement, std::span<const com::Variant> params,
+                              RowSink& sink) {
     const PgResult r = runStatement(statement, params);
-    FetchedRows result;
     const int columns = PQnfields(r.get());
     const int rows = PQntuples(r.get());
-    for (int i = 0; i < columns; ++i) result.fields.push_back(describe(r.get(), i));
-    result.rows = CellTable(result.fields.size());
+    sink.fields.clear();
+    sink.untyped = 0;
+    for (int i = 0; i < columns; ++i) sink.fields.push_back(describe(r.get(), i));
+    std::vector<Cell> values(static_cast<size_t>(columns));
     for (int row = 0; row < rows; ++row) {
-        const std::span<Cell> values = result.rows.append();
-        for (int i = 0; i < columns; ++i)
-            if (!PQgetisnull(r.get(), row, i))
-                values[static_cast<size_t>(i)] =
-                    PostgresValue(PQgetvalue(r.get(), row, i), PQgetlength(r.get(), row, i),
-                                  result.fields[static_cast<size_t>(i)].type);
+        for (int i = 0; i < columns; ++i) {
+            Cell& value = values[static_cast<size_t>(i)];
+            value = PQgetisnull(r.get(), row, i)
+                        ? Cell()
+                        : PostgresValue(PQgetvalue(r.get(), row, i), PQgetlength(r.get(), row, i),
+                                        sink.fields[static_cast<size_t>(i)].type);
+        }
+        sink.row(values);
     }
-    return result;
+}
+
+namespace {
+
+// Statements sent before their answers are read: few enough that the
+// answers fit into the socket's buffers, so that neither side waits for the
+// other to read.
+constexpr size_t kPipelineChunk = 512;
+
+BatchOutcome OutcomeOf(const PGresult* result) {
+    BatchOutcome outcome;
+    const char* rows = PQcmdTuples(const_cast<PGresult*>(result));
+    outcome.rows = *rows ? std::stoll(rows) : 0;
+    if (PQntuples(result) > 0)
+        for (int c = 0; c < PQnfields(result); ++c)
+            outcome.returned.push_back(std::stoll(PQgetvalue(result, 0, c)));
+    return outcome;
+}
+
+// Pipeline mode for as long as it lives: the answers still due are read and
+// dropped when it ends early, so that the session takes plain calls again.
+class Pipeline {
+public:
+    explicit Pipeline(PGconn* pg) : pg_(pg) {
+        if (PQenterPipelineMode(pg) != 1) PgFail(pg, nullptr, "pipeline mode");
+    }
+    ~Pipeline() {
+        while (due_ > 0 && PQstatus(pg_) == CONNECTION_OK) next();
+        PQexitPipelineMode(pg_);
+    }
+    Pipeline(const Pipeline&) = delete;
+    Pipeline& operator=(const Pipeline&) = delete;
+
+    void send(const std::string& name, std::span<const com::Variant> params, const std::string& sql) {
+        const PostgresParams values(params);
+        if (PQsendQueryPrepared(pg_, name.c_str(), values.count(), values.values(), nullptr, nullptr, 0) != 1)
+            PgFail(pg_, nullptr, sql);
+        ++due_;
+    }
+    // Asks for the answers of what was sent since the last sync.
+    void sync() {
+        if (PQpipelineSync(pg_) != 1) PgFail(pg_, nullptr, "pipeline sync");
+        ++due_;
+    }
+    // The next answer: the result of a statement, or the mark of a sync.
+    PgResult next() {
+        --due_;
+        PgResult result(PQgetResult(pg_));
+        // A statement's result is followed by the end of its answer.
+        if (result && PQresultStatus(result.get()) != PGRES_PIPELINE_SYNC) PgResult(PQgetResult(pg_));
+        return result;
+    }
+
+private:
+    PGconn* pg_;
+    size_t due_ = 0;  // answers sent for and not read
+};
+
+}  // namespace
+
+// The statements go in pipeline mode, a chunk at a time: one round trip
+// for many rows. They run without a savepoint of their own: after a failure
+// the server refuses the rest of the chunk, and the batch undoes its level.
+void PostgresEngine::runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) {
+    if (statements.empty()) return;
+    // Each text is prepared once, before the pipeline starts.
+    std::unordered_map<std::string_view, std::string> names;
+    for (const BatchStatement& s : statements) {
+        if (names.count(s.sql)) continue;
+        const PostgresStatement pg = RewriteForPostgres(s.sql, catalog_.names());
+        if (pg.parameters != static_cast<int>(s.params.size()))
+            com::Raise(err::DatabaseError, "The statement has " + std::to_string(pg.parameters) +
+                                               " parameters and " + std::to_string(s.params.size()) +
+                                               " values were given: " + s.sql);
+        names.emplace(s.sql, statements_.prepared(pg, pg.parameters));
+    }
+    Pipeline pipeline(connection_.get());
+    for (size_t start = 0; start < statements.size(); start += kPipelineChunk) {
+        const size_t end = std::min(start + kPipelineChunk, statements.size());
+        for (size_t i = start; i < end; ++i)
+            pipeline.send(names.at(statements[i].sql), statements[i].params, statements[i].sql);
+        pipeline.sync();
+        for (size_t i = start; i < end; ++i) {
+            const PgResult result = pipeline.next();
+            if (!PgSucceeded(result.get())) PgFail(connection_.get(), result.get(), statements[i].sql);
+            check(i, OutcomeOf(result.get()));
+        }
+        pipeline.next();  // the sync
+    }
 }
 
 int64_t PostgresEngine::readLastInsertedKey(std::string_view table, std::string_view keyColumn) {

@@ -3,7 +3,8 @@
 // The caller's SQL reaches the server with the catalogue's mixed-case names
 // quoted (PostgresSql.h). Inside a transaction every statement runs under a
 // savepoint of its own, so that a failing statement undoes itself and
-// leaves the transaction usable, as it does on SQLite.
+// leaves the transaction usable, as it does on SQLite; the statements of a
+// batch update do not, since the batch undoes its whole level instead.
 #pragma once
 
 #include <libpq-fe.h>
@@ -22,11 +23,15 @@ public:
     explicit PostgresEngine(const ConnectionString& connection);
 
     Provider provider() const override { return Provider::PostgreSQL; }
+    // The server has not closed the session: nothing came on its socket
+    // while it was idle (a server that ends a session says so first).
+    bool stillValid() const override;
 
 protected:
     int64_t runExecute(const std::string& statement, std::span<const com::Variant> params) override;
-    FetchedRows runQuery(const std::string& statement,
-                         std::span<const com::Variant> params) override;
+    void runQuery(const std::string& statement, std::span<const com::Variant> params,
+                  RowSink& sink) override;
+    void runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) override;
     int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) override;
     std::vector<ColumnInfo> readTableColumns(std::string_view table) override;
 

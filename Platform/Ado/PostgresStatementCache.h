@@ -27,11 +27,21 @@ public:
     // Runs `statement` with `values` (PgSend), as a prepared statement once
     // its text has run before. Returns the result, failed or not.
     PgResult run(const PostgresStatement& statement, int count, const char* const* values);
+    // The name `statement` is prepared under, prepared now when it is not
+    // yet (whatever it is): for the statements of a batch, sent in pipeline
+    // mode. Raises DatabaseError when the server refuses it.
+    std::string prepared(const PostgresStatement& statement, int count);
     // Forgets every statement, as after the session dropped them
     // (DEALLOCATE ALL, DISCARD ALL).
     void forget() { names_.clear(); }
 
 private:
+    // The entry kept for a text, made when there is none.
+    std::string& entry(const std::string& text);
+    // Prepares `statement` under a new name, which goes into `name` when
+    // the server takes it.
+    PgResult prepare(std::string& name, const PostgresStatement& statement, int count);
+
     // The number of texts remembered.
     static constexpr size_t kCapacity = 64;
 

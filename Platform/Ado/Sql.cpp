@@ -194,6 +194,15 @@ std::string SingleStatement(std::string_view sql, Dialect dialect) {
     return statement;
 }
 
+bool OnlyRowsStatement(std::string_view statement, Dialect dialect) {
+    const std::vector<Token> tokens = Tokenize(statement, dialect);
+    const size_t first = NextSignificant(tokens, 0);
+    if (first >= tokens.size()) return true;
+    for (std::string_view word : {"Select", "Insert", "Update", "Delete", "With", "Values"})
+        if (tokens[first].isWord(word)) return true;
+    return false;
+}
+
 std::string QuoteName(std::string_view name) {
     std::string quoted = "\"";
     for (char c : name) {

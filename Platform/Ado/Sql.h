@@ -49,6 +49,12 @@ std::string SingleStatement(std::string_view sql, Dialect dialect);
 // `sql`, holds nothing but blanks, comments and semicolons.
 void CheckNothingFollows(std::string_view rest, std::string_view sql, Dialect dialect);
 
+// Whether `statement` (one statement) only reads or writes rows: it begins
+// with Select, Insert, Update, Delete, With or Values. Anything else (Set,
+// Pragma, Create, Begin, Listen ..) may leave the session changed for
+// whoever uses it next.
+bool OnlyRowsStatement(std::string_view statement, Dialect dialect);
+
 // A name quoted for both engines: between double quotes, inner ones doubled.
 std::string QuoteName(std::string_view name);
 

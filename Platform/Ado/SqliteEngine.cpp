@@ -1,5 +1,7 @@
 #include "Ado/SqliteEngine.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "Ado/AdoError.h"
@@ -34,13 +36,24 @@ sqlite3* OpenFile(const std::string& path) {
 }  // namespace
 
 SqliteEngine::SqliteEngine(const ConnectionString& connection)
-    : db_(OpenFile(connection.value("Data Source"))),
+    : path_(connection.value("Data Source")),
+      db_(OpenFile(path_)),
       statements_(db_.get()),
       catalog_(statements_) {
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) == 0) {
+        device_ = st.st_dev;
+        inode_ = st.st_ino;
+    }
     sqlite3_busy_timeout(db_.get(), kLockWaitMs);
     // These also read the file: a file that is not a database fails here.
     run("PRAGMA journal_mode = WAL");
     run("PRAGMA foreign_keys = ON");
+}
+
+bool SqliteEngine::stillValid() const {
+    struct stat st {};
+    return ::stat(path_.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_;
 }
 
 void SqliteEngine::run(const std::string& statement) {
@@ -49,16 +62,31 @@ void SqliteEngine::run(const std::string& statement) {
     }
 }
 
-int64_t SqliteEngine::runExecute(const std::string& statement,
-                                 std::span<const com::Variant> params) {
+BatchOutcome SqliteEngine::runOne(const std::string& statement, std::span<const com::Variant> params) {
     SqliteStatement s(statements_, statement);
     s.bind(params);
     const int64_t before = sqlite3_total_changes64(db_.get());
-    while (s.step()) {
+    BatchOutcome outcome;
+    if (s.step()) {
+        const int columns = sqlite3_column_count(s.get());
+        for (int i = 0; i < columns; ++i) outcome.returned.push_back(sqlite3_column_int64(s.get(), i));
+        while (s.step()) {
+        }
     }
     // sqlite3_changes keeps the count of the last insert, update or delete;
     // any other statement changed no row.
-    return sqlite3_total_changes64(db_.get()) == before ? 0 : sqlite3_changes64(db_.get());
+    if (sqlite3_total_changes64(db_.get()) != before) outcome.rows = sqlite3_changes64(db_.get());
+    return outcome;
+}
+
+int64_t SqliteEngine::runExecute(const std::string& statement,
+                                 std::span<const com::Variant> params) {
+    return runOne(statement, params).rows;
+}
+
+void SqliteEngine::runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) {
+    for (size_t i = 0; i < statements.size(); ++i)
+        check(i, runOne(statements[i].sql, statements[i].params));
 }
 
 FieldInfo SqliteEngine::describe(sqlite3_stmt* statement, int column, bool& typed) {
@@ -75,8 +103,8 @@ FieldInfo SqliteEngine::describe(sqlite3_stmt* statement, int column, bool& type
     return field;
 }
 
-FetchedRows SqliteEngine::runQuery(const std::string& statement,
-                                   std::span<const com::Variant> params) {
+void SqliteEngine::runQuery(const std::string& statement, std::span<const com::Variant> params,
+                            RowSink& sink) {
     catalog_.checkSchema();
     SqliteStatement s(statements_, statement);
     s.bind(params);
@@ -84,30 +112,32 @@ FetchedRows SqliteEngine::runQuery(const std::string& statement,
     // prepared again by its first step: its columns are known from then on.
     bool more = s.step();
 
-    FetchedRows result;
     const size_t columns = static_cast<size_t>(sqlite3_column_count(s.get()));
     std::vector<bool> typed(columns);
+    sink.fields.clear();
+    sink.untyped = 0;
     for (size_t i = 0; i < columns; ++i) {
         bool declared = false;
-        result.fields.push_back(describe(s.get(), static_cast<int>(i), declared));
+        sink.fields.push_back(describe(s.get(), static_cast<int>(i), declared));
         typed[i] = declared;
+        sink.untyped += !declared;
     }
-    result.rows = CellTable(columns);
+    std::vector<Cell> row(columns);
     for (; more; more = s.step()) {
-        const std::span<Cell> row = result.rows.append();
         for (size_t i = 0; i < columns; ++i) {
             const int column = static_cast<int>(i);
-            FieldInfo& field = result.fields[i];
+            FieldInfo& field = sink.fields[i];
             // A column without a declared type takes the type of its first value.
             if (!typed[i] && sqlite3_column_type(s.get(), column) != SQLITE_NULL) {
                 field.type = SqliteStoredType(sqlite3_column_type(s.get(), column));
                 field.definedSize = FixedSize(field.type);
                 typed[i] = true;
+                --sink.untyped;
             }
             row[i] = SqliteValue(s.get(), column, field.type);
         }
+        sink.row(row);
     }
-    return result;
 }
 
 const TableInfo& SqliteEngine::existingTable(std::string_view table) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <sqlite3.h>
+#include <sys/types.h>
 
 #include <memory>
 
@@ -20,11 +21,14 @@ public:
     explicit SqliteEngine(const ConnectionString& connection);
 
     Provider provider() const override { return Provider::SQLite; }
+    // The file it opened is still the one at its path.
+    bool stillValid() const override;
 
 protected:
     int64_t runExecute(const std::string& statement, std::span<const com::Variant> params) override;
-    FetchedRows runQuery(const std::string& statement,
-                         std::span<const com::Variant> params) override;
+    void runQuery(const std::string& statement, std::span<const com::Variant> params,
+                  RowSink& sink) override;
+    void runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) override;
     int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) override;
     std::vector<ColumnInfo> readTableColumns(std::string_view table) override;
 
@@ -37,10 +41,16 @@ private:
         void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
     };
 
+    // Runs one statement to its end: the rows it changed and the values of
+    // the first row it returned.
+    BatchOutcome runOne(const std::string& statement, std::span<const com::Variant> params);
     // Name, type and origin of result column `column`.
     FieldInfo describe(sqlite3_stmt* statement, int column, bool& typed);
     const TableInfo& existingTable(std::string_view table);
 
+    std::string path_;
+    dev_t device_ = 0;  // of the file opened
+    ino_t inode_ = 0;
     // In this order, so that the statements are finalised before the
     // database closes.
     std::unique_ptr<sqlite3, Close> db_;

@@ -1,17 +1,16 @@
 #include "Ado/XmlReader.h"
 
-#include <pugixml.hpp>
-
 #include <algorithm>
+#include <charconv>
 #include <optional>
 #include <span>
-#include <sstream>
 #include <unordered_map>
 
 #include "Ado/AdoError.h"
 #include "Ado/XmlCharacters.h"
-#include "Ado/XmlNamespaces.h"
+#include "Ado/XmlPullParser.h"
 #include "Ado/XmlText.h"
+#include "Base/Text.h"
 #include "Com/ComError.h"
 
 namespace ado::xml {
@@ -19,189 +18,171 @@ namespace ado::xml {
 namespace {
 
 using std::string_view_literals::operator""sv;
+using Event = XmlPullParser::Event;
 
 bool IsTrue(std::string_view v) { return com::SameName(v, "true") || v == "1" || v == "-1"; }
 
-int32_t Number(const pugi::xml_attribute& a) { return static_cast<int32_t>(a.as_int()); }
-
-void Keep(XmlAttributes& kept, const pugi::xml_attribute& a) {
-    kept.emplace_back(a.name(), a.value());
+// The leading whole number of an attribute, 0 when there is none.
+int32_t Number(std::string_view v) {
+    v = base::Trim(v);
+    if (v.starts_with('+')) v.remove_prefix(1);
+    int32_t n = 0;
+    std::from_chars(v.data(), v.data() + v.size(), n);
+    return n;
 }
 
-void KeepElement(std::string& kept, const pugi::xml_node& node) {
-    if (node.type() != pugi::node_element) return;
-    std::ostringstream text;
-    node.print(text, "", pugi::format_raw | pugi::format_attribute_single_quote);
-    kept += text.str();
+// --- elements read whole ------------------------------------------------
+
+// An element read whole, with what it holds: the schema, and the elements
+// of other writers that are kept to be written back. A node without a name
+// is text.
+struct Node {
+    std::string name;
+    XmlAttributes attributes;
+    std::vector<Node> children;
+    std::string text;
+    bool cdata = false;
+
+    std::string_view attribute(std::string_view attributeName) const {
+        for (const auto& [n, v] : attributes)
+            if (n == attributeName) return v;
+        return {};
+    }
+    const Node* child(std::string_view childName) const {
+        for (const Node& c : children)
+            if (c.name == childName) return &c;
+        return nullptr;
+    }
+};
+
+// The element the parser has just started, through its end.
+Node ReadNode(XmlPullParser& parser) {
+    Node node;
+    node.name = parser.name();
+    for (const XmlAttribute& a : parser.attributes()) node.attributes.emplace_back(a.name, a.value);
+    for (;;) {
+        const Event event = parser.next();
+        switch (event) {
+            case Event::StartElement: node.children.push_back(ReadNode(parser)); break;
+            case Event::Text:
+            case Event::CData: {
+                Node& text = node.children.emplace_back();
+                text.text = parser.text();
+                text.cdata = event == Event::CData;
+                break;
+            }
+            case Event::EndElement: return node;
+            case Event::End: NotARowset("the document ends inside " + node.name);
+        }
+    }
+}
+
+void AppendText(std::string& out, std::string_view text) {
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            default: out += c;
+        }
+    }
+}
+
+// An element kept as its XML text, on a line of its own.
+void Print(const Node& node, std::string& out) {
+    if (node.name.empty()) {
+        if (node.cdata) out.append("<![CDATA[").append(node.text).append("]]>");
+        else AppendText(out, node.text);
+        return;
+    }
+    out += '<';
+    out += node.name;
+    for (const auto& [name, value] : node.attributes) {
+        out += ' ';
+        out += name;
+        out += "='";
+        AppendEscaped(out, value);
+        out += '\'';
+    }
+    if (node.children.empty()) {
+        out += "/>";
+        return;
+    }
+    out += '>';
+    for (const Node& child : node.children) Print(child, out);
+    out += "</";
+    out += node.name;
+    out += '>';
+}
+
+void KeepElement(std::string& kept, const Node& node) {
+    if (node.name.empty()) return;
+    Print(node, kept);
     kept += '\n';
 }
-
-// --- what the parser lets through -----------------------------------------
-
-// The parser leaves references undecoded, so that the rules of
-// XmlCharacters.h decide them, and keeps what lies outside the root element
-// and any document type, so that they can be refused.
-constexpr unsigned kParseOptions =
-    (pugi::parse_default | pugi::parse_doctype | pugi::parse_fragment) & ~pugi::parse_escapes;
-
-// Checks the rules of well-formed XML that the parser does not, decodes the
-// references, and spells the names of the format's namespaces as this layer
-// reads them (XmlNamespaces.h). The declarations of those namespaces go:
-// the writer declares them itself.
-class WellFormed {
-public:
-    void document(const pugi::xml_document& doc) {
-        bool root = false;
-        for (pugi::xml_node node : doc.children()) {
-            switch (node.type()) {
-                case pugi::node_element:
-                    if (root) NotARowset("more than one root element");
-                    root = true;
-                    element(node, 0);
-                    break;
-                case pugi::node_pcdata:
-                case pugi::node_cdata: NotARowset("text outside the root element");
-                case pugi::node_doctype: NotARowset("a document type declaration");
-                default: break;
-            }
-        }
-    }
-
-private:
-    // Rowset documents are a few levels deep; a limit keeps a hostile one
-    // from exhausting the stack.
-    static constexpr int kMaxDepth = 256;
-
-    void element(pugi::xml_node node, int depth) {
-        if (depth > kMaxDepth) NotARowset("elements nested too deep");
-        const size_t mark = scope_.mark();
-        for (pugi::xml_attribute a : node.attributes()) {
-            if (!NamespaceScope::IsDeclaration(a.name())) continue;
-            decode(a);
-            scope_.declare(a.name(), a.value());
-        }
-        rename(node, false);
-        attributes(node);
-        for (pugi::xml_node child : node.children()) {
-            if (child.type() == pugi::node_element) element(child, depth + 1);
-            else if (child.type() == pugi::node_pcdata) text(child);
-        }
-        scope_.restore(mark);
-    }
-
-    void attributes(pugi::xml_node node) {
-        names_.clear();
-        std::vector<pugi::xml_attribute> ours;  // declarations of the format's namespaces
-        for (pugi::xml_attribute a : node.attributes()) {
-            const std::string_view name = a.name();
-            if (NamespaceScope::IsDeclaration(name)) {
-                names_.emplace_back("xmlns", name);
-                if (!CanonicalPrefix(a.value()).empty()) ours.push_back(a);
-                continue;
-            }
-            if (std::string_view(a.value()).find('<') != std::string_view::npos)
-                NotARowset("a '<' in the value of " + std::string(name));
-            decode(a);
-            names_.push_back(scope_.expand(name, true));
-            rename(a, true);
-        }
-        for (size_t i = 0; i < names_.size(); ++i)
-            for (size_t j = 0; j < i; ++j)
-                if (names_[i] == names_[j])
-                    NotARowset("the attribute " + std::string(names_[i].second) +
-                               " is given twice in " + std::string(node.name()));
-        for (const pugi::xml_attribute& a : ours) node.remove_attribute(a);
-    }
-
-    void decode(pugi::xml_attribute a) {
-        if (std::string_view(a.value()).find('&') == std::string_view::npos) return;
-        DecodeReferences(a.value(), decoded_);
-        a.set_value(decoded_.c_str());
-    }
-
-    void text(pugi::xml_node node) {
-        if (std::string_view(node.value()).find('&') == std::string_view::npos) return;
-        DecodeReferences(node.value(), decoded_);
-        node.set_value(decoded_.c_str());
-    }
-
-    template <class Named>
-    void rename(Named named, bool attribute) {
-        const std::string_view name = named.name();
-        const std::string_view canonical = scope_.canonical(name, attribute, spelled_);
-        if (canonical.data() != name.data()) named.set_name(spelled_.c_str());
-    }
-
-    NamespaceScope scope_;
-    // The names of one element's attributes: namespace and local part (for
-    // the declarations "xmlns" and the whole name), to find one given twice.
-    std::vector<std::pair<std::string_view, std::string_view>> names_;
-    std::string decoded_;
-    std::string spelled_;
-};
 
 // --- the schema --------------------------------------------------------------
 
 // Reads one attribute of s:datatype (or of s:AttributeType, where other
 // writers also put dt:type and dt:maxLength) that describes the type;
 // false for any other.
-bool ReadTypeAttribute(const pugi::xml_attribute& a, FieldInfo& field, XmlColumn& column,
+bool ReadTypeAttribute(std::string_view name, std::string_view value, FieldInfo& field, XmlColumn& column,
                        std::optional<bool>& mayBeNull) {
-    const std::string_view name = a.name();
     if (name == "dt:type"sv) {
-        if (!TypeFromName(a.value(), field.type)) field.type = DataType::String;
-        if (a.value() != TypeName(field.type)) column.typeName = a.value();
+        if (!TypeFromName(value, field.type)) field.type = DataType::String;
+        if (value != TypeName(field.type)) column.typeName = value;
     } else if (name == "dt:maxLength"sv) {
-        field.definedSize = Number(a);
+        field.definedSize = Number(value);
     } else if (name == "rs:precision"sv) {
-        field.precision = Number(a);
+        field.precision = Number(value);
     } else if (name == "rs:scale"sv) {
-        field.scale = Number(a);
+        field.scale = Number(value);
     } else if (name == "rs:fixedlength"sv) {
-        field.fixedLength = IsTrue(a.value());
+        field.fixedLength = IsTrue(value);
     } else if (name == "rs:maybenull"sv) {
-        mayBeNull = IsTrue(a.value());
+        mayBeNull = IsTrue(value);
     } else {
         return false;
     }
     return true;
 }
 
-void ReadDatatype(const pugi::xml_node& node, FieldInfo& field, XmlColumn& column,
-                  std::optional<bool>& mayBeNull) {
-    for (pugi::xml_attribute a : node.attributes())
-        if (!ReadTypeAttribute(a, field, column, mayBeNull)) Keep(column.datatypeAttributes, a);
+void ReadDatatype(const Node& node, FieldInfo& field, XmlColumn& column, std::optional<bool>& mayBeNull) {
+    for (const auto& [name, value] : node.attributes)
+        if (!ReadTypeAttribute(name, value, field, column, mayBeNull))
+            column.datatypeAttributes.emplace_back(name, value);
 }
 
-// The column an s:AttributeType describes. `reference` is the s:attribute of
-// a row type that refers to it (the older form of the schema), whose
-// attributes beside `type` apply to the column as well.
-void ReadColumn(const pugi::xml_node& node, RecordsetData& data,
-                const pugi::xml_node& reference = {}) {
+// The column an s:AttributeType describes (none: a column of text named by
+// the reference). `reference` is the s:attribute of a row type that refers
+// to it (the older form of the schema), whose attributes beside `type`
+// apply to the column as well.
+void ReadColumn(const Node* node, RecordsetData& data, const Node* reference = nullptr) {
     FieldInfo field;
     XmlColumn column;
-    column.name = reference.attribute("type").value();
+    if (reference) column.name = reference->attribute("type");
     std::optional<bool> nullable, mayBeNull;
     std::string alias;
-    for (pugi::xml_attribute a : node.attributes()) {
-        const std::string_view name = a.name();
-        if (name == "name"sv) column.name = a.value();
-        else if (name == "rs:name"sv) alias = a.value();
+    for (const auto& [name, value] : node ? node->attributes : XmlAttributes{}) {
+        if (name == "name"sv) column.name = value;
+        else if (name == "rs:name"sv) alias = value;
         else if (name == "rs:number"sv) continue;  // the position; we number in order
-        else if (name == "rs:nullable"sv) nullable = IsTrue(a.value());
-        else if (name == "rs:writeunknown"sv) column.writeUnknown = IsTrue(a.value());
-        else if (name == "rs:basetable"sv) field.baseTable = a.value();
-        else if (name == "rs:basecolumn"sv) field.baseColumn = a.value();
-        else if (name == "rs:keycolumn"sv) field.keyColumn = IsTrue(a.value());
-        else if (name == "rs:autoincrement"sv) field.autoIncrement = IsTrue(a.value());
-        else if (!name.starts_with("dt:") || !ReadTypeAttribute(a, field, column, mayBeNull))
-            Keep(column.attributes, a);
+        else if (name == "rs:nullable"sv) nullable = IsTrue(value);
+        else if (name == "rs:writeunknown"sv) column.writeUnknown = IsTrue(value);
+        else if (name == "rs:basetable"sv) field.baseTable = value;
+        else if (name == "rs:basecolumn"sv) field.baseColumn = value;
+        else if (name == "rs:keycolumn"sv) field.keyColumn = IsTrue(value);
+        else if (name == "rs:autoincrement"sv) field.autoIncrement = IsTrue(value);
+        else if (!name.starts_with("dt:") || !ReadTypeAttribute(name, value, field, column, mayBeNull))
+            column.attributes.emplace_back(name, value);
     }
-    for (pugi::xml_attribute a : reference.attributes())
-        if (a.name() != "type"sv) Keep(column.attributes, a);
+    if (reference)
+        for (const auto& [name, value] : reference->attributes)
+            if (name != "type"sv) column.attributes.emplace_back(name, value);
     if (column.name.empty()) NotARowset("a column without a name");
     field.name = alias.empty() ? column.name : alias;
-    if (pugi::xml_node type = node.child("s:datatype")) ReadDatatype(type, field, column, mayBeNull);
+    if (node)
+        if (const Node* type = node->child("s:datatype")) ReadDatatype(*type, field, column, mayBeNull);
     // A column may hold Null unless the text says it may not.
     field.nullable = nullable.value_or(false) || mayBeNull.value_or(false) ||
                      (!nullable.has_value() && !mayBeNull.has_value());
@@ -212,35 +193,39 @@ void ReadColumn(const pugi::xml_node& node, RecordsetData& data,
 // A column of the older form of the schema: an s:attribute of the row type
 // naming an s:AttributeType of the schema; one that names none is a column
 // of text of that name, as a column without a type is.
-void ReadReferencedColumn(const pugi::xml_node& reference, const pugi::xml_node& schema,
-                          std::vector<pugi::xml_node>& used, RecordsetData& data) {
-    const pugi::xml_node definition = schema.find_child_by_attribute(
-        "s:AttributeType", "name", reference.attribute("type").value());
+void ReadReferencedColumn(const Node& reference, const Node& schema, std::vector<const Node*>& used,
+                          RecordsetData& data) {
+    const std::string_view type = reference.attribute("type");
+    const Node* definition = nullptr;
+    for (const Node& c : schema.children)
+        if (c.name == "s:AttributeType" && c.attribute("name") == type) {
+            definition = &c;
+            break;
+        }
     if (definition) used.push_back(definition);
-    ReadColumn(definition, data, reference);
+    ReadColumn(definition, data, &reference);
 }
 
-void ReadSchema(const pugi::xml_node& schema, RecordsetData& data) {
-    pugi::xml_node rowType = schema.child("s:ElementType");
+void ReadSchema(const Node& schema, RecordsetData& data) {
+    const Node* rowType = schema.child("s:ElementType");
     if (!rowType) NotARowset("the schema has no s:ElementType");
-    for (pugi::xml_attribute a : rowType.attributes()) {
-        const std::string_view name = a.name();
+    for (const auto& [name, value] : rowType->attributes)
         if (name != "name"sv && name != "content"sv && name != "rs:updatable"sv)
-            Keep(data.extras.elementType, a);
+            data.extras.elementType.emplace_back(name, value);
+    std::vector<const Node*> used{rowType};  // schema children read as columns
+    for (const Node& child : rowType->children) {
+        if (child.name == "s:AttributeType"sv) ReadColumn(&child, data);
+        else if (child.name == "s:attribute"sv) ReadReferencedColumn(child, schema, used, data);
+        else if (child.name != "s:extends"sv) KeepElement(data.extras.elementTypeChildren, child);
     }
-    std::vector<pugi::xml_node> used{rowType};  // schema children read as columns
-    for (pugi::xml_node child : rowType.children()) {
-        const std::string_view name = child.name();
-        if (name == "s:AttributeType"sv) ReadColumn(child, data);
-        else if (name == "s:attribute"sv) ReadReferencedColumn(child, schema, used, data);
-        else if (name != "s:extends"sv) KeepElement(data.extras.elementTypeChildren, child);
-    }
-    for (pugi::xml_node child : schema.children())
-        if (std::find(used.begin(), used.end(), child) == used.end())
+    for (const Node& child : schema.children)
+        if (std::find(used.begin(), used.end(), &child) == used.end())
             KeepElement(data.extras.schemaChildren, child);
 }
 
 // --- the rows ------------------------------------------------------------------
+
+using Attributes = std::span<const XmlAttribute>;
 
 // Maps row attributes to fields. Rows nearly always list their attributes in
 // column order, so the next column is tried before the table.
@@ -251,38 +236,38 @@ public:
             byName_.emplace(data.columns[i].name, i);
     }
 
-    // Reads the values of `row` into `values`: each attribute that names a
+    // Reads the values of a row into `values`: each attribute that names a
     // column sets its value, every other value stays as it is. rs:forcenull
     // lists columns (by attribute name, separated by blanks) that are Null.
-    void read(const pugi::xml_node& row, std::span<Cell> values) const {
+    void read(Attributes row, std::span<Cell> values) const {
         size_t next = 0;
-        for (pugi::xml_attribute a : row.attributes()) {
-            const std::string_view name = a.name();
+        for (const XmlAttribute& a : row) {
             size_t column;
-            if (next < data_.columns.size() && data_.columns[next].name == name) {
+            if (next < data_.columns.size() && data_.columns[next].name == a.name) {
                 column = next;
-            } else if (name == "rs:forcenull"sv) {
-                forceNull(row, a.value(), values);
+            } else if (a.name == "rs:forcenull"sv) {
+                forceNull(row, a.value, values);
                 continue;
             } else {
-                auto it = byName_.find(name);
+                auto it = byName_.find(a.name);
                 if (it == byName_.end()) continue;
                 column = it->second;
             }
-            values[column] = ParseValue(a.value(), data_.fields[column].type);
+            values[column] = ParseValue(a.value, data_.fields[column].type);
             next = column + 1;
         }
     }
 
 private:
-    void forceNull(const pugi::xml_node& row, std::string_view names, std::span<Cell> values) const {
+    void forceNull(Attributes row, std::string_view names, std::span<Cell> values) const {
         constexpr std::string_view kBlanks = " \t\r\n";
         for (size_t start = names.find_first_not_of(kBlanks); start != std::string_view::npos;) {
             const size_t end = std::min(names.find_first_of(kBlanks, start), names.size());
             const std::string_view name = names.substr(start, end - start);
             if (auto it = byName_.find(name); it != byName_.end()) {
-                if (row.attribute(std::string(name).c_str()))
-                    NotARowset("the column " + std::string(name) + " has a value and is forced to Null");
+                for (const XmlAttribute& a : row)
+                    if (a.name == name)
+                        NotARowset("the column " + std::string(name) + " has a value and is forced to Null");
                 values[it->second] = Cell();
             }
             start = names.find_first_not_of(kBlanks, end);
@@ -293,39 +278,86 @@ private:
     std::unordered_map<std::string_view, size_t> byName_;
 };
 
-void ReadRows(const pugi::xml_node& block, const RowReader& reader, RowStatus status,
-              RecordsetData& data) {
-    for (pugi::xml_node row : block.children("z:row"))
-        reader.read(row, data.rows[data.appendRow(status)]);
+// Reads the z:row children of the block the parser has just started, each
+// as it comes, with `read`; everything else in it is passed over.
+template <class Read>
+void ForEachRow(XmlPullParser& parser, Read read) {
+    const size_t level = parser.depth();
+    for (;;) {
+        const Event event = parser.next();
+        if (event == Event::EndElement && parser.depth() < level) return;
+        if (event != Event::StartElement) continue;
+        if (parser.name() == "z:row"sv) read(Attributes(parser.attributes()));
+        parser.skipElement();
+    }
 }
 
-// rs:update holds rs:original with the rows as read, then the rows as they
+// A row's attributes kept beyond the parser's next step.
+struct KeptRow {
+    XmlAttributes attributes;
+    std::vector<XmlAttribute> views() const {
+        std::vector<XmlAttribute> out;
+        for (const auto& [n, v] : attributes) out.push_back({n, v});
+        return out;
+    }
+};
+
+// rs:update holds rs:original with the rows as read and the rows as they
 // are now, in the same order. A row as it is now may carry only the columns
 // that changed: the others keep the values of the original.
-void ReadUpdate(const pugi::xml_node& block, const RowReader& reader, RecordsetData& data) {
+void ReadUpdate(XmlPullParser& parser, const RowReader& reader, RecordsetData& data) {
     std::vector<RecordsetData::Values> before;
-    for (pugi::xml_node original : block.children("rs:original"))
-        for (pugi::xml_node row : original.children("z:row"))
-            reader.read(row, before.emplace_back(data.fields.size()));
-    size_t n = 0;
-    for (pugi::xml_node row : block.children("z:row")) {
-        if (n == before.size()) NotARowset("rs:update without the original row");
+    std::vector<KeptRow> now;
+    const size_t level = parser.depth();
+    for (;;) {
+        const Event event = parser.next();
+        if (event == Event::EndElement && parser.depth() < level) break;
+        if (event != Event::StartElement) continue;
+        if (parser.name() == "rs:original"sv) {
+            ForEachRow(parser, [&](Attributes row) { reader.read(row, before.emplace_back(data.fields.size())); });
+            continue;
+        }
+        if (parser.name() == "z:row"sv) {
+            KeptRow& row = now.emplace_back();
+            for (const XmlAttribute& a : parser.attributes()) row.attributes.emplace_back(a.name, a.value);
+        }
+        parser.skipElement();
+    }
+    if (now.size() > before.size()) NotARowset("rs:update without the original row");
+    if (now.size() < before.size()) NotARowset("rs:update without the current row");
+    for (size_t n = 0; n < now.size(); ++n) {
         const size_t r = data.appendRow(RowStatus::Modified);
         std::copy(before[n].begin(), before[n].end(), data.rows[r].begin());
-        reader.read(row, data.rows[r]);
-        data.originals.emplace(r, std::move(before[n++]));
+        reader.read(now[n].views(), data.rows[r]);
+        data.originals.emplace(r, std::move(before[n]));
     }
-    if (n != before.size()) NotARowset("rs:update without the current row");
 }
 
-void ReadData(const pugi::xml_node& rowsNode, RecordsetData& data) {
+// The rows of rs:data, which the parser has just started, read into the
+// cells as they come.
+void ReadData(XmlPullParser& parser, RecordsetData& data) {
     const RowReader reader(data);
-    for (pugi::xml_node child : rowsNode.children()) {
-        const std::string_view name = child.name();
-        if (name == "z:row"sv) reader.read(child, data.rows[data.appendRow(RowStatus::Unchanged)]);
-        else if (name == "rs:insert"sv) ReadRows(child, reader, RowStatus::New, data);
-        else if (name == "rs:delete"sv) ReadRows(child, reader, RowStatus::Deleted, data);
-        else if (name == "rs:update"sv) ReadUpdate(child, reader, data);
+    auto rowsOf = [&](RowStatus status) {
+        return [&, status](Attributes row) { reader.read(row, data.rows[data.appendRow(status)]); };
+    };
+    const size_t level = parser.depth();
+    for (;;) {
+        const Event event = parser.next();
+        if (event == Event::EndElement && parser.depth() < level) return;
+        if (event != Event::StartElement) continue;
+        const std::string_view name = parser.name();
+        if (name == "z:row"sv) {
+            rowsOf(RowStatus::Unchanged)(parser.attributes());
+            parser.skipElement();
+        } else if (name == "rs:insert"sv) {
+            ForEachRow(parser, rowsOf(RowStatus::New));
+        } else if (name == "rs:delete"sv) {
+            ForEachRow(parser, rowsOf(RowStatus::Deleted));
+        } else if (name == "rs:update"sv) {
+            ReadUpdate(parser, reader, data);
+        } else {
+            parser.skipElement();
+        }
     }
 }
 
@@ -335,25 +367,41 @@ RecordsetData ReadRecordset(std::string_view text) {
     std::string converted;
     const std::string_view utf8 = AsUtf8(text, converted);
     CheckCharacters(utf8);
-    pugi::xml_document doc;
-    const pugi::xml_parse_result parsed =
-        doc.load_buffer(utf8.data(), utf8.size(), kParseOptions, pugi::encoding_utf8);
-    if (!parsed) NotARowset(parsed.description());
-    WellFormed().document(doc);
-
-    const pugi::xml_node root = doc.document_element();
-    if (root.name() != "xml"sv) NotARowset("the root element is not xml");
-    const pugi::xml_node schema = root.child("s:Schema");
-    const pugi::xml_node rows = root.child("rs:data");
-    if (!schema || !rows) NotARowset("s:Schema or rs:data is missing");
+    XmlPullParser parser(utf8);
+    if (parser.next() != Event::StartElement) NotARowset("no root element");
+    if (parser.name() != "xml"sv) NotARowset("the root element is not xml");
 
     RecordsetData data;
-    for (pugi::xml_attribute a : root.attributes()) Keep(data.extras.root, a);
-    ReadSchema(schema, data);
-    data.rows = CellTable(data.fields.size());
-    for (pugi::xml_node child : root.children())
-        if (child != schema && child != rows) KeepElement(data.extras.documentChildren, child);
-    ReadData(rows, data);
+    for (const XmlAttribute& a : parser.attributes()) data.extras.root.emplace_back(a.name, a.value);
+    bool schemaRead = false;
+    bool dataFound = false;
+    // rs:data written before the schema is read once the schema is known.
+    std::optional<XmlPullParser::Mark> dataBeforeSchema;
+    for (Event event; (event = parser.next()) != Event::EndElement;) {
+        if (event != Event::StartElement) continue;
+        const std::string_view name = parser.name();
+        if (name == "s:Schema"sv && !schemaRead) {
+            ReadSchema(ReadNode(parser), data);
+            data.rows = CellTable(data.fields.size());
+            schemaRead = true;
+        } else if (name == "rs:data"sv && !dataFound) {
+            dataFound = true;
+            if (schemaRead) {
+                ReadData(parser, data);
+            } else {
+                dataBeforeSchema = parser.mark();
+                parser.skipElement();
+            }
+        } else {
+            KeepElement(data.extras.documentChildren, ReadNode(parser));
+        }
+    }
+    if (parser.next() != Event::End) NotARowset("more than one root element");
+    if (!schemaRead || !dataFound) NotARowset("s:Schema or rs:data is missing");
+    if (dataBeforeSchema) {
+        parser.restore(*dataBeforeSchema);
+        ReadData(parser, data);
+    }
     return data;
 }
 

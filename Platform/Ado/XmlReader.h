@@ -20,7 +20,10 @@ namespace ado::xml {
 // The text is UTF-8, or UTF-16 with its byte-order mark. The names of the
 // format are known by the URIs of their namespaces, whatever the prefixes.
 // Raises err::InvalidXml for text that is not well-formed XML (as
-// XmlCharacters.h and XmlNamespaces.h check it) or not a rowset document.
+// XmlPullParser.h, XmlCharacters.h and XmlNamespaces.h check it) or not a
+// rowset document. The text is read in place in one pass, the rows straight
+// into the cells; rs:data written before the schema is read once the schema
+// is known.
 RecordsetData ReadRecordset(std::string_view text);
 
 }  // namespace ado::xml

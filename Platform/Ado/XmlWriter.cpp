@@ -3,6 +3,9 @@
 #include <sys/mman.h>
 
 #include <cstdint>
+#include <cstring>
+#include <new>
+#include <utility>
 #include <span>
 #include <string>
 #include <vector>
@@ -34,6 +37,59 @@ constexpr std::string_view kHead =
     "\txmlns:rs='urn:schemas-microsoft-com:rowset'\n"
     "\txmlns:z='#RowsetSchema'";
 
+// A copy of a piece of text in pages of its own, unmapped when it goes:
+// memory the heap would keep after it is freed, and count twice while the
+// whole text is put together.
+class MappedText {
+public:
+    MappedText() = default;
+    // In huge pages where the system gives them, as Reserve asks for the
+    // whole text: a first touch of each small page costs more than copying it.
+    explicit MappedText(std::string_view text) : size_(text.size()) {
+        const size_t length = (size_ + kHuge - 1) / kHuge * kHuge;
+        void* pages = mmap(nullptr, length + kHuge, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (pages == MAP_FAILED) throw std::bad_alloc();
+        // Keep the part that starts on a huge page's boundary.
+        const uintptr_t start = reinterpret_cast<uintptr_t>(pages);
+        const uintptr_t aligned = (start + kHuge - 1) & ~(kHuge - 1);
+        if (aligned > start) munmap(pages, aligned - start);
+        if (aligned + length < start + length + kHuge)
+            munmap(reinterpret_cast<void*>(aligned + length), start + kHuge - aligned);
+        data_ = reinterpret_cast<char*>(aligned);
+        mapped_ = length;
+        madvise(data_, mapped_, MADV_HUGEPAGE);
+        std::memcpy(data_, text.data(), size_);
+    }
+    MappedText(MappedText&& other) noexcept { *this = std::move(other); }
+    MappedText& operator=(MappedText&& other) noexcept {
+        if (this != &other) {
+            release();
+            data_ = std::exchange(other.data_, nullptr);
+            size_ = std::exchange(other.size_, 0);
+            mapped_ = std::exchange(other.mapped_, 0);
+        }
+        return *this;
+    }
+    ~MappedText() { release(); }
+
+    std::string_view text() const { return {data_, size_}; }
+
+    static constexpr uintptr_t kHuge = 2 << 20;
+
+private:
+    void release() {
+        if (data_) munmap(data_, mapped_);
+        data_ = nullptr;
+    }
+
+    char* data_ = nullptr;
+    size_t size_ = 0;
+    size_t mapped_ = 0;
+};
+
+}  // namespace
+
+// Writes the text of a recordset, or of rows as they come.
 class Writer {
 public:
     explicit Writer(const RecordsetData& data) : data_(data) {
@@ -48,6 +104,43 @@ public:
         for (size_t r = 0; r < data_.rows.size(); ++r) row(r);
         out_ += "</rs:data>\n</xml>";
         return std::move(out_);
+    }
+
+    // A stream of unchanged rows: the head, then each row as it comes.
+    void startStream() {
+        head();
+        out_ += '\n';
+    }
+    void streamRow(std::span<const Cell> values) {
+        rowElement(out_, values, "\t");
+        // A text that grows large gets room for a piece and the row that
+        // passes its end at once, so that the part being written never
+        // doubles its room; a small one (most queries) never asks for it.
+        if (out_.size() > kLarge && out_.capacity() < kPieceRoom) out_.reserve(kPieceRoom);
+    }
+    // Moves what was written since the last piece into pieces of their own,
+    // each a huge page filled whole.
+    void cutPiece() {
+        if (out_.size() < MappedText::kHuge) return;
+        pieces_.emplace_back(std::string_view(out_).substr(0, MappedText::kHuge));
+        out_.erase(0, MappedText::kHuge);  // keeps its room for the next piece
+    }
+    // The pieces and the last part as one text, each piece given back to
+    // the system as soon as it is copied.
+    std::string finishStream() {
+        out_ += "</rs:data>\n</xml>";
+        if (pieces_.empty()) return std::move(out_);
+        size_t size = out_.size();
+        for (const MappedText& p : pieces_) size += p.text().size();
+        std::string text;
+        Reserve(text, size);
+        for (MappedText& p : pieces_) {
+            text += p.text();
+            p = MappedText();
+        }
+        text += out_;
+        pieces_.clear();
+        return text;
     }
 
     std::string writeShown(const std::vector<std::span<const Cell>>& rows) {
@@ -216,18 +309,33 @@ private:
         }
     }
 
+    static constexpr size_t kLarge = 64 << 10;
+    static constexpr size_t kPieceRoom = MappedText::kHuge + MappedText::kHuge / 16;
+
     const RecordsetData& data_;
     std::vector<std::string> valueHeads_;
     std::string out_;
+    std::vector<MappedText> pieces_;  // of a streamed text, in order
 };
-
-}  // namespace
 
 std::string WriteRecordset(const RecordsetData& data) { return Writer(data).write(); }
 
 std::string WriteShownRows(const RecordsetData& data, const std::vector<std::span<const Cell>>& rows) {
     return Writer(data).writeShown(rows);
 }
+
+RowStreamWriter::RowStreamWriter(const RecordsetData& head) : writer_(std::make_unique<Writer>(head)) {
+    writer_->startStream();
+}
+
+RowStreamWriter::~RowStreamWriter() = default;
+
+void RowStreamWriter::row(std::span<const Cell> values) {
+    writer_->streamRow(values);
+    writer_->cutPiece();
+}
+
+std::string RowStreamWriter::finish() { return writer_->finishStream(); }
 
 std::optional<std::string> ChangeSet(std::string_view text) {
     const size_t open = text.find(kDataOpen);

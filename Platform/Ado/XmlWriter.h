@@ -2,6 +2,7 @@
 // set a window sends when it saves.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -12,6 +13,8 @@
 
 namespace ado::xml {
 
+class Writer;
+
 // The whole text: the schema, then rs:data with the unchanged rows as
 // z:row and each pending change as its block (rs:insert, rs:update with
 // rs:original, rs:delete), in the order the rows stand.
@@ -21,6 +24,23 @@ namespace ado::xml {
 // ends with "</rs:data>", a line feed and "</xml>", every attribute is
 // written name='value', and a Null value is an absent attribute.
 std::string WriteRecordset(const RecordsetData& data);
+
+// Writes the text of a query's rows as they come, with no recordset made:
+// the text WriteRecordset writes for the same rows, all unchanged. While it
+// grows the text is kept in pieces, put together once at the end, so that
+// it is never copied as a whole to grow nor held twice.
+class RowStreamWriter {
+public:
+    // `head` holds the fields and columns (no rows); it must outlive the writer.
+    explicit RowStreamWriter(const RecordsetData& head);
+    ~RowStreamWriter();
+
+    void row(std::span<const Cell> values);
+    std::string finish();
+
+private:
+    std::unique_ptr<Writer> writer_;
+};
 
 // The text of `rows` (the values of each, in the order given) as unchanged
 // rows under the head of WriteRecordset: the head through "<rs:data>", CR

@@ -1,6 +1,8 @@
 #include "Registry.h"
 
+#include <arpa/inet.h>
 #include <dlfcn.h>
+#include <netinet/in.h>
 #include <unistd.h>
 
 #include <map>
@@ -30,6 +32,18 @@ Factory FindFactory(std::string_view progId) {
     std::lock_guard guard(r.lock);
     auto it = r.classes.find(progId);
     return it == r.classes.end() ? Factory{} : it->second;
+}
+
+// A numeric address of this machine's loopback interface: 127.x.x.x, ::1,
+// or ::ffff:127.x.x.x.
+bool IsLoopbackAddress(std::string_view server) {
+    const std::string text(server);
+    in_addr v4{};
+    if (::inet_pton(AF_INET, text.c_str(), &v4) == 1) return (ntohl(v4.s_addr) >> 24) == 127;
+    in6_addr v6{};
+    if (::inet_pton(AF_INET6, text.c_str(), &v6) != 1) return false;
+    if (IN6_IS_ADDR_LOOPBACK(&v6)) return true;
+    return IN6_IS_ADDR_V4MAPPED(&v6) && v6.s6_addr[12] == 127;
 }
 
 std::string RegistryPath(std::string_view section, std::string_view library) {
@@ -81,7 +95,7 @@ std::string RegistryFolder() {
 }
 
 bool IsLocalMachine(std::string_view server) {
-    if (server.empty() || SameName(server, "localhost")) return true;
+    if (server.empty() || SameName(server, "localhost") || IsLoopbackAddress(server)) return true;
     char host[256] = {};
     return ::gethostname(host, sizeof host - 1) == 0 && SameName(server, host);
 }

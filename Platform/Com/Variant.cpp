@@ -1,5 +1,6 @@
 #include "Variant.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <charconv>
 #include <cmath>
@@ -66,6 +67,7 @@ int32_t RoundToLong(double d) {
 double TextToDouble(const std::string& s) {
     double d = 0;
     if (!ParseNumber(s, d)) Raise(err::TypeMismatch);
+    if (std::isinf(d)) Raise(err::Overflow);
     return d;
 }
 
@@ -230,6 +232,31 @@ ObjectRef Variant::toObject() const {
     Raise(err::TypeMismatch);
 }
 
+namespace {
+
+// Whether `number` (digits, a point, an exponent; beyond a double's range)
+// is too big for a double rather than too small: the power of ten of its
+// first significant digit.
+bool TooBig(std::string_view number) {
+    const size_t e = number.find_first_of("eEdD");
+    const std::string_view mantissa = number.substr(0, e);
+    int64_t exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        if (digits.starts_with('+')) digits.remove_prefix(1);
+        const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        if (result.ec == std::errc::result_out_of_range) return !digits.starts_with('-');
+    }
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos) return false;
+    const int64_t power = first < point ? static_cast<int64_t>(point - first) - 1
+                                        : -static_cast<int64_t>(first - point);
+    return exponent + power >= 0;
+}
+
+}  // namespace
+
 bool ParseNumber(std::string_view text, double& out) {
     size_t b = 0, e = text.size();
     while (b < e && IsBlank(text[b])) ++b;
@@ -249,6 +276,11 @@ bool ParseNumber(std::string_view text, double& out) {
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), d);
     if (ec != std::errc() && ec != std::errc::result_out_of_range) return false;
     if (end != s.data() + s.size()) return false;
+    // from_chars leaves a number beyond a double's range unread: it is an
+    // infinity (so that a conversion to a whole number overflows), or 0 when
+    // it is too small to be told from 0.
+    if (ec == std::errc::result_out_of_range)
+        d = TooBig(s) ? std::numeric_limits<double>::infinity() : 0.0;
     out = negative ? -d : d;
     return true;
 }
@@ -288,6 +320,7 @@ double Val(std::string_view text) {
     }
     double d = 0;
     ParseNumber(digits, d);
+    if (std::isinf(d)) Raise(err::Overflow);
     return d;
 }
 

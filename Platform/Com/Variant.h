@@ -88,6 +88,7 @@ private:
 
 // Leading number of a text: blanks, tabs and line feeds are skipped, digits
 // with an optional sign, point and exponent are read, 0 when there are none.
+// Raises 6 (overflow) for a number beyond the range of a double.
 double Val(std::string_view text);
 
 // A number written with a sign position: one blank before a number of zero
@@ -99,7 +100,9 @@ std::string Digits(int32_t n);
 // Shortest decimal text that reads back as the same double, C locale.
 std::string FormatDouble(double d);
 // Numeric text as the conversions accept it: optional blanks, sign, digits,
-// point, exponent. Returns false when the text is not a number.
+// point, exponent. Returns false when the text is not a number. A number
+// beyond the range of a double reads as an infinity, one too small to be
+// told from 0 as 0; the conversions raise 6 (overflow) for an infinity.
 bool ParseNumber(std::string_view text, double& out);
 
 // Run-time type name: "Empty", "Null", "Long", "Double", "Boolean",

@@ -3,22 +3,42 @@
 // running component.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace profile {
 
+// A settings file as it was read: its keys by section. Section and key
+// names match without regard to case and the first match wins; blanks
+// around key and value are trimmed and one pair of surrounding quotes is
+// removed; lines that begin with ";" are comments; a UTF-8 byte-order mark
+// before the first line is no part of it.
+class ProfileFile {
+public:
+    struct Parsed;
+    explicit ProfileFile(std::unique_ptr<Parsed> parsed);
+    ~ProfileFile();
+
+    // The value of `key` in `section`, or nothing when either is absent.
+    std::optional<std::string> value(std::string_view section, std::string_view key) const;
+
+private:
+    friend class ProfileCache;
+    std::unique_ptr<Parsed> parsed_;
+};
+
+// The file at `path`, or nothing when there is no regular file there that
+// this process can read. A file is read once and read again when it changed
+// (its modification or change time, size or inode), so that a changed value
+// is seen at the next call; that costs one stat of the file.
+std::shared_ptr<const ProfileFile> ReadProfile(const std::string& path);
+
 // The value of `key` in `section` of the file at `path`, or nothing when
-// the file, the section or the key is absent. Section and key names match
-// without regard to case and the first match wins; blanks around key and
-// value are trimmed and one pair of surrounding quotes is removed; lines
-// that begin with ";" are comments. The file is read anew at every call.
+// the file, the section or the key is absent.
 std::optional<std::string> ReadProfileString(const std::string& path, std::string_view section,
                                              std::string_view key);
-
-// True when `path` names a regular file that this process can read.
-bool IsReadableFile(const std::string& path);
 
 // The folder of the shared library or program that holds `address`,
 // without a trailing "/".

@@ -40,6 +40,7 @@ TEST_F(Settings, EachCreationReadsTheFileAndReportsWhatIsWrongWithIt) {
         {"another machine", Ini("DLL_Quossa=Quossa.\nPC_Quossa=far-away-host\n"), 462, create},
         {"prefix of no library", Ini("DLL_Quossa=Nowhere.\nPC_Quossa=\n"), 429, create},
         {"all well again", Ini("DLL_Quossa=Quossa.\nPC_Quossa=\n"), 0, ""},
+        {"written with a byte-order mark", "\xEF\xBB\xBF" + Ini("DLL_Quossa=Quossa.\nPC_Quossa=\n"), 0, ""},
     };
     testsupport::ScopedFile ini(kIni, std::nullopt);
     com::ObjectRef service = com::CreateObject("Brintel.SvrClients");
@@ -62,7 +63,8 @@ TEST_F(Settings, ThisMachineAnswersToEachOfItsNames) {
     char host[256] = {};
     ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
     testsupport::ScopedFile ini(kIni, std::nullopt);
-    for (const std::string& machine : std::vector<std::string>{"", "localhost", "LOCALHOST", host}) {
+    for (const std::string& machine :
+         std::vector<std::string>{"", "localhost", "LOCALHOST", host, "127.0.0.1", "::1"}) {
         SCOPED_TRACE(machine);
         ini.replace(Ini("DLL_Quossa=Quossa.\nPC_Quossa=" + machine + "\n"));
         fake::Reset();

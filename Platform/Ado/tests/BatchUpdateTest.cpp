@@ -196,6 +196,53 @@ TEST_P(BatchUpdate, InsideTheCallersTransactionItIsOneLevelOfIt) {
     EXPECT_EQ(names(), "Anna Bernat Carme B");
 }
 
+// A large batch goes to PostgreSQL in pieces without waiting for each row;
+// every row's outcome is still checked in order, and a conflict or a failed
+// row far into the batch leaves nothing of it written.
+TEST_P(BatchUpdate, ALargeBatchIsCheckedRowByRowAndWrittenWholeOrNotAtAll) {
+    constexpr int kRows = 1300;
+    Recordset added = clients();
+    for (int i = 0; i < kRows; ++i) {
+        added.AddNew();
+        added.SetValue("NomClient", "client " + std::to_string(i));
+    }
+    added.Update();
+    added.UpdateBatch(*connection_);
+    added.MoveLast();
+    EXPECT_EQ(added.Value("NumClient"), Variant(3 + kRows)) << "the keys the database gave";
+    EXPECT_EQ(count("T_Client"), 3 + kRows);
+
+    auto renameAll = [&] {
+        Recordset rs = clients();
+        for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext())
+            rs.SetValue("NomClient", rs.Value("NomClient").toString() + "'");
+        return rs;
+    };
+    const std::string before = contents("T_Client");
+
+    Recordset conflicting = renameAll();
+    another()->Execute("Update T_Client Set NomClient = 'meanwhile' Where NumClient = 1100");
+    const std::string meanwhile = contents("T_Client");
+    EXPECT_EQ(ErrorOf([&] { conflicting.UpdateBatch(*connection_); }), err::UpdateConflict);
+    EXPECT_EQ(contents("T_Client"), meanwhile);
+    another()->Execute("Update T_Client Set NomClient = 'client 1096' Where NumClient = 1100");
+    EXPECT_EQ(contents("T_Client"), before);
+
+    // Inside the caller's transaction: the failed row undoes the batch's
+    // level only, and the transaction goes on.
+    Recordset failing = renameAll();
+    failing.Move(700, Recordset::MoveStart::First);
+    failing.SetValue("NomClient", Variant::Null());  // NOT NULL
+    failing.Update();
+    connection_->BeginTrans();
+    EXPECT_EQ(ErrorOf([&] { failing.UpdateBatch(*connection_); }), err::DatabaseError);
+    EXPECT_EQ(connection_->TransactionLevel(), 1);
+    EXPECT_EQ(contents("T_Client"), before);
+    connection_->Execute("Update T_Client Set NomClient = 'after' Where NumClient = 1");
+    connection_->CommitTrans();
+    EXPECT_EQ(names().substr(0, 14), "after Bernat C");
+}
+
 TEST_P(BatchUpdate, NamesInTheTextAreCheckedAndValuesNeverPastedIntoSql) {
     Recordset rs = clients();
     rs.MoveFirst();

@@ -183,6 +183,42 @@ TEST_P(ConnectionTest, CloseFromAnotherThreadWaitsForTheRunningCall) {
     EXPECT_EQ(count(*another(), "T_Client"), 0);  // closing rolled the transaction back
 }
 
+// Sessions are kept for the next connection opened with the same string,
+// but only those that can serve it as they are.
+TEST_P(ConnectionTest, ASessionComesBackForReuseOnlyWhenNothingIsLeftOpenOrChanged) {
+    createTables();
+    // What tells one session from another: the server process serving it,
+    // or on SQLite the key of the last row it inserted.
+    const bool sqlite = GetParam() == Engine::SQLite;
+    auto session = [&](ado::Connection& c) {
+        return c.Query(sqlite ? "Select last_insert_rowid()" : "Select pg_backend_pid()")
+            .rows.at(0).at(0).toString();
+    };
+    auto insert = [](ado::Connection& c) { c.Execute("Insert Into T_Client (NomClient) Values ('x')"); };
+
+    std::unique_ptr<ado::Connection> first = another();
+    insert(*first);
+    const std::string used = session(*first);
+    first->Close();
+    std::unique_ptr<ado::Connection> second = another();
+    EXPECT_EQ(session(*second), used) << "a connection closed with nothing open is reused";
+
+    second->BeginTrans();
+    insert(*second);
+    const std::string inTransaction = session(*second);
+    second->Close();
+    std::unique_ptr<ado::Connection> third = another();
+    EXPECT_NE(session(*third), inTransaction) << "given back with a transaction open";
+    EXPECT_EQ(third->TransactionLevel(), 0);
+    EXPECT_EQ(count(*third, "T_Client"), 1) << "the open transaction was rolled back";
+
+    insert(*third);
+    third->Execute(sqlite ? "PRAGMA foreign_keys = OFF" : "SET search_path TO pg_catalog, public");
+    const std::string changed = session(*third);
+    third->Close();
+    EXPECT_NE(session(*another()), changed) << "a session whose settings were changed";
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, ConnectionTest,
                          testing::ValuesIn(testsupport::AvailableEngines()),
                          testsupport::EngineParamName);

@@ -263,6 +263,10 @@ TEST(XmlText, RefusesDocumentsThatAreNotWellFormed) {
         // takes a prefix of the format.
         "<z:row a='a<b'/>", "<z:row p:a='1'/>", "<z:row xmlns:s='urn:other' a='1'/>",
         "<z:row xmlns:p='' a='1'/>",
+        // Tags and attributes not written as XML writes them.
+        "<z:row a='1'b='2'/>", "<z:row a=1/>", "<z:row a='1></z:row>", "<z:row a='1'></z:rom>",
+        "<z:row a='1'>x ]]> y</z:row>", "<!-- a -- b --><z:row a='1'/>", "<?xml version='1.0'?><z:row/>",
+        "<![CDATA[x]]", "<z:row a='1' <b='2'/>",
     };
     std::vector<std::string> documents;
     for (const std::string& row : rows) documents.push_back(TwoColumns("<rs:insert>" + row + "</rs:insert>"));
@@ -276,6 +280,34 @@ TEST(XmlText, RefusesDocumentsThatAreNotWellFormed) {
     documents.push_back("\xff\xfe\x3d\xd8<\0"s);             // a lone surrogate
     for (const std::string& text : documents)
         EXPECT_EQ(ErrorOf([&] { Recordset::FromXml(text); }), ado::err::InvalidXml) << text;
+}
+
+// Comments, processing instructions, CDATA and the order of the parts are
+// read as XML has them; data before the schema is read once it is known.
+TEST(XmlText, ReadsWhatXmlAllowsAroundTheRows) {
+    const std::string head =
+        "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882' xmlns:rs='urn:schemas-microsoft-com:rowset' "
+        "xmlns:z='#RowsetSchema'>";
+    const std::string schema =
+        "<s:Schema id='RowsetSchema'><s:ElementType name='row' content='eltOnly'>"
+        "<s:AttributeType name='a'/></s:ElementType></s:Schema>";
+    const std::string rows =
+        "<rs:data><!-- a comment --><z:row a='one&#13;&#10;two'/><?note rows follow?>"
+        "<z:row a='tab\tline\r\nend'/></rs:data>";
+    const std::string kept = "<notes><![CDATA[<b>&</b>]]> &amp; text</notes>";
+    const std::string documents[] = {
+        "<?xml version='1.0'?>\r\n<!-- written by hand -->" + head + schema + kept + rows + "</xml>\n<!-- end -->",
+        head + rows + kept + schema + "</xml>",
+    };
+    for (const std::string& text : documents) {
+        SCOPED_TRACE(text);
+        Recordset rs = Recordset::FromXml(text);
+        ASSERT_EQ(rs.RecordCount(), 2);
+        EXPECT_EQ(rs.Value("a"), Variant("one\r\ntwo"));
+        rs.MoveNext();
+        EXPECT_EQ(rs.Value("a"), Variant("tab line end")) << "blanks in a value as XML reads them";
+        EXPECT_NE(rs.ToXml().find("<notes><![CDATA[<b>&</b>]]> &amp; text</notes>"), std::string::npos);
+    }
 }
 
 // `text` (ASCII and UTF-16 literals alike) as UTF-16 with its byte-order mark.

@@ -72,6 +72,11 @@ TEST(Object, LocalServerNamesCreateHere) {
     char host[256] = {};
     ASSERT_EQ(gethostname(host, sizeof host - 1), 0);
     EXPECT_TRUE(com::CreateObject("TestLib.Sample", host));
+    // The loopback addresses are this machine too; any other address is not.
+    for (const char* loopback : {"127.0.0.1", "127.1.2.3", "::1", "::ffff:127.0.0.1"})
+        EXPECT_TRUE(com::CreateObject("TestLib.Sample", loopback)) << loopback;
+    for (const char* other : {"128.0.0.1", "::2", "10.0.0.1", "127.0.0.1.example"})
+        EXPECT_EQ(ErrorOf([&] { com::CreateObject("TestLib.Sample", other); }), 462) << other;
 }
 
 TEST(Object, AViewSharesTheObjectAndItsClassName) {

@@ -29,9 +29,11 @@ TEST(Variant, ConversionErrorsCarryTheLegacyNumbers) {
     const Case cases[] = {
         {Variant("abc"), 13}, {Variant(""), 13},           {Variant("12abc"), 13},
         {Variant("inf"), 13}, {Variant(3e9), 6},           {Variant("2147483648"), 6},
-        {Variant(-3e9), 6},   {Variant::Null(), 94},
+        {Variant(-3e9), 6},   {Variant::Null(), 94},       {Variant("1e400"), 6},
+        {Variant("-9e99999999999999999999"), 6},
     };
     for (const Case& c : cases) EXPECT_EQ(ErrorOf([&] { c.in.toLong(); }), c.number);
+    EXPECT_EQ(ErrorOf([] { Variant("1e400").toDouble(); }), 6) << "not read as 0";
     EXPECT_EQ(ErrorOf([] { Variant::Null().toString(); }), 94);
     EXPECT_EQ(ErrorOf([] { Variant("maybe").toBool(); }), 13);
 }
@@ -56,6 +58,11 @@ TEST(Variant, ValReadsTheLeadingNumber) {
         {"", 0},         {".5", 0.5},    {"2e2", 200},    {"7 e", 7},
     };
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(com::Val(c.in), c.out) << c.in;
+    // Beyond a double's range: too big overflows, too small is 0.
+    for (const char* big : {"1e400", "-1e400", "99999e99999999999999", "0.001e312"})
+        EXPECT_EQ(ErrorOf([&] { com::Val(big); }), 6) << big;
+    for (const char* small : {"1e-400", "-0.001e-99999999999999999999", "0.0e999"})
+        EXPECT_EQ(com::Val(small), 0) << small;
 }
 
 TEST(Variant, NumberForms) {

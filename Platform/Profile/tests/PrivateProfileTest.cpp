@@ -51,6 +51,40 @@ TEST_F(ProfileFile, ReadsValuesByTheRulesOfThePlatformCall) {
     EXPECT_EQ(profile::ReadProfileString(path_ + ".no", "General", "Key"), std::nullopt);
 }
 
+TEST_F(ProfileFile, AByteOrderMarkIsNoPartOfTheFirstLine) {
+    Write("\xEF\xBB\xBF[General]\r\nKey=value\r\n");
+    EXPECT_EQ(profile::ReadProfileString(path_, "General", "Key"), "value");
+    Write("\xEF\xBB\xBFKey=before any section\n[General]\n");
+    EXPECT_EQ(profile::ReadProfileString(path_, "General", "Key"), std::nullopt);
+}
+
+// A file is read once and kept while it stays as it was: every change
+// between two calls is seen by the second, also one that leaves the size
+// and the modification time as they were, and a file put in its place.
+TEST_F(ProfileFile, AChangedFileIsSeenByTheNextCall) {
+    Write("[General]\nKey=one\n");
+    EXPECT_EQ(profile::ReadProfileString(path_, "General", "Key"), "one");
+    Write("[General]\nKey=two\n");
+    EXPECT_EQ(profile::ReadProfileString(path_, "General", "Key"), "two") << "same size, same second";
+
+    const fs::file_time_type old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(path_, old);
+    EXPECT_EQ(profile::ReadProfileString(path_, "General", "Key"), "two");
+    Write("[General]\nKey=six\n");
+    fs::last_write_time(path_, old);
+    EXPECT_EQ(profile::ReadProfileString(path_, "General", "Key"), "six")
+        << "same size, the modification time put back";
+
+    const std::string other = path_ + ".new";
+    std::ofstream(other, std::ios::binary) << "[General]\nKey=ten\n";
+    fs::last_write_time(other, old);
+    fs::rename(other, path_);
+    EXPECT_EQ(profile::ReadProfileString(path_, "General", "Key"), "ten") << "another file in its place";
+
+    fs::remove(path_);
+    EXPECT_EQ(profile::ReadProfileString(path_, "General", "Key"), std::nullopt);
+}
+
 TEST_F(ProfileFile, LongValuesComeBackWhole) {
     const std::string value(1000, 'v');
     Write("[General]\nLong=" + value + "\n");
@@ -59,9 +93,9 @@ TEST_F(ProfileFile, LongValuesComeBackWhole) {
 
 TEST_F(ProfileFile, OnlyReadableRegularFilesCount) {
     Write("[General]\n");
-    EXPECT_TRUE(profile::IsReadableFile(path_));
-    EXPECT_FALSE(profile::IsReadableFile(dir_.string()));
-    EXPECT_FALSE(profile::IsReadableFile(path_ + ".missing"));
+    EXPECT_NE(profile::ReadProfile(path_), nullptr);
+    EXPECT_EQ(profile::ReadProfile(dir_.string()), nullptr);
+    EXPECT_EQ(profile::ReadProfile(path_ + ".missing"), nullptr);
 }
 
 TEST(ModuleFolder, IsTheFolderOfTheProgramWithoutTrailingSlash) {

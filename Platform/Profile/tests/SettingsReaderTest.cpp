@@ -85,3 +85,19 @@ TEST(StrTran, RestartsAtTheFirstCharacterAfterEachReplacement) {
     for (const Case& c : cases) EXPECT_EQ(profile::StrTran(f, kWho, c.base, c.search, c.repl), c.out) << c.base;
     EXPECT_EQ(f.NumError, 0);
 }
+
+// Each character is taken once: a text of many markers is replaced in one
+// pass, where moving the rest of the text at every marker would take minutes.
+TEST(StrTran, ManyMarkersTakeOnePass) {
+    base::ErrorFields f;
+    std::string folders, nested;
+    for (int i = 0; i < 200000; ++i) {
+        folders += "{mod}/";
+        nested += "{mo{mod}d}/";
+    }
+    std::string expected;
+    for (int i = 0; i < 200000; ++i) expected += "/srv/";
+    EXPECT_EQ(profile::StrTran(f, kWho, folders, "{mod}", "/srv"), expected);
+    EXPECT_EQ(profile::StrTran(f, kWho, nested, "{mod}", ""), std::string(200000, '/'));
+    EXPECT_EQ(f.NumError, 0);
+}
