@@ -285,6 +285,15 @@ void Finestra::EliminaActual(const std::function<void()>& mostra) {
     }
 }
 
+std::string Finestra::ArxiuEscollit(const std::function<std::string()>& dialeg) {
+    try {
+        return dialeg();
+    } catch (const base::Error& error) {
+        if (error.number() != base::err::DialogCancelled) throw;
+        return {};
+    }
+}
+
 std::vector<Finestra::Copia> Finestra::CopiaTaules() {
     std::vector<Copia> copies;
     for (Taula* taula : TaulesDesades())

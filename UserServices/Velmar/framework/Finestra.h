@@ -190,6 +190,9 @@ protected:
     // own. On a failure the row is back, undeleted, the window browses
     // again and `mostra` shows it, and the failure goes on.
     void EliminaActual(const std::function<void()>& mostra);
+    // The path the user chose in one of the helper's file dialogs; "" when
+    // the user cancelled it.
+    std::string ArxiuEscollit(const std::function<std::string()>& dialeg);
 
     // Copies of the tables the window saves, as they stand, and putting
     // them back (the controls bound again): what a failed save does, and

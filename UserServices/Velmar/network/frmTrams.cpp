@@ -87,22 +87,6 @@ QGroupBox* Marc(QWidget* window, const char* nom, const char* caption) {
     return frame;
 }
 
-// Puts `boto` at the right of the control of `form` named `nom`.
-void PosaAlCostat(QFormLayout* form, QWidget* window, const char* nom, QPushButton* boto) {
-    int row = -1;
-    QFormLayout::ItemRole role;
-    form->getWidgetPosition(window->findChild<QWidget*>(nom), &row, &role);
-    const QFormLayout::TakeRowResult fila = form->takeRow(row);
-    auto* linia = new QWidget(window);
-    auto* layout = new QHBoxLayout(linia);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(fila.fieldItem->widget(), 1);
-    layout->addWidget(boto);
-    form->insertRow(row, fila.labelItem->widget(), linia);
-    delete fila.labelItem;
-    delete fila.fieldItem;
-}
-
 // Whether a row of `rows` holds `valor` in `columna`.
 bool TeClau(const ado::Recordset& rows, const std::string& columna, const com::Variant& valor) {
     for (const com::Variant& clau : rows.ColumnValues(rows.FieldIndex(columna)))
@@ -173,9 +157,8 @@ void frmTrams::Disseny() {
     for (size_t i = 0; i < std::size(kBotons); ++i) {
         auto* boto = new QPushButton(QStringLiteral(">"), this);
         boto->setObjectName(QString::fromLatin1(kBotons[i].boto));
-        boto->setMaximumWidth(boto->fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 12);
         connect(boto, &QPushButton::clicked, this, [this, i] { ObreFormulariTaulaAuxiliar(i); });
-        PosaAlCostat(formCable, this, kBotons[i].combo, boto);
+        PosaAlCostat(formCable, kBotons[i].combo, boto);
     }
 
     QGroupBox* dates = Marc(this, "fraDates", "fraDates");

@@ -107,17 +107,6 @@ protected:
         return Text(w, "txtNumeroRegistre")->text().toStdString();
     }
     static velmar::LlistaPunts* Punts(QWidget& w) { return w.findChild<velmar::LlistaPunts*>("lstPunts"); }
-    // Each vertex as its item shows it: key, then its columns.
-    static std::vector<std::string> Vertexs(QWidget& w) {
-        velmar::LlistaPunts* punts = Punts(w);
-        std::vector<std::string> items;
-        for (int i = 0; i < punts->topLevelItemCount(); ++i) {
-            std::string item = punts->Clau(i).toStdString();
-            for (int c = 0; c < punts->columnCount(); ++c) item += " " + punts->topLevelItem(i)->text(c).toStdString();
-            items.push_back(item);
-        }
-        return items;
-    }
     static std::vector<std::string> Items(QComboBox* combo) {
         std::vector<std::string> items;
         for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());

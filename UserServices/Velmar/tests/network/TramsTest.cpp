@@ -15,7 +15,6 @@
 #include "core/DataCombo.h"
 #include "core/TaulesAuxiliars.h"
 #include "framework/FinestraProva.h"
-#include "framework/LlistaPunts.h"
 #include "network/frmTrams.h"
 
 namespace {
@@ -48,7 +47,6 @@ protected:
     static QComboBox* Combo(QWidget& w, const char* name) { return w.findChild<QComboBox*>(name); }
     static velmar::DataCombo* Data(QWidget& w, const char* name) { return w.findChild<velmar::DataCombo*>(name); }
     static QPushButton* Boto(QWidget& w, const char* name) { return w.findChild<QPushButton*>(name); }
-    static int Vertexs(QWidget& w) { return w.findChild<velmar::LlistaPunts*>("lstPunts")->topLevelItemCount(); }
     static void Escull(QWidget& w, const char* connection) {
         QComboBox* chooser = Combo(w, "cmbEscullEscomesa");
         chooser->setCurrentIndex(chooser->findText(connection));
@@ -59,13 +57,6 @@ protected:
         combo->setEditText(text);
         QFocusEvent out(QEvent::FocusOut);
         QApplication::sendEvent(combo, &out);
-    }
-    // The message the last command showed, and none other.
-    std::string Mostrat() {
-        EXPECT_EQ(sessio.shown.size(), 1u);
-        const std::string text = sessio.shown.empty() ? "" : sessio.shown.back();
-        sessio.shown.clear();
-        return text;
     }
     static bool Editant(QWidget& w) {
         return Boto(w, "cmdSortirEdicio")->isVisibleTo(&w) && !Boto(w, "cmdNou")->isVisibleTo(&w) &&
@@ -95,7 +86,7 @@ TEST_F(Trams, OpensOnTheFirstConnectionOfItsOwnProjectAndShowsItsFirstSegment) {
     // Dates as the user's language writes them.
     EXPECT_EQ(Text(w, "txtDataInstalacio")->text(), "20/05/2016");
     EXPECT_EQ(Text(w, "txtDataBaixaInventari")->text(), "");
-    EXPECT_EQ(Vertexs(w), 3);
+    EXPECT_EQ(Vertexs(w).size(), 3u);
 
     // Browsing: everything locked, the chooser and the buttons free.
     EXPECT_TRUE(Text(w, "txtCodi")->isReadOnly());
@@ -134,7 +125,7 @@ TEST_F(Trams, SwitchingConnectionsShowsTheFirstSegmentOfEach) {
     Escull(w, "E-03");
     EXPECT_EQ(Comptador(w), "Segment 0 of 0");
     EXPECT_EQ(Codi(w), "");
-    EXPECT_EQ(Vertexs(w), 0);
+    EXPECT_TRUE(Vertexs(w).empty());
     Click(w, "cmdEditar");
     EXPECT_EQ(Mostrat(), "There is no segment to edit.");
     Click(w, "cmdEliminar");
@@ -180,7 +171,7 @@ TEST_F(Trams, EditingLocksTheChooserAndTheNavigationAndASaveShowsTheSavedSegment
     EXPECT_FALSE(Editant(w));
     EXPECT_EQ(Codi(w), "T-01.0");
     EXPECT_EQ(Comptador(w), "Segment 2 of 2");
-    EXPECT_EQ(Vertexs(w), 2);
+    EXPECT_EQ(Vertexs(w).size(), 2u);
     EXPECT_EQ(Desats(1)["T-01.0"]["NumTramUbicacio"], "3");
     EXPECT_TRUE(Boto(w, "cmdPrincipi")->isEnabled());
     EXPECT_FALSE(velmar::Bloquejat(Combo(w, "cmbEscullEscomesa")));
@@ -192,7 +183,7 @@ TEST_F(Trams, ANewSegmentIsShownOnceSavedWhereverItsCodeSorts) {
     Click(w, "cmdNou");
     ASSERT_TRUE(Editant(w));
     EXPECT_EQ(Codi(w), "");
-    EXPECT_EQ(Vertexs(w), 0);
+    EXPECT_TRUE(Vertexs(w).empty());
     EXPECT_EQ(Comptador(w), "Segment 2 of 2") << "the counter keeps its text";
     Text(w, "txtCodi")->setText("T-01.0");
     Tria(w, "cmbLiniaSortida", "Sortida 2");
