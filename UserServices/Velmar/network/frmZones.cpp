@@ -1,5 +1,6 @@
 #include "network/frmZones.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "Brintel/BrintelNames.h"
@@ -30,6 +31,9 @@ frmZones::frmZones(int32_t projecte, QWidget* parent)
     ruta->setObjectName(QStringLiteral("cmdRutaZona"));
     connect(ruta, &QPushButton::clicked, this, [this] { SeleccionaArxiu(); });
     PosaAlCostat(Camps(), "txtFotoZona", ruta);
+    // A photo's full path reads whole.
+    auto* foto = findChild<QLineEdit*>("txtFotoZona");
+    foto->setMinimumWidth(foto->fontMetrics().averageCharWidth() * 64);
     IniciFormulari();
 }
 

@@ -119,6 +119,24 @@ TEST_F(Zones, ADeleteSelectsTheZoneAboveTheOneDeleted) {
     EXPECT_EQ(Mostrat(), "There is no zone to edit.");
 }
 
+TEST_F(Zones, AFailedDeleteLeavesTheZoneListedSelectedAndNotPending) {
+    frmZones w(306);
+    Selecciona(w, "Z-02");
+    sessio.execute("ALTER TABLE T_Zona RENAME TO T_ZonaApart");
+    Click(w, "cmdEliminar");
+    EXPECT_NE(Mostrat().find("Velmar(exe) - frmZones - Eliminar)"), std::string::npos);
+    sessio.execute("ALTER TABLE T_ZonaApart RENAME TO T_Zona");
+    EXPECT_EQ(Items(w), (std::vector<std::string>{"Z-01", "Z-02", "Z-03"}));
+    EXPECT_EQ(Seleccionat(w), "Z-02");
+    EXPECT_EQ(Text(w, "txtNomZona")->text(), "Eixample");
+    // The next save sends no delete.
+    Click(w, "cmdEditar");
+    Text(w, "txtNomZona")->setText("Eixample nou");
+    Click(w, "cmdSortirEdicio");
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Desats(306, "NomZona").at("Z-02"), "Eixample nou");
+}
+
 TEST_F(Zones, ThePhotoPathIsChosenOnlyWhileEditingAndSavedWithTheZone) {
     frmZones w(306);
     QPushButton* ruta = w.findChild<QPushButton*>("cmdRutaZona");
