@@ -61,7 +61,6 @@ void Triador::Fixa() {
             Mostra(mostrat_);
             throw;
         }
-        escollit_ = numero;
         mostrat_ = index;
         mostra_();
     });

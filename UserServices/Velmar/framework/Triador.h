@@ -72,8 +72,6 @@ public:
 
     // Whether there is anything to choose from.
     bool Buit() const;
-    // The number of the choice whose rows the window holds; 0 for none.
-    int32_t Escollit() const { return escollit_; }
 
     // Locked while the window edits; the echo never is.
     void Bloqueja(bool edicio);
@@ -90,7 +88,6 @@ private:
     QComboBox* combo_;
     QLabel* etiqueta_;
     QComboBox* eco_;
-    int32_t escollit_ = 0;
     int mostrat_ = -1;      // the item of the choice the window holds
     bool iniciat_ = false;
     bool mostrant_ = false;  // the combos are set by the window, not the user

@@ -9,7 +9,6 @@
 #include <QPushButton>
 
 #include "Brintel/BrintelNames.h"
-#include "core/BindingControl.h"
 #include "core/DataCombo.h"
 #include "core/Dialegs.h"
 #include "core/TaulesAuxiliars.h"
