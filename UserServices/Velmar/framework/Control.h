@@ -7,6 +7,7 @@
 #include <vector>
 
 class QFormLayout;
+class QPushButton;
 class QWidget;
 
 namespace velmar {
@@ -45,5 +46,9 @@ inline Control CampCasella(const char* nom, const char* dataField, const char* t
 
 // Builds `controls`, children of `window`, into `form`, in their order.
 void AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Control>& controls);
+
+// Puts `boto` (a ">" or ".."), narrow, at the right of the control of
+// `form` named `nom`.
+void PosaAlCostat(QFormLayout* form, const char* nom, QPushButton* boto);
 
 }  // namespace velmar

@@ -141,8 +141,11 @@ std::string Finestra::Llista(const Taula& taula) {
 void Finestra::Carrega(Taula& taula) { Posa(taula, objFuncionsCapaInterficie.PassaXMLARecordset(Llista(taula))); }
 
 void Finestra::CarregaTaules() {
-    for (Taula& taula : taules_) Carrega(taula);
+    for (Taula& taula : taules_)
+        if (!taula.Declaracio().llista.empty()) Carrega(taula);
 }
+
+Taula& Finestra::AfegeixTaula(DeclaracioTaula declaracio) { return taules_.emplace_back(std::move(declaracio)); }
 
 void Finestra::Posa(Taula& taula, RecordsetRef rows) {
     const RecordsetRef before = std::exchange(taula.rows_, std::move(rows));
@@ -264,6 +267,30 @@ void Finestra::DinsTransaccio(const std::function<void()>& body) {
         EnSortir([this] { objFuncionsCapaInterficie.RollBackTransaction(objecte_); });
         RestauraTaules(copies);
         throw;
+    }
+}
+
+void Finestra::EliminaActual(const std::function<void()>& mostra) {
+    Entra(Mode::Eliminacio);
+    try {
+        DinsTransaccio([this] {
+            rstRecordsetActual->Delete();
+            PropagaCanvisABD();
+        });
+    } catch (...) {
+        // No later save sends the delete.
+        Entra(Mode::Consulta);
+        EnSortir(mostra);
+        throw;
+    }
+}
+
+std::string Finestra::ArxiuEscollit(const std::function<std::string()>& dialeg) {
+    try {
+        return dialeg();
+    } catch (const base::Error& error) {
+        if (error.number() != base::err::DialogCancelled) throw;
+        return {};
     }
 }
 

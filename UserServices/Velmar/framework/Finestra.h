@@ -33,6 +33,10 @@
 //             one transaction, in the order of ordreDesa) and
 //             Entra(Mode::Consulta)
 //   undo      RestauraTaules(the copies) and Entra(Mode::Consulta)
+// It composes the parts such windows share: the navigator with its counter
+// (framework/Navegador.h), the chooser of the rows it holds
+// (framework/Triador.h) and the map vertices of its record
+// (framework/LlistaPunts.h); network/frmTrams is one.
 //
 // Errors: what a button or an event runs is a TopLevel procedure (a failure
 // is shown once); a procedure that others call is Inner (it adds its own
@@ -149,7 +153,8 @@ protected:
     void Tradueix();
     // Reads a table from its support operation.
     void Carrega(Taula& taula);
-    // Reads every table but rstRecordsetActual, in the declared order.
+    // Reads every table but rstRecordsetActual that names its list, in the
+    // declared order.
     void CarregaTaules();
     // Gives `taula` these rows: the lists and data combos over it follow.
     void Posa(Taula& taula, RecordsetRef rows);
@@ -191,6 +196,14 @@ protected:
     // Writes the combo's value into its field when the user leaves it.
     void FixaDataCombo(DataCombo* combo);
 
+    // Deletes the current row and sends the delete in a transaction of its
+    // own. On a failure the row is back, undeleted, the window browses
+    // again and `mostra` shows it, and the failure goes on.
+    void EliminaActual(const std::function<void()>& mostra);
+    // The path the user chose in one of the helper's file dialogs; "" when
+    // the user cancelled it.
+    std::string ArxiuEscollit(const std::function<std::string()>& dialeg);
+
     // Copies of the tables the window saves, as they stand, and putting
     // them back (the controls bound again): what a failed save does, and
     // what an undo that drops every pending change of the window can do.
@@ -206,6 +219,15 @@ protected:
 
 private:
     friend struct Regla;
+    // The parts a window of one record at a time composes run as the
+    // window's own procedures.
+    friend class LlistaPunts;
+    friend class Navegador;
+    friend class Triador;
+
+    // A table a part of the window adds to those it declares: reachable by
+    // name, filled by the part itself.
+    Taula& AfegeixTaula(DeclaracioTaula declaracio);
 
     std::vector<Taula*> TaulesDesades();
     // The rows of a table as its support operation lists them, as text.
