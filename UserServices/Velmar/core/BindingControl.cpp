@@ -5,6 +5,8 @@
 #include <QLineEdit>
 
 #include "core/DataCombo.h"
+#include "core/DataLocal.h"
+#include "core/clsAndamiSistema.h"
 
 namespace velmar::binding {
 namespace {
@@ -13,6 +15,11 @@ constexpr const char* kTieName = "velmarDataSource";
 
 QString Text(const com::Variant& value) {
     return value.isNull() ? QString() : QString::fromStdString(value.toString());
+}
+
+// A date as the user reads it.
+QString TextDate(const com::Variant& value) {
+    return value.isNull() ? QString() : TextData(value.toDate(), clsAndamiSistema::Instance().Idioma());
 }
 
 // A blank text is no value.
@@ -27,7 +34,11 @@ std::string Property(const QWidget* control, const char* name) {
 class Tie final : public QObject {
 public:
     Tie(QWidget* control, RecordsetRef recordset, int32_t field)
-        : QObject(control), control_(control), recordset_(std::move(recordset)), field_(field) {
+        : QObject(control),
+          control_(control),
+          recordset_(std::move(recordset)),
+          field_(field),
+          date_(recordset_->Field(field).type == ado::DataType::DateTime) {
         setObjectName(kTieName);
         // Another row, other rows, or this field changed by someone else:
         // the control shows the field again. A change of another field
@@ -53,7 +64,7 @@ private:
             if (combo->isEditable()) combo->setEditText(Text(value));
             else combo->setCurrentIndex(combo->findText(Text(value)));
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
-            edit->setText(Text(value));
+            edit->setText(date_ ? TextDate(value) : Text(value));
             // A text longer than the box reads from its beginning.
             if (!edit->hasFocus()) edit->setCursorPosition(0);
         } else if (auto* check = qobject_cast<QCheckBox*>(control_)) {
@@ -79,7 +90,13 @@ private:
         if (auto* combo = qobject_cast<QComboBox*>(control_)) {
             connect(combo, &QComboBox::currentTextChanged, this, [this](const QString& t) { write(ValueOf(t)); });
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
-            connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { write(ValueOf(t)); });
+            connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) {
+                if (!date_) return write(ValueOf(t));
+                // A date is written once the text is one; until then the
+                // text stays as typed, and the field as it was.
+                if (t.trimmed().isEmpty()) return write(com::Variant::Null());
+                if (const auto date = LlegeixData(t, clsAndamiSistema::Instance().Idioma())) write(*date);
+            });
         } else if (auto* check = qobject_cast<QCheckBox*>(control_)) {
             connect(check, &QCheckBox::toggled, this, [this](bool on) { write(on); });
         }
@@ -102,6 +119,7 @@ private:
     QWidget* control_;
     RecordsetRef recordset_;
     int32_t field_;
+    bool date_;  // a date field, shown and typed in the user's language
     ado::Subscription subscription_;
     bool showing_ = false;
     bool writing_ = false;  // its own edit is not shown back to it

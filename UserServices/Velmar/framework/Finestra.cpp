@@ -76,6 +76,17 @@ private:
     std::shared_ptr<FormulariObject> form_;
 };
 
+// A data combo as the lookup-table editor's opener refreshes it.
+class ComboAuxiliar final : public ComboTaulaAuxiliar {
+public:
+    explicit ComboAuxiliar(DataCombo* combo) : combo_(combo) {}
+    void SetRowSource(const RecordsetRef& rowSource) override { combo_->SetRowSource(rowSource); }
+    void Refresh() override { combo_->Refresh(); }
+
+private:
+    DataCombo* combo_;
+};
+
 DeclaracioTaula Actual(DeclaracioTaula declaracio) {
     declaracio.recordset = "rstRecordsetActual";
     return declaracio;
@@ -92,7 +103,19 @@ Finestra::Finestra(Declaracio declaracio, QWidget* parent)
     for (const DeclaracioTaula& taula : declaracio_.taules) taules_.emplace_back(taula);
     objecte_ = std::make_shared<FinestraObjecte>(this, declaracio_.recupera);
     DonaAConeixerFormulari(this, objecte_);
-    if (camps_) AfegeixControls(this, camps_, declaracio_.controls);
+    if (camps_) AfegeixCamps(camps_, declaracio_.controls);
+}
+
+std::vector<QWidget*> Finestra::AfegeixCamps(QFormLayout* form, const std::vector<Control>& controls) {
+    std::vector<QWidget*> built = AfegeixControls(this, form, controls);
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const BotoAuxiliar& boto = controls[i].auxiliar;
+        auto* combo = dynamic_cast<DataCombo*>(built[i]);
+        if (!boto.nom || !combo) continue;
+        auto* button = findChild<QPushButton*>(QString::fromLatin1(boto.nom));
+        connect(button, &QPushButton::clicked, this, [this, combo, boto] { ObreFormulariTaulaAuxiliar(combo, boto); });
+    }
+    return built;
 }
 
 // Form_Terminate: the support object goes first, then the helper.
@@ -141,7 +164,8 @@ std::string Finestra::Llista(const Taula& taula) {
 void Finestra::Carrega(Taula& taula) { Posa(taula, objFuncionsCapaInterficie.PassaXMLARecordset(Llista(taula))); }
 
 void Finestra::CarregaTaules() {
-    for (Taula& taula : taules_) Carrega(taula);
+    for (Taula& taula : taules_)
+        if (!taula.Declaracio().llista.empty()) Carrega(taula);
 }
 
 void Finestra::Posa(Taula& taula, RecordsetRef rows) {
@@ -247,9 +271,9 @@ void Finestra::PropagaCanvisABD() {
     });
 }
 
-void Finestra::DinsTransaccio(const std::function<void()>& body) {
+void Finestra::DinsTransaccio(const std::function<void()>& body, const std::vector<Taula*>& mesTaules) {
     if (dinsTransaccio_) return body();
-    std::vector<Copia> copies = CopiaTaules();
+    std::vector<Copia> copies = CopiaTaules(mesTaules);
     objFuncionsCapaInterficie.BeginTransaction(objecte_);
     dinsTransaccio_ = true;
     try {
@@ -267,9 +291,35 @@ void Finestra::DinsTransaccio(const std::function<void()>& body) {
     }
 }
 
-std::vector<Finestra::Copia> Finestra::CopiaTaules() {
+void Finestra::EliminaActual(const std::function<void()>& mostra) {
+    Entra(Mode::Eliminacio);
+    try {
+        DinsTransaccio([this] {
+            rstRecordsetActual->Delete();
+            PropagaCanvisABD();
+        });
+    } catch (...) {
+        // No later save sends the delete.
+        Entra(Mode::Consulta);
+        EnSortir(mostra);
+        throw;
+    }
+}
+
+std::string Finestra::ArxiuEscollit(const std::function<std::string()>& dialeg) {
+    try {
+        return dialeg();
+    } catch (const base::Error& error) {
+        if (error.number() != base::err::DialogCancelled) throw;
+        return {};
+    }
+}
+
+std::vector<Finestra::Copia> Finestra::CopiaTaules(const std::vector<Taula*>& mesTaules) {
+    std::vector<Taula*> taules = TaulesDesades();
+    taules.insert(taules.end(), mesTaules.begin(), mesTaules.end());
     std::vector<Copia> copies;
-    for (Taula* taula : TaulesDesades())
+    for (Taula* taula : taules)
         if (taula->Ref()) copies.push_back({taula, std::make_shared<ado::Recordset>(taula->Ref()->Clone())});
     return copies;
 }
@@ -339,6 +389,27 @@ bool Finestra::eventFilter(QObject* watched, QEvent* event) {
     }
     return QWidget::eventFilter(watched, event);
 }
+
+void Finestra::ObreFormulariTaulaAuxiliar(DataCombo* combo, const BotoAuxiliar& boto) {
+    TopLevel("ObreFormulariTaulaAuxiliar", [this, combo, &boto] {
+        int32_t valorFiltre = 0;
+        if (*boto.campFiltre) {
+            const RecordsetRef rows = binding::DataSource(combo);
+            const com::Variant valor =
+                rows && !rows->IsBOF() && !rows->IsEOF() ? rows->Value(boto.campFiltre) : com::Variant::Null();
+            if (!valor.isNull()) valorFiltre = valor.toLong();
+        }
+        ComboAuxiliar auxiliar(combo);
+        objFuncionsCapaInterficie.ObrirFormulariAuxiliar(auxiliar, boto.taula, boto.campIdentificador, boto.campCodi,
+                                                         boto.integritat, boto.campFiltre, valorFiltre);
+        if (Taula* taula = TaulaPerNom(combo->RowSourceName())) {
+            RecarregaLlista(*taula);
+            combo->SetRowSource(taula->Ref());
+        }
+    });
+}
+
+void Finestra::RecarregaLlista(Taula& taula) { Carrega(taula); }
 
 void Finestra::FixaDataCombo(DataCombo* combo) {
     TopLevel("FixaDataCombo", [this, combo] {

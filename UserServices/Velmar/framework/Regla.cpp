@@ -4,6 +4,8 @@
 #include <QLineEdit>
 
 #include "core/DataCombo.h"
+#include "core/DataLocal.h"
+#include "core/clsAndamiSistema.h"
 #include "framework/Finestra.h"
 
 namespace velmar {
@@ -46,6 +48,17 @@ Regla Regla::ValorsForaDeLlista(std::vector<std::string> combos, std::string cod
                 for (const std::string& name : combos) {
                     const DataCombo* combo = Troba<DataCombo>(f, name);
                     if (!combo->currentText().isEmpty() && !combo->MatchedWithList()) return true;
+                }
+                return false;
+            }};
+}
+
+Regla Regla::DatesNoValides(std::vector<std::string> controls, std::string codi) {
+    return {std::move(codi), [controls = std::move(controls)](Finestra& f) {
+                for (const std::string& name : controls) {
+                    const QString text = Troba<QLineEdit>(f, name)->text();
+                    if (!text.trimmed().isEmpty() && !LlegeixData(text, clsAndamiSistema::Instance().Idioma()))
+                        return true;
                 }
                 return false;
             }};

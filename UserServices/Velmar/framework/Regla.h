@@ -27,6 +27,9 @@ struct Regla {
     // Another row of the window's table holds the current row's value of
     // the field.
     static Regla Repetit(std::string camp, std::string codi);
+    // One of these text boxes, bound to date fields, holds a text that is
+    // not a date in the user's language.
+    static Regla DatesNoValides(std::vector<std::string> controls, std::string codi);
     // A row of the window's list `taula` holds the current row's value of
     // the field.
     static Regla UsatA(std::string taula, std::string camp, std::string codi);
