@@ -460,7 +460,8 @@ void frmEscomeses::ObteDetall(Taula& taula, std::string_view llista, std::string
 void frmEscomeses::RefrescaLlistaGIS() {
     Inner("RefrescaLlistaGIS", [this] {
         const ado::Recordset& punts = *Punts().Ref();
-        const QLocale locale = LocaleIdioma(clsAndamiSistema::Instance().Idioma());
+        QLocale locale = LocaleIdioma(clsAndamiSistema::Instance().Idioma());
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
         const auto coordenada = [&](int32_t fila, const char* camp) {
             const com::Variant valor = punts.ValueAt(fila, punts.FieldIndex(camp));
             return valor.isNull() ? QString() : locale.toString(valor.toDouble(), 'f', 2);

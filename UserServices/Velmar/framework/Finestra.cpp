@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeView>
 
 #include "Base/Text.h"
 #include "Brintel/BrintelNames.h"
@@ -75,6 +76,17 @@ private:
     std::string recupera_;
     std::shared_ptr<FormulariObject> form_;
 };
+
+// The window's controls of a class of ours. Those classes carry no meta
+// object of their own, so Qt's cast would take any control of their base
+// class for one of them.
+template <class Control, class Base>
+std::vector<Control*> Controls(const QWidget* window) {
+    std::vector<Control*> found;
+    for (Base* control : window->findChildren<Base*>())
+        if (auto* ours = dynamic_cast<Control*>(control)) found.push_back(ours);
+    return found;
+}
 
 // A data combo as the lookup-table editor's opener refreshes it.
 class ComboAuxiliar final : public ComboTaulaAuxiliar {
@@ -172,9 +184,9 @@ void Finestra::Posa(Taula& taula, RecordsetRef rows) {
     const RecordsetRef before = std::exchange(taula.rows_, std::move(rows));
     if (!before) return;
     // What showed the rows the table held shows its new ones.
-    for (DataCombo* combo : findChildren<DataCombo*>())
+    for (DataCombo* combo : Controls<DataCombo, QComboBox>(this))
         if (combo->RowSource() == before) combo->SetRowSource(taula.rows_);
-    for (LlistaRegistres* llista : findChildren<LlistaRegistres*>())
+    for (LlistaRegistres* llista : Controls<LlistaRegistres, QTreeView>(this))
         if (llista->Recordset() == before) llista->SetRecordset(taula.rows_);
 }
 
@@ -194,7 +206,7 @@ void Finestra::LligaControls() {
 void Finestra::DeslligaControls() { objFuncionsCapaInterficie.DeslinkControls(objecte_); }
 
 void Finestra::PosaOrigensCombos() {
-    for (DataCombo* combo : findChildren<DataCombo*>()) {
+    for (DataCombo* combo : Controls<DataCombo, QComboBox>(this)) {
         // Leaving a combo writes its value; opening its list is no leaving.
         combo->installEventFilter(this);
         if (combo->lineEdit()) combo->lineEdit()->installEventFilter(this);
