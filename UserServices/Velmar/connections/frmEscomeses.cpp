@@ -4,29 +4,21 @@
 #include "connections/frmEscomeses.h"
 
 #include <QComboBox>
-#include <QDate>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <cmath>
 #include <span>
 
 #include "Base/Text.h"
 #include "Brintel/BrintelNames.h"
 #include "connections/ArbreElements.h"
 #include "connections/frmEscomesaElem.h"
-#include "core/Bloqueig.h"
-#include "core/DataCombo.h"
-#include "core/DataLocal.h"
-#include "core/LlistaRegistres.h"
-#include "core/RecordsetModel.h"
-#include "core/clsAndamiSistema.h"
+#include "framework/LlistaPunts.h"
+#include "framework/Navegador.h"
 
 namespace velmar {
 namespace {
@@ -65,7 +57,6 @@ std::vector<DeclaracioTaula> Llistes(int32_t projecte) {
             Auxiliar("rstRecordsetCodiElements", "TTE_ElementCodi", "CodElementCodi"),
             Auxiliar("rstRecordsetValorElements", "TTE_ElementValor", "CodElementValor"),
             // Read for the current connection, by steps of the window's own.
-            {.recordset = "rstRecordsetPunts"},
             {.recordset = "rstRecordsetElements"}};
 }
 
@@ -156,7 +147,6 @@ const Grup kFotos{"frmFotos",
 
 // The buttons that only an edit enables, and those only browsing does.
 constexpr const char* kBotonsEdicio[] = {"cmdFotoEscomesa", "cmdFotoEsquema", "cmdSituar", "cmdEditarProteccio"};
-constexpr const char* kBotonsNavegacio[] = {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi"};
 // What a window without data cannot do.
 constexpr const char* kBotonsDades[] = {"cmdNou", "cmdEditar", "cmdEliminar"};
 
@@ -187,7 +177,7 @@ Finestra::Declaracio frmEscomeses::Declara(frmEscomeses* w, int32_t projecte) {
                        Regla::Repetit("CodEscomesa", "valRepetitCodiEscomesa")},
         // A connection registered before today stays; nor is one deleted
         // while light points or cable segments hang from it.
-        .reglesElimina = {{"valDataAltaPassada", [w](Finestra&) { return w->DataAltaPassada(); }},
+        .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"),
                           {"valEscomesaAmbPuntsLlum",
                            [w](Finestra&) { return w->TeFills(support::SvrPuntsLlum, support::GetPuntsLlum); }},
                           {"valEscomesaAmbTrams",
@@ -195,7 +185,28 @@ Finestra::Declaracio frmEscomeses::Declara(frmEscomeses* w, int32_t projecte) {
     };
 }
 
-frmEscomeses::frmEscomeses(int32_t projecte, QWidget* parent) : Finestra(Declara(this, projecte), parent) {
+frmEscomeses::frmEscomeses(int32_t projecte, QWidget* parent)
+    : Finestra(Declara(this, projecte), parent),
+      cmbEscullZona(*this,
+                    {.combo = "cmbEscullZona",
+                     .etiqueta = "lblEscullZona",
+                     .eco = nullptr,
+                     .taula = "rstRecordsetZones",
+                     .codi = "CodZona",
+                     .numero = "NumZona",
+                     .omple = "OmpleComboEscullZona",
+                     .fixa = "FixaZonaAmbComboEscullZona",
+                     .clic = "cmbEscullZona_Click"},
+                    [this](int32_t zona) { CarregaZona(zona); }),
+      navegador_(new Navegador(*this,
+                               {.codiPrimer = "PrimerTextNumRegistre", .primer = "Escomesa",
+                                .codiSegon = "SegonTextNumRegistre", .segon = "de"},
+                               [this] { Mostra(); })),
+      lstPunts(new LlistaPunts(*this, {.columnes = {{"CoordenadaX", "clhX", "X"}, {"CoordenadaY", "clhY", "Y"}},
+                                       .clau = "NumEscomesa",
+                                       .llista = support::GetEscomesaPunts,
+                                       .buida = support::GetEmptyRstEscomesaPunts,
+                                       .obte = "ObtePuntsEscomesaActual"})) {
     Disposa();
     IniciFormulari();
 }
@@ -203,7 +214,6 @@ frmEscomeses::frmEscomeses(int32_t projecte, QWidget* parent) : Finestra(Declara
 // The element tree window goes before the tables it works on.
 frmEscomeses::~frmEscomeses() { objFormulariElements.reset(); }
 
-Taula& frmEscomeses::Punts() { return *TaulaPerNom("rstRecordsetPunts"); }
 Taula& frmEscomeses::Elements() { return *TaulaPerNom("rstRecordsetElements"); }
 
 // --- layout ---------------------------------------------------------------------------
@@ -244,12 +254,8 @@ void frmEscomeses::Disposa() {
 
     // The chooser of the zone.
     auto* zona = new QHBoxLayout;
-    cmbEscullZona = new QComboBox(this);
-    cmbEscullZona->setObjectName("cmbEscullZona");
-    cmbEscullZona->setMinimumContentsLength(12);
-    connect(cmbEscullZona, &QComboBox::activated, this, [this] { TriaZona(); });
-    zona->addWidget(dialegs::Control<QLabel>(this, "lblEscullZona"));
-    zona->addWidget(cmbEscullZona);
+    zona->addWidget(cmbEscullZona.Etiqueta());
+    zona->addWidget(cmbEscullZona.Combo());
     zona->addStretch();
 
     // The identity of the connection on one line, without a caption.
@@ -270,9 +276,7 @@ void frmEscomeses::Disposa() {
 
     auto* observacions = new QFormLayout;
     AfegeixCamps(observacions, {CampText("lblObservacions", "txtObservacions", "Observacions")});
-    lstPunts = llista("lstPunts", 2);
     lstPunts->setMaximumHeight(lstPunts->fontMetrics().height() * 6);
-    lstPunts->setMinimumWidth(lstPunts->fontMetrics().averageCharWidth() * 30);
     lstElementsProteccio->setMinimumWidth(lstElementsProteccio->fontMetrics().averageCharWidth() * 50);
     auto* gis = new QGridLayout;
     gis->addWidget(dialegs::Control<QLabel>(this, "lblSituacioGIS"), 0, 0, Qt::AlignTop);
@@ -292,21 +296,7 @@ void frmEscomeses::Disposa() {
 
     // Moving through the records, and the commands.
     auto* botons = new QHBoxLayout;
-    const auto navegacio = [&](const char* nom, QStyle::StandardPixmap icona, auto command) {
-        QPushButton* button = boto(nom, command);
-        button->setText({});
-        button->setIcon(style()->standardIcon(icona));
-        botons->addWidget(button);
-    };
-    navegacio("cmdPrincipi", QStyle::SP_MediaSkipBackward, [this] { Principi(); });
-    navegacio("cmdEnrera", QStyle::SP_MediaSeekBackward, [this] { Recula(); });
-    txtNumeroRegistre = new QLineEdit(this);
-    txtNumeroRegistre->setObjectName("txtNumeroRegistre");
-    txtNumeroRegistre->setAlignment(Qt::AlignCenter);
-    txtNumeroRegistre->setMinimumWidth(txtNumeroRegistre->fontMetrics().averageCharWidth() * 22);
-    botons->addWidget(txtNumeroRegistre);
-    navegacio("cmdEndavant", QStyle::SP_MediaSeekForward, [this] { Avanca(); });
-    navegacio("cmdFi", QStyle::SP_MediaSkipForward, [this] { Fi(); });
+    botons->addWidget(navegador_);
     botons->addStretch();
     botons->addWidget(boto("cmdNou", [this] { Nou(); }));
     botons->addWidget(boto("cmdEditar", [this] { Editar(); }));
@@ -331,17 +321,16 @@ void frmEscomeses::Disposa() {
 void frmEscomeses::IniciFormulari() {
     TopLevel("IniciFormulari", [this] {
         try {
-            bolFormulariIniciat = false;
             CreaSuport();
             Tradueix();
-            ConfiguraLlistaPunts();
+            lstPunts->ConfiguraLlistaPunts();
+            ConfiguraLlistaElements();
             Entra(Mode::Consulta);
             CarregaTaules();
-            strPrimerTextNumRegistre = MissatgeDefecte("PrimerTextNumRegistre", "Escomesa");
-            strSegonTextNumRegistre = MissatgeDefecte("SegonTextNumRegistre", "de");
-            OmpleComboEscullZona();
-            if (cmbEscullZona->count() > 0) {
-                FixaZonaAmbComboEscullZona();
+            navegador_->LlegeixTextos();
+            cmbEscullZona.Omple();
+            if (!cmbEscullZona.Buit()) {
+                cmbEscullZona.Fixa();
             } else {
                 // A project without zones: an empty window, in which no
                 // connection can be added.
@@ -356,7 +345,7 @@ void frmEscomeses::IniciFormulari() {
                 base::Trim(objFuncionsCapaInterficie.ConsultaArxiuIniInterficie("General", "RutaDirectoriImatgesElements"),
                            " ");
             RefreshModeFormEdicio(false);
-            bolFormulariIniciat = true;
+            cmbEscullZona.Inicia();
             objFormulariElements.reset();
         } catch (...) {
             // Whatever was read stays to be seen, in read mode; nothing can
@@ -364,8 +353,8 @@ void frmEscomeses::IniciFormulari() {
             EnSortir([this] {
                 RefreshModeFormEdicio(false);
                 for (const char* nom : kBotonsDades) findChild<QPushButton*>(nom)->setEnabled(false);
-                for (const char* nom : kBotonsNavegacio) findChild<QPushButton*>(nom)->setEnabled(false);
-                cmbEscullZona->setEnabled(false);
+                navegador_->Habilita(false);
+                cmbEscullZona.Combo()->setEnabled(false);
             });
             throw;
         }
@@ -375,54 +364,33 @@ void frmEscomeses::IniciFormulari() {
 void frmEscomeses::RefreshModeFormEdicio(bool edicio) {
     Finestra::RefreshModeFormEdicio(edicio);
     for (const char* nom : kBotonsEdicio) findChild<QPushButton*>(nom)->setEnabled(edicio);
-    for (const char* nom : kBotonsNavegacio) findChild<QPushButton*>(nom)->setEnabled(!edicio);
-    Bloqueja(cmbEscullZona, edicio);
-    Bloqueja(txtNumeroRegistre, true);
+    navegador_->Habilita(!edicio);
+    cmbEscullZona.Bloqueja(edicio);
 }
 
-void frmEscomeses::ConfiguraLlistaPunts() {
-    Inner("ConfiguraLlistaPunts", [this] {
-        const auto capcalera = [this](QTreeWidget* list, std::initializer_list<std::pair<const char*, const char*>> codes) {
-            QStringList texts;
-            for (const auto& [code, defecte] : codes) texts << QString::fromStdString(MissatgeDefecte(code, defecte));
-            list->setHeaderLabels(texts);
-        };
-        capcalera(lstPunts, {{"clhX", "X"}, {"clhY", "Y"}});
-        capcalera(lstElementsProteccio,
-                  {{"clhTipus", "Tipus"}, {"clhCodi", "Codi"}, {"clhValor", "Valor"}, {"clhObservacions", "Observacions"}});
+void frmEscomeses::ConfiguraLlistaElements() {
+    Inner("ConfiguraLlistaElements", [this] {
+        QStringList texts;
+        for (const auto& [code, defecte] : {std::pair{"clhTipus", "Tipus"}, std::pair{"clhCodi", "Codi"},
+                                            std::pair{"clhValor", "Valor"}, std::pair{"clhObservacions", "Observacions"}})
+            texts << QString::fromStdString(MissatgeDefecte(code, defecte));
+        lstElementsProteccio->setHeaderLabels(texts);
     });
 }
 
 // --- the zone chooser ---------------------------------------------------------------
 
-void frmEscomeses::OmpleComboEscullZona() {
-    Inner("OmpleComboEscullZona", [this] {
-        const ado::Recordset& zones = *TaulaPerNom("rstRecordsetZones")->Ref();
-        const int32_t codi = zones.FieldIndex("CodZona"), numero = zones.FieldIndex("NumZona");
-        cmbEscullZona->clear();
-        for (int32_t fila = 1; fila <= zones.RecordCount(); ++fila)
-            cmbEscullZona->addItem(RecordsetModel::Text(zones.ValueAt(fila, codi)), zones.ValueAt(fila, numero).toLong());
-        if (cmbEscullZona->count() > 0) cmbEscullZona->setCurrentIndex(0);
-    });
-}
-
-void frmEscomeses::FixaZonaAmbComboEscullZona() {
-    Inner("FixaZonaAmbComboEscullZona", [this] {
-        DeslligaControls();
-        lngZonaActual = cmbEscullZona->currentData().toInt();
-        // Another zone comes from the server, whatever was kept of this one.
+void frmEscomeses::CarregaZona(int32_t zona) {
+    const int32_t abans = std::exchange(lngZonaActual, zona);
+    try {
         Carrega(rstRecordsetActual);
-        LligaControls();
-        OmpleNumeroRegistre();
-        ObtePuntsEscomesaActual();
-        ObteElementsEscomesaActual();
-    });
-}
-
-void frmEscomeses::TriaZona() {
-    TopLevel("cmbEscullZona_Click", [this] {
-        if (bolFormulariIniciat && TaulaPerNom("rstRecordsetZones")->Files() > 0) FixaZonaAmbComboEscullZona();
-    });
+    } catch (...) {
+        lngZonaActual = abans;
+        throw;
+    }
+    DeslligaControls();
+    LligaControls();
+    Mostra();
 }
 
 // --- the lists of the current connection ------------------------------------------------
@@ -434,47 +402,23 @@ std::optional<int32_t> frmEscomeses::EscomesaActual() const {
     return numero.isNull() ? std::nullopt : std::optional(numero.toLong());
 }
 
-void frmEscomeses::ObtePuntsEscomesaActual() {
-    Inner("ObtePuntsEscomesaActual", [this] {
-        ObteDetall(Punts(), support::GetEscomesaPunts, support::GetEmptyRstEscomesaPunts);
-        RefrescaLlistaGIS();
-    });
-}
+void frmEscomeses::ObtePuntsEscomesaActual() { lstPunts->ObtePuntsActual(); }
 
+void frmEscomeses::RefrescaLlistaGIS() { lstPunts->RefrescaLlistaGIS(); }
+
+// The element rows of the current connection, or none without one.
 void frmEscomeses::ObteElementsEscomesaActual() {
     Inner("ObteElementsEscomesaActual", [this] {
-        ObteDetall(Elements(), support::GetElementsEscomesa, support::GetEmptyRstEscomesaElements);
+        const std::optional<int32_t> numero = EscomesaActual();
+        const com::Variant text = numero ? CridaSuport(support::GetElementsEscomesa, {*numero})
+                                         : CridaSuport(support::GetEmptyRstEscomesaElements);
+        Posa(Elements(), objFuncionsCapaInterficie.PassaXMLARecordset(text));
         RefrescaLlistaElements();
     });
 }
 
-// The rows of the current connection, or none without one.
-void frmEscomeses::ObteDetall(Taula& taula, std::string_view llista, std::string_view buida) {
-    const std::optional<int32_t> numero = EscomesaActual();
-    const com::Variant text = numero ? CridaSuport(llista, {*numero}) : CridaSuport(buida);
-    Posa(taula, objFuncionsCapaInterficie.PassaXMLARecordset(text));
-}
-
-// Each list's items are keyed by their row's position, and its first item
-// is selected.
-void frmEscomeses::RefrescaLlistaGIS() {
-    Inner("RefrescaLlistaGIS", [this] {
-        const ado::Recordset& punts = *Punts().Ref();
-        QLocale locale = LocaleIdioma(clsAndamiSistema::Instance().Idioma());
-        locale.setNumberOptions(QLocale::OmitGroupSeparator);
-        const auto coordenada = [&](int32_t fila, const char* camp) {
-            const com::Variant valor = punts.ValueAt(fila, punts.FieldIndex(camp));
-            return valor.isNull() ? QString() : locale.toString(valor.toDouble(), 'f', 2);
-        };
-        lstPunts->clear();
-        for (int32_t fila = 1; fila <= punts.RecordCount(); ++fila) {
-            auto* item = new QTreeWidgetItem(lstPunts, {coordenada(fila, "CoordenadaX"), coordenada(fila, "CoordenadaY")});
-            item->setData(0, arbre::kClau, QString::fromStdString(arbre::Clau(fila)));
-        }
-        if (lstPunts->topLevelItemCount() > 0) lstPunts->setCurrentItem(lstPunts->topLevelItem(0));
-    });
-}
-
+// Each item is keyed by its row's position, and the first item is
+// selected.
 void frmEscomeses::RefrescaLlistaElements() {
     Inner("RefrescaLlistaElements", [this] {
         const ado::Recordset& elements = *Elements().Ref();
@@ -537,13 +481,6 @@ bool frmEscomeses::TeFills(std::string_view classe, std::string_view llista) {
     const com::ObjectRef suport = objFuncionsCapaInterficie.CreaObjecteSuport(std::string(classe));
     const com::Variant text = velmar::CridaSuport(suport, llista, {*numero});
     return objFuncionsCapaInterficie.PassaXMLARecordset(text)->RecordCount() > 0;
-}
-
-bool frmEscomeses::DataAltaPassada() {
-    const QString text = findChild<QLineEdit*>("txtDataAltaInventari")->text();
-    const std::optional<com::Date> alta = LlegeixData(text, clsAndamiSistema::Instance().Idioma());
-    const QDate avui = QDate::currentDate();
-    return alta && std::floor(alta->serial) < com::Date::FromParts(avui.year(), avui.month(), avui.day()).serial;
 }
 
 std::string frmEscomeses::ArxiuEsquema(int32_t numero) const {

@@ -11,14 +11,14 @@
 #include <optional>
 
 #include "framework/Finestra.h"
+#include "framework/Triador.h"
 
-class QComboBox;
-class QLineEdit;
-class QPushButton;
 class QTreeWidget;
 
 namespace velmar {
 
+class LlistaPunts;
+class Navegador;
 class frmEscomesaElem;
 
 class frmEscomeses final : public Finestra {
@@ -54,10 +54,10 @@ private:
     // --- set-up and layout ------------------------------------------------------
     void Disposa();
     void IniciFormulari();
-    void ConfiguraLlistaPunts();
-    void OmpleComboEscullZona();
-    void FixaZonaAmbComboEscullZona();
-    void TriaZona();
+    void ConfiguraLlistaElements();
+    // The connections of the zone `zona` from the server, shown from the
+    // first.
+    void CarregaZona(int32_t zona);
 
     // --- the record -------------------------------------------------------------
     void Nou();
@@ -65,13 +65,9 @@ private:
     void Eliminar();
     void SortirEdicio();
     void UndoChanges();
-    void Avanca();
-    void Recula();
-    void Principi();
-    void Fi();
-    void Navega(const char* procediment, void (ado::Recordset::*moviment)(), bool pot);
+    // The lists and the counter of the current record.
+    void Mostra();
     void RefrescaFormulariLectura();
-    void OmpleNumeroRegistre();
     void MouAEscomesa(int32_t numero);
     void GravaElementsBD(const com::Variant& clau, const std::string& strCodi);
     void DesaEsquema();
@@ -82,30 +78,24 @@ private:
     // --- questions --------------------------------------------------------------
     // The NumEscomesa of the current connection; none without one.
     std::optional<int32_t> EscomesaActual() const;
-    void ObteDetall(Taula& taula, std::string_view llista, std::string_view buida);
     // Whether rows of `llista` of the support class `classe` name the current
     // connection.
     bool TeFills(std::string_view classe, std::string_view llista);
-    bool DataAltaPassada();
     // The generated picture of connection `numero`'s tree in the element
     // image folder.
     std::string ArxiuEsquema(int32_t numero) const;
 
-    Taula& Punts();
     Taula& Elements();
 
     std::unique_ptr<frmEscomesaElem> objFormulariElements;
     int32_t lngZonaActual = 0;
     int32_t lngEscomesaGravada = 0;
     std::string strRutaImatgesElements;
-    std::string strPrimerTextNumRegistre = "Escomesa";
-    std::string strSegonTextNumRegistre = "de";
-    bool bolFormulariIniciat = false;
     std::vector<Copia> abans_;  // the window's tables as a new record or an edit began
 
-    QComboBox* cmbEscullZona;
-    QLineEdit* txtNumeroRegistre;
-    QTreeWidget* lstPunts;
+    Triador cmbEscullZona;
+    Navegador* navegador_;
+    LlistaPunts* lstPunts;
     QTreeWidget* lstElementsProteccio;
 };
 

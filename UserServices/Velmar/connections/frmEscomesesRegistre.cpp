@@ -15,6 +15,7 @@
 #include "connections/frmEscomesaElem.h"
 #include "connections/frmEscomeses.h"
 #include "connections/frmExportEsquema.h"
+#include "framework/Navegador.h"
 
 namespace velmar {
 namespace {
@@ -27,39 +28,12 @@ constexpr int32_t kMaximTemporals = 1000;
 
 }  // namespace
 
-// --- moving through the records ----------------------------------------------------------
+// --- the current record ------------------------------------------------------------------
 
-void frmEscomeses::Navega(const char* procediment, void (ado::Recordset::*moviment)(), bool pot) {
-    TopLevel(procediment, [this, moviment, pot] {
-        if (pot) (*rstRecordsetActual.*moviment)();
-        ObtePuntsEscomesaActual();
-        ObteElementsEscomesaActual();
-        OmpleNumeroRegistre();
-    });
-}
-
-void frmEscomeses::Principi() { Navega("Principi", &ado::Recordset::MoveFirst, rstRecordsetActual.Files() > 0); }
-
-void frmEscomeses::Fi() { Navega("Fi", &ado::Recordset::MoveLast, rstRecordsetActual.Files() > 0); }
-
-void frmEscomeses::Avanca() {
-    const int32_t files = rstRecordsetActual.Files();
-    Navega("Avanca", &ado::Recordset::MoveNext, files > 0 && rstRecordsetActual->AbsolutePosition() != files);
-}
-
-void frmEscomeses::Recula() {
-    Navega("Recula", &ado::Recordset::MovePrevious,
-           rstRecordsetActual.Files() > 0 && rstRecordsetActual->AbsolutePosition() != 1);
-}
-
-// "Escomesa 3 de 12"; with no rows "Escomesa 0 de 0".
-void frmEscomeses::OmpleNumeroRegistre() {
-    Inner("OmpleNumeroRegistre", [this] {
-        const int32_t files = rstRecordsetActual.Files();
-        const std::string posicio = files > 0 ? com::Digits(rstRecordsetActual->AbsolutePosition()) : "0";
-        txtNumeroRegistre->setText(QString::fromStdString(strPrimerTextNumRegistre + " " + posicio + " " +
-                                                          strSegonTextNumRegistre + " " + com::Digits(files)));
-    });
+void frmEscomeses::Mostra() {
+    ObtePuntsEscomesaActual();
+    ObteElementsEscomesaActual();
+    navegador_->OmpleNumeroRegistre();
 }
 
 // The current record shown again, with its lists and the counter.
@@ -67,9 +41,7 @@ void frmEscomeses::RefrescaFormulariLectura() {
     Inner("RefrescaFormulariLectura", [this] {
         if (rstRecordsetActual.Files() > 0 && !rstRecordsetActual->IsBOF() && !rstRecordsetActual->IsEOF())
             rstRecordsetActual->Move(rstRecordsetActual->AbsolutePosition() - 1, ado::Recordset::MoveStart::First);
-        ObtePuntsEscomesaActual();
-        ObteElementsEscomesaActual();
-        OmpleNumeroRegistre();
+        Mostra();
     });
 }
 
@@ -130,7 +102,7 @@ void frmEscomeses::SortirEdicio() {
                         // Moved to another zone: the zone still chosen is
                         // shown, from its first connection.
                         const com::Variant zona = rstRecordsetActual->Value("NumZona");
-                        if (zona.isNull() || zona.toLong() != lngZonaActual) FixaZonaAmbComboEscullZona();
+                        if (zona.isNull() || zona.toLong() != lngZonaActual) cmbEscullZona.Fixa();
                         RefrescaFormulariLectura();
                     },
                     {&Elements()});

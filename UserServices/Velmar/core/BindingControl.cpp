@@ -5,8 +5,7 @@
 #include <QLineEdit>
 
 #include "core/DataCombo.h"
-#include "core/DataLocal.h"
-#include "core/clsAndamiSistema.h"
+#include "core/Dates.h"
 
 namespace velmar::binding {
 namespace {
@@ -15,11 +14,6 @@ constexpr const char* kTieName = "velmarDataSource";
 
 QString Text(const com::Variant& value) {
     return value.isNull() ? QString() : QString::fromStdString(value.toString());
-}
-
-// A date as the user reads it.
-QString TextDate(const com::Variant& value) {
-    return value.isNull() ? QString() : TextData(value.toDate(), clsAndamiSistema::Instance().Idioma());
 }
 
 // A blank text is no value.
@@ -38,7 +32,7 @@ public:
           control_(control),
           recordset_(std::move(recordset)),
           field_(field),
-          date_(recordset_->Field(field).type == ado::DataType::DateTime) {
+          date_(qobject_cast<QLineEdit*>(control) && recordset_->Field(field).type == ado::DataType::DateTime) {
         setObjectName(kTieName);
         // Another row, other rows, or this field changed by someone else:
         // the control shows the field again. A change of another field
@@ -64,7 +58,7 @@ private:
             if (combo->isEditable()) combo->setEditText(Text(value));
             else combo->setCurrentIndex(combo->findText(Text(value)));
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
-            edit->setText(date_ ? TextDate(value) : Text(value));
+            edit->setText(date_ && value.type() == com::Variant::Type::Date ? TextData(value.asDate()) : Text(value));
             // A text longer than the box reads from its beginning.
             if (!edit->hasFocus()) edit->setCursorPosition(0);
         } else if (auto* check = qobject_cast<QCheckBox*>(control_)) {
@@ -92,10 +86,10 @@ private:
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
             connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) {
                 if (!date_) return write(ValueOf(t));
-                // A date is written once the text is one; until then the
-                // text stays as typed, and the field as it was.
+                // A date as the user's language writes it; a text that is
+                // none stays in the box, for the save to refuse.
                 if (t.trimmed().isEmpty()) return write(com::Variant::Null());
-                if (const auto date = LlegeixData(t, clsAndamiSistema::Instance().Idioma())) write(*date);
+                if (const std::optional<com::Date> date = LlegeixData(t)) write(*date);
             });
         } else if (auto* check = qobject_cast<QCheckBox*>(control_)) {
             connect(check, &QCheckBox::toggled, this, [this](bool on) { write(on); });
@@ -119,7 +113,7 @@ private:
     QWidget* control_;
     RecordsetRef recordset_;
     int32_t field_;
-    bool date_;  // a date field, shown and typed in the user's language
+    bool date_;  // a text box over a date field
     ado::Subscription subscription_;
     bool showing_ = false;
     bool writing_ = false;  // its own edit is not shown back to it

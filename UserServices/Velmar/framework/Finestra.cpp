@@ -180,6 +180,8 @@ void Finestra::CarregaTaules() {
         if (!taula.Declaracio().llista.empty()) Carrega(taula);
 }
 
+Taula& Finestra::AfegeixTaula(DeclaracioTaula declaracio) { return taules_.emplace_back(std::move(declaracio)); }
+
 void Finestra::Posa(Taula& taula, RecordsetRef rows) {
     const RecordsetRef before = std::exchange(taula.rows_, std::move(rows));
     if (!before) return;

@@ -1,11 +1,11 @@
 #include "framework/Regla.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QLineEdit>
 
 #include "core/DataCombo.h"
-#include "core/DataLocal.h"
-#include "core/clsAndamiSistema.h"
+#include "core/Dates.h"
 #include "framework/Finestra.h"
 
 namespace velmar {
@@ -57,10 +57,18 @@ Regla Regla::DatesNoValides(std::vector<std::string> controls, std::string codi)
     return {std::move(codi), [controls = std::move(controls)](Finestra& f) {
                 for (const std::string& name : controls) {
                     const QString text = Troba<QLineEdit>(f, name)->text();
-                    if (!text.trimmed().isEmpty() && !LlegeixData(text, clsAndamiSistema::Instance().Idioma()))
-                        return true;
+                    if (!text.trimmed().isEmpty() && !LlegeixData(text)) return true;
                 }
                 return false;
+            }};
+}
+
+Regla Regla::DataPassada(std::string camp, std::string codi) {
+    return {std::move(codi), [camp = std::move(camp)](Finestra& f) {
+                const com::Variant value = f.rstRecordsetActual->Value(camp);
+                if (value.type() != com::Variant::Type::Date) return false;
+                const QDate avui = QDate::currentDate();
+                return value.asDate().serial < com::Date::FromParts(avui.year(), avui.month(), avui.day()).serial;
             }};
 }
 

@@ -83,7 +83,6 @@ protected:
         auto* chooser = Control<QComboBox>(w, "cmbEscullZona");
         const int index = chooser->findText(codi);
         chooser->setCurrentIndex(index);
-        emit chooser->activated(index);
     }
     static std::vector<std::string> Items(const QTreeWidget* list, int column = 0) {
         std::vector<std::string> items;
