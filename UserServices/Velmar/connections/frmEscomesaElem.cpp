@@ -27,7 +27,9 @@ int32_t Numero(const com::Variant& value) { return value.isNull() ? 0 : value.to
 }  // namespace
 
 frmEscomesaElem::frmEscomesaElem(frmEscomeses* cridant)
-    : Finestra({.nom = kName}, cridant),
+    // A window of its own, not a child of the calling window: that one's
+    // commands reach its own controls only.
+    : Finestra({.nom = kName}),
       frmFormulariQueCrida(cridant),
       trvElements(new QTreeWidget(this)),
       txtEscomesa(new QLineEdit(this)) {

@@ -49,7 +49,7 @@ TEST_P(ArbreMotors, ANewConnectionIsSavedWithItsNewElementsUnderTheirRealParents
     std::map<std::string, QString> e01;
     for (const char* combo : kObligatoris) e01[combo] = Combo(w, combo)->currentText();
     Click(w, "cmdNou");
-    Text(w, "txtCodi")->setText("E-04");
+    Text(w, "txtCodi")->setText("E-04 d'Alt");
     for (const char* combo : kObligatoris) Tria(w, combo, e01[combo].toUtf8().constData());
 
     ObreArbre(w, [&](frmEscomesaElem& arbre) {
@@ -67,15 +67,15 @@ TEST_P(ArbreMotors, ANewConnectionIsSavedWithItsNewElementsUnderTheirRealParents
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
 
-    const std::string numero = Valor("SELECT NumEscomesa FROM T_Escomesa WHERE CodEscomesa = 'E-04'");
+    const std::string numero = Valor("SELECT NumEscomesa FROM T_Escomesa WHERE CodEscomesa = 'E-04 d''Alt'");
     const std::string esquema = "Elements" + numero + ".bmp";
     EXPECT_EQ(ArbreDesat(std::stoi(numero)), (std::map<std::string, std::string>{{"IG", "-"}, {"DF1", "IG"}, {"MT1", "DF1"}}));
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_EscomesaElements WHERE ElementOrigen < 0 OR NumElement < 0 OR "
                     "NumEscomesa < 0"),
               "0");
     // Shown, found by its key, with the picture's name in its own row.
-    EXPECT_EQ(Text(w, "txtCodi")->text(), "E-04");
-    EXPECT_EQ(Valor("SELECT FotoEsquema FROM T_Escomesa WHERE CodEscomesa = 'E-04'"), esquema);
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "E-04 d'Alt");
+    EXPECT_EQ(Valor("SELECT FotoEsquema FROM T_Escomesa WHERE NumEscomesa = " + numero), esquema);
     EXPECT_EQ(Text(w, "txtEsquemaProteccion")->text().toStdString(), esquema);
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_Escomesa WHERE FotoEsquema = '" + esquema + "'"), "1");
     const QImage picture = Imatge(imatges.file(esquema));

@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "Com/Registry.h"
 #include "EscomesesProva.h"
 #include "core/Bloqueig.h"
+#include "core/TaulesAuxiliars.h"
 
 namespace {
 
@@ -265,6 +267,55 @@ TEST_F(Escomeses, PhotosAreChosenOnlyWhileEditingAndACancelChangesNothing) {
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Valor("SELECT FotoEscomesa FROM T_Escomesa WHERE NumEscomesa = 1"), imatges.file("foto.jpg"));
+}
+
+// The lookup-table editor as the administration windows register it: it
+// notes what it was opened on and closes with the table's rows.
+struct EditorProva final : velmar::frmTaulesAuxiliarsBase {
+    void ShowModal() override {
+        std::string pairs;
+        for (const velmar::clsINtegritatReferencial& pair : colIntegritatReferencial)
+            pairs += pair.strNomTaulaFill + "." + pair.strClauTaulaFill;
+        obert.push_back(strNomTaula + " " + strCampIntegritat + " " + strCampLlista + " " + pairs + " [" +
+                        strNomCampFiltre + "]");
+        const com::ObjectRef service = com::CreateObject("Brintel.SvrEscomeses");
+        rstRecordsetActual = std::make_shared<ado::Recordset>(
+            ado::Recordset::FromXml(com::Call(service, "GetListAuxiliar", {strNomTaula, strCampLlista}).toString()));
+    }
+    static inline std::vector<std::string> obert;
+};
+
+TEST_F(Escomeses, EachLookupButtonOpensTheEditorOnItsTableAndTheComboKeepsItsValue) {
+    const auto previous = velmar::RegistraFormulariTaulesAuxiliars([] { return std::make_unique<EditorProva>(); });
+    const std::vector<std::pair<const char*, std::string>> botons = {
+        {"cmdCompanyia", "TTE_Companyia NumCompanyia CodCompanyia T_Escomesa.NumCompanyia []"},
+        {"cmdComptatge", "TTE_Comptador NumComptador CodComptador T_Escomesa.NumComptadorTipus []"},
+        {"cmdConjuntMesura", "TTE_ConjuntMesura NumiConjuntMesura CodiConjuntMesura T_Escomesa.NumConjuntMesura []"},
+        {"cmdDiscriminacio", "TTE_Discriminacio NumDiscriminacio CodDiscriminacio T_Escomesa.NumDiscriminacio []"},
+        {"cmdFusibles", "TT_FusibleA NumFusibleA CodFusibleA T_Escomesa.NumFusibleE []"},
+        {"cmdICP", "TTE_ICP NumICP CodICP T_Escomesa.NumICP []"},
+        {"cmdPeriodicitat", "TTE_Periodicitat NumPeriodicitat CodPeriodicitat T_Escomesa.NumPeriodicitat []"},
+        {"cmdSeccio", "TT_SeccioCable NumSeccioCable CodSeccioCable T_Escomesa.NumSeccioE []"},
+        {"cmdSistemaEncesa", "TTE_SistemaEncesa NumSistemaEncesa CodSistemaEncesa T_Escomesa.NumSistemaEncesa []"},
+        {"cmdSistemaRegulacio",
+         "TTE_SistemaRegulacio NumSistemaRegulacio CodSistemaRegulacio T_Escomesa.NumSistemaRegulacio []"},
+        {"cmdTarifa", "TTE_Tarifa NumTarifa CodTarifa T_Escomesa.NumTarifa []"},
+        {"cmdTensio", "TTE_Tensio NumTensio CodTensio T_Escomesa.NumTensio []"},
+        {"cmdTipusArmari", "TTE_ArmariMaterial NumArmariMaterial CodArmariMaterial T_Escomesa.NumArmariMaterial []"},
+        {"cmdUbicacioArmari", "TTE_ArmariUbicacio NumArmariUbicacio CodArmariUbicacio T_Escomesa.NumArmariUbicacio []"},
+    };
+    frmEscomeses w(306);
+    Click(w, "cmdEditar");
+    const QString fusibles = Combo(w, "cmbFusibles")->currentText();
+    for (const auto& [boto, obert] : botons) {
+        EditorProva::obert.clear();
+        Click(w, boto);
+        EXPECT_EQ(EditorProva::obert, std::vector<std::string>{obert}) << boto;
+    }
+    velmar::RegistraFormulariTaulesAuxiliars(previous);
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Combo(w, "cmbFusibles")->currentText(), fusibles);
+    EXPECT_TRUE(Combo(w, "cmbFusibles")->MatchedWithList());
 }
 
 }  // namespace
