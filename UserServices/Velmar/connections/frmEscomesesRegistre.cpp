@@ -74,6 +74,7 @@ void frmEscomeses::UndoChanges() {
     TopLevel("UndoChanges", [this] {
         const bool nou = intModeFormulari() == 1;
         RestauraTaules(abans_);
+        abans_.clear();
         if (nou && rstRecordsetActual.Files() > 0) rstRecordsetActual->MoveFirst();
         Entra(Mode::Consulta);
         TancaFormulariElements();
@@ -114,6 +115,7 @@ void frmEscomeses::SortirEdicio() {
             }
         }
         Entra(Mode::Consulta);
+        abans_.clear();
         TancaFormulariElements();
     });
 }

@@ -360,9 +360,18 @@ TEST_F(Arbre, TheUsersExportIsABitmapOfFixedWidthAsTallAsItsNodes) {
         const QImage tres = Imatge(path);
         EXPECT_EQ(tres.width(), una.width());
         EXPECT_GT(tres.height(), una.height());
+
+        // A folder that is not there: the error, and no file.
+        sessio.shown.clear();
+        chosen = imatges.file("no-hi-es/arbre.bmp");
+        Click(arbre, "cmdExportar");
+        ASSERT_EQ(sessio.shown.size(), 1u);
+        EXPECT_TRUE(sessio.shown.front().ends_with("\rVelmar(exe) - frmEscomeses - ExportaEsquema"
+                                                   "\rVelmar(exe) - frmEscomesaElem - ExportaEsquemaUsuari)"))
+            << sessio.shown.front();
+        EXPECT_FALSE(std::filesystem::exists(*chosen));
         Click(arbre, "cmdSortir");
     });
-    EXPECT_EQ(sessio.shown.size(), 2u);
 }
 
 // The lookup-table editor as the administration windows register it: it
