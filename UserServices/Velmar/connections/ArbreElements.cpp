@@ -58,18 +58,19 @@ std::string Codi(const ado::Recordset& llista, std::string_view codi, std::strin
     return {};
 }
 
-void MouA(ado::Recordset& rows, int32_t num) {
+void MouA(ado::Recordset& rows, std::string_view criteria) {
     com::Variant bookmark;
     {
-        const FiltreTemporal element(rows, "NumElement = " + com::Str(num));
+        const FiltreTemporal trobat(rows, criteria);
         if (rows.IsEOF()) com::Raise(ado::err::NoCurrentRecord);
         bookmark = rows.Bookmark();
     }
     rows.SetBookmark(bookmark);
 }
 
-FiltreTemporal::FiltreTemporal(ado::Recordset& rows, std::string_view criteria)
-    : rows_(rows), kept_(Criteria(rows)) {
+void MouA(ado::Recordset& rows, int32_t num) { MouA(rows, "NumElement = " + com::Str(num)); }
+
+FiltreTemporal::FiltreTemporal(ado::Recordset& rows, std::string_view criteria) : rows_(rows), kept_(Criteria(rows)) {
     if (!rows.IsBOF() && !rows.IsEOF()) bookmark_ = rows.Bookmark();
     rows.SetFilter(criteria);
 }

@@ -5,12 +5,11 @@
 // NumElement that its children name until the save gives it a key.
 #pragma once
 
+#include <Qt>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <Qt>
 
 #include "Ado/Recordset.h"
 
@@ -41,8 +40,10 @@ std::vector<int32_t> Descendents(const std::vector<Element>& elements, int32_t n
 std::string Codi(const ado::Recordset& llista, std::string_view codi, std::string_view numero,
                  const com::Variant& valor);
 
-// Makes the row of element `num` the current row, under the filter the
-// rows have.
+// Makes the first row that `criteria` lets through the current row, under
+// the filter the rows have; NoCurrentRecord when none does.
+void MouA(ado::Recordset& rows, std::string_view criteria);
+// The same for the row of element `num`.
 void MouA(ado::Recordset& rows, int32_t num);
 
 // A filter set for a while: the one the rows had, and their current row,

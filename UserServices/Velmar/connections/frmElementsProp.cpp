@@ -31,8 +31,12 @@ Control Combo(const char* etiqueta, const char* nom, const char* numero, const c
     static std::vector<std::string> integritats;  // the texts the declarations point to
     integritats.push_back(integritat);
     return CampDataCombo(etiqueta, nom, numero, llista, codi, numero,
-                         BotoAuxiliar{.nom = boto, .taula = taula, .campIdentificador = numero, .campCodi = codi,
-                                      .integritat = integritats.back().c_str(), .campFiltre = campFiltre},
+                         BotoAuxiliar{.nom = boto,
+                                      .taula = taula,
+                                      .campIdentificador = numero,
+                                      .campCodi = codi,
+                                      .integritat = integritats.back().c_str(),
+                                      .campFiltre = campFiltre},
                          kElements);
 }
 

@@ -45,8 +45,8 @@ private:
     ado::Recordset& Elements() const;
 
     // The element's values as the dialog opened, in this order.
-    static constexpr const char* kCamps[] = {"NumElementTipus", "NumElementCodi", "ElementOrigen",
-                                             "NumElementValor", "Observacions"};
+    static constexpr const char* kCamps[] = {"NumElementTipus", "NumElementCodi", "ElementOrigen", "NumElementValor",
+                                             "Observacions"};
     std::vector<com::Variant> valorsInicials_;
     std::string strNomEscomesa = "Escomesa";
     bool tancat_ = false;  // by Accept or Cancel

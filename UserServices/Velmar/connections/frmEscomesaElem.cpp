@@ -83,7 +83,8 @@ void frmEscomesaElem::IniciFormulari() {
             if (auto* combo = frmFormulariQueCrida->findChild<QComboBox*>(name)) return combo->currentText();
             return frmFormulariQueCrida->findChild<QLineEdit*>(name)->text();
         };
-        txtEscomesa->setText(QString::fromStdString(strNumEscomesa) + "-" + text("cmbCarrer") + "-" + text("txtPostal"));
+        txtEscomesa->setText(QString::fromStdString(strNumEscomesa) + "-" + text("cmbCarrer") + "-" +
+                             text("txtPostal"));
         Bloqueja(txtEscomesa, true);
         strNomEscomesa = MissatgeDefecte("valNomEscomesa", "Escomesa");
         RefrescaFormulariActualitzacio();

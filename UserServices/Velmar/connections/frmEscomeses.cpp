@@ -28,9 +28,9 @@ namespace support = brintel::names;
 constexpr std::string_view kName = "frmEscomeses";
 
 DeclaracioTaula Auxiliar(const char* recordset, const char* taula, const char* ordre) {
-    return {.recordset = recordset,
-            .llista = support::GetListAuxiliar,
-            .arguments = [taula, ordre] { return std::vector<com::Variant>{taula, ordre}; }};
+    return {.recordset = recordset, .llista = support::GetListAuxiliar, .arguments = [taula, ordre] {
+                return std::vector<com::Variant>{taula, ordre};
+            }};
 }
 
 // The lookup lists, in the order they are read.
@@ -64,11 +64,12 @@ std::vector<DeclaracioTaula> Llistes(int32_t projecte) {
 // table's child, T_Escomesa, by the column that holds the table's key
 // there; four of them write a column whose name differs from the table's
 // key column.
-Control Combo(const char* etiqueta, const char* nom, const char* dataField, const char* llista,
-              const char* taula, const char* codi, const char* numero, const char* boto, const char* integritat) {
-    return CampDataCombo(etiqueta, nom, dataField, llista, codi, numero,
-                         BotoAuxiliar{.nom = boto, .taula = taula, .campIdentificador = numero, .campCodi = codi,
-                                      .integritat = integritat});
+Control Combo(const char* etiqueta, const char* nom, const char* dataField, const char* llista, const char* taula,
+              const char* codi, const char* numero, const char* boto, const char* integritat) {
+    return CampDataCombo(
+        etiqueta, nom, dataField, llista, codi, numero,
+        BotoAuxiliar{
+            .nom = boto, .taula = taula, .campIdentificador = numero, .campCodi = codi, .integritat = integritat});
 }
 
 struct Grup {
@@ -97,8 +98,8 @@ const Grup kColumnaEsquerra[] = {
             "TTE_ConjuntMesura", "CodiConjuntMesura", "NumiConjuntMesura", "cmdConjuntMesura",
             "T_Escomesa, NumConjuntMesura")}},
     {"frmContractació",
-     {Combo("lblCompanyia", "cmbCompanyia", "NumCompanyia", "rstRecordsetCompanyies", "TTE_Companyia",
-            "CodCompanyia", "NumCompanyia", "cmdCompanyia", "T_Escomesa, NumCompanyia"),
+     {Combo("lblCompanyia", "cmbCompanyia", "NumCompanyia", "rstRecordsetCompanyies", "TTE_Companyia", "CodCompanyia",
+            "NumCompanyia", "cmdCompanyia", "T_Escomesa, NumCompanyia"),
       CampText("lblPolissa", "txtPolissa", "Polissa"),
       Combo("lblTensio", "cmbTensio", "NumTensio", "rstRecordsetTensions", "TTE_Tensio", "CodTensio", "NumTensio",
             "cmdTensio", "T_Escomesa, NumTensio"),
@@ -107,9 +108,8 @@ const Grup kColumnaEsquerra[] = {
       Combo("lblDiscriminacio", "cmbDiscriminacio", "NumDiscriminacio", "rstRecordsetDiscriminacions",
             "TTE_Discriminacio", "CodDiscriminacio", "NumDiscriminacio", "cmdDiscriminacio",
             "T_Escomesa, NumDiscriminacio"),
-      Combo("lblPeriodicitat", "cmbPeriodicitat", "NumPeriodicitat", "rstRecordsetPeriodicitats",
-            "TTE_Periodicitat", "CodPeriodicitat", "NumPeriodicitat", "cmdPeriodicitat",
-            "T_Escomesa, NumPeriodicitat"),
+      Combo("lblPeriodicitat", "cmbPeriodicitat", "NumPeriodicitat", "rstRecordsetPeriodicitats", "TTE_Periodicitat",
+            "CodPeriodicitat", "NumPeriodicitat", "cmdPeriodicitat", "T_Escomesa, NumPeriodicitat"),
       CampText("lblPotenciaContractada", "txtPotenciaContractada", "PotenciaContractada")}},
     {"frmElementsGenerals",
      {Combo("lblSeccio", "cmbSeccio", "NumSeccioE", "rstRecordsetSeccions", "TT_SeccioCable", "CodSeccioCable",
@@ -133,9 +133,8 @@ const Grup kColumnaMig[] = {
       CampText("lblDataAltaInventari", "txtDataAltaInventari", "DataAltaInventari"),
       CampText("lblDataBaixaInventari", "txtDataBaixaInventari", "DataBaixa")}},
     {"frmArmari",
-     {Combo("lblTipusArmari", "cmbTipusArmari", "NumArmariMaterial", "rstRecordsetTipusArmari",
-            "TTE_ArmariMaterial", "CodArmariMaterial", "NumArmariMaterial", "cmdTipusArmari",
-            "T_Escomesa, NumArmariMaterial"),
+     {Combo("lblTipusArmari", "cmbTipusArmari", "NumArmariMaterial", "rstRecordsetTipusArmari", "TTE_ArmariMaterial",
+            "CodArmariMaterial", "NumArmariMaterial", "cmdTipusArmari", "T_Escomesa, NumArmariMaterial"),
       Combo("lblUbicacioArmari", "cmbUbicacioArmari", "NumArmariUbicacio", "rstRecordsetUbicacionsArmari",
             "TTE_ArmariUbicacio", "CodArmariUbicacio", "NumArmariUbicacio", "cmdUbicacioArmari",
             "T_Escomesa, NumArmariUbicacio")}},
@@ -152,9 +151,9 @@ constexpr const char* kBotonsDades[] = {"cmdNou", "cmdEditar", "cmdEliminar"};
 
 // The data combos, whose text must be one of their list's.
 const std::vector<std::string> kCombos = {
-    "cmbComptatge", "cmbZona", "cmbCarrer", "cmbInstallacio", "cmbConjuntMesura", "cmbCompanyia",
-    "cmbTensio", "cmbTarifa", "cmbDiscriminacio", "cmbPeriodicitat", "cmbSeccio", "cmbFusibles",
-    "cmbICP", "cmbSistemaEncesa", "cmbSistemaRegulacio", "cmbTipusArmari", "cmbUbicacioArmari"};
+    "cmbComptatge", "cmbZona",          "cmbCarrer",           "cmbInstallacio",  "cmbConjuntMesura", "cmbCompanyia",
+    "cmbTensio",    "cmbTarifa",        "cmbDiscriminacio",    "cmbPeriodicitat", "cmbSeccio",        "cmbFusibles",
+    "cmbICP",       "cmbSistemaEncesa", "cmbSistemaRegulacio", "cmbTipusArmari",  "cmbUbicacioArmari"};
 
 }  // namespace
 
@@ -167,10 +166,10 @@ Finestra::Declaracio frmEscomeses::Declara(frmEscomeses* w, int32_t projecte) {
                    .arguments = [w] { return std::vector<com::Variant>{w->lngZonaActual}; },
                    .desa = support::SaveEscomesa},
         .taules = Llistes(projecte),
-        .reglesDesa = {Regla::CampsBuits({"txtCodi", "cmbUbicacioArmari", "cmbCarrer", "cmbTipusArmari",
-                                          "cmbSistemaEncesa", "cmbTensio", "cmbSeccio", "cmbFusibles", "cmbICP",
-                                          "cmbComptatge", "cmbInstallacio"},
-                                         "valAlgunCampNecessariBuit"),
+        .reglesDesa = {Regla::CampsBuits(
+                           {"txtCodi", "cmbUbicacioArmari", "cmbCarrer", "cmbTipusArmari", "cmbSistemaEncesa",
+                            "cmbTensio", "cmbSeccio", "cmbFusibles", "cmbICP", "cmbComptatge", "cmbInstallacio"},
+                           "valAlgunCampNecessariBuit"),
                        Regla::ValorsForaDeLlista(kCombos, "valValorsNoEsTrobenEnCombos"),
                        Regla::DatesNoValides({"txtdataInstalacio", "txtDataAltaInventari", "txtDataBaixaInventari"},
                                              "valDataNoValida"),
@@ -199,8 +198,10 @@ frmEscomeses::frmEscomeses(int32_t projecte, QWidget* parent)
                      .clic = "cmbEscullZona_Click"},
                     [this](int32_t zona) { CarregaZona(zona); }),
       navegador_(new Navegador(*this,
-                               {.codiPrimer = "PrimerTextNumRegistre", .primer = "Escomesa",
-                                .codiSegon = "SegonTextNumRegistre", .segon = "de"},
+                               {.codiPrimer = "PrimerTextNumRegistre",
+                                .primer = "Escomesa",
+                                .codiSegon = "SegonTextNumRegistre",
+                                .segon = "de"},
                                [this] { Mostra(); })),
       lstPunts(new LlistaPunts(*this, {.columnes = {{"CoordenadaX", "clhX", "X"}, {"CoordenadaY", "clhY", "Y"}},
                                        .clau = "NumEscomesa",
@@ -341,9 +342,8 @@ void frmEscomeses::IniciFormulari() {
                 findChild<QPushButton*>("cmdNou")->setEnabled(false);
             }
             PosaOrigensCombos();
-            strRutaImatgesElements =
-                base::Trim(objFuncionsCapaInterficie.ConsultaArxiuIniInterficie("General", "RutaDirectoriImatgesElements"),
-                           " ");
+            strRutaImatgesElements = base::Trim(
+                objFuncionsCapaInterficie.ConsultaArxiuIniInterficie("General", "RutaDirectoriImatgesElements"), " ");
             RefreshModeFormEdicio(false);
             cmbEscullZona.Inicia();
             objFormulariElements.reset();
@@ -371,8 +371,9 @@ void frmEscomeses::RefreshModeFormEdicio(bool edicio) {
 void frmEscomeses::ConfiguraLlistaElements() {
     Inner("ConfiguraLlistaElements", [this] {
         QStringList texts;
-        for (const auto& [code, defecte] : {std::pair{"clhTipus", "Tipus"}, std::pair{"clhCodi", "Codi"},
-                                            std::pair{"clhValor", "Valor"}, std::pair{"clhObservacions", "Observacions"}})
+        for (const auto& [code, defecte] :
+             {std::pair{"clhTipus", "Tipus"}, std::pair{"clhCodi", "Codi"}, std::pair{"clhValor", "Valor"},
+              std::pair{"clhObservacions", "Observacions"}})
             texts << QString::fromStdString(MissatgeDefecte(code, defecte));
         lstElementsProteccio->setHeaderLabels(texts);
     });
@@ -425,15 +426,19 @@ void frmEscomeses::RefrescaLlistaElements() {
         const auto codi = [this](const char* llista, const char* codi, const char* numero, const com::Variant& valor) {
             return QString::fromStdString(arbre::Codi(*TaulaPerNom(llista)->Ref(), codi, numero, valor));
         };
-        const auto valor = [&](int32_t fila, const char* camp) { return elements.ValueAt(fila, elements.FieldIndex(camp)); };
+        const auto valor = [&](int32_t fila, const char* camp) {
+            return elements.ValueAt(fila, elements.FieldIndex(camp));
+        };
         lstElementsProteccio->clear();
         for (int32_t fila = 1; fila <= elements.RecordCount(); ++fila) {
             const com::Variant observacions = valor(fila, "Observacions");
             auto* item = new QTreeWidgetItem(
                 lstElementsProteccio,
-                {codi("rstRecordsetTipusElements", "CodElementTipus", "NumElementTipus", valor(fila, "NumElementTipus")),
+                {codi("rstRecordsetTipusElements", "CodElementTipus", "NumElementTipus",
+                      valor(fila, "NumElementTipus")),
                  codi("rstRecordsetCodiElements", "CodElementCodi", "NumElementCodi", valor(fila, "NumElementCodi")),
-                 codi("rstRecordsetValorElements", "CodElementValor", "NumElementValor", valor(fila, "NumElementValor")),
+                 codi("rstRecordsetValorElements", "CodElementValor", "NumElementValor",
+                      valor(fila, "NumElementValor")),
                  observacions.isNull() ? QString() : QString::fromStdString(observacions.toString())});
             item->setData(0, arbre::kClau, QString::fromStdString(arbre::Clau(fila)));
         }

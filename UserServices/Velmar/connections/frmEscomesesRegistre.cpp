@@ -122,13 +122,7 @@ void frmEscomeses::SortirEdicio() {
 
 // Makes the connection `numero` the current record.
 void frmEscomeses::MouAEscomesa(int32_t numero) {
-    com::Variant bookmark;
-    {
-        const arbre::FiltreTemporal escomesa(*rstRecordsetActual, "NumEscomesa = " + com::Str(numero));
-        if (rstRecordsetActual->IsEOF()) com::Raise(ado::err::NoCurrentRecord);
-        bookmark = rstRecordsetActual->Bookmark();
-    }
-    rstRecordsetActual->SetBookmark(bookmark);
+    arbre::MouA(*rstRecordsetActual, "NumEscomesa = " + com::Str(numero));
 }
 
 // The element tree of the connection just saved: its new elements are
@@ -137,19 +131,12 @@ void frmEscomeses::MouAEscomesa(int32_t numero) {
 // found by the parent's code (unique within a connection), and sent again.
 void frmEscomeses::GravaElementsBD(const com::Variant& clau, const std::string& strCodi) {
     Inner("GravaElementsBD", [&] {
-        ado::Recordset& actual = *rstRecordsetActual;
-        if (!clau.isNull()) {
+        if (!clau.isNull())
             MouAEscomesa(clau.toLong());
-        } else {
-            com::Variant bookmark;
-            {
-                const arbre::FiltreTemporal escomesa(actual, "CodEscomesa = '" + objFuncionsCapaInterficie.StrTran(strCodi, "'", "''") + "'");
-                if (actual.IsEOF()) com::Raise(ado::err::NoCurrentRecord);
-                bookmark = actual.Bookmark();
-            }
-            actual.SetBookmark(bookmark);
-        }
-        lngEscomesaGravada = actual.Value("NumEscomesa").toLong();
+        else
+            arbre::MouA(*rstRecordsetActual,
+                        "CodEscomesa = '" + objFuncionsCapaInterficie.StrTran(strCodi, "'", "''") + "'");
+        lngEscomesaGravada = rstRecordsetActual->Value("NumEscomesa").toLong();
 
         ado::Recordset* elements = Elements().Ref().get();
         // A new connection's elements take its number.
@@ -168,9 +155,9 @@ void frmEscomeses::GravaElementsBD(const com::Variant& clau, const std::string& 
         }
         elements->ClearFilter();
         const auto desa = [this](const std::string& canvis) { CridaSuport(support::SaveEscomesaElement, {canvis}); };
-        desa(objFuncionsCapaInterficie.StrTran(
-            objFuncionsCapaInterficie.ObteActualitzacionsDeXML(objFuncionsCapaInterficie.PassaRecordsetAXML(Elements().Ref())),
-            "NumElement='0'", ""));
+        desa(objFuncionsCapaInterficie.StrTran(objFuncionsCapaInterficie.ObteActualitzacionsDeXML(
+                                                   objFuncionsCapaInterficie.PassaRecordsetAXML(Elements().Ref())),
+                                               "NumElement='0'", ""));
 
         Posa(Elements(), objFuncionsCapaInterficie.PassaXMLARecordset(
                              CridaSuport(support::GetElementsEscomesa, {lngEscomesaGravada})));
@@ -187,7 +174,8 @@ void frmEscomeses::GravaElementsBD(const com::Variant& clau, const std::string& 
         elements->SetFilter("ElementOrigen < 0");
         if (elements->RecordCount() > 0) com::Raise(base::err::InvalidProcedureCall);
         elements->ClearFilter();
-        desa(objFuncionsCapaInterficie.ObteActualitzacionsDeXML(objFuncionsCapaInterficie.PassaRecordsetAXML(Elements().Ref())));
+        desa(objFuncionsCapaInterficie.ObteActualitzacionsDeXML(
+            objFuncionsCapaInterficie.PassaRecordsetAXML(Elements().Ref())));
     });
 }
 

@@ -18,7 +18,7 @@ constexpr base::Location kAqui{base::label::Velmar, kName};
 // The measures of the drawing, in pixels.
 constexpr int kMarge = 4;    // inside the border
 constexpr int kSagnat = 19;  // from one level to the next
-constexpr int kTraca = 12;    // the line from a child's parent to its text
+constexpr int kTraca = 12;   // the line from a child's parent to its text
 
 struct Fila {
     const QTreeWidgetItem* node;
@@ -125,8 +125,9 @@ void frmExportEsquema::Dibuixa() {
             painter.drawLine(x, y, text(fila.nivell) - 3, y);
             painter.setPen(Qt::black);
         }
-        painter.drawText(QRect(text(fila.nivell), y - alcadaFila / 2, kAmplada - text(fila.nivell) - kMarge, alcadaFila),
-                         Qt::AlignVCenter | Qt::AlignLeft, fila.node->text(0));
+        painter.drawText(
+            QRect(text(fila.nivell), y - alcadaFila / 2, kAmplada - text(fila.nivell) - kMarge, alcadaFila),
+            Qt::AlignVCenter | Qt::AlignLeft, fila.node->text(0));
     }
 }
 

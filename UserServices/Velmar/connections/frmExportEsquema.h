@@ -5,10 +5,9 @@
 // creates one for each export, calls GravarEsquema and reads its error.
 #pragma once
 
-#include <string>
-
 #include <QImage>
 #include <QWidget>
+#include <string>
 
 #include "Base/Trail.h"
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "Com/Registry.h"
-#include "connections/frmExportEsquema.h"
 #include "EscomesesProva.h"
+#include "connections/frmExportEsquema.h"
 #include "core/TaulesAuxiliars.h"
 #include "support/TestDatabase.h"
 
@@ -19,8 +19,8 @@ using velmar::frmEscomesaElem;
 using velmar::frmEscomeses;
 
 // The required fields of a new connection, filled as E-01 has them.
-const char* const kObligatoris[] = {"cmbCarrer",   "cmbInstallacio", "cmbComptatge", "cmbTensio",
-                                    "cmbSeccio",   "cmbFusibles",    "cmbICP",       "cmbSistemaEncesa",
+const char* const kObligatoris[] = {"cmbCarrer",      "cmbInstallacio",   "cmbComptatge", "cmbTensio",
+                                    "cmbSeccio",      "cmbFusibles",      "cmbICP",       "cmbSistemaEncesa",
                                     "cmbTipusArmari", "cmbUbicacioArmari"};
 
 class Arbre : public EscomesesProva {
@@ -57,19 +57,21 @@ TEST_P(ArbreMotors, ANewConnectionIsSavedWithItsNewElementsUnderTheirRealParents
         AfegeixElement(arbre, nullptr, {.tipus = "Interruptor general", .codi = "IG", .valor = "4x63 A"});
         AfegeixElement(arbre, "Interruptor general", {.tipus = "Diferencial", .codi = "DF1", .valor = "4x40 A 300 mA"});
         AfegeixElement(arbre, "Diferencial", {.tipus = "Magnetotèrmic", .codi = "MT1", .valor = "4x16 A"});
-        EXPECT_EQ(Nodes(arbre), (std::vector<std::string>{"Service connection ", "  Interruptor general IG 4x63 A",
-                                                          "    Diferencial DF1 4x40 A 300 mA",
-                                                          "      Magnetotèrmic MT1 4x16 A"}));
+        EXPECT_EQ(Nodes(arbre),
+                  (std::vector<std::string>{"Service connection ", "  Interruptor general IG 4x63 A",
+                                            "    Diferencial DF1 4x40 A 300 mA", "      Magnetotèrmic MT1 4x16 A"}));
         Click(arbre, "cmdSortir");
     });
     EXPECT_EQ(Files(w), (std::vector<std::pair<int32_t, int32_t>>{{-1, 0}, {-2, -1}, {-3, -2}}));
-    EXPECT_EQ(Items(Control<QTreeWidget>(w, "lstElementsProteccio"), 1), (std::vector<std::string>{"IG", "DF1", "MT1"}));
+    EXPECT_EQ(Items(Control<QTreeWidget>(w, "lstElementsProteccio"), 1),
+              (std::vector<std::string>{"IG", "DF1", "MT1"}));
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
 
     const std::string numero = Valor("SELECT NumEscomesa FROM T_Escomesa WHERE CodEscomesa = 'E-04 d''Alt'");
     const std::string esquema = "Elements" + numero + ".bmp";
-    EXPECT_EQ(ArbreDesat(std::stoi(numero)), (std::map<std::string, std::string>{{"IG", "-"}, {"DF1", "IG"}, {"MT1", "DF1"}}));
+    EXPECT_EQ(ArbreDesat(std::stoi(numero)),
+              (std::map<std::string, std::string>{{"IG", "-"}, {"DF1", "IG"}, {"MT1", "DF1"}}));
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_EscomesaElements WHERE ElementOrigen < 0 OR NumElement < 0 OR "
                     "NumEscomesa < 0"),
               "0");
@@ -93,22 +95,20 @@ INSTANTIATE_TEST_SUITE_P(Engines, ArbreMotors, testing::ValuesIn(testsupport::Av
 
 TEST_F(Arbre, TheTreeShowsEachElementUnderItsParentKeyedByItsNumber) {
     // A row whose parent is no element of the connection is not shown.
-    sessio.execute("INSERT INTO T_EscomesaElements (NumEscomesa, ElementOrigen, NumElementTipus, NumElementCodi, "
-                   "NumElementValor) VALUES (1, 999, 4, 7, 7)");
+    sessio.execute(
+        "INSERT INTO T_EscomesaElements (NumEscomesa, ElementOrigen, NumElementTipus, NumElementCodi, "
+        "NumElementValor) VALUES (1, 999, 4, 7, 7)");
     frmEscomeses w(306);
     Click(w, "cmdEditarProteccio");
     EXPECT_EQ(modals, 0) << "not while browsing";
     Click(w, "cmdEditar");
     ObreArbre(w, [&](frmEscomesaElem& arbre) {
         EXPECT_EQ(arbre.findChild<QLineEdit*>("txtEscomesa")->text(), " 1-C-001-12");
-        EXPECT_EQ(Nodes(arbre), (std::vector<std::string>{"Service connection  1",
-                                                          "  Interruptor general IG 4x63 A",
-                                                          "    Diferencial DF1 4x40 A 300 mA",
-                                                          "      Magnetotèrmic MT1 4x16 A",
-                                                          "        Sortida L1 Sortida 1",
-                                                          "      Magnetotèrmic MT2 4x16 A",
-                                                          "        Sortida L2 Sortida 2",
-                                                          "    Rellotge astronòmic RA Programació anual"}));
+        EXPECT_EQ(Nodes(arbre), (std::vector<std::string>{
+                                    "Service connection  1", "  Interruptor general IG 4x63 A",
+                                    "    Diferencial DF1 4x40 A 300 mA", "      Magnetotèrmic MT1 4x16 A",
+                                    "        Sortida L1 Sortida 1", "      Magnetotèrmic MT2 4x16 A",
+                                    "        Sortida L2 Sortida 2", "    Rellotge astronòmic RA Programació anual"}));
         QTreeWidgetItem* arrel = arbre.trvElements->topLevelItem(0);
         EXPECT_EQ(arrel->data(0, Qt::UserRole).toString(), "Clau0");
         EXPECT_EQ(arrel->child(0)->data(0, Qt::UserRole).toString(), "Clau1");
@@ -159,8 +159,14 @@ TEST_F(Arbre, AnExistingElementMovedUnderANewOneIsSavedUnderItsKey) {
     });
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
-    EXPECT_EQ(ArbreDesat(1), (std::map<std::string, std::string>{{"IG", "-"}, {"DF1", "IG"}, {"MT1", "DF1"}, {"MT2", "KM1"},
-                                                             {"KM1", "IG"}, {"L1", "MT1"}, {"L2", "MT2"}, {"RA", "IG"}}));
+    EXPECT_EQ(ArbreDesat(1), (std::map<std::string, std::string>{{"IG", "-"},
+                                                                 {"DF1", "IG"},
+                                                                 {"MT1", "DF1"},
+                                                                 {"MT2", "KM1"},
+                                                                 {"KM1", "IG"},
+                                                                 {"L1", "MT1"},
+                                                                 {"L2", "MT2"},
+                                                                 {"RA", "IG"}}));
 }
 
 TEST_F(Arbre, ThePropertyDialogRefusesAParentThatWouldBreakTheTree) {
@@ -195,8 +201,10 @@ TEST_F(Arbre, ThePropertyDialogRefusesAParentThatWouldBreakTheTree) {
     });
     // Nothing changed.
     Click(w, "cmdSortirEdicio");
-    EXPECT_EQ(ArbreDesat(1), (std::map<std::string, std::string>{{"IG", "-"}, {"DF1", "IG"}, {"MT1", "DF1"}, {"MT2", "DF1"},
-                                                             {"L1", "MT1"}, {"L2", "MT2"}, {"RA", "IG"}}));
+    EXPECT_EQ(
+        ArbreDesat(1),
+        (std::map<std::string, std::string>{
+            {"IG", "-"}, {"DF1", "IG"}, {"MT1", "DF1"}, {"MT2", "DF1"}, {"L1", "MT1"}, {"L2", "MT2"}, {"RA", "IG"}}));
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_EscomesaElements WHERE NumEscomesa = 1 AND Observacions IS NOT NULL"), "3");
 }
 
@@ -206,7 +214,8 @@ TEST_F(Arbre, TheDialogKeepsOnlyWhatIsAcceptedAndClosingItIsCancel) {
     const auto valors = [&w] {
         const ado::Recordset& rows = *w.TaulaPerNom("rstRecordsetElements")->Ref();
         std::string text;
-        for (const char* field : {"NumElementTipus", "NumElementCodi", "ElementOrigen", "NumElementValor", "Observacions"}) {
+        for (const char* field :
+             {"NumElementTipus", "NumElementCodi", "ElementOrigen", "NumElementValor", "Observacions"}) {
             const com::Variant v = rows.Value(field);
             text += (v.isNull() ? "-" : v.toString()) + " ";
         }
@@ -221,8 +230,10 @@ TEST_F(Arbre, TheDialogKeepsOnlyWhatIsAcceptedAndClosingItIsCancel) {
             steps.push_back([canvi, boto](QWidget* window) {
                 auto& dialeg = dynamic_cast<frmElementsProp&>(*window);
                 Omple(dialeg, canvi);
-                if (boto) Click(dialeg, boto);
-                else dialeg.close();
+                if (boto)
+                    Click(dialeg, boto);
+                else
+                    dialeg.close();
             });
             Click(arbre, "cmdEditar");
             Selecciona(arbre, "Magnetotèrmic MT1");
@@ -271,8 +282,9 @@ TEST_F(Arbre, AFailedSaveLeavesDatabaseAndWindowAsTheyWereForAnotherTry) {
     Click(w, "cmdSortirEdicio");
     sessio.execute("ALTER TABLE T_EscomesaElementsApart RENAME TO T_EscomesaElements");
     ASSERT_EQ(sessio.shown.size(), 1u);
-    EXPECT_TRUE(sessio.shown.front().ends_with("\rVelmar(exe) - frmEscomeses - GravaElementsBD"
-                                               "\rVelmar(exe) - frmEscomeses - SortirEdicio)"))
+    EXPECT_TRUE(
+        sessio.shown.front().ends_with("\rVelmar(exe) - frmEscomeses - GravaElementsBD"
+                                       "\rVelmar(exe) - frmEscomeses - SortirEdicio)"))
         << sessio.shown.front();
     EXPECT_EQ(Valor("SELECT Observacions FROM T_Escomesa WHERE NumEscomesa = 1"), "Quadre renovat el 2016");
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_EscomesaElements WHERE NumEscomesa = 1"), "7");
@@ -303,10 +315,11 @@ TEST_F(Arbre, AnExportThatFailsInTheSaveRollsItBack) {
     });
     Click(w, "cmdSortirEdicio");
     ASSERT_EQ(sessio.shown.size(), 1u);
-    EXPECT_TRUE(sessio.shown.front().ends_with(" (Velmar(exe) - frmExportEsquema - GravarEsquema"
-                                               "\rVelmar(exe) - frmEscomeses - ExportaEsquema"
-                                               "\rVelmar(exe) - frmEscomeses - DesaEsquema"
-                                               "\rVelmar(exe) - frmEscomeses - SortirEdicio)"))
+    EXPECT_TRUE(
+        sessio.shown.front().ends_with(" (Velmar(exe) - frmExportEsquema - GravarEsquema"
+                                       "\rVelmar(exe) - frmEscomeses - ExportaEsquema"
+                                       "\rVelmar(exe) - frmEscomeses - DesaEsquema"
+                                       "\rVelmar(exe) - frmEscomeses - SortirEdicio)"))
         << sessio.shown.front();
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_EscomesaElements WHERE NumEscomesa = 1"), "7");
     EXPECT_EQ(Valor("SELECT FotoEsquema FROM T_Escomesa WHERE NumEscomesa = 1"), esquema);
@@ -366,8 +379,9 @@ TEST_F(Arbre, TheUsersExportIsABitmapOfFixedWidthAsTallAsItsNodes) {
         chosen = imatges.file("no-hi-es/arbre.bmp");
         Click(arbre, "cmdExportar");
         ASSERT_EQ(sessio.shown.size(), 1u);
-        EXPECT_TRUE(sessio.shown.front().ends_with("\rVelmar(exe) - frmEscomeses - ExportaEsquema"
-                                                   "\rVelmar(exe) - frmEscomesaElem - ExportaEsquemaUsuari)"))
+        EXPECT_TRUE(
+            sessio.shown.front().ends_with("\rVelmar(exe) - frmEscomeses - ExportaEsquema"
+                                           "\rVelmar(exe) - frmEscomesaElem - ExportaEsquemaUsuari)"))
             << sessio.shown.front();
         EXPECT_FALSE(std::filesystem::exists(*chosen));
         Click(arbre, "cmdSortir");
@@ -382,8 +396,8 @@ struct EditorCodis final : velmar::frmTaulesAuxiliarsBase {
         sessio.execute("INSERT INTO TTE_ElementCodi (CodElementCodi, NumElementTipus) VALUES ('KM9', 4)");
         filtre = strNomCampFiltre + "=" + std::to_string(lngValorCampFiltre);
         const com::ObjectRef service = com::CreateObject("Brintel.SvrEscomeses");
-        rstRecordsetActual = std::make_shared<ado::Recordset>(ado::Recordset::FromXml(
-            com::Call(service, "GetListAuxiliar", {strNomTaula, strCampLlista}).toString()));
+        rstRecordsetActual = std::make_shared<ado::Recordset>(
+            ado::Recordset::FromXml(com::Call(service, "GetListAuxiliar", {strNomTaula, strCampLlista}).toString()));
     }
     SessioProva& sessio;
     static inline std::string filtre;

@@ -86,7 +86,8 @@ protected:
     }
     static std::vector<std::string> Items(const QTreeWidget* list, int column = 0) {
         std::vector<std::string> items;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) items.push_back(list->topLevelItem(i)->text(column).toStdString());
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            items.push_back(list->topLevelItem(i)->text(column).toStdString());
         return items;
     }
 
@@ -117,12 +118,14 @@ protected:
             "SELECT c.CodElementCodi, pc.CodElementCodi, e.ElementOrigen FROM T_EscomesaElements e "
             "JOIN TTE_ElementCodi c ON c.NumElementCodi = e.NumElementCodi "
             "LEFT JOIN T_EscomesaElements p ON p.NumElement = e.ElementOrigen "
-            "LEFT JOIN TTE_ElementCodi pc ON pc.NumElementCodi = p.NumElementCodi WHERE e.NumEscomesa = " + id);
+            "LEFT JOIN TTE_ElementCodi pc ON pc.NumElementCodi = p.NumElementCodi WHERE e.NumEscomesa = " +
+            id);
         std::map<std::string, std::string> tree;
         for (rows.MoveFirst(); rows.RecordCount() > 0 && !rows.IsEOF(); rows.MoveNext()) {
             const com::Variant parent = rows.Value(1);
-            tree[rows.Value(0).toString()] =
-                parent.isNull() ? (rows.Value(2).toLong() == 0 ? "-" : "?" + rows.Value(2).toString()) : parent.toString();
+            tree[rows.Value(0).toString()] = parent.isNull()
+                                                 ? (rows.Value(2).toLong() == 0 ? "-" : "?" + rows.Value(2).toString())
+                                                 : parent.toString();
         }
         return tree;
     }
@@ -162,8 +165,10 @@ protected:
     // A new element under the node of `pare` (none: the connection), its
     // dialog filled and accepted.
     void AfegeixElement(velmar::frmEscomesaElem& arbre, const char* pare, Propietats p) {
-        if (pare) Selecciona(arbre, pare);
-        else arbre.trvElements->setCurrentItem(arbre.trvElements->topLevelItem(0));
+        if (pare)
+            Selecciona(arbre, pare);
+        else
+            arbre.trvElements->setCurrentItem(arbre.trvElements->topLevelItem(0));
         steps.push_back([p](QWidget* window) {
             auto& dialeg = dynamic_cast<velmar::frmElementsProp&>(*window);
             Omple(dialeg, p);

@@ -53,8 +53,8 @@ TEST_F(Escomeses, SetsUpOnTheFirstZoneWithItsListsInReadMode) {
         EXPECT_TRUE(Bloquejat(Control(w, name))) << name;
     EXPECT_FALSE(Bloquejat(chooser));
     for (const char* name : {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi"}) EXPECT_TRUE(Enabled(w, name)) << name;
-    for (const char* name : {"cmdCompanyia", "cmdFusibles", "cmdFotoEscomesa", "cmdFotoEsquema", "cmdSituar",
-                             "cmdEditarProteccio"})
+    for (const char* name :
+         {"cmdCompanyia", "cmdFusibles", "cmdFotoEscomesa", "cmdFotoEsquema", "cmdSituar", "cmdEditarProteccio"})
         EXPECT_FALSE(Enabled(w, name)) << name;
     EXPECT_TRUE(Visible(w, "cmdNou"));
     EXPECT_FALSE(Visible(w, "cmdSortirEdicio"));
@@ -65,7 +65,8 @@ TEST_F(Escomeses, SetsUpOnTheFirstZoneWithItsListsInReadMode) {
         EXPECT_FALSE(Bloquejat(Control(w, name))) << name;
     EXPECT_TRUE(Bloquejat(Control(w, "txtNumeroRegistre")));
     EXPECT_TRUE(Bloquejat(chooser));
-    for (const char* name : {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi"}) EXPECT_FALSE(Enabled(w, name)) << name;
+    for (const char* name : {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi"})
+        EXPECT_FALSE(Enabled(w, name)) << name;
     for (const char* name : {"cmdCompanyia", "cmdFusibles", "cmdFotoEscomesa", "cmdEditarProteccio"})
         EXPECT_TRUE(Enabled(w, name)) << name;
     EXPECT_FALSE(Visible(w, "cmdNou"));
@@ -96,9 +97,9 @@ TEST_F(Escomeses, TheZoneChooserLoadsTheZoneChosenAndNavigationStaysWithin) {
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
 
     TriaZona(w, "Z-01");
-    const std::vector<std::pair<const char*, std::string>> moves = {
-        {"cmdEnrera", "E-01"}, {"cmdEndavant", "E-03"}, {"cmdEndavant", "E-03"},
-        {"cmdPrincipi", "E-01"}, {"cmdFi", "E-03"}, {"cmdEnrera", "E-01"}};
+    const std::vector<std::pair<const char*, std::string>> moves = {{"cmdEnrera", "E-01"},   {"cmdEndavant", "E-03"},
+                                                                    {"cmdEndavant", "E-03"}, {"cmdPrincipi", "E-01"},
+                                                                    {"cmdFi", "E-03"},       {"cmdEnrera", "E-01"}};
     for (const auto& [button, code] : moves) {
         Click(w, button);
         EXPECT_EQ(Text(w, "txtCodi")->text().toStdString(), code) << button;
@@ -119,8 +120,8 @@ TEST_F(Escomeses, EachRuleStopsTheSaveOrTheDeleteWithItsMessage) {
     // light points; E-03 registered today.
     sessio.execute("UPDATE T_PuntLlum SET NumEscomesa = 4 WHERE NumEscomesa = 2");
     sessio.execute("UPDATE T_Escomesa SET DataAltaInventari = NULL WHERE NumEscomesa = 2");
-    sessio.execute("UPDATE T_Escomesa SET DataAltaInventari = '" + QDate::currentDate().toString(Qt::ISODate).toStdString() +
-                   "T00:00:00' WHERE NumEscomesa = 3");
+    sessio.execute("UPDATE T_Escomesa SET DataAltaInventari = '" +
+                   QDate::currentDate().toString(Qt::ISODate).toStdString() + "T00:00:00' WHERE NumEscomesa = 3");
     struct Cas {
         const char* zona;
         int record;  // moves forward from the first
@@ -230,8 +231,9 @@ TEST_F(Escomeses, ASetUpWithoutItsSettingShowsTheErrorAndLeavesNothingToChange) 
     frmEscomeses w(306);
     EXPECT_EQ(w.NumError, 513);
     ASSERT_EQ(sessio.shown.size(), 1u);
-    EXPECT_TRUE(sessio.shown.front().ends_with("\rVelmar(exe) - FuncionsCapaInterficie - ConsultaArxiuIniInterficie"
-                                               "\rVelmar(exe) - frmEscomeses - IniciFormulari)"))
+    EXPECT_TRUE(
+        sessio.shown.front().ends_with("\rVelmar(exe) - FuncionsCapaInterficie - ConsultaArxiuIniInterficie"
+                                       "\rVelmar(exe) - frmEscomeses - IniciFormulari)"))
         << sessio.shown.front();
     // What was read is shown, locked.
     EXPECT_EQ(Text(w, "txtCodi")->text(), "E-01");
