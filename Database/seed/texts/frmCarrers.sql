@@ -57,7 +57,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmCarrers', 'valTextEliminar', 'Voleu eliminar aquest carrer?', FALSE),
   (2, 'frmCarrers', 'valTextEliminar', '¿Desea eliminar esta calle?', FALSE),
   (5, 'frmCarrers', 'valTextEliminar', 'Delete this street?', FALSE),
-  (1, 'frmCarrers', 'clhNumOrdre', 'Num. Ordre', FALSE),
+  (1, 'frmCarrers', 'clhNumOrdre', 'Núm. ordre', FALSE),
   (2, 'frmCarrers', 'clhNumOrdre', 'Núm. orden', FALSE),
   (5, 'frmCarrers', 'clhNumOrdre', 'Order no.', FALSE),
   (1, 'frmCarrers', 'clhX', 'X', FALSE),

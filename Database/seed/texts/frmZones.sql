@@ -59,7 +59,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmZones', 'valTextEliminar', 'Voleu eliminar aquesta zona?', FALSE),
   (2, 'frmZones', 'valTextEliminar', '¿Desea eliminar esta zona?', FALSE),
   (5, 'frmZones', 'valTextEliminar', 'Delete this zone?', FALSE),
-  (1, 'frmZones', 'clhNumOrdre', 'Num. Ordre', FALSE),
+  (1, 'frmZones', 'clhNumOrdre', 'Núm. ordre', FALSE),
   (2, 'frmZones', 'clhNumOrdre', 'Núm. orden', FALSE),
   (5, 'frmZones', 'clhNumOrdre', 'Order no.', FALSE),
   (1, 'frmZones', 'clhX', 'X', FALSE),

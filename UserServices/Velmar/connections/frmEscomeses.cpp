@@ -196,7 +196,7 @@ frmEscomeses::frmEscomeses(int32_t projecte, QWidget* parent)
                      .omple = "OmpleComboEscullZona",
                      .fixa = "FixaZonaAmbComboEscullZona",
                      .clic = "cmbEscullZona_Click"},
-                    [this](int32_t zona) { CarregaZona(zona); }),
+                    [this](int32_t zona) { CarregaZona(zona); }, [this] { Mostra(); }),
       navegador_(new Navegador(*this,
                                {.codiPrimer = "PrimerTextNumRegistre",
                                 .primer = "Escomesa",
@@ -391,7 +391,6 @@ void frmEscomeses::CarregaZona(int32_t zona) {
     }
     DeslligaControls();
     LligaControls();
-    Mostra();
 }
 
 // --- the lists of the current connection ------------------------------------------------

@@ -55,8 +55,7 @@ private:
     void Disposa();
     void IniciFormulari();
     void ConfiguraLlistaElements();
-    // The connections of the zone `zona` from the server, shown from the
-    // first.
+    // The connections of the zone `zona` from the server, all or nothing.
     void CarregaZona(int32_t zona);
 
     // --- the record -------------------------------------------------------------

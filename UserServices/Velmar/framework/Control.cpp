@@ -58,4 +58,21 @@ std::vector<QWidget*> AfegeixControls(QWidget* window, QFormLayout* form, const 
     return built;
 }
 
+void PosaAlCostat(QFormLayout* form, const char* nom, QPushButton* boto) {
+    QWidget* window = form->parentWidget();
+    int row = -1;
+    QFormLayout::ItemRole role;
+    form->getWidgetPosition(window->findChild<QWidget*>(nom), &row, &role);
+    const QFormLayout::TakeRowResult fila = form->takeRow(row);
+    auto* linia = new QWidget(window);
+    auto* layout = new QHBoxLayout(linia);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(fila.fieldItem->widget(), 1);
+    boto->setMaximumWidth(boto->fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 12);
+    layout->addWidget(boto);
+    form->insertRow(row, fila.labelItem->widget(), linia);
+    delete fila.labelItem;
+    delete fila.fieldItem;
+}
+
 }  // namespace velmar

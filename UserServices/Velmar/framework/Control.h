@@ -7,6 +7,7 @@
 #include <vector>
 
 class QFormLayout;
+class QPushButton;
 class QWidget;
 
 namespace velmar {
@@ -82,5 +83,9 @@ inline Control CampCasella(const char* nom, const char* dataField, const char* t
 // ">" or ".." button stands right of its control. Returns what it built, in the
 // same order.
 std::vector<QWidget*> AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Control>& controls);
+
+// Puts `boto` (a ">" or ".."), narrow, at the right of the control of
+// `form` named `nom`.
+void PosaAlCostat(QFormLayout* form, const char* nom, QPushButton* boto);
 
 }  // namespace velmar

@@ -30,6 +30,10 @@
 //   save      a message from CadenaValidacioRegistreActual() stops it; else
 //             PropagaCanvisABD() and Entra(Mode::Consulta)
 //   undo      RestauraTaules(the copies) and Entra(Mode::Consulta)
+// It composes the parts such windows share: the navigator with its counter
+// (framework/Navegador.h), the chooser of the rows it holds
+// (framework/Triador.h) and the map vertices of its record
+// (framework/LlistaPunts.h); network/frmTrams is one.
 //
 // Errors: what a button or an event runs is a TopLevel procedure (a failure
 // is shown once); a procedure that others call is Inner (it adds its own
@@ -135,8 +139,8 @@ protected:
     void Tradueix();
     // Reads a table from its support operation.
     void Carrega(Taula& taula);
-    // Reads every table but rstRecordsetActual, in the declared order; a
-    // table without a list operation is the window's to fill.
+    // Reads every table but rstRecordsetActual that names its list, in the
+    // declared order.
     void CarregaTaules();
     // Gives `taula` these rows: the lists and data combos over it follow.
     void Posa(Taula& taula, RecordsetRef rows);

@@ -8,11 +8,16 @@
 
 #include "core/Dialegs.h"
 #include "core/LlistaRegistres.h"
+#include "core/RecordsetModel.h"
 
 namespace velmar {
 
 FinestraManteniment::FinestraManteniment(Declaracio declaracio, Llista llista, QWidget* parent)
-    : Finestra(std::move(declaracio), parent), llista_(new LlistaRegistres(this)), botonsPropis_(new QHBoxLayout) {
+    : Finestra(std::move(declaracio), parent),
+      llista_(new LlistaRegistres(this)),
+      camp_(llista.camp),
+      mantePosicio_(llista.mantePosicio),
+      botonsPropis_(new QHBoxLayout) {
     llista_->setObjectName(QString::fromLatin1(llista.nom));
     llista_->SetColumnes({llista.camp});
     llista_->OnTria([this] { RefrescaFormulariAmbLlista(); });
@@ -51,6 +56,7 @@ void FinestraManteniment::IniciFormulari() {
         Entra(Mode::Consulta);
         CarregaTaules();
         Recupera();
+        AbansDeLligar();
         LligaControls();
         PosaOrigensCombos();
         RefrescaFormulariActualitzacio();
@@ -64,15 +70,26 @@ void FinestraManteniment::RefreshModeFormEdicio(bool edicio) {
     llista_->setEnabled(!edicio);
 }
 
+std::string FinestraManteniment::CodiRegistreActual() {
+    return RecordsetModel::Text(rstRecordsetActual->Value(camp_)).toStdString();
+}
+
 void FinestraManteniment::RefrescaFormulariActualitzacio() {
     Inner("RefrescaFormulariActualitzacio", [this] {
-        // The list reads its rows again and its first item becomes current,
+        // The list reads its rows again; the item chosen becomes current,
         // as a click on it would make it.
         llista_->SetRecordset(rstRecordsetActual.Ref());
-        if (rstRecordsetActual.Files() < 1) return;
+        if (rstRecordsetActual.Files() < 1) return RegistreMostrat();
+        int item = 0;
+        if (mantePosicio_)
+            for (int i = 0; i < llista_->count(); ++i)
+                if (llista_->text(i).toStdString() == strCodiActual) {
+                    item = i;
+                    break;
+                }
         // Making another item current runs the click handling by itself.
-        const bool another = llista_->currentRow() != 0;
-        llista_->setCurrentRow(0);
+        const bool another = llista_->currentRow() != item;
+        llista_->setCurrentRow(item);
         if (!another) RefrescaFormulariAmbLlista();
     });
 }
@@ -80,8 +97,9 @@ void FinestraManteniment::RefrescaFormulariActualitzacio() {
 void FinestraManteniment::RefrescaFormulariLectura() {
     Inner("RefrescaFormulariLectura", [this] {
         const int32_t position = llista_->Posicio(llista_->currentRow());
-        if (rstRecordsetActual->RecordCount() < 1 || position < 1) return;
+        if (rstRecordsetActual.Files() < 1 || position < 1) return;
         rstRecordsetActual->Move(position - 1, ado::Recordset::MoveStart::First);
+        RegistreMostrat();
     });
 }
 
@@ -92,7 +110,9 @@ void FinestraManteniment::RefrescaFormulariAmbLlista() {
 void FinestraManteniment::Nou() {
     TopLevel("Nou", [this] {
         rstRecordsetActual->AddNew();
+        OmpleNou();
         Entra(Mode::Nou);
+        strCodiActual.clear();
     });
 }
 
@@ -101,6 +121,7 @@ void FinestraManteniment::Editar() {
         const std::string message = CadenaValidacioEditar();
         if (!message.empty()) return dialegs::MissatgeOk(message);
         Entra(Mode::Edicio);
+        strCodiActual = CodiRegistreActual();
     });
 }
 
@@ -110,8 +131,17 @@ void FinestraManteniment::Eliminar() {
         if (!message.empty()) return dialegs::MissatgeOk(message);
         const std::string question = MissatgeDefecte("valTextEliminar", "valTextEliminar");
         if (!dialegs::PreguntaSiNo(question)) return;
+        const std::string esborrat = CodiRegistreActual();
+        // The row to select afterwards: the one above, or the first.
+        if (llista_->count() > 1)
+            strCodiActual = llista_->currentRow() == 0 || llista_->count() == 2
+                                ? std::string()
+                                : llista_->text(llista_->currentRow() - 1).toStdString();
         // A row that stays is shown again in the list.
-        EliminaActual([this] { RefrescaFormulariActualitzacio(); });
+        EliminaActual([this, &esborrat] {
+            strCodiActual = esborrat;
+            RefrescaFormulariActualitzacio();
+        });
         RefrescaFormulariActualitzacio();
         Entra(Mode::Consulta);
     });
@@ -122,6 +152,7 @@ void FinestraManteniment::SortirEdicio() {
         const std::string message = CadenaValidacioRegistreActual();
         if (!message.empty()) return dialegs::MissatgeOk(message);
         if (rstRecordsetActual->RecordCount() > 0) {
+            strCodiActual = CodiRegistreActual();
             rstRecordsetActual->Update();
             PropagaCanvisABD();
             RefrescaFormulariActualitzacio();
@@ -134,7 +165,8 @@ void FinestraManteniment::UndoChanges() {
     TopLevel("UndoChanges", [this] {
         rstRecordsetActual->CancelUpdate();
         RefrescaFormulariLectura();
-        RefrescaFormulariActualitzacio();
+        // A window that keeps its place stays on the row it was on.
+        if (!mantePosicio_) RefrescaFormulariActualitzacio();
         Entra(Mode::Consulta);
     });
 }

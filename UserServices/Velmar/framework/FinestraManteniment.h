@@ -22,9 +22,10 @@ class FinestraManteniment : public Finestra {
 public:
     // The list of rows.
     struct Llista {
-        const char* nom;       // the list's name (lstClients)
-        const char* etiqueta;  // the label above it
-        std::string camp;      // the field each item shows
+        const char* nom;             // the list's name (lstClients)
+        const char* etiqueta;        // the label above it
+        std::string camp;            // the field each item shows
+        bool mantePosicio = false;   // the list selects the row of strCodiActual
     };
 
 protected:
@@ -37,6 +38,25 @@ protected:
     // opens as far as it got.
     void IniciFormulari();
 
+    // --- a window's own steps ---------------------------------------------
+    // In the start-up, once the tables are read and before the controls are
+    // bound to them.
+    virtual void AbansDeLligar() {}
+    // In Nou, once the row is added: the values a new row starts with.
+    virtual void OmpleNou() {}
+    // What a window does once the selected item's row is current, or the
+    // list is left empty.
+    virtual void RegistreMostrat() {}
+
+    // The current row's value of the list's field, as its item shows it.
+    std::string CodiRegistreActual();
+    // In a window that keeps its place, the code of the row to select when
+    // the list is next rebuilt: the row just saved, the one above the row
+    // just deleted; empty: the first item (or an item with no text).
+    std::string strCodiActual;
+
+    void RefreshModeFormEdicio(bool edicio) override;
+
 private:
     void Nou();
     void Editar();
@@ -46,9 +66,10 @@ private:
     void RefrescaFormulariAmbLlista();
     void RefrescaFormulariActualitzacio();
     void RefrescaFormulariLectura();
-    void RefreshModeFormEdicio(bool edicio) override;
 
     LlistaRegistres* llista_;
+    std::string camp_;
+    bool mantePosicio_;
     QHBoxLayout* botonsPropis_;
 };
 

@@ -18,6 +18,9 @@
 #include "dialogs/frmEntraPassword.h"
 #include "dialogs/frmIdiomes.h"
 #include "dialogs/frmVisorImatge.h"
+#include "network/frmCarrers.h"
+#include "network/frmTrams.h"
+#include "network/frmZones.h"
 
 namespace velmar {
 namespace {
@@ -96,6 +99,9 @@ constexpr FinestraRegistrada kFinestres[] = {
     {"frmEntraPassword", Sola<frmEntraPassword>, ""},
     {"frmIdiomes", Sola<frmIdiomes>, ""},
     {"frmVisorImatge", VisorImatge, "--picture FILE"},
+    {"frmCarrers", AmbProjecte<frmCarrers>, ""},
+    {"frmZones", AmbProjecte<frmZones>, ""},
+    {"frmTrams", AmbProjecte<frmTrams>, ""},
     {"frmEscomeses", AmbProjecte<frmEscomeses>, ""},
     {"frmEscomesaElem", ArbreElements, ""},
     {"frmElementsProp", ElementsProp, ""},

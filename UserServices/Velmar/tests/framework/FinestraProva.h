@@ -13,6 +13,7 @@
 #include "core/Dialegs.h"
 #include "core/LlistaRegistres.h"
 #include "core/clsAndamiSistema.h"
+#include "framework/LlistaPunts.h"
 #include "dialogs/SessioProva.h"
 
 class FinestraProva : public testing::Test {
@@ -37,6 +38,25 @@ protected:
     }
     static QLineEdit* Text(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(name); }
     static void Click(QWidget& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
+    // The map vertices a window shows, each as its item reads: its key,
+    // then its columns.
+    static std::vector<std::string> Vertexs(QWidget& w) {
+        auto* punts = w.findChild<velmar::LlistaPunts*>("lstPunts");
+        std::vector<std::string> items;
+        for (int i = 0; i < punts->topLevelItemCount(); ++i) {
+            std::string item = punts->Clau(i).toStdString();
+            for (int c = 0; c < punts->columnCount(); ++c) item += " " + punts->topLevelItem(i)->text(c).toStdString();
+            items.push_back(item);
+        }
+        return items;
+    }
+    // The message the last command showed, and none other.
+    std::string Mostrat() {
+        EXPECT_EQ(sessio.shown.size(), 1u);
+        const std::string text = sessio.shown.empty() ? "" : sessio.shown.back();
+        sessio.shown.clear();
+        return text;
+    }
     // Edit mode as the user sees it: save and undo in place of the other
     // buttons, the list disabled and the fields open.
     static bool Editant(QWidget& w, const char* field) {

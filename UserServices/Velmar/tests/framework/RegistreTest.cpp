@@ -26,7 +26,7 @@ public:
     explicit frmProvaRegistres(int32_t projecte)
         : Finestra(Declara(this)),
           projecte_(projecte),
-          triador_(*this, {}, [this](int32_t escomesa) { CarregaEscomesa(escomesa); }),
+          triador_(*this, {}, [this](int32_t escomesa) { CarregaEscomesa(escomesa); }, [this] { Mostra(); }),
           navegador_(new velmar::Navegador(*this,
                                            {.codiPrimer = "PrimerTextNumRegistre", .primer = "Tram",
                                             .codiSegon = "SegonTextNumRegistre", .segon = "de"},
@@ -50,8 +50,12 @@ public:
             CarregaTaules();
             navegador_->LlegeixTextos();
             triador_.Omple();
-            if (triador_.Buit()) CarregaEscomesa(0);
-            else triador_.Fixa();
+            if (triador_.Buit()) {
+                CarregaEscomesa(0);
+                Mostra();
+            } else {
+                triador_.Fixa();
+            }
             LligaControls();
             triador_.Inicia();
         });
@@ -83,7 +87,6 @@ private:
         }
         DeslligaControls();
         LligaControls();
-        Mostra();
     }
     void Mostra() {
         punts_->ObtePuntsActual();
@@ -104,17 +107,6 @@ protected:
         return Text(w, "txtNumeroRegistre")->text().toStdString();
     }
     static velmar::LlistaPunts* Punts(QWidget& w) { return w.findChild<velmar::LlistaPunts*>("lstPunts"); }
-    // Each vertex as its item shows it: key, then its columns.
-    static std::vector<std::string> Vertexs(QWidget& w) {
-        velmar::LlistaPunts* punts = Punts(w);
-        std::vector<std::string> items;
-        for (int i = 0; i < punts->topLevelItemCount(); ++i) {
-            std::string item = punts->Clau(i).toStdString();
-            for (int c = 0; c < punts->columnCount(); ++c) item += " " + punts->topLevelItem(i)->text(c).toStdString();
-            items.push_back(item);
-        }
-        return items;
-    }
     static std::vector<std::string> Items(QComboBox* combo) {
         std::vector<std::string> items;
         for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());

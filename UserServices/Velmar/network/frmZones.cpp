@@ -1,0 +1,53 @@
+#include "network/frmZones.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "Brintel/BrintelNames.h"
+
+namespace velmar {
+
+namespace support = brintel::names;
+
+frmZones::frmZones(int32_t projecte, QWidget* parent)
+    : FinestraXarxa(
+          projecte,
+          {.nom = "frmZones",
+           .classeSuport = support::SvrZones,
+           .recupera = "RecuperaZones",
+           .actual = {.llista = support::GetZones, .desa = support::SaveZona},
+           .controls = {CampText("lblCodiZona", "txtCodZona", "CodZona"),
+                        CampText("lblNomZona", "txtNomZona", "NomZona"),
+                        CampText("lblFotoZona", "txtFotoZona", "FotoZona")},
+           .reglesDesa = {Regla::CampsBuits({"txtCodZona", "txtNomZona"}, "valAlgunCampNecessariBuit"),
+                          Regla::Repetit("CodZona", "valRepetitCodiZona")}},
+          {.nom = "lstZones", .etiqueta = "lblLlistaZones", .camp = "CodZona", .mantePosicio = true}, "NumProjecte",
+          {.clau = "NumZona",
+           .llista = support::GetZonaPunts,
+           .buida = support::GetEmptyRstZonaPunts,
+           .obte = "ObtePuntsZonaActual"},
+          parent) {
+    auto* ruta = new QPushButton(QStringLiteral(".."), this);
+    ruta->setObjectName(QStringLiteral("cmdRutaZona"));
+    connect(ruta, &QPushButton::clicked, this, [this] { SeleccionaArxiu(); });
+    PosaAlCostat(Camps(), "txtFotoZona", ruta);
+    // A photo's full path reads whole.
+    auto* foto = findChild<QLineEdit*>("txtFotoZona");
+    foto->setMinimumWidth(foto->fontMetrics().averageCharWidth() * 64);
+    IniciFormulari();
+}
+
+void frmZones::RefreshModeFormEdicio(bool edicio) {
+    FinestraXarxa::RefreshModeFormEdicio(edicio);
+    findChild<QPushButton*>("cmdRutaZona")->setEnabled(edicio);
+}
+
+void frmZones::SeleccionaArxiu() {
+    TopLevel("SeleccionaArxiu", [this] {
+        // A cancelled dialog chooses nothing and says nothing.
+        const std::string path = ArxiuEscollit([this] { return objFuncionsCapaInterficie.EscullArxiu(); });
+        if (!path.empty()) rstRecordsetActual->SetValue("FotoZona", path);
+    });
+}
+
+}  // namespace velmar

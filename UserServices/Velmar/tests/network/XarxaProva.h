@@ -1,0 +1,42 @@
+// What the tests of the network windows share: the session of the
+// maintenance windows, the rows the server holds, and the list of rows.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "Ado/Recordset.h"
+#include "Com/Registry.h"
+#include "framework/FinestraProva.h"
+
+class XarxaProva : public FinestraProva {
+protected:
+    // A table's rows as a support operation lists them: each row's `codi`
+    // to its `camp`, "" for Null.
+    static std::map<std::string, std::string> Desats(const char* classe, const char* operacio, int32_t projecte,
+                                                     const char* codi, const char* camp) {
+        const com::ObjectRef service = com::CreateObject(std::string("Brintel.") + classe);
+        ado::Recordset rows = ado::Recordset::FromXml(com::Call(service, operacio, {projecte}).toString());
+        std::map<std::string, std::string> saved;
+        if (rows.RecordCount() == 0) return saved;
+        for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext()) {
+            const com::Variant key = rows.Value(codi), value = rows.Value(camp);
+            saved[key.isNull() ? "" : key.toString()] = value.isNull() ? "" : value.toString();
+        }
+        return saved;
+    }
+    static std::string Capcalera(QWidget& w, int column) {
+        return w.findChild<velmar::LlistaPunts*>("lstPunts")->headerItem()->text(column).toStdString();
+    }
+    static std::string Seleccionat(QWidget& w) {
+        const int row = Llista(w)->currentRow();
+        return row < 0 ? "(none)" : Llista(w)->text(row).toStdString();
+    }
+    static void Selecciona(QWidget& w, const char* text) {
+        const std::vector<std::string> items = Items(w);
+        for (size_t i = 0; i < items.size(); ++i)
+            if (items[i] == text) return Llista(w)->setCurrentRow(static_cast<int>(i));
+        ADD_FAILURE() << "no item " << text;
+    }
+};
