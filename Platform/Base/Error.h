@@ -16,7 +16,9 @@ namespace err {
 constexpr int32_t InvalidProcedureCall = 5;  // invalid procedure call or argument
 constexpr int32_t Overflow = 6;              // value out of the 32-bit range
 constexpr int32_t OutOfMemory = 7;
+constexpr int32_t SubscriptOutOfRange = 9;   // an index beyond the end of a list
 constexpr int32_t TypeMismatch = 13;         // value cannot be converted
+constexpr int32_t PathFileAccess = 75;       // a file that cannot be written or removed there
 constexpr int32_t ObjectNotSet = 91;         // an object variable that holds none (nothing selected)
 constexpr int32_t InvalidUseOfNull = 94;     // Null where a value is needed
 constexpr int32_t ObjectRequired = 424;      // call on no object

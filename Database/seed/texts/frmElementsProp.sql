@@ -7,6 +7,7 @@
 -- Messages (EsControl FALSE):
 --   valNomEscomesa valGuardarCanvis valNoOrigenEllMateix
 --   valCodiElementRepetits valNoExisteixOrigen valOrigenDescendent
+--   valNoRegistresEditar valNoRegistresEliminar (the shared window shape's)
 -- Beyond the window's own codes:
 --   valOrigenDescendent: the chosen parent is one of the element's descendants.
 
@@ -52,4 +53,10 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmElementsProp', 'valNoExisteixOrigen', 'No element of the service connection has the code chosen as parent.', FALSE),
   (1, 'frmElementsProp', 'valOrigenDescendent', 'L''origen no pot ser un element que depèn d''aquest.', FALSE),
   (2, 'frmElementsProp', 'valOrigenDescendent', 'El origen no puede ser un elemento que depende de este.', FALSE),
-  (5, 'frmElementsProp', 'valOrigenDescendent', 'The parent cannot be an element below this one.', FALSE);
+  (5, 'frmElementsProp', 'valOrigenDescendent', 'The parent cannot be an element below this one.', FALSE),
+  (1, 'frmElementsProp', 'valNoRegistresEditar', 'No hi ha cap element per editar.', FALSE),
+  (2, 'frmElementsProp', 'valNoRegistresEditar', 'No hay ningún elemento para editar.', FALSE),
+  (5, 'frmElementsProp', 'valNoRegistresEditar', 'There is no element to edit.', FALSE),
+  (1, 'frmElementsProp', 'valNoRegistresEliminar', 'No hi ha cap element per eliminar.', FALSE),
+  (2, 'frmElementsProp', 'valNoRegistresEliminar', 'No hay ningún elemento para eliminar.', FALSE),
+  (5, 'frmElementsProp', 'valNoRegistresEliminar', 'There is no element to delete.', FALSE);

@@ -39,13 +39,24 @@ struct PeticioArxiu {
 };
 
 // Shows the common file dialog; the chosen path, or none when the user
-// cancelled.
+// cancelled. A save does not ask about a file that exists: the program
+// asks that itself, in the user's language.
 std::optional<std::string> TriaArxiu(const PeticioArxiu& peticio);
 
 // Puts `handler` in place of the real dialog (an empty one restores it);
 // returns the handler that was in place.
 using ArxiuHandler = std::function<std::optional<std::string>(const PeticioArxiu& peticio)>;
 ArxiuHandler SetArxiuHandler(ArxiuHandler handler);
+
+// Shows `window` modally: the user works in it alone until it is hidden or
+// closed, and then the call returns.
+void MostraModal(QWidget* window);
+
+// Puts `handler` in place of the modal show (an empty one restores it); the
+// handler works in the window as the user would and returns; returns the
+// handler that was in place.
+using ModalHandler = std::function<void(QWidget* window)>;
+ModalHandler SetModalHandler(ModalHandler handler);
 
 // A control of a window whose name is also its caption, as a window
 // shows it before translation.

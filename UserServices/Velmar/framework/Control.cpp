@@ -31,17 +31,31 @@ QWidget* Crea(QWidget* window, const Control& c) {
 
 }  // namespace
 
-void AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Control>& controls) {
+std::vector<QWidget*> AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Control>& controls) {
+    std::vector<QWidget*> built;
     for (const Control& c : controls) {
         QWidget* control = Crea(window, c);
         control->setObjectName(QString::fromLatin1(c.nom));
         control->setProperty("DataField", c.dataField);
         control->setProperty("Tag", c.tag);
-        if (c.etiqueta)
-            form->addRow(dialegs::Control<QLabel>(window, c.etiqueta), control);
-        else
-            form->addRow(control);
+        built.push_back(control);
+        QLayout* field = nullptr;
+        if (const char* boto = c.auxiliar.nom ? c.auxiliar.nom : c.botoArxiu) {
+            auto* row = new QHBoxLayout;
+            row->addWidget(control, 1);
+            auto* button = new QPushButton(c.auxiliar.nom ? ">" : "..", window);
+            button->setObjectName(QString::fromLatin1(boto));
+            button->setFixedWidth(button->fontMetrics().horizontalAdvance("..") * 4);
+            row->addWidget(button);
+            field = row;
+        }
+        QLabel* label = c.etiqueta ? dialegs::Control<QLabel>(window, c.etiqueta) : nullptr;
+        if (field && label) form->addRow(label, field);
+        else if (field) form->addRow(field);
+        else if (label) form->addRow(label, control);
+        else form->addRow(control);
     }
+    return built;
 }
 
 void PosaAlCostat(QFormLayout* form, const char* nom, QPushButton* boto) {

@@ -12,6 +12,20 @@ class QWidget;
 
 namespace velmar {
 
+// The ">" button beside a data combo, which opens the lookup-table editor
+// on the table behind the combo's list.
+struct BotoAuxiliar {
+    const char* nom = nullptr;           // the button's name; none: no button
+    const char* taula = "";              // the lookup table
+    const char* campIdentificador = "";  // its key column
+    const char* campCodi = "";           // its code column, which the editor shows
+    const char* integritat = "";         // the child tables and columns that refer to it
+    // When given, the editor shows only the rows whose column of this name
+    // holds the value that the combo's record holds in its field of the
+    // same name.
+    const char* campFiltre = "";
+};
+
 struct Control {
     enum class Tipus { Text, DataCombo, Combo, Casella };
     Tipus tipus = Tipus::Text;
@@ -24,6 +38,10 @@ struct Control {
     const char* rowSource = "";
     const char* listField = "";
     const char* boundColumn = "";
+    BotoAuxiliar auxiliar = {};
+    // A ".." button beside a text box that holds a file's path, which the
+    // window gives its command.
+    const char* botoArxiu = nullptr;
 };
 
 // A text box bound to `dataField`.
@@ -38,14 +56,33 @@ inline Control CampDataCombo(const char* etiqueta, const char* nom, const char* 
             .tag = tag, .rowSource = rowSource, .listField = listField, .boundColumn = boundColumn};
 }
 
+// The same with its ">" button beside it.
+inline Control CampDataCombo(const char* etiqueta, const char* nom, const char* dataField, const char* rowSource,
+                             const char* listField, const char* boundColumn, BotoAuxiliar auxiliar,
+                             const char* tag = "") {
+    Control control = CampDataCombo(etiqueta, nom, dataField, rowSource, listField, boundColumn, tag);
+    control.auxiliar = auxiliar;
+    return control;
+}
+
+// A text box bound to `dataField` that holds a file's path, with the ".."
+// button `boto` beside it.
+inline Control CampArxiu(const char* etiqueta, const char* nom, const char* dataField, const char* boto) {
+    Control control = CampText(etiqueta, nom, dataField);
+    control.botoArxiu = boto;
+    return control;
+}
+
 // A check box bound to `dataField`, whose caption is its own name until the
 // window is translated.
 inline Control CampCasella(const char* nom, const char* dataField, const char* tag = "") {
     return {.tipus = Control::Tipus::Casella, .nom = nom, .dataField = dataField, .tag = tag};
 }
 
-// Builds `controls`, children of `window`, into `form`, in their order.
-void AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Control>& controls);
+// Builds `controls`, children of `window`, into `form`, in their order; a
+// ">" or ".." button stands right of its control. Returns what it built, in the
+// same order.
+std::vector<QWidget*> AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Control>& controls);
 
 // Puts `boto` (a ">" or ".."), narrow, at the right of the control of
 // `form` named `nom`.

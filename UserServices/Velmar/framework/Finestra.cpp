@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeView>
 
 #include "Base/Text.h"
 #include "Brintel/BrintelNames.h"
@@ -76,6 +77,28 @@ private:
     std::shared_ptr<FormulariObject> form_;
 };
 
+// The window's controls of a class of ours. Those classes carry no meta
+// object of their own, so Qt's cast would take any control of their base
+// class for one of them.
+template <class Control, class Base>
+std::vector<Control*> Controls(const QWidget* window) {
+    std::vector<Control*> found;
+    for (Base* control : window->findChildren<Base*>())
+        if (auto* ours = dynamic_cast<Control*>(control)) found.push_back(ours);
+    return found;
+}
+
+// A data combo as the lookup-table editor's opener refreshes it.
+class ComboAuxiliar final : public ComboTaulaAuxiliar {
+public:
+    explicit ComboAuxiliar(DataCombo* combo) : combo_(combo) {}
+    void SetRowSource(const RecordsetRef& rowSource) override { combo_->SetRowSource(rowSource); }
+    void Refresh() override { combo_->Refresh(); }
+
+private:
+    DataCombo* combo_;
+};
+
 DeclaracioTaula Actual(DeclaracioTaula declaracio) {
     declaracio.recordset = "rstRecordsetActual";
     return declaracio;
@@ -92,7 +115,19 @@ Finestra::Finestra(Declaracio declaracio, QWidget* parent)
     for (const DeclaracioTaula& taula : declaracio_.taules) taules_.emplace_back(taula);
     objecte_ = std::make_shared<FinestraObjecte>(this, declaracio_.recupera);
     DonaAConeixerFormulari(this, objecte_);
-    if (camps_) AfegeixControls(this, camps_, declaracio_.controls);
+    if (camps_) AfegeixCamps(camps_, declaracio_.controls);
+}
+
+std::vector<QWidget*> Finestra::AfegeixCamps(QFormLayout* form, const std::vector<Control>& controls) {
+    std::vector<QWidget*> built = AfegeixControls(this, form, controls);
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const BotoAuxiliar& boto = controls[i].auxiliar;
+        auto* combo = dynamic_cast<DataCombo*>(built[i]);
+        if (!boto.nom || !combo) continue;
+        auto* button = findChild<QPushButton*>(QString::fromLatin1(boto.nom));
+        connect(button, &QPushButton::clicked, this, [this, combo, boto] { ObreFormulariTaulaAuxiliar(combo, boto); });
+    }
+    return built;
 }
 
 // Form_Terminate: the support object goes first, then the helper.
@@ -151,9 +186,9 @@ void Finestra::Posa(Taula& taula, RecordsetRef rows) {
     const RecordsetRef before = std::exchange(taula.rows_, std::move(rows));
     if (!before) return;
     // What showed the rows the table held shows its new ones.
-    for (DataCombo* combo : findChildren<DataCombo*>())
+    for (DataCombo* combo : Controls<DataCombo, QComboBox>(this))
         if (combo->RowSource() == before) combo->SetRowSource(taula.rows_);
-    for (LlistaRegistres* llista : findChildren<LlistaRegistres*>())
+    for (LlistaRegistres* llista : Controls<LlistaRegistres, QTreeView>(this))
         if (llista->Recordset() == before) llista->SetRecordset(taula.rows_);
 }
 
@@ -173,7 +208,7 @@ void Finestra::LligaControls() {
 void Finestra::DeslligaControls() { objFuncionsCapaInterficie.DeslinkControls(objecte_); }
 
 void Finestra::PosaOrigensCombos() {
-    for (DataCombo* combo : findChildren<DataCombo*>()) {
+    for (DataCombo* combo : Controls<DataCombo, QComboBox>(this)) {
         // Leaving a combo writes its value; opening its list is no leaving.
         combo->installEventFilter(this);
         if (combo->lineEdit()) combo->lineEdit()->installEventFilter(this);
@@ -250,9 +285,9 @@ void Finestra::PropagaCanvisABD() {
     });
 }
 
-void Finestra::DinsTransaccio(const std::function<void()>& body) {
+void Finestra::DinsTransaccio(const std::function<void()>& body, const std::vector<Taula*>& mesTaules) {
     if (dinsTransaccio_) return body();
-    std::vector<Copia> copies = CopiaTaules();
+    std::vector<Copia> copies = CopiaTaules(mesTaules);
     objFuncionsCapaInterficie.BeginTransaction(objecte_);
     dinsTransaccio_ = true;
     try {
@@ -294,9 +329,11 @@ std::string Finestra::ArxiuEscollit(const std::function<std::string()>& dialeg) 
     }
 }
 
-std::vector<Finestra::Copia> Finestra::CopiaTaules() {
+std::vector<Finestra::Copia> Finestra::CopiaTaules(const std::vector<Taula*>& mesTaules) {
+    std::vector<Taula*> taules = TaulesDesades();
+    taules.insert(taules.end(), mesTaules.begin(), mesTaules.end());
     std::vector<Copia> copies;
-    for (Taula* taula : TaulesDesades())
+    for (Taula* taula : taules)
         if (taula->Ref()) copies.push_back({taula, std::make_shared<ado::Recordset>(taula->Ref()->Clone())});
     return copies;
 }
@@ -366,6 +403,27 @@ bool Finestra::eventFilter(QObject* watched, QEvent* event) {
     }
     return QWidget::eventFilter(watched, event);
 }
+
+void Finestra::ObreFormulariTaulaAuxiliar(DataCombo* combo, const BotoAuxiliar& boto) {
+    TopLevel("ObreFormulariTaulaAuxiliar", [this, combo, &boto] {
+        int32_t valorFiltre = 0;
+        if (*boto.campFiltre) {
+            const RecordsetRef rows = binding::DataSource(combo);
+            const com::Variant valor =
+                rows && !rows->IsBOF() && !rows->IsEOF() ? rows->Value(boto.campFiltre) : com::Variant::Null();
+            if (!valor.isNull()) valorFiltre = valor.toLong();
+        }
+        ComboAuxiliar auxiliar(combo);
+        objFuncionsCapaInterficie.ObrirFormulariAuxiliar(auxiliar, boto.taula, boto.campIdentificador, boto.campCodi,
+                                                         boto.integritat, boto.campFiltre, valorFiltre);
+        if (Taula* taula = TaulaPerNom(combo->RowSourceName())) {
+            RecarregaLlista(*taula);
+            combo->SetRowSource(taula->Ref());
+        }
+    });
+}
+
+void Finestra::RecarregaLlista(Taula& taula) { Carrega(taula); }
 
 void Finestra::FixaDataCombo(DataCombo* combo) {
     TopLevel("FixaDataCombo", [this, combo] {

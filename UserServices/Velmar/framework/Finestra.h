@@ -80,11 +80,11 @@ public:
 
     struct Declaracio {
         std::string_view nom;           // the window's Name, as its trail shows it
-        std::string_view classeSuport;  // the support class of Brintel (brintel::names)
-        bool suportPerNom = false;      // created through CreaObjecteSuport
-        std::string recupera;           // the public reload's name
+        std::string_view classeSuport = {};  // the support class of Brintel (brintel::names)
+        bool suportPerNom = false;           // created through CreaObjecteSuport
+        std::string recupera = {};           // the public reload's name
         // The window's own table, rstRecordsetActual.
-        DeclaracioTaula actual;
+        DeclaracioTaula actual = {};
         // The other tables and lists, read at start in this order.
         std::vector<DeclaracioTaula> taules = {};
         // The order in which a save sends the tables the window saves, by
@@ -129,6 +129,10 @@ protected:
     // The layout holding the record's controls, built from the declaration;
     // none when the window declares none (it lays out its own).
     QFormLayout* Camps() const { return camps_; }
+    // Builds `controls` into `form` (a window that lays out its own, group
+    // by group); each ">" button opens the lookup-table editor behind its
+    // combo. Returns the controls built, in order.
+    std::vector<QWidget*> AfegeixCamps(QFormLayout* form, const std::vector<Control>& controls);
 
     // --- its procedures: the error convention (core/Procediment.h) ------------
     // A procedure that a button or an event runs: a failure is shown once,
@@ -178,11 +182,11 @@ protected:
     // rolled back and the tables are as they were before it.
     void PropagaCanvisABD();
     // Runs `body` inside one transaction of the session. On any failure
-    // the transaction is rolled back, the tables the window saves are put
-    // back as they were before, the controls are bound to them again, and
-    // the failure goes on. Inside another of the window's own it only runs
-    // `body`.
-    void DinsTransaccio(const std::function<void()>& body);
+    // the transaction is rolled back, the tables the window saves (and
+    // `mesTaules`, which it saves by steps of its own) are put back as they
+    // were before, the controls are bound to them again, and the failure
+    // goes on. Inside another of the window's own it only runs `body`.
+    void DinsTransaccio(const std::function<void()>& body, const std::vector<Taula*>& mesTaules = {});
 
     // --- validation ------------------------------------------------------------
     std::string CadenaValidacioEditar();
@@ -195,6 +199,13 @@ protected:
     std::string MissatgeDefecte(const std::string& code, const std::string& defecte);
     // Writes the combo's value into its field when the user leaves it.
     void FixaDataCombo(DataCombo* combo);
+    // A ">" button's click: the lookup-table editor on the table behind
+    // `combo`, and then the window's list that the combo shows read again,
+    // whole (RecarregaLlista), so that the combo and everything else over
+    // that list show what the editor changed.
+    void ObreFormulariTaulaAuxiliar(DataCombo* combo, const BotoAuxiliar& boto);
+    // Reads a list again from the server after its lookup table changed.
+    virtual void RecarregaLlista(Taula& taula);
 
     // Deletes the current row and sends the delete in a transaction of its
     // own. On a failure the row is back, undeleted, the window browses
@@ -211,7 +222,7 @@ protected:
         Taula* taula;
         RecordsetRef rows;
     };
-    std::vector<Copia> CopiaTaules();
+    std::vector<Copia> CopiaTaules(const std::vector<Taula*>& mesTaules = {});
     void RestauraTaules(std::vector<Copia>& copies);
 
     clsFuncionsCapaInterficie objFuncionsCapaInterficie;

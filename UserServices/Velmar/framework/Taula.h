@@ -18,7 +18,9 @@ namespace velmar {
 // The support operations are named from Brintel/BrintelNames.h.
 struct DeclaracioTaula {
     std::string recordset = {};      // the member name
-    std::string_view llista = {};    // the support operation that lists the rows
+    // The support operation that lists the rows; empty for a table the
+    // window loads by steps of its own.
+    std::string_view llista = {};
     // Its arguments, asked for at each load; none when empty.
     std::function<std::vector<com::Variant>()> arguments = {};
     // The support operation that saves a change set of the table; empty

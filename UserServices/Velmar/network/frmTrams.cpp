@@ -31,7 +31,7 @@ constexpr const char* kLlistes[][3] = {
 
 // The ">" buttons: the combo beside each, and the lookup table it edits
 // with its key and code columns and the child columns that refer to it.
-struct BotoAuxiliar {
+struct BotoTaula {
     const char* boto;
     const char* combo;
     const char* taula;
@@ -40,7 +40,7 @@ struct BotoAuxiliar {
     const char* integritat;
 };
 constexpr const char* kSeccions = "T_Escomesa, NumSeccioE, T_Tram, NumSeccioTram, T_Tram, NumSeccio2N";
-constexpr BotoAuxiliar kBotons[] = {
+constexpr BotoTaula kBotons[] = {
     {"cmdTipusCable", "cmbTipusCable", "TTT_TipusCable", "NumTipusCable", "CodTipusCable", "T_Tram, NumTipusCable"},
     {"cmdUbicacio", "cmbUbicacio", "TTT_TramUbicacio", "NumTramUbicacio", "CodTramUbicacio",
      "T_Tram, NumTramUbicacio"},
@@ -364,7 +364,7 @@ void frmTrams::Eliminar() {
 
 void frmTrams::ObreFormulariTaulaAuxiliar(size_t boto) {
     TopLevel("ObreFormulariTaulaAuxiliar", [this, boto] {
-        const BotoAuxiliar& b = kBotons[boto];
+        const BotoTaula& b = kBotons[boto];
         auto* combo = findChild<DataCombo*>(b.combo);
         Taula& llista = *TaulaPerNom(combo->RowSourceName());
         // Every combo over the list shows the rows the editor left, and a

@@ -1,8 +1,20 @@
 #include "program/Finestres.h"
 
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "Ado/AdoError.h"
 #include "admin/frmClients.h"
 #include "admin/frmProjectes.h"
+#include "connections/frmElementsProp.h"
+#include "connections/frmEscomesaElem.h"
+#include "connections/frmEscomeses.h"
+#include "connections/frmExportEsquema.h"
+#include "core/FormulariObject.h"
 #include "core/Procediment.h"
+#include "core/clsAndamiSistema.h"
 #include "dialogs/frmEntraPassword.h"
 #include "dialogs/frmIdiomes.h"
 #include "dialogs/frmVisorImatge.h"
@@ -21,6 +33,65 @@ std::unique_ptr<QWidget> VisorImatge(const Obertura& obertura) {
     return visor;
 }
 
+// A window that only another opens, shown on its own: it stands in a frame
+// that keeps the window that opened it alive behind it.
+class Obert final : public QWidget {
+public:
+    Obert(std::unique_ptr<QWidget> obridor, QWidget* finestra) : obridor_(std::move(obridor)) {
+        setObjectName(finestra->objectName());
+        setWindowTitle(finestra->windowTitle());
+        finestra->setParent(this, Qt::Widget);
+        (new QVBoxLayout(this))->addWidget(finestra);
+        finestra->show();
+    }
+
+private:
+    std::unique_ptr<QWidget> obridor_;  // goes first, and takes the window it opened with it
+};
+
+// The service connections of the session's project with the first one
+// being edited and its element tree open, as a user opens it.
+std::unique_ptr<frmEscomeses> EscomesaAmbArbre() {
+    auto escomeses = std::make_unique<frmEscomeses>(CapturaProjecte());
+    escomeses->findChild<QPushButton*>("cmdEditar")->click();
+    const dialegs::ModalHandler modal = dialegs::SetModalHandler([](QWidget*) {});
+    escomeses->findChild<QPushButton*>("cmdEditarProteccio")->click();
+    dialegs::SetModalHandler(modal);
+    if (!escomeses->FormulariElements()) com::Raise(base::err::ObjectRequired);
+    return escomeses;
+}
+
+std::unique_ptr<QWidget> ArbreElements(const Obertura&) {
+    std::unique_ptr<frmEscomeses> escomeses = EscomesaAmbArbre();
+    frmEscomesaElem* arbre = escomeses->FormulariElements();
+    return std::make_unique<Obert>(std::move(escomeses), arbre);
+}
+
+// The properties of the tree's first element, opened for editing.
+std::unique_ptr<QWidget> ElementsProp(const Obertura&) {
+    std::unique_ptr<frmEscomeses> escomeses = EscomesaAmbArbre();
+    frmEscomesaElem* arbre = escomeses->FormulariElements();
+    QTreeWidgetItem* primer = arbre->trvElements->topLevelItem(0)->child(0);
+    if (!primer) com::Raise(ado::err::NoCurrentRecord);
+    arbre->trvElements->setCurrentItem(primer);
+    auto* dialeg = new frmElementsProp(arbre, 0, false);
+    return std::make_unique<Obert>(std::move(escomeses), dialeg);
+}
+
+// The picture the export draws of that tree.
+std::unique_ptr<QWidget> ExportEsquema(const Obertura&) {
+    const std::unique_ptr<frmEscomeses> escomeses = EscomesaAmbArbre();
+    auto exportacio = std::make_unique<frmExportEsquema>();
+    clsFuncionsCapaInterficie().TradueixFormulariIdioma(std::make_shared<FormulariObject>(exportacio.get()),
+                                                        clsAndamiSistema::Instance().Idioma());
+    const QTemporaryDir carpeta;
+    exportacio->EsquemaOriginal = escomeses->FormulariElements()->trvElements;
+    exportacio->strRutaArxiu = carpeta.filePath("Elements.bmp").toStdString();
+    exportacio->GravarEsquema();
+    base::RaiseReported(*exportacio);
+    return exportacio;
+}
+
 // One line per window.
 constexpr FinestraRegistrada kFinestres[] = {
     {"frmProjectes", Sola<frmProjectes>, ""},
@@ -31,6 +102,10 @@ constexpr FinestraRegistrada kFinestres[] = {
     {"frmCarrers", AmbProjecte<frmCarrers>, ""},
     {"frmZones", AmbProjecte<frmZones>, ""},
     {"frmTrams", AmbProjecte<frmTrams>, ""},
+    {"frmEscomeses", AmbProjecte<frmEscomeses>, ""},
+    {"frmEscomesaElem", ArbreElements, ""},
+    {"frmElementsProp", ElementsProp, ""},
+    {"frmExportEsquema", ExportEsquema, ""},
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
-// What the dialogs need of the server side: a sample SQLite database of the
-// test's own behind Dravik.INI, a collector of the test's own, and the
-// message boxes captured instead of shown.
+// What the dialogs need of the server side: a sample database of the
+// test's own behind Dravik.INI (SQLite, or PostgreSQL where a test asks), a
+// collector of the test's own, and the message boxes captured instead of
+// shown.
 #pragma once
 
 #include <memory>
@@ -16,7 +17,9 @@
 
 class SessioProva {
 public:
-    SessioProva() {
+    explicit SessioProva(testsupport::Engine engine = testsupport::Engine::SQLite)
+        : db_(testsupport::SampleDatabase(engine)),
+          dravikIni_(testsupport::DravikIni(), testsupport::DravikSettings(db_->connectionString())) {
         previous_ = velmar::dialegs::SetMissatgeHandler([this](const std::string& text) { shown.push_back(text); });
     }
     ~SessioProva() { velmar::dialegs::SetMissatgeHandler(previous_); }
@@ -27,11 +30,13 @@ public:
         c.Execute(sql);
     }
 
+    const std::string& connectionString() const { return db_->connectionString(); }
+
     std::vector<std::string> shown;
 
 private:
     testsupport::CollectorSandbox collector_;
-    std::unique_ptr<testsupport::TestDatabase> db_ = testsupport::SampleDatabase(testsupport::Engine::SQLite);
-    testsupport::ScopedFile dravikIni_{testsupport::DravikIni(), testsupport::DravikSettings(db_->connectionString())};
+    std::unique_ptr<testsupport::TestDatabase> db_;
+    testsupport::ScopedFile dravikIni_;
     velmar::dialegs::MissatgeHandler previous_;
 };

@@ -1,5 +1,5 @@
 // What the tests of the windows by name share: the sample database, the
-// settings the language chooser reads, the session in a project, and the
+// settings the language chooser and the service-connection window read, the session in a project, and the
 // options each window that needs some is given. A window that joins the
 // registry with options of its own adds its line to Obertura below.
 #pragma once
@@ -46,5 +46,6 @@ protected:
 private:
     velmar::clsFuncionsCapaInterficie f_;
     testsupport::ScopedFile ini_{f_.RutaArxiuIni(), "[General]\nRutaDirectoriIcones=" +
-                                                        testsupport::BuildPath("UserServices/Velmar/Icones") + "\n"};
+                                                        testsupport::BuildPath("UserServices/Velmar/Icones") +
+                                                        "\nRutaDirectoriImatgesElements=" + dir.path().string() + "\n"};
 };

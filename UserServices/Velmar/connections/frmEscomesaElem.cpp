@@ -1,0 +1,253 @@
+#include "connections/frmEscomesaElem.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+#include <algorithm>
+#include <filesystem>
+#include <initializer_list>
+
+#include "connections/ArbreElements.h"
+#include "connections/frmElementsProp.h"
+#include "connections/frmEscomeses.h"
+#include "core/Bloqueig.h"
+
+namespace velmar {
+namespace {
+
+constexpr std::string_view kName = "frmEscomesaElem";
+
+int32_t Numero(const com::Variant& value) { return value.isNull() ? 0 : value.toLong(); }
+
+}  // namespace
+
+frmEscomesaElem::frmEscomesaElem(frmEscomeses* cridant)
+    // A window of its own, not a child of the calling window: that one's
+    // commands reach its own controls only.
+    : Finestra({.nom = kName}),
+      frmFormulariQueCrida(cridant),
+      trvElements(new QTreeWidget(this)),
+      txtEscomesa(new QLineEdit(this)) {
+    setWindowFlag(Qt::Dialog);
+    txtEscomesa->setObjectName("txtEscomesa");
+    trvElements->setObjectName("trvElements");
+    trvElements->setHeaderHidden(true);
+    trvElements->setMinimumSize(trvElements->fontMetrics().averageCharWidth() * 60,
+                                trvElements->fontMetrics().height() * 14);
+    connect(trvElements, &QTreeWidget::currentItemChanged, this, [this] { RefrescaFormulariLectura(); });
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(dialegs::Control<QLabel>(this, "lblEscomesa"), 0, 0);
+    layout->addWidget(txtEscomesa, 0, 1);
+    layout->addWidget(dialegs::Control<QLabel>(this, "lblElements"), 1, 0, 1, 2);
+    layout->addWidget(trvElements, 2, 0, 1, 2);
+    auto* botons = new QHBoxLayout;
+    botons->addStretch();
+    for (const auto& [name, command] : std::initializer_list<std::pair<const char*, void (frmEscomesaElem::*)()>>{
+             {"cmdNou", &frmEscomesaElem::Nou},
+             {"cmdEditar", &frmEscomesaElem::Editar},
+             {"cmdEliminar", &frmEscomesaElem::Eliminar},
+             {"cmdExportar", &frmEscomesaElem::ExportaEsquemaUsuari}}) {
+        QPushButton* button = dialegs::Control<QPushButton>(this, name);
+        connect(button, &QPushButton::clicked, this, [this, command] { (this->*command)(); });
+        botons->addWidget(button);
+    }
+    // Hidden, it keeps its tree for the next time the record's edit opens it.
+    QPushButton* sortir = dialegs::Control<QPushButton>(this, "cmdSortir");
+    connect(sortir, &QPushButton::clicked, this, &QWidget::hide);
+    botons->addWidget(sortir);
+    layout->addLayout(botons, 3, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
+
+    IniciFormulari();
+}
+
+ado::Recordset& frmEscomesaElem::Elements() const {
+    return *frmFormulariQueCrida->TaulaPerNom("rstRecordsetElements")->Ref();
+}
+
+void frmEscomesaElem::IniciFormulari() {
+    TopLevel("IniciFormulari", [this] {
+        Tradueix();
+        const Taula& escomeses = frmFormulariQueCrida->rstRecordsetActual;
+        const bool fila = escomeses.Files() > 0 && !escomeses->IsBOF() && !escomeses->IsEOF();
+        const com::Variant numero = fila ? escomeses->Value("NumEscomesa") : com::Variant::Null();
+        lngNumEscomesa = numero.isNull() ? -1 : numero.toLong();
+        strNumEscomesa = lngNumEscomesa == -1 ? std::string() : com::Str(lngNumEscomesa);
+        const auto text = [this](const char* name) {
+            if (auto* combo = frmFormulariQueCrida->findChild<QComboBox*>(name)) return combo->currentText();
+            return frmFormulariQueCrida->findChild<QLineEdit*>(name)->text();
+        };
+        txtEscomesa->setText(QString::fromStdString(strNumEscomesa) + "-" + text("cmbCarrer") + "-" +
+                             text("txtPostal"));
+        Bloqueja(txtEscomesa, true);
+        strNomEscomesa = MissatgeDefecte("valNomEscomesa", "Escomesa");
+        RefrescaFormulariActualitzacio();
+        // The next new element is numbered below every temporary number
+        // the rows already hold.
+        int32_t minim = 0;
+        for (const arbre::Element& element : arbre::Llegeix(Elements())) minim = std::min(minim, element.num);
+        lngNumElementTemporal = minim - 1;
+    });
+}
+
+void frmEscomesaElem::RefrescaArbre() { RefrescaFormulariActualitzacio(); }
+
+void frmEscomesaElem::PosaNumeroEscomesa(int32_t numero) {
+    if (QTreeWidgetItem* arrel = trvElements->topLevelItem(0))
+        arrel->setText(0, QString::fromStdString(strNomEscomesa + " " + com::Str(numero)));
+}
+
+// --- the tree ----------------------------------------------------------------------------------
+
+void frmEscomesaElem::RefrescaFormulariActualitzacio() {
+    Inner("RefrescaFormulariActualitzacio", [this] {
+        OmpleArbreElements();
+        SeleccionaEscomesa();
+    });
+}
+
+// Each element under its parent, siblings in the order of their rows; an
+// element whose parents do not lead to the connection is not shown.
+void frmEscomesaElem::OmpleArbreElements() {
+    const QSignalBlocker quiet(trvElements);
+    trvElements->clear();
+    auto* arrel = new QTreeWidgetItem(trvElements, {QString::fromStdString(strNomEscomesa + " " + strNumEscomesa)});
+    arrel->setData(0, arbre::kClau, QString::fromStdString(arbre::Clau(0)));
+
+    const std::vector<arbre::Element> elements = arbre::Llegeix(Elements());
+    const auto llista = [this](const char* name) -> const ado::Recordset& {
+        return *frmFormulariQueCrida->TaulaPerNom(name)->Ref();
+    };
+    const ado::Recordset &tipus = llista("rstRecordsetTipusElements"), &codis = llista("rstRecordsetCodiElements"),
+                         &valors = llista("rstRecordsetValorElements");
+    const auto afegeix = [&](auto& self, QTreeWidgetItem* pare, int32_t origen) -> void {
+        for (const arbre::Element& e : elements) {
+            if (e.origen != origen || e.num == origen) continue;
+            const std::string text = arbre::Codi(tipus, "CodElementTipus", "NumElementTipus", e.tipus) + " " +
+                                     arbre::Codi(codis, "CodElementCodi", "NumElementCodi", e.codi) + " " +
+                                     arbre::Codi(valors, "CodElementValor", "NumElementValor", e.valor);
+            auto* node = new QTreeWidgetItem(pare, {QString::fromStdString(text)});
+            node->setData(0, arbre::kClau, QString::fromStdString(arbre::Clau(e.num)));
+            self(self, node, e.num);
+        }
+        pare->setExpanded(pare->childCount() > 0);
+    };
+    afegeix(afegeix, arrel, 0);
+}
+
+void frmEscomesaElem::SeleccionaEscomesa() {
+    {
+        const QSignalBlocker quiet(trvElements);
+        trvElements->setCurrentItem(trvElements->topLevelItem(0));
+    }
+    trvElements->scrollToTop();
+    objMarcadorRegistreActual = com::Variant::Null();
+}
+
+// The selected element's row becomes the current row of the element rows.
+void frmEscomesaElem::RefrescaFormulariLectura() {
+    TopLevel("RefrescaFormulariLectura", [this] {
+        const QTreeWidgetItem* node = trvElements->currentItem();
+        const int32_t numero =
+            node ? static_cast<int32_t>(com::Val(node->data(0, arbre::kClau).toString().mid(4).toStdString())) : 0;
+        if (numero == 0) {
+            objMarcadorRegistreActual = com::Variant::Null();
+            return;
+        }
+        arbre::MouA(Elements(), numero);
+        objMarcadorRegistreActual = Elements().Bookmark();
+    });
+}
+
+// --- commands ----------------------------------------------------------------------------------
+
+void frmEscomesaElem::ObreElementsProp(int32_t codiOrigen, bool nou) {
+    frmElementsProp dialeg(this, codiOrigen, nou);
+    dialegs::MostraModal(&dialeg);
+}
+
+void frmEscomesaElem::Nou() {
+    TopLevel("Nou", [this] {
+        ado::Recordset& elements = Elements();
+        // Offered under the element selected, or the connection.
+        const int32_t origen = objMarcadorRegistreActual.isNull() ? 0 : Numero(elements.Value("NumElementCodi"));
+        elements.AddNew();
+        elements.SetValue("NumEscomesa", lngNumEscomesa);
+        elements.SetValue("NumElement", lngNumElementTemporal);
+        --lngNumElementTemporal;
+        ObreElementsProp(origen, true);
+        RefrescaFormulariActualitzacio();
+        RefrescaFormulariLectura();
+    });
+}
+
+void frmEscomesaElem::Editar() {
+    TopLevel("Editar", [this] {
+        const std::string message = Validacio("CadenaValidacioEditar", "valNoRegistresEditar");
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        // The dialog names the parent by its code.
+        ado::Recordset& elements = Elements();
+        const int32_t pare = Numero(elements.Value("ElementOrigen"));
+        int32_t codiOrigen = 0;
+        for (const arbre::Element& element : arbre::Llegeix(elements))
+            if (pare != 0 && element.num == pare) codiOrigen = Numero(element.codi);
+        ObreElementsProp(codiOrigen, false);
+        RefrescaFormulariActualitzacio();
+        RefrescaFormulariLectura();
+    });
+}
+
+// The element goes with everything below it, the deepest first.
+void frmEscomesaElem::Eliminar() {
+    TopLevel("Eliminar", [this] {
+        const std::string message = Validacio("CadenaValidacioEliminar", "valNoRegistresEliminar");
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        if (!dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminar", "valTextEliminar"))) return;
+        ado::Recordset& elements = Elements();
+        const int32_t numero = Numero(elements.Value("NumElement"));
+        std::vector<int32_t> esborrats = arbre::Descendents(arbre::Llegeix(elements), numero);
+        esborrats.insert(esborrats.begin(), numero);
+        for (auto it = esborrats.rbegin(); it != esborrats.rend(); ++it) {
+            arbre::MouA(elements, *it);
+            elements.Delete();
+        }
+        RefrescaFormulariActualitzacio();
+        RefrescaFormulariLectura();
+    });
+}
+
+void frmEscomesaElem::ExportaEsquemaUsuari() {
+    TopLevel("ExportaEsquemaUsuari", [this] {
+        const std::string path = ArxiuEscollit([this] { return objFuncionsCapaInterficie.EscullArxiuGravar("bmp"); });
+        if (path.empty()) return;
+        std::error_code error;
+        if (std::filesystem::exists(path, error) && !dialegs::PreguntaSiNo(Missatge("valSobreescriureArxiu"))) return;
+        frmFormulariQueCrida->ExportaEsquema(trvElements, path);
+        base::RaiseReported(*frmFormulariQueCrida);
+        dialegs::MissatgeOk(MissatgeDefecte("valExportacioAcabada",
+                                            "S'ha realitzat l'exportació de l'esquema dels elements de l'escomesa a un "
+                                            "arxiu."));
+    });
+}
+
+// --- validations -------------------------------------------------------------------------------
+
+// Editing and deleting need an element of a connection selected.
+std::string frmEscomesaElem::Validacio(const char* procediment, const char* senseRegistres) {
+    std::string text;
+    Inner(procediment, [&] {
+        if (frmFormulariQueCrida->rstRecordsetActual.Files() == 0)
+            text = Missatge(senseRegistres);
+        else if (objMarcadorRegistreActual.isNull())
+            text = Missatge("valNoRegistreSeleccionat");
+    });
+    return text;
+}
+
+}  // namespace velmar

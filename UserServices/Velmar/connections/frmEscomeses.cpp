@@ -1,0 +1,496 @@
+// The window's declaration, its layout, its set-up and modes, the zone
+// chooser, the two lists of the current connection, the photo choosers and
+// the element tree window.
+#include "connections/frmEscomeses.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <span>
+
+#include "Base/Text.h"
+#include "Brintel/BrintelNames.h"
+#include "connections/ArbreElements.h"
+#include "connections/frmEscomesaElem.h"
+#include "framework/LlistaPunts.h"
+#include "framework/Navegador.h"
+
+namespace velmar {
+namespace {
+
+namespace support = brintel::names;
+
+constexpr std::string_view kName = "frmEscomeses";
+
+DeclaracioTaula Auxiliar(const char* recordset, const char* taula, const char* ordre) {
+    return {.recordset = recordset, .llista = support::GetListAuxiliar, .arguments = [taula, ordre] {
+                return std::vector<com::Variant>{taula, ordre};
+            }};
+}
+
+// The lookup lists, in the order they are read.
+std::vector<DeclaracioTaula> Llistes(int32_t projecte) {
+    const auto projecteArg = [projecte] { return std::vector<com::Variant>{projecte}; };
+    return {{.recordset = "rstRecordsetZones", .llista = support::GetZones, .arguments = projecteArg},
+            {.recordset = "rstRecordsetCarrers", .llista = support::GetCarrers, .arguments = projecteArg},
+            Auxiliar("rstRecordsetTipusInstallacions", "TTE_TipusInstalacio", "CodTipusInstalacio"),
+            Auxiliar("rstRecordsetComptadors", "TTE_Comptador", "CodComptador"),
+            Auxiliar("rstRecordsetConjuntsMesura", "TTE_ConjuntMesura", "CodiConjuntMesura"),
+            Auxiliar("rstRecordsetCompanyies", "TTE_Companyia", "CodCompanyia"),
+            Auxiliar("rstRecordsetTensions", "TTE_Tensio", "CodTensio"),
+            Auxiliar("rstRecordsetTarifes", "TTE_Tarifa", "CodTarifa"),
+            Auxiliar("rstRecordsetDiscriminacions", "TTE_Discriminacio", "CodDiscriminacio"),
+            Auxiliar("rstRecordsetPeriodicitats", "TTE_Periodicitat", "CodPeriodicitat"),
+            Auxiliar("rstRecordsetSeccions", "TT_SeccioCable", "CodSeccioCable"),
+            Auxiliar("rstRecordsetFusibles", "TT_FusibleA", "CodFusibleA"),
+            Auxiliar("rstRecordsetICPs", "TTE_ICP", "CodICP"),
+            Auxiliar("rstRecordsetSistemesEncesa", "TTE_SistemaEncesa", "CodSistemaEncesa"),
+            Auxiliar("rstRecordsetSistemesRegulacio", "TTE_SistemaRegulacio", "CodSistemaRegulacio"),
+            Auxiliar("rstRecordsetTipusArmari", "TTE_ArmariMaterial", "CodArmariMaterial"),
+            Auxiliar("rstRecordsetUbicacionsArmari", "TTE_ArmariUbicacio", "CodArmariUbicacio"),
+            Auxiliar("rstRecordsetTipusElements", "TTE_ElementTipus", "CodElementTipus"),
+            Auxiliar("rstRecordsetCodiElements", "TTE_ElementCodi", "CodElementCodi"),
+            Auxiliar("rstRecordsetValorElements", "TTE_ElementValor", "CodElementValor"),
+            // Read for the current connection, by steps of the window's own.
+            {.recordset = "rstRecordsetElements"}};
+}
+
+// A data combo of a lookup table, with its ">" button. Each names its
+// table's child, T_Escomesa, by the column that holds the table's key
+// there; four of them write a column whose name differs from the table's
+// key column.
+Control Combo(const char* etiqueta, const char* nom, const char* dataField, const char* llista, const char* taula,
+              const char* codi, const char* numero, const char* boto, const char* integritat) {
+    return CampDataCombo(
+        etiqueta, nom, dataField, llista, codi, numero,
+        BotoAuxiliar{
+            .nom = boto, .taula = taula, .campIdentificador = numero, .campCodi = codi, .integritat = integritat});
+}
+
+struct Grup {
+    const char* nom;
+    std::vector<Control> controls;
+};
+
+// The groups of the record, as they stand in the window: the identity on
+// one line, then three columns.
+const Grup kIdentitat{
+    "Frame8",
+    {CampText("lblCodi", "txtCodi", "CodEscomesa"),
+     CampDataCombo("lblZona", "cmbZona", "NumZona", "rstRecordsetZones", "CodZona", "NumZona"),
+     CampDataCombo("lblCarrer", "cmbCarrer", "NumCarrer", "rstRecordsetCarrers", "CodCarrer", "NumCarrer"),
+     CampText("lblPostal", "txtPostal", "NumeroPostal"),
+     CampDataCombo("lblInstallacio", "cmbInstallacio", "NumTipusInstalacio", "rstRecordsetTipusInstallacions",
+                   "CodTipusInstalacio", "NumTipusInstalacio")}};
+
+const Grup kColumnaEsquerra[] = {
+    {"frmComptatge",
+     {Combo("lblComptatge", "cmbComptatge", "NumComptadorTipus", "rstRecordsetComptadors", "TTE_Comptador",
+            "CodComptador", "NumComptador", "cmdComptatge", "T_Escomesa, NumComptadorTipus"),
+      CampText("lblComptadorA", "txtComptadorA", "ComptadorA"),
+      CampText("lblComptadorR", "txtComptadorR", "ComptadorR"),
+      Combo("lblConjuntMesura", "cmbConjuntMesura", "NumConjuntMesura", "rstRecordsetConjuntsMesura",
+            "TTE_ConjuntMesura", "CodiConjuntMesura", "NumiConjuntMesura", "cmdConjuntMesura",
+            "T_Escomesa, NumConjuntMesura")}},
+    {"frmContractació",
+     {Combo("lblCompanyia", "cmbCompanyia", "NumCompanyia", "rstRecordsetCompanyies", "TTE_Companyia", "CodCompanyia",
+            "NumCompanyia", "cmdCompanyia", "T_Escomesa, NumCompanyia"),
+      CampText("lblPolissa", "txtPolissa", "Polissa"),
+      Combo("lblTensio", "cmbTensio", "NumTensio", "rstRecordsetTensions", "TTE_Tensio", "CodTensio", "NumTensio",
+            "cmdTensio", "T_Escomesa, NumTensio"),
+      Combo("lblTarifa", "cmbTarifa", "NumTarifa", "rstRecordsetTarifes", "TTE_Tarifa", "CodTarifa", "NumTarifa",
+            "cmdTarifa", "T_Escomesa, NumTarifa"),
+      Combo("lblDiscriminacio", "cmbDiscriminacio", "NumDiscriminacio", "rstRecordsetDiscriminacions",
+            "TTE_Discriminacio", "CodDiscriminacio", "NumDiscriminacio", "cmdDiscriminacio",
+            "T_Escomesa, NumDiscriminacio"),
+      Combo("lblPeriodicitat", "cmbPeriodicitat", "NumPeriodicitat", "rstRecordsetPeriodicitats", "TTE_Periodicitat",
+            "CodPeriodicitat", "NumPeriodicitat", "cmdPeriodicitat", "T_Escomesa, NumPeriodicitat"),
+      CampText("lblPotenciaContractada", "txtPotenciaContractada", "PotenciaContractada")}},
+    {"frmElementsGenerals",
+     {Combo("lblSeccio", "cmbSeccio", "NumSeccioE", "rstRecordsetSeccions", "TT_SeccioCable", "CodSeccioCable",
+            "NumSeccioCable", "cmdSeccio", "T_Escomesa, NumSeccioE"),
+      Combo("lblFusibles", "cmbFusibles", "NumFusibleE", "rstRecordsetFusibles", "TT_FusibleA", "CodFusibleA",
+            "NumFusibleA", "cmdFusibles", "T_Escomesa, NumFusibleE"),
+      Combo("lblICP", "cmbICP", "NumICP", "rstRecordsetICPs", "TTE_ICP", "CodICP", "NumICP", "cmdICP",
+            "T_Escomesa, NumICP")}},
+};
+
+const Grup kColumnaMig[] = {
+    {"frmComandament",
+     {Combo("lblSistemaEncesa", "cmbSistemaEncesa", "NumSistemaEncesa", "rstRecordsetSistemesEncesa",
+            "TTE_SistemaEncesa", "CodSistemaEncesa", "NumSistemaEncesa", "cmdSistemaEncesa",
+            "T_Escomesa, NumSistemaEncesa"),
+      Combo("lblSistemaRegulacio", "cmbSistemaRegulacio", "NumSistemaRegulacio", "rstRecordsetSistemesRegulacio",
+            "TTE_SistemaRegulacio", "CodSistemaRegulacio", "NumSistemaRegulacio", "cmdSistemaRegulacio",
+            "T_Escomesa, NumSistemaRegulacio")}},
+    {"frmDates",
+     {CampText("lblDataInstalacio", "txtdataInstalacio", "DataInstalacio"),
+      CampText("lblDataAltaInventari", "txtDataAltaInventari", "DataAltaInventari"),
+      CampText("lblDataBaixaInventari", "txtDataBaixaInventari", "DataBaixa")}},
+    {"frmArmari",
+     {Combo("lblTipusArmari", "cmbTipusArmari", "NumArmariMaterial", "rstRecordsetTipusArmari", "TTE_ArmariMaterial",
+            "CodArmariMaterial", "NumArmariMaterial", "cmdTipusArmari", "T_Escomesa, NumArmariMaterial"),
+      Combo("lblUbicacioArmari", "cmbUbicacioArmari", "NumArmariUbicacio", "rstRecordsetUbicacionsArmari",
+            "TTE_ArmariUbicacio", "CodArmariUbicacio", "NumArmariUbicacio", "cmdUbicacioArmari",
+            "T_Escomesa, NumArmariUbicacio")}},
+};
+
+const Grup kFotos{"frmFotos",
+                  {CampArxiu("lblFotoEscomesa", "txtFotoEscomesa", "FotoEscomesa", "cmdFotoEscomesa"),
+                   CampArxiu("lblEsquemaProteccions", "txtEsquemaProteccion", "FotoEsquema", "cmdFotoEsquema")}};
+
+// The buttons that only an edit enables, and those only browsing does.
+constexpr const char* kBotonsEdicio[] = {"cmdFotoEscomesa", "cmdFotoEsquema", "cmdSituar", "cmdEditarProteccio"};
+// What a window without data cannot do.
+constexpr const char* kBotonsDades[] = {"cmdNou", "cmdEditar", "cmdEliminar"};
+
+// The data combos, whose text must be one of their list's.
+const std::vector<std::string> kCombos = {
+    "cmbComptatge", "cmbZona",          "cmbCarrer",           "cmbInstallacio",  "cmbConjuntMesura", "cmbCompanyia",
+    "cmbTensio",    "cmbTarifa",        "cmbDiscriminacio",    "cmbPeriodicitat", "cmbSeccio",        "cmbFusibles",
+    "cmbICP",       "cmbSistemaEncesa", "cmbSistemaRegulacio", "cmbTipusArmari",  "cmbUbicacioArmari"};
+
+}  // namespace
+
+Finestra::Declaracio frmEscomeses::Declara(frmEscomeses* w, int32_t projecte) {
+    return {
+        .nom = kName,
+        .classeSuport = support::SvrEscomeses,
+        .recupera = "RecuperaEscomeses",
+        .actual = {.llista = support::GetEscomeses,
+                   .arguments = [w] { return std::vector<com::Variant>{w->lngZonaActual}; },
+                   .desa = support::SaveEscomesa},
+        .taules = Llistes(projecte),
+        .reglesDesa = {Regla::CampsBuits(
+                           {"txtCodi", "cmbUbicacioArmari", "cmbCarrer", "cmbTipusArmari", "cmbSistemaEncesa",
+                            "cmbTensio", "cmbSeccio", "cmbFusibles", "cmbICP", "cmbComptatge", "cmbInstallacio"},
+                           "valAlgunCampNecessariBuit"),
+                       Regla::ValorsForaDeLlista(kCombos, "valValorsNoEsTrobenEnCombos"),
+                       Regla::DatesNoValides({"txtdataInstalacio", "txtDataAltaInventari", "txtDataBaixaInventari"},
+                                             "valDataNoValida"),
+                       Regla::Repetit("CodEscomesa", "valRepetitCodiEscomesa")},
+        // A connection registered before today stays; nor is one deleted
+        // while light points or cable segments hang from it.
+        .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"),
+                          {"valEscomesaAmbPuntsLlum",
+                           [w](Finestra&) { return w->TeFills(support::SvrPuntsLlum, support::GetPuntsLlum); }},
+                          {"valEscomesaAmbTrams",
+                           [w](Finestra&) { return w->TeFills(support::SvrTrams, support::GetTrams); }}},
+    };
+}
+
+frmEscomeses::frmEscomeses(int32_t projecte, QWidget* parent)
+    : Finestra(Declara(this, projecte), parent),
+      cmbEscullZona(*this,
+                    {.combo = "cmbEscullZona",
+                     .etiqueta = "lblEscullZona",
+                     .eco = nullptr,
+                     .taula = "rstRecordsetZones",
+                     .codi = "CodZona",
+                     .numero = "NumZona",
+                     .omple = "OmpleComboEscullZona",
+                     .fixa = "FixaZonaAmbComboEscullZona",
+                     .clic = "cmbEscullZona_Click"},
+                    [this](int32_t zona) { CarregaZona(zona); }, [this] { Mostra(); }),
+      navegador_(new Navegador(*this,
+                               {.codiPrimer = "PrimerTextNumRegistre",
+                                .primer = "Escomesa",
+                                .codiSegon = "SegonTextNumRegistre",
+                                .segon = "de"},
+                               [this] { Mostra(); })),
+      lstPunts(new LlistaPunts(*this, {.columnes = {{"CoordenadaX", "clhX", "X"}, {"CoordenadaY", "clhY", "Y"}},
+                                       .clau = "NumEscomesa",
+                                       .llista = support::GetEscomesaPunts,
+                                       .buida = support::GetEmptyRstEscomesaPunts,
+                                       .obte = "ObtePuntsEscomesaActual"})) {
+    Disposa();
+    IniciFormulari();
+}
+
+// The element tree window goes before the tables it works on.
+frmEscomeses::~frmEscomeses() { objFormulariElements.reset(); }
+
+Taula& frmEscomeses::Elements() { return *TaulaPerNom("rstRecordsetElements"); }
+
+// --- layout ---------------------------------------------------------------------------
+
+void frmEscomeses::Disposa() {
+    const auto grup = [this](const char* nom, const char* caption) {
+        auto* box = new QGroupBox(QString::fromUtf8(caption), this);
+        box->setObjectName(QString::fromUtf8(nom));
+        return box;
+    };
+    // A group of fields one under another.
+    const auto camps = [&](const Grup& g) {
+        QGroupBox* box = grup(g.nom, g.nom);
+        AfegeixCamps(new QFormLayout(box), g.controls);
+        return box;
+    };
+    const auto columna = [&](std::span<const Grup> grups) {
+        auto* layout = new QVBoxLayout;
+        for (const Grup& g : grups) layout->addWidget(camps(g));
+        layout->addStretch();
+        return layout;
+    };
+    const auto boto = [this](const char* nom, auto command) {
+        QPushButton* button = dialegs::Control<QPushButton>(this, nom);
+        connect(button, &QPushButton::clicked, this, command);
+        return button;
+    };
+    const auto llista = [this](const char* nom, int columnes) {
+        auto* list = new QTreeWidget(this);
+        list->setObjectName(nom);
+        list->setColumnCount(columnes);
+        list->setRootIsDecorated(false);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        list->header()->setStretchLastSection(true);
+        return list;
+    };
+
+    // The chooser of the zone.
+    auto* zona = new QHBoxLayout;
+    zona->addWidget(cmbEscullZona.Etiqueta());
+    zona->addWidget(cmbEscullZona.Combo());
+    zona->addStretch();
+
+    // The identity of the connection on one line, without a caption.
+    auto* identitat = new QGroupBox(this);
+    identitat->setObjectName(kIdentitat.nom);
+    auto* linia = new QHBoxLayout(identitat);
+    for (const Control& control : kIdentitat.controls) {
+        auto* form = new QFormLayout;
+        AfegeixCamps(form, {control});
+        linia->addLayout(form, control.tipus == Control::Tipus::DataCombo ? 3 : 2);
+    }
+
+    QGroupBox* proteccio = grup("frmElementsProteccio", "frmElementsProteccio");
+    lstElementsProteccio = llista("lstElementsProteccio", 4);
+    auto* proteccioLayout = new QVBoxLayout(proteccio);
+    proteccioLayout->addWidget(lstElementsProteccio);
+    proteccioLayout->addWidget(boto("cmdEditarProteccio", [this] { ObreFormulariElements(); }), 0, Qt::AlignRight);
+
+    auto* observacions = new QFormLayout;
+    AfegeixCamps(observacions, {CampText("lblObservacions", "txtObservacions", "Observacions")});
+    lstPunts->setMaximumHeight(lstPunts->fontMetrics().height() * 6);
+    lstElementsProteccio->setMinimumWidth(lstElementsProteccio->fontMetrics().averageCharWidth() * 50);
+    auto* gis = new QGridLayout;
+    gis->addWidget(dialegs::Control<QLabel>(this, "lblSituacioGIS"), 0, 0, Qt::AlignTop);
+    gis->addWidget(lstPunts, 0, 1);
+    gis->addWidget(dialegs::Control<QPushButton>(this, "cmdSituar"), 0, 2, Qt::AlignTop);
+
+    QGroupBox* escomesa = grup("frmEscomesa", "frmEscomesa");
+    auto* graella = new QGridLayout(escomesa);
+    graella->addWidget(identitat, 0, 0, 1, 3);
+    graella->addLayout(columna(kColumnaEsquerra), 1, 0, 3, 1);
+    graella->addLayout(columna(kColumnaMig), 1, 1);
+    graella->addWidget(proteccio, 1, 2);
+    graella->addWidget(camps(kFotos), 2, 1, 1, 2);
+    graella->addLayout(observacions, 3, 1, Qt::AlignTop);
+    graella->addLayout(gis, 3, 2);
+    for (int column = 0; column < 3; ++column) graella->setColumnStretch(column, 1);
+
+    // Moving through the records, and the commands.
+    auto* botons = new QHBoxLayout;
+    botons->addWidget(navegador_);
+    botons->addStretch();
+    botons->addWidget(boto("cmdNou", [this] { Nou(); }));
+    botons->addWidget(boto("cmdEditar", [this] { Editar(); }));
+    botons->addWidget(boto("cmdEliminar", [this] { Eliminar(); }));
+    botons->addWidget(boto("cmdSortirEdicio", [this] { SortirEdicio(); }));
+    botons->addWidget(boto("cmdDesferCanvis", [this] { UndoChanges(); }));
+    botons->addWidget(boto("cmdSortir", [this] { close(); }));
+
+    connect(findChild<QPushButton*>("cmdFotoEscomesa"), &QPushButton::clicked, this,
+            [this] { SeleccionaArxiu("SeleccionaArxiuFoto", "FotoEscomesa"); });
+    connect(findChild<QPushButton*>("cmdFotoEsquema"), &QPushButton::clicked, this,
+            [this] { SeleccionaArxiu("SeleccionaArxiuEsquema", "FotoEsquema"); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(zona);
+    layout->addWidget(escomesa, 1);
+    layout->addLayout(botons);
+}
+
+// --- set-up and modes ---------------------------------------------------------------
+
+void frmEscomeses::IniciFormulari() {
+    TopLevel("IniciFormulari", [this] {
+        try {
+            CreaSuport();
+            Tradueix();
+            lstPunts->ConfiguraLlistaPunts();
+            ConfiguraLlistaElements();
+            Entra(Mode::Consulta);
+            CarregaTaules();
+            navegador_->LlegeixTextos();
+            cmbEscullZona.Omple();
+            if (!cmbEscullZona.Buit()) {
+                cmbEscullZona.Fixa();
+            } else {
+                // A project without zones: an empty window, in which no
+                // connection can be added.
+                Posa(rstRecordsetActual,
+                     objFuncionsCapaInterficie.PassaXMLARecordset(CridaSuport(support::GetEmptyRecordset)));
+                LligaControls();
+                RefrescaFormulariLectura();
+                findChild<QPushButton*>("cmdNou")->setEnabled(false);
+            }
+            PosaOrigensCombos();
+            strRutaImatgesElements = base::Trim(
+                objFuncionsCapaInterficie.ConsultaArxiuIniInterficie("General", "RutaDirectoriImatgesElements"), " ");
+            RefreshModeFormEdicio(false);
+            cmbEscullZona.Inicia();
+            objFormulariElements.reset();
+        } catch (...) {
+            // Whatever was read stays to be seen, in read mode; nothing can
+            // be changed or moved through.
+            EnSortir([this] {
+                RefreshModeFormEdicio(false);
+                for (const char* nom : kBotonsDades) findChild<QPushButton*>(nom)->setEnabled(false);
+                navegador_->Habilita(false);
+                cmbEscullZona.Combo()->setEnabled(false);
+            });
+            throw;
+        }
+    });
+}
+
+void frmEscomeses::RefreshModeFormEdicio(bool edicio) {
+    Finestra::RefreshModeFormEdicio(edicio);
+    for (const char* nom : kBotonsEdicio) findChild<QPushButton*>(nom)->setEnabled(edicio);
+    navegador_->Habilita(!edicio);
+    cmbEscullZona.Bloqueja(edicio);
+}
+
+void frmEscomeses::ConfiguraLlistaElements() {
+    Inner("ConfiguraLlistaElements", [this] {
+        QStringList texts;
+        for (const auto& [code, defecte] :
+             {std::pair{"clhTipus", "Tipus"}, std::pair{"clhCodi", "Codi"}, std::pair{"clhValor", "Valor"},
+              std::pair{"clhObservacions", "Observacions"}})
+            texts << QString::fromStdString(MissatgeDefecte(code, defecte));
+        lstElementsProteccio->setHeaderLabels(texts);
+    });
+}
+
+// --- the zone chooser ---------------------------------------------------------------
+
+void frmEscomeses::CarregaZona(int32_t zona) {
+    const int32_t abans = std::exchange(lngZonaActual, zona);
+    try {
+        Carrega(rstRecordsetActual);
+    } catch (...) {
+        lngZonaActual = abans;
+        throw;
+    }
+    DeslligaControls();
+    LligaControls();
+}
+
+// --- the lists of the current connection ------------------------------------------------
+
+std::optional<int32_t> frmEscomeses::EscomesaActual() const {
+    const Taula& actual = rstRecordsetActual;
+    if (actual.Files() < 1 || actual->IsBOF() || actual->IsEOF()) return std::nullopt;
+    const com::Variant numero = actual->Value("NumEscomesa");
+    return numero.isNull() ? std::nullopt : std::optional(numero.toLong());
+}
+
+void frmEscomeses::ObtePuntsEscomesaActual() { lstPunts->ObtePuntsActual(); }
+
+void frmEscomeses::RefrescaLlistaGIS() { lstPunts->RefrescaLlistaGIS(); }
+
+// The element rows of the current connection, or none without one.
+void frmEscomeses::ObteElementsEscomesaActual() {
+    Inner("ObteElementsEscomesaActual", [this] {
+        const std::optional<int32_t> numero = EscomesaActual();
+        const com::Variant text = numero ? CridaSuport(support::GetElementsEscomesa, {*numero})
+                                         : CridaSuport(support::GetEmptyRstEscomesaElements);
+        Posa(Elements(), objFuncionsCapaInterficie.PassaXMLARecordset(text));
+        RefrescaLlistaElements();
+    });
+}
+
+// Each item is keyed by its row's position, and the first item is
+// selected.
+void frmEscomeses::RefrescaLlistaElements() {
+    Inner("RefrescaLlistaElements", [this] {
+        const ado::Recordset& elements = *Elements().Ref();
+        const auto codi = [this](const char* llista, const char* codi, const char* numero, const com::Variant& valor) {
+            return QString::fromStdString(arbre::Codi(*TaulaPerNom(llista)->Ref(), codi, numero, valor));
+        };
+        const auto valor = [&](int32_t fila, const char* camp) {
+            return elements.ValueAt(fila, elements.FieldIndex(camp));
+        };
+        lstElementsProteccio->clear();
+        for (int32_t fila = 1; fila <= elements.RecordCount(); ++fila) {
+            const com::Variant observacions = valor(fila, "Observacions");
+            auto* item = new QTreeWidgetItem(
+                lstElementsProteccio,
+                {codi("rstRecordsetTipusElements", "CodElementTipus", "NumElementTipus",
+                      valor(fila, "NumElementTipus")),
+                 codi("rstRecordsetCodiElements", "CodElementCodi", "NumElementCodi", valor(fila, "NumElementCodi")),
+                 codi("rstRecordsetValorElements", "CodElementValor", "NumElementValor",
+                      valor(fila, "NumElementValor")),
+                 observacions.isNull() ? QString() : QString::fromStdString(observacions.toString())});
+            item->setData(0, arbre::kClau, QString::fromStdString(arbre::Clau(fila)));
+        }
+        if (lstElementsProteccio->topLevelItemCount() > 0)
+            lstElementsProteccio->setCurrentItem(lstElementsProteccio->topLevelItem(0));
+    });
+}
+
+void frmEscomeses::RecarregaLlista(Taula& taula) {
+    Finestra::RecarregaLlista(taula);
+    RefrescaLlistaElements();
+}
+
+// --- photos and the element tree -----------------------------------------------------
+
+void frmEscomeses::SeleccionaArxiu(const char* procediment, const char* camp) {
+    TopLevel(procediment, [this, camp] {
+        const std::string path = ArxiuEscollit([this] { return objFuncionsCapaInterficie.EscullArxiu(); });
+        if (!path.empty() && !rstRecordsetActual->IsBOF() && !rstRecordsetActual->IsEOF())
+            rstRecordsetActual->SetValue(camp, path);
+    });
+}
+
+void frmEscomeses::ObreFormulariElements() {
+    TopLevel("ObreFormulariElements", [this] {
+        if (!ModeEdicio()) return;
+        // Kept while the same record is edited, with the edits made in it.
+        if (!objFormulariElements) objFormulariElements = std::make_unique<frmEscomesaElem>(this);
+        dialegs::MostraModal(objFormulariElements.get());
+        RefrescaLlistaElements();
+    });
+}
+
+void frmEscomeses::TancaFormulariElements() {
+    if (!objFormulariElements) return;
+    objFormulariElements->close();
+    objFormulariElements.reset();
+}
+
+// --- questions the validations ask -----------------------------------------------------
+
+bool frmEscomeses::TeFills(std::string_view classe, std::string_view llista) {
+    const std::optional<int32_t> numero = EscomesaActual();
+    if (!numero) return false;
+    const com::ObjectRef suport = objFuncionsCapaInterficie.CreaObjecteSuport(std::string(classe));
+    const com::Variant text = velmar::CridaSuport(suport, llista, {*numero});
+    return objFuncionsCapaInterficie.PassaXMLARecordset(text)->RecordCount() > 0;
+}
+
+std::string frmEscomeses::ArxiuEsquema(int32_t numero) const {
+    std::string carpeta = strRutaImatgesElements;
+    if (!carpeta.empty() && carpeta.back() != '/') carpeta += '/';
+    return carpeta + "Elements" + com::Digits(numero) + ".bmp";
+}
+
+}  // namespace velmar

@@ -1,0 +1,231 @@
+// What the service-connection window does with its records: moving
+// through them, the counter, new, edit, undo, the save of the connection
+// with its element tree and the tree's picture in one transaction, and the
+// delete.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <filesystem>
+#include <map>
+
+#include "Ado/AdoError.h"
+#include "Base/Text.h"
+#include "Brintel/BrintelNames.h"
+#include "connections/ArbreElements.h"
+#include "connections/frmEscomesaElem.h"
+#include "connections/frmEscomeses.h"
+#include "connections/frmExportEsquema.h"
+#include "framework/Navegador.h"
+
+namespace velmar {
+namespace {
+
+namespace support = brintel::names;
+
+// The most new elements a save gives keys to: temporary numbers run from
+// -1 down to this.
+constexpr int32_t kMaximTemporals = 1000;
+
+}  // namespace
+
+// --- the current record ------------------------------------------------------------------
+
+void frmEscomeses::Mostra() {
+    ObtePuntsEscomesaActual();
+    ObteElementsEscomesaActual();
+    navegador_->OmpleNumeroRegistre();
+}
+
+// The current record shown again, with its lists and the counter.
+void frmEscomeses::RefrescaFormulariLectura() {
+    Inner("RefrescaFormulariLectura", [this] {
+        if (rstRecordsetActual.Files() > 0 && !rstRecordsetActual->IsBOF() && !rstRecordsetActual->IsEOF())
+            rstRecordsetActual->Move(rstRecordsetActual->AbsolutePosition() - 1, ado::Recordset::MoveStart::First);
+        Mostra();
+    });
+}
+
+// --- new, edit, undo -----------------------------------------------------------------------
+
+void frmEscomeses::Nou() {
+    TopLevel("Nou", [this] {
+        abans_ = CopiaTaules();
+        Entra(Mode::Nou);
+        rstRecordsetActual->AddNew();
+        rstRecordsetActual->SetValue("NumZona", lngZonaActual);
+        ObtePuntsEscomesaActual();
+        ObteElementsEscomesaActual();
+        findChild<QLineEdit*>("txtCodi")->setFocus();
+    });
+}
+
+void frmEscomeses::Editar() {
+    TopLevel("Editar", [this] {
+        const std::string message = CadenaValidacioEditar();
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        abans_ = CopiaTaules();
+        Entra(Mode::Edicio);
+    });
+}
+
+// Every change of the record goes, whether the edit is open or was ended;
+// the element rows come again from the server.
+void frmEscomeses::UndoChanges() {
+    TopLevel("UndoChanges", [this] {
+        const bool nou = intModeFormulari() == 1;
+        RestauraTaules(abans_);
+        abans_.clear();
+        if (nou && rstRecordsetActual.Files() > 0) rstRecordsetActual->MoveFirst();
+        Entra(Mode::Consulta);
+        TancaFormulariElements();
+        RefrescaFormulariLectura();
+    });
+}
+
+// --- the save ---------------------------------------------------------------------------------
+
+void frmEscomeses::SortirEdicio() {
+    TopLevel("SortirEdicio", [this] {
+        const std::string message = CadenaValidacioRegistreActual();
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        if (rstRecordsetActual.Files() > 0) {
+            rstRecordsetActual->Update();
+            // A connection already saved is found again by its key, a new
+            // one by its code.
+            const com::Variant clau = rstRecordsetActual->Value("NumEscomesa");
+            const com::Variant codi = rstRecordsetActual->Value("CodEscomesa");
+            try {
+                DinsTransaccio(
+                    [&] {
+                        PropagaCanvisABD();
+                        GravaElementsBD(clau, codi.isNull() ? std::string() : codi.toString());
+                        if (objFormulariElements) DesaEsquema();
+                        // Moved to another zone: the zone still chosen is
+                        // shown, from its first connection.
+                        const com::Variant zona = rstRecordsetActual->Value("NumZona");
+                        if (zona.isNull() || zona.toLong() != lngZonaActual) cmbEscullZona.Fixa();
+                        RefrescaFormulariLectura();
+                    },
+                    {&Elements()});
+            } catch (...) {
+                // The element rows are back as they were, temporary numbers
+                // and all, and the tree shows them for another try.
+                if (objFormulariElements) EnSortir([this] { objFormulariElements->RefrescaArbre(); });
+                throw;
+            }
+        }
+        Entra(Mode::Consulta);
+        abans_.clear();
+        TancaFormulariElements();
+    });
+}
+
+// Makes the connection `numero` the current record.
+void frmEscomeses::MouAEscomesa(int32_t numero) {
+    arbre::MouA(*rstRecordsetActual, "NumEscomesa = " + com::Str(numero));
+}
+
+// The element tree of the connection just saved: its new elements are
+// sent without their temporary numbers, so that the database gives them
+// keys; read back, each child of a new element is given its parent's key,
+// found by the parent's code (unique within a connection), and sent again.
+void frmEscomeses::GravaElementsBD(const com::Variant& clau, const std::string& strCodi) {
+    Inner("GravaElementsBD", [&] {
+        if (!clau.isNull())
+            MouAEscomesa(clau.toLong());
+        else
+            arbre::MouA(*rstRecordsetActual,
+                        "CodEscomesa = '" + objFuncionsCapaInterficie.StrTran(strCodi, "'", "''") + "'");
+        lngEscomesaGravada = rstRecordsetActual->Value("NumEscomesa").toLong();
+
+        ado::Recordset* elements = Elements().Ref().get();
+        // A new connection's elements take its number.
+        if (intModeFormulari() == 1) {
+            elements->SetFilter("NumEscomesa  = -1");
+            for (; !elements->IsEOF(); elements->MoveNext()) elements->SetValue("NumEscomesa", lngEscomesaGravada);
+        }
+        // The code of each new element, by its temporary number.
+        std::map<int32_t, int32_t> temporals;
+        elements->SetFilter("NumElement < 0");
+        for (; !elements->IsEOF(); elements->MoveNext()) {
+            const int32_t k = -elements->Value("NumElement").toLong();
+            if (k > kMaximTemporals) com::Raise(base::err::SubscriptOutOfRange);
+            temporals[k] = elements->Value("NumElementCodi").toLong();
+            elements->SetValue("NumElement", 0);
+        }
+        elements->ClearFilter();
+        const auto desa = [this](const std::string& canvis) { CridaSuport(support::SaveEscomesaElement, {canvis}); };
+        desa(objFuncionsCapaInterficie.StrTran(objFuncionsCapaInterficie.ObteActualitzacionsDeXML(
+                                                   objFuncionsCapaInterficie.PassaRecordsetAXML(Elements().Ref())),
+                                               "NumElement='0'", ""));
+
+        Posa(Elements(), objFuncionsCapaInterficie.PassaXMLARecordset(
+                             CridaSuport(support::GetElementsEscomesa, {lngEscomesaGravada})));
+        elements = Elements().Ref().get();
+        for (const auto& [k, codi] : temporals) {
+            if (codi == 0) continue;
+            elements->SetFilter("NumElementCodi = " + com::Str(codi));
+            if (elements->IsEOF()) com::Raise(ado::err::NoCurrentRecord);
+            const int32_t real = elements->Value("NumElement").toLong();
+            elements->SetFilter("ElementOrigen = " + com::Str(-k));
+            for (; !elements->IsEOF(); elements->MoveNext()) elements->SetValue("ElementOrigen", real);
+        }
+        // No element may keep a temporary parent in the database.
+        elements->SetFilter("ElementOrigen < 0");
+        if (elements->RecordCount() > 0) com::Raise(base::err::InvalidProcedureCall);
+        elements->ClearFilter();
+        desa(objFuncionsCapaInterficie.ObteActualitzacionsDeXML(
+            objFuncionsCapaInterficie.PassaRecordsetAXML(Elements().Ref())));
+    });
+}
+
+// The picture of the tree, as "Elements<n>.bmp" in the element image
+// folder, named in the saved connection's own row and stored with it.
+void frmEscomeses::DesaEsquema() {
+    Inner("DesaEsquema", [this] {
+        objFormulariElements->PosaNumeroEscomesa(lngEscomesaGravada);
+        ExportaEsquema(objFormulariElements->trvElements, ArxiuEsquema(lngEscomesaGravada));
+        MouAEscomesa(lngEscomesaGravada);
+        rstRecordsetActual->SetValue("FotoEsquema", "Elements" + com::Digits(lngEscomesaGravada) + ".bmp");
+        PropagaCanvisABD();
+        MouAEscomesa(lngEscomesaGravada);
+    });
+}
+
+void frmEscomeses::ExportaEsquema(const QTreeWidget* trvTree, const std::string& strRutaArxiuGravar) {
+    Inner("ExportaEsquema", [&] {
+        frmExportEsquema exportacio;
+        exportacio.EsquemaOriginal = trvTree;
+        exportacio.strRutaArxiu = strRutaArxiuGravar;
+        exportacio.GravarEsquema();
+        base::RaiseReported(exportacio);
+    });
+}
+
+// --- delete -----------------------------------------------------------------------------------
+
+void frmEscomeses::Eliminar() {
+    TopLevel("Eliminar", [this] {
+        const std::string message = CadenaValidacioEliminar();
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        if (!dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminar", "valTextEliminar"))) return;
+        const std::optional<int32_t> numero = EscomesaActual();
+        // The record shown afterwards: the one before, or the first.
+        const int32_t files = rstRecordsetActual.Files();
+        const int32_t posicio = rstRecordsetActual->AbsolutePosition();
+        const int32_t destinacio = files < 2 ? 0 : (posicio == 1 || files == 2 ? 1 : posicio - 1);
+        EliminaActual([this] { RefrescaFormulariLectura(); });
+        if (destinacio > 0) rstRecordsetActual->Move(destinacio - 1, ado::Recordset::MoveStart::First);
+        RefrescaFormulariLectura();
+        Entra(Mode::Consulta);
+        // Only the picture the program made of this connection's tree goes
+        // with it; a path the row names may be any file of the user's.
+        if (numero) {
+            std::error_code error;
+            std::filesystem::remove(ArxiuEsquema(*numero), error);
+            if (error) com::Raise(base::err::PathFileAccess);
+        }
+    });
+}
+
+}  // namespace velmar

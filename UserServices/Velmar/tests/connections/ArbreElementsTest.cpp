@@ -1,0 +1,431 @@
+// The element tree of a connection on the sample database: the tree
+// window over the connection window's rows, the property dialog's rules,
+// the save of new elements with temporary numbers (on each engine), a save
+// that fails, the picture of the tree, and the lookup-table editor behind
+// the dialog's buttons.
+#include <QImage>
+#include <filesystem>
+
+#include "Com/Registry.h"
+#include "EscomesesProva.h"
+#include "connections/frmExportEsquema.h"
+#include "core/TaulesAuxiliars.h"
+#include "support/TestDatabase.h"
+
+namespace {
+
+using velmar::frmElementsProp;
+using velmar::frmEscomesaElem;
+using velmar::frmEscomeses;
+
+// The required fields of a new connection, filled as E-01 has them.
+const char* const kObligatoris[] = {"cmbCarrer",      "cmbInstallacio",   "cmbComptatge", "cmbTensio",
+                                    "cmbSeccio",      "cmbFusibles",      "cmbICP",       "cmbSistemaEncesa",
+                                    "cmbTipusArmari", "cmbUbicacioArmari"};
+
+class Arbre : public EscomesesProva {
+protected:
+    using EscomesesProva::EscomesesProva;
+
+    // The element rows of the connection window, as numbers and parents.
+    static std::vector<std::pair<int32_t, int32_t>> Files(frmEscomeses& w) {
+        std::vector<std::pair<int32_t, int32_t>> files;
+        const ado::Recordset& rows = *w.TaulaPerNom("rstRecordsetElements")->Ref();
+        const auto nums = rows.ColumnValues(rows.FieldIndex("NumElement"));
+        const auto origens = rows.ColumnValues(rows.FieldIndex("ElementOrigen"));
+        for (size_t i = 0; i < nums.size(); ++i) files.emplace_back(nums[i].toLong(), origens[i].toLong());
+        return files;
+    }
+    static QImage Imatge(const std::string& path) { return QImage(QString::fromStdString(path), "BMP"); }
+};
+
+class ArbreMotors : public Arbre, public testing::WithParamInterface<testsupport::Engine> {
+protected:
+    ArbreMotors() : Arbre(GetParam()) {}
+};
+
+TEST_P(ArbreMotors, ANewConnectionIsSavedWithItsNewElementsUnderTheirRealParentsAndItsPicture) {
+    frmEscomeses w(306);
+    std::map<std::string, QString> e01;
+    for (const char* combo : kObligatoris) e01[combo] = Combo(w, combo)->currentText();
+    Click(w, "cmdNou");
+    Text(w, "txtCodi")->setText("E-04 d'Alt");
+    for (const char* combo : kObligatoris) Tria(w, combo, e01[combo].toUtf8().constData());
+
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        EXPECT_EQ(arbre.findChild<QLineEdit*>("txtEscomesa")->text(), "-C-001-");
+        AfegeixElement(arbre, nullptr, {.tipus = "Interruptor general", .codi = "IG", .valor = "4x63 A"});
+        AfegeixElement(arbre, "Interruptor general", {.tipus = "Diferencial", .codi = "DF1", .valor = "4x40 A 300 mA"});
+        AfegeixElement(arbre, "Diferencial", {.tipus = "Magnetotèrmic", .codi = "MT1", .valor = "4x16 A"});
+        EXPECT_EQ(Nodes(arbre),
+                  (std::vector<std::string>{"Service connection ", "  Interruptor general IG 4x63 A",
+                                            "    Diferencial DF1 4x40 A 300 mA", "      Magnetotèrmic MT1 4x16 A"}));
+        Click(arbre, "cmdSortir");
+    });
+    EXPECT_EQ(Files(w), (std::vector<std::pair<int32_t, int32_t>>{{-1, 0}, {-2, -1}, {-3, -2}}));
+    EXPECT_EQ(Items(Control<QTreeWidget>(w, "lstElementsProteccio"), 1),
+              (std::vector<std::string>{"IG", "DF1", "MT1"}));
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+
+    const std::string numero = Valor("SELECT NumEscomesa FROM T_Escomesa WHERE CodEscomesa = 'E-04 d''Alt'");
+    const std::string esquema = "Elements" + numero + ".bmp";
+    EXPECT_EQ(ArbreDesat(std::stoi(numero)),
+              (std::map<std::string, std::string>{{"IG", "-"}, {"DF1", "IG"}, {"MT1", "DF1"}}));
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_EscomesaElements WHERE ElementOrigen < 0 OR NumElement < 0 OR "
+                    "NumEscomesa < 0"),
+              "0");
+    // Shown, found by its key, with the picture's name in its own row.
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "E-04 d'Alt");
+    EXPECT_EQ(Valor("SELECT FotoEsquema FROM T_Escomesa WHERE NumEscomesa = " + numero), esquema);
+    EXPECT_EQ(Text(w, "txtEsquemaProteccion")->text().toStdString(), esquema);
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_Escomesa WHERE FotoEsquema = '" + esquema + "'"), "1");
+    const QImage picture = Imatge(imatges.file(esquema));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.width(), velmar::frmExportEsquema::kAmplada);
+    // The tree window is gone, the record browsed, nothing left pending.
+    EXPECT_EQ(w.FormulariElements(), nullptr);
+    EXPECT_TRUE(Control(w, "cmdNou")->isVisibleTo(&w));
+    EXPECT_TRUE(SenseTransaccio());
+    EXPECT_EQ(Control<QTreeWidget>(w, "lstElementsProteccio")->topLevelItemCount(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, ArbreMotors, testing::ValuesIn(testsupport::AvailableEngines()),
+                         testsupport::EngineParamName);
+
+TEST_F(Arbre, TheTreeShowsEachElementUnderItsParentKeyedByItsNumber) {
+    // A row whose parent is no element of the connection is not shown.
+    sessio.execute(
+        "INSERT INTO T_EscomesaElements (NumEscomesa, ElementOrigen, NumElementTipus, NumElementCodi, "
+        "NumElementValor) VALUES (1, 999, 4, 7, 7)");
+    frmEscomeses w(306);
+    Click(w, "cmdEditarProteccio");
+    EXPECT_EQ(modals, 0) << "not while browsing";
+    Click(w, "cmdEditar");
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        EXPECT_EQ(arbre.findChild<QLineEdit*>("txtEscomesa")->text(), " 1-C-001-12");
+        EXPECT_EQ(Nodes(arbre), (std::vector<std::string>{
+                                    "Service connection  1", "  Interruptor general IG 4x63 A",
+                                    "    Diferencial DF1 4x40 A 300 mA", "      Magnetotèrmic MT1 4x16 A",
+                                    "        Sortida L1 Sortida 1", "      Magnetotèrmic MT2 4x16 A",
+                                    "        Sortida L2 Sortida 2", "    Rellotge astronòmic RA Programació anual"}));
+        QTreeWidgetItem* arrel = arbre.trvElements->topLevelItem(0);
+        EXPECT_EQ(arrel->data(0, Qt::UserRole).toString(), "Clau0");
+        EXPECT_EQ(arrel->child(0)->data(0, Qt::UserRole).toString(), "Clau1");
+        EXPECT_EQ(arrel->child(0)->child(1)->data(0, Qt::UserRole).toString(), "Clau7");
+        EXPECT_EQ(arbre.trvElements->currentItem(), arrel);
+        EXPECT_TRUE(arbre.objMarcadorRegistreActual.isNull());
+
+        // Editing or deleting needs an element selected.
+        Click(arbre, "cmdEditar");
+        Click(arbre, "cmdEliminar");
+        EXPECT_EQ(sessio.shown, std::vector<std::string>(2, Missatge("frmEscomesaElem", "valNoRegistreSeleccionat")));
+        sessio.shown.clear();
+
+        // An element goes with everything below it.
+        Selecciona(arbre, "Diferencial");
+        Click(arbre, "cmdEliminar");
+        EXPECT_EQ(Nodes(arbre), (std::vector<std::string>{"Service connection  1", "  Interruptor general IG 4x63 A",
+                                                          "    Rellotge astronòmic RA Programació anual"}));
+        EXPECT_EQ(arbre.trvElements->currentItem(), arbre.trvElements->topLevelItem(0));
+        Click(arbre, "cmdSortir");
+    });
+    // Shown again, the same window with its edits; always modal.
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        EXPECT_EQ(Nodes(arbre).size(), 3u);
+        Click(arbre, "cmdSortir");
+    });
+    EXPECT_EQ(modals, 2);
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(ArbreDesat(1), (std::map<std::string, std::string>{{"IG", "-"}, {"RA", "IG"}, {"KM1", "?999"}}));
+    EXPECT_EQ(Valor("SELECT FotoEsquema FROM T_Escomesa WHERE NumEscomesa = 1"), "Elements1.bmp");
+}
+
+TEST_F(Arbre, AnExistingElementMovedUnderANewOneIsSavedUnderItsKey) {
+    frmEscomeses w(306);
+    Click(w, "cmdEditar");
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        AfegeixElement(arbre, "Interruptor general", {.tipus = "Contactor", .codi = "KM1", .valor = "4x25 A"});
+        Selecciona(arbre, "Magnetotèrmic MT2");
+        steps.push_back([](QWidget* window) {
+            auto& dialeg = dynamic_cast<frmElementsProp&>(*window);
+            Omple(dialeg, {.origen = "KM1"});
+            Click(dialeg, "cmdAcceptar");
+        });
+        Click(arbre, "cmdEditar");
+        EXPECT_EQ(asked, std::vector<std::string>{Missatge("frmElementsProp", "valGuardarCanvis")});
+        Click(arbre, "cmdSortir");
+    });
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(ArbreDesat(1), (std::map<std::string, std::string>{{"IG", "-"},
+                                                                 {"DF1", "IG"},
+                                                                 {"MT1", "DF1"},
+                                                                 {"MT2", "KM1"},
+                                                                 {"KM1", "IG"},
+                                                                 {"L1", "MT1"},
+                                                                 {"L2", "MT2"},
+                                                                 {"RA", "IG"}}));
+}
+
+TEST_F(Arbre, ThePropertyDialogRefusesAParentThatWouldBreakTheTree) {
+    frmEscomeses w(306);
+    Click(w, "cmdEditar");
+    struct Cas {
+        const char* element;
+        Propietats canvi;
+        const char* code;
+    };
+    const std::vector<Cas> cases = {
+        {"Interruptor general", {.origen = "MT1"}, "valOrigenDescendent"},
+        {"Diferencial", {.origen = "L2"}, "valOrigenDescendent"},
+        {"Diferencial", {.origen = "DF1"}, "valNoOrigenEllMateix"},
+        {"Magnetotèrmic MT2", {.codi = "MT1"}, "valCodiElementRepetits"},
+        {"Magnetotèrmic MT2", {.origen = "KM1"}, "valNoExisteixOrigen"},
+    };
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        for (const Cas& c : cases) {
+            Selecciona(arbre, c.element);
+            sessio.shown.clear();
+            steps.push_back([&](QWidget* window) {
+                auto& dialeg = dynamic_cast<frmElementsProp&>(*window);
+                Omple(dialeg, c.canvi);
+                Click(dialeg, "cmdAcceptar");
+                EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("frmElementsProp", c.code)}) << c.code;
+                Click(dialeg, "cmdCancellar");
+            });
+            Click(arbre, "cmdEditar");
+        }
+        Click(arbre, "cmdSortir");
+    });
+    // Nothing changed.
+    Click(w, "cmdSortirEdicio");
+    EXPECT_EQ(
+        ArbreDesat(1),
+        (std::map<std::string, std::string>{
+            {"IG", "-"}, {"DF1", "IG"}, {"MT1", "DF1"}, {"MT2", "DF1"}, {"L1", "MT1"}, {"L2", "MT2"}, {"RA", "IG"}}));
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_EscomesaElements WHERE NumEscomesa = 1 AND Observacions IS NOT NULL"), "3");
+}
+
+TEST_F(Arbre, TheDialogKeepsOnlyWhatIsAcceptedAndClosingItIsCancel) {
+    frmEscomeses w(306);
+    Click(w, "cmdEditar");
+    const auto valors = [&w] {
+        const ado::Recordset& rows = *w.TaulaPerNom("rstRecordsetElements")->Ref();
+        std::string text;
+        for (const char* field :
+             {"NumElementTipus", "NumElementCodi", "ElementOrigen", "NumElementValor", "Observacions"}) {
+            const com::Variant v = rows.Value(field);
+            text += (v.isNull() ? "-" : v.toString()) + " ";
+        }
+        return text;
+    };
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        Selecciona(arbre, "Magnetotèrmic MT1");
+        const std::string abans = valors();
+        const auto edita = [&](Propietats canvi, const char* boto, bool resposta) {
+            asked.clear();
+            answer = resposta;
+            steps.push_back([canvi, boto](QWidget* window) {
+                auto& dialeg = dynamic_cast<frmElementsProp&>(*window);
+                Omple(dialeg, canvi);
+                if (boto)
+                    Click(dialeg, boto);
+                else
+                    dialeg.close();
+            });
+            Click(arbre, "cmdEditar");
+            Selecciona(arbre, "Magnetotèrmic MT1");
+        };
+        // Accept without a change asks nothing.
+        edita({}, "cmdAcceptar", true);
+        EXPECT_TRUE(asked.empty());
+        EXPECT_EQ(valors(), abans);
+        // No, Cancel and closing put back what the element had.
+        edita({.tipus = "Contactor", .valor = "4x25 A", .observacions = "Canviat"}, "cmdAcceptar", false);
+        EXPECT_EQ(asked.size(), 1u);
+        EXPECT_EQ(valors(), abans);
+        edita({.tipus = "Contactor", .observacions = "Canviat"}, "cmdCancellar", true);
+        EXPECT_EQ(valors(), abans);
+        edita({.tipus = "Contactor", .observacions = "Canviat"}, nullptr, true);
+        EXPECT_EQ(valors(), abans);
+        EXPECT_TRUE(asked.empty());
+        // Yes keeps the change.
+        edita({.observacions = "Canviat"}, "cmdAcceptar", true);
+        EXPECT_EQ(asked.size(), 1u);
+        EXPECT_NE(valors(), abans);
+
+        // A new element closed, as cancelled, leaves no row, and its number
+        // is not given again.
+        const size_t files = Files(w).size();
+        steps.push_back([](QWidget* window) { window->close(); });
+        Click(arbre, "cmdNou");
+        EXPECT_EQ(Files(w).size(), files);
+        AfegeixElement(arbre, nullptr, {.tipus = "Contactor", .codi = "KM1", .valor = "4x25 A"});
+        EXPECT_EQ(Files(w).back().first, -2);
+        Click(arbre, "cmdSortir");
+    });
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+}
+
+TEST_F(Arbre, AFailedSaveLeavesDatabaseAndWindowAsTheyWereForAnotherTry) {
+    frmEscomeses w(306);
+    Click(w, "cmdEditar");
+    Text(w, "txtObservacions")->setText("Revisat");
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        AfegeixElement(arbre, "Interruptor general", {.tipus = "Contactor", .codi = "KM1", .valor = "4x25 A"});
+        Click(arbre, "cmdSortir");
+    });
+    // The connection is sent first; its elements cannot be.
+    sessio.execute("ALTER TABLE T_EscomesaElements RENAME TO T_EscomesaElementsApart");
+    Click(w, "cmdSortirEdicio");
+    sessio.execute("ALTER TABLE T_EscomesaElementsApart RENAME TO T_EscomesaElements");
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    EXPECT_TRUE(
+        sessio.shown.front().ends_with("\rVelmar(exe) - frmEscomeses - GravaElementsBD"
+                                       "\rVelmar(exe) - frmEscomeses - SortirEdicio)"))
+        << sessio.shown.front();
+    EXPECT_EQ(Valor("SELECT Observacions FROM T_Escomesa WHERE NumEscomesa = 1"), "Quadre renovat el 2016");
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_EscomesaElements WHERE NumEscomesa = 1"), "7");
+    EXPECT_TRUE(SenseTransaccio());
+    // Still editing, with every edit and the temporary number kept.
+    EXPECT_TRUE(Control(w, "cmdSortirEdicio")->isVisibleTo(&w));
+    EXPECT_EQ(Text(w, "txtObservacions")->text(), "Revisat");
+    EXPECT_EQ(Files(w).back(), (std::pair<int32_t, int32_t>{-1, 1}));
+    ASSERT_NE(w.FormulariElements(), nullptr);
+    EXPECT_EQ(w.FormulariElements()->trvElements->topLevelItem(0)->text(0), "Service connection  1");
+
+    sessio.shown.clear();
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Valor("SELECT Observacions FROM T_Escomesa WHERE NumEscomesa = 1"), "Revisat");
+    EXPECT_EQ(ArbreDesat(1).at("KM1"), "IG");
+}
+
+TEST_F(Arbre, AnExportThatFailsInTheSaveRollsItBack) {
+    velmar::clsFuncionsCapaInterficie f;
+    testsupport::ScopedFile ini(f.RutaArxiuIni(), Settings(imatges.file("no-hi-es")));
+    const std::string esquema = Valor("SELECT FotoEsquema FROM T_Escomesa WHERE NumEscomesa = 1");
+    frmEscomeses w(306);
+    Click(w, "cmdEditar");
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        AfegeixElement(arbre, nullptr, {.tipus = "Contactor", .codi = "KM1", .valor = "4x25 A"});
+        Click(arbre, "cmdSortir");
+    });
+    Click(w, "cmdSortirEdicio");
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    EXPECT_TRUE(
+        sessio.shown.front().ends_with(" (Velmar(exe) - frmExportEsquema - GravarEsquema"
+                                       "\rVelmar(exe) - frmEscomeses - ExportaEsquema"
+                                       "\rVelmar(exe) - frmEscomeses - DesaEsquema"
+                                       "\rVelmar(exe) - frmEscomeses - SortirEdicio)"))
+        << sessio.shown.front();
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_EscomesaElements WHERE NumEscomesa = 1"), "7");
+    EXPECT_EQ(Valor("SELECT FotoEsquema FROM T_Escomesa WHERE NumEscomesa = 1"), esquema);
+    EXPECT_TRUE(SenseTransaccio());
+    EXPECT_EQ(Files(w).back().first, -1);
+}
+
+TEST_F(Arbre, UndoDropsTheElementEditsAndClosesTheTree) {
+    frmEscomeses w(306);
+    Click(w, "cmdEditar");
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        AfegeixElement(arbre, nullptr, {.tipus = "Contactor", .codi = "KM1", .valor = "4x25 A"});
+        Click(arbre, "cmdSortir");
+    });
+    EXPECT_EQ(Control<QTreeWidget>(w, "lstElementsProteccio")->topLevelItemCount(), 8);
+    Click(w, "cmdDesferCanvis");
+    EXPECT_EQ(w.FormulariElements(), nullptr);
+    EXPECT_EQ(Control<QTreeWidget>(w, "lstElementsProteccio")->topLevelItemCount(), 7);
+    EXPECT_EQ(Files(w).size(), 7u);
+    EXPECT_TRUE(Control(w, "cmdNou")->isVisibleTo(&w));
+}
+
+TEST_F(Arbre, TheUsersExportIsABitmapOfFixedWidthAsTallAsItsNodes) {
+    frmEscomeses w(306);
+    Click(w, "cmdNou");
+    const std::string path = imatges.file("arbre.bmp");
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        // Cancelled, nothing.
+        Click(arbre, "cmdExportar");
+        EXPECT_TRUE(sessio.shown.empty());
+        ASSERT_EQ(files.size(), 1u);
+        EXPECT_TRUE(files.front().gravar);
+        EXPECT_EQ(files.front().filtre, "*.bmp");
+
+        chosen = path;
+        Click(arbre, "cmdExportar");
+        EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("frmEscomesaElem", "valExportacioAcabada")});
+        const QImage una = Imatge(path);
+        ASSERT_FALSE(una.isNull());
+        EXPECT_EQ(una.width(), velmar::frmExportEsquema::kAmplada);
+
+        AfegeixElement(arbre, nullptr, {.tipus = "Interruptor general", .codi = "IG", .valor = "4x63 A"});
+        AfegeixElement(arbre, "Interruptor general", {.tipus = "Diferencial", .codi = "DF1", .valor = "4x40 A 300 mA"});
+        // A file that is there is overwritten only when the user says so.
+        answer = false;
+        Click(arbre, "cmdExportar");
+        EXPECT_EQ(asked, std::vector<std::string>{Missatge("frmEscomesaElem", "valSobreescriureArxiu")});
+        EXPECT_EQ(Imatge(path).height(), una.height());
+        answer = true;
+        Click(arbre, "cmdExportar");
+        const QImage tres = Imatge(path);
+        EXPECT_EQ(tres.width(), una.width());
+        EXPECT_GT(tres.height(), una.height());
+
+        // A folder that is not there: the error, and no file.
+        sessio.shown.clear();
+        chosen = imatges.file("no-hi-es/arbre.bmp");
+        Click(arbre, "cmdExportar");
+        ASSERT_EQ(sessio.shown.size(), 1u);
+        EXPECT_TRUE(
+            sessio.shown.front().ends_with("\rVelmar(exe) - frmEscomeses - ExportaEsquema"
+                                           "\rVelmar(exe) - frmEscomesaElem - ExportaEsquemaUsuari)"))
+            << sessio.shown.front();
+        EXPECT_FALSE(std::filesystem::exists(*chosen));
+        Click(arbre, "cmdSortir");
+    });
+}
+
+// The lookup-table editor as the administration windows register it: it
+// adds an element code, as a user would, and closes.
+struct EditorCodis final : velmar::frmTaulesAuxiliarsBase {
+    explicit EditorCodis(SessioProva& sessio) : sessio(sessio) {}
+    void ShowModal() override {
+        sessio.execute("INSERT INTO TTE_ElementCodi (CodElementCodi, NumElementTipus) VALUES ('KM9', 4)");
+        filtre = strNomCampFiltre + "=" + std::to_string(lngValorCampFiltre);
+        const com::ObjectRef service = com::CreateObject("Brintel.SvrEscomeses");
+        rstRecordsetActual = std::make_shared<ado::Recordset>(
+            ado::Recordset::FromXml(com::Call(service, "GetListAuxiliar", {strNomTaula, strCampLlista}).toString()));
+    }
+    SessioProva& sessio;
+    static inline std::string filtre;
+};
+
+TEST_F(Arbre, ACodeAddedInTheLookupEditorShowsInTheWindowsLists) {
+    const auto previous =
+        velmar::RegistraFormulariTaulesAuxiliars([this] { return std::make_unique<EditorCodis>(sessio); });
+    frmEscomeses w(306);
+    Click(w, "cmdEditar");
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        steps.push_back([&](QWidget* window) {
+            auto& dialeg = dynamic_cast<frmElementsProp&>(*window);
+            Tria(dialeg, "cmbTipus", "Contactor");
+            Click(dialeg, "cmdCodi");
+            EXPECT_EQ(EditorCodis::filtre, "NumElementTipus=4");
+            auto* origen = Control<QComboBox>(dialeg, "cmbOrigen");
+            EXPECT_GE(origen->findText("KM9"), 0);
+            Omple(dialeg, {.codi = "KM9", .valor = "4x25 A"});
+            Click(dialeg, "cmdAcceptar");
+        });
+        Click(arbre, "cmdNou");
+        EXPECT_EQ(Nodes(arbre).back(), "  Contactor KM9 4x25 A");
+        Click(arbre, "cmdSortir");
+    });
+    velmar::RegistraFormulariTaulesAuxiliars(previous);
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Items(Control<QTreeWidget>(w, "lstElementsProteccio"), 1).back(), "KM9");
+}
+
+}  // namespace
