@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "core/CaixaTextMultilinia.h"
 #include "core/DataCombo.h"
 
 namespace velmar::binding {
@@ -56,6 +57,8 @@ private:
             edit->setText(Text(value));
             // A text longer than the box reads from its beginning.
             if (!edit->hasFocus()) edit->setCursorPosition(0);
+        } else if (auto* box = dynamic_cast<CaixaTextMultilinia*>(control_)) {
+            box->setText(Text(value));
         } else if (auto* check = qobject_cast<QCheckBox*>(control_)) {
             check->setChecked(!value.isNull() && value.toBool());
         }
@@ -80,6 +83,8 @@ private:
             connect(combo, &QComboBox::currentTextChanged, this, [this](const QString& t) { write(ValueOf(t)); });
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
             connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { write(ValueOf(t)); });
+        } else if (auto* box = dynamic_cast<CaixaTextMultilinia*>(control_)) {
+            connect(box, &QPlainTextEdit::textChanged, this, [this, box] { write(ValueOf(box->text())); });
         } else if (auto* check = qobject_cast<QCheckBox*>(control_)) {
             connect(check, &QCheckBox::toggled, this, [this](bool on) { write(on); });
         }
@@ -117,7 +122,8 @@ Tie* TieOf(const QWidget* control) {
 std::string ControlType(const QWidget* control) {
     if (dynamic_cast<const DataCombo*>(control)) return "DataCombo";
     if (qobject_cast<const QComboBox*>(control)) return "ComboBox";
-    if (qobject_cast<const QLineEdit*>(control)) return "TextBox";
+    if (qobject_cast<const QLineEdit*>(control) || dynamic_cast<const CaixaTextMultilinia*>(control))
+        return "TextBox";
     if (qobject_cast<const QCheckBox*>(control)) return "CheckBox";
     return {};
 }

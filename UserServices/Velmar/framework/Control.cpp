@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/CaixaTextMultilinia.h"
 #include "core/DataCombo.h"
 #include "core/Dialegs.h"
 
@@ -14,6 +15,7 @@ namespace {
 QWidget* Crea(QWidget* window, const Control& c) {
     switch (c.tipus) {
         case Control::Tipus::Text: return new QLineEdit(window);
+        case Control::Tipus::TextMultilinia: return new CaixaTextMultilinia(window);
         case Control::Tipus::Combo: return new QComboBox(window);
         case Control::Tipus::Casella: return new QCheckBox(QString::fromLatin1(c.nom), window);
         case Control::Tipus::DataCombo: {

@@ -12,7 +12,7 @@ class QWidget;
 namespace velmar {
 
 struct Control {
-    enum class Tipus { Text, DataCombo, Combo, Casella };
+    enum class Tipus { Text, TextMultilinia, DataCombo, Combo, Casella };
     Tipus tipus = Tipus::Text;
     const char* nom = "";
     const char* etiqueta = nullptr;  // the label beside it; none for a check box
@@ -28,6 +28,12 @@ struct Control {
 // A text box bound to `dataField`.
 inline Control CampText(const char* etiqueta, const char* nom, const char* dataField, const char* tag = "") {
     return {.tipus = Control::Tipus::Text, .nom = nom, .etiqueta = etiqueta, .dataField = dataField, .tag = tag};
+}
+
+// A text box several lines high bound to `dataField`.
+inline Control CampTextMultilinia(const char* etiqueta, const char* nom, const char* dataField, const char* tag = "") {
+    return {.tipus = Control::Tipus::TextMultilinia, .nom = nom, .etiqueta = etiqueta, .dataField = dataField,
+            .tag = tag};
 }
 
 // A data combo bound to `dataField`, offering the rows of `rowSource`.

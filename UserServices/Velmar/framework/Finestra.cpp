@@ -12,6 +12,7 @@
 #include "Brintel/BrintelNames.h"
 #include "Com/Registry.h"
 #include "core/Bloqueig.h"
+#include "core/CaixaTextMultilinia.h"
 #include "core/BindingControl.h"
 #include "core/BindingSource.h"
 #include "core/BindingWindow.h"
@@ -158,13 +159,15 @@ void Finestra::LligaControls() {
     objFuncionsCapaInterficie.LinkControls(objecte_);
     // A bound text box is wide enough to read what its field holds, up to
     // a line of a few words.
-    constexpr int kMaxCharacters = 45;
-    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-        if (!binding::DataSource(edit)) continue;
-        const int characters = std::min(edit->maxLength(), kMaxCharacters);
+    static constexpr int kMaxCharacters = 45;
+    const auto ample = [](QWidget* edit, int maxLength) {
+        if (!binding::DataSource(edit)) return;
+        const int characters = std::min(maxLength, kMaxCharacters);
         edit->setMinimumWidth(std::max(edit->minimumWidth(),
                                        edit->fontMetrics().averageCharWidth() * characters + 12));
-    }
+    };
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) ample(edit, edit->maxLength());
+    for (CaixaTextMultilinia* box : findChildren<CaixaTextMultilinia*>()) ample(box, box->maxLength());
 }
 
 void Finestra::DeslligaControls() { objFuncionsCapaInterficie.DeslinkControls(objecte_); }

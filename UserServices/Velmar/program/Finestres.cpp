@@ -1,6 +1,7 @@
 #include "program/Finestres.h"
 
 #include "admin/frmClients.h"
+#include "admin/frmManteniments.h"
 #include "admin/frmProjectes.h"
 #include "core/Procediment.h"
 #include "dialogs/frmEntraPassword.h"
@@ -22,6 +23,7 @@ std::unique_ptr<QWidget> VisorImatge(const Obertura& obertura) {
 constexpr FinestraRegistrada kFinestres[] = {
     {"frmProjectes", Sola<frmProjectes>, ""},
     {"frmClients", Sola<frmClients>, ""},
+    {"frmManteniments", Sola<frmManteniments>, ""},
     {"frmEntraPassword", Sola<frmEntraPassword>, ""},
     {"frmIdiomes", Sola<frmIdiomes>, ""},
     {"frmVisorImatge", VisorImatge, "--picture FILE"},

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "Ado/Recordset.h"
+#include "Com/Registry.h"
 #include "core/Dialegs.h"
 #include "core/LlistaRegistres.h"
 #include "core/clsAndamiSistema.h"
@@ -45,6 +47,18 @@ protected:
                !Text(w, field)->isReadOnly();
     }
 
+    // The text of `code` of the window `finestra` in the session's
+    // language, as the sample database holds it.
+    static std::string Text(const char* finestra, const char* code) {
+        const com::ObjectRef service = com::CreateObject("Brintel.SvrIdiomes");
+        ado::Recordset rows = ado::Recordset::FromXml(
+            com::Call(service, "GetTextIdioma", {velmar::clsAndamiSistema::Instance().Idioma(), finestra}).toString());
+        for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext())
+            if (rows.Value("CodTextIdioma").toString() == code) return rows.Value("TextTraduit").toString();
+        ADD_FAILURE() << "no text " << code << " for " << finestra;
+        return {};
+    }
+
     SessioProva sessio;
     std::vector<std::string> asked;
     bool answer = true;
@@ -52,3 +66,17 @@ protected:
 private:
     velmar::dialegs::PreguntaHandler previous_;
 };
+
+// The same in each language a window is tested in: Català, the language
+// the program starts in, and English.
+class FinestraIdioma : public FinestraProva, public testing::WithParamInterface<int32_t> {
+protected:
+    void SetUp() override {
+        FinestraProva::SetUp();
+        velmar::clsAndamiSistema::Instance().SetIdioma(GetParam());
+    }
+};
+
+#define INSTANTIATE_EN_CADA_IDIOMA(fixture) \
+    INSTANTIATE_TEST_SUITE_P(Idioma, fixture, testing::Values(1, 5), \
+                             [](const testing::TestParamInfo<int32_t>& info) { return info.param == 1 ? "Catala" : "English"; })
