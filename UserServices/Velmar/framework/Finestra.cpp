@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QEvent>
+#include <QEventLoop>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -118,6 +119,25 @@ int16_t Finestra::intModeFormulari() const {
 
 com::Variant Finestra::CridaSuport(std::string_view member, std::vector<com::Variant> args) {
     return velmar::CridaSuport(objClasseSuportActual, member, std::move(args));
+}
+
+void Finestra::MostraModal() {
+    // Ends the wait when the window is hidden, by its own code or closed.
+    class Espera final : public QObject {
+    public:
+        explicit Espera(QWidget* window) { window->installEventFilter(this); }
+        QEventLoop loop;
+
+    protected:
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Hide) loop.quit();
+            return false;
+        }
+    };
+    Espera espera(this);
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    if (isVisible()) espera.loop.exec();
 }
 
 // --- set-up ------------------------------------------------------------------
@@ -294,9 +314,12 @@ void Finestra::Recupera() {
 
 // --- validation ------------------------------------------------------------------
 
-std::string Finestra::CodiRegles(const std::vector<Regla>& regles) {
-    for (const Regla& regla : regles)
-        if (regla.es(*this)) return regla.codi;
+std::string Finestra::MissatgeRegles(const std::vector<Regla>& regles) {
+    for (const Regla& regla : regles) {
+        if (!regla.es(*this)) continue;
+        const std::string text = Missatge(regla.codi);
+        return regla.completa ? regla.completa(*this, text) : text;
+    }
     return {};
 }
 
@@ -311,15 +334,15 @@ std::string Finestra::CadenaValidacioEditar() {
 std::string Finestra::CadenaValidacioEliminar() {
     std::string text;
     Inner("CadenaValidacioEliminar", [this, &text] {
-        text = Missatge(rstRecordsetActual.Files() == 0 ? "valNoRegistresEliminar"
-                                                        : CodiRegles(declaracio_.reglesElimina));
+        text = rstRecordsetActual.Files() == 0 ? Missatge("valNoRegistresEliminar")
+                                               : MissatgeRegles(declaracio_.reglesElimina);
     });
     return text;
 }
 
 std::string Finestra::CadenaValidacioRegistreActual() {
     std::string text;
-    Inner("CadenaValidacioRegistreActual", [this, &text] { text = Missatge(CodiRegles(declaracio_.reglesDesa)); });
+    Inner("CadenaValidacioRegistreActual", [this, &text] { text = MissatgeRegles(declaracio_.reglesDesa); });
     return text;
 }
 

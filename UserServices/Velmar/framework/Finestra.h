@@ -115,6 +115,10 @@ public:
     // with its trail.
     com::Variant CridaSuport(std::string_view member, std::vector<com::Variant> args = {});
 
+    // Shows the window modal over the program and returns once it is
+    // hidden or closed.
+    void MostraModal();
+
 protected:
     explicit Finestra(Declaracio declaracio, QWidget* parent = nullptr);
 
@@ -204,7 +208,8 @@ private:
     std::vector<Taula*> TaulesDesades();
     // The rows of a table as its support operation lists them, as text.
     std::string Llista(const Taula& taula);
-    std::string CodiRegles(const std::vector<Regla>& regles);
+    // The message of the first rule that holds; "" when none does.
+    std::string MissatgeRegles(const std::vector<Regla>& regles);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Declaracio declaracio_;

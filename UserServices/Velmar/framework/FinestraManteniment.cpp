@@ -1,7 +1,9 @@
 #include "framework/FinestraManteniment.h"
 
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -11,13 +13,8 @@
 
 namespace velmar {
 
-FinestraManteniment::FinestraManteniment(Declaracio declaracio, Llista llista, QWidget* parent)
-    : Finestra(std::move(declaracio), parent), llista_(new LlistaRegistres(this)), botonsPropis_(new QHBoxLayout) {
-    llista_->setObjectName(QString::fromLatin1(llista.nom));
-    llista_->SetColumnes({llista.camp});
-    llista_->OnTria([this] { RefrescaFormulariAmbLlista(); });
-    llista_->setMinimumWidth(llista_->fontMetrics().averageCharWidth() * 34);
-
+FinestraManteniment::FinestraManteniment(Declaracio declaracio, Llista llista, QWidget* parent, const char* marc)
+    : FinestraLlista(std::move(declaracio), std::move(llista), parent), botonsPropis_(new QHBoxLayout) {
     auto* botons = new QHBoxLayout;
     const auto boto = [this, botons](const char* name, void (FinestraManteniment::*command)()) {
         QPushButton* button = dialegs::Control<QPushButton>(this, name);
@@ -28,16 +25,24 @@ FinestraManteniment::FinestraManteniment(Declaracio declaracio, Llista llista, Q
     boto("cmdNou", &FinestraManteniment::Nou);
     boto("cmdEditar", &FinestraManteniment::Editar);
     boto("cmdEliminar", &FinestraManteniment::Eliminar);
-    boto("cmdSortirEdicio", &FinestraManteniment::SortirEdicio);
-    boto("cmdDesferCanvis", &FinestraManteniment::UndoChanges);
+    // Shown only while editing, even in a window that could not open.
+    boto("cmdSortirEdicio", &FinestraManteniment::SortirEdicio)->hide();
+    boto("cmdDesferCanvis", &FinestraManteniment::UndoChanges)->hide();
     QPushButton* sortir = dialegs::Control<QPushButton>(this, "cmdSortir");
     connect(sortir, &QPushButton::clicked, this, &QWidget::close);
     botons->addWidget(sortir);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(dialegs::Control<QLabel>(this, llista.etiqueta), 0, 0);
-    layout->addWidget(llista_, 1, 0);
-    if (Camps()) layout->addLayout(Camps(), 1, 1);
+    layout->addWidget(EtiquetaLlista(), 0, 0);
+    layout->addWidget(ControlLlista(), 1, 0);
+    if (Camps() && marc) {
+        auto* frame = new QGroupBox(QString::fromLatin1(marc), this);
+        frame->setObjectName(QString::fromLatin1(marc));
+        frame->setLayout(Camps());
+        layout->addWidget(frame, 1, 1);
+    } else if (Camps()) {
+        layout->addLayout(Camps(), 1, 1);
+    }
     layout->addLayout(botons, 2, 0, 1, 2);
     layout->addLayout(botonsPropis_, 3, 0, 1, 2);
     layout->setColumnStretch(0, 2);
@@ -51,6 +56,7 @@ void FinestraManteniment::IniciFormulari() {
         Entra(Mode::Consulta);
         CarregaTaules();
         Recupera();
+        AbansDeLligar();
         LligaControls();
         PosaOrigensCombos();
         RefrescaFormulariActualitzacio();
@@ -61,38 +67,15 @@ void FinestraManteniment::IniciFormulari() {
 
 void FinestraManteniment::RefreshModeFormEdicio(bool edicio) {
     Finestra::RefreshModeFormEdicio(edicio);
-    llista_->setEnabled(!edicio);
-}
-
-void FinestraManteniment::RefrescaFormulariActualitzacio() {
-    Inner("RefrescaFormulariActualitzacio", [this] {
-        // The list reads its rows again and its first item becomes current,
-        // as a click on it would make it.
-        llista_->SetRecordset(rstRecordsetActual.Ref());
-        if (rstRecordsetActual.Files() < 1) return;
-        // Making another item current runs the click handling by itself.
-        const bool another = llista_->currentRow() != 0;
-        llista_->setCurrentRow(0);
-        if (!another) RefrescaFormulariAmbLlista();
-    });
-}
-
-void FinestraManteniment::RefrescaFormulariLectura() {
-    Inner("RefrescaFormulariLectura", [this] {
-        const int32_t position = llista_->Posicio(llista_->currentRow());
-        if (rstRecordsetActual->RecordCount() < 1 || position < 1) return;
-        rstRecordsetActual->Move(position - 1, ado::Recordset::MoveStart::First);
-    });
-}
-
-void FinestraManteniment::RefrescaFormulariAmbLlista() {
-    TopLevel("RefrescaFormulariAmbLlista", [this] { RefrescaFormulariLectura(); });
+    ControlLlista()->setEnabled(!edicio);
 }
 
 void FinestraManteniment::Nou() {
     TopLevel("Nou", [this] {
         rstRecordsetActual->AddNew();
+        OmpleNou();
         Entra(Mode::Nou);
+        strCodiActual.clear();
     });
 }
 
@@ -101,6 +84,7 @@ void FinestraManteniment::Editar() {
         const std::string message = CadenaValidacioEditar();
         if (!message.empty()) return dialegs::MissatgeOk(message);
         Entra(Mode::Edicio);
+        strCodiActual = CodiRegistreActual();
     });
 }
 
@@ -111,6 +95,12 @@ void FinestraManteniment::Eliminar() {
         const std::string question = MissatgeDefecte("valTextEliminar", "valTextEliminar");
         if (!dialegs::PreguntaSiNo(question)) return;
         Entra(Mode::Eliminacio);
+        // The row to select afterwards: the one above, or the first.
+        const LlistaRegistres* llista = ControlLlista();
+        if (llista->count() > 1)
+            strCodiActual = llista->currentRow() == 0 || llista->count() == 2
+                                ? std::string()
+                                : llista->text(llista->currentRow() - 1).toStdString();
         try {
             DinsTransaccio([this] {
                 rstRecordsetActual->Delete();
@@ -133,6 +123,7 @@ void FinestraManteniment::SortirEdicio() {
         const std::string message = CadenaValidacioRegistreActual();
         if (!message.empty()) return dialegs::MissatgeOk(message);
         if (rstRecordsetActual->RecordCount() > 0) {
+            strCodiActual = CodiRegistreActual();
             rstRecordsetActual->Update();
             PropagaCanvisABD();
             RefrescaFormulariActualitzacio();
@@ -145,9 +136,15 @@ void FinestraManteniment::UndoChanges() {
     TopLevel("UndoChanges", [this] {
         rstRecordsetActual->CancelUpdate();
         RefrescaFormulariLectura();
-        RefrescaFormulariActualitzacio();
+        // A window that keeps its place stays on the row it was on.
+        if (!MantePosicio()) RefrescaFormulariActualitzacio();
         Entra(Mode::Consulta);
     });
+}
+
+void FinestraManteniment::closeEvent(QCloseEvent* event) {
+    if (ModeEdicio()) UndoChanges();
+    FinestraLlista::closeEvent(event);
 }
 
 }  // namespace velmar

@@ -6,29 +6,21 @@
 // (the one it keeps, with the operations that list and save it, and the
 // lists it reads), the field its list shows, its controls and its rules.
 // The start-up, the three modes and how the list, the record and the
-// buttons move together live here once.
+// buttons move together live here once; a window adds its own steps in
+// the few places below that call for them.
 #pragma once
 
-#include "framework/Finestra.h"
+#include "framework/FinestraLlista.h"
 
 class QHBoxLayout;
 class QPushButton;
 
 namespace velmar {
 
-class LlistaRegistres;
-
-class FinestraManteniment : public Finestra {
-public:
-    // The list of rows.
-    struct Llista {
-        const char* nom;       // the list's name (lstClients)
-        const char* etiqueta;  // the label above it
-        std::string camp;      // the field each item shows
-    };
-
+class FinestraManteniment : public FinestraLlista {
 protected:
-    FinestraManteniment(Declaracio declaracio, Llista llista, QWidget* parent = nullptr);
+    // `marc`: the frame that holds the record's controls; none for none.
+    FinestraManteniment(Declaracio declaracio, Llista llista, QWidget* parent = nullptr, const char* marc = nullptr);
 
     // A row of buttons of the window's own, below the shared ones.
     QHBoxLayout* BotonsPropis() const { return botonsPropis_; }
@@ -37,18 +29,25 @@ protected:
     // opens as far as it got.
     void IniciFormulari();
 
+    // --- a window's own steps ---------------------------------------------
+    // In the start-up, once the tables are read and before the controls are
+    // bound to them.
+    virtual void AbansDeLligar() {}
+    // In Nou, once the row is added: the values a new row starts with.
+    virtual void OmpleNou() {}
+
+    void RefreshModeFormEdicio(bool edicio) override;
+    void UndoChanges();
+
 private:
     void Nou();
     void Editar();
     void Eliminar();
     void SortirEdicio();
-    void UndoChanges();
-    void RefrescaFormulariAmbLlista();
-    void RefrescaFormulariActualitzacio();
-    void RefrescaFormulariLectura();
-    void RefreshModeFormEdicio(bool edicio) override;
+    // Closing the window while a row is edited drops the edit first, so
+    // that nothing unsaved stays in the window's rows.
+    void closeEvent(QCloseEvent* event) override;
 
-    LlistaRegistres* llista_;
     QHBoxLayout* botonsPropis_;
 };
 

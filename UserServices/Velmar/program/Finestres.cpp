@@ -3,6 +3,10 @@
 #include "admin/frmClients.h"
 #include "admin/frmManteniments.h"
 #include "admin/frmProjectes.h"
+#include "admin/frmTaulesAuxiliars.h"
+#include "Ado/Recordset.h"
+#include "Brintel/BrintelNames.h"
+#include "Com/Registry.h"
 #include "core/Procediment.h"
 #include "dialogs/frmEntraPassword.h"
 #include "dialogs/frmIdiomes.h"
@@ -19,11 +23,32 @@ std::unique_ptr<QWidget> VisorImatge(const Obertura& obertura) {
     return visor;
 }
 
+// The lookup-table editor on the table the command line names: its key is
+// the table's key column and its code the first column of text after it.
+std::unique_ptr<QWidget> TaulaAuxiliar(const Obertura& obertura) {
+    namespace support = brintel::names;
+    auto editor = std::make_unique<frmTaulesAuxiliars>();
+    editor->strNomTaula = obertura.Opcio("table");
+    const com::ObjectRef suport = com::CreateObject(com::ProgID(support::Brintel, support::SvrTaulesAuxiliars));
+    const ado::Recordset buida = ado::Recordset::FromXml(
+        CridaSuport(suport, support::GetEmptyRecordset, {editor->strNomTaula}).toString());
+    for (int32_t camp = 0; camp < buida.FieldCount(); ++camp) {
+        const ado::FieldInfo& field = buida.Field(camp);
+        if (editor->strCampIntegritat.empty() && (field.keyColumn || camp == 0))
+            editor->strCampIntegritat = field.name;
+        else if (editor->strCampLlista.empty() && field.type == ado::DataType::String)
+            editor->strCampLlista = field.name;
+    }
+    editor->Obre();
+    return editor;
+}
+
 // One line per window.
 constexpr FinestraRegistrada kFinestres[] = {
     {"frmProjectes", Sola<frmProjectes>, ""},
     {"frmClients", Sola<frmClients>, ""},
     {"frmManteniments", Sola<frmManteniments>, ""},
+    {"frmTaulesAuxiliars", TaulaAuxiliar, "--table T_Name"},
     {"frmEntraPassword", Sola<frmEntraPassword>, ""},
     {"frmIdiomes", Sola<frmIdiomes>, ""},
     {"frmVisorImatge", VisorImatge, "--picture FILE"},
