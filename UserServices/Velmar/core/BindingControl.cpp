@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "core/CaixaTextMultilinia.h"
+#include "core/ComboSiNo.h"
 #include "core/DataCombo.h"
 
 namespace velmar::binding {
@@ -50,6 +51,8 @@ private:
         const com::Variant value = current();
         if (auto* combo = dynamic_cast<DataCombo*>(control_)) {
             combo->SetBoundValue(value);
+        } else if (auto* combo = dynamic_cast<ComboSiNo*>(control_)) {
+            combo->SetValor(value);
         } else if (auto* combo = qobject_cast<QComboBox*>(control_)) {
             if (combo->isEditable()) combo->setEditText(Text(value));
             else combo->setCurrentIndex(combo->findText(Text(value)));
@@ -79,7 +82,9 @@ private:
 
     void followEdits() {
         if (dynamic_cast<DataCombo*>(control_)) return;
-        if (auto* combo = qobject_cast<QComboBox*>(control_)) {
+        if (auto* combo = dynamic_cast<ComboSiNo*>(control_)) {
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { write(combo->Valor()); });
+        } else if (auto* combo = qobject_cast<QComboBox*>(control_)) {
             connect(combo, &QComboBox::currentTextChanged, this, [this](const QString& t) { write(ValueOf(t)); });
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
             connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { write(ValueOf(t)); });

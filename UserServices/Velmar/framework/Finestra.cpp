@@ -346,6 +346,15 @@ std::string Finestra::CadenaValidacioRegistreActual() {
     return text;
 }
 
+bool Finestra::ConfirmaEliminar() {
+    const std::string message = CadenaValidacioEliminar();
+    if (!message.empty()) {
+        dialegs::MissatgeOk(message);
+        return false;
+    }
+    return dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminar", "valTextEliminar"));
+}
+
 std::string Finestra::Missatge(const std::string& code) {
     if (code.empty()) return {};
     if (!rstRecordsetIdioma) rstRecordsetIdioma = objFuncionsCapaInterficie.PassaXMLARecordset(kSenseTextos);

@@ -21,7 +21,7 @@ FinestraLlista::FinestraLlista(Declaracio declaracio, Llista llista, QWidget* pa
 
 void FinestraLlista::PosaCampLlista(std::string camp) {
     camp_ = std::move(camp);
-    llista_->SetColumnes({camp_});
+    llista_->SetColumnes({{.camp = camp_}});
 }
 
 std::string FinestraLlista::CodiRegistreActual() {

@@ -90,10 +90,7 @@ void FinestraManteniment::Editar() {
 
 void FinestraManteniment::Eliminar() {
     TopLevel("Eliminar", [this] {
-        const std::string message = CadenaValidacioEliminar();
-        if (!message.empty()) return dialegs::MissatgeOk(message);
-        const std::string question = MissatgeDefecte("valTextEliminar", "valTextEliminar");
-        if (!dialegs::PreguntaSiNo(question)) return;
+        if (!ConfirmaEliminar()) return;
         Entra(Mode::Eliminacio);
         // The row to select afterwards: the one above, or the first.
         const LlistaRegistres* llista = ControlLlista();

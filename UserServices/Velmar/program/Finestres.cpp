@@ -4,6 +4,8 @@
 #include "admin/frmManteniments.h"
 #include "admin/frmProjectes.h"
 #include "admin/frmTaulesAuxiliars.h"
+#include "admin/frmUsuariProjecte.h"
+#include "admin/frmUsuaris.h"
 #include "Ado/Recordset.h"
 #include "Brintel/BrintelNames.h"
 #include "Com/Registry.h"
@@ -43,12 +45,25 @@ std::unique_ptr<QWidget> TaulaAuxiliar(const Obertura& obertura) {
     return editor;
 }
 
+// The projects of the user that the user window opens on, as that window
+// shows them; the window, never shown, ends with the dialog.
+std::unique_ptr<QWidget> AccesProjectes(const Obertura&) {
+    auto dialeg = std::make_unique<frmUsuariProjecte>();
+    auto* usuaris = new frmUsuaris;
+    QObject::connect(dialeg.get(), &QObject::destroyed, [usuaris] { delete usuaris; });
+    dialeg->frmFormulariQueCrida = usuaris->Objecte();
+    dialeg->Obre();
+    return dialeg;
+}
+
 // One line per window.
 constexpr FinestraRegistrada kFinestres[] = {
     {"frmProjectes", Sola<frmProjectes>, ""},
     {"frmClients", Sola<frmClients>, ""},
     {"frmManteniments", Sola<frmManteniments>, ""},
     {"frmTaulesAuxiliars", TaulaAuxiliar, "--table T_Name"},
+    {"frmUsuaris", Sola<frmUsuaris>, ""},
+    {"frmUsuariProjecte", AccesProjectes, ""},
     {"frmEntraPassword", Sola<frmEntraPassword>, ""},
     {"frmIdiomes", Sola<frmIdiomes>, ""},
     {"frmVisorImatge", VisorImatge, "--picture FILE"},

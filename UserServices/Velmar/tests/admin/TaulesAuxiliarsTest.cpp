@@ -6,10 +6,7 @@
 // editor saved.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFocusEvent>
-#include <QTimer>
-#include <functional>
 #include <set>
 
 #include "admin/frmProjectes.h"
@@ -50,15 +47,6 @@ protected:
         std::multiset<std::string> saved;
         for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext()) saved.insert(rows.Value(codi).toString());
         return saved;
-    }
-    // What the user does in the editor once ObrirFormulariAuxiliar shows it.
-    static void QuanSObri(std::function<void(frmTaulesAuxiliars&)> passos) {
-        QTimer::singleShot(0, [passos] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* editor = dynamic_cast<frmTaulesAuxiliars*>(w); editor && editor->isVisible())
-                    return passos(*editor);
-            ADD_FAILURE() << "no editor shown";
-        });
     }
 };
 
@@ -215,7 +203,7 @@ TEST_P(TaulesAuxiliars, BehindAComboOfTheProjectWindowItGivesTheComboTheRowsSave
 
     // A type added and saved; another added and left unsaved as the editor
     // is closed.
-    QuanSObri([](frmTaulesAuxiliars& editor) {
+    QuanSObri<frmTaulesAuxiliars>([](frmTaulesAuxiliars& editor) {
         EXPECT_EQ(Items(editor), (std::vector<std::string>{"Correctiu", "Integral", "Preventiu", "Telegestió"}));
         Click(editor, "cmdNou");
         Text(editor, "txtCodi")->setText("Nocturn");
@@ -253,7 +241,7 @@ TEST_P(TaulesAuxiliars, AfterAFailedFirstLoadTheComboKeepsItsRows) {
     auto* combo = w.findChild<velmar::DataCombo*>("cboNumTipusManteniment");
     const velmar::RecordsetRef abans = combo->RowSource();
     sessio.execute("ALTER TABLE T_TipusManteniment RENAME TO T_TipusMantenimentApart");
-    QuanSObri([](frmTaulesAuxiliars& editor) {
+    QuanSObri<frmTaulesAuxiliars>([](frmTaulesAuxiliars& editor) {
         EXPECT_TRUE(Items(editor).empty());
         Click(editor, "cmdSortir");
     });

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +50,16 @@ protected:
                !Text(w, field)->isReadOnly();
     }
 
+    // What the user does in a window of type W once it is shown modally;
+    // `passos` ends by closing it.
+    template <class W>
+    static void QuanSObri(std::function<void(W&)> passos) {
+        QTimer::singleShot(0, [passos] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* window = dynamic_cast<W*>(w); window && window->isVisible()) return passos(*window);
+            ADD_FAILURE() << "no window shown";
+        });
+    }
     // The text of `code` of the window `finestra` in the session's
     // language, as the sample database holds it.
     static std::string Text(const char* finestra, const char* code) {

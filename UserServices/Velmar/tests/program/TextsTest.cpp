@@ -76,6 +76,12 @@ std::set<std::string> MessageCodes(const std::string& window) {
     return codes;
 }
 
+// Codes of a shape that a window built on it never reaches: the project
+// access dialog has no edit.
+const std::map<std::string, std::set<std::string>, std::less<>> kNoArriba = {
+    {"frmUsuariProjecte", {"valNoRegistresEditar"}},
+};
+
 // The rows of a window's texts in one language: code and whether it is a
 // caption.
 std::map<std::string, bool> Rows(int32_t idioma, const std::string& window) {
@@ -120,7 +126,9 @@ TEST_F(Texts, EveryCaptionAndMessageCodeHasItsRowInEachLanguage) {
 
         std::set<std::string> captions = CaptionsOfTheirOwnName(*window);
         captions.insert("Formulari");
-        const std::set<std::string> codes = MessageCodes(finestra.nom);
+        std::set<std::string> codes = MessageCodes(finestra.nom);
+        if (const auto skip = kNoArriba.find(finestra.nom); skip != kNoArriba.end())
+            for (const std::string& code : skip->second) codes.erase(code);
         for (const int32_t idioma : kIdiomes) {
             for (const std::string& caption : captions)
                 EXPECT_TRUE(rows[idioma].contains(caption) && rows[idioma][caption])
