@@ -1,5 +1,8 @@
 #include "program/Finestres.h"
 
+#include <QEvent>
+#include <QPointer>
+
 #include "admin/frmClients.h"
 #include "admin/frmManteniments.h"
 #include "admin/frmProjectes.h"
@@ -56,18 +59,57 @@ std::unique_ptr<QWidget> AccesProjectes(const Obertura&) {
     return dialeg;
 }
 
-// One line per window.
+std::unique_ptr<QWidget> Inicial(const Obertura&);
+
+// One line per window: its name, how it opens, the options it takes, and
+// where the start window's menu offers it, with the menu's caption. The
+// menu's texts are rows of frmProjectes (Database/seed/texts).
 constexpr FinestraRegistrada kFinestres[] = {
-    {"frmProjectes", Sola<frmProjectes>, ""},
-    {"frmClients", Sola<frmClients>, ""},
-    {"frmManteniments", Sola<frmManteniments>, ""},
+    {"frmProjectes", Inicial, ""},
+    {"frmClients", Sola<frmClients>, "", Menu::Administracio, "Clients"},
+    {"frmManteniments", Sola<frmManteniments>, "", Menu::Administracio, "Tipus de manteniment"},
+    {"frmUsuaris", Sola<frmUsuaris>, "", Menu::Administracio, "Usuaris"},
+    {"frmIdiomes", Sola<frmIdiomes>, "", Menu::Administracio, "Idioma"},
     {"frmTaulesAuxiliars", TaulaAuxiliar, "--table T_Name"},
-    {"frmUsuaris", Sola<frmUsuaris>, ""},
     {"frmUsuariProjecte", AccesProjectes, ""},
     {"frmEntraPassword", Sola<frmEntraPassword>, ""},
-    {"frmIdiomes", Sola<frmIdiomes>, ""},
     {"frmVisorImatge", VisorImatge, "--picture FILE"},
 };
+
+// The windows open one of a kind, by name.
+std::map<std::string, QPointer<QWidget>, std::less<>>& Obertes() {
+    static std::map<std::string, QPointer<QWidget>, std::less<>> obertes;
+    return obertes;
+}
+
+// Closing the start window ends the program: the windows it opened close
+// with it.
+class TancaAmbInicial final : public QObject {
+public:
+    explicit TancaAmbInicial(QWidget* inicial) : QObject(inicial) { inicial->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Close)
+            for (auto& [nom, window] : Obertes())
+                if (window) window->close();
+        return false;
+    }
+};
+
+// The start window, with the menu of every window that joins it.
+std::unique_ptr<QWidget> Inicial(const Obertura&) {
+    auto inicial = std::make_unique<frmProjectes>();
+    std::vector<frmProjectes::EntradaMenu> entrades;
+    for (const FinestraRegistrada& finestra : kFinestres)
+        if (finestra.menu != Menu::Cap)
+            entrades.push_back({finestra.nom, finestra.titol, finestra.menu == Menu::Projecte});
+    inicial->PosaMenu(entrades, [](const std::string& nom) {
+        if (const FinestraRegistrada* finestra = TrobaFinestra(nom)) ObreUnica(*finestra);
+    });
+    new TancaAmbInicial(inicial.get());
+    return inicial;
+}
 
 }  // namespace
 
@@ -83,6 +125,19 @@ const FinestraRegistrada* TrobaFinestra(std::string_view nom) {
     for (const FinestraRegistrada& finestra : kFinestres)
         if (nom == finestra.nom) return &finestra;
     return nullptr;
+}
+
+void ObreUnica(const FinestraRegistrada& finestra) {
+    QPointer<QWidget>& oberta = Obertes()[finestra.nom];
+    if (!oberta) {
+        std::unique_ptr<QWidget> window = ObreFinestra(finestra, {});
+        if (!window) return;
+        oberta = window.release();
+        oberta->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    oberta->show();
+    oberta->raise();
+    oberta->activateWindow();
 }
 
 std::unique_ptr<QWidget> ObreFinestra(const FinestraRegistrada& finestra, const Obertura& obertura) {

@@ -60,7 +60,7 @@ std::set<std::string> MessageCodes(const std::string& window) {
         if (entry.path().stem() == window && *entry.path().lexically_relative(root).begin() != "tests")
             pending.push_back(entry.path());
 
-    static const std::regex code(R"re("((?:val|dta|fld|clh|chl|tab)[A-Z]\w*|(?:Primer|Segon)TextNum\w+)")re");
+    static const std::regex code(R"re("((?:val|dta|fld|clh|chl|tab|mnu)[A-Z]\w*|(?:Primer|Segon)TextNum\w+)")re");
     static const std::regex include(R"re(#include "(framework/\w+)\.h")re");
     std::set<std::string> codes;
     std::set<fs::path> seen;
@@ -136,6 +136,18 @@ TEST_F(Texts, EveryCaptionAndMessageCodeHasItsRowInEachLanguage) {
             for (const std::string& code : codes)
                 EXPECT_TRUE(rows[idioma].contains(code) && !rows[idioma][code])
                     << finestra.nom << ": no message row for " << code << " in " << idioma;
+        }
+    }
+}
+
+// The start window's menu: the caption of each window it offers.
+TEST_F(Texts, EveryMenuEntryHasItsRowInEachLanguage) {
+    for (const int32_t idioma : kIdiomes) {
+        const std::map<std::string, bool> rows = Rows(idioma, "frmProjectes");
+        for (const velmar::FinestraRegistrada& finestra : velmar::Finestres()) {
+            if (finestra.menu == velmar::Menu::Cap) continue;
+            const std::string code = "mnu" + std::string(finestra.nom).substr(3);
+            EXPECT_TRUE(rows.contains(code) && !rows.at(code)) << "no menu row for " << finestra.nom << " in " << idioma;
         }
     }
 }
