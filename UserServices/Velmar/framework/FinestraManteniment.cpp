@@ -112,6 +112,7 @@ void FinestraManteniment::Eliminar() {
         }
         RefrescaFormulariActualitzacio();
         Entra(Mode::Consulta);
+        ControlLlista()->setFocus();
     });
 }
 
@@ -126,6 +127,7 @@ void FinestraManteniment::SortirEdicio() {
             RefrescaFormulariActualitzacio();
         }
         Entra(Mode::Consulta);
+        ControlLlista()->setFocus();
     });
 }
 
@@ -136,6 +138,7 @@ void FinestraManteniment::UndoChanges() {
         // A window that keeps its place stays on the row it was on.
         if (!MantePosicio()) RefrescaFormulariActualitzacio();
         Entra(Mode::Consulta);
+        ControlLlista()->setFocus();
     });
 }
 
