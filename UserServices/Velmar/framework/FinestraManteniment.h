@@ -37,13 +37,13 @@ protected:
     virtual void OmpleNou() {}
 
     void RefreshModeFormEdicio(bool edicio) override;
-    void UndoChanges();
 
 private:
     void Nou();
     void Editar();
     void Eliminar();
     void SortirEdicio();
+    void UndoChanges();
     // Closing the window while a row is edited drops the edit first, so
     // that nothing unsaved stays in the window's rows.
     void closeEvent(QCloseEvent* event) override;
