@@ -92,6 +92,7 @@ void FinestraManteniment::Eliminar() {
     TopLevel("Eliminar", [this] {
         if (!ConfirmaEliminar()) return;
         Entra(Mode::Eliminacio);
+        const std::string esborrat = CodiRegistreActual();
         // The row to select afterwards: the one above, or the first.
         const LlistaRegistres* llista = ControlLlista();
         if (llista->count() > 1)
@@ -106,6 +107,7 @@ void FinestraManteniment::Eliminar() {
         } catch (...) {
             // The row is back, undeleted: the list shows it again, and no
             // later save sends its delete.
+            strCodiActual = esborrat;
             Entra(Mode::Consulta);
             EnSortir([this] { RefrescaFormulariActualitzacio(); });
             throw;

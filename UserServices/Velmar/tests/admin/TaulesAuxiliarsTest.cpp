@@ -167,6 +167,17 @@ TEST_P(TaulesAuxiliars, ARowThatAChildTableNamesIsNotDeleted) {
     EXPECT_EQ(Desats("TTS_SuportTipus", "CodSuportTipus").size(), 6u);
 }
 
+TEST_P(TaulesAuxiliars, ARowWhoseDeleteFailedStaysSelected) {
+    const auto w = Tipus("");
+    Selecciona(*w, "Pal de fusta");
+    sessio.execute("ALTER TABLE TTS_SuportTipus RENAME TO TTS_SuportTipusApart");
+    Click(*w, "cmdEliminar");
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    EXPECT_EQ(Items(*w).size(), 6u);
+    EXPECT_EQ(Seleccionat(*w), "Pal de fusta");
+    EXPECT_EQ(Text(*w, "txtCodi")->text(), "Pal de fusta");
+}
+
 TEST_P(TaulesAuxiliars, UnderAFilterListsChecksAndAddsOnlyRowsOfIt) {
     frmTaulesAuxiliars w;
     w.strNomTaula = "TTE_ElementCodi";
