@@ -17,7 +17,11 @@
 // A window with a list beside the record derives from FinestraManteniment,
 // which holds the start-up and the commands new, edit, delete, save and
 // undo: its constructor passes the declaration and the list, and calls
-// IniciFormulari() (frmClients).
+// IniciFormulari() (frmClients). Its own steps go where
+// FinestraManteniment.h offers them (frmUsuaris); a list that keeps its
+// place selects the row saved (frmTaulesAuxiliars). A window that shares
+// only the list, with commands of its own, derives from FinestraLlista
+// (frmUsuariProjecte).
 //
 // A window of one record at a time derives from Finestra, lays out Camps()
 // with its own buttons and writes its commands from the steps:
