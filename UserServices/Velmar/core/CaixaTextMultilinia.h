@@ -8,6 +8,8 @@
 namespace velmar {
 
 class CaixaTextMultilinia final : public QPlainTextEdit {
+    Q_OBJECT
+
 public:
     explicit CaixaTextMultilinia(QWidget* parent = nullptr);
 

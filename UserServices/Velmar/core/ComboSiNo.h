@@ -10,6 +10,8 @@
 namespace velmar {
 
 class ComboSiNo final : public QComboBox {
+    Q_OBJECT
+
 public:
     explicit ComboSiNo(QWidget* parent = nullptr);
 

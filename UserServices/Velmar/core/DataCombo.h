@@ -18,11 +18,14 @@
 #include <QComboBox>
 
 #include "core/TaulesAuxiliars.h"
-#include "core/clsFuncionsCapaInterficie.h"
 
 namespace velmar {
 
+// Its ">" button gives it the rows of the lookup-table editor as its list
+// (ComboTaulaAuxiliar).
 class DataCombo final : public QComboBox, public ComboTaulaAuxiliar {
+    Q_OBJECT
+
 public:
     explicit DataCombo(QWidget* parent = nullptr);
 
