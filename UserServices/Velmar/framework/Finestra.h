@@ -170,14 +170,14 @@ protected:
     std::string CadenaValidacioEditar();
     std::string CadenaValidacioEliminar();
     std::string CadenaValidacioRegistreActual();
+    // Whether the current row may be deleted: no rule refuses it (its
+    // message is shown) and the user answers Yes to the question.
+    bool ConfirmaEliminar();
     // The translated text of `code`, "" for no code; 517 when the window's
     // texts lack it.
     std::string Missatge(const std::string& code);
     // The same with a text of the program's own for a missing code.
     std::string MissatgeDefecte(const std::string& code, const std::string& defecte);
-    // Whether the current row may be deleted: no rule refuses it (its
-    // message is shown) and the user answers Yes to the question.
-    bool ConfirmaEliminar();
     // Writes the combo's value into its field when the user leaves it.
     void FixaDataCombo(DataCombo* combo);
 
