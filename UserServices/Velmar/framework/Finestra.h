@@ -196,6 +196,11 @@ protected:
         Procediment(*this, objFuncionsCapaInterficie, declaracio_.nom, member, std::forward<Body>(body));
     }
 
+    // Deletes the current row and sends the delete in a transaction of its
+    // own. On a failure the row is back, undeleted, the window browses
+    // again and `mostra` shows it, and the failure goes on.
+    void EliminaActual(const std::function<void()>& mostra);
+
     // Copies of the tables the window saves, as they stand, and putting
     // them back (the controls bound again): what a failed save does, and
     // what an undo that drops every pending change of the window can do.

@@ -91,7 +91,6 @@ void FinestraManteniment::Editar() {
 void FinestraManteniment::Eliminar() {
     TopLevel("Eliminar", [this] {
         if (!ConfirmaEliminar()) return;
-        Entra(Mode::Eliminacio);
         const std::string esborrat = CodiRegistreActual();
         // The row to select afterwards: the one above, or the first.
         const LlistaRegistres* llista = ControlLlista();
@@ -99,19 +98,11 @@ void FinestraManteniment::Eliminar() {
             strCodiActual = llista->currentRow() == 0 || llista->count() == 2
                                 ? std::string()
                                 : llista->text(llista->currentRow() - 1).toStdString();
-        try {
-            DinsTransaccio([this] {
-                rstRecordsetActual->Delete();
-                PropagaCanvisABD();
-            });
-        } catch (...) {
-            // The row is back, undeleted: the list shows it again, and no
-            // later save sends its delete.
+        // A row that stays is shown again in the list, selected.
+        EliminaActual([this, &esborrat] {
             strCodiActual = esborrat;
-            Entra(Mode::Consulta);
-            EnSortir([this] { RefrescaFormulariActualitzacio(); });
-            throw;
-        }
+            RefrescaFormulariActualitzacio();
+        });
         RefrescaFormulariActualitzacio();
         Entra(Mode::Consulta);
         ControlLlista()->setFocus();
