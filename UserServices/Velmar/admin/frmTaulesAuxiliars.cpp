@@ -4,6 +4,7 @@
 
 #include "Base/Text.h"
 #include "Brintel/BrintelNames.h"
+#include "core/Dialegs.h"
 
 namespace velmar {
 
@@ -51,7 +52,7 @@ void frmTaulesAuxiliars::Obre() {
 
 void frmTaulesAuxiliars::ShowModal() {
     Obre();
-    MostraModal();
+    dialegs::MostraModal(this);
 }
 
 bool frmTaulesAuxiliars::IntegritatViolada() {

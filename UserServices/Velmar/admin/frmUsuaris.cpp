@@ -129,7 +129,7 @@ void frmUsuaris::ObreFormulariAccesProjectes() {
         frmUsuariProjecte dialeg(this);
         dialeg.frmFormulariQueCrida = Objecte();
         dialeg.Obre();
-        dialeg.MostraModal();
+        dialegs::MostraModal(&dialeg);
     });
 }
 

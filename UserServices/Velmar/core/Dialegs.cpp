@@ -1,8 +1,11 @@
 #include "core/Dialegs.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace velmar::dialegs {
 namespace {
@@ -20,6 +23,36 @@ PreguntaHandler& QuestionHandler() {
 ArxiuHandler& FileHandler() {
     static ArxiuHandler handler;
     return handler;
+}
+
+ModalHandler& ShowHandler() {
+    static ModalHandler handler;
+    return handler;
+}
+
+// Ends a modal show's loop when its window is hidden or closed.
+class FiModal final : public QObject {
+public:
+    explicit FiModal(QEventLoop& loop) : loop_(loop) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide || event->type() == QEvent::Close) loop_.quit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEventLoop& loop_;
+};
+
+void ShowModal(QWidget* window) {
+    const QPointer<QWidget> shown(window);
+    window->setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    FiModal fi(loop);
+    window->installEventFilter(&fi);
+    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    window->show();
+    loop.exec(QEventLoop::DialogExec);
+    if (shown) window->removeEventFilter(&fi);
 }
 
 QString Shown(const std::string& text) {
@@ -77,6 +110,17 @@ std::optional<std::string> TriaArxiu(const PeticioArxiu& peticio) {
 
 ArxiuHandler SetArxiuHandler(ArxiuHandler handler) {
     return std::exchange(FileHandler(), std::move(handler));
+}
+
+void MostraModal(QWidget* window) {
+    if (ShowHandler())
+        ShowHandler()(window);
+    else
+        ShowModal(window);
+}
+
+ModalHandler SetModalHandler(ModalHandler handler) {
+    return std::exchange(ShowHandler(), std::move(handler));
 }
 
 }  // namespace velmar::dialegs

@@ -47,6 +47,16 @@ std::optional<std::string> TriaArxiu(const PeticioArxiu& peticio);
 using ArxiuHandler = std::function<std::optional<std::string>(const PeticioArxiu& peticio)>;
 ArxiuHandler SetArxiuHandler(ArxiuHandler handler);
 
+// Shows `window` modally: the user works in it alone until it is hidden or
+// closed, and then the call returns.
+void MostraModal(QWidget* window);
+
+// Puts `handler` in place of the modal show (an empty one restores it); the
+// handler works in the window as the user would and returns; returns the
+// handler that was in place.
+using ModalHandler = std::function<void(QWidget* window)>;
+ModalHandler SetModalHandler(ModalHandler handler);
+
 // A control of a window whose name is also its caption, as a window
 // shows it before translation.
 template <class Widget>

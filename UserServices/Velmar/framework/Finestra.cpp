@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QEvent>
-#include <QEventLoop>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -119,25 +118,6 @@ int16_t Finestra::intModeFormulari() const {
 
 com::Variant Finestra::CridaSuport(std::string_view member, std::vector<com::Variant> args) {
     return velmar::CridaSuport(objClasseSuportActual, member, std::move(args));
-}
-
-void Finestra::MostraModal() {
-    // Ends the wait when the window is hidden, by its own code or closed.
-    class Espera final : public QObject {
-    public:
-        explicit Espera(QWidget* window) { window->installEventFilter(this); }
-        QEventLoop loop;
-
-    protected:
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Hide) loop.quit();
-            return false;
-        }
-    };
-    Espera espera(this);
-    setWindowModality(Qt::ApplicationModal);
-    show();
-    if (isVisible()) espera.loop.exec();
 }
 
 // --- set-up ------------------------------------------------------------------

@@ -119,10 +119,6 @@ public:
     // with its trail.
     com::Variant CridaSuport(std::string_view member, std::vector<com::Variant> args = {});
 
-    // Shows the window modal over the program and returns once it is
-    // hidden or closed.
-    void MostraModal();
-
 protected:
     explicit Finestra(Declaracio declaracio, QWidget* parent = nullptr);
 
