@@ -1,6 +1,8 @@
 -- Texts of the project window: its caption, the captions of its labels and
--- buttons (the transaction test buttons included), and its messages.
--- Languages: 1 Català, 2 Castellano, 5 English.
+-- buttons (the transaction test buttons included), its messages, and its
+-- menu: the two menus and, for each window it opens, "mnu" and the
+-- window's name without "frm" (rows for windows not yet built wait for
+-- them). Languages: 1 Català, 2 Castellano, 5 English.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmProjectes', 'Formulari', 'Projectes', TRUE),
@@ -92,4 +94,40 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmProjectes', 'valRepetitNomResumit', 'There is already a project with this short name.', FALSE),
   (1, 'frmProjectes', 'valProjecteAmbZones', 'El projecte té zones i no es pot eliminar.', FALSE),
   (2, 'frmProjectes', 'valProjecteAmbZones', 'El proyecto tiene zonas y no se puede eliminar.', FALSE),
-  (5, 'frmProjectes', 'valProjecteAmbZones', 'The project has zones and cannot be deleted.', FALSE);
+  (5, 'frmProjectes', 'valProjecteAmbZones', 'The project has zones and cannot be deleted.', FALSE),
+  (1, 'frmProjectes', 'valSenseTransaccio', 'No hi ha cap transacció oberta per registrar.', FALSE),
+  (2, 'frmProjectes', 'valSenseTransaccio', 'No hay ninguna transacción abierta para registrar.', FALSE),
+  (5, 'frmProjectes', 'valSenseTransaccio', 'There is no open transaction to register.', FALSE),
+  (1, 'frmProjectes', 'mnuAdministracio', 'Administració', FALSE),
+  (2, 'frmProjectes', 'mnuAdministracio', 'Administración', FALSE),
+  (5, 'frmProjectes', 'mnuAdministracio', 'Administration', FALSE),
+  (1, 'frmProjectes', 'mnuProjecte', 'Projecte', FALSE),
+  (2, 'frmProjectes', 'mnuProjecte', 'Proyecto', FALSE),
+  (5, 'frmProjectes', 'mnuProjecte', 'Project', FALSE),
+  (1, 'frmProjectes', 'mnuClients', 'Clients', FALSE),
+  (2, 'frmProjectes', 'mnuClients', 'Clientes', FALSE),
+  (5, 'frmProjectes', 'mnuClients', 'Clients', FALSE),
+  (1, 'frmProjectes', 'mnuManteniments', 'Tipus de manteniment', FALSE),
+  (2, 'frmProjectes', 'mnuManteniments', 'Tipos de mantenimiento', FALSE),
+  (5, 'frmProjectes', 'mnuManteniments', 'Maintenance types', FALSE),
+  (1, 'frmProjectes', 'mnuUsuaris', 'Usuaris', FALSE),
+  (2, 'frmProjectes', 'mnuUsuaris', 'Usuarios', FALSE),
+  (5, 'frmProjectes', 'mnuUsuaris', 'Users', FALSE),
+  (1, 'frmProjectes', 'mnuIdiomes', 'Idioma', FALSE),
+  (2, 'frmProjectes', 'mnuIdiomes', 'Idioma', FALSE),
+  (5, 'frmProjectes', 'mnuIdiomes', 'Language', FALSE),
+  (1, 'frmProjectes', 'mnuCarrers', 'Carrers', FALSE),
+  (2, 'frmProjectes', 'mnuCarrers', 'Calles', FALSE),
+  (5, 'frmProjectes', 'mnuCarrers', 'Streets', FALSE),
+  (1, 'frmProjectes', 'mnuZones', 'Zones', FALSE),
+  (2, 'frmProjectes', 'mnuZones', 'Zonas', FALSE),
+  (5, 'frmProjectes', 'mnuZones', 'Zones', FALSE),
+  (1, 'frmProjectes', 'mnuTrams', 'Trams de cable', FALSE),
+  (2, 'frmProjectes', 'mnuTrams', 'Tramos de cable', FALSE),
+  (5, 'frmProjectes', 'mnuTrams', 'Cable segments', FALSE),
+  (1, 'frmProjectes', 'mnuEscomeses', 'Escomeses', FALSE),
+  (2, 'frmProjectes', 'mnuEscomeses', 'Acometidas', FALSE),
+  (5, 'frmProjectes', 'mnuEscomeses', 'Service connections', FALSE),
+  (1, 'frmProjectes', 'mnuPuntsLlum', 'Punts de llum', FALSE),
+  (2, 'frmProjectes', 'mnuPuntsLlum', 'Puntos de luz', FALSE),
+  (5, 'frmProjectes', 'mnuPuntsLlum', 'Light points', FALSE);

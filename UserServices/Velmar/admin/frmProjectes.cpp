@@ -1,8 +1,11 @@
 #include "admin/frmProjectes.h"
 
 #include <QHBoxLayout>
+#include <QLayout>
+#include <QMenuBar>
 #include <QPushButton>
 
+#include "Base/Text.h"
 #include "Brintel/BrintelNames.h"
 #include "Com/ErrorProperties.h"
 #include "Com/Registry.h"
@@ -11,10 +14,23 @@
 #include "core/clsAndamiSistema.h"
 
 namespace velmar {
+namespace {
 
 namespace support = brintel::names;
 namespace collector = morune::names;
-using com::names::IdTransaccio;
+
+// The session's transaction: a connection while one is open.
+com::Variant IdTransaccioSessio() {
+    return com::Get(clsAndamiSistema::Instance().SySSessio, com::names::IdTransaccio);
+}
+
+// Whether the settings turn the test buttons on (BotonsProva=1).
+bool BotonsProva() {
+    clsFuncionsCapaInterficie settings;
+    return base::Trim(settings.ConsultaArxiuIniInterficie("General", "BotonsProva"), " ") == "1";
+}
+
+}  // namespace
 
 frmProjectes::frmProjectes(QWidget* parent)
     : FinestraManteniment(
@@ -43,39 +59,49 @@ frmProjectes::frmProjectes(QWidget* parent)
            .reglesElimina = {{"valProjecteAmbZones",
                               [](Finestra& f) { return static_cast<frmProjectes&>(f).TeZones(); }}}},
           {.nom = "lstProjectes", .etiqueta = "lblLlistaProjectes", .camp = "NomResumit"}, parent) {
-    // The test buttons, with their design captions.
-    const auto boto = [this](const char* name, const char* caption) {
+    // The test buttons, with their design captions, shown only when the
+    // settings turn them on.
+    const bool ambProves = BotonsProva();
+    const auto boto = [this](const char* name, const char* caption, bool visible) {
         auto* button = new QPushButton(QString::fromLatin1(caption), this);
         button->setObjectName(QString::fromLatin1(name));
+        button->setVisible(visible);
         BotonsPropis()->addWidget(button);
         return button;
     };
-    connect(boto("Command1", "Begin Tran"), &QPushButton::clicked, this,
+    const auto prova = [&](const char* name, const char* caption) { return boto(name, caption, ambProves); };
+    connect(prova("Command1", "Begin Tran"), &QPushButton::clicked, this,
             [this] { Transaccio(&clsFuncionsCapaInterficie::BeginTransaction); });
-    connect(boto("Command3", "EndTran"), &QPushButton::clicked, this,
+    connect(prova("Command3", "EndTran"), &QPushButton::clicked, this,
             [this] { Transaccio(&clsFuncionsCapaInterficie::CommitTransaction); });
-    connect(boto("Command4", "Rollback"), &QPushButton::clicked, this, [this] {
-        Transaccio(&clsFuncionsCapaInterficie::RollBackTransaction);
-        if (NumError == 0) PropagaCanvisABD();
-    });
-    connect(boto("Command5", "Command5"), &QPushButton::clicked, this, [this] {
-        BotoProva([] {
-            dialegs::MissatgeOk(
-                com::TypeName(com::Get(clsAndamiSistema::Instance().SySSessio, IdTransaccio)));
-        });
-    });
-    connect(boto("Command7", "Command1"), &QPushButton::clicked, this, [this] {
+    // The rollback, then the window's pending changes sent outside it.
+    connect(prova("Command4", "Rollback"), &QPushButton::clicked, this, [this] {
         BotoProva([this] {
-            com::Call(objDeixalla, collector::AfegeixConnexio,
-                      {com::Get(clsAndamiSistema::Instance().SySSessio, IdTransaccio)});
+            objFuncionsCapaInterficie.RollBackTransaction(Objecte());
+            PropagaCanvisABD();
         });
     });
-    connect(boto("Command8", "Info"), &QPushButton::clicked, this,
+    connect(prova("Command5", "Command5"), &QPushButton::clicked, this, [this] {
+        BotoProva([] { dialegs::MissatgeOk(com::TypeName(IdTransaccioSessio())); });
+    });
+    // Only an open transaction is registered with the collector.
+    connect(prova("Command7", "Command1"), &QPushButton::clicked, this, [this] {
+        BotoProva([this] {
+            const com::Variant connexio = IdTransaccioSessio();
+            if (!connexio.toObject()) return dialegs::MissatgeOk(Missatge("valSenseTransaccio"));
+            com::Call(objDeixalla, collector::AfegeixConnexio, {connexio});
+        });
+    });
+    connect(prova("Command8", "Info"), &QPushButton::clicked, this,
             [this] { BotoProva([this] { com::Call(objDeixalla, "InfoClasseDeixalla"); }); });
-    boto("Command2", "Command1");
-    boto("Command6", "Command1");
-    boto("cmdClients", "cmdClients");
-    boto("cmdManteniment", "cmdManteniment");
+    prova("Command2", "Command1");
+    prova("Command6", "Command1");
+    connect(boto("cmdClients", "cmdClients", true), &QPushButton::clicked, this, [this] {
+        if (obre_) obre_("frmClients");
+    });
+    connect(boto("cmdManteniment", "cmdManteniment", true), &QPushButton::clicked, this, [this] {
+        if (obre_) obre_("frmManteniments");
+    });
 
     // Form_Load. Only the test buttons need the collector: without one the
     // window still keeps the projects.
@@ -87,13 +113,42 @@ frmProjectes::frmProjectes(QWidget* parent)
     IniciFormulari();
 }
 
+void frmProjectes::PosaMenu(const std::vector<EntradaMenu>& entrades, std::function<void(const std::string&)> obre) {
+    obre_ = std::move(obre);
+    TopLevel("PosaMenu", [this, &entrades] {
+        auto* menu = new QMenuBar(this);
+        const auto caption = [this](const std::string& code, const std::string& defecte) {
+            return QString::fromStdString(MissatgeDefecte(code, defecte));
+        };
+        QMenu* administracio = menu->addMenu(caption("mnuAdministracio", "Administració"));
+        QMenu* projecte = menu->addMenu(caption("mnuProjecte", "Projecte"));
+        for (const EntradaMenu& entrada : entrades) {
+            const std::string code = "mnu" + entrada.nom.substr(entrada.nom.starts_with("frm") ? 3 : 0);
+            QAction* action = (entrada.deProjecte ? projecte : administracio)->addAction(caption(code, entrada.titol));
+            action->setObjectName(QString::fromStdString(code));
+            connect(action, &QAction::triggered, this, [this, nom = entrada.nom] { obre_(nom); });
+        }
+        // A menu with nothing to offer yet is not shown.
+        for (QMenu* grup : {administracio, projecte}) grup->menuAction()->setVisible(!grup->isEmpty());
+        layout()->setMenuBar(menu);
+    });
+}
+
+void frmProjectes::RegistreMostrat() {
+    const bool fila = rstRecordsetActual.Files() > 0 && !rstRecordsetActual->IsBOF() && !rstRecordsetActual->IsEOF();
+    const com::Variant projecte = fila ? rstRecordsetActual->Value("NumProjecte") : com::Variant::Null();
+    clsAndamiSistema::Instance().SetProjecte(projecte.isNull() ? 0 : projecte.toLong());
+}
+
 // Not a procedure of the window: its failure is shown with no entry of the
 // window's, as the helper or the collector reported it.
 template <class Body>
 void frmProjectes::BotoProva(Body body) {
     clear();
     try {
-        const base::Nesting dins(objFuncionsCapaInterficie);
+        // What the helper and the window's procedures fail with comes here.
+        const base::Nesting ajudant(objFuncionsCapaInterficie);
+        const base::Nesting finestra(*this);
         body();
     } catch (const base::TrailError& fallada) {
         NumError = fallada.number();

@@ -9,6 +9,7 @@
 #include "Base/Text.h"
 #include "core/BindingControl.h"
 #include "core/BindingSource.h"
+#include "core/CaixaTextMultilinia.h"
 #include "core/BindingWindow.h"
 #include "core/FormulariObject.h"
 #include "core/clsFuncionsCapaInterficie.h"
@@ -70,13 +71,14 @@ private:
 
 void clsFuncionsCapaInterficie::LinkControls(const com::ObjectRef& frmFormulari) {
     base::Guard(*this, kFuncions, " LinkControls", [&] {
-        ForEachBoundControl(frmFormulari, [&](QWidget* control, const std::string& type, const std::string& field) {
+        ForEachBoundControl(frmFormulari, [&](QWidget* control, const std::string&, const std::string& field) {
             const std::string tag = binding::Tag(control);
             const std::string property = base::Trim(tag, " ").empty() ? std::string(kDefaultRecordset) : tag;
             if (!ExisteixPropietat(frmFormulari, property).toBool()) com::Raise(base::err::RecordsetMissing);
             const RecordsetRef recordset = BindingSource::From(com::Get(frmFormulari, property));
             if (!recordset) com::Raise(base::err::RecordsetMissing);
-            if (type == "TextBox") static_cast<QLineEdit*>(control)->setMaxLength(MaxLength(*recordset, field));
+            if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setMaxLength(MaxLength(*recordset, field));
+            if (auto* box = dynamic_cast<CaixaTextMultilinia*>(control)) box->setMaxLength(MaxLength(*recordset, field));
             binding::Bind(control, recordset, field);
         });
     });

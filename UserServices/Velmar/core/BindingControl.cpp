@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "core/CaixaTextMultilinia.h"
+#include "core/ComboSiNo.h"
 #include "core/DataCombo.h"
 #include "core/Dates.h"
 
@@ -54,6 +56,8 @@ private:
         const com::Variant value = current();
         if (auto* combo = dynamic_cast<DataCombo*>(control_)) {
             combo->SetBoundValue(value);
+        } else if (auto* combo = dynamic_cast<ComboSiNo*>(control_)) {
+            combo->SetValor(value);
         } else if (auto* combo = qobject_cast<QComboBox*>(control_)) {
             if (combo->isEditable()) combo->setEditText(Text(value));
             else combo->setCurrentIndex(combo->findText(Text(value)));
@@ -61,6 +65,8 @@ private:
             edit->setText(date_ && value.type() == com::Variant::Type::Date ? TextData(value.asDate()) : Text(value));
             // A text longer than the box reads from its beginning.
             if (!edit->hasFocus()) edit->setCursorPosition(0);
+        } else if (auto* box = dynamic_cast<CaixaTextMultilinia*>(control_)) {
+            box->setText(Text(value));
         } else if (auto* check = qobject_cast<QCheckBox*>(control_)) {
             check->setChecked(!value.isNull() && value.toBool());
         }
@@ -81,7 +87,9 @@ private:
 
     void followEdits() {
         if (dynamic_cast<DataCombo*>(control_)) return;
-        if (auto* combo = qobject_cast<QComboBox*>(control_)) {
+        if (auto* combo = dynamic_cast<ComboSiNo*>(control_)) {
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { write(combo->Valor()); });
+        } else if (auto* combo = qobject_cast<QComboBox*>(control_)) {
             connect(combo, &QComboBox::currentTextChanged, this, [this](const QString& t) { write(ValueOf(t)); });
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
             connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) {
@@ -91,6 +99,8 @@ private:
                 if (t.trimmed().isEmpty()) return write(com::Variant::Null());
                 if (const std::optional<com::Date> date = LlegeixData(t)) write(*date);
             });
+        } else if (auto* box = dynamic_cast<CaixaTextMultilinia*>(control_)) {
+            connect(box, &QPlainTextEdit::textChanged, this, [this, box] { write(ValueOf(box->text())); });
         } else if (auto* check = qobject_cast<QCheckBox*>(control_)) {
             connect(check, &QCheckBox::toggled, this, [this](bool on) { write(on); });
         }
@@ -129,7 +139,8 @@ Tie* TieOf(const QWidget* control) {
 std::string ControlType(const QWidget* control) {
     if (dynamic_cast<const DataCombo*>(control)) return "DataCombo";
     if (qobject_cast<const QComboBox*>(control)) return "ComboBox";
-    if (qobject_cast<const QLineEdit*>(control)) return "TextBox";
+    if (qobject_cast<const QLineEdit*>(control) || dynamic_cast<const CaixaTextMultilinia*>(control))
+        return "TextBox";
     if (qobject_cast<const QCheckBox*>(control)) return "CheckBox";
     return {};
 }

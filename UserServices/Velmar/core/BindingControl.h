@@ -16,7 +16,7 @@
 
 namespace velmar::binding {
 
-// "TextBox" (QLineEdit), "DataCombo", "ComboBox" (QComboBox) or
+// "TextBox" (QLineEdit, CaixaTextMultilinia), "DataCombo", "ComboBox" (QComboBox) or
 // "CheckBox" (QCheckBox); "" for any other control, which binding leaves
 // alone.
 std::string ControlType(const QWidget* control);

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "core/CaixaTextMultilinia.h"
+
 namespace velmar {
 namespace {
 
@@ -60,6 +62,7 @@ Lock* LockOf(const QWidget* control) {
 
 void Bloqueja(QWidget* control, bool bloquejat) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->setReadOnly(bloquejat);
+    if (auto* box = dynamic_cast<CaixaTextMultilinia*>(control)) return box->setReadOnly(bloquejat);
     auto* combo = qobject_cast<QComboBox*>(control);
     if (!combo && !qobject_cast<QCheckBox*>(control)) return;
     if (combo && combo->lineEdit()) combo->lineEdit()->setReadOnly(bloquejat);
@@ -70,6 +73,7 @@ void Bloqueja(QWidget* control, bool bloquejat) {
 
 bool Bloquejat(const QWidget* control) {
     if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->isReadOnly();
+    if (auto* box = dynamic_cast<const CaixaTextMultilinia*>(control)) return box->isReadOnly();
     const Lock* lock = LockOf(control);
     return lock && lock->locked;
 }

@@ -58,8 +58,8 @@ LlistaRegistres::LlistaRegistres(QWidget* parent)
     connect(ordre_, &QAbstractItemModel::modelReset, this, [this] { follow(model_->CurrentRow()); });
 }
 
-void LlistaRegistres::SetColumnes(std::vector<std::string> fields) {
-    columnes_ = std::move(fields);
+void LlistaRegistres::SetColumnes(std::vector<Columna> columnes) {
+    columnes_ = std::move(columnes);
     showColumns();
 }
 
@@ -86,7 +86,7 @@ void LlistaRegistres::setCurrentRow(int row) {
 
 QString LlistaRegistres::text(int row, int column) const {
     if (column < 0 || column >= static_cast<int>(columnes_.size())) return {};
-    return ordre_->index(row, model_->Column(columnes_[static_cast<size_t>(column)])).data().toString();
+    return ordre_->index(row, model_->Column(columnes_[static_cast<size_t>(column)].camp)).data().toString();
 }
 
 int32_t LlistaRegistres::Posicio(int row) const {
@@ -99,12 +99,19 @@ int32_t LlistaRegistres::Posicio(int row) const {
 void LlistaRegistres::showColumns() {
     const int fields = model_->columnCount();
     std::vector<int> shown;
-    for (const std::string& name : columnes_)
-        if (const int c = model_->Column(name); c >= 0) shown.push_back(c);
+    std::map<int, RecordsetModel::Presentacio> presentacions;
+    for (const Columna& columna : columnes_) {
+        const int c = model_->Column(columna.camp);
+        if (c < 0) continue;
+        shown.push_back(c);
+        presentacions[c] = {columna.titol, columna.text};
+    }
+    model_->SetPresentacions(std::move(presentacions));
     for (int c = 0; c < fields; ++c) setColumnHidden(c, std::find(shown.begin(), shown.end(), c) == shown.end());
     for (size_t i = 0; i < shown.size(); ++i)
         header()->moveSection(header()->visualIndex(shown[i]), static_cast<int>(i));
     setHeaderHidden(shown.size() < 2);
+    header()->setSectionResizeMode(shown.size() < 2 ? QHeaderView::Interactive : QHeaderView::Stretch);
     primera_ = shown.empty() ? 0 : shown.front();
     ordre_->sort(ordenada_ ? primera_ : -1);
 }

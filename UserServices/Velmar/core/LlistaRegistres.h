@@ -23,11 +23,22 @@ namespace velmar {
 class RecordsetModel;
 
 class LlistaRegistres final : public QTreeView {
+    Q_OBJECT
+
 public:
     explicit LlistaRegistres(QWidget* parent = nullptr);
 
-    // The fields shown, in this order; with one, the list has no header.
-    void SetColumnes(std::vector<std::string> fields);
+    // A column: the field it shows, its header (the field's name when
+    // empty) and how a value reads (as its text, a Null as none, when not
+    // given).
+    struct Columna {
+        std::string camp;
+        QString titol = {};
+        std::function<QString(const com::Variant&)> text = {};
+    };
+    // The columns shown, in this order, equally wide; with one, the list
+    // has no header.
+    void SetColumnes(std::vector<Columna> columnes);
     // Sorted by the first column (the default), or in the recordset's order.
     void SetOrdenada(bool ordenada);
     void SetRecordset(RecordsetRef rows);
@@ -52,7 +63,7 @@ private:
 
     RecordsetModel* model_;
     QSortFilterProxyModel* ordre_;
-    std::vector<std::string> columnes_;
+    std::vector<Columna> columnes_;
     int primera_ = 0;  // the model column of the first field shown
     bool ordenada_ = true;
     std::function<void()> onTria_;

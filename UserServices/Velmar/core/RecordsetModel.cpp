@@ -50,7 +50,10 @@ int RecordsetModel::columnCount(const QModelIndex& parent) const {
 QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
     if (!rows_ || !index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
     try {
-        return Text(rows_->ValueAt(index.row() + 1, index.column()));
+        const com::Variant value = rows_->ValueAt(index.row() + 1, index.column());
+        const auto presentacio = presentacions_.find(index.column());
+        return presentacio != presentacions_.end() && presentacio->second.text ? presentacio->second.text(value)
+                                                                              : Text(value);
     } catch (...) {
         // A row that left the view before the views heard of it.
         return {};
@@ -59,7 +62,16 @@ QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
 
 QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (!rows_ || orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= columnCount()) return {};
+    const auto presentacio = presentacions_.find(section);
+    if (presentacio != presentacions_.end() && !presentacio->second.titol.isEmpty()) return presentacio->second.titol;
     return QString::fromStdString(rows_->Field(section).name);
+}
+
+void RecordsetModel::SetPresentacions(std::map<int, Presentacio> presentacions) {
+    presentacions_ = std::move(presentacions);
+    if (columnCount() == 0) return;
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 // Rows came or went: the views read everything again. The recordset tells

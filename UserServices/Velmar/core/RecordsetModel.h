@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string_view>
 
 #include <QAbstractTableModel>
@@ -31,6 +32,15 @@ public:
     // The text a value shows: empty for a Null.
     static QString Text(const com::Variant& value);
 
+    // How a column reads, when not as the field's name and Text(): its
+    // header, and the text of each value.
+    struct Presentacio {
+        QString titol;
+        std::function<QString(const com::Variant&)> text;
+    };
+    // By column; the others read as they are.
+    void SetPresentacions(std::map<int, Presentacio> presentacions);
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -41,6 +51,7 @@ private:
     void currentRowMoved();
 
     RecordsetRef rows_;
+    std::map<int, Presentacio> presentacions_;
     ado::Subscription subscription_;
     std::function<void(int)> onCurrentRowChanged_;
 };

@@ -14,7 +14,7 @@ namespace velmar {
 namespace {
 
 FabricaTaulesAuxiliars& Fabrica() {
-    static FabricaTaulesAuxiliars fabrica;
+    static FabricaTaulesAuxiliars fabrica = NouFormulariTaulesAuxiliars;
     return fabrica;
 }
 
@@ -76,8 +76,9 @@ void clsFuncionsCapaInterficie::ObrirFormulariAuxiliar(ComboTaulaAuxiliar& ctrCo
         editor->colIntegritatReferencial = LlistaIntegritatReferencial(strCadenaIntegritat);
         editor->ShowModal();
         if (relliga) DeslinkControls(actiu);
-        // The combo keeps the editor's recordset alive after the editor ends.
-        ctrCombo.SetRowSource(editor->rstRecordsetActual);
+        // The combo keeps the editor's recordset alive after the editor ends;
+        // an editor that could not read its table leaves the combo's rows.
+        if (const RecordsetRef rows = editor->FilesTaula()) ctrCombo.SetRowSource(rows);
         editor.reset();
         ctrCombo.Refresh();
         if (relliga) LinkControls(actiu);

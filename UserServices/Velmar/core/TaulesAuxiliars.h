@@ -12,14 +12,14 @@
 
 #include "Com/Object.h"
 #include "core/clsFuncionsCapaInterficie.h"
+#include "core/clsINtegritatReferencial.h"
 
 class QWidget;
-#include "core/clsINtegritatReferencial.h"
 
 namespace velmar {
 
 // The window `frmTaulesAuxiliars`: the opener sets the public fields, shows
-// it modally and reads `rstRecordsetActual` once the show returns.
+// it modally and, once the show returns, gives the combo the rows it holds.
 class frmTaulesAuxiliarsBase {
 public:
     virtual ~frmTaulesAuxiliarsBase() = default;
@@ -30,10 +30,12 @@ public:
     std::string strNomCampFiltre;
     int32_t lngValorCampFiltre = 0;
     std::vector<clsINtegritatReferencial> colIntegritatReferencial;
-    RecordsetRef rstRecordsetActual;
 
     // Returns once the editor is hidden or closed.
     virtual void ShowModal() = 0;
+    // The rows it holds (its rstRecordsetActual); none when they could not
+    // be read.
+    virtual RecordsetRef FilesTaula() const = 0;
 };
 
 // A combo whose list comes from a lookup table.
@@ -44,9 +46,12 @@ public:
     virtual void Refresh() = 0;
 };
 
-// The editor is built by the administration windows, which register how a
-// new one is made; while none is registered ObrirFormulariAuxiliar fails
-// with 429. Returns the factory that was in place.
+// A new editor, as the administration windows build it
+// (admin/frmTaulesAuxiliars.cpp).
+std::unique_ptr<frmTaulesAuxiliarsBase> NouFormulariTaulesAuxiliars();
+
+// Puts another way of making an editor in place of that one; with none,
+// ObrirFormulariAuxiliar fails with 429. Returns the one that was in place.
 using FabricaTaulesAuxiliars = std::function<std::unique_ptr<frmTaulesAuxiliarsBase>()>;
 FabricaTaulesAuxiliars RegistraFormulariTaulesAuxiliars(FabricaTaulesAuxiliars fabrica);
 

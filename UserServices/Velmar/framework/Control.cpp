@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/CaixaContrasenya.h"
+#include "core/CaixaTextMultilinia.h"
+#include "core/ComboSiNo.h"
 #include "core/DataCombo.h"
 #include "core/Dialegs.h"
 
@@ -16,6 +19,9 @@ namespace {
 QWidget* Crea(QWidget* window, const Control& c) {
     switch (c.tipus) {
         case Control::Tipus::Text: return new QLineEdit(window);
+        case Control::Tipus::TextMultilinia: return new CaixaTextMultilinia(window);
+        case Control::Tipus::Contrasenya: return new CaixaContrasenya(window);
+        case Control::Tipus::SiNo: return new ComboSiNo(window);
         case Control::Tipus::Combo: return new QComboBox(window);
         case Control::Tipus::Casella: return new QCheckBox(QString::fromLatin1(c.nom), window);
         case Control::Tipus::DataCombo: {

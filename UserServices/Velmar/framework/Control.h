@@ -27,7 +27,7 @@ struct BotoAuxiliar {
 };
 
 struct Control {
-    enum class Tipus { Text, DataCombo, Combo, Casella };
+    enum class Tipus { Text, TextMultilinia, Contrasenya, DataCombo, Combo, SiNo, Casella };
     Tipus tipus = Tipus::Text;
     const char* nom = "";
     const char* etiqueta = nullptr;  // the label beside it; none for a check box
@@ -47,6 +47,22 @@ struct Control {
 // A text box bound to `dataField`.
 inline Control CampText(const char* etiqueta, const char* nom, const char* dataField, const char* tag = "") {
     return {.tipus = Control::Tipus::Text, .nom = nom, .etiqueta = etiqueta, .dataField = dataField, .tag = tag};
+}
+
+// A text box several lines high bound to `dataField`.
+inline Control CampTextMultilinia(const char* etiqueta, const char* nom, const char* dataField, const char* tag = "") {
+    return {.tipus = Control::Tipus::TextMultilinia, .nom = nom, .etiqueta = etiqueta, .dataField = dataField,
+            .tag = tag};
+}
+
+// A box that stands for the password whose hash `dataField` holds.
+inline Control CampContrasenya(const char* etiqueta, const char* nom, const char* dataField) {
+    return {.tipus = Control::Tipus::Contrasenya, .nom = nom, .etiqueta = etiqueta, .dataField = dataField};
+}
+
+// A combo of yes and no bound to the Boolean `dataField`.
+inline Control CampSiNo(const char* etiqueta, const char* nom, const char* dataField) {
+    return {.tipus = Control::Tipus::SiNo, .nom = nom, .etiqueta = etiqueta, .dataField = dataField};
 }
 
 // A data combo bound to `dataField`, offering the rows of `rowSource`.

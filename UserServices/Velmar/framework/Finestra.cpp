@@ -13,6 +13,7 @@
 #include "Brintel/BrintelNames.h"
 #include "Com/Registry.h"
 #include "core/Bloqueig.h"
+#include "core/CaixaTextMultilinia.h"
 #include "core/BindingControl.h"
 #include "core/BindingSource.h"
 #include "core/BindingWindow.h"
@@ -196,13 +197,15 @@ void Finestra::LligaControls() {
     objFuncionsCapaInterficie.LinkControls(objecte_);
     // A bound text box is wide enough to read what its field holds, up to
     // a line of a few words.
-    constexpr int kMaxCharacters = 45;
-    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-        if (!binding::DataSource(edit)) continue;
-        const int characters = std::min(edit->maxLength(), kMaxCharacters);
+    static constexpr int kMaxCharacters = 45;
+    const auto ample = [](QWidget* edit, int maxLength) {
+        if (!binding::DataSource(edit)) return;
+        const int characters = std::min(maxLength, kMaxCharacters);
         edit->setMinimumWidth(std::max(edit->minimumWidth(),
                                        edit->fontMetrics().averageCharWidth() * characters + 12));
-    }
+    };
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) ample(edit, edit->maxLength());
+    for (CaixaTextMultilinia* box : findChildren<CaixaTextMultilinia*>()) ample(box, box->maxLength());
 }
 
 void Finestra::DeslligaControls() { objFuncionsCapaInterficie.DeslinkControls(objecte_); }
@@ -355,9 +358,12 @@ void Finestra::Recupera() {
 
 // --- validation ------------------------------------------------------------------
 
-std::string Finestra::CodiRegles(const std::vector<Regla>& regles) {
-    for (const Regla& regla : regles)
-        if (regla.es(*this)) return regla.codi;
+std::string Finestra::MissatgeRegles(const std::vector<Regla>& regles) {
+    for (const Regla& regla : regles) {
+        if (!regla.es(*this)) continue;
+        const std::string text = Missatge(regla.codi);
+        return regla.completa ? regla.completa(*this, text) : text;
+    }
     return {};
 }
 
@@ -372,16 +378,25 @@ std::string Finestra::CadenaValidacioEditar() {
 std::string Finestra::CadenaValidacioEliminar() {
     std::string text;
     Inner("CadenaValidacioEliminar", [this, &text] {
-        text = Missatge(rstRecordsetActual.Files() == 0 ? "valNoRegistresEliminar"
-                                                        : CodiRegles(declaracio_.reglesElimina));
+        text = rstRecordsetActual.Files() == 0 ? Missatge("valNoRegistresEliminar")
+                                               : MissatgeRegles(declaracio_.reglesElimina);
     });
     return text;
 }
 
 std::string Finestra::CadenaValidacioRegistreActual() {
     std::string text;
-    Inner("CadenaValidacioRegistreActual", [this, &text] { text = Missatge(CodiRegles(declaracio_.reglesDesa)); });
+    Inner("CadenaValidacioRegistreActual", [this, &text] { text = MissatgeRegles(declaracio_.reglesDesa); });
     return text;
+}
+
+bool Finestra::ConfirmaEliminar() {
+    const std::string message = CadenaValidacioEliminar();
+    if (!message.empty()) {
+        dialegs::MissatgeOk(message);
+        return false;
+    }
+    return dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminar", "valTextEliminar"));
 }
 
 std::string Finestra::Missatge(const std::string& code) {

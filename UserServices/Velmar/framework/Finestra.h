@@ -17,7 +17,11 @@
 // A window with a list beside the record derives from FinestraManteniment,
 // which holds the start-up and the commands new, edit, delete, save and
 // undo: its constructor passes the declaration and the list, and calls
-// IniciFormulari() (frmClients).
+// IniciFormulari() (frmClients). Its own steps go where
+// FinestraManteniment.h offers them (frmUsuaris); a list that keeps its
+// place selects the row saved (frmTaulesAuxiliars). A window that shares
+// only the list, with commands of its own, derives from FinestraLlista
+// (frmUsuariProjecte).
 //
 // A window of one record at a time derives from Finestra, lays out Camps()
 // with its own buttons and writes its commands from the steps, each a
@@ -192,6 +196,9 @@ protected:
     std::string CadenaValidacioEditar();
     std::string CadenaValidacioEliminar();
     std::string CadenaValidacioRegistreActual();
+    // Whether the current row may be deleted: no rule refuses it (its
+    // message is shown) and the user answers Yes to the question.
+    bool ConfirmaEliminar();
     // The translated text of `code`, "" for no code; 517 when the window's
     // texts lack it.
     std::string Missatge(const std::string& code);
@@ -243,7 +250,8 @@ private:
     std::vector<Taula*> TaulesDesades();
     // The rows of a table as its support operation lists them, as text.
     std::string Llista(const Taula& taula);
-    std::string CodiRegles(const std::vector<Regla>& regles);
+    // The message of the first rule that holds; "" when none does.
+    std::string MissatgeRegles(const std::vector<Regla>& regles);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Declaracio declaracio_;

@@ -1,7 +1,9 @@
 #include "framework/FinestraManteniment.h"
 
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,17 +14,8 @@
 
 namespace velmar {
 
-FinestraManteniment::FinestraManteniment(Declaracio declaracio, Llista llista, QWidget* parent)
-    : Finestra(std::move(declaracio), parent),
-      llista_(new LlistaRegistres(this)),
-      camp_(llista.camp),
-      mantePosicio_(llista.mantePosicio),
-      botonsPropis_(new QHBoxLayout) {
-    llista_->setObjectName(QString::fromLatin1(llista.nom));
-    llista_->SetColumnes({llista.camp});
-    llista_->OnTria([this] { RefrescaFormulariAmbLlista(); });
-    llista_->setMinimumWidth(llista_->fontMetrics().averageCharWidth() * 34);
-
+FinestraManteniment::FinestraManteniment(Declaracio declaracio, Llista llista, QWidget* parent, const char* marc)
+    : FinestraLlista(std::move(declaracio), std::move(llista), parent), botonsPropis_(new QHBoxLayout) {
     auto* botons = new QHBoxLayout;
     const auto boto = [this, botons](const char* name, void (FinestraManteniment::*command)()) {
         QPushButton* button = dialegs::Control<QPushButton>(this, name);
@@ -33,16 +26,24 @@ FinestraManteniment::FinestraManteniment(Declaracio declaracio, Llista llista, Q
     boto("cmdNou", &FinestraManteniment::Nou);
     boto("cmdEditar", &FinestraManteniment::Editar);
     boto("cmdEliminar", &FinestraManteniment::Eliminar);
-    boto("cmdSortirEdicio", &FinestraManteniment::SortirEdicio);
-    boto("cmdDesferCanvis", &FinestraManteniment::UndoChanges);
+    // Shown only while editing, even in a window that could not open.
+    boto("cmdSortirEdicio", &FinestraManteniment::SortirEdicio)->hide();
+    boto("cmdDesferCanvis", &FinestraManteniment::UndoChanges)->hide();
     QPushButton* sortir = dialegs::Control<QPushButton>(this, "cmdSortir");
     connect(sortir, &QPushButton::clicked, this, &QWidget::close);
     botons->addWidget(sortir);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(dialegs::Control<QLabel>(this, llista.etiqueta), 0, 0);
-    layout->addWidget(llista_, 1, 0);
-    if (Camps()) layout->addLayout(Camps(), 1, 1);
+    layout->addWidget(EtiquetaLlista(), 0, 0);
+    layout->addWidget(ControlLlista(), 1, 0);
+    if (Camps() && marc) {
+        auto* frame = new QGroupBox(QString::fromLatin1(marc), this);
+        frame->setObjectName(QString::fromLatin1(marc));
+        frame->setLayout(Camps());
+        layout->addWidget(frame, 1, 1);
+    } else if (Camps()) {
+        layout->addLayout(Camps(), 1, 1);
+    }
     layout->addLayout(botons, 2, 0, 1, 2);
     layout->addLayout(botonsPropis_, 3, 0, 1, 2);
     layout->setColumnStretch(0, 2);
@@ -67,44 +68,7 @@ void FinestraManteniment::IniciFormulari() {
 
 void FinestraManteniment::RefreshModeFormEdicio(bool edicio) {
     Finestra::RefreshModeFormEdicio(edicio);
-    llista_->setEnabled(!edicio);
-}
-
-std::string FinestraManteniment::CodiRegistreActual() {
-    return RecordsetModel::Text(rstRecordsetActual->Value(camp_)).toStdString();
-}
-
-void FinestraManteniment::RefrescaFormulariActualitzacio() {
-    Inner("RefrescaFormulariActualitzacio", [this] {
-        // The list reads its rows again; the item chosen becomes current,
-        // as a click on it would make it.
-        llista_->SetRecordset(rstRecordsetActual.Ref());
-        if (rstRecordsetActual.Files() < 1) return RegistreMostrat();
-        int item = 0;
-        if (mantePosicio_)
-            for (int i = 0; i < llista_->count(); ++i)
-                if (llista_->text(i).toStdString() == strCodiActual) {
-                    item = i;
-                    break;
-                }
-        // Making another item current runs the click handling by itself.
-        const bool another = llista_->currentRow() != item;
-        llista_->setCurrentRow(item);
-        if (!another) RefrescaFormulariAmbLlista();
-    });
-}
-
-void FinestraManteniment::RefrescaFormulariLectura() {
-    Inner("RefrescaFormulariLectura", [this] {
-        const int32_t position = llista_->Posicio(llista_->currentRow());
-        if (rstRecordsetActual.Files() < 1 || position < 1) return;
-        rstRecordsetActual->Move(position - 1, ado::Recordset::MoveStart::First);
-        RegistreMostrat();
-    });
-}
-
-void FinestraManteniment::RefrescaFormulariAmbLlista() {
-    TopLevel("RefrescaFormulariAmbLlista", [this] { RefrescaFormulariLectura(); });
+    ControlLlista()->setEnabled(!edicio);
 }
 
 void FinestraManteniment::Nou() {
@@ -127,23 +91,22 @@ void FinestraManteniment::Editar() {
 
 void FinestraManteniment::Eliminar() {
     TopLevel("Eliminar", [this] {
-        const std::string message = CadenaValidacioEliminar();
-        if (!message.empty()) return dialegs::MissatgeOk(message);
-        const std::string question = MissatgeDefecte("valTextEliminar", "valTextEliminar");
-        if (!dialegs::PreguntaSiNo(question)) return;
+        if (!ConfirmaEliminar()) return;
         const std::string esborrat = CodiRegistreActual();
         // The row to select afterwards: the one above, or the first.
-        if (llista_->count() > 1)
-            strCodiActual = llista_->currentRow() == 0 || llista_->count() == 2
+        const LlistaRegistres* llista = ControlLlista();
+        if (llista->count() > 1)
+            strCodiActual = llista->currentRow() == 0 || llista->count() == 2
                                 ? std::string()
-                                : llista_->text(llista_->currentRow() - 1).toStdString();
-        // A row that stays is shown again in the list.
+                                : llista->text(llista->currentRow() - 1).toStdString();
+        // A row that stays is shown again in the list, selected.
         EliminaActual([this, &esborrat] {
             strCodiActual = esborrat;
             RefrescaFormulariActualitzacio();
         });
         RefrescaFormulariActualitzacio();
         Entra(Mode::Consulta);
+        ControlLlista()->setFocus();
     });
 }
 
@@ -158,6 +121,7 @@ void FinestraManteniment::SortirEdicio() {
             RefrescaFormulariActualitzacio();
         }
         Entra(Mode::Consulta);
+        ControlLlista()->setFocus();
     });
 }
 
@@ -166,9 +130,15 @@ void FinestraManteniment::UndoChanges() {
         rstRecordsetActual->CancelUpdate();
         RefrescaFormulariLectura();
         // A window that keeps its place stays on the row it was on.
-        if (!mantePosicio_) RefrescaFormulariActualitzacio();
+        if (!MantePosicio()) RefrescaFormulariActualitzacio();
         Entra(Mode::Consulta);
+        ControlLlista()->setFocus();
     });
+}
+
+void FinestraManteniment::closeEvent(QCloseEvent* event) {
+    if (ModeEdicio()) UndoChanges();
+    FinestraLlista::closeEvent(event);
 }
 
 }  // namespace velmar

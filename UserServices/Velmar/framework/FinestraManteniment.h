@@ -6,30 +6,21 @@
 // (the one it keeps, with the operations that list and save it, and the
 // lists it reads), the field its list shows, its controls and its rules.
 // The start-up, the three modes and how the list, the record and the
-// buttons move together live here once.
+// buttons move together live here once; a window adds its own steps in
+// the few places below that call for them.
 #pragma once
 
-#include "framework/Finestra.h"
+#include "framework/FinestraLlista.h"
 
 class QHBoxLayout;
 class QPushButton;
 
 namespace velmar {
 
-class LlistaRegistres;
-
-class FinestraManteniment : public Finestra {
-public:
-    // The list of rows.
-    struct Llista {
-        const char* nom;             // the list's name (lstClients)
-        const char* etiqueta;        // the label above it
-        std::string camp;            // the field each item shows
-        bool mantePosicio = false;   // the list selects the row of strCodiActual
-    };
-
+class FinestraManteniment : public FinestraLlista {
 protected:
-    FinestraManteniment(Declaracio declaracio, Llista llista, QWidget* parent = nullptr);
+    // `marc`: the frame that holds the record's controls; none for none.
+    FinestraManteniment(Declaracio declaracio, Llista llista, QWidget* parent = nullptr, const char* marc = nullptr);
 
     // A row of buttons of the window's own, below the shared ones.
     QHBoxLayout* BotonsPropis() const { return botonsPropis_; }
@@ -44,16 +35,6 @@ protected:
     virtual void AbansDeLligar() {}
     // In Nou, once the row is added: the values a new row starts with.
     virtual void OmpleNou() {}
-    // What a window does once the selected item's row is current, or the
-    // list is left empty.
-    virtual void RegistreMostrat() {}
-
-    // The current row's value of the list's field, as its item shows it.
-    std::string CodiRegistreActual();
-    // In a window that keeps its place, the code of the row to select when
-    // the list is next rebuilt: the row just saved, the one above the row
-    // just deleted; empty: the first item (or an item with no text).
-    std::string strCodiActual;
 
     void RefreshModeFormEdicio(bool edicio) override;
 
@@ -63,13 +44,10 @@ private:
     void Eliminar();
     void SortirEdicio();
     void UndoChanges();
-    void RefrescaFormulariAmbLlista();
-    void RefrescaFormulariActualitzacio();
-    void RefrescaFormulariLectura();
+    // Closing the window while a row is edited drops the edit first, so
+    // that nothing unsaved stays in the window's rows.
+    void closeEvent(QCloseEvent* event) override;
 
-    LlistaRegistres* llista_;
-    std::string camp_;
-    bool mantePosicio_;
     QHBoxLayout* botonsPropis_;
 };
 

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QLineEdit>
 
+#include "core/CaixaTextMultilinia.h"
 #include "core/DataCombo.h"
 #include "core/Dates.h"
 #include "framework/Finestra.h"
@@ -22,6 +23,7 @@ Control* Troba(Finestra& finestra, const std::string& name) {
 bool Buit(Finestra& finestra, const std::string& name) {
     QWidget* control = Troba<QWidget>(finestra, name);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text().isEmpty();
+    if (auto* box = dynamic_cast<CaixaTextMultilinia*>(control)) return box->text().isEmpty();
     if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->currentText().isEmpty();
     com::Raise(base::err::ControlNotFound);
 }

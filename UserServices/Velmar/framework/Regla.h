@@ -15,6 +15,9 @@ class Finestra;
 struct Regla {
     std::string codi;
     std::function<bool(Finestra&)> es;
+    // The message as shown, from the text of its code; the text itself
+    // when none.
+    std::function<std::string(Finestra&, const std::string& text)> completa = {};
 
     // The text of one of these controls is empty (blanks fill it) while
     // the window's table has rows.

@@ -1,20 +1,29 @@
 #include "program/Finestres.h"
 
+#include <QEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "Ado/AdoError.h"
 #include "admin/frmClients.h"
+#include "admin/frmManteniments.h"
 #include "admin/frmProjectes.h"
+#include "admin/frmTaulesAuxiliars.h"
+#include "admin/frmUsuariProjecte.h"
+#include "admin/frmUsuaris.h"
+#include "Ado/AdoError.h"
+#include "Ado/Recordset.h"
+#include "Brintel/BrintelNames.h"
+#include "Com/Registry.h"
 #include "connections/frmElementsProp.h"
 #include "connections/frmEscomesaElem.h"
 #include "connections/frmEscomeses.h"
 #include "connections/frmExportEsquema.h"
+#include "core/clsAndamiSistema.h"
 #include "core/FormulariObject.h"
 #include "core/Procediment.h"
-#include "core/clsAndamiSistema.h"
 #include "dialogs/frmEntraPassword.h"
 #include "dialogs/frmIdiomes.h"
 #include "dialogs/frmVisorImatge.h"
@@ -92,21 +101,95 @@ std::unique_ptr<QWidget> ExportEsquema(const Obertura&) {
     return exportacio;
 }
 
-// One line per window.
+// The lookup-table editor on the table the command line names: its key is
+// the table's key column and its code the first column of text after it.
+std::unique_ptr<QWidget> TaulaAuxiliar(const Obertura& obertura) {
+    namespace support = brintel::names;
+    auto editor = std::make_unique<frmTaulesAuxiliars>();
+    editor->strNomTaula = obertura.Opcio("table");
+    const com::ObjectRef suport = com::CreateObject(com::ProgID(support::Brintel, support::SvrTaulesAuxiliars));
+    const ado::Recordset buida = ado::Recordset::FromXml(
+        CridaSuport(suport, support::GetEmptyRecordset, {editor->strNomTaula}).toString());
+    for (int32_t camp = 0; camp < buida.FieldCount(); ++camp) {
+        const ado::FieldInfo& field = buida.Field(camp);
+        if (editor->strCampIntegritat.empty() && (field.keyColumn || camp == 0))
+            editor->strCampIntegritat = field.name;
+        else if (editor->strCampLlista.empty() && field.type == ado::DataType::String)
+            editor->strCampLlista = field.name;
+    }
+    editor->Obre();
+    return editor;
+}
+
+// The projects of the user that the user window opens on, as that window
+// shows them; the window, never shown, ends with the dialog.
+std::unique_ptr<QWidget> AccesProjectes(const Obertura&) {
+    auto dialeg = std::make_unique<frmUsuariProjecte>();
+    auto* usuaris = new frmUsuaris;
+    QObject::connect(dialeg.get(), &QObject::destroyed, [usuaris] { delete usuaris; });
+    dialeg->frmFormulariQueCrida = usuaris->Objecte();
+    dialeg->Obre();
+    return dialeg;
+}
+
+std::unique_ptr<QWidget> Inicial(const Obertura&);
+
+// One line per window: its name, how it opens, the options it takes, and
+// where the start window's menu offers it, with the menu's caption. The
+// menu's texts are rows of frmProjectes (Database/seed/texts).
 constexpr FinestraRegistrada kFinestres[] = {
-    {"frmProjectes", Sola<frmProjectes>, ""},
-    {"frmClients", Sola<frmClients>, ""},
+    {"frmProjectes", Inicial, ""},
+    {"frmClients", Sola<frmClients>, "", Menu::Administracio, "Clients"},
+    {"frmManteniments", Sola<frmManteniments>, "", Menu::Administracio, "Tipus de manteniment"},
+    {"frmUsuaris", Sola<frmUsuaris>, "", Menu::Administracio, "Usuaris"},
+    {"frmIdiomes", Sola<frmIdiomes>, "", Menu::Administracio, "Idioma"},
+    {"frmTaulesAuxiliars", TaulaAuxiliar, "--table T_Name"},
+    {"frmUsuariProjecte", AccesProjectes, ""},
     {"frmEntraPassword", Sola<frmEntraPassword>, ""},
-    {"frmIdiomes", Sola<frmIdiomes>, ""},
     {"frmVisorImatge", VisorImatge, "--picture FILE"},
-    {"frmCarrers", AmbProjecte<frmCarrers>, ""},
-    {"frmZones", AmbProjecte<frmZones>, ""},
-    {"frmTrams", AmbProjecte<frmTrams>, ""},
-    {"frmEscomeses", AmbProjecte<frmEscomeses>, ""},
+    {"frmCarrers", AmbProjecte<frmCarrers>, "", Menu::Projecte, "Carrers"},
+    {"frmZones", AmbProjecte<frmZones>, "", Menu::Projecte, "Zones"},
+    {"frmTrams", AmbProjecte<frmTrams>, "", Menu::Projecte, "Trams de cable"},
+    {"frmEscomeses", AmbProjecte<frmEscomeses>, "", Menu::Projecte, "Escomeses"},
     {"frmEscomesaElem", ArbreElements, ""},
     {"frmElementsProp", ElementsProp, ""},
     {"frmExportEsquema", ExportEsquema, ""},
 };
+
+// The windows open one of a kind, by name.
+std::map<std::string, QPointer<QWidget>, std::less<>>& Obertes() {
+    static std::map<std::string, QPointer<QWidget>, std::less<>> obertes;
+    return obertes;
+}
+
+// Closing the start window ends the program: the windows it opened close
+// with it.
+class TancaAmbInicial final : public QObject {
+public:
+    explicit TancaAmbInicial(QWidget* inicial) : QObject(inicial) { inicial->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Close)
+            for (auto& [nom, window] : Obertes())
+                if (window) window->close();
+        return false;
+    }
+};
+
+// The start window, with the menu of every window that joins it.
+std::unique_ptr<QWidget> Inicial(const Obertura&) {
+    auto inicial = std::make_unique<frmProjectes>();
+    std::vector<frmProjectes::EntradaMenu> entrades;
+    for (const FinestraRegistrada& finestra : kFinestres)
+        if (finestra.menu != Menu::Cap)
+            entrades.push_back({finestra.nom, finestra.titol, finestra.menu == Menu::Projecte});
+    inicial->PosaMenu(entrades, [](const std::string& nom) {
+        if (const FinestraRegistrada* finestra = TrobaFinestra(nom)) ObreUnica(*finestra);
+    });
+    new TancaAmbInicial(inicial.get());
+    return inicial;
+}
 
 }  // namespace
 
@@ -122,6 +205,19 @@ const FinestraRegistrada* TrobaFinestra(std::string_view nom) {
     for (const FinestraRegistrada& finestra : kFinestres)
         if (nom == finestra.nom) return &finestra;
     return nullptr;
+}
+
+void ObreUnica(const FinestraRegistrada& finestra) {
+    QPointer<QWidget>& oberta = Obertes()[finestra.nom];
+    if (!oberta) {
+        std::unique_ptr<QWidget> window = ObreFinestra(finestra, {});
+        if (!window) return;
+        oberta = window.release();
+        oberta->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    oberta->show();
+    oberta->raise();
+    oberta->activateWindow();
 }
 
 std::unique_ptr<QWidget> ObreFinestra(const FinestraRegistrada& finestra, const Obertura& obertura) {

@@ -1,6 +1,6 @@
 // The windows the program opens by name: the command line's --window, the
-// start window, and every window a test opens on its own. A window joins
-// with one line in Finestres.cpp.
+// start window and its menu, and every window a test opens on its own. A
+// window joins with one line in Finestres.cpp.
 #pragma once
 
 #include <QWidget>
@@ -27,10 +27,19 @@ struct Obertura {
 
 using Fabrica = std::unique_ptr<QWidget> (*)(const Obertura& obertura);
 
+// Where the start window's menu offers a window: among the
+// administration's windows, among those of the project selected in its
+// list, or nowhere.
+enum class Menu { Cap, Administracio, Projecte };
+
 struct FinestraRegistrada {
     const char* nom;       // the window's own Name
     Fabrica crea;
     const char* opcions;   // what it needs besides, as the usage shows it
+    Menu menu = Menu::Cap;
+    // The menu's caption in Català, for when the start window's texts have
+    // no row "mnu" and the name without "frm" (mnuClients).
+    const char* titol = "";
 };
 
 // Factories for the registry. A window that needs nothing more:
@@ -49,6 +58,11 @@ std::unique_ptr<QWidget> AmbProjecte(const Obertura&) {
 std::span<const FinestraRegistrada> Finestres();
 // The window of that name, or none.
 const FinestraRegistrada* TrobaFinestra(std::string_view nom);
+
+// Shows the window of that name, opened as ObreFinestra opens it, or raises
+// the one already open: one window of a kind at a time. It ends when it is
+// closed.
+void ObreUnica(const FinestraRegistrada& finestra);
 
 // Opens the window, not yet shown. A failure to open it (no project chosen
 // for a window that needs one, a missing option) is shown with EmetError,

@@ -12,6 +12,7 @@
 #include "Com/Registry.h"
 #include "core/DataCombo.h"
 #include "framework/FinestraProva.h"
+#include "support/Files.h"
 #include "admin/frmProjectes.h"
 
 namespace {
@@ -216,9 +217,37 @@ TEST_F(Projectes, AMissingMessageIsOneErrorWithTheTrail) {
     EXPECT_TRUE(Editant(w));
 }
 
-TEST_F(Projectes, TransactionButtonsWorkOnTheSessionAndTheCollector) {
+// The settings of the tests' program: the test buttons on or off.
+class ProjectesAmbProves : public Projectes {
+protected:
+    testsupport::ScopedFile ini_{velmar::clsFuncionsCapaInterficie().RutaArxiuIni(), "[General]\nBotonsProva=1\n"};
+};
+
+TEST_F(Projectes, TheTestButtonsShowOnlyWhenTheSettingsTurnThemOn) {
+    const auto botons = [](frmProjectes& w) {
+        std::vector<bool> shown;
+        for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7",
+                                 "Command8"})
+            shown.push_back(w.findChild<QPushButton*>(name)->isVisibleTo(&w));
+        return shown;
+    };
+    for (const char* settings : {"", "[General]\nBotonsProva=0\n"}) {
+        testsupport::ScopedFile ini(velmar::clsFuncionsCapaInterficie().RutaArxiuIni(), settings);
+        frmProjectes w;
+        EXPECT_EQ(botons(w), std::vector<bool>(8, false)) << settings;
+        EXPECT_TRUE(w.findChild<QPushButton*>("cmdClients")->isVisibleTo(&w));
+    }
+    testsupport::ScopedFile ini(velmar::clsFuncionsCapaInterficie().RutaArxiuIni(), "[General]\nBotonsProva=1\n");
+    frmProjectes w;
+    EXPECT_EQ(botons(w), std::vector<bool>(8, true));
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+}
+
+TEST_F(ProjectesAmbProves, TransactionButtonsWorkOnTheSessionAndTheCollector) {
     frmProjectes w;
     Click(w, "Command5");
+    // No transaction: nothing to register.
+    Click(w, "Command7");
     Click(w, "Command1");
     EXPECT_EQ(w.NumError, 0) << w.UbicacioError;
     Click(w, "Command5");
@@ -227,10 +256,37 @@ TEST_F(Projectes, TransactionButtonsWorkOnTheSessionAndTheCollector) {
     Click(w, "Command4");
     EXPECT_EQ(w.NumError, 0) << w.UbicacioError;
     Click(w, "Command5");
-    ASSERT_EQ(sessio.shown.size(), 3u);
+    ASSERT_EQ(sessio.shown.size(), 4u);
     EXPECT_EQ(sessio.shown[0], "Nothing");
-    EXPECT_NE(sessio.shown[1], "Nothing");
-    EXPECT_EQ(sessio.shown[2], "Nothing");
+    EXPECT_EQ(sessio.shown[1], "There is no open transaction to register.");
+    EXPECT_NE(sessio.shown[2], "Nothing");
+    EXPECT_EQ(sessio.shown[3], "Nothing");
+}
+
+TEST_F(ProjectesAmbProves, AFailedSaveAfterTheRollbackIsShown) {
+    frmProjectes w;
+    sessio.execute("ALTER TABLE T_Projecte RENAME TO T_ProjecteApart");
+    Click(w, "Command1");
+    Click(w, "Command4");
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    EXPECT_TRUE(sessio.shown.front().ends_with("\rVelmar(exe) - frmProjectes - PropagaCanvisABD)"))
+        << sessio.shown.front();
+    EXPECT_NE(w.NumError, 0);
+}
+
+TEST_F(Projectes, TheSelectedProjectIsTheSessions) {
+    sessio.execute("INSERT INTO T_Projecte (NumProjecte, NomProjecte, NomResumit, Situacio, NumClient, "
+                   "NumTipusManteniment) VALUES (400, 'Enllumenat de Ca l''Alzina', 'Alzina', 'Riba', 1, 1)");
+    frmProjectes w;
+    EXPECT_EQ(velmar::clsAndamiSistema::Instance().Projecte(), 400);
+    Llista(w)->setCurrentRow(1);
+    EXPECT_EQ(velmar::clsAndamiSistema::Instance().Projecte(), 306);
+    // A new project, not yet saved, changes nothing; once saved, the first
+    // project of the list is selected again.
+    Click(w, "cmdNou");
+    EXPECT_EQ(velmar::clsAndamiSistema::Instance().Projecte(), 306);
+    Click(w, "cmdDesferCanvis");
+    EXPECT_EQ(velmar::clsAndamiSistema::Instance().Projecte(), 400);
 }
 
 }  // namespace

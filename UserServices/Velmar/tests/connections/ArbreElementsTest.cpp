@@ -6,6 +6,7 @@
 #include <QImage>
 #include <filesystem>
 
+#include "EditorTaulaProva.h"
 #include "Com/Registry.h"
 #include "EscomesesProva.h"
 #include "connections/frmExportEsquema.h"
@@ -390,14 +391,12 @@ TEST_F(Arbre, TheUsersExportIsABitmapOfFixedWidthAsTallAsItsNodes) {
 
 // The lookup-table editor as the administration windows register it: it
 // adds an element code, as a user would, and closes.
-struct EditorCodis final : velmar::frmTaulesAuxiliarsBase {
+struct EditorCodis final : EditorTaulaProva {
     explicit EditorCodis(SessioProva& sessio) : sessio(sessio) {}
     void ShowModal() override {
         sessio.execute("INSERT INTO TTE_ElementCodi (CodElementCodi, NumElementTipus) VALUES ('KM9', 4)");
         filtre = strNomCampFiltre + "=" + std::to_string(lngValorCampFiltre);
-        const com::ObjectRef service = com::CreateObject("Brintel.SvrEscomeses");
-        rstRecordsetActual = std::make_shared<ado::Recordset>(
-            ado::Recordset::FromXml(com::Call(service, "GetListAuxiliar", {strNomTaula, strCampLlista}).toString()));
+        LlegeixFiles("Brintel.SvrEscomeses");
     }
     SessioProva& sessio;
     static inline std::string filtre;

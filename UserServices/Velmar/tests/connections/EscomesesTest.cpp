@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "EditorTaulaProva.h"
 #include "Com/Registry.h"
 #include "EscomesesProva.h"
 #include "core/Bloqueig.h"
@@ -273,16 +274,14 @@ TEST_F(Escomeses, PhotosAreChosenOnlyWhileEditingAndACancelChangesNothing) {
 
 // The lookup-table editor as the administration windows register it: it
 // notes what it was opened on and closes with the table's rows.
-struct EditorProva final : velmar::frmTaulesAuxiliarsBase {
+struct EditorProva final : EditorTaulaProva {
     void ShowModal() override {
         std::string pairs;
         for (const velmar::clsINtegritatReferencial& pair : colIntegritatReferencial)
             pairs += pair.strNomTaulaFill + "." + pair.strClauTaulaFill;
         obert.push_back(strNomTaula + " " + strCampIntegritat + " " + strCampLlista + " " + pairs + " [" +
                         strNomCampFiltre + "]");
-        const com::ObjectRef service = com::CreateObject("Brintel.SvrEscomeses");
-        rstRecordsetActual = std::make_shared<ado::Recordset>(
-            ado::Recordset::FromXml(com::Call(service, "GetListAuxiliar", {strNomTaula, strCampLlista}).toString()));
+        LlegeixFiles("Brintel.SvrEscomeses");
     }
     static inline std::vector<std::string> obert;
 };

@@ -36,8 +36,8 @@ TEST(IntegritatReferencial, ItemsArePairedAndTrimmed) {
         EXPECT_EQ(velmar::LlistaIntegritatReferencial(text), expected) << '"' << text << '"';
 }
 
-// The editor as the administration windows will register it: it records
-// what the opener set and adds a row, as a user would, before it closes.
+// An editor in place of the real one: it records what the opener set and
+// adds a row, as a user would, before it closes.
 struct EditorProva final : velmar::frmTaulesAuxiliarsBase {
     static inline EditorProva* last = nullptr;
     static inline bool alive = false;
@@ -45,10 +45,12 @@ struct EditorProva final : velmar::frmTaulesAuxiliarsBase {
     ~EditorProva() override { alive = false; }
     void ShowModal() override {
         last = this;
-        rstRecordsetActual = std::make_shared<ado::Recordset>(ado::Recordset::FromXml(kRows));
+        rows = std::make_shared<ado::Recordset>(ado::Recordset::FromXml(kRows));
         shownTable = strNomTaula;
         shownPairs = colIntegritatReferencial.size();
     }
+    RecordsetRef FilesTaula() const override { return rows; }
+    RecordsetRef rows;
     static inline std::string shownTable;
     static inline size_t shownPairs = 0;
     static constexpr const char* kRows =

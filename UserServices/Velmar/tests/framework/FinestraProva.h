@@ -5,11 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "Ado/Recordset.h"
+#include "Com/Registry.h"
 #include "core/Dialegs.h"
 #include "core/LlistaRegistres.h"
 #include "core/clsAndamiSistema.h"
@@ -65,6 +70,28 @@ protected:
                !Text(w, field)->isReadOnly();
     }
 
+    // What the user does in a window of type W once it is shown modally;
+    // `passos` ends by closing it.
+    template <class W>
+    static void QuanSObri(std::function<void(W&)> passos) {
+        QTimer::singleShot(0, [passos] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* window = dynamic_cast<W*>(w); window && window->isVisible()) return passos(*window);
+            ADD_FAILURE() << "no window shown";
+        });
+    }
+    // The text of `code` of the window `finestra` in the session's
+    // language, as the sample database holds it.
+    static std::string Text(const char* finestra, const char* code) {
+        const com::ObjectRef service = com::CreateObject("Brintel.SvrIdiomes");
+        ado::Recordset rows = ado::Recordset::FromXml(
+            com::Call(service, "GetTextIdioma", {velmar::clsAndamiSistema::Instance().Idioma(), finestra}).toString());
+        for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext())
+            if (rows.Value("CodTextIdioma").toString() == code) return rows.Value("TextTraduit").toString();
+        ADD_FAILURE() << "no text " << code << " for " << finestra;
+        return {};
+    }
+
     SessioProva sessio;
     std::vector<std::string> asked;
     bool answer = true;
@@ -72,3 +99,17 @@ protected:
 private:
     velmar::dialegs::PreguntaHandler previous_;
 };
+
+// The same in each language a window is tested in: Català, the language
+// the program starts in, and English.
+class FinestraIdioma : public FinestraProva, public testing::WithParamInterface<int32_t> {
+protected:
+    void SetUp() override {
+        FinestraProva::SetUp();
+        velmar::clsAndamiSistema::Instance().SetIdioma(GetParam());
+    }
+};
+
+#define INSTANTIATE_EN_CADA_IDIOMA(fixture) \
+    INSTANTIATE_TEST_SUITE_P(Idioma, fixture, testing::Values(1, 5), \
+                             [](const testing::TestParamInfo<int32_t>& info) { return info.param == 1 ? "Catala" : "English"; })

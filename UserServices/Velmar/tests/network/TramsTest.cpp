@@ -9,6 +9,7 @@
 #include <QFocusEvent>
 #include <QPushButton>
 
+#include "EditorTaulaProva.h"
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
 #include "core/Bloqueig.h"
@@ -352,7 +353,7 @@ TEST_F(Trams, AFailedChangeOfConnectionLeavesTheWindowOnTheOneItHoldsAndSavesThe
 
 // The lookup-table editor as the user leaves it: a section added, and the
 // one the segment being edited had just chosen deleted.
-struct EditorSeccions final : velmar::frmTaulesAuxiliarsBase {
+struct EditorSeccions final : EditorTaulaProva {
     static inline std::string table;
     static inline size_t pairs = 0;
     std::function<void(const std::string&)> execute;
@@ -361,9 +362,7 @@ struct EditorSeccions final : velmar::frmTaulesAuxiliarsBase {
         pairs = colIntegritatReferencial.size();
         execute("DELETE FROM TT_SeccioCable WHERE NumSeccioCable = 8");
         execute("INSERT INTO TT_SeccioCable (NumSeccioCable, CodSeccioCable) VALUES (9, '50 mm²')");
-        const com::ObjectRef service = com::CreateObject("Brintel.SvrTrams");
-        rstRecordsetActual = std::make_shared<ado::Recordset>(ado::Recordset::FromXml(
-            com::Call(service, "GetListAuxiliar", {strNomTaula, strCampLlista}).toString()));
+        LlegeixFiles("Brintel.SvrTrams");
     }
 };
 

@@ -1,6 +1,13 @@
-// Windows opened by name: the registry, and a window that works within a
-// project, which it captures as it opens and without which it does not.
+// Windows opened by name: the registry, a window that works within a
+// project, which it captures as it opens and without which it does not,
+// and the start window, whose menu and buttons open one window of a kind
+// and whose closing closes them all.
 #include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
 
 #include "ObreturaProva.h"
 
@@ -49,6 +56,51 @@ TEST_F(Finestres, AMissingOptionIsShownAndOpensNothing) {
     ASSERT_EQ(sessio.shown.size(), 1u);
     EXPECT_EQ(sessio.shown.front(),
               "Error: Falta un argument que no és opcional.\r\r (Velmar(exe) - frmVisorImatge - Form_Load)");
+}
+
+// The top-level windows of that name that are shown.
+std::vector<QWidget*> Mostrades(const char* nom) {
+    std::vector<QWidget*> shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == nom && w->isVisible()) shown.push_back(w);
+    return shown;
+}
+
+TEST_F(Finestres, TheStartWindowOpensOneWindowOfAKindAndClosesThemWithIt) {
+    for (const int32_t idioma : {1, 5}) {
+        velmar::clsAndamiSistema::Instance().SetIdioma(idioma);
+        const std::unique_ptr<QWidget> inicial = velmar::ObreFinestra(*velmar::TrobaFinestra("frmProjectes"), {});
+        ASSERT_NE(inicial, nullptr);
+        inicial->show();
+
+        // The menu offers the registered windows, under their texts.
+        auto* menu = inicial->findChild<QMenuBar*>();
+        ASSERT_NE(menu, nullptr);
+        std::vector<std::string> captions;
+        for (QAction* grup : menu->actions())
+            if (grup->isVisible())
+                for (QAction* action : grup->menu()->actions()) captions.push_back(action->text().toStdString());
+        const std::vector<std::string> expected =
+            idioma == 1 ? std::vector<std::string>{"Clients", "Tipus de manteniment", "Usuaris", "Idioma", "Carrers",
+                                                   "Zones", "Trams de cable", "Escomeses"}
+                        : std::vector<std::string>{"Clients", "Maintenance types", "Users", "Language", "Streets",
+                                                   "Zones", "Cable segments", "Service connections"};
+        EXPECT_EQ(captions, expected);
+
+        inicial->findChild<QPushButton*>("cmdClients")->click();
+        inicial->findChild<QPushButton*>("cmdClients")->click();
+        inicial->findChild<QAction*>("mnuClients")->trigger();
+        EXPECT_EQ(Mostrades("frmClients").size(), 1u);
+        inicial->findChild<QPushButton*>("cmdManteniment")->click();
+        inicial->findChild<QAction*>("mnuUsuaris")->trigger();
+        EXPECT_EQ(Mostrades("frmManteniments").size(), 1u);
+        EXPECT_EQ(Mostrades("frmUsuaris").size(), 1u);
+        EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+
+        inicial->close();
+        QApplication::processEvents();
+        for (const char* nom : {"frmClients", "frmManteniments", "frmUsuaris"}) EXPECT_TRUE(Mostrades(nom).empty()) << nom;
+    }
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ protected:
     velmar::Obertura Obertura(std::string_view finestra) const {
         velmar::Obertura obertura;
         if (finestra == "frmVisorImatge") obertura.opcions["picture"] = dir.file("foto.png");
+        if (finestra == "frmTaulesAuxiliars") obertura.opcions["table"] = "TTS_SuportTipus";
         return obertura;
     }
     // The same as command-line arguments.

@@ -1,0 +1,132 @@
+#include "admin/frmUsuariProjecte.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "Brintel/BrintelNames.h"
+#include "core/BindingSource.h"
+#include "core/DataCombo.h"
+#include "core/Dialegs.h"
+#include "core/LlistaRegistres.h"
+#include "core/RecordsetModel.h"
+
+namespace velmar {
+namespace {
+
+namespace support = brintel::names;
+
+// A recordset of the calling window, by its member name.
+RecordsetRef DelQueCrida(const com::ObjectRef& queCrida, const char* nom) {
+    const RecordsetRef rows = BindingSource::From(com::Get(queCrida, nom));
+    if (!rows) com::Raise(com::err::ObjectRequired);
+    return rows;
+}
+
+}  // namespace
+
+frmUsuariProjecte::frmUsuariProjecte(QWidget* parent)
+    : FinestraLlista(
+          {.nom = "frmUsuariProjecte",
+           .classeSuport = support::SvrUsuariProjectes,
+           .recupera = "RecuperaUsuarisProjectes",
+           .actual = {.llista = support::GetUsuariProjectes,
+                      .arguments = [this] { return std::vector<com::Variant>{lngUsuari}; }},
+           // Each addition is a row of a new empty recordset, sent alone.
+           .taules = {{.recordset = "rstRecordsetAfegir",
+                       .llista = support::GetEmptyRecordset,
+                       .desa = support::SaveUsuariProjecte}},
+           // A text that names no project of the list chooses none.
+           .reglesDesa = {{"valProjecteBuit",
+                           [](Finestra& f) {
+                               return static_cast<frmUsuariProjecte&>(f).cmbProjectes->BoundValue().isNull();
+                           }},
+                          {"valProjecteJaSeleccionat",
+                           [](Finestra& f) {
+                               auto& w = static_cast<frmUsuariProjecte&>(f);
+                               return w.rstRecordsetActual.Files() > 0 &&
+                                      w.objFuncionsCapaInterficie.ComptaAparicionsValorEnRecordset(
+                                          w.rstRecordsetActual.Ref(), "NumProjecte", w.cmbProjectes->BoundValue()) > 0;
+                           }}}},
+          {.nom = "lstProjectes", .etiqueta = "lblProjectesSeleccionats", .camp = "NomProjecte"}, parent),
+      lblNomUsuari(dialegs::Control<QLabel>(this, "lblNomUsuari")),
+      cmbProjectes(new DataCombo(this)) {
+    setWindowFlag(Qt::Dialog);
+    cmbProjectes->setObjectName("cmbProjectes");
+    cmbProjectes->SetListField("NomProjecte");
+    cmbProjectes->SetBoundColumn("NumProjecte");
+    cmbProjectes->setMinimumWidth(cmbProjectes->fontMetrics().averageCharWidth() * 40);
+    auto* cmdAfegir = dialegs::Control<QPushButton>(this, "cmdAfegir");
+    auto* cmdEliminar = dialegs::Control<QPushButton>(this, "cmdEliminar");
+    auto* cmdSortir = dialegs::Control<QPushButton>(this, "cmdSortir");
+    connect(cmdAfegir, &QPushButton::clicked, this, [this] { Afegir(); });
+    connect(cmdEliminar, &QPushButton::clicked, this, [this] { Eliminar(); });
+    connect(cmdSortir, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(dialegs::Control<QLabel>(this, "lblUsuari"), 0, 0);
+    layout->addWidget(lblNomUsuari, 0, 1, 1, 2);
+    layout->addWidget(dialegs::Control<QLabel>(this, "lblProjectes"), 1, 0, 1, 3);
+    layout->addWidget(cmbProjectes, 2, 0, 1, 2);
+    layout->addWidget(cmdAfegir, 2, 2);
+    layout->addWidget(EtiquetaLlista(), 3, 0, 1, 3);
+    layout->addWidget(ControlLlista(), 4, 0, 1, 3);
+    layout->addWidget(cmdEliminar, 5, 0);
+    layout->addWidget(cmdSortir, 5, 2);
+    layout->setColumnStretch(1, 1);
+}
+
+void frmUsuariProjecte::Obre() { IniciFormulari(); }
+
+void frmUsuariProjecte::IniciFormulari() {
+    TopLevel("IniciFormulari", [this] {
+        CreaSuport();
+        Tradueix();
+        Entra(Mode::Consulta);
+        const RecordsetRef usuari = DelQueCrida(frmFormulariQueCrida, "rstRecordsetActual");
+        lngUsuari = usuari->Value("NumUsuari").toLong();
+        lblNomUsuari->setText(RecordsetModel::Text(usuari->Value("NomUsuari")));
+        Recupera();
+        cmbProjectes->SetRowSource(DelQueCrida(frmFormulariQueCrida, "rstRecordsetProjectes"));
+        RefrescaFormulariActualitzacio();
+        RefrescaFormulariLectura();
+    });
+}
+
+void frmUsuariProjecte::Afegir() {
+    TopLevel("Afegir", [this] {
+        const std::string message = CadenaValidacioRegistreActual();
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        Taula& afegir = *TaulaPerNom("rstRecordsetAfegir");
+        Carrega(afegir);
+        afegir->AddNew();
+        afegir->SetValue("NumUsuari", lngUsuari);
+        afegir->SetValue("NumProjecte", cmbProjectes->BoundValue());
+        afegir->Update();
+        PropagaCanvisABD();
+        RefrescaFormulariActualitzacio();
+        Entra(Mode::Consulta);
+    });
+}
+
+void frmUsuariProjecte::Eliminar() {
+    TopLevel("Eliminar", [this] {
+        if (!ConfirmaEliminar()) return;
+        Entra(Mode::Eliminacio);
+        try {
+            const int32_t projecte = rstRecordsetActual->Value("NumProjecte").toLong();
+            CridaSuport(support::DeleteUsuariProjecte, {lngUsuari, projecte});
+        } catch (...) {
+            // Nothing was removed: the next addition reads the list from the
+            // server again.
+            Entra(Mode::Consulta);
+            throw;
+        }
+        // Already gone on the server: the row only leaves the window's list.
+        rstRecordsetActual->Delete();
+        RefrescaFormulariActualitzacio();
+        Entra(Mode::Consulta);
+    });
+}
+
+}  // namespace velmar

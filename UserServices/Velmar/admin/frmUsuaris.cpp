@@ -1,0 +1,136 @@
+#include "admin/frmUsuaris.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "Brintel/BrintelNames.h"
+#include "admin/frmUsuariProjecte.h"
+#include "core/Bloqueig.h"
+#include "core/ComboSiNo.h"
+#include "core/Dialegs.h"
+#include "core/LlistaRegistres.h"
+#include "dialogs/frmEntraPassword.h"
+
+namespace velmar {
+namespace {
+
+namespace support = brintel::names;
+
+constexpr const char* kCampsLlista[] = {"NomUsuari", "Login", "Autoritzat"};
+constexpr std::string_view kIdiomaNou = "Català";
+
+// A click on the password box, or Enter in it, asks for a new password.
+class DemanaContrasenya final : public QObject {
+public:
+    DemanaContrasenya(QWidget* box, std::function<void()> demana) : QObject(box), demana_(std::move(demana)) {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const bool enter = event->type() == QEvent::KeyPress &&
+                           (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+        if (enter || event->type() == QEvent::MouseButtonRelease) demana_();
+        return enter;
+    }
+
+private:
+    std::function<void()> demana_;
+};
+
+}  // namespace
+
+frmUsuaris::frmUsuaris(QWidget* parent)
+    : FinestraManteniment(
+          {.nom = "frmUsuaris",
+           .classeSuport = support::SvrUsuaris,
+           .recupera = "RecuperaUsuaris",
+           .actual = {.llista = support::GetUsuaris, .desa = support::SaveUsuari},
+           .taules = {{.recordset = "rstRecordsetSeguretat", .llista = support::GetNivellsSeguretat},
+                      {.recordset = "rstRecordsetNomsIdiomes", .llista = support::GetIdiomes},
+                      {.recordset = "rstRecordsetProjectes", .llista = support::GetProjectes}},
+           .controls = {CampText("lblNomUsuari", "txtNomUsuari", "NomUsuari"),
+                        CampText("lblLogin", "txtLogin", "Login"),
+                        CampContrasenya("lblPassword", "txtPassword", "Password"),
+                        CampDataCombo("lblNivellSeguretat", "cmbSeguretat", "NumNivellSeguretat",
+                                      "rstRecordsetSeguretat", "CodNivellSeguretat", "NumNivellSeguretat"),
+                        CampDataCombo("lblIdioma", "cmbIdioma", "NumIdioma", "rstRecordsetNomsIdiomes", "CodIdioma",
+                                      "NumIdioma"),
+                        CampSiNo("lblAutoritzat", "cmbAutoritzat", "Autoritzat")},
+           .reglesDesa = {Regla::CampsBuits({"txtNomUsuari", "txtLogin", "txtPassword", "cmbAutoritzat", "cmbIdioma",
+                                             "cmbSeguretat"},
+                                            "valAlgunCampBuit"),
+                          Regla::Repetit("NomUsuari", "valRepetitNomUsuari"),
+                          Regla::Repetit("Login", "valRepetitNomLogin")}},
+          {.nom = "lstUsuaris", .etiqueta = "lblTitolUsuaris", .camp = "NomUsuari"}, parent, "fraUsuari"),
+      cmdAccesProjectes(dialegs::Control<QPushButton>(this, "cmdAccesProjectes")) {
+    Camps()->addRow(cmdAccesProjectes);
+    connect(cmdAccesProjectes, &QPushButton::clicked, this, [this] { ObreFormulariAccesProjectes(); });
+    new DemanaContrasenya(findChild<QWidget*>("txtPassword"), [this] { ObreFormulariPassword(); });
+    ControlLlista()->setMinimumWidth(ControlLlista()->fontMetrics().averageCharWidth() * 60);
+    IniciFormulari();
+}
+
+void frmUsuaris::AbansDeLligar() {
+    strTextSi = QString::fromStdString(MissatgeDefecte("dtaSi", "Sí"));
+    strTextNo = QString::fromStdString(MissatgeDefecte("dtaNo", "No"));
+    findChild<ComboSiNo*>("cmbAutoritzat")->SetTextos(strTextSi, strTextNo);
+    ConfiguraLlistaAmbNomsCamps();
+}
+
+void frmUsuaris::ConfiguraLlistaAmbNomsCamps() {
+    Inner("ConfiguraLlistaAmbNomsCamps", [this] {
+        std::vector<LlistaRegistres::Columna> columnes;
+        for (int32_t camp = 0; camp < rstRecordsetActual->FieldCount(); ++camp) {
+            const std::string nom(base::Trim(rstRecordsetActual->Field(camp).name, " "));
+            if (std::ranges::find(kCampsLlista, nom) == std::end(kCampsLlista)) continue;
+            LlistaRegistres::Columna columna{.camp = nom, .titol = QString::fromStdString(MissatgeDefecte("fld" + nom, nom))};
+            if (nom == "Autoritzat")
+                columna.text = [this](const com::Variant& valor) {
+                    return !valor.isNull() && valor.toBool() ? strTextSi : strTextNo;
+                };
+            columnes.push_back(std::move(columna));
+        }
+        ControlLlista()->SetColumnes(std::move(columnes));
+    });
+}
+
+void frmUsuaris::OmpleNou() {
+    const Taula& idiomes = *TaulaPerNom("rstRecordsetNomsIdiomes");
+    const std::vector<com::Variant> codis = idiomes->ColumnValues(idiomes->FieldIndex("CodIdioma"));
+    for (size_t fila = 0; fila < codis.size(); ++fila)
+        if (!codis[fila].isNull() && codis[fila].toString() == kIdiomaNou)
+            return rstRecordsetActual->SetValue(
+                "NumIdioma", idiomes->ValueAt(static_cast<int32_t>(fila) + 1, idiomes->FieldIndex("NumIdioma")));
+}
+
+void frmUsuaris::RefreshModeFormEdicio(bool edicio) {
+    FinestraManteniment::RefreshModeFormEdicio(edicio);
+    // The password takes no typing in any mode: the dialog fills it.
+    Bloqueja(findChild<QWidget*>("txtPassword"), true);
+    cmdAccesProjectes->setEnabled(edicio);
+}
+
+void frmUsuaris::ObreFormulariPassword() {
+    TopLevel("ObreFormulariPassword", [this] {
+        if (!ModeEdicio()) return;
+        frmEntraPassword dialeg(this);
+        dialeg.frmFormulariQueCrida = Objecte();
+        dialeg.exec();
+    });
+}
+
+void frmUsuaris::ObreFormulariAccesProjectes() {
+    TopLevel("ObreFormulariAccesProjectes", [this] {
+        if (!ModeEdicio()) return;
+        frmUsuariProjecte dialeg(this);
+        dialeg.frmFormulariQueCrida = Objecte();
+        dialeg.Obre();
+        dialegs::MostraModal(&dialeg);
+    });
+}
+
+}  // namespace velmar

@@ -1,0 +1,42 @@
+#include "core/CaixaTextMultilinia.h"
+
+#include <QLineEdit>
+#include <QTextCursor>
+
+namespace velmar {
+namespace {
+
+constexpr int kLinies = 4;
+
+}  // namespace
+
+CaixaTextMultilinia::CaixaTextMultilinia(QWidget* parent)
+    : QPlainTextEdit(parent), maxLength_(QLineEdit().maxLength()) {
+    setTabChangesFocus(true);
+    setMinimumHeight(fontMetrics().lineSpacing() * kLinies + 2 * frameWidth() + 8);
+    // Connected first: whoever else follows the text sees it cut already.
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { retalla(); });
+}
+
+void CaixaTextMultilinia::setMaxLength(int length) {
+    maxLength_ = length;
+    retalla();
+}
+
+// The characters beyond the limit are those just typed or pasted, before
+// the cursor.
+void CaixaTextMultilinia::retalla() {
+    const int excess = static_cast<int>(toPlainText().size()) - maxLength_;
+    if (excess <= 0 || retallant_) return;
+    retallant_ = true;
+    QTextCursor cursor = textCursor();
+    const int end = cursor.position();
+    cursor.setPosition(std::max(0, end - excess));
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    // A text given whole (not typed) may run past the cursor: its end goes.
+    if (toPlainText().size() > maxLength_) setPlainText(toPlainText().left(maxLength_));
+    retallant_ = false;
+}
+
+}  // namespace velmar

@@ -1,0 +1,63 @@
+// A window with the list of its rows beside the record: the list and the
+// table's current row kept in step. The list shows the table's rows in the
+// order of its text as the user's language sorts words; its selected item
+// is the current row. After the list is rebuilt its first item is
+// selected or, in a window that keeps its place, the item whose text is
+// the code it keeps (strCodiActual): the row just saved, the one above the
+// row just deleted.
+#pragma once
+
+#include <string>
+
+#include "framework/Finestra.h"
+
+class QLabel;
+
+namespace velmar {
+
+class LlistaRegistres;
+
+class FinestraLlista : public Finestra {
+public:
+    // The list of rows.
+    struct Llista {
+        const char* nom;             // the list's name (lstClients)
+        const char* etiqueta;        // the label above it
+        std::string camp;            // the field each item shows
+        bool mantePosicio = false;   // the list selects the row of strCodiActual
+    };
+
+protected:
+    FinestraLlista(Declaracio declaracio, Llista llista, QWidget* parent = nullptr);
+
+    LlistaRegistres* ControlLlista() const { return llista_; }
+    QLabel* EtiquetaLlista() const { return etiqueta_; }
+    const std::string& CampLlista() const { return camp_; }
+    // The field the list shows, when the window learns it as it opens.
+    void PosaCampLlista(std::string camp);
+    bool MantePosicio() const { return mantePosicio_; }
+    // The current row's value of the list's field, as its item shows it.
+    std::string CodiRegistreActual();
+
+    // Rebuilds the list and selects its first item, or the item of
+    // strCodiActual; the selection makes its row current.
+    void RefrescaFormulariActualitzacio();
+    // Makes the selected item's row the current row.
+    void RefrescaFormulariLectura();
+    void RefrescaFormulariAmbLlista();
+    // What a window does once the selected item's row is current, or the
+    // list is left empty.
+    virtual void RegistreMostrat() {}
+
+    // The code of the row to select when the list is next rebuilt; empty:
+    // the first item (or an item with no text).
+    std::string strCodiActual;
+
+private:
+    LlistaRegistres* llista_;
+    QLabel* etiqueta_;
+    std::string camp_;
+    bool mantePosicio_;
+};
+
+}  // namespace velmar
