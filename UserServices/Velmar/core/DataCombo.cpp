@@ -24,9 +24,9 @@ bool DataCombo::SameKey(const com::Variant& a, const com::Variant& b) {
     return a == b;
 }
 
-void DataCombo::SetRowSource(RecordsetRef rows) {
+void DataCombo::SetRowSource(const RecordsetRef& rows) {
     subscription_.reset();
-    rowSource_ = std::move(rows);
+    rowSource_ = rows;
     // Told by the recordset, where nothing may escape: a list that cannot
     // be read stays as it was.
     const auto follow = [this] {

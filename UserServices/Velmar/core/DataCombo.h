@@ -17,17 +17,21 @@
 
 #include <QComboBox>
 
-#include "core/clsFuncionsCapaInterficie.h"
+#include "core/TaulesAuxiliars.h"
 
 namespace velmar {
 
-class DataCombo final : public QComboBox {
+// Its ">" button gives it the rows of the lookup-table editor as its list
+// (ComboTaulaAuxiliar).
+class DataCombo final : public QComboBox, public ComboTaulaAuxiliar {
+    Q_OBJECT
+
 public:
     explicit DataCombo(QWidget* parent = nullptr);
 
     const RecordsetRef& RowSource() const { return rowSource_; }
     // Lists the rows of `rows` (Refresh) and follows them from now on.
-    void SetRowSource(RecordsetRef rows);
+    void SetRowSource(const RecordsetRef& rows) override;
     std::string ListField() const;
     void SetListField(const std::string& field);
     std::string BoundColumn() const;
@@ -40,7 +44,7 @@ public:
     // Reads the list again from the row source, keeping the value shown, or
     // a text typed that is none of the list's (with no list before, the
     // value last given to SetBoundValue).
-    void Refresh();
+    void Refresh() override;
     // Whether the text is the code of a row of the list (case ignored).
     bool MatchedWithList() const;
     // The bound column of the row whose code is the text; Null when none.

@@ -23,6 +23,8 @@ namespace velmar {
 class RecordsetModel;
 
 class LlistaRegistres final : public QTreeView {
+    Q_OBJECT
+
 public:
     explicit LlistaRegistres(QWidget* parent = nullptr);
 

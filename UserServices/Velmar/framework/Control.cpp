@@ -2,8 +2,13 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
 
 #include "core/DataCombo.h"
 #include "core/Dialegs.h"
@@ -23,8 +28,27 @@ QWidget* Crea(QWidget* window, const Control& c) {
             combo->setProperty("RowSource", c.rowSource);
             return combo;
         }
+        case Control::Tipus::Llista: {
+            auto* list = new QTreeWidget(window);
+            QStringList headers;
+            for (const char* header : c.columnes) headers << QString::fromLatin1(header);
+            list->setHeaderLabels(headers);
+            list->setRootIsDecorated(false);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            list->header()->setStretchLastSection(true);
+            return list;
+        }
+        case Control::Tipus::Cap: return nullptr;
     }
     return nullptr;
+}
+
+QPushButton* CreaBoto(QWidget* window, const Boto& b) {
+    auto* button = new QPushButton(QString::fromUtf8(b.caption ? b.caption : b.nom), window);
+    button->setObjectName(QString::fromLatin1(b.nom));
+    // A ">" or ".." stands narrow beside its control.
+    if (b.caption) button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 12);
+    return button;
 }
 
 }  // namespace
@@ -32,14 +56,36 @@ QWidget* Crea(QWidget* window, const Control& c) {
 void AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Control>& controls) {
     for (const Control& c : controls) {
         QWidget* control = Crea(window, c);
-        control->setObjectName(QString::fromLatin1(c.nom));
-        control->setProperty("DataField", c.dataField);
-        control->setProperty("Tag", c.tag);
+        if (control) {
+            control->setObjectName(QString::fromLatin1(c.nom));
+            control->setProperty("DataField", c.dataField);
+            control->setProperty("Tag", c.tag);
+        }
+        QWidget* field = control;
+        if (!c.botons.empty()) {
+            // The control and its buttons on one line, the control taking
+            // the width.
+            field = new QWidget(window);
+            auto* line = new QHBoxLayout(field);
+            line->setContentsMargins(0, 0, 0, 0);
+            if (control) line->addWidget(control, 1);
+            for (const Boto& b : c.botons) line->addWidget(CreaBoto(window, b));
+            if (!control) line->addStretch(1);
+        }
         if (c.etiqueta)
-            form->addRow(dialegs::Control<QLabel>(window, c.etiqueta), control);
+            form->addRow(dialegs::Control<QLabel>(window, c.etiqueta), field);
         else
-            form->addRow(control);
+            form->addRow(field);
     }
+}
+
+QWidget* CreaMarc(QWidget* window, const Marc& marc) {
+    QWidget* frame = marc.nom ? new QGroupBox(QString::fromLatin1(marc.nom), window) : new QWidget(window);
+    if (marc.nom) frame->setObjectName(QString::fromLatin1(marc.nom));
+    auto* form = new QFormLayout(frame);
+    if (!marc.nom) form->setContentsMargins(0, 0, 0, 0);
+    AfegeixControls(window, form, marc.controls);
+    return frame;
 }
 
 }  // namespace velmar

@@ -1,7 +1,9 @@
 // The controls of a window's record as a window declares them: a table of
 // rows, each giving the control's kind, its name (by which the language
-// table finds its caption and binding finds it), its label and its binding.
-// The framework builds them, laid out in the table's order.
+// table finds its caption and binding finds it), its label, its binding and
+// the buttons that stand beside it. The framework builds them, laid out in
+// the table's order; a window with several frames declares each frame as
+// such a table.
 #pragma once
 
 #include <vector>
@@ -11,8 +13,18 @@ class QWidget;
 
 namespace velmar {
 
+// A button beside a control: a ">" that opens the lookup table of a data
+// combo, a ".." that chooses a file, or a command captioned with its own
+// name until the window is translated.
+struct Boto {
+    const char* nom = "";
+    const char* caption = nullptr;  // none: the button's name
+};
+
 struct Control {
-    enum class Tipus { Text, DataCombo, Combo, Casella };
+    // Text box, data combo, plain combo, check box, list view, or none (a
+    // row of buttons alone).
+    enum class Tipus { Text, DataCombo, Combo, Casella, Llista, Cap };
     Tipus tipus = Tipus::Text;
     const char* nom = "";
     const char* etiqueta = nullptr;  // the label beside it; none for a check box
@@ -23,6 +35,9 @@ struct Control {
     const char* rowSource = "";
     const char* listField = "";
     const char* boundColumn = "";
+    std::vector<Boto> botons = {};
+    // A list view's column headers as designed, replaced by the window.
+    std::vector<const char*> columnes = {};
 };
 
 // A text box bound to `dataField`.
@@ -43,7 +58,34 @@ inline Control CampCasella(const char* nom, const char* dataField, const char* t
     return {.tipus = Control::Tipus::Casella, .nom = nom, .dataField = dataField, .tag = tag};
 }
 
+// A plain combo, not bound.
+inline Control CampCombo(const char* etiqueta, const char* nom) {
+    return {.tipus = Control::Tipus::Combo, .nom = nom, .etiqueta = etiqueta};
+}
+
+// A list view with these column headers.
+inline Control CampLlista(const char* etiqueta, const char* nom, std::vector<const char*> columnes) {
+    return {.tipus = Control::Tipus::Llista, .nom = nom, .etiqueta = etiqueta, .columnes = std::move(columnes)};
+}
+
+// A row of buttons alone.
+inline Control FilaBotons(std::vector<Boto> botons) { return {.tipus = Control::Tipus::Cap, .botons = std::move(botons)}; }
+
+// The same control with these buttons beside it.
+inline Control AmbBotons(Control control, std::vector<Boto> botons) {
+    control.botons = std::move(botons);
+    return control;
+}
+
 // Builds `controls`, children of `window`, into `form`, in their order.
 void AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Control>& controls);
+
+// A frame of a window: a group box captioned with its name holding its
+// controls as rows; with no name, the rows stand without a box.
+struct Marc {
+    const char* nom = nullptr;
+    std::vector<Control> controls;
+};
+QWidget* CreaMarc(QWidget* window, const Marc& marc);
 
 }  // namespace velmar

@@ -167,8 +167,9 @@ protected:
     std::string Missatge(const std::string& code);
     // The same with a text of the program's own for a missing code.
     std::string MissatgeDefecte(const std::string& code, const std::string& defecte);
-    // Writes the combo's value into its field when the user leaves it.
-    void FixaDataCombo(DataCombo* combo);
+    // Writes the combo's value into its field when the user leaves it; a
+    // window may do more after it.
+    virtual void FixaDataCombo(DataCombo* combo);
 
     // --- error convention (core/Procediment.h) -------------------------------------
     // A procedure that a button or an event runs: a failure is shown once,

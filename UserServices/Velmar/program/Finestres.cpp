@@ -6,6 +6,7 @@
 #include "dialogs/frmEntraPassword.h"
 #include "dialogs/frmIdiomes.h"
 #include "dialogs/frmVisorImatge.h"
+#include "lightpoints/frmPuntsLlum.h"
 
 namespace velmar {
 namespace {
@@ -25,6 +26,7 @@ constexpr FinestraRegistrada kFinestres[] = {
     {"frmEntraPassword", Sola<frmEntraPassword>, ""},
     {"frmIdiomes", Sola<frmIdiomes>, ""},
     {"frmVisorImatge", VisorImatge, "--picture FILE"},
+    {"frmPuntsLlum", AmbProjecte<frmPuntsLlum>, ""},
 };
 
 }  // namespace

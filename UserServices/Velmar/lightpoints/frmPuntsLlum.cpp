@@ -1,0 +1,463 @@
+#include "lightpoints/frmPuntsLlum.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "Brintel/BrintelNames.h"
+#include "core/Bloqueig.h"
+#include "core/DataCombo.h"
+#include "core/Dialegs.h"
+
+namespace velmar {
+namespace {
+
+namespace support = brintel::names;
+
+constexpr const char* kPunts = "rstRecordsetPunts";
+
+std::function<std::vector<com::Variant>()> Arguments(const char* name, const char* order) {
+    return [name, order] { return std::vector<com::Variant>{name, order}; };
+}
+
+// The lookup lists, each every row of its table in the order of its code.
+struct Llista {
+    const char* recordset;
+    const char* taula;
+    const char* ordre;
+};
+constexpr Llista kLlistes[] = {
+    {"rstRecordsetSuport", "TSP_Suport", "CodSPSuport"},
+    {"rstRecordsetSuportTipus", "TTS_SuportTipus", "CodSuportTipus"},
+    {"rstRecordsetSuportSeccio", "TTS_SuportSeccio", "CodSuportSeccio"},
+    {"rstRecordsetSuportMaterial", "TTS_SuportMaterial", "CodSuportMaterial"},
+    {"rstRecordsetSuportColor", "TTS_SuportColor", "CodSuportColor"},
+    {"rstRecordsetSuportMarca", "TTS_SuportMarca", "CodSuportMarca"},
+    {"rstRecordsetSuportPropietat", "TSP_SuportPropietat", "PropValor"},
+    {"rstRecordsetSuportPropietatTipus", "TTS_SuportPropietatTipus", "CodPropTipus"},
+    {"rstRecordsetPresaTerra", "TTS_PresaTerra", "CodTerraCable"},
+    {"rstRecordsetSeccioCable", "TT_SeccioCable", "CodSeccioCable"},
+    {"rstRecordsetTipusLlum", "TTLL_TipusLlum", "CodLlumTipus"},
+    {"rstRecordsetLluminariaTipus", "TTLL_LluminariaTipus", "CodLluminariaTipus"},
+    {"rstRecordsetLluminariaMarca", "TTLL_LluminariaMarca", "CodLluminariaMarca"},
+    {"rstRecordsetLluminariaModel", "TTLL_LluminariaModel", "CodLluminariaModel"},
+    {"rstRecordsetBombetaForma", "TTLL_BombetaForma", "CodBombetaForma"},
+    {"rstRecordsetBombetaMarca", "TTLL_BombetaMarca", "CodBombetaMarca"},
+    {"rstRecordsetBombetaModel", "TTLL_BombetaModel", "CodBombetaModel"},
+    {"rstRecordsetEquipUbicacio", "TTLL_EquipUbicacio", "CodEquipUbicacio"},
+    {"rstRecordsetEquipMarca", "TTLL_EquipMarca", "CodEquipMarca"},
+    {"rstRecordsetEquipModel", "TTLL_EquipModel", "CodEquipModel"},
+    {"rstRecordsetCaixaTipus", "TTS_CaixaTipus", "CodCaixaTipus"},
+    {"rstRecordsetCaixaMarca", "TTS_CaixaMarca", "CodCaixaMarca"},
+    {"rstRecordsetCaixaUbicacio", "TTS_CaixaUbicacio", "CodCaixaUbicacio"},
+    {"rstRecordsetCaixaModel", "TTS_CaixaModel", "CodiCaixaModel"},
+    {"rstRecordsetFusiblesAmpers", "TT_FusibleA", "CodFusibleA"},
+};
+
+// The tables the window saves, in the order it sends them.
+const std::vector<std::string> kOrdreDesa = {
+    "rstRecordsetActual",          "rstRecordsetSuport",     "rstRecordsetPresaTerra",
+    "rstRecordsetSuportPropietat", "rstRecordsetPatronsLlum", "rstRecordsetLluminaries",
+    "rstRecordsetLluminariaModel",
+};
+
+// The 23 data combos, each checked before a save.
+const std::vector<std::string> kDataCombos = {
+    "cmbAmpers",        "cmbCarrer",          "cmbColorSuport",  "cmbForma",          "cmbMarcaBombeta",
+    "cmbMarcaCaixa",    "cmbMarcaEquip",      "cmbMarcaLluminaria", "cmbMarcaSuport", "cmbMaterial",
+    "cmbModelBombeta",  "cmbModelCaixa",      "cmbModelEquip",   "cmbModelLluminaria", "cmbSeccioSuport",
+    "cmbSeccioTerra",   "cmbTipusCaixa",      "cmbTipusLlum",    "cmbTipusLluminaria", "cmbTipusSuport",
+    "cmbTipusTerra",    "cmbUbicacioCaixa",   "cmbUbicacioEquip",
+};
+
+// The commands that act on the window's data, disabled while it holds
+// none it can trust.
+constexpr const char* kOrdresDades[] = {
+    "cmdEditar",         "cmdEliminar",          "cmdPrincipi",         "cmdEnrera",         "cmdEndavant",
+    "cmdFi",             "cmdPrincipiLluminaria", "cmdReculaLluminaria", "cmdAvancaLluminaria",
+    "cmdFiLluminaria",   "cmdFoto",              "cmdFotoSuport",       "cmdFotoLluminaria",
+};
+
+// Whether the date field of the current point is a day before today.
+bool DataPassada(Finestra& f, const char* camp) {
+    const com::Variant value = f.rstRecordsetActual->Value(camp);
+    if (value.type() != com::Variant::Type::Date) return false;
+    const QDate today = QDate::currentDate();
+    return value.asDate().serial < com::Date::FromParts(today.year(), today.month(), today.day()).serial;
+}
+
+Finestra::Declaracio DeclaracioPuntsLlum(frmPuntsLlum* window) {
+    const auto projecte = [window] { return std::vector<com::Variant>{window->Projecte()}; };
+    std::vector<DeclaracioTaula> taules = {
+        {.recordset = "rstRecordsetEscomeses", .llista = support::GetEscomeses, .arguments = projecte},
+        {.recordset = "rstRecordsetCarrers", .llista = support::GetCarrers, .arguments = projecte},
+        {.recordset = "rstRecordsetPatronsLlum", .llista = support::GetPatronsPuntsLlum,
+         .desa = support::SaveTaulaAuxiliar},
+        {.recordset = "rstRecordsetCaracteristiques", .llista = support::GetCaractSuport},
+        {.recordset = "rstRecordsetLluminaries", .llista = support::GetLluminaries,
+         .desa = support::SaveTaulaAuxiliar},
+    };
+    for (const Llista& l : kLlistes)
+        taules.push_back({.recordset = l.recordset, .llista = support::GetListAuxiliar,
+                          .arguments = Arguments(l.taula, l.ordre), .desa = support::SaveTaulaAuxiliar});
+    // Read for each point as it becomes current.
+    taules.push_back({.recordset = kPunts, .llista = support::GetPLlumPunts});
+    return {.nom = "frmPuntsLlum",
+            .classeSuport = support::SvrPuntsLlum,
+            .recupera = "RecuperaPuntsLlum",
+            .actual = {.llista = support::GetPuntsLlum,
+                       .arguments = [window] { return std::vector<com::Variant>{window->Escomesa()}; },
+                       .desa = support::SavePuntLlum},
+            .taules = std::move(taules),
+            .ordreDesa = kOrdreDesa,
+            .reglesDesa = {Regla::CampsBuits({"cmbCarrer", "txtPostal", "txtCodi"}, "valAlgunCampNecessariBuit"),
+                           Regla::ValorsForaDeLlista(kDataCombos, "valValorsNoEsTrobenEnCombos"),
+                           Regla::Repetit("CodPuntLlum", "valRepetitCodiPuntLlum")},
+            .reglesElimina = {{"valDataAltaPassada", [](Finestra& f) { return DataPassada(f, "DataAltaInventari"); }}}};
+}
+
+}  // namespace
+
+frmPuntsLlum::frmPuntsLlum(int32_t projecte, QWidget* parent)
+    : Finestra(DeclaracioPuntsLlum(this), parent), projecte_(projecte) {
+    Disseny();
+    IniciFormulari();
+}
+
+Taula& frmPuntsLlum::T(const char* nom) { return *TaulaPerNom(nom); }
+
+// --- set-up --------------------------------------------------------------------
+
+void frmPuntsLlum::IniciFormulari() {
+    TopLevel("IniciFormulari", [this] {
+        bolFormulariIniciat = false;
+        CreaSuport();
+        Tradueix();
+        ConfiguraLlistaPunts();
+        Entra(Mode::Consulta);
+        // The connections and streets of the window's project, the patterns,
+        // characteristics, luminaires and lookup lists; the map points come
+        // with each point.
+        for (const DeclaracioTaula& taula : Declarada().taules)
+            if (taula.recordset != kPunts) Carrega(T(taula.recordset.c_str()));
+        strPrimerTextNumRegistre = MissatgeDefecte("PrimerTextNumRegistre", "PuntLlum");
+        strSegonTextNumRegistre = MissatgeDefecte("SegonTextNumRegistre", "de");
+        strPrimerTextNumLluminaria = MissatgeDefecte("PrimerTextNumLluminaria", "Lluminària");
+        strSegonTextNumLluminaria = MissatgeDefecte("SegonTextNumLluminaria", "de");
+        OmpleComboPropietat();
+        OmpleComboEscullEscomesa();
+        // A project without connections shows no points.
+        if (cmbEscullEscomesa->count() > 0)
+            FixaEscomesaAmbComboEscullEscomesa();
+        else
+            RecuperaPuntsLlum(0);
+        LligaControls();
+        PosaOrigensCombos();
+        ObteDadesPuntLlumActual();
+        RefreshModeFormEdicio(false);
+        bolFormulariIniciat = true;
+        const std::string propietat = MissatgeDefecte("chlPropietat", "Propietat");
+        const std::string valor = MissatgeDefecte("chlValor", "Valor");
+        const std::string observacions = MissatgeDefecte("chlObservacions", "Observacions");
+        const std::string suport = MissatgeDefecte("tabSuport", "Suport");
+        const std::string general = MissatgeDefecte("tabGeneral", "General");
+        const std::string lluminaries = MissatgeDefecte("tabLluminaries", "Lluminàries");
+        tabDades->setTabText(0, QString::fromStdString(general));
+        tabDades->setTabText(1, QString::fromStdString(suport));
+        tabDades->setTabText(2, QString::fromStdString(lluminaries));
+        lstPropietats->setHeaderLabels({QString::fromStdString(propietat), QString::fromStdString(valor),
+                                        QString::fromStdString(observacions)});
+    });
+    if (NumError != 0) {
+        // What the window holds cannot be trusted: it stays browsing, and
+        // only what needs no data can be used.
+        Entra(Mode::Consulta);
+        HabilitaDades(false);
+    }
+}
+
+void frmPuntsLlum::ConfiguraLlistaPunts() {
+    Inner("ConfiguraLlistaPunts", [this] {
+        lstPunts->setHeaderLabels({QString::fromStdString(MissatgeDefecte("clhX", "X")),
+                                   QString::fromStdString(MissatgeDefecte("clhY", "Y"))});
+    });
+}
+
+void frmPuntsLlum::OmpleComboEscullEscomesa() {
+    Inner("OmpleComboEscullEscomesa", [this] {
+        ado::Recordset& escomeses = *T("rstRecordsetEscomeses");
+        if (escomeses.RecordCount() == 0) return;
+        for (escomeses.MoveFirst(); !escomeses.IsEOF(); escomeses.MoveNext()) {
+            const QString codi = QString::fromStdString(escomeses.Value("CodEscomesa").toString());
+            const int32_t numero = escomeses.Value("NumEscomesa").toLong();
+            cmbEscullEscomesa->addItem(codi, numero);
+            cmbEscomesa->addItem(codi, numero);
+        }
+        cmbEscullEscomesa->setCurrentIndex(0);
+        cmbEscomesa->setCurrentIndex(0);
+    });
+}
+
+void frmPuntsLlum::TriaEscomesa() {
+    if (T("rstRecordsetEscomeses").Files() < 1 || !bolFormulariIniciat) return;
+    TopLevel("cmbEscullEscomesa_Click", [this] { FixaEscomesaAmbComboEscullEscomesa(); });
+    HabilitaDades(NumError == 0);
+}
+
+void frmPuntsLlum::FixaEscomesaAmbComboEscullEscomesa() {
+    Inner("FixaEscomesaAmbComboEscullEscomesa", [this] {
+        DeslligaControls();
+        const int32_t escomesa = cmbEscullEscomesa->currentData().toInt();
+        cmbEscomesa->setCurrentIndex(cmbEscullEscomesa->currentIndex());
+        RecuperaPuntsLlum(escomesa);
+        LligaControls();
+        ObteDadesPuntLlumActual();
+        OmpleNumeroRegistre();
+        OmpleNumeroLluminaria();
+    });
+}
+
+void frmPuntsLlum::HabilitaDades(bool habilitades) {
+    dades_ = habilitades;
+    for (const char* name : kOrdresDades) findChild<QPushButton*>(name)->setEnabled(habilitades);
+    // Those that follow the mode follow it again.
+    RefreshModeFormEdicio(ModeEdicio());
+}
+
+// --- modes -----------------------------------------------------------------------
+
+void frmPuntsLlum::RefreshModeFormEdicio(bool edicio) {
+    Finestra::RefreshModeFormEdicio(edicio);
+    TopLevel("RefreshModeFormEdicio", [this, edicio] {
+        const auto enabled = [this](const char* name, bool on) { findChild<QPushButton*>(name)->setEnabled(on); };
+        for (const char* name : {"cmdSituar", "cmdAfegirPropietat", "cmdEliminarPropietat", "cmdAfegirLluminaria",
+                                 "cmdEliminarLluminaria", "cmdEscullFotoLluminaria", "cmdEscullFotoSuport",
+                                 "cmdEscullFotoPatro"})
+            enabled(name, edicio);
+        for (const char* name : {"cmdEndavant", "cmdEnrera", "cmdPrincipi", "cmdFi"}) enabled(name, !edicio && dades_);
+        Bloqueja(cmbEscullEscomesa, edicio);
+        Bloqueja(cmbEscomesa, false);
+        Bloqueja(txtNumeroRegistre, true);
+        Bloqueja(txtNumeroLluminaria, true);
+    });
+}
+
+// --- the record ------------------------------------------------------------------
+
+void frmPuntsLlum::RecuperaPuntsLlum(int32_t lngEscomesaEscollida) {
+    lngEscomesa_ = lngEscomesaEscollida;
+    Recupera();
+}
+
+void frmPuntsLlum::ObteDadesPuntLlumActual() {
+    Inner("ObteDadesPuntLlumActual", [this] {
+        DeslligaControls();
+        // Each dependent table shows the rows of the current point; a key
+        // the point lacks shows none.
+        const auto filtra = [this](const char* taula, const char* camp, const com::Variant& valor) {
+            const std::string numero = valor.isNull() || valor.isEmpty() ? "-1" : com::Digits(valor.toLong());
+            T(taula)->SetFilter(std::string(camp) + " = " + numero);
+        };
+        const com::Variant cap = com::Variant::Null();
+        const ado::Recordset& punts = *rstRecordsetActual;
+        const bool actual = punts.RecordCount() > 0 && !punts.IsBOF() && !punts.IsEOF() &&
+                            !punts.Value("NumPuntLlum").isNull();
+        std::string xml;
+        if (actual) {
+            filtra("rstRecordsetPatronsLlum", "NumPatroPLL", punts.Value("NumPatroPLL"));
+            Taula& patrons = T("rstRecordsetPatronsLlum");
+            const com::Variant suport = patrons.Files() == 0 ? cap : patrons->Value("NumSPSuport");
+            filtra("rstRecordsetSuport", "NumSPSuport", suport);
+            filtra("rstRecordsetSuportPropietat", "NumSPSuport", suport);
+            filtra("rstRecordsetLluminaries", "NumPuntLlum", punts.Value("NumPuntLlum"));
+            Taula& lluminaries = T("rstRecordsetLluminaries");
+            filtra("rstRecordsetLluminariaModel", "NumLluminariaModel",
+                   lluminaries.Files() == 0 ? cap : lluminaries->Value("NumLluminariaModel"));
+            xml = CridaSuport(support::GetPLlumPunts, {punts.Value("NumPuntLlum")}).toString();
+            RefrescaLlistaPropietatsSuport();
+        } else {
+            for (const auto& [taula, camp] :
+                 {std::pair{"rstRecordsetPatronsLlum", "NumPatroPLL"}, {"rstRecordsetSuport", "NumSPSuport"},
+                  {"rstRecordsetSuportPropietat", "NumSPSuport"}, {"rstRecordsetLluminaries", "NumPuntLlum"},
+                  {"rstRecordsetLluminariaModel", "NumLluminariaModel"}})
+                filtra(taula, camp, cap);
+            xml = CridaSuport(support::GetEmptyRstPLlumPunts).toString();
+            lstPropietats->clear();
+        }
+        Posa(T(kPunts), objFuncionsCapaInterficie.PassaXMLARecordset(xml));
+        RefrescaLlistaGIS();
+        LligaControls();
+    });
+}
+
+void frmPuntsLlum::RefrescaLlistaGIS() {
+    Inner("RefrescaLlistaGIS", [this] {
+        lstPunts->clear();
+        ado::Recordset& punts = *T(kPunts);
+        if (punts.RecordCount() == 0) return;
+        int32_t position = 1;
+        for (punts.MoveFirst(); !punts.IsEOF(); punts.MoveNext(), ++position) {
+            auto* item = new QTreeWidgetItem(lstPunts);
+            item->setData(0, Qt::UserRole, QString("Clau%1").arg(position));
+            for (const auto& [column, field] : {std::pair{0, "CoordenadaX"}, std::pair{1, "CoordenadaY"}}) {
+                const com::Variant value = punts.Value(field);
+                item->setText(column, value.isNull() ? QString() : QString::fromStdString(value.toString()));
+            }
+        }
+        lstPunts->setCurrentItem(lstPunts->topLevelItem(0));
+    });
+}
+
+bool frmPuntsLlum::ComboIncorrecte(const QWidget* ctrCombo) {
+    const auto* combo = dynamic_cast<const DataCombo*>(ctrCombo);
+    return combo && !combo->currentText().isEmpty() && !combo->MatchedWithList();
+}
+
+void frmPuntsLlum::OmpleNumeroRegistre() {
+    Inner("OmpleNumeroRegistre", [this] {
+        const int32_t count = rstRecordsetActual.Files();
+        const int32_t position = count == 0 ? 0 : rstRecordsetActual->AbsolutePosition();
+        txtNumeroRegistre->setText(QString::fromStdString(strPrimerTextNumRegistre + " " + com::Digits(position) +
+                                                          " " + strSegonTextNumRegistre + " " + com::Digits(count)));
+    });
+}
+
+void frmPuntsLlum::OmpleNumeroLluminaria() {
+    Inner("OmpleNumeroLluminaria", [this] {
+        const Taula& lluminaries = T("rstRecordsetLluminaries");
+        const int32_t count = lluminaries.Files();
+        const int32_t position = count == 0 ? 0 : std::max(0, lluminaries->AbsolutePosition());
+        txtNumeroLluminaria->setText(
+            QString::fromStdString(strPrimerTextNumLluminaria + " " + com::Digits(position) + " " +
+                                   strSegonTextNumLluminaria + " " + com::Digits(count)));
+    });
+}
+
+void frmPuntsLlum::RefrescaFormulariLectura() {
+    Inner("RefrescaFormulariLectura", [this] {
+        ado::Recordset& punts = *rstRecordsetActual;
+        if (!punts.IsBOF() && !punts.IsEOF()) punts.Move(punts.AbsolutePosition() - 1, ado::Recordset::MoveStart::First);
+        ObteDadesPuntLlumActual();
+        OmpleNumeroRegistre();
+        OmpleNumeroLluminaria();
+    });
+}
+
+void frmPuntsLlum::Mou(std::string_view procediment, Moviment moviment) {
+    TopLevel(procediment, [this, moviment] {
+        MouRegistre(*rstRecordsetActual, moviment);
+        ObteDadesPuntLlumActual();
+        OmpleNumeroRegistre();
+        OmpleNumeroLluminaria();
+    });
+}
+
+void frmPuntsLlum::Principi() { Mou("Principi", Moviment::Principi); }
+void frmPuntsLlum::Recula() { Mou("Recula", Moviment::Recula); }
+void frmPuntsLlum::Avanca() { Mou("Avanca", Moviment::Avanca); }
+void frmPuntsLlum::Fi() { Mou("Fi", Moviment::Fi); }
+
+void frmPuntsLlum::MouAPunt(const com::Variant& numPuntLlum) {
+    ado::Recordset& punts = *rstRecordsetActual;
+    if (punts.RecordCount() == 0) return;
+    const int32_t field = punts.FieldIndex("NumPuntLlum");
+    for (int32_t position = 1; position <= punts.RecordCount(); ++position) {
+        if (DataCombo::SameKey(punts.ValueAt(position, field), numPuntLlum)) {
+            punts.Move(position - 1, ado::Recordset::MoveStart::First);
+            return;
+        }
+    }
+    punts.MoveFirst();
+}
+
+void frmPuntsLlum::Editar() {
+    TopLevel("Editar", [this] {
+        const std::string message = CadenaValidacioEditar();
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        // What undo puts back: every table the window saves, as it stands.
+        abans_ = CopiaTaules();
+        Entra(Mode::Edicio);
+    });
+}
+
+void frmPuntsLlum::SortirEdicio() {
+    TopLevel("SortirEdicio", [this] {
+        const std::string message = CadenaValidacioRegistreActual();
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        if (rstRecordsetActual.Files() > 0) {
+            const com::Variant key = rstRecordsetActual->Value("NumPuntLlum");
+            PropagaCanvisABD();
+            MouAPunt(key);
+            RefrescaFormulariLectura();
+        }
+        abans_.clear();
+        Entra(Mode::Consulta);
+    });
+}
+
+void frmPuntsLlum::UndoChanges() {
+    TopLevel("UndoChanges", [this] {
+        RestauraTaules(abans_);
+        abans_.clear();
+        RefrescaFormulariLectura();
+        Entra(Mode::Consulta);
+    });
+}
+
+void frmPuntsLlum::Eliminar() {
+    TopLevel("Eliminar", [this] {
+        const std::string message = CadenaValidacioEliminar();
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        if (!dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminar", "valTextEliminar"))) return;
+        Entra(Mode::Eliminacio);
+        // The point shown afterwards: the one before it, or the first.
+        const int32_t count = rstRecordsetActual.Files();
+        const int32_t position = rstRecordsetActual->AbsolutePosition();
+        const int32_t target = count < 2 ? 0 : (position == 1 || count == 2 ? 1 : position - 1);
+        try {
+            // Only the deletion is sent: the point, its luminaires and its
+            // map points, in one transaction; nothing else pending goes.
+            DinsTransaccio([this] {
+                const com::Variant punt = rstRecordsetActual->Value("NumPuntLlum");
+                CridaSuport(support::DeletePuntLlum, {punt});
+                Taula& lluminaries = T("rstRecordsetLluminaries");
+                const int32_t numLluminaria = lluminaries->FieldIndex("NumLluminaria");
+                for (int32_t i = 1; i <= lluminaries.Files(); ++i)
+                    CridaSuport(support::DeleteLluminaria, {lluminaries->ValueAt(i, numLluminaria)});
+                Taula& punts = T(kPunts);
+                const int32_t numPunt = punts->FieldIndex("NumPunt");
+                for (int32_t i = 1; i <= punts.Files(); ++i)
+                    CridaSuport(support::DeletePLlumPunts, {punts->ValueAt(i, numPunt)});
+                DeslligaControls();
+                rstRecordsetActual->Delete();
+                Recupera();
+                Carrega(lluminaries);
+                LligaControls();
+            });
+        } catch (...) {
+            Entra(Mode::Consulta);
+            EnSortir([this] { RefrescaFormulariLectura(); });
+            throw;
+        }
+        if (target > 0) rstRecordsetActual->Move(target - 1, ado::Recordset::MoveStart::First);
+        RefrescaFormulariLectura();
+        Entra(Mode::Consulta);
+    });
+}
+
+void frmPuntsLlum::closeEvent(QCloseEvent* event) {
+    // Closing while editing drops the changes only when the user says so.
+    if (ModeEdicio() && !dialegs::PreguntaSiNo(MissatgeDefecte("valDescartarCanvis", "valDescartarCanvis"))) {
+        event->ignore();
+        return;
+    }
+    Finestra::closeEvent(event);
+}
+
+}  // namespace velmar

@@ -1,0 +1,129 @@
+// The luminaires of the current point: stepped through, added, kept or
+// discarded, and deleted in the window's recordset, saved with the point.
+#include <QPushButton>
+
+#include "core/DataCombo.h"
+#include "core/Dialegs.h"
+#include "lightpoints/frmPuntsLlum.h"
+
+namespace velmar {
+namespace {
+
+constexpr const char* kLluminaries = "rstRecordsetLluminaries";
+constexpr const char* kModels = "rstRecordsetLluminariaModel";
+
+}  // namespace
+
+// The model table shows the model of the current luminaire, whose photo
+// the photo box shows; none when no luminaire is current.
+void frmPuntsLlum::FiltraModelLluminaria() {
+    const ado::Recordset& lluminaries = *T(kLluminaries);
+    com::Variant model = com::Variant::Null();
+    if (lluminaries.RecordCount() > 0 && !lluminaries.IsBOF() && !lluminaries.IsEOF())
+        model = lluminaries.Value("NumLluminariaModel");
+    T(kModels)->SetFilter("NumLluminariaModel = " + (model.isNull() ? std::string("-1") : com::Digits(model.toLong())));
+}
+
+void frmPuntsLlum::BotonsLluminariaNova(bool nova) {
+    for (const char* name : {"cmdAfegirLluminaria", "cmdEliminarLluminaria"})
+        findChild<QPushButton*>(name)->setVisible(!nova);
+    for (const char* name : {"cmdGuardarLluminaria", "cmdDescartarLluminaria"})
+        findChild<QPushButton*>(name)->setVisible(nova);
+    // A new luminaire is kept or discarded before the point is saved or
+    // undone, or another luminaire shown.
+    for (const char* name : {"cmdSortirEdicio", "cmdDesferCanvis", "cmdAvancaLluminaria", "cmdReculaLluminaria",
+                             "cmdPrincipiLluminaria", "cmdFiLluminaria"})
+        findChild<QPushButton*>(name)->setEnabled(!nova);
+}
+
+void frmPuntsLlum::Nou() {
+    TopLevel("Nou", [this] {
+        ado::Recordset& lluminaries = *T(kLluminaries);
+        const com::Variant punt = rstRecordsetActual->Value("NumPuntLlum");
+        lluminaries.AddNew();
+        lluminaries.SetValue("NumPuntLlum", punt);
+        lluminaries.SetValue("LluminariaContaminacio", false);
+        // No model yet, so no model's photo.
+        FiltraModelLluminaria();
+        BotonsLluminariaNova(true);
+    });
+}
+
+std::string frmPuntsLlum::CadenaValidacioGuardaLluminaria() {
+    std::string text;
+    Inner("CadenaValidacioGuardaLluminaria", [this, &text] {
+        static const Regla buits =
+            Regla::CampsBuits({"cmbModelLluminaria", "cmbMarcaLluminaria", "cmbTipusLluminaria", "cmbTipusLlum"},
+                              "valAlgunCampNecessariBuitGuardarLluminaria");
+        text = Missatge(buits.es(*this) ? buits.codi : "");
+    });
+    return text;
+}
+
+std::string frmPuntsLlum::CadenaValidacioEliminarLluminaria() {
+    std::string text;
+    Inner("CadenaValidacioEliminarLluminaria", [this, &text] {
+        text = Missatge(T(kLluminaries).Files() == 0 ? "valNoRegistresEliminar" : "");
+    });
+    return text;
+}
+
+void frmPuntsLlum::GuardarLluminaria() {
+    TopLevel("GuardarLluminaria", [this] {
+        const std::string message = CadenaValidacioGuardaLluminaria();
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        // Kept in the window until the point is saved.
+        for (const char* taula : {kLluminaries, kModels})
+            if (T(taula)->EditMode() != ado::EditState::None) T(taula)->Update();
+        RefrescaFormulariLectura();
+        BotonsLluminariaNova(false);
+    });
+}
+
+void frmPuntsLlum::DecartarLluminaria() {
+    TopLevel("DecartarLluminaria", [this] {
+        for (const char* taula : {kLluminaries, kModels})
+            if (T(taula)->EditMode() != ado::EditState::None) T(taula)->CancelUpdate();
+        RefrescaFormulariLectura();
+        BotonsLluminariaNova(false);
+    });
+}
+
+void frmPuntsLlum::EliminarLluminaria() {
+    TopLevel("EliminarLluminaria", [this] {
+        const std::string message = CadenaValidacioEliminarLluminaria();
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        if (!dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminarLluminaria", "valTextEliminarLluminaria"))) return;
+        // Deleted in the window; the point's save sends it.
+        ado::Recordset& lluminaries = *T(kLluminaries);
+        lluminaries.Delete();
+        if (lluminaries.RecordCount() > 0) lluminaries.MoveFirst();
+        RefrescaFormulariLectura();
+    });
+}
+
+void frmPuntsLlum::MouLluminaria(std::string_view procediment, Moviment moviment) {
+    TopLevel(procediment, [this, moviment] {
+        MouRegistre(*T(kLluminaries), moviment);
+        FiltraModelLluminaria();
+        OmpleNumeroLluminaria();
+    });
+}
+
+void frmPuntsLlum::PrincipiLluminaria() { MouLluminaria("PrincipiLluminaria", Moviment::Principi); }
+void frmPuntsLlum::ReculaLluminaria() { MouLluminaria("ReculaLluminaria", Moviment::Recula); }
+void frmPuntsLlum::AvancaLluminaria() { MouLluminaria("AvancaLluminaria", Moviment::Avanca); }
+void frmPuntsLlum::FiLluminaria() { MouLluminaria("FiLluminaria", Moviment::Fi); }
+
+void frmPuntsLlum::FixaDataCombo(DataCombo* combo) {
+    Finestra::FixaDataCombo(combo);
+    // The model chosen shows its photo; a text that is no model's changes
+    // nothing.
+    if (combo->objectName() != "cmbModelLluminaria" || combo->currentText().isEmpty() || !combo->MatchedWithList())
+        return;
+    TopLevel("FixaDataCombo", [this, combo] {
+        T(kModels)->SetFilter("NumLluminariaModel = " + com::Digits(combo->BoundValue().toLong()));
+    });
+}
+
+}  // namespace velmar
