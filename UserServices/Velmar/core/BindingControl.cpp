@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "core/DataCombo.h"
+#include "core/Dates.h"
 
 namespace velmar::binding {
 namespace {
@@ -27,7 +28,11 @@ std::string Property(const QWidget* control, const char* name) {
 class Tie final : public QObject {
 public:
     Tie(QWidget* control, RecordsetRef recordset, int32_t field)
-        : QObject(control), control_(control), recordset_(std::move(recordset)), field_(field) {
+        : QObject(control),
+          control_(control),
+          recordset_(std::move(recordset)),
+          field_(field),
+          date_(qobject_cast<QLineEdit*>(control) && recordset_->Field(field).type == ado::DataType::DateTime) {
         setObjectName(kTieName);
         // Another row, other rows, or this field changed by someone else:
         // the control shows the field again. A change of another field
@@ -53,7 +58,7 @@ private:
             if (combo->isEditable()) combo->setEditText(Text(value));
             else combo->setCurrentIndex(combo->findText(Text(value)));
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
-            edit->setText(Text(value));
+            edit->setText(date_ && value.type() == com::Variant::Type::Date ? TextData(value.asDate()) : Text(value));
             // A text longer than the box reads from its beginning.
             if (!edit->hasFocus()) edit->setCursorPosition(0);
         } else if (auto* check = qobject_cast<QCheckBox*>(control_)) {
@@ -79,7 +84,13 @@ private:
         if (auto* combo = qobject_cast<QComboBox*>(control_)) {
             connect(combo, &QComboBox::currentTextChanged, this, [this](const QString& t) { write(ValueOf(t)); });
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
-            connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { write(ValueOf(t)); });
+            connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) {
+                if (!date_) return write(ValueOf(t));
+                // A date as the user's language writes it; a text that is
+                // none stays in the box, for the save to refuse.
+                if (t.trimmed().isEmpty()) return write(com::Variant::Null());
+                if (const std::optional<com::Date> date = LlegeixData(t)) write(*date);
+            });
         } else if (auto* check = qobject_cast<QCheckBox*>(control_)) {
             connect(check, &QCheckBox::toggled, this, [this](bool on) { write(on); });
         }
@@ -102,6 +113,7 @@ private:
     QWidget* control_;
     RecordsetRef recordset_;
     int32_t field_;
+    bool date_;  // a text box over a date field
     ado::Subscription subscription_;
     bool showing_ = false;
     bool writing_ = false;  // its own edit is not shown back to it

@@ -1,5 +1,7 @@
 #include "framework/Control.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -82,9 +84,16 @@ void AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Contr
 QWidget* CreaMarc(QWidget* window, const Marc& marc) {
     QWidget* frame = marc.nom ? new QGroupBox(QString::fromLatin1(marc.nom), window) : new QWidget(window);
     if (marc.nom) frame->setObjectName(QString::fromLatin1(marc.nom));
-    auto* form = new QFormLayout(frame);
-    if (!marc.nom) form->setContentsMargins(0, 0, 0, 0);
-    AfegeixControls(window, form, marc.controls);
+    auto* columns = new QHBoxLayout(frame);
+    if (!marc.nom) columns->setContentsMargins(0, 0, 0, 0);
+    // The rows in order, down the first column, then the next.
+    const size_t perColumn = (marc.controls.size() + marc.columnes - 1) / marc.columnes;
+    for (size_t first = 0; first < marc.controls.size(); first += perColumn) {
+        auto* form = new QFormLayout;
+        const auto begin = marc.controls.begin() + static_cast<std::ptrdiff_t>(first);
+        AfegeixControls(window, form, {begin, begin + static_cast<std::ptrdiff_t>(std::min(perColumn, marc.controls.size() - first))});
+        columns->addLayout(form, 1);
+    }
     return frame;
 }
 

@@ -81,10 +81,12 @@ inline Control AmbBotons(Control control, std::vector<Boto> botons) {
 void AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Control>& controls);
 
 // A frame of a window: a group box captioned with its name holding its
-// controls as rows; with no name, the rows stand without a box.
+// controls as rows, in as many columns side by side as it asks; with no
+// name, the rows stand without a box.
 struct Marc {
     const char* nom = nullptr;
     std::vector<Control> controls;
+    int columnes = 1;
 };
 QWidget* CreaMarc(QWidget* window, const Marc& marc);
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "core/DataCombo.h"
+#include "core/Dates.h"
 #include "framework/Finestra.h"
 
 namespace velmar {
@@ -46,6 +47,16 @@ Regla Regla::ValorsForaDeLlista(std::vector<std::string> combos, std::string cod
                 for (const std::string& name : combos) {
                     const DataCombo* combo = Troba<DataCombo>(f, name);
                     if (!combo->currentText().isEmpty() && !combo->MatchedWithList()) return true;
+                }
+                return false;
+            }};
+}
+
+Regla Regla::DatesNoValides(std::vector<std::string> controls, std::string codi) {
+    return {std::move(codi), [controls = std::move(controls)](Finestra& f) {
+                for (const std::string& name : controls) {
+                    const QString text = Troba<QLineEdit>(f, name)->text();
+                    if (!text.trimmed().isEmpty() && !LlegeixData(text)) return true;
                 }
                 return false;
             }};

@@ -24,6 +24,8 @@ struct Regla {
     // One of these data combos holds a text that is not empty and none of
     // its list's.
     static Regla ValorsForaDeLlista(std::vector<std::string> combos, std::string codi);
+    // One of these text boxes holds a text that is not a date.
+    static Regla DatesNoValides(std::vector<std::string> controls, std::string codi);
     // Another row of the window's table holds the current row's value of
     // the field.
     static Regla Repetit(std::string camp, std::string codi);

@@ -118,7 +118,9 @@ Finestra::Declaracio DeclaracioPuntsLlum(frmPuntsLlum* window) {
             .ordreDesa = kOrdreDesa,
             .reglesDesa = {Regla::CampsBuits({"cmbCarrer", "txtPostal", "txtCodi"}, "valAlgunCampNecessariBuit"),
                            Regla::ValorsForaDeLlista(kDataCombos, "valValorsNoEsTrobenEnCombos"),
-                           Regla::Repetit("CodPuntLlum", "valRepetitCodiPuntLlum")},
+                           Regla::Repetit("CodPuntLlum", "valRepetitCodiPuntLlum"),
+                           Regla::DatesNoValides({"txtDataAltaInventari", "txtDataBaixaInventari", "txtInstalacio"},
+                                                 "valDataNoValida")},
             .reglesElimina = {{"valDataAltaPassada", [](Finestra& f) { return DataPassada(f, "DataAltaInventari"); }}}};
 }
 

@@ -133,29 +133,31 @@ Control FotoDe(std::string_view text) {
     return {};
 }
 
-// The frames of a tab, in two columns.
+// The frames of a tab, in two columns and, below them, across the tab.
 struct Panell {
     std::vector<Marc> esquerra;
     std::vector<Marc> dreta;
+    std::vector<Marc> baix = {};
 };
 
 const Marc kDadesGenerals = {"fraDadesGenerals",
                              {CampCombo("lblEscomesa", "cmbEscomesa"), CampText("lblCodi", "txtCodi", "CodPuntLlum"),
                               CampText("lblPostal", "txtPostal", "NumeroPostal"),
                               CampDataCombo("lblCarrer", "cmbCarrer", "NumCarrer", "rstRecordsetCarrers", "CodCarrer",
-                                            "NumCarrer")}};
+                                            "NumCarrer")},
+                             2};
 
 const Panell kGeneral = {
     .esquerra = {{"fraDates",
                   {CampText("lblDataAltaInventari", "txtDataAltaInventari", "DataAltaInventari"),
                    CampText("lblDataBaixaInventari", "txtDataBaixaInventari", "DataBaixa"),
-                   CampText("lblInstalacio", "txtInstalacio", "DataInstalacio")}},
-                 {nullptr, {CampText("lblObservacions", "txtObservacions", "Observacions")}},
-                 {"fraPatro",
-                  {CampText("lblCodiPatro", "txtCodiPatro", "NumPatroPLL"),
-                   CampText("lblObservacionsPatro", "txtObservacionsPatro", "Observacions", "rstRecordsetPatronsLlum"),
-                   FotoDe("txtFotoPatro")}}},
+                   CampText("lblInstalacio", "txtInstalacio", "DataInstalacio")}}},
     .dreta = {{nullptr, {CampLlista("lblSituacioGIS", "lstPunts", {"X", "Y"}), FilaBotons({{"cmdSituar"}})}}},
+    .baix = {{nullptr, {CampText("lblObservacions", "txtObservacions", "Observacions")}},
+             {"fraPatro",
+              {CampText("lblCodiPatro", "txtCodiPatro", "NumPatroPLL"),
+               CampText("lblObservacionsPatro", "txtObservacionsPatro", "Observacions", "rstRecordsetPatronsLlum"),
+               FotoDe("txtFotoPatro")}}},
 };
 
 const Panell kSuportPanell = {
@@ -164,15 +166,15 @@ const Panell kSuportPanell = {
                    CampAuxiliar("cmbColorSuport"), CampAuxiliar("cmbMarcaSuport"),
                    CampText("lblModelSuport", "txtModel", "SuportModel", kSuport),
                    CampCasella("chkPortella", "SuportPortella", kSuport)}},
-                 {"fraTerra", {CampAuxiliar("cmbTipusTerra"), CampAuxiliar("cmbSeccioTerra")}},
-                 {nullptr,
-                  {FotoDe("txtFotoSuport"),
-                   CampText("lblObservacionsSuport", "txtObservacionsSuport", "Observacions", kSuport)}}},
+                 {"fraTerra", {CampAuxiliar("cmbTipusTerra"), CampAuxiliar("cmbSeccioTerra")}}},
     .dreta = {{"fraPropietats",
                {CampCombo("lblPropietat", "cmbPropietat"), CampText("lblValor", "txtValor", ""),
                 CampText("lblObservacionsPropietats", "txtObservacionsPropietats", ""),
                 FilaBotons({{"cmdAfegirPropietat"}, {"cmdEliminarPropietat"}}),
                 CampLlista(nullptr, "lstPropietats", {"chlPropietat", "chlValor", "chlObservacions"})}}},
+    .baix = {{nullptr,
+              {FotoDe("txtFotoSuport"),
+               CampText("lblObservacionsSuport", "txtObservacionsSuport", "Observacions", kSuport)}}},
 };
 
 const Panell kLluminariesPanell = {
@@ -186,16 +188,16 @@ const Panell kLluminariesPanell = {
                  {"fraEquip",
                   {CampCasella("chkDobleNivell", "Equip2N", kLluminaries), CampAuxiliar("cmbUbicacioEquip"),
                    CampAuxiliar("cmbMarcaEquip"), CampAuxiliar("cmbModelEquip")}}},
-    .dreta = {{nullptr,
-               {FotoDe("txtFotoLluminaria"),
-                CampText("lblObservacionsLluminaries", "Observacions", "Observacions", kLluminaries)}},
-              {"fraFusibles",
+    .dreta = {{"fraFusibles",
                {CampText("lblFusibles", "txtFusibles", "FusiblesNumero", kLluminaries),
                 CampCasella("chkCalibrats", "FusiblesCalibrats", kLluminaries),
                 CampCasella("chkTall", "CaixaTallOmnipolar", kLluminaries), CampAuxiliar("cmbAmpers")}},
               {"fraCaixa",
                {CampAuxiliar("cmbTipusCaixa"), CampAuxiliar("cmbUbicacioCaixa"), CampAuxiliar("cmbMarcaCaixa"),
                 CampAuxiliar("cmbModelCaixa")}}},
+    .baix = {{nullptr,
+              {FotoDe("txtFotoLluminaria"),
+               CampText("lblObservacionsLluminaries", "Observacions", "Observacions", kLluminaries)}}},
 };
 
 QWidget* CreaPanell(QWidget* window, const char* nom, const Panell& panell, QLayout* dalt = nullptr) {
@@ -210,6 +212,8 @@ QWidget* CreaPanell(QWidget* window, const char* nom, const Panell& panell, QLay
         column->addStretch(1);
         grid->addLayout(column, row, columna);
     }
+    for (const Marc& marc : panell.baix) grid->addWidget(CreaMarc(window, marc), ++row, 0, 1, 2);
+    grid->setRowStretch(row + 1, 1);
     return page;
 }
 

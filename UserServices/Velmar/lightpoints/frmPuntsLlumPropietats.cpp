@@ -60,6 +60,7 @@ void frmPuntsLlum::RefrescaLlistaPropietatsSuport() {
             item->setText(2, Text(propietats.Value("Observacions")));
         }
         lstPropietats->setCurrentItem(lstPropietats->topLevelItem(0));
+        for (int column = 0; column < 2; ++column) lstPropietats->resizeColumnToContents(column);
     });
 }
 

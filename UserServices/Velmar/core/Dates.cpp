@@ -1,0 +1,43 @@
+#include "core/Dates.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+#include "core/LlistaRegistres.h"
+#include "core/clsAndamiSistema.h"
+
+namespace velmar {
+namespace {
+
+QLocale Locale() { return LocaleIdioma(clsAndamiSistema::Instance().Idioma()); }
+
+// The short form, but never a year of two digits, which would be read back
+// as another century.
+QString Format(QLocale::FormatType type, bool ambHora) {
+    const QLocale locale = Locale();
+    QString format = ambHora ? locale.dateTimeFormat(type) : locale.dateFormat(type);
+    if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+}  // namespace
+
+QString TextData(const com::Date& date) {
+    const QDateTime moment = QDateTime::fromString(QString::fromStdString(date.ToIso()), Qt::ISODate);
+    const bool ambHora = moment.time() != QTime(0, 0);
+    return Locale().toString(moment, Format(QLocale::ShortFormat, ambHora));
+}
+
+std::optional<com::Date> LlegeixData(const QString& text) {
+    const QString trimmed = text.trimmed();
+    const QLocale locale = Locale();
+    QDateTime moment = locale.toDateTime(trimmed, Format(QLocale::ShortFormat, true));
+    if (!moment.isValid()) moment = QDateTime(locale.toDate(trimmed, Format(QLocale::ShortFormat, false)), QTime(0, 0));
+    if (!moment.isValid()) moment = QDateTime::fromString(trimmed, Qt::ISODate);
+    if (!moment.isValid()) return std::nullopt;
+    const QDate d = moment.date();
+    const QTime t = moment.time();
+    return com::Date::FromParts(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second());
+}
+
+}  // namespace velmar
