@@ -31,10 +31,16 @@ QString TextData(const com::Date& date) {
 std::optional<com::Date> LlegeixData(const QString& text) {
     const QString trimmed = text.trimmed();
     const QLocale locale = Locale();
-    QDateTime moment = locale.toDateTime(trimmed, Format(QLocale::ShortFormat, true));
-    if (!moment.isValid()) moment = QDateTime(locale.toDate(trimmed, Format(QLocale::ShortFormat, false)), QTime(0, 0));
+    // Day and month also with one digit; the year always in full, so that
+    // "3/4/17" is not taken for the year 17.
+    const auto lenient = [](QString format) {
+        return format.replace(QLatin1String("dd"), QLatin1String("d")).replace(QLatin1String("MM"), QLatin1String("M"));
+    };
+    QDateTime moment = locale.toDateTime(trimmed, lenient(Format(QLocale::ShortFormat, true)));
+    if (!moment.isValid())
+        moment = QDateTime(locale.toDate(trimmed, lenient(Format(QLocale::ShortFormat, false))), QTime(0, 0));
     if (!moment.isValid()) moment = QDateTime::fromString(trimmed, Qt::ISODate);
-    if (!moment.isValid()) return std::nullopt;
+    if (!moment.isValid() || moment.date().year() < 1000) return std::nullopt;
     const QDate d = moment.date();
     const QTime t = moment.time();
     return com::Date::FromParts(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second());

@@ -155,10 +155,13 @@ void frmPuntsLlum::IniciFormulari() {
         OmpleComboPropietat();
         OmpleComboEscullEscomesa();
         // A project without connections shows no points.
-        if (cmbEscullEscomesa->count() > 0)
+        if (cmbEscullEscomesa->count() > 0) {
             FixaEscomesaAmbComboEscullEscomesa();
-        else
+        } else {
             RecuperaPuntsLlum(0);
+            OmpleNumeroRegistre();
+            OmpleNumeroLluminaria();
+        }
         LligaControls();
         PosaOrigensCombos();
         ObteDadesPuntLlumActual();

@@ -1,5 +1,5 @@
-// What the dialogs need of the server side: a sample SQLite database of the
-// test's own behind Dravik.INI, a collector of the test's own, and the
+// What the dialogs need of the server side: a sample database of the test's
+// own (SQLite unless a test asks for another engine) behind Dravik.INI, a collector of the test's own, and the
 // message boxes captured instead of shown.
 #pragma once
 
@@ -16,7 +16,8 @@
 
 class SessioProva {
 public:
-    SessioProva() {
+    explicit SessioProva(testsupport::Engine engine = testsupport::Engine::SQLite)
+        : db_(testsupport::SampleDatabase(engine)) {
         previous_ = velmar::dialegs::SetMissatgeHandler([this](const std::string& text) { shown.push_back(text); });
     }
     ~SessioProva() { velmar::dialegs::SetMissatgeHandler(previous_); }
@@ -31,7 +32,7 @@ public:
 
 private:
     testsupport::CollectorSandbox collector_;
-    std::unique_ptr<testsupport::TestDatabase> db_ = testsupport::SampleDatabase(testsupport::Engine::SQLite);
+    std::unique_ptr<testsupport::TestDatabase> db_;
     testsupport::ScopedFile dravikIni_{testsupport::DravikIni(), testsupport::DravikSettings(db_->connectionString())};
     velmar::dialegs::MissatgeHandler previous_;
 };
