@@ -22,6 +22,7 @@
 
 class PuntsLlumProva : public FinestraProva {
 protected:
+    using FinestraProva::FinestraProva;
     using frmPuntsLlum = velmar::frmPuntsLlum;
 
     static velmar::DataCombo* DataCombo(QWidget& w, const char* name) {
