@@ -117,13 +117,8 @@ void frmPuntsLlum::FiLluminaria() { MouLluminaria("FiLluminaria", Moviment::Fi);
 
 void frmPuntsLlum::FixaDataCombo(DataCombo* combo) {
     Finestra::FixaDataCombo(combo);
-    // The model chosen shows its photo; a text that is no model's changes
-    // nothing.
-    if (combo->objectName() != "cmbModelLluminaria" || combo->currentText().isEmpty() || !combo->MatchedWithList())
-        return;
-    TopLevel("FixaDataCombo", [this, combo] {
-        T(kModels)->SetFilter("NumLluminariaModel = " + com::Digits(combo->BoundValue().toLong()));
-    });
+    // The luminaire's model, as leaving the combo left it, shows its photo.
+    if (combo->objectName() == "cmbModelLluminaria") TopLevel("FixaDataCombo", [this] { FiltraModelLluminaria(); });
 }
 
 }  // namespace velmar

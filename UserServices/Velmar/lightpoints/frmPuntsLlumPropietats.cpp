@@ -20,6 +20,14 @@ QString Text(const com::Variant& value) {
     return value.isNull() || value.isEmpty() ? QString() : QString::fromStdString(value.toString());
 }
 
+// A number as the basic conversion writes it: a blank where the sign of a
+// number not below zero would stand, and a point before the decimals.
+QString Numero(const com::Variant& value) {
+    if (value.isNull()) return {};
+    const double number = value.toDouble();
+    return QString::fromStdString((number >= 0 ? " " : "") + com::Variant(number).toString());
+}
+
 }  // namespace
 
 void frmPuntsLlum::OmpleComboPropietat() {
@@ -55,8 +63,7 @@ void frmPuntsLlum::RefrescaLlistaPropietatsSuport() {
             auto* item = new QTreeWidgetItem(lstPropietats);
             item->setData(0, Qt::UserRole, QString("Clau%1").arg(position));
             item->setText(0, found->second);
-            const com::Variant valor = propietats.Value("PropValor");
-            item->setText(1, valor.isNull() ? QString() : QString::fromStdString(com::Str(valor.toDouble())));
+            item->setText(1, Numero(propietats.Value("PropValor")));
             item->setText(2, Text(propietats.Value("Observacions")));
         }
         lstPropietats->setCurrentItem(lstPropietats->topLevelItem(0));
