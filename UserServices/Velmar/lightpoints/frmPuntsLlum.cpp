@@ -1,7 +1,5 @@
 #include "lightpoints/frmPuntsLlum.h"
 
-#include <algorithm>
-
 #include <QCloseEvent>
 #include <QDate>
 #include <QComboBox>
@@ -14,6 +12,8 @@
 #include "core/Bloqueig.h"
 #include "core/DataCombo.h"
 #include "core/Dialegs.h"
+#include "framework/LlistaPunts.h"
+#include "framework/Triador.h"
 
 namespace velmar {
 namespace {
@@ -196,16 +196,7 @@ void frmPuntsLlum::ConfiguraLlistaPunts() {
 
 void frmPuntsLlum::OmpleComboEscullEscomesa() {
     Inner("OmpleComboEscullEscomesa", [this] {
-        ado::Recordset& escomeses = *T("rstRecordsetEscomeses");
-        if (escomeses.RecordCount() == 0) return;
-        for (escomeses.MoveFirst(); !escomeses.IsEOF(); escomeses.MoveNext()) {
-            const QString codi = QString::fromStdString(escomeses.Value("CodEscomesa").toString());
-            const int32_t numero = escomeses.Value("NumEscomesa").toLong();
-            cmbEscullEscomesa->addItem(codi, numero);
-            cmbEscomesa->addItem(codi, numero);
-        }
-        cmbEscullEscomesa->setCurrentIndex(0);
-        cmbEscomesa->setCurrentIndex(0);
+        OmpleTriador(*T("rstRecordsetEscomeses"), "CodEscomesa", "NumEscomesa", cmbEscullEscomesa, cmbEscomesa);
     });
 }
 
@@ -218,9 +209,7 @@ void frmPuntsLlum::TriaEscomesa() {
 void frmPuntsLlum::FixaEscomesaAmbComboEscullEscomesa() {
     Inner("FixaEscomesaAmbComboEscullEscomesa", [this] {
         DeslligaControls();
-        const int32_t escomesa = cmbEscullEscomesa->currentData().toInt();
-        cmbEscomesa->setCurrentIndex(cmbEscullEscomesa->currentIndex());
-        RecuperaPuntsLlum(escomesa);
+        RecuperaPuntsLlum(SegueixTriador(cmbEscullEscomesa, cmbEscomesa));
         LligaControls();
         ObteDadesPuntLlumActual();
         OmpleNumeroRegistre();
@@ -302,21 +291,7 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
 }
 
 void frmPuntsLlum::RefrescaLlistaGIS() {
-    Inner("RefrescaLlistaGIS", [this] {
-        lstPunts->clear();
-        ado::Recordset& punts = *T(kPunts);
-        if (punts.RecordCount() == 0) return;
-        int32_t position = 1;
-        for (punts.MoveFirst(); !punts.IsEOF(); punts.MoveNext(), ++position) {
-            auto* item = new QTreeWidgetItem(lstPunts);
-            item->setData(0, Qt::UserRole, QString("Clau%1").arg(position));
-            for (const auto& [column, field] : {std::pair{0, "CoordenadaX"}, std::pair{1, "CoordenadaY"}}) {
-                const com::Variant value = punts.Value(field);
-                item->setText(column, value.isNull() ? QString() : QString::fromStdString(value.toString()));
-            }
-        }
-        lstPunts->setCurrentItem(lstPunts->topLevelItem(0));
-    });
+    Inner("RefrescaLlistaGIS", [this] { OmpleLlistaPunts(lstPunts, *T(kPunts), "CoordenadaX", "CoordenadaY"); });
 }
 
 bool frmPuntsLlum::ComboIncorrecte(const QWidget* ctrCombo) {
@@ -326,21 +301,15 @@ bool frmPuntsLlum::ComboIncorrecte(const QWidget* ctrCombo) {
 
 void frmPuntsLlum::OmpleNumeroRegistre() {
     Inner("OmpleNumeroRegistre", [this] {
-        const int32_t count = rstRecordsetActual.Files();
-        const int32_t position = count == 0 ? 0 : rstRecordsetActual->AbsolutePosition();
-        txtNumeroRegistre->setText(QString::fromStdString(strPrimerTextNumRegistre + " " + com::Digits(position) +
-                                                          " " + strSegonTextNumRegistre + " " + com::Digits(count)));
+        txtNumeroRegistre->setText(QString::fromStdString(
+            TextComptador(*rstRecordsetActual, strPrimerTextNumRegistre, strSegonTextNumRegistre)));
     });
 }
 
 void frmPuntsLlum::OmpleNumeroLluminaria() {
     Inner("OmpleNumeroLluminaria", [this] {
-        const Taula& lluminaries = T("rstRecordsetLluminaries");
-        const int32_t count = lluminaries.Files();
-        const int32_t position = count == 0 ? 0 : std::max(0, lluminaries->AbsolutePosition());
-        txtNumeroLluminaria->setText(
-            QString::fromStdString(strPrimerTextNumLluminaria + " " + com::Digits(position) + " " +
-                                   strSegonTextNumLluminaria + " " + com::Digits(count)));
+        txtNumeroLluminaria->setText(QString::fromStdString(
+            TextComptador(*T("rstRecordsetLluminaries"), strPrimerTextNumLluminaria, strSegonTextNumLluminaria)));
     });
 }
 

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -217,33 +216,6 @@ QWidget* CreaPanell(QWidget* window, const char* nom, const Panell& panell, QLay
     return page;
 }
 
-// A navigation button shows its picture and no caption.
-QPushButton* Navegacio(QWidget* window, const char* nom, QStyle::StandardPixmap picture) {
-    auto* button = new QPushButton(window);
-    button->setObjectName(QString::fromLatin1(nom));
-    button->setIcon(window->style()->standardIcon(picture));
-    return button;
-}
-
-QLineEdit* Comptador(QWidget* window, const char* nom) {
-    auto* counter = new QLineEdit(window);
-    counter->setObjectName(QString::fromLatin1(nom));
-    counter->setAlignment(Qt::AlignCenter);
-    counter->setMinimumWidth(counter->fontMetrics().horizontalAdvance(QStringLiteral("Lluminària 000 de 000")) + 16);
-    return counter;
-}
-
-// The four buttons around a counter: first, back, the counter, on, last.
-QHBoxLayout* Navegador(QWidget* window, std::array<const char*, 4> botons, QLineEdit* comptador) {
-    auto* line = new QHBoxLayout;
-    line->addWidget(Navegacio(window, botons[0], QStyle::SP_MediaSkipBackward));
-    line->addWidget(Navegacio(window, botons[1], QStyle::SP_MediaSeekBackward));
-    line->addWidget(comptador);
-    line->addWidget(Navegacio(window, botons[2], QStyle::SP_MediaSeekForward));
-    line->addWidget(Navegacio(window, botons[3], QStyle::SP_MediaSkipForward));
-    return line;
-}
-
 QHBoxLayout* Botons(QWidget* window, std::initializer_list<const char*> noms) {
     auto* line = new QHBoxLayout;
     for (const char* nom : noms) line->addWidget(dialegs::Control<QPushButton>(window, nom));
@@ -264,8 +236,9 @@ void frmPuntsLlum::Disseny() {
     cmbEscullEscomesa->setMinimumContentsLength(12);
     dalt->addWidget(cmbEscullEscomesa);
     dalt->addSpacing(24);
-    txtNumeroRegistre = Comptador(this, "txtNumeroRegistre");
-    dalt->addLayout(Navegador(this, {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi"}, txtNumeroRegistre));
+    const Navegador punts = CreaNavegador(this, {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi"}, "txtNumeroRegistre");
+    txtNumeroRegistre = punts.comptador;
+    dalt->addLayout(punts.linia);
     dalt->addStretch(1);
     layout->addLayout(dalt);
     QHBoxLayout* ordres = Botons(this, {"cmdEditar", "cmdEliminar", "cmdSortirEdicio", "cmdDesferCanvis", "cmdSortir"});
@@ -281,10 +254,11 @@ void frmPuntsLlum::Disseny() {
     tabDades->setObjectName("tabDades");
     tabDades->addTab(CreaPanell(this, "fraPanell0", kGeneral), QStringLiteral("tabGeneral"));
     tabDades->addTab(CreaPanell(this, "fraPanell1", kSuportPanell), QStringLiteral("tabSuport"));
-    txtNumeroLluminaria = Comptador(this, "txtNumeroLluminaria");
-    QHBoxLayout* lluminaries = Navegador(
+    const Navegador navegador = CreaNavegador(
         this, {"cmdPrincipiLluminaria", "cmdReculaLluminaria", "cmdAvancaLluminaria", "cmdFiLluminaria"},
-        txtNumeroLluminaria);
+        "txtNumeroLluminaria");
+    txtNumeroLluminaria = navegador.comptador;
+    QHBoxLayout* lluminaries = navegador.linia;
     lluminaries->addSpacing(24);
     lluminaries->addLayout(Botons(this, {"cmdAfegirLluminaria", "cmdEliminarLluminaria", "cmdGuardarLluminaria",
                                          "cmdDescartarLluminaria"}));

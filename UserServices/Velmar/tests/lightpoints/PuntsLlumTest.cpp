@@ -198,7 +198,9 @@ TEST_F(PuntsLlum, ReadAndEditModesSetEveryControlOfTheirTable) {
                                                        : velmar::Bloquejat(control);
         EXPECT_EQ(actual, expected) << fila.control << " " << mode;
         // Locked is read-only, never disabled.
-        if (fila.que == Que::Locked) EXPECT_TRUE(control->isEnabled()) << fila.control;
+        if (fila.que == Que::Locked) {
+            EXPECT_TRUE(control->isEnabled()) << fila.control;
+        }
     };
     for (const Fila& fila : taula) check(fila, fila.lectura, "browsing");
     Click(w, "cmdEditar");
