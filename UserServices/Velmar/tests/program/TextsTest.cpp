@@ -127,7 +127,11 @@ TEST_F(Texts, EveryCaptionAndMessageCodeHasItsRowInEachLanguage) {
 
         std::set<std::string> captions = CaptionsOfTheirOwnName(*window);
         captions.insert("Formulari");
-        const std::set<std::string> codes = MessageCodes(finestra.nom);
+        std::set<std::string> codes = MessageCodes(finestra.nom);
+        // The name of one of the window's controls (tabDades) is no code.
+        std::erase_if(codes, [&window](const std::string& code) {
+            return window->findChild<QObject*>(QString::fromStdString(code)) != nullptr;
+        });
         for (const int32_t idioma : kIdiomes) {
             for (const std::string& caption : captions)
                 EXPECT_TRUE(rows[idioma].contains(caption) && rows[idioma][caption])
