@@ -1,8 +1,8 @@
 #include "lightpoints/frmPuntsLlum.h"
 
 #include <QCloseEvent>
-#include <QDate>
 #include <QComboBox>
+#include <QDate>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -269,10 +269,9 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
             const com::Variant suport = patrons.Files() == 0 ? cap : patrons->Value("NumSPSuport");
             filtra("rstRecordsetSuport", "NumSPSuport", suport);
             filtra("rstRecordsetSuportPropietat", "NumSPSuport", suport);
+            // Its first luminaire, and that one's model.
             filtra("rstRecordsetLluminaries", "NumPuntLlum", punts.Value("NumPuntLlum"));
-            Taula& lluminaries = T("rstRecordsetLluminaries");
-            filtra("rstRecordsetLluminariaModel", "NumLluminariaModel",
-                   lluminaries.Files() == 0 ? cap : lluminaries->Value("NumLluminariaModel"));
+            FiltraModelLluminaria();
             xml = CridaSuport(support::GetPLlumPunts, {punts.Value("NumPuntLlum")}).toString();
             RefrescaLlistaPropietatsSuport();
         } else {
@@ -292,11 +291,6 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
 
 void frmPuntsLlum::RefrescaLlistaGIS() {
     Inner("RefrescaLlistaGIS", [this] { OmpleLlistaPunts(lstPunts, *T(kPunts), "CoordenadaX", "CoordenadaY"); });
-}
-
-bool frmPuntsLlum::ComboIncorrecte(const QWidget* ctrCombo) {
-    const auto* combo = dynamic_cast<const DataCombo*>(ctrCombo);
-    return combo && !combo->currentText().isEmpty() && !combo->MatchedWithList();
 }
 
 void frmPuntsLlum::OmpleNumeroRegistre() {

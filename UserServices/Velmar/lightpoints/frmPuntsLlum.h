@@ -38,8 +38,6 @@ public:
     // points.
     void ObteDadesPuntLlumActual();
     void RefrescaLlistaGIS();
-    // Whether the combo shows a text that is none of its list's.
-    static bool ComboIncorrecte(const QWidget* ctrCombo);
 
     // The record mode: 0 browsing, 2 editing or deleting.
     int16_t intModeRegistre() const { return intModeFormulari(); }
