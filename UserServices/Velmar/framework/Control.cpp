@@ -40,6 +40,7 @@ QWidget* Crea(QWidget* window, const Control& c) {
             list->header()->setStretchLastSection(true);
             return list;
         }
+        case Control::Tipus::Peca: return window->findChild<QWidget*>(QString::fromLatin1(c.nom));
         case Control::Tipus::Cap: return nullptr;
     }
     return nullptr;
@@ -58,7 +59,7 @@ QPushButton* CreaBoto(QWidget* window, const Boto& b) {
 void AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Control>& controls) {
     for (const Control& c : controls) {
         QWidget* control = Crea(window, c);
-        if (control) {
+        if (control && c.tipus != Control::Tipus::Peca) {
             control->setObjectName(QString::fromLatin1(c.nom));
             control->setProperty("DataField", c.dataField);
             control->setProperty("Tag", c.tag);

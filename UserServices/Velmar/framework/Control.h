@@ -22,9 +22,10 @@ struct Boto {
 };
 
 struct Control {
-    // Text box, data combo, plain combo, check box, list view, or none (a
-    // row of buttons alone).
-    enum class Tipus { Text, DataCombo, Combo, Casella, Llista, Cap };
+    // Text box, data combo, plain combo, check box, list view, a part the
+    // window made already (found by its name), or none (a row of buttons
+    // alone).
+    enum class Tipus { Text, DataCombo, Combo, Casella, Llista, Peca, Cap };
     Tipus tipus = Tipus::Text;
     const char* nom = "";
     const char* etiqueta = nullptr;  // the label beside it; none for a check box
@@ -61,6 +62,12 @@ inline Control CampCasella(const char* nom, const char* dataField, const char* t
 // A plain combo, not bound.
 inline Control CampCombo(const char* etiqueta, const char* nom) {
     return {.tipus = Control::Tipus::Combo, .nom = nom, .etiqueta = etiqueta};
+}
+
+// A part of the window made before its frames (a vertex list, a chooser's
+// echo), laid out in its place.
+inline Control CampPeca(const char* etiqueta, const char* nom) {
+    return {.tipus = Control::Tipus::Peca, .nom = nom, .etiqueta = etiqueta};
 }
 
 // A list view with these column headers.

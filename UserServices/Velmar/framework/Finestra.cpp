@@ -141,8 +141,11 @@ std::string Finestra::Llista(const Taula& taula) {
 void Finestra::Carrega(Taula& taula) { Posa(taula, objFuncionsCapaInterficie.PassaXMLARecordset(Llista(taula))); }
 
 void Finestra::CarregaTaules() {
-    for (Taula& taula : taules_) Carrega(taula);
+    for (Taula& taula : taules_)
+        if (!taula.Declaracio().llista.empty()) Carrega(taula);
 }
+
+Taula& Finestra::AfegeixTaula(DeclaracioTaula declaracio) { return taules_.emplace_back(std::move(declaracio)); }
 
 void Finestra::Posa(Taula& taula, RecordsetRef rows) {
     const RecordsetRef before = std::exchange(taula.rows_, std::move(rows));

@@ -131,7 +131,8 @@ protected:
     void Tradueix();
     // Reads a table from its support operation.
     void Carrega(Taula& taula);
-    // Reads every table but rstRecordsetActual, in the declared order.
+    // Reads every table but rstRecordsetActual, in the declared order; a
+    // table without a list operation is the window's to fill.
     void CarregaTaules();
     // Gives `taula` these rows: the lists and data combos over it follow.
     void Posa(Taula& taula, RecordsetRef rows);
@@ -201,6 +202,15 @@ protected:
 
 private:
     friend struct Regla;
+    // The parts a window of one record at a time composes run as the
+    // window's own procedures.
+    friend class LlistaPunts;
+    friend class Navegador;
+    friend class Triador;
+
+    // A table a part of the window adds to those it declares: reachable by
+    // name, filled by the part itself.
+    Taula& AfegeixTaula(DeclaracioTaula declaracio);
 
     std::vector<Taula*> TaulesDesades();
     // The rows of a table as its support operation lists them, as text.

@@ -1,22 +1,83 @@
 #include "framework/LlistaPunts.h"
 
-#include <QTreeWidget>
+#include <QHeaderView>
+
+#include "framework/Finestra.h"
 
 namespace velmar {
+namespace {
 
-void OmpleLlistaPunts(QTreeWidget* llista, ado::Recordset& punts, const char* x, const char* y) {
-    llista->clear();
-    if (punts.RecordCount() == 0) return;
-    int32_t position = 1;
-    for (punts.MoveFirst(); !punts.IsEOF(); punts.MoveNext(), ++position) {
-        auto* item = new QTreeWidgetItem(llista);
-        item->setData(0, Qt::UserRole, QString("Clau%1").arg(position));
-        for (const auto& [column, field] : {std::pair{0, x}, std::pair{1, y}}) {
-            const com::Variant value = punts.Value(field);
-            item->setText(column, value.isNull() ? QString() : QString::fromStdString(value.toString()));
+constexpr const char* kTaula = "rstRecordsetPunts";
+constexpr int kClau = Qt::UserRole;
+
+QString Text(const com::Variant& value) {
+    return value.isNull() || value.isEmpty() ? QString() : QString::fromStdString(value.toString());
+}
+
+}  // namespace
+
+LlistaPunts::LlistaPunts(Finestra& finestra, Declaracio declaracio)
+    : QTreeWidget(&finestra), finestra_(finestra), declaracio_(std::move(declaracio)) {
+    setObjectName(QStringLiteral("lstPunts"));
+    finestra_.AfegeixTaula({.recordset = kTaula});
+    // Until the window sets them, each header reads its default.
+    QStringList headers;
+    for (const Columna& columna : declaracio_.columnes) headers << QString::fromUtf8(columna.defecte);
+    setHeaderLabels(headers);
+    setRootIsDecorated(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Wide enough for a coordinate in metres with its decimals in each
+    // column.
+    const int columna = fontMetrics().horizontalAdvance(QStringLiteral("4581472.25")) + 24;
+    for (int i = 0; i < columnCount(); ++i) header()->resizeSection(i, columna);
+    setMinimumWidth(columna * columnCount() + 8);
+}
+
+void LlistaPunts::ConfiguraLlistaPunts() {
+    finestra_.Inner("ConfiguraLlistaPunts", [this] {
+        for (int i = 0; i < static_cast<int>(declaracio_.columnes.size()); ++i) {
+            const Columna& columna = declaracio_.columnes[i];
+            headerItem()->setText(i, QString::fromStdString(finestra_.MissatgeDefecte(columna.codi, columna.defecte)));
         }
-    }
-    llista->setCurrentItem(llista->topLevelItem(0));
+    });
+}
+
+void LlistaPunts::ObtePuntsActual() {
+    const auto obte = [this] {
+        // A row added and not yet saved has no key: it has no vertices.
+        const Taula& actual = finestra_.rstRecordsetActual;
+        const bool ambClau = actual.Files() > 0 && !actual->IsBOF() && !actual->IsEOF() &&
+                             !actual->Value(declaracio_.clau).isNull();
+        const com::Variant xml = ambClau
+                                     ? finestra_.CridaSuport(declaracio_.llista, {actual->Value(declaracio_.clau).toLong()})
+                                     : finestra_.CridaSuport(declaracio_.buida);
+        finestra_.Posa(*finestra_.TaulaPerNom(kTaula), finestra_.objFuncionsCapaInterficie.PassaXMLARecordset(xml));
+        RefrescaLlistaGIS();
+    };
+    if (declaracio_.obte) finestra_.Inner(declaracio_.obte, obte);
+    else obte();
+}
+
+void LlistaPunts::RefrescaLlistaGIS() {
+    finestra_.Inner("RefrescaLlistaGIS", [this] {
+        clear();
+        ado::Recordset& punts = **finestra_.TaulaPerNom(kTaula);
+        if (punts.RecordCount() == 0) return;
+        std::vector<int32_t> camps;
+        for (const Columna& columna : declaracio_.columnes) camps.push_back(punts.FieldIndex(columna.camp));
+        for (punts.MoveFirst(); !punts.IsEOF(); punts.MoveNext()) {
+            auto* item = new QTreeWidgetItem(this);
+            item->setData(0, kClau, QStringLiteral("Clau%1").arg(punts.AbsolutePosition()));
+            for (int i = 0; i < static_cast<int>(camps.size()); ++i) item->setText(i, Text(punts.Value(camps[i])));
+        }
+        setCurrentItem(topLevelItem(0));
+    });
+}
+
+QString LlistaPunts::Clau(int index) const {
+    const QTreeWidgetItem* item = topLevelItem(index);
+    return item ? item->data(0, kClau).toString() : QString();
 }
 
 }  // namespace velmar

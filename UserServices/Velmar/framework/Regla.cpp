@@ -1,6 +1,7 @@
 #include "framework/Regla.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QLineEdit>
 
 #include "core/DataCombo.h"
@@ -59,6 +60,15 @@ Regla Regla::DatesNoValides(std::vector<std::string> controls, std::string codi)
                     if (!text.trimmed().isEmpty() && !LlegeixData(text)) return true;
                 }
                 return false;
+            }};
+}
+
+Regla Regla::DataPassada(std::string camp, std::string codi) {
+    return {std::move(codi), [camp = std::move(camp)](Finestra& f) {
+                const com::Variant value = f.rstRecordsetActual->Value(camp);
+                if (value.type() != com::Variant::Type::Date) return false;
+                const QDate avui = QDate::currentDate();
+                return value.asDate().serial < com::Date::FromParts(avui.year(), avui.month(), avui.day()).serial;
             }};
 }
 

@@ -26,6 +26,9 @@ struct Regla {
     static Regla ValorsForaDeLlista(std::vector<std::string> combos, std::string codi);
     // One of these text boxes holds a text that is not a date.
     static Regla DatesNoValides(std::vector<std::string> controls, std::string codi);
+    // The current row's date in the field is a day before today (the
+    // stored date, not the text that shows it; no date is none).
+    static Regla DataPassada(std::string camp, std::string codi);
     // Another row of the window's table holds the current row's value of
     // the field.
     static Regla Repetit(std::string camp, std::string codi);

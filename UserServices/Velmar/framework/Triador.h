@@ -1,18 +1,95 @@
-// The chooser of the row whose children a window shows (the service
-// connection of the light points, the zone of the connections): a plain
-// combo the user picks from, and an echo combo that shows the code picked.
-// Both list the code of every row of the table, in its order, each item
-// holding the row's number; the first is picked.
+// The chooser at the top of a window of one record at a time that decides
+// which rows the window holds: the service connection whose cable segments
+// or light points it shows, the zone whose connections it shows. A plain
+// combo with one item per row of one of the window's lists, showing the
+// row's code and keeping its number, and, where the window has one, an
+// echo combo in the record that shows the same code and is never read.
+//
+// The window holds the rows of one choice at a time. When the user picks
+// another, the window loads that choice's rows; if the load fails the
+// failure is shown and the chooser goes back to the choice whose rows the
+// window still holds, so that what the chooser shows and what the window
+// saves never part. The chooser is locked while the window edits a record;
+// the echo never is. It is filled once, as the window starts; until the
+// window says it has started, a change of choice loads nothing.
 #pragma once
 
-#include "Ado/Recordset.h"
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include <QMetaObject>
 
 class QComboBox;
+class QLabel;
 
 namespace velmar {
 
-void OmpleTriador(ado::Recordset& rows, const char* codi, const char* numero, QComboBox* tria, QComboBox* eco);
-// The echo shows what the chooser picked; the number picked.
-int32_t SegueixTriador(const QComboBox* tria, QComboBox* eco);
+class Finestra;
+
+class Triador {
+public:
+    struct Declaracio {
+        // The chooser, its label and the echo (none for none).
+        const char* combo = "cmbEscullEscomesa";
+        const char* etiqueta = "lblEscullEscomesa";
+        const char* eco = "cmbEscomesa";
+        // The window's list of choices and its code and number fields.
+        std::string taula = "rstRecordsetEscomeses";
+        const char* codi = "CodEscomesa";
+        const char* numero = "NumEscomesa";
+        // The window's procedures: filling the chooser, taking its choice,
+        // and the user's change of choice.
+        const char* omple = "OmpleComboEscullEscomesa";
+        const char* fixa = "FixaEscomesaAmbComboEscullEscomesa";
+        const char* clic = "cmbEscullEscomesa_Click";
+    };
+
+    // `carrega` loads the rows of the choice of that number into the
+    // window; it runs inside the procedure that takes the choice.
+    Triador(Finestra& finestra, Declaracio declaracio, std::function<void(int32_t)> carrega);
+    ~Triador();
+    Triador(const Triador&) = delete;
+    Triador& operator=(const Triador&) = delete;
+
+    QComboBox* Combo() const { return combo_; }
+    QComboBox* Eco() const { return eco_; }
+    QLabel* Etiqueta() const { return etiqueta_; }
+
+    // Fills both combos from the list, in its order, and selects the first
+    // item; loads nothing.
+    void Omple();
+    // Makes the chooser's selected item the window's choice: `carrega` with
+    // its number; on a failure both combos go back to the choice the window
+    // holds, and the failure goes on.
+    void Fixa();
+    // From now on a change of choice by the user loads its rows.
+    void Inicia() { iniciat_ = true; }
+
+    // Whether there is anything to choose from.
+    bool Buit() const;
+    // The number of the choice whose rows the window holds; 0 for none.
+    int32_t Escollit() const { return escollit_; }
+
+    // Locked while the window edits; the echo never is.
+    void Bloqueja(bool edicio);
+
+private:
+    void Tria();
+    // Both combos on the item of `index`, without loading anything.
+    void Mostra(int index);
+
+    Finestra& finestra_;
+    Declaracio declaracio_;
+    std::function<void(int32_t)> carrega_;
+    QComboBox* combo_;
+    QLabel* etiqueta_;
+    QComboBox* eco_;
+    int32_t escollit_ = 0;
+    int mostrat_ = -1;      // the item of the choice the window holds
+    bool iniciat_ = false;
+    bool mostrant_ = false;  // the combos are set by the window, not the user
+    QMetaObject::Connection tria_;
+};
 
 }  // namespace velmar

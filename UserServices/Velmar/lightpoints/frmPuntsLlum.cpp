@@ -13,6 +13,7 @@
 #include "core/DataCombo.h"
 #include "core/Dialegs.h"
 #include "framework/LlistaPunts.h"
+#include "framework/Navegador.h"
 #include "framework/Triador.h"
 
 namespace velmar {
@@ -77,20 +78,8 @@ const std::vector<std::string> kDataCombos = {
 };
 
 // The commands that act on the window's data, disabled while it holds
-// none it can trust.
-constexpr const char* kOrdresDades[] = {
-    "cmdEditar",         "cmdEliminar",          "cmdPrincipi",         "cmdEnrera",         "cmdEndavant",
-    "cmdFi",             "cmdPrincipiLluminaria", "cmdReculaLluminaria", "cmdAvancaLluminaria",
-    "cmdFiLluminaria",   "cmdFoto",              "cmdFotoSuport",       "cmdFotoLluminaria",
-};
-
-// Whether the date field of the current point is a day before today.
-bool DataPassada(Finestra& f, const char* camp) {
-    const com::Variant value = f.rstRecordsetActual->Value(camp);
-    if (value.type() != com::Variant::Type::Date) return false;
-    const QDate today = QDate::currentDate();
-    return value.asDate().serial < com::Date::FromParts(today.year(), today.month(), today.day()).serial;
-}
+// none it can trust; the navigation besides.
+constexpr const char* kOrdresDades[] = {"cmdEditar", "cmdEliminar", "cmdFoto", "cmdFotoSuport", "cmdFotoLluminaria"};
 
 Finestra::Declaracio DeclaracioPuntsLlum(frmPuntsLlum* window) {
     const auto projecte = [window] { return std::vector<com::Variant>{window->Projecte()}; };
@@ -106,8 +95,6 @@ Finestra::Declaracio DeclaracioPuntsLlum(frmPuntsLlum* window) {
     for (const Llista& l : kLlistes)
         taules.push_back({.recordset = l.recordset, .llista = support::GetListAuxiliar,
                           .arguments = Arguments(l.taula, l.ordre), .desa = support::SaveTaulaAuxiliar});
-    // Read for each point as it becomes current.
-    taules.push_back({.recordset = kPunts, .llista = support::GetPLlumPunts});
     return {.nom = "frmPuntsLlum",
             .classeSuport = support::SvrPuntsLlum,
             .recupera = "RecuperaPuntsLlum",
@@ -121,7 +108,7 @@ Finestra::Declaracio DeclaracioPuntsLlum(frmPuntsLlum* window) {
                            Regla::Repetit("CodPuntLlum", "valRepetitCodiPuntLlum"),
                            Regla::DatesNoValides({"txtDataAltaInventari", "txtDataBaixaInventari", "txtInstalacio"},
                                                  "valDataNoValida")},
-            .reglesElimina = {{"valDataAltaPassada", [](Finestra& f) { return DataPassada(f, "DataAltaInventari"); }}}};
+            .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada")}};
 }
 
 }  // namespace
@@ -132,31 +119,29 @@ frmPuntsLlum::frmPuntsLlum(int32_t projecte, QWidget* parent)
     IniciFormulari();
 }
 
+frmPuntsLlum::~frmPuntsLlum() = default;
+
 Taula& frmPuntsLlum::T(const char* nom) { return *TaulaPerNom(nom); }
 
 // --- set-up --------------------------------------------------------------------
 
 void frmPuntsLlum::IniciFormulari() {
     TopLevel("IniciFormulari", [this] {
-        bolFormulariIniciat = false;
         CreaSuport();
         Tradueix();
-        ConfiguraLlistaPunts();
+        lstPunts->ConfiguraLlistaPunts();
         Entra(Mode::Consulta);
         // The connections and streets of the window's project, the patterns,
         // characteristics, luminaires and lookup lists; the map points come
         // with each point.
-        for (const DeclaracioTaula& taula : Declarada().taules)
-            if (taula.recordset != kPunts) Carrega(T(taula.recordset.c_str()));
-        strPrimerTextNumRegistre = MissatgeDefecte("PrimerTextNumRegistre", "PuntLlum");
-        strSegonTextNumRegistre = MissatgeDefecte("SegonTextNumRegistre", "de");
-        strPrimerTextNumLluminaria = MissatgeDefecte("PrimerTextNumLluminaria", "Lluminària");
-        strSegonTextNumLluminaria = MissatgeDefecte("SegonTextNumLluminaria", "de");
+        CarregaTaules();
+        punts_->LlegeixTextos();
+        lluminaries_->LlegeixTextos();
         OmpleComboPropietat();
-        OmpleComboEscullEscomesa();
+        triador_->Omple();
         // A project without connections shows no points.
-        if (cmbEscullEscomesa->count() > 0) {
-            FixaEscomesaAmbComboEscullEscomesa();
+        if (!triador_->Buit()) {
+            triador_->Fixa();
         } else {
             RecuperaPuntsLlum(0);
             OmpleNumeroRegistre();
@@ -166,7 +151,7 @@ void frmPuntsLlum::IniciFormulari() {
         PosaOrigensCombos();
         ObteDadesPuntLlumActual();
         RefreshModeFormEdicio(false);
-        bolFormulariIniciat = true;
+        triador_->Inicia();
         const std::string propietat = MissatgeDefecte("chlPropietat", "Propietat");
         const std::string valor = MissatgeDefecte("chlValor", "Valor");
         const std::string observacions = MissatgeDefecte("chlObservacions", "Observacions");
@@ -187,39 +172,27 @@ void frmPuntsLlum::IniciFormulari() {
     }
 }
 
-void frmPuntsLlum::ConfiguraLlistaPunts() {
-    Inner("ConfiguraLlistaPunts", [this] {
-        lstPunts->setHeaderLabels({QString::fromStdString(MissatgeDefecte("clhX", "X")),
-                                   QString::fromStdString(MissatgeDefecte("clhY", "Y"))});
-    });
-}
-
-void frmPuntsLlum::OmpleComboEscullEscomesa() {
-    Inner("OmpleComboEscullEscomesa", [this] {
-        OmpleTriador(*T("rstRecordsetEscomeses"), "CodEscomesa", "NumEscomesa", cmbEscullEscomesa, cmbEscomesa);
-    });
-}
-
-void frmPuntsLlum::TriaEscomesa() {
-    if (T("rstRecordsetEscomeses").Files() < 1 || !bolFormulariIniciat) return;
-    TopLevel("cmbEscullEscomesa_Click", [this] { FixaEscomesaAmbComboEscullEscomesa(); });
-    HabilitaDades(NumError == 0);
-}
-
-void frmPuntsLlum::FixaEscomesaAmbComboEscullEscomesa() {
-    Inner("FixaEscomesaAmbComboEscullEscomesa", [this] {
+// The points of the connection chosen, the first of them shown. Until one
+// is loaded whole, the window's data commands wait.
+void frmPuntsLlum::CarregaEscomesa(int32_t escomesa) {
+    try {
         DeslligaControls();
-        RecuperaPuntsLlum(SegueixTriador(cmbEscullEscomesa, cmbEscomesa));
+        RecuperaPuntsLlum(escomesa);
         LligaControls();
         ObteDadesPuntLlumActual();
         OmpleNumeroRegistre();
         OmpleNumeroLluminaria();
-    });
+    } catch (...) {
+        HabilitaDades(false);
+        throw;
+    }
+    HabilitaDades(true);
 }
 
 void frmPuntsLlum::HabilitaDades(bool habilitades) {
     dades_ = habilitades;
     for (const char* name : kOrdresDades) findChild<QPushButton*>(name)->setEnabled(habilitades);
+    lluminaries_->Habilita(habilitades);
     // Those that follow the mode follow it again.
     RefreshModeFormEdicio(ModeEdicio());
 }
@@ -234,11 +207,11 @@ void frmPuntsLlum::RefreshModeFormEdicio(bool edicio) {
                                  "cmdEliminarLluminaria", "cmdEscullFotoLluminaria", "cmdEscullFotoSuport",
                                  "cmdEscullFotoPatro"})
             enabled(name, edicio);
-        for (const char* name : {"cmdEndavant", "cmdEnrera", "cmdPrincipi", "cmdFi"}) enabled(name, !edicio && dades_);
-        Bloqueja(cmbEscullEscomesa, edicio);
-        Bloqueja(cmbEscomesa, false);
-        Bloqueja(txtNumeroRegistre, true);
-        Bloqueja(txtNumeroLluminaria, true);
+        punts_->Habilita(!edicio && dades_);
+        triador_->Bloqueja(edicio);
+        // The counters are read, never written.
+        Bloqueja(punts_->Comptador(), true);
+        Bloqueja(lluminaries_->Comptador(), true);
     });
 }
 
@@ -262,7 +235,6 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
         const ado::Recordset& punts = *rstRecordsetActual;
         const bool actual = punts.RecordCount() > 0 && !punts.IsBOF() && !punts.IsEOF() &&
                             !punts.Value("NumPuntLlum").isNull();
-        std::string xml;
         if (actual) {
             filtra("rstRecordsetPatronsLlum", "NumPatroPLL", punts.Value("NumPatroPLL"));
             Taula& patrons = T("rstRecordsetPatronsLlum");
@@ -272,7 +244,6 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
             // Its first luminaire, and that one's model.
             filtra("rstRecordsetLluminaries", "NumPuntLlum", punts.Value("NumPuntLlum"));
             FiltraModelLluminaria();
-            xml = CridaSuport(support::GetPLlumPunts, {punts.Value("NumPuntLlum")}).toString();
             RefrescaLlistaPropietatsSuport();
         } else {
             for (const auto& [taula, camp] :
@@ -280,32 +251,18 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
                   {"rstRecordsetSuportPropietat", "NumSPSuport"}, {"rstRecordsetLluminaries", "NumPuntLlum"},
                   {"rstRecordsetLluminariaModel", "NumLluminariaModel"}})
                 filtra(taula, camp, cap);
-            xml = CridaSuport(support::GetEmptyRstPLlumPunts).toString();
             lstPropietats->clear();
         }
-        Posa(T(kPunts), objFuncionsCapaInterficie.PassaXMLARecordset(xml));
-        RefrescaLlistaGIS();
+        lstPunts->ObtePuntsActual();
         LligaControls();
     });
 }
 
-void frmPuntsLlum::RefrescaLlistaGIS() {
-    Inner("RefrescaLlistaGIS", [this] { OmpleLlistaPunts(lstPunts, *T(kPunts), "CoordenadaX", "CoordenadaY"); });
-}
+void frmPuntsLlum::RefrescaLlistaGIS() { lstPunts->RefrescaLlistaGIS(); }
 
-void frmPuntsLlum::OmpleNumeroRegistre() {
-    Inner("OmpleNumeroRegistre", [this] {
-        txtNumeroRegistre->setText(QString::fromStdString(
-            TextComptador(*rstRecordsetActual, strPrimerTextNumRegistre, strSegonTextNumRegistre)));
-    });
-}
+void frmPuntsLlum::OmpleNumeroRegistre() { punts_->OmpleNumeroRegistre(); }
 
-void frmPuntsLlum::OmpleNumeroLluminaria() {
-    Inner("OmpleNumeroLluminaria", [this] {
-        txtNumeroLluminaria->setText(QString::fromStdString(
-            TextComptador(*T("rstRecordsetLluminaries"), strPrimerTextNumLluminaria, strSegonTextNumLluminaria)));
-    });
-}
+void frmPuntsLlum::OmpleNumeroLluminaria() { lluminaries_->OmpleNumeroRegistre(); }
 
 void frmPuntsLlum::RefrescaFormulariLectura() {
     Inner("RefrescaFormulariLectura", [this] {
@@ -316,20 +273,6 @@ void frmPuntsLlum::RefrescaFormulariLectura() {
         OmpleNumeroLluminaria();
     });
 }
-
-void frmPuntsLlum::Mou(std::string_view procediment, Moviment moviment) {
-    TopLevel(procediment, [this, moviment] {
-        MouRegistre(*rstRecordsetActual, moviment);
-        ObteDadesPuntLlumActual();
-        OmpleNumeroRegistre();
-        OmpleNumeroLluminaria();
-    });
-}
-
-void frmPuntsLlum::Principi() { Mou("Principi", Moviment::Principi); }
-void frmPuntsLlum::Recula() { Mou("Recula", Moviment::Recula); }
-void frmPuntsLlum::Avanca() { Mou("Avanca", Moviment::Avanca); }
-void frmPuntsLlum::Fi() { Mou("Fi", Moviment::Fi); }
 
 void frmPuntsLlum::MouAPunt(const com::Variant& numPuntLlum) {
     ado::Recordset& punts = *rstRecordsetActual;

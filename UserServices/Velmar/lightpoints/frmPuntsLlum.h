@@ -10,24 +10,28 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/Finestra.h"
-#include "framework/Navegacio.h"
 
 class QComboBox;
-class QLineEdit;
 class QTabWidget;
 class QTreeWidget;
 
 namespace velmar {
+
+class LlistaPunts;
+class Navegador;
+class Triador;
 
 class frmPuntsLlum final : public Finestra {
 public:
     // The window works within `projecte`, the session's project when it
     // opened.
     explicit frmPuntsLlum(int32_t projecte, QWidget* parent = nullptr);
+    ~frmPuntsLlum() override;
 
     // --- what other code reaches ------------------------------------------
     // Reads the light points of that connection into rstRecordsetActual,
@@ -58,22 +62,14 @@ private:
     void Disseny();
     void Connecta();
 
-    // Set-up and the connection chooser.
+    // Set-up, and the points of the connection chosen.
     void IniciFormulari();
-    void OmpleComboEscullEscomesa();
-    void FixaEscomesaAmbComboEscullEscomesa();
-    void TriaEscomesa();
-    void ConfiguraLlistaPunts();
+    void CarregaEscomesa(int32_t escomesa);
     // Whether the commands that need the window's data can be used: not
     // after a set-up or a change of connection that failed.
     void HabilitaDades(bool habilitades);
 
-    // The record: moving, counting, editing, saving, deleting.
-    void Principi();
-    void Recula();
-    void Avanca();
-    void Fi();
-    void Mou(std::string_view procediment, Moviment moviment);
+    // The record: counting, editing, saving, deleting.
     void OmpleNumeroRegistre();
     void OmpleNumeroLluminaria();
     void RefrescaFormulariLectura();
@@ -95,11 +91,6 @@ private:
     void GuardarLluminaria();
     void DecartarLluminaria();
     void EliminarLluminaria();
-    void PrincipiLluminaria();
-    void ReculaLluminaria();
-    void AvancaLluminaria();
-    void FiLluminaria();
-    void MouLluminaria(std::string_view procediment, Moviment moviment);
     void FiltraModelLluminaria();
     // The buttons while a luminaire is added, or not.
     void BotonsLluminariaNova(bool nova);
@@ -115,20 +106,18 @@ private:
 
     int32_t projecte_;
     int32_t lngEscomesa_ = 0;
-    bool bolFormulariIniciat = false;
     bool dades_ = true;  // the data commands may be used
-    std::string strPrimerTextNumRegistre, strSegonTextNumRegistre;
-    std::string strPrimerTextNumLluminaria, strSegonTextNumLluminaria;
     // The window's tables as they stood when the edit began.
     std::vector<Copia> abans_;
 
-    QComboBox* cmbEscullEscomesa = nullptr;
-    QComboBox* cmbEscomesa = nullptr;
+    // The connection chooser with its echo, the navigation of the points and
+    // of the luminaires with their counters, the map points.
+    std::unique_ptr<Triador> triador_;
+    Navegador* punts_ = nullptr;
+    Navegador* lluminaries_ = nullptr;
+    LlistaPunts* lstPunts = nullptr;
     QComboBox* cmbPropietat = nullptr;
-    QLineEdit* txtNumeroRegistre = nullptr;
-    QLineEdit* txtNumeroLluminaria = nullptr;
     QTabWidget* tabDades = nullptr;
-    QTreeWidget* lstPunts = nullptr;
     QTreeWidget* lstPropietats = nullptr;
 };
 

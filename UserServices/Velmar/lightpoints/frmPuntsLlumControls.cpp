@@ -12,8 +12,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "Brintel/BrintelNames.h"
 #include "core/DataCombo.h"
 #include "core/Dialegs.h"
+#include "framework/LlistaPunts.h"
+#include "framework/Navegador.h"
+#include "framework/Triador.h"
 #include "lightpoints/frmPuntsLlum.h"
 
 namespace velmar {
@@ -140,7 +144,7 @@ struct Panell {
 };
 
 const Marc kDadesGenerals = {"fraDadesGenerals",
-                             {CampCombo("lblEscomesa", "cmbEscomesa"), CampText("lblCodi", "txtCodi", "CodPuntLlum"),
+                             {CampPeca("lblEscomesa", "cmbEscomesa"), CampText("lblCodi", "txtCodi", "CodPuntLlum"),
                               CampText("lblPostal", "txtPostal", "NumeroPostal"),
                               CampDataCombo("lblCarrer", "cmbCarrer", "NumCarrer", "rstRecordsetCarrers", "CodCarrer",
                                             "NumCarrer")},
@@ -151,7 +155,7 @@ const Panell kGeneral = {
                   {CampText("lblDataAltaInventari", "txtDataAltaInventari", "DataAltaInventari"),
                    CampText("lblDataBaixaInventari", "txtDataBaixaInventari", "DataBaixa"),
                    CampText("lblInstalacio", "txtInstalacio", "DataInstalacio")}}},
-    .dreta = {{nullptr, {CampLlista("lblSituacioGIS", "lstPunts", {"X", "Y"}), FilaBotons({{"cmdSituar"}})}}},
+    .dreta = {{nullptr, {CampPeca("lblSituacioGIS", "lstPunts"), FilaBotons({{"cmdSituar"}})}}},
     .baix = {{nullptr, {CampText("lblObservacions", "txtObservacions", "Observacions")}},
              {"fraPatro",
               {CampText("lblCodiPatro", "txtCodiPatro", "NumPatroPLL"),
@@ -225,20 +229,43 @@ QHBoxLayout* Botons(QWidget* window, std::initializer_list<const char*> noms) {
 }  // namespace
 
 void frmPuntsLlum::Disseny() {
-    auto* layout = new QVBoxLayout(this);
+    // The parts the frames find by name: the connection chooser with its
+    // echo, the navigation of points and luminaires, the map points.
+    triador_ = std::make_unique<Triador>(*this, Triador::Declaracio{},
+                                         [this](int32_t escomesa) { CarregaEscomesa(escomesa); });
+    punts_ = new Navegador(*this,
+                           {.codiPrimer = "PrimerTextNumRegistre", .primer = "PuntLlum",
+                            .codiSegon = "SegonTextNumRegistre", .segon = "de"},
+                           [this] {
+                               ObteDadesPuntLlumActual();
+                               OmpleNumeroRegistre();
+                               OmpleNumeroLluminaria();
+                           });
+    lluminaries_ = new Navegador(
+        *this,
+        {.taula = "rstRecordsetLluminaries",
+         .botons = {"cmdPrincipiLluminaria", "cmdReculaLluminaria", "cmdAvancaLluminaria", "cmdFiLluminaria"},
+         .procediments = {"PrincipiLluminaria", "ReculaLluminaria", "AvancaLluminaria", "FiLluminaria"},
+         .comptador = "txtNumeroLluminaria", .omple = "OmpleNumeroLluminaria",
+         .codiPrimer = "PrimerTextNumLluminaria", .primer = "Lluminària", .codiSegon = "SegonTextNumLluminaria",
+         .segon = "de"},
+        [this] {
+            FiltraModelLluminaria();
+            OmpleNumeroLluminaria();
+        });
+    lstPunts = new LlistaPunts(*this, {.columnes = {{"CoordenadaX", "clhX", "X"}, {"CoordenadaY", "clhY", "Y"}},
+                                       .clau = "NumPuntLlum",
+                                       .llista = brintel::names::GetPLlumPunts,
+                                       .buida = brintel::names::GetEmptyRstPLlumPunts});
 
+    auto* layout = new QVBoxLayout(this);
     // The connection chosen, the light point's place among its points, and
     // the commands.
     auto* dalt = new QHBoxLayout;
-    dalt->addWidget(dialegs::Control<QLabel>(this, "lblEscullEscomesa"));
-    cmbEscullEscomesa = new QComboBox(this);
-    cmbEscullEscomesa->setObjectName("cmbEscullEscomesa");
-    cmbEscullEscomesa->setMinimumContentsLength(12);
-    dalt->addWidget(cmbEscullEscomesa);
+    dalt->addWidget(triador_->Etiqueta());
+    dalt->addWidget(triador_->Combo());
     dalt->addSpacing(24);
-    const Navegador punts = CreaNavegador(this, {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi"}, "txtNumeroRegistre");
-    txtNumeroRegistre = punts.comptador;
-    dalt->addLayout(punts.linia);
+    dalt->addWidget(punts_);
     dalt->addStretch(1);
     layout->addLayout(dalt);
     QHBoxLayout* ordres = Botons(this, {"cmdEditar", "cmdEliminar", "cmdSortirEdicio", "cmdDesferCanvis", "cmdSortir"});
@@ -254,11 +281,8 @@ void frmPuntsLlum::Disseny() {
     tabDades->setObjectName("tabDades");
     tabDades->addTab(CreaPanell(this, "fraPanell0", kGeneral), QStringLiteral("tabGeneral"));
     tabDades->addTab(CreaPanell(this, "fraPanell1", kSuportPanell), QStringLiteral("tabSuport"));
-    const Navegador navegador = CreaNavegador(
-        this, {"cmdPrincipiLluminaria", "cmdReculaLluminaria", "cmdAvancaLluminaria", "cmdFiLluminaria"},
-        "txtNumeroLluminaria");
-    txtNumeroLluminaria = navegador.comptador;
-    QHBoxLayout* lluminaries = navegador.linia;
+    auto* lluminaries = new QHBoxLayout;
+    lluminaries->addWidget(lluminaries_);
     lluminaries->addSpacing(24);
     lluminaries->addLayout(Botons(this, {"cmdAfegirLluminaria", "cmdEliminarLluminaria", "cmdGuardarLluminaria",
                                          "cmdDescartarLluminaria"}));
@@ -268,11 +292,10 @@ void frmPuntsLlum::Disseny() {
     dinsPunt->addWidget(tabDades, 1);
     layout->addWidget(punt, 1);
 
-    cmbEscomesa = findChild<QComboBox*>("cmbEscomesa");
     cmbPropietat = findChild<QComboBox*>("cmbPropietat");
-    lstPunts = findChild<QTreeWidget*>("lstPunts");
     lstPropietats = findChild<QTreeWidget*>("lstPropietats");
-    for (QTreeWidget* list : {lstPunts, lstPropietats}) list->setMinimumHeight(list->fontMetrics().height() * 8);
+    for (QTreeWidget* list : {static_cast<QTreeWidget*>(lstPunts), lstPropietats})
+        list->setMinimumHeight(list->fontMetrics().height() * 8);
     // The keep and discard buttons show only while a luminaire is added.
     BotonsLluminariaNova(false);
     Connecta();
@@ -286,20 +309,12 @@ void frmPuntsLlum::Connecta() {
     on("cmdEliminar", &frmPuntsLlum::Eliminar);
     on("cmdSortirEdicio", &frmPuntsLlum::SortirEdicio);
     on("cmdDesferCanvis", &frmPuntsLlum::UndoChanges);
-    on("cmdPrincipi", &frmPuntsLlum::Principi);
-    on("cmdEnrera", &frmPuntsLlum::Recula);
-    on("cmdEndavant", &frmPuntsLlum::Avanca);
-    on("cmdFi", &frmPuntsLlum::Fi);
     on("cmdAfegirPropietat", &frmPuntsLlum::AfegirPropietat);
     on("cmdEliminarPropietat", &frmPuntsLlum::EliminarPropietat);
     on("cmdAfegirLluminaria", &frmPuntsLlum::Nou);
     on("cmdGuardarLluminaria", &frmPuntsLlum::GuardarLluminaria);
     on("cmdDescartarLluminaria", &frmPuntsLlum::DecartarLluminaria);
     on("cmdEliminarLluminaria", &frmPuntsLlum::EliminarLluminaria);
-    on("cmdPrincipiLluminaria", &frmPuntsLlum::PrincipiLluminaria);
-    on("cmdReculaLluminaria", &frmPuntsLlum::ReculaLluminaria);
-    on("cmdAvancaLluminaria", &frmPuntsLlum::AvancaLluminaria);
-    on("cmdFiLluminaria", &frmPuntsLlum::FiLluminaria);
     connect(findChild<QPushButton*>("cmdSortir"), &QPushButton::clicked, this, &QWidget::close);
     for (size_t i = 0; i < std::size(kAuxiliars); ++i)
         connect(findChild<QPushButton*>(kAuxiliars[i].boto), &QPushButton::clicked, this,
@@ -309,7 +324,6 @@ void frmPuntsLlum::Connecta() {
         connect(findChild<QPushButton*>(kFotos[i].veure), &QPushButton::clicked, this,
                 [this, i] { ObreVisorImatge(findChild<QLineEdit*>(kFotos[i].text)->text().toStdString()); });
     }
-    connect(cmbEscullEscomesa, &QComboBox::activated, this, [this] { TriaEscomesa(); });
 }
 
 void frmPuntsLlum::ObreFormulariTaulaAuxiliar(size_t boto) {

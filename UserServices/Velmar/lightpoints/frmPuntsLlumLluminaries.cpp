@@ -4,6 +4,7 @@
 
 #include "core/DataCombo.h"
 #include "core/Dialegs.h"
+#include "framework/Navegador.h"
 #include "lightpoints/frmPuntsLlum.h"
 
 namespace velmar {
@@ -31,9 +32,8 @@ void frmPuntsLlum::BotonsLluminariaNova(bool nova) {
         findChild<QPushButton*>(name)->setVisible(nova);
     // A new luminaire is kept or discarded before the point is saved or
     // undone, or another luminaire shown.
-    for (const char* name : {"cmdSortirEdicio", "cmdDesferCanvis", "cmdAvancaLluminaria", "cmdReculaLluminaria",
-                             "cmdPrincipiLluminaria", "cmdFiLluminaria"})
-        findChild<QPushButton*>(name)->setEnabled(!nova);
+    for (const char* name : {"cmdSortirEdicio", "cmdDesferCanvis"}) findChild<QPushButton*>(name)->setEnabled(!nova);
+    lluminaries_->Habilita(!nova);
 }
 
 void frmPuntsLlum::Nou() {
@@ -101,19 +101,6 @@ void frmPuntsLlum::EliminarLluminaria() {
         RefrescaFormulariLectura();
     });
 }
-
-void frmPuntsLlum::MouLluminaria(std::string_view procediment, Moviment moviment) {
-    TopLevel(procediment, [this, moviment] {
-        MouRegistre(*T(kLluminaries), moviment);
-        FiltraModelLluminaria();
-        OmpleNumeroLluminaria();
-    });
-}
-
-void frmPuntsLlum::PrincipiLluminaria() { MouLluminaria("PrincipiLluminaria", Moviment::Principi); }
-void frmPuntsLlum::ReculaLluminaria() { MouLluminaria("ReculaLluminaria", Moviment::Recula); }
-void frmPuntsLlum::AvancaLluminaria() { MouLluminaria("AvancaLluminaria", Moviment::Avanca); }
-void frmPuntsLlum::FiLluminaria() { MouLluminaria("FiLluminaria", Moviment::Fi); }
 
 void frmPuntsLlum::FixaDataCombo(DataCombo* combo) {
     Finestra::FixaDataCombo(combo);

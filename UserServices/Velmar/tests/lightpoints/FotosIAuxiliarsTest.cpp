@@ -194,6 +194,8 @@ TEST_F(FotosIAuxiliars, AFailedChoiceOfConnectionIsShownAndLeavesNoDataToActOn) 
         << sessio.shown.front();
     EXPECT_TRUE(Inhabilitades(w));
     EXPECT_FALSE(Editant(w));
+    EXPECT_EQ(Combo(w, "cmbEscullEscomesa")->currentText(), "E-01") << "back on the connection the window holds";
+    EXPECT_EQ(Combo(w, "cmbEscomesa")->currentText(), "E-01");
 
     sessio.execute("ALTER TABLE T_PuntLlumApart RENAME TO T_PuntLlum");
     TriaEscomesa(w, "E-02");

@@ -1,0 +1,75 @@
+#include "framework/Navegador.h"
+
+#include <algorithm>
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include "core/Bloqueig.h"
+#include "framework/Finestra.h"
+
+namespace velmar {
+namespace {
+
+constexpr QStyle::StandardPixmap kImatges[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
+                                               QStyle::SP_MediaSeekForward, QStyle::SP_MediaSkipForward};
+constexpr Moviment kMoviments[] = {Moviment::Principi, Moviment::Recula, Moviment::Avanca, Moviment::Fi};
+
+}  // namespace
+
+Navegador::Navegador(Finestra& finestra, Declaracio declaracio, std::function<void()> despres)
+    : QWidget(&finestra),
+      finestra_(finestra),
+      declaracio_(std::move(declaracio)),
+      despres_(std::move(despres)),
+      comptador_(new QLineEdit(this)) {
+    comptador_->setObjectName(QString::fromLatin1(declaracio_.comptador));
+    comptador_->setAlignment(Qt::AlignCenter);
+    comptador_->setMinimumWidth(comptador_->fontMetrics().horizontalAdvance(QStringLiteral("Lluminària 888 de 888")) + 16);
+    Bloqueja(comptador_, true);
+
+    auto* fila = new QHBoxLayout(this);
+    fila->setContentsMargins(0, 0, 0, 0);
+    for (size_t i = 0; i < botons_.size(); ++i) {
+        QPushButton* boto = botons_[i] = new QPushButton(this);
+        boto->setObjectName(QString::fromLatin1(declaracio_.botons[i]));
+        boto->setIcon(style()->standardIcon(kImatges[i]));
+        connect(boto, &QPushButton::clicked, this, [this, i] { Mou(i); });
+        if (i == 2) fila->addWidget(comptador_, 1);
+        fila->addWidget(boto);
+    }
+}
+
+void Navegador::LlegeixTextos() {
+    primer_ = finestra_.MissatgeDefecte(declaracio_.codiPrimer, declaracio_.primer);
+    segon_ = finestra_.MissatgeDefecte(declaracio_.codiSegon, declaracio_.segon);
+}
+
+std::string Navegador::Text(int32_t posicio, int32_t total) const {
+    return primer_ + " " + com::Digits(posicio) + " " + segon_ + " " + com::Digits(total);
+}
+
+void Navegador::OmpleNumeroRegistre() {
+    finestra_.Inner(declaracio_.omple, [this] {
+        const Taula& taula = *finestra_.TaulaPerNom(declaracio_.taula);
+        const int32_t total = taula.Files();
+        const int32_t posicio = total == 0 ? 0 : std::max(0, taula->AbsolutePosition());
+        comptador_->setText(QString::fromStdString(Text(posicio, total)));
+    });
+}
+
+void Navegador::Habilita(bool habilitat) {
+    for (QPushButton* boto : botons_) boto->setEnabled(habilitat);
+    Bloqueja(comptador_, true);
+}
+
+void Navegador::Mou(size_t boto) {
+    finestra_.TopLevel(declaracio_.procediments[boto], [this, boto] {
+        MouRegistre(**finestra_.TaulaPerNom(declaracio_.taula), kMoviments[boto]);
+        despres_();
+    });
+}
+
+}  // namespace velmar

@@ -1,0 +1,220 @@
+// The parts a window of one record at a time composes, on the sample
+// database through a window of the tests' own over the cable segments: the
+// connection chooser with its echo, the four navigation buttons with the
+// counter, and the vertex list of the current segment.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "Brintel/BrintelNames.h"
+#include "framework/Finestra.h"
+#include "framework/FinestraProva.h"
+#include "framework/LlistaPunts.h"
+#include "framework/Navegador.h"
+#include "framework/Triador.h"
+
+namespace {
+
+namespace support = brintel::names;
+
+class frmProvaRegistres final : public velmar::Finestra {
+public:
+    explicit frmProvaRegistres(int32_t projecte)
+        : Finestra(Declara(this)),
+          projecte_(projecte),
+          triador_(*this, {}, [this](int32_t escomesa) { CarregaEscomesa(escomesa); }),
+          navegador_(new velmar::Navegador(*this,
+                                           {.codiPrimer = "PrimerTextNumRegistre", .primer = "Tram",
+                                            .codiSegon = "SegonTextNumRegistre", .segon = "de"},
+                                           [this] { Mostra(); })),
+          punts_(new velmar::LlistaPunts(*this, {.columnes = {{"VertexX", "clhX", "X"}, {"VertexY", "clhY", "Y"}},
+                                                 .clau = "NumTram",
+                                                 .llista = support::GetTramPunts,
+                                                 .buida = support::GetEmptyRstTramPunts,
+                                                 .obte = "ObtePuntsTramActual"})) {
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(triador_.Etiqueta());
+        layout->addWidget(triador_.Combo());
+        layout->addWidget(triador_.Eco());
+        layout->addLayout(Camps());
+        layout->addWidget(navegador_);
+        layout->addWidget(punts_);
+        TopLevel("IniciFormulari", [this] {
+            CreaSuport();
+            Tradueix();
+            punts_->ConfiguraLlistaPunts();
+            CarregaTaules();
+            navegador_->LlegeixTextos();
+            triador_.Omple();
+            if (triador_.Buit()) CarregaEscomesa(0);
+            else triador_.Fixa();
+            LligaControls();
+            triador_.Inicia();
+        });
+    }
+
+    int32_t Escomesa() const { return escomesa_; }
+
+private:
+    static Declaracio Declara(frmProvaRegistres* w) {
+        return {.nom = "frmProvaRegistres",
+                .classeSuport = support::SvrTrams,
+                .recupera = "RecuperaTrams",
+                .actual = {.llista = support::GetTrams,
+                           .arguments = [w] { return std::vector<com::Variant>{w->escomesa_}; }},
+                .taules = {{.recordset = "rstRecordsetEscomeses",
+                            .llista = support::GetEscomeses,
+                            .arguments = [w] { return std::vector<com::Variant>{w->projecte_}; }}},
+                .controls = {velmar::CampText("lblCodi", "txtCodi", "CodTram")}};
+    }
+    // The segments of a connection; the window keeps its own until they
+    // are read.
+    void CarregaEscomesa(int32_t escomesa) {
+        const int32_t abans = std::exchange(escomesa_, escomesa);
+        try {
+            Recupera();
+        } catch (...) {
+            escomesa_ = abans;
+            throw;
+        }
+        DeslligaControls();
+        LligaControls();
+        Mostra();
+    }
+    void Mostra() {
+        punts_->ObtePuntsActual();
+        navegador_->OmpleNumeroRegistre();
+    }
+
+    int32_t projecte_;
+    int32_t escomesa_ = 0;
+    velmar::Triador triador_;
+    velmar::Navegador* navegador_;
+    velmar::LlistaPunts* punts_;
+};
+
+class Registres : public FinestraProva {
+protected:
+    static QComboBox* Combo(QWidget& w, const char* name) { return w.findChild<QComboBox*>(name); }
+    static std::string Comptador(QWidget& w) {
+        return Text(w, "txtNumeroRegistre")->text().toStdString();
+    }
+    static velmar::LlistaPunts* Punts(QWidget& w) { return w.findChild<velmar::LlistaPunts*>("lstPunts"); }
+    // Each vertex as its item shows it: key, then its columns.
+    static std::vector<std::string> Vertexs(QWidget& w) {
+        velmar::LlistaPunts* punts = Punts(w);
+        std::vector<std::string> items;
+        for (int i = 0; i < punts->topLevelItemCount(); ++i) {
+            std::string item = punts->Clau(i).toStdString();
+            for (int c = 0; c < punts->columnCount(); ++c) item += " " + punts->topLevelItem(i)->text(c).toStdString();
+            items.push_back(item);
+        }
+        return items;
+    }
+    static std::vector<std::string> Items(QComboBox* combo) {
+        std::vector<std::string> items;
+        for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());
+        return items;
+    }
+    static void Tria(QComboBox* combo, const char* text) { combo->setCurrentIndex(combo->findText(text)); }
+};
+
+TEST_F(Registres, TheChooserTheCounterAndTheVerticesFollowTheCurrentSegment) {
+    frmProvaRegistres w(306);
+    ASSERT_EQ(w.NumError, 0) << w.UbicacioError;
+    QComboBox* chooser = Combo(w, "cmbEscullEscomesa");
+    QComboBox* echo = Combo(w, "cmbEscomesa");
+    EXPECT_EQ(Items(chooser), (std::vector<std::string>{"E-01", "E-02", "E-03"}));
+    EXPECT_EQ(Items(echo), Items(chooser));
+    EXPECT_EQ(echo->currentText(), "E-01");
+    EXPECT_EQ(Comptador(w), "Tram 1 de 2");
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "T-01.1");
+    EXPECT_EQ(Vertexs(w), (std::vector<std::string>{"Clau1 390208.4 4581468.1", "Clau2 390160 4581458",
+                                                    "Clau3 390125 4581451"}));
+    EXPECT_EQ(Punts(w)->currentItem(), Punts(w)->topLevelItem(0));
+    EXPECT_EQ(Punts(w)->headerItem()->text(0), "X");
+
+    // At either end a move stays, and the counter and vertices are read again.
+    Click(w, "cmdEnrera");
+    EXPECT_EQ(Comptador(w), "Tram 1 de 2");
+    Click(w, "cmdFi");
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "T-01.2");
+    EXPECT_EQ(Comptador(w), "Tram 2 de 2");
+    EXPECT_EQ(Vertexs(w).size(), 2u);
+    Click(w, "cmdEndavant");
+    EXPECT_EQ(Comptador(w), "Tram 2 de 2");
+    Click(w, "cmdPrincipi");
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "T-01.1");
+
+    Tria(chooser, "E-02");
+    EXPECT_EQ(echo->currentText(), "E-02");
+    EXPECT_EQ(w.Escomesa(), 2);
+    EXPECT_EQ(Comptador(w), "Tram 1 de 3");
+    Click(w, "cmdEndavant");
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "T-02.2");
+    EXPECT_EQ(Comptador(w), "Tram 2 de 3");
+
+    // A connection without segments: nothing to show, nothing to move to.
+    Tria(chooser, "E-03");
+    EXPECT_EQ(Comptador(w), "Tram 0 de 0");
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "");
+    EXPECT_TRUE(Vertexs(w).empty());
+    Click(w, "cmdFi");
+    EXPECT_EQ(Comptador(w), "Tram 0 de 0");
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+}
+
+TEST_F(Registres, AFailedChangeOfConnectionIsShownAndTheChooserGoesBack) {
+    frmProvaRegistres w(306);
+    QComboBox* chooser = Combo(w, "cmbEscullEscomesa");
+    sessio.execute("ALTER TABLE T_Tram RENAME TO T_TramApart");
+    Tria(chooser, "E-02");
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    EXPECT_TRUE(sessio.shown.front().ends_with("\rVelmar(exe) - frmProvaRegistres - RecuperaTrams"
+                                               "\rVelmar(exe) - frmProvaRegistres - FixaEscomesaAmbComboEscullEscomesa"
+                                               "\rVelmar(exe) - frmProvaRegistres - cmbEscullEscomesa_Click)"))
+        << sessio.shown.front();
+    // The window still holds the segments of E-01, and says so.
+    EXPECT_EQ(chooser->currentText(), "E-01");
+    EXPECT_EQ(Combo(w, "cmbEscomesa")->currentText(), "E-01");
+    EXPECT_EQ(w.Escomesa(), 1);
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "T-01.1");
+    EXPECT_EQ(Comptador(w), "Tram 1 de 2");
+
+    sessio.execute("ALTER TABLE T_TramApart RENAME TO T_Tram");
+    sessio.shown.clear();
+    Tria(chooser, "E-02");
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Comptador(w), "Tram 1 de 3");
+}
+
+TEST_F(Registres, TheVertexListReadsItsHeadersAndShowsANullAsEmptyText) {
+    sessio.execute(
+        "INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES "
+        "(5, 'frmProvaRegistres', 'clhX', 'East', FALSE), "
+        "(5, 'frmProvaRegistres', 'PrimerTextNumRegistre', 'Segment', FALSE)");
+    sessio.execute("UPDATE CapaTram SET VertexY = NULL WHERE NumPunt = 2");
+    frmProvaRegistres w(306);
+    ASSERT_EQ(w.NumError, 0) << w.UbicacioError;
+    EXPECT_EQ(Punts(w)->headerItem()->text(0), "East");
+    EXPECT_EQ(Punts(w)->headerItem()->text(1), "Y");
+    EXPECT_EQ(Comptador(w), "Segment 1 de 2");
+    EXPECT_EQ(Vertexs(w)[1], "Clau2 390160 ");
+}
+
+TEST_F(Registres, AProjectWithoutConnectionsOpensOnNoSegments) {
+    frmProvaRegistres w(308);
+    ASSERT_EQ(w.NumError, 0) << w.UbicacioError;
+    EXPECT_EQ(Combo(w, "cmbEscullEscomesa")->count(), 0);
+    EXPECT_EQ(Combo(w, "cmbEscomesa")->count(), 0);
+    EXPECT_EQ(Comptador(w), "Tram 0 de 0");
+    EXPECT_TRUE(Vertexs(w).empty());
+    Click(w, "cmdFi");
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+}
+
+}  // namespace
