@@ -270,6 +270,21 @@ void Finestra::DinsTransaccio(const std::function<void()>& body) {
     }
 }
 
+void Finestra::EliminaActual(const std::function<void()>& mostra) {
+    Entra(Mode::Eliminacio);
+    try {
+        DinsTransaccio([this] {
+            rstRecordsetActual->Delete();
+            PropagaCanvisABD();
+        });
+    } catch (...) {
+        // No later save sends the delete.
+        Entra(Mode::Consulta);
+        EnSortir(mostra);
+        throw;
+    }
+}
+
 std::vector<Finestra::Copia> Finestra::CopiaTaules() {
     std::vector<Copia> copies;
     for (Taula* taula : TaulesDesades())

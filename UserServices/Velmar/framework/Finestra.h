@@ -131,8 +131,8 @@ protected:
     void Tradueix();
     // Reads a table from its support operation.
     void Carrega(Taula& taula);
-    // Reads every table but rstRecordsetActual, in the declared order; a
-    // table without a list operation is the window's to fill.
+    // Reads every table but rstRecordsetActual that names its list, in the
+    // declared order.
     void CarregaTaules();
     // Gives `taula` these rows: the lists and data combos over it follow.
     void Posa(Taula& taula, RecordsetRef rows);
@@ -186,6 +186,11 @@ protected:
     void Inner(std::string_view member, Body&& body) {
         Procediment(*this, objFuncionsCapaInterficie, declaracio_.nom, member, std::forward<Body>(body));
     }
+
+    // Deletes the current row and sends the delete in a transaction of its
+    // own. On a failure the row is back, undeleted, the window browses
+    // again and `mostra` shows it, and the failure goes on.
+    void EliminaActual(const std::function<void()>& mostra);
 
     // Copies of the tables the window saves, as they stand, and putting
     // them back (the controls bound again): what a failed save does, and

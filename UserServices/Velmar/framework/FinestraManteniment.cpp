@@ -110,19 +110,8 @@ void FinestraManteniment::Eliminar() {
         if (!message.empty()) return dialegs::MissatgeOk(message);
         const std::string question = MissatgeDefecte("valTextEliminar", "valTextEliminar");
         if (!dialegs::PreguntaSiNo(question)) return;
-        Entra(Mode::Eliminacio);
-        try {
-            DinsTransaccio([this] {
-                rstRecordsetActual->Delete();
-                PropagaCanvisABD();
-            });
-        } catch (...) {
-            // The row is back, undeleted: the list shows it again, and no
-            // later save sends its delete.
-            Entra(Mode::Consulta);
-            EnSortir([this] { RefrescaFormulariActualitzacio(); });
-            throw;
-        }
+        // A row that stays is shown again in the list.
+        EliminaActual([this] { RefrescaFormulariActualitzacio(); });
         RefrescaFormulariActualitzacio();
         Entra(Mode::Consulta);
     });

@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "core/Bloqueig.h"
+#include "core/DataCombo.h"
 #include "framework/Finestra.h"
 
 namespace velmar {
@@ -18,6 +19,19 @@ constexpr QStyle::StandardPixmap kImatges[] = {QStyle::SP_MediaSkipBackward, QSt
 constexpr Moviment kMoviments[] = {Moviment::Principi, Moviment::Recula, Moviment::Avanca, Moviment::Fi};
 
 }  // namespace
+
+void MouAFila(ado::Recordset& rows, std::string_view camp, const com::Variant& valor) {
+    const int32_t total = rows.RecordCount();
+    if (total == 0) return;
+    const int32_t field = rows.FieldIndex(camp);
+    for (int32_t posicio = 1; posicio <= total; ++posicio) {
+        if (DataCombo::SameKey(rows.ValueAt(posicio, field), valor)) {
+            rows.Move(posicio - 1, ado::Recordset::MoveStart::First);
+            return;
+        }
+    }
+    rows.MoveFirst();
+}
 
 Navegador::Navegador(Finestra& finestra, Declaracio declaracio, std::function<void()> despres)
     : QWidget(&finestra),

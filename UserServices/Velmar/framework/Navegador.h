@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include <QWidget>
 
@@ -27,6 +28,12 @@ class QPushButton;
 namespace velmar {
 
 class Finestra;
+
+// Makes current the first row whose `camp` holds `valor` (a key read as a
+// whole number and the same key held as a double are one); the first row
+// when none does. After a save the window shows the row it saved so: by
+// its key, or, for a new row whose key the database gave, by its code.
+void MouAFila(ado::Recordset& rows, std::string_view camp, const com::Variant& valor);
 
 class Navegador final : public QWidget {
 public:

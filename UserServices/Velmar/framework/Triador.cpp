@@ -9,10 +9,12 @@
 
 namespace velmar {
 
-Triador::Triador(Finestra& finestra, Declaracio declaracio, std::function<void(int32_t)> carrega)
+Triador::Triador(Finestra& finestra, Declaracio declaracio, std::function<void(int32_t)> carrega,
+                 std::function<void()> mostra)
     : finestra_(finestra),
       declaracio_(std::move(declaracio)),
       carrega_(std::move(carrega)),
+      mostra_(std::move(mostra)),
       combo_(new QComboBox(&finestra)),
       etiqueta_(dialegs::Control<QLabel>(&finestra, declaracio_.etiqueta)),
       eco_(declaracio_.eco ? new QComboBox(&finestra) : nullptr) {
@@ -61,6 +63,7 @@ void Triador::Fixa() {
         }
         escollit_ = numero;
         mostrat_ = index;
+        mostra_();
     });
 }
 

@@ -46,8 +46,11 @@ public:
     };
 
     // `carrega` loads the rows of the choice of that number into the
-    // window; it runs inside the procedure that takes the choice.
-    Triador(Finestra& finestra, Declaracio declaracio, std::function<void(int32_t)> carrega);
+    // window, all or nothing; once they are in, `mostra` shows them (the
+    // counter, the vertices). Both run inside the procedure that takes the
+    // choice.
+    Triador(Finestra& finestra, Declaracio declaracio, std::function<void(int32_t)> carrega,
+            std::function<void()> mostra);
     ~Triador();
     Triador(const Triador&) = delete;
     Triador& operator=(const Triador&) = delete;
@@ -60,8 +63,9 @@ public:
     // item; loads nothing.
     void Omple();
     // Makes the chooser's selected item the window's choice: `carrega` with
-    // its number; on a failure both combos go back to the choice the window
-    // holds, and the failure goes on.
+    // its number, then `mostra`. When the load fails both combos go back to
+    // the choice whose rows the window still holds, and the failure goes
+    // on.
     void Fixa();
     // From now on a change of choice by the user loads its rows.
     void Inicia() { iniciat_ = true; }
@@ -82,6 +86,7 @@ private:
     Finestra& finestra_;
     Declaracio declaracio_;
     std::function<void(int32_t)> carrega_;
+    std::function<void()> mostra_;
     QComboBox* combo_;
     QLabel* etiqueta_;
     QComboBox* eco_;

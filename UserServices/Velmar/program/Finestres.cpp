@@ -7,6 +7,7 @@
 #include "dialogs/frmIdiomes.h"
 #include "dialogs/frmVisorImatge.h"
 #include "lightpoints/frmPuntsLlum.h"
+#include "network/frmTrams.h"
 
 namespace velmar {
 namespace {
@@ -26,6 +27,7 @@ constexpr FinestraRegistrada kFinestres[] = {
     {"frmEntraPassword", Sola<frmEntraPassword>, ""},
     {"frmIdiomes", Sola<frmIdiomes>, ""},
     {"frmVisorImatge", VisorImatge, "--picture FILE"},
+    {"frmTrams", AmbProjecte<frmTrams>, ""},
     {"frmPuntsLlum", AmbProjecte<frmPuntsLlum>, ""},
 };
 

@@ -26,7 +26,7 @@ public:
     explicit frmProvaRegistres(int32_t projecte)
         : Finestra(Declara(this)),
           projecte_(projecte),
-          triador_(*this, {}, [this](int32_t escomesa) { CarregaEscomesa(escomesa); }),
+          triador_(*this, {}, [this](int32_t escomesa) { CarregaEscomesa(escomesa); }, [this] { Mostra(); }),
           navegador_(new velmar::Navegador(*this,
                                            {.codiPrimer = "PrimerTextNumRegistre", .primer = "Tram",
                                             .codiSegon = "SegonTextNumRegistre", .segon = "de"},
@@ -50,8 +50,12 @@ public:
             CarregaTaules();
             navegador_->LlegeixTextos();
             triador_.Omple();
-            if (triador_.Buit()) CarregaEscomesa(0);
-            else triador_.Fixa();
+            if (triador_.Buit()) {
+                CarregaEscomesa(0);
+                Mostra();
+            } else {
+                triador_.Fixa();
+            }
             LligaControls();
             triador_.Inicia();
         });
@@ -83,7 +87,6 @@ private:
         }
         DeslligaControls();
         LligaControls();
-        Mostra();
     }
     void Mostra() {
         punts_->ObtePuntsActual();

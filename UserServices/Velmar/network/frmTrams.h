@@ -1,0 +1,71 @@
+// The cable segments that leave the output lines of one service connection
+// of the project, one at a time: the connection is picked in the chooser at
+// the top, the segments are browsed with the four buttons around the
+// counter. A segment has its code, its output line, its cable type and
+// location, two cable sections, three dates and remarks, each coded field
+// a data combo with a ">" button that edits its lookup table; beside it
+// stand its map vertices, which the window only shows.
+//
+// The window works within the project it was given as it opened. With no
+// connection in the project it opens on no segments, and nothing can be
+// added, edited or deleted.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/Finestra.h"
+#include "framework/Triador.h"
+
+namespace velmar {
+
+class LlistaPunts;
+class Navegador;
+
+class frmTrams final : public Finestra {
+public:
+    explicit frmTrams(int32_t projecte, QWidget* parent = nullptr);
+
+    // Reads the segments of that connection into rstRecordsetActual or,
+    // while a segment is edited or deleted, rebuilds them from the
+    // window's own rows.
+    void RecuperaTrams(int32_t lngEscomesaEscollida);
+    // The vertices of the current segment.
+    void ObtePuntsTramActual();
+    void RefrescaLlistaGIS();
+
+    // The project the window works within, and the connection whose
+    // segments it holds (0 for none).
+    int32_t Projecte() const { return projecte_; }
+    int32_t Escomesa() const { return lngEscomesa_; }
+
+protected:
+    void RefreshModeFormEdicio(bool edicio) override;
+
+private:
+    void Disseny();
+    void IniciFormulari();
+    // Reads the segments and output lines of a connection, all or nothing,
+    // and binds the controls to them.
+    void CarregaEscomesa(int32_t escomesa);
+    // The counter and the vertices of the current segment.
+    void MostraTram();
+    void RefrescaFormulariLectura();
+
+    void Nou();
+    void Editar();
+    void Eliminar();
+    void SortirEdicio();
+    void UndoChanges();
+    // The lookup-table editor behind the ">" button of that row of the
+    // window's table of lookup buttons.
+    void ObreFormulariTaulaAuxiliar(size_t boto);
+
+    int32_t projecte_;
+    int32_t lngEscomesa_ = 0;
+    bool dades_ = false;  // set up on a connection: the data commands may be used
+    Triador triador_;
+    Navegador* navegador_;
+    LlistaPunts* lstPunts_;
+};
+
+}  // namespace velmar
