@@ -82,7 +82,7 @@ void AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Contr
     }
 }
 
-QWidget* CreaMarc(QWidget* window, const Marc& marc) {
+QWidget* CreaMarc(QWidget* window, const DeclaracioMarc& marc) {
     QWidget* frame = marc.nom ? new QGroupBox(QString::fromLatin1(marc.nom), window) : new QWidget(window);
     if (marc.nom) frame->setObjectName(QString::fromLatin1(marc.nom));
     auto* columns = new QHBoxLayout(frame);

@@ -90,11 +90,11 @@ void AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Contr
 // A frame of a window: a group box captioned with its name holding its
 // controls as rows, in as many columns side by side as it asks; with no
 // name, the rows stand without a box.
-struct Marc {
+struct DeclaracioMarc {
     const char* nom = nullptr;
     std::vector<Control> controls;
     int columnes = 1;
 };
-QWidget* CreaMarc(QWidget* window, const Marc& marc);
+QWidget* CreaMarc(QWidget* window, const DeclaracioMarc& marc);
 
 }  // namespace velmar

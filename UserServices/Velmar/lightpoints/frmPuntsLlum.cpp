@@ -172,13 +172,26 @@ void frmPuntsLlum::IniciFormulari() {
     }
 }
 
-// The points of the connection chosen, the first of them shown. Until one
-// is loaded whole, the window's data commands wait.
+// The points of the connection chosen, all or none: on a failure the
+// window keeps the connection it held, its controls bound to it.
 void frmPuntsLlum::CarregaEscomesa(int32_t escomesa) {
+    DeslligaControls();
+    const int32_t abans = lngEscomesa_;
     try {
-        DeslligaControls();
         RecuperaPuntsLlum(escomesa);
-        LligaControls();
+    } catch (...) {
+        lngEscomesa_ = abans;
+        EnSortir([this] { LligaControls(); });
+        HabilitaDades(false);
+        throw;
+    }
+    LligaControls();
+}
+
+// The first point of the connection taken, with what hangs on it. Until a
+// connection is shown whole, the window's data commands wait.
+void frmPuntsLlum::MostraEscomesa() {
+    try {
         ObteDadesPuntLlumActual();
         OmpleNumeroRegistre();
         OmpleNumeroLluminaria();
@@ -274,19 +287,6 @@ void frmPuntsLlum::RefrescaFormulariLectura() {
     });
 }
 
-void frmPuntsLlum::MouAPunt(const com::Variant& numPuntLlum) {
-    ado::Recordset& punts = *rstRecordsetActual;
-    if (punts.RecordCount() == 0) return;
-    const int32_t field = punts.FieldIndex("NumPuntLlum");
-    for (int32_t position = 1; position <= punts.RecordCount(); ++position) {
-        if (DataCombo::SameKey(punts.ValueAt(position, field), numPuntLlum)) {
-            punts.Move(position - 1, ado::Recordset::MoveStart::First);
-            return;
-        }
-    }
-    punts.MoveFirst();
-}
-
 void frmPuntsLlum::Editar() {
     TopLevel("Editar", [this] {
         const std::string message = CadenaValidacioEditar();
@@ -304,7 +304,7 @@ void frmPuntsLlum::SortirEdicio() {
         if (rstRecordsetActual.Files() > 0) {
             const com::Variant key = rstRecordsetActual->Value("NumPuntLlum");
             PropagaCanvisABD();
-            MouAPunt(key);
+            MouAFila(*rstRecordsetActual, "NumPuntLlum", key);
             RefrescaFormulariLectura();
         }
         abans_.clear();

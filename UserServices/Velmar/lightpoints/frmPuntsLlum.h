@@ -65,6 +65,7 @@ private:
     // Set-up, and the points of the connection chosen.
     void IniciFormulari();
     void CarregaEscomesa(int32_t escomesa);
+    void MostraEscomesa();
     // Whether the commands that need the window's data can be used: not
     // after a set-up or a change of connection that failed.
     void HabilitaDades(bool habilitades);
@@ -77,8 +78,6 @@ private:
     void SortirEdicio();
     void UndoChanges();
     void Eliminar();
-    // Makes the point of that key current; the first when none has it.
-    void MouAPunt(const com::Variant& numPuntLlum);
 
     // The support's properties (frmPuntsLlumPropietats.cpp).
     void OmpleComboPropietat();

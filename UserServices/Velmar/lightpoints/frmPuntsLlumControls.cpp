@@ -138,12 +138,12 @@ Control FotoDe(std::string_view text) {
 
 // The frames of a tab, in two columns and, below them, across the tab.
 struct Panell {
-    std::vector<Marc> esquerra;
-    std::vector<Marc> dreta;
-    std::vector<Marc> baix = {};
+    std::vector<DeclaracioMarc> esquerra;
+    std::vector<DeclaracioMarc> dreta;
+    std::vector<DeclaracioMarc> baix = {};
 };
 
-const Marc kDadesGenerals = {"fraDadesGenerals",
+const DeclaracioMarc kDadesGenerals = {"fraDadesGenerals",
                              {CampPeca("lblEscomesa", "cmbEscomesa"), CampText("lblCodi", "txtCodi", "CodPuntLlum"),
                               CampText("lblPostal", "txtPostal", "NumeroPostal"),
                               CampDataCombo("lblCarrer", "cmbCarrer", "NumCarrer", "rstRecordsetCarrers", "CodCarrer",
@@ -211,11 +211,11 @@ QWidget* CreaPanell(QWidget* window, const char* nom, const Panell& panell, QLay
     if (dalt) grid->addLayout(dalt, row++, 0, 1, 2);
     for (const auto& [columna, marcs] : {std::pair{0, &panell.esquerra}, std::pair{1, &panell.dreta}}) {
         auto* column = new QVBoxLayout;
-        for (const Marc& marc : *marcs) column->addWidget(CreaMarc(window, marc));
+        for (const DeclaracioMarc& marc : *marcs) column->addWidget(CreaMarc(window, marc));
         column->addStretch(1);
         grid->addLayout(column, row, columna);
     }
-    for (const Marc& marc : panell.baix) grid->addWidget(CreaMarc(window, marc), ++row, 0, 1, 2);
+    for (const DeclaracioMarc& marc : panell.baix) grid->addWidget(CreaMarc(window, marc), ++row, 0, 1, 2);
     grid->setRowStretch(row + 1, 1);
     return page;
 }
@@ -231,8 +231,9 @@ QHBoxLayout* Botons(QWidget* window, std::initializer_list<const char*> noms) {
 void frmPuntsLlum::Disseny() {
     // The parts the frames find by name: the connection chooser with its
     // echo, the navigation of points and luminaires, the map points.
-    triador_ = std::make_unique<Triador>(*this, Triador::Declaracio{},
-                                         [this](int32_t escomesa) { CarregaEscomesa(escomesa); });
+    triador_ = std::make_unique<Triador>(
+        *this, Triador::Declaracio{}, [this](int32_t escomesa) { CarregaEscomesa(escomesa); },
+        [this] { MostraEscomesa(); });
     punts_ = new Navegador(*this,
                            {.codiPrimer = "PrimerTextNumRegistre", .primer = "PuntLlum",
                             .codiSegon = "SegonTextNumRegistre", .segon = "de"},
