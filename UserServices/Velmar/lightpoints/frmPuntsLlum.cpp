@@ -123,6 +123,12 @@ frmPuntsLlum::~frmPuntsLlum() = default;
 
 Taula& frmPuntsLlum::T(const char* nom) { return *TaulaPerNom(nom); }
 
+// No row has the key -1.
+void frmPuntsLlum::Filtra(const char* taula, const char* camp, const com::Variant& valor) {
+    const std::string numero = valor.isNull() || valor.isEmpty() ? "-1" : com::Digits(valor.toLong());
+    T(taula)->SetFilter(std::string(camp) + " = " + numero);
+}
+
 // --- set-up --------------------------------------------------------------------
 
 void frmPuntsLlum::IniciFormulari() {
@@ -240,22 +246,18 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
         DeslligaControls();
         // Each dependent table shows the rows of the current point; a key
         // the point lacks shows none.
-        const auto filtra = [this](const char* taula, const char* camp, const com::Variant& valor) {
-            const std::string numero = valor.isNull() || valor.isEmpty() ? "-1" : com::Digits(valor.toLong());
-            T(taula)->SetFilter(std::string(camp) + " = " + numero);
-        };
         const com::Variant cap = com::Variant::Null();
         const ado::Recordset& punts = *rstRecordsetActual;
         const bool actual = punts.RecordCount() > 0 && !punts.IsBOF() && !punts.IsEOF() &&
                             !punts.Value("NumPuntLlum").isNull();
         if (actual) {
-            filtra("rstRecordsetPatronsLlum", "NumPatroPLL", punts.Value("NumPatroPLL"));
+            Filtra("rstRecordsetPatronsLlum", "NumPatroPLL", punts.Value("NumPatroPLL"));
             Taula& patrons = T("rstRecordsetPatronsLlum");
             const com::Variant suport = patrons.Files() == 0 ? cap : patrons->Value("NumSPSuport");
-            filtra("rstRecordsetSuport", "NumSPSuport", suport);
-            filtra("rstRecordsetSuportPropietat", "NumSPSuport", suport);
+            Filtra("rstRecordsetSuport", "NumSPSuport", suport);
+            Filtra("rstRecordsetSuportPropietat", "NumSPSuport", suport);
             // Its first luminaire, and that one's model.
-            filtra("rstRecordsetLluminaries", "NumPuntLlum", punts.Value("NumPuntLlum"));
+            Filtra("rstRecordsetLluminaries", "NumPuntLlum", punts.Value("NumPuntLlum"));
             FiltraModelLluminaria();
             RefrescaLlistaPropietatsSuport();
         } else {
@@ -263,7 +265,7 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
                  {std::pair{"rstRecordsetPatronsLlum", "NumPatroPLL"}, {"rstRecordsetSuport", "NumSPSuport"},
                   {"rstRecordsetSuportPropietat", "NumSPSuport"}, {"rstRecordsetLluminaries", "NumPuntLlum"},
                   {"rstRecordsetLluminariaModel", "NumLluminariaModel"}})
-                filtra(taula, camp, cap);
+                Filtra(taula, camp, cap);
             lstPropietats->clear();
         }
         lstPunts->ObtePuntsActual();

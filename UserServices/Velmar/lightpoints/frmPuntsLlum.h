@@ -102,6 +102,9 @@ private:
     void ObreFormulariTaulaAuxiliar(size_t boto);
 
     Taula& T(const char* nom);
+    // Shows only the rows of `taula` whose `camp` holds `valor`; none for
+    // no value.
+    void Filtra(const char* taula, const char* camp, const com::Variant& valor);
 
     int32_t projecte_;
     int32_t lngEscomesa_ = 0;

@@ -22,7 +22,7 @@ void frmPuntsLlum::FiltraModelLluminaria() {
     com::Variant model = com::Variant::Null();
     if (lluminaries.RecordCount() > 0 && !lluminaries.IsBOF() && !lluminaries.IsEOF())
         model = lluminaries.Value("NumLluminariaModel");
-    T(kModels)->SetFilter("NumLluminariaModel = " + (model.isNull() ? std::string("-1") : com::Digits(model.toLong())));
+    Filtra(kModels, "NumLluminariaModel", model);
 }
 
 void frmPuntsLlum::BotonsLluminariaNova(bool nova) {
