@@ -1,11 +1,16 @@
 #include "framework/Control.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 
 #include "core/CaixaContrasenya.h"
 #include "core/CaixaTextMultilinia.h"
@@ -31,8 +36,28 @@ QWidget* Crea(QWidget* window, const Control& c) {
             combo->setProperty("RowSource", c.rowSource);
             return combo;
         }
+        case Control::Tipus::Llista: {
+            auto* list = new QTreeWidget(window);
+            QStringList headers;
+            for (const char* header : c.columnes) headers << QString::fromLatin1(header);
+            list->setHeaderLabels(headers);
+            list->setRootIsDecorated(false);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            list->header()->setStretchLastSection(true);
+            return list;
+        }
+        case Control::Tipus::Peca: return window->findChild<QWidget*>(QString::fromLatin1(c.nom));
+        case Control::Tipus::Cap: return nullptr;
     }
     return nullptr;
+}
+
+QPushButton* CreaBoto(QWidget* window, const Boto& b) {
+    auto* button = new QPushButton(QString::fromUtf8(b.caption ? b.caption : b.nom), window);
+    button->setObjectName(QString::fromLatin1(b.nom));
+    // A ">" or ".." stands narrow beside its control.
+    if (b.caption) button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 12);
+    return button;
 }
 
 }  // namespace
@@ -41,25 +66,31 @@ std::vector<QWidget*> AfegeixControls(QWidget* window, QFormLayout* form, const 
     std::vector<QWidget*> built;
     for (const Control& c : controls) {
         QWidget* control = Crea(window, c);
-        control->setObjectName(QString::fromLatin1(c.nom));
-        control->setProperty("DataField", c.dataField);
-        control->setProperty("Tag", c.tag);
-        built.push_back(control);
-        QLayout* field = nullptr;
-        if (const char* boto = c.auxiliar.nom ? c.auxiliar.nom : c.botoArxiu) {
-            auto* row = new QHBoxLayout;
-            row->addWidget(control, 1);
-            auto* button = new QPushButton(c.auxiliar.nom ? ">" : "..", window);
-            button->setObjectName(QString::fromLatin1(boto));
-            button->setFixedWidth(button->fontMetrics().horizontalAdvance("..") * 4);
-            row->addWidget(button);
-            field = row;
+        if (control && c.tipus != Control::Tipus::Peca) {
+            control->setObjectName(QString::fromLatin1(c.nom));
+            control->setProperty("DataField", c.dataField);
+            control->setProperty("Tag", c.tag);
         }
-        QLabel* label = c.etiqueta ? dialegs::Control<QLabel>(window, c.etiqueta) : nullptr;
-        if (field && label) form->addRow(label, field);
-        else if (field) form->addRow(field);
-        else if (label) form->addRow(label, control);
-        else form->addRow(control);
+        built.push_back(control);
+        std::vector<Boto> botons;
+        if (c.auxiliar.nom) botons.push_back({c.auxiliar.nom, ">"});
+        if (c.botoArxiu) botons.push_back({c.botoArxiu, ".."});
+        botons.insert(botons.end(), c.botons.begin(), c.botons.end());
+        QWidget* field = control;
+        if (!botons.empty()) {
+            // The control and its buttons on one line, the control taking
+            // the width.
+            field = new QWidget(window);
+            auto* line = new QHBoxLayout(field);
+            line->setContentsMargins(0, 0, 0, 0);
+            if (control) line->addWidget(control, 1);
+            for (const Boto& b : botons) line->addWidget(CreaBoto(window, b));
+            if (!control) line->addStretch(1);
+        }
+        if (c.etiqueta)
+            form->addRow(dialegs::Control<QLabel>(window, c.etiqueta), field);
+        else
+            form->addRow(field);
     }
     return built;
 }
@@ -79,6 +110,22 @@ void PosaAlCostat(QFormLayout* form, const char* nom, QPushButton* boto) {
     form->insertRow(row, fila.labelItem->widget(), linia);
     delete fila.labelItem;
     delete fila.fieldItem;
+}
+
+QWidget* CreaMarc(QWidget* window, const DeclaracioMarc& marc) {
+    QWidget* frame = marc.nom ? new QGroupBox(QString::fromLatin1(marc.nom), window) : new QWidget(window);
+    if (marc.nom) frame->setObjectName(QString::fromLatin1(marc.nom));
+    auto* columns = new QHBoxLayout(frame);
+    if (!marc.nom) columns->setContentsMargins(0, 0, 0, 0);
+    // The rows in order, down the first column, then the next.
+    const size_t perColumn = (marc.controls.size() + marc.columnes - 1) / marc.columnes;
+    for (size_t first = 0; first < marc.controls.size(); first += perColumn) {
+        auto* form = new QFormLayout;
+        const auto begin = marc.controls.begin() + static_cast<std::ptrdiff_t>(first);
+        AfegeixControls(window, form, {begin, begin + static_cast<std::ptrdiff_t>(std::min(perColumn, marc.controls.size() - first))});
+        columns->addLayout(form, 1);
+    }
+    return frame;
 }
 
 }  // namespace velmar

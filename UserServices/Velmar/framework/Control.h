@@ -1,7 +1,9 @@
 // The controls of a window's record as a window declares them: a table of
 // rows, each giving the control's kind, its name (by which the language
-// table finds its caption and binding finds it), its label and its binding.
-// The framework builds them, laid out in the table's order.
+// table finds its caption and binding finds it), its label, its binding and
+// the buttons that stand beside it. The framework builds them, laid out in
+// the table's order; a window with several frames declares each frame as
+// such a table.
 #pragma once
 
 #include <vector>
@@ -26,8 +28,19 @@ struct BotoAuxiliar {
     const char* campFiltre = "";
 };
 
+// A button beside a control: a ">" that opens the lookup table of a data
+// combo, a ".." that chooses a file, or a command captioned with its own
+// name until the window is translated.
+struct Boto {
+    const char* nom = "";
+    const char* caption = nullptr;  // none: the button's name
+};
+
 struct Control {
-    enum class Tipus { Text, TextMultilinia, Contrasenya, DataCombo, Combo, SiNo, Casella };
+    // Text box (one line, several lines, or a password's mask), data combo,
+    // plain combo, yes/no combo, check box, list view, a part the window
+    // made already (found by its name), or none (a row of buttons alone).
+    enum class Tipus { Text, TextMultilinia, Contrasenya, DataCombo, Combo, SiNo, Casella, Llista, Peca, Cap };
     Tipus tipus = Tipus::Text;
     const char* nom = "";
     const char* etiqueta = nullptr;  // the label beside it; none for a check box
@@ -42,6 +55,9 @@ struct Control {
     // A ".." button beside a text box that holds a file's path, which the
     // window gives its command.
     const char* botoArxiu = nullptr;
+    std::vector<Boto> botons = {};
+    // A list view's column headers as designed, replaced by the window.
+    std::vector<const char*> columnes = {};
 };
 
 // A text box bound to `dataField`.
@@ -95,13 +111,48 @@ inline Control CampCasella(const char* nom, const char* dataField, const char* t
     return {.tipus = Control::Tipus::Casella, .nom = nom, .dataField = dataField, .tag = tag};
 }
 
-// Builds `controls`, children of `window`, into `form`, in their order; a
-// ">" or ".." button stands right of its control. Returns what it built, in the
-// same order.
+// A plain combo, not bound.
+inline Control CampCombo(const char* etiqueta, const char* nom) {
+    return {.tipus = Control::Tipus::Combo, .nom = nom, .etiqueta = etiqueta};
+}
+
+// A part of the window made before its frames (a vertex list, a chooser's
+// echo), laid out in its place.
+inline Control CampPeca(const char* etiqueta, const char* nom) {
+    return {.tipus = Control::Tipus::Peca, .nom = nom, .etiqueta = etiqueta};
+}
+
+// A list view with these column headers.
+inline Control CampLlista(const char* etiqueta, const char* nom, std::vector<const char*> columnes) {
+    return {.tipus = Control::Tipus::Llista, .nom = nom, .etiqueta = etiqueta, .columnes = std::move(columnes)};
+}
+
+// A row of buttons alone.
+inline Control FilaBotons(std::vector<Boto> botons) { return {.tipus = Control::Tipus::Cap, .botons = std::move(botons)}; }
+
+// The same control with these buttons beside it.
+inline Control AmbBotons(Control control, std::vector<Boto> botons) {
+    control.botons = std::move(botons);
+    return control;
+}
+
+// Builds `controls`, children of `window`, into `form`, in their order; its
+// buttons (a ">", a "..", commands) stand right of a control. Returns what
+// it built, in the same order (none for a row of buttons alone).
 std::vector<QWidget*> AfegeixControls(QWidget* window, QFormLayout* form, const std::vector<Control>& controls);
 
 // Puts `boto` (a ">" or ".."), narrow, at the right of the control of
 // `form` named `nom`.
 void PosaAlCostat(QFormLayout* form, const char* nom, QPushButton* boto);
+
+// A frame of a window: a group box captioned with its name holding its
+// controls as rows, in as many columns side by side as it asks; with no
+// name, the rows stand without a box.
+struct DeclaracioMarc {
+    const char* nom = nullptr;
+    std::vector<Control> controls;
+    int columnes = 1;
+};
+QWidget* CreaMarc(QWidget* window, const DeclaracioMarc& marc);
 
 }  // namespace velmar

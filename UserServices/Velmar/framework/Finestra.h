@@ -204,8 +204,9 @@ protected:
     std::string Missatge(const std::string& code);
     // The same with a text of the program's own for a missing code.
     std::string MissatgeDefecte(const std::string& code, const std::string& defecte);
-    // Writes the combo's value into its field when the user leaves it.
-    void FixaDataCombo(DataCombo* combo);
+    // Writes the combo's value into its field when the user leaves it; a
+    // window may do more after it.
+    virtual void FixaDataCombo(DataCombo* combo);
     // A ">" button's click: the lookup-table editor on the table behind
     // `combo`, and then the window's list that the combo shows read again,
     // whole (RecarregaLlista), so that the combo and everything else over

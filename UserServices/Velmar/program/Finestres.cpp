@@ -27,6 +27,7 @@
 #include "dialogs/frmEntraPassword.h"
 #include "dialogs/frmIdiomes.h"
 #include "dialogs/frmVisorImatge.h"
+#include "lightpoints/frmPuntsLlum.h"
 #include "network/frmCarrers.h"
 #include "network/frmTrams.h"
 #include "network/frmZones.h"
@@ -151,6 +152,7 @@ constexpr FinestraRegistrada kFinestres[] = {
     {"frmZones", AmbProjecte<frmZones>, "", Menu::Projecte, "Zones"},
     {"frmTrams", AmbProjecte<frmTrams>, "", Menu::Projecte, "Trams de cable"},
     {"frmEscomeses", AmbProjecte<frmEscomeses>, "", Menu::Projecte, "Escomeses"},
+    {"frmPuntsLlum", AmbProjecte<frmPuntsLlum>, "", Menu::Projecte, "Punts de llum"},
     {"frmEscomesaElem", ArbreElements, ""},
     {"frmElementsProp", ElementsProp, ""},
     {"frmExportEsquema", ExportEsquema, ""},

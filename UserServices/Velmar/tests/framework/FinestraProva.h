@@ -1,6 +1,7 @@
 // What the tests of the maintenance windows share: a session on the sample
-// database with its message boxes captured and its Yes/No questions
-// answered, and the controls of a window reached by name.
+// database (SQLite unless a test asks for another engine) with its message
+// boxes captured and its Yes/No questions answered, and the controls of a
+// window reached by name.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -23,6 +24,8 @@
 
 class FinestraProva : public testing::Test {
 protected:
+    explicit FinestraProva(testsupport::Engine engine = testsupport::Engine::SQLite) : sessio(engine) {}
+
     void SetUp() override {
         velmar::clsAndamiSistema::Instance().SetIdioma(5);
         previous_ = velmar::dialegs::SetPreguntaHandler([this](const std::string& text) {

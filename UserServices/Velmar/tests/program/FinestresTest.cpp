@@ -82,9 +82,10 @@ TEST_F(Finestres, TheStartWindowOpensOneWindowOfAKindAndClosesThemWithIt) {
                 for (QAction* action : grup->menu()->actions()) captions.push_back(action->text().toStdString());
         const std::vector<std::string> expected =
             idioma == 1 ? std::vector<std::string>{"Clients", "Tipus de manteniment", "Usuaris", "Idioma", "Carrers",
-                                                   "Zones", "Trams de cable", "Escomeses"}
+                                                   "Zones", "Trams de cable", "Escomeses", "Punts de llum"}
                         : std::vector<std::string>{"Clients", "Maintenance types", "Users", "Language", "Streets",
-                                                   "Zones", "Cable segments", "Service connections"};
+                                                   "Zones", "Cable segments", "Service connections",
+                                                   "Light points"};
         EXPECT_EQ(captions, expected);
 
         inicial->findChild<QPushButton*>("cmdClients")->click();

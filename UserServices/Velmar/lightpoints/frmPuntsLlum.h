@@ -1,0 +1,126 @@
+// The light points of one service connection of the project, one at a
+// time: the point itself, its pattern and the support the pattern names
+// with the support's properties, its luminaires and its map points, with
+// the photos of pattern, support and luminaire model. Every lookup code is
+// a data combo with a ">" button that edits its lookup table.
+//
+// A save sends the seven tables the window edits in one transaction; the
+// luminaires and properties are edited in the window's recordsets and go
+// with the point's save.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/Finestra.h"
+
+class QComboBox;
+class QTabWidget;
+class QTreeWidget;
+
+namespace velmar {
+
+class LlistaPunts;
+class Navegador;
+class Triador;
+
+class frmPuntsLlum final : public Finestra {
+public:
+    // The window works within `projecte`, the session's project when it
+    // opened.
+    explicit frmPuntsLlum(int32_t projecte, QWidget* parent = nullptr);
+    ~frmPuntsLlum() override;
+
+    // --- what other code reaches ------------------------------------------
+    // Reads the light points of that connection into rstRecordsetActual,
+    // or, while a point is edited or deleted, rebuilds them from the
+    // window's own rows.
+    void RecuperaPuntsLlum(int32_t lngEscomesaEscollida);
+    // Points the dependent tables at the current point and reads its map
+    // points.
+    void ObteDadesPuntLlumActual();
+    void RefrescaLlistaGIS();
+
+    // The record mode: 0 browsing, 2 editing or deleting.
+    int16_t intModeRegistre() const { return intModeFormulari(); }
+
+    // The project the window works within, and the connection whose points
+    // it holds.
+    int32_t Projecte() const { return projecte_; }
+    int32_t Escomesa() const { return lngEscomesa_; }
+
+protected:
+    void RefreshModeFormEdicio(bool edicio) override;
+    void FixaDataCombo(DataCombo* combo) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The layout (frmPuntsLlumDisseny.cpp): every control, frame and tab,
+    // and what each button and combo runs.
+    void Disseny();
+    void Connecta();
+
+    // Set-up, and the points of the connection chosen.
+    void IniciFormulari();
+    void CarregaEscomesa(int32_t escomesa);
+    void MostraEscomesa();
+    // Whether the commands that need the window's data can be used: not
+    // after a set-up or a change of connection that failed.
+    void HabilitaDades(bool habilitades);
+
+    // The record: counting, editing, saving, deleting.
+    void OmpleNumeroRegistre();
+    void OmpleNumeroLluminaria();
+    void RefrescaFormulariLectura();
+    void Editar();
+    void SortirEdicio();
+    void UndoChanges();
+    void Eliminar();
+
+    // The support's properties (frmPuntsLlumPropietats.cpp).
+    void OmpleComboPropietat();
+    void RefrescaLlistaPropietatsSuport();
+    void AfegirPropietat();
+    void EliminarPropietat();
+
+    // The luminaires of the point (frmPuntsLlumLluminaries.cpp).
+    void Nou();
+    void GuardarLluminaria();
+    void DecartarLluminaria();
+    void EliminarLluminaria();
+    void FiltraModelLluminaria();
+    // The buttons while a luminaire is added, or not.
+    void BotonsLluminariaNova(bool nova);
+    std::string CadenaValidacioGuardaLluminaria();
+    std::string CadenaValidacioEliminarLluminaria();
+
+    // Photos and lookup tables.
+    void SeleccionaFoto(size_t foto);
+    void ObreVisorImatge(const std::string& strRuta);
+    void ObreFormulariTaulaAuxiliar(size_t boto);
+
+    Taula& T(const char* nom);
+    // Shows only the rows of `taula` whose `camp` holds `valor`; none for
+    // no value.
+    void Filtra(const char* taula, const char* camp, const com::Variant& valor);
+
+    int32_t projecte_;
+    int32_t lngEscomesa_ = 0;
+    bool dades_ = true;  // the data commands may be used
+    // The window's tables as they stood when the edit began.
+    std::vector<Copia> abans_;
+
+    // The connection chooser with its echo, the navigation of the points and
+    // of the luminaires with their counters, the map points.
+    std::unique_ptr<Triador> triador_;
+    Navegador* punts_ = nullptr;
+    Navegador* lluminaries_ = nullptr;
+    LlistaPunts* lstPunts = nullptr;
+    QComboBox* cmbPropietat = nullptr;
+    QTabWidget* tabDades = nullptr;
+    QTreeWidget* lstPropietats = nullptr;
+};
+
+}  // namespace velmar

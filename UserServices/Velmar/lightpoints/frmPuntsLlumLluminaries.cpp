@@ -1,0 +1,111 @@
+// The luminaires of the current point: stepped through, added, kept or
+// discarded, and deleted in the window's recordset, saved with the point.
+#include <QPushButton>
+
+#include "core/DataCombo.h"
+#include "core/Dialegs.h"
+#include "framework/Navegador.h"
+#include "lightpoints/frmPuntsLlum.h"
+
+namespace velmar {
+namespace {
+
+constexpr const char* kLluminaries = "rstRecordsetLluminaries";
+constexpr const char* kModels = "rstRecordsetLluminariaModel";
+
+}  // namespace
+
+// The model table shows the model of the current luminaire, whose photo
+// the photo box shows; none when no luminaire is current.
+void frmPuntsLlum::FiltraModelLluminaria() {
+    const ado::Recordset& lluminaries = *T(kLluminaries);
+    com::Variant model = com::Variant::Null();
+    if (lluminaries.RecordCount() > 0 && !lluminaries.IsBOF() && !lluminaries.IsEOF())
+        model = lluminaries.Value("NumLluminariaModel");
+    Filtra(kModels, "NumLluminariaModel", model);
+}
+
+void frmPuntsLlum::BotonsLluminariaNova(bool nova) {
+    for (const char* name : {"cmdAfegirLluminaria", "cmdEliminarLluminaria"})
+        findChild<QPushButton*>(name)->setVisible(!nova);
+    for (const char* name : {"cmdGuardarLluminaria", "cmdDescartarLluminaria"})
+        findChild<QPushButton*>(name)->setVisible(nova);
+    // A new luminaire is kept or discarded before the point is saved or
+    // undone, or another luminaire shown.
+    for (const char* name : {"cmdSortirEdicio", "cmdDesferCanvis"}) findChild<QPushButton*>(name)->setEnabled(!nova);
+    lluminaries_->Habilita(!nova);
+}
+
+void frmPuntsLlum::Nou() {
+    TopLevel("Nou", [this] {
+        ado::Recordset& lluminaries = *T(kLluminaries);
+        const com::Variant punt = rstRecordsetActual->Value("NumPuntLlum");
+        lluminaries.AddNew();
+        lluminaries.SetValue("NumPuntLlum", punt);
+        lluminaries.SetValue("LluminariaContaminacio", false);
+        // No model yet, so no model's photo.
+        FiltraModelLluminaria();
+        BotonsLluminariaNova(true);
+    });
+}
+
+std::string frmPuntsLlum::CadenaValidacioGuardaLluminaria() {
+    std::string text;
+    Inner("CadenaValidacioGuardaLluminaria", [this, &text] {
+        static const Regla buits =
+            Regla::CampsBuits({"cmbModelLluminaria", "cmbMarcaLluminaria", "cmbTipusLluminaria", "cmbTipusLlum"},
+                              "valAlgunCampNecessariBuitGuardarLluminaria");
+        text = Missatge(buits.es(*this) ? buits.codi : "");
+    });
+    return text;
+}
+
+std::string frmPuntsLlum::CadenaValidacioEliminarLluminaria() {
+    std::string text;
+    Inner("CadenaValidacioEliminarLluminaria", [this, &text] {
+        text = Missatge(T(kLluminaries).Files() == 0 ? "valNoRegistresEliminar" : "");
+    });
+    return text;
+}
+
+void frmPuntsLlum::GuardarLluminaria() {
+    TopLevel("GuardarLluminaria", [this] {
+        const std::string message = CadenaValidacioGuardaLluminaria();
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        // Kept in the window until the point is saved.
+        for (const char* taula : {kLluminaries, kModels})
+            if (T(taula)->EditMode() != ado::EditState::None) T(taula)->Update();
+        RefrescaFormulariLectura();
+        BotonsLluminariaNova(false);
+    });
+}
+
+void frmPuntsLlum::DecartarLluminaria() {
+    TopLevel("DecartarLluminaria", [this] {
+        for (const char* taula : {kLluminaries, kModels})
+            if (T(taula)->EditMode() != ado::EditState::None) T(taula)->CancelUpdate();
+        RefrescaFormulariLectura();
+        BotonsLluminariaNova(false);
+    });
+}
+
+void frmPuntsLlum::EliminarLluminaria() {
+    TopLevel("EliminarLluminaria", [this] {
+        const std::string message = CadenaValidacioEliminarLluminaria();
+        if (!message.empty()) return dialegs::MissatgeOk(message);
+        if (!dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminarLluminaria", "valTextEliminarLluminaria"))) return;
+        // Deleted in the window; the point's save sends it.
+        ado::Recordset& lluminaries = *T(kLluminaries);
+        lluminaries.Delete();
+        if (lluminaries.RecordCount() > 0) lluminaries.MoveFirst();
+        RefrescaFormulariLectura();
+    });
+}
+
+void frmPuntsLlum::FixaDataCombo(DataCombo* combo) {
+    Finestra::FixaDataCombo(combo);
+    // The luminaire's model, as leaving the combo left it, shows its photo.
+    if (combo->objectName() == "cmbModelLluminaria") TopLevel("FixaDataCombo", [this] { FiltraModelLluminaria(); });
+}
+
+}  // namespace velmar

@@ -1,0 +1,224 @@
+// The light-point window's photos (chosen and shown in the viewer), its
+// ">" buttons on the lookup-table editor, and what it does when its data
+// cannot be read or when it is closed while editing.
+#include <gtest/gtest.h>
+
+#include "EditorTaulaProva.h"
+#include "PuntsLlumProva.h"
+#include "core/TaulesAuxiliars.h"
+#include "dialogs/frmVisorImatge.h"
+
+namespace {
+
+class FotosIAuxiliars : public PuntsLlumProva {
+protected:
+    void SetUp() override {
+        PuntsLlumProva::SetUp();
+        previous_ = velmar::dialegs::SetArxiuHandler([this](const velmar::dialegs::PeticioArxiu&) { return arxiu; });
+    }
+    void TearDown() override {
+        velmar::dialegs::SetArxiuHandler(previous_);
+        for (QWidget* viewer : Visors()) delete viewer;
+        PuntsLlumProva::TearDown();
+    }
+    static std::vector<velmar::frmVisorImatge*> Visors() {
+        std::vector<velmar::frmVisorImatge*> viewers;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* viewer = dynamic_cast<velmar::frmVisorImatge*>(window)) viewers.push_back(viewer);
+        return viewers;
+    }
+    static bool Habilitades(QWidget& w) {
+        for (const char* name : {"cmdEditar", "cmdEliminar", "cmdEndavant", "cmdFi", "cmdAvancaLluminaria", "cmdFoto"})
+            if (!Boto(w, name)->isEnabled()) return false;
+        return true;
+    }
+    static bool Inhabilitades(QWidget& w) {
+        for (const char* name : {"cmdEditar", "cmdEliminar", "cmdEndavant", "cmdFi", "cmdAvancaLluminaria", "cmdFoto"})
+            if (Boto(w, name)->isEnabled()) return false;
+        return true;
+    }
+
+    std::optional<std::string> arxiu;
+
+private:
+    velmar::dialegs::ArxiuHandler previous_;
+};
+
+TEST_F(FotosIAuxiliars, APhotoOpensInAViewerOfItsOwnOrSaysWhyNot) {
+    sessio.execute("UPDATE T_PatroPLL SET FotoPatro = '/enlloc/patro.jpg' WHERE NumPatroPLL = 4");
+    frmPuntsLlum w(306);
+    Click(w, "cmdFoto");
+    Click(w, "cmdFotoLluminaria");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    ASSERT_EQ(Visors().size(), 2u);
+    std::set<std::string> shown;
+    for (const velmar::frmVisorImatge* viewer : Visors()) shown.insert(viewer->strNomArxiuImatge);
+    EXPECT_EQ(shown, (std::set<std::string>{Valor(w, "txtFotoPatro"), Valor(w, "txtFotoLluminaria")}));
+
+    // P-MURAL has no photo; P-GLOBUS names a file that is not there.
+    TriaEscomesa(w, "E-02");
+    for (int i = 0; i < 7; ++i) Click(w, "cmdEndavant");
+    ASSERT_EQ(Valor(w, "txtCodi"), "PL-108");
+    Click(w, "cmdFoto");
+    Click(w, "cmdFi");
+    Click(w, "cmdFoto");
+    EXPECT_EQ(sessio.shown, (std::vector<std::string>{Missatge("valNoHiHaFoto"), Missatge("valRutaFotoNoValida")}));
+    EXPECT_EQ(Visors().size(), 2u);
+
+    // Without the texts, both say the window's own words.
+    sessio.shown.clear();
+    sessio.execute("DELETE FROM T_Idioma WHERE CodTextIdioma IN ('valNoHiHaFoto', 'valRutaFotoNoValida')");
+    frmPuntsLlum sense(306);
+    TriaEscomesa(sense, "E-02");
+    Click(sense, "cmdFi");
+    Click(sense, "cmdFoto");
+    Click(sense, "cmdFotoLluminaria");
+    EXPECT_EQ(sessio.shown, std::vector<std::string>(2, "Error en recuperar l'arxiu de foto."));
+}
+
+TEST_F(FotosIAuxiliars, APhotoChosenIsSavedWithThePoint) {
+    frmPuntsLlum w(306);
+    EXPECT_FALSE(Boto(w, "cmdEscullFotoSuport")->isEnabled());
+    Click(w, "cmdEditar");
+    arxiu = std::nullopt;
+    Click(w, "cmdEscullFotoSuport");
+    EXPECT_TRUE(Valor(w, "txtFotoSuport").ends_with("Suport-S-COL4.jpg")) << "cancelled: nothing chosen";
+    arxiu = "/fotos/columna nova.jpg";
+    Click(w, "cmdEscullFotoSuport");
+    EXPECT_EQ(Valor(w, "txtFotoSuport"), "/fotos/columna nova.jpg");
+    Click(w, "cmdSortirEdicio");
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Camp(Auxiliar("TSP_Suport", "CodSPSuport"), "NumSPSuport", 1, "FotoSPSuport"), "/fotos/columna nova.jpg");
+
+    // A point whose pattern is gone has no pattern to give a photo.
+    sessio.execute("UPDATE T_PuntLlum SET NumPatroPLL = 99 WHERE NumPuntLlum = 1");
+    frmPuntsLlum sensePatro(306);
+    EXPECT_EQ(Valor(sensePatro, "txtObservacionsPatro"), "");
+    EXPECT_EQ(Valor(sensePatro, "txtModel"), "");
+    Click(sensePatro, "cmdEditar");
+    Click(sensePatro, "cmdEscullFotoPatro");
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    EXPECT_TRUE(sessio.shown.front().ends_with(" (Velmar(exe) - frmPuntsLlum - SeleccionaFotoPatro)")) << sessio.shown.front();
+}
+
+// The editor as a lookup button drives it: what it was given, and the rows
+// it holds when it closes, one of them added there.
+struct EditorProva final : EditorTaulaProva {
+    static inline std::vector<std::string> obert;
+    void ShowModal() override {
+        std::string integritat;
+        for (const velmar::clsINtegritatReferencial& pair : colIntegritatReferencial)
+            integritat += pair.strNomTaulaFill + "." + pair.strClauTaulaFill;
+        obert.push_back(strNomTaula + " " + strCampIntegritat + " " + strCampLlista + " " + integritat + " [" +
+                        strNomCampFiltre + "] " + std::to_string(lngValorCampFiltre));
+        LlegeixFiles("Brintel.SvrPuntsLlum");
+        rows->AddNew();
+        rows->SetValue(strCampLlista, "Nou codi");
+        rows->Update();
+    }
+};
+
+TEST_F(FotosIAuxiliars, EachLookupButtonOpensTheEditorOnItsTable) {
+    const auto previous = velmar::RegistraFormulariTaulesAuxiliars([] { return std::make_unique<EditorProva>(); });
+    EditorProva::obert.clear();
+    frmPuntsLlum w(306);
+    w.show();
+    Click(w, "cmdTipusSuport");
+    EXPECT_TRUE(EditorProva::obert.empty()) << "browsing, the buttons are disabled";
+    Click(w, "cmdEditar");
+    const std::vector<std::pair<const char*, const char*>> botons = {
+        {"cmdTipusSuport", "TTS_SuportTipus NumSuportTipus CodSuportTipus TSP_Suport.NumSuportTipus"},
+        {"cmdSeccioSuport", "TTS_SuportSeccio NumSuportSeccio CodSuportSeccio TSP_Suport.NumSuportSeccio"},
+        {"cmdMaterial", "TTS_SuportMaterial NumSuportMaterial CodSuportMaterial TSP_Suport.NumSuportMaterial"},
+        {"cmdColorSuport", "TTS_SuportColor NumSuportColor CodSuportColor TSP_Suport.NumSuportColor"},
+        {"cmdMarca", "TTS_SuportMarca NumSuportMarca CodSuportMarca TSP_Suport.NumSuportMarca"},
+        {"cmdTipusTerra", "TTS_PresaTerra NumTerraCable CodTerraCable T_PuntLlum.NumTerraCable"},
+        {"cmdSeccioTerra", "TT_SeccioCable NumSeccioCable CodSeccioCable T_PuntLlum.NumTerraSeccio"},
+        {"cmdTipusLLum", "TTLL_TipusLlum NumLlumTipus CodLlumTipus T_Lluminaria.NumTipusLlum"},
+        {"cmdTipusLluminaria",
+         "TTLL_LluminariaTipus NumLluminariaTipus CodLluminariaTipus T_Lluminaria.NumLluminariaTipus"},
+        {"cmdMarcaLluminaria",
+         "TTLL_LluminariaMarca NumLluminariaMarca CodLluminariaMarca T_Lluminaria.NumLluminariaMarca"},
+        {"cmdModelLluminaria",
+         "TTLL_LluminariaModel NumLluminariaModel CodLluminariaModel T_Lluminaria.NumLluminariaModel"},
+        {"cmdForma", "TTLL_BombetaForma NumBombetaForma CodBombetaForma T_Lluminaria.NumBombetaForma"},
+        {"cmdMarcaBombeta", "TTLL_BombetaMarca NumBombetaMarca CodBombetaMarca T_Lluminaria.NumBombetaMarca"},
+        {"cmdModelBombeta", "TTLL_BombetaModel NumBombetaModel CodBombetaModel T_Lluminaria.NumBombetaModel"},
+        {"cmdUbicacioEquip", "TTLL_EquipUbicacio NumEquipUbicacio CodEquipUbicacio T_Lluminaria.NumEquipUbicacio"},
+        {"cmdMarcaEquip", "TTLL_EquipMarca NumEquipMarca CodEquipMarca T_Lluminaria.NumEquipMarca"},
+        {"cmdModelEquip", "TTLL_EquipModel NumEquipModel CodEquipModel T_Lluminaria.NumEquipModel"},
+        {"cmdTipusCaixa", "TTS_CaixaTipus NumCaixaTipus CodCaixaTipus T_Lluminaria.NumCaixaTipus"},
+        {"cmdUbicacioCaixa", "TTS_CaixaUbicacio NumCaixaUbicacio CodCaixaUbicacio T_Lluminaria.NumCaixaUbicacio"},
+        {"cmdMarcaCaixa", "TTS_CaixaMarca NumCaixaMarca CodCaixaMarca T_Lluminaria.NumCaixaMarca"},
+        {"cmdModelCaixa", "TTS_CaixaModel NumCaixaModel CodiCaixaModel T_Lluminaria.NumCaixaModel"},
+        {"cmdAmpers", "TT_FusibleA NumFusibleA CodFusibleA T_Lluminaria.NumFusiblesAmpers"},
+    };
+    for (const auto& [boto, esperat] : botons) {
+        EditorProva::obert.clear();
+        Click(w, boto);
+        EXPECT_EQ(EditorProva::obert, std::vector<std::string>{std::string(esperat) + " [] 0"}) << boto;
+    }
+    velmar::RegistraFormulariTaulesAuxiliars(previous);
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+
+    // The combo lists the editor's rows, the new code among them, and the
+    // record keeps its value.
+    velmar::DataCombo* models = DataCombo(w, "cmbModelCaixa");
+    EXPECT_EQ(models->count(), 4);
+    EXPECT_GE(models->findText("Nou codi"), 0);
+    EXPECT_EQ(models->currentText(), "CC-2 (2 fusibles)");
+    EXPECT_EQ(Valor(w, "txtCodi"), "PL-001");
+}
+
+TEST_F(FotosIAuxiliars, AFailedSetUpLeavesTheWindowBrowsingWithoutItsDataCommands) {
+    sessio.execute("ALTER TABLE TTS_CaixaModel RENAME TO TTS_CaixaModelApart");
+    frmPuntsLlum w(306);
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    EXPECT_TRUE(sessio.shown.front().ends_with("\rVelmar(exe) - frmPuntsLlum - IniciFormulari)")) << sessio.shown.front();
+    EXPECT_TRUE(Inhabilitades(w));
+    EXPECT_FALSE(Editant(w));
+    EXPECT_TRUE(Boto(w, "cmdSortir")->isEnabled());
+}
+
+TEST_F(FotosIAuxiliars, AFailedChoiceOfConnectionIsShownAndLeavesNoDataToActOn) {
+    frmPuntsLlum w(306);
+    ASSERT_TRUE(Habilitades(w));
+    sessio.execute("ALTER TABLE T_PuntLlum RENAME TO T_PuntLlumApart");
+    TriaEscomesa(w, "E-02");
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    EXPECT_TRUE(sessio.shown.front().ends_with("\rVelmar(exe) - frmPuntsLlum - RecuperaPuntsLlum"
+                                               "\rVelmar(exe) - frmPuntsLlum - FixaEscomesaAmbComboEscullEscomesa"
+                                               "\rVelmar(exe) - frmPuntsLlum - cmbEscullEscomesa_Click)"))
+        << sessio.shown.front();
+    EXPECT_TRUE(Inhabilitades(w));
+    EXPECT_FALSE(Editant(w));
+    EXPECT_EQ(Combo(w, "cmbEscullEscomesa")->currentText(), "E-01") << "back on the connection the window holds";
+    EXPECT_EQ(Combo(w, "cmbEscomesa")->currentText(), "E-01");
+
+    sessio.execute("ALTER TABLE T_PuntLlumApart RENAME TO T_PuntLlum");
+    TriaEscomesa(w, "E-02");
+    EXPECT_EQ(sessio.shown.size(), 1u);
+    EXPECT_TRUE(Habilitades(w));
+    EXPECT_EQ(Valor(w, "txtNumeroRegistre"), "Light point 1 of 12");
+}
+
+TEST_F(FotosIAuxiliars, ClosingWhileEditingAsksBeforeDroppingTheChanges) {
+    frmPuntsLlum w(306);
+    w.show();
+    w.close();
+    EXPECT_TRUE(asked.empty());
+    w.show();
+    Click(w, "cmdEditar");
+    Text(w, "txtPostal")->setText("4");
+    answer = false;
+    w.close();
+    EXPECT_EQ(asked, std::vector<std::string>{Missatge("valDescartarCanvis")});
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(Valor(w, "txtPostal"), "4");
+    answer = true;
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(Camp(Llegeix("GetPuntsLlum", {1}), "NumPuntLlum", 1, "NumeroPostal"), "2");
+}
+
+}  // namespace
