@@ -5,6 +5,7 @@
 
 #include "EditorTaulaProva.h"
 #include "PuntsLlumProva.h"
+#include "admin/frmTaulesAuxiliars.h"
 #include "core/TaulesAuxiliars.h"
 #include "dialogs/frmVisorImatge.h"
 
@@ -166,6 +167,31 @@ TEST_F(FotosIAuxiliars, EachLookupButtonOpensTheEditorOnItsTable) {
     velmar::DataCombo* models = DataCombo(w, "cmbModelCaixa");
     EXPECT_EQ(models->count(), 4);
     EXPECT_GE(models->findText("Nou codi"), 0);
+    EXPECT_EQ(models->currentText(), "CC-2 (2 fusibles)");
+    EXPECT_EQ(Valor(w, "txtCodi"), "PL-001");
+}
+
+// The real editor behind a button: a code saved there reaches the combo,
+// one left unsaved as the editor closes does not, and the record keeps its
+// value.
+TEST_F(FotosIAuxiliars, TheLookupTableEditorBehindAButtonGivesItsComboTheRowsSaved) {
+    frmPuntsLlum w(306);
+    w.show();
+    Click(w, "cmdEditar");
+    QuanSObri<velmar::frmTaulesAuxiliars>([](velmar::frmTaulesAuxiliars& editor) {
+        EXPECT_EQ(editor.strNomTaula, "TTS_CaixaModel");
+        Click(editor, "cmdNou");
+        Text(editor, "txtCodi")->setText("CC-9");
+        Click(editor, "cmdSortirEdicio");
+        Click(editor, "cmdNou");
+        Text(editor, "txtCodi")->setText("CC-0");
+        editor.close();
+    });
+    Click(w, "cmdModelCaixa");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    velmar::DataCombo* models = DataCombo(w, "cmbModelCaixa");
+    EXPECT_GE(models->findText("CC-9"), 0);
+    EXPECT_EQ(models->findText("CC-0"), -1);
     EXPECT_EQ(models->currentText(), "CC-2 (2 fusibles)");
     EXPECT_EQ(Valor(w, "txtCodi"), "PL-001");
 }
