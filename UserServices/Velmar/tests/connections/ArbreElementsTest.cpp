@@ -143,6 +143,45 @@ TEST_F(Arbre, TheTreeShowsEachElementUnderItsParentKeyedByItsNumber) {
     EXPECT_EQ(Valor("SELECT FotoEsquema FROM T_Escomesa WHERE NumEscomesa = 1"), "Elements1.bmp");
 }
 
+// A connection saved into a zone other than the one chosen, new with its
+// tree or moved by an edit, is stored there whole; the window goes back to
+// the zone still chosen.
+TEST_F(Arbre, AConnectionPutInAnotherZoneIsSavedThereWithItsTree) {
+    frmEscomeses w(306);
+    std::map<std::string, QString> e01;
+    for (const char* combo : kObligatoris) e01[combo] = Combo(w, combo)->currentText();
+    Click(w, "cmdNou");
+    Text(w, "txtCodi")->setText("E-05");
+    for (const char* combo : kObligatoris) Tria(w, combo, e01[combo].toUtf8().constData());
+    Tria(w, "cmbZona", "Z-03");
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        AfegeixElement(arbre, nullptr, {.tipus = "Interruptor general", .codi = "IG", .valor = "4x63 A"});
+        Click(arbre, "cmdSortir");
+    });
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+
+    const std::string numero = Valor("SELECT NumEscomesa FROM T_Escomesa WHERE CodEscomesa = 'E-05'");
+    EXPECT_EQ(Valor("SELECT NumZona FROM T_Escomesa WHERE NumEscomesa = " + numero), "3");
+    EXPECT_EQ(ArbreDesat(std::stoi(numero)), (std::map<std::string, std::string>{{"IG", "-"}}));
+    EXPECT_EQ(Valor("SELECT FotoEsquema FROM T_Escomesa WHERE NumEscomesa = " + numero), "Elements" + numero + ".bmp");
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "E-01");
+    EXPECT_EQ(Text(w, "txtNumeroRegistre")->text(), "Service connection 1 of 2");
+
+    Click(w, "cmdEditar");
+    Tria(w, "cmbZona", "Z-02");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Valor("SELECT NumZona FROM T_Escomesa WHERE CodEscomesa = 'E-01'"), "2");
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "E-03");
+    EXPECT_EQ(Text(w, "txtNumeroRegistre")->text(), "Service connection 1 of 1");
+    EXPECT_TRUE(SenseTransaccio());
+
+    TriaZona(w, "Z-03");
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "E-05");
+    EXPECT_EQ(Control<QTreeWidget>(w, "lstElementsProteccio")->topLevelItemCount(), 1);
+}
+
 TEST_F(Arbre, AnExistingElementMovedUnderANewOneIsSavedUnderItsKey) {
     frmEscomeses w(306);
     Click(w, "cmdEditar");
