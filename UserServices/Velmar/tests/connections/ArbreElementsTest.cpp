@@ -38,6 +38,15 @@ protected:
         return files;
     }
     static QImage Imatge(const std::string& path) { return QImage(QString::fromStdString(path), "BMP"); }
+    // A new connection `codi` with the required fields as the one shown
+    // has them.
+    static void Nova(frmEscomeses& w, const char* codi) {
+        std::map<std::string, QString> shown;
+        for (const char* combo : kObligatoris) shown[combo] = Combo(w, combo)->currentText();
+        Click(w, "cmdNou");
+        Text(w, "txtCodi")->setText(QString::fromUtf8(codi));
+        for (const char* combo : kObligatoris) Tria(w, combo, shown[combo].toUtf8().constData());
+    }
 };
 
 class ArbreMotors : public Arbre, public testing::WithParamInterface<testsupport::Engine> {
@@ -47,11 +56,7 @@ protected:
 
 TEST_P(ArbreMotors, ANewConnectionIsSavedWithItsNewElementsUnderTheirRealParentsAndItsPicture) {
     frmEscomeses w(306);
-    std::map<std::string, QString> e01;
-    for (const char* combo : kObligatoris) e01[combo] = Combo(w, combo)->currentText();
-    Click(w, "cmdNou");
-    Text(w, "txtCodi")->setText("E-04 d'Alt");
-    for (const char* combo : kObligatoris) Tria(w, combo, e01[combo].toUtf8().constData());
+    Nova(w, "E-04 d'Alt");
 
     ObreArbre(w, [&](frmEscomesaElem& arbre) {
         EXPECT_EQ(arbre.findChild<QLineEdit*>("txtEscomesa")->text(), "-C-001-");
@@ -148,11 +153,7 @@ TEST_F(Arbre, TheTreeShowsEachElementUnderItsParentKeyedByItsNumber) {
 // the zone still chosen.
 TEST_F(Arbre, AConnectionPutInAnotherZoneIsSavedThereWithItsTree) {
     frmEscomeses w(306);
-    std::map<std::string, QString> e01;
-    for (const char* combo : kObligatoris) e01[combo] = Combo(w, combo)->currentText();
-    Click(w, "cmdNou");
-    Text(w, "txtCodi")->setText("E-05");
-    for (const char* combo : kObligatoris) Tria(w, combo, e01[combo].toUtf8().constData());
+    Nova(w, "E-05");
     Tria(w, "cmbZona", "Z-03");
     ObreArbre(w, [&](frmEscomesaElem& arbre) {
         AfegeixElement(arbre, nullptr, {.tipus = "Interruptor general", .codi = "IG", .valor = "4x63 A"});
