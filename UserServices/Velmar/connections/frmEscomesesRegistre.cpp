@@ -94,20 +94,25 @@ void frmEscomeses::SortirEdicio() {
             // one by its code.
             const com::Variant clau = rstRecordsetActual->Value("NumEscomesa");
             const com::Variant codi = rstRecordsetActual->Value("CodEscomesa");
+            // A connection put in another zone is read back from that zone's
+            // list, where the tree and the picture find it; then the zone
+            // still chosen is shown again, from its first connection.
+            const int32_t zonaTriada = lngZonaActual;
+            const com::Variant zona = rstRecordsetActual->Value("NumZona");
+            if (!zona.isNull()) lngZonaActual = zona.toLong();
             try {
                 DinsTransaccio(
                     [&] {
                         PropagaCanvisABD();
                         GravaElementsBD(clau, codi.isNull() ? std::string() : codi.toString());
                         if (objFormulariElements) DesaEsquema();
-                        // Moved to another zone: the zone still chosen is
-                        // shown, from its first connection.
-                        const com::Variant zona = rstRecordsetActual->Value("NumZona");
-                        if (zona.isNull() || zona.toLong() != lngZonaActual) cmbEscullZona.Fixa();
+                        if (lngZonaActual != zonaTriada) cmbEscullZona.Fixa();
                         RefrescaFormulariLectura();
                     },
                     {&Elements()});
             } catch (...) {
+                // The tables are back as the chosen zone's.
+                lngZonaActual = zonaTriada;
                 // The element rows are back as they were, temporary numbers
                 // and all, and the tree shows them for another try.
                 if (objFormulariElements) EnSortir([this] { objFormulariElements->RefrescaArbre(); });

@@ -38,6 +38,15 @@ protected:
         return files;
     }
     static QImage Imatge(const std::string& path) { return QImage(QString::fromStdString(path), "BMP"); }
+    // A new connection `codi` with the required fields as the one shown
+    // has them.
+    static void Nova(frmEscomeses& w, const char* codi) {
+        std::map<std::string, QString> shown;
+        for (const char* combo : kObligatoris) shown[combo] = Combo(w, combo)->currentText();
+        Click(w, "cmdNou");
+        Text(w, "txtCodi")->setText(QString::fromUtf8(codi));
+        for (const char* combo : kObligatoris) Tria(w, combo, shown[combo].toUtf8().constData());
+    }
 };
 
 class ArbreMotors : public Arbre, public testing::WithParamInterface<testsupport::Engine> {
@@ -47,11 +56,7 @@ protected:
 
 TEST_P(ArbreMotors, ANewConnectionIsSavedWithItsNewElementsUnderTheirRealParentsAndItsPicture) {
     frmEscomeses w(306);
-    std::map<std::string, QString> e01;
-    for (const char* combo : kObligatoris) e01[combo] = Combo(w, combo)->currentText();
-    Click(w, "cmdNou");
-    Text(w, "txtCodi")->setText("E-04 d'Alt");
-    for (const char* combo : kObligatoris) Tria(w, combo, e01[combo].toUtf8().constData());
+    Nova(w, "E-04 d'Alt");
 
     ObreArbre(w, [&](frmEscomesaElem& arbre) {
         EXPECT_EQ(arbre.findChild<QLineEdit*>("txtEscomesa")->text(), "-C-001-");
@@ -141,6 +146,41 @@ TEST_F(Arbre, TheTreeShowsEachElementUnderItsParentKeyedByItsNumber) {
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(ArbreDesat(1), (std::map<std::string, std::string>{{"IG", "-"}, {"RA", "IG"}, {"KM1", "?999"}}));
     EXPECT_EQ(Valor("SELECT FotoEsquema FROM T_Escomesa WHERE NumEscomesa = 1"), "Elements1.bmp");
+}
+
+// A connection saved into a zone other than the one chosen, new with its
+// tree or moved by an edit, is stored there whole; the window goes back to
+// the zone still chosen.
+TEST_F(Arbre, AConnectionPutInAnotherZoneIsSavedThereWithItsTree) {
+    frmEscomeses w(306);
+    Nova(w, "E-05");
+    Tria(w, "cmbZona", "Z-03");
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        AfegeixElement(arbre, nullptr, {.tipus = "Interruptor general", .codi = "IG", .valor = "4x63 A"});
+        Click(arbre, "cmdSortir");
+    });
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+
+    const std::string numero = Valor("SELECT NumEscomesa FROM T_Escomesa WHERE CodEscomesa = 'E-05'");
+    EXPECT_EQ(Valor("SELECT NumZona FROM T_Escomesa WHERE NumEscomesa = " + numero), "3");
+    EXPECT_EQ(ArbreDesat(std::stoi(numero)), (std::map<std::string, std::string>{{"IG", "-"}}));
+    EXPECT_EQ(Valor("SELECT FotoEsquema FROM T_Escomesa WHERE NumEscomesa = " + numero), "Elements" + numero + ".bmp");
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "E-01");
+    EXPECT_EQ(Text(w, "txtNumeroRegistre")->text(), "Service connection 1 of 2");
+
+    Click(w, "cmdEditar");
+    Tria(w, "cmbZona", "Z-02");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Valor("SELECT NumZona FROM T_Escomesa WHERE CodEscomesa = 'E-01'"), "2");
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "E-03");
+    EXPECT_EQ(Text(w, "txtNumeroRegistre")->text(), "Service connection 1 of 1");
+    EXPECT_TRUE(SenseTransaccio());
+
+    TriaZona(w, "Z-03");
+    EXPECT_EQ(Text(w, "txtCodi")->text(), "E-05");
+    EXPECT_EQ(Control<QTreeWidget>(w, "lstElementsProteccio")->topLevelItemCount(), 1);
 }
 
 TEST_F(Arbre, AnExistingElementMovedUnderANewOneIsSavedUnderItsKey) {
