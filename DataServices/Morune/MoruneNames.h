@@ -1,5 +1,6 @@
 // The names the callers of the collector use: the program that serves its
-// class, the class, and the members that register a connection.
+// class, the class, the members that register a connection, and the one
+// that makes its collections when it is idle.
 #pragma once
 
 #include "Com/Names.h"
@@ -10,5 +11,6 @@ COM_NAME(Morune);
 COM_NAME(clsDeixalla);
 COM_NAME(AfegeixConnexio);
 COM_NAME(AfegeixConnexioAmbEdat);
+COM_NAME(InfoClasseDeixalla);
 
 }  // namespace morune::names

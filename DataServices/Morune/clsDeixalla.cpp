@@ -33,7 +33,7 @@ const com::Members<clsDeixalla>& clsDeixalla::Interface() {
                         com::Arg(a, 3) = com::Variant(c.UbicacioError);
                         return com::Variant();
                     })
-            .method("InfoClasseDeixalla",
+            .method(names::InfoClasseDeixalla,
                     [](clsDeixalla& c, com::Args) {
                         c.InfoClasseDeixalla();
                         return com::Variant();

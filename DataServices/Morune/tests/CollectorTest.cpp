@@ -1,6 +1,7 @@
 // The collector's registrations, sweep and settings, driven through its
 // test control with a stopped clock: no test here waits for the timer.
 #include "CollectorFixture.h"
+#include "Morune/MoruneNames.h"
 
 namespace morune::test {
 namespace {
@@ -176,7 +177,7 @@ TEST_F(Collector, ARegistrationInOneCallCountsItsAgeAndHandsTheErrorFieldsBack) 
 TEST_F(Collector, InfoClasseDeixallaMakesTheCollectionsOnlyWhenIdleAndNeverStopsASetUp) {
     com::ObjectRef collector = com::CreateObject("Morune.clsDeixalla");
     com::Let(collector, "NumError", Variant(7));
-    com::Call(collector, "InfoClasseDeixalla");
+    com::Call(collector, names::InfoClasseDeixalla);
     EXPECT_EQ(NumError(collector), 7) << "it reports nothing";
     EXPECT_EQ(keys(), "|");
     EXPECT_FALSE(active());
@@ -185,7 +186,7 @@ TEST_F(Collector, InfoClasseDeixallaMakesTheCollectionsOnlyWhenIdleAndNeverStops
     com::Call(collector, "AfegeixConnexio", {Variant(std::make_shared<RecordingConnection>(1, 1))});
     EXPECT_EQ(NumError(collector), 0);
     EXPECT_TRUE(active()) << "the registration still sets the collector up";
-    com::Call(collector, "InfoClasseDeixalla");
+    com::Call(collector, names::InfoClasseDeixalla);
     Register(Variant(std::make_shared<RecordingConnection>(1, 1)));
     EXPECT_EQ(keys(), "Clau1 Clau2|") << "on an active collector it changes nothing";
 

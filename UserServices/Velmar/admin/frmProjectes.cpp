@@ -93,7 +93,7 @@ frmProjectes::frmProjectes(QWidget* parent)
         });
     });
     connect(prova("Command8", "Info"), &QPushButton::clicked, this,
-            [this] { BotoProva([this] { com::Call(objDeixalla, "InfoClasseDeixalla"); }); });
+            [this] { BotoProva([this] { com::Call(objDeixalla, collector::InfoClasseDeixalla); }); });
     prova("Command2", "Command1");
     prova("Command6", "Command1");
     connect(boto("cmdClients", "cmdClients", true), &QPushButton::clicked, this, [this] {

@@ -127,9 +127,9 @@ void frmElementsProp::OmpleComboOrigen(int32_t codi) {
     cmbOrigen->setCurrentIndex(triat);
 }
 
-void frmElementsProp::RecarregaLlista(Taula& taula) {
+void frmElementsProp::RecarregaLlista(Taula& taula, const RecordsetRef& files) {
     Taula& propia = *Escomeses().TaulaPerNom(taula.Nom());
-    Escomeses().RecarregaLlista(propia);
+    Escomeses().RecarregaLlista(propia, files);
     base::RaiseReported(Escomeses());
     Posa(taula, propia.Ref());
     if (taula.Nom() == kCodis) OmpleComboOrigen(cmbOrigen->currentData().toInt());

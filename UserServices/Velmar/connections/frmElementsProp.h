@@ -26,9 +26,9 @@ public:
     const int32_t lngNumCodiElementOrigen;
     const bool bolNouElement;
 
-    // A lookup list read again (the lookup-table editor changed it), in the
+    // A lookup list given what the lookup-table editor left, in the
     // service-connection window, which holds it.
-    void RecarregaLlista(Taula& taula) override;
+    void RecarregaLlista(Taula& taula, const RecordsetRef& files) override;
 
 private:
     void IniciFormulari();

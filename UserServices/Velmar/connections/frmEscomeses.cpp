@@ -446,8 +446,8 @@ void frmEscomeses::RefrescaLlistaElements() {
     });
 }
 
-void frmEscomeses::RecarregaLlista(Taula& taula) {
-    Finestra::RecarregaLlista(taula);
+void frmEscomeses::RecarregaLlista(Taula& taula, const RecordsetRef& files) {
+    Finestra::RecarregaLlista(taula, files);
     RefrescaLlistaElements();
 }
 

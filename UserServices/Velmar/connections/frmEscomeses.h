@@ -37,10 +37,11 @@ public:
     // Writes the picture of `trvTree` to a bitmap file; a failure stays in
     // NumError and UbicacioError.
     void ExportaEsquema(const QTreeWidget* trvTree, const std::string& strRutaArxiuGravar);
-    // A lookup list read again from the server, and the element list with
-    // it: the element windows ask for it when the lookup-table editor
-    // changed element types, codes or values.
-    void RecarregaLlista(Taula& taula) override;
+    // A lookup list given the rows the lookup-table editor left (or read
+    // again from the server), and the element list with it: the element
+    // windows ask for it when the editor changed element types, codes or
+    // values.
+    void RecarregaLlista(Taula& taula, const RecordsetRef& files) override;
     // The element tree window of the connection being edited; none when it
     // was not opened.
     frmEscomesaElem* FormulariElements() const { return objFormulariElements.get(); }

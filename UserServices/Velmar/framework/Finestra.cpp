@@ -89,16 +89,20 @@ std::vector<Control*> Controls(const QWidget* window) {
     return found;
 }
 
-// A data combo as the lookup-table editor's opener refreshes it.
-class ComboAuxiliar final : public ComboTaulaAuxiliar {
-public:
-    explicit ComboAuxiliar(DataCombo* combo) : combo_(combo) {}
-    void SetRowSource(const RecordsetRef& rowSource) override { combo_->SetRowSource(rowSource); }
-    void Refresh() override { combo_->Refresh(); }
-
-private:
-    DataCombo* combo_;
+// What the lookup-table editor's opener gives its rows to: they are kept
+// for the window, which puts them in its list once the editor is gone.
+struct FilesEditor final : ComboTaulaAuxiliar {
+    void SetRowSource(const RecordsetRef& rows) override { files = rows; }
+    void Refresh() override {}
+    RecordsetRef files;
 };
+
+// Whether a row of `rows`, deleted ones aside, holds `valor` in `columna`.
+bool TeClau(const ado::Recordset& rows, const std::string& columna, const com::Variant& valor) {
+    for (const com::Variant& clau : rows.ColumnValues(rows.FieldIndex(columna)))
+        if (DataCombo::SameKey(clau, valor)) return true;
+    return false;
+}
 
 DeclaracioTaula Actual(DeclaracioTaula declaracio) {
     declaracio.recordset = "rstRecordsetActual";
@@ -124,11 +128,14 @@ std::vector<QWidget*> Finestra::AfegeixCamps(QFormLayout* form, const std::vecto
     for (size_t i = 0; i < controls.size(); ++i) {
         const BotoAuxiliar& boto = controls[i].auxiliar;
         auto* combo = dynamic_cast<DataCombo*>(built[i]);
-        if (!boto.nom || !combo) continue;
-        auto* button = findChild<QPushButton*>(QString::fromLatin1(boto.nom));
-        connect(button, &QPushButton::clicked, this, [this, combo, boto] { ObreFormulariTaulaAuxiliar(combo, boto); });
+        if (boto.nom && combo) ConnectaAuxiliar(combo, boto);
     }
     return built;
+}
+
+void Finestra::ConnectaAuxiliar(DataCombo* combo, const BotoAuxiliar& boto) {
+    auto* button = findChild<QPushButton*>(QString::fromLatin1(boto.nom));
+    connect(button, &QPushButton::clicked, this, [this, combo, boto] { ObreFormulariTaulaAuxiliar(combo, boto); });
 }
 
 // Form_Terminate: the support object goes first, then the helper.
@@ -428,17 +435,52 @@ void Finestra::ObreFormulariTaulaAuxiliar(DataCombo* combo, const BotoAuxiliar& 
                 rows && !rows->IsBOF() && !rows->IsEOF() ? rows->Value(boto.campFiltre) : com::Variant::Null();
             if (!valor.isNull()) valorFiltre = valor.toLong();
         }
-        ComboAuxiliar auxiliar(combo);
-        objFuncionsCapaInterficie.ObrirFormulariAuxiliar(auxiliar, boto.taula, boto.campIdentificador, boto.campCodi,
+        FilesEditor editor;
+        objFuncionsCapaInterficie.ObrirFormulariAuxiliar(editor, boto.taula, boto.campIdentificador, boto.campCodi,
                                                          boto.integritat, boto.campFiltre, valorFiltre);
-        if (Taula* taula = TaulaPerNom(combo->RowSourceName())) {
-            RecarregaLlista(*taula);
-            combo->SetRowSource(taula->Ref());
+        Taula* llista = TaulaPerNom(combo->RowSourceName());
+        if (!llista) {
+            if (editor.files) combo->SetRowSource(editor.files);
+            return;
         }
+        // Unbound while the list changes: a control bound to the list (a
+        // photo of its current row) follows the new rows once bound again.
+        DeslligaControls();
+        try {
+            // The editor lists the whole table unless a filter chose part
+            // of it; a part is no list, which is read again instead.
+            const com::Variant filtre = llista->Ref() ? llista->Ref()->Filter() : com::Variant();
+            RecarregaLlista(*llista, *boto.campFiltre ? nullptr : editor.files);
+            if (filtre.type() == com::Variant::Type::String && llista->Ref())
+                llista->Ref()->SetFilter(filtre.toString());
+        } catch (...) {
+            EnSortir([this] { LligaControls(); });
+            throw;
+        }
+        LligaControls();
+        BuidaClausEliminades(*llista);
     });
 }
 
-void Finestra::RecarregaLlista(Taula& taula) { Carrega(taula); }
+void Finestra::RecarregaLlista(Taula& taula, const RecordsetRef& files) {
+    if (files)
+        Posa(taula, files);
+    else
+        Carrega(taula);
+}
+
+void Finestra::BuidaClausEliminades(const Taula& llista) {
+    if (!ModeEdicio() || !llista.Ref()) return;
+    for (DataCombo* combo : Controls<DataCombo, QComboBox>(this)) {
+        if (combo->RowSource() != llista.Ref()) continue;
+        const RecordsetRef fila = binding::DataSource(combo);
+        if (!fila || fila->IsBOF() || fila->IsEOF()) continue;
+        const std::string camp(base::Trim(combo->DataField(), " "));
+        const com::Variant valor = fila->Value(camp);
+        if (!valor.isNull() && !TeClau(*llista.Ref(), combo->BoundColumn(), valor))
+            fila->SetValue(camp, com::Variant::Null());
+    }
+}
 
 void Finestra::FixaDataCombo(DataCombo* combo) {
     TopLevel("FixaDataCombo", [this, combo] {

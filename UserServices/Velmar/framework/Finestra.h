@@ -137,6 +137,9 @@ protected:
     // by group); each ">" button opens the lookup-table editor behind its
     // combo. Returns the controls built, in order.
     std::vector<QWidget*> AfegeixCamps(QFormLayout* form, const std::vector<Control>& controls);
+    // Makes the ">" button `boto` open the lookup-table editor behind
+    // `combo`: for controls a window built by other means (CreaMarc).
+    void ConnectaAuxiliar(DataCombo* combo, const BotoAuxiliar& boto);
 
     // --- its procedures: the error convention (core/Procediment.h) ------------
     // A procedure that a button or an event runs: a failure is shown once,
@@ -208,12 +211,15 @@ protected:
     // window may do more after it.
     virtual void FixaDataCombo(DataCombo* combo);
     // A ">" button's click: the lookup-table editor on the table behind
-    // `combo`, and then the window's list that the combo shows read again,
-    // whole (RecarregaLlista), so that the combo and everything else over
-    // that list show what the editor changed.
+    // `combo`. Afterwards the window's list that the combo shows holds the
+    // rows the editor left (RecarregaLlista), so every combo over that list
+    // shows them and the list keeps a filter it had; and while a row is
+    // edited, a key of it that names a row the editor deleted is cleared.
     void ObreFormulariTaulaAuxiliar(DataCombo* combo, const BotoAuxiliar& boto);
-    // Reads a list again from the server after its lookup table changed.
-    virtual void RecarregaLlista(Taula& taula);
+    // Gives a list the rows the lookup-table editor left; with none (the
+    // editor could not read them, or showed only the part of its table a
+    // filter chose), reads the list again from the server, whole.
+    virtual void RecarregaLlista(Taula& taula, const RecordsetRef& files);
 
     // Deletes the current row and sends the delete in a transaction of its
     // own. On a failure the row is back, undeleted, the window browses
@@ -251,6 +257,9 @@ private:
     std::vector<Taula*> TaulesDesades();
     // The rows of a table as its support operation lists them, as text.
     std::string Llista(const Taula& taula);
+    // Clears, while a row is edited, each key of it that a combo over
+    // `llista` is bound to and that names no row of the list.
+    void BuidaClausEliminades(const Taula& llista);
     // The message of the first rule that holds; "" when none does.
     std::string MissatgeRegles(const std::vector<Regla>& regles);
     bool eventFilter(QObject* watched, QEvent* event) override;

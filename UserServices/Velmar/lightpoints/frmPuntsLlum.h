@@ -99,7 +99,6 @@ private:
     // Photos and lookup tables.
     void SeleccionaFoto(size_t foto);
     void ObreVisorImatge(const std::string& strRuta);
-    void ObreFormulariTaulaAuxiliar(size_t boto);
 
     Taula& T(const char* nom);
     // Shows only the rows of `taula` whose `camp` holds `valor`; none for

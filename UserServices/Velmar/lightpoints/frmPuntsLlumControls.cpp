@@ -120,12 +120,16 @@ constexpr Foto kFotos[] = {
      "cmdEscullFotoLluminaria", "cmdFotoLluminaria", "SeleccionaFotoLluminaria"},
 };
 
+BotoAuxiliar BotoDe(const Auxiliar& a) {
+    return {.nom = a.boto, .taula = a.taula, .campIdentificador = a.boundColumn, .campCodi = a.listField,
+            .integritat = a.integritat};
+}
+
 Control CampAuxiliar(std::string_view combo) {
     for (const Auxiliar& a : kAuxiliars)
         if (combo == a.combo)
-            return AmbBotons(CampDataCombo(a.etiqueta, a.combo, a.dataField, a.rowSource, a.listField, a.boundColumn,
-                                           a.tag),
-                             {{a.boto, ">"}});
+            return CampDataCombo(a.etiqueta, a.combo, a.dataField, a.rowSource, a.listField, a.boundColumn, BotoDe(a),
+                                 a.tag);
     return {};
 }
 
@@ -317,23 +321,12 @@ void frmPuntsLlum::Connecta() {
     on("cmdDescartarLluminaria", &frmPuntsLlum::DecartarLluminaria);
     on("cmdEliminarLluminaria", &frmPuntsLlum::EliminarLluminaria);
     connect(findChild<QPushButton*>("cmdSortir"), &QPushButton::clicked, this, &QWidget::close);
-    for (size_t i = 0; i < std::size(kAuxiliars); ++i)
-        connect(findChild<QPushButton*>(kAuxiliars[i].boto), &QPushButton::clicked, this,
-                [this, i] { ObreFormulariTaulaAuxiliar(i); });
+    for (const Auxiliar& a : kAuxiliars) ConnectaAuxiliar(findChild<DataCombo*>(a.combo), BotoDe(a));
     for (size_t i = 0; i < std::size(kFotos); ++i) {
         connect(findChild<QPushButton*>(kFotos[i].escull), &QPushButton::clicked, this, [this, i] { SeleccionaFoto(i); });
         connect(findChild<QPushButton*>(kFotos[i].veure), &QPushButton::clicked, this,
                 [this, i] { ObreVisorImatge(findChild<QLineEdit*>(kFotos[i].text)->text().toStdString()); });
     }
-}
-
-void frmPuntsLlum::ObreFormulariTaulaAuxiliar(size_t boto) {
-    TopLevel("ObreFormulariTaulaAuxiliar", [this, boto] {
-        const Auxiliar& a = kAuxiliars[boto];
-        auto* combo = findChild<DataCombo*>(a.combo);
-        objFuncionsCapaInterficie.ObrirFormulariAuxiliar(*combo, a.taula, combo->BoundColumn(), combo->ListField(),
-                                                         a.integritat, "", 0);
-    });
 }
 
 void frmPuntsLlum::SeleccionaFoto(size_t foto) {

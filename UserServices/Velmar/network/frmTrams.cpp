@@ -1,5 +1,6 @@
 #include "network/frmTrams.h"
 
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,9 +10,7 @@
 #include <QPushButton>
 
 #include "Brintel/BrintelNames.h"
-#include "core/DataCombo.h"
 #include "core/Dialegs.h"
-#include "core/TaulesAuxiliars.h"
 #include "framework/LlistaPunts.h"
 #include "framework/Navegador.h"
 
@@ -29,24 +28,29 @@ constexpr const char* kLlistes[][3] = {
     {"rstRecordsetSeccioCable", "TT_SeccioCable", "CodSeccioCable"},
 };
 
-// The ">" buttons: the combo beside each, and the lookup table it edits
-// with its key and code columns and the child columns that refer to it.
-struct BotoTaula {
-    const char* boto;
-    const char* combo;
-    const char* taula;
-    const char* clau;
-    const char* ordre;
-    const char* integritat;
-};
+// The child columns that refer to a cable section.
 constexpr const char* kSeccions = "T_Escomesa, NumSeccioE, T_Tram, NumSeccioTram, T_Tram, NumSeccio2N";
-constexpr BotoTaula kBotons[] = {
-    {"cmdTipusCable", "cmbTipusCable", "TTT_TipusCable", "NumTipusCable", "CodTipusCable", "T_Tram, NumTipusCable"},
-    {"cmdUbicacio", "cmbUbicacio", "TTT_TramUbicacio", "NumTramUbicacio", "CodTramUbicacio",
-     "T_Tram, NumTramUbicacio"},
-    {"cmdSeccioCable", "cmbSeccioCable", "TT_SeccioCable", "NumSeccioCable", "CodSeccioCable", kSeccions},
-    {"cmdSeccio", "cmbSeccio", "TT_SeccioCable", "NumSeccioCable", "CodSeccioCable", kSeccions},
-};
+
+// The cable's data combos, each with the ">" button that edits its lookup
+// table by its key and code columns.
+std::vector<Control> CombosCable() {
+    const auto seccio = [](const char* boto) {
+        return BotoAuxiliar{.nom = boto, .taula = "TT_SeccioCable", .campIdentificador = "NumSeccioCable",
+                            .campCodi = "CodSeccioCable", .integritat = kSeccions};
+    };
+    return {CampDataCombo("lblTipusCable", "cmbTipusCable", "NumTipusCable", "rstRecordsetTipusCable", "CodTipusCable",
+                          "NumTipusCable",
+                          {.nom = "cmdTipusCable", .taula = "TTT_TipusCable", .campIdentificador = "NumTipusCable",
+                           .campCodi = "CodTipusCable", .integritat = "T_Tram, NumTipusCable"}),
+            CampDataCombo("lblUbicacio", "cmbUbicacio", "NumTramUbicacio", "rstRecordsetUbicacio", "CodTramUbicacio",
+                          "NumTramUbicacio",
+                          {.nom = "cmdUbicacio", .taula = "TTT_TramUbicacio", .campIdentificador = "NumTramUbicacio",
+                           .campCodi = "CodTramUbicacio", .integritat = "T_Tram, NumTramUbicacio"}),
+            CampDataCombo("lblSeccioCable", "cmbSeccioCable", "NumSeccioTram", "rstRecordsetSeccioCable",
+                          "CodSeccioCable", "NumSeccioCable", seccio("cmdSeccioCable")),
+            CampDataCombo("lblSeccio", "cmbSeccio", "NumSeccio2N", "rstRecordsetSeccioCable", "CodSeccioCable",
+                          "NumSeccioCable", seccio("cmdSeccio"))};
+}
 
 constexpr const char* kDates[] = {"txtDataInstalacio", "txtDataAltaInventari", "txtDataBaixaInventari"};
 
@@ -86,26 +90,6 @@ QGroupBox* Marc(QWidget* window, const char* nom, const char* caption) {
     return frame;
 }
 
-// Whether a row of `rows` holds `valor` in `columna`.
-bool TeClau(const ado::Recordset& rows, const std::string& columna, const com::Variant& valor) {
-    for (const com::Variant& clau : rows.ColumnValues(rows.FieldIndex(columna)))
-        if (DataCombo::SameKey(clau, valor)) return true;
-    return false;
-}
-
-// What the lookup-table editor gives its rows to: the window's list behind
-// the combo, which every combo over that list follows.
-class LlistaAuxiliar final : public ComboTaulaAuxiliar {
-public:
-    explicit LlistaAuxiliar(std::function<void(const RecordsetRef&)> posa) : posa_(std::move(posa)) {}
-    void SetRowSource(const RecordsetRef& rows) override { posa_(rows); }
-    // The combos read the rows as they are given them.
-    void Refresh() override {}
-
-private:
-    std::function<void(const RecordsetRef&)> posa_;
-};
-
 }  // namespace
 
 frmTrams::frmTrams(int32_t projecte, QWidget* parent)
@@ -143,22 +127,7 @@ void frmTrams::Disseny() {
                                    "NumElement")});
 
     QGroupBox* cable = Marc(this, "fraCable", "fraCable");
-    auto* formCable = new QFormLayout(cable);
-    AfegeixControls(this, formCable,
-                    {CampDataCombo("lblTipusCable", "cmbTipusCable", "NumTipusCable", "rstRecordsetTipusCable",
-                                   "CodTipusCable", "NumTipusCable"),
-                     CampDataCombo("lblUbicacio", "cmbUbicacio", "NumTramUbicacio", "rstRecordsetUbicacio",
-                                   "CodTramUbicacio", "NumTramUbicacio"),
-                     CampDataCombo("lblSeccioCable", "cmbSeccioCable", "NumSeccioTram", "rstRecordsetSeccioCable",
-                                   "CodSeccioCable", "NumSeccioCable"),
-                     CampDataCombo("lblSeccio", "cmbSeccio", "NumSeccio2N", "rstRecordsetSeccioCable",
-                                   "CodSeccioCable", "NumSeccioCable")});
-    for (size_t i = 0; i < std::size(kBotons); ++i) {
-        auto* boto = new QPushButton(QStringLiteral(">"), this);
-        boto->setObjectName(QString::fromLatin1(kBotons[i].boto));
-        connect(boto, &QPushButton::clicked, this, [this, i] { ObreFormulariTaulaAuxiliar(i); });
-        PosaAlCostat(formCable, kBotons[i].combo, boto);
-    }
+    AfegeixCamps(new QFormLayout(cable), CombosCable());
 
     QGroupBox* dates = Marc(this, "fraDates", "fraDates");
     AfegeixControls(this, new QFormLayout(dates),
@@ -357,30 +326,6 @@ void frmTrams::Eliminar() {
         if (desti > 0) rstRecordsetActual->Move(desti - 1, ado::Recordset::MoveStart::First);
         RefrescaFormulariLectura();
         Entra(Mode::Consulta);
-    });
-}
-
-// --- lookup tables ---------------------------------------------------------------------
-
-void frmTrams::ObreFormulariTaulaAuxiliar(size_t boto) {
-    TopLevel("ObreFormulariTaulaAuxiliar", [this, boto] {
-        const BotoTaula& b = kBotons[boto];
-        auto* combo = findChild<DataCombo*>(b.combo);
-        Taula& llista = *TaulaPerNom(combo->RowSourceName());
-        // Every combo over the list shows the rows the editor left, and a
-        // segment being edited keeps no key of a row the editor deleted.
-        LlistaAuxiliar rebuda([this, &llista](const RecordsetRef& rows) {
-            Posa(llista, rows);
-            if (!ModeEdicio()) return;
-            for (DataCombo* sobre : findChildren<DataCombo*>()) {
-                if (sobre->RowSource() != rows) continue;
-                const std::string camp = sobre->DataField();
-                const com::Variant valor = rstRecordsetActual->Value(camp);
-                if (!valor.isNull() && !TeClau(*rows, sobre->BoundColumn(), valor))
-                    rstRecordsetActual->SetValue(camp, com::Variant::Null());
-            }
-        });
-        objFuncionsCapaInterficie.ObrirFormulariAuxiliar(rebuda, b.taula, b.clau, b.ordre, b.integritat, "", 0);
     });
 }
 

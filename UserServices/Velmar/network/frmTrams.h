@@ -56,9 +56,6 @@ private:
     void Eliminar();
     void SortirEdicio();
     void UndoChanges();
-    // The lookup-table editor behind the ">" button of that row of the
-    // window's table of lookup buttons.
-    void ObreFormulariTaulaAuxiliar(size_t boto);
 
     int32_t projecte_;
     int32_t lngEscomesa_ = 0;

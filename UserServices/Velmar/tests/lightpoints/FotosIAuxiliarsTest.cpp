@@ -1,6 +1,8 @@
 // The light-point window's photos (chosen and shown in the viewer), its
 // ">" buttons on the lookup-table editor, and what it does when its data
 // cannot be read or when it is closed while editing.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "EditorTaulaProva.h"
@@ -194,6 +196,51 @@ TEST_F(FotosIAuxiliars, TheLookupTableEditorBehindAButtonGivesItsComboTheRowsSav
     EXPECT_EQ(models->findText("CC-0"), -1);
     EXPECT_EQ(models->currentText(), "CC-2 (2 fusibles)");
     EXPECT_EQ(Valor(w, "txtCodi"), "PL-001");
+}
+
+// The editor as the user leaves it: a statement run on its table, and the
+// table's rows read back.
+struct EditorSql final : EditorTaulaProva {
+    explicit EditorSql(std::function<void()> canvia) : canvia(std::move(canvia)) {}
+    void ShowModal() override {
+        canvia();
+        LlegeixFiles("Brintel.SvrPuntsLlum");
+    }
+    std::function<void()> canvia;
+};
+
+// The window's list takes what the editor left: a model added reaches the
+// list while the photo beside it stays that of the luminaire's own model,
+// and a box model deleted leaves the luminaire being edited without it.
+TEST_F(FotosIAuxiliars, TheRowsTheEditorLeavesReachTheWindowsListAndNoDeletedKeyIsSaved) {
+    std::string sql;
+    const auto previous = velmar::RegistraFormulariTaulesAuxiliars(
+        [&] { return std::make_unique<EditorSql>([&] { sessio.execute(sql); }); });
+    frmPuntsLlum w(306);
+    const std::string foto = Valor(w, "txtFotoLluminaria");
+    ASSERT_TRUE(foto.ends_with("Lluminaria-VilaClassic.jpg")) << foto;
+    Click(w, "cmdEditar");
+
+    sql = "INSERT INTO TTLL_LluminariaModel (NumLluminariaModel, CodLluminariaModel) VALUES (9, 'Nou model')";
+    Click(w, "cmdModelLluminaria");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    const ado::Recordset& models = *Taula(w, "rstRecordsetLluminariaModel");
+    const std::vector<com::Variant> codis = models.ColumnValues(models.FieldIndex("CodLluminariaModel"));
+    EXPECT_TRUE(std::ranges::any_of(codis, [](const com::Variant& codi) { return codi.toString() == "Nou model"; }));
+    EXPECT_GE(DataCombo(w, "cmbModelLluminaria")->findText("Nou model"), 0);
+    EXPECT_EQ(Valor(w, "txtFotoLluminaria"), foto);
+
+    sql = "DELETE FROM TTS_CaixaModel WHERE NumCaixaModel = 1";
+    ASSERT_EQ(Valor(w, "cmbModelCaixa"), "CC-2 (2 fusibles)");
+    Click(w, "cmdModelCaixa");
+    velmar::RegistraFormulariTaulesAuxiliars(previous);
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(DataCombo(w, "cmbModelCaixa")->findText("CC-2 (2 fusibles)"), -1);
+    EXPECT_EQ(Valor(w, "cmbModelCaixa"), "");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Camp(Llegeix("GetLluminaries"), "NumLluminaria", 1, "NumCaixaModel"), "(Null)");
+    EXPECT_EQ(Camp(Llegeix("GetLluminaries"), "NumLluminaria", 2, "NumCaixaModel"), "1") << "not the one edited";
 }
 
 TEST_F(FotosIAuxiliars, AFailedSetUpLeavesTheWindowBrowsingWithoutItsDataCommands) {
