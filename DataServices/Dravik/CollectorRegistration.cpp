@@ -27,10 +27,20 @@ struct Registered {
 struct Registrations {
     std::mutex lock;
     std::vector<Registered> entries;
+    size_t prunedAt = 0;  // how many entries the last pruning left
 
     // Forgets the connections that nobody holds any more.
     void prune() {
         std::erase_if(entries, [](const Registered& r) { return r.connection.expired(); });
+        prunedAt = entries.size();
+    }
+    // Adds a connection. The collector holds each connection it was given
+    // until a sweep finds it old, so many entries stay alive between
+    // sweeps: they are pruned only once their number has doubled, which
+    // keeps a registration from walking all of them.
+    void add(Registered entry) {
+        if (entries.size() >= std::max<size_t>(2 * prunedAt, 64)) prune();
+        entries.push_back(std::move(entry));
     }
 };
 
@@ -81,8 +91,7 @@ void RegisterWithCollector(const com::ObjectRef& connection) {
     // leaves this one to be registered again as well.
     {
         std::lock_guard guard(r.lock);
-        r.prune();
-        r.entries.push_back({connection, now});
+        r.add({connection, now});
     }
     try {
         Register(connection, now);

@@ -65,20 +65,23 @@ void ModulPublic::setUp(int32_t period, int32_t maxAge) {
 void ModulPublic::resetRegistrations() {
     serial_ = 0;
     collections_.emplace();
+    held_.clear();
 }
 
 void ModulPublic::add(std::shared_ptr<InfoConnexio> registration) {
     if (serial_ == std::numeric_limits<int32_t>::max()) com::Raise(com::err::Overflow);
     registration->lngClau = ++serial_;
+    if (registration->cntConnexio) ++held_[registration->cntConnexio.get()];
     (*collections_)[currentIndex_ - 1].emplace_back("Clau" + com::Digits(serial_), std::move(registration));
 }
 
 bool ModulPublic::holds(const com::ObjectRef& connection) const {
-    if (!collections_) return false;
-    for (const Registrations& collection : *collections_)
-        for (const auto& [key, registration] : collection)
-            if (registration->cntConnexio == connection) return true;
-    return false;
+    return collections_ && connection && held_.contains(connection.get());
+}
+
+void ModulPublic::forget(const com::ObjectRef& connection) {
+    const auto it = connection ? held_.find(connection.get()) : held_.end();
+    if (it != held_.end() && --it->second == 0) held_.erase(it);
 }
 
 void ModulPublic::TimerProc() {
@@ -86,24 +89,26 @@ void ModulPublic::TimerProc() {
     const int old = currentIndex_;
     currentIndex_ = old == 1 ? 2 : 1;
     Registrations& entries = (*collections_)[old - 1];
-    for (size_t i = 0; i < entries.size();) {
+    // The entries that stay move up in their order, so that a sweep that
+    // drops many does not move the rest once for each.
+    size_t kept = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
         InfoConnexio& entry = *entries[i].second;
-        if (TickCount() - entry.lngTempsIniciConnexio <= maxAge_) {
-            ++i;
+        if (TickCount() - entry.lngTempsIniciConnexio <= maxAge_ || !RollBackAndClose(entry.cntConnexio)) {
+            if (kept != i) entries[kept] = std::move(entries[i]);
+            ++kept;
             continue;
         }
-        if (!RollBackAndClose(entry.cntConnexio)) {
-            ++i;
-            continue;
-        }
+        forget(entry.cntConnexio);
         entry.cntConnexio = nullptr;
-        entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i));
     }
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(kept), entries.end());
     if ((*collections_)[0].empty() && (*collections_)[1].empty()) tearDown();
 }
 
 void ModulPublic::tearDown() {
     collections_.reset();
+    held_.clear();
     com::LocalServer::Instance().killTimer(timer_);
     com::LocalServer::Instance().unlock();
     active_ = false;

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -45,7 +46,8 @@ public:
     // Adds a registration to the current collection under the next serial
     // number and its key "Clau<n>".
     void add(std::shared_ptr<InfoConnexio> registration);
-    // Whether a registration holds `connection`.
+    // Whether a registration holds `connection`, without a walk over them
+    // all: a collector that lives long between sweeps may hold many.
     bool holds(const com::ObjectRef& connection) const;
 
     // The sweep: the other collection receives new registrations from now
@@ -61,6 +63,8 @@ private:
     using Registrations = std::vector<std::pair<std::string, std::shared_ptr<InfoConnexio>>>;
 
     void tearDown();
+    // Drops `connection` from the count of registrations holding it.
+    void forget(const com::ObjectRef& connection);
 
     bool active_ = false;
     std::optional<std::array<Registrations, 2>> collections_;  // absent while idle
@@ -68,6 +72,9 @@ private:
     int32_t serial_ = 0;    // last serial number given out
     int timer_ = 0;
     int32_t maxAge_ = 0;  // ms
+    // How many registrations hold each connection. The registrations are
+    // the collector's own: nothing outside it changes what they hold.
+    std::unordered_map<const com::Object*, int> held_;
 };
 
 }  // namespace morune
