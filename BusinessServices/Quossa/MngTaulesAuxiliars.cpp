@@ -10,10 +10,13 @@
 // name that fails a check fails the procedure: a name that is not plain or
 // not the application's with error 5, a missing column with the data access
 // service's error, each with the procedure's trail entry. The statement
-// itself is then not sent.
+// itself is then not sent. A change set names its tables in its columns:
+// it is saved only when each is the application's.
 #include <cctype>
 #include <initializer_list>
+#include <optional>
 
+#include "Ado/Recordset.h"
 #include "SchemaDescription.h"
 #include "TableManager.h"
 
@@ -53,6 +56,20 @@ std::string ColumnCheck(const com::Variant& table, std::initializer_list<const c
     return list.empty() ? std::string() : "Select " + list + " From " + t + " Where False";
 }
 
+// Refuses a change set that writes to a table not the application's. A
+// text that cannot be read is left to the data object, which reports it.
+std::string ChangeSetCheck(const Params& p) {
+    std::optional<ado::Recordset> changes;
+    try {
+        changes = ado::Recordset::FromXml(p[0].asString());
+    } catch (const base::Error&) {
+        return {};
+    }
+    for (const ado::FieldInfo& field : changes->Fields())
+        if (!field.baseTable.empty()) OwnTable(com::Variant(field.baseTable));
+    return {};
+}
+
 const ManagerSpec kSpec = [] {
     ManagerSpec spec = TableManager({
         .className = names::MngTaulesAuxiliars, .listProcedure = "GetListAuxiliar",
@@ -85,6 +102,8 @@ const ManagerSpec kSpec = [] {
     spec.remove.sql = [](const Params& p) {
         return sql::DeleteWhere(p[0].asString(), p[1].asString(), com::Digits(p[2].asLong()));
     };
+
+    spec.save.guard = ChangeSetCheck;
 
     // The table name alone.
     spec.empty.read = ReadText;

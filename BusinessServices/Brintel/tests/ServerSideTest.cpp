@@ -199,7 +199,17 @@ TEST_P(LookupTable, IsListedFilteredSavedAndDeleted) {
 // refused before a statement is sent, whatever the member.
 TEST_P(LookupTable, OnlyTheApplicationsOwnTablesAreReadOrWritten) {
     const com::ObjectRef tables = Service("SvrTaulesAuxiliars");
+    // A change set of a lookup table whose column names another table.
+    ado::Recordset added = Rows(Succeeds(tables, "GetEmptyRecordset", {"TTT_TipusCable"}));
+    added.AddNew();
+    added.SetValue("CodTipusCable", "X");
+    added.Update();
+    const std::string changeSet = added.ToXml();
+    const std::string ownTable = "rs:basetable='TTT_TipusCable'";
+    ASSERT_NE(changeSet.find(ownTable), std::string::npos) << changeSet;
     for (const char* table : {"sqlite_master", "sqlite_schema", "pg_authid", "pg_class", "TTT_NoHiEs"}) {
+        std::string elsewhere = changeSet;
+        elsewhere.replace(elsewhere.find(ownTable), ownTable.size(), std::string("rs:basetable='") + table + "'");
         const struct {
             const char* operation;
             std::vector<com::Variant> args;
@@ -209,6 +219,7 @@ TEST_P(LookupTable, OnlyTheApplicationsOwnTablesAreReadOrWritten) {
             {"GetRegistreById", {table, "oid", 1}, com::Variant("")},
             {"GetEmptyRecordset", {table}, com::Variant("")},
             {"DeleteTaulaAuxiliar", {table, "oid", 1}, com::Variant(false)},
+            {"SaveTaulaAuxiliar", {elsewhere}, com::Variant(false)},
         };
         for (const auto& c : kCalls) {
             SCOPED_TRACE(std::string(c.operation) + " " + table);
