@@ -79,13 +79,13 @@ private:
     void UndoChanges();
     void Eliminar();
 
-    // The support's properties (frmPuntsLlumPropietats.cpp).
+    // The support's properties (PuntsLlumPropietats.cpp).
     void OmpleComboPropietat();
     void RefrescaLlistaPropietatsSuport();
     void AfegirPropietat();
     void EliminarPropietat();
 
-    // The luminaires of the point (frmPuntsLlumLluminaries.cpp).
+    // The luminaires of the point (PuntsLlumLluminaries.cpp).
     void Nou();
     void GuardarLluminaria();
     void DecartarLluminaria();

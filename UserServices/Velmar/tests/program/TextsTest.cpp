@@ -57,11 +57,14 @@ std::string Read(const fs::path& path) {
 std::set<std::string> MessageCodes(const std::string& window) {
     const fs::path root = fs::path(VELMAR_SOURCE_DIR).lexically_normal();
     std::vector<fs::path> pending;
-    // The window's files: its own name, or its name and a part of it
-    // ("frmPuntsLlumControls").
-    const auto ofTheWindow = [&window](const fs::path& path) {
+    // The window's files: its own name, or its name without "frm" and a
+    // part of it ("PuntsLlumControls" of frmPuntsLlum).
+    const std::string parts = window.substr(3);
+    const auto ofTheWindow = [&window, &parts](const fs::path& path) {
         const std::string stem = path.stem().string();
-        return stem == window || (stem.starts_with(window) && std::isupper(static_cast<unsigned char>(stem[window.size()])));
+        return stem == window ||
+               (stem.starts_with(parts) && stem.size() > parts.size() &&
+                std::isupper(static_cast<unsigned char>(stem[parts.size()])));
     };
     for (const auto& entry : fs::recursive_directory_iterator(root))
         if (ofTheWindow(entry.path()) && *entry.path().lexically_relative(root).begin() != "tests")
@@ -173,6 +176,10 @@ TEST(TextsScan, FindsTheCodesOfTheWindowAndOfItsShape) {
     for (const char* code : {"valProjecteAmbZones", "valAlgunCampBuit", "valNoRegistresEditar", "valTextEliminar"})
         EXPECT_TRUE(codes.contains(code)) << code;
     EXPECT_TRUE(MessageCodes("frmEntraPassword").contains("valContrasenyesDiferents"));
+    // A window written in several files: its parts are scanned too.
+    const std::set<std::string> punts = MessageCodes("frmPuntsLlum");
+    for (const char* code : {"valDadesPropietatsNoCompletes", "valTextEliminarLluminaria"})
+        EXPECT_TRUE(punts.contains(code)) << code;
 }
 
 }  // namespace
