@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "Ado/Connection.h"
-#include "Ado/ConnectionString.h"
 #include "Ado/Recordset.h"
+#include "PlainPostgres.h"
 #include "support/TestDatabase.h"
 
 namespace bench {
@@ -44,10 +44,7 @@ struct LightPoints {
             "\"CodPuntLlum\" VARCHAR(20) NOT NULL, \"NumCarrer\" INTEGER)");
         connection->Execute("INSERT INTO \"T_PuntLlum\" SELECT i, 'PL-' || i, 1 + i % 400 "
                             "FROM generate_series(1, " + std::to_string(kRows) + ") AS i");
-        const ado::ConnectionString cs(db->connectionString());
-        const std::string info = "host=" + cs.value("Host") + " port=" + cs.value("Port") +
-                                 " dbname=" + cs.value("Database") + " user=" + cs.value("User ID");
-        pg = PQconnectdb(info.c_str());
+        pg = ConnectPlain(db->connectionString());
         Check(PQprepare(pg, "move", kUpdate, 3, nullptr), PGRES_COMMAND_OK);
     }
     ~LightPoints() {

@@ -50,13 +50,18 @@ const std::string& QueryText() {
     return text;
 }
 
+// Runs `work` as the benchmark's iterations, then once more for the memory
+// it takes at its peak over the size of the query's text.
+template <class Work>
+void RunWithPeak(benchmark::State& state, Work work) {
+    for (auto _ : state) work();
+    state.counters["peak_per_text"] = PeakBytes(work) / static_cast<double>(QueryText().size());
+}
+
 void BM_QueryToXml(benchmark::State& state) {
     auto connection = Connect(QueryDatabase());
-    for (auto _ : state) benchmark::DoNotOptimize(ado::QueryToXml(*connection, kSelect));
-    const double size = static_cast<double>(QueryText().size());
-    state.counters["text_MB"] = size / 1e6;
-    state.counters["peak_per_text"] =
-        PeakBytes([&] { benchmark::DoNotOptimize(ado::QueryToXml(*connection, kSelect)); }) / size;
+    RunWithPeak(state, [&] { benchmark::DoNotOptimize(ado::QueryToXml(*connection, kSelect)); });
+    state.counters["text_MB"] = static_cast<double>(QueryText().size()) / 1e6;
 }
 BENCHMARK(BM_QueryToXml)->Unit(benchmark::kMillisecond);
 
@@ -127,19 +132,13 @@ void BM_PlainQueryText(benchmark::State& state) {
         state.SkipWithError("the plain loop does not write the same text");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(PlainQueryText(db, head));
-    state.counters["peak_per_text"] =
-        PeakBytes([&] { benchmark::DoNotOptimize(PlainQueryText(db, head)); }) /
-        static_cast<double>(QueryText().size());
+    RunWithPeak(state, [&] { benchmark::DoNotOptimize(PlainQueryText(db, head)); });
 }
 BENCHMARK(BM_PlainQueryText)->Unit(benchmark::kMillisecond);
 
 void BM_XmlToRecordset(benchmark::State& state) {
     const std::string& text = QueryText();
-    for (auto _ : state) benchmark::DoNotOptimize(ado::Recordset::FromXml(text));
-    state.counters["peak_per_text"] =
-        PeakBytes([&] { benchmark::DoNotOptimize(ado::Recordset::FromXml(text)); }) /
-        static_cast<double>(text.size());
+    RunWithPeak(state, [&] { benchmark::DoNotOptimize(ado::Recordset::FromXml(text)); });
 }
 BENCHMARK(BM_XmlToRecordset)->Unit(benchmark::kMillisecond);
 
@@ -179,8 +178,7 @@ void ParseTyped(const std::string& text) {
 
 void BM_PlainParseTyped(benchmark::State& state) {
     const std::string& text = QueryText();
-    for (auto _ : state) ParseTyped(text);
-    state.counters["peak_per_text"] = PeakBytes([&] { ParseTyped(text); }) / static_cast<double>(text.size());
+    RunWithPeak(state, [&] { ParseTyped(text); });
 }
 BENCHMARK(BM_PlainParseTyped)->Unit(benchmark::kMillisecond);
 

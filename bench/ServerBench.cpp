@@ -25,6 +25,7 @@
 #include "Ado/ConnectionString.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
+#include "PlainPostgres.h"
 #include "support/CollectorSandbox.h"
 #include "support/DravikSettings.h"
 #include "support/SampleDatabase.h"
@@ -74,9 +75,7 @@ public:
             sqlite3_open(cs.value("Data Source").c_str(), &sqlite_);
             return;
         }
-        const std::string info = "host=" + cs.value("Host") + " port=" + cs.value("Port") +
-                                 " dbname=" + cs.value("Database") + " user=" + cs.value("User ID");
-        pg_ = PQconnectdb(info.c_str());
+        pg_ = ConnectPlain(db.connectionString());
     }
     ~PlainConnection() {
         if (sqlite_) sqlite3_close(sqlite_);

@@ -29,6 +29,22 @@ bool UnknownName(const std::string& state) { return state == "42P01" || state ==
 // SQLSTATE of a prepared statement that does not exist.
 constexpr const char* kNoSuchPreparedStatement = "26000";
 
+// Refuses `statement` (`pg` as the server gets it) when `values` does not
+// give each of its parameters one value.
+void CheckValueCount(const PostgresStatement& pg, size_t values, const std::string& statement) {
+    if (pg.parameters != static_cast<int>(values))
+        com::Raise(err::DatabaseError, "The statement has " + std::to_string(pg.parameters) +
+                                           " parameters and " + std::to_string(values) +
+                                           " values were given: " + statement);
+}
+
+// The rows a statement changed as the server counts them; 0 when it gives
+// no count.
+int64_t CountedRows(const PGresult* result) {
+    const char* rows = PQcmdTuples(const_cast<PGresult*>(result));
+    return *rows ? std::stoll(rows) : 0;
+}
+
 PGconn* Connect(const ConnectionString& connection) {
     const std::string host = connection.value("Host"), port = connection.value("Port"),
                       database = connection.value("Database"), user = connection.value("User ID"),
@@ -88,10 +104,7 @@ PgResult PostgresEngine::runStatement(const std::string& statement,
     const bool savepoint = level() > 0;
     for (bool retried = false;; retried = true) {
         const PostgresStatement pg = RewriteForPostgres(statement, catalog_.names());
-        if (pg.parameters != values.count())
-            com::Raise(err::DatabaseError, "The statement has " + std::to_string(pg.parameters) +
-                                               " parameters and " + std::to_string(values.count()) +
-                                               " values were given: " + statement);
+        CheckValueCount(pg, params.size(), statement);
         if (savepoint) run(std::string("SAVEPOINT ") + kStatementSavepoint);
         PgResult result = statements_.run(pg, values.count(), values.values());
         const bool succeeded = PgSucceeded(result.get());
@@ -120,8 +133,7 @@ int64_t PostgresEngine::runExecute(const std::string& statement,
     const PgResult result = runStatement(statement, params);
     // A query changes no row (libpq would give the number it returned).
     if (std::string_view(PQcmdStatus(result.get())).starts_with("SELECT")) return 0;
-    const char* rows = PQcmdTuples(result.get());
-    return *rows ? std::stoll(rows) : 0;
+    return CountedRows(result.get());
 }
 
 FieldInfo PostgresEngine::describe(const PGresult* result, int column) {
@@ -165,8 +177,7 @@ constexpr size_t kPipelineChunk = 512;
 
 BatchOutcome OutcomeOf(const PGresult* result) {
     BatchOutcome outcome;
-    const char* rows = PQcmdTuples(const_cast<PGresult*>(result));
-    outcome.rows = *rows ? std::stoll(rows) : 0;
+    outcome.rows = CountedRows(result);
     if (PQntuples(result) > 0)
         for (int c = 0; c < PQnfields(result); ++c)
             outcome.returned.push_back(std::stoll(PQgetvalue(result, 0, c)));
@@ -224,10 +235,7 @@ void PostgresEngine::runBatch(std::span<const BatchStatement> statements, const 
     for (const BatchStatement& s : statements) {
         if (names.count(s.sql)) continue;
         const PostgresStatement pg = RewriteForPostgres(s.sql, catalog_.names());
-        if (pg.parameters != static_cast<int>(s.params.size()))
-            com::Raise(err::DatabaseError, "The statement has " + std::to_string(pg.parameters) +
-                                               " parameters and " + std::to_string(s.params.size()) +
-                                               " values were given: " + s.sql);
+        CheckValueCount(pg, s.params.size(), s.sql);
         names.emplace(s.sql, statements_.prepared(pg, pg.parameters));
     }
     Pipeline pipeline(connection_.get());

@@ -2,8 +2,7 @@
 
 namespace ado {
 
-std::string& PostgresStatementCache::entry(const std::string& text) {
-    if (std::string* name = names_.find(text)) return *name;
+std::string& PostgresStatementCache::keep(const std::string& text) {
     return names_.keep(text, {}, [this](const std::string& dropped) {
         // Dropping a statement cannot fail; its result tells nothing.
         if (!dropped.empty()) PgSend(connection_, "DEALLOCATE " + dropped);
@@ -14,18 +13,21 @@ PgResult PostgresStatementCache::run(const PostgresStatement& statement, int cou
                                      const char* const* values) {
     if (!statement.plainWrite || count == 0)
         return PgSend(connection_, statement.text, count, values);
-    const bool ranBefore = names_.find(statement.text) != nullptr;
-    std::string& name = entry(statement.text);
-    if (!ranBefore) return PgSend(connection_, statement.text, count, values);
-    if (name.empty()) {
-        PgResult result = prepare(name, statement, count);
+    std::string* name = names_.find(statement.text);
+    if (!name) {
+        keep(statement.text);
+        return PgSend(connection_, statement.text, count, values);
+    }
+    if (name->empty()) {
+        PgResult result = prepare(*name, statement, count);
         if (!PgSucceeded(result.get())) return result;
     }
-    return PgResult(PQexecPrepared(connection_, name.c_str(), count, values, nullptr, nullptr, 0));
+    return PgResult(PQexecPrepared(connection_, name->c_str(), count, values, nullptr, nullptr, 0));
 }
 
 std::string PostgresStatementCache::prepared(const PostgresStatement& statement, int count) {
-    std::string& name = entry(statement.text);
+    std::string* found = names_.find(statement.text);
+    std::string& name = found ? *found : keep(statement.text);
     if (name.empty()) {
         const PgResult result = prepare(name, statement, count);
         if (!PgSucceeded(result.get())) PgFail(connection_, result.get(), statement.text);

@@ -36,8 +36,9 @@ public:
     void forget() { names_.clear(); }
 
 private:
-    // The entry kept for a text, made when there is none.
-    std::string& entry(const std::string& text);
+    // Keeps `text`, which is not kept yet, with no name: the least used
+    // text goes when all places are taken.
+    std::string& keep(const std::string& text);
     // Prepares `statement` under a new name, which goes into `name` when
     // the server takes it.
     PgResult prepare(std::string& name, const PostgresStatement& statement, int count);

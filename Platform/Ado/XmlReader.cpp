@@ -278,18 +278,27 @@ private:
     std::unordered_map<std::string_view, size_t> byName_;
 };
 
-// Reads the z:row children of the block the parser has just started, each
-// as it comes, with `read`; everything else in it is passed over.
-template <class Read>
-void ForEachRow(XmlPullParser& parser, Read read) {
+// Calls `visit` with the name of each element inside the one the parser
+// has just started, as that element starts; `visit` reads it through its
+// end. Text between them is passed over.
+template <class Visit>
+void ForEachChild(XmlPullParser& parser, Visit visit) {
     const size_t level = parser.depth();
     for (;;) {
         const Event event = parser.next();
         if (event == Event::EndElement && parser.depth() < level) return;
-        if (event != Event::StartElement) continue;
-        if (parser.name() == "z:row"sv) read(Attributes(parser.attributes()));
-        parser.skipElement();
+        if (event == Event::StartElement) visit(parser.name());
     }
+}
+
+// Reads the z:row children of the block the parser has just started, each
+// as it comes, with `read`; everything else in it is passed over.
+template <class Read>
+void ForEachRow(XmlPullParser& parser, Read read) {
+    ForEachChild(parser, [&](std::string_view name) {
+        if (name == "z:row"sv) read(Attributes(parser.attributes()));
+        parser.skipElement();
+    });
 }
 
 // A row's attributes kept beyond the parser's next step.
@@ -308,21 +317,17 @@ struct KeptRow {
 void ReadUpdate(XmlPullParser& parser, const RowReader& reader, RecordsetData& data) {
     std::vector<RecordsetData::Values> before;
     std::vector<KeptRow> now;
-    const size_t level = parser.depth();
-    for (;;) {
-        const Event event = parser.next();
-        if (event == Event::EndElement && parser.depth() < level) break;
-        if (event != Event::StartElement) continue;
-        if (parser.name() == "rs:original"sv) {
+    ForEachChild(parser, [&](std::string_view name) {
+        if (name == "rs:original"sv) {
             ForEachRow(parser, [&](Attributes row) { reader.read(row, before.emplace_back(data.fields.size())); });
-            continue;
+            return;
         }
-        if (parser.name() == "z:row"sv) {
+        if (name == "z:row"sv) {
             KeptRow& row = now.emplace_back();
             for (const XmlAttribute& a : parser.attributes()) row.attributes.emplace_back(a.name, a.value);
         }
         parser.skipElement();
-    }
+    });
     if (now.size() > before.size()) NotARowset("rs:update without the original row");
     if (now.size() < before.size()) NotARowset("rs:update without the current row");
     for (size_t n = 0; n < now.size(); ++n) {
@@ -340,12 +345,7 @@ void ReadData(XmlPullParser& parser, RecordsetData& data) {
     auto rowsOf = [&](RowStatus status) {
         return [&, status](Attributes row) { reader.read(row, data.rows[data.appendRow(status)]); };
     };
-    const size_t level = parser.depth();
-    for (;;) {
-        const Event event = parser.next();
-        if (event == Event::EndElement && parser.depth() < level) return;
-        if (event != Event::StartElement) continue;
-        const std::string_view name = parser.name();
+    ForEachChild(parser, [&](std::string_view name) {
         if (name == "z:row"sv) {
             rowsOf(RowStatus::Unchanged)(parser.attributes());
             parser.skipElement();
@@ -358,7 +358,7 @@ void ReadData(XmlPullParser& parser, RecordsetData& data) {
         } else {
             parser.skipElement();
         }
-    }
+    });
 }
 
 }  // namespace
@@ -377,9 +377,7 @@ RecordsetData ReadRecordset(std::string_view text) {
     bool dataFound = false;
     // rs:data written before the schema is read once the schema is known.
     std::optional<XmlPullParser::Mark> dataBeforeSchema;
-    for (Event event; (event = parser.next()) != Event::EndElement;) {
-        if (event != Event::StartElement) continue;
-        const std::string_view name = parser.name();
+    ForEachChild(parser, [&](std::string_view name) {
         if (name == "s:Schema"sv && !schemaRead) {
             ReadSchema(ReadNode(parser), data);
             data.rows = CellTable(data.fields.size());
@@ -395,7 +393,7 @@ RecordsetData ReadRecordset(std::string_view text) {
         } else {
             KeepElement(data.extras.documentChildren, ReadNode(parser));
         }
-    }
+    });
     if (parser.next() != Event::End) NotARowset("more than one root element");
     if (!schemaRead || !dataFound) NotARowset("s:Schema or rs:data is missing");
     if (dataBeforeSchema) {

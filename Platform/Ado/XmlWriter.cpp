@@ -37,6 +37,12 @@ constexpr std::string_view kHead =
     "\txmlns:rs='urn:schemas-microsoft-com:rowset'\n"
     "\txmlns:z='#RowsetSchema'";
 
+// The size of a huge page, where the system gives them.
+constexpr uintptr_t kHugePage = 2 << 20;
+
+// `n` rounded up to a whole number of huge pages.
+constexpr uintptr_t HugePagesUp(uintptr_t n) { return (n + kHugePage - 1) & ~(kHugePage - 1); }
+
 // A copy of a piece of text in pages of its own, unmapped when it goes:
 // memory the heap would keep after it is freed, and count twice while the
 // whole text is put together.
@@ -46,15 +52,15 @@ public:
     // In huge pages where the system gives them, as Reserve asks for the
     // whole text: a first touch of each small page costs more than copying it.
     explicit MappedText(std::string_view text) : size_(text.size()) {
-        const size_t length = (size_ + kHuge - 1) / kHuge * kHuge;
-        void* pages = mmap(nullptr, length + kHuge, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        const size_t length = HugePagesUp(size_);
+        void* pages = mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (pages == MAP_FAILED) throw std::bad_alloc();
         // Keep the part that starts on a huge page's boundary.
         const uintptr_t start = reinterpret_cast<uintptr_t>(pages);
-        const uintptr_t aligned = (start + kHuge - 1) & ~(kHuge - 1);
+        const uintptr_t aligned = HugePagesUp(start);
         if (aligned > start) munmap(pages, aligned - start);
-        if (aligned + length < start + length + kHuge)
-            munmap(reinterpret_cast<void*>(aligned + length), start + kHuge - aligned);
+        if (aligned + length < start + length + kHugePage)
+            munmap(reinterpret_cast<void*>(aligned + length), start + kHugePage - aligned);
         data_ = reinterpret_cast<char*>(aligned);
         mapped_ = length;
         madvise(data_, mapped_, MADV_HUGEPAGE);
@@ -73,8 +79,6 @@ public:
     ~MappedText() { release(); }
 
     std::string_view text() const { return {data_, size_}; }
-
-    static constexpr uintptr_t kHuge = 2 << 20;
 
 private:
     void release() {
@@ -121,9 +125,9 @@ public:
     // Moves what was written since the last piece into pieces of their own,
     // each a huge page filled whole.
     void cutPiece() {
-        if (out_.size() < MappedText::kHuge) return;
-        pieces_.emplace_back(std::string_view(out_).substr(0, MappedText::kHuge));
-        out_.erase(0, MappedText::kHuge);  // keeps its room for the next piece
+        if (out_.size() < kHugePage) return;
+        pieces_.emplace_back(std::string_view(out_).substr(0, kHugePage));
+        out_.erase(0, kHugePage);  // keeps its room for the next piece
     }
     // The pieces and the last part as one text, each piece given back to
     // the system as soon as it is copied.
@@ -190,11 +194,10 @@ private:
     // more than writing the text itself.
     static void Reserve(std::string& text, size_t size) {
         text.reserve(size);
-        constexpr uintptr_t kHuge = 2 << 20;
-        if (size < 4 * kHuge) return;
+        if (size < 4 * kHugePage) return;
         const uintptr_t start = reinterpret_cast<uintptr_t>(text.data());
-        const uintptr_t first = (start + kHuge - 1) & ~(kHuge - 1);
-        const uintptr_t end = (start + text.capacity()) & ~(kHuge - 1);
+        const uintptr_t first = HugePagesUp(start);
+        const uintptr_t end = (start + text.capacity()) & ~(kHugePage - 1);
         if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
     }
 
@@ -310,7 +313,7 @@ private:
     }
 
     static constexpr size_t kLarge = 64 << 10;
-    static constexpr size_t kPieceRoom = MappedText::kHuge + MappedText::kHuge / 16;
+    static constexpr size_t kPieceRoom = kHugePage + kHugePage / 16;
 
     const RecordsetData& data_;
     std::vector<std::string> valueHeads_;

@@ -25,12 +25,12 @@ CollectorSandbox::CollectorSandbox(std::string program) : program_(std::move(pro
     UseCollector(program_);
 }
 
-std::string CollectorSandbox::socketPath() const {
-    return com::remote::SocketPath(std::filesystem::path(program_).filename().string());
-}
+std::string CollectorSandbox::serverName() const { return std::filesystem::path(program_).filename().string(); }
+
+std::string CollectorSandbox::socketPath() const { return com::remote::SocketPath(serverName()); }
 
 int CollectorSandbox::collectorPid() const {
-    const std::string lockFile = com::remote::LockPath(std::filesystem::path(program_).filename().string());
+    const std::string lockFile = com::remote::LockPath(serverName());
     const int fd = ::open(lockFile.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) return 0;
     const bool running = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
