@@ -99,12 +99,13 @@ void frmUsuaris::ConfiguraLlistaAmbNomsCamps() {
 }
 
 void frmUsuaris::OmpleNou() {
-    const Taula& idiomes = *TaulaPerNom("rstRecordsetNomsIdiomes");
-    const std::vector<com::Variant> codis = idiomes->ColumnValues(idiomes->FieldIndex("CodIdioma"));
+    const ado::Recordset& idiomes = *TaulaPerNom("rstRecordsetNomsIdiomes")->Ref();
+    // Both columns read alike, so that a code and its number share an index.
+    const std::vector<com::Variant> codis = idiomes.ColumnValues(idiomes.FieldIndex("CodIdioma"));
+    const std::vector<com::Variant> numeros = idiomes.ColumnValues(idiomes.FieldIndex("NumIdioma"));
     for (size_t fila = 0; fila < codis.size(); ++fila)
         if (!codis[fila].isNull() && codis[fila].toString() == kIdiomaNou)
-            return rstRecordsetActual->SetValue(
-                "NumIdioma", idiomes->ValueAt(static_cast<int32_t>(fila) + 1, idiomes->FieldIndex("NumIdioma")));
+            return rstRecordsetActual->SetValue("NumIdioma", numeros[fila]);
 }
 
 void frmUsuaris::RefreshModeFormEdicio(bool edicio) {

@@ -8,10 +8,17 @@ namespace {
 
 constexpr int kLinies = 4;
 
+// Unbound, it holds as much as a one-line box does; learnt once, not by a
+// box made for each.
+int LimitSenseCamp() {
+    static const int limit = QLineEdit().maxLength();
+    return limit;
+}
+
 }  // namespace
 
 CaixaTextMultilinia::CaixaTextMultilinia(QWidget* parent)
-    : QPlainTextEdit(parent), maxLength_(QLineEdit().maxLength()) {
+    : QPlainTextEdit(parent), maxLength_(LimitSenseCamp()) {
     setTabChangesFocus(true);
     setMinimumHeight(fontMetrics().lineSpacing() * kLinies + 2 * frameWidth() + 8);
     // Connected first: whoever else follows the text sees it cut already.

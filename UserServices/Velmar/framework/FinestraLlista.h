@@ -32,7 +32,6 @@ protected:
 
     LlistaRegistres* ControlLlista() const { return llista_; }
     QLabel* EtiquetaLlista() const { return etiqueta_; }
-    const std::string& CampLlista() const { return camp_; }
     // The field the list shows, when the window learns it as it opens.
     void PosaCampLlista(std::string camp);
     bool MantePosicio() const { return mantePosicio_; }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <map>
@@ -25,14 +24,6 @@ protected:
     void SetUp() override {
         FinestraProva::SetUp();
         sessio.execute("DELETE FROM T_Projecte WHERE NumProjecte <> 306");
-    }
-    static velmar::DataCombo* Combo(frmProjectes& w, const char* name) {
-        return w.findChild<velmar::DataCombo*>(name);
-    }
-    static void Tria(frmProjectes& w, const char* combo, const char* code) {
-        Combo(w, combo)->setEditText(code);
-        QFocusEvent out(QEvent::FocusOut);
-        QApplication::sendEvent(Combo(w, combo), &out);
     }
     static void Omple(frmProjectes& w, const char* nom, const char* resumit) {
         Text(w, "txtNomProjecte")->setText(nom);

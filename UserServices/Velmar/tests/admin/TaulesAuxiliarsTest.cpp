@@ -6,7 +6,6 @@
 // editor saved.
 #include <gtest/gtest.h>
 
-#include <QFocusEvent>
 #include <set>
 
 #include "admin/frmProjectes.h"
@@ -31,12 +30,6 @@ protected:
         return w;
     }
     static std::string Missatge(const char* code) { return Text("frmTaulesAuxiliars", code); }
-    static std::string Seleccionat(QWidget& w) { return Llista(w)->text(Llista(w)->currentRow()).toStdString(); }
-    static void Selecciona(QWidget& w, const QString& text) {
-        for (int i = 0; i < Llista(w)->count(); ++i)
-            if (Llista(w)->text(i) == text) return Llista(w)->setCurrentRow(i);
-        ADD_FAILURE() << "no item " << text.toStdString();
-    }
     // The codes of a lookup table as the server holds them, of the rows
     // whose column `filtre` holds `valor` when one is named.
     static std::multiset<std::string> Desats(const char* taula, const char* codi, const char* filtre = "",
@@ -235,9 +228,7 @@ TEST_P(TaulesAuxiliars, BehindAComboOfTheProjectWindowItGivesTheComboTheRowsSave
 
     // The window's controls are bound again: the project takes the new type.
     EXPECT_EQ(Text(w, "txtNomProjecte")->text(), "Enllumenat de la urbanització Els Pins");
-    combo->setEditText("Nocturn");
-    QFocusEvent out(QEvent::FocusOut);
-    QApplication::sendEvent(combo, &out);
+    Tria(w, "cboNumTipusManteniment", "Nocturn");
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     const com::ObjectRef service = com::CreateObject("Brintel.SvrProjectes");

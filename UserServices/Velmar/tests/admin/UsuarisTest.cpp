@@ -25,12 +25,6 @@ class Usuaris : public FinestraIdioma {
 protected:
     static std::string Missatge(const char* code) { return Text("frmUsuaris", code); }
     static velmar::ComboSiNo* Autoritzat(frmUsuaris& w) { return w.findChild<velmar::ComboSiNo*>("cmbAutoritzat"); }
-    static velmar::DataCombo* Combo(frmUsuaris& w, const char* name) { return w.findChild<velmar::DataCombo*>(name); }
-    static void Tria(frmUsuaris& w, const char* combo, const QString& code) {
-        Combo(w, combo)->setEditText(code);
-        QFocusEvent out(QEvent::FocusOut);
-        QApplication::sendEvent(Combo(w, combo), &out);
-    }
     static std::vector<std::string> Fila(frmUsuaris& w, int row) {
         return {Llista(w)->text(row, 0).toStdString(), Llista(w)->text(row, 1).toStdString(),
                 Llista(w)->text(row, 2).toStdString()};

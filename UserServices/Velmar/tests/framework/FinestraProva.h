@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -16,6 +17,7 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
+#include "core/DataCombo.h"
 #include "core/Dialegs.h"
 #include "core/LlistaRegistres.h"
 #include "core/clsAndamiSistema.h"
@@ -44,8 +46,26 @@ protected:
         for (int i = 0; i < Llista(w)->count(); ++i) items.push_back(Llista(w)->text(i).toStdString());
         return items;
     }
+    // The text of the list's selected item; "(none)" when none is.
+    static std::string Seleccionat(QWidget& w) {
+        const int row = Llista(w)->currentRow();
+        return row < 0 ? "(none)" : Llista(w)->text(row).toStdString();
+    }
+    static void Selecciona(QWidget& w, const char* text) {
+        const std::vector<std::string> items = Items(w);
+        for (size_t i = 0; i < items.size(); ++i)
+            if (items[i] == text) return Llista(w)->setCurrentRow(static_cast<int>(i));
+        ADD_FAILURE() << "no item " << text;
+    }
     static QLineEdit* Text(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(name); }
     static void Click(QWidget& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
+    static velmar::DataCombo* Combo(QWidget& w, const char* name) { return w.findChild<velmar::DataCombo*>(name); }
+    // A code typed into a data combo, which is then left.
+    static void Tria(QWidget& w, const char* combo, const QString& code) {
+        Combo(w, combo)->setEditText(code);
+        QFocusEvent out(QEvent::FocusOut);
+        QApplication::sendEvent(Combo(w, combo), &out);
+    }
     // The map vertices a window shows, each as its item reads: its key,
     // then its columns.
     static std::vector<std::string> Vertexs(QWidget& w) {

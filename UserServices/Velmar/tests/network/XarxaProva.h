@@ -1,5 +1,6 @@
 // What the tests of the network windows share: the session of the
-// maintenance windows, the rows the server holds, and the list of rows.
+// maintenance windows, the rows the server holds, and the headers of the
+// vertex list.
 #pragma once
 
 #include <map>
@@ -28,15 +29,5 @@ protected:
     }
     static std::string Capcalera(QWidget& w, int column) {
         return w.findChild<velmar::LlistaPunts*>("lstPunts")->headerItem()->text(column).toStdString();
-    }
-    static std::string Seleccionat(QWidget& w) {
-        const int row = Llista(w)->currentRow();
-        return row < 0 ? "(none)" : Llista(w)->text(row).toStdString();
-    }
-    static void Selecciona(QWidget& w, const char* text) {
-        const std::vector<std::string> items = Items(w);
-        for (size_t i = 0; i < items.size(); ++i)
-            if (items[i] == text) return Llista(w)->setCurrentRow(static_cast<int>(i));
-        ADD_FAILURE() << "no item " << text;
     }
 };
