@@ -325,9 +325,7 @@ void frmPuntsLlum::UndoChanges() {
 
 void frmPuntsLlum::Eliminar() {
     TopLevel("Eliminar", [this] {
-        const std::string message = CadenaValidacioEliminar();
-        if (!message.empty()) return dialegs::MissatgeOk(message);
-        if (!dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminar", "valTextEliminar"))) return;
+        if (!ConfirmaEliminar()) return;
         Entra(Mode::Eliminacio);
         // The point shown afterwards: the one before it, or the first.
         const int32_t count = rstRecordsetActual.Files();
