@@ -333,11 +333,7 @@ void frmPuntsLlum::SeleccionaFoto(size_t foto) {
     const Foto& f = kFotos[foto];
     TopLevel(f.procediment, [this, &f] {
         // A cancelled dialog chooses nothing.
-        std::string path;
-        {
-            clsFuncionsCapaInterficie dialeg;
-            path = dialeg.EscullArxiu();
-        }
+        const std::string path = ArxiuEscollit([this] { return objFuncionsCapaInterficie.EscullArxiu(); });
         if (path.empty()) return;
         T(f.recordset)->SetValue(f.columna, path);
     });
