@@ -241,11 +241,7 @@ void frmPuntsLlum::Disseny() {
     punts_ = new Navegador(*this,
                            {.codiPrimer = "PrimerTextNumRegistre", .primer = "PuntLlum",
                             .codiSegon = "SegonTextNumRegistre", .segon = "de"},
-                           [this] {
-                               ObteDadesPuntLlumActual();
-                               OmpleNumeroRegistre();
-                               OmpleNumeroLluminaria();
-                           });
+                           [this] { MostraPuntActual(); });
     lluminaries_ = new Navegador(
         *this,
         {.taula = "rstRecordsetLluminaries",

@@ -73,6 +73,8 @@ private:
     // The record: counting, editing, saving, deleting.
     void OmpleNumeroRegistre();
     void OmpleNumeroLluminaria();
+    // The current point with what hangs on it, and both counters.
+    void MostraPuntActual();
     void RefrescaFormulariLectura();
     void Editar();
     void SortirEdicio();
