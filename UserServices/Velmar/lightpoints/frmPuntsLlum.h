@@ -57,7 +57,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The layout (frmPuntsLlumDisseny.cpp): every control, frame and tab,
+    // The layout (PuntsLlumControls.cpp): every control, frame and tab,
     // and what each button and combo runs.
     void Disseny();
     void Connecta();
