@@ -4,10 +4,8 @@
 // that the change sets it is sent can be seen.
 #pragma once
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -16,6 +14,8 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
+#include "DataComboProva.h"
+#include "DesaProva.h"
 #include "core/DataCombo.h"
 #include "framework/FinestraProva.h"
 #include "lightpoints/frmPuntsLlum.h"
@@ -42,11 +42,8 @@ protected:
         chooser->setCurrentIndex(index);
         emit chooser->activated(index);
     }
-    // A code typed into a data combo, which is then left.
     static void Escriu(QWidget& w, const char* combo, const char* codi) {
-        DataCombo(w, combo)->setEditText(QString::fromUtf8(codi));
-        QFocusEvent out(QEvent::FocusOut);
-        QApplication::sendEvent(DataCombo(w, combo), &out);
+        EscriuIDeixa(DataCombo(w, combo), QString::fromUtf8(codi));
     }
     // The items of a list view, their columns joined by "|".
     static std::vector<std::string> Files(QWidget& w, const char* name) {
@@ -65,22 +62,12 @@ protected:
                !Text(w, "txtCodi")->isReadOnly();
     }
     static velmar::RecordsetRef Taula(velmar::Finestra& w, const char* name) { return w.TaulaPerNom(name)->Ref(); }
-    // Changes of a table not yet in the database.
-    static bool Pendent(const velmar::RecordsetRef& rows) {
-        if (rows->EditMode() != ado::EditState::None) return true;
-        const std::string text = rows->ToXml();
-        return text.find("<rs:update>") != std::string::npos || text.find("<rs:insert>") != std::string::npos ||
-               text.find("<rs:delete>") != std::string::npos;
-    }
     static bool AlgunaPendent(velmar::Finestra& w) {
         for (const char* name : {"rstRecordsetActual", "rstRecordsetSuport", "rstRecordsetPresaTerra",
                                  "rstRecordsetSuportPropietat", "rstRecordsetPatronsLlum", "rstRecordsetLluminaries",
                                  "rstRecordsetLluminariaModel"})
             if (Pendent(Taula(w, name))) return true;
         return false;
-    }
-    static bool SenseTransaccio() {
-        return com::TypeName(com::Get(velmar::clsAndamiSistema::Instance().SySSessio, "IdTransaccio")) == "Nothing";
     }
 
     // What the server holds, read through the light points' support object.
