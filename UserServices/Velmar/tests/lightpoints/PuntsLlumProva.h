@@ -1,7 +1,8 @@
 // What the tests of the light-point window share: the window on the sample
-// database (project 306), its controls by name, what the server holds read
-// through the support objects, and the window's support object wrapped so
-// that the change sets it is sent can be seen.
+// database (project 306), its controls by name, the file dialog answered as
+// a test says, what the server holds read through the support objects, and
+// the window's support object wrapped so that the change sets it is sent
+// can be seen.
 #pragma once
 
 #include <QCheckBox>
@@ -24,6 +25,15 @@ class PuntsLlumProva : public FinestraProva {
 protected:
     using FinestraProva::FinestraProva;
     using frmPuntsLlum = velmar::frmPuntsLlum;
+
+    void SetUp() override {
+        FinestraProva::SetUp();
+        previous_ = velmar::dialegs::SetArxiuHandler([this](const velmar::dialegs::PeticioArxiu&) { return arxiu; });
+    }
+    void TearDown() override {
+        velmar::dialegs::SetArxiuHandler(previous_);
+        FinestraProva::TearDown();
+    }
 
     static velmar::DataCombo* DataCombo(QWidget& w, const char* name) {
         return w.findChild<velmar::DataCombo*>(name);
@@ -107,6 +117,12 @@ protected:
                 .toString());
         return *Camp(std::move(rows), "CodTextIdioma", code, "TextTraduit");
     }
+
+    // The path the file dialog answers with; none: the user cancels it.
+    std::optional<std::string> arxiu;
+
+private:
+    velmar::dialegs::ArxiuHandler previous_;
 };
 
 // The window's support object with every change set it is sent noted: the
