@@ -211,9 +211,7 @@ void frmEscomeses::ExportaEsquema(const QTreeWidget* trvTree, const std::string&
 
 void frmEscomeses::Eliminar() {
     TopLevel("Eliminar", [this] {
-        const std::string message = CadenaValidacioEliminar();
-        if (!message.empty()) return dialegs::MissatgeOk(message);
-        if (!dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminar", "valTextEliminar"))) return;
+        if (!ConfirmaEliminar()) return;
         const std::optional<int32_t> numero = EscomesaActual();
         // The record shown afterwards: the one before, or the first.
         const int32_t files = rstRecordsetActual.Files();

@@ -241,11 +241,7 @@ void frmPuntsLlum::Disseny() {
     punts_ = new Navegador(*this,
                            {.codiPrimer = "PrimerTextNumRegistre", .primer = "PuntLlum",
                             .codiSegon = "SegonTextNumRegistre", .segon = "de"},
-                           [this] {
-                               ObteDadesPuntLlumActual();
-                               OmpleNumeroRegistre();
-                               OmpleNumeroLluminaria();
-                           });
+                           [this] { MostraPuntActual(); });
     lluminaries_ = new Navegador(
         *this,
         {.taula = "rstRecordsetLluminaries",
@@ -333,11 +329,7 @@ void frmPuntsLlum::SeleccionaFoto(size_t foto) {
     const Foto& f = kFotos[foto];
     TopLevel(f.procediment, [this, &f] {
         // A cancelled dialog chooses nothing.
-        std::string path;
-        {
-            clsFuncionsCapaInterficie dialeg;
-            path = dialeg.EscullArxiu();
-        }
+        const std::string path = ArxiuEscollit([this] { return objFuncionsCapaInterficie.EscullArxiu(); });
         if (path.empty()) return;
         T(f.recordset)->SetValue(f.columna, path);
     });

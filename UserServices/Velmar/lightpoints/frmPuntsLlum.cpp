@@ -198,9 +198,7 @@ void frmPuntsLlum::CarregaEscomesa(int32_t escomesa) {
 // connection is shown whole, the window's data commands wait.
 void frmPuntsLlum::MostraEscomesa() {
     try {
-        ObteDadesPuntLlumActual();
-        OmpleNumeroRegistre();
-        OmpleNumeroLluminaria();
+        MostraPuntActual();
     } catch (...) {
         HabilitaDades(false);
         throw;
@@ -279,13 +277,17 @@ void frmPuntsLlum::OmpleNumeroRegistre() { punts_->OmpleNumeroRegistre(); }
 
 void frmPuntsLlum::OmpleNumeroLluminaria() { lluminaries_->OmpleNumeroRegistre(); }
 
+void frmPuntsLlum::MostraPuntActual() {
+    ObteDadesPuntLlumActual();
+    OmpleNumeroRegistre();
+    OmpleNumeroLluminaria();
+}
+
 void frmPuntsLlum::RefrescaFormulariLectura() {
     Inner("RefrescaFormulariLectura", [this] {
         ado::Recordset& punts = *rstRecordsetActual;
         if (!punts.IsBOF() && !punts.IsEOF()) punts.Move(punts.AbsolutePosition() - 1, ado::Recordset::MoveStart::First);
-        ObteDadesPuntLlumActual();
-        OmpleNumeroRegistre();
-        OmpleNumeroLluminaria();
+        MostraPuntActual();
     });
 }
 
@@ -325,9 +327,7 @@ void frmPuntsLlum::UndoChanges() {
 
 void frmPuntsLlum::Eliminar() {
     TopLevel("Eliminar", [this] {
-        const std::string message = CadenaValidacioEliminar();
-        if (!message.empty()) return dialegs::MissatgeOk(message);
-        if (!dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminar", "valTextEliminar"))) return;
+        if (!ConfirmaEliminar()) return;
         Entra(Mode::Eliminacio);
         // The point shown afterwards: the one before it, or the first.
         const int32_t count = rstRecordsetActual.Files();

@@ -57,7 +57,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The layout (frmPuntsLlumDisseny.cpp): every control, frame and tab,
+    // The layout (PuntsLlumControls.cpp): every control, frame and tab,
     // and what each button and combo runs.
     void Disseny();
     void Connecta();
@@ -73,6 +73,8 @@ private:
     // The record: counting, editing, saving, deleting.
     void OmpleNumeroRegistre();
     void OmpleNumeroLluminaria();
+    // The current point with what hangs on it, and both counters.
+    void MostraPuntActual();
     void RefrescaFormulariLectura();
     void Editar();
     void SortirEdicio();

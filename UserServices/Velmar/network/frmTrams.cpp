@@ -314,9 +314,7 @@ void frmTrams::UndoChanges() {
 
 void frmTrams::Eliminar() {
     TopLevel("Eliminar", [this] {
-        const std::string message = CadenaValidacioEliminar();
-        if (!message.empty()) return dialegs::MissatgeOk(message);
-        if (!dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminar", "valTextEliminar"))) return;
+        if (!ConfirmaEliminar()) return;
         // The segment shown afterwards: the one before it, or the first.
         const int32_t total = rstRecordsetActual.Files();
         const int32_t posicio = rstRecordsetActual->AbsolutePosition();

@@ -8,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -20,6 +18,8 @@
 #include <optional>
 
 #include "Ado/Recordset.h"
+#include "DataComboProva.h"
+#include "DesaProva.h"
 #include "connections/frmElementsProp.h"
 #include "connections/frmEscomesaElem.h"
 #include "connections/frmEscomeses.h"
@@ -71,12 +71,8 @@ protected:
     static QLineEdit* Text(QWidget& w, const char* name) { return Control<QLineEdit>(w, name); }
     static velmar::DataCombo* Combo(QWidget& w, const char* name) { return Control<velmar::DataCombo>(w, name); }
     static void Click(QWidget& w, const char* name) { Control<QPushButton>(w, name)->click(); }
-    // Types `text` into a data combo and leaves it.
     static void Tria(QWidget& w, const char* name, const char* text) {
-        velmar::DataCombo* combo = Combo(w, name);
-        combo->setEditText(QString::fromUtf8(text));
-        QFocusEvent out(QEvent::FocusOut);
-        QApplication::sendEvent(combo, &out);
+        EscriuIDeixa(Combo(w, name), QString::fromUtf8(text));
     }
     // Chooses a zone in the chooser, as the user does.
     static void TriaZona(QWidget& w, const char* codi) {
@@ -128,9 +124,6 @@ protected:
                                                  : parent.toString();
         }
         return tree;
-    }
-    static bool SenseTransaccio() {
-        return com::TypeName(com::Get(velmar::clsAndamiSistema::Instance().SySSessio, "IdTransaccio")) == "Nothing";
     }
 
     // --- the element windows ----------------------------------------------------

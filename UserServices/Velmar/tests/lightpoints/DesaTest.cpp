@@ -23,14 +23,6 @@ const std::vector<std::string> kSetTaules = {
 class Desa : public PuntsLlumProva, public testing::WithParamInterface<Engine> {
 protected:
     Desa() : PuntsLlumProva(GetParam()) {}
-    void SetUp() override {
-        PuntsLlumProva::SetUp();
-        previous_ = velmar::dialegs::SetArxiuHandler([this](const velmar::dialegs::PeticioArxiu&) { return arxiu; });
-    }
-    void TearDown() override {
-        velmar::dialegs::SetArxiuHandler(previous_);
-        PuntsLlumProva::TearDown();
-    }
     // The window's support object, noting what it is sent from now on.
     static std::shared_ptr<SuportEnregistrat> Enregistra(frmPuntsLlum& w) {
         auto recorder = std::make_shared<SuportEnregistrat>(w.objClasseSuportActual);
@@ -48,11 +40,6 @@ protected:
             Columna(Auxiliar("TSP_SuportPropietat", "PropValor"), "NumSPSuport", suport, "NumPropTipus"),
             std::to_string(tipus)));
     }
-
-    std::optional<std::string> arxiu;
-
-private:
-    velmar::dialegs::ArxiuHandler previous_;
 };
 
 TEST_P(Desa, SendsTheSevenTablesInOrderInOneTransactionAndShowsTheSamePoint) {

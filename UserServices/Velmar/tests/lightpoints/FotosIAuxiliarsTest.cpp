@@ -15,12 +15,7 @@ namespace {
 
 class FotosIAuxiliars : public PuntsLlumProva {
 protected:
-    void SetUp() override {
-        PuntsLlumProva::SetUp();
-        previous_ = velmar::dialegs::SetArxiuHandler([this](const velmar::dialegs::PeticioArxiu&) { return arxiu; });
-    }
     void TearDown() override {
-        velmar::dialegs::SetArxiuHandler(previous_);
         for (QWidget* viewer : Visors()) delete viewer;
         PuntsLlumProva::TearDown();
     }
@@ -40,11 +35,6 @@ protected:
             if (Boto(w, name)->isEnabled()) return false;
         return true;
     }
-
-    std::optional<std::string> arxiu;
-
-private:
-    velmar::dialegs::ArxiuHandler previous_;
 };
 
 TEST_F(FotosIAuxiliars, APhotoOpensInAViewerOfItsOwnOrSaysWhyNot) {

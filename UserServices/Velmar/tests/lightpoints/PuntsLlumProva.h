@@ -1,13 +1,12 @@
 // What the tests of the light-point window share: the window on the sample
-// database (project 306), its controls by name, what the server holds read
-// through the support objects, and the window's support object wrapped so
-// that the change sets it is sent can be seen.
+// database (project 306), its controls by name, the file dialog answered as
+// a test says, what the server holds read through the support objects, and
+// the window's support object wrapped so that the change sets it is sent
+// can be seen.
 #pragma once
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -16,6 +15,8 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
+#include "DataComboProva.h"
+#include "DesaProva.h"
 #include "core/DataCombo.h"
 #include "framework/FinestraProva.h"
 #include "lightpoints/frmPuntsLlum.h"
@@ -24,6 +25,15 @@ class PuntsLlumProva : public FinestraProva {
 protected:
     using FinestraProva::FinestraProva;
     using frmPuntsLlum = velmar::frmPuntsLlum;
+
+    void SetUp() override {
+        FinestraProva::SetUp();
+        previous_ = velmar::dialegs::SetArxiuHandler([this](const velmar::dialegs::PeticioArxiu&) { return arxiu; });
+    }
+    void TearDown() override {
+        velmar::dialegs::SetArxiuHandler(previous_);
+        FinestraProva::TearDown();
+    }
 
     static velmar::DataCombo* DataCombo(QWidget& w, const char* name) {
         return w.findChild<velmar::DataCombo*>(name);
@@ -42,11 +52,8 @@ protected:
         chooser->setCurrentIndex(index);
         emit chooser->activated(index);
     }
-    // A code typed into a data combo, which is then left.
     static void Escriu(QWidget& w, const char* combo, const char* codi) {
-        DataCombo(w, combo)->setEditText(QString::fromUtf8(codi));
-        QFocusEvent out(QEvent::FocusOut);
-        QApplication::sendEvent(DataCombo(w, combo), &out);
+        EscriuIDeixa(DataCombo(w, combo), QString::fromUtf8(codi));
     }
     // The items of a list view, their columns joined by "|".
     static std::vector<std::string> Files(QWidget& w, const char* name) {
@@ -65,22 +72,12 @@ protected:
                !Text(w, "txtCodi")->isReadOnly();
     }
     static velmar::RecordsetRef Taula(velmar::Finestra& w, const char* name) { return w.TaulaPerNom(name)->Ref(); }
-    // Changes of a table not yet in the database.
-    static bool Pendent(const velmar::RecordsetRef& rows) {
-        if (rows->EditMode() != ado::EditState::None) return true;
-        const std::string text = rows->ToXml();
-        return text.find("<rs:update>") != std::string::npos || text.find("<rs:insert>") != std::string::npos ||
-               text.find("<rs:delete>") != std::string::npos;
-    }
     static bool AlgunaPendent(velmar::Finestra& w) {
         for (const char* name : {"rstRecordsetActual", "rstRecordsetSuport", "rstRecordsetPresaTerra",
                                  "rstRecordsetSuportPropietat", "rstRecordsetPatronsLlum", "rstRecordsetLluminaries",
                                  "rstRecordsetLluminariaModel"})
             if (Pendent(Taula(w, name))) return true;
         return false;
-    }
-    static bool SenseTransaccio() {
-        return com::TypeName(com::Get(velmar::clsAndamiSistema::Instance().SySSessio, "IdTransaccio")) == "Nothing";
     }
 
     // What the server holds, read through the light points' support object.
@@ -120,6 +117,12 @@ protected:
                 .toString());
         return *Camp(std::move(rows), "CodTextIdioma", code, "TextTraduit");
     }
+
+    // The path the file dialog answers with; none: the user cancels it.
+    std::optional<std::string> arxiu;
+
+private:
+    velmar::dialegs::ArxiuHandler previous_;
 };
 
 // The window's support object with every change set it is sent noted: the

@@ -3,12 +3,11 @@
 // three, E-03 none) and project 308 with none.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDate>
-#include <QFocusEvent>
 #include <QPushButton>
 
+#include "DataComboProva.h"
 #include "EditorTaulaProva.h"
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
@@ -52,13 +51,7 @@ protected:
         QComboBox* chooser = Combo(w, "cmbEscullEscomesa");
         chooser->setCurrentIndex(chooser->findText(connection));
     }
-    // The user types into a data combo and leaves it.
-    static void Tria(QWidget& w, const char* name, const QString& text) {
-        velmar::DataCombo* combo = Data(w, name);
-        combo->setEditText(text);
-        QFocusEvent out(QEvent::FocusOut);
-        QApplication::sendEvent(combo, &out);
-    }
+    static void Tria(QWidget& w, const char* name, const QString& text) { EscriuIDeixa(Data(w, name), text); }
     static bool Editant(QWidget& w) {
         return Boto(w, "cmdSortirEdicio")->isVisibleTo(&w) && !Boto(w, "cmdNou")->isVisibleTo(&w) &&
                !Text(w, "txtCodi")->isReadOnly();
