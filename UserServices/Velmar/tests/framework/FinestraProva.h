@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -17,6 +16,7 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
+#include "DataComboProva.h"
 #include "core/DataCombo.h"
 #include "core/Dialegs.h"
 #include "core/LlistaRegistres.h"
@@ -61,11 +61,7 @@ protected:
     static void Click(QWidget& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
     static velmar::DataCombo* Combo(QWidget& w, const char* name) { return w.findChild<velmar::DataCombo*>(name); }
     // A code typed into a data combo, which is then left.
-    static void Tria(QWidget& w, const char* combo, const QString& code) {
-        Combo(w, combo)->setEditText(code);
-        QFocusEvent out(QEvent::FocusOut);
-        QApplication::sendEvent(Combo(w, combo), &out);
-    }
+    static void Tria(QWidget& w, const char* combo, const QString& code) { EscriuIDeixa(Combo(w, combo), code); }
     // The map vertices a window shows, each as its item reads: its key,
     // then its columns.
     static std::vector<std::string> Vertexs(QWidget& w) {

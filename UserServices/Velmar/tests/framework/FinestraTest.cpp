@@ -22,6 +22,7 @@
 #include "core/CaixaContrasenya.h"
 #include "core/DataCombo.h"
 #include "framework/FinestraManteniment.h"
+#include "DesaProva.h"
 #include "framework/FinestraProva.h"
 
 namespace {
@@ -177,17 +178,6 @@ protected:
     static std::map<std::string, std::string> Suports() { return Desats("TSP_Suport", "CodSPSuport", "SuportModel"); }
     static std::map<std::string, std::string> Marques() {
         return Desats("TTS_SuportMarca", "CodSuportMarca", "NumSuportMarca");
-    }
-    // The session holds no transaction.
-    static bool SenseTransaccio() {
-        return com::TypeName(com::Get(velmar::clsAndamiSistema::Instance().SySSessio, "IdTransaccio")) == "Nothing";
-    }
-    // Changes not yet in the database: an edit still open, or changes kept.
-    static bool Pendent(const velmar::RecordsetRef& rows) {
-        if (rows->EditMode() != ado::EditState::None) return true;
-        const std::string text = rows->ToXml();
-        return text.find("<rs:update>") != std::string::npos || text.find("<rs:insert>") != std::string::npos ||
-               text.find("<rs:delete>") != std::string::npos;
     }
     static velmar::RecordsetRef Marca(velmar::Finestra& w) { return w.TaulaPerNom("rstRecordsetSuportMarca")->Ref(); }
     static velmar::DataCombo* Color(QWidget& w) { return w.findChild<velmar::DataCombo*>("cmbColor"); }
