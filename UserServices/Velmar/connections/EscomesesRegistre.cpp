@@ -39,8 +39,7 @@ void frmEscomeses::Mostra() {
 // The current record shown again, with its lists and the counter.
 void frmEscomeses::RefrescaFormulariLectura() {
     Inner("RefrescaFormulariLectura", [this] {
-        if (rstRecordsetActual.Files() > 0 && !rstRecordsetActual->IsBOF() && !rstRecordsetActual->IsEOF())
-            rstRecordsetActual->Move(rstRecordsetActual->AbsolutePosition() - 1, ado::Recordset::MoveStart::First);
+        TornaAFilaActual(*rstRecordsetActual);
         Mostra();
     });
 }
@@ -213,12 +212,9 @@ void frmEscomeses::Eliminar() {
     TopLevel("Eliminar", [this] {
         if (!ConfirmaEliminar()) return;
         const std::optional<int32_t> numero = EscomesaActual();
-        // The record shown afterwards: the one before, or the first.
-        const int32_t files = rstRecordsetActual.Files();
-        const int32_t posicio = rstRecordsetActual->AbsolutePosition();
-        const int32_t destinacio = files < 2 ? 0 : (posicio == 1 || files == 2 ? 1 : posicio - 1);
+        const int32_t destinacio = FilaDespresDEliminar(*rstRecordsetActual);
         EliminaActual([this] { RefrescaFormulariLectura(); });
-        if (destinacio > 0) rstRecordsetActual->Move(destinacio - 1, ado::Recordset::MoveStart::First);
+        MouAFilaNumero(*rstRecordsetActual, destinacio);
         RefrescaFormulariLectura();
         Entra(Mode::Consulta);
         // Only the picture the program made of this connection's tree goes

@@ -11,4 +11,14 @@ enum class Moviment { Principi, Recula, Avanca, Fi };
 
 void MouRegistre(ado::Recordset& rows, Moviment moviment);
 
+// The current row taken again from its place, as a window shows it anew;
+// nothing when no row is current.
+void TornaAFilaActual(ado::Recordset& rows);
+
+// Where a window goes once its current row is deleted: the row before it,
+// or the first. Read before the delete; 0 when no row will be left.
+int32_t FilaDespresDEliminar(const ado::Recordset& rows);
+// Makes row `fila` (counted from 1) current; 0 leaves the rows as they are.
+void MouAFilaNumero(ado::Recordset& rows, int32_t fila);
+
 }  // namespace velmar

@@ -285,8 +285,7 @@ void frmPuntsLlum::MostraPuntActual() {
 
 void frmPuntsLlum::RefrescaFormulariLectura() {
     Inner("RefrescaFormulariLectura", [this] {
-        ado::Recordset& punts = *rstRecordsetActual;
-        if (!punts.IsBOF() && !punts.IsEOF()) punts.Move(punts.AbsolutePosition() - 1, ado::Recordset::MoveStart::First);
+        TornaAFilaActual(*rstRecordsetActual);
         MostraPuntActual();
     });
 }
@@ -329,10 +328,7 @@ void frmPuntsLlum::Eliminar() {
     TopLevel("Eliminar", [this] {
         if (!ConfirmaEliminar()) return;
         Entra(Mode::Eliminacio);
-        // The point shown afterwards: the one before it, or the first.
-        const int32_t count = rstRecordsetActual.Files();
-        const int32_t position = rstRecordsetActual->AbsolutePosition();
-        const int32_t target = count < 2 ? 0 : (position == 1 || count == 2 ? 1 : position - 1);
+        const int32_t target = FilaDespresDEliminar(*rstRecordsetActual);
         try {
             // Only the deletion is sent: the point, its luminaires and its
             // map points, in one transaction; nothing else pending goes.
@@ -358,7 +354,7 @@ void frmPuntsLlum::Eliminar() {
             EnSortir([this] { RefrescaFormulariLectura(); });
             throw;
         }
-        if (target > 0) rstRecordsetActual->Move(target - 1, ado::Recordset::MoveStart::First);
+        MouAFilaNumero(*rstRecordsetActual, target);
         RefrescaFormulariLectura();
         Entra(Mode::Consulta);
     });

@@ -240,8 +240,7 @@ void frmTrams::RefrescaLlistaGIS() { lstPunts_->RefrescaLlistaGIS(); }
 
 void frmTrams::RefrescaFormulariLectura() {
     Inner("RefrescaFormulariLectura", [this] {
-        ado::Recordset& trams = *rstRecordsetActual;
-        if (!trams.IsBOF() && !trams.IsEOF()) trams.Move(trams.AbsolutePosition() - 1, ado::Recordset::MoveStart::First);
+        TornaAFilaActual(*rstRecordsetActual);
         ObtePuntsTramActual();
         navegador_->OmpleNumeroRegistre();
     });
@@ -315,13 +314,10 @@ void frmTrams::UndoChanges() {
 void frmTrams::Eliminar() {
     TopLevel("Eliminar", [this] {
         if (!ConfirmaEliminar()) return;
-        // The segment shown afterwards: the one before it, or the first.
-        const int32_t total = rstRecordsetActual.Files();
-        const int32_t posicio = rstRecordsetActual->AbsolutePosition();
-        const int32_t desti = total <= 1 ? 0 : (posicio == 1 || total == 2 ? 1 : posicio - 1);
+        const int32_t desti = FilaDespresDEliminar(*rstRecordsetActual);
         // A segment that stays is shown again.
         EliminaActual([this] { RefrescaFormulariLectura(); });
-        if (desti > 0) rstRecordsetActual->Move(desti - 1, ado::Recordset::MoveStart::First);
+        MouAFilaNumero(*rstRecordsetActual, desti);
         RefrescaFormulariLectura();
         Entra(Mode::Consulta);
     });
