@@ -10,7 +10,7 @@ cd "$top"
 
 quick=0
 [ "${1:-}" = "--quick" ] && quick=1
-jobs=$(nproc)
+jobs=${INVENTARI_JOBS:-$(nproc)}
 
 scripts/install-deps.sh
 
