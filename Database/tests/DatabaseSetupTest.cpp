@@ -120,7 +120,9 @@ TEST_P(DatabaseSetup, ColumnsRefuseWhatTheirTypeAndLengthDoNotHold) {
     for (const std::string& sql : refused) EXPECT_ANY_THROW(c.Execute(sql)) << sql;
     for (const char* table : {"T_Projecte", "T_Usuari", "CapaCarrer", "T_Client"})
         EXPECT_EQ(Count(c, std::string("Select Count(*) From ") + table), 0) << table;
-    // What the columns hold still goes in.
+    // What the columns hold still goes in, under rows that are there.
+    c.Execute("Insert Into T_Client (NumClient, NomClient) Values (12, 'C')");
+    c.Execute("Insert Into T_Carrer (NumCarrer, CodCarrer) Values (1, 'C-1')");
     c.Execute("Insert Into T_Projecte (NomProjecte, NumClient) Values ('P', '12')");
     c.Execute("Insert Into T_Usuari (NomUsuari, Autoritzat) Values ('U', True)");
     c.Execute("Insert Into CapaCarrer (NumCarrer, VertexX) Values (1, 2)");

@@ -118,18 +118,17 @@ TEST_P(WindowTexts, AreReadOutsideAnOpenTransaction) {
     Succeeds(session, "BeginTransaction");
     const com::ObjectRef connection = com::Get(session, "IdTransaccio").toObject();
 
-    const com::ObjectRef tables = Service("SvrTaulesAuxiliars");
-    com::Set(tables, "IdTransaccio", connection);
-    ado::Recordset added = Rows(Succeeds(tables, "GetEmptyRecordset", {"T_Idioma"}));
-    added.AddNew();
-    added.SetValue("NumIdioma", 1);
-    added.SetValue("NomFormulari", "Errors");
-    added.SetValue("CodTextIdioma", "ErrorProva");
-    added.SetValue("TextTraduit", "Encara no confirmat");
-    added.Update();
-    EXPECT_EQ(Succeeds(tables, "SaveTaulaAuxiliar", {added.ToXml()}), com::Variant(true));
-    EXPECT_EQ(Rows(Succeeds(tables, "GetListAuxiliar", {"T_Idioma", "", 0, ""})).RecordCount(),
-              Rows(Succeeds(Service("SvrTaulesAuxiliars"), "GetListAuxiliar", {"T_Idioma", "", 0, ""})).RecordCount() + 1)
+    // A text written inside the transaction by the data access service
+    // (no support service writes the window texts).
+    const com::ObjectRef data = com::CreateObject("Dravik.clsBD");
+    com::Set(data, "IdTransaccio", connection);
+    Succeeds(data, "ExecutaSQL",
+             {"Insert Into T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit) "
+              "Values (1, 'Errors', 'ErrorProva', 'Encara no confirmat')"});
+    const auto textsIn = [](const com::ObjectRef& d) {
+        return Rows(Succeeds(d, "ConsultaXML", {"Select * From T_Idioma"})).RecordCount();
+    };
+    EXPECT_EQ(textsIn(data), textsIn(com::CreateObject("Dravik.clsBD")) + 1)
         << "the new text is there inside the transaction only";
 
     const com::ObjectRef languages = Service("SvrIdiomes");

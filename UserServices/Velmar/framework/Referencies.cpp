@@ -62,4 +62,13 @@ std::string TaulaQueRefereixActual(const ado::Recordset& rows) {
     return {};
 }
 
+std::set<std::string> TaulesQueHiPodenReferir(std::string_view taula) {
+    std::set<std::string> taules;
+    for (const database::Reference& r : database::ReferencesTo(database::Schema(), taula)) {
+        if (!r.cascade) taules.insert(r.table->name);
+        else taules.merge(TaulesQueHiPodenReferir(r.table->name));
+    }
+    return taules;
+}
+
 }  // namespace velmar::referencies

@@ -6,6 +6,7 @@
 // why the row stays.
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -23,5 +24,8 @@ std::string TaulaQueRefereix(std::string_view taula, const com::Variant& clau);
 // The same for the current row of `rows`, of the table its key column
 // comes from; "" for rows of no table the description has.
 std::string TaulaQueRefereixActual(const ado::Recordset& rows);
+
+// Every table that those two can give for a row of `taula`, once each.
+std::set<std::string> TaulesQueHiPodenReferir(std::string_view taula);
 
 }  // namespace velmar::referencies
