@@ -62,13 +62,27 @@ std::string TaulaQueRefereixActual(const ado::Recordset& rows) {
     return {};
 }
 
-std::set<std::string> TaulesQueHiPodenReferir(std::string_view taula) {
+namespace {
+
+// The tables the check can give for a row of `taula` and, with `llegides`,
+// the tables it reads on the way.
+std::set<std::string> Taules(std::string_view taula, bool llegides) {
     std::set<std::string> taules;
     for (const database::Reference& r : database::ReferencesTo(database::Schema(), taula)) {
-        if (!r.cascade) taules.insert(r.table->name);
-        else taules.merge(TaulesQueHiPodenReferir(r.table->name));
+        if (!r.cascade) {
+            taules.insert(r.table->name);
+        } else if (TeReferencies(r.table->name)) {
+            if (llegides) taules.insert(r.table->name);
+            taules.merge(Taules(r.table->name, llegides));
+        }
     }
     return taules;
 }
+
+}  // namespace
+
+std::set<std::string> TaulesQueHiPodenReferir(std::string_view taula) { return Taules(taula, false); }
+
+std::set<std::string> TaulesLlegides(std::string_view taula) { return Taules(taula, true); }
 
 }  // namespace velmar::referencies

@@ -27,5 +27,8 @@ std::string TaulaQueRefereixActual(const ado::Recordset& rows);
 
 // Every table that those two can give for a row of `taula`, once each.
 std::set<std::string> TaulesQueHiPodenReferir(std::string_view taula);
+// Every table whose rows they read for a row of `taula`, once each: those
+// above and the tables of the rows that would go with it on the way.
+std::set<std::string> TaulesLlegides(std::string_view taula);
 
 }  // namespace velmar::referencies
