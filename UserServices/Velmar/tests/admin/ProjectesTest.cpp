@@ -12,6 +12,7 @@
 #include "core/DataCombo.h"
 #include "framework/FinestraProva.h"
 #include "support/Files.h"
+#include "support/TestDatabase.h"
 #include "admin/frmClients.h"
 #include "admin/frmManteniments.h"
 #include "admin/frmProjectes.h"
@@ -22,6 +23,8 @@ using velmar::frmProjectes;
 
 class Projectes : public FinestraProva {
 protected:
+    using FinestraProva::FinestraProva;
+
     // These cases read and edit the one project of Vilanova del Riu.
     void SetUp() override {
         FinestraProva::SetUp();
@@ -77,7 +80,12 @@ TEST_F(Projectes, EditsAndSavesAProject) {
     EXPECT_EQ(Combo(again, "cboNumTipusManteniment")->currentText(), "Correctiu");
 }
 
-TEST_F(Projectes, AClientOrMaintenanceTypeSavedInItsOwnWindowIsOfferedAtOnce) {
+class ProjectesMotors : public Projectes, public testing::WithParamInterface<testsupport::Engine> {
+protected:
+    ProjectesMotors() : Projectes(GetParam()) {}
+};
+
+TEST_P(ProjectesMotors, AClientOrMaintenanceTypeSavedInItsOwnWindowIsOfferedAtOnce) {
     frmProjectes w;
     // A maintenance type added while the project is browsed.
     velmar::frmManteniments manteniments;
@@ -114,6 +122,9 @@ TEST_F(Projectes, AClientOrMaintenanceTypeSavedInItsOwnWindowIsOfferedAtOnce) {
     EXPECT_EQ(projecte.Value("NumTipusManteniment").toLong(),
               numero("GetTipusManteniment", "NumTipusManteniment", "CodTipusManteniment", "Nocturn"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, ProjectesMotors, testing::ValuesIn(testsupport::AvailableEngines()),
+                         testsupport::EngineParamName);
 
 TEST_F(Projectes, AddsAProjectThenDeletesItAfterTheQuestion) {
     frmProjectes w;

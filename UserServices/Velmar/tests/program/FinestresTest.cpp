@@ -13,6 +13,7 @@
 
 #include "ObreturaProva.h"
 #include "core/LlistaRegistres.h"
+#include "support/TestDatabase.h"
 
 namespace {
 
@@ -110,8 +111,10 @@ TEST_F(Finestres, TheStartWindowOpensOneWindowOfAKindAndClosesThemWithIt) {
 
 // The start window shown, in the session's language, with its menu's
 // Yes/No questions answered by `resposta` and kept in `preguntes`.
-class Inicial : public FinestresProva {
+class Inicial : public FinestresProva, public testing::WithParamInterface<testsupport::Engine> {
 protected:
+    Inicial() : FinestresProva(GetParam()) {}
+
     void SetUp() override {
         FinestresProva::SetUp();
         previous_ = velmar::dialegs::SetPreguntaHandler([this](const std::string& text) {
@@ -153,7 +156,7 @@ private:
     velmar::dialegs::PreguntaHandler previous_;
 };
 
-TEST_F(Inicial, TheMenuShowsAProjectWindowOnTheProjectSelectedAndSaysWhichInItsTitle) {
+TEST_P(Inicial, TheMenuShowsAProjectWindowOnTheProjectSelectedAndSaysWhichInItsTitle) {
     struct Cas {
         int32_t idioma;
         const char* carrers;
@@ -214,7 +217,7 @@ TEST_F(Inicial, TheMenuShowsAProjectWindowOnTheProjectSelectedAndSaysWhichInItsT
     }
 }
 
-TEST_F(Inicial, NoToAWindowsUnsavedChangesKeepsTheStartWindowOpenAndItsButtonAsksTheSame) {
+TEST_P(Inicial, NoToAWindowsUnsavedChangesKeepsTheStartWindowOpenAndItsButtonAsksTheSame) {
     for (const bool boto : {false, true}) {
         preguntes.clear();
         const std::unique_ptr<QWidget> inicial = Obre();
@@ -247,5 +250,8 @@ TEST_F(Inicial, NoToAWindowsUnsavedChangesKeepsTheStartWindowOpenAndItsButtonAsk
     }
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, Inicial, testing::ValuesIn(testsupport::AvailableEngines()),
+                         testsupport::EngineParamName);
 
 }  // namespace
