@@ -221,8 +221,10 @@ const FinestraRegistrada* TrobaFinestra(std::string_view nom) {
 void ObreUnica(const FinestraRegistrada& finestra) {
     Oberta& oberta = Obertes()[finestra.nom];
     const int32_t projecte = finestra.menu == Menu::Projecte ? clsAndamiSistema::Instance().Projecte() : 0;
-    // Closed, the window goes as soon as the events run: another takes its
-    // place at once.
+    // A window on another project than the one selected gives way to one on
+    // it, unless the user keeps it for what it has unsaved; while none is
+    // selected (a new project being entered) it stays. Closed, it goes once
+    // the events run: the new one takes its place at once.
     if (oberta.finestra && oberta.projecte != projecte && projecte != 0 && oberta.finestra->close())
         oberta.finestra.clear();
     if (!oberta.finestra) {
