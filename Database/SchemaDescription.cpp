@@ -198,8 +198,6 @@ const TableDescription* FindTable(const std::vector<TableDescription>& tables, s
     return nullptr;
 }
 
-bool IsSchemaTable(std::string_view name) { return FindTable(Schema(), name) != nullptr; }
-
 bool IsLookupServiceTable(std::string_view name) {
     const TableDescription* table = FindTable(Schema(), name);
     return table && table->lookupService;

@@ -60,9 +60,6 @@ const std::vector<TableDescription>& Schema();
 // match names; nullptr when there is none.
 const TableDescription* FindTable(const std::vector<TableDescription>& tables, std::string_view name);
 
-// Whether `name` is a table of the inventory database (schema.txt).
-bool IsSchemaTable(std::string_view name);
-
 // Whether the lookup-table service serves the table `name`: a table of the
 // inventory database that schema.txt marks "lookup".
 bool IsLookupServiceTable(std::string_view name);
