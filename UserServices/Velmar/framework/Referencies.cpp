@@ -14,6 +14,21 @@ namespace support = brintel::names;
 // delete of the row they belong to.
 bool TeReferencies(std::string_view taula) { return !database::ReferencesTo(database::Schema(), taula).empty(); }
 
+// The tables the check can give for a row of `taula` and, with `llegides`,
+// the tables it reads on the way.
+std::set<std::string> Taules(std::string_view taula, bool llegides) {
+    std::set<std::string> taules;
+    for (const database::Reference& r : database::ReferencesTo(database::Schema(), taula)) {
+        if (!r.cascade) {
+            taules.insert(r.table->name);
+        } else if (TeReferencies(r.table->name)) {
+            if (llegides) taules.insert(r.table->name);
+            taules.merge(Taules(r.table->name, llegides));
+        }
+    }
+    return taules;
+}
+
 class Recompte {
 public:
     // The rows that name the row itself come first, then those that name
@@ -61,25 +76,6 @@ std::string TaulaQueRefereixActual(const ado::Recordset& rows) {
     }
     return {};
 }
-
-namespace {
-
-// The tables the check can give for a row of `taula` and, with `llegides`,
-// the tables it reads on the way.
-std::set<std::string> Taules(std::string_view taula, bool llegides) {
-    std::set<std::string> taules;
-    for (const database::Reference& r : database::ReferencesTo(database::Schema(), taula)) {
-        if (!r.cascade) {
-            taules.insert(r.table->name);
-        } else if (TeReferencies(r.table->name)) {
-            if (llegides) taules.insert(r.table->name);
-            taules.merge(Taules(r.table->name, llegides));
-        }
-    }
-    return taules;
-}
-
-}  // namespace
 
 std::set<std::string> TaulesQueHiPodenReferir(std::string_view taula) { return Taules(taula, false); }
 
