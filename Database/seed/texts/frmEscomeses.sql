@@ -18,11 +18,12 @@
 --   clhValor clhObservacions valAlgunCampNecessariBuit
 --   valValorsNoEsTrobenEnCombos valRepetitCodiEscomesa valNoRegistresEditar
 --   valNoRegistresEliminar valDataAltaPassada valTextEliminar valDataNoValida
---   valEscomesaAmbPuntsLlum valEscomesaAmbTrams
+--   valReferenciatT_PuntLlum valReferenciatT_Tram
 -- Beyond the window's own codes:
 --   valDataNoValida: a date field holds text that is not a date.
---   valEscomesaAmbPuntsLlum, valEscomesaAmbTrams: a delete refused while
---     light points or cable segments refer to the connection.
+--   valReferenciat and a table's name: a delete refused while rows of that
+--     table refer to the row (or to one that would go with it): light
+--     points to the connection, cable segments to its elements.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmEscomeses', 'Formulari', 'Escomeses', TRUE),
@@ -220,9 +221,9 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmEscomeses', 'valDataNoValida', 'Alguna data no és vàlida.', FALSE),
   (2, 'frmEscomeses', 'valDataNoValida', 'Alguna fecha no es válida.', FALSE),
   (5, 'frmEscomeses', 'valDataNoValida', 'A date is not valid.', FALSE),
-  (1, 'frmEscomeses', 'valEscomesaAmbPuntsLlum', 'L''escomesa alimenta punts de llum; no es pot eliminar.', FALSE),
-  (2, 'frmEscomeses', 'valEscomesaAmbPuntsLlum', 'La acometida alimenta puntos de luz; no se puede eliminar.', FALSE),
-  (5, 'frmEscomeses', 'valEscomesaAmbPuntsLlum', 'Light points are fed by this service connection; it cannot be deleted.', FALSE),
-  (1, 'frmEscomeses', 'valEscomesaAmbTrams', 'De l''escomesa en surten trams de cable; no es pot eliminar.', FALSE),
-  (2, 'frmEscomeses', 'valEscomesaAmbTrams', 'De la acometida salen tramos de cable; no se puede eliminar.', FALSE),
-  (5, 'frmEscomeses', 'valEscomesaAmbTrams', 'Cable segments leave this service connection; it cannot be deleted.', FALSE);
+  (1, 'frmEscomeses', 'valReferenciatT_PuntLlum', 'L''escomesa alimenta punts de llum; no es pot eliminar.', FALSE),
+  (2, 'frmEscomeses', 'valReferenciatT_PuntLlum', 'La acometida alimenta puntos de luz; no se puede eliminar.', FALSE),
+  (5, 'frmEscomeses', 'valReferenciatT_PuntLlum', 'Light points are fed by this service connection; it cannot be deleted.', FALSE),
+  (1, 'frmEscomeses', 'valReferenciatT_Tram', 'De l''escomesa en surten trams de cable; no es pot eliminar.', FALSE),
+  (2, 'frmEscomeses', 'valReferenciatT_Tram', 'De la acometida salen tramos de cable; no se puede eliminar.', FALSE),
+  (5, 'frmEscomeses', 'valReferenciatT_Tram', 'Cable segments leave this service connection; it cannot be deleted.', FALSE);

@@ -58,7 +58,8 @@ frmProjectes::frmProjectes(QWidget* parent)
                           Regla::Repetit("NomProjecte", "valRepetitNomProjecte"),
                           Regla::Repetit("NomResumit", "valRepetitNomResumit")},
            .reglesElimina = {{"valProjecteAmbZones",
-                              [](Finestra& f) { return static_cast<frmProjectes&>(f).TeZones(); }}}},
+                              [](Finestra& f) { return static_cast<frmProjectes&>(f).TeZones(); }},
+                             Regla::Referenciada()}},
           {.nom = "lstProjectes", .etiqueta = "lblLlistaProjectes", .camp = "NomResumit"}, parent) {
     // The test buttons, with their design captions, shown only when the
     // settings turn them on.

@@ -64,7 +64,8 @@ frmUsuaris::frmUsuaris(QWidget* parent)
                                              "cmbSeguretat"},
                                             "valAlgunCampBuit"),
                           Regla::Repetit("NomUsuari", "valRepetitNomUsuari"),
-                          Regla::Repetit("Login", "valRepetitNomLogin")}},
+                          Regla::Repetit("Login", "valRepetitNomLogin")},
+           .reglesElimina = {Regla::Referenciada()}},
           {.nom = "lstUsuaris", .etiqueta = "lblTitolUsuaris", .camp = "NomUsuari"}, parent, "fraUsuari"),
       cmdAccesProjectes(dialegs::Control<QPushButton>(this, "cmdAccesProjectes")) {
     Camps()->addRow(cmdAccesProjectes);

@@ -28,7 +28,20 @@ protected:
     // These cases read and edit the one project of Vilanova del Riu.
     void SetUp() override {
         FinestraProva::SetUp();
-        sessio.execute("DELETE FROM T_Projecte WHERE NumProjecte <> 306");
+        EliminaProjectes("NumProjecte <> 306");
+    }
+    // Deletes the projects that `condicio` chooses, after what stands in them.
+    void EliminaProjectes(const std::string& condicio) {
+        const std::string escomeses = "SELECT NumEscomesa FROM T_Escomesa WHERE NumZona IN "
+                                      "(SELECT NumZona FROM T_Zona WHERE " + condicio + ")";
+        for (const std::string& sql :
+             {"DELETE FROM T_Tram WHERE NumElement IN (SELECT NumElement FROM T_EscomesaElements WHERE NumEscomesa IN (" +
+                  escomeses + "))",
+              "DELETE FROM T_PuntLlum WHERE NumEscomesa IN (" + escomeses + ")",
+              "DELETE FROM T_Escomesa WHERE NumEscomesa IN (" + escomeses + ")",
+              "DELETE FROM T_Zona WHERE " + condicio, "DELETE FROM T_Carrer WHERE " + condicio,
+              "DELETE FROM T_Projecte WHERE " + condicio})
+            sessio.execute(sql);
     }
     static void Omple(frmProjectes& w, const char* nom, const char* resumit) {
         Text(w, "txtNomProjecte")->setText(nom);
@@ -162,7 +175,7 @@ TEST_F(Projectes, AProjectWithZonesIsNotDeleted) {
 
 TEST_F(Projectes, AnEmptyTableRefusesEditAndDeleteAndChecksAnAddedRow) {
     sessio.execute("DELETE FROM T_UsuariProjecte");
-    sessio.execute("DELETE FROM T_Projecte");
+    EliminaProjectes("1 = 1");
     frmProjectes w;
     ASSERT_EQ(w.NumError, 0) << w.UbicacioError;
     EXPECT_TRUE(Items(w).empty());

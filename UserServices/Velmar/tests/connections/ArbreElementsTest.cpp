@@ -129,7 +129,15 @@ TEST_F(Arbre, TheTreeShowsEachElementUnderItsParentKeyedByItsNumber) {
         EXPECT_EQ(sessio.shown, std::vector<std::string>(2, Missatge("frmEscomesaElem", "valNoRegistreSeleccionat")));
         sessio.shown.clear();
 
-        // An element goes with everything below it.
+        // An element that cable segments leave, or one above it, stays.
+        Selecciona(arbre, "Diferencial");
+        Click(arbre, "cmdEliminar");
+        EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("frmEscomesaElem", "valReferenciatT_Tram")});
+        sessio.shown.clear();
+
+        // Once they leave another connection's line, it goes with
+        // everything below it.
+        sessio.execute("UPDATE T_Tram SET NumElement = 11 WHERE NumElement IN (5, 6)");
         Selecciona(arbre, "Diferencial");
         Click(arbre, "cmdEliminar");
         EXPECT_EQ(Nodes(arbre), (std::vector<std::string>{"Service connection  1", "  Interruptor general IG 4x63 A",
