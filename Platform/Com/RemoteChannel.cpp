@@ -89,6 +89,7 @@ Variant RemoteChannel::roundTrip(MessageType type, const std::function<void(Mess
     }
     Reply reply = awaitReply(callId);
     if (reply.number != 0) throw ComError(reply.number, reply.message);
+    if (reply.stored.number != 0) base::SetLastStoredFailure(std::move(reply.stored));
     for (size_t i = 0; i < args.size() && i < reply.args.size(); ++i) args[i] = std::move(reply.args[i]);
     return std::move(reply.result);
 }
@@ -105,10 +106,13 @@ RemoteChannel::Reply RemoteChannel::decodeReply(const std::string& body) {
             reply.result = readValue(in);
             reply.args.resize(in.u32());
             for (Variant& arg : reply.args) arg = readValue(in);
+            reply.stored.number = in.i32();
+            reply.stored.trail = in.text();
+            reply.stored.description = in.text();
         }
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();
-        reply = Reply{ErrorNumber(failure), ErrorDescription(failure), {}, {}};
+        reply = Reply{ErrorNumber(failure), ErrorDescription(failure), {}, {}, {}};
     }
     return reply;
 }
@@ -141,6 +145,7 @@ void RemoteChannel::serve(const std::string& body) {
     try {
         std::vector<Variant> args;
         Variant result;
+        base::SetLastStoredFailure({});  // this thread serves the peer: only what the call stores counts
         if (type == MessageType::Create)
             result = Variant(createServed(in.text()));
         else if (type == MessageType::CreateCall)
@@ -153,6 +158,10 @@ void RemoteChannel::serve(const std::string& body) {
         writeValue(done, result);
         done.u32(static_cast<uint32_t>(args.size()));
         for (const Variant& arg : args) writeValue(done, arg);
+        const base::StoredFailure stored = base::LastStoredFailure();
+        done.i32(stored.number);
+        done.text(stored.trail);
+        done.text(stored.description);
         if (!send(done)) disconnect();
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();

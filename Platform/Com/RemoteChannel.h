@@ -24,6 +24,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "Base/Guard.h"
 #include "Object.h"
 #include "RemoteProtocol.h"
 #include "Transport.h"
@@ -91,12 +92,14 @@ protected:
     virtual bool serves(std::string_view progId) const;
 
     // A reply, decoded: the failure's number and description, or the
-    // result and the arguments as the callee left them.
+    // result and the arguments as the callee left them, with the failure
+    // that a member stored while the call ran (base::StoredFailure).
     struct Reply {
         int32_t number = 0;
         std::string message;
         Variant result;
         std::vector<Variant> args;
+        base::StoredFailure stored;
     };
     // Decodes a reply's body. A side decodes each reply as soon as it reads
     // it, before it serves any later message of the peer: the reply may

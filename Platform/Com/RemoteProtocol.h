@@ -17,7 +17,9 @@
 //   Create      call id, ProgID                                   -> Reply
 //   Call        call id, object id, call kind, member, arguments  -> Reply
 //   CreateCall  call id, ProgID, call kind, member, arguments     -> Reply
-//   Reply       call id, error number, its description, result, arguments
+//   Reply       call id, error number, its description, then on success
+//               result, arguments, and the failure that a member stored
+//               while the call ran (number, trail, description)
 //   Release     object id, count
 //
 // CreateCall makes a new object, calls it once and lets it go: a creation

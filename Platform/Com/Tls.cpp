@@ -1,6 +1,7 @@
 #include "Tls.h"
 
 #include <arpa/inet.h>
+#include <pthread.h>
 #include <openssl/err.h>
 #include <openssl/ssl.h>
 #include <openssl/x509v3.h>
@@ -8,6 +9,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <mutex>
 #include <string>
 
@@ -29,6 +31,37 @@ std::string OpenSslReason() {
     return reason.empty() ? "the peer ended the connection" : reason;
 }
 
+// While it lives, a write of this thread to a socket whose peer is gone
+// fails instead of raising SIGPIPE, which would end the process: OpenSSL
+// writes to its socket with write(), which has no flag for that.
+class NoBrokenPipeSignal {
+public:
+    NoBrokenPipeSignal() {
+        sigemptyset(&pipe_);
+        sigaddset(&pipe_, SIGPIPE);
+        sigset_t pending;
+        sigpending(&pending);
+        pendingBefore_ = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &pipe_, &saved_);
+    }
+    ~NoBrokenPipeSignal() {
+        sigset_t pending;
+        sigpending(&pending);
+        if (!pendingBefore_ && sigismember(&pending, SIGPIPE) == 1) {
+            const timespec none{};
+            sigtimedwait(&pipe_, nullptr, &none);  // takes the one our write raised
+        }
+        pthread_sigmask(SIG_SETMASK, &saved_, nullptr);
+    }
+    NoBrokenPipeSignal(const NoBrokenPipeSignal&) = delete;
+    NoBrokenPipeSignal& operator=(const NoBrokenPipeSignal&) = delete;
+
+private:
+    sigset_t pipe_;
+    sigset_t saved_;
+    bool pendingBefore_ = false;
+};
+
 [[noreturn]] void Fail(const std::string& what) { Raise(err::RemoteMachineUnavailable, what + ": " + OpenSslReason()); }
 
 // TLS over a socket. OpenSSL lets one connection be used by one thread at a
@@ -41,6 +74,7 @@ public:
 
     ssize_t read(char* buffer, size_t size) override {
         std::lock_guard lock(mutex_);
+        const NoBrokenPipeSignal quiet;  // a read may answer the peer
         size_t got = 0;
         ::ERR_clear_error();
         const int status = ::SSL_read_ex(ssl_, buffer, size, &got);
@@ -49,6 +83,7 @@ public:
     }
     ssize_t write(const char* data, size_t size) override {
         std::lock_guard lock(mutex_);
+        const NoBrokenPipeSignal quiet;
         size_t sent = 0;
         ::ERR_clear_error();
         const int status = ::SSL_write_ex(ssl_, data, size, &sent);
@@ -137,7 +172,11 @@ std::unique_ptr<Transport> TlsContext::handshake(int fd, std::string_view host, 
     }
     for (;;) {
         ::ERR_clear_error();
-        const int status = ::SSL_do_handshake(ssl);
+        int status;
+        {
+            const NoBrokenPipeSignal quiet;
+            status = ::SSL_do_handshake(ssl);
+        }
         if (status == 1) return transport;
         const int error = ::SSL_get_error(ssl, status);
         if (error != SSL_ERROR_WANT_READ && error != SSL_ERROR_WANT_WRITE) {
