@@ -65,9 +65,9 @@ bool WriteMessage(Transport& transport, std::string_view body, const FrameLimits
 
 bool FrameReader::receive(Transport& transport) {
     char chunk[65536];
-    // Enough to hold the longest message: the rest waits in the stream
-    // until the messages read so far are taken.
-    while (buffer_.size() - at_ <= limits_.message) {
+    // Up to a frame's worth, or the rest of a message under way: what
+    // follows a whole message waits in the stream until it is taken.
+    while (buffer_.size() - at_ <= limits_.frame || wholeMessageEnd() == 0) {
         const ssize_t got = transport.read(chunk, sizeof chunk);
         if (got == 0) break;
         if (got < 0) return false;
@@ -93,18 +93,24 @@ bool FrameReader::checkLengths() {
     return true;
 }
 
-bool FrameReader::next(std::string& body) {
-    // The end of the first message, when all its frames are here.
+size_t FrameReader::wholeMessageEnd(size_t* length) const {
     size_t end = at_;
-    size_t length = 0;
+    if (length) *length = 0;
     for (bool more = true; more;) {
-        if (end >= checked_) return false;  // its header is not here yet
+        if (end >= checked_) return 0;  // its header is not here yet
         const uint32_t header = FrameHeader(buffer_.data() + end);
         more = (header & kMoreFrames) != 0;
-        length += header & ~kMoreFrames;
+        if (length) *length += header & ~kMoreFrames;
         end += sizeof(uint32_t) + (header & ~kMoreFrames);
-        if (end > buffer_.size()) return false;
+        if (end > buffer_.size()) return 0;
     }
+    return end;
+}
+
+bool FrameReader::next(std::string& body) {
+    size_t length = 0;
+    const size_t end = wholeMessageEnd(&length);
+    if (end == 0) return false;
     body.clear();
     body.reserve(length);
     for (size_t at = at_; at < end;) {

@@ -107,6 +107,9 @@ private:
     // Reads the headers of the frames received since the last call; false
     // for a length that no sender writes.
     bool checkLengths();
+    // Where the first message not yet taken ends, once all its frames are
+    // here (and its length, without the headers); 0 before.
+    size_t wholeMessageEnd(size_t* length = nullptr) const;
 
     const FrameLimits limits_;
     std::string buffer_;
