@@ -66,7 +66,8 @@ ClientSettings ReadClientSettings() {
 ServerSettings ReadServerSettings() {
     ServerSettings settings{ReadSecurity(), Required("ObjectServer", "Address"),
                             static_cast<uint16_t>(Number("ObjectServer", "Port", 65535, kObjectServerPort)), {}};
-    std::string_view list = Required("ObjectServer", "Libraries");
+    const std::string libraries = Required("ObjectServer", "Libraries");
+    std::string_view list = libraries;
     for (size_t comma; !list.empty(); list.remove_prefix(comma == std::string_view::npos ? list.size() : comma + 1)) {
         comma = list.find(',');
         const std::string_view library = base::Trim(list.substr(0, comma));
