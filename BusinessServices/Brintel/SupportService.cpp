@@ -190,7 +190,7 @@ com::Variant SupportService::Perform(const Operation& op, std::vector<com::Varia
     if (hasRecord && !op.recordFirst_) record = NewRecord(op, params);
 
     com::ObjectRef& view = ViewField(op);
-    view = com::Call(manager, op.view_).toObject();
+    view = com::CallForObject(manager, op.view_);
     if (op.resendsTransaction_) com::Set(view, com::names::IdTransaccio, IdTransaccio);
 
     com::Variant result;

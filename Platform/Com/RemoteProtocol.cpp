@@ -51,16 +51,32 @@ int PollWait(Clock::time_point deadline) {
 
 bool WriteMessage(Transport& transport, std::string_view body, const FrameLimits& limits) {
     if (body.empty() || body.size() > limits.message) return false;
-    std::string frame;
+    if (body.size() <= limits.frame) {
+        std::string frame;
+        AppendFrame(frame, body);
+        return WriteFrames(transport, frame, limits);
+    }
+    // Long: each frame's header, then its part of the body as it lies.
     for (size_t at = 0; at < body.size();) {
         const size_t length = std::min<size_t>(body.size() - at, limits.frame);
         const uint32_t header = static_cast<uint32_t>(length) | (at + length < body.size() ? kMoreFrames : 0);
-        frame.assign(reinterpret_cast<const char*>(&header), sizeof header);
-        frame.append(body.substr(at, length));
-        if (!WriteAll(transport, frame, Clock::now() + limits.wait)) return false;
+        const auto deadline = Clock::now() + limits.wait;
+        if (!WriteAll(transport, {reinterpret_cast<const char*>(&header), sizeof header}, deadline) ||
+            !WriteAll(transport, body.substr(at, length), deadline))
+            return false;
         at += length;
     }
     return true;
+}
+
+void AppendFrame(std::string& out, std::string_view body) {
+    const auto header = static_cast<uint32_t>(body.size());
+    out.append(reinterpret_cast<const char*>(&header), sizeof header);
+    out.append(body);
+}
+
+bool WriteFrames(Transport& transport, std::string_view frames, const FrameLimits& limits) {
+    return WriteAll(transport, frames, Clock::now() + limits.wait);
 }
 
 bool FrameReader::receive(Transport& transport) {
