@@ -7,6 +7,7 @@
 -- Messages (EsControl FALSE):
 --   valAlgunCampBuit valRepetitCodiCarrer valNoRegistresEditar
 --   valNoRegistresEliminar valTextEliminar clhNumOrdre clhX clhY
+--   valDescartarCanvis
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmCarrers', 'Formulari', 'Carrers', TRUE),
@@ -65,4 +66,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmCarrers', 'clhX', 'X', FALSE),
   (1, 'frmCarrers', 'clhY', 'Y', FALSE),
   (2, 'frmCarrers', 'clhY', 'Y', FALSE),
-  (5, 'frmCarrers', 'clhY', 'Y', FALSE);
+  (5, 'frmCarrers', 'clhY', 'Y', FALSE),
+  (1, 'frmCarrers', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmCarrers', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmCarrers', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);

@@ -18,7 +18,7 @@
 --   clhValor clhObservacions valAlgunCampNecessariBuit
 --   valValorsNoEsTrobenEnCombos valRepetitCodiEscomesa valNoRegistresEditar
 --   valNoRegistresEliminar valDataAltaPassada valTextEliminar valDataNoValida
---   valEscomesaAmbPuntsLlum valEscomesaAmbTrams
+--   valEscomesaAmbPuntsLlum valEscomesaAmbTrams valDescartarCanvis
 -- Beyond the window's own codes:
 --   valDataNoValida: a date field holds text that is not a date.
 --   valEscomesaAmbPuntsLlum, valEscomesaAmbTrams: a delete refused while
@@ -225,4 +225,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmEscomeses', 'valEscomesaAmbPuntsLlum', 'Light points are fed by this service connection; it cannot be deleted.', FALSE),
   (1, 'frmEscomeses', 'valEscomesaAmbTrams', 'De l''escomesa en surten trams de cable; no es pot eliminar.', FALSE),
   (2, 'frmEscomeses', 'valEscomesaAmbTrams', 'De la acometida salen tramos de cable; no se puede eliminar.', FALSE),
-  (5, 'frmEscomeses', 'valEscomesaAmbTrams', 'Cable segments leave this service connection; it cannot be deleted.', FALSE);
+  (5, 'frmEscomeses', 'valEscomesaAmbTrams', 'Cable segments leave this service connection; it cannot be deleted.', FALSE),
+  (1, 'frmEscomeses', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmEscomeses', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmEscomeses', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);

@@ -7,6 +7,7 @@
 -- Messages (EsControl FALSE):
 --   valCodiMantenimentBuit valRepetitCodiManteniment valNoRegistresEditar
 --   valNoRegistresEliminar valMantenimentAmbProjecte valTextEliminar
+--   valDescartarCanvis
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmManteniments', 'Formulari', 'Tipus de manteniment', TRUE),
@@ -56,4 +57,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmManteniments', 'valMantenimentAmbProjecte', 'Projects have this maintenance type; it cannot be deleted.', FALSE),
   (1, 'frmManteniments', 'valTextEliminar', 'Voleu eliminar aquest tipus de manteniment?', FALSE),
   (2, 'frmManteniments', 'valTextEliminar', '¿Desea eliminar este tipo de mantenimiento?', FALSE),
-  (5, 'frmManteniments', 'valTextEliminar', 'Delete this maintenance type?', FALSE);
+  (5, 'frmManteniments', 'valTextEliminar', 'Delete this maintenance type?', FALSE),
+  (1, 'frmManteniments', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmManteniments', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmManteniments', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);

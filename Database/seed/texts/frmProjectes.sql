@@ -130,4 +130,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmProjectes', 'mnuEscomeses', 'Service connections', FALSE),
   (1, 'frmProjectes', 'mnuPuntsLlum', 'Punts de llum', FALSE),
   (2, 'frmProjectes', 'mnuPuntsLlum', 'Puntos de luz', FALSE),
-  (5, 'frmProjectes', 'mnuPuntsLlum', 'Light points', FALSE);
+  (5, 'frmProjectes', 'mnuPuntsLlum', 'Light points', FALSE),
+  (1, 'frmProjectes', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmProjectes', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmProjectes', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);

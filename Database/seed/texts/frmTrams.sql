@@ -11,7 +11,7 @@
 --   PrimerTextNumRegistre SegonTextNumRegistre clhX clhY
 --   valAlgunCampNecessariBuit valValorsNoEsTrobenEnCombos valRepetitCodiTram
 --   valNoRegistresEditar valNoRegistresEliminar valDataAltaPassada
---   valTextEliminar valDataNoValida
+--   valTextEliminar valDataNoValida valDescartarCanvis
 -- Beyond the window's own codes:
 --   valDataNoValida: a date field holds text that is not a date.
 
@@ -123,4 +123,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmTrams', 'valTextEliminar', 'Delete this segment?', FALSE),
   (1, 'frmTrams', 'valDataNoValida', 'Alguna data no és vàlida.', FALSE),
   (2, 'frmTrams', 'valDataNoValida', 'Alguna fecha no es válida.', FALSE),
-  (5, 'frmTrams', 'valDataNoValida', 'A date is not valid.', FALSE);
+  (5, 'frmTrams', 'valDataNoValida', 'A date is not valid.', FALSE),
+  (1, 'frmTrams', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmTrams', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmTrams', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);

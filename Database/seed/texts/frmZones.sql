@@ -6,6 +6,7 @@
 -- Messages (EsControl FALSE):
 --   valAlgunCampNecessariBuit valRepetitCodiZona valNoRegistresEditar
 --   valNoRegistresEliminar valTextEliminar clhNumOrdre clhX clhY
+--   valDescartarCanvis
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmZones', 'Formulari', 'Zones', TRUE),
@@ -67,4 +68,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmZones', 'clhX', 'X', FALSE),
   (1, 'frmZones', 'clhY', 'Y', FALSE),
   (2, 'frmZones', 'clhY', 'Y', FALSE),
-  (5, 'frmZones', 'clhY', 'Y', FALSE);
+  (5, 'frmZones', 'clhY', 'Y', FALSE),
+  (1, 'frmZones', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmZones', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmZones', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);

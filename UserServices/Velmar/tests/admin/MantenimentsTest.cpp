@@ -59,9 +59,11 @@ TEST_P(Manteniments, ListsAddsEditsUndoesAndDeletesTypes) {
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Desats().at("Nocturn"), "Revisió nocturna\nCada dimarts");
-    EXPECT_EQ(Llista(w)->currentRow(), 0);
+    // The row saved stays selected.
+    EXPECT_EQ(Llista(w)->currentRow(), 2);
 
     // Undo puts the edited row back.
+    Llista(w)->setCurrentRow(0);
     Click(w, "cmdEditar");
     Text(w, "txtNomManteniment")->setText("Canviat");
     Observacions(w)->setText("Canviades");

@@ -181,7 +181,8 @@ TEST_F(PuntsLlum, ReadAndEditModesSetEveryControlOfTheirTable) {
         {"cmdTipusSuport", Que::Enabled, false, true},
         {"cmdAmpers", Que::Enabled, false, true},
         {"cmbEscullEscomesa", Que::Locked, false, true},
-        {"cmbEscomesa", Que::Locked, false, false},
+        // It only shows the point's connection, which no edit changes.
+        {"cmbEscomesa", Que::Locked, true, true},
         {"txtNumeroRegistre", Que::Locked, true, true},
         {"txtNumeroLluminaria", Que::Locked, true, true},
         // Not the mode's: the viewers and the luminaire's own steps.

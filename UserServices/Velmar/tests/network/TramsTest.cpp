@@ -150,21 +150,22 @@ TEST_F(Trams, EditingLocksTheChooserAndTheNavigationAndASaveShowsTheSavedSegment
     Click(w, "cmdEditar");
     ASSERT_TRUE(Editant(w));
     EXPECT_TRUE(velmar::Bloquejat(Combo(w, "cmbEscullEscomesa")));
-    EXPECT_FALSE(velmar::Bloquejat(Combo(w, "cmbEscomesa")));
+    // The segment's connection is the chooser's: its echo takes no change.
+    EXPECT_TRUE(velmar::Bloquejat(Combo(w, "cmbEscomesa")));
     EXPECT_TRUE(Text(w, "txtNumeroRegistre")->isReadOnly());
     for (const char* name : {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi"})
         EXPECT_FALSE(Boto(w, name)->isEnabled()) << name;
     for (const char* name : {"cmdTipusCable", "cmdUbicacio", "cmdSeccioCable", "cmdSeccio", "cmdSituar"})
         EXPECT_TRUE(Boto(w, name)->isEnabled()) << name;
 
-    // Its code now sorts first; the window stays on it.
+    // Its code now sorts first; the window, read again, stays on it.
     Text(w, "txtCodi")->setText("T-01.0");
     Tria(w, "cmbUbicacio", "Aeri");
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_FALSE(Editant(w));
     EXPECT_EQ(Codi(w), "T-01.0");
-    EXPECT_EQ(Comptador(w), "Segment 2 of 2");
+    EXPECT_EQ(Comptador(w), "Segment 1 of 2");
     EXPECT_EQ(Vertexs(w).size(), 2u);
     EXPECT_EQ(Desats(1)["T-01.0"]["NumTramUbicacio"], "3");
     EXPECT_TRUE(Boto(w, "cmdPrincipi")->isEnabled());
@@ -380,10 +381,13 @@ TEST_F(Trams, TheSectionsTheEditorLeavesReachEveryComboOverThemAndNoDeletedOneIs
         EXPECT_NE(combo->findText("50 mm²"), -1) << name;
         EXPECT_EQ(combo->findText("35 mm²"), -1) << name;
     }
-    EXPECT_EQ(Data(w, "cmbSeccioCable")->currentText(), "6 mm²");
+    // The section added is chosen in the combo whose button opened the
+    // editor; the one deleted is gone from the other.
+    EXPECT_EQ(Data(w, "cmbSeccioCable")->currentText(), "50 mm²");
     EXPECT_EQ(Data(w, "cmbSeccio")->currentText(), "");
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Desats(1)["T-01.1"]["NumSeccioTram"], "9");
     EXPECT_EQ(Desats(1)["T-01.1"]["NumSeccio2N"], "");
 }
 

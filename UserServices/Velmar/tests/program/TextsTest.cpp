@@ -87,10 +87,10 @@ std::set<std::string> MessageCodes(const std::string& window) {
 }
 
 // Whether the window reaches the code: the project-access dialog has no
-// edit and the element dialog no delete, whose codes the shape they are
-// built on names.
+// edit (nor an edit to drop) and the element dialog no delete, whose codes
+// the shape they are built on names.
 bool Arriba(const std::string& window, const std::string& code) {
-    return !(window == "frmUsuariProjecte" && code == "valNoRegistresEditar") &&
+    return !(window == "frmUsuariProjecte" && (code == "valNoRegistresEditar" || code == "valDescartarCanvis")) &&
            !(window == "frmElementsProp" && code == "valTextEliminar");
 }
 
