@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDate>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "core/CaixaTextMultilinia.h"
@@ -28,7 +29,28 @@ bool Buit(Finestra& finestra, const std::string& name) {
     com::Raise(base::err::ControlNotFound);
 }
 
+// The caption of the label that names `control`; none when no label does.
+QString Etiqueta(const Finestra& finestra, const QWidget* control) {
+    for (const QLabel* label : finestra.findChildren<QLabel*>()) {
+        if (label->buddy() != control) continue;
+        QString caption = label->text().remove(QLatin1Char('&')).trimmed();
+        if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
+        return caption;
+    }
+    return {};
+}
+
 }  // namespace
+
+Regla Regla::DelCamp(std::string codi, std::function<QWidget*(Finestra&)> refusat) {
+    return {std::move(codi), [refusat](Finestra& f) { return refusat(f) != nullptr; },
+            [refusat](Finestra& f, const std::string& text) {
+                const std::string camp = Etiqueta(f, refusat(f)).toStdString();
+                if (camp.empty()) return text;
+                const size_t lloc = text.find("#1");
+                return lloc == std::string::npos ? text + " (" + camp + ")" : std::string(text).replace(lloc, 2, camp);
+            }};
+}
 
 Regla Regla::CampsBuits(std::vector<std::string> controls, std::string codi) {
     return {std::move(codi), [controls = std::move(controls)](Finestra& f) {
@@ -46,23 +68,23 @@ Regla Regla::ForaDeLlista(std::string combo, std::string codi) {
 }
 
 Regla Regla::ValorsForaDeLlista(std::vector<std::string> combos, std::string codi) {
-    return {std::move(codi), [combos = std::move(combos)](Finestra& f) {
-                for (const std::string& name : combos) {
-                    const DataCombo* combo = Troba<DataCombo>(f, name);
-                    if (!combo->currentText().isEmpty() && !combo->MatchedWithList()) return true;
-                }
-                return false;
-            }};
+    return DelCamp(std::move(codi), [combos = std::move(combos)](Finestra& f) -> QWidget* {
+        for (const std::string& name : combos) {
+            DataCombo* combo = Troba<DataCombo>(f, name);
+            if (!combo->currentText().isEmpty() && !combo->MatchedWithList()) return combo;
+        }
+        return nullptr;
+    });
 }
 
 Regla Regla::DatesNoValides(std::vector<std::string> controls, std::string codi) {
-    return {std::move(codi), [controls = std::move(controls)](Finestra& f) {
-                for (const std::string& name : controls) {
-                    const QString text = Troba<QLineEdit>(f, name)->text();
-                    if (!text.trimmed().isEmpty() && !LlegeixData(text)) return true;
-                }
-                return false;
-            }};
+    return DelCamp(std::move(codi), [controls = std::move(controls)](Finestra& f) -> QWidget* {
+        for (const std::string& name : controls) {
+            QLineEdit* edit = Troba<QLineEdit>(f, name);
+            if (!edit->text().trimmed().isEmpty() && !LlegeixData(edit->text())) return edit;
+        }
+        return nullptr;
+    });
 }
 
 Regla Regla::DataPassada(std::string camp, std::string codi) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class QWidget;
+
 namespace velmar {
 
 class Finestra;
@@ -27,6 +29,9 @@ struct Regla {
     // One of these data combos holds a text that is not empty and none of
     // its list's.
     static Regla ValorsForaDeLlista(std::vector<std::string> combos, std::string codi);
+    // The two rules above are about a value the user typed: their message
+    // names the field that holds it, by its label's caption, in place of
+    // "#1" in the text (after the text when it has none).
     // One of these text boxes holds a text that is not a date.
     static Regla DatesNoValides(std::vector<std::string> controls, std::string codi);
     // The current row's date in the field is a day before today (the
@@ -38,6 +43,11 @@ struct Regla {
     // A row of the window's list `taula` holds the current row's value of
     // the field.
     static Regla UsatA(std::string taula, std::string camp, std::string codi);
+
+private:
+    // A rule about a control's value: `refusat` gives the first of the
+    // window's controls whose value it refuses, none when it holds for none.
+    static Regla DelCamp(std::string codi, std::function<QWidget*(Finestra&)> refusat);
 };
 
 }  // namespace velmar

@@ -223,22 +223,28 @@ TEST_F(PuntsLlum, EachRuleRefusesTheSaveWithItsMessageAndKeepsTheEdit) {
     struct Cas {
         const char* codi;
         std::function<void(QWidget&)> edita;
+        // The label of the field a refused value is named by.
+        const char* camp = nullptr;
     };
     const Cas casos[] = {
         {"valAlgunCampNecessariBuit", [](QWidget& w) { Text(w, "txtPostal")->clear(); }},
         {"valAlgunCampNecessariBuit", [](QWidget& w) { Escriu(w, "cmbCarrer", ""); }},
-        {"valValorsNoEsTrobenEnCombos", [](QWidget& w) { Escriu(w, "cmbTipusSuport", "Formigó armat"); }},
-        {"valValorsNoEsTrobenEnCombos", [](QWidget& w) { Escriu(w, "cmbModelCaixa", "CC-9"); }},
+        {"valValorsNoEsTrobenEnCombos", [](QWidget& w) { Escriu(w, "cmbTipusSuport", "Formigó armat"); },
+         "lblTipusSuport"},
+        {"valValorsNoEsTrobenEnCombos", [](QWidget& w) { Escriu(w, "cmbModelCaixa", "CC-9"); }, "lblModelCaixa"},
         {"valRepetitCodiPuntLlum", [](QWidget& w) { Text(w, "txtCodi")->setText("pl-002"); }},
-        {"valDataNoValida", [](QWidget& w) { Text(w, "txtInstalacio")->setText("31/02/2016"); }},
-        {"valDataNoValida", [](QWidget& w) { Text(w, "txtDataBaixaInventari")->setText("demà"); }},
+        {"valDataNoValida", [](QWidget& w) { Text(w, "txtInstalacio")->setText("31/02/2016"); }, "lblInstalacio"},
+        {"valDataNoValida", [](QWidget& w) { Text(w, "txtDataBaixaInventari")->setText("demà"); },
+         "lblDataBaixaInventari"},
     };
     for (const Cas& cas : casos) {
         frmPuntsLlum w(306);
         Click(w, "cmdEditar");
         cas.edita(w);
         Click(w, "cmdSortirEdicio");
-        EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge(cas.codi)}) << cas.codi;
+        std::string missatge = Missatge(cas.codi);
+        if (cas.camp) missatge.replace(missatge.find("#1"), 2, Missatge(cas.camp));
+        EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << cas.codi;
         sessio.shown.clear();
         EXPECT_TRUE(Editant(w)) << cas.codi;
         EXPECT_EQ(Camp(Llegeix("GetPuntsLlum", {1}), "NumPuntLlum", 1, "NumeroPostal"), "2");
