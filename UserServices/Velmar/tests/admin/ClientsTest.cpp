@@ -4,6 +4,7 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
+#include "DesaProva.h"
 #include "framework/FinestraProva.h"
 #include "admin/frmClients.h"
 
@@ -89,6 +90,13 @@ TEST_F(Clients, AFailedSaveIsOneErrorAndKeepsTheEdit) {
     EXPECT_TRUE(Editant(w, "txtTelefon"));
     EXPECT_EQ(Text(w, "txtTelefon")->text(), "555");
     EXPECT_EQ(Text(w, "txtNomClient")->text(), "Ajuntament de Vilanova del Riu");
+
+    // Undo drops it: what shows is what is stored, and nothing is pending.
+    sessio.execute("ALTER TABLE T_ClientApart RENAME TO T_Client");
+    Click(w, "cmdDesferCanvis");
+    EXPECT_FALSE(Editant(w, "txtTelefon"));
+    EXPECT_NE(Text(w, "txtTelefon")->text(), "555");
+    EXPECT_FALSE(Pendent(w.rstRecordsetActual.Ref()));
 }
 
 }  // namespace
