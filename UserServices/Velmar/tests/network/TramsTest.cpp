@@ -9,6 +9,7 @@
 
 #include "DataComboProva.h"
 #include "EditorTaulaProva.h"
+#include "Ado/AdoError.h"
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
 #include "core/Bloqueig.h"
@@ -322,6 +323,24 @@ TEST_F(Trams, AFailedDeleteLeavesTheSegmentShownAndNothingPending) {
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Desats(2).size(), 3u);
     EXPECT_EQ(Desats(2)["T-02.1"]["Observacions"], "Revisat");
+}
+
+// A delete of a segment another user deleted meanwhile is refused as a
+// conflict; the window reads its segments again and no longer shows it.
+TEST_F(Trams, ADeleteThatMeetsAnotherUsersDeleteShowsWhatIsStored) {
+    sessio.execute("UPDATE T_Tram SET DataAltaInventari = NULL WHERE NumTram = 2");
+    frmTrams w(306);
+    Click(w, "cmdFi");
+    ASSERT_EQ(Codi(w), "T-01.2");
+    sessio.execute("DELETE FROM CapaTram WHERE NumTram = 2");
+    sessio.execute("DELETE FROM T_Tram WHERE NumTram = 2");
+    Click(w, "cmdEliminar");
+    EXPECT_EQ(w.NumError, ado::err::UpdateConflict);
+    EXPECT_NE(Mostrat().find("frmTrams - Eliminar)"), std::string::npos);
+    EXPECT_EQ(Codi(w), "T-01.1");
+    EXPECT_EQ(Comptador(w), "Segment 1 of 1");
+    EXPECT_FALSE(Editant(w));
+    EXPECT_TRUE(Boto(w, "cmdEditar")->isEnabled());
 }
 
 TEST_F(Trams, AFailedChangeOfConnectionLeavesTheWindowOnTheOneItHoldsAndSavesThere) {
