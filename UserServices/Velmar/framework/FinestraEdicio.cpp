@@ -1,12 +1,12 @@
 #include "framework/FinestraEdicio.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 
 #include "Ado/AdoError.h"
+#include "Base/Error.h"
 #include "core/BindingControl.h"
 #include "core/Bloqueig.h"
 #include "core/DataCombo.h"
@@ -17,9 +17,9 @@ namespace {
 
 constexpr const char* kOrdresDades[] = {"cmdNou", "cmdEditar", "cmdEliminar"};
 
-// Another user changed or deleted a row the window sent: the database
-// refused it as it was read.
-bool EsConflicte(const base::Error& error) { return error.number() == ado::err::UpdateConflict; }
+// The failure in flight is a conflict: another user changed or deleted a
+// row the window sent, and the database refused it as it was read.
+bool EsConflicte() { return base::ErrorNumber(std::current_exception()) == ado::err::UpdateConflict; }
 
 }  // namespace
 
@@ -73,10 +73,10 @@ void FinestraEdicio::DesaFila() {
     RecordaFila();
     try {
         Desa();
-    } catch (const base::Error& error) {
+    } catch (...) {
         // A failed save leaves the edit to try again; one that another
         // user's change stood in the way of cannot succeed on these rows.
-        if (EsConflicte(error)) {
+        if (EsConflicte()) {
             EnSortir([this] { LlegeixDeNou(); });
             SurtDEdicio();
             EnSortir([this] { MostraFila(); });
@@ -105,16 +105,16 @@ void FinestraEdicio::Eliminar() {
         Entra(Mode::Eliminacio);
         try {
             DinsTransaccio([this] { Elimina(); });
-        } catch (const base::Error& error) {
+        } catch (...) {
             // No later save sends the delete; the row is back, or, when
             // another user had changed or deleted it, read again.
             Entra(Mode::Consulta);
-            if (EsConflicte(error)) EnSortir([this] {
-                    LlegeixDeNou();
-                    MostraFila();
-                });
-            else
+            if (EsConflicte()) {
+                EnSortir([this] { LlegeixDeNou(); });
+                EnSortir([this] { MostraFila(); });
+            } else {
                 EnSortir([this] { MostraDesfet(false); });
+            }
             throw;
         }
         Entra(Mode::Consulta);
