@@ -18,12 +18,13 @@
 --   clhValor clhObservacions valAlgunCampNecessariBuit
 --   valValorsNoEsTrobenEnCombos valRepetitCodiEscomesa valNoRegistresEditar
 --   valNoRegistresEliminar valDataAltaPassada valTextEliminar valDataNoValida
---   valEscomesaAmbPuntsLlum valEscomesaAmbTrams valDescartarCanvis
+--   valReferenciatT_PuntLlum valReferenciatT_Tram valDescartarCanvis
 -- Beyond the window's own codes:
 --   valDataNoValida: a date field holds text that is not a date; #1 is the
 --   field's caption (so in valValorsNoEsTrobenEnCombos).
---   valEscomesaAmbPuntsLlum, valEscomesaAmbTrams: a delete refused while
---     light points or cable segments refer to the connection.
+--   valReferenciat and a table's name: a delete refused while rows of that
+--     table refer to the row (or to one that would go with it): light
+--     points to the connection, cable segments to its elements.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmEscomeses', 'Formulari', 'Escomeses', TRUE),
@@ -221,12 +222,12 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmEscomeses', 'valDataNoValida', 'La data de «#1» no és vàlida.', FALSE),
   (2, 'frmEscomeses', 'valDataNoValida', 'La fecha de «#1» no es válida.', FALSE),
   (5, 'frmEscomeses', 'valDataNoValida', 'The date in “#1” is not valid.', FALSE),
-  (1, 'frmEscomeses', 'valEscomesaAmbPuntsLlum', 'L''escomesa alimenta punts de llum; no es pot eliminar.', FALSE),
-  (2, 'frmEscomeses', 'valEscomesaAmbPuntsLlum', 'La acometida alimenta puntos de luz; no se puede eliminar.', FALSE),
-  (5, 'frmEscomeses', 'valEscomesaAmbPuntsLlum', 'Light points are fed by this service connection; it cannot be deleted.', FALSE),
-  (1, 'frmEscomeses', 'valEscomesaAmbTrams', 'De l''escomesa en surten trams de cable; no es pot eliminar.', FALSE),
-  (2, 'frmEscomeses', 'valEscomesaAmbTrams', 'De la acometida salen tramos de cable; no se puede eliminar.', FALSE),
-  (5, 'frmEscomeses', 'valEscomesaAmbTrams', 'Cable segments leave this service connection; it cannot be deleted.', FALSE),
+  (1, 'frmEscomeses', 'valReferenciatT_PuntLlum', 'L''escomesa alimenta punts de llum; no es pot eliminar.', FALSE),
+  (2, 'frmEscomeses', 'valReferenciatT_PuntLlum', 'La acometida alimenta puntos de luz; no se puede eliminar.', FALSE),
+  (5, 'frmEscomeses', 'valReferenciatT_PuntLlum', 'Light points are fed by this service connection; it cannot be deleted.', FALSE),
+  (1, 'frmEscomeses', 'valReferenciatT_Tram', 'De l''escomesa en surten trams de cable; no es pot eliminar.', FALSE),
+  (2, 'frmEscomeses', 'valReferenciatT_Tram', 'De la acometida salen tramos de cable; no se puede eliminar.', FALSE),
+  (5, 'frmEscomeses', 'valReferenciatT_Tram', 'Cable segments leave this service connection; it cannot be deleted.', FALSE),
   (1, 'frmEscomeses', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
   (2, 'frmEscomeses', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
   (5, 'frmEscomeses', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);

@@ -8,6 +8,9 @@
 --   valCodiMantenimentBuit valRepetitCodiManteniment valNoRegistresEditar
 --   valNoRegistresEliminar valMantenimentAmbProjecte valTextEliminar
 --   valDescartarCanvis
+--   valReferenciatT_Projecte
+-- valReferenciat and a table's name: a delete refused while rows of that
+--   table refer to the row (or to one that would go with it).
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmManteniments', 'Formulari', 'Tipus de manteniment', TRUE),
@@ -60,4 +63,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmManteniments', 'valTextEliminar', 'Delete this maintenance type?', FALSE),
   (1, 'frmManteniments', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
   (2, 'frmManteniments', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
-  (5, 'frmManteniments', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);
+  (5, 'frmManteniments', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE),
+  (1, 'frmManteniments', 'valReferenciatT_Projecte', 'Hi ha projectes amb aquest tipus de manteniment; no es pot eliminar.', FALSE),
+  (2, 'frmManteniments', 'valReferenciatT_Projecte', 'Hay proyectos con este tipo de mantenimiento; no se puede eliminar.', FALSE),
+  (5, 'frmManteniments', 'valReferenciatT_Projecte', 'Projects have this maintenance type; it cannot be deleted.', FALSE);

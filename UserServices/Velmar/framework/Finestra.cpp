@@ -143,6 +143,7 @@ std::vector<QWidget*> Finestra::AfegeixCamps(QFormLayout* form, const std::vecto
 }
 
 void Finestra::ConnectaAuxiliar(DataCombo* combo, const BotoAuxiliar& boto) {
+    botonsAuxiliars_.push_back(boto);
     auto* button = findChild<QPushButton*>(QString::fromLatin1(boto.nom));
     connect(button, &QPushButton::clicked, this, [this, combo, boto] { ObreFormulariTaulaAuxiliar(combo, boto); });
 }
@@ -159,6 +160,12 @@ QHBoxLayout* Finestra::FilaOrdres(const std::vector<Ordre>& ordres) {
 
 // Form_Terminate: the support object goes first, then the helper.
 Finestra::~Finestra() { objClasseSuportActual.reset(); }
+
+std::vector<const Taula*> Finestra::Taules() const {
+    std::vector<const Taula*> taules = {&rstRecordsetActual};
+    for (const Taula& taula : taules_) taules.push_back(&taula);
+    return taules;
+}
 
 Taula* Finestra::TaulaPerNom(std::string_view name) {
     if (base::SameName(rstRecordsetActual.Nom(), name)) return &rstRecordsetActual;

@@ -105,6 +105,10 @@ public:
     Taula* TaulaPerNom(std::string_view name);
     // This window as other code reaches it by member name.
     com::ObjectRef Objecte() const { return objecte_; }
+    // What it declared it reads and writes: its tables, rstRecordsetActual
+    // first, and the ">" buttons it connected.
+    std::vector<const Taula*> Taules() const;
+    const std::vector<BotoAuxiliar>& BotonsAuxiliars() const { return botonsAuxiliars_; }
     // The public reload: the table from the server after a first load or an
     // added row, from the window's own recordset after an edit or a delete.
     virtual void Recupera();
@@ -282,6 +286,7 @@ private:
 
     Declaracio declaracio_;
     std::deque<Taula> taules_;  // all but rstRecordsetActual; their places stay put
+    std::vector<BotoAuxiliar> botonsAuxiliars_;
     com::ObjectRef objecte_;
     QFormLayout* camps_;
     Mode mode_ = Mode::Consulta;

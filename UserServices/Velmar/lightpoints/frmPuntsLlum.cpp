@@ -96,7 +96,7 @@ Finestra::Declaracio DeclaracioPuntsLlum(frmPuntsLlum* window) {
                            Regla::Repetit("CodPuntLlum", "valRepetitCodiPuntLlum"),
                            Regla::DatesNoValides({"txtDataAltaInventari", "txtDataBaixaInventari", "txtInstalacio"},
                                                  "valDataNoValida")},
-            .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada")}};
+            .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"), Regla::Referenciada()}};
 }
 
 FinestraRegistre::Registre RegistrePuntsLlum() {

@@ -73,7 +73,7 @@ Finestra::Declaracio DeclaracioTrams(frmTrams* w) {
                                                      "valValorsNoEsTrobenEnCombos"),
                            Regla::DatesNoValides({std::begin(kDates), std::end(kDates)}, "valDataNoValida"),
                            Regla::Repetit("CodTram", "valRepetitCodiTram")},
-            .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada")}};
+            .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"), Regla::Referenciada()}};
 }
 
 FinestraRegistre::Registre RegistreTrams() {
