@@ -1,5 +1,7 @@
 #include "core/RecordsetModel.h"
 
+#include "core/Numeros.h"
+
 namespace velmar {
 
 RecordsetModel::RecordsetModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -35,9 +37,7 @@ int RecordsetModel::CurrentRow() const {
     return position >= 1 ? position - 1 : -1;
 }
 
-QString RecordsetModel::Text(const com::Variant& value) {
-    return value.isNull() || value.isEmpty() ? QString() : QString::fromStdString(value.toString());
-}
+QString RecordsetModel::Text(const com::Variant& value) { return TextNumero(value); }
 
 int RecordsetModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !rows_ ? 0 : rows_->RecordCount();

@@ -29,7 +29,8 @@ public:
     // Called after the recordset's current row moved, with CurrentRow().
     void OnCurrentRowChanged(std::function<void(int row)> handler) { onCurrentRowChanged_ = std::move(handler); }
 
-    // The text a value shows: empty for a Null.
+    // The text a value shows: empty for a Null, a number as the user's
+    // language writes it (core/Numeros.h).
     static QString Text(const com::Variant& value);
 
     // How a column reads, when not as the field's name and Text(): its

@@ -393,8 +393,18 @@ std::string Finestra::CadenaValidacioEliminar() {
 
 std::string Finestra::CadenaValidacioRegistreActual() {
     std::string text;
-    Inner("CadenaValidacioRegistreActual", [this, &text] { text = MissatgeRegles(declaracio_.reglesDesa); });
+    Inner("CadenaValidacioRegistreActual", [this, &text] {
+        text = MissatgeTextsNoLlegits();
+        if (text.empty()) text = MissatgeRegles(declaracio_.reglesDesa);
+    });
     return text;
+}
+
+std::string Finestra::MissatgeTextsNoLlegits() {
+    const std::optional<binding::TextNoLlegit> noLlegit = binding::PrimerTextNoLlegit(this);
+    if (!noLlegit) return {};
+    const QString text = QString::fromStdString(Missatge(CodiMissatge(noLlegit->lectura)));
+    return text.arg(binding::NomCamp(noLlegit->control)).toStdString();
 }
 
 bool Finestra::ConfirmaEliminar() {

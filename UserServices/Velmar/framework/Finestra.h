@@ -198,7 +198,12 @@ protected:
     // --- validation ------------------------------------------------------------
     std::string CadenaValidacioEditar();
     std::string CadenaValidacioEliminar();
+    // A text typed into a box over a number that is none of its field's
+    // stops it first.
     std::string CadenaValidacioRegistreActual();
+    // The message for the first bound text box whose text is no value of
+    // its field (core/Numeros.h), naming the field; "" when every text is.
+    std::string MissatgeTextsNoLlegits();
     // Whether the current row may be deleted: no rule refuses it (its
     // message is shown) and the user answers Yes to the question.
     bool ConfirmaEliminar();
