@@ -50,13 +50,14 @@ public:
           field_(field),
           forma_(FormaDe(control, recordset_->Field(field))) {
         setObjectName(kTieName);
-        // Another row, other rows, or this field changed by someone else:
-        // the control shows the field again. A change of another field
-        // leaves it alone, so that a text typed and not yet written stays.
+        // Another row (also after other rows came or went, which the
+        // recordset tells as a move too), or this field changed by someone
+        // else: the control shows the field again. A change of another
+        // field leaves it alone, so that a text typed and not yet written
+        // stays.
         subscription_ = recordset_->Listen({
             .currentRowChanged = [this] { show(); },
             .fieldChanged = [this](int32_t field) { if (field == field_ && !writing_) show(); },
-            .rowsChanged = [this] { show(); },
         });
         show();
         followEdits();
@@ -84,7 +85,8 @@ private:
             if (combo->isEditable()) combo->setEditText(Text(value));
             else combo->setCurrentIndex(combo->findText(Text(value)));
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
-            edit->setText(textDe(value));
+            // The same text is not laid out again.
+            if (const QString text = textDe(value); text != edit->text()) edit->setText(text);
             // A text longer than the box reads from its beginning.
             if (!edit->hasFocus()) edit->setCursorPosition(0);
         } else if (auto* box = dynamic_cast<CaixaTextMultilinia*>(control_)) {

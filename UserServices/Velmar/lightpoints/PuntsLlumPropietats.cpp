@@ -53,7 +53,6 @@ void frmPuntsLlum::RefrescaLlistaPropietatsSuport() {
             item->setText(2, RecordsetModel::Text(propietats.Value("Observacions")));
         }
         lstPropietats->setCurrentItem(lstPropietats->topLevelItem(0));
-        for (int column = 0; column < 2; ++column) lstPropietats->resizeColumnToContents(column);
     });
 }
 
