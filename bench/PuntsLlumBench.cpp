@@ -20,8 +20,7 @@
 //                    Target: ObreFinestra within 2 times.
 // The fixture indexes the columns the moves look rows up by, as the
 // schema does.
-// Run: PuntsLlumBench (7 repetitions, randomly interleaved, by default);
-// compare the medians.
+// Run: PuntsLlumBench (see Repeticions.h).
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -36,6 +35,7 @@
 
 #include "Ado/Connection.h"
 #include "Com/Registry.h"
+#include "Repeticions.h"
 #include "core/clsAndamiSistema.h"
 #include "lightpoints/frmPuntsLlum.h"
 #include "support/DravikSettings.h"
@@ -275,15 +275,5 @@ BENCHMARK(BM_ObreFinestra)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    // Seven repetitions in random order unless the command line says
-    // otherwise: a figure and its floor see the same machine.
-    std::vector<char*> args(argv, argv + argc);
-    std::string repetitions = "--benchmark_repetitions=7", interleaving = "--benchmark_enable_random_interleaving=true";
-    args.insert(args.begin() + 1, {repetitions.data(), interleaving.data()});
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunInterleaved(argc, argv);
 }

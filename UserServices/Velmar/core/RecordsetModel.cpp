@@ -6,10 +6,11 @@ namespace velmar {
 
 RecordsetModel::RecordsetModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void RecordsetModel::SetRecordset(RecordsetRef rows) {
+void RecordsetModel::SetRecordset(RecordsetRef rows, std::map<int, Presentacio> presentacions) {
     beginResetModel();
     subscription_.reset();
     rows_ = std::move(rows);
+    presentacions_ = std::move(presentacions);
     if (rows_) {
         subscription_ = rows_->Listen({
             .currentRowChanged = [this] { currentRowMoved(); },
