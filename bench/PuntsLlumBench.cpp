@@ -27,18 +27,17 @@
 #include <QApplication>
 #include <QPushButton>
 #include <cstdlib>
-#include <map>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Ado/Connection.h"
+#include "BenchDatabase.h"
 #include "Com/Registry.h"
 #include "Repeticions.h"
 #include "core/clsAndamiSistema.h"
 #include "lightpoints/frmPuntsLlum.h"
-#include "support/DravikSettings.h"
 #include "support/SampleDatabase.h"
 
 namespace bench {
@@ -79,22 +78,11 @@ public:
             c.Execute(index);
     }
     const std::string& connectionString() const { return db_->connectionString(); }
-    std::string file() const { return connectionString().substr(connectionString().find("Data Source=") + 12); }
+    std::string file() const { return ArxiuSqlite(connectionString()); }
 
 private:
     std::unique_ptr<testsupport::TestDatabase> db_;
 };
-
-// The database of that many points, made once, with the data access
-// library pointed at it for as long as a benchmark runs on it.
-Dades& Activa(int punts) {
-    static std::map<int, std::unique_ptr<Dades>> dades;
-    static testsupport::ScopedFile dravikIni(testsupport::DravikIni(), std::nullopt);
-    std::unique_ptr<Dades>& d = dades[punts];
-    if (!d) d = std::make_unique<Dades>(punts);
-    dravikIni.replace(testsupport::DravikSettings(d->connectionString()));
-    return *d;
-}
 
 // The window's support object, counting the calls it is made.
 class SuportComptat final : public com::Object {
@@ -153,7 +141,7 @@ private:
 // --- a move ----------------------------------------------------------------
 
 void BM_Mou(benchmark::State& state) {
-    Activa(static_cast<int>(state.range(0)));
+    Activa<Dades>(static_cast<int>(state.range(0)));
     velmar::frmPuntsLlum window(kProjecte);
     auto comptat = std::make_shared<SuportComptat>(window.objClasseSuportActual);
     window.objClasseSuportActual = comptat;
@@ -187,7 +175,7 @@ int64_t FilesMoviment(Plain& db, int64_t punt) {
 }
 
 void BM_ConsultesMou(benchmark::State& state) {
-    Plain db(Activa(static_cast<int>(state.range(0))).file());
+    Plain db(Activa<Dades>(static_cast<int>(state.range(0))).file());
     // The first point of E-01 and its last, as the window orders them.
     const int64_t primer =
         db.Value("SELECT NumPuntLlum FROM T_PuntLlum WHERE NumEscomesa = ?1 ORDER BY CodPuntLlum", kEscomesa);
@@ -205,7 +193,7 @@ void BM_ConsultesMou(benchmark::State& state) {
 // --- opening the window ----------------------------------------------------
 
 void BM_ObreFinestra(benchmark::State& state) {
-    Activa(kObertura);
+    Activa<Dades>(kObertura);
     int32_t punts = 0;
     for (auto _ : state) {
         velmar::frmPuntsLlum window(kProjecte);
@@ -245,7 +233,7 @@ constexpr std::pair<const char*, const char*> kLlistes[] = {
 };
 
 void BM_ConsultesObre(benchmark::State& state) {
-    Plain db(Activa(kObertura).file());
+    Plain db(Activa<Dades>(kObertura).file());
     int64_t files = 0;
     for (auto _ : state) {
         files = db.Rows("SELECT * FROM T_Idioma WHERE NumIdioma = 1 AND NomFormulari = 'frmPuntsLlum'");

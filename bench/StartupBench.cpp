@@ -19,15 +19,14 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "Ado/Connection.h"
+#include "BenchDatabase.h"
 #include "Com/Registry.h"
 #include "Repeticions.h"
-#include "support/DravikSettings.h"
 #include "support/Files.h"
 #include "support/SampleDatabase.h"
 
@@ -120,24 +119,12 @@ public:
                   "printf('Carrer de prova %d', i), " +
                   std::to_string(kProjecte) + " FROM n");
     }
-    std::string file() const {
-        const std::string& text = db_->connectionString();
-        return text.substr(text.find("Data Source=") + 12);
-    }
+    std::string file() const { return ArxiuSqlite(db_->connectionString()); }
     const std::string& connectionString() const { return db_->connectionString(); }
 
 private:
     std::unique_ptr<testsupport::TestDatabase> db_;
 };
-
-const Carrers& ActivaCarrers(int carrers) {
-    static std::map<int, std::unique_ptr<Carrers>> made;
-    static testsupport::ScopedFile dravikIni(testsupport::DravikIni(), std::nullopt);
-    std::unique_ptr<Carrers>& c = made[carrers];
-    if (!c) c = std::make_unique<Carrers>(carrers);
-    dravikIni.replace(testsupport::DravikSettings(c->connectionString()));
-    return *c;
-}
 
 std::vector<std::string> CarrersCommand(int32_t projecte) {
     return {VELMAR_PROGRAM, "--window", "frmCarrers", "--project", std::to_string(projecte), "--screenshot",
@@ -145,13 +132,13 @@ std::vector<std::string> CarrersCommand(int32_t projecte) {
 }
 
 void BM_CarrersStart(benchmark::State& state) {
-    ActivaCarrers(static_cast<int>(state.range(0)));
+    Activa<Carrers>(static_cast<int>(state.range(0)));
     Run(state, {CarrersCommand(kProjecte)});
 }
 BENCHMARK(BM_CarrersStart)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void BM_CarrersFloor(benchmark::State& state) {
-    const Carrers& carrers = ActivaCarrers(static_cast<int>(state.range(0)));
+    const Carrers& carrers = Activa<Carrers>(static_cast<int>(state.range(0)));
     Run(state, {{SQLITE3_PROGRAM, "-readonly", carrers.file(), kCarrers}, CarrersCommand(999999)});
 }
 BENCHMARK(BM_CarrersFloor)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
