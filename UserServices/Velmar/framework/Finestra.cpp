@@ -176,9 +176,9 @@ void Finestra::Tradueix() {
                                                                            clsAndamiSistema::Instance().Idioma());
 }
 
-std::string Finestra::Llista(const Taula& taula) {
+com::Variant Finestra::Llista(const Taula& taula) {
     const DeclaracioTaula& d = taula.Declaracio();
-    return CridaSuport(d.llista, d.arguments ? d.arguments() : std::vector<com::Variant>()).toString();
+    return CridaSuport(d.llista, d.arguments ? d.arguments() : std::vector<com::Variant>());
 }
 
 void Finestra::Carrega(Taula& taula) { Posa(taula, objFuncionsCapaInterficie.PassaXMLARecordset(Llista(taula))); }
@@ -356,9 +356,9 @@ void Finestra::RestauraTaules(std::vector<Copia>& copies) {
 
 void Finestra::Recupera() {
     Inner(declaracio_.recupera, [this] {
-        const std::string xml = intModeFormulari() == 2
-                                    ? objFuncionsCapaInterficie.PurgaActualitzacionsRecordset(rstRecordsetActual.Ref())
-                                    : Llista(rstRecordsetActual);
+        const com::Variant xml = intModeFormulari() == 2
+                                     ? objFuncionsCapaInterficie.PurgaActualitzacionsRecordset(rstRecordsetActual.Ref())
+                                     : Llista(rstRecordsetActual);
         Posa(rstRecordsetActual, objFuncionsCapaInterficie.PassaXMLARecordset(xml));
     });
 }

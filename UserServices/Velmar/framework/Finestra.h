@@ -260,8 +260,9 @@ private:
     Taula& AfegeixTaula(DeclaracioTaula declaracio);
 
     std::vector<Taula*> TaulesDesades();
-    // The rows of a table as its support operation lists them, as text.
-    std::string Llista(const Taula& taula);
+    // The rows of a table as its support operation lists them: their text,
+    // as the support object gave it, read once into the table's recordset.
+    com::Variant Llista(const Taula& taula);
     // Clears, while a row is edited, each key of it that a combo over
     // `llista` is bound to and that names no row of the list.
     void BuidaClausEliminades(const Taula& llista);
