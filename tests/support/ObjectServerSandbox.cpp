@@ -44,7 +44,7 @@ Credentials MachineCredentials(Installation installation) {
 std::string NetworkSettings(const Credentials& credentials, int callWaitMs) {
     return "[Security]\nCA=" + credentials.ca + "\nCertificate=" + credentials.certificate + "\nKey=" + credentials.key +
            "\n[Client]\nCallWait=" + std::to_string(callWaitMs) +
-           "\n[ObjectServer]\nAddress=127.0.0.1\nPort=0\nLibraries=Quossa\n";
+           "\n[ObjectServer]\nAddress=127.0.0.1\nPort=0\nLibraries=Quossa, Dravik\n";
 }
 
 std::string ProductCollector() { return MORUNE_PRODUCT; }

@@ -202,9 +202,9 @@ void Finestra::Tradueix() {
                                                                            clsAndamiSistema::Instance().Idioma());
 }
 
-std::string Finestra::Llista(const Taula& taula) {
+com::Variant Finestra::Llista(const Taula& taula) {
     const DeclaracioTaula& d = taula.Declaracio();
-    return CridaSuport(d.llista, d.arguments ? d.arguments() : std::vector<com::Variant>()).toString();
+    return CridaSuport(d.llista, d.arguments ? d.arguments() : std::vector<com::Variant>());
 }
 
 void Finestra::Carrega(Taula& taula) { Posa(taula, objFuncionsCapaInterficie.PassaXMLARecordset(Llista(taula))); }
@@ -386,9 +386,9 @@ void Finestra::RestauraTaules(std::vector<Copia>& copies) {
 
 void Finestra::Recupera() {
     Inner(declaracio_.recupera, [this] {
-        const std::string xml = intModeFormulari() == 2
-                                    ? objFuncionsCapaInterficie.PurgaActualitzacionsRecordset(rstRecordsetActual.Ref())
-                                    : Llista(rstRecordsetActual);
+        const com::Variant xml = intModeFormulari() == 2
+                                     ? objFuncionsCapaInterficie.PurgaActualitzacionsRecordset(rstRecordsetActual.Ref())
+                                     : Llista(rstRecordsetActual);
         Posa(rstRecordsetActual, objFuncionsCapaInterficie.PassaXMLARecordset(xml));
     });
 }
@@ -423,8 +423,18 @@ std::string Finestra::CadenaValidacioEliminar() {
 
 std::string Finestra::CadenaValidacioRegistreActual() {
     std::string text;
-    Inner("CadenaValidacioRegistreActual", [this, &text] { text = MissatgeRegles(declaracio_.reglesDesa); });
+    Inner("CadenaValidacioRegistreActual", [this, &text] {
+        text = MissatgeTextsNoLlegits();
+        if (text.empty()) text = MissatgeRegles(declaracio_.reglesDesa);
+    });
     return text;
+}
+
+std::string Finestra::MissatgeTextsNoLlegits() {
+    const std::optional<binding::TextNoLlegit> noLlegit = binding::PrimerTextNoLlegit(this);
+    if (!noLlegit) return {};
+    const QString text = QString::fromStdString(Missatge(CodiMissatge(noLlegit->lectura)));
+    return text.arg(binding::NomCamp(noLlegit->control)).toStdString();
 }
 
 bool Finestra::ConfirmaEliminar() {

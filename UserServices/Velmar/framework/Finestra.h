@@ -212,7 +212,12 @@ protected:
     // --- validation ------------------------------------------------------------
     std::string CadenaValidacioEditar();
     std::string CadenaValidacioEliminar();
+    // A text typed into a box over a number that is none of its field's
+    // stops it first.
     std::string CadenaValidacioRegistreActual();
+    // The message for the first bound text box whose text is no value of
+    // its field (core/Numeros.h), naming the field; "" when every text is.
+    std::string MissatgeTextsNoLlegits();
     // Whether the current row may be deleted: no rule refuses it (its
     // message is shown) and the user answers Yes to the question.
     bool ConfirmaEliminar();
@@ -275,8 +280,9 @@ private:
     // combo as if the user had picked it. `abans` are the keys the combo's
     // list held before.
     void TriaAfegida(DataCombo* combo, const std::vector<com::Variant>& abans);
-    // The rows of a table as its support operation lists them, as text.
-    std::string Llista(const Taula& taula);
+    // The rows of a table as its support operation lists them: their text,
+    // as the support object gave it, read once into the table's recordset.
+    com::Variant Llista(const Taula& taula);
     // Clears, while a row is edited, each key of it that a combo over
     // `llista` is bound to and that names no row of the list.
     void BuidaClausEliminades(const Taula& llista);

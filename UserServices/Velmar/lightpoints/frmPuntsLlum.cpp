@@ -164,9 +164,9 @@ void frmPuntsLlum::RefreshModeFormEdicio(bool edicio) {
 
 void frmPuntsLlum::ObteDadesPuntLlumActual() {
     Inner("ObteDadesPuntLlumActual", [this] {
-        DeslligaControls();
         // Each dependent table shows the rows of the current point; a key
-        // the point lacks shows none.
+        // the point lacks shows none. The controls bound to them follow
+        // their filters through the bindings they have.
         const com::Variant cap = com::Variant::Null();
         const ado::Recordset& punts = *rstRecordsetActual;
         const bool actual = punts.RecordCount() > 0 && !punts.IsBOF() && !punts.IsEOF() &&
@@ -190,7 +190,6 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
             lstPropietats->clear();
         }
         Punts()->ObtePuntsActual();
-        LligaControls();
     });
 }
 
