@@ -87,13 +87,9 @@ std::vector<QWidget*> AfegeixControls(QWidget* window, QFormLayout* form, const 
             for (const Boto& b : botons) line->addWidget(CreaBoto(window, b));
             if (!control) line->addStretch(1);
         }
-        if (c.etiqueta) {
-            // The label names its control: in a message about its value,
-            // and to the keyboard.
-            auto* label = dialegs::Control<QLabel>(window, c.etiqueta);
-            if (control) label->setBuddy(control);
-            form->addRow(label, field);
-        } else
+        if (c.etiqueta)
+            form->addRow(dialegs::Control<QLabel>(window, c.etiqueta), field);
+        else
             form->addRow(field);
     }
     return built;

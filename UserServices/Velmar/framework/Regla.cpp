@@ -2,10 +2,10 @@
 
 #include <QComboBox>
 #include <QDate>
-#include <QLabel>
 #include <QLineEdit>
 #include <memory>
 
+#include "core/BindingControl.h"
 #include "core/CaixaTextMultilinia.h"
 #include "core/DataCombo.h"
 #include "core/Dates.h"
@@ -31,26 +31,16 @@ bool Buit(Finestra& finestra, const std::string& name) {
     com::Raise(base::err::ControlNotFound);
 }
 
-// The caption of the label that names `control`; none when no label does.
-QString Etiqueta(const Finestra& finestra, const QWidget* control) {
-    for (const QLabel* label : finestra.findChildren<QLabel*>()) {
-        if (label->buddy() != control) continue;
-        QString caption = label->text().remove(QLatin1Char('&')).trimmed();
-        if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
-        return caption;
-    }
-    return {};
-}
-
 }  // namespace
 
 Regla Regla::DelCamp(std::string codi, std::function<QWidget*(Finestra&)> refusat) {
     return {std::move(codi), [refusat](Finestra& f) { return refusat(f) != nullptr; },
             [refusat](Finestra& f, const std::string& text) {
-                const std::string camp = Etiqueta(f, refusat(f)).toStdString();
-                if (camp.empty()) return text;
-                const size_t lloc = text.find("#1");
-                return lloc == std::string::npos ? text + " (" + camp + ")" : std::string(text).replace(lloc, 2, camp);
+                const QString camp = binding::NomCamp(refusat(f));
+                const QString missatge = QString::fromStdString(text);
+                return (missatge.contains(QStringLiteral("%1")) ? missatge.arg(camp)
+                                                               : missatge + QStringLiteral(" (") + camp + ')')
+                    .toStdString();
             }};
 }
 

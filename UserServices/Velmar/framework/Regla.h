@@ -30,8 +30,8 @@ struct Regla {
     // its list's.
     static Regla ValorsForaDeLlista(std::vector<std::string> combos, std::string codi);
     // The two rules above are about a value the user typed: their message
-    // names the field that holds it, by its label's caption, in place of
-    // "#1" in the text (after the text when it has none).
+    // names the field that holds it (binding::NomCamp) in place of "%1" in
+    // the text (after the text when it has none).
     // One of these text boxes holds a text that is not a date.
     static Regla DatesNoValides(std::vector<std::string> controls, std::string codi);
     // The current row's date in the field is a day before today (the

@@ -129,7 +129,7 @@ TEST_F(Escomeses, EachRuleStopsTheSaveOrTheDeleteWithItsMessage) {
         const char* command;
         std::function<void(frmEscomeses&)> change;
         const char* code;
-        // The label of the field a refused value is named by.
+        // The field a refused value is named by, as the user knows it.
         const char* camp = nullptr;
     };
     const std::vector<Cas> cases = {
@@ -137,11 +137,11 @@ TEST_F(Escomeses, EachRuleStopsTheSaveOrTheDeleteWithItsMessage) {
          "valAlgunCampNecessariBuit"},
         {"Z-01", 0, "cmdSortirEdicio", [](frmEscomeses& w) { Tria(w, "cmbICP", ""); }, "valAlgunCampNecessariBuit"},
         {"Z-01", 0, "cmdSortirEdicio", [](frmEscomeses& w) { Tria(w, "cmbTarifa", "9.9XX"); },
-         "valValorsNoEsTrobenEnCombos", "lblTarifa"},
+         "valValorsNoEsTrobenEnCombos", "Contract: Tariff"},
         {"Z-01", 0, "cmdSortirEdicio", [](frmEscomeses& w) { Text(w, "txtDataBaixaInventari")->setText("31/02/2024"); },
-         "valDataNoValida", "lblDataBaixaInventari"},
+         "valDataNoValida", "Dates: Inventory removal"},
         {"Z-01", 0, "cmdSortirEdicio", [](frmEscomeses& w) { Text(w, "txtdataInstalacio")->setText("yesterday"); },
-         "valDataNoValida", "lblDataInstalacio"},
+         "valDataNoValida", "Dates: Installation date"},
         {"Z-01", 1, "cmdSortirEdicio", [](frmEscomeses& w) { Text(w, "txtCodi")->setText("e-01"); },
          "valRepetitCodiEscomesa"},
         {"Z-03", 0, "cmdEditar", nullptr, "valNoRegistresEditar"},
@@ -162,7 +162,7 @@ TEST_F(Escomeses, EachRuleStopsTheSaveOrTheDeleteWithItsMessage) {
         asked.clear();
         Click(w, c.command);
         std::string missatge = Missatge("frmEscomeses", c.code);
-        if (c.camp) missatge.replace(missatge.find("#1"), 2, Missatge("frmEscomeses", c.camp));
+        if (c.camp) missatge.replace(missatge.find("%1"), 2, c.camp);
         EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << c.code;
         EXPECT_TRUE(asked.empty()) << c.code;
         if (std::string(c.command) == "cmdSortirEdicio") {

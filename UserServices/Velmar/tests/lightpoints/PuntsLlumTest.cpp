@@ -223,19 +223,19 @@ TEST_F(PuntsLlum, EachRuleRefusesTheSaveWithItsMessageAndKeepsTheEdit) {
     struct Cas {
         const char* codi;
         std::function<void(QWidget&)> edita;
-        // The label of the field a refused value is named by.
+        // The field a refused value is named by, as the user knows it.
         const char* camp = nullptr;
     };
     const Cas casos[] = {
         {"valAlgunCampNecessariBuit", [](QWidget& w) { Text(w, "txtPostal")->clear(); }},
         {"valAlgunCampNecessariBuit", [](QWidget& w) { Escriu(w, "cmbCarrer", ""); }},
         {"valValorsNoEsTrobenEnCombos", [](QWidget& w) { Escriu(w, "cmbTipusSuport", "Formigó armat"); },
-         "lblTipusSuport"},
-        {"valValorsNoEsTrobenEnCombos", [](QWidget& w) { Escriu(w, "cmbModelCaixa", "CC-9"); }, "lblModelCaixa"},
+         "Support: Type"},
+        {"valValorsNoEsTrobenEnCombos", [](QWidget& w) { Escriu(w, "cmbModelCaixa", "CC-9"); }, "Connection box: Model"},
         {"valRepetitCodiPuntLlum", [](QWidget& w) { Text(w, "txtCodi")->setText("pl-002"); }},
-        {"valDataNoValida", [](QWidget& w) { Text(w, "txtInstalacio")->setText("31/02/2016"); }, "lblInstalacio"},
+        {"valDataNoValida", [](QWidget& w) { Text(w, "txtInstalacio")->setText("31/02/2016"); }, "Dates: Installation"},
         {"valDataNoValida", [](QWidget& w) { Text(w, "txtDataBaixaInventari")->setText("demà"); },
-         "lblDataBaixaInventari"},
+         "Dates: Inventory removal"},
     };
     for (const Cas& cas : casos) {
         frmPuntsLlum w(306);
@@ -243,7 +243,7 @@ TEST_F(PuntsLlum, EachRuleRefusesTheSaveWithItsMessageAndKeepsTheEdit) {
         cas.edita(w);
         Click(w, "cmdSortirEdicio");
         std::string missatge = Missatge(cas.codi);
-        if (cas.camp) missatge.replace(missatge.find("#1"), 2, Missatge(cas.camp));
+        if (cas.camp) missatge.replace(missatge.find("%1"), 2, cas.camp);
         EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << cas.codi;
         sessio.shown.clear();
         EXPECT_TRUE(Editant(w)) << cas.codi;

@@ -215,13 +215,13 @@ TEST_F(Trams, EachRuleOfASaveStopsItAndTheWindowStaysEditing) {
         {"txtCodi", "", "The code and the output line must be filled in."},
         {"cmbLiniaSortida", "", "The code and the output line must be filled in."},
         // A refused value is named by its field.
-        {"cmbLiniaSortida", "Sortida 9", "The value of “Output line” is not in its list."},
-        {"cmbTipusCable", "Coaxial", "The value of “Cable type” is not in its list."},
-        {"cmbUbicacio", "Submarí", "The value of “Location” is not in its list."},
-        {"cmbSeccioCable", "7 mm²", "The value of “Section” is not in its list."},
-        {"cmbSeccio", "7 mm²", "The value of “Dual-level section” is not in its list."},
-        {"txtDataAltaInventari", "31/02/2023", "The date in “Inventory entry” is not valid."},
-        {"txtDataBaixaInventari", "tomorrow", "The date in “Inventory removal” is not valid."},
+        {"cmbLiniaSortida", "Sortida 9", "The value of \"Segment: Output line\" is not in its list."},
+        {"cmbTipusCable", "Coaxial", "The value of \"Cable: Cable type\" is not in its list."},
+        {"cmbUbicacio", "Submarí", "The value of \"Cable: Location\" is not in its list."},
+        {"cmbSeccioCable", "7 mm²", "The value of \"Cable: Section\" is not in its list."},
+        {"cmbSeccio", "7 mm²", "The value of \"Cable: Dual-level section\" is not in its list."},
+        {"txtDataAltaInventari", "31/02/2023", "The date in \"Dates: Inventory entry\" is not valid."},
+        {"txtDataBaixaInventari", "tomorrow", "The date in \"Dates: Inventory removal\" is not valid."},
         {"txtCodi", "T-01.1", "This service connection already has a segment with this code."},
     };
     for (const auto& c : cases) {
