@@ -146,12 +146,13 @@ int LocalServer::setTimer(std::chrono::milliseconds period, std::function<void()
 
 void LocalServer::killTimer(int id) { state_->timers.erase(id); }
 
-int LocalServer::run(const std::string& name) {
+int LocalServer::run() {
     std::signal(SIGPIPE, SIG_IGN);  // a client that ends mid-write is noticed by the write
     std::string socketPath;
     try {
-        socketPath = remote::SocketPath(name);
-        if (!TakeLock(remote::LockPath(name))) return 0;
+        const std::string program = remote::ThisProgram();
+        socketPath = remote::SocketPath(program);
+        if (!TakeLock(remote::LockPath(program))) return 0;
     } catch (const ComError&) {
         return 1;
     }

@@ -27,10 +27,11 @@ class LocalServer {
 public:
     static LocalServer& Instance();
 
-    // Serves as the program called `name` until idle. Returns the program's
-    // exit status: 0 when it served, or when another process of that name
-    // already serves; 1 when it could not listen.
-    int run(const std::string& name);
+    // Serves as this program until idle, on the socket of this program's
+    // path (RemoteSocket.h). Returns the program's exit status: 0 when it
+    // served, or when another process of this program already serves; 1
+    // when it could not listen.
+    int run();
 
     // Keeps the program alive while held, whatever its clients release.
     void lock();

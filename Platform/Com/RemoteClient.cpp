@@ -9,7 +9,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
-#include <filesystem>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -187,7 +186,7 @@ void StartProgram(const std::string& program) {
 // it, and asked again when it ended before it answered.
 template <class Request>
 auto WithServer(const std::string& program, std::string_view progId, Request request) {
-    const std::string socket = SocketPath(std::filesystem::path(program).filename().string());
+    const std::string socket = SocketPath(program);
     const std::string_view library = progId.substr(0, progId.find('.'));
     const auto deadline = SteadyClock::now() + kStartTimeout;
     std::optional<SteadyClock::time_point> started;

@@ -20,7 +20,7 @@
 namespace brinteltest {
 
 using testsupport::DravikIni;
-inline std::string BrintelIni() { return testsupport::BuildPath("BusinessServices/Brintel/Brintel.INI"); }
+inline std::string BrintelIni() { return testsupport::OwnSettingsFile("BusinessServices/Brintel/Brintel.INI"); }
 
 inline com::ObjectRef Service(const std::string& className) {
     return com::CreateObject("Brintel." + className);
