@@ -196,6 +196,11 @@ auto WithServer(const std::string& program, std::string_view progId, Request req
                 return request(*channel);
             } catch (const PeerGone&) {
                 // The server ended or was killed before it answered: ask again.
+            } catch (const PeerSilent&) {
+                Raise(err::CallTimedOut,
+                      program + " did not answer within " + std::to_string(kCallWait.count()) +
+                          " seconds: it is stopped, or it serves as many programs as it may open files "
+                          "(its limit of open files) and takes this one only once another one has ended");
             }
         } else if (!started || SteadyClock::now() - *started > kRestartInterval) {
             StartProgram(program);
