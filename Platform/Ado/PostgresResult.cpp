@@ -25,7 +25,7 @@ void PgFail(PGconn* connection, const PGresult* result, const std::string& sql) 
     if (message.empty()) message = PQerrorMessage(connection);
     while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
         message.pop_back();
-    com::Raise(err::DatabaseError, message + " (SQL: " + sql + ")");
+    com::Raise(err::DatabaseError, err::WithState(message + " (SQL: " + sql + ")", PgState(result)));
 }
 
 PgResult PgRun(PGconn* connection, const std::string& sql, int count, const char* const* values) {

@@ -7,6 +7,7 @@
 #include <regex>
 #include <thread>
 
+#include "Ado/AdoError.h"
 #include "DravikFixture.h"
 
 namespace dravik::test {
@@ -78,6 +79,7 @@ TEST_P(DravikEngineMessages, AStatementWaitsSecondsForAnotherTransactionsLockThe
     EXPECT_NE(Description(bd).find(GetParam() == testsupport::Engine::SQLite ? "database is locked" : "lock timeout"),
               std::string::npos)
         << Description(bd);
+    EXPECT_EQ(ado::err::StateOf(Description(bd)), ado::err::state::LockNotAvailable) << "the same state on each engine";
 
     {
         std::lock_guard lock(mutex);
