@@ -12,6 +12,9 @@
 #include "core/DataCombo.h"
 #include "framework/FinestraProva.h"
 #include "support/Files.h"
+#include "support/TestDatabase.h"
+#include "admin/frmClients.h"
+#include "admin/frmManteniments.h"
 #include "admin/frmProjectes.h"
 
 namespace {
@@ -20,6 +23,8 @@ using velmar::frmProjectes;
 
 class Projectes : public FinestraProva {
 protected:
+    using FinestraProva::FinestraProva;
+
     // These cases read and edit the one project of Vilanova del Riu.
     void SetUp() override {
         FinestraProva::SetUp();
@@ -74,6 +79,52 @@ TEST_F(Projectes, EditsAndSavesAProject) {
     frmProjectes again;
     EXPECT_EQ(Combo(again, "cboNumTipusManteniment")->currentText(), "Correctiu");
 }
+
+class ProjectesMotors : public Projectes, public testing::WithParamInterface<testsupport::Engine> {
+protected:
+    ProjectesMotors() : Projectes(GetParam()) {}
+};
+
+TEST_P(ProjectesMotors, AClientOrMaintenanceTypeSavedInItsOwnWindowIsOfferedAtOnce) {
+    frmProjectes w;
+    // A maintenance type added while the project is browsed.
+    velmar::frmManteniments manteniments;
+    Click(manteniments, "cmdNou");
+    Text(manteniments, "txtNomManteniment")->setText("Nocturn");
+    Click(manteniments, "cmdSortirEdicio");
+    // A client added while the project is being edited.
+    Click(w, "cmdEditar");
+    velmar::frmClients clients;
+    Click(clients, "cmdNou");
+    for (const char* camp : {"txtNomClient", "txtAdreca", "txtPersonaContacte", "txtTelefon"})
+        Text(clients, camp)->setText("Consell Comarcal");
+    Click(clients, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    QApplication::processEvents();
+
+    EXPECT_TRUE(Editant(w));
+    EXPECT_EQ(Combo(w, "cboNumClient")->currentText(), "Ajuntament de Vilanova del Riu");
+    Tria(w, "cboNumClient", "Consell Comarcal");
+    Tria(w, "cboNumTipusManteniment", "Nocturn");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    // The project names them by the keys the server gave them.
+    const com::ObjectRef service = com::CreateObject("Brintel.SvrProjectes");
+    const auto numero = [&service](const char* llista, const char* clau, const char* camp, const char* valor) {
+        ado::Recordset rows = ado::Recordset::FromXml(com::Call(service, llista).toString());
+        rows.SetFilter(std::string(camp) + " = '" + valor + "'");
+        return rows.RecordCount() == 1 ? rows.Value(clau).toLong() : 0;
+    };
+    ado::Recordset projecte = ado::Recordset::FromXml(com::Call(service, "GetProjecteById", {306}).toString());
+    projecte.MoveFirst();
+    EXPECT_EQ(projecte.Value("NumClient").toLong(),
+              numero("GetClients", "NumClient", "NomClient", "Consell Comarcal"));
+    EXPECT_EQ(projecte.Value("NumTipusManteniment").toLong(),
+              numero("GetTipusManteniment", "NumTipusManteniment", "CodTipusManteniment", "Nocturn"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, ProjectesMotors, testing::ValuesIn(testsupport::AvailableEngines()),
+                         testsupport::EngineParamName);
 
 TEST_F(Projectes, AddsAProjectThenDeletesItAfterTheQuestion) {
     frmProjectes w;

@@ -4,6 +4,7 @@
 // that fails, the picture of the tree, and the lookup-table editor behind
 // the dialog's buttons.
 #include <QImage>
+#include <QTest>
 #include <filesystem>
 
 #include "EditorTaulaProva.h"
@@ -305,6 +306,40 @@ TEST_F(Arbre, TheDialogKeepsOnlyWhatIsAcceptedAndClosingItIsCancel) {
         EXPECT_EQ(Files(w).size(), files);
         AfegeixElement(arbre, nullptr, {.tipus = "Contactor", .codi = "KM1", .valor = "4x25 A"});
         EXPECT_EQ(Files(w).back().first, -2);
+        Click(arbre, "cmdSortir");
+    });
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+}
+
+TEST_F(Arbre, ANewElementIsAskedForItsCodeAndClosingItWhileTypingIsAQuietCancel) {
+    frmEscomeses w(306);
+    Click(w, "cmdEditar");
+    const auto files = [&w] { return w.TaulaPerNom("rstRecordsetElements")->Ref()->RecordCount(); };
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        const int32_t abans = files();
+        const std::vector<std::string> nodes = Nodes(arbre);
+        steps.push_back([&](QWidget* window) {
+            auto& dialeg = dynamic_cast<frmElementsProp&>(*window);
+            Omple(dialeg, {.tipus = "Contactor", .valor = "4x25 A"});
+            Click(dialeg, "cmdAcceptar");
+            EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("frmElementsProp", "valCodiBuit")});
+            EXPECT_EQ(files(), abans + 1) << "still open on its row";
+
+            // The user types in a combo and closes the dialog from its
+            // title bar: the combo loses the focus as the row goes.
+            sessio.shown.clear();
+            dialeg.show();
+            dialeg.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialeg));
+            Combo(dialeg, "cmbCodi")->setFocus();
+            QTest::keyClicks(Combo(dialeg, "cmbCodi"), "KM");
+            ASSERT_TRUE(Combo(dialeg, "cmbCodi")->hasFocus());
+            dialeg.close();
+        });
+        Click(arbre, "cmdNou");
+        EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+        EXPECT_EQ(files(), abans);
+        EXPECT_EQ(Nodes(arbre), nodes);
         Click(arbre, "cmdSortir");
     });
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
