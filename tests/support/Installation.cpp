@@ -44,8 +44,8 @@ const char* const kCopied[] = {
     "UserServices/Velmar/ImatgesElements",
 };
 
-// The libraries with settings of their own, loaded into the process that
-// owns the installation.
+// The libraries with settings of their own, loaded from the installation
+// into every process that uses it.
 const char* const kServices[] = {
     "DataServices/Dravik/libDravik.so",
     "BusinessServices/Brintel/libBrintel.so",
