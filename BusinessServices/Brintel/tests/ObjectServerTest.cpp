@@ -30,7 +30,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-using testsupport::Installation;
+using testsupport::Authority;
 
 constexpr const char* kClientVariable = "OBJECT_SERVER_TEST_CLIENT";  // be the client that dies
 constexpr int32_t kCallTimedOut = -2147417825;
@@ -127,7 +127,7 @@ class ObjectServer : public OnObjectServer {};
 // serving the clients of its installation.
 TEST_P(ObjectServer, RefusesWhoeverDoesNotProveItselfAndCreatesNothing) {
     const testsupport::Credentials ours = testsupport::MachineCredentials();
-    const testsupport::Credentials other = testsupport::MachineCredentials(Installation::Other);
+    const testsupport::Credentials other = testsupport::MachineCredentials(Authority::Other);
     const struct {
         const char* what;
         testsupport::Credentials client;

@@ -28,7 +28,7 @@
 namespace brinteltest {
 
 using testsupport::DravikIni;
-inline std::string BrintelIni() { return testsupport::BuildPath("BusinessServices/Brintel/Brintel.INI"); }
+inline std::string BrintelIni() { return testsupport::OwnSettingsFile("BusinessServices/Brintel/Brintel.INI"); }
 inline std::string BrintelSettings(const std::string& machine) {
     return "[General]\nDLL_Quossa=Quossa.\nPC_Quossa=" + machine + "\n";
 }
