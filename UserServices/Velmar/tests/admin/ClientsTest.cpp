@@ -5,6 +5,7 @@
 #include "Ado/Connection.h"
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
+#include "DesaProva.h"
 #include "framework/FinestraProva.h"
 #include "admin/frmClients.h"
 #include "support/SmallDisk.h"
@@ -101,6 +102,13 @@ TEST_F(Clients, AFailedSaveIsOneErrorAndKeepsTheEdit) {
     EXPECT_TRUE(Editant(w, "txtTelefon"));
     EXPECT_EQ(Text(w, "txtTelefon")->text(), "555");
     EXPECT_EQ(Text(w, "txtNomClient")->text(), "Ajuntament de Vilanova del Riu");
+
+    // Undo drops it: what shows is what is stored, and nothing is pending.
+    sessio.execute("ALTER TABLE T_ClientApart RENAME TO T_Client");
+    Click(w, "cmdDesferCanvis");
+    EXPECT_FALSE(Editant(w, "txtTelefon"));
+    EXPECT_NE(Text(w, "txtTelefon")->text(), "555");
+    EXPECT_FALSE(Pendent(w.rstRecordsetActual.Ref()));
 }
 
 // The failures of the database a person can act on are said in the
