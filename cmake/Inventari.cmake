@@ -1,8 +1,8 @@
 # inventari_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>]
 #                [RESOURCE_LOCK <locks...>])
 # A GoogleTest program whose cases CTest runs one by one. Tests that change
-# a settings file of the build tree name it in RESOURCE_LOCK (for example
-# Dravik.INI), so that no two such tests run at once.
+# a settings file that several test programs share name it in
+# RESOURCE_LOCK, so that no two such tests run at once.
 function(inventari_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;RESOURCE_LOCK" ${ARGN})
   add_executable(${name} ${T_SOURCES})

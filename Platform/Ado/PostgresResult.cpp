@@ -34,7 +34,7 @@ void PgFail(PGconn* connection, const PGresult* result, const std::string& sql) 
     while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
         message.pop_back();
     com::Raise(result && PgState(result) == kForeignKeyViolation ? err::UpdateConflict : err::DatabaseError,
-               message + " (SQL: " + sql + ")");
+               err::WithState(message + " (SQL: " + sql + ")", PgState(result)));
 }
 
 PgResult PgRun(PGconn* connection, const std::string& sql, int count, const char* const* values) {

@@ -89,7 +89,7 @@ void StartProgram(const std::string& program) {
 // it, and asked again when it ended before it answered.
 template <class Request>
 auto WithServer(const std::string& program, std::string_view progId, Request request) {
-    const std::string socket = SocketPath(std::filesystem::path(program).filename().string());
+    const std::string socket = SocketPath(program);
     const std::string_view library = progId.substr(0, progId.find('.'));
     const auto deadline = SteadyClock::now() + kStartTimeout;
     std::optional<SteadyClock::time_point> started;
@@ -99,6 +99,11 @@ auto WithServer(const std::string& program, std::string_view progId, Request req
                 return request(*channel);
             } catch (const PeerGone&) {
                 // The server ended or was killed before it answered: ask again.
+            } catch (const PeerSilent&) {
+                Raise(err::CallTimedOut,
+                      program + " did not answer within " + std::to_string(kCallWait.count()) +
+                          " seconds: it is stopped, or it serves as many programs as it may open files "
+                          "(its limit of open files) and takes this one only once another one has ended");
             }
         } else if (!started || SteadyClock::now() - *started > kRestartInterval) {
             StartProgram(program);

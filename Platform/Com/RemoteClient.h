@@ -30,7 +30,8 @@ namespace com::remote {
 // a lock for its whole life, and the loser of the race ends at once. A
 // server that ends or is killed while asked is asked again (started anew).
 // Raises 429 when the program cannot be started or does not answer within
-// a few seconds, or when it has no such class.
+// a few seconds, or when it has no such class; CallTimedOut, with why, when
+// it took the connection but not the call in time.
 ObjectRef ActivateLocalServer(const std::string& program, std::string_view progId);
 
 // The same server, reached the same way: creates an object of `progId`,

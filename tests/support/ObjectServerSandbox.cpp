@@ -10,13 +10,17 @@
 #include <csignal>
 #include <stdexcept>
 
+#include "support/Installation.h"
+
 extern char** environ;
 
 namespace testsupport {
 
 namespace {
 
-std::string NetworkIni() { return BuildPath("Platform/Com/Network.INI"); }
+constexpr const char* kNetworkIni = "Platform/Com/Network.INI";
+
+std::string ObjectServerProgram() { return OwnInstallation().path("Platform/ObjectServer/ObjectServer"); }
 
 // The line the server prints once it listens, or "" when none comes in
 // ten seconds.
@@ -36,20 +40,22 @@ std::string ReadLine(int fd) {
 
 }  // namespace
 
-Credentials MachineCredentials(Installation installation) {
-    const std::string folder = std::string(TEST_CERTIFICATES) + (installation == Installation::Other ? "/other" : "");
+Credentials MachineCredentials(Authority authority) {
+    const std::string folder = std::string(TEST_CERTIFICATES) + (authority == Authority::Other ? "/other" : "");
     return {folder + "/ca.crt", folder + "/localhost.crt", folder + "/localhost.key"};
 }
 
 std::string NetworkSettings(const Credentials& credentials, int callWaitMs) {
     return "[Security]\nCA=" + credentials.ca + "\nCertificate=" + credentials.certificate + "\nKey=" + credentials.key +
            "\n[Client]\nCallWait=" + std::to_string(callWaitMs) +
-           "\n[ObjectServer]\nAddress=127.0.0.1\nPort=0\nLibraries=Quossa\n";
+           "\n[ObjectServer]\nAddress=127.0.0.1\nPort=0\nLibraries=Quossa, Dravik\n";
 }
 
-std::string ProductCollector() { return MORUNE_PRODUCT; }
+std::string ProductCollector() { return OwnInstallation().path("DataServices/Morune/Morune"); }
 
-ObjectServerSandbox::ObjectServerSandbox() : networkIni_(NetworkIni(), NetworkSettings(MachineCredentials())) {
+ObjectServerSandbox::ObjectServerSandbox()
+    : serverIni_(OwnInstallation().path(kNetworkIni), NetworkSettings(MachineCredentials())),
+      networkIni_(BuildPath(kNetworkIni), NetworkSettings(MachineCredentials())) {
     int out[2];
     if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
     const std::string log = folder_.file("server.log");
@@ -57,8 +63,9 @@ ObjectServerSandbox::ObjectServerSandbox() : networkIni_(NetworkIni(), NetworkSe
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    char* argv[] = {const_cast<char*>(OBJECT_SERVER), nullptr};
-    const int failed = ::posix_spawn(&pid_, OBJECT_SERVER, &actions, nullptr, argv, environ);
+    const std::string program = ObjectServerProgram();
+    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    const int failed = ::posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(out[1]);
     const std::string line = failed == 0 ? ReadLine(out[0]) : std::string();

@@ -15,8 +15,9 @@
 
 namespace testsupport {
 
-// What a machine shows and trusts: the tests' installation, or another one.
-enum class Installation { Tests, Other };
+// Whose certificates a machine shows and trusts: the authority of the
+// tests, or that of another installation.
+enum class Authority { Tests, Other };
 
 struct Credentials {
     std::string ca;
@@ -25,8 +26,8 @@ struct Credentials {
 };
 
 // This machine's certificate and key, signed by the authority of
-// `installation`, with that authority.
-Credentials MachineCredentials(Installation installation = Installation::Tests);
+// `authority`, with that authority.
+Credentials MachineCredentials(Authority authority = Authority::Tests);
 
 // "Network.INI" with `credentials`, calls that wait `callWaitMs` for their
 // reply, and an object server of the entity library on 127.0.0.1 at any
@@ -59,6 +60,9 @@ public:
 
 private:
     TempDir folder_;
+    // The server's settings, in the test's installation it runs from, and
+    // those of this process, which reads them beside its object model.
+    ScopedFile serverIni_;
     ScopedFile networkIni_;
     pid_t pid_ = -1;
     std::string address_;

@@ -28,7 +28,7 @@
 namespace brinteltest {
 
 using testsupport::DravikIni;
-inline std::string BrintelIni() { return testsupport::BuildPath("BusinessServices/Brintel/Brintel.INI"); }
+inline std::string BrintelIni() { return testsupport::OwnSettingsFile("BusinessServices/Brintel/Brintel.INI"); }
 inline std::string BrintelSettings(const std::string& machine) {
     return "[General]\nDLL_Quossa=Quossa.\nPC_Quossa=" + machine + "\n";
 }
@@ -68,7 +68,11 @@ protected:
     testsupport::ScopedFile dravikIni_{DravikIni(), testsupport::DravikSettings(db_->connectionString())};
     std::unique_ptr<testsupport::ObjectServerSandbox> objectServer_ =
         ThroughObjectServer() ? std::make_unique<testsupport::ObjectServerSandbox>() : nullptr;
-    testsupport::ScopedFile brintelIni_{BrintelIni(), BrintelSettings(objectServer_ ? objectServer_->address() : "")};
+    testsupport::ScopedFile brintelIni_{BrintelIni(), BrintelSettings(EntityMachine())};
+
+    // The machine the support layer creates its entity objects on, as
+    // PC_Quossa names it: a transaction begun through them lives there.
+    std::string EntityMachine() const { return objectServer_ ? objectServer_->address() : ""; }
 };
 
 }  // namespace brinteltest

@@ -119,8 +119,9 @@ TEST_P(WindowTexts, AreReadOutsideAnOpenTransaction) {
     const com::ObjectRef connection = com::Get(session, "IdTransaccio").toObject();
 
     // A text written inside the transaction by the data access service
-    // (no support service writes the window texts).
-    const com::ObjectRef data = com::CreateObject("Dravik.clsBD");
+    // (no support service writes the window texts), on the machine that
+    // holds the transaction.
+    const com::ObjectRef data = com::CreateObject("Dravik.clsBD", EntityMachine());
     com::Set(data, "IdTransaccio", connection);
     Succeeds(data, "ExecutaSQL",
              {"Insert Into T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit) "

@@ -7,6 +7,7 @@
 -- Messages (EsControl FALSE):
 --   valAlgunCampBuit valRepetitCodiCarrer valNoRegistresEditar
 --   valNoRegistresEliminar valTextEliminar clhNumOrdre clhX clhY
+--   valDescartarCanvis
 --   valReferenciatT_Escomesa valReferenciatT_PuntLlum
 -- valReferenciat and a table's name: a delete refused while rows of that
 --   table refer to the row (or to one that would go with it).
@@ -69,6 +70,9 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmCarrers', 'clhY', 'Y', FALSE),
   (2, 'frmCarrers', 'clhY', 'Y', FALSE),
   (5, 'frmCarrers', 'clhY', 'Y', FALSE),
+  (1, 'frmCarrers', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmCarrers', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmCarrers', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE),
   (1, 'frmCarrers', 'valReferenciatT_Escomesa', 'Hi ha escomeses en aquest carrer; no es pot eliminar.', FALSE),
   (2, 'frmCarrers', 'valReferenciatT_Escomesa', 'Hay acometidas en esta calle; no se puede eliminar.', FALSE),
   (5, 'frmCarrers', 'valReferenciatT_Escomesa', 'Service connections stand in this street; it cannot be deleted.', FALSE),

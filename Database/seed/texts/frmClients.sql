@@ -64,6 +64,9 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmClients', 'valClientAmbProjecte', 'Hi ha projectes d''aquest client; no es pot eliminar.', FALSE),
   (2, 'frmClients', 'valClientAmbProjecte', 'Hay proyectos de este cliente; no se puede eliminar.', FALSE),
   (5, 'frmClients', 'valClientAmbProjecte', 'Projects belong to this client; it cannot be deleted.', FALSE),
+  (1, 'frmClients', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmClients', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmClients', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE),
   (1, 'frmClients', 'valReferenciatT_Projecte', 'Hi ha projectes d''aquest client; no es pot eliminar.', FALSE),
   (2, 'frmClients', 'valReferenciatT_Projecte', 'Hay proyectos de este cliente; no se puede eliminar.', FALSE),
   (5, 'frmClients', 'valReferenciatT_Projecte', 'Projects belong to this client; it cannot be deleted.', FALSE);

@@ -18,12 +18,17 @@
 --   clhValor clhObservacions valAlgunCampNecessariBuit
 --   valValorsNoEsTrobenEnCombos valRepetitCodiEscomesa valNoRegistresEditar
 --   valNoRegistresEliminar valDataAltaPassada valTextEliminar valDataNoValida
---   valReferenciatT_PuntLlum valReferenciatT_Tram
+--   valReferenciatT_PuntLlum valReferenciatT_Tram valDescartarCanvis
 -- Beyond the window's own codes:
---   valDataNoValida: a date field holds text that is not a date.
+--   valDataNoValida: a date field holds text that is not a date; %1 is the
+--   field's name (so in valValorsNoEsTrobenEnCombos).
 --   valReferenciat and a table's name: a delete refused while rows of that
 --     table refer to the row (or to one that would go with it): light
 --     points to the connection, cable segments to its elements.
+--   valNumeroNoValid, valNumeroNoEnter, valNumeroNoHiCap: a box over a
+--     number holds a text that is no number, a number with a fraction
+--     for a field of whole numbers, or one the field cannot hold; %1
+--     stands for the field's name.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmEscomeses', 'Formulari', 'Escomeses', TRUE),
@@ -200,9 +205,9 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmEscomeses', 'valAlgunCampNecessariBuit', 'Cal omplir tots els camps obligatoris.', FALSE),
   (2, 'frmEscomeses', 'valAlgunCampNecessariBuit', 'Hay que rellenar todos los campos obligatorios.', FALSE),
   (5, 'frmEscomeses', 'valAlgunCampNecessariBuit', 'Every required field must be filled in.', FALSE),
-  (1, 'frmEscomeses', 'valValorsNoEsTrobenEnCombos', 'Algun valor escrit no és a la llista del seu camp.', FALSE),
-  (2, 'frmEscomeses', 'valValorsNoEsTrobenEnCombos', 'Algún valor escrito no está en la lista de su campo.', FALSE),
-  (5, 'frmEscomeses', 'valValorsNoEsTrobenEnCombos', 'A value you typed is not in its field''s list.', FALSE),
+  (1, 'frmEscomeses', 'valValorsNoEsTrobenEnCombos', 'El valor de «%1» no és a la seva llista.', FALSE),
+  (2, 'frmEscomeses', 'valValorsNoEsTrobenEnCombos', 'El valor de «%1» no está en su lista.', FALSE),
+  (5, 'frmEscomeses', 'valValorsNoEsTrobenEnCombos', 'The value of "%1" is not in its list.', FALSE),
   (1, 'frmEscomeses', 'valRepetitCodiEscomesa', 'Ja hi ha una escomesa amb aquest codi en aquesta zona.', FALSE),
   (2, 'frmEscomeses', 'valRepetitCodiEscomesa', 'Ya hay una acometida con este código en esta zona.', FALSE),
   (5, 'frmEscomeses', 'valRepetitCodiEscomesa', 'There is already a service connection with this code in this zone.', FALSE),
@@ -218,12 +223,24 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmEscomeses', 'valTextEliminar', 'Voleu eliminar aquesta escomesa?', FALSE),
   (2, 'frmEscomeses', 'valTextEliminar', '¿Desea eliminar esta acometida?', FALSE),
   (5, 'frmEscomeses', 'valTextEliminar', 'Delete this service connection?', FALSE),
-  (1, 'frmEscomeses', 'valDataNoValida', 'Alguna data no és vàlida.', FALSE),
-  (2, 'frmEscomeses', 'valDataNoValida', 'Alguna fecha no es válida.', FALSE),
-  (5, 'frmEscomeses', 'valDataNoValida', 'A date is not valid.', FALSE),
+  (1, 'frmEscomeses', 'valDataNoValida', 'La data de «%1» no és vàlida.', FALSE),
+  (2, 'frmEscomeses', 'valDataNoValida', 'La fecha de «%1» no es válida.', FALSE),
+  (5, 'frmEscomeses', 'valDataNoValida', 'The date in "%1" is not valid.', FALSE),
   (1, 'frmEscomeses', 'valReferenciatT_PuntLlum', 'L''escomesa alimenta punts de llum; no es pot eliminar.', FALSE),
   (2, 'frmEscomeses', 'valReferenciatT_PuntLlum', 'La acometida alimenta puntos de luz; no se puede eliminar.', FALSE),
   (5, 'frmEscomeses', 'valReferenciatT_PuntLlum', 'Light points are fed by this service connection; it cannot be deleted.', FALSE),
   (1, 'frmEscomeses', 'valReferenciatT_Tram', 'De l''escomesa en surten trams de cable; no es pot eliminar.', FALSE),
   (2, 'frmEscomeses', 'valReferenciatT_Tram', 'De la acometida salen tramos de cable; no se puede eliminar.', FALSE),
-  (5, 'frmEscomeses', 'valReferenciatT_Tram', 'Cable segments leave this service connection; it cannot be deleted.', FALSE);
+  (5, 'frmEscomeses', 'valReferenciatT_Tram', 'Cable segments leave this service connection; it cannot be deleted.', FALSE),
+  (1, 'frmEscomeses', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmEscomeses', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmEscomeses', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE),
+  (1, 'frmEscomeses', 'valNumeroNoValid', 'El text de «%1» no és un nombre. Escriviu-lo amb coma decimal, per exemple 7,5.', FALSE),
+  (2, 'frmEscomeses', 'valNumeroNoValid', 'El texto de «%1» no es un número. Escríbalo con coma decimal, por ejemplo 7,5.', FALSE),
+  (5, 'frmEscomeses', 'valNumeroNoValid', 'The text in "%1" is not a number. Write it with a decimal point, for example 7.5.', FALSE),
+  (1, 'frmEscomeses', 'valNumeroNoEnter', '«%1» només admet nombres enters.', FALSE),
+  (2, 'frmEscomeses', 'valNumeroNoEnter', '«%1» solo admite números enteros.', FALSE),
+  (5, 'frmEscomeses', 'valNumeroNoEnter', '"%1" takes whole numbers only.', FALSE),
+  (1, 'frmEscomeses', 'valNumeroNoHiCap', 'El nombre de «%1» és fora dels límits del camp.', FALSE),
+  (2, 'frmEscomeses', 'valNumeroNoHiCap', 'El número de «%1» está fuera de los límites del campo.', FALSE),
+  (5, 'frmEscomeses', 'valNumeroNoHiCap', 'The number in "%1" is beyond what the field can hold.', FALSE);

@@ -7,6 +7,7 @@
 -- Messages (EsControl FALSE):
 --   valCodiMantenimentBuit valRepetitCodiManteniment valNoRegistresEditar
 --   valNoRegistresEliminar valMantenimentAmbProjecte valTextEliminar
+--   valDescartarCanvis
 --   valReferenciatT_Projecte
 -- valReferenciat and a table's name: a delete refused while rows of that
 --   table refer to the row (or to one that would go with it).
@@ -60,6 +61,9 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmManteniments', 'valTextEliminar', 'Voleu eliminar aquest tipus de manteniment?', FALSE),
   (2, 'frmManteniments', 'valTextEliminar', '¿Desea eliminar este tipo de mantenimiento?', FALSE),
   (5, 'frmManteniments', 'valTextEliminar', 'Delete this maintenance type?', FALSE),
+  (1, 'frmManteniments', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmManteniments', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmManteniments', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE),
   (1, 'frmManteniments', 'valReferenciatT_Projecte', 'Hi ha projectes amb aquest tipus de manteniment; no es pot eliminar.', FALSE),
   (2, 'frmManteniments', 'valReferenciatT_Projecte', 'Hay proyectos con este tipo de mantenimiento; no se puede eliminar.', FALSE),
   (5, 'frmManteniments', 'valReferenciatT_Projecte', 'Projects have this maintenance type; it cannot be deleted.', FALSE);

@@ -30,8 +30,13 @@
 --   valAlgunCampNecessariBuitGuardarLluminaria valDadesPropietatsNoCompletes
 --   valDataNoValida valDescartarCanvis
 -- Beyond the window's own codes:
---   valDataNoValida: a date field holds text that is not a date.
+--   valDataNoValida: a date field holds text that is not a date; %1 is the
+--   field's name (so in valValorsNoEsTrobenEnCombos).
 --   valDescartarCanvis: the window is closed while editing.
+--   valNumeroNoValid, valNumeroNoEnter, valNumeroNoHiCap: a box over a
+--     number holds a text that is no number, a number with a fraction
+--     for a field of whole numbers, or one the field cannot hold; %1
+--     stands for the field's name.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmPuntsLlum', 'Formulari', 'Punts de llum', TRUE),
@@ -316,9 +321,9 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmPuntsLlum', 'valAlgunCampNecessariBuit', 'Cal omplir el carrer, el número i el codi.', FALSE),
   (2, 'frmPuntsLlum', 'valAlgunCampNecessariBuit', 'Hay que rellenar la calle, el número y el código.', FALSE),
   (5, 'frmPuntsLlum', 'valAlgunCampNecessariBuit', 'The street, the street number and the code must be filled in.', FALSE),
-  (1, 'frmPuntsLlum', 'valValorsNoEsTrobenEnCombos', 'Algun valor escrit no és a la llista del seu camp.', FALSE),
-  (2, 'frmPuntsLlum', 'valValorsNoEsTrobenEnCombos', 'Algún valor escrito no está en la lista de su campo.', FALSE),
-  (5, 'frmPuntsLlum', 'valValorsNoEsTrobenEnCombos', 'A value you typed is not in its field''s list.', FALSE),
+  (1, 'frmPuntsLlum', 'valValorsNoEsTrobenEnCombos', 'El valor de «%1» no és a la seva llista.', FALSE),
+  (2, 'frmPuntsLlum', 'valValorsNoEsTrobenEnCombos', 'El valor de «%1» no está en su lista.', FALSE),
+  (5, 'frmPuntsLlum', 'valValorsNoEsTrobenEnCombos', 'The value of "%1" is not in its list.', FALSE),
   (1, 'frmPuntsLlum', 'valRepetitCodiPuntLlum', 'Aquesta escomesa ja té un punt de llum amb aquest codi.', FALSE),
   (2, 'frmPuntsLlum', 'valRepetitCodiPuntLlum', 'Esta acometida ya tiene un punto de luz con este código.', FALSE),
   (5, 'frmPuntsLlum', 'valRepetitCodiPuntLlum', 'This service connection already has a light point with this code.', FALSE),
@@ -343,9 +348,18 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmPuntsLlum', 'valDadesPropietatsNoCompletes', 'Trieu una propietat i escriviu-ne el valor amb xifres.', FALSE),
   (2, 'frmPuntsLlum', 'valDadesPropietatsNoCompletes', 'Elija una propiedad y escriba su valor en cifras.', FALSE),
   (5, 'frmPuntsLlum', 'valDadesPropietatsNoCompletes', 'Choose a property and type its value as a number.', FALSE),
-  (1, 'frmPuntsLlum', 'valDataNoValida', 'Alguna data no és vàlida.', FALSE),
-  (2, 'frmPuntsLlum', 'valDataNoValida', 'Alguna fecha no es válida.', FALSE),
-  (5, 'frmPuntsLlum', 'valDataNoValida', 'A date is not valid.', FALSE),
+  (1, 'frmPuntsLlum', 'valDataNoValida', 'La data de «%1» no és vàlida.', FALSE),
+  (2, 'frmPuntsLlum', 'valDataNoValida', 'La fecha de «%1» no es válida.', FALSE),
+  (5, 'frmPuntsLlum', 'valDataNoValida', 'The date in "%1" is not valid.', FALSE),
   (1, 'frmPuntsLlum', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
   (2, 'frmPuntsLlum', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
-  (5, 'frmPuntsLlum', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);
+  (5, 'frmPuntsLlum', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE),
+  (1, 'frmPuntsLlum', 'valNumeroNoValid', 'El text de «%1» no és un nombre. Escriviu-lo amb coma decimal, per exemple 7,5.', FALSE),
+  (2, 'frmPuntsLlum', 'valNumeroNoValid', 'El texto de «%1» no es un número. Escríbalo con coma decimal, por ejemplo 7,5.', FALSE),
+  (5, 'frmPuntsLlum', 'valNumeroNoValid', 'The text in "%1" is not a number. Write it with a decimal point, for example 7.5.', FALSE),
+  (1, 'frmPuntsLlum', 'valNumeroNoEnter', '«%1» només admet nombres enters.', FALSE),
+  (2, 'frmPuntsLlum', 'valNumeroNoEnter', '«%1» solo admite números enteros.', FALSE),
+  (5, 'frmPuntsLlum', 'valNumeroNoEnter', '"%1" takes whole numbers only.', FALSE),
+  (1, 'frmPuntsLlum', 'valNumeroNoHiCap', 'El nombre de «%1» és fora dels límits del camp.', FALSE),
+  (2, 'frmPuntsLlum', 'valNumeroNoHiCap', 'El número de «%1» está fuera de los límites del campo.', FALSE),
+  (5, 'frmPuntsLlum', 'valNumeroNoHiCap', 'The number in "%1" is beyond what the field can hold.', FALSE);

@@ -7,7 +7,7 @@
 -- Messages (EsControl FALSE):
 --   valAlgunCampNecessariBuit valRepetitCodi valNoRegistresEditar
 --   valNoRegistresEliminar valVioladaReglaIntegritatReferencial
---   valTextEliminar
+--   valTextEliminar valDescartarCanvis
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmTaulesAuxiliars', 'Formulari', 'Taula auxiliar', TRUE),
@@ -54,4 +54,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmTaulesAuxiliars', 'valVioladaReglaIntegritatReferencial', 'It cannot be deleted: table #1 still uses this code.', FALSE),
   (1, 'frmTaulesAuxiliars', 'valTextEliminar', 'Voleu eliminar aquest codi?', FALSE),
   (2, 'frmTaulesAuxiliars', 'valTextEliminar', '¿Desea eliminar este código?', FALSE),
-  (5, 'frmTaulesAuxiliars', 'valTextEliminar', 'Delete this code?', FALSE);
+  (5, 'frmTaulesAuxiliars', 'valTextEliminar', 'Delete this code?', FALSE),
+  (1, 'frmTaulesAuxiliars', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmTaulesAuxiliars', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmTaulesAuxiliars', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);

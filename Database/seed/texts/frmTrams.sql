@@ -11,9 +11,10 @@
 --   PrimerTextNumRegistre SegonTextNumRegistre clhX clhY
 --   valAlgunCampNecessariBuit valValorsNoEsTrobenEnCombos valRepetitCodiTram
 --   valNoRegistresEditar valNoRegistresEliminar valDataAltaPassada
---   valTextEliminar valDataNoValida
+--   valTextEliminar valDataNoValida valDescartarCanvis
 -- Beyond the window's own codes:
---   valDataNoValida: a date field holds text that is not a date.
+--   valDataNoValida: a date field holds text that is not a date; %1 is the
+--   field's name (so in valValorsNoEsTrobenEnCombos).
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmTrams', 'Formulari', 'Trams de cable', TRUE),
@@ -103,9 +104,9 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmTrams', 'valAlgunCampNecessariBuit', 'Cal omplir el codi i la línia de sortida.', FALSE),
   (2, 'frmTrams', 'valAlgunCampNecessariBuit', 'Hay que rellenar el código y la línea de salida.', FALSE),
   (5, 'frmTrams', 'valAlgunCampNecessariBuit', 'The code and the output line must be filled in.', FALSE),
-  (1, 'frmTrams', 'valValorsNoEsTrobenEnCombos', 'Algun valor escrit no és a la llista del seu camp.', FALSE),
-  (2, 'frmTrams', 'valValorsNoEsTrobenEnCombos', 'Algún valor escrito no está en la lista de su campo.', FALSE),
-  (5, 'frmTrams', 'valValorsNoEsTrobenEnCombos', 'A value you typed is not in its field''s list.', FALSE),
+  (1, 'frmTrams', 'valValorsNoEsTrobenEnCombos', 'El valor de «%1» no és a la seva llista.', FALSE),
+  (2, 'frmTrams', 'valValorsNoEsTrobenEnCombos', 'El valor de «%1» no está en su lista.', FALSE),
+  (5, 'frmTrams', 'valValorsNoEsTrobenEnCombos', 'The value of "%1" is not in its list.', FALSE),
   (1, 'frmTrams', 'valRepetitCodiTram', 'Aquesta escomesa ja té un tram amb aquest codi.', FALSE),
   (2, 'frmTrams', 'valRepetitCodiTram', 'Esta acometida ya tiene un tramo con este código.', FALSE),
   (5, 'frmTrams', 'valRepetitCodiTram', 'This service connection already has a segment with this code.', FALSE),
@@ -121,6 +122,9 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmTrams', 'valTextEliminar', 'Voleu eliminar aquest tram?', FALSE),
   (2, 'frmTrams', 'valTextEliminar', '¿Desea eliminar este tramo?', FALSE),
   (5, 'frmTrams', 'valTextEliminar', 'Delete this segment?', FALSE),
-  (1, 'frmTrams', 'valDataNoValida', 'Alguna data no és vàlida.', FALSE),
-  (2, 'frmTrams', 'valDataNoValida', 'Alguna fecha no es válida.', FALSE),
-  (5, 'frmTrams', 'valDataNoValida', 'A date is not valid.', FALSE);
+  (1, 'frmTrams', 'valDataNoValida', 'La data de «%1» no és vàlida.', FALSE),
+  (2, 'frmTrams', 'valDataNoValida', 'La fecha de «%1» no es válida.', FALSE),
+  (5, 'frmTrams', 'valDataNoValida', 'The date in "%1" is not valid.', FALSE),
+  (1, 'frmTrams', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmTrams', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmTrams', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);

@@ -8,7 +8,7 @@
 -- Messages (EsControl FALSE):
 --   fldNomUsuari fldLogin fldAutoritzat dtaSi dtaNo valAlgunCampBuit
 --   valRepetitNomUsuari valRepetitNomLogin valNoRegistresEditar
---   valNoRegistresEliminar valTextEliminar
+--   valNoRegistresEliminar valTextEliminar valDescartarCanvis
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmUsuaris', 'Formulari', 'Usuaris', TRUE),
@@ -91,4 +91,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmUsuaris', 'valNoRegistresEliminar', 'There is no user to delete.', FALSE),
   (1, 'frmUsuaris', 'valTextEliminar', 'Voleu eliminar aquest usuari?', FALSE),
   (2, 'frmUsuaris', 'valTextEliminar', '¿Desea eliminar este usuario?', FALSE),
-  (5, 'frmUsuaris', 'valTextEliminar', 'Delete this user?', FALSE);
+  (5, 'frmUsuaris', 'valTextEliminar', 'Delete this user?', FALSE),
+  (1, 'frmUsuaris', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmUsuaris', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmUsuaris', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);

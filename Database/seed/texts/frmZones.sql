@@ -6,6 +6,7 @@
 -- Messages (EsControl FALSE):
 --   valAlgunCampNecessariBuit valRepetitCodiZona valNoRegistresEditar
 --   valNoRegistresEliminar valTextEliminar clhNumOrdre clhX clhY
+--   valDescartarCanvis
 --   valReferenciatT_Escomesa
 -- valReferenciat and a table's name: a delete refused while rows of that
 --   table refer to the row (or to one that would go with it).
@@ -71,6 +72,9 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmZones', 'clhY', 'Y', FALSE),
   (2, 'frmZones', 'clhY', 'Y', FALSE),
   (5, 'frmZones', 'clhY', 'Y', FALSE),
+  (1, 'frmZones', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
+  (2, 'frmZones', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
+  (5, 'frmZones', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE),
   (1, 'frmZones', 'valReferenciatT_Escomesa', 'Hi ha escomeses en aquesta zona; no es pot eliminar.', FALSE),
   (2, 'frmZones', 'valReferenciatT_Escomesa', 'Hay acometidas en esta zona; no se puede eliminar.', FALSE),
   (5, 'frmZones', 'valReferenciatT_Escomesa', 'Service connections stand in this zone; it cannot be deleted.', FALSE);

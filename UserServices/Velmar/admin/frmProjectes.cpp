@@ -149,9 +149,12 @@ void frmProjectes::RegistreMostrat() {
 void frmProjectes::RecarregaLlistaDe(const QString& finestra) {
     static constexpr std::pair<const char*, const char*> kLlistes[] = {
         {"frmClients", "rstRecordsetClients"}, {"frmManteniments", "rstRecordsetTipusManteniment"}};
-    for (const auto& [desada, llista] : kLlistes)
+    for (const auto& [desada, taula] : kLlistes) {
+        // A lambda captures no structured binding in Clang 14.
+        const char* llista = taula;
         if (finestra == QLatin1String(desada))
             TopLevel("RecarregaLlista", [this, llista] { Carrega(*TaulaPerNom(llista)); });
+    }
 }
 
 // Not a procedure of the window: its failure is shown with no entry of the

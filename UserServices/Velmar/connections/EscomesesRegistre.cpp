@@ -1,9 +1,7 @@
-// What the service-connection window does with its records: moving
-// through them, the counter, new, edit, undo, the save of the connection
-// with its element tree and the tree's picture in one transaction, and the
-// delete.
-#include <QLineEdit>
-#include <QPushButton>
+// What the service-connection window does with its records beyond the
+// shape it is built on: what shows with the current one, what a new one
+// starts with, the save of the connection with its element tree and the
+// tree's picture in one transaction, and the delete with the picture.
 #include <QTreeWidget>
 #include <filesystem>
 #include <map>
@@ -15,7 +13,6 @@
 #include "connections/frmEscomesaElem.h"
 #include "connections/frmEscomeses.h"
 #include "connections/frmExportEsquema.h"
-#include "framework/Navegador.h"
 
 namespace velmar {
 namespace {
@@ -30,98 +27,49 @@ constexpr int32_t kMaximTemporals = 1000;
 
 // --- the current record ------------------------------------------------------------------
 
-void frmEscomeses::Mostra() {
+void frmEscomeses::MostraActual() {
     ObtePuntsEscomesaActual();
     ObteElementsEscomesaActual();
-    navegador_->OmpleNumeroRegistre();
+    Navegacio()->OmpleNumeroRegistre();
 }
 
-// The current record shown again, with its lists and the counter.
-void frmEscomeses::RefrescaFormulariLectura() {
-    Inner("RefrescaFormulariLectura", [this] {
-        TornaAFilaActual(*rstRecordsetActual);
-        Mostra();
-    });
-}
-
-// --- new, edit, undo -----------------------------------------------------------------------
-
-void frmEscomeses::Nou() {
-    TopLevel("Nou", [this] {
-        abans_ = CopiaTaules();
-        Entra(Mode::Nou);
-        rstRecordsetActual->AddNew();
-        rstRecordsetActual->SetValue("NumZona", lngZonaActual);
-        ObtePuntsEscomesaActual();
-        ObteElementsEscomesaActual();
-        findChild<QLineEdit*>("txtCodi")->setFocus();
-    });
-}
-
-void frmEscomeses::Editar() {
-    TopLevel("Editar", [this] {
-        const std::string message = CadenaValidacioEditar();
-        if (!message.empty()) return dialegs::MissatgeOk(message);
-        abans_ = CopiaTaules();
-        Entra(Mode::Edicio);
-    });
-}
-
-// Every change of the record goes, whether the edit is open or was ended;
-// the element rows come again from the server.
-void frmEscomeses::UndoChanges() {
-    TopLevel("UndoChanges", [this] {
-        const bool nou = intModeFormulari() == 1;
-        RestauraTaules(abans_);
-        abans_.clear();
-        if (nou && rstRecordsetActual.Files() > 0) rstRecordsetActual->MoveFirst();
-        Entra(Mode::Consulta);
-        TancaFormulariElements();
-        RefrescaFormulariLectura();
-    });
+void frmEscomeses::OmpleNou() {
+    rstRecordsetActual->SetValue("NumZona", Triat());
+    ObtePuntsEscomesaActual();
+    ObteElementsEscomesaActual();
 }
 
 // --- the save ---------------------------------------------------------------------------------
 
-void frmEscomeses::SortirEdicio() {
-    TopLevel("SortirEdicio", [this] {
-        const std::string message = CadenaValidacioRegistreActual();
-        if (!message.empty()) return dialegs::MissatgeOk(message);
-        if (rstRecordsetActual.Files() > 0) {
-            rstRecordsetActual->Update();
-            // A connection already saved is found again by its key, a new
-            // one by its code.
-            const com::Variant clau = rstRecordsetActual->Value("NumEscomesa");
-            const com::Variant codi = rstRecordsetActual->Value("CodEscomesa");
-            // A connection put in another zone is read back from that zone's
-            // list, where the tree and the picture find it; then the zone
-            // still chosen is shown again, from its first connection.
-            const int32_t zonaTriada = lngZonaActual;
-            const com::Variant zona = rstRecordsetActual->Value("NumZona");
-            if (!zona.isNull()) lngZonaActual = zona.toLong();
-            try {
-                DinsTransaccio(
-                    [&] {
-                        PropagaCanvisABD();
-                        GravaElementsBD(clau, codi.isNull() ? std::string() : codi.toString());
-                        if (objFormulariElements) DesaEsquema();
-                        if (lngZonaActual != zonaTriada) cmbEscullZona.Fixa();
-                        RefrescaFormulariLectura();
-                    },
-                    {&Elements()});
-            } catch (...) {
-                // The tables are back as the chosen zone's.
-                lngZonaActual = zonaTriada;
-                // The element rows are back as they were, temporary numbers
-                // and all, and the tree shows them for another try.
-                if (objFormulariElements) EnSortir([this] { objFormulariElements->RefrescaArbre(); });
-                throw;
-            }
-        }
-        Entra(Mode::Consulta);
-        abans_.clear();
-        TancaFormulariElements();
-    });
+void frmEscomeses::Desa() {
+    rstRecordsetActual->Update();
+    // A connection already saved is found again by its key, a new one by
+    // its code.
+    const com::Variant clau = rstRecordsetActual->Value("NumEscomesa");
+    const com::Variant codi = rstRecordsetActual->Value("CodEscomesa");
+    // A connection put in another zone is read back from that zone's list,
+    // where the tree and the picture find it; then the zone still chosen is
+    // shown again, from its first connection.
+    const int32_t zonaTriada = Triat();
+    const com::Variant zona = rstRecordsetActual->Value("NumZona");
+    if (!zona.isNull()) PosaTriat(zona.toLong());
+    try {
+        DinsTransaccio(
+            [&] {
+                PropagaCanvisABD();
+                GravaElementsBD(clau, codi.isNull() ? std::string() : codi.toString());
+                if (objFormulariElements) DesaEsquema();
+                if (Triat() != zonaTriada) Tria().Fixa();
+            },
+            {&Elements()});
+    } catch (...) {
+        // The tables are back as the chosen zone's.
+        PosaTriat(zonaTriada);
+        // The element rows are back as they were, temporary numbers and
+        // all, and the tree shows them for another try.
+        if (objFormulariElements) EnSortir([this] { objFormulariElements->RefrescaArbre(); });
+        throw;
+    }
 }
 
 // Makes the connection `numero` the current record.
@@ -208,23 +156,16 @@ void frmEscomeses::ExportaEsquema(const QTreeWidget* trvTree, const std::string&
 
 // --- delete -----------------------------------------------------------------------------------
 
-void frmEscomeses::Eliminar() {
-    TopLevel("Eliminar", [this] {
-        if (!ConfirmaEliminar()) return;
-        const std::optional<int32_t> numero = EscomesaActual();
-        const int32_t destinacio = FilaDespresDEliminar(*rstRecordsetActual);
-        EliminaActual([this] { RefrescaFormulariLectura(); });
-        MouAFilaNumero(*rstRecordsetActual, destinacio);
-        RefrescaFormulariLectura();
-        Entra(Mode::Consulta);
-        // Only the picture the program made of this connection's tree goes
-        // with it; a path the row names may be any file of the user's.
-        if (numero) {
-            std::error_code error;
-            std::filesystem::remove(ArxiuEsquema(*numero), error);
-            if (error) com::Raise(base::err::PathFileAccess);
-        }
-    });
+void frmEscomeses::Elimina() {
+    const std::optional<int32_t> numero = EscomesaActual();
+    FinestraRegistre::Elimina();
+    // Only the picture the program made of this connection's tree goes with
+    // it; a path the row names may be any file of the user's.
+    if (numero) {
+        std::error_code error;
+        std::filesystem::remove(ArxiuEsquema(*numero), error);
+        if (error) com::Raise(base::err::PathFileAccess);
+    }
 }
 
 }  // namespace velmar

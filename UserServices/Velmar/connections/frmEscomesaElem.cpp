@@ -10,7 +10,6 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <filesystem>
-#include <initializer_list>
 
 #include "connections/ArbreElements.h"
 #include "connections/frmElementsProp.h"
@@ -48,21 +47,14 @@ frmEscomesaElem::frmEscomesaElem(frmEscomeses* cridant)
     layout->addWidget(txtEscomesa, 0, 1);
     layout->addWidget(dialegs::Control<QLabel>(this, "lblElements"), 1, 0, 1, 2);
     layout->addWidget(trvElements, 2, 0, 1, 2);
-    auto* botons = new QHBoxLayout;
-    botons->addStretch();
-    for (const auto& [name, command] : std::initializer_list<std::pair<const char*, void (frmEscomesaElem::*)()>>{
-             {"cmdNou", &frmEscomesaElem::Nou},
-             {"cmdEditar", &frmEscomesaElem::Editar},
-             {"cmdEliminar", &frmEscomesaElem::Eliminar},
-             {"cmdExportar", &frmEscomesaElem::ExportaEsquemaUsuari}}) {
-        QPushButton* button = dialegs::Control<QPushButton>(this, name);
-        connect(button, &QPushButton::clicked, this, [this, command] { (this->*command)(); });
-        botons->addWidget(button);
-    }
-    // Hidden, it keeps its tree for the next time the record's edit opens it.
-    QPushButton* sortir = dialegs::Control<QPushButton>(this, "cmdSortir");
-    connect(sortir, &QPushButton::clicked, this, &QWidget::hide);
-    botons->addWidget(sortir);
+    QHBoxLayout* botons = FilaOrdres({{"cmdNou", [this] { Nou(); }},
+                                      {"cmdEditar", [this] { Editar(); }},
+                                      {"cmdEliminar", [this] { Eliminar(); }},
+                                      {"cmdExportar", [this] { ExportaEsquemaUsuari(); }},
+                                      // Hidden, it keeps its tree for the next time the
+                                      // record's edit opens it.
+                                      {"cmdSortir", [this] { hide(); }}});
+    botons->insertStretch(0);
     layout->addLayout(botons, 3, 0, 1, 2);
     layout->setColumnStretch(1, 1);
 
@@ -184,15 +176,13 @@ void frmEscomesaElem::Nou() {
         elements.SetValue("NumElement", lngNumElementTemporal);
         --lngNumElementTemporal;
         ObreElementsProp(origen, true);
-        RefrescaFormulariActualitzacio();
-        RefrescaFormulariLectura();
+        MostraArbre();
     });
 }
 
 void frmEscomesaElem::Editar() {
     TopLevel("Editar", [this] {
-        const std::string message = Validacio("CadenaValidacioEditar", "valNoRegistresEditar");
-        if (!message.empty()) return dialegs::MissatgeOk(message);
+        if (!Valid("CadenaValidacioEditar", "valNoRegistresEditar")) return;
         // The dialog names the parent by its code.
         ado::Recordset& elements = Elements();
         const int32_t pare = Numero(elements.Value("ElementOrigen"));
@@ -200,8 +190,7 @@ void frmEscomesaElem::Editar() {
         for (const arbre::Element& element : arbre::Llegeix(elements))
             if (pare != 0 && element.num == pare) codiOrigen = Numero(element.codi);
         ObreElementsProp(codiOrigen, false);
-        RefrescaFormulariActualitzacio();
-        RefrescaFormulariLectura();
+        MostraArbre();
     });
 }
 
@@ -209,8 +198,7 @@ void frmEscomesaElem::Editar() {
 // a stored one of them is named elsewhere (a cable segment leaves it).
 void frmEscomesaElem::Eliminar() {
     TopLevel("Eliminar", [this] {
-        const std::string message = Validacio("CadenaValidacioEliminar", "valNoRegistresEliminar");
-        if (!message.empty()) return dialegs::MissatgeOk(message);
+        if (!Valid("CadenaValidacioEliminar", "valNoRegistresEliminar")) return;
         ado::Recordset& elements = Elements();
         const int32_t numero = Numero(elements.Value("NumElement"));
         std::vector<int32_t> esborrats = arbre::Descendents(arbre::Llegeix(elements), numero);
@@ -225,9 +213,13 @@ void frmEscomesaElem::Eliminar() {
             arbre::MouA(elements, *it);
             elements.Delete();
         }
-        RefrescaFormulariActualitzacio();
-        RefrescaFormulariLectura();
+        MostraArbre();
     });
+}
+
+void frmEscomesaElem::MostraArbre() {
+    RefrescaFormulariActualitzacio();
+    RefrescaFormulariLectura();
 }
 
 void frmEscomesaElem::ExportaEsquemaUsuari() {
@@ -246,8 +238,9 @@ void frmEscomesaElem::ExportaEsquemaUsuari() {
 
 // --- validations -------------------------------------------------------------------------------
 
-// Editing and deleting need an element of a connection selected.
-std::string frmEscomesaElem::Validacio(const char* procediment, const char* senseRegistres) {
+// Editing and deleting need an element of a connection selected; else the
+// message says so.
+bool frmEscomesaElem::Valid(const char* procediment, const char* senseRegistres) {
     std::string text;
     Inner(procediment, [&] {
         if (frmFormulariQueCrida->rstRecordsetActual.Files() == 0)
@@ -255,7 +248,8 @@ std::string frmEscomesaElem::Validacio(const char* procediment, const char* sens
         else if (objMarcadorRegistreActual.isNull())
             text = Missatge("valNoRegistreSeleccionat");
     });
-    return text;
+    if (!text.empty()) dialegs::MissatgeOk(text);
+    return text.empty();
 }
 
 }  // namespace velmar

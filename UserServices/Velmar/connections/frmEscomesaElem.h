@@ -45,9 +45,11 @@ private:
     void OmpleArbreElements();
     void SeleccionaEscomesa();
     void ObreElementsProp(int32_t codiOrigen, bool nou);
-    // The message that stops the command, run as `procediment`; "" when
-    // it may go on.
-    std::string Validacio(const char* procediment, const char* senseRegistres);
+    // Whether the command may go on: the check run as `procediment`; a
+    // message that stops it is shown.
+    bool Valid(const char* procediment, const char* senseRegistres);
+    // The tree rebuilt after a command, the connection selected.
+    void MostraArbre();
 
     ado::Recordset& Elements() const;
 

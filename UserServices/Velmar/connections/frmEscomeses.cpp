@@ -17,8 +17,6 @@
 #include "Brintel/BrintelNames.h"
 #include "connections/ArbreElements.h"
 #include "connections/frmEscomesaElem.h"
-#include "framework/LlistaPunts.h"
-#include "framework/Navegador.h"
 
 namespace velmar {
 namespace {
@@ -144,11 +142,6 @@ const Grup kFotos{"frmFotos",
                   {CampArxiu("lblFotoEscomesa", "txtFotoEscomesa", "FotoEscomesa", "cmdFotoEscomesa"),
                    CampArxiu("lblEsquemaProteccions", "txtEsquemaProteccion", "FotoEsquema", "cmdFotoEsquema")}};
 
-// The buttons that only an edit enables, and those only browsing does.
-constexpr const char* kBotonsEdicio[] = {"cmdFotoEscomesa", "cmdFotoEsquema", "cmdSituar", "cmdEditarProteccio"};
-// What a window without data cannot do.
-constexpr const char* kBotonsDades[] = {"cmdNou", "cmdEditar", "cmdEliminar"};
-
 // The data combos, whose text must be one of their list's.
 const std::vector<std::string> kCombos = {
     "cmbComptatge", "cmbZona",          "cmbCarrer",           "cmbInstallacio",  "cmbConjuntMesura", "cmbCompanyia",
@@ -163,7 +156,7 @@ Finestra::Declaracio frmEscomeses::Declara(frmEscomeses* w, int32_t projecte) {
         .classeSuport = support::SvrEscomeses,
         .recupera = "RecuperaEscomeses",
         .actual = {.llista = support::GetEscomeses,
-                   .arguments = [w] { return std::vector<com::Variant>{w->lngZonaActual}; },
+                   .arguments = [w] { return std::vector<com::Variant>{w->Triat()}; },
                    .desa = support::SaveEscomesa},
         .taules = Llistes(projecte),
         .reglesDesa = {Regla::CampsBuits(
@@ -180,30 +173,37 @@ Finestra::Declaracio frmEscomeses::Declara(frmEscomeses* w, int32_t projecte) {
     };
 }
 
+namespace {
+
+FinestraRegistre::Registre RegistreEscomeses() {
+    return {.clau = "NumEscomesa",
+            .codi = "CodEscomesa",
+            .navegador = {.codiPrimer = "PrimerTextNumRegistre", .primer = "Escomesa",
+                          .codiSegon = "SegonTextNumRegistre", .segon = "de"},
+            .triador = {.combo = "cmbEscullZona",
+                        .etiqueta = "lblEscullZona",
+                        .eco = nullptr,
+                        .taula = "rstRecordsetZones",
+                        .codi = "CodZona",
+                        .numero = "NumZona",
+                        .omple = "OmpleComboEscullZona",
+                        .fixa = "FixaZonaAmbComboEscullZona",
+                        .clic = "cmbEscullZona_Click"},
+            .punts = LlistaPunts::Declaracio{.columnes = {{"CoordenadaX", "clhX", "X"}, {"CoordenadaY", "clhY", "Y"}},
+                                             .clau = "NumEscomesa",
+                                             .llista = support::GetEscomesaPunts,
+                                             .buida = support::GetEmptyRstEscomesaPunts,
+                                             .obte = "ObtePuntsEscomesaActual"},
+            .ordresEdicio = {"cmdFotoEscomesa", "cmdFotoEsquema", "cmdSituar", "cmdEditarProteccio"},
+            // A project without zones: an empty window, in which no
+            // connection can be added.
+            .ordresTria = {"cmdNou"}};
+}
+
+}  // namespace
+
 frmEscomeses::frmEscomeses(int32_t projecte, QWidget* parent)
-    : Finestra(Declara(this, projecte), parent),
-      cmbEscullZona(*this,
-                    {.combo = "cmbEscullZona",
-                     .etiqueta = "lblEscullZona",
-                     .eco = nullptr,
-                     .taula = "rstRecordsetZones",
-                     .codi = "CodZona",
-                     .numero = "NumZona",
-                     .omple = "OmpleComboEscullZona",
-                     .fixa = "FixaZonaAmbComboEscullZona",
-                     .clic = "cmbEscullZona_Click"},
-                    [this](int32_t zona) { CarregaZona(zona); }, [this] { Mostra(); }),
-      navegador_(new Navegador(*this,
-                               {.codiPrimer = "PrimerTextNumRegistre",
-                                .primer = "Escomesa",
-                                .codiSegon = "SegonTextNumRegistre",
-                                .segon = "de"},
-                               [this] { Mostra(); })),
-      lstPunts(new LlistaPunts(*this, {.columnes = {{"CoordenadaX", "clhX", "X"}, {"CoordenadaY", "clhY", "Y"}},
-                                       .clau = "NumEscomesa",
-                                       .llista = support::GetEscomesaPunts,
-                                       .buida = support::GetEmptyRstEscomesaPunts,
-                                       .obte = "ObtePuntsEscomesaActual"})) {
+    : FinestraRegistre(Declara(this, projecte), RegistreEscomeses(), parent) {
     Disposa();
     IniciFormulari();
 }
@@ -251,8 +251,8 @@ void frmEscomeses::Disposa() {
 
     // The chooser of the zone.
     auto* zona = new QHBoxLayout;
-    zona->addWidget(cmbEscullZona.Etiqueta());
-    zona->addWidget(cmbEscullZona.Combo());
+    zona->addWidget(Tria().Etiqueta());
+    zona->addWidget(Tria().Combo());
     zona->addStretch();
 
     // The identity of the connection on one line, without a caption.
@@ -273,11 +273,11 @@ void frmEscomeses::Disposa() {
 
     auto* observacions = new QFormLayout;
     AfegeixCamps(observacions, {CampText("lblObservacions", "txtObservacions", "Observacions")});
-    lstPunts->setMaximumHeight(lstPunts->fontMetrics().height() * 6);
+    Punts()->setMaximumHeight(Punts()->fontMetrics().height() * 6);
     lstElementsProteccio->setMinimumWidth(lstElementsProteccio->fontMetrics().averageCharWidth() * 50);
     auto* gis = new QGridLayout;
     gis->addWidget(dialegs::Control<QLabel>(this, "lblSituacioGIS"), 0, 0, Qt::AlignTop);
-    gis->addWidget(lstPunts, 0, 1);
+    gis->addWidget(Punts(), 0, 1);
     gis->addWidget(dialegs::Control<QPushButton>(this, "cmdSituar"), 0, 2, Qt::AlignTop);
 
     QGroupBox* escomesa = grup("frmEscomesa", "frmEscomesa");
@@ -292,15 +292,9 @@ void frmEscomeses::Disposa() {
     for (int column = 0; column < 3; ++column) graella->setColumnStretch(column, 1);
 
     // Moving through the records, and the commands.
-    auto* botons = new QHBoxLayout;
-    botons->addWidget(navegador_);
-    botons->addStretch();
-    botons->addWidget(boto("cmdNou", [this] { Nou(); }));
-    botons->addWidget(boto("cmdEditar", [this] { Editar(); }));
-    botons->addWidget(boto("cmdEliminar", [this] { Eliminar(); }));
-    botons->addWidget(boto("cmdSortirEdicio", [this] { SortirEdicio(); }));
-    botons->addWidget(boto("cmdDesferCanvis", [this] { UndoChanges(); }));
-    botons->addWidget(boto("cmdSortir", [this] { close(); }));
+    QHBoxLayout* botons = FilaEdicio();
+    botons->insertStretch(0);
+    botons->insertWidget(0, Navegacio());
 
     connect(findChild<QPushButton*>("cmdFotoEscomesa"), &QPushButton::clicked, this,
             [this] { SeleccionaArxiu("SeleccionaArxiuFoto", "FotoEscomesa"); });
@@ -315,56 +309,7 @@ void frmEscomeses::Disposa() {
 
 // --- set-up and modes ---------------------------------------------------------------
 
-void frmEscomeses::IniciFormulari() {
-    TopLevel("IniciFormulari", [this] {
-        try {
-            CreaSuport();
-            Tradueix();
-            lstPunts->ConfiguraLlistaPunts();
-            ConfiguraLlistaElements();
-            Entra(Mode::Consulta);
-            CarregaTaules();
-            navegador_->LlegeixTextos();
-            cmbEscullZona.Omple();
-            if (!cmbEscullZona.Buit()) {
-                cmbEscullZona.Fixa();
-            } else {
-                // A project without zones: an empty window, in which no
-                // connection can be added.
-                Posa(rstRecordsetActual,
-                     objFuncionsCapaInterficie.PassaXMLARecordset(CridaSuport(support::GetEmptyRecordset)));
-                LligaControls();
-                RefrescaFormulariLectura();
-                findChild<QPushButton*>("cmdNou")->setEnabled(false);
-            }
-            PosaOrigensCombos();
-            strRutaImatgesElements = base::Trim(
-                objFuncionsCapaInterficie.ConsultaArxiuIniInterficie("General", "RutaDirectoriImatgesElements"), " ");
-            RefreshModeFormEdicio(false);
-            cmbEscullZona.Inicia();
-            objFormulariElements.reset();
-        } catch (...) {
-            // Whatever was read stays to be seen, in read mode; nothing can
-            // be changed or moved through.
-            EnSortir([this] {
-                RefreshModeFormEdicio(false);
-                for (const char* nom : kBotonsDades) findChild<QPushButton*>(nom)->setEnabled(false);
-                navegador_->Habilita(false);
-                cmbEscullZona.Combo()->setEnabled(false);
-            });
-            throw;
-        }
-    });
-}
-
-void frmEscomeses::RefreshModeFormEdicio(bool edicio) {
-    Finestra::RefreshModeFormEdicio(edicio);
-    for (const char* nom : kBotonsEdicio) findChild<QPushButton*>(nom)->setEnabled(edicio);
-    navegador_->Habilita(!edicio);
-    cmbEscullZona.Bloqueja(edicio);
-}
-
-void frmEscomeses::ConfiguraLlistaElements() {
+void frmEscomeses::AbansDeLligar() {
     Inner("ConfiguraLlistaElements", [this] {
         QStringList texts;
         for (const auto& [code, defecte] :
@@ -375,18 +320,14 @@ void frmEscomeses::ConfiguraLlistaElements() {
     });
 }
 
-// --- the zone chooser ---------------------------------------------------------------
+void frmEscomeses::AcabaInici() {
+    strRutaImatgesElements = base::Trim(
+        objFuncionsCapaInterficie.ConsultaArxiuIniInterficie("General", "RutaDirectoriImatgesElements"), " ");
+}
 
-void frmEscomeses::CarregaZona(int32_t zona) {
-    const int32_t abans = std::exchange(lngZonaActual, zona);
-    try {
-        Carrega(rstRecordsetActual);
-    } catch (...) {
-        lngZonaActual = abans;
-        throw;
-    }
-    DeslligaControls();
-    LligaControls();
+void frmEscomeses::RefreshModeFormEdicio(bool edicio) {
+    FinestraRegistre::RefreshModeFormEdicio(edicio);
+    if (!edicio) TancaFormulariElements();
 }
 
 // --- the lists of the current connection ------------------------------------------------
@@ -397,10 +338,6 @@ std::optional<int32_t> frmEscomeses::EscomesaActual() const {
     const com::Variant numero = actual->Value("NumEscomesa");
     return numero.isNull() ? std::nullopt : std::optional(numero.toLong());
 }
-
-void frmEscomeses::ObtePuntsEscomesaActual() { lstPunts->ObtePuntsActual(); }
-
-void frmEscomeses::RefrescaLlistaGIS() { lstPunts->RefrescaLlistaGIS(); }
 
 // The element rows of the current connection, or none without one.
 void frmEscomeses::ObteElementsEscomesaActual() {

@@ -10,18 +10,15 @@
 #include <memory>
 #include <optional>
 
-#include "framework/Finestra.h"
-#include "framework/Triador.h"
+#include "framework/FinestraRegistre.h"
 
 class QTreeWidget;
 
 namespace velmar {
 
-class LlistaPunts;
-class Navegador;
 class frmEscomesaElem;
 
-class frmEscomeses final : public Finestra {
+class frmEscomeses final : public FinestraRegistre {
 public:
     // Opens on the connections of the project's first zone.
     explicit frmEscomeses(int32_t projecte, QWidget* parent = nullptr);
@@ -30,9 +27,9 @@ public:
     // --- members the element windows reach ----------------------------------
     // The map points and the elements of the current connection, from the
     // server, and their lists.
-    void ObtePuntsEscomesaActual();
+    void ObtePuntsEscomesaActual() { Punts()->ObtePuntsActual(); }
     void ObteElementsEscomesaActual();
-    void RefrescaLlistaGIS();
+    void RefrescaLlistaGIS() { Punts()->RefrescaLlistaGIS(); }
     void RefrescaLlistaElements();
     // Writes the picture of `trvTree` to a bitmap file; a failure stays in
     // NumError and UbicacioError.
@@ -47,6 +44,7 @@ public:
     frmEscomesaElem* FormulariElements() const { return objFormulariElements.get(); }
 
 protected:
+    // The element tree window goes once the connection is no longer edited.
     void RefreshModeFormEdicio(bool edicio) override;
 
 private:
@@ -54,23 +52,27 @@ private:
 
     // --- set-up and layout ------------------------------------------------------
     void Disposa();
-    void IniciFormulari();
-    void ConfiguraLlistaElements();
-    // The connections of the zone `zona` from the server, all or nothing.
-    void CarregaZona(int32_t zona);
+    // The headers of the element list, at start; the element image folder,
+    // once the first zone is shown.
+    void AbansDeLligar() override;
+    void AcabaInici() override;
 
-    // --- the record -------------------------------------------------------------
-    void Nou();
-    void Editar();
-    void Eliminar();
-    void SortirEdicio();
-    void UndoChanges();
+    // --- the record (EscomesesRegistre.cpp) --------------------------------------
     // The lists and the counter of the current record.
-    void Mostra();
-    void RefrescaFormulariLectura();
+    void MostraActual() override;
+    // A new connection is of the zone chosen, and has no points nor
+    // elements yet.
+    void OmpleNou() override;
+    // The connection, its element tree and the tree's picture, in one
+    // transaction.
+    void Desa() override;
+    // The connection, and the picture the program made of its tree.
+    void Elimina() override;
     void MouAEscomesa(int32_t numero);
     void GravaElementsBD(const com::Variant& clau, const std::string& strCodi);
     void DesaEsquema();
+
+    // --- photos and the element tree ---------------------------------------------
     void SeleccionaArxiu(const char* procediment, const char* camp);
     void ObreFormulariElements();
     void TancaFormulariElements();
@@ -85,14 +87,8 @@ private:
     Taula& Elements();
 
     std::unique_ptr<frmEscomesaElem> objFormulariElements;
-    int32_t lngZonaActual = 0;
     int32_t lngEscomesaGravada = 0;
     std::string strRutaImatgesElements;
-    std::vector<Copia> abans_;  // the window's tables as a new record or an edit began
-
-    Triador cmbEscullZona;
-    Navegador* navegador_;
-    LlistaPunts* lstPunts;
     QTreeWidget* lstElementsProteccio;
 };
 

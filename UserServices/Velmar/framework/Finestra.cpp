@@ -1,10 +1,12 @@
 #include "framework/Finestra.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
@@ -104,6 +106,13 @@ bool TeClau(const ado::Recordset& rows, const std::string& columna, const com::V
     return false;
 }
 
+// The values of `columna` in the rows of `rows`, deleted ones aside; none
+// without rows.
+std::vector<com::Variant> Claus(const RecordsetRef& rows, const std::string& columna) {
+    if (!rows) return {};
+    return rows->ColumnValues(rows->FieldIndex(columna));
+}
+
 DeclaracioTaula Actual(DeclaracioTaula declaracio) {
     declaracio.recordset = "rstRecordsetActual";
     return declaracio;
@@ -137,6 +146,16 @@ void Finestra::ConnectaAuxiliar(DataCombo* combo, const BotoAuxiliar& boto) {
     botonsAuxiliars_.push_back(boto);
     auto* button = findChild<QPushButton*>(QString::fromLatin1(boto.nom));
     connect(button, &QPushButton::clicked, this, [this, combo, boto] { ObreFormulariTaulaAuxiliar(combo, boto); });
+}
+
+QHBoxLayout* Finestra::FilaOrdres(const std::vector<Ordre>& ordres) {
+    auto* fila = new QHBoxLayout;
+    for (const Ordre& ordre : ordres) {
+        QPushButton* button = dialegs::Control<QPushButton>(this, ordre.nom);
+        connect(button, &QPushButton::clicked, this, ordre.executa);
+        fila->addWidget(button);
+    }
+    return fila;
 }
 
 // Form_Terminate: the support object goes first, then the helper.
@@ -183,16 +202,16 @@ void Finestra::Tradueix() {
                                                                            clsAndamiSistema::Instance().Idioma());
 }
 
-std::string Finestra::Llista(const Taula& taula) {
+com::Variant Finestra::Llista(const Taula& taula) {
     const DeclaracioTaula& d = taula.Declaracio();
-    return CridaSuport(d.llista, d.arguments ? d.arguments() : std::vector<com::Variant>()).toString();
+    return CridaSuport(d.llista, d.arguments ? d.arguments() : std::vector<com::Variant>());
 }
 
 void Finestra::Carrega(Taula& taula) { Posa(taula, objFuncionsCapaInterficie.PassaXMLARecordset(Llista(taula))); }
 
 void Finestra::CarregaTaules() {
     for (Taula& taula : taules_)
-        if (!taula.Declaracio().llista.empty()) Carrega(taula);
+        if (!taula.Declaracio().llista.empty() && !taula.Declaracio().ambTria) Carrega(taula);
 }
 
 Taula& Finestra::AfegeixTaula(DeclaracioTaula declaracio) { return taules_.emplace_back(std::move(declaracio)); }
@@ -286,11 +305,9 @@ void Finestra::PropagaCanvisABD() {
                     const std::string xml = objFuncionsCapaInterficie.PassaRecordsetAXML(taula->Ref());
                     CridaSuport(taula->Declaracio().desa, {objFuncionsCapaInterficie.ObteActualitzacionsDeXML(xml)});
                 }
-                // Reloaded inside the transaction: what was sent is no longer
-                // pending, and new rows have their keys.
-                Recupera();
-                for (Taula* taula : desades)
-                    if (taula != &rstRecordsetActual) Carrega(*taula);
+                // Read again inside the transaction: what was sent is no
+                // longer pending, and new rows have their keys.
+                LlegeixDesades();
                 LligaControls();
             });
         } catch (...) {
@@ -300,6 +317,27 @@ void Finestra::PropagaCanvisABD() {
             throw;
         }
     });
+}
+
+void Finestra::LlegeixActual() {
+    Inner(declaracio_.recupera, [this] { Carrega(rstRecordsetActual); });
+}
+
+void Finestra::LlegeixDesades() {
+    LlegeixActual();
+    for (Taula* taula : TaulesDesades())
+        if (taula != &rstRecordsetActual) Carrega(*taula);
+}
+
+void Finestra::LlegeixDeNou() {
+    DeslligaControls();
+    try {
+        LlegeixDesades();
+    } catch (...) {
+        EnSortir([this] { LligaControls(); });
+        throw;
+    }
+    LligaControls();
 }
 
 void Finestra::DinsTransaccio(const std::function<void()>& body, const std::vector<Taula*>& mesTaules) {
@@ -318,21 +356,6 @@ void Finestra::DinsTransaccio(const std::function<void()>& body, const std::vect
         // the save, not one of the rollback.
         EnSortir([this] { objFuncionsCapaInterficie.RollBackTransaction(objecte_); });
         RestauraTaules(copies);
-        throw;
-    }
-}
-
-void Finestra::EliminaActual(const std::function<void()>& mostra) {
-    Entra(Mode::Eliminacio);
-    try {
-        DinsTransaccio([this] {
-            rstRecordsetActual->Delete();
-            PropagaCanvisABD();
-        });
-    } catch (...) {
-        // No later save sends the delete.
-        Entra(Mode::Consulta);
-        EnSortir(mostra);
         throw;
     }
 }
@@ -363,9 +386,9 @@ void Finestra::RestauraTaules(std::vector<Copia>& copies) {
 
 void Finestra::Recupera() {
     Inner(declaracio_.recupera, [this] {
-        const std::string xml = intModeFormulari() == 2
-                                    ? objFuncionsCapaInterficie.PurgaActualitzacionsRecordset(rstRecordsetActual.Ref())
-                                    : Llista(rstRecordsetActual);
+        const com::Variant xml = intModeFormulari() == 2
+                                     ? objFuncionsCapaInterficie.PurgaActualitzacionsRecordset(rstRecordsetActual.Ref())
+                                     : Llista(rstRecordsetActual);
         Posa(rstRecordsetActual, objFuncionsCapaInterficie.PassaXMLARecordset(xml));
     });
 }
@@ -400,8 +423,18 @@ std::string Finestra::CadenaValidacioEliminar() {
 
 std::string Finestra::CadenaValidacioRegistreActual() {
     std::string text;
-    Inner("CadenaValidacioRegistreActual", [this, &text] { text = MissatgeRegles(declaracio_.reglesDesa); });
+    Inner("CadenaValidacioRegistreActual", [this, &text] {
+        text = MissatgeTextsNoLlegits();
+        if (text.empty()) text = MissatgeRegles(declaracio_.reglesDesa);
+    });
     return text;
+}
+
+std::string Finestra::MissatgeTextsNoLlegits() {
+    const std::optional<binding::TextNoLlegit> noLlegit = binding::PrimerTextNoLlegit(this);
+    if (!noLlegit) return {};
+    const QString text = QString::fromStdString(Missatge(CodiMissatge(noLlegit->lectura)));
+    return text.arg(binding::NomCamp(noLlegit->control)).toStdString();
 }
 
 bool Finestra::ConfirmaEliminar() {
@@ -442,13 +475,14 @@ void Finestra::ObreFormulariTaulaAuxiliar(DataCombo* combo, const BotoAuxiliar& 
                 rows && !rows->IsBOF() && !rows->IsEOF() ? rows->Value(boto.campFiltre) : com::Variant::Null();
             if (!valor.isNull()) valorFiltre = valor.toLong();
         }
+        const std::vector<com::Variant> abans = Claus(combo->RowSource(), combo->BoundColumn());
         FilesEditor editor;
         objFuncionsCapaInterficie.ObrirFormulariAuxiliar(editor, boto.taula, boto.campIdentificador, boto.campCodi,
                                                          boto.integritat, boto.campFiltre, valorFiltre);
         Taula* llista = TaulaPerNom(combo->RowSourceName());
         if (!llista) {
             if (editor.files) combo->SetRowSource(editor.files);
-            return;
+            return TriaAfegida(combo, abans);
         }
         // Unbound while the list changes: a control bound to the list (a
         // photo of its current row) follows the new rows once bound again.
@@ -466,7 +500,23 @@ void Finestra::ObreFormulariTaulaAuxiliar(DataCombo* combo, const BotoAuxiliar& 
         }
         LligaControls();
         BuidaClausEliminades(*llista);
+        TriaAfegida(combo, abans);
     });
+}
+
+void Finestra::TriaAfegida(DataCombo* combo, const std::vector<com::Variant>& abans) {
+    const RecordsetRef fila = binding::DataSource(combo);
+    if (!ModeEdicio() || !fila || fila->IsBOF() || fila->IsEOF()) return;
+    // The last row the database numbered among those the list did not hold.
+    std::optional<com::Variant> afegida;
+    for (const com::Variant& clau : Claus(combo->RowSource(), combo->BoundColumn())) {
+        const bool nova = std::ranges::none_of(abans, [&clau](const com::Variant& c) { return DataCombo::SameKey(c, clau); });
+        if (nova && !clau.isNull() && (!afegida || clau.toDouble() > afegida->toDouble())) afegida = clau;
+    }
+    if (!afegida) return;
+    // As if the user had picked it and left the combo.
+    combo->SetBoundValue(*afegida);
+    FixaDataCombo(combo);
 }
 
 void Finestra::RecarregaLlista(Taula& taula, const RecordsetRef& files) {

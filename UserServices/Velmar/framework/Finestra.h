@@ -14,33 +14,25 @@
 // controls; its rules. Everything else it composes from the protected steps
 // below.
 //
-// A window with a list beside the record derives from FinestraManteniment,
-// which holds the start-up and the commands new, edit, delete, save and
-// undo: its constructor passes the declaration and the list, and calls
-// IniciFormulari() (frmClients). Its own steps go where
-// FinestraManteniment.h offers them (frmUsuaris); a list that keeps its
-// place selects the row saved (frmTaulesAuxiliars). A window that shares
-// only the list, with commands of its own, derives from FinestraLlista
-// (frmUsuariProjecte).
-//
-// A window of one record at a time derives from Finestra, lays out Camps()
-// with its own buttons and writes its commands from the steps, each a
-// TopLevel procedure under the name its trail entry gives:
-//   start-up  TopLevel("IniciFormulari", { CreaSuport(); Tradueix();
-//             CarregaTaules(); Recupera(); LligaControls();
-//             PosaOrigensCombos(); RefreshModeFormEdicio(false); })
-//   edit      a message from CadenaValidacioEditar() stops it (shown with
-//             dialegs::MissatgeOk); else CopiaTaules() for the undo and
-//             Entra(Mode::Edicio)
-//   save      a message from CadenaValidacioRegistreActual() stops it; else
-//             PropagaCanvisABD() (every table with a save operation, in
-//             one transaction, in the order of ordreDesa) and
-//             Entra(Mode::Consulta)
-//   undo      RestauraTaules(the copies) and Entra(Mode::Consulta)
-// It composes the parts such windows share: the navigator with its counter
-// (framework/Navegador.h), the chooser of the rows it holds
-// (framework/Triador.h) and the map vertices of its record
-// (framework/LlistaPunts.h); network/frmTrams is one.
+// The commands new, edit, delete, save and undo, their row of buttons, and
+// what closing, Escape and Enter do while a row is edited, are written once
+// in FinestraEdicio, for both shapes:
+// - A window with a list beside the record derives from FinestraManteniment:
+//   its constructor passes the declaration and the list, and calls
+//   IniciFormulari() (frmClients). Its own steps go where FinestraEdicio.h
+//   and FinestraManteniment.h offer them (frmUsuaris); a list that keeps its
+//   place selects the row kept (frmTaulesAuxiliars). A window that shares
+//   only the list, with commands of its own, derives from FinestraLlista
+//   (frmUsuariProjecte).
+// - A window of one record at a time derives from FinestraRegistre: it
+//   declares besides the parts it composes (the navigator with its counter,
+//   the chooser of the rows it holds, the map vertices of its record), lays
+//   out its frames with them and the row of commands, and calls
+//   IniciFormulari() (network/frmTrams).
+// A window that edits nothing of its own (the element tree of a service
+// connection) derives from Finestra and writes its commands from the steps,
+// each a TopLevel procedure under the name its trail entry gives, with its
+// buttons in a row of FilaOrdres.
 //
 // Errors: what a button or an event runs is a TopLevel procedure (a failure
 // is shown once); a procedure that others call is Inner (it adds its own
@@ -71,6 +63,7 @@
 #include "framework/Taula.h"
 
 class QFormLayout;
+class QHBoxLayout;
 
 namespace velmar {
 
@@ -144,6 +137,14 @@ protected:
     // Makes the ">" button `boto` open the lookup-table editor behind
     // `combo`: for controls a window built by other means (CreaMarc).
     void ConnectaAuxiliar(DataCombo* combo, const BotoAuxiliar& boto);
+    // A command button: its name, which is its caption until the window is
+    // translated, and what a click on it runs.
+    struct Ordre {
+        const char* nom;
+        std::function<void()> executa;
+    };
+    // The buttons of `ordres`, side by side in their order.
+    QHBoxLayout* FilaOrdres(const std::vector<Ordre>& ordres);
 
     // --- its procedures: the error convention (core/Procediment.h) ------------
     // A procedure that a button or an event runs: a failure is shown once,
@@ -168,8 +169,11 @@ protected:
     void Tradueix();
     // Reads a table from its support operation.
     void Carrega(Taula& taula);
-    // Reads every table but rstRecordsetActual that names its list, in the
-    // declared order.
+    // Reads rstRecordsetActual from the server, whatever the mode, as the
+    // window's public reload (Recupera) does in its own procedure.
+    void LlegeixActual();
+    // Reads every table but rstRecordsetActual that names its list and is
+    // read at start, in the declared order.
     void CarregaTaules();
     // Gives `taula` these rows: the lists and data combos over it follow.
     void Posa(Taula& taula, RecordsetRef rows);
@@ -189,9 +193,15 @@ protected:
     // window adds its own steps after these.
     virtual void RefreshModeFormEdicio(bool edicio);
     // The save path: inside one transaction, sends every table the window
-    // saves, in order, and reloads them; on a failure the transaction is
-    // rolled back and the tables are as they were before it.
+    // saves, in order, and reads them again from the server, so that what
+    // the window shows is what is stored, other users' changes to the same
+    // rows included; on a failure the transaction is rolled back and the
+    // tables are as they were before it.
     void PropagaCanvisABD();
+    // Reads the window's own table and every other table it saves again
+    // from the server, and binds the controls to them: what the window does
+    // once a save found that another user changed or deleted a row it sends.
+    void LlegeixDeNou();
     // Runs `body` inside one transaction of the session. On any failure
     // the transaction is rolled back, the tables the window saves (and
     // `mesTaules`, which it saves by steps of its own) are put back as they
@@ -202,7 +212,12 @@ protected:
     // --- validation ------------------------------------------------------------
     std::string CadenaValidacioEditar();
     std::string CadenaValidacioEliminar();
+    // A text typed into a box over a number that is none of its field's
+    // stops it first.
     std::string CadenaValidacioRegistreActual();
+    // The message for the first bound text box whose text is no value of
+    // its field (core/Numeros.h), naming the field; "" when every text is.
+    std::string MissatgeTextsNoLlegits();
     // Whether the current row may be deleted: no rule refuses it (its
     // message is shown) and the user answers Yes to the question.
     bool ConfirmaEliminar();
@@ -218,17 +233,15 @@ protected:
     // `combo`. Afterwards the window's list that the combo shows holds the
     // rows the editor left (RecarregaLlista), so every combo over that list
     // shows them and the list keeps a filter it had; and while a row is
-    // edited, a key of it that names a row the editor deleted is cleared.
+    // edited, a key of it that names a row the editor deleted is cleared,
+    // and a row the user added there is chosen in `combo`: the user opened
+    // the editor to pick it.
     void ObreFormulariTaulaAuxiliar(DataCombo* combo, const BotoAuxiliar& boto);
     // Gives a list the rows the lookup-table editor left; with none (the
     // editor could not read them, or showed only the part of its table a
     // filter chose), reads the list again from the server, whole.
     virtual void RecarregaLlista(Taula& taula, const RecordsetRef& files);
 
-    // Deletes the current row and sends the delete in a transaction of its
-    // own. On a failure the row is back, undeleted, the window browses
-    // again and `mostra` shows it, and the failure goes on.
-    void EliminaActual(const std::function<void()>& mostra);
     // The path the user chose in one of the helper's file dialogs; "" when
     // the user cancelled it.
     std::string ArxiuEscollit(const std::function<std::string()>& dialeg);
@@ -259,8 +272,17 @@ private:
     Taula& AfegeixTaula(DeclaracioTaula declaracio);
 
     std::vector<Taula*> TaulesDesades();
-    // The rows of a table as its support operation lists them, as text.
-    std::string Llista(const Taula& taula);
+    // The window's own table and every other table it saves, from the
+    // server.
+    void LlegeixDesades();
+    // After the lookup-table editor that `combo` opened, while a row is
+    // edited: the row the user added there, when one was, is chosen in the
+    // combo as if the user had picked it. `abans` are the keys the combo's
+    // list held before.
+    void TriaAfegida(DataCombo* combo, const std::vector<com::Variant>& abans);
+    // The rows of a table as its support operation lists them: their text,
+    // as the support object gave it, read once into the table's recordset.
+    com::Variant Llista(const Taula& taula);
     // Clears, while a row is edited, each key of it that a combo over
     // `llista` is bound to and that names no row of the list.
     void BuidaClausEliminades(const Taula& llista);

@@ -9,7 +9,7 @@
 namespace velmar {
 
 FinestraLlista::FinestraLlista(Declaracio declaracio, Llista llista, QWidget* parent)
-    : Finestra(std::move(declaracio), parent),
+    : FinestraEdicio(std::move(declaracio), parent),
       llista_(new LlistaRegistres(this)),
       etiqueta_(dialegs::Control<QLabel>(this, llista.etiqueta)),
       mantePosicio_(llista.mantePosicio) {
@@ -28,14 +28,16 @@ std::string FinestraLlista::CodiRegistreActual() {
     return RecordsetModel::Text(rstRecordsetActual->Value(camp_)).toStdString();
 }
 
-void FinestraLlista::RefrescaFormulariActualitzacio() {
-    Inner("RefrescaFormulariActualitzacio", [this] {
+void FinestraLlista::RefrescaFormulariActualitzacio() { Refresca(mantePosicio_); }
+
+void FinestraLlista::Refresca(bool perCodi) {
+    Inner("RefrescaFormulariActualitzacio", [this, perCodi] {
         // The list reads its rows again; the item chosen becomes current,
         // as a click on it would make it.
         llista_->SetRecordset(rstRecordsetActual.Ref());
         if (rstRecordsetActual.Files() < 1) return RegistreMostrat();
         int item = 0;
-        if (mantePosicio_)
+        if (perCodi)
             for (int i = 0; i < llista_->count(); ++i)
                 if (llista_->text(i).toStdString() == strCodiActual) {
                     item = i;
@@ -60,5 +62,26 @@ void FinestraLlista::RefrescaFormulariLectura() {
 void FinestraLlista::RefrescaFormulariAmbLlista() {
     TopLevel("RefrescaFormulariAmbLlista", [this] { RefrescaFormulariLectura(); });
 }
+
+void FinestraLlista::RecordaFila() {
+    const bool fila = rstRecordsetActual.Files() > 0 && !rstRecordsetActual->IsBOF() && !rstRecordsetActual->IsEOF();
+    strCodiActual = fila ? CodiRegistreActual() : std::string();
+}
+
+void FinestraLlista::MostraFila() { Refresca(true); }
+
+void FinestraLlista::RecordaFilaSeguent() {
+    codiSeguent_.clear();
+    if (llista_->count() > 2 && llista_->currentRow() > 0)
+        codiSeguent_ = llista_->text(llista_->currentRow() - 1).toStdString();
+}
+
+void FinestraLlista::MostraFilaSeguent() {
+    strCodiActual = codiSeguent_;
+    RefrescaFormulariActualitzacio();
+    llista_->setFocus();
+}
+
+void FinestraLlista::MostraDesfet(bool) { RefrescaFormulariActualitzacio(); }
 
 }  // namespace velmar

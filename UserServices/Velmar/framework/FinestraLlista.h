@@ -1,15 +1,17 @@
 // A window with the list of its rows beside the record: the list and the
 // table's current row kept in step. The list shows the table's rows in the
 // order of its text as the user's language sorts words; its selected item
-// is the current row. After the list is rebuilt its first item is
-// selected or, in a window that keeps its place, the item whose text is
-// the code it keeps (strCodiActual): the row just saved, the one above the
-// row just deleted.
+// is the current row. After a save the list selects the row saved; after
+// it is rebuilt otherwise (an undo, a delete) its first item is selected
+// or, in a window that keeps its place, the item whose text is the code it
+// keeps (strCodiActual): the row it stood on, the one above the row just
+// deleted. Its commands are FinestraEdicio's (FinestraManteniment) or its
+// own (frmUsuariProjecte).
 #pragma once
 
 #include <string>
 
-#include "framework/Finestra.h"
+#include "framework/FinestraEdicio.h"
 
 class QLabel;
 
@@ -17,7 +19,7 @@ namespace velmar {
 
 class LlistaRegistres;
 
-class FinestraLlista : public Finestra {
+class FinestraLlista : public FinestraEdicio {
 public:
     // The list of rows.
     struct Llista {
@@ -52,11 +54,24 @@ protected:
     // the first item (or an item with no text).
     std::string strCodiActual;
 
+    // Where the window stands: the row by its list's code.
+    void RecordaFila() override;
+    void MostraFila() override;
+    // The row above the one deleted, or the first.
+    void RecordaFilaSeguent() override;
+    void MostraFilaSeguent() override;
+    void MostraDesfet(bool nou) override;
+
 private:
+    // Rebuilds the list and selects the item of strCodiActual, or, unless
+    // `perCodi` or the window keeps its place, the first.
+    void Refresca(bool perCodi);
+
     LlistaRegistres* llista_;
     QLabel* etiqueta_;
     std::string camp_;
     bool mantePosicio_;
+    std::string codiSeguent_;
 };
 
 }  // namespace velmar

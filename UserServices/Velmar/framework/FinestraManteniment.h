@@ -5,15 +5,15 @@
 // A window built on it is a declaration: its support class, its tables
 // (the one it keeps, with the operations that list and save it, and the
 // lists it reads), the field its list shows, its controls and its rules.
-// The start-up, the three modes and how the list, the record and the
-// buttons move together live here once; a window adds its own steps in
-// the few places below that call for them.
+// The start-up and the layout live here; the commands and how the list,
+// the record and the buttons move together, in FinestraEdicio and
+// FinestraLlista; a window adds its own steps in the few places those
+// offer.
 #pragma once
 
 #include "framework/FinestraLlista.h"
 
 class QHBoxLayout;
-class QPushButton;
 
 namespace velmar {
 
@@ -29,25 +29,10 @@ protected:
     // opens as far as it got.
     void IniciFormulari();
 
-    // --- a window's own steps ---------------------------------------------
-    // In the start-up, once the tables are read and before the controls are
-    // bound to them.
-    virtual void AbansDeLligar() {}
-    // In Nou, once the row is added: the values a new row starts with.
-    virtual void OmpleNou() {}
-
+    // The list takes no click while a row is edited.
     void RefreshModeFormEdicio(bool edicio) override;
 
 private:
-    void Nou();
-    void Editar();
-    void Eliminar();
-    void SortirEdicio();
-    void UndoChanges();
-    // Closing the window while a row is edited drops the edit first, so
-    // that nothing unsaved stays in the window's rows.
-    void closeEvent(QCloseEvent* event) override;
-
     QHBoxLayout* botonsPropis_;
 };
 

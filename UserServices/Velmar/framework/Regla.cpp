@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "core/BindingControl.h"
 #include "core/CaixaTextMultilinia.h"
 #include "core/DataCombo.h"
 #include "core/Dates.h"
@@ -32,6 +33,17 @@ bool Buit(Finestra& finestra, const std::string& name) {
 
 }  // namespace
 
+Regla Regla::DelCamp(std::string codi, std::function<QWidget*(Finestra&)> refusat) {
+    return {std::move(codi), [refusat](Finestra& f) { return refusat(f) != nullptr; },
+            [refusat](Finestra& f, const std::string& text) {
+                const QString camp = binding::NomCamp(refusat(f));
+                const QString missatge = QString::fromStdString(text);
+                return (missatge.contains(QStringLiteral("%1")) ? missatge.arg(camp)
+                                                               : missatge + QStringLiteral(" (") + camp + ')')
+                    .toStdString();
+            }};
+}
+
 Regla Regla::CampsBuits(std::vector<std::string> controls, std::string codi) {
     return {std::move(codi), [controls = std::move(controls)](Finestra& f) {
                 if (f.rstRecordsetActual.Files() < 1) return false;
@@ -48,23 +60,23 @@ Regla Regla::ForaDeLlista(std::string combo, std::string codi) {
 }
 
 Regla Regla::ValorsForaDeLlista(std::vector<std::string> combos, std::string codi) {
-    return {std::move(codi), [combos = std::move(combos)](Finestra& f) {
-                for (const std::string& name : combos) {
-                    const DataCombo* combo = Troba<DataCombo>(f, name);
-                    if (!combo->currentText().isEmpty() && !combo->MatchedWithList()) return true;
-                }
-                return false;
-            }};
+    return DelCamp(std::move(codi), [combos = std::move(combos)](Finestra& f) -> QWidget* {
+        for (const std::string& name : combos) {
+            DataCombo* combo = Troba<DataCombo>(f, name);
+            if (!combo->currentText().isEmpty() && !combo->MatchedWithList()) return combo;
+        }
+        return nullptr;
+    });
 }
 
 Regla Regla::DatesNoValides(std::vector<std::string> controls, std::string codi) {
-    return {std::move(codi), [controls = std::move(controls)](Finestra& f) {
-                for (const std::string& name : controls) {
-                    const QString text = Troba<QLineEdit>(f, name)->text();
-                    if (!text.trimmed().isEmpty() && !LlegeixData(text)) return true;
-                }
-                return false;
-            }};
+    return DelCamp(std::move(codi), [controls = std::move(controls)](Finestra& f) -> QWidget* {
+        for (const std::string& name : controls) {
+            QLineEdit* edit = Troba<QLineEdit>(f, name);
+            if (!edit->text().trimmed().isEmpty() && !LlegeixData(edit->text())) return edit;
+        }
+        return nullptr;
+    });
 }
 
 Regla Regla::DataPassada(std::string camp, std::string codi) {

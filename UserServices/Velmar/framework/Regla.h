@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class QWidget;
+
 namespace velmar {
 
 class Finestra;
@@ -27,6 +29,9 @@ struct Regla {
     // One of these data combos holds a text that is not empty and none of
     // its list's.
     static Regla ValorsForaDeLlista(std::vector<std::string> combos, std::string codi);
+    // The two rules above are about a value the user typed: their message
+    // names the field that holds it (binding::NomCamp) in place of "%1" in
+    // the text (after the text when it has none).
     // One of these text boxes holds a text that is not a date.
     static Regla DatesNoValides(std::vector<std::string> controls, std::string codi);
     // The current row's date in the field is a day before today (the
@@ -44,6 +49,11 @@ struct Regla {
     // "valReferenciat" and that table's name (valReferenciatT_PuntLlum);
     // with `codiAmbTaula`, that code's text with the table's name for "#1".
     static Regla Referenciada(std::string codiAmbTaula = {});
+
+private:
+    // A rule about a control's value: `refusat` gives the first of the
+    // window's controls whose value it refuses, none when it holds for none.
+    static Regla DelCamp(std::string codi, std::function<QWidget*(Finestra&)> refusat);
 };
 
 }  // namespace velmar

@@ -26,6 +26,9 @@ struct DeclaracioTaula {
     // The support operation that saves a change set of the table; empty
     // for a table the window does not save.
     std::string_view desa = {};
+    // Read with the rows of each choice of the window's chooser (the output
+    // lines of the connection chosen), not at start (FinestraRegistre).
+    bool ambTria = false;
 };
 
 class Taula {

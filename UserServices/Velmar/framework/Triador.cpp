@@ -80,7 +80,7 @@ void Triador::Mostra(int index) {
 
 void Triador::Bloqueja(bool edicio) {
     velmar::Bloqueja(combo_, edicio);
-    if (eco_) velmar::Bloqueja(eco_, false);
+    if (eco_) velmar::Bloqueja(eco_, true);
 }
 
 }  // namespace velmar

@@ -3,14 +3,15 @@
 // or light points it shows, the zone whose connections it shows. A plain
 // combo with one item per row of one of the window's lists, showing the
 // row's code and keeping its number, and, where the window has one, an
-// echo combo in the record that shows the same code and is never read.
+// echo combo in the record that shows the same code, is never read, and is
+// locked: the record's choice is the chooser's, which is what is stored.
 //
 // The window holds the rows of one choice at a time. When the user picks
 // another, the window loads that choice's rows; if the load fails the
 // failure is shown and the chooser goes back to the choice whose rows the
 // window still holds, so that what the chooser shows and what the window
 // saves never part. The chooser is locked while the window edits a record;
-// the echo never is. It is filled once, as the window starts; until the
+// the echo always is. It is filled once, as the window starts; until the
 // window says it has started, a change of choice loads nothing.
 #pragma once
 
@@ -73,7 +74,7 @@ public:
     // Whether there is anything to choose from.
     bool Buit() const;
 
-    // Locked while the window edits; the echo never is.
+    // Locked while the window edits; the echo in every mode.
     void Bloqueja(bool edicio);
 
 private:

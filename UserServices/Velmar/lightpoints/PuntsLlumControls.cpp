@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,9 +16,6 @@
 #include "Brintel/BrintelNames.h"
 #include "core/DataCombo.h"
 #include "core/Dialegs.h"
-#include "framework/LlistaPunts.h"
-#include "framework/Navegador.h"
-#include "framework/Triador.h"
 #include "lightpoints/frmPuntsLlum.h"
 
 namespace velmar {
@@ -224,24 +222,10 @@ QWidget* CreaPanell(QWidget* window, const char* nom, const Panell& panell, QLay
     return page;
 }
 
-QHBoxLayout* Botons(QWidget* window, std::initializer_list<const char*> noms) {
-    auto* line = new QHBoxLayout;
-    for (const char* nom : noms) line->addWidget(dialegs::Control<QPushButton>(window, nom));
-    return line;
-}
-
 }  // namespace
 
 void frmPuntsLlum::Disseny() {
-    // The parts the frames find by name: the connection chooser with its
-    // echo, the navigation of points and luminaires, the map points.
-    triador_ = std::make_unique<Triador>(
-        *this, Triador::Declaracio{}, [this](int32_t escomesa) { CarregaEscomesa(escomesa); },
-        [this] { MostraEscomesa(); });
-    punts_ = new Navegador(*this,
-                           {.codiPrimer = "PrimerTextNumRegistre", .primer = "PuntLlum",
-                            .codiSegon = "SegonTextNumRegistre", .segon = "de"},
-                           [this] { MostraPuntActual(); });
+    // The luminaires' navigation, which their tab lays out.
     lluminaries_ = new Navegador(
         *this,
         {.taula = "rstRecordsetLluminaries",
@@ -254,22 +238,19 @@ void frmPuntsLlum::Disseny() {
             FiltraModelLluminaria();
             OmpleNumeroLluminaria();
         });
-    lstPunts = new LlistaPunts(*this, {.columnes = {{"CoordenadaX", "clhX", "X"}, {"CoordenadaY", "clhY", "Y"}},
-                                       .clau = "NumPuntLlum",
-                                       .llista = brintel::names::GetPLlumPunts,
-                                       .buida = brintel::names::GetEmptyRstPLlumPunts});
 
     auto* layout = new QVBoxLayout(this);
     // The connection chosen, the light point's place among its points, and
     // the commands.
     auto* dalt = new QHBoxLayout;
-    dalt->addWidget(triador_->Etiqueta());
-    dalt->addWidget(triador_->Combo());
+    dalt->addWidget(Tria().Etiqueta());
+    dalt->addWidget(Tria().Combo());
     dalt->addSpacing(24);
-    dalt->addWidget(punts_);
+    dalt->addWidget(Navegacio());
     dalt->addStretch(1);
     layout->addLayout(dalt);
-    QHBoxLayout* ordres = Botons(this, {"cmdEditar", "cmdEliminar", "cmdSortirEdicio", "cmdDesferCanvis", "cmdSortir"});
+    // No light point is added here.
+    QHBoxLayout* ordres = FilaEdicio(false);
     ordres->insertStretch(0, 1);
     layout->addLayout(ordres);
 
@@ -285,8 +266,10 @@ void frmPuntsLlum::Disseny() {
     auto* lluminaries = new QHBoxLayout;
     lluminaries->addWidget(lluminaries_);
     lluminaries->addSpacing(24);
-    lluminaries->addLayout(Botons(this, {"cmdAfegirLluminaria", "cmdEliminarLluminaria", "cmdGuardarLluminaria",
-                                         "cmdDescartarLluminaria"}));
+    lluminaries->addLayout(FilaOrdres({{"cmdAfegirLluminaria", [this] { Nou(); }},
+                                       {"cmdEliminarLluminaria", [this] { EliminarLluminaria(); }},
+                                       {"cmdGuardarLluminaria", [this] { GuardarLluminaria(); }},
+                                       {"cmdDescartarLluminaria", [this] { DecartarLluminaria(); }}}));
     lluminaries->addStretch(1);
     tabDades->addTab(CreaPanell(this, "fraPanell2", kLluminariesPanell, lluminaries),
                      QString::fromUtf8("tabLluminàries"));
@@ -295,8 +278,14 @@ void frmPuntsLlum::Disseny() {
 
     cmbPropietat = findChild<QComboBox*>("cmbPropietat");
     lstPropietats = findChild<QTreeWidget*>("lstPropietats");
-    for (QTreeWidget* list : {static_cast<QTreeWidget*>(lstPunts), lstPropietats})
+    for (QTreeWidget* list : {static_cast<QTreeWidget*>(Punts()), lstPropietats})
         list->setMinimumHeight(list->fontMetrics().height() * 8);
+    // The type and the value wide enough for what they hold, set once: a
+    // list measured for its contents would lay itself out at every point
+    // shown.
+    const QFontMetrics metrics = lstPropietats->fontMetrics();
+    lstPropietats->header()->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("Diàmetre de la base (mm)")) + 24);
+    lstPropietats->header()->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("00000,000")) + 24);
     // The keep and discard buttons show only while a luminaire is added.
     BotonsLluminariaNova(false);
     Connecta();
@@ -306,17 +295,8 @@ void frmPuntsLlum::Connecta() {
     const auto on = [this](const char* name, auto command) {
         connect(findChild<QPushButton*>(name), &QPushButton::clicked, this, [this, command] { (this->*command)(); });
     };
-    on("cmdEditar", &frmPuntsLlum::Editar);
-    on("cmdEliminar", &frmPuntsLlum::Eliminar);
-    on("cmdSortirEdicio", &frmPuntsLlum::SortirEdicio);
-    on("cmdDesferCanvis", &frmPuntsLlum::UndoChanges);
     on("cmdAfegirPropietat", &frmPuntsLlum::AfegirPropietat);
     on("cmdEliminarPropietat", &frmPuntsLlum::EliminarPropietat);
-    on("cmdAfegirLluminaria", &frmPuntsLlum::Nou);
-    on("cmdGuardarLluminaria", &frmPuntsLlum::GuardarLluminaria);
-    on("cmdDescartarLluminaria", &frmPuntsLlum::DecartarLluminaria);
-    on("cmdEliminarLluminaria", &frmPuntsLlum::EliminarLluminaria);
-    connect(findChild<QPushButton*>("cmdSortir"), &QPushButton::clicked, this, &QWidget::close);
     for (const Auxiliar& a : kAuxiliars) ConnectaAuxiliar(findChild<DataCombo*>(a.combo), BotoDe(a));
     for (size_t i = 0; i < std::size(kFotos); ++i) {
         connect(findChild<QPushButton*>(kFotos[i].escull), &QPushButton::clicked, this, [this, i] { SeleccionaFoto(i); });

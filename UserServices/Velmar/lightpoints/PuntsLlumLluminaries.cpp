@@ -55,7 +55,8 @@ std::string frmPuntsLlum::CadenaValidacioGuardaLluminaria() {
         static const Regla buits =
             Regla::CampsBuits({"cmbModelLluminaria", "cmbMarcaLluminaria", "cmbTipusLluminaria", "cmbTipusLlum"},
                               "valAlgunCampNecessariBuitGuardarLluminaria");
-        text = Missatge(buits.es(*this) ? buits.codi : "");
+        text = MissatgeTextsNoLlegits();
+        if (text.empty()) text = Missatge(buits.es(*this) ? buits.codi : "");
     });
     return text;
 }
@@ -73,20 +74,19 @@ void frmPuntsLlum::GuardarLluminaria() {
         const std::string message = CadenaValidacioGuardaLluminaria();
         if (!message.empty()) return dialegs::MissatgeOk(message);
         // Kept in the window until the point is saved.
-        for (const char* taula : {kLluminaries, kModels})
-            if (T(taula)->EditMode() != ado::EditState::None) T(taula)->Update();
-        RefrescaFormulariLectura();
-        BotonsLluminariaNova(false);
+        AcabaLluminaria(&ado::Recordset::Update);
     });
 }
 
 void frmPuntsLlum::DecartarLluminaria() {
-    TopLevel("DecartarLluminaria", [this] {
-        for (const char* taula : {kLluminaries, kModels})
-            if (T(taula)->EditMode() != ado::EditState::None) T(taula)->CancelUpdate();
-        RefrescaFormulariLectura();
-        BotonsLluminariaNova(false);
-    });
+    TopLevel("DecartarLluminaria", [this] { AcabaLluminaria(&ado::Recordset::CancelUpdate); });
+}
+
+void frmPuntsLlum::AcabaLluminaria(void (ado::Recordset::*acaba)()) {
+    for (const char* taula : {kLluminaries, kModels})
+        if (T(taula)->EditMode() != ado::EditState::None) (*T(taula).Ref().*acaba)();
+    RefrescaFormulariLectura();
+    BotonsLluminariaNova(false);
 }
 
 void frmPuntsLlum::EliminarLluminaria() {

@@ -1,10 +1,5 @@
 #include "lightpoints/frmPuntsLlum.h"
 
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QDate>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -12,9 +7,6 @@
 #include "core/Bloqueig.h"
 #include "core/DataCombo.h"
 #include "core/Dialegs.h"
-#include "framework/LlistaPunts.h"
-#include "framework/Navegador.h"
-#include "framework/Triador.h"
 
 namespace velmar {
 namespace {
@@ -77,10 +69,6 @@ const std::vector<std::string> kDataCombos = {
     "cmbTipusTerra",    "cmbUbicacioCaixa",   "cmbUbicacioEquip",
 };
 
-// The commands that act on the window's data, disabled while it holds
-// none it can trust; the navigation besides.
-constexpr const char* kOrdresDades[] = {"cmdEditar", "cmdEliminar", "cmdFoto", "cmdFotoSuport", "cmdFotoLluminaria"};
-
 Finestra::Declaracio DeclaracioPuntsLlum(frmPuntsLlum* window) {
     const auto projecte = [window] { return std::vector<com::Variant>{window->Projecte()}; };
     std::vector<DeclaracioTaula> taules = {
@@ -111,10 +99,27 @@ Finestra::Declaracio DeclaracioPuntsLlum(frmPuntsLlum* window) {
             .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"), Regla::Referenciada()}};
 }
 
+FinestraRegistre::Registre RegistrePuntsLlum() {
+    return {.clau = "NumPuntLlum",
+            .navegador = {.codiPrimer = "PrimerTextNumRegistre", .primer = "PuntLlum",
+                          .codiSegon = "SegonTextNumRegistre", .segon = "de"},
+            // Read as a step of ObteDadesPuntLlumActual.
+            .punts = LlistaPunts::Declaracio{.columnes = {{"CoordenadaX", "clhX", "X"}, {"CoordenadaY", "clhY", "Y"}},
+                                             .clau = "NumPuntLlum",
+                                             .llista = support::GetPLlumPunts,
+                                             .buida = support::GetEmptyRstPLlumPunts},
+            .ordresEdicio = {"cmdSituar", "cmdAfegirPropietat", "cmdEliminarPropietat", "cmdAfegirLluminaria",
+                             "cmdEliminarLluminaria", "cmdEscullFotoLluminaria", "cmdEscullFotoSuport",
+                             "cmdEscullFotoPatro"},
+            .ordresDades = {"cmdFoto", "cmdFotoSuport", "cmdFotoLluminaria"},
+            // Until a connection is shown whole, the data commands wait.
+            .dadesAmbTria = true};
+}
+
 }  // namespace
 
 frmPuntsLlum::frmPuntsLlum(int32_t projecte, QWidget* parent)
-    : Finestra(DeclaracioPuntsLlum(this), parent), projecte_(projecte) {
+    : FinestraRegistre(DeclaracioPuntsLlum(this), RegistrePuntsLlum(), parent), projecte_(projecte) {
     Disseny();
     IniciFormulari();
 }
@@ -131,119 +136,37 @@ void frmPuntsLlum::Filtra(const char* taula, const char* camp, const com::Varian
 
 // --- set-up --------------------------------------------------------------------
 
-void frmPuntsLlum::IniciFormulari() {
-    TopLevel("IniciFormulari", [this] {
-        CreaSuport();
-        Tradueix();
-        lstPunts->ConfiguraLlistaPunts();
-        Entra(Mode::Consulta);
-        // The connections and streets of the window's project, the patterns,
-        // characteristics, luminaires and lookup lists; the map points come
-        // with each point.
-        CarregaTaules();
-        punts_->LlegeixTextos();
-        lluminaries_->LlegeixTextos();
-        OmpleComboPropietat();
-        triador_->Omple();
-        // A project without connections shows no points.
-        if (!triador_->Buit()) {
-            triador_->Fixa();
-        } else {
-            RecuperaPuntsLlum(0);
-            OmpleNumeroRegistre();
-            OmpleNumeroLluminaria();
-        }
-        LligaControls();
-        PosaOrigensCombos();
-        ObteDadesPuntLlumActual();
-        RefreshModeFormEdicio(false);
-        triador_->Inicia();
-        const std::string propietat = MissatgeDefecte("chlPropietat", "Propietat");
-        const std::string valor = MissatgeDefecte("chlValor", "Valor");
-        const std::string observacions = MissatgeDefecte("chlObservacions", "Observacions");
-        const std::string suport = MissatgeDefecte("tabSuport", "Suport");
-        const std::string general = MissatgeDefecte("tabGeneral", "General");
-        const std::string lluminaries = MissatgeDefecte("tabLluminaries", "Lluminàries");
-        tabDades->setTabText(0, QString::fromStdString(general));
-        tabDades->setTabText(1, QString::fromStdString(suport));
-        tabDades->setTabText(2, QString::fromStdString(lluminaries));
-        lstPropietats->setHeaderLabels({QString::fromStdString(propietat), QString::fromStdString(valor),
-                                        QString::fromStdString(observacions)});
-    });
-    if (NumError != 0) {
-        // What the window holds cannot be trusted: it stays browsing, and
-        // only what needs no data can be used.
-        Entra(Mode::Consulta);
-        HabilitaDades(false);
-    }
+void frmPuntsLlum::AbansDeLligar() {
+    lluminaries_->LlegeixTextos();
+    OmpleComboPropietat();
 }
 
-// The points of the connection chosen, all or none: on a failure the
-// window keeps the connection it held, its controls bound to it.
-void frmPuntsLlum::CarregaEscomesa(int32_t escomesa) {
-    DeslligaControls();
-    const int32_t abans = lngEscomesa_;
-    try {
-        RecuperaPuntsLlum(escomesa);
-    } catch (...) {
-        lngEscomesa_ = abans;
-        EnSortir([this] { LligaControls(); });
-        HabilitaDades(false);
-        throw;
-    }
-    LligaControls();
+void frmPuntsLlum::AcabaInici() {
+    const std::string propietat = MissatgeDefecte("chlPropietat", "Propietat");
+    const std::string valor = MissatgeDefecte("chlValor", "Valor");
+    const std::string observacions = MissatgeDefecte("chlObservacions", "Observacions");
+    const std::string suport = MissatgeDefecte("tabSuport", "Suport");
+    const std::string general = MissatgeDefecte("tabGeneral", "General");
+    const std::string lluminaries = MissatgeDefecte("tabLluminaries", "Lluminàries");
+    tabDades->setTabText(0, QString::fromStdString(general));
+    tabDades->setTabText(1, QString::fromStdString(suport));
+    tabDades->setTabText(2, QString::fromStdString(lluminaries));
+    lstPropietats->setHeaderLabels({QString::fromStdString(propietat), QString::fromStdString(valor),
+                                    QString::fromStdString(observacions)});
 }
-
-// The first point of the connection taken, with what hangs on it. Until a
-// connection is shown whole, the window's data commands wait.
-void frmPuntsLlum::MostraEscomesa() {
-    try {
-        MostraPuntActual();
-    } catch (...) {
-        HabilitaDades(false);
-        throw;
-    }
-    HabilitaDades(true);
-}
-
-void frmPuntsLlum::HabilitaDades(bool habilitades) {
-    dades_ = habilitades;
-    for (const char* name : kOrdresDades) findChild<QPushButton*>(name)->setEnabled(habilitades);
-    lluminaries_->Habilita(habilitades);
-    // Those that follow the mode follow it again.
-    RefreshModeFormEdicio(ModeEdicio());
-}
-
-// --- modes -----------------------------------------------------------------------
 
 void frmPuntsLlum::RefreshModeFormEdicio(bool edicio) {
-    Finestra::RefreshModeFormEdicio(edicio);
-    TopLevel("RefreshModeFormEdicio", [this, edicio] {
-        const auto enabled = [this](const char* name, bool on) { findChild<QPushButton*>(name)->setEnabled(on); };
-        for (const char* name : {"cmdSituar", "cmdAfegirPropietat", "cmdEliminarPropietat", "cmdAfegirLluminaria",
-                                 "cmdEliminarLluminaria", "cmdEscullFotoLluminaria", "cmdEscullFotoSuport",
-                                 "cmdEscullFotoPatro"})
-            enabled(name, edicio);
-        punts_->Habilita(!edicio && dades_);
-        triador_->Bloqueja(edicio);
-        // The counters are read, never written.
-        Bloqueja(punts_->Comptador(), true);
-        Bloqueja(lluminaries_->Comptador(), true);
-    });
+    FinestraRegistre::RefreshModeFormEdicio(edicio);
+    lluminaries_->Habilita(Dades());
 }
 
 // --- the record ------------------------------------------------------------------
 
-void frmPuntsLlum::RecuperaPuntsLlum(int32_t lngEscomesaEscollida) {
-    lngEscomesa_ = lngEscomesaEscollida;
-    Recupera();
-}
-
 void frmPuntsLlum::ObteDadesPuntLlumActual() {
     Inner("ObteDadesPuntLlumActual", [this] {
-        DeslligaControls();
         // Each dependent table shows the rows of the current point; a key
-        // the point lacks shows none.
+        // the point lacks shows none. The controls bound to them follow
+        // their filters through the bindings they have.
         const com::Variant cap = com::Variant::Null();
         const ado::Recordset& punts = *rstRecordsetActual;
         const bool actual = punts.RecordCount() > 0 && !punts.IsBOF() && !punts.IsEOF() &&
@@ -266,107 +189,33 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
                 Filtra(taula, camp, cap);
             lstPropietats->clear();
         }
-        lstPunts->ObtePuntsActual();
-        LligaControls();
+        Punts()->ObtePuntsActual();
     });
 }
-
-void frmPuntsLlum::RefrescaLlistaGIS() { lstPunts->RefrescaLlistaGIS(); }
-
-void frmPuntsLlum::OmpleNumeroRegistre() { punts_->OmpleNumeroRegistre(); }
 
 void frmPuntsLlum::OmpleNumeroLluminaria() { lluminaries_->OmpleNumeroRegistre(); }
 
-void frmPuntsLlum::MostraPuntActual() {
+void frmPuntsLlum::MostraActual() {
     ObteDadesPuntLlumActual();
-    OmpleNumeroRegistre();
+    Navegacio()->OmpleNumeroRegistre();
     OmpleNumeroLluminaria();
 }
 
-void frmPuntsLlum::RefrescaFormulariLectura() {
-    Inner("RefrescaFormulariLectura", [this] {
-        TornaAFilaActual(*rstRecordsetActual);
-        MostraPuntActual();
-    });
-}
-
-void frmPuntsLlum::Editar() {
-    TopLevel("Editar", [this] {
-        const std::string message = CadenaValidacioEditar();
-        if (!message.empty()) return dialegs::MissatgeOk(message);
-        // What undo puts back: every table the window saves, as it stands.
-        abans_ = CopiaTaules();
-        Entra(Mode::Edicio);
-    });
-}
-
-void frmPuntsLlum::SortirEdicio() {
-    TopLevel("SortirEdicio", [this] {
-        const std::string message = CadenaValidacioRegistreActual();
-        if (!message.empty()) return dialegs::MissatgeOk(message);
-        if (rstRecordsetActual.Files() > 0) {
-            const com::Variant key = rstRecordsetActual->Value("NumPuntLlum");
-            PropagaCanvisABD();
-            MouAFila(*rstRecordsetActual, "NumPuntLlum", key);
-            RefrescaFormulariLectura();
-        }
-        abans_.clear();
-        Entra(Mode::Consulta);
-    });
-}
-
-void frmPuntsLlum::UndoChanges() {
-    TopLevel("UndoChanges", [this] {
-        RestauraTaules(abans_);
-        abans_.clear();
-        RefrescaFormulariLectura();
-        Entra(Mode::Consulta);
-    });
-}
-
-void frmPuntsLlum::Eliminar() {
-    TopLevel("Eliminar", [this] {
-        if (!ConfirmaEliminar()) return;
-        Entra(Mode::Eliminacio);
-        const int32_t target = FilaDespresDEliminar(*rstRecordsetActual);
-        try {
-            // Only the deletion is sent: the point, its luminaires and its
-            // map points, in one transaction; nothing else pending goes.
-            DinsTransaccio([this] {
-                const com::Variant punt = rstRecordsetActual->Value("NumPuntLlum");
-                CridaSuport(support::DeletePuntLlum, {punt});
-                Taula& lluminaries = T("rstRecordsetLluminaries");
-                const int32_t numLluminaria = lluminaries->FieldIndex("NumLluminaria");
-                for (int32_t i = 1; i <= lluminaries.Files(); ++i)
-                    CridaSuport(support::DeleteLluminaria, {lluminaries->ValueAt(i, numLluminaria)});
-                Taula& punts = T(kPunts);
-                const int32_t numPunt = punts->FieldIndex("NumPunt");
-                for (int32_t i = 1; i <= punts.Files(); ++i)
-                    CridaSuport(support::DeletePLlumPunts, {punts->ValueAt(i, numPunt)});
-                DeslligaControls();
-                rstRecordsetActual->Delete();
-                Recupera();
-                Carrega(lluminaries);
-                LligaControls();
-            });
-        } catch (...) {
-            Entra(Mode::Consulta);
-            EnSortir([this] { RefrescaFormulariLectura(); });
-            throw;
-        }
-        MouAFilaNumero(*rstRecordsetActual, target);
-        RefrescaFormulariLectura();
-        Entra(Mode::Consulta);
-    });
-}
-
-void frmPuntsLlum::closeEvent(QCloseEvent* event) {
-    // Closing while editing drops the changes only when the user says so.
-    if (ModeEdicio() && !dialegs::PreguntaSiNo(MissatgeDefecte("valDescartarCanvis", "valDescartarCanvis"))) {
-        event->ignore();
-        return;
-    }
-    Finestra::closeEvent(event);
+void frmPuntsLlum::Elimina() {
+    const com::Variant punt = rstRecordsetActual->Value("NumPuntLlum");
+    CridaSuport(support::DeletePuntLlum, {punt});
+    Taula& lluminaries = T("rstRecordsetLluminaries");
+    const int32_t numLluminaria = lluminaries->FieldIndex("NumLluminaria");
+    for (int32_t i = 1; i <= lluminaries.Files(); ++i)
+        CridaSuport(support::DeleteLluminaria, {lluminaries->ValueAt(i, numLluminaria)});
+    Taula& punts = T(kPunts);
+    const int32_t numPunt = punts->FieldIndex("NumPunt");
+    for (int32_t i = 1; i <= punts.Files(); ++i) CridaSuport(support::DeletePLlumPunts, {punts->ValueAt(i, numPunt)});
+    DeslligaControls();
+    rstRecordsetActual->Delete();
+    Recupera();
+    Carrega(lluminaries);
+    LligaControls();
 }
 
 }  // namespace velmar

@@ -10,11 +10,10 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "framework/Finestra.h"
+#include "framework/FinestraRegistre.h"
 
 class QComboBox;
 class QTabWidget;
@@ -22,11 +21,7 @@ class QTreeWidget;
 
 namespace velmar {
 
-class LlistaPunts;
-class Navegador;
-class Triador;
-
-class frmPuntsLlum final : public Finestra {
+class frmPuntsLlum final : public FinestraRegistre {
 public:
     // The window works within `projecte`, the session's project when it
     // opened.
@@ -37,11 +32,11 @@ public:
     // Reads the light points of that connection into rstRecordsetActual,
     // or, while a point is edited or deleted, rebuilds them from the
     // window's own rows.
-    void RecuperaPuntsLlum(int32_t lngEscomesaEscollida);
+    void RecuperaPuntsLlum(int32_t lngEscomesaEscollida) { RecuperaTria(lngEscomesaEscollida); }
     // Points the dependent tables at the current point and reads its map
     // points.
     void ObteDadesPuntLlumActual();
-    void RefrescaLlistaGIS();
+    void RefrescaLlistaGIS() { Punts()->RefrescaLlistaGIS(); }
 
     // The record mode: 0 browsing, 2 editing or deleting.
     int16_t intModeRegistre() const { return intModeFormulari(); }
@@ -49,12 +44,12 @@ public:
     // The project the window works within, and the connection whose points
     // it holds.
     int32_t Projecte() const { return projecte_; }
-    int32_t Escomesa() const { return lngEscomesa_; }
+    int32_t Escomesa() const { return Triat(); }
 
 protected:
+    // The luminaires' navigation follows the window's data too.
     void RefreshModeFormEdicio(bool edicio) override;
     void FixaDataCombo(DataCombo* combo) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The layout (PuntsLlumControls.cpp): every control, frame and tab,
@@ -62,24 +57,17 @@ private:
     void Disseny();
     void Connecta();
 
-    // Set-up, and the points of the connection chosen.
-    void IniciFormulari();
-    void CarregaEscomesa(int32_t escomesa);
-    void MostraEscomesa();
-    // Whether the commands that need the window's data can be used: not
-    // after a set-up or a change of connection that failed.
-    void HabilitaDades(bool habilitades);
+    // Set-up: the luminaires' counter words and the property types, and at
+    // its end the captions of the tabs and of the property list.
+    void AbansDeLligar() override;
+    void AcabaInici() override;
 
-    // The record: counting, editing, saving, deleting.
-    void OmpleNumeroRegistre();
-    void OmpleNumeroLluminaria();
     // The current point with what hangs on it, and both counters.
-    void MostraPuntActual();
-    void RefrescaFormulariLectura();
-    void Editar();
-    void SortirEdicio();
-    void UndoChanges();
-    void Eliminar();
+    void MostraActual() override;
+    void OmpleNumeroLluminaria();
+    // Only the deletion is sent: the point, its luminaires and its map
+    // points.
+    void Elimina() override;
 
     // The support's properties (PuntsLlumPropietats.cpp).
     void OmpleComboPropietat();
@@ -95,6 +83,9 @@ private:
     void FiltraModelLluminaria();
     // The buttons while a luminaire is added, or not.
     void BotonsLluminariaNova(bool nova);
+    // Ends the edit of the luminaire and its model, kept (Update) or
+    // dropped (CancelUpdate), and shows the point's first luminaire.
+    void AcabaLluminaria(void (ado::Recordset::*acaba)());
     std::string CadenaValidacioGuardaLluminaria();
     std::string CadenaValidacioEliminarLluminaria();
 
@@ -108,17 +99,8 @@ private:
     void Filtra(const char* taula, const char* camp, const com::Variant& valor);
 
     int32_t projecte_;
-    int32_t lngEscomesa_ = 0;
-    bool dades_ = true;  // the data commands may be used
-    // The window's tables as they stood when the edit began.
-    std::vector<Copia> abans_;
-
-    // The connection chooser with its echo, the navigation of the points and
-    // of the luminaires with their counters, the map points.
-    std::unique_ptr<Triador> triador_;
-    Navegador* punts_ = nullptr;
+    // The navigation of the luminaires with its counter.
     Navegador* lluminaries_ = nullptr;
-    LlistaPunts* lstPunts = nullptr;
     QComboBox* cmbPropietat = nullptr;
     QTabWidget* tabDades = nullptr;
     QTreeWidget* lstPropietats = nullptr;

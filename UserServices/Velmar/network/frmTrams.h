@@ -13,56 +13,34 @@
 
 #include <cstdint>
 
-#include "framework/Finestra.h"
-#include "framework/Triador.h"
+#include "framework/FinestraRegistre.h"
 
 namespace velmar {
 
-class LlistaPunts;
-class Navegador;
-
-class frmTrams final : public Finestra {
+class frmTrams final : public FinestraRegistre {
 public:
     explicit frmTrams(int32_t projecte, QWidget* parent = nullptr);
 
     // Reads the segments of that connection into rstRecordsetActual or,
     // while a segment is edited or deleted, rebuilds them from the
     // window's own rows.
-    void RecuperaTrams(int32_t lngEscomesaEscollida);
+    void RecuperaTrams(int32_t lngEscomesaEscollida) { RecuperaTria(lngEscomesaEscollida); }
     // The vertices of the current segment.
-    void ObtePuntsTramActual();
-    void RefrescaLlistaGIS();
+    void ObtePuntsTramActual() { Punts()->ObtePuntsActual(); }
+    void RefrescaLlistaGIS() { Punts()->RefrescaLlistaGIS(); }
 
     // The project the window works within, and the connection whose
     // segments it holds (0 for none).
     int32_t Projecte() const { return projecte_; }
-    int32_t Escomesa() const { return lngEscomesa_; }
-
-protected:
-    void RefreshModeFormEdicio(bool edicio) override;
+    int32_t Escomesa() const { return Triat(); }
 
 private:
     void Disseny();
-    void IniciFormulari();
-    // Reads the segments and output lines of a connection, all or nothing,
-    // and binds the controls to them.
-    void CarregaEscomesa(int32_t escomesa);
-    // The counter and the vertices of the current segment.
-    void MostraTram();
-    void RefrescaFormulariLectura();
-
-    void Nou();
-    void Editar();
-    void Eliminar();
-    void SortirEdicio();
-    void UndoChanges();
+    // A new segment has no vertices yet; its output line is chosen in its
+    // combo, which writes NumElement.
+    void OmpleNou() override { ObtePuntsTramActual(); }
 
     int32_t projecte_;
-    int32_t lngEscomesa_ = 0;
-    bool dades_ = false;  // set up on a connection: the data commands may be used
-    Triador triador_;
-    Navegador* navegador_;
-    LlistaPunts* lstPunts_;
 };
 
 }  // namespace velmar

@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include "Ado/AdoError.h"
 #include "admin/frmManteniments.h"
 #include "core/CaixaTextMultilinia.h"
 #include "framework/FinestraProva.h"
@@ -59,9 +60,11 @@ TEST_P(Manteniments, ListsAddsEditsUndoesAndDeletesTypes) {
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Desats().at("Nocturn"), "Revisió nocturna\nCada dimarts");
-    EXPECT_EQ(Llista(w)->currentRow(), 0);
+    // The row saved stays selected.
+    EXPECT_EQ(Llista(w)->currentRow(), 2);
 
     // Undo puts the edited row back.
+    Llista(w)->setCurrentRow(0);
     Click(w, "cmdEditar");
     Text(w, "txtNomManteniment")->setText("Canviat");
     Observacions(w)->setText("Canviades");
@@ -76,6 +79,40 @@ TEST_P(Manteniments, ListsAddsEditsUndoesAndDeletesTypes) {
     EXPECT_EQ(asked, std::vector<std::string>{Missatge("valTextEliminar")});
     EXPECT_EQ(Desats().count("Telegestió"), 0u);
     EXPECT_EQ(Items(w), (std::vector<std::string>{"Correctiu", "Integral", "Nocturn", "Preventiu"}));
+}
+
+// A save that meets another user's change of the type being edited, or its
+// delete, is refused; the window reads its rows again, so that it shows what
+// is stored, and browses: a change made again is saved.
+TEST_P(Manteniments, ASaveThatMeetsAnotherUsersChangeShowsWhatIsStored) {
+    frmManteniments w;
+    Selecciona(w, "Integral");
+    Click(w, "cmdEditar");
+    Observacions(w)->setText("Meva");
+    sessio.execute("UPDATE T_TipusManteniment SET Observacions = 'Seva' WHERE CodTipusManteniment = 'Integral'");
+    Click(w, "cmdSortirEdicio");
+    EXPECT_EQ(w.NumError, ado::err::UpdateConflict);
+    EXPECT_NE(Mostrat().find("frmManteniments - SortirEdicio)"), std::string::npos);
+    EXPECT_FALSE(Editant(w, "txtNomManteniment"));
+    EXPECT_EQ(Seleccionat(w), "Integral");
+    EXPECT_EQ(Observacions(w)->text(), "Seva");
+
+    Click(w, "cmdEditar");
+    Observacions(w)->setText("Meva");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Desats().at("Integral"), "Meva");
+
+    // Gone meanwhile: it leaves the list.
+    Selecciona(w, "Telegestió");
+    Click(w, "cmdEditar");
+    Observacions(w)->setText("Meva");
+    sessio.execute("DELETE FROM T_TipusManteniment WHERE CodTipusManteniment = 'Telegestió'");
+    Click(w, "cmdSortirEdicio");
+    EXPECT_EQ(w.NumError, ado::err::UpdateConflict);
+    EXPECT_NE(Mostrat(), "");
+    EXPECT_EQ(Items(w), (std::vector<std::string>{"Correctiu", "Integral", "Preventiu"}));
+    EXPECT_FALSE(Editant(w, "txtNomManteniment"));
 }
 
 TEST_P(Manteniments, TheObservationsHoldNoMoreThanTheirField) {

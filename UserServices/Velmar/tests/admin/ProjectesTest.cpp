@@ -211,7 +211,7 @@ TEST_F(Projectes, UndoDropsTheAddedRowAndRestoresTheEditedOne) {
     EXPECT_EQ(Desats().count("Vilanova del Riu"), 1u);
 }
 
-TEST_F(Projectes, ClosingWhileEditingLosesTheEditWithoutAQuestion) {
+TEST_F(Projectes, ClosingWhileEditingAsksBeforeTheEditIsLost) {
     frmProjectes w;
     w.show();
     Click(w, "cmdEditar");
@@ -219,7 +219,7 @@ TEST_F(Projectes, ClosingWhileEditingLosesTheEditWithoutAQuestion) {
     // The exit button is hidden while editing; closing the window is not.
     w.close();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(asked, std::vector<std::string>{Text("frmProjectes", "valDescartarCanvis")});
     EXPECT_TRUE(sessio.shown.empty());
     EXPECT_EQ(Desats().at("Vilanova del Riu"), "Vilanova del Riu (Alt Penedès)");
 }

@@ -122,6 +122,9 @@ TEST_P(Usuaris, ANewUserIsSavedOnceThePasswordDialogGaveItsHash) {
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Items(w), (std::vector<std::string>{"Administrador", "Pere Vila"}));
+    // The user saved is the one shown.
+    EXPECT_EQ(Seleccionat(w), "Pere Vila");
+    EXPECT_EQ(Text(w, "txtLogin")->text(), "pvila");
 
     const auto desats = Desats();
     Usuari pere = desats.at("pvila");

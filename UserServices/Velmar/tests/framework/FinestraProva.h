@@ -1,7 +1,7 @@
 // What the tests of the maintenance windows share: a session on the sample
 // database (SQLite unless a test asks for another engine) with its message
-// boxes captured and its Yes/No questions answered, and the controls of a
-// window reached by name.
+// boxes captured and its Yes/No questions answered (PreguntaProva), and the
+// controls of a window reached by name.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,6 +17,7 @@
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
 #include "DataComboProva.h"
+#include "PreguntaProva.h"
 #include "core/DataCombo.h"
 #include "core/Dialegs.h"
 #include "core/LlistaRegistres.h"
@@ -24,21 +25,12 @@
 #include "framework/LlistaPunts.h"
 #include "dialogs/SessioProva.h"
 
-class FinestraProva : public testing::Test {
+class FinestraProva : public testing::Test, protected PreguntaProva {
 protected:
     explicit FinestraProva(testsupport::Engine engine = testsupport::Engine::SQLite) : sessio(engine) {}
 
-    void SetUp() override {
-        velmar::clsAndamiSistema::Instance().SetIdioma(5);
-        previous_ = velmar::dialegs::SetPreguntaHandler([this](const std::string& text) {
-            asked.push_back(text);
-            return answer;
-        });
-    }
-    void TearDown() override {
-        velmar::dialegs::SetPreguntaHandler(previous_);
-        velmar::clsAndamiSistema::Instance().SetIdioma(0);
-    }
+    void SetUp() override { velmar::clsAndamiSistema::Instance().SetIdioma(5); }
+    void TearDown() override { velmar::clsAndamiSistema::Instance().SetIdioma(0); }
 
     static velmar::LlistaRegistres* Llista(QWidget& w) { return w.findChild<velmar::LlistaRegistres*>(); }
     static std::vector<std::string> Items(QWidget& w) {
@@ -112,11 +104,6 @@ protected:
     }
 
     SessioProva sessio;
-    std::vector<std::string> asked;
-    bool answer = true;
-
-private:
-    velmar::dialegs::PreguntaHandler previous_;
 };
 
 // The same in each language a window is tested in: Català, the language

@@ -69,23 +69,17 @@ public:
     }
 };
 
-// A window of one record at a time, as the light-point and service-
-// connection windows are: no list, and its own commands made of the
-// framework's steps. Its undo drops every change of the window, whichever
-// table holds it.
+// A window with commands of its own made of the framework's steps, as the
+// element tree is: no list, one record at a time. Its undo drops every
+// change of the window, whichever table holds it.
 class frmProvaRegistre final : public velmar::Finestra {
 public:
     frmProvaRegistre() : Finestra(Suports("frmProvaSuports")) {
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(Camps());
-        for (const auto& [name, command] : std::initializer_list<std::pair<const char*, void (frmProvaRegistre::*)()>>{
-                 {"cmdEditar", &frmProvaRegistre::Editar},
-                 {"cmdSortirEdicio", &frmProvaRegistre::SortirEdicio},
-                 {"cmdDesferCanvis", &frmProvaRegistre::UndoChanges}}) {
-            QPushButton* button = velmar::dialegs::Control<QPushButton>(this, name);
-            connect(button, &QPushButton::clicked, this, [this, command] { (this->*command)(); });
-            layout->addWidget(button);
-        }
+        layout->addLayout(FilaOrdres({{"cmdEditar", [this] { Editar(); }},
+                                      {"cmdSortirEdicio", [this] { SortirEdicio(); }},
+                                      {"cmdDesferCanvis", [this] { UndoChanges(); }}}));
         TopLevel("IniciFormulari", [this] {
             CreaSuport();
             Tradueix();
@@ -257,7 +251,7 @@ TEST_F(Framework, AWindowOfOneRecordAtATimeStandsOnTheSameSteps) {
     EXPECT_FALSE(Pendent(Marca(w)));
     EXPECT_TRUE(Text(w, "txtCodi")->isReadOnly());
 
-    // A save shows the same record, reloaded from the window's own rows.
+    // A save shows the same record, read again.
     Click(w, "cmdEditar");
     Text(w, "txtModel")->setText("BM-900");
     Click(w, "cmdSortirEdicio");

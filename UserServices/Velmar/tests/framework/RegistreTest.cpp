@@ -1,7 +1,8 @@
-// The parts a window of one record at a time composes, on the sample
-// database through a window of the tests' own over the cable segments: the
-// connection chooser with its echo, the four navigation buttons with the
-// counter, and the vertex list of the current segment.
+// The shape of a window of one record at a time and the parts it composes,
+// on the sample database through a window of the tests' own over the cable
+// segments, declared and laid out and nothing more: the connection chooser
+// with its echo, the four navigation buttons with the counter, and the
+// vertex list of the current segment.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -11,57 +12,27 @@
 #include <QVBoxLayout>
 
 #include "Brintel/BrintelNames.h"
-#include "framework/Finestra.h"
 #include "framework/FinestraProva.h"
-#include "framework/LlistaPunts.h"
-#include "framework/Navegador.h"
-#include "framework/Triador.h"
+#include "framework/FinestraRegistre.h"
 
 namespace {
 
 namespace support = brintel::names;
 
-class frmProvaRegistres final : public velmar::Finestra {
+class frmProvaRegistres final : public velmar::FinestraRegistre {
 public:
-    explicit frmProvaRegistres(int32_t projecte)
-        : Finestra(Declara(this)),
-          projecte_(projecte),
-          triador_(*this, {}, [this](int32_t escomesa) { CarregaEscomesa(escomesa); }, [this] { Mostra(); }),
-          navegador_(new velmar::Navegador(*this,
-                                           {.codiPrimer = "PrimerTextNumRegistre", .primer = "Tram",
-                                            .codiSegon = "SegonTextNumRegistre", .segon = "de"},
-                                           [this] { Mostra(); })),
-          punts_(new velmar::LlistaPunts(*this, {.columnes = {{"VertexX", "clhX", "X"}, {"VertexY", "clhY", "Y"}},
-                                                 .clau = "NumTram",
-                                                 .llista = support::GetTramPunts,
-                                                 .buida = support::GetEmptyRstTramPunts,
-                                                 .obte = "ObtePuntsTramActual"})) {
+    explicit frmProvaRegistres(int32_t projecte) : FinestraRegistre(Declara(this), Registre()), projecte_(projecte) {
         auto* layout = new QVBoxLayout(this);
-        layout->addWidget(triador_.Etiqueta());
-        layout->addWidget(triador_.Combo());
-        layout->addWidget(triador_.Eco());
+        layout->addWidget(Tria().Etiqueta());
+        layout->addWidget(Tria().Combo());
+        layout->addWidget(Tria().Eco());
         layout->addLayout(Camps());
-        layout->addWidget(navegador_);
-        layout->addWidget(punts_);
-        TopLevel("IniciFormulari", [this] {
-            CreaSuport();
-            Tradueix();
-            punts_->ConfiguraLlistaPunts();
-            CarregaTaules();
-            navegador_->LlegeixTextos();
-            triador_.Omple();
-            if (triador_.Buit()) {
-                CarregaEscomesa(0);
-                Mostra();
-            } else {
-                triador_.Fixa();
-            }
-            LligaControls();
-            triador_.Inicia();
-        });
+        layout->addWidget(Navegacio());
+        layout->addWidget(Punts());
+        IniciFormulari();
     }
 
-    int32_t Escomesa() const { return escomesa_; }
+    int32_t Escomesa() const { return Triat(); }
 
 private:
     static Declaracio Declara(frmProvaRegistres* w) {
@@ -69,35 +40,24 @@ private:
                 .classeSuport = support::SvrTrams,
                 .recupera = "RecuperaTrams",
                 .actual = {.llista = support::GetTrams,
-                           .arguments = [w] { return std::vector<com::Variant>{w->escomesa_}; }},
+                           .arguments = [w] { return std::vector<com::Variant>{w->Triat()}; }},
                 .taules = {{.recordset = "rstRecordsetEscomeses",
                             .llista = support::GetEscomeses,
                             .arguments = [w] { return std::vector<com::Variant>{w->projecte_}; }}},
                 .controls = {velmar::CampText("lblCodi", "txtCodi", "CodTram")}};
     }
-    // The segments of a connection; the window keeps its own until they
-    // are read.
-    void CarregaEscomesa(int32_t escomesa) {
-        const int32_t abans = std::exchange(escomesa_, escomesa);
-        try {
-            Recupera();
-        } catch (...) {
-            escomesa_ = abans;
-            throw;
-        }
-        DeslligaControls();
-        LligaControls();
-    }
-    void Mostra() {
-        punts_->ObtePuntsActual();
-        navegador_->OmpleNumeroRegistre();
+    static velmar::FinestraRegistre::Registre Registre() {
+        return {.clau = "NumTram",
+                .navegador = {.codiPrimer = "PrimerTextNumRegistre", .primer = "Tram",
+                              .codiSegon = "SegonTextNumRegistre", .segon = "de"},
+                .punts = velmar::LlistaPunts::Declaracio{.columnes = {{"VertexX", "clhX", "X"}, {"VertexY", "clhY", "Y"}},
+                                                         .clau = "NumTram",
+                                                         .llista = support::GetTramPunts,
+                                                         .buida = support::GetEmptyRstTramPunts,
+                                                         .obte = "ObtePuntsTramActual"}};
     }
 
     int32_t projecte_;
-    int32_t escomesa_ = 0;
-    velmar::Triador triador_;
-    velmar::Navegador* navegador_;
-    velmar::LlistaPunts* punts_;
 };
 
 class Registres : public FinestraProva {

@@ -130,6 +130,53 @@ TEST_P(Desa, AFailedSaveLeavesTheDatabaseAndTheEditsAsTheyWere) {
     EXPECT_TRUE(SenseTransaccio());
 }
 
+// A save that meets another user's change of the point being edited is
+// refused; the window reads its rows again, shows what is stored and
+// browses, and the change made again is saved, with what other users
+// changed in the point meanwhile shown. A point another user deleted leaves
+// the window when a save meets it.
+TEST_P(Desa, ASaveThatMeetsAnotherUsersChangeShowsWhatIsStored) {
+    frmPuntsLlum w(306);
+    Click(w, "cmdEditar");
+    Text(w, "txtPostal")->setText("4");
+    sessio.execute("UPDATE T_PuntLlum SET NumeroPostal = '6' WHERE NumPuntLlum = 1");
+    Click(w, "cmdSortirEdicio");
+    EXPECT_EQ(w.NumError, ado::err::UpdateConflict);
+    EXPECT_NE(Mostrat().find("frmPuntsLlum - SortirEdicio)"), std::string::npos);
+    EXPECT_FALSE(Editant(w));
+    EXPECT_EQ(Valor(w, "txtPostal"), "6");
+    EXPECT_FALSE(AlgunaPendent(w));
+    EXPECT_TRUE(SenseTransaccio());
+
+    sessio.execute("UPDATE T_PuntLlum SET Observacions = 'Revisat' WHERE NumPuntLlum = 1");
+    Click(w, "cmdEditar");
+    Text(w, "txtPostal")->setText("4");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Camp(Llegeix("GetPuntsLlum", {1}), "NumPuntLlum", 1, "NumeroPostal"), "4");
+    EXPECT_EQ(Valor(w, "txtPostal"), "4");
+    EXPECT_EQ(Valor(w, "txtObservacions"), "Revisat");
+
+    for (const char* taula : {"T_Lluminaria", "CapaPuntLlum", "T_PuntLlum"})
+        sessio.execute(std::string("DELETE FROM ") + taula + " WHERE NumPuntLlum = 2");
+    Click(w, "cmdEndavant");
+    ASSERT_EQ(Valor(w, "txtCodi"), "PL-002");
+    Click(w, "cmdEditar");
+    Text(w, "txtPostal")->setText("12");
+    Click(w, "cmdSortirEdicio");
+    EXPECT_EQ(w.NumError, ado::err::UpdateConflict);
+    EXPECT_NE(Mostrat(), "");
+    EXPECT_FALSE(Editant(w));
+    EXPECT_EQ(Valor(w, "txtNumeroRegistre"), "Light point 1 of 3");
+    Click(w, "cmdEndavant");
+    EXPECT_EQ(Valor(w, "txtCodi"), "PL-003");
+    Click(w, "cmdEditar");
+    Text(w, "txtPostal")->setText("20");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Camp(Llegeix("GetPuntsLlum", {1}), "NumPuntLlum", 3, "NumeroPostal"), "20");
+}
+
 TEST_P(Desa, UndoDropsEveryPendingChangeOfTheWindow) {
     frmPuntsLlum w(306);
     TriaEscomesa(w, "E-02");

@@ -163,9 +163,8 @@ TEST_F(FotosIAuxiliars, EachLookupButtonOpensTheEditorOnItsTable) {
     EXPECT_EQ(Valor(w, "txtCodi"), "PL-001");
 }
 
-// The real editor behind a button: a code saved there reaches the combo,
-// one left unsaved as the editor closes does not, and the record keeps its
-// value.
+// The real editor behind a button: a code saved there reaches the combo
+// and is chosen there, one left unsaved as the editor closes does not.
 TEST_F(FotosIAuxiliars, TheLookupTableEditorBehindAButtonGivesItsComboTheRowsSaved) {
     frmPuntsLlum w(306);
     w.show();
@@ -184,7 +183,7 @@ TEST_F(FotosIAuxiliars, TheLookupTableEditorBehindAButtonGivesItsComboTheRowsSav
     velmar::DataCombo* models = DataCombo(w, "cmbModelCaixa");
     EXPECT_GE(models->findText("CC-9"), 0);
     EXPECT_EQ(models->findText("CC-0"), -1);
-    EXPECT_EQ(models->currentText(), "CC-2 (2 fusibles)");
+    EXPECT_EQ(models->currentText(), "CC-9");
     EXPECT_EQ(Valor(w, "txtCodi"), "PL-001");
 }
 
@@ -200,7 +199,7 @@ struct EditorSql final : EditorTaulaProva {
 };
 
 // The window's list takes what the editor left: a model added reaches the
-// list while the photo beside it stays that of the luminaire's own model,
+// list and is the luminaire's, the photo beside it that model's (none),
 // and a box model that the luminaire being edited was given and that the
 // editor deleted (no stored row names it) leaves it without one.
 TEST_F(FotosIAuxiliars, TheRowsTheEditorLeavesReachTheWindowsListAndNoDeletedKeyIsSaved) {
@@ -219,7 +218,8 @@ TEST_F(FotosIAuxiliars, TheRowsTheEditorLeavesReachTheWindowsListAndNoDeletedKey
     const std::vector<com::Variant> codis = models.ColumnValues(models.FieldIndex("CodLluminariaModel"));
     EXPECT_TRUE(std::ranges::any_of(codis, [](const com::Variant& codi) { return codi.toString() == "Nou model"; }));
     EXPECT_GE(DataCombo(w, "cmbModelLluminaria")->findText("Nou model"), 0);
-    EXPECT_EQ(Valor(w, "txtFotoLluminaria"), foto);
+    EXPECT_EQ(Valor(w, "cmbModelLluminaria"), "Nou model");
+    EXPECT_EQ(Valor(w, "txtFotoLluminaria"), "");
 
     sql = "INSERT INTO TTS_CaixaModel (NumCaixaModel, CodiCaixaModel) VALUES (4, 'CC-6 (6 fusibles)')";
     ASSERT_EQ(Valor(w, "cmbModelCaixa"), "CC-2 (2 fusibles)");
@@ -235,6 +235,7 @@ TEST_F(FotosIAuxiliars, TheRowsTheEditorLeavesReachTheWindowsListAndNoDeletedKey
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Camp(Llegeix("GetLluminaries"), "NumLluminaria", 1, "NumCaixaModel"), "(Null)");
+    EXPECT_EQ(Camp(Llegeix("GetLluminaries"), "NumLluminaria", 1, "NumLluminariaModel"), "9");
     EXPECT_EQ(Camp(Llegeix("GetLluminaries"), "NumLluminaria", 2, "NumCaixaModel"), "1") << "not the one edited";
 }
 

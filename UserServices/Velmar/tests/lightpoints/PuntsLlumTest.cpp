@@ -70,7 +70,7 @@ TEST_F(PuntsLlum, OpensOnTheFirstPointOfTheFirstConnectionInEachLanguage) {
     EXPECT_TRUE(Valor(w, "txtFotoSuport").ends_with("/Fotos/Suport-S-COL4.jpg"));
     EXPECT_EQ(Files(w, "lstPunts"), std::vector<std::string>{"390128.6|4581452.9"});
     EXPECT_EQ(Files(w, "lstPropietats"),
-              (std::vector<std::string>{"Alçada (m)| 4|", "Diàmetre de la base (mm)| 120|"}));
+              (std::vector<std::string>{"Alçada (m)|4|", "Diàmetre de la base (mm)|120|"}));
     EXPECT_EQ(LlistaVista(w, "lstPropietats")->topLevelItem(1)->data(0, Qt::UserRole).toString(), "Clau2");
     EXPECT_EQ(w.intModeRegistre(), 0);
 }
@@ -181,7 +181,8 @@ TEST_F(PuntsLlum, ReadAndEditModesSetEveryControlOfTheirTable) {
         {"cmdTipusSuport", Que::Enabled, false, true},
         {"cmdAmpers", Que::Enabled, false, true},
         {"cmbEscullEscomesa", Que::Locked, false, true},
-        {"cmbEscomesa", Que::Locked, false, false},
+        // It only shows the point's connection, which no edit changes.
+        {"cmbEscomesa", Que::Locked, true, true},
         {"txtNumeroRegistre", Que::Locked, true, true},
         {"txtNumeroLluminaria", Que::Locked, true, true},
         // Not the mode's: the viewers and the luminaire's own steps.
@@ -222,22 +223,28 @@ TEST_F(PuntsLlum, EachRuleRefusesTheSaveWithItsMessageAndKeepsTheEdit) {
     struct Cas {
         const char* codi;
         std::function<void(QWidget&)> edita;
+        // The field a refused value is named by, as the user knows it.
+        const char* camp = nullptr;
     };
     const Cas casos[] = {
         {"valAlgunCampNecessariBuit", [](QWidget& w) { Text(w, "txtPostal")->clear(); }},
         {"valAlgunCampNecessariBuit", [](QWidget& w) { Escriu(w, "cmbCarrer", ""); }},
-        {"valValorsNoEsTrobenEnCombos", [](QWidget& w) { Escriu(w, "cmbTipusSuport", "Formigó armat"); }},
-        {"valValorsNoEsTrobenEnCombos", [](QWidget& w) { Escriu(w, "cmbModelCaixa", "CC-9"); }},
+        {"valValorsNoEsTrobenEnCombos", [](QWidget& w) { Escriu(w, "cmbTipusSuport", "Formigó armat"); },
+         "Support: Type"},
+        {"valValorsNoEsTrobenEnCombos", [](QWidget& w) { Escriu(w, "cmbModelCaixa", "CC-9"); }, "Connection box: Model"},
         {"valRepetitCodiPuntLlum", [](QWidget& w) { Text(w, "txtCodi")->setText("pl-002"); }},
-        {"valDataNoValida", [](QWidget& w) { Text(w, "txtInstalacio")->setText("31/02/2016"); }},
-        {"valDataNoValida", [](QWidget& w) { Text(w, "txtDataBaixaInventari")->setText("demà"); }},
+        {"valDataNoValida", [](QWidget& w) { Text(w, "txtInstalacio")->setText("31/02/2016"); }, "Dates: Installation"},
+        {"valDataNoValida", [](QWidget& w) { Text(w, "txtDataBaixaInventari")->setText("demà"); },
+         "Dates: Inventory removal"},
     };
     for (const Cas& cas : casos) {
         frmPuntsLlum w(306);
         Click(w, "cmdEditar");
         cas.edita(w);
         Click(w, "cmdSortirEdicio");
-        EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge(cas.codi)}) << cas.codi;
+        std::string missatge = Missatge(cas.codi);
+        if (cas.camp) missatge.replace(missatge.find("%1"), 2, cas.camp);
+        EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << cas.codi;
         sessio.shown.clear();
         EXPECT_TRUE(Editant(w)) << cas.codi;
         EXPECT_EQ(Camp(Llegeix("GetPuntsLlum", {1}), "NumPuntLlum", 1, "NumeroPostal"), "2");

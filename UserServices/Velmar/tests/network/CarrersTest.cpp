@@ -50,10 +50,14 @@ TEST_F(Carrers, ANewStreetIsTheProjectsEvenWhenTheSessionHasMovedOn) {
     EXPECT_EQ(Noms(306).at("C-006"), "Carrer Nou");
     EXPECT_EQ(Items(w).size(), 6u);
     EXPECT_FALSE(w.rstRecordsetActual->Value("NumCarrer").isNull()) << "reloaded with its key";
-    EXPECT_EQ(Seleccionat(w), "C-001");
-    EXPECT_EQ(Vertexs(w).size(), 3u);
+    // The street saved is the one shown, with no vertices yet.
+    EXPECT_EQ(Seleccionat(w), "C-006");
+    EXPECT_EQ(Text(w, "txtNomCarrer")->text(), "Carrer Nou");
+    EXPECT_TRUE(Vertexs(w).empty());
 
     // Undo of a new street shows the selected one's vertices again.
+    Selecciona(w, "C-001");
+    EXPECT_EQ(Vertexs(w).size(), 3u);
     Click(w, "cmdNou");
     EXPECT_TRUE(Vertexs(w).empty());
     Click(w, "cmdDesferCanvis");

@@ -9,6 +9,7 @@
 
 #include "DataComboProva.h"
 #include "EditorTaulaProva.h"
+#include "Ado/AdoError.h"
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
 #include "core/Bloqueig.h"
@@ -150,21 +151,22 @@ TEST_F(Trams, EditingLocksTheChooserAndTheNavigationAndASaveShowsTheSavedSegment
     Click(w, "cmdEditar");
     ASSERT_TRUE(Editant(w));
     EXPECT_TRUE(velmar::Bloquejat(Combo(w, "cmbEscullEscomesa")));
-    EXPECT_FALSE(velmar::Bloquejat(Combo(w, "cmbEscomesa")));
+    // The segment's connection is the chooser's: its echo takes no change.
+    EXPECT_TRUE(velmar::Bloquejat(Combo(w, "cmbEscomesa")));
     EXPECT_TRUE(Text(w, "txtNumeroRegistre")->isReadOnly());
     for (const char* name : {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi"})
         EXPECT_FALSE(Boto(w, name)->isEnabled()) << name;
     for (const char* name : {"cmdTipusCable", "cmdUbicacio", "cmdSeccioCable", "cmdSeccio", "cmdSituar"})
         EXPECT_TRUE(Boto(w, name)->isEnabled()) << name;
 
-    // Its code now sorts first; the window stays on it.
+    // Its code now sorts first; the window, read again, stays on it.
     Text(w, "txtCodi")->setText("T-01.0");
     Tria(w, "cmbUbicacio", "Aeri");
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_FALSE(Editant(w));
     EXPECT_EQ(Codi(w), "T-01.0");
-    EXPECT_EQ(Comptador(w), "Segment 2 of 2");
+    EXPECT_EQ(Comptador(w), "Segment 1 of 2");
     EXPECT_EQ(Vertexs(w).size(), 2u);
     EXPECT_EQ(Desats(1)["T-01.0"]["NumTramUbicacio"], "3");
     EXPECT_TRUE(Boto(w, "cmdPrincipi")->isEnabled());
@@ -212,13 +214,14 @@ TEST_F(Trams, EachRuleOfASaveStopsItAndTheWindowStaysEditing) {
     } cases[] = {
         {"txtCodi", "", "The code and the output line must be filled in."},
         {"cmbLiniaSortida", "", "The code and the output line must be filled in."},
-        {"cmbLiniaSortida", "Sortida 9", "A value you typed is not in its field's list."},
-        {"cmbTipusCable", "Coaxial", "A value you typed is not in its field's list."},
-        {"cmbUbicacio", "Submarí", "A value you typed is not in its field's list."},
-        {"cmbSeccioCable", "7 mm²", "A value you typed is not in its field's list."},
-        {"cmbSeccio", "7 mm²", "A value you typed is not in its field's list."},
-        {"txtDataAltaInventari", "31/02/2023", "A date is not valid."},
-        {"txtDataBaixaInventari", "tomorrow", "A date is not valid."},
+        // A refused value is named by its field.
+        {"cmbLiniaSortida", "Sortida 9", "The value of \"Segment: Output line\" is not in its list."},
+        {"cmbTipusCable", "Coaxial", "The value of \"Cable: Cable type\" is not in its list."},
+        {"cmbUbicacio", "Submarí", "The value of \"Cable: Location\" is not in its list."},
+        {"cmbSeccioCable", "7 mm²", "The value of \"Cable: Section\" is not in its list."},
+        {"cmbSeccio", "7 mm²", "The value of \"Cable: Dual-level section\" is not in its list."},
+        {"txtDataAltaInventari", "31/02/2023", "The date in \"Dates: Inventory entry\" is not valid."},
+        {"txtDataBaixaInventari", "tomorrow", "The date in \"Dates: Inventory removal\" is not valid."},
         {"txtCodi", "T-01.1", "This service connection already has a segment with this code."},
     };
     for (const auto& c : cases) {
@@ -322,6 +325,24 @@ TEST_F(Trams, AFailedDeleteLeavesTheSegmentShownAndNothingPending) {
     EXPECT_EQ(Desats(2)["T-02.1"]["Observacions"], "Revisat");
 }
 
+// A delete of a segment another user deleted meanwhile is refused as a
+// conflict; the window reads its segments again and no longer shows it.
+TEST_F(Trams, ADeleteThatMeetsAnotherUsersDeleteShowsWhatIsStored) {
+    sessio.execute("UPDATE T_Tram SET DataAltaInventari = NULL WHERE NumTram = 2");
+    frmTrams w(306);
+    Click(w, "cmdFi");
+    ASSERT_EQ(Codi(w), "T-01.2");
+    sessio.execute("DELETE FROM CapaTram WHERE NumTram = 2");
+    sessio.execute("DELETE FROM T_Tram WHERE NumTram = 2");
+    Click(w, "cmdEliminar");
+    EXPECT_EQ(w.NumError, ado::err::UpdateConflict);
+    EXPECT_NE(Mostrat().find("frmTrams - Eliminar)"), std::string::npos);
+    EXPECT_EQ(Codi(w), "T-01.1");
+    EXPECT_EQ(Comptador(w), "Segment 1 of 1");
+    EXPECT_FALSE(Editant(w));
+    EXPECT_TRUE(Boto(w, "cmdEditar")->isEnabled());
+}
+
 TEST_F(Trams, AFailedChangeOfConnectionLeavesTheWindowOnTheOneItHoldsAndSavesThere) {
     frmTrams w(306);
     sessio.execute("ALTER TABLE T_EscomesaElements RENAME TO T_EscomesaElementsApart");
@@ -380,10 +401,13 @@ TEST_F(Trams, TheSectionsTheEditorLeavesReachEveryComboOverThemAndNoDeletedOneIs
         EXPECT_NE(combo->findText("50 mm²"), -1) << name;
         EXPECT_EQ(combo->findText("35 mm²"), -1) << name;
     }
-    EXPECT_EQ(Data(w, "cmbSeccioCable")->currentText(), "6 mm²");
+    // The section added is chosen in the combo whose button opened the
+    // editor; the one deleted is gone from the other.
+    EXPECT_EQ(Data(w, "cmbSeccioCable")->currentText(), "50 mm²");
     EXPECT_EQ(Data(w, "cmbSeccio")->currentText(), "");
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Desats(1)["T-01.1"]["NumSeccioTram"], "9");
     EXPECT_EQ(Desats(1)["T-01.1"]["NumSeccio2N"], "");
 }
 

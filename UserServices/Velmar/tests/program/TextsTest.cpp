@@ -109,10 +109,10 @@ void CodisDeReferencies(const std::string& window, std::set<std::string>& codes)
 }
 
 // Whether the window reaches the code: the project-access dialog has no
-// edit and the element dialog no delete, whose codes the shape they are
-// built on names.
+// edit (nor an edit to drop) and the element dialog no delete, whose codes
+// the shape they are built on names.
 bool Arriba(const std::string& window, const std::string& code) {
-    return !(window == "frmUsuariProjecte" && code == "valNoRegistresEditar") &&
+    return !(window == "frmUsuariProjecte" && (code == "valNoRegistresEditar" || code == "valDescartarCanvis")) &&
            !(window == "frmElementsProp" && code == "valTextEliminar");
 }
 
