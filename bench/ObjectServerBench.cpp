@@ -37,6 +37,7 @@
 #include "Ado/Connection.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
+#include "Repeticions.h"
 #include "support/CollectorSandbox.h"
 #include "support/DravikSettings.h"
 #include "support/ObjectServerSandbox.h"
@@ -47,7 +48,7 @@ namespace {
 
 using testsupport::Engine;
 
-std::string BrintelIni() { return testsupport::BuildPath("BusinessServices/Brintel/Brintel.INI"); }
+std::string BrintelIni() { return testsupport::OwnSettingsFile("BusinessServices/Brintel/Brintel.INI"); }
 
 // A sample database with 10,000 more window texts, a collector and an
 // object server of the bench's own; "Brintel.INI" names where the entity
@@ -90,7 +91,10 @@ void ListOf(benchmark::State& state, const char* service, const char* operation,
     for (auto _ : state) {
         std::vector<com::Variant> given = args;
         const com::Variant text = com::CallRef(support, operation, given);
-        if (com::Get(support, "NumError").toLong() != 0) return state.SkipWithError("the list call failed");
+        if (const int32_t failed = com::Get(support, "NumError").toLong(); failed != 0) {
+            const std::string why = std::to_string(failed) + com::Get(support, "UbicacioError").toString();
+            return state.SkipWithError(("the list call failed: " + why).c_str());
+        }
         benchmark::DoNotOptimize(text);
     }
 }
@@ -160,4 +164,4 @@ BENCHMARK(BM_TcpRoundTrip)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace bench
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return bench::RunInterleaved(argc, argv); }

@@ -207,7 +207,7 @@ com::Variant SupportService::Perform(const Operation& op, std::vector<com::Varia
 
     switch (op.result_) {
         case Operation::Result::Text:
-            result = com::Variant(result.toString());
+            result = com::Variant(std::move(result).toString());
             if (result.asString().empty()) base::Raise(kFailureWithoutNumber);
             break;
         case Operation::Result::Boolean:

@@ -1,8 +1,10 @@
 #include "NetworkClient.h"
 
 #include <chrono>
+#include <exception>
 #include <map>
 #include <mutex>
+#include <optional>
 
 #include "ComError.h"
 #include "NetworkSettings.h"
@@ -48,7 +50,8 @@ std::shared_ptr<ThreadedChannel> Connect(const ServerName& server, const ClientS
 }
 
 // The live connection to `server`, made when there is none or the settings
-// changed since it was made; `fresh` tells which.
+// changed since it was made (settings that cannot be read now leave a live
+// connection in use); `fresh` tells which.
 std::shared_ptr<ThreadedChannel> ChannelTo(const ServerName& server, bool& fresh) {
     struct Kept {
         std::weak_ptr<ThreadedChannel> channel;
@@ -59,17 +62,24 @@ std::shared_ptr<ThreadedChannel> ChannelTo(const ServerName& server, bool& fresh
         std::map<std::string, Kept> byServer;
     };
     static Channels* channels = new Channels;  // reading threads may outlive static destructors
-    ClientSettings settings = ReadClientSettings();
+    std::exception_ptr unreadable;
+    std::optional<ClientSettings> settings;
+    try {
+        settings = ReadClientSettings();
+    } catch (...) {
+        unreadable = std::current_exception();
+    }
     std::lock_guard guard(channels->lock);
     Kept& kept = channels->byServer[server.text()];
     fresh = false;
     if (auto channel = kept.channel.lock(); channel && channel->connected() &&
-                                            kept.settings.security == settings.security &&
-                                            kept.settings.callWait == settings.callWait)
+                                            (!settings || (kept.settings.security == settings->security &&
+                                                           kept.settings.callWait == settings->callWait)))
         return channel;
+    if (unreadable) std::rethrow_exception(unreadable);
     fresh = true;
-    auto channel = Connect(server, settings);
-    kept = {channel, std::move(settings)};
+    auto channel = Connect(server, *settings);
+    kept = {channel, std::move(*settings)};
     return channel;
 }
 

@@ -300,7 +300,7 @@ std::shared_ptr<RemoteObject> RemoteChannel::namedProxy(std::string className) {
     return proxy;
 }
 
-RemoteChannel::Reply RemoteChannel::decodeReply(const std::string& body) {
+RemoteChannel::Reply RemoteChannel::decodeReply(std::string body) {
     Reply reply;
     try {
         MessageReader in(body);
@@ -309,7 +309,17 @@ RemoteChannel::Reply RemoteChannel::decodeReply(const std::string& body) {
         reply.number = in.i32();
         reply.message = in.text();
         if (reply.number == 0) {
-            reply.result = readValue(in);
+            std::string_view longText;
+            if (static_cast<Variant::Type>(in.peek()) == Variant::Type::String) {
+                in.u8();
+                longText = in.textView();
+                if (longText.size() < kLongText) {
+                    reply.result = Variant(std::string(longText));
+                    longText = {};
+                }
+            } else {
+                reply.result = readValue(in);
+            }
             reply.args.resize(in.u32());
             for (Variant& arg : reply.args) arg = readValue(in);
             reply.stored.number = in.i32();
@@ -318,6 +328,14 @@ RemoteChannel::Reply RemoteChannel::decodeReply(const std::string& body) {
             if (in.u8() != 0) {
                 const int32_t number = in.i32();
                 reply.errorFields = Reply::ErrorFieldValues{number, in.text()};
+            }
+            if (!longText.empty()) {
+                // The body's bytes become the text: moved within, not copied.
+                const size_t at = static_cast<size_t>(longText.data() - body.data());
+                const size_t length = longText.size();
+                body.erase(0, at);
+                body.resize(length);
+                reply.result = Variant(std::move(body));
             }
         }
     } catch (...) {
@@ -331,12 +349,11 @@ bool RemoteChannel::send(const MessageWriter& message, Sending when, uint64_t* s
     std::lock_guard lock(sendMutex_);
     const uint64_t count = ++sent_;
     if (sent) *sent = count;
-    const std::string& body = message.body();
-    if (body.size() <= limits_.frame) {
-        AppendFrame(outbox_, body);
+    if (const size_t size = message.size(); size < kLongText && size <= limits_.frame) {
+        AppendFrame(outbox_, message.body());
         return when == Sending::WithNext || writeOutbox();
     }
-    return writeOutbox() && WriteMessage(*transport_, body, limits_);
+    return writeOutbox() && WriteMessage(*transport_, message.parts(), limits_);
 }
 
 // Under sendMutex_. A message that cannot leave fails the calls that wait

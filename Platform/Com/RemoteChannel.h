@@ -137,8 +137,9 @@ protected:
     };
     // Decodes a reply's body. A side decodes each reply as soon as it reads
     // it, before it serves any later message of the peer: the reply may
-    // hold an object of this side that a Release after it lets go.
-    Reply decodeReply(const std::string& body);
+    // hold an object of this side that a Release after it lets go. A long
+    // text result takes the body over rather than a copy of it.
+    Reply decodeReply(std::string body);
     // Waits for the reply to call `callId`; raises PeerGone when the peer
     // goes away first.
     virtual Reply awaitReply(uint64_t callId) = 0;

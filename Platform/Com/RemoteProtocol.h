@@ -56,6 +56,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace com::remote {
 
@@ -120,6 +121,8 @@ int PollWait(Clock::time_point deadline);
 // when the peer is gone, has not taken a frame within limits.wait, or the
 // message is longer than limits.message.
 bool WriteMessage(Transport& transport, std::string_view body, const FrameLimits& limits);
+// The same for a body in parts (MessageWriter::parts).
+bool WriteMessage(Transport& transport, const std::vector<std::string_view>& parts, const FrameLimits& limits);
 
 // Appends a message of one frame (at most limits.frame bytes), header and
 // body, to `out`, to be written with others at once by WriteFrames.
@@ -161,7 +164,12 @@ private:
     std::optional<Clock::time_point> begun_;
 };
 
-// Appends the parts of a message body.
+// A text at least this long travels without a copy of its own: a writer
+// refers to it, and a reader of a reply takes it over (RemoteChannel.cpp).
+inline constexpr size_t kLongText = 64 * 1024;
+
+// Appends the parts of a message body. A long text is not copied: the
+// writer refers to it, so it must outlive the writing of the message.
 class MessageWriter {
 public:
     void u8(uint8_t v) { raw(&v, sizeof v); }
@@ -171,13 +179,26 @@ public:
     void f64(double v) { raw(&v, sizeof v); }
     void text(std::string_view v) {
         u32(static_cast<uint32_t>(v.size()));
-        body_.append(v);
+        if (v.size() < kLongText)
+            body_.append(v);
+        else
+            longTexts_.push_back({body_.size(), v});
     }
+    // The body's length, and its bytes in order: the writer's own and the
+    // long texts it refers to.
+    size_t size() const;
+    std::vector<std::string_view> parts() const;
+    // The body as one text, when it holds no long text.
     const std::string& body() const { return body_; }
 
 private:
     void raw(const void* p, size_t n) { body_.append(static_cast<const char*>(p), n); }
+    struct LongText {
+        size_t at;  // where it stands in body_
+        std::string_view text;
+    };
     std::string body_;
+    std::vector<LongText> longTexts_;
 };
 
 // Reads the parts of a message body in order; a body that ends too soon
@@ -191,6 +212,10 @@ public:
     int32_t i32() { return raw<int32_t>(); }
     double f64() { return raw<double>(); }
     std::string text();
+    // A text as it lies in the body, without a copy.
+    std::string_view textView();
+    // The type of the next value (a byte), not taken.
+    uint8_t peek() const;
 
 private:
     template <class T>

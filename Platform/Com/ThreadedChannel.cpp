@@ -178,7 +178,7 @@ bool ThreadedChannel::route(std::string& body, std::vector<std::string>* calls) 
     try {
         if (TypeOf(body) == MessageType::Reply) {
             const uint64_t callId = ReplyCallId(body);
-            Reply reply = decodeReply(body);
+            Reply reply = decodeReply(std::move(body));
             std::lock_guard lock(queueMutex_);
             // A reply whose caller gave up waiting is dropped.
             if (givenUp_.erase(callId) == 0) replies_[callId] = std::move(reply);
