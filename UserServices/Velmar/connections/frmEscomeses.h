@@ -71,7 +71,8 @@ private:
     void MouAEscomesa(int32_t numero);
     void GravaElementsBD(const com::Variant& clau, const std::string& strCodi);
     void DesaEsquema();
-    void SeleccionaArxiu(const char* procediment, const char* camp);
+    // The photo chooser of the field `camp`, shown in the text box `text`.
+    void SeleccionaArxiu(const char* procediment, const char* camp, const char* text);
     void ObreFormulariElements();
     void TancaFormulariElements();
 
