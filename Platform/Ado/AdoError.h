@@ -27,7 +27,9 @@ constexpr int32_t TypeMismatch = 3421;
 // XML at all (invalid UTF-8, an undefined entity, an attribute given twice).
 constexpr int32_t InvalidXml = 3709;
 // A row changed or deleted by someone else since it was read: the batch
-// update writes nothing.
+// update writes nothing. Also any statement that a foreign key refuses: a
+// row written under one that is gone, or a delete of one that others still
+// name.
 constexpr int32_t UpdateConflict = -2147217864;
 // Any failure reported by the database engine (connect, syntax,
 // constraint), SQL refused before it reaches the engine (more than one

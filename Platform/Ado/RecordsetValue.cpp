@@ -94,12 +94,9 @@ com::Variant Coerce(const com::Variant& value, const FieldInfo& field) {
     Mismatch(value, field);
 }
 
-bool IsNumber(const Cell& v) {
-    using T = Cell::Type;
-    return v.type() == T::Long || v.type() == T::Double || v.type() == T::Bool;
-}
+bool IsNumber(const Cell& v) { return NumericValue(v).has_value(); }
 
-double Number(const Cell& v) { return v.toVariant().toDouble(); }
+double Number(const Cell& v) { return *NumericValue(v); }
 
 int CompareTexts(std::string_view a, std::string_view b) {
     const size_t n = std::min(a.size(), b.size());
@@ -130,6 +127,16 @@ com::Variant CoerceToField(const com::Variant& value, const FieldInfo& field) {
     } catch (const com::ComError& e) {
         if (e.number() == err::TypeMismatch) throw;
         Mismatch(value, field);  // 13 type mismatch, 6 overflow
+    }
+}
+
+std::optional<double> NumericValue(const Cell& value) {
+    using T = Cell::Type;
+    switch (value.type()) {
+        case T::Long: return value.asLong();
+        case T::Double: return value.asDouble();
+        case T::Bool: return value.toVariant().toDouble();
+        default: return std::nullopt;
     }
 }
 

@@ -34,7 +34,9 @@ bool SqliteStatement::step() {
 void SqliteStatement::Fail(sqlite3* db, std::string_view sql) {
     std::string message = sqlite3_errmsg(db);
     if (!sql.empty()) message += " (SQL: " + std::string(sql) + ")";
-    com::Raise(err::DatabaseError, message);
+    com::Raise(sqlite3_extended_errcode(db) == SQLITE_CONSTRAINT_FOREIGNKEY ? err::UpdateConflict
+                                                                           : err::DatabaseError,
+               message);
 }
 
 }  // namespace ado

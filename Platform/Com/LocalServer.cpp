@@ -37,12 +37,13 @@ constexpr auto kReplyWait = 1s;
 // also those that arrive while a call of the server waits for its reply.
 class ServerChannel final : public remote::RemoteChannel {
 public:
-    explicit ServerChannel(int fd) : RemoteChannel(fd, /*closeWhenIdle=*/false) {}
+    explicit ServerChannel(int fd)
+        : RemoteChannel(std::make_unique<remote::Transport>(fd), remote::kLocalLimits, /*closeWhenIdle=*/false) {}
 
     // Reads what the client has sent; false when it is gone or breaks the
     // protocol. Anything received shows that it answers again.
     bool receive() {
-        if (!reader_.receive(fd())) return false;
+        if (!reader_.receive(transport())) return false;
         silent_ = false;
         for (std::string body; reader_.next(body);) backlog.push_back(std::move(body));
         return true;
@@ -75,7 +76,7 @@ protected:
                 silent_ = true;
                 throw remote::PeerSilent();
             }
-            if (!reader_.receive(fd())) {
+            if (!reader_.receive(transport())) {
                 disconnect();
                 throw remote::PeerGone();
             }

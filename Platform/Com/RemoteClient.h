@@ -4,10 +4,8 @@
 //
 // A process keeps one connection to each server program while it holds an
 // object of the server or the server holds one of its own (a connection
-// passed as an argument). A thread of the object model reads the
-// connection; another runs the calls that the server makes on this
-// process's objects, in order, so that they never wait for the caller's
-// thread and run under the objects' own locks. With nothing held either
+// passed as an argument), read by threads of the object model
+// (ThreadedChannel.h). With nothing held either
 // way the connection closes, and an idle server can end. A connection that
 // ends while the server still held objects of this process is reported to
 // the handler the process set for the library (SetLocalServerLost).

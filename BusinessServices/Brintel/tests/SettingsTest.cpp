@@ -37,7 +37,7 @@ TEST_F(Settings, EachCreationReadsTheFileAndReportsWhatIsWrongWithIt) {
         {"DLL_Quossa missing", Ini("PC_Quossa=\n"), 513, dll + create},
         {"PC_Quossa missing", Ini("DLL_Quossa=Quossa.\n"), 513, pc + create},
         {"file missing", std::nullopt, 515, dll + create},
-        {"another machine", Ini("DLL_Quossa=Quossa.\nPC_Quossa=far-away-host\n"), 462, create},
+        {"a server that cannot be reached", Ini("DLL_Quossa=Quossa.\nPC_Quossa=127.0.0.1:1\n"), 462, create},
         {"prefix of no library", Ini("DLL_Quossa=Nowhere.\nPC_Quossa=\n"), 429, create},
         {"all well again", Ini("DLL_Quossa=Quossa.\nPC_Quossa=\n"), 0, ""},
         {"written with a byte-order mark", "\xEF\xBB\xBF" + Ini("DLL_Quossa=Quossa.\nPC_Quossa=\n"), 0, ""},

@@ -9,15 +9,16 @@
 #include <functional>
 
 #include "Ado/Connection.h"
-#include "ClientProcess.h"
 #include "CollectorFixture.h"
 #include "Com/RemoteSocket.h"
+#include "support/ClientProcess.h"
 #include "support/TestDatabase.h"
 
 namespace morune::test {
 namespace {
 
 using namespace std::chrono_literals;
+using testsupport::ClientProcess;
 using SteadyClock = std::chrono::steady_clock;
 
 // Whether `condition` holds before `deadline`, asked every 20 ms.
