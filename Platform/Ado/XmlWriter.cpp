@@ -107,7 +107,7 @@ public:
         out_ += '\n';
         for (size_t r = 0; r < data_.rows.size(); ++r) row(r);
         out_ += "</rs:data>\n</xml>";
-        return std::move(out_);
+        return declared(std::move(out_));
     }
 
     // A stream of unchanged rows: the head, then each row as it comes.
@@ -133,11 +133,12 @@ public:
     // the system as soon as it is copied.
     std::string finishStream() {
         out_ += "</rs:data>\n</xml>";
-        if (pieces_.empty()) return std::move(out_);
-        size_t size = out_.size();
+        if (pieces_.empty()) return declared(std::move(out_));
+        size_t size = out_.size() + kXml11Declaration.size();
         for (const MappedText& p : pieces_) size += p.text().size();
         std::string text;
         Reserve(text, size);
+        if (xml11_) text += kXml11Declaration;
         for (MappedText& p : pieces_) {
             text += p.text();
             p = MappedText();
@@ -155,10 +156,17 @@ public:
         out_ += kDataClose;
         out_ += kCrLf;
         out_ += "</xml>";
-        return std::move(out_);
+        return declared(std::move(out_));
     }
 
 private:
+    // `text` as XML 1.1 when a value of it needs that version, which only
+    // such texts declare: the others stay as they always were.
+    std::string declared(std::string text) const {
+        if (xml11_) text.insert(0, kXml11Declaration);
+        return text;
+    }
+
     // Everything through "<rs:data>".
     void head() {
         out_ += kHead;
@@ -169,6 +177,9 @@ private:
         out_ += ">\n";
         for (size_t i = 0; i < data_.fields.size(); ++i) column(i);
         out_ += data_.extras.elementTypeChildren;
+        xml11_ |= HoldsXml11Reference(data_.extras.elementTypeChildren) ||
+                  HoldsXml11Reference(data_.extras.schemaChildren) ||
+                  HoldsXml11Reference(data_.extras.documentChildren);
         out_ += "\t\t<s:extends type='rs:rowbase'/>\n\t</s:ElementType>\n";
         out_ += data_.extras.schemaChildren;
         out_ += "</s:Schema>\n";
@@ -180,7 +191,7 @@ private:
     // of its first rows: growing it step by step would copy it several times
     // and, for a moment, hold two copies. Reserved pages that are never
     // written cost no memory.
-    size_t EstimatedSize() const {
+    size_t EstimatedSize() {
         constexpr size_t kSample = 64;
         const size_t n = data_.rows.size();
         if (n <= kSample) return 4096 + 512 * data_.fields.size();
@@ -209,7 +220,7 @@ private:
         out_ += ' ';
         out_ += name;
         out_ += "='";
-        AppendEscaped(out_, value);
+        xml11_ |= AppendEscaped(out_, value);
         out_ += '\'';
     }
 
@@ -250,7 +261,7 @@ private:
     // `original` also lists in rs:forcenull the columns that became Null,
     // since a reader keeps the original's value for a column it lacks.
     void rowElement(std::string& out, std::span<const Cell> values, std::string_view indent,
-                    std::span<const Cell> original = {}) const {
+                    std::span<const Cell> original = {}) {
         out += indent;
         out += "<z:row";
         std::string forcedNull;
@@ -262,7 +273,7 @@ private:
                 continue;
             }
             out += valueHeads_[i];
-            AppendValue(out, v, data_.fields[i].type);
+            xml11_ |= AppendValue(out, v, data_.fields[i].type);
             out += '\'';
         }
         if (!forcedNull.empty()) out += " rs:forcenull='" + forcedNull + "'";
@@ -278,7 +289,7 @@ private:
             if (values[i].isNull()) continue;
             any = true;
             out_ += valueHeads_[i];
-            AppendValue(out_, values[i], data_.fields[i].type);
+            xml11_ |= AppendValue(out_, values[i], data_.fields[i].type);
             out_ += '\'';
         }
         if (!any) return out_.resize(start);
@@ -319,6 +330,7 @@ private:
     std::vector<std::string> valueHeads_;
     std::string out_;
     std::vector<MappedText> pieces_;  // of a streamed text, in order
+    bool xml11_ = false;              // a value needs XML 1.1
 };
 
 std::string WriteRecordset(const RecordsetData& data) { return Writer(data).write(); }
