@@ -35,6 +35,11 @@ public:
     // prefix of this layer bound to another namespace, which would make its
     // names ambiguous when the document is written back.
     void declare(std::string_view name, std::string_view uri);
+    // Makes room for `count` declarations more.
+    void reserve(size_t count) {
+        bindings_.reserve(bindings_.size() + count);
+        latest_.reserve(latest_.size() + count);
+    }
 
     // The namespace of an element or attribute name and its local part; an
     // attribute without a prefix is in no namespace. Raises for a prefix not

@@ -437,6 +437,9 @@ void XmlPullParser::nameElement(Open& element) {
 
 void XmlPullParser::takeNamespaces(std::string_view element) {
     // The declarations first: they hold for the element's own names.
+    scope_.reserve(static_cast<size_t>(std::count_if(attributes_.begin(), attributes_.end(), [](const XmlAttribute& a) {
+        return NamespaceScope::IsDeclaration(a.name);
+    })));
     size_t prefixedBytes = 0;
     for (const XmlAttribute& a : attributes_) {
         if (NamespaceScope::IsDeclaration(a.name)) scope_.declare(a.name, value(a, scratch_));
