@@ -63,19 +63,20 @@ const char* NameRunEnd(const char* p, const char* end, bool& colon) {
     return p;
 }
 
+// The first `count` bytes at `p` (eight at most) as a number.
+uint64_t WordOf(const char* p, size_t count) {
+    uint64_t word = 0;
+    if (count == 8) std::memcpy(&word, p, 8);
+    else
+        for (size_t i = 0; i < count; ++i) word |= uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
+    return word;
+}
+
 // A name's length and first and last bytes, which tell most names apart.
-// `name` is in a text that goes on to `end`.
-uint64_t KeyOf(std::string_view name, const char* end) {
-    uint64_t first = 0, last = 0;
-    if (name.size() >= 8) {
-        std::memcpy(&first, name.data(), 8);
-        std::memcpy(&last, name.data() + name.size() - 8, 8);
-    } else if (end - name.data() >= 8) {
-        std::memcpy(&first, name.data(), 8);
-        first &= (uint64_t{1} << (8 * name.size())) - 1;
-    } else {
-        std::memcpy(&first, name.data(), name.size());
-    }
+uint64_t KeyOf(std::string_view name) {
+    const size_t head = std::min<size_t>(name.size(), 8);
+    const uint64_t first = WordOf(name.data(), head);
+    const uint64_t last = name.size() > 8 ? WordOf(name.data() + name.size() - 8, 8) : 0;
     return first ^ (last << 7 | last >> 57) ^ static_cast<uint64_t>(name.size()) << 56;
 }
 
@@ -92,14 +93,10 @@ uint64_t HashOf(std::string_view name) {
     const char* p = name.data();
     size_t left = name.size();
     for (; left >= 8; p += 8, left -= 8) {
-        uint64_t word;
-        std::memcpy(&word, p, 8);
-        hash = (hash ^ word) * kMultiplier;
+        hash = (hash ^ WordOf(p, 8)) * kMultiplier;
         hash ^= hash >> 29;
     }
-    uint64_t word = 0;
-    for (size_t i = 0; i < left; ++i) word |= static_cast<uint64_t>(static_cast<unsigned char>(p[i])) << (8 * i);
-    hash = (hash ^ word) * kMultiplier;
+    hash = (hash ^ WordOf(p, left)) * kMultiplier;
     return hash ^ (hash >> 32);
 }
 
@@ -487,7 +484,7 @@ void XmlPullParser::checkUnique(std::string_view element, bool prefixes) {
         uint64_t marked[4] = {};
         for (size_t i = 0; i < count; ++i) {
             const std::string_view name = attributes_[i].name;
-            const auto bit = static_cast<unsigned>((KeyOf(name, end()) * 0x9E3779B97F4A7C15ull) >> 56);
+            const auto bit = static_cast<unsigned>((KeyOf(name) * 0x9E3779B97F4A7C15ull) >> 56);
             const uint64_t mask = uint64_t{1} << (bit & 63);
             if (marked[bit >> 6] & mask)
                 for (size_t j = 0; j < i; ++j)
