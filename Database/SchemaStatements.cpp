@@ -15,6 +15,8 @@ struct Dialect {
     std::string textCollation;
     // The constraint after a column's type, or nullptr for none.
     std::string (*check)(const std::string& quoted, const ColumnDescription& column);
+    // A reference is declared with its column, not added afterwards.
+    bool inlineReferences;
 };
 
 std::string Plain(const std::string& name) { return name; }
@@ -40,7 +42,7 @@ std::string SqliteCheck(const std::string& quoted, const ColumnDescription& colu
 // and length back from them. AUTOINCREMENT makes a key never come back
 // after its row is deleted.
 const Dialect kSQLite = {Plain,     "INTEGER PRIMARY KEY AUTOINCREMENT", "INTEGER", "DOUBLE",
-                         "BOOLEAN DEFAULT FALSE", "DATETIME",          "NOCASE", SqliteCheck};
+                         "BOOLEAN DEFAULT FALSE", "DATETIME",          "NOCASE", SqliteCheck, true};
 
 // An identity's sequence never hands out a number twice; BY DEFAULT lets
 // the seed give the keys that the sample rows refer to.
@@ -51,7 +53,8 @@ const Dialect kPostgreSQL = {DoubleQuoted,
                              "BOOLEAN DEFAULT FALSE",
                              "TIMESTAMP",
                              DoubleQuoted(kCaseInsensitiveCollation),
-                             nullptr};
+                             nullptr,
+                             false};
 
 std::string ColumnType(const Dialect& d, const ColumnDescription& column) {
     switch (column.type) {
@@ -66,22 +69,63 @@ std::string ColumnType(const Dialect& d, const ColumnDescription& column) {
     return {};
 }
 
-std::string CreateTable(const Dialect& d, const TableDescription& table) {
+// " REFERENCES T (Key)", and what a delete of the row named does.
+std::string References(const Dialect& d, const std::vector<TableDescription>& tables,
+                       const ReferenceDescription& reference) {
+    const TableDescription& target = *FindTable(tables, reference.table);
+    return " REFERENCES " + d.quote(target.name) + " (" + d.quote(target.key()->name) + ")" +
+           (reference.cascade ? " ON DELETE CASCADE" : "");
+}
+
+std::string ColumnList(const Dialect& d, const std::vector<std::string>& names) {
+    std::string list;
+    for (size_t i = 0; i < names.size(); ++i) list += (i ? ", " : "") + d.quote(names[i]);
+    return list;
+}
+
+// SQLite declares a reference with its column, as it cannot add one to a
+// table afterwards; PostgreSQL adds each once every table stands
+// (AddReferences), so that a table may refer to one created after it.
+std::string CreateTable(const Dialect& d, const std::vector<TableDescription>& tables, const TableDescription& table) {
     std::string sql = "CREATE TABLE " + d.quote(table.name) + " (";
     const char* separator = "\n    ";
     for (const auto& column : table.columns) {
         const std::string name = d.quote(column.name);
         sql += separator + name + ' ' + ColumnType(d, column);
         if (d.check) sql += d.check(name, column);
+        if (d.inlineReferences && column.references) sql += References(d, tables, *column.references);
         separator = ",\n    ";
     }
-    for (const auto& names : table.uniqueColumns) {
-        sql += separator;
-        sql += "UNIQUE (";
-        for (size_t i = 0; i < names.size(); ++i) sql += (i ? ", " : "") + d.quote(names[i]);
-        sql += ')';
-    }
+    for (const auto& names : table.uniqueColumns) sql += std::string(separator) + "UNIQUE (" + ColumnList(d, names) + ')';
     return sql + "\n)";
+}
+
+std::vector<std::string> AddReferences(const Dialect& d, const std::vector<TableDescription>& tables) {
+    std::vector<std::string> statements;
+    for (const auto& table : tables)
+        for (const auto& column : table.columns)
+            if (column.references)
+                statements.push_back("ALTER TABLE " + d.quote(table.name) + " ADD FOREIGN KEY (" +
+                                     d.quote(column.name) + ")" + References(d, tables, *column.references));
+    return statements;
+}
+
+// An index on every reference column, which finds the rows that refer to
+// a row (the lists of a parent, the check of a delete), and one for each
+// index(...) of the description.
+std::vector<std::string> CreateIndexes(const Dialect& d, const TableDescription& table) {
+    std::vector<std::vector<std::string>> indexes;
+    for (const auto& column : table.columns)
+        if (column.references) indexes.push_back({column.name});
+    indexes.insert(indexes.end(), table.indexColumns.begin(), table.indexColumns.end());
+    std::vector<std::string> statements;
+    for (const auto& names : indexes) {
+        std::string name = "ix_" + table.name;
+        for (const auto& column : names) name += '_' + column;
+        statements.push_back("CREATE INDEX " + d.quote(name) + " ON " + d.quote(table.name) + " (" +
+                             ColumnList(d, names) + ')');
+    }
+    return statements;
 }
 
 }  // namespace
@@ -94,7 +138,11 @@ std::vector<std::string> CreateStatements(const std::vector<TableDescription>& t
         statements.push_back(std::string("CREATE COLLATION IF NOT EXISTS ") +
                              DoubleQuoted(kCaseInsensitiveCollation) +
                              " (provider = icu, locale = 'und-u-ks-level2', deterministic = false)");
-    for (const auto& table : tables) statements.push_back(CreateTable(dialect, table));
+    for (const auto& table : tables) statements.push_back(CreateTable(dialect, tables, table));
+    if (!dialect.inlineReferences)
+        for (auto& statement : AddReferences(dialect, tables)) statements.push_back(std::move(statement));
+    for (const auto& table : tables)
+        for (auto& statement : CreateIndexes(dialect, table)) statements.push_back(std::move(statement));
     return statements;
 }
 

@@ -5,6 +5,8 @@
 
 #include <sqlite3.h>
 
+#include <map>
+#include <memory>
 #include <string>
 
 #include "support/Files.h"
@@ -31,5 +33,23 @@ private:
 
 // Runs one statement on a raw handle; aborts on failure.
 void Exec(sqlite3* db, const char* sql);
+
+// Points the data access library (Dravik.INI) at that database until the
+// program ends or it is pointed at another.
+void ApuntaDravik(const std::string& connectionString);
+// The file a SQLite connection string names.
+std::string ArxiuSqlite(const std::string& connectionString);
+
+// The database of `Dades` made for `size` (once, at its first use), with
+// the data access library pointed at it: for the benchmarks that run on
+// databases of several sizes through every tier.
+template <class Dades>
+const Dades& Activa(int size) {
+    static std::map<int, std::unique_ptr<Dades>> made;
+    std::unique_ptr<Dades>& dades = made[size];
+    if (!dades) dades = std::make_unique<Dades>(size);
+    ApuntaDravik(dades->connectionString());
+    return *dades;
+}
 
 }  // namespace bench

@@ -1,45 +1,60 @@
-// Speed of the light-point window on a connection of 10,000 light points,
-// each with a support (through its pattern), a luminaire and a map point,
-// on the sample database:
-//   ObreFinestra      the window opened on that connection, set up and
-//                     showing its first point; baseline ConsultesSuport, the
-//                     support-layer calls its set-up makes, one after the
-//                     other, each returning its text. Target: within 2
-//                     times.
-//   MouPrimerIDarrer  from the first point to the last, and back; its
-//                     counter crides_per_moviment is the support calls one
-//                     move makes. Target: one, the point's map points (the
-//                     lookup lists are read once, at set-up).
+// Speed of the light-point window on a connection of 1,000, 10,000 and
+// 50,000 light points, each with a support (through its pattern), a
+// luminaire and a map point, on the sample database; each figure beside its
+// floor, measured in the same run:
+//   Mou/N            a move from the first point to the last and back, per
+//                    move; its counter crides_per_moviment is the support
+//                    calls one move makes (one: the point's map points).
+//   ConsultesMou/N   its floor: the plain queries of the rows a move shows
+//                    (the point, its pattern, support and the support's
+//                    properties, its luminaires with their model, its map
+//                    points), on sqlite3 alone, per move. Target: Mou
+//                    within 3 times, and the same at every size.
+//   ObreFinestra     the window opened on 10,000 points, set up and showing
+//                    its first point.
+//   ConsultesObre    its floor: the plain queries of the rows the set-up
+//                    reads (texts, connections, streets, patterns,
+//                    characteristics, luminaires, the 25 lookup lists, the
+//                    points of the connection, the first point's map
+//                    points), each row's columns read, on sqlite3 alone.
+//                    Target: ObreFinestra within 2 times.
+// The fixture indexes the columns the moves look rows up by, as the
+// schema does.
+// Run: PuntsLlumBench (see Repeticions.h).
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
 #include <QApplication>
 #include <QPushButton>
 #include <cstdlib>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "Ado/Connection.h"
+#include "BenchDatabase.h"
 #include "Com/Registry.h"
+#include "Repeticions.h"
 #include "core/clsAndamiSistema.h"
 #include "lightpoints/frmPuntsLlum.h"
-#include "support/DravikSettings.h"
 #include "support/SampleDatabase.h"
 
 namespace bench {
 namespace {
 
-constexpr int kPunts = 10000;
 constexpr int32_t kProjecte = 306;
 constexpr int32_t kEscomesa = 1;  // E-01, the chooser's first
+constexpr int kObertura = 10000;
 
-// The sample database with E-01 feeding 10,000 more points, and the data
-// access library pointed at it for as long as the benchmark runs.
+// The sample database with E-01 feeding `punts` more points.
 class Dades {
 public:
-    Dades() : db_(testsupport::SampleDatabase(testsupport::Engine::SQLite)) {
+    explicit Dades(int punts) : db_(testsupport::SampleDatabase(testsupport::Engine::SQLite)) {
         ado::Connection c;
         c.Open(db_->connectionString());
         const std::string n =
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(kPunts) + ") ";
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(punts) + ") ";
         c.Execute(n +
                   "INSERT INTO T_PuntLlum (NumPuntLlum, CodPuntLlum, NumEscomesa, NumCarrer, NumeroPostal, NumPatroPLL, "
                   "NumTerraCable, NumTerraSeccio, DataInstalacio, DataAltaInventari, Observacions) "
@@ -56,17 +71,18 @@ public:
         c.Execute(n +
                   "INSERT INTO CapaPuntLlum (NumPuntLlum, CoordenadaX, CoordenadaY) "
                   "SELECT 1000 + i, 390000 + i, 4581000 + i FROM n");
+        for (const char* index : {"CREATE INDEX IF NOT EXISTS BenchCapaPuntLlum ON CapaPuntLlum (NumPuntLlum)",
+                                  "CREATE INDEX IF NOT EXISTS BenchLluminaria ON T_Lluminaria (NumPuntLlum)",
+                                  "CREATE INDEX IF NOT EXISTS BenchPuntLlum ON T_PuntLlum (NumEscomesa)",
+                                  "CREATE INDEX IF NOT EXISTS BenchSuportPropietat ON TSP_SuportPropietat (NumSPSuport)"})
+            c.Execute(index);
     }
+    const std::string& connectionString() const { return db_->connectionString(); }
+    std::string file() const { return ArxiuSqlite(connectionString()); }
 
 private:
     std::unique_ptr<testsupport::TestDatabase> db_;
-    testsupport::ScopedFile dravikIni_{testsupport::DravikIni(), testsupport::DravikSettings(db_->connectionString())};
 };
-
-Dades& LesDades() {
-    static Dades dades;
-    return dades;
-}
 
 // The window's support object, counting the calls it is made.
 class SuportComptat final : public com::Object {
@@ -83,71 +99,49 @@ private:
     com::ObjectRef real_;
 };
 
-void BM_ObreFinestra(benchmark::State& state) {
-    LesDades();
-    int32_t punts = 0;
-    for (auto _ : state) {
-        velmar::frmPuntsLlum window(kProjecte);
-        if (window.NumError != 0) state.SkipWithError(window.UbicacioError.c_str());
-        punts = window.rstRecordsetActual->RecordCount();
-    }
-    state.counters["punts"] = punts;
-}
+// A connection of sqlite3's own, running queries as a plain program
+// would: each prepared, its parameter bound, every column of every row
+// read, and finalized.
+class Plain {
+public:
+    explicit Plain(const std::string& file) { sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr); }
+    ~Plain() { sqlite3_close(db_); }
 
-// What the set-up asks the support layer for: the window's texts, the
-// project's connections and streets, the patterns, characteristics and
-// luminaires, the 25 lookup lists, the points of the connection, and the
-// map points of the first point (read when the connection is taken and
-// again when the set-up shows its point).
-void BM_ConsultesSuport(benchmark::State& state) {
-    LesDades();
-    static constexpr std::pair<const char*, const char*> kLlistes[] = {
-        {"TSP_Suport", "CodSPSuport"},
-        {"TTS_SuportTipus", "CodSuportTipus"},
-        {"TTS_SuportSeccio", "CodSuportSeccio"},
-        {"TTS_SuportMaterial", "CodSuportMaterial"},
-        {"TTS_SuportColor", "CodSuportColor"},
-        {"TTS_SuportMarca", "CodSuportMarca"},
-        {"TSP_SuportPropietat", "PropValor"},
-        {"TTS_SuportPropietatTipus", "CodPropTipus"},
-        {"TTS_PresaTerra", "CodTerraCable"},
-        {"TT_SeccioCable", "CodSeccioCable"},
-        {"TTLL_TipusLlum", "CodLlumTipus"},
-        {"TTLL_LluminariaTipus", "CodLluminariaTipus"},
-        {"TTLL_LluminariaMarca", "CodLluminariaMarca"},
-        {"TTLL_LluminariaModel", "CodLluminariaModel"},
-        {"TTLL_BombetaForma", "CodBombetaForma"},
-        {"TTLL_BombetaMarca", "CodBombetaMarca"},
-        {"TTLL_BombetaModel", "CodBombetaModel"},
-        {"TTLL_EquipUbicacio", "CodEquipUbicacio"},
-        {"TTLL_EquipMarca", "CodEquipMarca"},
-        {"TTLL_EquipModel", "CodEquipModel"},
-        {"TTS_CaixaTipus", "CodCaixaTipus"},
-        {"TTS_CaixaMarca", "CodCaixaMarca"},
-        {"TTS_CaixaUbicacio", "CodCaixaUbicacio"},
-        {"TTS_CaixaModel", "CodiCaixaModel"},
-        {"TT_FusibleA", "CodFusibleA"},
-    };
-    size_t bytes = 0;
-    for (auto _ : state) {
-        const com::ObjectRef idiomes = com::CreateObject("Brintel.SvrIdiomes");
-        bytes = com::Call(idiomes, "GetTextIdioma", {1, "frmPuntsLlum"}).toString().size();
-        const com::ObjectRef suport = com::CreateObject("Brintel.SvrPuntsLlum");
-        bytes += com::Call(suport, "GetEscomeses", {kProjecte}).toString().size();
-        bytes += com::Call(suport, "GetCarrers", {kProjecte}).toString().size();
-        bytes += com::Call(suport, "GetPatronsPuntsLlum").toString().size();
-        bytes += com::Call(suport, "GetCaractSuport").toString().size();
-        bytes += com::Call(suport, "GetLluminaries").toString().size();
-        for (const auto& [taula, ordre] : kLlistes)
-            bytes += com::Call(suport, "GetListAuxiliar", {taula, ordre}).toString().size();
-        bytes += com::Call(suport, "GetPuntsLlum", {kEscomesa}).toString().size();
-        for (int i = 0; i < 2; ++i) bytes += com::Call(suport, "GetPLlumPunts", {1}).toString().size();
+    // The rows read; the parameter, when given, bound as ?1.
+    int64_t Rows(const std::string& sql, std::optional<int64_t> parameter = std::nullopt) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) std::abort();
+        if (parameter) sqlite3_bind_int64(statement, 1, *parameter);
+        int64_t rows = 0;
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            ++rows;
+            for (int c = 0; c < sqlite3_column_count(statement); ++c) {
+                if (sqlite3_column_type(statement, c) == SQLITE_TEXT)
+                    benchmark::DoNotOptimize(sqlite3_column_text(statement, c));
+                else
+                    benchmark::DoNotOptimize(sqlite3_column_double(statement, c));
+            }
+        }
+        sqlite3_finalize(statement);
+        return rows;
     }
-    state.counters["text_MB"] = static_cast<double>(bytes) / 1e6;
-}
+    int64_t Value(const std::string& sql, int64_t parameter) {
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr);
+        sqlite3_bind_int64(statement, 1, parameter);
+        const int64_t value = sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : 0;
+        sqlite3_finalize(statement);
+        return value;
+    }
 
-void BM_MouPrimerIDarrer(benchmark::State& state) {
-    LesDades();
+private:
+    sqlite3* db_ = nullptr;
+};
+
+// --- a move ----------------------------------------------------------------
+
+void BM_Mou(benchmark::State& state) {
+    Activa<Dades>(static_cast<int>(state.range(0)));
     velmar::frmPuntsLlum window(kProjecte);
     auto comptat = std::make_shared<SuportComptat>(window.objClasseSuportActual);
     window.objClasseSuportActual = comptat;
@@ -161,11 +155,107 @@ void BM_MouPrimerIDarrer(benchmark::State& state) {
     }
     if (window.NumError != 0) state.SkipWithError(window.UbicacioError.c_str());
     state.counters["crides_per_moviment"] = static_cast<double>(comptat->crides) / static_cast<double>(moviments);
+    state.counters["s_per_moviment"] =
+        benchmark::Counter(static_cast<double>(moviments), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-BENCHMARK(BM_ConsultesSuport)->Unit(benchmark::kMillisecond);
+// The rows one move shows of the point `punt`.
+int64_t FilesMoviment(Plain& db, int64_t punt) {
+    int64_t rows = db.Rows("SELECT * FROM T_PuntLlum WHERE NumPuntLlum = ?1", punt);
+    const int64_t patro = db.Value("SELECT NumPatroPLL FROM T_PuntLlum WHERE NumPuntLlum = ?1", punt);
+    rows += db.Rows("SELECT * FROM T_PatroPLL WHERE NumPatroPLL = ?1", patro);
+    const int64_t suport = db.Value("SELECT NumSPSuport FROM T_PatroPLL WHERE NumPatroPLL = ?1", patro);
+    rows += db.Rows("SELECT * FROM TSP_Suport WHERE NumSPSuport = ?1", suport);
+    rows += db.Rows("SELECT * FROM TSP_SuportPropietat WHERE NumSPSuport = ?1", suport);
+    rows += db.Rows("SELECT * FROM T_Lluminaria WHERE NumPuntLlum = ?1", punt);
+    const int64_t model = db.Value("SELECT NumLluminariaModel FROM T_Lluminaria WHERE NumPuntLlum = ?1", punt);
+    rows += db.Rows("SELECT * FROM TTLL_LluminariaModel WHERE NumLluminariaModel = ?1", model);
+    rows += db.Rows("SELECT * FROM CapaPuntLlum WHERE NumPuntLlum = ?1", punt);
+    return rows;
+}
+
+void BM_ConsultesMou(benchmark::State& state) {
+    Plain db(Activa<Dades>(static_cast<int>(state.range(0))).file());
+    // The first point of E-01 and its last, as the window orders them.
+    const int64_t primer =
+        db.Value("SELECT NumPuntLlum FROM T_PuntLlum WHERE NumEscomesa = ?1 ORDER BY CodPuntLlum", kEscomesa);
+    const int64_t darrer =
+        db.Value("SELECT NumPuntLlum FROM T_PuntLlum WHERE NumEscomesa = ?1 ORDER BY CodPuntLlum DESC", kEscomesa);
+    int64_t moviments = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FilesMoviment(db, darrer) + FilesMoviment(db, primer));
+        moviments += 2;
+    }
+    state.counters["s_per_moviment"] =
+        benchmark::Counter(static_cast<double>(moviments), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// --- opening the window ----------------------------------------------------
+
+void BM_ObreFinestra(benchmark::State& state) {
+    Activa<Dades>(kObertura);
+    int32_t punts = 0;
+    for (auto _ : state) {
+        velmar::frmPuntsLlum window(kProjecte);
+        if (window.NumError != 0) state.SkipWithError(window.UbicacioError.c_str());
+        punts = window.rstRecordsetActual->RecordCount();
+    }
+    state.counters["punts"] = punts;
+}
+
+// The tables of the lookup lists, each read whole in the order of its code.
+constexpr std::pair<const char*, const char*> kLlistes[] = {
+    {"TSP_Suport", "CodSPSuport"},
+    {"TTS_SuportTipus", "CodSuportTipus"},
+    {"TTS_SuportSeccio", "CodSuportSeccio"},
+    {"TTS_SuportMaterial", "CodSuportMaterial"},
+    {"TTS_SuportColor", "CodSuportColor"},
+    {"TTS_SuportMarca", "CodSuportMarca"},
+    {"TSP_SuportPropietat", "PropValor"},
+    {"TTS_SuportPropietatTipus", "CodPropTipus"},
+    {"TTS_PresaTerra", "CodTerraCable"},
+    {"TT_SeccioCable", "CodSeccioCable"},
+    {"TTLL_TipusLlum", "CodLlumTipus"},
+    {"TTLL_LluminariaTipus", "CodLluminariaTipus"},
+    {"TTLL_LluminariaMarca", "CodLluminariaMarca"},
+    {"TTLL_LluminariaModel", "CodLluminariaModel"},
+    {"TTLL_BombetaForma", "CodBombetaForma"},
+    {"TTLL_BombetaMarca", "CodBombetaMarca"},
+    {"TTLL_BombetaModel", "CodBombetaModel"},
+    {"TTLL_EquipUbicacio", "CodEquipUbicacio"},
+    {"TTLL_EquipMarca", "CodEquipMarca"},
+    {"TTLL_EquipModel", "CodEquipModel"},
+    {"TTS_CaixaTipus", "CodCaixaTipus"},
+    {"TTS_CaixaMarca", "CodCaixaMarca"},
+    {"TTS_CaixaUbicacio", "CodCaixaUbicacio"},
+    {"TTS_CaixaModel", "CodiCaixaModel"},
+    {"TT_FusibleA", "CodFusibleA"},
+};
+
+void BM_ConsultesObre(benchmark::State& state) {
+    Plain db(Activa<Dades>(kObertura).file());
+    int64_t files = 0;
+    for (auto _ : state) {
+        files = db.Rows("SELECT * FROM T_Idioma WHERE NumIdioma = 1 AND NomFormulari = 'frmPuntsLlum'");
+        files += db.Rows("SELECT T_Escomesa.* FROM T_Escomesa, T_Zona WHERE T_Escomesa.NumZona = T_Zona.NumZona "
+                         "AND T_Zona.NumProjecte = ?1 ORDER BY T_Escomesa.CodEscomesa",
+                         kProjecte);
+        files += db.Rows("SELECT * FROM T_Carrer WHERE NumProjecte = ?1 ORDER BY CodCarrer", kProjecte);
+        files += db.Rows("SELECT * FROM T_PatroPLL ORDER BY CodPatroPLL");
+        files += db.Rows("SELECT * FROM T_SuportCaracteristica");
+        files += db.Rows("SELECT * FROM T_Lluminaria ORDER BY CodLluminaria");
+        for (const auto& [taula, ordre] : kLlistes)
+            files += db.Rows(std::string("SELECT * FROM ") + taula + " ORDER BY " + ordre);
+        files += db.Rows("SELECT * FROM T_PuntLlum WHERE NumEscomesa = ?1 ORDER BY CodPuntLlum", kEscomesa);
+        files += db.Rows("SELECT * FROM CapaPuntLlum WHERE NumPuntLlum = ?1", 1);
+    }
+    state.counters["files"] = static_cast<double>(files);
+}
+
+BENCHMARK(BM_ConsultesMou)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Mou)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConsultesObre)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ObreFinestra)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MouPrimerIDarrer)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace bench
@@ -173,9 +263,5 @@ BENCHMARK(BM_MouPrimerIDarrer)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunInterleaved(argc, argv);
 }

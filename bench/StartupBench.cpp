@@ -6,17 +6,29 @@
 // VelmarStartCollectorRunning is Velmar's start while a collector is
 // already running: the start-up window creates a collector object, and
 // the first one starts the collector's program.
+// CarrersStart/N is Velmar started on the street window of a project of N
+// streets (10,000 and 100,000) to the window painted; CarrersFloor/N its
+// floor, the same rows read by the sqlite3 program (output thrown away)
+// and then Velmar started on the street window of a project without
+// streets. Target: within 2 times, growing linearly.
+// Run: StartupBench (see Repeticions.h).
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "Ado/Connection.h"
+#include "BenchDatabase.h"
 #include "Com/Registry.h"
+#include "Repeticions.h"
 #include "support/Files.h"
+#include "support/SampleDatabase.h"
 
 extern char** environ;
 
@@ -29,20 +41,33 @@ double TimeProcess(const std::vector<std::string>& command) {
     std::vector<char*> argv;
     for (const std::string& a : command) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    // What a program writes is thrown away, as a window's start writes
+    // nothing worth reading.
+    posix_spawn_file_actions_t output;
+    posix_spawn_file_actions_init(&output);
+    posix_spawn_file_actions_addopen(&output, 1, "/dev/null", O_WRONLY, 0);
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+    const int spawned = posix_spawn(&pid, argv[0], &output, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&output);
+    if (spawned != 0) return -1;
     int status = 0;
     waitpid(pid, &status, 0);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? took.count() : -1;
 }
 
-void Run(benchmark::State& state, const std::vector<std::string>& command) {
+// Each iteration runs the commands one after the other and is timed as
+// their sum.
+void Run(benchmark::State& state, const std::vector<std::vector<std::string>>& commands) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     for (auto _ : state) {
-        const double seconds = TimeProcess(command);
-        if (seconds < 0) return state.SkipWithError("the program failed");
+        double seconds = 0;
+        for (const std::vector<std::string>& command : commands) {
+            const double one = TimeProcess(command);
+            if (one < 0) return state.SkipWithError("the program failed");
+            seconds += one;
+        }
         state.SetIterationTime(seconds);
     }
 }
@@ -57,23 +82,68 @@ std::vector<std::string> VelmarCommand() {
     return {VELMAR_PROGRAM, "--window", "frmProjectes", "--screenshot", Pictures().file("velmar.png")};
 }
 
-void BM_VelmarStart(benchmark::State& state) { Run(state, VelmarCommand()); }
+void BM_VelmarStart(benchmark::State& state) { Run(state, {VelmarCommand()}); }
 BENCHMARK(BM_VelmarStart)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 // The same with a collector already running: what its start costs the
 // start-up window, which creates a collector object when it loads.
 void BM_VelmarStartCollectorRunning(benchmark::State& state) {
     const com::ObjectRef collector = com::CreateObject("Morune.clsDeixalla");
-    Run(state, VelmarCommand());
+    Run(state, {VelmarCommand()});
 }
 BENCHMARK(BM_VelmarStartCollectorRunning)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 void BM_BareWindowStart(benchmark::State& state) {
-    Run(state, {BARE_WINDOW_PROGRAM, Pictures().file("bare.png")});
+    Run(state, {{BARE_WINDOW_PROGRAM, Pictures().file("bare.png")}});
 }
 BENCHMARK(BM_BareWindowStart)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// --- the street window ----------------------------------------------------
+
+constexpr int32_t kProjecte = 306;
+constexpr const char* kCarrers = "SELECT * FROM T_Carrer WHERE NumProjecte = 306 ORDER BY CodCarrer";
+
+// The sample database with project 306 holding `carrers` more streets,
+// named as people name streets, with Dravik.INI pointed at it while the
+// benchmark runs.
+class Carrers {
+public:
+    explicit Carrers(int carrers) : db_(testsupport::SampleDatabase(testsupport::Engine::SQLite)) {
+        ado::Connection c;
+        c.Open(db_->connectionString());
+        c.Execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                  std::to_string(carrers) +
+                  ") INSERT INTO T_Carrer (CodCarrer, NomCarrer, NumProjecte) "
+                  "SELECT printf('%s %d', CASE i % 4 WHEN 0 THEN 'Àngel' WHEN 1 THEN 'Sant Jordi' "
+                  "WHEN 2 THEN 'major' ELSE 'Plaça Nova' END, (i * 7919) % 1000003), "
+                  "printf('Carrer de prova %d', i), " +
+                  std::to_string(kProjecte) + " FROM n");
+    }
+    std::string file() const { return ArxiuSqlite(db_->connectionString()); }
+    const std::string& connectionString() const { return db_->connectionString(); }
+
+private:
+    std::unique_ptr<testsupport::TestDatabase> db_;
+};
+
+std::vector<std::string> CarrersCommand(int32_t projecte) {
+    return {VELMAR_PROGRAM, "--window", "frmCarrers", "--project", std::to_string(projecte), "--screenshot",
+            Pictures().file("carrers.png")};
+}
+
+void BM_CarrersStart(benchmark::State& state) {
+    Activa<Carrers>(static_cast<int>(state.range(0)));
+    Run(state, {CarrersCommand(kProjecte)});
+}
+BENCHMARK(BM_CarrersStart)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+void BM_CarrersFloor(benchmark::State& state) {
+    const Carrers& carrers = Activa<Carrers>(static_cast<int>(state.range(0)));
+    Run(state, {{SQLITE3_PROGRAM, "-readonly", carrers.file(), kCarrers}, CarrersCommand(999999)});
+}
+BENCHMARK(BM_CarrersFloor)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace bench
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return bench::RunInterleaved(argc, argv); }

@@ -1,8 +1,8 @@
 # inventari_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>]
 #                [RESOURCE_LOCK <locks...>])
 # A GoogleTest program whose cases CTest runs one by one. Tests that change
-# a settings file of the build tree name it in RESOURCE_LOCK (for example
-# Dravik.INI), so that no two such tests run at once.
+# a settings file that several test programs share name it in
+# RESOURCE_LOCK, so that no two such tests run at once.
 function(inventari_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;RESOURCE_LOCK" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -10,14 +10,33 @@ function(inventari_test name)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60)
-  # A property that holds a list (two labels, two locks) does not survive
-  # gtest_discover_tests' PROPERTIES; a script that CTest runs after the
-  # discovery sets them on the discovered tests instead.
-  set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
+  _inventari_test_properties(${name}_TESTS "${T_LABELS}" "${T_RESOURCE_LOCK}")
+endfunction()
+
+# inventari_test_variant(<name> <variant> ENVIRONMENT <VAR=value>
+#                        [LABELS <labels...>] [RESOURCE_LOCK <locks...>])
+# Runs every case of the test program <name> once more, as
+# "<variant>/<case>", with <VAR=value> in its environment.
+function(inventari_test_variant name variant)
+  cmake_parse_arguments(T "" "ENVIRONMENT" "LABELS;RESOURCE_LOCK" ${ARGN})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    TEST_PREFIX "${variant}/"
+    TEST_LIST ${name}_${variant}_TESTS
+    PROPERTIES ENVIRONMENT "${T_ENVIRONMENT}")
+  _inventari_test_properties(${name}_${variant}_TESTS "${T_LABELS}" "${T_RESOURCE_LOCK}")
+endfunction()
+
+# A property that holds a list (two labels, two locks) does not survive
+# gtest_discover_tests' PROPERTIES; a script that CTest runs after the
+# discovery sets them on the discovered tests of `list` instead.
+function(_inventari_test_properties list labels locks)
+  set(script ${CMAKE_CURRENT_BINARY_DIR}/${list}_properties.cmake)
   file(WRITE ${script}
-    "if(${name}_TESTS)\n"
-    "  set_tests_properties(\${${name}_TESTS} PROPERTIES\n"
-    "    LABELS \"${T_LABELS}\" RESOURCE_LOCK \"${T_RESOURCE_LOCK}\")\n"
+    "if(${list})\n"
+    "  set_tests_properties(\${${list}} PROPERTIES\n"
+    "    LABELS \"${labels}\" RESOURCE_LOCK \"${locks}\")\n"
     "endif()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
 endfunction()

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev sqlite3
   libpq-dev postgresql
-  libpugixml-dev libsodium-dev
+  libpugixml-dev libsodium-dev libssl-dev openssl
   qt6-base-dev libgl-dev qt6-translations-l10n
   xvfb xauth
 )

@@ -3,15 +3,17 @@
 //
 // The names become part of the SQL text, so they are checked first: each
 // must be a plain name (a letter or underscore, then letters, digits and
-// underscores), the table one of the application's own (Database/
-// schema.txt; never a catalogue of the database engine), and the columns
-// must belong to the table, which a query naming them qualified by the
-// table ("Select T.C From T Where False") proves on the database itself. A
-// name that fails a check fails the procedure: a name that is not plain or
-// not the application's with error 5, a missing column with the data access
-// service's error, each with the procedure's trail entry. The statement
-// itself is then not sent. A change set names its tables in its columns:
-// it is saved only when each is the application's.
+// underscores), the table one that this service serves (marked "lookup" in
+// Database/schema.txt: the tables the windows list, edit, save or check
+// through it; never the users, their project access, the window texts, nor
+// a catalogue of the database engine), and the columns must belong to the
+// table, which a query naming them qualified by the table ("Select T.C
+// From T Where False") proves on the database itself. A name that fails a
+// check fails the procedure: a name that is not plain or not served with
+// error 5, a missing column with the data access service's error, each
+// with the procedure's trail entry. The statement itself is then not sent.
+// A change set names its tables in its columns: it is saved only when each
+// is served.
 #include <cctype>
 #include <initializer_list>
 #include <optional>
@@ -36,17 +38,17 @@ const std::string& PlainName(const com::Variant& value) {
     return name;
 }
 
-const std::string& OwnTable(const com::Variant& value) {
+const std::string& ServedTable(const com::Variant& value) {
     const std::string& name = PlainName(value);
-    if (!database::IsSchemaTable(name))
-        base::Raise(base::err::InvalidProcedureCall, "not a table of the application: " + name);
+    if (!database::IsLookupServiceTable(name))
+        base::Raise(base::err::InvalidProcedureCall, "not a table the lookup-table service serves: " + name);
     return name;
 }
 
 // The query that proves `columns` (those not empty) belong to `table`;
 // empty text when no column is named.
 std::string ColumnCheck(const com::Variant& table, std::initializer_list<const com::Variant*> columns) {
-    const std::string& t = OwnTable(table);
+    const std::string& t = ServedTable(table);
     std::string list;
     for (const com::Variant* column : columns) {
         if (column->asString().empty()) continue;
@@ -56,7 +58,7 @@ std::string ColumnCheck(const com::Variant& table, std::initializer_list<const c
     return list.empty() ? std::string() : "Select " + list + " From " + t + " Where False";
 }
 
-// Refuses a change set that writes to a table not the application's. A
+// Refuses a change set that writes to a table not served. A
 // text that cannot be read is left to the data object, which reports it.
 std::string ChangeSetCheck(const Params& p) {
     std::optional<ado::Recordset> changes;
@@ -66,7 +68,7 @@ std::string ChangeSetCheck(const Params& p) {
         return {};
     }
     for (const ado::FieldInfo& field : changes->Fields())
-        if (!field.baseTable.empty()) OwnTable(com::Variant(field.baseTable));
+        if (!field.baseTable.empty()) ServedTable(com::Variant(field.baseTable));
     return {};
 }
 

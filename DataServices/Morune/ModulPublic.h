@@ -38,6 +38,9 @@ public:
     // `maxAge` ms, with empty collections numbered from 1.
     void setUp(int32_t period, int32_t maxAge);
 
+    // The maximum age of a registration, in ms, once set up.
+    int32_t maximumAge() const { return maxAge_; }
+
     // The collections exist (set up, or made by InfoClasseDeixalla).
     bool hasCollections() const { return collections_.has_value(); }
     // Both collections empty and the serial number back to 0.

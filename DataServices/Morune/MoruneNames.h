@@ -1,6 +1,7 @@
 // The names the callers of the collector use: the program that serves its
-// class, the class, the members that register a connection, and the one
-// that makes its collections when it is idle.
+// class, the class, the members that register a connection (one whose
+// owner went away among them), and the one that makes its collections when
+// it is idle.
 #pragma once
 
 #include "Com/Names.h"
@@ -11,6 +12,7 @@ COM_NAME(Morune);
 COM_NAME(clsDeixalla);
 COM_NAME(AfegeixConnexio);
 COM_NAME(AfegeixConnexioAmbEdat);
+COM_NAME(AfegeixConnexioAbandonada);
 COM_NAME(InfoClasseDeixalla);
 
 }  // namespace morune::names

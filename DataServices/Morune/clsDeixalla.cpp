@@ -33,6 +33,13 @@ const com::Members<clsDeixalla>& clsDeixalla::Interface() {
                         com::Arg(a, 3) = com::Variant(c.UbicacioError);
                         return com::Variant();
                     })
+            .method(names::AfegeixConnexioAbandonada,
+                    [](clsDeixalla& c, com::Args a) {
+                        c.AfegeixConnexioAbandonada(com::Arg(a, 0));
+                        com::Arg(a, 1) = com::Variant(c.NumError);
+                        com::Arg(a, 2) = com::Variant(c.UbicacioError);
+                        return com::Variant();
+                    })
             .method(names::InfoClasseDeixalla,
                     [](clsDeixalla& c, com::Args) {
                         c.InfoClasseDeixalla();
@@ -52,17 +59,22 @@ std::string clsDeixalla::RutaArxiuIni() {
 }
 
 void clsDeixalla::AfegeixConnexio(const com::Variant& cntConnexio) {
-    registerConnection(cntConnexio, 0, /*again=*/false);
+    registerConnection(cntConnexio, int64_t{0}, /*again=*/false);
 }
 
 void clsDeixalla::AfegeixConnexioAmbEdat(const com::Variant& cntConnexio, int32_t lngEdat) {
     registerConnection(cntConnexio, std::max(lngEdat, 0), /*again=*/true);
 }
 
-// Both members report as AfegeixConnexio: the new one is the old one with
+void clsDeixalla::AfegeixConnexioAbandonada(const com::Variant& cntConnexio) {
+    registerConnection(cntConnexio, std::nullopt, /*again=*/false);
+}
+
+// Every member reports as AfegeixConnexio: the new ones are the old one with
 // a start in the past, which may come twice for one connection (its owner
-// registers again whatever the collector that went away left unanswered).
-void clsDeixalla::registerConnection(const com::Variant& cntConnexio, int64_t age, bool again) {
+// registers again whatever the collector that went away left unanswered;
+// an abandoned connection is registered once more, to be swept next).
+void clsDeixalla::registerConnection(const com::Variant& cntConnexio, std::optional<int64_t> age, bool again) {
     base::Guard(*this, kWhere, names::AfegeixConnexio, [&] {
         ModulPublic& modul = ModulPublic::Instance();
         if (!modul.active()) {
@@ -73,7 +85,7 @@ void clsDeixalla::registerConnection(const com::Variant& cntConnexio, int64_t ag
         auto registration = std::make_shared<InfoConnexio>();
         registration->cntConnexio = cntConnexio.toObject();
         if (again && registration->cntConnexio && modul.holds(registration->cntConnexio)) return;
-        registration->lngTempsIniciConnexio = TickCount() - age;
+        registration->lngTempsIniciConnexio = TickCount() - age.value_or(int64_t{modul.maximumAge()} + 1);
         modul.add(std::move(registration));
     });
 }

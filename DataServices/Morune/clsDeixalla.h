@@ -4,6 +4,7 @@
 // that state.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "Com/ErrorProperties.h"
@@ -30,6 +31,11 @@ public:
     // collector that went away. A connection registered already stays as
     // it is: registering again is harmless.
     void AfegeixConnexioAmbEdat(const com::Variant& cntConnexio, int32_t lngEdat);
+    // The same for a connection whose owner went away inside its
+    // transaction (the client of an object server): the next sweep rolls
+    // it back and closes it, whatever its age. Reports as
+    // AfegeixConnexioAmbEdat does.
+    void AfegeixConnexioAbandonada(const com::Variant& cntConnexio);
     // With the collections absent, makes them empty and numbers from 0;
     // otherwise nothing. Reports nothing.
     void InfoClasseDeixalla();
@@ -37,7 +43,9 @@ public:
                                  const std::string& strClau);
 
 private:
-    void registerConnection(const com::Variant& cntConnexio, int64_t age, bool again);
+    // `age` in ms, or nothing for a connection already older than the
+    // maximum.
+    void registerConnection(const com::Variant& cntConnexio, std::optional<int64_t> age, bool again);
     // One of the two settings, read and taken to a whole number of ms.
     int32_t setting(const std::string& key);
 };

@@ -3,8 +3,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
+#include "Ado/AdoError.h"
 #include "Ado/Connection.h"
+#include "Ado/Recordset.h"
+#include "Com/ComError.h"
 #include "DatabaseSetup.h"
 #include "Queries.h"
 #include "SchemaDescription.h"
@@ -120,11 +124,74 @@ TEST_P(DatabaseSetup, ColumnsRefuseWhatTheirTypeAndLengthDoNotHold) {
     for (const std::string& sql : refused) EXPECT_ANY_THROW(c.Execute(sql)) << sql;
     for (const char* table : {"T_Projecte", "T_Usuari", "CapaCarrer", "T_Client"})
         EXPECT_EQ(Count(c, std::string("Select Count(*) From ") + table), 0) << table;
-    // What the columns hold still goes in.
+    // What the columns hold still goes in, under rows that are there.
+    c.Execute("Insert Into T_Client (NumClient, NomClient) Values (12, 'C')");
+    c.Execute("Insert Into T_Carrer (NumCarrer, CodCarrer) Values (1, 'C-1')");
     c.Execute("Insert Into T_Projecte (NomProjecte, NumClient) Values ('P', '12')");
     c.Execute("Insert Into T_Usuari (NomUsuari, Autoritzat) Values ('U', True)");
     c.Execute("Insert Into CapaCarrer (NumCarrer, VertexX) Values (1, 2)");
     c.Execute("Insert Into T_Client (NomClient) Values ('" + std::string(100, 'x') + "')");
+}
+
+// The references of schema.txt are foreign keys: whatever writes a row
+// under one that is not there, or deletes one that others name, is refused
+// as a conflict with another user's change, statement or batch alike, and
+// what belongs to a row goes with it.
+TEST_P(DatabaseSetup, NoRowIsLeftNamingARowThatIsNotThere) {
+    const auto db = testsupport::SampleDatabase(GetParam());
+    ado::Connection c;
+    c.Open(db->connectionString());
+    const auto refused = [](const std::function<void()>& write, const std::string& what) {
+        try {
+            write();
+            ADD_FAILURE() << "accepted: " << what;
+        } catch (const com::ComError& e) {
+            EXPECT_EQ(e.number(), ado::err::UpdateConflict) << what << ": " << e.what();
+        }
+    };
+    for (const std::string sql : {
+             "Insert Into T_Lluminaria (CodLluminaria, NumPuntLlum) Values ('LL-X', 999)",
+             "Update T_PuntLlum Set NumEscomesa = 999 Where NumPuntLlum = 1",
+             "Insert Into T_UsuariProjecte (NumUsuari, NumProjecte) Values (14, 999)",
+             "Delete From T_Carrer Where NumCarrer = 1",           // light points and connections stand in it
+             "Delete From T_Escomesa Where NumEscomesa = 4",       // it feeds light points
+             "Delete From T_Escomesa Where NumEscomesa = 1",       // segments leave its elements
+             "Delete From T_EscomesaElements Where NumElement = 5",  // a segment leaves it
+             "Delete From TTS_CaixaModel Where NumCaixaModel = 1",   // luminaires have it
+             "Delete From T_Projecte Where NumProjecte = 308",     // a street and a zone are in it
+         })
+        refused([&] { c.Execute(sql); }, sql);
+    ado::Recordset luminaire;
+    luminaire.Open("Select * From T_Lluminaria Where NumLluminaria = 1", db->connectionString());
+    luminaire.SetValue("NumPuntLlum", 999);
+    luminaire.Update();
+    refused([&] { luminaire.UpdateBatch(c); }, "a luminaire moved to a light point that is not there");
+    EXPECT_EQ(Count(c, "Select Count(*) From T_Lluminaria Where NumPuntLlum = 999 Or CodLluminaria = 'LL-X'"), 0);
+    EXPECT_EQ(Count(c, "Select Count(*) From T_Carrer"), 8);
+
+    // Null names no row.
+    c.Execute("Insert Into T_Lluminaria (CodLluminaria) Values ('LL-X')");
+    // A user's project access, a light point's luminaires and map points,
+    // a street's vertices, a connection's elements and map points go with
+    // it.
+    const struct {
+        const char* deleted;
+        std::vector<const char*> belonging;
+    } cascades[] = {
+        {"Delete From T_Usuari Where NumUsuari = 14", {"T_UsuariProjecte Where NumUsuari = 14"}},
+        {"Delete From T_PuntLlum Where NumPuntLlum = 15",
+         {"T_Lluminaria Where NumPuntLlum = 15", "CapaPuntLlum Where NumPuntLlum = 15"}},
+        {"Delete From T_Carrer Where NumCarrer = 8", {"CapaCarrer Where NumCarrer = 8"}},
+        {"Delete From T_Escomesa Where NumEscomesa = 3",
+         {"T_EscomesaElements Where NumEscomesa = 3", "CapaEscomesa Where NumEscomesa = 3"}},
+    };
+    for (const auto& cascade : cascades) {
+        for (const char* rows : cascade.belonging)
+            EXPECT_GT(Count(c, std::string("Select Count(*) From ") + rows), 0) << rows;
+        c.Execute(cascade.deleted);
+        for (const char* rows : cascade.belonging)
+            EXPECT_EQ(Count(c, std::string("Select Count(*) From ") + rows), 0) << rows;
+    }
 }
 
 TEST_P(DatabaseSetup, KeysAreNeverReusedAfterADelete) {

@@ -18,8 +18,11 @@ TEST(SchemaDescription, ReadsTablesColumnsTypesAndConstraints) {
         "    Data      datetime\n"
         "    NumB      integer\n"
         "    unique(CodA, NumB)\n"
-        "CapaB\n"
-        "\tX double\n");
+        "CapaB lookup\n"
+        "\tX double\n"
+        "\tNumA   integer -> T_A\n"
+        "\tNumA2  integer ->  t_a   cascade\n"
+        "\tindex(X, NumA)\n");
     ASSERT_EQ(tables.size(), 2u);
     const auto& a = tables[0];
     EXPECT_EQ(a.name, "T_A");
@@ -34,6 +37,20 @@ TEST(SchemaDescription, ReadsTablesColumnsTypesAndConstraints) {
     ASSERT_EQ(a.uniqueColumns.size(), 1u);
     EXPECT_EQ(a.uniqueColumns[0], (std::vector<std::string>{"CodA", "NumB"}));
     EXPECT_EQ(tables[1].key(), nullptr);
+    EXPECT_FALSE(a.lookupService);
+    EXPECT_TRUE(tables[1].lookupService);
+    EXPECT_FALSE(a.columns[5].references);
+    const auto& b = tables[1].columns;
+    ASSERT_TRUE(b[1].references && b[2].references);
+    EXPECT_EQ(b[1].references->table, "T_A");
+    EXPECT_FALSE(b[1].references->cascade);
+    EXPECT_EQ(b[2].references->table, "t_a");
+    EXPECT_TRUE(b[2].references->cascade);
+    EXPECT_EQ(tables[1].indexColumns, (std::vector<std::vector<std::string>>{{"X", "NumA"}}));
+    const auto references = ReferencesTo(tables, "T_A");
+    ASSERT_EQ(references.size(), 2u);
+    EXPECT_EQ(references[0].column->name, "NumA");
+    EXPECT_TRUE(references[1].cascade);
 }
 
 TEST(SchemaDescription, RefusesWhatItCannotReadAndNamesTheLine) {
@@ -53,6 +70,14 @@ TEST(SchemaDescription, RefusesWhatItCannotReadAndNamesTheLine) {
         {"T_A\nT_B\n    NumB key\n", "line 2: table T_A has no columns"},
         {"T_A\n    NumA key\n    unique(NumA, Cod)\n", "line 3: unique names a column the table lacks: Cod"},
         {"T-A\n    NumA key\n", "line 1: not a table name: T-A"},
+        {"T_A lookups\n    NumA key\n", "line 1: unknown mark of table T_A: lookups"},
+        {"T_A\n    NumA key\n    index(Cod)\n", "line 3: index names a column the table lacks: Cod"},
+        {"T_A\n    NumA key\n    Cod text(5) -> T_A\n", "line 3: a reference that is not an integer column: Cod"},
+        {"T_A\n    NumA key\n    NumB integer => T_A\n", "line 3: not a type or a reference: => T_A"},
+        {"T_A\n    NumA key\n    NumB integer -> T_A restrict\n", "line 3: unknown action of a reference: restrict"},
+        {"T_A\n    NumA key\n\n    NumB integer -> T_X\n", "line 4: a reference to a table not described: T_X"},
+        {"T_A\n    NumA integer\nT_B\n    NumB key\n    NumA integer -> T_A\n",
+         "line 5: a reference to a table without a key: T_A"},
     };
     for (const auto& c : cases) {
         try {

@@ -17,7 +17,7 @@ using Values = std::span<const Cell>;
 
 // One table the recordset's fields come from, checked against the catalogue.
 struct Table {
-    std::string name;  // as the recordset names it
+    std::string name;  // as the catalogue declares it
     std::string quoted;
     std::vector<size_t> fields;                // recordset fields of this table
     std::vector<const ColumnInfo*> columns;    // the catalogue's column of each
@@ -94,14 +94,18 @@ private:
         for (Table& table : tables_) table.takesRows = !anyKeyed || table.keyed;
     }
 
+    // The table of that name, matched without regard to case as the
+    // catalogue matches it, and written in statements as declared: a name
+    // quoted in another case would name no table on PostgreSQL.
     Table& tableNamed(const std::string& name) {
         for (Table& t : tables_)
             if (com::SameName(t.name, name)) return t;
+        TableInfo declared = connection_.Table(name);
+        if (declared.columns.empty()) Refuse("The database has no table " + name);
         Table table;
-        table.name = name;
-        table.catalogue = connection_.TableColumns(name);
-        if (table.catalogue.empty()) Refuse("The database has no table " + name);
-        table.quoted = connection_.QuoteName(name);
+        table.name = std::move(declared.name);
+        table.catalogue = std::move(declared.columns);
+        table.quoted = connection_.QuoteName(table.name);
         tables_.push_back(std::move(table));
         return tables_.back();
     }

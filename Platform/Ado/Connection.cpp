@@ -147,10 +147,12 @@ int64_t Connection::LastInsertedKey(std::string_view table, std::string_view key
     return openEngine().lastInsertedKey(table, keyColumn);
 }
 
-std::vector<ColumnInfo> Connection::TableColumns(std::string_view table) {
+TableInfo Connection::Table(std::string_view table) {
     Lock lock(mutex_);
-    return openEngine().tableColumns(table);
+    return openEngine().table(table);
 }
+
+std::vector<ColumnInfo> Connection::TableColumns(std::string_view table) { return Table(table).columns; }
 
 std::string Connection::QuoteName(std::string_view name) const {
     Lock lock(mutex_);

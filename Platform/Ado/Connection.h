@@ -67,6 +67,16 @@ struct ColumnInfo {
     bool autoIncrement = false;  // value given by the database
 };
 
+// A table or view as the catalogue describes it.
+struct TableInfo {
+    std::string name;  // as declared
+    std::vector<ColumnInfo> columns;
+
+    // The column of that name, matched without regard to case; nullptr when
+    // there is none.
+    const ColumnInfo* column(std::string_view columnName) const;
+};
+
 // One statement of a batch update: "?" marks its values. An insert may
 // end with "RETURNING" and the key columns whose values the database gives.
 struct BatchStatement {
@@ -151,8 +161,11 @@ public:
     void ExecuteBatch(std::span<const BatchStatement> statements, const BatchCheck& check);
     // The key the database gave to the row the last insert added.
     int64_t LastInsertedKey(std::string_view table, std::string_view keyColumn);
-    // The columns of `table` as the catalogue has them (names matched
-    // without regard to case); empty when there is no such table.
+    // The table of that name as the catalogue has it, its name matched
+    // without regard to case and given as declared; no name and no columns
+    // when there is no such table.
+    TableInfo Table(std::string_view table);
+    // Its columns alone.
     std::vector<ColumnInfo> TableColumns(std::string_view table);
     // A name quoted for this engine.
     std::string QuoteName(std::string_view name) const;

@@ -131,8 +131,8 @@ int64_t Engine::lastInsertedKey(std::string_view table, std::string_view keyColu
     return guarded([&] { return readLastInsertedKey(table, keyColumn); });
 }
 
-std::vector<ColumnInfo> Engine::tableColumns(std::string_view table) {
-    return guarded([&] { return readTableColumns(table); });
+TableInfo Engine::table(std::string_view name) {
+    return guarded([&] { return readTable(name); });
 }
 
 // The outermost level begins at once (on SQLite BEGIN IMMEDIATE takes the

@@ -22,16 +22,6 @@ namespace ado {
 
 class ConnectionString;
 
-// A table or view as the catalogue describes it.
-struct TableInfo {
-    std::string name;  // as declared
-    std::vector<ColumnInfo> columns;
-
-    // The column of that name, matched without regard to case; nullptr when
-    // there is none.
-    const ColumnInfo* column(std::string_view columnName) const;
-};
-
 // How long a statement waits for a file, table or row that another
 // session's transaction holds before it fails with the engine's message:
 // no caller waits without end for someone else's transaction.
@@ -80,7 +70,7 @@ public:
     void queryInto(const std::string& statement, std::span<const com::Variant> params,
                    RowSink& sink);
     int64_t lastInsertedKey(std::string_view table, std::string_view keyColumn);
-    std::vector<ColumnInfo> tableColumns(std::string_view table);
+    TableInfo table(std::string_view name);
 
     // Runs the statements of a batch update in order inside the current
     // level, without a savepoint of their own (the batch undoes its whole
@@ -104,7 +94,7 @@ protected:
                           RowSink& sink) = 0;
     virtual void runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) = 0;
     virtual int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) = 0;
-    virtual std::vector<ColumnInfo> readTableColumns(std::string_view table) = 0;
+    virtual TableInfo readTable(std::string_view name) = 0;
 
     // Runs a statement of the connection's own (BEGIN, SAVEPOINT ..).
     virtual void run(const std::string& statement) = 0;

@@ -181,4 +181,13 @@ bool FilterCriteria::Matches(std::span<const Cell> row) const {
     return false;
 }
 
+std::optional<FilterCriteria::Equality> FilterCriteria::NumberEquality() const {
+    if (anyOf_.size() != 1 || anyOf_.front().size() != 1) return std::nullopt;
+    const Comparison& c = anyOf_.front().front();
+    if (c.op != Op::Equal) return std::nullopt;
+    if (c.value.type() == Cell::Type::Long) return Equality{c.field, static_cast<double>(c.value.asLong())};
+    if (c.value.type() == Cell::Type::Double) return Equality{c.field, c.value.asDouble()};
+    return std::nullopt;
+}
+
 }  // namespace ado

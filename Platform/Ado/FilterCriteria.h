@@ -7,6 +7,7 @@
 // without regard to case.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,6 +29,15 @@ public:
     // Whether a row with these values passes. A Null value passes no
     // comparison.
     bool Matches(std::span<const Cell> row) const;
+
+    // When the criteria are one comparison of a field with a number for
+    // equality ("NumPuntLlum = 12"), the field and the number: the rows
+    // that pass are those whose value is that number.
+    struct Equality {
+        size_t field;
+        double value;
+    };
+    std::optional<Equality> NumberEquality() const;
 
 private:
     enum class Op { Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual };

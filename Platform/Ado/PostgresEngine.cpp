@@ -269,9 +269,9 @@ int64_t PostgresEngine::readLastInsertedKey(std::string_view table, std::string_
     return std::stoll(PQgetvalue(r.get(), 0, 0));
 }
 
-std::vector<ColumnInfo> PostgresEngine::readTableColumns(std::string_view table) {
-    const TableInfo* info = catalog_.table(table);
-    return info ? info->columns : std::vector<ColumnInfo>{};
+TableInfo PostgresEngine::readTable(std::string_view name) {
+    const TableInfo* info = catalog_.table(name);
+    return info ? *info : TableInfo{};
 }
 
 }  // namespace ado

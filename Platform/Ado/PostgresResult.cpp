@@ -5,6 +5,14 @@
 
 namespace ado {
 
+namespace {
+
+// SQLSTATE of a row that names a row that is not there, or of a delete of
+// a row that others name.
+constexpr const char* kForeignKeyViolation = "23503";
+
+}  // namespace
+
 PgResult PgSend(PGconn* connection, const std::string& sql, int count, const char* const* values) {
     return PgResult(
         PQexecParams(connection, sql.c_str(), count, nullptr, values, nullptr, nullptr, 0));
@@ -25,7 +33,8 @@ void PgFail(PGconn* connection, const PGresult* result, const std::string& sql) 
     if (message.empty()) message = PQerrorMessage(connection);
     while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
         message.pop_back();
-    com::Raise(err::DatabaseError, message + " (SQL: " + sql + ")");
+    com::Raise(result && PgState(result) == kForeignKeyViolation ? err::UpdateConflict : err::DatabaseError,
+               err::WithState(message + " (SQL: " + sql + ")", PgState(result)));
 }
 
 PgResult PgRun(PGconn* connection, const std::string& sql, int count, const char* const* values) {

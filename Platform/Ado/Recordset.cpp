@@ -1,6 +1,7 @@
 #include "Ado/Recordset.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "Ado/AdoError.h"
@@ -76,6 +77,7 @@ Recordset::Recordset(RecordsetData data) { reset(std::move(data)); }
 
 void Recordset::reset(RecordsetData data) {
     data_ = std::move(data);
+    ++version_;
     open_ = true;
     filter_.reset();
     editMode_ = EditState::None;
@@ -125,6 +127,7 @@ std::string Recordset::ToXml() const {
 void Recordset::UpdateBatch(Connection& connection) {
     requireOpen();
     endEdit();
+    ++version_;  // added rows take their keys
     ApplyBatch(connection, data_);
     if (!IsBOF() && !IsEOF()) changedCurrentRow();
 }
@@ -379,6 +382,7 @@ void Recordset::Update() {
     editValues_.clear();
     editMode_ = EditState::None;
     beforeAdd_.reset();
+    ++version_;
 }
 
 void Recordset::CancelUpdate() {
@@ -459,12 +463,39 @@ void Recordset::endEdit() {
 void Recordset::rebuildView() {
     view_.clear();
     deletedCurrent_.reset();
-    for (size_t r = 0; r < data_.rows.size(); ++r) {
+    const auto shown = [this](size_t r) {
         const RowStatus s = data_.status[r];
-        if (s == RowStatus::Deleted || s == RowStatus::Removed) continue;
-        if (filter_ && !filter_->Matches(data_.rows[r])) continue;
-        view_.push_back(r);
+        return s != RowStatus::Deleted && s != RowStatus::Removed;
+    };
+    if (const std::optional<FilterCriteria::Equality> key = filter_ ? filter_->NumberEquality() : std::nullopt) {
+        if (const std::vector<size_t>* rows = rowsHolding(key->field, key->value)) {
+            for (const size_t r : *rows)
+                if (shown(r)) view_.push_back(r);
+            return;
+        }
     }
+    for (size_t r = 0; r < data_.rows.size(); ++r)
+        if (shown(r) && (!filter_ || filter_->Matches(data_.rows[r]))) view_.push_back(r);
+}
+
+const std::vector<size_t>* Recordset::rowsHolding(size_t field, double value) {
+    if (!keyIndex_ || keyIndex_->field != field || keyIndex_->version != version_) {
+        KeyIndex& index = keyIndex_.emplace(KeyIndex{field, version_, true, {}});
+        for (size_t r = 0; r < data_.rows.size() && index.usable; ++r) {
+            const Cell& cell = data_.rows[r][field];
+            // A filter compares numbers as numbers (a Boolean as its
+            // number) and passes no Null; a text or a date compares as
+            // text, and NaN equals every number.
+            const std::optional<double> number = NumericValue(cell);
+            if (cell.isNull()) continue;
+            if (!number || std::isnan(*number)) index.usable = false;
+            else index.rows[*number].push_back(r);
+        }
+    }
+    if (!keyIndex_->usable) return nullptr;
+    static const std::vector<size_t> kNone;
+    const auto found = keyIndex_->rows.find(value);
+    return found == keyIndex_->rows.end() ? &kNone : &found->second;
 }
 
 void Recordset::moveTo(int64_t position) {

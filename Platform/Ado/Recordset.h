@@ -19,6 +19,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "Ado/Connection.h"
@@ -36,7 +37,8 @@ struct RecordsetListener {
     std::function<void()> currentRowChanged = {};
     // A field of the current row was given a value.
     std::function<void(int32_t field)> fieldChanged = {};
-    // Rows came into or left the view (filter, AddNew, Delete, cancel).
+    // Rows came into or left the view (filter, AddNew, Delete, cancel);
+    // currentRowChanged follows.
     std::function<void()> rowsChanged = {};
 };
 
@@ -205,6 +207,10 @@ private:
     std::span<const Cell> currentValues() const;
     void endEdit();
     void rebuildView();
+    // The storage rows whose `field` holds the number `value`, ascending;
+    // none when a value of the field compares otherwise than as a number
+    // (a text), which only a pass over every row can tell.
+    const std::vector<size_t>* rowsHolding(size_t field, double value);
     void moveTo(int64_t position);
     void changedRows();
     void changedCurrentRow();
@@ -221,6 +227,19 @@ private:
     EditState editMode_ = EditState::None;
     Values editValues_;  // the values of the row being edited
     std::optional<size_t> beforeAdd_;  // the row current before AddNew
+
+    // The stored rows by the value of one numeric field: a window filters
+    // a dependent table by its key at every move ("NumPuntLlum = 12"), and
+    // finds its rows here without a pass over every row. Built when first
+    // asked for, again once stored values have changed since.
+    struct KeyIndex {
+        size_t field = 0;
+        uint64_t version = 0;
+        bool usable = false;
+        std::unordered_map<double, std::vector<size_t>> rows;
+    };
+    std::optional<KeyIndex> keyIndex_;
+    uint64_t version_ = 0;  // counts the changes of stored values
 
     std::shared_ptr<detail::Listeners> listeners_;
 };

@@ -5,6 +5,7 @@
 
 #include "Ado/AdoError.h"
 #include "Ado/ValueText.h"
+#include "Base/Text.h"
 #include "Com/ComError.h"
 
 namespace ado {
@@ -37,16 +38,32 @@ com::Variant Number(const com::Variant& value, const FieldInfo& field) {
     return d;
 }
 
+// The same for an integer column, which takes the text of a whole number
+// only (blanks around it and a sign allowed): "1.5" would be stored
+// rounded, and "1e3" or "2.0" are no integer's text.
+com::Variant WholeNumber(const com::Variant& value, const FieldInfo& field) {
+    if (value.type() != com::Variant::Type::String) return value;
+    std::string_view text = base::Trim(value.asString());
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
+    int64_t whole = 0;
+    if (!ReadWhole(text, whole) || !FitsDouble(whole)) Mismatch(value, field);
+    return static_cast<double>(whole);
+}
+
 bool IsTrueOrFalse(const com::Variant& value) {
     return value.type() == com::Variant::Type::String &&
            (com::SameName(value.asString(), "True") || com::SameName(value.asString(), "False"));
 }
 
+// A date within the years 1 to 9999, which every engine keeps as the same
+// date (PostgreSQL has no year 0, SQLite would keep its text).
 com::Date DateOf(const com::Variant& value, const FieldInfo& field) {
+    static const double first = com::Date::FromParts(1, 1, 1).serial;
+    static const double afterLast = com::Date::FromParts(10000, 1, 1).serial;
     com::Date date;
     if (value.type() != com::Variant::Type::String) date = value.toDate();
     else if (!ReadDate(value.asString(), date)) Mismatch(value, field);
-    if (!std::isfinite(date.serial)) Mismatch(value, field);
+    if (!(date.serial >= first && date.serial < afterLast)) Mismatch(value, field);
     return date;
 }
 
@@ -70,15 +87,15 @@ com::Variant WithinSize(std::string text, const com::Variant& value, const Field
 
 com::Variant Coerce(const com::Variant& value, const FieldInfo& field) {
     switch (field.type) {
-        case DataType::Integer: return Number(value, field).toLong();
+        case DataType::Integer: return WholeNumber(value, field).toLong();
         case DataType::SmallInt:
-            return InRange(Number(value, field).toLong(), -32768, 32767, value, field);
-        case DataType::Byte: return InRange(Number(value, field).toLong(), 0, 255, value, field);
+            return InRange(WholeNumber(value, field).toLong(), -32768, 32767, value, field);
+        case DataType::Byte: return InRange(WholeNumber(value, field).toLong(), 0, 255, value, field);
         case DataType::BigInt: {
             int64_t whole = 0;
             if (value.type() == com::Variant::Type::String && ReadWhole(value.asString(), whole))
                 return Cell::Whole(whole).toVariant();  // exact, also beyond 2^53
-            const double d = std::nearbyint(Number(value, field).toDouble());
+            const double d = std::nearbyint(WholeNumber(value, field).toDouble());
             if (!(std::fabs(d) <= 0x1p53)) Mismatch(value, field);
             if (d >= INT32_MIN && d <= INT32_MAX) return static_cast<int32_t>(d);
             return d;
@@ -94,12 +111,9 @@ com::Variant Coerce(const com::Variant& value, const FieldInfo& field) {
     Mismatch(value, field);
 }
 
-bool IsNumber(const Cell& v) {
-    using T = Cell::Type;
-    return v.type() == T::Long || v.type() == T::Double || v.type() == T::Bool;
-}
+bool IsNumber(const Cell& v) { return NumericValue(v).has_value(); }
 
-double Number(const Cell& v) { return v.toVariant().toDouble(); }
+double Number(const Cell& v) { return *NumericValue(v); }
 
 int CompareTexts(std::string_view a, std::string_view b) {
     const size_t n = std::min(a.size(), b.size());
@@ -130,6 +144,16 @@ com::Variant CoerceToField(const com::Variant& value, const FieldInfo& field) {
     } catch (const com::ComError& e) {
         if (e.number() == err::TypeMismatch) throw;
         Mismatch(value, field);  // 13 type mismatch, 6 overflow
+    }
+}
+
+std::optional<double> NumericValue(const Cell& value) {
+    using T = Cell::Type;
+    switch (value.type()) {
+        case T::Long: return value.asLong();
+        case T::Double: return value.asDouble();
+        case T::Bool: return value.toVariant().toDouble();
+        default: return std::nullopt;
     }
 }
 

@@ -21,6 +21,10 @@ com::Variant CoerceToField(const com::Variant& value, const FieldInfo& field);
 // and a Double of the same number are the same).
 bool SameValue(const Cell& a, const Cell& b);
 
+// The number a value compares as: a Long, a Double, or a Boolean; none for
+// any other value.
+std::optional<double> NumericValue(const Cell& value);
+
 // Orders two values: negative, 0 or positive; nothing when either is Null.
 // Numbers compare as numbers, dates by time, texts without regard to the
 // case of ASCII letters; values of different kinds compare by their text.

@@ -162,10 +162,10 @@ int64_t SqliteEngine::readLastInsertedKey(std::string_view table, std::string_vi
     return sqlite3_column_int64(s.get(), 0);
 }
 
-std::vector<ColumnInfo> SqliteEngine::readTableColumns(std::string_view table) {
+TableInfo SqliteEngine::readTable(std::string_view name) {
     catalog_.checkSchema();
-    const TableInfo* info = catalog_.table(table);
-    return info ? info->columns : std::vector<ColumnInfo>{};
+    const TableInfo* info = catalog_.table(name);
+    return info ? *info : TableInfo{};
 }
 
 }  // namespace ado

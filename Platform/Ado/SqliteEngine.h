@@ -30,7 +30,7 @@ protected:
                   RowSink& sink) override;
     void runBatch(std::span<const BatchStatement> statements, const BatchCheck& check) override;
     int64_t readLastInsertedKey(std::string_view table, std::string_view keyColumn) override;
-    std::vector<ColumnInfo> readTableColumns(std::string_view table) override;
+    TableInfo readTable(std::string_view name) override;
 
     void run(const std::string& statement) override;
     const char* beginStatement() const override { return "BEGIN IMMEDIATE"; }

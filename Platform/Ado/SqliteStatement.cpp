@@ -31,10 +31,26 @@ bool SqliteStatement::step() {
     }
 }
 
+namespace {
+
+// The SQLSTATE of SQLite's conditions that a person can act on.
+std::string_view StateOf(int code) {
+    switch (code & 0xff) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED: return err::state::LockNotAvailable;
+        case SQLITE_FULL: return err::state::DiskFull;
+        default: return {};
+    }
+}
+
+}  // namespace
+
 void SqliteStatement::Fail(sqlite3* db, std::string_view sql) {
     std::string message = sqlite3_errmsg(db);
     if (!sql.empty()) message += " (SQL: " + std::string(sql) + ")";
-    com::Raise(err::DatabaseError, message);
+    com::Raise(sqlite3_extended_errcode(db) == SQLITE_CONSTRAINT_FOREIGNKEY ? err::UpdateConflict
+                                                                           : err::DatabaseError,
+               err::WithState(std::move(message), StateOf(sqlite3_errcode(db))));
 }
 
 }  // namespace ado

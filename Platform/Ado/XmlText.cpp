@@ -151,14 +151,11 @@ bool ParseHex(std::string_view text, std::string& bytes) {
     return true;
 }
 
+// An integer's digits only: "100.0" or "1e3" in an integer column stays the
+// text it is, which a batch update refuses to write there.
 bool ParseInteger(std::string_view text, Cell& out) {
     int64_t n = 0;
-    if (!ReadWhole(text, n)) {
-        // Other writers put "100.0" in an integer column.
-        double d = 0;
-        if (!ReadNumber(text, d) || d != std::trunc(d) || std::fabs(d) > 0x1p53) return false;
-        n = static_cast<int64_t>(d);
-    }
+    if (!ReadWhole(text, n)) return false;
     out = Cell::Whole(n);
     return true;
 }

@@ -4,19 +4,16 @@ namespace base {
 
 namespace {
 
-// The last failure a member of this thread stored.
-struct StoredFailure {
-    int32_t number = 0;
-    std::string trail;
-    std::string description;
-};
-
 StoredFailure& LastStored() {
     thread_local StoredFailure last;
     return last;
 }
 
 }  // namespace
+
+StoredFailure LastStoredFailure() { return LastStored(); }
+
+void SetLastStoredFailure(StoredFailure failure) { LastStored() = std::move(failure); }
 
 void RaiseReported(const ErrorFields& callee) { RaiseReported(callee.NumError, callee.UbicacioError); }
 

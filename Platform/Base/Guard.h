@@ -78,6 +78,18 @@ void StoreFailure(ErrorFields& fields, Location where, std::string_view operatio
                   const std::exception_ptr& error);
 [[noreturn]] void PassOnFailure(Location where, std::string_view operation, const std::exception_ptr& error);
 
+// The last failure a member of this thread stored (what DescriptionOf
+// reads), and putting another in its place: how a failure that a member
+// stored in the process that served a call of the object model reaches the
+// thread that made the call, as if the member had run there.
+struct StoredFailure {
+    int32_t number = 0;  // 0: none
+    std::string trail;
+    std::string description;
+};
+StoredFailure LastStoredFailure();
+void SetLastStoredFailure(StoredFailure failure);
+
 // Runs `body` as the member `operation` of the object whose fields are
 // `fields`; `empty` is what the member returns on failure.
 template <class Result, class Body>

@@ -3,9 +3,11 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <deque>
 #include <map>
@@ -31,18 +33,24 @@ constexpr auto kFirstClientWait = 2s;
 // PeerSilent, and later calls to that client fail at once until it sends
 // something again.
 constexpr auto kReplyWait = 1s;
+// How long the listening socket is left alone when a waiting client cannot
+// be taken (no descriptor left, or the system short of memory): the kernel
+// keeps it waiting meanwhile, the loop serves the clients it has instead of
+// trying again and again, and takes it once a client has gone.
+constexpr auto kAcceptRest = 100ms;
 
 // One client's connection, read by the server's thread without waiting:
 // whole messages go to the backlog, which the event loop serves in order,
 // also those that arrive while a call of the server waits for its reply.
 class ServerChannel final : public remote::RemoteChannel {
 public:
-    explicit ServerChannel(int fd) : RemoteChannel(fd, /*closeWhenIdle=*/false) {}
+    explicit ServerChannel(int fd)
+        : RemoteChannel(std::make_unique<remote::Transport>(fd), remote::kLocalLimits, /*closeWhenIdle=*/false) {}
 
     // Reads what the client has sent; false when it is gone or breaks the
     // protocol. Anything received shows that it answers again.
     bool receive() {
-        if (!reader_.receive(fd())) return false;
+        if (!reader_.receive(transport())) return false;
         silent_ = false;
         for (std::string body; reader_.next(body);) backlog.push_back(std::move(body));
         return true;
@@ -75,7 +83,7 @@ protected:
                 silent_ = true;
                 throw remote::PeerSilent();
             }
-            if (!reader_.receive(fd())) {
+            if (!reader_.receive(transport())) {
                 disconnect();
                 throw remote::PeerGone();
             }
@@ -106,6 +114,15 @@ bool TakeLock(const std::string& lockPath) {
     return true;
 }
 
+// Every client holds a descriptor: the process may open as many as the
+// system lets it, not only the first 1024 of its soft limit.
+void RaiseFileLimit() {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= limit.rlim_max) return;
+    limit.rlim_cur = limit.rlim_max;
+    ::setrlimit(RLIMIT_NOFILE, &limit);  // beyond what the system allows it stays as it was
+}
+
 struct Timer {
     std::chrono::milliseconds period;
     SteadyClock::time_point due;
@@ -119,7 +136,12 @@ struct LocalServer::State {
     int nextTimer = 1;
     std::map<int, Timer> timers;
     std::vector<std::shared_ptr<ServerChannel>> clients;
+    // When the listening socket is polled again after a rest.
+    SteadyClock::time_point acceptAgain;
 
+    // Takes the next client waiting at the listening socket; true when one
+    // was taken. When it cannot be taken, the socket rests a moment.
+    bool acceptClient(int listenFd);
     void serveBacklogs();
     void fireDueTimers();
     // Drops the clients that began a message and stalled in the middle.
@@ -146,12 +168,14 @@ int LocalServer::setTimer(std::chrono::milliseconds period, std::function<void()
 
 void LocalServer::killTimer(int id) { state_->timers.erase(id); }
 
-int LocalServer::run(const std::string& name) {
+int LocalServer::run() {
     std::signal(SIGPIPE, SIG_IGN);  // a client that ends mid-write is noticed by the write
+    RaiseFileLimit();
     std::string socketPath;
     try {
-        socketPath = remote::SocketPath(name);
-        if (!TakeLock(remote::LockPath(name))) return 0;
+        const std::string program = remote::ThisProgram();
+        socketPath = remote::SocketPath(program);
+        if (!TakeLock(remote::LockPath(program))) return 0;
     } catch (const ComError&) {
         return 1;
     }
@@ -170,19 +194,18 @@ int LocalServer::run(const std::string& name) {
         if (s.clients.empty() && s.locks == 0 && (served || SteadyClock::now() >= firstClientDeadline))
             break;
 
+        // The listening socket rests a moment after an accept that failed
+        // for want of resources; poll() skips a negative descriptor.
+        const bool listening = SteadyClock::now() >= s.acceptAgain;
         const std::vector<std::shared_ptr<ServerChannel>> polled = s.clients;
-        std::vector<pollfd> fds{{listenFd, POLLIN, 0}};
+        std::vector<pollfd> fds{{listening ? listenFd : -1, POLLIN, 0}};
         for (const auto& c : polled) fds.push_back({c->fd(), POLLIN, 0});
-        const auto deadline = served ? std::nullopt : std::optional(firstClientDeadline);
+        std::optional<SteadyClock::time_point> deadline;
+        if (!served) deadline = firstClientDeadline;
+        if (!listening && (!deadline || s.acceptAgain < *deadline)) deadline = s.acceptAgain;
         if (::poll(fds.data(), fds.size(), s.pollTimeout(deadline)) <= 0) continue;
 
-        if (fds[0].revents & POLLIN) {
-            const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-            if (fd >= 0) {
-                s.clients.push_back(std::make_shared<ServerChannel>(fd));
-                served = true;
-            }
-        }
+        if ((fds[0].revents & POLLIN) && s.acceptClient(listenFd)) served = true;
         for (size_t i = 0; i < polled.size(); ++i) {
             ServerChannel& client = *polled[i];
             if (fds[i + 1].revents != 0 && client.connected() && !client.receive()) client.disconnect();
@@ -193,6 +216,17 @@ int LocalServer::run(const std::string& name) {
     ::unlink(socketPath.c_str());
     ::close(listenFd);
     return 0;
+}
+
+bool LocalServer::State::acceptClient(int listenFd) {
+    const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+    if (fd >= 0) {
+        clients.push_back(std::make_shared<ServerChannel>(fd));
+        return true;
+    }
+    if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM)
+        acceptAgain = SteadyClock::now() + kAcceptRest;
+    return false;  // or the client gave up meanwhile, or a signal came
 }
 
 void LocalServer::State::serveBacklogs() {

@@ -14,6 +14,12 @@
 // message. A client whose connection ends (its process ended) is dropped
 // with everything it held. The program stays while a client is connected
 // or a lock is held, and ends when idle; the next creation starts it again.
+//
+// Each client holds one open file: the program raises its limit of open
+// files to the most the system lets it. A client beyond that waits at the
+// socket until another one has gone (its call fails when that takes longer
+// than the caller waits, RemoteClient.h), while the clients it has go on
+// being served.
 #pragma once
 
 #include <chrono>
@@ -27,10 +33,11 @@ class LocalServer {
 public:
     static LocalServer& Instance();
 
-    // Serves as the program called `name` until idle. Returns the program's
-    // exit status: 0 when it served, or when another process of that name
-    // already serves; 1 when it could not listen.
-    int run(const std::string& name);
+    // Serves as this program until idle, on the socket of this program's
+    // path (RemoteSocket.h). Returns the program's exit status: 0 when it
+    // served, or when another process of this program already serves; 1
+    // when it could not listen.
+    int run();
 
     // Keeps the program alive while held, whatever its clients release.
     void lock();

@@ -1,15 +1,15 @@
 #include "Registry.h"
 
-#include <arpa/inet.h>
 #include <dlfcn.h>
-#include <netinet/in.h>
 #include <unistd.h>
 
 #include <map>
 #include <mutex>
 
 #include "Profile/PrivateProfile.h"
+#include "NetworkClient.h"
 #include "RemoteClient.h"
+#include "ServerName.h"
 
 namespace com {
 
@@ -32,18 +32,6 @@ Factory FindFactory(std::string_view progId) {
     std::lock_guard guard(r.lock);
     auto it = r.classes.find(progId);
     return it == r.classes.end() ? Factory{} : it->second;
-}
-
-// A numeric address of this machine's loopback interface: 127.x.x.x, ::1,
-// or ::ffff:127.x.x.x.
-bool IsLoopbackAddress(std::string_view server) {
-    const std::string text(server);
-    in_addr v4{};
-    if (::inet_pton(AF_INET, text.c_str(), &v4) == 1) return (ntohl(v4.s_addr) >> 24) == 127;
-    in6_addr v6{};
-    if (::inet_pton(AF_INET6, text.c_str(), &v6) != 1) return false;
-    if (IN6_IS_ADDR_LOOPBACK(&v6)) return true;
-    return IN6_IS_ADDR_V4MAPPED(&v6) && v6.s6_addr[12] == 127;
 }
 
 std::string RegistryPath(std::string_view section, std::string_view library) {
@@ -95,9 +83,16 @@ std::string RegistryFolder() {
 }
 
 bool IsLocalMachine(std::string_view server) {
-    if (server.empty() || SameName(server, "localhost") || IsLoopbackAddress(server)) return true;
+    const std::optional<ServerName> name = ParseServerName(server);
+    if (!name || name->port) return false;
+    if (name->host.empty() || SameName(name->host, "localhost") || IsLoopbackAddress(name->host)) return true;
     char host[256] = {};
-    return ::gethostname(host, sizeof host - 1) == 0 && SameName(server, host);
+    return ::gethostname(host, sizeof host - 1) == 0 && SameName(name->host, host);
+}
+
+bool LoadInProcessLibrary(std::string_view library) {
+    const std::string path = RegistryPath("InProcess", library);
+    return !path.empty() && ::dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL) != nullptr;
 }
 
 namespace {
@@ -116,12 +111,8 @@ ClassHome FindClass(std::string_view progId) {
 
     ClassHome home{FindFactory(progId), {}};
     const std::string library(progId.substr(0, dot));
-    if (!home.factory) {
-        // Load the library: its classes register themselves as it loads.
-        const std::string path = RegistryPath("InProcess", library);
-        if (!path.empty() && ::dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL) != nullptr)
-            home.factory = FindFactory(progId);
-    }
+    // Load the library: its classes register themselves as it loads.
+    if (!home.factory && LoadInProcessLibrary(library)) home.factory = FindFactory(progId);
     if (home.factory) return home;
     {
         Registry& r = TheRegistry();
@@ -142,7 +133,7 @@ ObjectRef CreateLocal(const Factory& factory) {
 }  // namespace
 
 ObjectRef CreateObject(std::string_view progId, std::string_view server) {
-    if (!IsLocalMachine(server)) Raise(err::RemoteMachineUnavailable);
+    if (!IsLocalMachine(server)) return remote::CreateOnServer(server, progId);
     const ClassHome home = FindClass(progId);
     if (home.factory) return CreateLocal(home.factory);
     return remote::ActivateLocalServer(home.program, progId);

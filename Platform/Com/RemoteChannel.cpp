@@ -1,8 +1,5 @@
 #include "RemoteChannel.h"
 
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <vector>
 
 #include "Registry.h"
@@ -10,26 +7,16 @@
 
 namespace com::remote {
 
-namespace {
-
-// The objects a process serves are the classes it registered itself: a
-// class it lacks must fail, not start the server program once more.
-ObjectRef CreateServed(const std::string& progId) {
-    const Factory factory = RegisteredClass(progId);
-    ObjectRef object = factory ? factory() : nullptr;
-    if (!object) Raise(err::CannotCreateObject, "no class answers " + progId);
-    return object;
-}
-
-}  // namespace
-
 PeerGone::PeerGone() : ComError(err::RemoteMachineUnavailable) {}
 
 PeerSilent::PeerSilent() : ComError(err::CallTimedOut) {}
 
-RemoteChannel::RemoteChannel(int fd, bool closeWhenIdle) : fd_(fd), closeWhenIdle_(closeWhenIdle) {}
+RemoteChannel::RemoteChannel(std::unique_ptr<Transport> transport, const FrameLimits& limits, bool closeWhenIdle)
+    : transport_(std::move(transport)), limits_(limits), closeWhenIdle_(closeWhenIdle) {}
 
-RemoteChannel::~RemoteChannel() { ::close(fd_); }
+RemoteChannel::~RemoteChannel() = default;
+
+bool RemoteChannel::serves(std::string_view) const { return true; }
 
 bool RemoteChannel::connected() const {
     std::lock_guard lock(mutex_);
@@ -102,6 +89,7 @@ Variant RemoteChannel::roundTrip(MessageType type, const std::function<void(Mess
     }
     Reply reply = awaitReply(callId);
     if (reply.number != 0) throw ComError(reply.number, reply.message);
+    if (reply.stored.number != 0) base::SetLastStoredFailure(std::move(reply.stored));
     for (size_t i = 0; i < args.size() && i < reply.args.size(); ++i) args[i] = std::move(reply.args[i]);
     return std::move(reply.result);
 }
@@ -118,17 +106,20 @@ RemoteChannel::Reply RemoteChannel::decodeReply(const std::string& body) {
             reply.result = readValue(in);
             reply.args.resize(in.u32());
             for (Variant& arg : reply.args) arg = readValue(in);
+            reply.stored.number = in.i32();
+            reply.stored.trail = in.text();
+            reply.stored.description = in.text();
         }
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();
-        reply = Reply{ErrorNumber(failure), ErrorDescription(failure), {}, {}};
+        reply = Reply{ErrorNumber(failure), ErrorDescription(failure), {}, {}, {}};
     }
     return reply;
 }
 
 bool RemoteChannel::send(const MessageWriter& message) {
     std::lock_guard lock(sendMutex_);
-    return WriteFrame(fd_, message.body());
+    return WriteMessage(*transport_, message.body(), limits_);
 }
 
 // --- calls of the peer --------------------------------------------------
@@ -154,10 +145,11 @@ void RemoteChannel::serve(const std::string& body) {
     try {
         std::vector<Variant> args;
         Variant result;
+        base::SetLastStoredFailure({});  // this thread serves the peer: only what the call stores counts
         if (type == MessageType::Create)
-            result = Variant(CreateServed(in.text()));
+            result = Variant(createServed(in.text()));
         else if (type == MessageType::CreateCall)
-            result = runCall(CreateServed(in.text()), in, args);
+            result = runCall(createServed(in.text()), in, args);
         else
             result = runCall(exported(in.u64()), in, args);
         MessageWriter done = reply;
@@ -166,6 +158,10 @@ void RemoteChannel::serve(const std::string& body) {
         writeValue(done, result);
         done.u32(static_cast<uint32_t>(args.size()));
         for (const Variant& arg : args) writeValue(done, arg);
+        const base::StoredFailure stored = base::LastStoredFailure();
+        done.i32(stored.number);
+        done.text(stored.trail);
+        done.text(stored.description);
         if (!send(done)) disconnect();
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();
@@ -173,6 +169,15 @@ void RemoteChannel::serve(const std::string& body) {
         reply.text(ErrorDescription(failure));
         if (!send(reply)) disconnect();
     }
+}
+
+// The objects a process serves are the classes it registered itself: a
+// class it lacks must fail, not start the server program once more.
+ObjectRef RemoteChannel::createServed(const std::string& progId) {
+    const Factory factory = serves(progId) ? RegisteredClass(progId) : Factory();
+    ObjectRef object = factory ? factory() : nullptr;
+    if (!object) Raise(err::CannotCreateObject, "no class answers " + progId);
+    return object;
 }
 
 Variant RemoteChannel::runCall(const ObjectRef& target, MessageReader& in, std::vector<Variant>& args) {
@@ -319,11 +324,17 @@ void RemoteChannel::closeIfIdle() {
 
 bool RemoteChannel::endedHoldingObjects() const {
     std::lock_guard lock(mutex_);
-    return endedHoldingObjects_;
+    return !heldAtEnd_.empty();
+}
+
+std::vector<std::weak_ptr<Object>> RemoteChannel::heldAtEnd() const {
+    std::lock_guard lock(mutex_);
+    return heldAtEnd_;
 }
 
 void RemoteChannel::disconnectLocked(std::unique_lock<std::mutex>& lock) {
-    if (connected_) endedHoldingObjects_ = !exports_.empty();
+    if (connected_)
+        for (const auto& [id, e] : exports_) heldAtEnd_.push_back(e.object);
     connected_ = false;
     std::unordered_map<uint64_t, Export> dropped;
     dropped.swap(exports_);
@@ -331,7 +342,7 @@ void RemoteChannel::disconnectLocked(std::unique_lock<std::mutex>& lock) {
     lock.unlock();
     // Wakes a thread that reads the connection; the socket closes with the
     // channel. The objects given to the peer are let go here, unlocked.
-    ::shutdown(fd_, SHUT_RDWR);
+    transport_->shutdown();
 }
 
 }  // namespace com::remote

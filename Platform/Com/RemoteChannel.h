@@ -9,9 +9,10 @@
 // A proxy that travels back to the process of its object arrives as the
 // object itself.
 //
-// How a side waits for its replies differs: a client reads on a thread of
-// its own (RemoteClient.h), a server reads on its one thread
-// (LocalServer.h). Both answer the peer's calls with serve().
+// How a side waits for its replies differs: a client, and the object
+// server of a machine, read on a thread of their own (ThreadedChannel.h);
+// a local server reads on its one thread (LocalServer.h). All answer the
+// peer's calls with serve().
 #pragma once
 
 #include <cstdint>
@@ -23,8 +24,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "Base/Guard.h"
 #include "Object.h"
 #include "RemoteProtocol.h"
+#include "Transport.h"
 
 namespace com::remote {
 
@@ -46,16 +49,18 @@ public:
 
 class RemoteChannel : public std::enable_shared_from_this<RemoteChannel> {
 public:
-    // Takes over the connected socket `fd`. With `closeWhenIdle` the
-    // channel shuts the connection as soon as neither side holds an object
-    // of the other and no call is under way (what a client does, so that an
-    // idle server can end).
-    RemoteChannel(int fd, bool closeWhenIdle);
+    // Takes over the connected stream `transport`, whose messages keep to
+    // `limits`. With `closeWhenIdle` the channel shuts the connection as
+    // soon as neither side holds an object of the other and no call is
+    // under way (what a client does, so that an idle server can end).
+    RemoteChannel(std::unique_ptr<Transport> transport, const FrameLimits& limits, bool closeWhenIdle);
     virtual ~RemoteChannel();
     RemoteChannel(const RemoteChannel&) = delete;
     RemoteChannel& operator=(const RemoteChannel&) = delete;
 
-    int fd() const { return fd_; }
+    Transport& transport() const { return *transport_; }
+    int fd() const { return transport_->fd(); }
+    const FrameLimits& limits() const { return limits_; }
     bool connected() const;
 
     // Calls to the peer; each waits for its reply. A failure of the peer's
@@ -78,15 +83,23 @@ public:
     // Whether the peer still held objects of this side when the connection
     // ended: it went away, or was dropped, in the middle of its work.
     bool endedHoldingObjects() const;
+    // Those objects, as far as anything else still holds them.
+    std::vector<std::weak_ptr<Object>> heldAtEnd() const;
 
 protected:
+    // Whether the peer may create objects of `progId` here: any class this
+    // process registered, unless a side says otherwise.
+    virtual bool serves(std::string_view progId) const;
+
     // A reply, decoded: the failure's number and description, or the
-    // result and the arguments as the callee left them.
+    // result and the arguments as the callee left them, with the failure
+    // that a member stored while the call ran (base::StoredFailure).
     struct Reply {
         int32_t number = 0;
         std::string message;
         Variant result;
         std::vector<Variant> args;
+        base::StoredFailure stored;
     };
     // Decodes a reply's body. A side decodes each reply as soon as it reads
     // it, before it serves any later message of the peer: the reply may
@@ -104,6 +117,7 @@ private:
     bool send(const MessageWriter& message);
     // The parts of a call after its target: kind, member and arguments.
     void writeCall(MessageWriter& out, std::string_view member, CallKind kind, Args args);
+    ObjectRef createServed(const std::string& progId);
     Variant runCall(const ObjectRef& target, MessageReader& in, std::vector<Variant>& args);
 
     void writeValue(MessageWriter& out, const Variant& value);
@@ -118,13 +132,14 @@ private:
     void closeIfIdle();
     void disconnectLocked(std::unique_lock<std::mutex>& lock);
 
-    const int fd_;
+    const std::unique_ptr<Transport> transport_;
+    const FrameLimits limits_;
     const bool closeWhenIdle_;
     std::mutex sendMutex_;  // one frame at a time
 
     mutable std::mutex mutex_;  // everything below
     bool connected_ = true;
-    bool endedHoldingObjects_ = false;
+    std::vector<std::weak_ptr<Object>> heldAtEnd_;
     uint64_t nextCallId_ = 1;
     uint64_t nextObjectId_ = 1;
     int callsUnderWay_ = 0;

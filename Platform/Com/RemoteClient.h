@@ -4,10 +4,8 @@
 //
 // A process keeps one connection to each server program while it holds an
 // object of the server or the server holds one of its own (a connection
-// passed as an argument). A thread of the object model reads the
-// connection; another runs the calls that the server makes on this
-// process's objects, in order, so that they never wait for the caller's
-// thread and run under the objects' own locks. With nothing held either
+// passed as an argument), read by threads of the object model
+// (ThreadedChannel.h). With nothing held either
 // way the connection closes, and an idle server can end. A connection that
 // ends while the server still held objects of this process is reported to
 // the handler the process set for the library (SetLocalServerLost).
@@ -32,7 +30,8 @@ namespace com::remote {
 // a lock for its whole life, and the loser of the race ends at once. A
 // server that ends or is killed while asked is asked again (started anew).
 // Raises 429 when the program cannot be started or does not answer within
-// a few seconds, or when it has no such class.
+// a few seconds, or when it has no such class; CallTimedOut, with why, when
+// it took the connection but not the call in time.
 ObjectRef ActivateLocalServer(const std::string& program, std::string_view progId);
 
 // The same server, reached the same way: creates an object of `progId`,

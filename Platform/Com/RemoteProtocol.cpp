@@ -9,21 +9,37 @@
 #include <limits>
 
 #include "ComError.h"
+#include "Transport.h"
 
 namespace com::remote {
 
 namespace {
 
-// Waits until `fd` can take more bytes, or `deadline` has passed.
-bool WaitWritable(int fd, Clock::time_point deadline) {
-    pollfd p{fd, POLLOUT, 0};
-    return ::poll(&p, 1, PollWait(deadline)) > 0 && (p.revents & POLLOUT) != 0;
+// The top bit of a frame's length: more frames of the message follow.
+constexpr uint32_t kMoreFrames = 1u << 31;
+
+uint32_t FrameHeader(const char* at) {
+    uint32_t header;
+    std::memcpy(&header, at, sizeof header);
+    return header;
 }
 
-uint32_t FrameLength(const char* header) {
-    uint32_t length;
-    std::memcpy(&length, header, sizeof length);
-    return length;
+// Writes all of `bytes` by `deadline`; false when the peer is gone or has
+// not taken them in time.
+bool WriteAll(Transport& transport, std::string_view bytes, Clock::time_point deadline) {
+    for (size_t at = 0; at < bytes.size();) {
+        const ssize_t sent = transport.write(bytes.data() + at, bytes.size() - at);
+        if (sent < 0) return false;
+        if (sent > 0) {
+            at += static_cast<size_t>(sent);
+            continue;
+        }
+        pollfd p{transport.fd(), transport.writeEvents(), 0};
+        const int ready = ::poll(&p, 1, PollWait(deadline));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready <= 0 || (p.revents & (POLLERR | POLLNVAL)) != 0) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -33,65 +49,86 @@ int PollWait(Clock::time_point deadline) {
     return static_cast<int>(std::clamp<int64_t>(wait, 0, std::numeric_limits<int>::max()));
 }
 
-bool WriteFrame(int fd, std::string_view body) {
-    if (body.size() > kMaxFrame) return false;
-    std::string frame(sizeof(uint32_t), '\0');
-    const auto length = static_cast<uint32_t>(body.size());
-    std::memcpy(frame.data(), &length, sizeof length);
-    frame.append(body);
-    const auto deadline = Clock::now() + kFrameWait;
-    for (size_t at = 0; at < frame.size();) {
-        const ssize_t sent = ::send(fd, frame.data() + at, frame.size() - at, MSG_NOSIGNAL);
-        if (sent > 0) {
-            at += static_cast<size_t>(sent);
-        } else if (sent < 0 && errno == EINTR) {
-            continue;
-        } else if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            if (!WaitWritable(fd, deadline)) return false;
-        } else {
-            return false;
-        }
+bool WriteMessage(Transport& transport, std::string_view body, const FrameLimits& limits) {
+    if (body.empty() || body.size() > limits.message) return false;
+    std::string frame;
+    for (size_t at = 0; at < body.size();) {
+        const size_t length = std::min<size_t>(body.size() - at, limits.frame);
+        const uint32_t header = static_cast<uint32_t>(length) | (at + length < body.size() ? kMoreFrames : 0);
+        frame.assign(reinterpret_cast<const char*>(&header), sizeof header);
+        frame.append(body.substr(at, length));
+        if (!WriteAll(transport, frame, Clock::now() + limits.wait)) return false;
+        at += length;
     }
     return true;
 }
 
-bool FrameReader::receive(int fd) {
+bool FrameReader::receive(Transport& transport) {
     char chunk[65536];
-    // Enough to hold the largest frame: the rest waits in the socket until
-    // the frames read so far are taken.
-    while (buffer_.size() - at_ <= kMaxFrame) {
-        const ssize_t got = ::recv(fd, chunk, sizeof chunk, MSG_DONTWAIT);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
-        if (got <= 0) return false;
+    // Up to a frame's worth, or the rest of a message under way: what
+    // follows a whole message waits in the stream until it is taken.
+    while (buffer_.size() - at_ <= limits_.frame || wholeMessageEnd() == 0) {
+        const ssize_t got = transport.read(chunk, sizeof chunk);
+        if (got == 0) break;
+        if (got < 0) return false;
+        const bool frameUnderWay = checked_ > buffer_.size();
         buffer_.append(chunk, static_cast<size_t>(got));
-        if (!begun_) begun_ = Clock::now();
-    }
-    // Every length received must be one a sender writes.
-    for (size_t at = at_; at + sizeof(uint32_t) <= buffer_.size();) {
-        const uint32_t length = FrameLength(buffer_.data() + at);
-        if (length == 0 || length > kMaxFrame) return false;
-        at += sizeof(uint32_t) + length;
+        // A frame's time runs from its first byte, or from the end of the
+        // frame before it in the same message.
+        if (!begun_ || (frameUnderWay && checked_ <= buffer_.size())) begun_ = Clock::now();
+        if (!checkLengths()) return false;
     }
     return true;
+}
+
+bool FrameReader::checkLengths() {
+    while (checked_ <= buffer_.size() && buffer_.size() - checked_ >= sizeof(uint32_t)) {
+        const uint32_t header = FrameHeader(buffer_.data() + checked_);
+        const uint32_t length = header & ~kMoreFrames;
+        messageBytes_ += length;
+        if (length == 0 || length > limits_.frame || messageBytes_ > limits_.message) return false;
+        if ((header & kMoreFrames) == 0) messageBytes_ = 0;
+        checked_ += sizeof(uint32_t) + length;
+    }
+    return true;
+}
+
+size_t FrameReader::wholeMessageEnd(size_t* length) const {
+    size_t end = at_;
+    if (length) *length = 0;
+    for (bool more = true; more;) {
+        if (end >= checked_) return 0;  // its header is not here yet
+        const uint32_t header = FrameHeader(buffer_.data() + end);
+        more = (header & kMoreFrames) != 0;
+        if (length) *length += header & ~kMoreFrames;
+        end += sizeof(uint32_t) + (header & ~kMoreFrames);
+        if (end > buffer_.size()) return 0;
+    }
+    return end;
 }
 
 bool FrameReader::next(std::string& body) {
-    const size_t pending = buffer_.size() - at_;
-    if (pending < sizeof(uint32_t)) return false;
-    const uint32_t length = FrameLength(buffer_.data() + at_);
-    if (length == 0 || length > kMaxFrame || pending - sizeof(uint32_t) < length) return false;
-    body.assign(buffer_, at_ + sizeof(uint32_t), length);
-    at_ += sizeof(uint32_t) + length;
+    size_t length = 0;
+    const size_t end = wholeMessageEnd(&length);
+    if (end == 0) return false;
+    body.clear();
+    body.reserve(length);
+    for (size_t at = at_; at < end;) {
+        const uint32_t frame = FrameHeader(buffer_.data() + at) & ~kMoreFrames;
+        body.append(buffer_, at + sizeof(uint32_t), frame);
+        at += sizeof(uint32_t) + frame;
+    }
+    at_ = end;
     if (at_ == buffer_.size()) {
         buffer_.clear();
-        at_ = 0;
+        at_ = checked_ = 0;
         begun_.reset();
     } else {
-        // The rest is the start of the next frame, which runs from now.
+        // The rest is the start of the next message, which runs from now.
         begun_ = Clock::now();
         if (at_ > buffer_.size() / 2) {
             buffer_.erase(0, at_);
+            checked_ -= at_;
             at_ = 0;
         }
     }

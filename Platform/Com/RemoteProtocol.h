@@ -1,17 +1,25 @@
 // The messages that two processes of the object model exchange over a
-// local stream socket.
+// stream (Transport.h): a local socket, or TLS between machines.
 //
-// Each message is one frame: its length as 4 bytes, then its body. Both ends
-// run on this machine, so numbers travel in the machine's own byte order.
-// Sockets do not block: a side never waits on its peer without a time
+// A message travels as one frame or more: each frame is its length as 4
+// bytes, whose top bit says that more frames of the same message follow,
+// then that many bytes of the message's body. Between processes of this
+// machine a message is one frame; between machines a long one is cut into
+// frames of a limited size, so that a result is limited only by what it
+// holds, and a peer that goes on sending is told from one that stopped.
+// Numbers travel in the machine's own byte order, which the build requires
+// to be little-endian, so that machines of any kind understand each other.
+// Streams do not block: a side never waits on its peer without a time
 // limit, and a peer that stalls in the middle of a frame, or announces a
-// frame larger than any message, is taken for gone. A body starts with its
-// type:
+// frame or message larger than any, is taken for gone. A body starts with
+// its type:
 //
 //   Create      call id, ProgID                                   -> Reply
 //   Call        call id, object id, call kind, member, arguments  -> Reply
 //   CreateCall  call id, ProgID, call kind, member, arguments     -> Reply
-//   Reply       call id, error number, its description, result, arguments
+//   Reply       call id, error number, its description, then on success
+//               result, arguments, and the failure that a member stored
+//               while the call ran (number, trail, description)
 //   Release     object id, count
 //
 // CreateCall makes a new object, calls it once and lets it go: a creation
@@ -21,6 +29,7 @@
 // return changed; on failure it carries the number and no values.
 #pragma once
 
+#include <bit>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -28,6 +37,10 @@
 #include <string_view>
 
 namespace com::remote {
+
+class Transport;
+
+static_assert(std::endian::native == std::endian::little, "messages carry their numbers little-endian");
 
 enum class MessageType : uint8_t { Create = 1, Call = 2, Reply = 3, Release = 4, CreateCall = 5 };
 
@@ -38,40 +51,71 @@ enum class ObjectTag : uint8_t {
     Receiver = 2, // an object of the receiving process, which it gave out: id follows
 };
 
-// The longest message: calls carry numbers, names and short texts, so a
-// longer length means the stream is broken.
+// Between processes of this machine, the longest message: calls carry
+// numbers, names and short texts, so a longer length means the stream is
+// broken.
 inline constexpr uint32_t kMaxFrame = 16u << 20;
 
-// How long a live peer takes at most to take a frame that is sent to it, or
-// to send the rest of a frame it has begun: either happens at once unless
-// the peer is stopped.
+// Between processes of this machine, how long a live peer takes at most to
+// take a frame that is sent to it, or to send the rest of a frame it has
+// begun: either happens at once unless the peer is stopped.
 inline constexpr std::chrono::milliseconds kFrameWait{1000};
+
+// The sizes and the time a connection allows its peer.
+struct FrameLimits {
+    uint32_t frame;                  // the longest frame
+    size_t message;                  // the longest message, over all its frames
+    std::chrono::milliseconds wait;  // to take a frame, or to send the rest of one begun
+};
+
+// Between processes of this machine: a message is one frame.
+inline constexpr FrameLimits kLocalLimits{kMaxFrame, kMaxFrame, kFrameWait};
+
+// Between machines: a result of a list is as long as its rows make it, up
+// to 1 GiB; frames of 1 MiB, each of which a live peer on a slow network
+// still sends or takes within ten seconds.
+inline constexpr FrameLimits kNetworkLimits{1u << 20, size_t{1} << 30, std::chrono::milliseconds(10000)};
 
 using Clock = std::chrono::steady_clock;
 
 // The milliseconds that poll() waits until `deadline`: 0 once it has passed.
 int PollWait(Clock::time_point deadline);
 
-// Writes one whole frame to a non-blocking socket; false when the peer is
-// gone or has not taken it within kFrameWait.
-bool WriteFrame(int fd, std::string_view body);
+// Writes one whole message, in frames of limits.frame bytes at most; false
+// when the peer is gone, has not taken a frame within limits.wait, or the
+// message is longer than limits.message.
+bool WriteMessage(Transport& transport, std::string_view body, const FrameLimits& limits);
 
-// Gathers the frames of one non-blocking socket as their bytes arrive, so
-// that a frame half received holds nobody up. Memory grows with the bytes
-// received, never with the length a header announces.
+// Gathers the frames of one stream as their bytes arrive, so that a frame
+// half received holds nobody up. Memory grows with the bytes received,
+// never with the length a header announces.
 class FrameReader {
 public:
-    // Reads what the socket holds now. False at the end of the stream, on
-    // an error, or for a length no sender writes (0, or above kMaxFrame).
-    bool receive(int fd);
-    // Takes the next whole frame's body; false when none is whole yet.
+    explicit FrameReader(const FrameLimits& limits = kLocalLimits) : limits_(limits) {}
+
+    // Reads what the stream holds now. False at the end of the stream, on
+    // an error, or for a length no sender writes (0, above the frame limit,
+    // or a message above the message limit).
+    bool receive(Transport& transport);
+    // Takes the next whole message's body; false when none is whole yet.
     bool next(std::string& body);
-    // Since when a frame has been under way, or nullopt when none is.
+    // Since when the frame under way has been coming (or the next frame of
+    // a message under way has been due), or nullopt when none is.
     std::optional<Clock::time_point> begun() const { return begun_; }
 
 private:
+    // Reads the headers of the frames received since the last call; false
+    // for a length that no sender writes.
+    bool checkLengths();
+    // Where the first message not yet taken ends, once all its frames are
+    // here (and its length, without the headers); 0 before.
+    size_t wholeMessageEnd(size_t* length = nullptr) const;
+
+    const FrameLimits limits_;
     std::string buffer_;
-    size_t at_ = 0;  // where the first frame not yet taken starts
+    size_t at_ = 0;            // where the first message not yet taken starts
+    size_t checked_ = 0;       // where the first frame whose header is unread starts
+    size_t messageBytes_ = 0;  // of the message whose frames are being checked
     std::optional<Clock::time_point> begun_;
 };
 

@@ -6,8 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "ComError.h"
 
@@ -32,6 +35,23 @@ std::string PrivateFolder(const std::string& folder, bool create = true) {
     return folder;
 }
 
+// What a server's files are named after: the program's file name and a
+// digest of its folder (FNV-1a of the path without links), short enough for
+// a socket's path.
+std::string ServerFileName(const std::string& program) {
+    std::error_code failed;
+    std::filesystem::path path = std::filesystem::weakly_canonical(program, failed);
+    if (failed) path = std::filesystem::absolute(program);
+    uint64_t digest = 0xcbf29ce484222325ULL;
+    for (const char c : path.parent_path().string()) {
+        digest ^= static_cast<unsigned char>(c);
+        digest *= 0x100000001b3ULL;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(digest));
+    return path.filename().string() + "-" + hex;
+}
+
 bool FillAddress(const std::string& path, sockaddr_un& address) {
     std::memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
@@ -50,14 +70,28 @@ std::string RuntimeFolder() {
     return PrivateFolder("/tmp/inventari-" + std::to_string(::getuid()));
 }
 
-std::string SocketPath(const std::string& name) {
-    std::string path = RuntimeFolder() + "/" + name + ".socket";
+std::string SocketPath(const std::string& program) {
+    std::string path = RuntimeFolder() + "/" + ServerFileName(program) + ".socket";
     if (path.size() >= sizeof(sockaddr_un::sun_path))
         Raise(err::CannotCreateObject, "the runtime folder's name is too long for a socket: " + path);
     return path;
 }
 
-std::string LockPath(const std::string& name) { return RuntimeFolder() + "/" + name + ".lock"; }
+std::string LockPath(const std::string& program) {
+    return RuntimeFolder() + "/" + ServerFileName(program) + ".lock";
+}
+
+std::string ThisProgram() {
+    char path[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) Raise(err::CannotCreateObject, std::string("cannot find this program: ") + std::strerror(errno));
+    // A program replaced since it started reads " (deleted)": it goes on
+    // serving the installation it was started from.
+    std::string program(path, static_cast<size_t>(n));
+    constexpr std::string_view kReplaced = " (deleted)";
+    if (program.ends_with(kReplaced)) program.resize(program.size() - kReplaced.size());
+    return program;
+}
 
 int ConnectTo(const std::string& path) {
     sockaddr_un address;

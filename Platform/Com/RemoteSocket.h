@@ -20,10 +20,16 @@ inline constexpr const char* kRuntimeFolderVariable = "INVENTARI_RUNTIME_DIR";
 // is not private to this user.
 std::string RuntimeFolder();
 
-// The socket and lock file of the server program called `name`; 429 when
-// the socket's path is too long for one.
-std::string SocketPath(const std::string& name);
-std::string LockPath(const std::string& name);
+// The socket and lock file of the server program at `program`, named
+// after the program and the folder it lies in, so that the same program of
+// two installations (two build trees, two install prefixes) has two: a
+// client reaches the server of its own installation, which reads that
+// installation's settings. 429 when the socket's path is too long for one.
+std::string SocketPath(const std::string& program);
+std::string LockPath(const std::string& program);
+
+// The path of the program this process runs, as the system knows it.
+std::string ThisProgram();
 
 // A connected stream socket that does not block, or -1 when nobody
 // listens at `path` or its server takes no connection now.

@@ -9,13 +9,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/Installation.h"
+
 #include "Com/Registry.h"
 #include "Com/RemoteSocket.h"
 #include "Morune/MoruneNames.h"
 
 namespace testsupport {
 
-std::string TestCollector() { return MORUNE_TEST_SERVER; }
+std::string TestCollector() { return OwnInstallation().path("DataServices/Morune/MoruneTestServer"); }
 
 void UseCollector(const std::string& program) { com::SetLocalServerProgram(morune::names::Morune, program); }
 
@@ -25,12 +27,10 @@ CollectorSandbox::CollectorSandbox(std::string program) : program_(std::move(pro
     UseCollector(program_);
 }
 
-std::string CollectorSandbox::serverName() const { return std::filesystem::path(program_).filename().string(); }
-
-std::string CollectorSandbox::socketPath() const { return com::remote::SocketPath(serverName()); }
+std::string CollectorSandbox::socketPath() const { return com::remote::SocketPath(program_); }
 
 int CollectorSandbox::collectorPid() const {
-    const std::string lockFile = com::remote::LockPath(serverName());
+    const std::string lockFile = com::remote::LockPath(program_);
     const int fd = ::open(lockFile.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) return 0;
     const bool running = ::flock(fd, LOCK_EX | LOCK_NB) != 0;

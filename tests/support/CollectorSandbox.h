@@ -32,9 +32,6 @@ public:
     std::string socketPath() const;
 
 private:
-    // The name the collector's socket and lock file are known by.
-    std::string serverName() const;
-
     TempDir folder_;
     std::string program_;
 };

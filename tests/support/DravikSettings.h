@@ -1,16 +1,16 @@
-// "Dravik.INI" beside the data access library of the build tree, as the
-// tests on the server side write it: the connection string of the test's
-// database and the collector's times (by default long ones, so that no
-// transaction of a test is rolled back under it).
+// "Dravik.INI" beside the data access library of the test's own
+// installation, as the tests on the server side write it: the connection
+// string of the test's database and the collector's times (by default long
+// ones, so that no transaction of a test is rolled back under it).
 #pragma once
 
 #include <string>
 
-#include "support/Files.h"
+#include "support/Installation.h"
 
 namespace testsupport {
 
-inline std::string DravikIni() { return BuildPath("DataServices/Dravik/Dravik.INI"); }
+inline std::string DravikIni() { return OwnSettingsFile("DataServices/Dravik/Dravik.INI"); }
 
 inline std::string DravikSettings(const std::string& connectionString, const std::string& period = "600000",
                                   const std::string& maxAge = "600000") {

@@ -2,10 +2,17 @@
 // on the engine under test, "Dravik.INI" pointing at it, and a collector
 // process of the test's own; the support services reached by ProgID as the
 // windows reach them.
+//
+// The same tests run a second time with INVENTARI_OBJECT_SERVER set (see
+// CMakeLists.txt): then the entity objects, the transactions and the
+// collector live in an object server of the test's own, which "Brintel.INI"
+// names by its loopback address and port, reached over TLS.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,12 +22,18 @@
 #include "support/CollectorSandbox.h"
 #include "support/DravikSettings.h"
 #include "support/Files.h"
+#include "support/ObjectServerSandbox.h"
 #include "support/SampleDatabase.h"
 
 namespace brinteltest {
 
 using testsupport::DravikIni;
-inline std::string BrintelIni() { return testsupport::BuildPath("BusinessServices/Brintel/Brintel.INI"); }
+inline std::string BrintelIni() { return testsupport::OwnSettingsFile("BusinessServices/Brintel/Brintel.INI"); }
+inline std::string BrintelSettings(const std::string& machine) {
+    return "[General]\nDLL_Quossa=Quossa.\nPC_Quossa=" + machine + "\n";
+}
+
+inline bool ThroughObjectServer() { return std::getenv("INVENTARI_OBJECT_SERVER") != nullptr; }
 
 inline com::ObjectRef Service(const std::string& className) {
     return com::CreateObject("Brintel." + className);
@@ -49,9 +62,17 @@ inline bool Find(ado::Recordset& rows, const std::string& field, const com::Vari
 
 class ServerSide : public testing::TestWithParam<testsupport::Engine> {
 protected:
-    testsupport::CollectorSandbox collector_;
+    testsupport::CollectorSandbox collector_{ThroughObjectServer() ? testsupport::ProductCollector()
+                                                                    : testsupport::TestCollector()};
     std::unique_ptr<testsupport::TestDatabase> db_ = testsupport::SampleDatabase(GetParam());
     testsupport::ScopedFile dravikIni_{DravikIni(), testsupport::DravikSettings(db_->connectionString())};
+    std::unique_ptr<testsupport::ObjectServerSandbox> objectServer_ =
+        ThroughObjectServer() ? std::make_unique<testsupport::ObjectServerSandbox>() : nullptr;
+    testsupport::ScopedFile brintelIni_{BrintelIni(), BrintelSettings(EntityMachine())};
+
+    // The machine the support layer creates its entity objects on, as
+    // PC_Quossa names it: a transaction begun through them lives there.
+    std::string EntityMachine() const { return objectServer_ ? objectServer_->address() : ""; }
 };
 
 }  // namespace brinteltest

@@ -118,18 +118,18 @@ TEST_P(WindowTexts, AreReadOutsideAnOpenTransaction) {
     Succeeds(session, "BeginTransaction");
     const com::ObjectRef connection = com::Get(session, "IdTransaccio").toObject();
 
-    const com::ObjectRef tables = Service("SvrTaulesAuxiliars");
-    com::Set(tables, "IdTransaccio", connection);
-    ado::Recordset added = Rows(Succeeds(tables, "GetEmptyRecordset", {"T_Idioma"}));
-    added.AddNew();
-    added.SetValue("NumIdioma", 1);
-    added.SetValue("NomFormulari", "Errors");
-    added.SetValue("CodTextIdioma", "ErrorProva");
-    added.SetValue("TextTraduit", "Encara no confirmat");
-    added.Update();
-    EXPECT_EQ(Succeeds(tables, "SaveTaulaAuxiliar", {added.ToXml()}), com::Variant(true));
-    EXPECT_EQ(Rows(Succeeds(tables, "GetListAuxiliar", {"T_Idioma", "", 0, ""})).RecordCount(),
-              Rows(Succeeds(Service("SvrTaulesAuxiliars"), "GetListAuxiliar", {"T_Idioma", "", 0, ""})).RecordCount() + 1)
+    // A text written inside the transaction by the data access service
+    // (no support service writes the window texts), on the machine that
+    // holds the transaction.
+    const com::ObjectRef data = com::CreateObject("Dravik.clsBD", EntityMachine());
+    com::Set(data, "IdTransaccio", connection);
+    Succeeds(data, "ExecutaSQL",
+             {"Insert Into T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit) "
+              "Values (1, 'Errors', 'ErrorProva', 'Encara no confirmat')"});
+    const auto textsIn = [](const com::ObjectRef& d) {
+        return Rows(Succeeds(d, "ConsultaXML", {"Select * From T_Idioma"})).RecordCount();
+    };
+    EXPECT_EQ(textsIn(data), textsIn(com::CreateObject("Dravik.clsBD")) + 1)
         << "the new text is there inside the transaction only";
 
     const com::ObjectRef languages = Service("SvrIdiomes");
@@ -195,9 +195,11 @@ TEST_P(LookupTable, IsListedFilteredSavedAndDeleted) {
         << "nothing left to delete is no failure";
 }
 
-// The engines' catalogues and any table the application does not have are
-// refused before a statement is sent, whatever the member.
-TEST_P(LookupTable, OnlyTheApplicationsOwnTablesAreReadOrWritten) {
+// The engines' catalogues, any table the application does not have and
+// those of its tables that no window sends through the service (the users,
+// their project access, the window texts) are refused before a statement
+// is sent, whatever the member.
+TEST_P(LookupTable, OnlyTheTablesItServesAreReadOrWritten) {
     const com::ObjectRef tables = Service("SvrTaulesAuxiliars");
     // A change set of a lookup table whose column names another table.
     ado::Recordset added = Rows(Succeeds(tables, "GetEmptyRecordset", {"TTT_TipusCable"}));
@@ -207,7 +209,8 @@ TEST_P(LookupTable, OnlyTheApplicationsOwnTablesAreReadOrWritten) {
     const std::string changeSet = added.ToXml();
     const std::string ownTable = "rs:basetable='TTT_TipusCable'";
     ASSERT_NE(changeSet.find(ownTable), std::string::npos) << changeSet;
-    for (const char* table : {"sqlite_master", "sqlite_schema", "pg_authid", "pg_class", "TTT_NoHiEs"}) {
+    for (const char* table : {"sqlite_master", "sqlite_schema", "pg_authid", "pg_class", "TTT_NoHiEs", "T_Usuari",
+                              "T_UsuariProjecte", "T_Idioma"}) {
         std::string elsewhere = changeSet;
         elsewhere.replace(elsewhere.find(ownTable), ownTable.size(), std::string("rs:basetable='") + table + "'");
         const struct {
@@ -230,6 +233,35 @@ TEST_P(LookupTable, OnlyTheApplicationsOwnTablesAreReadOrWritten) {
                                                  base::TrailEntry(base::label::Brintel, "SvrTaulesAuxiliars", c.operation));
         }
     }
+}
+
+// The users as the user service lists them, changed the way a caller
+// would change them: the administrator's hash, a security level raised, a
+// user added. Neither lookup-table save takes it, and nothing changes.
+TEST_P(LookupTable, NoSaveOfItTouchesTheUsers) {
+    const com::ObjectRef users = Service("SvrUsuaris");
+    const std::string before = Succeeds(users, "GetUsuaris").toString();
+    ado::Recordset changed = Rows(before);
+    ASSERT_TRUE(Find(changed, "Login", "admin"));
+    changed.SetValue("Password", "$argon2id$v=19$m=65536,t=2,p=1$chosen$chosen");
+    changed.SetValue("NumNivellSeguretat", 1);
+    changed.Update();
+    changed.AddNew();
+    changed.SetValue("NomUsuari", "Intrus");
+    changed.SetValue("Login", "intrus");
+    changed.Update();
+    for (const char* service : {"SvrTaulesAuxiliars", "SvrPuntsLlum"}) {
+        SCOPED_TRACE(service);
+        const com::ObjectRef tables = Service(service);
+        std::vector<com::Variant> args = {changed.ToXml()};
+        EXPECT_EQ(com::CallRef(tables, "SaveTaulaAuxiliar", args), com::Variant(false));
+        EXPECT_EQ(NumError(tables), 5);
+        std::vector<com::Variant> list = {"T_Usuari", ""};
+        if (std::string_view(service) == "SvrTaulesAuxiliars") list = {"T_Usuari", "", 0, ""};
+        EXPECT_EQ(com::CallRef(tables, "GetListAuxiliar", list), com::Variant(""));
+        EXPECT_EQ(NumError(tables), 5);
+    }
+    EXPECT_EQ(Succeeds(users, "GetUsuaris").toString(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, LookupTable, testing::ValuesIn(testsupport::AvailableEngines()),

@@ -7,13 +7,15 @@
 #include "FakeEntities.h"
 #include "Com/Registry.h"
 #include "support/Files.h"
+#include "support/Installation.h"
 
 namespace {
 
 using fake::Line;
 
-const std::string kFolder = testsupport::BuildPath("BusinessServices/Brintel");
-const std::string kIni = kFolder + "/Brintel.INI";
+// The library's folder in the test's own installation, and its settings.
+std::string Folder() { return testsupport::OwnInstallation().path("BusinessServices/Brintel"); }
+std::string IniFile() { return testsupport::OwnSettingsFile("BusinessServices/Brintel/Brintel.INI"); }
 
 std::string Ini(const std::string& lines) { return "[General]\n" + lines; }
 
@@ -37,12 +39,12 @@ TEST_F(Settings, EachCreationReadsTheFileAndReportsWhatIsWrongWithIt) {
         {"DLL_Quossa missing", Ini("PC_Quossa=\n"), 513, dll + create},
         {"PC_Quossa missing", Ini("DLL_Quossa=Quossa.\n"), 513, pc + create},
         {"file missing", std::nullopt, 515, dll + create},
-        {"another machine", Ini("DLL_Quossa=Quossa.\nPC_Quossa=far-away-host\n"), 462, create},
+        {"a server that cannot be reached", Ini("DLL_Quossa=Quossa.\nPC_Quossa=127.0.0.1:1\n"), 462, create},
         {"prefix of no library", Ini("DLL_Quossa=Nowhere.\nPC_Quossa=\n"), 429, create},
         {"all well again", Ini("DLL_Quossa=Quossa.\nPC_Quossa=\n"), 0, ""},
         {"written with a byte-order mark", "\xEF\xBB\xBF" + Ini("DLL_Quossa=Quossa.\nPC_Quossa=\n"), 0, ""},
     };
-    testsupport::ScopedFile ini(kIni, std::nullopt);
+    testsupport::ScopedFile ini(IniFile(), std::nullopt);
     com::ObjectRef service = com::CreateObject("Brintel.SvrClients");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -62,7 +64,7 @@ TEST_F(Settings, EachCreationReadsTheFileAndReportsWhatIsWrongWithIt) {
 TEST_F(Settings, ThisMachineAnswersToEachOfItsNames) {
     char host[256] = {};
     ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
-    testsupport::ScopedFile ini(kIni, std::nullopt);
+    testsupport::ScopedFile ini(IniFile(), std::nullopt);
     for (const std::string& machine :
          std::vector<std::string>{"", "localhost", "LOCALHOST", host, "127.0.0.1", "::1"}) {
         SCOPED_TRACE(machine);
@@ -75,11 +77,11 @@ TEST_F(Settings, ThisMachineAnswersToEachOfItsNames) {
 }
 
 TEST_F(Settings, SupportFunctionsReadKeysWithTheirOwnFolderInPlaceOfMod) {
-    testsupport::ScopedFile ini(kIni, Ini("Paths={mod}/a;{mod}/b\nEmpty=\n"));
+    testsupport::ScopedFile ini(IniFile(), Ini("Paths={mod}/a;{mod}/b\nEmpty=\n"));
     com::ObjectRef functions = com::CreateObject("Brintel.clsFuncionsSubCapaSuport");
-    EXPECT_EQ(com::Get(functions, "RutaArxiuIni").toString(), kIni);
+    EXPECT_EQ(com::Get(functions, "RutaArxiuIni").toString(), IniFile());
     EXPECT_EQ(com::Call(functions, "ConsultaArxiuIniSuport", {"General", "Paths"}).toString(),
-              kFolder + "/a;" + kFolder + "/b");
+              Folder() + "/a;" + Folder() + "/b");
     EXPECT_EQ(com::Call(functions, "ConsultaArxiuIniSuport", {"General", "Empty"}).toString(), "");
     EXPECT_EQ(com::Get(functions, "NumError").toLong(), 0);
 

@@ -7,7 +7,9 @@
 #include <regex>
 #include <thread>
 
+#include "Ado/AdoError.h"
 #include "DravikFixture.h"
+#include "support/SmallDisk.h"
 
 namespace dravik::test {
 namespace {
@@ -78,6 +80,7 @@ TEST_P(DravikEngineMessages, AStatementWaitsSecondsForAnotherTransactionsLockThe
     EXPECT_NE(Description(bd).find(GetParam() == testsupport::Engine::SQLite ? "database is locked" : "lock timeout"),
               std::string::npos)
         << Description(bd);
+    EXPECT_EQ(ado::err::StateOf(Description(bd)), ado::err::state::LockNotAvailable) << "the same state on each engine";
 
     {
         std::lock_guard lock(mutex);
@@ -86,6 +89,32 @@ TEST_P(DravikEngineMessages, AStatementWaitsSecondsForAnotherTransactionsLockThe
     done.notify_one();
     release.join();
     EXPECT_EQ(Count("Nom = 'a'"), 1);
+}
+
+// SQLite's file on a small file system of its own, which fills: the commit
+// fails with the engine's text and the state of a full disk, and the file
+// stays whole, without the row.
+TEST_P(DravikEngineMessages, AFullDiskFailsWithTheEnginesTextAndLeavesTheFileWhole) {
+    if (GetParam() != testsupport::Engine::SQLite) GTEST_SKIP() << "the server's disk is the server's";
+    if (!testsupport::OnSmallDisk()) {
+        const testsupport::SmallDiskRun run = testsupport::RunOnSmallDisk(1 << 20);
+        if (!run.ran) GTEST_SKIP() << run.output;
+        EXPECT_TRUE(run.passed) << run.output;
+        return;
+    }
+    const com::ObjectRef transaction = com::Call(NewBD(), "BeginTransaction").toObject();
+    ASSERT_NE(transaction, nullptr);
+    const com::ObjectRef bd = NewBD(transaction);
+    {
+        testsupport::DiskFiller full;
+        EXPECT_TRUE(com::Call(bd, "UpdateXML", {com::Variant(Adding(1, "a"))}).toBool());
+        EXPECT_EQ(com::Call(bd, "CommitTransaction").toObject(), nullptr);
+    }
+    EXPECT_EQ(NumError(bd), kDatabaseError);
+    EXPECT_NE(Description(bd).find("database or disk is full"), std::string::npos) << Description(bd);
+    EXPECT_EQ(ado::err::StateOf(Description(bd)), ado::err::state::DiskFull);
+    EXPECT_EQ(Open()->Query("PRAGMA integrity_check").rows.at(0).at(0), com::Variant("ok"));
+    EXPECT_EQ(Count(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, DravikEngineMessages, testing::ValuesIn(testsupport::AvailableEngines()),

@@ -1,5 +1,5 @@
 // The settings members of clsBD on the settings file the build puts beside
-// the library.
+// the library, in the test's own installation.
 #include "DravikFixture.h"
 
 namespace dravik::test {
@@ -8,7 +8,7 @@ namespace {
 using com::Variant;
 
 TEST(DravikSettings, TheShippedFileNamesTheDatabaseBesideTheLibraryAndTheCollectorsTimes) {
-    const std::string folder = testsupport::BuildPath("DataServices/Dravik");
+    const std::string folder = testsupport::OwnInstallation().path("DataServices/Dravik");
     com::ObjectRef bd = NewBD();
     EXPECT_EQ(com::Get(bd, "RutaArxiuIni").toString(), DravikIni());
     EXPECT_EQ(com::Call(bd, "ConsultaArxiuIniBD", {Variant("General"), Variant("CadenaConnexioBD")}).toString(),

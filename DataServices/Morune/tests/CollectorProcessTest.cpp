@@ -1,23 +1,27 @@
 // The collector with client processes that begin their transactions
 // through clsBD on a SQLite database: what it rolls back, what it survives.
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <functional>
+#include <sstream>
 
 #include "Ado/Connection.h"
-#include "ClientProcess.h"
 #include "CollectorFixture.h"
 #include "Com/RemoteSocket.h"
+#include "support/ClientProcess.h"
 #include "support/TestDatabase.h"
 
 namespace morune::test {
 namespace {
 
 using namespace std::chrono_literals;
+using testsupport::ClientProcess;
 using SteadyClock = std::chrono::steady_clock;
 
 // Whether `condition` holds before `deadline`, asked every 20 ms.
@@ -47,7 +51,6 @@ public:
         char byte;
         return ::poll(&p, 1, static_cast<int>(wait.count())) > 0 && ::recv(fd_, &byte, 1, MSG_DONTWAIT) == 0;
     }
-
 private:
     const int fd_;
 };
@@ -157,6 +160,61 @@ TEST_F(CollectorWithConcurrentClients, AStoppedClientHoldsTheOthersUpASecondAtMo
     EXPECT_TRUE(Before(SteadyClock::now() + 5s, [&] { return stopped.ask("state") == "0"; }))
         << "tried again at a later sweep";
     EXPECT_EQ(Count(), 0);
+}
+
+// The processor time a process has used so far, in clock ticks.
+long ProcessorTicks(int pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+    std::string skipped;
+    for (int field = 3; field < 14; ++field) fields >> skipped;  // from the state to cmajflt
+    long user = 0, system = 0;
+    fields >> user >> system;
+    return user + system;
+}
+
+// 1,100 idle clients and a limit of 1024 files made the collector spin and
+// hold every other client up: it raises its limit at start, and when it
+// has no file left for a client, leaves that one waiting at its socket
+// while it serves the others; the waiting client's call fails in time,
+// with why.
+TEST_F(CollectorWithClients, OutOfFilesItServesItsClientsAndANewOneLearnsWhyItWaits) {
+    rlimit own{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &own), 0);
+    rlimit lowered = own;
+    lowered.rlim_cur = own.rlim_max / 2;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    ClientProcess client(MORUNE_TEST_CLIENT);  // starts the collector with the lowered limit
+    const std::string begun = client.ask("begin");
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &own), 0);
+    ASSERT_EQ(begun, "0");
+    const int pid = sandbox_.collectorPid();
+    rlimit collector{};
+    ASSERT_EQ(::prlimit(pid, RLIMIT_NOFILE, nullptr, &collector), 0);
+    EXPECT_EQ(collector.rlim_cur, collector.rlim_max) << "raised to the hard limit at start";
+    EXPECT_EQ(keys(), "Clau1|") << "this test is a client too";
+    EXPECT_EQ(client.ask("commit"), "0 none");
+
+    // Brought down to a few files, it has more peers at its socket than it
+    // can take, then a client that begins a transaction.
+    const rlimit few{32, 32};
+    ASSERT_EQ(::prlimit(pid, RLIMIT_NOFILE, &few, nullptr), 0);
+    std::vector<std::unique_ptr<RawPeer>> idle;
+    for (int i = 0; i < 40; ++i) idle.push_back(std::make_unique<RawPeer>(sandbox_.socketPath()));
+    ClientProcess newcomer(MORUNE_TEST_CLIENT);
+    newcomer.send("begin");
+
+    // Meanwhile it rests, and serves the clients it has.
+    std::this_thread::sleep_for(500ms);
+    const long before = ProcessorTicks(pid);
+    std::this_thread::sleep_for(1s);
+    EXPECT_LT(ProcessorTicks(pid) - before, ::sysconf(_SC_CLK_TCK) / 4) << "it does not try again and again";
+    EXPECT_EQ(keys(), "Clau1|");
+
+    EXPECT_EQ(newcomer.reply(15s), std::to_string(base::err::CallTimedOut));
+    const std::string why = newcomer.ask("why");
+    EXPECT_NE(why.find("it serves as many programs as it may open files"), std::string::npos) << why;
 }
 
 TEST_F(CollectorWithClients, APeerThatSendsHalfAMessageOrAnOversizedOneHoldsNobodyUp) {

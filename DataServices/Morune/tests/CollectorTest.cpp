@@ -1,7 +1,10 @@
 // The collector's registrations, sweep and settings, driven through its
 // test control with a stopped clock: no test here waits for the timer.
+#include <csignal>
+
 #include "CollectorFixture.h"
 #include "Morune/MoruneNames.h"
+#include "support/Installation.h"
 
 namespace morune::test {
 namespace {
@@ -204,6 +207,30 @@ TEST_F(Collector, ItsSettingsLieInTheDataLibrarysFolder) {
     EXPECT_EQ(com::CallRef(collector, "ConsultaArxiuIni", args).toString(), "");
     EXPECT_EQ(NumError(collector), 513);
     EXPECT_EQ(UbicacioError(collector), Trail({"ConsultaArxiuIni"}));
+}
+
+// Two installations of one user, each with its settings: a client of each
+// reaches the collector of its own installation, which reads that
+// installation's settings, even in one runtime folder.
+TEST(CollectorInstallations, EachInstallationOfOneUserHasACollectorOfItsOwn) {
+    testsupport::Installation installations[2];
+    const std::string collectors[] = {installations[0].path("DataServices/Morune/MoruneTestServer"),
+                                      installations[1].path("DataServices/Morune/MoruneTestServer")};
+    testsupport::CollectorSandbox sandbox(collectors[0]);
+    int32_t pids[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        const std::string settings = installations[i].path("DataServices/Dravik/Dravik.INI");
+        testsupport::WriteFile(settings, "[General]\nPeriodicitatRecolectorDeixalla=600000\nMaximTempsDeTransaccio=" +
+                                             std::to_string(1000 + i) + "\n");
+        testsupport::UseCollector(collectors[i]);
+        pids[i] = com::Get(com::CreateObject("Morune.TestControl"), "Pid").toLong();
+        const com::ObjectRef collector = com::CreateObject("Morune.clsDeixalla");
+        EXPECT_EQ(com::Get(collector, "RutaArxiuIni").toString(), settings);
+        std::vector<Variant> args{Variant(settings), Variant("General"), Variant("MaximTempsDeTransaccio")};
+        EXPECT_EQ(com::CallRef(collector, "ConsultaArxiuIni", args).toString(), std::to_string(1000 + i));
+    }
+    EXPECT_NE(pids[0], pids[1]);
+    if (pids[1] != pids[0] && pids[1] > 0) ::kill(pids[1], SIGKILL);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 //   commit, rollback  NumError, then "open" or "none" for the handle returned
 //   state             State of the transaction's connection, or "none"
 //   hold <ms>         "held" once it holds the connection's lock, kept <ms>
+//   why               the description of the last command's failure
 #include <chrono>
 #include <iostream>
 #include <mutex>
@@ -15,6 +16,7 @@
 #include <thread>
 
 #include "Ado/Connection.h"
+#include "Base/Error.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
 #include "support/CollectorSandbox.h"
@@ -31,7 +33,7 @@ com::ObjectRef NewBD(const com::ObjectRef& transaction) {
 
 int main() {
     testsupport::UseCollector();
-    com::ObjectRef transaction;
+    com::ObjectRef transaction, last;
     for (std::string line; std::getline(std::cin, line);) {
         std::istringstream words(line);
         std::string command, rest;
@@ -50,6 +52,9 @@ int main() {
             std::cout << com::Get(bd, "NumError").toLong() << (transaction ? " open" : " none");
         } else if (command == "state") {
             std::cout << (transaction ? com::Get(transaction, "State").toString() : "none");
+        } else if (command == "why") {
+            std::cout << base::DescriptionOf(com::Get(last, "NumError").toLong(),
+                                             com::Get(last, "UbicacioError").toString());
         } else if (command == "hold") {
             auto connection = std::dynamic_pointer_cast<ado::Connection>(transaction);
             std::lock_guard lock(connection->mutex());
@@ -59,6 +64,7 @@ int main() {
         } else {
             std::cout << "unknown command";
         }
+        if (command != "why") last = bd;
         std::cout << std::endl;
     }
     return 0;

@@ -8,13 +8,14 @@
 #include "support/CollectorSandbox.h"
 #include "support/DravikSettings.h"
 #include "support/ErrorOf.h"
+#include "support/Installation.h"
 #include "support/RecordingConnection.h"
 
 namespace {
 
 TEST(CollectorProduct, ServesTheCollectorAndNoTestControl) {
     ::setenv("MORUNE_TEST_CONTROL", "1", 1);  // once enough to stop the product's clock
-    testsupport::CollectorSandbox sandbox(MORUNE_PRODUCT);
+    testsupport::CollectorSandbox sandbox(testsupport::OwnInstallation().path("DataServices/Morune/Morune"));
     testsupport::ScopedFile settings(testsupport::DravikIni(),
                                      "[General]\nPeriodicitatRecolectorDeixalla=600000\nMaximTempsDeTransaccio=1000\n");
 

@@ -1,6 +1,9 @@
 -- Texts of error numbers: the code is "Error" followed by the number, and
 -- the error box looks it up in the user's language whatever the window.
--- They belong to no window; NomFormulari groups them.
+-- A database failure whose engine said what it was has a text of its own
+-- where one is here: "Error", the number, "_" and the SQLSTATE. Each says
+-- what happened and what to do; the engine's own message is in the box's
+-- details. They belong to no window; NomFormulari groups them.
 -- Languages: 1 Català, 2 Castellano, 5 English.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
@@ -91,9 +94,18 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'Errors', 'Error3709', 'El text no és un conjunt de registres vàlid.', FALSE),
   (2, 'Errors', 'Error3709', 'El texto no es un conjunto de registros válido.', FALSE),
   (5, 'Errors', 'Error3709', 'The text is not a valid recordset.', FALSE),
-  (1, 'Errors', 'Error-2147217864', 'Un altre usuari ha canviat o esborrat el registre; torneu-lo a llegir.', FALSE),
-  (2, 'Errors', 'Error-2147217864', 'Otro usuario ha cambiado o borrado el registro; vuelva a leerlo.', FALSE),
-  (5, 'Errors', 'Error-2147217864', 'Another user changed or deleted the record; read it again.', FALSE),
+  (1, 'Errors', 'Error-2147217864', 'Un altre usuari ha canviat o esborrat aquest registre mentrestant. S''ha tornat a llegir: reviseu-lo i torneu a fer el canvi.', FALSE),
+  (2, 'Errors', 'Error-2147217864', 'Otro usuario ha cambiado o borrado este registro mientras tanto. Se ha vuelto a leer: revíselo y vuelva a hacer el cambio.', FALSE),
+  (5, 'Errors', 'Error-2147217864', 'Another user changed or deleted this record in the meantime. It has been read again: check it and make your change again.', FALSE),
   (1, 'Errors', 'Error-2147467259', 'La base de dades ha refusat l''operació.', FALSE),
   (2, 'Errors', 'Error-2147467259', 'La base de datos ha rechazado la operación.', FALSE),
-  (5, 'Errors', 'Error-2147467259', 'The database refused the operation.', FALSE);
+  (5, 'Errors', 'Error-2147467259', 'The database refused the operation.', FALSE),
+  (1, 'Errors', 'Error-2147467259_55P03', 'Un altre usuari està treballant ara mateix amb aquest registre. Espereu un moment i torneu-ho a provar.', FALSE),
+  (2, 'Errors', 'Error-2147467259_55P03', 'Otro usuario está trabajando ahora mismo con este registro. Espere un momento y vuelva a intentarlo.', FALSE),
+  (5, 'Errors', 'Error-2147467259_55P03', 'Another user is working on this record right now. Wait a moment and try again.', FALSE),
+  (1, 'Errors', 'Error-2147467259_40P01', 'Un altre usuari treballava alhora amb els mateixos registres i el canvi no s''ha desat. Torneu-ho a provar.', FALSE),
+  (2, 'Errors', 'Error-2147467259_40P01', 'Otro usuario trabajaba a la vez con los mismos registros y el cambio no se ha guardado. Vuelva a intentarlo.', FALSE),
+  (5, 'Errors', 'Error-2147467259_40P01', 'Another user was working on the same records at the same time and the change was not saved. Try again.', FALSE),
+  (1, 'Errors', 'Error-2147467259_53100', 'El disc de la base de dades és ple i el canvi no s''ha desat. Allibereu espai al disc i torneu-ho a provar.', FALSE),
+  (2, 'Errors', 'Error-2147467259_53100', 'El disco de la base de datos está lleno y el cambio no se ha guardado. Libere espacio en el disco y vuelva a intentarlo.', FALSE),
+  (5, 'Errors', 'Error-2147467259_53100', 'The database''s disk is full and the change was not saved. Free some space on the disk and try again.', FALSE);

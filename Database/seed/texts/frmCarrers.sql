@@ -7,6 +7,9 @@
 -- Messages (EsControl FALSE):
 --   valAlgunCampBuit valRepetitCodiCarrer valNoRegistresEditar
 --   valNoRegistresEliminar valTextEliminar clhNumOrdre clhX clhY
+--   valReferenciatT_Escomesa valReferenciatT_PuntLlum
+-- valReferenciat and a table's name: a delete refused while rows of that
+--   table refer to the row (or to one that would go with it).
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmCarrers', 'Formulari', 'Carrers', TRUE),
@@ -65,4 +68,10 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmCarrers', 'clhX', 'X', FALSE),
   (1, 'frmCarrers', 'clhY', 'Y', FALSE),
   (2, 'frmCarrers', 'clhY', 'Y', FALSE),
-  (5, 'frmCarrers', 'clhY', 'Y', FALSE);
+  (5, 'frmCarrers', 'clhY', 'Y', FALSE),
+  (1, 'frmCarrers', 'valReferenciatT_Escomesa', 'Hi ha escomeses en aquest carrer; no es pot eliminar.', FALSE),
+  (2, 'frmCarrers', 'valReferenciatT_Escomesa', 'Hay acometidas en esta calle; no se puede eliminar.', FALSE),
+  (5, 'frmCarrers', 'valReferenciatT_Escomesa', 'Service connections stand in this street; it cannot be deleted.', FALSE),
+  (1, 'frmCarrers', 'valReferenciatT_PuntLlum', 'Hi ha punts de llum en aquest carrer; no es pot eliminar.', FALSE),
+  (2, 'frmCarrers', 'valReferenciatT_PuntLlum', 'Hay puntos de luz en esta calle; no se puede eliminar.', FALSE),
+  (5, 'frmCarrers', 'valReferenciatT_PuntLlum', 'Light points stand in this street; it cannot be deleted.', FALSE);

@@ -1,5 +1,7 @@
 -- Texts of the client window: its caption, the captions of its labels and
 -- buttons, and its messages. Languages: 1 Català, 2 Castellano, 5 English.
+-- valReferenciat and a table's name: a delete refused while rows of that
+--   table refer to the row (or to one that would go with it).
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmClients', 'Formulari', 'Clients', TRUE),
@@ -61,4 +63,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmClients', 'valRepetitNomClient', 'There is already a client with this name.', FALSE),
   (1, 'frmClients', 'valClientAmbProjecte', 'Hi ha projectes d''aquest client; no es pot eliminar.', FALSE),
   (2, 'frmClients', 'valClientAmbProjecte', 'Hay proyectos de este cliente; no se puede eliminar.', FALSE),
-  (5, 'frmClients', 'valClientAmbProjecte', 'Projects belong to this client; it cannot be deleted.', FALSE);
+  (5, 'frmClients', 'valClientAmbProjecte', 'Projects belong to this client; it cannot be deleted.', FALSE),
+  (1, 'frmClients', 'valReferenciatT_Projecte', 'Hi ha projectes d''aquest client; no es pot eliminar.', FALSE),
+  (2, 'frmClients', 'valReferenciatT_Projecte', 'Hay proyectos de este cliente; no se puede eliminar.', FALSE),
+  (5, 'frmClients', 'valReferenciatT_Projecte', 'Projects belong to this client; it cannot be deleted.', FALSE);

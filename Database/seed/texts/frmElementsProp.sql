@@ -10,6 +10,7 @@
 --   valNoRegistresEditar valNoRegistresEliminar (the shared window shape's)
 -- Beyond the window's own codes:
 --   valOrigenDescendent: the chosen parent is one of the element's descendants.
+--   valCodiBuit: Accept with no code of the list chosen.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmElementsProp', 'Formulari', 'Propietats de l''element', TRUE),
@@ -54,6 +55,9 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmElementsProp', 'valOrigenDescendent', 'L''origen no pot ser un element que depèn d''aquest.', FALSE),
   (2, 'frmElementsProp', 'valOrigenDescendent', 'El origen no puede ser un elemento que depende de este.', FALSE),
   (5, 'frmElementsProp', 'valOrigenDescendent', 'The parent cannot be an element below this one.', FALSE),
+  (1, 'frmElementsProp', 'valCodiBuit', 'Trieu el codi de l''element de la llista.', FALSE),
+  (2, 'frmElementsProp', 'valCodiBuit', 'Elija el código del elemento de la lista.', FALSE),
+  (5, 'frmElementsProp', 'valCodiBuit', 'Choose the element''s code from the list.', FALSE),
   (1, 'frmElementsProp', 'valNoRegistresEditar', 'No hi ha cap element per editar.', FALSE),
   (2, 'frmElementsProp', 'valNoRegistresEditar', 'No hay ningún elemento para editar.', FALSE),
   (5, 'frmElementsProp', 'valNoRegistresEditar', 'There is no element to edit.', FALSE),

@@ -7,9 +7,11 @@
 -- Messages (EsControl FALSE):
 --   valNomEscomesa valNoRegistresEditar valNoRegistresEliminar
 --   valNoRegistreSeleccionat valTextEliminar valExportacioAcabada
---   valSobreescriureArxiu
+--   valSobreescriureArxiu valReferenciatT_Tram
 -- Beyond the window's own codes:
 --   valSobreescriureArxiu: the export would overwrite a file.
+--   valReferenciat and a table's name: a delete refused while rows of that
+--     table refer to the row (or to one that would go with it).
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmEscomesaElem', 'Formulari', 'Elements de l''escomesa', TRUE),
@@ -56,4 +58,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmEscomesaElem', 'valExportacioAcabada', 'The element scheme of the service connection has been exported to a file.', FALSE),
   (1, 'frmEscomesaElem', 'valSobreescriureArxiu', 'L''arxiu ja existeix. Voleu substituir-lo?', FALSE),
   (2, 'frmEscomesaElem', 'valSobreescriureArxiu', 'El archivo ya existe. ¿Desea sustituirlo?', FALSE),
-  (5, 'frmEscomesaElem', 'valSobreescriureArxiu', 'The file already exists. Replace it?', FALSE);
+  (5, 'frmEscomesaElem', 'valSobreescriureArxiu', 'The file already exists. Replace it?', FALSE),
+  (1, 'frmEscomesaElem', 'valReferenciatT_Tram', 'En surten trams de cable, d''aquest element o d''un que en penja; no es pot eliminar.', FALSE),
+  (2, 'frmEscomesaElem', 'valReferenciatT_Tram', 'Salen tramos de cable de este elemento o de uno que cuelga de él; no se puede eliminar.', FALSE),
+  (5, 'frmEscomesaElem', 'valReferenciatT_Tram', 'Cable segments leave this element or one below it; it cannot be deleted.', FALSE);

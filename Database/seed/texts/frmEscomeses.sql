@@ -18,11 +18,16 @@
 --   clhValor clhObservacions valAlgunCampNecessariBuit
 --   valValorsNoEsTrobenEnCombos valRepetitCodiEscomesa valNoRegistresEditar
 --   valNoRegistresEliminar valDataAltaPassada valTextEliminar valDataNoValida
---   valEscomesaAmbPuntsLlum valEscomesaAmbTrams
+--   valReferenciatT_PuntLlum valReferenciatT_Tram
 -- Beyond the window's own codes:
 --   valDataNoValida: a date field holds text that is not a date.
---   valEscomesaAmbPuntsLlum, valEscomesaAmbTrams: a delete refused while
---     light points or cable segments refer to the connection.
+--   valReferenciat and a table's name: a delete refused while rows of that
+--     table refer to the row (or to one that would go with it): light
+--     points to the connection, cable segments to its elements.
+--   valNumeroNoValid, valNumeroNoEnter, valNumeroNoHiCap: a box over a
+--     number holds a text that is no number, a number with a fraction
+--     for a field of whole numbers, or one the field cannot hold; %1
+--     stands for the field's name.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmEscomeses', 'Formulari', 'Escomeses', TRUE),
@@ -220,9 +225,18 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmEscomeses', 'valDataNoValida', 'Alguna data no és vàlida.', FALSE),
   (2, 'frmEscomeses', 'valDataNoValida', 'Alguna fecha no es válida.', FALSE),
   (5, 'frmEscomeses', 'valDataNoValida', 'A date is not valid.', FALSE),
-  (1, 'frmEscomeses', 'valEscomesaAmbPuntsLlum', 'L''escomesa alimenta punts de llum; no es pot eliminar.', FALSE),
-  (2, 'frmEscomeses', 'valEscomesaAmbPuntsLlum', 'La acometida alimenta puntos de luz; no se puede eliminar.', FALSE),
-  (5, 'frmEscomeses', 'valEscomesaAmbPuntsLlum', 'Light points are fed by this service connection; it cannot be deleted.', FALSE),
-  (1, 'frmEscomeses', 'valEscomesaAmbTrams', 'De l''escomesa en surten trams de cable; no es pot eliminar.', FALSE),
-  (2, 'frmEscomeses', 'valEscomesaAmbTrams', 'De la acometida salen tramos de cable; no se puede eliminar.', FALSE),
-  (5, 'frmEscomeses', 'valEscomesaAmbTrams', 'Cable segments leave this service connection; it cannot be deleted.', FALSE);
+  (1, 'frmEscomeses', 'valReferenciatT_PuntLlum', 'L''escomesa alimenta punts de llum; no es pot eliminar.', FALSE),
+  (2, 'frmEscomeses', 'valReferenciatT_PuntLlum', 'La acometida alimenta puntos de luz; no se puede eliminar.', FALSE),
+  (5, 'frmEscomeses', 'valReferenciatT_PuntLlum', 'Light points are fed by this service connection; it cannot be deleted.', FALSE),
+  (1, 'frmEscomeses', 'valReferenciatT_Tram', 'De l''escomesa en surten trams de cable; no es pot eliminar.', FALSE),
+  (2, 'frmEscomeses', 'valReferenciatT_Tram', 'De la acometida salen tramos de cable; no se puede eliminar.', FALSE),
+  (5, 'frmEscomeses', 'valReferenciatT_Tram', 'Cable segments leave this service connection; it cannot be deleted.', FALSE),
+  (1, 'frmEscomeses', 'valNumeroNoValid', 'El text de «%1» no és un nombre. Escriviu-lo amb coma decimal, per exemple 7,5.', FALSE),
+  (2, 'frmEscomeses', 'valNumeroNoValid', 'El texto de «%1» no es un número. Escríbalo con coma decimal, por ejemplo 7,5.', FALSE),
+  (5, 'frmEscomeses', 'valNumeroNoValid', 'The text in "%1" is not a number. Write it with a decimal point, for example 7.5.', FALSE),
+  (1, 'frmEscomeses', 'valNumeroNoEnter', '«%1» només admet nombres enters.', FALSE),
+  (2, 'frmEscomeses', 'valNumeroNoEnter', '«%1» solo admite números enteros.', FALSE),
+  (5, 'frmEscomeses', 'valNumeroNoEnter', '"%1" takes whole numbers only.', FALSE),
+  (1, 'frmEscomeses', 'valNumeroNoHiCap', 'El nombre de «%1» és fora dels límits del camp.', FALSE),
+  (2, 'frmEscomeses', 'valNumeroNoHiCap', 'El número de «%1» está fuera de los límites del campo.', FALSE),
+  (5, 'frmEscomeses', 'valNumeroNoHiCap', 'The number in "%1" is beyond what the field can hold.', FALSE);

@@ -7,6 +7,9 @@
 -- Messages (EsControl FALSE):
 --   valCodiMantenimentBuit valRepetitCodiManteniment valNoRegistresEditar
 --   valNoRegistresEliminar valMantenimentAmbProjecte valTextEliminar
+--   valReferenciatT_Projecte
+-- valReferenciat and a table's name: a delete refused while rows of that
+--   table refer to the row (or to one that would go with it).
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmManteniments', 'Formulari', 'Tipus de manteniment', TRUE),
@@ -56,4 +59,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmManteniments', 'valMantenimentAmbProjecte', 'Projects have this maintenance type; it cannot be deleted.', FALSE),
   (1, 'frmManteniments', 'valTextEliminar', 'Voleu eliminar aquest tipus de manteniment?', FALSE),
   (2, 'frmManteniments', 'valTextEliminar', '¿Desea eliminar este tipo de mantenimiento?', FALSE),
-  (5, 'frmManteniments', 'valTextEliminar', 'Delete this maintenance type?', FALSE);
+  (5, 'frmManteniments', 'valTextEliminar', 'Delete this maintenance type?', FALSE),
+  (1, 'frmManteniments', 'valReferenciatT_Projecte', 'Hi ha projectes amb aquest tipus de manteniment; no es pot eliminar.', FALSE),
+  (2, 'frmManteniments', 'valReferenciatT_Projecte', 'Hay proyectos con este tipo de mantenimiento; no se puede eliminar.', FALSE),
+  (5, 'frmManteniments', 'valReferenciatT_Projecte', 'Projects have this maintenance type; it cannot be deleted.', FALSE);

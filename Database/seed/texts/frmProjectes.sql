@@ -3,6 +3,8 @@
 -- menu: the two menus and, for each window it opens, "mnu" and the
 -- window's name without "frm" (rows for windows not yet built wait for
 -- them). Languages: 1 Català, 2 Castellano, 5 English.
+-- valReferenciat and a table's name: a delete refused while rows of that
+--   table refer to the row (or to one that would go with it).
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmProjectes', 'Formulari', 'Projectes', TRUE),
@@ -130,4 +132,10 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmProjectes', 'mnuEscomeses', 'Service connections', FALSE),
   (1, 'frmProjectes', 'mnuPuntsLlum', 'Punts de llum', FALSE),
   (2, 'frmProjectes', 'mnuPuntsLlum', 'Puntos de luz', FALSE),
-  (5, 'frmProjectes', 'mnuPuntsLlum', 'Light points', FALSE);
+  (5, 'frmProjectes', 'mnuPuntsLlum', 'Light points', FALSE),
+  (1, 'frmProjectes', 'valReferenciatT_Zona', 'El projecte té zones i no es pot eliminar.', FALSE),
+  (2, 'frmProjectes', 'valReferenciatT_Zona', 'El proyecto tiene zonas y no se puede eliminar.', FALSE),
+  (5, 'frmProjectes', 'valReferenciatT_Zona', 'The project has zones and cannot be deleted.', FALSE),
+  (1, 'frmProjectes', 'valReferenciatT_Carrer', 'El projecte té carrers i no es pot eliminar.', FALSE),
+  (2, 'frmProjectes', 'valReferenciatT_Carrer', 'El proyecto tiene calles y no se puede eliminar.', FALSE),
+  (5, 'frmProjectes', 'valReferenciatT_Carrer', 'The project has streets and cannot be deleted.', FALSE);

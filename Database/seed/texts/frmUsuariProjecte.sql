@@ -7,6 +7,9 @@
 -- Messages (EsControl FALSE):
 --   valProjecteBuit valProjecteJaSeleccionat valNoRegistresEliminar
 --   valTextEliminar
+-- Beyond the window's own codes:
+--   valUsuariNoDesat: opened for a user not yet saved, which has no number
+--   to give projects to.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmUsuariProjecte', 'Formulari', 'Accés a projectes', TRUE),
@@ -41,4 +44,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmUsuariProjecte', 'valNoRegistresEliminar', 'There is no project to remove.', FALSE),
   (1, 'frmUsuariProjecte', 'valTextEliminar', 'Voleu treure a l''usuari l''accés a aquest projecte?', FALSE),
   (2, 'frmUsuariProjecte', 'valTextEliminar', '¿Desea quitar al usuario el acceso a este proyecto?', FALSE),
-  (5, 'frmUsuariProjecte', 'valTextEliminar', 'Remove the user''s access to this project?', FALSE);
+  (5, 'frmUsuariProjecte', 'valTextEliminar', 'Remove the user''s access to this project?', FALSE),
+  (1, 'frmUsuariProjecte', 'valUsuariNoDesat', 'Deseu l''usuari abans de donar-li accés a projectes.', FALSE),
+  (2, 'frmUsuariProjecte', 'valUsuariNoDesat', 'Guarde el usuario antes de darle acceso a proyectos.', FALSE),
+  (5, 'frmUsuariProjecte', 'valUsuariNoDesat', 'Save the user before giving them access to projects.', FALSE);

@@ -6,6 +6,9 @@
 -- Messages (EsControl FALSE):
 --   valAlgunCampNecessariBuit valRepetitCodiZona valNoRegistresEditar
 --   valNoRegistresEliminar valTextEliminar clhNumOrdre clhX clhY
+--   valReferenciatT_Escomesa
+-- valReferenciat and a table's name: a delete refused while rows of that
+--   table refer to the row (or to one that would go with it).
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmZones', 'Formulari', 'Zones', TRUE),
@@ -67,4 +70,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmZones', 'clhX', 'X', FALSE),
   (1, 'frmZones', 'clhY', 'Y', FALSE),
   (2, 'frmZones', 'clhY', 'Y', FALSE),
-  (5, 'frmZones', 'clhY', 'Y', FALSE);
+  (5, 'frmZones', 'clhY', 'Y', FALSE),
+  (1, 'frmZones', 'valReferenciatT_Escomesa', 'Hi ha escomeses en aquesta zona; no es pot eliminar.', FALSE),
+  (2, 'frmZones', 'valReferenciatT_Escomesa', 'Hay acometidas en esta zona; no se puede eliminar.', FALSE),
+  (5, 'frmZones', 'valReferenciatT_Escomesa', 'Service connections stand in this zone; it cannot be deleted.', FALSE);

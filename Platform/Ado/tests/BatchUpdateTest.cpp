@@ -270,6 +270,35 @@ TEST_P(BatchUpdate, NamesInTheTextAreCheckedAndValuesNeverPastedIntoSql) {
     EXPECT_EQ(names(), "x'); Delete From T_Client; -- Bernat Carme");
 }
 
+// The schema's names are unique without regard to case: a change set that
+// names its table and columns in another case is written to that table, on
+// every engine, and an added row gets its key.
+TEST_P(BatchUpdate, ATableNamedInAnotherCaseIsTheSameTable) {
+    for (const std::string table : {"t_client", "T_CLIENT"}) {
+        SCOPED_TRACE(table);
+        const auto renamed = [&](const std::string& text) {
+            return std::regex_replace(std::regex_replace(text, std::regex("rs:basetable='T_Client'"),
+                                                         "rs:basetable='" + table + "'"),
+                                      std::regex("rs:basecolumn='NomClient'"), "rs:basecolumn='nomclient'");
+        };
+        Recordset rs = clients();
+        rs.MoveFirst();
+        rs.SetValue("NomClient", "Anna " + table);
+        rs.AddNew();
+        rs.SetValue("NomClient", table);
+        rs.Update();
+        Recordset sent = Recordset::FromXml(renamed(rs.ToXml()));
+        sent.UpdateBatch(*connection_);
+        sent.MoveLast();
+        EXPECT_EQ(sent.Value("NomClient"), Variant(table));
+        EXPECT_GT(sent.Value("NumClient").toLong(), 3) << "the key the database gave";
+
+        sent.Delete();
+        Recordset::FromXml(renamed(sent.ToXml())).UpdateBatch(*connection_);
+        EXPECT_EQ(names(), "Anna " + table + " Bernat Carme");
+    }
+}
+
 TEST_P(BatchUpdate, TheKeyIsTheOneTheCatalogueDeclares) {
     // The text claims NomClient is the key; two clients share a name.
     connection_->Execute("Update T_Client Set NomClient = 'Same', Saldo = 1");
@@ -417,6 +446,12 @@ TEST_P(BatchUpdate, AValueThatDoesNotFitItsColumnIsRefusedAndNothingIsWritten) {
         {"T_Projecte", "NomProjecte", "NumClient", "abc"},
         {"T_Projecte", "NomProjecte", "NumClient", "3000000000"},
         {"T_Projecte", "NomProjecte", "NumClient", "1e400"},
+        // An integer column takes an integer's digits only: nothing rounded
+        // or read as an exponent.
+        {"T_Projecte", "NomProjecte", "NumClient", "1.5"},
+        {"T_Projecte", "NomProjecte", "NumClient", "1e3"},
+        {"T_Projecte", "NomProjecte", "NumClient", "2.0"},
+        {"T_Projecte", "NomProjecte", "NumClient", "0x10"},
         {"T_Client", "Pes", "Actiu", "abc"},
         {"T_Client", "NomClient", "Pes", "1e400"},
         {"T_Client", "NomClient", "Pes", "NaN"},
@@ -426,6 +461,9 @@ TEST_P(BatchUpdate, AValueThatDoesNotFitItsColumnIsRefusedAndNothingIsWritten) {
         {"T_Client", "Pes", "Alta", "2023-02-29T10:00:00"},
         {"T_Client", "Pes", "Alta", "2024-01-05T24:00:00"},
         {"T_Client", "Pes", "Alta", "2024-01-05T10:00:00+02:00"},
+        // A year both engines keep the same way: 0001 to 9999.
+        {"T_Client", "Pes", "Alta", "0000-01-01"},
+        {"T_Client", "Pes", "Alta", "0000-12-31T10:00:00"},
         {"T_Client", "Pes", "NomClient", std::string(51, 'x')},
         {"T_Client", "Pes", "NomClient", std::string(10'000'000, 'x')},
     };

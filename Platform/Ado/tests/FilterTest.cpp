@@ -104,5 +104,35 @@ TEST(Filter, SeesPendingRowsButNeverDeletedOnes) {
     EXPECT_EQ(Shown(rs), "Z2 Z3 Z4");
 }
 
+// A filter on one key, as a window sets it at every move, finds its rows by
+// the key's value; it still sees every edit, addition and deletion since.
+TEST(Filter, AFilterOnOneKeyFollowsEditsAdditionsAndDeletions) {
+    Recordset rs = Zones();
+    rs.SetFilter("NumZona = 3");
+    EXPECT_EQ(Shown(rs), "Z3");
+    rs.SetFilter("NumZona = 2");
+    rs.SetValue("NumZona", 3);
+    rs.Update();
+    rs.SetFilter("NumZona = 3");
+    EXPECT_EQ(Shown(rs), "Z2 Z3");
+    rs.AddNew();
+    rs.SetValue("CodZona", "Z6");
+    rs.SetValue("NumZona", 3.0);
+    rs.SetFilter("NumZona = 3");
+    EXPECT_EQ(Shown(rs), "Z2 Z3 Z6");
+    rs.MoveFirst();
+    rs.Delete();
+    rs.SetFilter("NumZona = 3");
+    EXPECT_EQ(Shown(rs), "Z3 Z6");
+    rs.SetFilter("NumZona = 2");
+    EXPECT_EQ(Shown(rs), "");
+    rs.CancelUpdate();
+    rs.ClearFilter();
+    EXPECT_EQ(Shown(rs), "Z1 Z3 Z4 Z5 Z6");
+    // A Boolean compares as its number.
+    rs.SetFilter("Actiu = -1");
+    EXPECT_EQ(Shown(rs), "Z1 Z3 Z5");
+}
+
 }  // namespace
 }  // namespace adotest

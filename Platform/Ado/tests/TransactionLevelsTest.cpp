@@ -28,7 +28,7 @@ protected:
         for (const ado::BatchStatement& s : statements) record(s.sql);
     }
     int64_t readLastInsertedKey(std::string_view, std::string_view) override { return 0; }
-    std::vector<ado::ColumnInfo> readTableColumns(std::string_view) override { return {}; }
+    ado::TableInfo readTable(std::string_view) override { return {}; }
     void run(const std::string& statement) override { record(statement); }
     const char* beginStatement() const override { return "BEGIN"; }
     bool inTransaction() const override { return level() > 0; }

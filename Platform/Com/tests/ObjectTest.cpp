@@ -63,7 +63,9 @@ TEST(Object, FailuresCarryTheirNumbers) {
     EXPECT_EQ(ErrorOf([] { com::CreateObject("TestLib.Nothing"); }), 429);
     EXPECT_EQ(ErrorOf([] { com::CreateObject("NoLibrary.Sample"); }), 429);
     EXPECT_EQ(ErrorOf([] { com::CreateObject("NoDot"); }), 429);
-    EXPECT_EQ(ErrorOf([] { com::CreateObject("TestLib.Sample", "far-away-host"); }), 462);
+    EXPECT_EQ(ErrorOf([] { com::CreateObject("TestLib.Sample", "127.0.0.1:1"); }), 462)
+        << "an object server that cannot be reached";
+    EXPECT_EQ(ErrorOf([] { com::CreateObject("TestLib.Sample", "[::1"); }), 462) << "no server name";
 }
 
 TEST(Object, LocalServerNamesCreateHere) {
@@ -72,11 +74,14 @@ TEST(Object, LocalServerNamesCreateHere) {
     char host[256] = {};
     ASSERT_EQ(gethostname(host, sizeof host - 1), 0);
     EXPECT_TRUE(com::CreateObject("TestLib.Sample", host));
-    // The loopback addresses are this machine too; any other address is not.
-    for (const char* loopback : {"127.0.0.1", "127.1.2.3", "::1", "::ffff:127.0.0.1"})
+    // The loopback addresses are this machine too; any other address is
+    // not, and neither is any name with a port, which names an object server
+    // (these are only classified: no test reaches another machine).
+    for (const char* loopback : {"127.0.0.1", "127.1.2.3", "::1", "::ffff:127.0.0.1", "[::1]"})
         EXPECT_TRUE(com::CreateObject("TestLib.Sample", loopback)) << loopback;
-    for (const char* other : {"128.0.0.1", "::2", "10.0.0.1", "127.0.0.1.example"})
-        EXPECT_EQ(ErrorOf([&] { com::CreateObject("TestLib.Sample", other); }), 462) << other;
+    for (const char* other : {"128.0.0.1", "::2", "10.0.0.1", "127.0.0.1.example", "far-away-host", "127.0.0.1:7306",
+                              "localhost:7306", "[::1]:7306", "[::1", "localhost:0", "localhost:65536", ":7306"})
+        EXPECT_FALSE(com::IsLocalMachine(other)) << other;
 }
 
 TEST(Object, AViewSharesTheObjectAndItsClassName) {

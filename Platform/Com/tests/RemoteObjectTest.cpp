@@ -29,7 +29,7 @@ using namespace std::chrono_literals;
 constexpr const char* kServeVariable = "REMOTE_TEST_SERVE";    // be the server
 constexpr const char* kClientVariable = "REMOTE_TEST_CLIENT";  // be a client doing this
 
-std::string ThisProgram() { return std::filesystem::read_symlink("/proc/self/exe").string(); }
+using com::remote::ThisProgram;
 
 // The served class. Objects count themselves; one object passed in is kept
 // for the whole process, so that a test can call it after its owner ended.
@@ -119,7 +119,7 @@ const bool startedAsHelper [[maybe_unused]] = [] {
     }
     if (std::getenv(kServeVariable)) {
         com::RegisterClass("RemoteTest.Thing", [] { return std::make_shared<Thing>(); });
-        std::exit(com::LocalServer::Instance().run(std::filesystem::path(ThisProgram()).filename()));
+        std::exit(com::LocalServer::Instance().run());
     }
     return false;
 }();
@@ -147,9 +147,7 @@ protected:
         ::unsetenv(kServeVariable);
     }
 
-    std::string lockFile() const {
-        return folder_.file(std::filesystem::path(ThisProgram()).filename().string() + ".lock");
-    }
+    std::string lockFile() const { return com::remote::LockPath(ThisProgram()); }
     int ServerPid() const {
         std::ifstream in(lockFile());
         int pid = 0;

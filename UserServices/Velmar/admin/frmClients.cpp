@@ -22,7 +22,8 @@ frmClients::frmClients(QWidget* parent)
            .reglesDesa = {Regla::CampsBuits({"txtNomClient", "txtAdreca", "txtPersonaContacte", "txtTelefon"},
                                             "valAlgunCampNecessariBuit"),
                           Regla::Repetit("NomClient", "valRepetitNomClient")},
-           .reglesElimina = {Regla::UsatA("rstRecordsetProjectes", "NumClient", "valClientAmbProjecte")}},
+           .reglesElimina = {Regla::UsatA("rstRecordsetProjectes", "NumClient", "valClientAmbProjecte"),
+                             Regla::Referenciada()}},
           {.nom = "lstClients", .etiqueta = "lblLlistaClients", .camp = "NomClient"}, parent) {
     IniciFormulari();
 }

@@ -18,7 +18,8 @@ frmManteniments::frmManteniments(QWidget* parent)
            .reglesDesa = {Regla::CampsBuits({"txtNomManteniment"}, "valCodiMantenimentBuit"),
                           Regla::Repetit("CodTipusManteniment", "valRepetitCodiManteniment")},
            .reglesElimina = {Regla::UsatA("rstRecordsetProjectes", "NumTipusManteniment",
-                                          "valMantenimentAmbProjecte")}},
+                                          "valMantenimentAmbProjecte"),
+                             Regla::Referenciada()}},
           {.nom = "lstManteniments", .etiqueta = "lblLlistaManteniments", .camp = "CodTipusManteniment"}, parent) {
     IniciFormulari();
 }

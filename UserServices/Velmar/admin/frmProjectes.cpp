@@ -10,6 +10,7 @@
 #include "Com/ErrorProperties.h"
 #include "Com/Registry.h"
 #include "Morune/MoruneNames.h"
+#include "core/AvisDesaments.h"
 #include "core/Dialegs.h"
 #include "core/clsAndamiSistema.h"
 
@@ -57,7 +58,8 @@ frmProjectes::frmProjectes(QWidget* parent)
                           Regla::Repetit("NomProjecte", "valRepetitNomProjecte"),
                           Regla::Repetit("NomResumit", "valRepetitNomResumit")},
            .reglesElimina = {{"valProjecteAmbZones",
-                              [](Finestra& f) { return static_cast<frmProjectes&>(f).TeZones(); }}}},
+                              [](Finestra& f) { return static_cast<frmProjectes&>(f).TeZones(); }},
+                             Regla::Referenciada()}},
           {.nom = "lstProjectes", .etiqueta = "lblLlistaProjectes", .camp = "NomResumit"}, parent) {
     // The test buttons, with their design captions, shown only when the
     // settings turn them on.
@@ -103,6 +105,10 @@ frmProjectes::frmProjectes(QWidget* parent)
         if (obre_) obre_("frmManteniments");
     });
 
+    // Once the window that saved is done with its save.
+    connect(&AvisDesaments::Instance(), &AvisDesaments::Desat, this,
+            [this](const QString& finestra) { RecarregaLlistaDe(finestra); }, Qt::QueuedConnection);
+
     // Form_Load. Only the test buttons need the collector: without one the
     // window still keeps the projects.
     try {
@@ -138,6 +144,14 @@ void frmProjectes::RegistreMostrat() {
     const bool fila = rstRecordsetActual.Files() > 0 && !rstRecordsetActual->IsBOF() && !rstRecordsetActual->IsEOF();
     const com::Variant projecte = fila ? rstRecordsetActual->Value("NumProjecte") : com::Variant::Null();
     clsAndamiSistema::Instance().SetProjecte(projecte.isNull() ? 0 : projecte.toLong());
+}
+
+void frmProjectes::RecarregaLlistaDe(const QString& finestra) {
+    static constexpr std::pair<const char*, const char*> kLlistes[] = {
+        {"frmClients", "rstRecordsetClients"}, {"frmManteniments", "rstRecordsetTipusManteniment"}};
+    for (const auto& [desada, llista] : kLlistes)
+        if (finestra == QLatin1String(desada))
+            TopLevel("RecarregaLlista", [this, llista] { Carrega(*TaulaPerNom(llista)); });
 }
 
 // Not a procedure of the window: its failure is shown with no entry of the

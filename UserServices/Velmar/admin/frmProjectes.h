@@ -35,6 +35,9 @@ public:
 private:
     // The selected project is the session's.
     void RegistreMostrat() override;
+    // The clients and maintenance types as the window `finestra` that keeps
+    // them has just stored them: read again, so that the combos offer them.
+    void RecarregaLlistaDe(const QString& finestra);
     // Whether the current project has zones; reads them from the server.
     bool TeZones();
     // A test button's click: a failure is shown with the trail it brought.

@@ -40,7 +40,8 @@ frmTaulesAuxiliars::frmTaulesAuxiliars(QWidget* parent)
                               [](Finestra& f, const std::string& text) {
                                   auto& w = static_cast<frmTaulesAuxiliars&>(f);
                                   return w.objFuncionsCapaInterficie.StrTran(text, "#1", w.strTaulaViolada_);
-                              }}}},
+                              }},
+                             Regla::Referenciada("valVioladaReglaIntegritatReferencial")}},
           {.nom = "lstCodis", .etiqueta = "lblLlistaCodis", .camp = "", .mantePosicio = true}, parent) {}
 
 void frmTaulesAuxiliars::Obre() {

@@ -49,9 +49,11 @@ frmUsuariProjecte::frmUsuariProjecte(QWidget* parent)
                                           w.rstRecordsetActual.Ref(), "NumProjecte", w.cmbProjectes->BoundValue()) > 0;
                            }}}},
           {.nom = "lstProjectes", .etiqueta = "lblProjectesSeleccionats", .camp = "NomProjecte"}, parent),
-      lblNomUsuari(dialegs::Control<QLabel>(this, "lblNomUsuari")),
+      lblNomUsuari(new QLabel(this)),
       cmbProjectes(new DataCombo(this)) {
     setWindowFlag(Qt::Dialog);
+    // It shows the user's name, and nothing before it has one.
+    lblNomUsuari->setObjectName("lblNomUsuari");
     cmbProjectes->setObjectName("cmbProjectes");
     cmbProjectes->SetListField("NomProjecte");
     cmbProjectes->SetBoundColumn("NumProjecte");
@@ -84,8 +86,17 @@ void frmUsuariProjecte::IniciFormulari() {
         Tradueix();
         Entra(Mode::Consulta);
         const RecordsetRef usuari = DelQueCrida(frmFormulariQueCrida, "rstRecordsetActual");
-        lngUsuari = usuari->Value("NumUsuari").toLong();
         lblNomUsuari->setText(RecordsetModel::Text(usuari->Value("NomUsuari")));
+        // A user not yet saved has no number to give projects to: the
+        // dialog says so and offers nothing.
+        const com::Variant numero = usuari->Value("NumUsuari");
+        if (numero.isNull()) {
+            for (QWidget* control : {static_cast<QWidget*>(cmbProjectes), findChild<QWidget*>("cmdAfegir"),
+                                     findChild<QWidget*>("cmdEliminar")})
+                control->setEnabled(false);
+            return dialegs::MissatgeOk(Missatge("valUsuariNoDesat"));
+        }
+        lngUsuari = numero.toLong();
         Recupera();
         cmbProjectes->SetRowSource(DelQueCrida(frmFormulariQueCrida, "rstRecordsetProjectes"));
         RefrescaFormulariActualitzacio();

@@ -64,7 +64,8 @@ frmUsuaris::frmUsuaris(QWidget* parent)
                                              "cmbSeguretat"},
                                             "valAlgunCampBuit"),
                           Regla::Repetit("NomUsuari", "valRepetitNomUsuari"),
-                          Regla::Repetit("Login", "valRepetitNomLogin")}},
+                          Regla::Repetit("Login", "valRepetitNomLogin")},
+           .reglesElimina = {Regla::Referenciada()}},
           {.nom = "lstUsuaris", .etiqueta = "lblTitolUsuaris", .camp = "NomUsuari"}, parent, "fraUsuari"),
       cmdAccesProjectes(dialegs::Control<QPushButton>(this, "cmdAccesProjectes")) {
     Camps()->addRow(cmdAccesProjectes);
@@ -112,7 +113,10 @@ void frmUsuaris::RefreshModeFormEdicio(bool edicio) {
     FinestraManteniment::RefreshModeFormEdicio(edicio);
     // The password takes no typing in any mode: the dialog fills it.
     Bloqueja(findChild<QWidget*>("txtPassword"), true);
-    cmdAccesProjectes->setEnabled(edicio);
+    // A user not yet saved has no number to give projects to.
+    const bool desat = rstRecordsetActual.Files() > 0 && !rstRecordsetActual->IsBOF() &&
+                       !rstRecordsetActual->IsEOF() && !rstRecordsetActual->Value("NumUsuari").isNull();
+    cmdAccesProjectes->setEnabled(edicio && desat);
 }
 
 void frmUsuaris::ObreFormulariPassword() {

@@ -1,7 +1,7 @@
 // The users of the system: name, login, security level, language, whether
 // the user is authorised, and the password, which only the password dialog
-// fills and which is kept as a hash. While a user is edited, the projects
-// the user may open are kept in the project-access dialog.
+// fills and which is kept as a hash. While a user that is saved is edited,
+// the projects the user may open are kept in the project-access dialog.
 #pragma once
 
 #include "framework/FinestraManteniment.h"

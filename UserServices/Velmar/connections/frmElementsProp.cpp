@@ -183,6 +183,10 @@ void frmElementsProp::Cancellar() {
     });
 }
 
+void frmElementsProp::FixaDataCombo(DataCombo* combo) {
+    if (!tancat_) Finestra::FixaDataCombo(combo);
+}
+
 // Closing the dialog is cancelling it.
 void frmElementsProp::closeEvent(QCloseEvent* event) {
     if (!tancat_) Cancellar();
@@ -217,9 +221,10 @@ std::string frmElementsProp::CadenaValidacioRegistreActual() {
 std::string frmElementsProp::CodiValidacio() {
     const auto* codi = findChild<DataCombo*>("cmbCodi");
     if (codi->currentText() == cmbOrigen->currentText()) return "valNoOrigenEllMateix";
-    // Without a code chosen there is nothing to compare.
+    // Every element has a code of the list: without one there is nothing
+    // to compare.
     const com::Variant numero = codi->BoundValue();
-    if (numero.isNull()) com::Raise(base::err::InvalidUseOfNull);
+    if (numero.isNull()) return "valCodiBuit";
     const std::vector<arbre::Element> elements = arbre::Llegeix(Elements());
     const auto mateixCodi = [](const com::Variant& numero) {
         return [numero](const arbre::Element& e) { return DataCombo::SameKey(e.codi, numero); };

@@ -39,6 +39,9 @@ private:
     bool HiHaCanvis();
     std::string CadenaValidacioRegistreActual();
     std::string CodiValidacio();
+    // Once accepted or cancelled, the row is left alone: a combo that loses
+    // the focus as the dialog closes writes nothing.
+    void FixaDataCombo(DataCombo* combo) override;
     void closeEvent(QCloseEvent* event) override;
 
     frmEscomeses& Escomeses() const;

@@ -16,11 +16,13 @@
 #include "connections/frmElementsProp.h"
 #include "connections/frmEscomeses.h"
 #include "core/Bloqueig.h"
+#include "framework/Referencies.h"
 
 namespace velmar {
 namespace {
 
 constexpr std::string_view kName = "frmEscomesaElem";
+constexpr std::string_view kTaulaElements = "T_EscomesaElements";
 
 int32_t Numero(const com::Variant& value) { return value.isNull() ? 0 : value.toLong(); }
 
@@ -203,16 +205,22 @@ void frmEscomesaElem::Editar() {
     });
 }
 
-// The element goes with everything below it, the deepest first.
+// The element goes with everything below it, the deepest first; not while
+// a stored one of them is named elsewhere (a cable segment leaves it).
 void frmEscomesaElem::Eliminar() {
     TopLevel("Eliminar", [this] {
         const std::string message = Validacio("CadenaValidacioEliminar", "valNoRegistresEliminar");
         if (!message.empty()) return dialegs::MissatgeOk(message);
-        if (!dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminar", "valTextEliminar"))) return;
         ado::Recordset& elements = Elements();
         const int32_t numero = Numero(elements.Value("NumElement"));
         std::vector<int32_t> esborrats = arbre::Descendents(arbre::Llegeix(elements), numero);
         esborrats.insert(esborrats.begin(), numero);
+        for (const int32_t esborrat : esborrats) {
+            if (esborrat <= 0) continue;  // not stored yet
+            const std::string taula = referencies::TaulaQueRefereix(kTaulaElements, esborrat);
+            if (!taula.empty()) return dialegs::MissatgeOk(Missatge("valReferenciat" + taula));
+        }
+        if (!dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminar", "valTextEliminar"))) return;
         for (auto it = esborrats.rbegin(); it != esborrats.rend(); ++it) {
             arbre::MouA(elements, *it);
             elements.Delete();

@@ -176,11 +176,7 @@ Finestra::Declaracio frmEscomeses::Declara(frmEscomeses* w, int32_t projecte) {
                        Regla::Repetit("CodEscomesa", "valRepetitCodiEscomesa")},
         // A connection registered before today stays; nor is one deleted
         // while light points or cable segments hang from it.
-        .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"),
-                          {"valEscomesaAmbPuntsLlum",
-                           [w](Finestra&) { return w->TeFills(support::SvrPuntsLlum, support::GetPuntsLlum); }},
-                          {"valEscomesaAmbTrams",
-                           [w](Finestra&) { return w->TeFills(support::SvrTrams, support::GetTrams); }}},
+        .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"), Regla::Referenciada()},
     };
 }
 
@@ -475,16 +471,6 @@ void frmEscomeses::TancaFormulariElements() {
     if (!objFormulariElements) return;
     objFormulariElements->close();
     objFormulariElements.reset();
-}
-
-// --- questions the validations ask -----------------------------------------------------
-
-bool frmEscomeses::TeFills(std::string_view classe, std::string_view llista) {
-    const std::optional<int32_t> numero = EscomesaActual();
-    if (!numero) return false;
-    const com::ObjectRef suport = objFuncionsCapaInterficie.CreaObjecteSuport(std::string(classe));
-    const com::Variant text = velmar::CridaSuport(suport, llista, {*numero});
-    return objFuncionsCapaInterficie.PassaXMLARecordset(text)->RecordCount() > 0;
 }
 
 std::string frmEscomeses::ArxiuEsquema(int32_t numero) const {

@@ -78,9 +78,6 @@ private:
     // --- questions --------------------------------------------------------------
     // The NumEscomesa of the current connection; none without one.
     std::optional<int32_t> EscomesaActual() const;
-    // Whether rows of `llista` of the support class `classe` name the current
-    // connection.
-    bool TeFills(std::string_view classe, std::string_view llista);
     // The generated picture of connection `numero`'s tree in the element
     // image folder.
     std::string ArxiuEsquema(int32_t numero) const;

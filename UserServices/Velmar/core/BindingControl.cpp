@@ -2,12 +2,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "core/CaixaTextMultilinia.h"
 #include "core/ComboSiNo.h"
 #include "core/DataCombo.h"
 #include "core/Dates.h"
+#include "core/Numeros.h"
 
 namespace velmar::binding {
 namespace {
@@ -16,6 +20,16 @@ constexpr const char* kTieName = "velmarDataSource";
 
 QString Text(const com::Variant& value) {
     return value.isNull() ? QString() : QString::fromStdString(value.toString());
+}
+
+// What a text box shows of its field and reads back from what is typed:
+// dates and numbers as the user's language writes them, texts as they are.
+enum class Forma { Text, Data, Numero };
+
+Forma FormaDe(const QWidget* control, const ado::FieldInfo& field) {
+    if (!qobject_cast<const QLineEdit*>(control)) return Forma::Text;
+    if (field.type == ado::DataType::DateTime) return Forma::Data;
+    return EsNumeric(field) ? Forma::Numero : Forma::Text;
 }
 
 // A blank text is no value.
@@ -34,21 +48,30 @@ public:
           control_(control),
           recordset_(std::move(recordset)),
           field_(field),
-          date_(qobject_cast<QLineEdit*>(control) && recordset_->Field(field).type == ado::DataType::DateTime) {
+          forma_(FormaDe(control, recordset_->Field(field))) {
         setObjectName(kTieName);
-        // Another row, other rows, or this field changed by someone else:
-        // the control shows the field again. A change of another field
-        // leaves it alone, so that a text typed and not yet written stays.
+        // Another row (also after other rows came or went, which the
+        // recordset tells as a move too), or this field changed by someone
+        // else: the control shows the field again. A change of another
+        // field leaves it alone, so that a text typed and not yet written
+        // stays.
         subscription_ = recordset_->Listen({
             .currentRowChanged = [this] { show(); },
             .fieldChanged = [this](int32_t field) { if (field == field_ && !writing_) show(); },
-            .rowsChanged = [this] { show(); },
         });
         show();
         followEdits();
     }
 
     const RecordsetRef& recordset() const { return recordset_; }
+
+    // How the text of a box over a number reads; a value for any other
+    // control.
+    LecturaNumero lectura() const {
+        if (forma_ != Forma::Numero) return LecturaNumero::Valor;
+        const QString text = static_cast<QLineEdit*>(control_)->text();
+        return text.trimmed().isEmpty() ? LecturaNumero::Valor : LlegeixNumero(text, recordset_->Field(field_)).lectura;
+    }
 
 private:
     void show() {
@@ -62,7 +85,8 @@ private:
             if (combo->isEditable()) combo->setEditText(Text(value));
             else combo->setCurrentIndex(combo->findText(Text(value)));
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
-            edit->setText(date_ && value.type() == com::Variant::Type::Date ? TextData(value.asDate()) : Text(value));
+            // The same text is not laid out again.
+            if (const QString text = textDe(value); text != edit->text()) edit->setText(text);
             // A text longer than the box reads from its beginning.
             if (!edit->hasFocus()) edit->setCursorPosition(0);
         } else if (auto* box = dynamic_cast<CaixaTextMultilinia*>(control_)) {
@@ -93,11 +117,17 @@ private:
             connect(combo, &QComboBox::currentTextChanged, this, [this](const QString& t) { write(ValueOf(t)); });
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
             connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) {
-                if (!date_) return write(ValueOf(t));
-                // A date as the user's language writes it; a text that is
-                // none stays in the box, for the save to refuse.
+                if (forma_ == Forma::Text) return write(ValueOf(t));
+                // A date or a number as the user's language writes it; a
+                // text that is none stays in the box as typed, for the save
+                // to refuse, and the field keeps what it held.
                 if (t.trimmed().isEmpty()) return write(com::Variant::Null());
-                if (const std::optional<com::Date> date = LlegeixData(t)) write(*date);
+                if (forma_ == Forma::Data) {
+                    if (const std::optional<com::Date> date = LlegeixData(t)) write(*date);
+                } else if (NumeroLlegit numero = LlegeixNumero(t, recordset_->Field(field_));
+                           numero.lectura == LecturaNumero::Valor) {
+                    write(numero.valor);
+                }
             });
         } else if (auto* box = dynamic_cast<CaixaTextMultilinia*>(control_)) {
             connect(box, &QPlainTextEdit::textChanged, this, [this, box] { write(ValueOf(box->text())); });
@@ -120,10 +150,15 @@ private:
         writing_ = false;
     }
 
+    QString textDe(const com::Variant& value) const {
+        if (forma_ == Forma::Data && value.type() == com::Variant::Type::Date) return TextData(value.asDate());
+        return forma_ == Forma::Numero ? TextNumero(value) : Text(value);
+    }
+
     QWidget* control_;
     RecordsetRef recordset_;
     int32_t field_;
-    bool date_;  // a text box over a date field
+    Forma forma_;
     ado::Subscription subscription_;
     bool showing_ = false;
     bool writing_ = false;  // its own edit is not shown back to it
@@ -160,6 +195,35 @@ void Unbind(QWidget* control) { delete TieOf(control); }
 RecordsetRef DataSource(const QWidget* control) {
     const Tie* tie = TieOf(control);
     return tie ? tie->recordset() : nullptr;
+}
+
+std::optional<TextNoLlegit> PrimerTextNoLlegit(const QWidget* window) {
+    for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+        const Tie* tie = TieOf(edit);
+        const LecturaNumero lectura = tie ? tie->lectura() : LecturaNumero::Valor;
+        if (lectura != LecturaNumero::Valor) return TextNoLlegit{edit, lectura};
+    }
+    return std::nullopt;
+}
+
+QString NomCamp(const QWidget* control) {
+    const QWidget* window = control->window();
+    // The label of the form row that holds the control, or the line it
+    // stands in with its buttons.
+    QString etiqueta;
+    for (const QWidget* fila = control; fila && fila != window && etiqueta.isEmpty(); fila = fila->parentWidget())
+        for (const QFormLayout* form : fila->parentWidget()->findChildren<QFormLayout*>())
+            if (auto* label = qobject_cast<const QLabel*>(form->labelForField(const_cast<QWidget*>(fila)))) {
+                etiqueta = label->text();
+                break;
+            }
+    if (etiqueta.isEmpty()) etiqueta = QString::fromStdString(DataField(control));
+    // Labels alike in several frames ("Nombre" of bulbs and of fuses) are
+    // told apart by their frame.
+    for (const QWidget* parent = control->parentWidget(); parent && parent != window; parent = parent->parentWidget())
+        if (auto* frame = qobject_cast<const QGroupBox*>(parent); frame && !frame->title().isEmpty())
+            return frame->title() + QStringLiteral(": ") + etiqueta;
+    return etiqueta;
 }
 
 }  // namespace velmar::binding

@@ -8,10 +8,12 @@
 // the control is tied.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <QWidget>
 
+#include "core/Numeros.h"
 #include "core/clsFuncionsCapaInterficie.h"
 
 namespace velmar::binding {
@@ -31,5 +33,18 @@ void Bind(QWidget* control, const RecordsetRef& recordset, const std::string& fi
 void Unbind(QWidget* control);
 // The recordset the control is tied to, or none.
 RecordsetRef DataSource(const QWidget* control);
+
+// A text box of the window tied to a numeric field whose text is no value
+// of it (the field keeps what it held), and why; the first in the window's
+// order, or none.
+struct TextNoLlegit {
+    QWidget* control;
+    LecturaNumero lectura;
+};
+std::optional<TextNoLlegit> PrimerTextNoLlegit(const QWidget* window);
+
+// The field a control stands for as a person knows it: the caption of the
+// label beside it, after the title of the frame it stands in.
+QString NomCamp(const QWidget* control);
 
 }  // namespace velmar::binding

@@ -57,16 +57,23 @@ void DataCombo::Refresh() {
     const bool typed = !boundValues_.empty() && !currentText().isEmpty() && !MatchedWithList();
     const QString text = currentText();
     const com::Variant shown = boundValues_.empty() ? given_ : BoundValue();
-    // Filling the list is no edit of the value.
-    const QSignalBlocker quiet(this);
-    clear();
-    boundValues_.clear();
     // Until both columns are named there is nothing to list.
+    QStringList codes;
+    std::vector<com::Variant> values;
     if (rowSource_ && !ListField().empty() && !BoundColumn().empty()) {
         const ado::Recordset& rows = *rowSource_;
-        const std::vector<com::Variant> codes = rows.ColumnValues(rows.FieldIndex(ListField()));
-        boundValues_ = rows.ColumnValues(rows.FieldIndex(BoundColumn()));
-        for (const com::Variant& code : codes) addItem(RecordsetModel::Text(code));
+        for (const com::Variant& code : rows.ColumnValues(rows.FieldIndex(ListField())))
+            codes << RecordsetModel::Text(code);
+        values = rows.ColumnValues(rows.FieldIndex(BoundColumn()));
+    }
+    // Filling the list is no edit of the value.
+    const QSignalBlocker quiet(this);
+    // A filter set on the rows leaves the list as it was: it is not built
+    // again.
+    if (codes != Items() || values != boundValues_) {
+        clear();
+        addItems(codes);
+        boundValues_ = std::move(values);
     }
     if (typed) {
         setCurrentIndex(-1);
@@ -74,6 +81,12 @@ void DataCombo::Refresh() {
     } else {
         SetBoundValue(shown);
     }
+}
+
+QStringList DataCombo::Items() const {
+    QStringList items;
+    for (int i = 0; i < count(); ++i) items << itemText(i);
+    return items;
 }
 
 bool DataCombo::MatchedWithList() const { return findText(currentText(), Qt::MatchFixedString) >= 0; }

@@ -58,6 +58,8 @@ public:
     static bool SameKey(const com::Variant& a, const com::Variant& b);
 
 private:
+    QStringList Items() const;
+
     RecordsetRef rowSource_;
     ado::Subscription subscription_;
     std::vector<com::Variant> boundValues_;  // one per item

@@ -61,8 +61,9 @@ QString Shown(const std::string& text) {
     return shown;
 }
 
-void ShowBox(const std::string& text) {
+void ShowBox(const std::string& text, const std::string& detalls) {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), Shown(text), QMessageBox::Ok);
+    if (!detalls.empty()) box.setDetailedText(Shown(detalls));
     box.exec();
 }
 
@@ -86,11 +87,11 @@ std::optional<std::string> ShowFileDialog(const PeticioArxiu& peticio) {
 
 }  // namespace
 
-void MissatgeOk(const std::string& text) {
+void MissatgeOk(const std::string& text, const std::string& detalls) {
     if (Handler())
-        Handler()(text);
+        Handler()(text, detalls);
     else
-        ShowBox(text);
+        ShowBox(text, detalls);
 }
 
 MissatgeHandler SetMissatgeHandler(MissatgeHandler handler) {

@@ -12,12 +12,14 @@
 namespace velmar::dialegs {
 
 // Shows `text` in a box with only an OK button, no icon and the program's
-// own title. Carriage returns in the text are line breaks.
-void MissatgeOk(const std::string& text);
+// own title. Carriage returns in the text are line breaks. `detalls`, when
+// given, is what the box shows only when asked (its details part): what
+// support needs and the user does not.
+void MissatgeOk(const std::string& text, const std::string& detalls = {});
 
 // Puts `handler` in place of the real box (an empty one restores it);
 // returns the handler that was in place.
-using MissatgeHandler = std::function<void(const std::string& text)>;
+using MissatgeHandler = std::function<void(const std::string& text, const std::string& detalls)>;
 MissatgeHandler SetMissatgeHandler(MissatgeHandler handler);
 
 // Asks `text` in a box with Yes and No buttons, no icon, the program's own

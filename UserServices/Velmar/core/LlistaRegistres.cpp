@@ -13,22 +13,74 @@ namespace velmar {
 namespace {
 
 // Orders the rows by the text of a column as the user's language does; rows
-// of the same text keep the recordset's order.
+// of the same text keep the recordset's order. Each row's collation key is
+// made once, when the rows are first sorted, and the rows are sorted when
+// they are read and when the column changes, not again at every change of a
+// value (a list follows the recordset's rows, which a save reads again).
 class OrdreIdioma final : public QSortFilterProxyModel {
 public:
-    explicit OrdreIdioma(QObject* parent) : QSortFilterProxyModel(parent) {}
+    explicit OrdreIdioma(QObject* parent) : QSortFilterProxyModel(parent) { setDynamicSortFilter(false); }
 
-    void SetIdioma(int32_t idioma) { collator_ = QCollator(LocaleIdioma(idioma)); }
+    void SetIdioma(int32_t idioma) {
+        collator_ = QCollator(LocaleIdioma(idioma));
+        claus_.clear();
+    }
+    void setSourceModel(QAbstractItemModel* model) override {
+        QSortFilterProxyModel::setSourceModel(model);
+        // Keys of rows that changed, came or went are made again.
+        const auto oblida = [this] { claus_.clear(); };
+        connect(model, &QAbstractItemModel::modelAboutToBeReset, this, oblida);
+        connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, oblida);
+        connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this, oblida);
+        connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, oblida);
+        connect(model, &QAbstractItemModel::dataChanged, this, oblida);
+        // Rows read again are sorted once.
+        connect(model, &QAbstractItemModel::modelReset, this, [this] {
+            if (sortColumn() >= 0) Ordena(sortColumn());
+        });
+    }
+    // Sorts by `column`; -1: the recordset's order.
+    void Ordena(int column) {
+        claus_.clear();
+        sort(column);
+    }
 
 protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
-        const int order = collator_.compare(left.data().toString(), right.data().toString());
+        if (claus_.empty()) {
+            const int rows = sourceModel()->rowCount();
+            claus_.reserve(static_cast<size_t>(rows));
+            for (int row = 0; row < rows; ++row)
+                claus_.push_back(collator_.sortKey(sourceModel()->index(row, left.column()).data().toString()));
+        }
+        const int order = claus_[static_cast<size_t>(left.row())].compare(claus_[static_cast<size_t>(right.row())]);
         return order != 0 ? order < 0 : left.row() < right.row();
     }
 
 private:
     QCollator collator_;
+    mutable std::vector<QCollatorSortKey> claus_;  // by row of the recordset's view
 };
+
+OrdreIdioma* Ordre(QSortFilterProxyModel* ordre) { return static_cast<OrdreIdioma*>(ordre); }
+
+// The model columns of the `columnes` that `rows` has, in their order, and
+// how each reads.
+std::vector<int> Mostrades(const std::vector<LlistaRegistres::Columna>& columnes, const ado::Recordset* rows,
+                           std::map<int, RecordsetModel::Presentacio>& presentacions) {
+    std::vector<int> shown;
+    if (!rows) return shown;
+    const std::vector<ado::FieldInfo>& fields = rows->Fields();
+    for (const LlistaRegistres::Columna& columna : columnes) {
+        const auto field = std::find_if(fields.begin(), fields.end(),
+                                        [&](const ado::FieldInfo& f) { return com::SameName(f.name, columna.camp); });
+        if (field == fields.end()) continue;
+        const int c = static_cast<int>(field - fields.begin());
+        shown.push_back(c);
+        presentacions[c] = {columna.titol, columna.text};
+    }
+    return shown;
+}
 
 }  // namespace
 
@@ -43,7 +95,6 @@ QLocale LocaleIdioma(int32_t idioma) {
 LlistaRegistres::LlistaRegistres(QWidget* parent)
     : QTreeView(parent), model_(new RecordsetModel(this)), ordre_(new OrdreIdioma(this)) {
     ordre_->setSourceModel(model_);
-    ordre_->setDynamicSortFilter(true);
     setModel(ordre_);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
@@ -65,13 +116,19 @@ void LlistaRegistres::SetColumnes(std::vector<Columna> columnes) {
 
 void LlistaRegistres::SetOrdenada(bool ordenada) {
     ordenada_ = ordenada;
-    static_cast<OrdreIdioma*>(ordre_)->SetIdioma(clsAndamiSistema::Instance().Idioma());
-    ordre_->sort(ordenada_ ? primera_ : -1);
+    Ordre(ordre_)->SetIdioma(clsAndamiSistema::Instance().Idioma());
+    Ordre(ordre_)->Ordena(ordenada_ ? primera_ : -1);
 }
 
 void LlistaRegistres::SetRecordset(RecordsetRef rows) {
-    model_->SetRecordset(std::move(rows));
-    showColumns();
+    // The rows come with how their columns read, and the list sorts them
+    // once, when they are read, by the column it sorts by already.
+    std::map<int, RecordsetModel::Presentacio> presentacions;
+    const std::vector<int> shown = Mostrades(columnes_, rows.get(), presentacions);
+    const int column = !ordenada_ ? -1 : shown.empty() ? 0 : shown.front();
+    if (column != ordre_->sortColumn()) Ordre(ordre_)->Ordena(column);
+    model_->SetRecordset(std::move(rows), std::move(presentacions));
+    layOut(shown);
 }
 
 const RecordsetRef& LlistaRegistres::Recordset() const { return model_->Recordset(); }
@@ -97,23 +154,22 @@ int32_t LlistaRegistres::Posicio(int row) const {
 // The columns named are shown, in their order, and the order of the list
 // is that of the first of them.
 void LlistaRegistres::showColumns() {
-    const int fields = model_->columnCount();
-    std::vector<int> shown;
     std::map<int, RecordsetModel::Presentacio> presentacions;
-    for (const Columna& columna : columnes_) {
-        const int c = model_->Column(columna.camp);
-        if (c < 0) continue;
-        shown.push_back(c);
-        presentacions[c] = {columna.titol, columna.text};
-    }
+    const std::vector<int> shown = Mostrades(columnes_, model_->Recordset().get(), presentacions);
     model_->SetPresentacions(std::move(presentacions));
+    layOut(shown);
+    // Their texts may read otherwise now: sorted again.
+    Ordre(ordre_)->Ordena(ordenada_ ? primera_ : -1);
+}
+
+void LlistaRegistres::layOut(const std::vector<int>& shown) {
+    const int fields = model_->columnCount();
     for (int c = 0; c < fields; ++c) setColumnHidden(c, std::find(shown.begin(), shown.end(), c) == shown.end());
     for (size_t i = 0; i < shown.size(); ++i)
         header()->moveSection(header()->visualIndex(shown[i]), static_cast<int>(i));
     setHeaderHidden(shown.size() < 2);
     header()->setSectionResizeMode(shown.size() < 2 ? QHeaderView::Interactive : QHeaderView::Stretch);
     primera_ = shown.empty() ? 0 : shown.front();
-    ordre_->sort(ordenada_ ? primera_ : -1);
 }
 
 void LlistaRegistres::follow(int recordsetRow) {

@@ -59,6 +59,8 @@ public:
 private:
     void follow(int recordsetRow);
     void showColumns();
+    // Shows the model columns `shown`, in their order, and hides the rest.
+    void layOut(const std::vector<int>& shown);
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
     RecordsetModel* model_;

@@ -1,13 +1,16 @@
 #include "core/RecordsetModel.h"
 
+#include "core/Numeros.h"
+
 namespace velmar {
 
 RecordsetModel::RecordsetModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void RecordsetModel::SetRecordset(RecordsetRef rows) {
+void RecordsetModel::SetRecordset(RecordsetRef rows, std::map<int, Presentacio> presentacions) {
     beginResetModel();
     subscription_.reset();
     rows_ = std::move(rows);
+    presentacions_ = std::move(presentacions);
     if (rows_) {
         subscription_ = rows_->Listen({
             .currentRowChanged = [this] { currentRowMoved(); },
@@ -35,9 +38,7 @@ int RecordsetModel::CurrentRow() const {
     return position >= 1 ? position - 1 : -1;
 }
 
-QString RecordsetModel::Text(const com::Variant& value) {
-    return value.isNull() || value.isEmpty() ? QString() : QString::fromStdString(value.toString());
-}
+QString RecordsetModel::Text(const com::Variant& value) { return TextNumero(value); }
 
 int RecordsetModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !rows_ ? 0 : rows_->RecordCount();

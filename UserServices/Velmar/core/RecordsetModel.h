@@ -19,8 +19,16 @@ class RecordsetModel final : public QAbstractTableModel {
 public:
     explicit RecordsetModel(QObject* parent = nullptr);
 
-    // The recordset shown; none shows nothing.
-    void SetRecordset(RecordsetRef rows);
+    // How a column reads, when not as the field's name and Text(): its
+    // header, and the text of each value.
+    struct Presentacio {
+        QString titol;
+        std::function<QString(const com::Variant&)> text;
+    };
+
+    // The recordset shown, with how its columns read (SetPresentacions);
+    // none shows nothing.
+    void SetRecordset(RecordsetRef rows, std::map<int, Presentacio> presentacions = {});
     const RecordsetRef& Recordset() const { return rows_; }
     // The column of a field; -1 when the recordset has none of that name.
     int Column(std::string_view field) const;
@@ -29,15 +37,10 @@ public:
     // Called after the recordset's current row moved, with CurrentRow().
     void OnCurrentRowChanged(std::function<void(int row)> handler) { onCurrentRowChanged_ = std::move(handler); }
 
-    // The text a value shows: empty for a Null.
+    // The text a value shows: empty for a Null, a number as the user's
+    // language writes it (core/Numeros.h).
     static QString Text(const com::Variant& value);
 
-    // How a column reads, when not as the field's name and Text(): its
-    // header, and the text of each value.
-    struct Presentacio {
-        QString titol;
-        std::function<QString(const com::Variant&)> text;
-    };
     // By column; the others read as they are.
     void SetPresentacions(std::map<int, Presentacio> presentacions);
 

@@ -19,6 +19,9 @@ ado::Recordset& Required(const RecordsetRef& rst) {
 
 RecordsetRef clsFuncionsCapaInterficie::PassaXMLARecordset(const com::Variant& strRecordsetXML) {
     return base::Guard(*this, kFuncions, "PassaXMLARecordset", [&] {
+        // A text is read where it stands, not from a copy.
+        if (strRecordsetXML.type() == com::Variant::Type::String)
+            return std::make_shared<ado::Recordset>(ado::Recordset::FromXml(strRecordsetXML.asString()));
         return std::make_shared<ado::Recordset>(ado::Recordset::FromXml(strRecordsetXML.toString()));
     });
 }

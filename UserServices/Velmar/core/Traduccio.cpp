@@ -1,5 +1,6 @@
 // Translation of a window and of its messages from the language texts of
 // the database, and the error box every window shows its failures in.
+#include "Ado/AdoError.h"
 #include "Base/Text.h"
 #include "Brintel/BrintelNames.h"
 #include "Com/ErrorProperties.h"
@@ -19,24 +20,36 @@ com::ObjectRef TextService() { return com::CreateObject(com::ProgID(support::Bri
 void clsFuncionsCapaInterficie::EmetError(int32_t lngNumError, const std::string& strUbicacioError,
                                           int32_t lngIdioma) {
     // The trail begins with the carriage return of its first entry. What the
-    // error said when it was raised (a database engine's own message) goes
-    // on a line of its own under the number's text.
+    // error said when it was raised (a database engine's own message, in
+    // the engine's language) is for support: it goes to the box's details
+    // with the trail, and the box says in the user's language what
+    // happened, from the number and the state the engine gave (AdoError.h).
     const std::string trail = strUbicacioError.empty() ? std::string() : strUbicacioError.substr(1);
     const std::string description = base::DescriptionOf(lngNumError, strUbicacioError);
-    dialegs::MissatgeOk("Error: " + TextError(lngNumError, lngIdioma) + (description.empty() ? "" : "\r" + description) +
-                        "\r\r (" + trail + ")");
+    const std::string text = TextError(lngNumError, std::string(ado::err::StateOf(description)), lngIdioma);
+    dialegs::MissatgeOk("Error: " + text + "\r\r (" + trail + ")",
+                        description.empty() ? trail : description + "\r\r" + trail);
 }
 
-std::string clsFuncionsCapaInterficie::TextError(int32_t number, int32_t idioma) {
-    // Any failure on the way (no text row, a Null text, a broken answer)
-    // falls back to the number itself; this routine reports nothing.
-    try {
+std::string clsFuncionsCapaInterficie::TextError(int32_t number, const std::string& sqlState, int32_t idioma) {
+    // The text of the number with the engine's state ("Error-2147467259_53100")
+    // where the language table has one, else that of the number. Any failure
+    // on the way (no text row, a Null text, a broken answer) falls back to
+    // the number itself; this routine reports nothing.
+    const auto text = [&](const std::string& code) {
         const com::ObjectRef service = TextService();
-        const std::string text =
-            com::Call(service, support::GetTextIdiomaById, {"Error" + com::Digits(number), idioma}).toString();
-        ado::Recordset rows = ado::Recordset::FromXml(text);
+        ado::Recordset rows = ado::Recordset::FromXml(
+            com::Call(service, support::GetTextIdiomaById, {code, idioma}).toString());
         rows.MoveFirst();
         return rows.Value("TextTraduit").toString();
+    };
+    const std::string code = "Error" + com::Digits(number);
+    try {
+        if (!sqlState.empty()) return text(code + "_" + sqlState);
+    } catch (...) {
+    }
+    try {
+        return text(code);
     } catch (...) {
         return com::Str(number);
     }

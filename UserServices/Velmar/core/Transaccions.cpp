@@ -4,6 +4,8 @@
 #include "Brintel/BrintelNames.h"
 #include "Com/ErrorProperties.h"
 #include "Com/Registry.h"
+#include "core/AvisDesaments.h"
+#include "core/BindingWindow.h"
 #include "core/clsAndamiSistema.h"
 #include "core/clsFuncionsCapaInterficie.h"
 
@@ -21,8 +23,13 @@ void clsFuncionsCapaInterficie::transaction(std::string_view member, const com::
         const com::ObjectRef session = clsAndamiSistema::Instance().SySSessio;
         com::Call(session, member);
         com::RaiseReported(session);
-        com::Set(com::Get(objecteQueCrida, "objClasseSuportActual").toObject(), IdTransaccio,
-                 com::Get(session, IdTransaccio).toObject());
+        const com::ObjectRef connexio = com::Get(session, IdTransaccio).toObject();
+        com::Set(com::Get(objecteQueCrida, "objClasseSuportActual").toObject(), IdTransaccio, connexio);
+        // A commit that ended the session's transaction stored what the
+        // window saved: the other windows are told.
+        const auto* window = dynamic_cast<const BindingWindow*>(objecteQueCrida.get());
+        if (member == support::CommitTransaction && !connexio && window)
+            emit AvisDesaments::Instance().Desat(window->widget()->objectName());
     });
 }
 

@@ -62,7 +62,9 @@ public:
                         const std::string& strStringRemplacable);
 
     // --- translation and error display ------------------------------------
-    // Shows the error in a message box; reports nothing of its own.
+    // Shows the error in a message box, in the user's language; what it was
+    // raised with (a database engine's own message) and the trail are in
+    // the box's details for support. Reports nothing of its own.
     void EmetError(int32_t lngNumError, const std::string& strUbicacioError, int32_t lngIdioma);
     // Captions of `frmFormulari` (reached by name: Name, Caption, Controls)
     // from the language texts; returns the window's text recordset.
@@ -98,7 +100,7 @@ public:
     com::ObjectRef CreaObjecteSuport(const std::string& strNomClasse);
 
 private:
-    std::string TextError(int32_t number, int32_t idioma);
+    std::string TextError(int32_t number, const std::string& sqlState, int32_t idioma);
     void transaction(std::string_view member, const com::ObjectRef& objecteQueCrida);
 };
 

@@ -12,6 +12,7 @@
 #include "core/Dialegs.h"
 #include "core/FormulariObject.h"
 #include "core/Procediment.h"
+#include "core/Sessio.h"
 #include "core/clsAndamiSistema.h"
 
 namespace velmar {
@@ -101,14 +102,28 @@ void frmIdiomes::SurtGravantIdioma() {
         if (selected.isEmpty()) com::Raise(base::err::ObjectNotSet);
         const std::string clau = selected.front()->data(kClau).toString().toStdString();
         clsAndamiSistema& sessio = clsAndamiSistema::Instance();
+
+        // The user of the system's login may have been added since the
+        // session began: looked up again, it becomes the session's.
+        if (rstRecordsetUsuaris->RecordCount() == 0) {
+            base::ErrorFields cerca;
+            IniciaSessio(NomUsuariSistema(), cerca);
+            base::RaiseReported(cerca);
+            if (sessio.Usuari() != 0) {
+                strXML_ = CridaSuport(objClasseSuportActual, support::GetUsuariById, {sessio.Usuari()}).toString();
+                rstRecordsetUsuaris = funcions_.PassaXMLARecordset(strXML_);
+            }
+        }
         sessio.SetIdioma(static_cast<int32_t>(com::Val(clau.substr(4))));
 
         // A session without a user of the system's login has no row to
-        // keep the language in: it holds until the program ends.
+        // keep the language in: it holds until the program ends. That is
+        // said in the language chosen, as the box's buttons are.
         if (rstRecordsetUsuaris->RecordCount() == 0) {
-            const std::string avis = funcions_.TradueixDefecteMissatgeFormulariIdioma(
-                rstRecordsetIdioma, "valIdiomaNoEsPotDesar", kAvisNoEsPotDesar);
-            dialegs::MissatgeOk(avis);
+            const RecordsetRef textos = funcions_.PassaXMLARecordset(
+                CridaSuport(objClasseSuportActual, support::GetTextIdioma, {sessio.Idioma(), std::string(kName)}));
+            dialegs::MissatgeOk(
+                funcions_.TradueixDefecteMissatgeFormulariIdioma(textos, "valIdiomaNoEsPotDesar", kAvisNoEsPotDesar));
             return accept();
         }
 

@@ -1,6 +1,8 @@
 // The language chooser: every language the database knows, as an icon with
 // its code; accepting makes the chosen one the session's language and
-// stores it in the current user's row.
+// stores it in the current user's row (a session without a user looks up
+// the user of the system's login again first, who may have been added
+// since it began).
 #pragma once
 
 #include <QDialog>

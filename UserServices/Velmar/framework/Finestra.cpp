@@ -134,12 +134,19 @@ std::vector<QWidget*> Finestra::AfegeixCamps(QFormLayout* form, const std::vecto
 }
 
 void Finestra::ConnectaAuxiliar(DataCombo* combo, const BotoAuxiliar& boto) {
+    botonsAuxiliars_.push_back(boto);
     auto* button = findChild<QPushButton*>(QString::fromLatin1(boto.nom));
     connect(button, &QPushButton::clicked, this, [this, combo, boto] { ObreFormulariTaulaAuxiliar(combo, boto); });
 }
 
 // Form_Terminate: the support object goes first, then the helper.
 Finestra::~Finestra() { objClasseSuportActual.reset(); }
+
+std::vector<const Taula*> Finestra::Taules() const {
+    std::vector<const Taula*> taules = {&rstRecordsetActual};
+    for (const Taula& taula : taules_) taules.push_back(&taula);
+    return taules;
+}
 
 Taula* Finestra::TaulaPerNom(std::string_view name) {
     if (base::SameName(rstRecordsetActual.Nom(), name)) return &rstRecordsetActual;
@@ -176,9 +183,9 @@ void Finestra::Tradueix() {
                                                                            clsAndamiSistema::Instance().Idioma());
 }
 
-std::string Finestra::Llista(const Taula& taula) {
+com::Variant Finestra::Llista(const Taula& taula) {
     const DeclaracioTaula& d = taula.Declaracio();
-    return CridaSuport(d.llista, d.arguments ? d.arguments() : std::vector<com::Variant>()).toString();
+    return CridaSuport(d.llista, d.arguments ? d.arguments() : std::vector<com::Variant>());
 }
 
 void Finestra::Carrega(Taula& taula) { Posa(taula, objFuncionsCapaInterficie.PassaXMLARecordset(Llista(taula))); }
@@ -356,9 +363,9 @@ void Finestra::RestauraTaules(std::vector<Copia>& copies) {
 
 void Finestra::Recupera() {
     Inner(declaracio_.recupera, [this] {
-        const std::string xml = intModeFormulari() == 2
-                                    ? objFuncionsCapaInterficie.PurgaActualitzacionsRecordset(rstRecordsetActual.Ref())
-                                    : Llista(rstRecordsetActual);
+        const com::Variant xml = intModeFormulari() == 2
+                                     ? objFuncionsCapaInterficie.PurgaActualitzacionsRecordset(rstRecordsetActual.Ref())
+                                     : Llista(rstRecordsetActual);
         Posa(rstRecordsetActual, objFuncionsCapaInterficie.PassaXMLARecordset(xml));
     });
 }
@@ -393,8 +400,18 @@ std::string Finestra::CadenaValidacioEliminar() {
 
 std::string Finestra::CadenaValidacioRegistreActual() {
     std::string text;
-    Inner("CadenaValidacioRegistreActual", [this, &text] { text = MissatgeRegles(declaracio_.reglesDesa); });
+    Inner("CadenaValidacioRegistreActual", [this, &text] {
+        text = MissatgeTextsNoLlegits();
+        if (text.empty()) text = MissatgeRegles(declaracio_.reglesDesa);
+    });
     return text;
+}
+
+std::string Finestra::MissatgeTextsNoLlegits() {
+    const std::optional<binding::TextNoLlegit> noLlegit = binding::PrimerTextNoLlegit(this);
+    if (!noLlegit) return {};
+    const QString text = QString::fromStdString(Missatge(CodiMissatge(noLlegit->lectura)));
+    return text.arg(binding::NomCamp(noLlegit->control)).toStdString();
 }
 
 bool Finestra::ConfirmaEliminar() {

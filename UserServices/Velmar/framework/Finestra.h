@@ -112,6 +112,10 @@ public:
     Taula* TaulaPerNom(std::string_view name);
     // This window as other code reaches it by member name.
     com::ObjectRef Objecte() const { return objecte_; }
+    // What it declared it reads and writes: its tables, rstRecordsetActual
+    // first, and the ">" buttons it connected.
+    std::vector<const Taula*> Taules() const;
+    const std::vector<BotoAuxiliar>& BotonsAuxiliars() const { return botonsAuxiliars_; }
     // The public reload: the table from the server after a first load or an
     // added row, from the window's own recordset after an edit or a delete.
     virtual void Recupera();
@@ -198,7 +202,12 @@ protected:
     // --- validation ------------------------------------------------------------
     std::string CadenaValidacioEditar();
     std::string CadenaValidacioEliminar();
+    // A text typed into a box over a number that is none of its field's
+    // stops it first.
     std::string CadenaValidacioRegistreActual();
+    // The message for the first bound text box whose text is no value of
+    // its field (core/Numeros.h), naming the field; "" when every text is.
+    std::string MissatgeTextsNoLlegits();
     // Whether the current row may be deleted: no rule refuses it (its
     // message is shown) and the user answers Yes to the question.
     bool ConfirmaEliminar();
@@ -255,8 +264,9 @@ private:
     Taula& AfegeixTaula(DeclaracioTaula declaracio);
 
     std::vector<Taula*> TaulesDesades();
-    // The rows of a table as its support operation lists them, as text.
-    std::string Llista(const Taula& taula);
+    // The rows of a table as its support operation lists them: their text,
+    // as the support object gave it, read once into the table's recordset.
+    com::Variant Llista(const Taula& taula);
     // Clears, while a row is edited, each key of it that a combo over
     // `llista` is bound to and that names no row of the list.
     void BuidaClausEliminades(const Taula& llista);
@@ -266,6 +276,7 @@ private:
 
     Declaracio declaracio_;
     std::deque<Taula> taules_;  // all but rstRecordsetActual; their places stay put
+    std::vector<BotoAuxiliar> botonsAuxiliars_;
     com::ObjectRef objecte_;
     QFormLayout* camps_;
     Mode mode_ = Mode::Consulta;

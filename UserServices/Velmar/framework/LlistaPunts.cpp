@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "core/RecordsetModel.h"
 #include "framework/Finestra.h"
 
 namespace velmar {
@@ -9,10 +10,6 @@ namespace {
 
 constexpr const char* kTaula = "rstRecordsetPunts";
 constexpr int kClau = Qt::UserRole;
-
-QString Text(const com::Variant& value) {
-    return value.isNull() || value.isEmpty() ? QString() : QString::fromStdString(value.toString());
-}
 
 }  // namespace
 
@@ -69,7 +66,7 @@ void LlistaPunts::RefrescaLlistaGIS() {
         for (punts.MoveFirst(); !punts.IsEOF(); punts.MoveNext()) {
             auto* item = new QTreeWidgetItem(this);
             item->setData(0, kClau, QStringLiteral("Clau%1").arg(punts.AbsolutePosition()));
-            for (int i = 0; i < static_cast<int>(camps.size()); ++i) item->setText(i, Text(punts.Value(camps[i])));
+            for (int i = 0; i < static_cast<int>(camps.size()); ++i) item->setText(i, RecordsetModel::Text(punts.Value(camps[i])));
         }
         setCurrentItem(topLevelItem(0));
     });

@@ -3,11 +3,13 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
+#include <memory>
 
 #include "core/CaixaTextMultilinia.h"
 #include "core/DataCombo.h"
 #include "core/Dates.h"
 #include "framework/Finestra.h"
+#include "framework/Referencies.h"
 
 namespace velmar {
 namespace {
@@ -85,6 +87,20 @@ Regla Regla::UsatA(std::string taula, std::string camp, std::string codi) {
                 const Taula* llista = f.TaulaPerNom(taula);
                 return f.objFuncionsCapaInterficie.ComptaAparicionsValorEnRecordset(
                            llista ? llista->Ref() : nullptr, camp, f.rstRecordsetActual->Value(camp)) > 0;
+            }};
+}
+
+Regla Regla::Referenciada(std::string codiAmbTaula) {
+    // The table found is kept for the message of the same check.
+    auto taula = std::make_shared<std::string>();
+    return {{},
+            [taula](Finestra& f) {
+                *taula = referencies::TaulaQueRefereixActual(*f.rstRecordsetActual);
+                return !taula->empty();
+            },
+            [taula, codi = std::move(codiAmbTaula)](Finestra& f, const std::string&) {
+                if (codi.empty()) return f.Missatge("valReferenciat" + *taula);
+                return f.objFuncionsCapaInterficie.StrTran(f.Missatge(codi), "#1", *taula);
             }};
 }
 

@@ -38,6 +38,12 @@ struct Regla {
     // A row of the window's list `taula` holds the current row's value of
     // the field.
     static Regla UsatA(std::string taula, std::string camp, std::string codi);
+    // Rows of another table name the current row of the window's own
+    // table, or a row that would go with it, and a delete would leave them
+    // naming none (framework/Referencies.h). Its message is the text of
+    // "valReferenciat" and that table's name (valReferenciatT_PuntLlum);
+    // with `codiAmbTaula`, that code's text with the table's name for "#1".
+    static Regla Referenciada(std::string codiAmbTaula = {});
 };
 
 }  // namespace velmar

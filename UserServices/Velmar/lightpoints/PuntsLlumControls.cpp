@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -297,6 +298,12 @@ void frmPuntsLlum::Disseny() {
     lstPropietats = findChild<QTreeWidget*>("lstPropietats");
     for (QTreeWidget* list : {static_cast<QTreeWidget*>(lstPunts), lstPropietats})
         list->setMinimumHeight(list->fontMetrics().height() * 8);
+    // The type and the value wide enough for what they hold, set once: a
+    // list measured for its contents would lay itself out at every point
+    // shown.
+    const QFontMetrics metrics = lstPropietats->fontMetrics();
+    lstPropietats->header()->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("Diàmetre de la base (mm)")) + 24);
+    lstPropietats->header()->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("00000,000")) + 24);
     // The keep and discard buttons show only while a luminaire is added.
     BotonsLluminariaNova(false);
     Connecta();

@@ -55,7 +55,8 @@ std::string frmPuntsLlum::CadenaValidacioGuardaLluminaria() {
         static const Regla buits =
             Regla::CampsBuits({"cmbModelLluminaria", "cmbMarcaLluminaria", "cmbTipusLluminaria", "cmbTipusLlum"},
                               "valAlgunCampNecessariBuitGuardarLluminaria");
-        text = Missatge(buits.es(*this) ? buits.codi : "");
+        text = MissatgeTextsNoLlegits();
+        if (text.empty()) text = Missatge(buits.es(*this) ? buits.codi : "");
     });
     return text;
 }

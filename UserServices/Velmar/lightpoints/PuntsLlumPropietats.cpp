@@ -4,31 +4,15 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QTreeWidget>
 
 #include "Ado/AdoError.h"
 #include "core/Dialegs.h"
-#include "core/LlistaRegistres.h"
-#include "core/clsAndamiSistema.h"
+#include "core/Numeros.h"
+#include "core/RecordsetModel.h"
 #include "lightpoints/frmPuntsLlum.h"
 
 namespace velmar {
-namespace {
-
-QString Text(const com::Variant& value) {
-    return value.isNull() || value.isEmpty() ? QString() : QString::fromStdString(value.toString());
-}
-
-// A number as the basic conversion writes it: a blank where the sign of a
-// number not below zero would stand, and a point before the decimals.
-QString Numero(const com::Variant& value) {
-    if (value.isNull()) return {};
-    const double number = value.toDouble();
-    return QString::fromStdString((number >= 0 ? " " : "") + com::Variant(number).toString());
-}
-
-}  // namespace
 
 void frmPuntsLlum::OmpleComboPropietat() {
     Inner("OmpleComboPropietat", [this] {
@@ -36,7 +20,8 @@ void frmPuntsLlum::OmpleComboPropietat() {
         // No property can be typed without a type to choose.
         tipus.MoveFirst();
         for (; !tipus.IsEOF(); tipus.MoveNext())
-            cmbPropietat->addItem(Text(tipus.Value("CodPropTipus")), tipus.Value("NumPropTipus").toLong());
+            cmbPropietat->addItem(RecordsetModel::Text(tipus.Value("CodPropTipus")),
+                                  tipus.Value("NumPropTipus").toLong());
         cmbPropietat->setCurrentIndex(-1);
     });
 }
@@ -53,7 +38,7 @@ void frmPuntsLlum::RefrescaLlistaPropietatsSuport() {
         const std::vector<com::Variant> codis = tipus.ColumnValues(tipus.FieldIndex("CodPropTipus"));
         std::map<int32_t, QString> codi;
         for (size_t i = 0; i < numeros.size(); ++i)
-            if (!numeros[i].isNull()) codi[numeros[i].toLong()] = Text(codis[i]);
+            if (!numeros[i].isNull()) codi[numeros[i].toLong()] = RecordsetModel::Text(codis[i]);
 
         int32_t position = 1;
         for (propietats.MoveFirst(); !propietats.IsEOF(); propietats.MoveNext(), ++position) {
@@ -63,11 +48,11 @@ void frmPuntsLlum::RefrescaLlistaPropietatsSuport() {
             auto* item = new QTreeWidgetItem(lstPropietats);
             item->setData(0, Qt::UserRole, QString("Clau%1").arg(position));
             item->setText(0, found->second);
-            item->setText(1, Numero(propietats.Value("PropValor")));
-            item->setText(2, Text(propietats.Value("Observacions")));
+            // As a bound box shows it, so that it is typed back the same.
+            item->setText(1, RecordsetModel::Text(propietats.Value("PropValor")));
+            item->setText(2, RecordsetModel::Text(propietats.Value("Observacions")));
         }
         lstPropietats->setCurrentItem(lstPropietats->topLevelItem(0));
-        for (int column = 0; column < 2; ++column) lstPropietats->resizeColumnToContents(column);
     });
 }
 
@@ -75,20 +60,20 @@ void frmPuntsLlum::AfegirPropietat() {
     TopLevel("AfegirPropietat", [this] {
         // A type chosen from the list, a value that is a number as the
         // user's language writes it, and a support to give them to.
-        const QString text = findChild<QLineEdit*>("txtValor")->text().trimmed();
-        bool numero = false;
-        const double valor = LocaleIdioma(clsAndamiSistema::Instance().Idioma()).toDouble(text, &numero);
+        ado::Recordset& propietats = *T("rstRecordsetSuportPropietat");
+        const NumeroLlegit valor = LlegeixNumero(findChild<QLineEdit*>("txtValor")->text(),
+                                                 propietats.Field(propietats.FieldIndex("PropValor")));
         const int item = cmbPropietat->currentIndex();
         const bool triat = item >= 0 && cmbPropietat->itemText(item) == cmbPropietat->currentText();
         Taula& suport = T("rstRecordsetSuport");
-        if (!numero || !triat || suport.Files() == 0 || suport->IsEOF() || suport->IsBOF())
+        if (valor.lectura != LecturaNumero::Valor || !triat || suport.Files() == 0 || suport->IsEOF() ||
+            suport->IsBOF())
             return dialegs::MissatgeOk(Missatge("valDadesPropietatsNoCompletes"));
 
-        ado::Recordset& propietats = *T("rstRecordsetSuportPropietat");
         propietats.AddNew();
         propietats.SetValue("NumSPSuport", suport->Value("NumSPSuport"));
         propietats.SetValue("NumPropTipus", cmbPropietat->itemData(item).toInt());
-        propietats.SetValue("PropValor", valor);
+        propietats.SetValue("PropValor", valor.valor);
         const QString observacions = findChild<QLineEdit*>("txtObservacionsPropietats")->text();
         if (!observacions.isEmpty()) propietats.SetValue("Observacions", observacions.toStdString());
         propietats.Update();

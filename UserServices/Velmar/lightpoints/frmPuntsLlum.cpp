@@ -108,7 +108,7 @@ Finestra::Declaracio DeclaracioPuntsLlum(frmPuntsLlum* window) {
                            Regla::Repetit("CodPuntLlum", "valRepetitCodiPuntLlum"),
                            Regla::DatesNoValides({"txtDataAltaInventari", "txtDataBaixaInventari", "txtInstalacio"},
                                                  "valDataNoValida")},
-            .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada")}};
+            .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"), Regla::Referenciada()}};
 }
 
 }  // namespace
@@ -241,9 +241,9 @@ void frmPuntsLlum::RecuperaPuntsLlum(int32_t lngEscomesaEscollida) {
 
 void frmPuntsLlum::ObteDadesPuntLlumActual() {
     Inner("ObteDadesPuntLlumActual", [this] {
-        DeslligaControls();
         // Each dependent table shows the rows of the current point; a key
-        // the point lacks shows none.
+        // the point lacks shows none. The controls bound to them follow
+        // their filters through the bindings they have.
         const com::Variant cap = com::Variant::Null();
         const ado::Recordset& punts = *rstRecordsetActual;
         const bool actual = punts.RecordCount() > 0 && !punts.IsBOF() && !punts.IsEOF() &&
@@ -267,7 +267,6 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
             lstPropietats->clear();
         }
         lstPunts->ObtePuntsActual();
-        LligaControls();
     });
 }
 

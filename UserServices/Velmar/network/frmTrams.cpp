@@ -79,7 +79,7 @@ Finestra::Declaracio DeclaracioTrams(frmTrams* w) {
                                                      "valValorsNoEsTrobenEnCombos"),
                            Regla::DatesNoValides({std::begin(kDates), std::end(kDates)}, "valDataNoValida"),
                            Regla::Repetit("CodTram", "valRepetitCodiTram")},
-            .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada")}};
+            .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"), Regla::Referenciada()}};
 }
 
 // A frame captioned with its name until the window is translated; no name,

@@ -158,23 +158,32 @@ constexpr FinestraRegistrada kFinestres[] = {
     {"frmExportEsquema", ExportEsquema, ""},
 };
 
-// The windows open one of a kind, by name.
-std::map<std::string, QPointer<QWidget>, std::less<>>& Obertes() {
-    static std::map<std::string, QPointer<QWidget>, std::less<>> obertes;
+// The windows open one of a kind, by name, each with the project it works
+// in (0 for a window of no project).
+struct Oberta {
+    QPointer<QWidget> finestra;
+    int32_t projecte = 0;
+};
+std::map<std::string, Oberta, std::less<>>& Obertes() {
+    static std::map<std::string, Oberta, std::less<>> obertes;
     return obertes;
 }
 
 // Closing the start window ends the program: the windows it opened close
-// with it.
+// first. One that the user keeps open, so as not to lose what it has
+// unsaved, keeps the start window and its menu open too.
 class TancaAmbInicial final : public QObject {
 public:
     explicit TancaAmbInicial(QWidget* inicial) : QObject(inicial) { inicial->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Close)
-            for (auto& [nom, window] : Obertes())
-                if (window) window->close();
+        if (event->type() != QEvent::Close) return false;
+        for (auto& [nom, oberta] : Obertes())
+            if (oberta.finestra && !oberta.finestra->close()) {
+                event->ignore();
+                return true;
+            }
         return false;
     }
 };
@@ -210,16 +219,37 @@ const FinestraRegistrada* TrobaFinestra(std::string_view nom) {
 }
 
 void ObreUnica(const FinestraRegistrada& finestra) {
-    QPointer<QWidget>& oberta = Obertes()[finestra.nom];
-    if (!oberta) {
+    Oberta& oberta = Obertes()[finestra.nom];
+    const int32_t projecte = finestra.menu == Menu::Projecte ? clsAndamiSistema::Instance().Projecte() : 0;
+    // A window on another project than the one selected gives way to one on
+    // it, unless the user keeps it for what it has unsaved; while none is
+    // selected (a new project being entered) it stays. Closed, it goes once
+    // the events run: the new one takes its place at once.
+    if (oberta.finestra && oberta.projecte != projecte && projecte != 0 && oberta.finestra->close())
+        oberta.finestra.clear();
+    if (!oberta.finestra) {
         std::unique_ptr<QWidget> window = ObreFinestra(finestra, {});
         if (!window) return;
-        oberta = window.release();
-        oberta->setAttribute(Qt::WA_DeleteOnClose);
+        oberta = {window.release(), projecte};
+        oberta.finestra->setAttribute(Qt::WA_DeleteOnClose);
     }
-    oberta->show();
-    oberta->raise();
-    oberta->activateWindow();
+    oberta.finestra->show();
+    oberta.finestra->raise();
+    oberta.finestra->activateWindow();
+}
+
+void AfegeixProjecteAlTitol(QWidget& window, int32_t projecte) {
+    namespace support = brintel::names;
+    const com::ObjectRef suport = com::CreateObject(com::ProgID(support::Brintel, support::SvrProjectes));
+    ado::Recordset fila = ado::Recordset::FromXml(CridaSuport(suport, support::GetProjecteById, {projecte}).toString());
+    com::Variant nom = com::Variant::Null();
+    if (fila.RecordCount() > 0) {
+        fila.MoveFirst();
+        nom = fila.Value("NomResumit");
+    }
+    const QString text = nom.isNull() ? QString::number(projecte) : QString::fromStdString(nom.toString());
+    const QString titol = window.windowTitle();
+    window.setWindowTitle(titol.isEmpty() ? text : titol + QString::fromUtf8(" – ") + text);
 }
 
 std::unique_ptr<QWidget> ObreFinestra(const FinestraRegistrada& finestra, const Obertura& obertura) {

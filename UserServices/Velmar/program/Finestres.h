@@ -42,16 +42,24 @@ struct FinestraRegistrada {
     const char* titol = "";
 };
 
+// Adds the project's short name to the window's title (its number, when
+// no project has it).
+void AfegeixProjecteAlTitol(QWidget& window, int32_t projecte);
+
 // Factories for the registry. A window that needs nothing more:
 template <class Window>
 std::unique_ptr<QWidget> Sola(const Obertura&) {
     return std::make_unique<Window>();
 }
 // A window that works within the session's project: it is given the
-// project as it opens, and does not open while none is chosen.
+// project as it opens, and does not open while none is chosen. Its title
+// names the project.
 template <class Window>
 std::unique_ptr<QWidget> AmbProjecte(const Obertura&) {
-    return std::make_unique<Window>(CapturaProjecte());
+    const int32_t projecte = CapturaProjecte();
+    std::unique_ptr<QWidget> window = std::make_unique<Window>(projecte);
+    AfegeixProjecteAlTitol(*window, projecte);
+    return window;
 }
 
 // Every window that opens by name, in the order of the list.
@@ -60,8 +68,10 @@ std::span<const FinestraRegistrada> Finestres();
 const FinestraRegistrada* TrobaFinestra(std::string_view nom);
 
 // Shows the window of that name, opened as ObreFinestra opens it, or raises
-// the one already open: one window of a kind at a time. It ends when it is
-// closed.
+// the one already open: one window of a kind at a time. A window of the
+// project menu open on another project than the session's is closed (it
+// asks first about what it has unsaved) and opened again on the session's;
+// when the user keeps it, it is the one raised. It ends when it is closed.
 void ObreUnica(const FinestraRegistrada& finestra);
 
 // Opens the window, not yet shown. A failure to open it (no project chosen

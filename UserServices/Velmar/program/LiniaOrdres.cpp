@@ -62,11 +62,13 @@ std::optional<Ordre> Interpreta(const QStringList& arguments) {
 }
 
 // While a window opens from the command line, a message box is its
-// failure: its text is kept to be printed, not shown.
+// failure: its text and details are kept to be printed, not shown.
 class Captura {
 public:
     Captura() {
-        previous_ = dialegs::SetMissatgeHandler([this](const std::string& text) { textos.push_back(text); });
+        previous_ = dialegs::SetMissatgeHandler([this](const std::string& text, const std::string& detalls) {
+            textos.push_back(detalls.empty() ? text : text + "\r\r" + detalls);
+        });
     }
     ~Captura() { dialegs::SetMissatgeHandler(previous_); }
     bool Imprimeix() const {

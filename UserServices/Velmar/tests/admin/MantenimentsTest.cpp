@@ -134,6 +134,7 @@ TEST_P(Manteniments, ATypeThatAProjectHasIsNotDeleted) {
 }
 
 TEST_P(Manteniments, AnEmptyTableRefusesEditAndDelete) {
+    sessio.execute("UPDATE T_Projecte SET NumTipusManteniment = NULL");
     sessio.execute("DELETE FROM T_TipusManteniment");
     frmManteniments w;
     ASSERT_EQ(w.NumError, 0) << w.UbicacioError;

@@ -12,6 +12,9 @@
 #include "core/DataCombo.h"
 #include "framework/FinestraProva.h"
 #include "support/Files.h"
+#include "support/TestDatabase.h"
+#include "admin/frmClients.h"
+#include "admin/frmManteniments.h"
 #include "admin/frmProjectes.h"
 
 namespace {
@@ -20,10 +23,25 @@ using velmar::frmProjectes;
 
 class Projectes : public FinestraProva {
 protected:
+    using FinestraProva::FinestraProva;
+
     // These cases read and edit the one project of Vilanova del Riu.
     void SetUp() override {
         FinestraProva::SetUp();
-        sessio.execute("DELETE FROM T_Projecte WHERE NumProjecte <> 306");
+        EliminaProjectes("NumProjecte <> 306");
+    }
+    // Deletes the projects that `condicio` chooses, after what stands in them.
+    void EliminaProjectes(const std::string& condicio) {
+        const std::string escomeses = "SELECT NumEscomesa FROM T_Escomesa WHERE NumZona IN "
+                                      "(SELECT NumZona FROM T_Zona WHERE " + condicio + ")";
+        for (const std::string& sql :
+             {"DELETE FROM T_Tram WHERE NumElement IN (SELECT NumElement FROM T_EscomesaElements WHERE NumEscomesa IN (" +
+                  escomeses + "))",
+              "DELETE FROM T_PuntLlum WHERE NumEscomesa IN (" + escomeses + ")",
+              "DELETE FROM T_Escomesa WHERE NumEscomesa IN (" + escomeses + ")",
+              "DELETE FROM T_Zona WHERE " + condicio, "DELETE FROM T_Carrer WHERE " + condicio,
+              "DELETE FROM T_Projecte WHERE " + condicio})
+            sessio.execute(sql);
     }
     static void Omple(frmProjectes& w, const char* nom, const char* resumit) {
         Text(w, "txtNomProjecte")->setText(nom);
@@ -75,6 +93,52 @@ TEST_F(Projectes, EditsAndSavesAProject) {
     EXPECT_EQ(Combo(again, "cboNumTipusManteniment")->currentText(), "Correctiu");
 }
 
+class ProjectesMotors : public Projectes, public testing::WithParamInterface<testsupport::Engine> {
+protected:
+    ProjectesMotors() : Projectes(GetParam()) {}
+};
+
+TEST_P(ProjectesMotors, AClientOrMaintenanceTypeSavedInItsOwnWindowIsOfferedAtOnce) {
+    frmProjectes w;
+    // A maintenance type added while the project is browsed.
+    velmar::frmManteniments manteniments;
+    Click(manteniments, "cmdNou");
+    Text(manteniments, "txtNomManteniment")->setText("Nocturn");
+    Click(manteniments, "cmdSortirEdicio");
+    // A client added while the project is being edited.
+    Click(w, "cmdEditar");
+    velmar::frmClients clients;
+    Click(clients, "cmdNou");
+    for (const char* camp : {"txtNomClient", "txtAdreca", "txtPersonaContacte", "txtTelefon"})
+        Text(clients, camp)->setText("Consell Comarcal");
+    Click(clients, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    QApplication::processEvents();
+
+    EXPECT_TRUE(Editant(w));
+    EXPECT_EQ(Combo(w, "cboNumClient")->currentText(), "Ajuntament de Vilanova del Riu");
+    Tria(w, "cboNumClient", "Consell Comarcal");
+    Tria(w, "cboNumTipusManteniment", "Nocturn");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    // The project names them by the keys the server gave them.
+    const com::ObjectRef service = com::CreateObject("Brintel.SvrProjectes");
+    const auto numero = [&service](const char* llista, const char* clau, const char* camp, const char* valor) {
+        ado::Recordset rows = ado::Recordset::FromXml(com::Call(service, llista).toString());
+        rows.SetFilter(std::string(camp) + " = '" + valor + "'");
+        return rows.RecordCount() == 1 ? rows.Value(clau).toLong() : 0;
+    };
+    ado::Recordset projecte = ado::Recordset::FromXml(com::Call(service, "GetProjecteById", {306}).toString());
+    projecte.MoveFirst();
+    EXPECT_EQ(projecte.Value("NumClient").toLong(),
+              numero("GetClients", "NumClient", "NomClient", "Consell Comarcal"));
+    EXPECT_EQ(projecte.Value("NumTipusManteniment").toLong(),
+              numero("GetTipusManteniment", "NumTipusManteniment", "CodTipusManteniment", "Nocturn"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, ProjectesMotors, testing::ValuesIn(testsupport::AvailableEngines()),
+                         testsupport::EngineParamName);
+
 TEST_F(Projectes, AddsAProjectThenDeletesItAfterTheQuestion) {
     frmProjectes w;
     Click(w, "cmdNou");
@@ -111,7 +175,7 @@ TEST_F(Projectes, AProjectWithZonesIsNotDeleted) {
 
 TEST_F(Projectes, AnEmptyTableRefusesEditAndDeleteAndChecksAnAddedRow) {
     sessio.execute("DELETE FROM T_UsuariProjecte");
-    sessio.execute("DELETE FROM T_Projecte");
+    EliminaProjectes("1 = 1");
     frmProjectes w;
     ASSERT_EQ(w.NumError, 0) << w.UbicacioError;
     EXPECT_TRUE(Items(w).empty());

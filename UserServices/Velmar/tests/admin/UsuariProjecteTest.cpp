@@ -135,15 +135,17 @@ TEST_P(UsuariProjecte, AfterAFailedRemovalTheNextAdditionIsListed) {
 TEST_P(UsuariProjecte, AUserNotYetSavedHasNoProjectsToShow) {
     velmar::frmUsuaris nou;
     Click(nou, "cmdNou");
+    Text(nou, "txtNomUsuari")->setText("Pere Vila");
     auto w = std::make_unique<frmUsuariProjecte>();
     w->frmFormulariQueCrida = nou.Objecte();
     w->Obre();
-    ASSERT_EQ(sessio.shown.size(), 1u);
-    EXPECT_TRUE(sessio.shown.front().ends_with(" (Velmar(exe) - frmUsuariProjecte - IniciFormulari)"))
-        << sessio.shown.front();
-    EXPECT_EQ(w->NumError, 94);
+    // Said in words, not as the conversion that cannot be made.
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("valUsuariNoDesat")});
+    EXPECT_EQ(w->NumError, 0) << w->UbicacioError;
+    EXPECT_EQ(w->findChild<QLabel*>("lblNomUsuari")->text(), "Pere Vila");
     EXPECT_TRUE(Items(*w).empty());
     EXPECT_EQ(w->findChild<velmar::DataCombo*>("cmbProjectes")->count(), 0);
+    EXPECT_FALSE(w->findChild<QPushButton*>("cmdAfegir")->isEnabled());
 }
 
 INSTANTIATE_EN_CADA_IDIOMA(UsuariProjecte);

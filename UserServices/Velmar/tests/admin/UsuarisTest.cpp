@@ -207,6 +207,36 @@ TEST_P(Usuaris, ProjectAccessIsOpenedForTheUserBeingEdited) {
     EXPECT_TRUE(Editant(w, "txtNomUsuari"));
 }
 
+TEST_P(Usuaris, ProjectAccessWaitsUntilTheNewUserIsSaved) {
+    frmUsuaris w;
+    auto* acces = w.findChild<QPushButton*>("cmdAccesProjectes");
+    Click(w, "cmdNou");
+    Omple(w, "Pere Vila", "pvila");
+    EXPECT_FALSE(acces->isEnabled()) << "a user not yet saved has no number to give projects to";
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+
+    Selecciona(w, "Pere Vila");
+    Click(w, "cmdEditar");
+    EXPECT_TRUE(acces->isEnabled());
+    QuanSObri<velmar::frmUsuariProjecte>([](velmar::frmUsuariProjecte& dialeg) {
+        EXPECT_EQ(dialeg.findChild<QLabel*>("lblNomUsuari")->text(), "Pere Vila");
+        EXPECT_TRUE(Items(dialeg).empty());
+        dialeg.findChild<velmar::DataCombo*>("cmbProjectes")->setEditText("Enllumenat de la urbanització Els Pins");
+        Click(dialeg, "cmdAfegir");
+        EXPECT_EQ(Items(dialeg), std::vector<std::string>{"Enllumenat de la urbanització Els Pins"});
+        Click(dialeg, "cmdSortir");
+    });
+    Click(w, "cmdAccesProjectes");
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    const com::ObjectRef service = com::CreateObject("Brintel.SvrUsuariProjectes");
+    ado::Recordset projectes = ado::Recordset::FromXml(
+        com::Call(service, "GetUsuariProjectes", {Desats().at("pvila")["NumUsuari"].toLong()}).toString());
+    ASSERT_EQ(projectes.RecordCount(), 1);
+    projectes.MoveFirst();
+    EXPECT_EQ(projectes.Value("NumProjecte").toLong(), 307);
+}
+
 TEST_P(Usuaris, DeletesAUserAndWithNoneLeftRefusesEditAndDelete) {
     frmUsuaris w;
     Click(w, "cmdEliminar");

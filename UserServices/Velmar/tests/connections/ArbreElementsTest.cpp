@@ -4,6 +4,7 @@
 // that fails, the picture of the tree, and the lookup-table editor behind
 // the dialog's buttons.
 #include <QImage>
+#include <QTest>
 #include <filesystem>
 
 #include "EditorTaulaProva.h"
@@ -128,7 +129,15 @@ TEST_F(Arbre, TheTreeShowsEachElementUnderItsParentKeyedByItsNumber) {
         EXPECT_EQ(sessio.shown, std::vector<std::string>(2, Missatge("frmEscomesaElem", "valNoRegistreSeleccionat")));
         sessio.shown.clear();
 
-        // An element goes with everything below it.
+        // An element that cable segments leave, or one above it, stays.
+        Selecciona(arbre, "Diferencial");
+        Click(arbre, "cmdEliminar");
+        EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("frmEscomesaElem", "valReferenciatT_Tram")});
+        sessio.shown.clear();
+
+        // Once they leave another connection's line, it goes with
+        // everything below it.
+        sessio.execute("UPDATE T_Tram SET NumElement = 11 WHERE NumElement IN (5, 6)");
         Selecciona(arbre, "Diferencial");
         Click(arbre, "cmdEliminar");
         EXPECT_EQ(Nodes(arbre), (std::vector<std::string>{"Service connection  1", "  Interruptor general IG 4x63 A",
@@ -305,6 +314,40 @@ TEST_F(Arbre, TheDialogKeepsOnlyWhatIsAcceptedAndClosingItIsCancel) {
         EXPECT_EQ(Files(w).size(), files);
         AfegeixElement(arbre, nullptr, {.tipus = "Contactor", .codi = "KM1", .valor = "4x25 A"});
         EXPECT_EQ(Files(w).back().first, -2);
+        Click(arbre, "cmdSortir");
+    });
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+}
+
+TEST_F(Arbre, ANewElementIsAskedForItsCodeAndClosingItWhileTypingIsAQuietCancel) {
+    frmEscomeses w(306);
+    Click(w, "cmdEditar");
+    const auto files = [&w] { return w.TaulaPerNom("rstRecordsetElements")->Ref()->RecordCount(); };
+    ObreArbre(w, [&](frmEscomesaElem& arbre) {
+        const int32_t abans = files();
+        const std::vector<std::string> nodes = Nodes(arbre);
+        steps.push_back([&](QWidget* window) {
+            auto& dialeg = dynamic_cast<frmElementsProp&>(*window);
+            Omple(dialeg, {.tipus = "Contactor", .valor = "4x25 A"});
+            Click(dialeg, "cmdAcceptar");
+            EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("frmElementsProp", "valCodiBuit")});
+            EXPECT_EQ(files(), abans + 1) << "still open on its row";
+
+            // The user types in a combo and closes the dialog from its
+            // title bar: the combo loses the focus as the row goes.
+            sessio.shown.clear();
+            dialeg.show();
+            dialeg.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialeg));
+            Combo(dialeg, "cmbCodi")->setFocus();
+            QTest::keyClicks(Combo(dialeg, "cmbCodi"), "KM");
+            ASSERT_TRUE(Combo(dialeg, "cmbCodi")->hasFocus());
+            dialeg.close();
+        });
+        Click(arbre, "cmdNou");
+        EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+        EXPECT_EQ(files(), abans);
+        EXPECT_EQ(Nodes(arbre), nodes);
         Click(arbre, "cmdSortir");
     });
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();

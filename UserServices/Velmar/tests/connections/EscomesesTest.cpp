@@ -145,7 +145,7 @@ TEST_F(Escomeses, EachRuleStopsTheSaveOrTheDeleteWithItsMessage) {
         {"Z-03", 0, "cmdEditar", nullptr, "valNoRegistresEditar"},
         {"Z-03", 0, "cmdEliminar", nullptr, "valNoRegistresEliminar"},
         {"Z-01", 0, "cmdEliminar", nullptr, "valDataAltaPassada"},
-        {"Z-02", 0, "cmdEliminar", nullptr, "valEscomesaAmbTrams"},
+        {"Z-02", 0, "cmdEliminar", nullptr, "valReferenciatT_Tram"},
     };
     for (const Cas& c : cases) {
         frmEscomeses w(306);
@@ -175,7 +175,7 @@ TEST_F(Escomeses, EachRuleStopsTheSaveOrTheDeleteWithItsMessage) {
     frmEscomeses w(306);
     sessio.shown.clear();
     Click(w, "cmdEliminar");
-    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("frmEscomeses", "valEscomesaAmbPuntsLlum")});
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("frmEscomeses", "valReferenciatT_PuntLlum")});
 }
 
 TEST_F(Escomeses, ADeleteRemovesTheRowAndOnlyTheConnectionsOwnPicture) {

@@ -73,7 +73,7 @@ protected:
 
 TEST_P(Server, ErrorBoxShowsTheTextOfTheNumberOrTheNumberItself) {
     std::vector<std::string> shown;
-    velmar::dialegs::SetMissatgeHandler([&](const std::string& text) { shown.push_back(text); });
+    velmar::dialegs::SetMissatgeHandler([&](const std::string& text, const std::string&) { shown.push_back(text); });
     struct Case {
         int32_t number, idioma;
         std::string text;
@@ -95,9 +95,12 @@ TEST_P(Server, ErrorBoxShowsTheTextOfTheNumberOrTheNumberItself) {
     velmar::dialegs::SetMissatgeHandler({});
 }
 
-TEST_P(Server, ErrorBoxShowsTheEnginesMessageUnderTheNumber) {
-    std::vector<std::string> shown;
-    velmar::dialegs::SetMissatgeHandler([&](const std::string& text) { shown.push_back(text); });
+TEST_P(Server, ErrorBoxKeepsTheEnginesMessageInItsDetails) {
+    std::vector<std::string> shown, details;
+    velmar::dialegs::SetMissatgeHandler([&](const std::string& text, const std::string& more) {
+        shown.push_back(text);
+        details.push_back(more);
+    });
     const bool sqlite = GetParam() == testsupport::Engine::SQLite;
     dravikIni_.replace("[General]\nCadenaConnexioBD=" +
                        std::string(sqlite ? "Provider=SQLite;Data Source=/nohies/inventari.db"
@@ -112,10 +115,11 @@ TEST_P(Server, ErrorBoxShowsTheEnginesMessageUnderTheNumber) {
     // The database cannot give the number's text either: the bare number.
     const std::string& box = shown.front();
     EXPECT_EQ(box.rfind("Error: -2147467259\r", 0), 0u) << box;
-    EXPECT_NE(box.find(sqlite ? "The database file does not exist: /nohies/inventari.db" : "Connection refused"),
+    EXPECT_NE(details.front().find(sqlite ? "The database file does not exist: /nohies/inventari.db" : "Connection refused"),
               std::string::npos)
-        << box;
+        << details.front();
     EXPECT_TRUE(box.ends_with("\r\r (" + trail.substr(1) + ")")) << box;
+    EXPECT_TRUE(details.front().ends_with("\r\r" + trail.substr(1))) << "and the trail, for support";
     velmar::dialegs::SetMissatgeHandler({});
 }
 

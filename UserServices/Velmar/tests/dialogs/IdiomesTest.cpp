@@ -10,6 +10,7 @@
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
 #include "SessioProva.h"
+#include "core/Sessio.h"
 #include "core/clsAndamiSistema.h"
 #include "dialogs/frmIdiomes.h"
 
@@ -42,10 +43,9 @@ protected:
         Llista(w)->setCurrentItem(Llista(w)->findItems(code, Qt::MatchExactly).front());
         w.findChild<QPushButton*>("cmdAcceptar")->click();
     }
-    static int32_t IdiomaDesat() {
+    static int32_t IdiomaDesat(int32_t usuari = 14) {
         const com::ObjectRef service = com::CreateObject("Brintel.SvrIdiomes");
-        ado::Recordset row =
-            ado::Recordset::FromXml(com::Call(service, "GetUsuariById", {int32_t{14}}).toString());
+        ado::Recordset row = ado::Recordset::FromXml(com::Call(service, "GetUsuariById", {usuari}).toString());
         row.MoveFirst();
         return row.Value("NumIdioma").toLong();
     }
@@ -84,19 +84,47 @@ TEST_F(Idiomes, ALanguageTheSessionRefusesStoresItsFallback) {
     EXPECT_EQ(IdiomaDesat(), 1);
 }
 
-TEST_F(Idiomes, WithoutAUserTheChoiceHoldsForTheSessionOnly) {
+TEST_F(Idiomes, WithoutAUserTheChoiceHoldsForTheSessionOnlyAsTheChosenLanguageSays) {
+    struct Cas {
+        const char* idioma;
+        int32_t numero;
+        const char* avis;
+    };
+    for (const Cas& cas :
+         {Cas{"Castellano", 2,
+              "El idioma elegido se aplica hasta que cierre el programa, pero no se puede guardar: su usuario del "
+              "sistema no está en la lista de usuarios."},
+          Cas{"English", 5,
+              "The chosen language applies until you close the program, but it cannot be kept: your system login "
+              "is not in the list of users."}}) {
+        clsAndamiSistema::Instance().SetIdioma(1);
+        clsAndamiSistema::Instance().SetUsuari(0);
+        sessio_.shown.clear();
+        frmIdiomes window;
+        ASSERT_EQ(window.NumError, 0) << window.UbicacioError;
+        Tria(window, cas.idioma);
+        EXPECT_EQ(window.NumError, 0) << window.UbicacioError;
+        EXPECT_EQ(window.result(), QDialog::Accepted);
+        EXPECT_EQ(clsAndamiSistema::Instance().Idioma(), cas.numero);
+        // In the language of the box's own buttons.
+        EXPECT_EQ(sessio_.shown, std::vector<std::string>{cas.avis});
+        EXPECT_EQ(IdiomaDesat(), 1) << "the administrator's row is untouched";
+    }
+}
+
+TEST_F(Idiomes, AUserOfTheLoginAddedSinceTheSessionBeganKeepsTheChoice) {
     clsAndamiSistema::Instance().SetUsuari(0);
     frmIdiomes window;
-    ASSERT_EQ(window.NumError, 0) << window.UbicacioError;
-    Tria(window, "Castellano");
+    sessio_.execute(
+        "INSERT INTO T_Usuari (NumUsuari, NomUsuari, Login, Password, NumNivellSeguretat, NumIdioma, Autoritzat) "
+        "VALUES (15, 'Pere Vila', '" + velmar::NomUsuariSistema() + "', 'x', 3, 1, TRUE)");
+    Tria(window, "English");
     EXPECT_EQ(window.NumError, 0) << window.UbicacioError;
-    EXPECT_EQ(window.result(), QDialog::Accepted);
-    EXPECT_EQ(clsAndamiSistema::Instance().Idioma(), 2);
-    ASSERT_EQ(sessio_.shown.size(), 1u);
-    EXPECT_EQ(sessio_.shown.front(),
-              "L'idioma triat s'aplica fins que tanqueu el programa, però no es pot desar: el vostre usuari del "
-              "sistema no és a la llista d'usuaris.");
-    EXPECT_EQ(IdiomaDesat(), 1) << "the administrator's row is untouched";
+    EXPECT_TRUE(sessio_.shown.empty()) << sessio_.shown.front();
+    EXPECT_EQ(clsAndamiSistema::Instance().Usuari(), 15);
+    EXPECT_EQ(clsAndamiSistema::Instance().Idioma(), 5);
+    EXPECT_EQ(IdiomaDesat(15), 5);
+    EXPECT_EQ(IdiomaDesat(), 1);
 }
 
 TEST_F(Idiomes, EachLanguageShipsAnIconOfItsOwn) {

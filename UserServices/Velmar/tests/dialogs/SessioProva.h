@@ -20,7 +20,10 @@ public:
     explicit SessioProva(testsupport::Engine engine = testsupport::Engine::SQLite)
         : db_(testsupport::SampleDatabase(engine)),
           dravikIni_(testsupport::DravikIni(), testsupport::DravikSettings(db_->connectionString())) {
-        previous_ = velmar::dialegs::SetMissatgeHandler([this](const std::string& text) { shown.push_back(text); });
+        previous_ = velmar::dialegs::SetMissatgeHandler([this](const std::string& text, const std::string& more) {
+            shown.push_back(text);
+            detalls.push_back(more);
+        });
     }
     ~SessioProva() { velmar::dialegs::SetMissatgeHandler(previous_); }
 
@@ -32,7 +35,9 @@ public:
 
     const std::string& connectionString() const { return db_->connectionString(); }
 
+    // The boxes shown: their texts, and what each showed only when asked.
     std::vector<std::string> shown;
+    std::vector<std::string> detalls;
 
 private:
     testsupport::CollectorSandbox collector_;

@@ -7,6 +7,7 @@
 
 #include <QDate>
 
+#include "Ado/AdoError.h"
 #include "PuntsLlumProva.h"
 #include "support/TestDatabase.h"
 
@@ -165,6 +166,34 @@ TEST_P(Desa, UndoDropsEveryPendingChangeOfTheWindow) {
               (std::vector<std::string>{"LL-102", "LL-103"}));
     EXPECT_EQ(Propietats(3, 5), 0);
     EXPECT_EQ(Camp(Llegeix("GetPuntsLlum", {2}), "NumPuntLlum", 6, "NumeroPostal"), "61");
+}
+
+// A luminaire added to a point that another user deleted meanwhile is not
+// written under the point that is gone: the database refuses it, and the
+// save fails as a conflict with that user's change.
+TEST_P(Desa, ALuminaireOfAPointDeletedMeanwhileIsAConflictAndIsNotWritten) {
+    frmPuntsLlum w(306);
+    TriaEscomesa(w, "E-02");
+    ASSERT_EQ(Valor(w, "txtCodi"), "PL-101");
+    Click(w, "cmdEditar");
+    Click(w, "cmdAfegirLluminaria");
+    Escriu(w, "cmbTipusLlum", "LED");
+    Escriu(w, "cmbTipusLluminaria", "Projector");
+    Escriu(w, "cmbMarcaLluminaria", "Vialum");
+    Escriu(w, "cmbModelLluminaria", "vialum v-40 led");
+    Click(w, "cmdGuardarLluminaria");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    const auto recorder = Enregistra(w);
+
+    sessio.execute("DELETE FROM T_PuntLlum WHERE NumPuntLlum = 5");
+    Click(w, "cmdSortirEdicio");
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    EXPECT_EQ(w.NumError, ado::err::UpdateConflict) << sessio.shown.front();
+    // The point's own change set went; the luminaire's is the one refused.
+    ASSERT_EQ(recorder->enviats.size(), 6u);
+    EXPECT_EQ(recorder->enviats.back(), "SaveTaulaAuxiliar T_Lluminaria");
+    EXPECT_TRUE(Columna(Llegeix("GetLluminaries"), "NumPuntLlum", 5, "CodLluminaria").empty());
+    EXPECT_TRUE(SenseTransaccio());
 }
 
 TEST_P(Desa, DeletingAPointTakesItsLuminairesAndMapPointsAndNothingElse) {

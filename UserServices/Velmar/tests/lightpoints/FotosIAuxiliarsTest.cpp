@@ -83,8 +83,8 @@ TEST_F(FotosIAuxiliars, APhotoChosenIsSavedWithThePoint) {
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Camp(Auxiliar("TSP_Suport", "CodSPSuport"), "NumSPSuport", 1, "FotoSPSuport"), "/fotos/columna nova.jpg");
 
-    // A point whose pattern is gone has no pattern to give a photo.
-    sessio.execute("UPDATE T_PuntLlum SET NumPatroPLL = 99 WHERE NumPuntLlum = 1");
+    // A point without a pattern has no pattern to give a photo.
+    sessio.execute("UPDATE T_PuntLlum SET NumPatroPLL = NULL WHERE NumPuntLlum = 1");
     frmPuntsLlum sensePatro(306);
     EXPECT_EQ(Valor(sensePatro, "txtObservacionsPatro"), "");
     EXPECT_EQ(Valor(sensePatro, "txtModel"), "");
@@ -201,7 +201,8 @@ struct EditorSql final : EditorTaulaProva {
 
 // The window's list takes what the editor left: a model added reaches the
 // list while the photo beside it stays that of the luminaire's own model,
-// and a box model deleted leaves the luminaire being edited without it.
+// and a box model that the luminaire being edited was given and that the
+// editor deleted (no stored row names it) leaves it without one.
 TEST_F(FotosIAuxiliars, TheRowsTheEditorLeavesReachTheWindowsListAndNoDeletedKeyIsSaved) {
     std::string sql;
     const auto previous = velmar::RegistraFormulariTaulesAuxiliars(
@@ -220,12 +221,16 @@ TEST_F(FotosIAuxiliars, TheRowsTheEditorLeavesReachTheWindowsListAndNoDeletedKey
     EXPECT_GE(DataCombo(w, "cmbModelLluminaria")->findText("Nou model"), 0);
     EXPECT_EQ(Valor(w, "txtFotoLluminaria"), foto);
 
-    sql = "DELETE FROM TTS_CaixaModel WHERE NumCaixaModel = 1";
+    sql = "INSERT INTO TTS_CaixaModel (NumCaixaModel, CodiCaixaModel) VALUES (4, 'CC-6 (6 fusibles)')";
     ASSERT_EQ(Valor(w, "cmbModelCaixa"), "CC-2 (2 fusibles)");
+    Click(w, "cmdModelCaixa");
+    EscriuIDeixa(DataCombo(w, "cmbModelCaixa"), "CC-6 (6 fusibles)");
+    ASSERT_EQ(Valor(w, "cmbModelCaixa"), "CC-6 (6 fusibles)");
+    sql = "DELETE FROM TTS_CaixaModel WHERE NumCaixaModel = 4";
     Click(w, "cmdModelCaixa");
     velmar::RegistraFormulariTaulesAuxiliars(previous);
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
-    EXPECT_EQ(DataCombo(w, "cmbModelCaixa")->findText("CC-2 (2 fusibles)"), -1);
+    EXPECT_EQ(DataCombo(w, "cmbModelCaixa")->findText("CC-6 (6 fusibles)"), -1);
     EXPECT_EQ(Valor(w, "cmbModelCaixa"), "");
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();

@@ -32,8 +32,8 @@ TEST_F(PropietatsLluminaries, PropertiesAreReadInTheUsersLanguageAndRenumberedAf
     frmPuntsLlum w(306);
     TriaEscomesa(w, "E-02");
     EXPECT_EQ(Files(w, "lstPropietats"),
-              (std::vector<std::string>{"Nombre de braços||", "Volada del braç (m)| 1.5|", "Gruix de la xapa (mm)| 4|",
-                                        "Alçada (m)| 9|"}));
+              (std::vector<std::string>{"Nombre de braços||", "Volada del braç (m)|1,5|", "Gruix de la xapa (mm)|4|",
+                                        "Alçada (m)|9|"}));
     EXPECT_EQ(Claus(w), (std::vector<std::string>{"Clau1", "Clau2", "Clau3", "Clau4"}));
     EXPECT_EQ(LlistaVista(w, "lstPropietats")->currentItem(), LlistaVista(w, "lstPropietats")->topLevelItem(0));
 
@@ -56,14 +56,14 @@ TEST_F(PropietatsLluminaries, PropertiesAreReadInTheUsersLanguageAndRenumberedAf
     Text(w, "txtObservacionsPropietats")->setText("Al peu");
     AfegeixPropietat(w, "Volada del braç (m)", "7,5");
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
-    EXPECT_EQ(Files(w, "lstPropietats").back(), "Volada del braç (m)| 7.5|Al peu");
+    EXPECT_EQ(Files(w, "lstPropietats").back(), "Volada del braç (m)|7,5|Al peu");
     EXPECT_EQ(Text(w, "txtValor")->text(), "7,5") << "what was typed stays";
 
     LlistaVista(w, "lstPropietats")->setCurrentItem(LlistaVista(w, "lstPropietats")->topLevelItem(1));
     Click(w, "cmdEliminarPropietat");
     EXPECT_EQ(Files(w, "lstPropietats"),
-              (std::vector<std::string>{"Nombre de braços||", "Gruix de la xapa (mm)| 4|", "Alçada (m)| 9|",
-                                        "Volada del braç (m)| 7.5|Al peu"}));
+              (std::vector<std::string>{"Nombre de braços||", "Gruix de la xapa (mm)|4|", "Alçada (m)|9|",
+                                        "Volada del braç (m)|7,5|Al peu"}));
     EXPECT_EQ(Claus(w), (std::vector<std::string>{"Clau1", "Clau2", "Clau3", "Clau4"}));
 
     Click(w, "cmdSortirEdicio");

@@ -70,7 +70,7 @@ TEST_F(PuntsLlum, OpensOnTheFirstPointOfTheFirstConnectionInEachLanguage) {
     EXPECT_TRUE(Valor(w, "txtFotoSuport").ends_with("/Fotos/Suport-S-COL4.jpg"));
     EXPECT_EQ(Files(w, "lstPunts"), std::vector<std::string>{"390128.6|4581452.9"});
     EXPECT_EQ(Files(w, "lstPropietats"),
-              (std::vector<std::string>{"Alçada (m)| 4|", "Diàmetre de la base (mm)| 120|"}));
+              (std::vector<std::string>{"Alçada (m)|4|", "Diàmetre de la base (mm)|120|"}));
     EXPECT_EQ(LlistaVista(w, "lstPropietats")->topLevelItem(1)->data(0, Qt::UserRole).toString(), "Clau2");
     EXPECT_EQ(w.intModeRegistre(), 0);
 }

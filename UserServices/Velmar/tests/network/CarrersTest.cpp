@@ -89,15 +89,30 @@ TEST_F(Carrers, EachRuleOfASaveStopsItAndTheWindowStaysEditing) {
     EXPECT_EQ(Noms(306).count("C-101"), 1u);
 }
 
-TEST_F(Carrers, ADeletedStreetLeavesItsVerticesAndTheLastLeavesBothListsEmpty) {
+// A street is not deleted while connections or light points stand in it;
+// once none does, its vertices go with it.
+TEST_F(Carrers, AStreetInUseStaysADeletedOneTakesItsVerticesAndTheLastLeavesBothListsEmpty) {
     frmCarrers w(306);
+    const com::ObjectRef service = com::CreateObject("Brintel.SvrCarrers");
+    const auto vertices = [&] {
+        return ado::Recordset::FromXml(com::Call(service, "GetCarrerPunts", {1}).toString()).RecordCount();
+    };
+    for (const auto& [stands, message] :
+         {std::pair{"T_Escomesa", "Service connections stand in this street; it cannot be deleted."},
+          std::pair{"T_PuntLlum", "Light points stand in this street; it cannot be deleted."}}) {
+        Click(w, "cmdEliminar");
+        EXPECT_EQ(Mostrat(), message);
+        EXPECT_TRUE(asked.empty());
+        EXPECT_EQ(Noms(306).count("C-001"), 1u);
+        sessio.execute(std::string("UPDATE ") + stands + " SET NumCarrer = 2 WHERE NumCarrer = 1");
+    }
+    EXPECT_EQ(vertices(), 3);
     Click(w, "cmdEliminar");
     ASSERT_EQ(asked, (std::vector<std::string>{"Delete this street?"}));
     EXPECT_EQ(Noms(306).count("C-001"), 0u);
     EXPECT_EQ(Seleccionat(w), "C-002");
     EXPECT_EQ(Vertexs(w).size(), 2u);
-    const com::ObjectRef service = com::CreateObject("Brintel.SvrCarrers");
-    EXPECT_EQ(ado::Recordset::FromXml(com::Call(service, "GetCarrerPunts", {1}).toString()).RecordCount(), 3);
+    EXPECT_EQ(vertices(), 0);
 
     frmCarrers sola(308);
     EXPECT_EQ(Items(sola), (std::vector<std::string>{"C-201"}));

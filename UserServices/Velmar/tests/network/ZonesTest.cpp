@@ -99,6 +99,8 @@ TEST_F(Zones, UndoLeavesTheListAndTheSelectionAsTheyWere) {
 
 TEST_F(Zones, ADeleteSelectsTheZoneAboveTheOneDeleted) {
     frmZones w(306);
+    // The connections of Z-01 and Z-02 stand in another project's zone.
+    sessio.execute("UPDATE T_Escomesa SET NumZona = 5 WHERE NumZona IN (1, 2)");
     Afegeix(w, "Z-04");
     Selecciona(w, "Z-03");
     Click(w, "cmdEliminar");
@@ -121,20 +123,29 @@ TEST_F(Zones, ADeleteSelectsTheZoneAboveTheOneDeleted) {
 
 TEST_F(Zones, AFailedDeleteLeavesTheZoneListedSelectedAndNotPending) {
     frmZones w(306);
-    Selecciona(w, "Z-02");
+    Selecciona(w, "Z-03");
     sessio.execute("ALTER TABLE T_Zona RENAME TO T_ZonaApart");
     Click(w, "cmdEliminar");
     EXPECT_NE(Mostrat().find("Velmar(exe) - frmZones - Eliminar)"), std::string::npos);
     sessio.execute("ALTER TABLE T_ZonaApart RENAME TO T_Zona");
     EXPECT_EQ(Items(w), (std::vector<std::string>{"Z-01", "Z-02", "Z-03"}));
-    EXPECT_EQ(Seleccionat(w), "Z-02");
-    EXPECT_EQ(Text(w, "txtNomZona")->text(), "Eixample");
+    EXPECT_EQ(Seleccionat(w), "Z-03");
+    EXPECT_EQ(Text(w, "txtNomZona")->text(), "Zona esportiva");
     // The next save sends no delete.
     Click(w, "cmdEditar");
-    Text(w, "txtNomZona")->setText("Eixample nou");
+    Text(w, "txtNomZona")->setText("Zona esportiva nova");
     Click(w, "cmdSortirEdicio");
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
-    EXPECT_EQ(Desats(306, "NomZona").at("Z-02"), "Eixample nou");
+    EXPECT_EQ(Desats(306, "NomZona").at("Z-03"), "Zona esportiva nova");
+}
+
+TEST_F(Zones, AZoneThatConnectionsStandInIsNotDeleted) {
+    frmZones w(306);
+    Selecciona(w, "Z-02");
+    Click(w, "cmdEliminar");
+    EXPECT_EQ(Mostrat(), "Service connections stand in this zone; it cannot be deleted.");
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(Desats(306, "NomZona").count("Z-02"), 1u);
 }
 
 TEST_F(Zones, ThePhotoPathIsChosenOnlyWhileEditingAndSavedWithTheZone) {

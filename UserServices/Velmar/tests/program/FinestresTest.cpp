@@ -1,15 +1,19 @@
 // Windows opened by name: the registry, a window that works within a
 // project, which it captures as it opens and without which it does not,
-// and the start window, whose menu and buttons open one window of a kind
-// and whose closing closes them all.
+// and the start window, whose menu and buttons open one window of a kind,
+// each window of a project on the project selected, and whose closing
+// closes them all unless one keeps what it has unsaved.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 
 #include "ObreturaProva.h"
+#include "core/LlistaRegistres.h"
+#include "support/TestDatabase.h"
 
 namespace {
 
@@ -42,6 +46,7 @@ TEST_F(Finestres, AWindowOfAProjectKeepsTheOneChosenAndDoesNotOpenWithoutOne) {
     ASSERT_NE(window, nullptr);
     velmar::clsAndamiSistema::Instance().SetProjecte(5);
     EXPECT_EQ(static_cast<FinestraDeProjecte&>(*window).lngProjecte, 306) << "captured as it opened";
+    EXPECT_EQ(window->windowTitle(), "Vilanova del Riu") << "its title names it";
 
     velmar::clsAndamiSistema::Instance().SetProjecte(0);
     EXPECT_EQ(velmar::ObreFinestra(finestra, {}), nullptr);
@@ -103,5 +108,150 @@ TEST_F(Finestres, TheStartWindowOpensOneWindowOfAKindAndClosesThemWithIt) {
         for (const char* nom : {"frmClients", "frmManteniments", "frmUsuaris"}) EXPECT_TRUE(Mostrades(nom).empty()) << nom;
     }
 }
+
+// The start window shown, in the session's language, with its menu's
+// Yes/No questions answered by `resposta` and kept in `preguntes`.
+class Inicial : public FinestresProva, public testing::WithParamInterface<testsupport::Engine> {
+protected:
+    Inicial() : FinestresProva(GetParam()) {}
+
+    void SetUp() override {
+        FinestresProva::SetUp();
+        previous_ = velmar::dialegs::SetPreguntaHandler([this](const std::string& text) {
+            preguntes.push_back(text);
+            return resposta;
+        });
+    }
+    void TearDown() override {
+        velmar::dialegs::SetPreguntaHandler(previous_);
+        FinestresProva::TearDown();
+    }
+    std::unique_ptr<QWidget> Obre() {
+        std::unique_ptr<QWidget> inicial = velmar::ObreFinestra(*velmar::TrobaFinestra("frmProjectes"), {});
+        if (inicial) inicial->show();
+        return inicial;
+    }
+    // Selects the project of that short name in the start window's list.
+    static void Selecciona(QWidget& inicial, const char* projecte) {
+        auto* llista = inicial.findChild<velmar::LlistaRegistres*>();
+        for (int i = 0; i < llista->count(); ++i)
+            if (llista->text(i) == QString::fromUtf8(projecte)) return llista->setCurrentRow(i);
+        ADD_FAILURE() << "no project " << projecte;
+    }
+    static void Menu(QWidget& inicial, const char* entrada) { inicial.findChild<QAction*>(entrada)->trigger(); }
+    // The one window of that name shown; none when none or more are.
+    static QWidget* Mostrada(const char* nom) {
+        const std::vector<QWidget*> shown = Mostrades(nom);
+        EXPECT_EQ(shown.size(), 1u) << nom;
+        return shown.size() == 1 ? shown.front() : nullptr;
+    }
+    static bool Editant(QWidget* window) {
+        return window && window->findChild<QPushButton*>("cmdSortirEdicio")->isVisibleTo(window);
+    }
+
+    std::vector<std::string> preguntes;
+    bool resposta = true;
+
+private:
+    velmar::dialegs::PreguntaHandler previous_;
+};
+
+TEST_P(Inicial, TheMenuShowsAProjectWindowOnTheProjectSelectedAndSaysWhichInItsTitle) {
+    struct Cas {
+        int32_t idioma;
+        const char* carrers;
+        const char* punts;
+    };
+    for (const Cas& cas : {Cas{1, "Carrers", "Punts de llum"}, Cas{5, "Streets", "Light points"}}) {
+        velmar::clsAndamiSistema::Instance().SetIdioma(cas.idioma);
+        preguntes.clear();
+        const std::unique_ptr<QWidget> inicial = Obre();
+        ASSERT_NE(inicial, nullptr);
+        const auto titol = [](const char* finestra, const char* projecte) {
+            return QString::fromUtf8(finestra) + QString::fromUtf8(" – ") + QString::fromUtf8(projecte);
+        };
+
+        Selecciona(*inicial, "Els Pins");
+        Menu(*inicial, "mnuCarrers");
+        QPointer<QWidget> pins = Mostrada("frmCarrers");
+        ASSERT_NE(pins, nullptr);
+        EXPECT_EQ(pins->windowTitle(), titol(cas.carrers, "Els Pins"));
+        Menu(*inicial, "mnuCarrers");
+        EXPECT_EQ(Mostrada("frmCarrers"), pins) << "the same project: the same window";
+
+        Selecciona(*inicial, "Vilanova del Riu");
+        Menu(*inicial, "mnuCarrers");
+        QApplication::processEvents();
+        EXPECT_TRUE(pins.isNull()) << "the window on the other project is gone";
+        QWidget* vilanova = Mostrada("frmCarrers");
+        ASSERT_NE(vilanova, nullptr);
+        EXPECT_EQ(vilanova->windowTitle(), titol(cas.carrers, "Vilanova del Riu"));
+        EXPECT_EQ(vilanova->findChild<velmar::LlistaRegistres*>()->text(0), "C-001");
+
+        // A window with unsaved changes asks first; No keeps it as it is.
+        Menu(*inicial, "mnuPuntsLlum");
+        QPointer<QWidget> punts = Mostrada("frmPuntsLlum");
+        ASSERT_NE(punts, nullptr);
+        punts->findChild<QPushButton*>("cmdEditar")->click();
+        ASSERT_TRUE(Editant(punts));
+        Selecciona(*inicial, "Els Pins");
+        resposta = false;
+        Menu(*inicial, "mnuPuntsLlum");
+        QApplication::processEvents();
+        EXPECT_EQ(preguntes.size(), 1u);
+        EXPECT_EQ(Mostrada("frmPuntsLlum"), punts);
+        EXPECT_TRUE(Editant(punts));
+        EXPECT_EQ(punts->windowTitle(), titol(cas.punts, "Vilanova del Riu"));
+        resposta = true;
+        Menu(*inicial, "mnuPuntsLlum");
+        QApplication::processEvents();
+        EXPECT_EQ(preguntes.size(), 2u);
+        EXPECT_TRUE(punts.isNull());
+        QWidget* reoberta = Mostrada("frmPuntsLlum");
+        ASSERT_NE(reoberta, nullptr);
+        EXPECT_EQ(reoberta->windowTitle(), titol(cas.punts, "Els Pins"));
+        EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+
+        inicial->close();
+        QApplication::processEvents();
+    }
+}
+
+TEST_P(Inicial, NoToAWindowsUnsavedChangesKeepsTheStartWindowOpenAndItsButtonAsksTheSame) {
+    for (const bool boto : {false, true}) {
+        preguntes.clear();
+        const std::unique_ptr<QWidget> inicial = Obre();
+        ASSERT_NE(inicial, nullptr);
+        const auto tanca = [&] {
+            if (boto)
+                inicial->findChild<QPushButton*>("cmdSortir")->click();
+            else
+                inicial->close();
+            QApplication::processEvents();
+        };
+        Menu(*inicial, "mnuClients");
+        Menu(*inicial, "mnuPuntsLlum");
+        QWidget* punts = Mostrada("frmPuntsLlum");
+        ASSERT_NE(punts, nullptr);
+        punts->findChild<QPushButton*>("cmdEditar")->click();
+
+        resposta = false;
+        tanca();
+        EXPECT_EQ(preguntes.size(), 1u) << boto;
+        EXPECT_TRUE(inicial->isVisible()) << "the menu stays within reach";
+        EXPECT_EQ(Mostrada("frmPuntsLlum"), punts);
+        EXPECT_TRUE(Editant(punts));
+
+        resposta = true;
+        tanca();
+        EXPECT_EQ(preguntes.size(), 2u);
+        EXPECT_FALSE(inicial->isVisible());
+        for (const char* nom : {"frmClients", "frmPuntsLlum"}) EXPECT_TRUE(Mostrades(nom).empty()) << nom;
+    }
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, Inicial, testing::ValuesIn(testsupport::AvailableEngines()),
+                         testsupport::EngineParamName);
 
 }  // namespace

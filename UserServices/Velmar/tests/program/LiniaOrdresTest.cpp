@@ -10,6 +10,7 @@
 #include <set>
 
 #include "ObreturaProva.h"
+#include "support/Installation.h"
 
 namespace {
 
@@ -18,12 +19,18 @@ struct Sortida {
     std::string errors;
 };
 
-Sortida Velmar(const QStringList& arguments) {
+// The program of the test's own installation, or of the build tree.
+std::string Programa(bool delArbre = false) {
+    const std::string relative = "UserServices/Velmar/Velmar";
+    return delArbre ? testsupport::BuildPath(relative) : testsupport::OwnInstallation().path(relative);
+}
+
+Sortida Velmar(const QStringList& arguments, const std::string& programa = Programa()) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     process.setProcessEnvironment(environment);
-    process.start(QString::fromStdString(testsupport::BuildPath("UserServices/Velmar/Velmar")), arguments);
+    process.start(QString::fromStdString(programa), arguments);
     if (!process.waitForFinished(120000)) {
         process.kill();
         process.waitForFinished();
@@ -68,6 +75,22 @@ TEST_F(LiniaOrdres, AWindowThatFailsToOpenPrintsItsErrorAndEndsWithOne) {
     EXPECT_FALSE(QFile::exists(png));
 
     EXPECT_EQ(Velmar({"--window", "frmVisorImatge", "--screenshot", png}).codi, 1) << "no picture given";
+}
+
+// A test changes the settings of its own installation only: while one
+// lacks a key, the program of the build tree reads the shipped settings and
+// works, and that of the installation fails as it should (513; its texts
+// are in the database it cannot reach).
+TEST_F(LiniaOrdres, AProgramOfTheBuildTreeKeepsItsSettingsWhileATestChangesItsOwn) {
+    testsupport::ScopedFile sense(testsupport::DravikIni(), "[General]\nMaximTempsDeTransaccio=600000\n");
+    const QStringList arguments{"--window", "frmClients", "--language", "5", "--screenshot"};
+    const Sortida propi = Velmar(QStringList(arguments) << QString::fromStdString(dir.file("propi.png")));
+    EXPECT_EQ(propi.codi, 1);
+    EXPECT_NE(propi.errors.find("Error:  513\n\n (Dravik - clsBD - ConsultaArxiuIni\n"), std::string::npos)
+        << propi.errors;
+    const Sortida arbre = Velmar(QStringList(arguments) << QString::fromStdString(dir.file("arbre.png")), Programa(true));
+    EXPECT_EQ(arbre.codi, 0) << arbre.errors;
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.file("arbre.png"))));
 }
 
 TEST_F(LiniaOrdres, AWrongCommandLineShowsTheWindowsAndEndsWithTwo) {

@@ -16,6 +16,8 @@
 
 class FinestresProva : public testing::Test {
 protected:
+    explicit FinestresProva(testsupport::Engine engine = testsupport::Engine::SQLite) : sessio(engine) {}
+
     void SetUp() override {
         velmar::clsAndamiSistema::Instance().SetProjecte(306);
         QImage picture(300, 200, QImage::Format_RGB32);

@@ -19,6 +19,7 @@
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
 #include "ObreturaProva.h"
+#include "framework/Referencies.h"
 
 namespace {
 
@@ -86,6 +87,27 @@ std::set<std::string> MessageCodes(const std::string& window) {
     return codes;
 }
 
+// The table whose rows each window deletes with a check of what refers to
+// them (framework/Referencies.h), whose message code is "valReferenciat"
+// and the name of the table that refers: one for each table that can.
+const std::map<std::string, std::string> kTaulaEliminada = {
+    {"frmCarrers", "T_Carrer"},        {"frmZones", "T_Zona"},
+    {"frmTrams", "T_Tram"},            {"frmEscomeses", "T_Escomesa"},
+    {"frmEscomesaElem", "T_EscomesaElements"}, {"frmPuntsLlum", "T_PuntLlum"},
+    {"frmProjectes", "T_Projecte"},    {"frmClients", "T_Client"},
+    {"frmManteniments", "T_TipusManteniment"}, {"frmUsuaris", "T_Usuari"},
+};
+
+// The codes of that check in place of the prefix the sources name.
+void CodisDeReferencies(const std::string& window, std::set<std::string>& codes) {
+    const std::string prefix = "valReferenciat";
+    if (!codes.erase(prefix)) return;
+    const auto taula = kTaulaEliminada.find(window);
+    if (taula == kTaulaEliminada.end()) return;  // a shape it does not use
+    for (const std::string& fill : velmar::referencies::TaulesQueHiPodenReferir(taula->second))
+        codes.insert(prefix + fill);
+}
+
 // Whether the window reaches the code: the project-access dialog has no
 // edit and the element dialog no delete, whose codes the shape they are
 // built on names.
@@ -139,6 +161,7 @@ TEST_F(Texts, EveryCaptionAndMessageCodeHasItsRowInEachLanguage) {
         std::set<std::string> captions = CaptionsOfTheirOwnName(*window);
         captions.insert("Formulari");
         std::set<std::string> codes = MessageCodes(finestra.nom);
+        CodisDeReferencies(finestra.nom, codes);
         // The name of one of the window's controls (tabDades) is no code.
         std::erase_if(codes, [&window](const std::string& code) {
             return window->findChild<QObject*>(QString::fromStdString(code)) != nullptr;

@@ -1,5 +1,5 @@
-// A client program of the collector's tests, run as a child process and
-// driven line by line over its standard input and output.
+// A client program of a test, run as a child process and driven line by
+// line over its standard input and output.
 #pragma once
 
 #include <fcntl.h>
@@ -17,7 +17,7 @@
 
 extern char** environ;
 
-namespace morune::test {
+namespace testsupport {
 
 class ClientProcess {
 public:
@@ -104,4 +104,4 @@ private:
     std::string pending_;  // read, not yet taken as a line
 };
 
-}  // namespace morune::test
+}  // namespace testsupport

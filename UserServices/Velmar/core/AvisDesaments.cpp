@@ -1,0 +1,10 @@
+#include "core/AvisDesaments.h"
+
+namespace velmar {
+
+AvisDesaments& AvisDesaments::Instance() {
+    static AvisDesaments avis;
+    return avis;
+}
+
+}  // namespace velmar

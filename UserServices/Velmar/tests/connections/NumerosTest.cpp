@@ -1,0 +1,77 @@
+// The contracted power of a service connection as a person of each
+// language writes it, typed key by key and saved: stored as written and
+// shown in that language, or refused at save naming the field, with
+// nothing stored and the typing kept. On each engine.
+#include <QTest>
+
+#include "EscomesesProva.h"
+#include "support/TestDatabase.h"
+
+namespace {
+
+using testsupport::Engine;
+using velmar::frmEscomeses;
+
+class Numeros : public EscomesesProva, public testing::WithParamInterface<Engine> {
+protected:
+    Numeros() : EscomesesProva(GetParam()) {}
+
+    std::string Desada() { return Valor("SELECT PotenciaContractada FROM T_Escomesa WHERE CodEscomesa = 'E-01'"); }
+    // A text of the window in the session's language.
+    std::string TextFinestra(const char* code) {
+        return Valor("SELECT TextTraduit FROM T_Idioma WHERE NomFormulari = 'frmEscomeses' AND NumIdioma = " +
+                     std::to_string(velmar::clsAndamiSistema::Instance().Idioma()) + " AND CodTextIdioma = '" + code +
+                     "'");
+    }
+};
+
+TEST_P(Numeros, TheContractedPowerIsReadAndShownAsTheUsersLanguageWritesIt) {
+    struct Cas {
+        int32_t idioma;
+        const char* escrit;
+        const char* desat;    // stored: the database's value
+        const char* mostrat;  // and the box's text after the save
+        const char* codi = nullptr;  // refused: the message
+    };
+    const Cas casos[] = {
+        {1, "7,5", "7.5", "7,5"},
+        {1, "1.500,25", "1500.25", "1500,25"},
+        {1, "7.5", nullptr, nullptr, "valNumeroNoValid"},
+        {2, "7,5", "7.5", "7,5"},
+        {2, "set", nullptr, nullptr, "valNumeroNoValid"},
+        {5, "7.5", "7.5", "7.5"},
+        {5, "7,5", nullptr, nullptr, "valNumeroNoValid"},
+        {5, "1e400", nullptr, nullptr, "valNumeroNoHiCap"},
+    };
+    for (const Cas& c : casos) {
+        const std::string cas = std::to_string(c.idioma) + " '" + c.escrit + "'";
+        velmar::clsAndamiSistema::Instance().SetIdioma(c.idioma);
+        frmEscomeses w(306);
+        ASSERT_EQ(Text(w, "txtCodi")->text(), "E-01");
+        const std::string abans = Desada();
+        Click(w, "cmdEditar");
+        QLineEdit* potencia = Text(w, "txtPotenciaContractada");
+        potencia->clear();
+        QTest::keyClicks(potencia, QString::fromUtf8(c.escrit));
+        sessio.shown.clear();
+        Click(w, "cmdSortirEdicio");
+        if (c.codi) {
+            const QString nom = QString::fromStdString(TextFinestra("frmContractació") + ": " +
+                                                       TextFinestra("lblPotenciaContractada"));
+            EXPECT_EQ(sessio.shown,
+                      std::vector<std::string>{QString::fromStdString(TextFinestra(c.codi)).arg(nom).toStdString()})
+                << cas;
+            EXPECT_EQ(potencia->text().toStdString(), c.escrit) << cas << ": what was typed stays";
+            EXPECT_EQ(Desada(), abans) << cas;
+        } else {
+            EXPECT_TRUE(sessio.shown.empty()) << cas << ": " << sessio.shown.front();
+            EXPECT_EQ(Desada(), c.desat) << cas;
+            EXPECT_EQ(potencia->text().toStdString(), c.mostrat) << cas;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, Numeros, testing::ValuesIn(testsupport::AvailableEngines()),
+                         testsupport::EngineParamName);
+
+}  // namespace

@@ -1,0 +1,133 @@
+// Numbers in the light-point window as a person of each language writes
+// them, typed key by key into the luminaire's boxes and saved: a number of
+// the language is stored as written and shown in that language; a text
+// that is no number of it, a fraction for a count, or a number the column
+// cannot hold is refused at save, naming the field, with nothing stored
+// and the typing kept. On each engine. Its lists show numbers the same way.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <optional>
+
+#include "PuntsLlumProva.h"
+#include "support/TestDatabase.h"
+
+namespace {
+
+using testsupport::Engine;
+
+struct Caixa {
+    const char* nom;
+    const char* camp;
+    const char* marc;  // the caption codes that name it
+    const char* etiqueta;
+};
+constexpr Caixa kPotencia = {"txtPotencia", "BombetaPotencia", "fraBombetes", "lblPotencia"};
+constexpr Caixa kBombetes = {"txtBombetes", "BombetaNumero", "fraBombetes", "lblBombetes"};
+constexpr Caixa kFusibles = {"txtFusibles", "FusiblesNumero", "fraFusibles", "lblFusibles"};
+
+struct Cas {
+    int32_t idioma;
+    Caixa caixa;
+    const char* escrit;
+    // Stored: the value the database then holds, and what the box shows;
+    // refused: the code of the message.
+    const char* desat;
+    const char* mostrat;
+    const char* codi = nullptr;
+};
+
+const Cas kCasos[] = {
+    {1, kPotencia, "150,5", "150.5", "150,5"},
+    {1, kPotencia, "1.500,5", "1500.5", "1500,5"},
+    {1, kPotencia, "150.5", nullptr, nullptr, "valNumeroNoValid"},
+    {1, kBombetes, "dos", nullptr, nullptr, "valNumeroNoValid"},
+    {1, kBombetes, "2,7", nullptr, nullptr, "valNumeroNoEnter"},
+    {1, kFusibles, "99999999999", nullptr, nullptr, "valNumeroNoHiCap"},
+    {2, kPotencia, "7,5", "7.5", "7,5"},
+    {2, kPotencia, "1.500,5", "1500.5", "1500,5"},
+    {2, kPotencia, "70.5", nullptr, nullptr, "valNumeroNoValid"},
+    {2, kBombetes, "3", "3", "3"},
+    {2, kBombetes, "2,5", nullptr, nullptr, "valNumeroNoEnter"},
+    {2, kPotencia, "1e999", nullptr, nullptr, "valNumeroNoHiCap"},
+    {5, kPotencia, "70.5", "70.5", "70.5"},
+    {5, kPotencia, "1,500.5", "1500.5", "1500.5"},
+    {5, kPotencia, "70,5", nullptr, nullptr, "valNumeroNoValid"},
+    {5, kPotencia, "seventy", nullptr, nullptr, "valNumeroNoValid"},
+    {5, kBombetes, "2.7", nullptr, nullptr, "valNumeroNoEnter"},
+    {5, kFusibles, "3000000000", nullptr, nullptr, "valNumeroNoHiCap"},
+    {5, kBombetes, "", "(Null)", ""},
+};
+
+class Numeros : public PuntsLlumProva, public testing::WithParamInterface<Engine> {
+protected:
+    Numeros() : PuntsLlumProva(GetParam()) {}
+
+    // The field of the window's current luminaire as the database holds it.
+    static std::string Desat(frmPuntsLlum& w, const char* camp) {
+        const com::Variant clau = Taula(w, "rstRecordsetLluminaries")->Value("NumLluminaria");
+        return Camp(Llegeix("GetLluminaries"), "NumLluminaria", clau, camp).value_or("(none)");
+    }
+    // Typed key by key into an emptied box.
+    static void Escriu(QWidget& w, const char* caixa, const char* text) {
+        QLineEdit* edit = Text(w, caixa);
+        edit->clear();
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+    }
+};
+
+TEST_P(Numeros, AreReadAndShownAsTheUsersLanguageWritesThem) {
+    std::unique_ptr<frmPuntsLlum> w;
+    for (const Cas& c : kCasos) {
+        const std::string cas = std::to_string(c.idioma) + " " + c.caixa.nom + " '" + c.escrit + "'";
+        if (!w || c.idioma != velmar::clsAndamiSistema::Instance().Idioma()) {
+            velmar::clsAndamiSistema::Instance().SetIdioma(c.idioma);
+            w = std::make_unique<frmPuntsLlum>(306);
+            ASSERT_EQ(w->NumError, 0) << w->UbicacioError;
+        }
+        const std::string abans = Desat(*w, c.caixa.camp);
+        Click(*w, "cmdEditar");
+        Escriu(*w, c.caixa.nom, c.escrit);
+        Click(*w, "cmdSortirEdicio");
+        if (c.codi) {
+            const QString nom = QString::fromStdString(Missatge(c.caixa.marc) + ": " + Missatge(c.caixa.etiqueta));
+            EXPECT_EQ(sessio.shown, std::vector<std::string>{QString::fromStdString(Missatge(c.codi)).arg(nom).toStdString()})
+                << cas;
+            EXPECT_TRUE(Editant(*w)) << cas;
+            EXPECT_EQ(Valor(*w, c.caixa.nom), c.escrit) << cas << ": what was typed stays";
+            EXPECT_EQ(Desat(*w, c.caixa.camp), abans) << cas;
+            Click(*w, "cmdDesferCanvis");
+        } else {
+            EXPECT_TRUE(sessio.shown.empty()) << cas << ": " << sessio.shown.front();
+            EXPECT_FALSE(Editant(*w)) << cas;
+            EXPECT_EQ(Desat(*w, c.caixa.camp), c.desat) << cas;
+            EXPECT_EQ(Valor(*w, c.caixa.nom), c.mostrat) << cas;
+        }
+        sessio.shown.clear();
+    }
+}
+
+TEST_P(Numeros, ListsShowThemAsTheBoxesDo) {
+    for (const auto& [idioma, punt, valor] :
+         {std::tuple{1, "390128,6|4581452,9", "1,5"}, {5, "390128.6|4581452.9", "1.5"}}) {
+        velmar::clsAndamiSistema::Instance().SetIdioma(idioma);
+        frmPuntsLlum w(306);
+        EXPECT_EQ(Files(w, "lstPunts"), std::vector<std::string>{punt}) << idioma;
+        TriaEscomesa(w, "E-02");
+        const std::string propietat = std::string("Volada del braç (m)|") + valor + "|";
+        EXPECT_EQ(std::ranges::count(Files(w, "lstPropietats"), propietat), 1) << idioma;
+        // A value typed back as the list shows it is read as the same.
+        Click(w, "cmdEditar");
+        Combo(w, "cmbPropietat")->setCurrentIndex(Combo(w, "cmbPropietat")->findText("Volada del braç (m)"));
+        Text(w, "txtValor")->setText(valor);
+        Click(w, "cmdAfegirPropietat");
+        EXPECT_TRUE(sessio.shown.empty()) << idioma;
+        EXPECT_EQ(std::ranges::count(Files(w, "lstPropietats"), propietat), 2) << idioma;
+        Click(w, "cmdDesferCanvis");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, Numeros, testing::ValuesIn(testsupport::AvailableEngines()),
+                         testsupport::EngineParamName);
+
+}  // namespace

@@ -1,0 +1,71 @@
+// An object server of the test's own: the product program on a free port
+// of the loopback address, with certificates that the administrator's
+// script made for the tests, in the runtime folder of the test (a
+// CollectorSandbox must exist first), so that the collector it starts for
+// its transactions is the test's too. "Network.INI" beside the object model
+// is written for it and for this process as its client: tests that use it
+// hold the resource lock Network.INI.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+#include "support/Files.h"
+
+namespace testsupport {
+
+// Whose certificates a machine shows and trusts: the authority of the
+// tests, or that of another installation.
+enum class Authority { Tests, Other };
+
+struct Credentials {
+    std::string ca;
+    std::string certificate;
+    std::string key;
+};
+
+// This machine's certificate and key, signed by the authority of
+// `authority`, with that authority.
+Credentials MachineCredentials(Authority authority = Authority::Tests);
+
+// "Network.INI" with `credentials`, calls that wait `callWaitMs` for their
+// reply, and an object server of the entity library on 127.0.0.1 at any
+// free port.
+std::string NetworkSettings(const Credentials& credentials, int callWaitMs = 30000);
+
+// The collector program an object server starts: the product, found by
+// the registry of the object model.
+std::string ProductCollector();
+
+class ObjectServerSandbox {
+public:
+    // Starts the server and waits until it listens.
+    ObjectServerSandbox();
+    // Kills it, if it still runs, and puts back "Network.INI".
+    ~ObjectServerSandbox();
+    ObjectServerSandbox(const ObjectServerSandbox&) = delete;
+    ObjectServerSandbox& operator=(const ObjectServerSandbox&) = delete;
+
+    // Where it listens, as PC_Quossa names it: "127.0.0.1:<port>".
+    const std::string& address() const { return address_; }
+    pid_t pid() const { return pid_; }
+    // Sends `signal`; for one that ends the program, waits for its end.
+    void signal(int signal);
+    // Its log so far.
+    std::string log() const;
+    // Makes this process a client with other settings (the server read its
+    // own as it started).
+    void useClientSettings(const std::string& settings) { networkIni_.replace(settings); }
+
+private:
+    TempDir folder_;
+    // The server's settings, in the test's installation it runs from, and
+    // those of this process, which reads them beside its object model.
+    ScopedFile serverIni_;
+    ScopedFile networkIni_;
+    pid_t pid_ = -1;
+    std::string address_;
+};
+
+}  // namespace testsupport
