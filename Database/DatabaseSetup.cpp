@@ -6,7 +6,6 @@
 
 #include "Base/Text.h"
 #include "Profile/PrivateProfile.h"
-#include "Profile/SettingsReader.h"
 #include "SchemaStatements.h"
 #include "ScriptFiles.h"
 #include "SqlScript.h"
@@ -48,25 +47,31 @@ void RestartKeys(ado::Connection& connection, const std::vector<TableDescription
     }
 }
 
-// The folder of this library, as it stands inside a quoted SQL text.
-const std::string& QuotedModuleFolder() {
+// The marker of the sample photos' folder in the seed.
+constexpr std::string_view kPhotosMarker = "{fotos}";
+
+// The sample photos' folder, "Fotos" beside this library's folder, as it
+// stands inside a quoted SQL text.
+const std::string& QuotedPhotosFolder() {
     static const int anchor = 0;
     static const std::string quoted = [] {
+        const fs::path folder = (fs::path(profile::ModuleFolder(&anchor)) / ".." / "Fotos").lexically_normal();
         std::string text;
-        for (char c : profile::ModuleFolder(&anchor)) text += c == '\'' ? std::string("''") : std::string(1, c);
+        for (char c : folder.string()) text += c == '\'' ? std::string("''") : std::string(1, c);
         return text;
     }();
     return quoted;
 }
 
-// A seed script with every "{mod}" replaced by the folder of this library:
-// the sample's photo paths name the files installed beside it.
+// A seed script with every "{fotos}" replaced by the sample photos' folder:
+// the sample's photo paths name the files the build and the installation
+// put there.
 std::string SeedText(std::string_view script) {
     std::string text(script);
-    const std::string_view marker = profile::kModuleMarker;
-    const std::string& folder = QuotedModuleFolder();
-    for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + folder.size()))
-        text.replace(at, marker.size(), folder);
+    const std::string& folder = QuotedPhotosFolder();
+    for (size_t at = text.find(kPhotosMarker); at != std::string::npos;
+         at = text.find(kPhotosMarker, at + folder.size()))
+        text.replace(at, kPhotosMarker.size(), folder);
     return text;
 }
 

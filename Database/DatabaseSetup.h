@@ -14,9 +14,9 @@ namespace database {
 // left and std::runtime_error names the statement that failed. The
 // database must not hold these tables yet. On PostgreSQL the auto-number
 // of every table is then set past the highest key the seed gave.
-// In the seed, "{mod}" stands for the folder of this library, so that the
-// sample's photo paths name the pictures in its "Fotos" folder, where the
-// build and the installation put them.
+// In the seed, "{fotos}" stands for the folder "Fotos" beside this library's
+// folder, so that the sample's photo paths name the pictures where the build
+// and the installation put them.
 void CreateDatabase(ado::Connection& connection, bool withSeed = true);
 
 // The same on a connection opened for `target`: a connection string

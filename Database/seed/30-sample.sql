@@ -7,8 +7,9 @@
 --   307  Els Pins: one zone, one connection (EP-01) with a cable segment
 --        and three light points.
 --   308  Polígon Les Forques: a street and a zone, no connection yet.
--- A photo path is "{mod}/Fotos/" and a file name: the folder of the
--- database library, where the build and the installation put the photos.
+-- A photo path is "{fotos}/" and a file name: the folder "Fotos" beside the
+-- database library's folder, where the build and the installation put the
+-- photos (not the database's own folder).
 
 INSERT INTO T_Client (NumClient, NomClient, Adreca, PersonaContacte, Telefon, Fax, CIF) VALUES
   (1, 'Ajuntament de Vilanova del Riu', 'Plaça de la Vila, 1, 08799 Vilanova del Riu',
@@ -66,10 +67,10 @@ INSERT INTO CapaCarrer (NumPunt, NumCarrer, NumOrdre, VertexX, VertexY) VALUES
 -- project numbers its own.
 
 INSERT INTO T_Zona (NumZona, CodZona, NomZona, FotoZona, NumProjecte) VALUES
-  (1, 'Z-01', 'Nucli antic', '{mod}/Fotos/Zona-Vilanova-Z01.jpg', 306),
-  (2, 'Z-02', 'Eixample', '{mod}/Fotos/Zona-Vilanova-Z02.jpg', 306),
+  (1, 'Z-01', 'Nucli antic', '{fotos}/Zona-Vilanova-Z01.jpg', 306),
+  (2, 'Z-02', 'Eixample', '{fotos}/Zona-Vilanova-Z02.jpg', 306),
   (3, 'Z-03', 'Zona esportiva', NULL, 306),
-  (4, 'Z-01', 'Urbanització Els Pins', '{mod}/Fotos/Zona-ElsPins-Z01.jpg', 307),
+  (4, 'Z-01', 'Urbanització Els Pins', '{fotos}/Zona-ElsPins-Z01.jpg', 307),
   (5, 'Z-01', 'Polígon Les Forques', NULL, 308);
 
 INSERT INTO CapaZona (NumPunt, NumZona, NumOrdre, VertexX, VertexY) VALUES
@@ -107,22 +108,22 @@ INSERT INTO T_Escomesa (NumEscomesa, CodEscomesa, NumZona, NumCarrer, NumeroPost
    1, '000458120-01', 4, 2, 3, 2,
    13.86, 6, 8, 6, 2,
    2, '2016-05-20T00:00:00', '2023-02-14T00:00:00', NULL,
-   1, 1, '{mod}/Fotos/Escomesa-E01.jpg', '{mod}/Fotos/Esquema-E01.png', 'Quadre renovat el 2016'),
+   1, 1, '{fotos}/Escomesa-E01.jpg', '{fotos}/Esquema-E01.png', 'Quadre renovat el 2016'),
   (2, 'E-02', 2, 3, '45', 1, 2, 'A-2019-11873', NULL, 1,
    1, '000461337-02', 4, 1, 2, 2,
    9.90, 5, 7, 4, 1,
    4, '2019-10-03T00:00:00', '2023-02-14T00:00:00', NULL,
-   2, 3, '{mod}/Fotos/Escomesa-E02.jpg', NULL, NULL),
+   2, 3, '{fotos}/Escomesa-E02.jpg', NULL, NULL),
   (3, 'E-03', 1, 2, '3', 3, 4, 'A-2024-00871', NULL, 3,
    2, '000512904-03', 1, 1, 3, 1,
    4.60, 4, 6, 3, 4,
    5, '2024-09-16T00:00:00', NULL, NULL,
-   1, 2, '{mod}/Fotos/Escomesa-E03.jpg', NULL, 'Enllumenat ornamental de la plaça'),
+   1, 2, '{fotos}/Escomesa-E03.jpg', NULL, 'Enllumenat ornamental de la plaça'),
   (4, 'EP-01', 4, 6, '2', 1, 2, 'A-2012-07733', 'R-2012-07733', 1,
    3, '000377215-01', 4, 4, 1, 2,
    6.93, 4, 4, 1, 1,
    1, '2012-04-02T00:00:00', '2023-06-01T00:00:00', NULL,
-   4, 3, '{mod}/Fotos/Escomesa-EP01.jpg', NULL, 'Quadre original de la urbanització');
+   4, 3, '{fotos}/Escomesa-EP01.jpg', NULL, 'Quadre original de la urbanització');
 
 INSERT INTO CapaEscomesa (NumPunt, NumEscomesa, CoordenadaX, CoordenadaY) VALUES
   (1, 1, 390208.40, 4581468.10),
@@ -194,10 +195,10 @@ INSERT INTO CapaTram (NumPunt, NumTram, NumOrdre, VertexX, VertexY) VALUES
 INSERT INTO TSP_Suport (NumSPSuport, CodSPSuport, NumSuportTipus, NumSuportSeccio,
     NumSuportMaterial, NumSuportColor, NumSuportMarca, SuportModel, SuportPortella,
     FotoSPSuport, Observacions) VALUES
-  (1, 'S-COL4', 1, 2, 1, 1, 1, 'CT-4000', TRUE, '{mod}/Fotos/Suport-S-COL4.jpg', 'Columna troncocònica de 4 m'),
-  (2, 'S-BRA', 3, 1, 1, 3, 2, 'BM-800', FALSE, '{mod}/Fotos/Suport-S-BRA.jpg', 'Braç mural de 0,8 m'),
-  (3, 'S-BAC9', 2, 3, 1, 1, 1, 'BO-9000', TRUE, '{mod}/Fotos/Suport-S-BAC9.jpg', 'Bàcul octogonal de 9 m'),
-  (4, 'S-COL3', 1, 1, 3, 3, 3, 'CF-3000', TRUE, '{mod}/Fotos/Suport-S-COL3.jpg', 'Columna de fosa de 3 m');
+  (1, 'S-COL4', 1, 2, 1, 1, 1, 'CT-4000', TRUE, '{fotos}/Suport-S-COL4.jpg', 'Columna troncocònica de 4 m'),
+  (2, 'S-BRA', 3, 1, 1, 3, 2, 'BM-800', FALSE, '{fotos}/Suport-S-BRA.jpg', 'Braç mural de 0,8 m'),
+  (3, 'S-BAC9', 2, 3, 1, 1, 1, 'BO-9000', TRUE, '{fotos}/Suport-S-BAC9.jpg', 'Bàcul octogonal de 9 m'),
+  (4, 'S-COL3', 1, 1, 3, 3, 3, 'CF-3000', TRUE, '{fotos}/Suport-S-COL3.jpg', 'Columna de fosa de 3 m');
 
 INSERT INTO TSP_SuportPropietat (NumSuportPropietat, NumSPSuport, NumPropTipus, PropValor, Observacions) VALUES
   (1, 1, 1, 4, NULL),
@@ -216,10 +217,10 @@ INSERT INTO T_SuportCaracteristica (NumSuportProp, NumSPSuport, NumPropTipus, Pr
 
 -- P-MURAL has no photo.
 INSERT INTO T_PatroPLL (NumPatroPLL, CodPatroPLL, NumSPSuport, Observacions, FotoPatro) VALUES
-  (1, 'P-VILA4', 1, 'Columna de 4 m amb fanal tipus Vila', '{mod}/Fotos/Patro-P-VILA4.jpg'),
+  (1, 'P-VILA4', 1, 'Columna de 4 m amb fanal tipus Vila', '{fotos}/Patro-P-VILA4.jpg'),
   (2, 'P-MURAL', 2, 'Braç mural amb lluminària vial LED', NULL),
-  (3, 'P-VIAL9', 3, 'Bàcul de 9 m amb lluminària vial', '{mod}/Fotos/Patro-P-VIAL9.jpg'),
-  (4, 'P-GLOBUS', 4, 'Columna de fosa de 3 m amb globus', '{mod}/Fotos/Patro-P-GLOBUS.jpg');
+  (3, 'P-VIAL9', 3, 'Bàcul de 9 m amb lluminària vial', '{fotos}/Patro-P-VIAL9.jpg'),
+  (4, 'P-GLOBUS', 4, 'Columna de fosa de 3 m amb globus', '{fotos}/Patro-P-GLOBUS.jpg');
 
 -- E-02 feeds twelve points; PL-112, the last, has no inventory date and no
 -- luminaire yet.
@@ -295,7 +296,7 @@ INSERT INTO T_Lluminaria (NumLluminaria, CodLluminaria, NumPuntLlum, NumTipusLlu
   (20, 'LP-003', 19, 2, 2, 1, 3, TRUE, 1, 1, 1, 1, 70, TRUE, 1, 1, 1, 2, TRUE, 2, TRUE, 1, 1, 1, 1, NULL);
 
 -- Photos of the luminaire models; the Fotònica PR-150 has none.
-UPDATE TTLL_LluminariaModel SET FotoLluminaria = '{mod}/Fotos/Lluminaria-V40.jpg' WHERE NumLluminariaModel = 1;
-UPDATE TTLL_LluminariaModel SET FotoLluminaria = '{mod}/Fotos/Lluminaria-V70.jpg' WHERE NumLluminariaModel = 2;
-UPDATE TTLL_LluminariaModel SET FotoLluminaria = '{mod}/Fotos/Lluminaria-VilaClassic.jpg' WHERE NumLluminariaModel = 3;
-UPDATE TTLL_LluminariaModel SET FotoLluminaria = '{mod}/Fotos/Lluminaria-Globus500.jpg' WHERE NumLluminariaModel = 4;
+UPDATE TTLL_LluminariaModel SET FotoLluminaria = '{fotos}/Lluminaria-V40.jpg' WHERE NumLluminariaModel = 1;
+UPDATE TTLL_LluminariaModel SET FotoLluminaria = '{fotos}/Lluminaria-V70.jpg' WHERE NumLluminariaModel = 2;
+UPDATE TTLL_LluminariaModel SET FotoLluminaria = '{fotos}/Lluminaria-VilaClassic.jpg' WHERE NumLluminariaModel = 3;
+UPDATE TTLL_LluminariaModel SET FotoLluminaria = '{fotos}/Lluminaria-Globus500.jpg' WHERE NumLluminariaModel = 4;

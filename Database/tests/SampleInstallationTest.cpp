@@ -12,6 +12,7 @@
 #include "Queries.h"
 #include "SchemaDescription.h"
 #include "ScriptFiles.h"
+#include "support/Files.h"
 #include "support/SampleDatabase.h"
 
 namespace database {
@@ -151,16 +152,27 @@ TEST_P(SampleInstallation, VertexListsAreNumberedFromOneWithoutGaps) {
     }
 }
 
-TEST_P(SampleInstallation, EveryPhotoPathNamesAPictureFile) {
+// Whether `folder` is `top` or lies inside it.
+bool Inside(const std::filesystem::path& folder, const std::filesystem::path& top) {
+    return std::mismatch(top.begin(), top.end(), folder.begin(), folder.end()).first == top.end();
+}
+
+// The photos lie outside the folder of the sample database, so that a
+// person who browses for one never lists the database's files.
+TEST_P(SampleInstallation, EveryPhotoPathNamesAPictureFileOutsideTheDatabasesFolder) {
+    const std::filesystem::path databases = std::filesystem::canonical(testsupport::BuildPath("Database"));
     for (const auto& t : tables)
         for (const auto& column : t.columns) {
             if (!column.name.starts_with("Foto")) continue;
             const auto paths = FirstColumn(c, "Select " + column.name + " From " + t.name + " Where " + column.name +
                                                   " Is Not Null");
             EXPECT_FALSE(paths.empty()) << t.name << "." << column.name << " has no photo in the sample";
-            for (const auto& path : paths)
+            for (const auto& path : paths) {
                 EXPECT_TRUE(std::filesystem::path(path).is_absolute() && std::filesystem::is_regular_file(path))
                     << t.name << "." << column.name << ": " << path;
+                EXPECT_FALSE(Inside(std::filesystem::canonical(std::filesystem::path(path).parent_path()), databases))
+                    << path << " lies in the database's folder";
+            }
         }
 }
 

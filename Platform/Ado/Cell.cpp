@@ -11,17 +11,32 @@
 namespace ado {
 
 Cell::Cell(std::string_view text) : Cell(Type::String) {
-    if (text.size() <= kInline) {
-        std::memcpy(data_, text.data(), text.size());
-        size_ = static_cast<uint8_t>(text.size());
-        return;
-    }
-    const size_t length = text.size();
-    char* block = static_cast<char*>(::operator new(sizeof length + length));
-    std::memcpy(block, &length, sizeof length);
-    std::memcpy(block + sizeof length, text.data(), length);
+    std::memcpy(room(text.size()), text.data(), text.size());
+    settle(text.size());
+}
+
+char* Cell::room(size_t capacity) {
+    if (capacity <= kInline) return data_;
+    char* block = static_cast<char*>(::operator new(sizeof capacity + capacity));
     put(block);
     size_ = kOnHeap;
+    return block + sizeof capacity;
+}
+
+void Cell::settle(size_t length) noexcept {
+    if (size_ != kOnHeap) {
+        size_ = static_cast<uint8_t>(length);
+        return;
+    }
+    char* const block = get<char*>();
+    if (length > kInline) {
+        std::memcpy(block, &length, sizeof length);
+        return;
+    }
+    // A text that came out short moves in place.
+    std::memcpy(data_, block + sizeof length, length);
+    ::operator delete(block);
+    size_ = static_cast<uint8_t>(length);
 }
 
 Cell Cell::Whole(int64_t value) {

@@ -26,6 +26,15 @@ public:
     explicit Cell(bool value) noexcept : Cell(Type::Bool) { put(value); }
     explicit Cell(com::Date value) noexcept : Cell(Type::Date) { put(value.serial); }
     explicit Cell(std::string_view text);
+    // A text of at most `capacity` bytes that `write(char* room)` puts in
+    // place, returning its length: a long text decoded from a document goes
+    // straight into the cell, never held twice.
+    template <class Write>
+    static Cell Text(size_t capacity, Write write) {
+        Cell cell(Type::String);
+        cell.settle(write(cell.room(capacity)));
+        return cell;
+    }
     // A whole number: a Long when it fits in 32 bits, else a Double; beyond
     // 2^53, where a double would round it, its digits as text.
     static Cell Whole(int64_t value);
@@ -98,6 +107,10 @@ private:
         other.type_ = static_cast<uint8_t>(Type::Null);
     }
     void freeBlock() noexcept;
+    // Room for a text of `capacity` bytes: in place, or a heap block.
+    char* room(size_t capacity);
+    // The text written into room() is `length` bytes long.
+    void settle(size_t length) noexcept;
 
     // The number, or the bytes of an inline text, or the address of the heap
     // block of a longer one: its length (size_t), then its bytes.

@@ -1,7 +1,5 @@
 #include "Ado/SqliteEngine.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 
 #include "Ado/AdoError.h"
@@ -40,21 +38,15 @@ SqliteEngine::SqliteEngine(const ConnectionString& connection)
       db_(OpenFile(path_)),
       statements_(db_.get()),
       catalog_(statements_) {
-    struct stat st {};
-    if (::stat(path_.c_str(), &st) == 0) {
-        device_ = st.st_dev;
-        inode_ = st.st_ino;
-    }
+    // SQLite's own name of the file, after which it names the companions.
+    file_ = std::make_unique<OpenDatabaseFile>(sqlite3_db_filename(db_.get(), "main"));
     sqlite3_busy_timeout(db_.get(), kLockWaitMs);
     // These also read the file: a file that is not a database fails here.
     run("PRAGMA journal_mode = WAL");
     run("PRAGMA foreign_keys = ON");
 }
 
-bool SqliteEngine::stillValid() const {
-    struct stat st {};
-    return ::stat(path_.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_;
-}
+bool SqliteEngine::stillValid() const { return file_->isAt(path_); }
 
 void SqliteEngine::run(const std::string& statement) {
     SqliteStatement s(statements_, statement);

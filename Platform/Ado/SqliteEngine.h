@@ -2,14 +2,16 @@
 //
 // The file must exist: opening never creates it. The journal is WAL, so that
 // readers on other connections are not blocked by an open transaction, and
-// a writer waits up to five seconds for another one to finish.
+// a writer waits up to five seconds for another one to finish. While it is
+// open, the file is known as a database file of this process
+// (DatabaseFiles.h), so that nothing else here opens it or its companions.
 #pragma once
 
 #include <sqlite3.h>
-#include <sys/types.h>
 
 #include <memory>
 
+#include "Ado/DatabaseFiles.h"
 #include "Ado/Engine.h"
 #include "Ado/SqliteCatalog.h"
 #include "Ado/SqliteStatementCache.h"
@@ -49,8 +51,9 @@ private:
     const TableInfo& existingTable(std::string_view table);
 
     std::string path_;
-    dev_t device_ = 0;  // of the file opened
-    ino_t inode_ = 0;
+    // Known as open from SQLite's opening of the file until it is closed:
+    // made once the file is open, ended after it is closed.
+    std::unique_ptr<OpenDatabaseFile> file_;
     // In this order, so that the statements are finalised before the
     // database closes.
     std::unique_ptr<sqlite3, Close> db_;

@@ -2,39 +2,53 @@
 // one element or text at a time, and keeps nothing of what it has passed
 // but the names of the elements still open. It refuses (err::InvalidXml)
 // whatever is not well-formed XML, by the rules of XmlCharacters.h and
-// XmlNamespaces.h and these: one root element with nothing but blanks,
-// comments and processing instructions around it; the XML declaration only
-// at the very start; no document type declaration; every tag closed by the
-// tag that opened it; attributes quoted, separated by blanks, never given
+// XmlNamespaces.h and these: an XML declaration, if any, only at the very
+// start, of version 1.x, naming the encoding the document is in; one root
+// element with nothing but blanks, comments and processing instructions
+// around it; no document type declaration; every tag closed by the tag
+// that opened it; attributes quoted, separated by blanks, never given
 // twice, without "<" in their values; no "]]>" in text; comments without
 // "--".
+//
+// It looks at each byte once: the characters are checked, references
+// checked and line ends noted in the same pass that finds where names,
+// values and texts end. Values and texts that hold a reference or a line
+// end are decoded by whoever takes them (Decode), straight into where
+// they are kept.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "Ado/XmlCharacters.h"
 #include "Ado/XmlNamespaces.h"
 
 namespace ado::xml {
 
-// One attribute as the reader sees it: its name spelled as this layer spells
-// the format's names (NamespaceScope::canonical), and its value with its
-// references decoded and its line ends and tabs made blanks, as XML reads
-// attribute values.
+// One attribute as the reader sees it: its name spelled as this layer
+// spells the format's names (NamespaceScope::canonical), and its value as
+// written between the quotes.
 struct XmlAttribute {
     std::string_view name;
-    std::string_view value;
+    std::string_view raw;
+    bool plain;  // no reference, blank but space, or line end: the value is `raw`
 };
 
 class XmlPullParser {
 public:
     enum class Event { StartElement, EndElement, Text, CData, End };
 
-    // `text` is UTF-8 whose characters were checked (CheckCharacters); it
-    // must outlive the parser.
-    explicit XmlPullParser(std::string_view text);
+    // An element has at most this many attributes: far more than any table
+    // has columns, and a bound on what the parser holds for one element.
+    static constexpr size_t kMaxAttributes = 1 << 17;
+
+    // `document` (AsUtf8) must outlive the parser. Raises at once for an XML
+    // declaration that is not well-formed or does not name the encoding of
+    // the document.
+    explicit XmlPullParser(const Utf8Document& document);
 
     // The next event. An element written <a/> gives StartElement and then
     // EndElement; blanks alone between tags give nothing.
@@ -46,8 +60,14 @@ public:
     // format's own namespaces are left out (the writer declares them).
     // Valid until the next call.
     const std::vector<XmlAttribute>& attributes() const { return attributes_; }
-    // The text of Text (decoded, line ends made LF) or CData.
-    std::string_view text() const { return text_; }
+    // The value of an attribute: `raw` when plain, else decoded into `buffer`.
+    std::string_view value(const XmlAttribute& attribute, std::string& buffer) const;
+    // The text of Text or CData as written, and whether it is the text as
+    // read: else it is decoded (Decode) as ValueKind::Text or CData.
+    std::string_view rawText() const { return text_; }
+    bool textPlain() const { return textPlain_; }
+    // The version the document declares, which decoding follows.
+    XmlVersion version() const { return version_; }
     // The elements open: after StartElement the new one counts, after
     // EndElement the one ended does not.
     size_t depth() const { return depth_; }
@@ -65,43 +85,71 @@ private:
     struct Open {
         std::string_view raw;  // as written, to match the end tag
         std::string name;      // as this layer spells it
+        size_t naming = 0;     // the naming (lastNaming_) that gave it its name
         size_t scopeMark = 0;
     };
 
+    void readDeclaration(ByteOrderMark mark);
     void startTag();
     void endTag();
-    void skipMarkup();  // a comment, a processing instruction or the declaration
-    // A name at the current place; raises when none starts there.
-    std::string_view readName();
-    size_t skipBlanks();
-    void expect(char c, const char* what);
-    // `raw`, which holds references, tabs or line ends, as an attribute value
-    // (store: where it is kept).
-    std::string_view attributeValue(std::string_view raw, std::string& store);
+    void skipMarkup();  // a comment or a processing instruction
+    void readCData();
+    // The text from the current place to the next "<"; false when it is
+    // blanks alone.
+    bool readText();
+
+    // The scanners: each reads from `p` and returns the byte after what it
+    // read, raising for what XML does not allow there.
+    const char* skipBlanks(const char* p) const;
+    // A name; raises when none starts at `p`. Notes in `prefixed` whether
+    // it holds a colon.
+    const char* readName(const char* p, bool& prefixed) const;
+    // An attribute's value, from its opening quote through its closing one.
+    const char* readValue(const char* p, XmlAttribute& attribute) const;
+    // A character that is not plain ASCII; sets `c` to it.
+    const char* pass(const char* p, char32_t& c) const;
+    // Characters up to and through `terminator`, each checked; raises with
+    // `what` when the document ends first.
+    const char* passTo(const char* p, std::string_view terminator, const char* what) const;
+    const char* expect(const char* p, char c, const char* what) const;
+
+    const char* here() const { return input_.data() + pos_; }
+    const char* end() const { return input_.data() + input_.size(); }
+    void moveTo(const char* p) { pos_ = static_cast<size_t>(p - input_.data()); }
+
+    // The element's name as this layer spells it.
+    void nameElement(Open& element);
+    // Takes the element's namespace declarations, then names its
+    // attributes as this layer spells them: for an element with a prefixed
+    // attribute or a declaration only.
+    void takeNamespaces(std::string_view element);
+    // Raises when two of the element's attributes have the same namespace
+    // and local name; when no name has a prefix (`prefixes` false), the
+    // same name.
+    void checkUnique(std::string_view element, bool prefixes);
 
     std::string_view input_;
     size_t pos_ = 0;
+    XmlVersion version_ = XmlVersion::V1_0;
     bool rootSeen_ = false;
     std::vector<Open> open_;  // the first depth_ are the elements open
     size_t depth_ = 0;
-    bool ended_ = false;      // the last event was EndElement
+    bool ended_ = false;       // the last event was EndElement
     bool pendingEnd_ = false;  // the element just started was written <a/>
     NamespaceScope scope_;
 
     std::vector<XmlAttribute> attributes_;
-    std::string_view text_;
-    // Room for values and names that differ from the text as written.
-    struct RawAttribute {
-        std::string_view name;
-        std::string_view value;
-        bool plain;  // holds no reference, tab or line end: read as written
-    };
-    std::vector<RawAttribute> raw_;
-    std::vector<std::string> values_;
-    std::vector<std::string> names_;
-    std::vector<std::pair<std::string_view, std::string_view>> expanded_;
+    std::vector<uint32_t> seen_;  // attributes_ by hash: index + 1, 0 for none
+    std::string canonicalNames_;  // names of attributes_ spelt anew
     std::string scratch_;
-    std::string decodedText_;
+    // The last element named, its name as this layer spells it, and the
+    // namespaces it was named under: rows are named once.
+    std::string_view lastRaw_;
+    std::string lastName_;
+    size_t lastScope_ = 0;
+    size_t lastNaming_ = 1;  // counts the names made
+    std::string_view text_;  // of the last Text or CData
+    bool textPlain_ = true;
 };
 
 struct XmlPullParser::Mark {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <deque>
 #include <optional>
 #include <span>
 #include <unordered_map>
@@ -33,19 +34,41 @@ int32_t Number(std::string_view v) {
 
 // --- elements read whole ------------------------------------------------
 
+// An attribute of an element read whole: its value stays as written in the
+// document, decoded when it is used.
+struct NodeAttribute {
+    std::string name;
+    std::string_view raw;
+    bool plain;
+};
+
 // An element read whole, with what it holds: the schema, and the elements
 // of other writers that are kept to be written back. A node without a name
-// is text.
+// is text (as written, `kind` telling how it is decoded).
 struct Node {
     std::string name;
-    XmlAttributes attributes;
+    std::vector<NodeAttribute> attributes;
     std::vector<Node> children;
-    std::string text;
-    bool cdata = false;
+    std::string_view text;
+    bool plain = true;
+    ValueKind kind = ValueKind::Text;
+    XmlVersion version = XmlVersion::V1_0;
 
-    std::string_view attribute(std::string_view attributeName) const {
-        for (const auto& [n, v] : attributes)
-            if (n == attributeName) return v;
+    // The pieces of a value or of this text decoded, for `out`.
+    template <class Out>
+    void decode(std::string_view raw, bool isPlain, ValueKind valueKind, Out&& out) const {
+        if (isPlain) out(raw);
+        else Decode(raw, valueKind, version, out);
+    }
+    std::string value(const NodeAttribute& a) const {
+        std::string text(a.raw.size(), '\0');
+        text.resize(a.plain ? a.raw.copy(text.data(), a.raw.size())
+                            : DecodeInto(a.raw, ValueKind::Attribute, version, text.data()));
+        return text;
+    }
+    std::string attribute(std::string_view attributeName) const {
+        for (const NodeAttribute& a : attributes)
+            if (a.name == attributeName) return value(a);
         return {};
     }
     const Node* child(std::string_view childName) const {
@@ -59,7 +82,8 @@ struct Node {
 Node ReadNode(XmlPullParser& parser) {
     Node node;
     node.name = parser.name();
-    for (const XmlAttribute& a : parser.attributes()) node.attributes.emplace_back(a.name, a.value);
+    node.version = parser.version();
+    for (const XmlAttribute& a : parser.attributes()) node.attributes.push_back({std::string(a.name), a.raw, a.plain});
     for (;;) {
         const Event event = parser.next();
         switch (event) {
@@ -67,8 +91,10 @@ Node ReadNode(XmlPullParser& parser) {
             case Event::Text:
             case Event::CData: {
                 Node& text = node.children.emplace_back();
-                text.text = parser.text();
-                text.cdata = event == Event::CData;
+                text.text = parser.rawText();
+                text.plain = parser.textPlain();
+                text.kind = event == Event::CData ? ValueKind::CData : ValueKind::Text;
+                text.version = node.version;
                 break;
             }
             case Event::EndElement: return node;
@@ -77,31 +103,28 @@ Node ReadNode(XmlPullParser& parser) {
     }
 }
 
-void AppendText(std::string& out, std::string_view text) {
-    for (char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            default: out += c;
-        }
-    }
-}
-
-// An element kept as its XML text, on a line of its own.
+// An element kept as its XML text. Values are decoded and escaped again
+// piece by piece, straight into `out`, which has room made for them first.
 void Print(const Node& node, std::string& out) {
     if (node.name.empty()) {
-        if (node.cdata) out.append("<![CDATA[").append(node.text).append("]]>");
-        else AppendText(out, node.text);
+        out.reserve(out.size() + node.text.size() + 12);
+        const bool cdata = node.kind == ValueKind::CData;
+        if (cdata) out += "<![CDATA[";
+        node.decode(node.text, node.plain, node.kind, [&](std::string_view piece) {
+            if (cdata) out += piece;
+            else AppendEscapedText(out, piece);
+        });
+        if (cdata) out += "]]>";
         return;
     }
     out += '<';
     out += node.name;
-    for (const auto& [name, value] : node.attributes) {
+    for (const NodeAttribute& a : node.attributes) {
+        out.reserve(out.size() + a.name.size() + a.raw.size() + 4);
         out += ' ';
-        out += name;
+        out += a.name;
         out += "='";
-        AppendEscaped(out, value);
+        node.decode(a.raw, a.plain, ValueKind::Attribute, [&](std::string_view piece) { AppendEscaped(out, piece); });
         out += '\'';
     }
     if (node.children.empty()) {
@@ -148,9 +171,11 @@ bool ReadTypeAttribute(std::string_view name, std::string_view value, FieldInfo&
 }
 
 void ReadDatatype(const Node& node, FieldInfo& field, XmlColumn& column, std::optional<bool>& mayBeNull) {
-    for (const auto& [name, value] : node.attributes)
-        if (!ReadTypeAttribute(name, value, field, column, mayBeNull))
-            column.datatypeAttributes.emplace_back(name, value);
+    for (const NodeAttribute& a : node.attributes) {
+        std::string value = node.value(a);
+        if (!ReadTypeAttribute(a.name, value, field, column, mayBeNull))
+            column.datatypeAttributes.emplace_back(a.name, std::move(value));
+    }
 }
 
 // The column an s:AttributeType describes (none: a column of text named by
@@ -163,22 +188,24 @@ void ReadColumn(const Node* node, RecordsetData& data, const Node* reference = n
     if (reference) column.name = reference->attribute("type");
     std::optional<bool> nullable, mayBeNull;
     std::string alias;
-    for (const auto& [name, value] : node ? node->attributes : XmlAttributes{}) {
-        if (name == "name"sv) column.name = value;
-        else if (name == "rs:name"sv) alias = value;
+    for (const NodeAttribute& a : node ? node->attributes : std::vector<NodeAttribute>{}) {
+        const std::string_view name = a.name;
+        std::string value = node->value(a);
+        if (name == "name"sv) column.name = std::move(value);
+        else if (name == "rs:name"sv) alias = std::move(value);
         else if (name == "rs:number"sv) continue;  // the position; we number in order
         else if (name == "rs:nullable"sv) nullable = IsTrue(value);
         else if (name == "rs:writeunknown"sv) column.writeUnknown = IsTrue(value);
-        else if (name == "rs:basetable"sv) field.baseTable = value;
-        else if (name == "rs:basecolumn"sv) field.baseColumn = value;
+        else if (name == "rs:basetable"sv) field.baseTable = std::move(value);
+        else if (name == "rs:basecolumn"sv) field.baseColumn = std::move(value);
         else if (name == "rs:keycolumn"sv) field.keyColumn = IsTrue(value);
         else if (name == "rs:autoincrement"sv) field.autoIncrement = IsTrue(value);
         else if (!name.starts_with("dt:") || !ReadTypeAttribute(name, value, field, column, mayBeNull))
-            column.attributes.emplace_back(name, value);
+            column.attributes.emplace_back(name, std::move(value));
     }
     if (reference)
-        for (const auto& [name, value] : reference->attributes)
-            if (name != "type"sv) column.attributes.emplace_back(name, value);
+        for (const NodeAttribute& a : reference->attributes)
+            if (a.name != "type"sv) column.attributes.emplace_back(a.name, reference->value(a));
     if (column.name.empty()) NotARowset("a column without a name");
     field.name = alias.empty() ? column.name : alias;
     if (node)
@@ -195,7 +222,7 @@ void ReadColumn(const Node* node, RecordsetData& data, const Node* reference = n
 // of text of that name, as a column without a type is.
 void ReadReferencedColumn(const Node& reference, const Node& schema, std::vector<const Node*>& used,
                           RecordsetData& data) {
-    const std::string_view type = reference.attribute("type");
+    const std::string type = reference.attribute("type");
     const Node* definition = nullptr;
     for (const Node& c : schema.children)
         if (c.name == "s:AttributeType" && c.attribute("name") == type) {
@@ -209,9 +236,9 @@ void ReadReferencedColumn(const Node& reference, const Node& schema, std::vector
 void ReadSchema(const Node& schema, RecordsetData& data) {
     const Node* rowType = schema.child("s:ElementType");
     if (!rowType) NotARowset("the schema has no s:ElementType");
-    for (const auto& [name, value] : rowType->attributes)
-        if (name != "name"sv && name != "content"sv && name != "rs:updatable"sv)
-            data.extras.elementType.emplace_back(name, value);
+    for (const NodeAttribute& a : rowType->attributes)
+        if (a.name != "name"sv && a.name != "content"sv && a.name != "rs:updatable"sv)
+            data.extras.elementType.emplace_back(a.name, rowType->value(a));
     std::vector<const Node*> used{rowType};  // schema children read as columns
     for (const Node& child : rowType->children) {
         if (child.name == "s:AttributeType"sv) ReadColumn(&child, data);
@@ -227,11 +254,29 @@ void ReadSchema(const Node& schema, RecordsetData& data) {
 
 using Attributes = std::span<const XmlAttribute>;
 
+// The value of a row's attribute for a field of `type`. A value that must
+// be decoded goes straight into its cell when it is long, so that a long
+// value is held once.
+Cell ReadCell(const XmlAttribute& a, DataType type, XmlVersion version) {
+    if (a.plain) return ParseValue(a.raw, type);
+    constexpr size_t kShort = 256;
+    if (a.raw.size() <= kShort) {
+        char text[kShort];
+        return ParseValue({text, DecodeInto(a.raw, ValueKind::Attribute, version, text)}, type);
+    }
+    Cell text = Cell::Text(a.raw.size(), [&](char* room) {
+        return DecodeInto(a.raw, ValueKind::Attribute, version, room);
+    });
+    Cell typed;
+    if (ReadTyped(text.asText(), type, typed)) return typed;
+    return text;
+}
+
 // Maps row attributes to fields. Rows nearly always list their attributes in
 // column order, so the next column is tried before the table.
 class RowReader {
 public:
-    explicit RowReader(RecordsetData& data) : data_(data) {
+    RowReader(RecordsetData& data, XmlVersion version) : data_(data), version_(version), given_(data.columns.size()) {
         for (size_t i = 0; i < data.columns.size(); ++i)
             byName_.emplace(data.columns[i].name, i);
     }
@@ -239,35 +284,43 @@ public:
     // Reads the values of a row into `values`: each attribute that names a
     // column sets its value, every other value stays as it is. rs:forcenull
     // lists columns (by attribute name, separated by blanks) that are Null.
-    void read(Attributes row, std::span<Cell> values) const {
+    void read(Attributes row, std::span<Cell> values) {
+        ++row_;
         size_t next = 0;
+        const XmlAttribute* forceNull = nullptr;
         for (const XmlAttribute& a : row) {
             size_t column;
             if (next < data_.columns.size() && data_.columns[next].name == a.name) {
                 column = next;
             } else if (a.name == "rs:forcenull"sv) {
-                forceNull(row, a.value, values);
+                forceNull = &a;
                 continue;
             } else {
                 auto it = byName_.find(a.name);
                 if (it == byName_.end()) continue;
                 column = it->second;
             }
-            values[column] = ParseValue(a.value, data_.fields[column].type);
+            values[column] = ReadCell(a, data_.fields[column].type, version_);
+            given_[column] = row_;
             next = column + 1;
         }
+        if (forceNull) makeNull(*forceNull, values);
     }
 
 private:
-    void forceNull(Attributes row, std::string_view names, std::span<Cell> values) const {
+    void makeNull(const XmlAttribute& forceNull, std::span<Cell> values) {
+        std::string_view names = forceNull.raw;
+        if (!forceNull.plain) {
+            names_.resize(names.size());
+            names = {names_.data(), DecodeInto(names, ValueKind::Attribute, version_, names_.data())};
+        }
         constexpr std::string_view kBlanks = " \t\r\n";
         for (size_t start = names.find_first_not_of(kBlanks); start != std::string_view::npos;) {
             const size_t end = std::min(names.find_first_of(kBlanks, start), names.size());
             const std::string_view name = names.substr(start, end - start);
             if (auto it = byName_.find(name); it != byName_.end()) {
-                for (const XmlAttribute& a : row)
-                    if (a.name == name)
-                        NotARowset("the column " + std::string(name) + " has a value and is forced to Null");
+                if (given_[it->second] == row_)
+                    NotARowset("the column " + std::string(name) + " has a value and is forced to Null");
                 values[it->second] = Cell();
             }
             start = names.find_first_not_of(kBlanks, end);
@@ -275,7 +328,11 @@ private:
     }
 
     RecordsetData& data_;
+    const XmlVersion version_;
     std::unordered_map<std::string_view, size_t> byName_;
+    std::vector<size_t> given_;  // the last row that gave each column a value
+    size_t row_ = 0;
+    std::string names_;
 };
 
 // Calls `visit` with the name of each element inside the one the parser
@@ -301,47 +358,60 @@ void ForEachRow(XmlPullParser& parser, Read read) {
     });
 }
 
-// A row's attributes kept beyond the parser's next step.
+// A row's attributes kept beyond the parser's next step: their names, and
+// their values as written in the document.
 struct KeptRow {
-    XmlAttributes attributes;
-    std::vector<XmlAttribute> views() const {
-        std::vector<XmlAttribute> out;
-        for (const auto& [n, v] : attributes) out.push_back({n, v});
-        return out;
+    std::vector<std::string> names;
+    std::vector<XmlAttribute> attributes;
+
+    explicit KeptRow(Attributes row) : names(row.size()) {
+        for (size_t i = 0; i < row.size(); ++i) {
+            names[i] = row[i].name;
+            attributes.push_back({names[i], row[i].raw, row[i].plain});
+        }
     }
 };
 
 // rs:update holds rs:original with the rows as read and the rows as they
 // are now, in the same order. A row as it is now may carry only the columns
-// that changed: the others keep the values of the original.
-void ReadUpdate(XmlPullParser& parser, const RowReader& reader, RecordsetData& data) {
-    std::vector<RecordsetData::Values> before;
-    std::vector<KeptRow> now;
+// that changed: the others keep the values of the original. Each pair is
+// read as soon as both are known (the original comes first, as writers put
+// it); a row as it is now that comes before its original waits for it.
+void ReadUpdate(XmlPullParser& parser, RowReader& reader, RecordsetData& data) {
+    std::deque<RecordsetData::Values> before;
+    std::deque<KeptRow> now;
+    auto readPair = [&](Attributes current) {
+        const size_t r = data.appendRow(RowStatus::Modified);
+        std::copy(before.front().begin(), before.front().end(), data.rows[r].begin());
+        reader.read(current, data.rows[r]);
+        data.originals.emplace(r, std::move(before.front()));
+        before.pop_front();
+    };
     ForEachChild(parser, [&](std::string_view name) {
         if (name == "rs:original"sv) {
-            ForEachRow(parser, [&](Attributes row) { reader.read(row, before.emplace_back(data.fields.size())); });
+            ForEachRow(parser, [&](Attributes row) {
+                reader.read(row, before.emplace_back(data.fields.size()));
+                if (!now.empty()) {
+                    readPair(now.front().attributes);
+                    now.pop_front();
+                }
+            });
             return;
         }
         if (name == "z:row"sv) {
-            KeptRow& row = now.emplace_back();
-            for (const XmlAttribute& a : parser.attributes()) row.attributes.emplace_back(a.name, a.value);
+            if (before.empty()) now.emplace_back(parser.attributes());
+            else readPair(parser.attributes());
         }
         parser.skipElement();
     });
-    if (now.size() > before.size()) NotARowset("rs:update without the original row");
-    if (now.size() < before.size()) NotARowset("rs:update without the current row");
-    for (size_t n = 0; n < now.size(); ++n) {
-        const size_t r = data.appendRow(RowStatus::Modified);
-        std::copy(before[n].begin(), before[n].end(), data.rows[r].begin());
-        reader.read(now[n].views(), data.rows[r]);
-        data.originals.emplace(r, std::move(before[n]));
-    }
+    if (!now.empty()) NotARowset("rs:update without the original row");
+    if (!before.empty()) NotARowset("rs:update without the current row");
 }
 
 // The rows of rs:data, which the parser has just started, read into the
 // cells as they come.
 void ReadData(XmlPullParser& parser, RecordsetData& data) {
-    const RowReader reader(data);
+    RowReader reader(data, parser.version());
     auto rowsOf = [&](RowStatus status) {
         return [&, status](Attributes row) { reader.read(row, data.rows[data.appendRow(status)]); };
     };
@@ -365,14 +435,14 @@ void ReadData(XmlPullParser& parser, RecordsetData& data) {
 
 RecordsetData ReadRecordset(std::string_view text) {
     std::string converted;
-    const std::string_view utf8 = AsUtf8(text, converted);
-    CheckCharacters(utf8);
-    XmlPullParser parser(utf8);
+    XmlPullParser parser(AsUtf8(text, converted));
     if (parser.next() != Event::StartElement) NotARowset("no root element");
     if (parser.name() != "xml"sv) NotARowset("the root element is not xml");
 
     RecordsetData data;
-    for (const XmlAttribute& a : parser.attributes()) data.extras.root.emplace_back(a.name, a.value);
+    std::string value;
+    for (const XmlAttribute& a : parser.attributes())
+        data.extras.root.emplace_back(a.name, parser.value(a, value));
     bool schemaRead = false;
     bool dataFound = false;
     // rs:data written before the schema is read once the schema is known.

@@ -17,13 +17,16 @@ namespace ado::xml {
 // written back; attributes of rs:data and row attributes that name no column
 // are dropped.
 //
-// The text is UTF-8, or UTF-16 with its byte-order mark. The names of the
-// format are known by the URIs of their namespaces, whatever the prefixes.
-// Raises err::InvalidXml for text that is not well-formed XML (as
-// XmlPullParser.h, XmlCharacters.h and XmlNamespaces.h check it) or not a
-// rowset document. The text is read in place in one pass, the rows straight
-// into the cells; rs:data written before the schema is read once the schema
-// is known.
+// The text is UTF-8, or UTF-16 with its byte-order mark; an XML
+// declaration, if any, names that encoding, and version 1.0 or 1.1 (which
+// takes control characters as references). The names of the format are
+// known by the URIs of their namespaces, whatever the prefixes. Raises
+// err::InvalidXml for text that is not well-formed XML (as XmlPullParser.h,
+// XmlCharacters.h and XmlNamespaces.h check it) or not a rowset document.
+// The text is read in place in one pass, each value decoded straight into
+// the cell that keeps it, so that the reader holds little beyond the
+// recordset it makes; rs:data written before the schema is read once the
+// schema is known.
 RecordsetData ReadRecordset(std::string_view text);
 
 }  // namespace ado::xml

@@ -26,15 +26,84 @@ constexpr TypeEntry kTypes[] = {
     {"bin.hex", DataType::Binary}, {"i4", DataType::Integer},      {"r8", DataType::Double},
 };
 
-// The characters an attribute value holds as references: the markup
-// characters, and the control characters (CR, LF and TAB among them), which
-// a reader would otherwise turn into blanks.
-constexpr std::array<uint8_t, 256> kEscaped = [] {
-    std::array<uint8_t, 256> table{};
-    for (int c = 0; c < 0x20; ++c) table[c] = 1;
-    for (unsigned char c : {'&', '<', '>', '\'', '"'}) table[c] = 1;
+template <class T>
+void AppendNumber(std::string& out, T n) {
+    char buf[32];
+    auto end = std::to_chars(buf, buf + sizeof buf, n).ptr;
+    out.append(buf, end);
+}
+
+// What a byte of a value is when it is written: as it is, as a reference,
+// or the first byte of a character that may be one (U+0080 to U+009F, LS). In an attribute value, the markup characters and
+// every control character are references (CR, LF and TAB too, which a
+// reader would otherwise make blanks); in a text, all but TAB and LF. The
+// controls beyond ASCII are never written as they stand, so that the text
+// is the same in XML 1.0 and 1.1.
+enum class Escape : uint8_t { None, Reference, Check };
+
+using EscapeTable = std::array<Escape, 256>;
+
+constexpr EscapeTable MakeEscapeTable(bool attribute) {
+    EscapeTable table{};
+    for (int c = 0; c < 0x20; ++c) table[c] = Escape::Reference;
+    for (unsigned char c : {'&', '<', '>', '\x7F'}) table[c] = Escape::Reference;
+    if (attribute) {
+        table['\''] = table['"'] = Escape::Reference;
+    } else {
+        table['\t'] = table['\n'] = Escape::None;
+    }
+    table[0xC2] = table[0xE2] = Escape::Check;
     return table;
-}();
+}
+
+constexpr EscapeTable kAttributeEscapes = MakeEscapeTable(true);
+constexpr EscapeTable kTextEscapes = MakeEscapeTable(false);
+
+// Whether the character at `p` is written as a reference: sets it and its
+// length in bytes.
+bool EscapedCharacter(const char* p, const char* end, const EscapeTable& table, char32_t& c, size_t& length) {
+    const auto first = static_cast<unsigned char>(*p);
+    const auto second = end - p >= 2 ? static_cast<unsigned char>(p[1]) : 0;
+    c = first;
+    length = 1;
+    if (table[first] == Escape::Reference) return true;
+    length = first == 0xC2 ? 2 : 3;
+    if (first == 0xC2 && second >= 0x80 && second <= 0x9F) c = second;
+    else if (first == 0xE2 && second == 0x80 && end - p >= 3 && p[2] == '\xA8') c = 0x2028;
+    else return false;
+    return true;
+}
+
+bool AppendEscapedWith(std::string& out, std::string_view text, const EscapeTable& table) {
+    bool xml11 = false;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const char* run = p;
+    while (p != end) {
+        char32_t c = 0;
+        size_t length = 0;
+        if (table[static_cast<unsigned char>(*p)] == Escape::None || !EscapedCharacter(p, end, table, c, length)) {
+            ++p;
+            continue;
+        }
+        out.append(run, p);
+        run = p += length;
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '\'': out += "&apos;"; break;
+            case '"': out += "&quot;"; break;
+            default:
+                xml11 |= c < 0x20 && c != '\t' && c != '\n' && c != '\r';
+                out += "&#";
+                AppendNumber(out, static_cast<uint32_t>(c));
+                out += ';';
+        }
+    }
+    out.append(run, p);
+    return xml11;
+}
 
 bool IsNameStart(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
@@ -54,13 +123,6 @@ bool IsXmlName(std::string_view name) {
 bool IsIntegerType(DataType type) {
     return type == DataType::Integer || type == DataType::SmallInt || type == DataType::Byte ||
            type == DataType::BigInt;
-}
-
-template <class T>
-void AppendNumber(std::string& out, T n) {
-    char buf[32];
-    auto end = std::to_chars(buf, buf + sizeof buf, n).ptr;
-    out.append(buf, end);
 }
 
 void AppendHex(std::string& out, std::string_view bytes) {
@@ -99,10 +161,48 @@ bool ParseInteger(std::string_view text, Cell& out) {
 }
 
 bool ParseBoolean(std::string_view text, Cell& out) {
+    // As this layer writes them, before any other spelling.
+    if (text == "True" || text == "False") {
+        out = Cell(text[0] == 'T');
+        return true;
+    }
     const bool isTrue = com::SameName(text, "True") || text == "1" || text == "-1";
     if (!isTrue && !com::SameName(text, "False") && text != "0") return false;
     out = Cell(isTrue);
     return true;
+}
+
+// ReadTyped, kept here so that ParseValue, which runs for every value of
+// every row, calls it directly.
+bool Typed(std::string_view text, DataType type, Cell& out) {
+    switch (type) {
+        case DataType::Integer:
+        case DataType::SmallInt:
+        case DataType::Byte:
+        case DataType::BigInt: return ParseInteger(text, out);
+        case DataType::Double:
+        case DataType::Decimal: {
+            double d = 0;
+            if (!ReadNumber(text, d)) return false;
+            out = Cell(d);
+            return true;
+        }
+        case DataType::Boolean: return ParseBoolean(text, out);
+        case DataType::DateTime: {
+            com::Date d;
+            if (!ReadDate(text, d)) return false;
+            out = Cell(d);
+            return true;
+        }
+        case DataType::Binary: {
+            std::string bytes;
+            if (!ParseHex(text, bytes)) return false;
+            out = Cell(std::string_view(bytes));
+            return true;
+        }
+        case DataType::String: break;
+    }
+    return false;
 }
 
 }  // namespace
@@ -123,33 +223,29 @@ bool TypeFromName(std::string_view name, DataType& type) {
     return false;
 }
 
-void AppendEscaped(std::string& out, std::string_view text) {
-    const char* next = text.data();
-    const char* const end = next + text.size();
-    while (next != end) {
-        const char* run = next;
-        while (next != end && kEscaped[static_cast<unsigned char>(*next)] == 0) ++next;
-        out.append(run, next);
-        if (next == end) break;
-        const unsigned char c = static_cast<unsigned char>(*next++);
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '\'': out += "&apos;"; break;
-            case '"': out += "&quot;"; break;
-            default:
-                out += "&#";
-                AppendNumber(out, static_cast<int>(c));
-                out += ';';
-        }
-    }
+bool AppendEscaped(std::string& out, std::string_view text) {
+    return AppendEscapedWith(out, text, kAttributeEscapes);
 }
 
-void AppendValue(std::string& out, const Cell& value, DataType type) {
+bool AppendEscapedText(std::string& out, std::string_view text) {
+    return AppendEscapedWith(out, text, kTextEscapes);
+}
+
+bool HoldsXml11Reference(std::string_view xml) {
+    for (size_t at = xml.find("&#"); at != std::string_view::npos; at = xml.find("&#", at + 2)) {
+        unsigned c = 0;
+        const auto [end, error] = std::from_chars(xml.data() + at + 2, xml.data() + xml.size(), c);
+        if (error == std::errc() && end != xml.data() + xml.size() && *end == ';' && c < 0x20 && c != '\t' &&
+            c != '\n' && c != '\r')
+            return true;
+    }
+    return false;
+}
+
+bool AppendValue(std::string& out, const Cell& value, DataType type) {
     using T = Cell::Type;
     switch (value.type()) {
-        case T::Long: AppendNumber(out, value.asLong()); return;
+        case T::Long: AppendNumber(out, value.asLong()); return false;
         case T::Double: {
             const double d = value.asDouble();
             // A big integer held as a double is written in digits, never 1e+15.
@@ -157,16 +253,14 @@ void AppendValue(std::string& out, const Cell& value, DataType type) {
                 AppendNumber(out, static_cast<int64_t>(d));
             else
                 AppendNumber(out, d);
-            return;
+            return false;
         }
-        case T::Bool: out += value.asBool() ? "True" : "False"; return;
-        case T::Date: out += DateText(value.asDate()); return;
+        case T::Bool: out += value.asBool() ? "True" : "False"; return false;
+        case T::Date: out += DateText(value.asDate()); return false;
         case T::String:
-            if (type == DataType::Binary)
-                AppendHex(out, value.asText());
-            else
-                AppendEscaped(out, value.asText());
-            return;
+            if (type != DataType::Binary) return AppendEscaped(out, value.asText());
+            AppendHex(out, value.asText());
+            return false;
         case T::Empty:
         case T::Null:
         case T::Object: break;
@@ -174,38 +268,12 @@ void AppendValue(std::string& out, const Cell& value, DataType type) {
     com::Raise(err::TypeMismatch, "A recordset value must be a number, a text or a date");
 }
 
+bool ReadTyped(std::string_view text, DataType type, Cell& out) { return Typed(text, type, out); }
+
 Cell ParseValue(std::string_view text, DataType type) {
     Cell out;
-    bool read = false;
-    switch (type) {
-        case DataType::Integer:
-        case DataType::SmallInt:
-        case DataType::Byte:
-        case DataType::BigInt: read = ParseInteger(text, out); break;
-        case DataType::Double:
-        case DataType::Decimal: {
-            double d = 0;
-            read = ReadNumber(text, d);
-            if (read) out = Cell(d);
-            break;
-        }
-        case DataType::Boolean: read = ParseBoolean(text, out); break;
-        case DataType::DateTime: {
-            com::Date d;
-            read = ReadDate(text, d);
-            if (read) out = Cell(d);
-            break;
-        }
-        case DataType::Binary: {
-            std::string bytes;
-            read = ParseHex(text, bytes);
-            if (read) out = Cell(std::string_view(bytes));
-            break;
-        }
-        case DataType::String: break;
-    }
-    if (!read) return Cell(text);
-    return out;
+    if (type != DataType::String && Typed(text, type, out)) return out;
+    return Cell(text);
 }
 
 std::vector<XmlColumn> ColumnsFor(const std::vector<FieldInfo>& fields) {

@@ -21,15 +21,29 @@ bool TypeFromName(std::string_view name, DataType& type);
 
 // Appends `text` as an attribute value between apostrophes may hold it:
 // & < > ' " as entity references, CR, LF, TAB and the other control
-// characters as character references, so that the text reads back
-// unchanged.
-void AppendEscaped(std::string& out, std::string_view text);
+// characters (DEL, U+0080 to U+009F and LS among them) as character
+// references, so that the text reads back unchanged. Returns whether it
+// wrote a reference to a control character below U+0020 other than TAB,
+// LF and CR, which only XML 1.1 takes: the text must then be declared so
+// (kXml11Declaration).
+bool AppendEscaped(std::string& out, std::string_view text);
+
+// Appends `text` as the text of an element: & < > and the control
+// characters (but TAB and LF) escaped as AppendEscaped does.
+bool AppendEscapedText(std::string& out, std::string_view text);
+
+// What a document that holds such a reference starts with.
+constexpr std::string_view kXml11Declaration = "<?xml version='1.1'?>\n";
+
+// Whether XML text written by this layer holds a reference that only XML
+// 1.1 takes.
+bool HoldsXml11Reference(std::string_view xml);
 
 // Appends a non-Null value of a field of `type`, escaped: whole numbers in
 // digits, doubles in their shortest exact form (C locale), True/False,
 // dates yyyy-mm-ddThh:mm:ss (and .fff for milliseconds), binary values in
-// hexadecimal.
-void AppendValue(std::string& out, const Cell& value, DataType type);
+// hexadecimal. Returns what AppendEscaped returns.
+bool AppendValue(std::string& out, const Cell& value, DataType type);
 
 // The value an attribute of a field of `type` holds. Booleans are read as
 // True/False in any case, 1, 0 and -1. A text that does not read as the type
@@ -37,6 +51,9 @@ void AppendValue(std::string& out, const Cell& value, DataType type);
 // ("1e400", "2024-02-30", NaN), is kept as the text itself; so is a whole
 // number beyond 2^53, which a double would round (see ValueText.h).
 Cell ParseValue(std::string_view text, DataType type);
+// The value of `text` as a value of `type` into `out`; false when it is not
+// one, and for a String.
+bool ReadTyped(std::string_view text, DataType type, Cell& out);
 
 // Attribute names for fields that come from the database: the field's name
 // when it is a valid XML name not used before, else "c" and its position.

@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -43,52 +44,101 @@ constexpr uintptr_t kHugePage = 2 << 20;
 // `n` rounded up to a whole number of huge pages.
 constexpr uintptr_t HugePagesUp(uintptr_t n) { return (n + kHugePage - 1) & ~(kHugePage - 1); }
 
-// A copy of a piece of text in pages of its own, unmapped when it goes:
-// memory the heap would keep after it is freed, and count twice while the
-// whole text is put together.
-class MappedText {
+// The text of a large recordset is written once, front to back: huge pages
+// spare the kernel a page fault for every 4 KB of it, which costs more than
+// writing the text itself.
+void Reserve(std::string& text, size_t size) {
+    text.reserve(size);
+    if (size < 4 * kHugePage) return;
+    const uintptr_t start = reinterpret_cast<uintptr_t>(text.data());
+    const uintptr_t first = HugePagesUp(start);
+    const uintptr_t end = (start + text.capacity()) & ~(kHugePage - 1);
+    if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+}
+
+// Pages mapped for a piece of a text, unmapped when it goes: memory the
+// heap would keep after it is freed. Pages never written take no memory.
+class MappedPiece {
 public:
-    MappedText() = default;
-    // In huge pages where the system gives them, as Reserve asks for the
-    // whole text: a first touch of each small page costs more than copying it.
-    explicit MappedText(std::string_view text) : size_(text.size()) {
-        const size_t length = HugePagesUp(size_);
-        void* pages = mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    // Room for `capacity` bytes; on huge pages when it is that large.
+    explicit MappedPiece(size_t capacity) {
+        const bool huge = capacity >= 2 * kHugePage;
+        mapped_ = huge ? HugePagesUp(capacity) : capacity;
+        const size_t extra = huge ? kHugePage : 0;
+        void* pages = mmap(nullptr, mapped_ + extra, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (pages == MAP_FAILED) throw std::bad_alloc();
+        data_ = static_cast<char*>(pages);
+        if (!huge) return;
         // Keep the part that starts on a huge page's boundary.
         const uintptr_t start = reinterpret_cast<uintptr_t>(pages);
         const uintptr_t aligned = HugePagesUp(start);
         if (aligned > start) munmap(pages, aligned - start);
-        if (aligned + length < start + length + kHugePage)
-            munmap(reinterpret_cast<void*>(aligned + length), start + kHugePage - aligned);
+        if (aligned + mapped_ < start + mapped_ + extra)
+            munmap(reinterpret_cast<void*>(aligned + mapped_), start + extra - aligned);
         data_ = reinterpret_cast<char*>(aligned);
-        mapped_ = length;
         madvise(data_, mapped_, MADV_HUGEPAGE);
-        std::memcpy(data_, text.data(), size_);
     }
-    MappedText(MappedText&& other) noexcept { *this = std::move(other); }
-    MappedText& operator=(MappedText&& other) noexcept {
-        if (this != &other) {
-            release();
-            data_ = std::exchange(other.data_, nullptr);
-            size_ = std::exchange(other.size_, 0);
-            mapped_ = std::exchange(other.mapped_, 0);
-        }
-        return *this;
-    }
-    ~MappedText() { release(); }
+    MappedPiece(MappedPiece&& other) noexcept
+        : data_(std::exchange(other.data_, nullptr)), size_(other.size_), mapped_(other.mapped_) {}
+    MappedPiece& operator=(MappedPiece&&) = delete;
+    ~MappedPiece() { release(); }
 
-    std::string_view text() const { return {data_, size_}; }
-
-private:
     void release() {
         if (data_) munmap(data_, mapped_);
         data_ = nullptr;
     }
 
+    std::string_view text() const { return {data_, size_}; }
+    // Appends as much of `bytes` as there is room for; returns what is left.
+    std::string_view fill(std::string_view bytes) {
+        const size_t taken = std::min(bytes.size(), mapped_ - size_);
+        std::memcpy(data_ + size_, bytes.data(), taken);
+        size_ += taken;
+        return bytes.substr(taken);
+    }
+
+private:
     char* data_ = nullptr;
     size_t size_ = 0;
     size_t mapped_ = 0;
+};
+
+// A text that grows as rows come, kept in pieces and put together once at
+// the end, each piece given back as soon as it is copied: the text is
+// never copied to grow, and at its peak is held once and one piece more.
+// A piece is a sixteenth of the text before it, so that it stays small
+// beside the text at any size.
+class PieceText {
+public:
+    size_t size() const { return size_; }
+
+    void append(std::string_view bytes) {
+        size_ += bytes.size();
+        if (!pieces_.empty()) bytes = pieces_.back().fill(bytes);
+        while (!bytes.empty()) {
+            const size_t capacity = std::max(kFirstPiece, (size_ / 16 + kFirstPiece - 1) / kFirstPiece * kFirstPiece);
+            bytes = pieces_.emplace_back(capacity).fill(bytes);
+        }
+    }
+
+    // `prefix`, then the text, as one string.
+    std::string take(std::string_view prefix) {
+        std::string text;
+        Reserve(text, prefix.size() + size_);
+        text += prefix;
+        for (MappedPiece& piece : pieces_) {
+            text += piece.text();
+            piece.release();
+        }
+        pieces_.clear();
+        size_ = 0;
+        return text;
+    }
+
+private:
+    static constexpr size_t kFirstPiece = 64 << 10;
+    std::vector<MappedPiece> pieces_;
+    size_t size_ = 0;
 };
 
 }  // namespace
@@ -107,44 +157,36 @@ public:
         out_ += '\n';
         for (size_t r = 0; r < data_.rows.size(); ++r) row(r);
         out_ += "</rs:data>\n</xml>";
-        return std::move(out_);
+        return declared(std::move(out_));
     }
 
-    // A stream of unchanged rows: the head, then each row as it comes.
+    // A stream of unchanged rows: the head, then each row as it comes. A
+    // small text (most queries) is written straight into one string; one
+    // that grows past kSmall goes on in pieces.
     void startStream() {
         head();
         out_ += '\n';
     }
     void streamRow(std::span<const Cell> values) {
-        rowElement(out_, values, "\t");
-        // A text that grows large gets room for a piece and the row that
-        // passes its end at once, so that the part being written never
-        // doubles its room; a small one (most queries) never asks for it.
-        if (out_.size() > kLarge && out_.capacity() < kPieceRoom) out_.reserve(kPieceRoom);
-    }
-    // Moves what was written since the last piece into pieces of their own,
-    // each a huge page filled whole.
-    void cutPiece() {
-        if (out_.size() < kHugePage) return;
-        pieces_.emplace_back(std::string_view(out_).substr(0, kHugePage));
-        out_.erase(0, kHugePage);  // keeps its room for the next piece
-    }
-    // The pieces and the last part as one text, each piece given back to
-    // the system as soon as it is copied.
-    std::string finishStream() {
-        out_ += "</rs:data>\n</xml>";
-        if (pieces_.empty()) return std::move(out_);
-        size_t size = out_.size();
-        for (const MappedText& p : pieces_) size += p.text().size();
-        std::string text;
-        Reserve(text, size);
-        for (MappedText& p : pieces_) {
-            text += p.text();
-            p = MappedText();
+        if (pieces_.size() == 0) {
+            rowElement(out_, values, "\t");
+            if (out_.size() < kSmall) return;
+            pieces_.append(out_);
+            out_ = std::string();
+            return;
         }
-        text += out_;
-        pieces_.clear();
-        return text;
+        row_.clear();
+        rowElement(row_, values, "\t");
+        pieces_.append(row_);
+    }
+    std::string finishStream() {
+        constexpr std::string_view kEnd = "</rs:data>\n</xml>";
+        if (pieces_.size() == 0) {
+            out_ += kEnd;
+            return declared(std::move(out_));
+        }
+        pieces_.append(kEnd);
+        return pieces_.take(xml11_ ? kXml11Declaration : std::string_view());
     }
 
     std::string writeShown(const std::vector<std::span<const Cell>>& rows) {
@@ -155,10 +197,17 @@ public:
         out_ += kDataClose;
         out_ += kCrLf;
         out_ += "</xml>";
-        return std::move(out_);
+        return declared(std::move(out_));
     }
 
 private:
+    // `text` as XML 1.1 when a value of it needs that version, which only
+    // such texts declare: the others stay as they always were.
+    std::string declared(std::string text) const {
+        if (xml11_) text.insert(0, kXml11Declaration);
+        return text;
+    }
+
     // Everything through "<rs:data>".
     void head() {
         out_ += kHead;
@@ -169,6 +218,9 @@ private:
         out_ += ">\n";
         for (size_t i = 0; i < data_.fields.size(); ++i) column(i);
         out_ += data_.extras.elementTypeChildren;
+        xml11_ |= HoldsXml11Reference(data_.extras.elementTypeChildren) ||
+                  HoldsXml11Reference(data_.extras.schemaChildren) ||
+                  HoldsXml11Reference(data_.extras.documentChildren);
         out_ += "\t\t<s:extends type='rs:rowbase'/>\n\t</s:ElementType>\n";
         out_ += data_.extras.schemaChildren;
         out_ += "</s:Schema>\n";
@@ -180,25 +232,13 @@ private:
     // of its first rows: growing it step by step would copy it several times
     // and, for a moment, hold two copies. Reserved pages that are never
     // written cost no memory.
-    size_t EstimatedSize() const {
+    size_t EstimatedSize() {
         constexpr size_t kSample = 64;
         const size_t n = data_.rows.size();
         if (n <= kSample) return 4096 + 512 * data_.fields.size();
         std::string sample;
         for (size_t r = 0; r < kSample; ++r) rowElement(sample, data_.rows[r], "");
         return 4096 + 512 * data_.fields.size() + sample.size() * (n / kSample + 1) * 5 / 4;
-    }
-
-    // The text of a large recordset is written once, front to back: huge
-    // pages spare the kernel a page fault for every 4 KB of it, which costs
-    // more than writing the text itself.
-    static void Reserve(std::string& text, size_t size) {
-        text.reserve(size);
-        if (size < 4 * kHugePage) return;
-        const uintptr_t start = reinterpret_cast<uintptr_t>(text.data());
-        const uintptr_t first = HugePagesUp(start);
-        const uintptr_t end = (start + text.capacity()) & ~(kHugePage - 1);
-        if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
     }
 
     void attributes(const XmlAttributes& list) {
@@ -209,7 +249,7 @@ private:
         out_ += ' ';
         out_ += name;
         out_ += "='";
-        AppendEscaped(out_, value);
+        xml11_ |= AppendEscaped(out_, value);
         out_ += '\'';
     }
 
@@ -250,7 +290,7 @@ private:
     // `original` also lists in rs:forcenull the columns that became Null,
     // since a reader keeps the original's value for a column it lacks.
     void rowElement(std::string& out, std::span<const Cell> values, std::string_view indent,
-                    std::span<const Cell> original = {}) const {
+                    std::span<const Cell> original = {}) {
         out += indent;
         out += "<z:row";
         std::string forcedNull;
@@ -262,7 +302,7 @@ private:
                 continue;
             }
             out += valueHeads_[i];
-            AppendValue(out, v, data_.fields[i].type);
+            xml11_ |= AppendValue(out, v, data_.fields[i].type);
             out += '\'';
         }
         if (!forcedNull.empty()) out += " rs:forcenull='" + forcedNull + "'";
@@ -278,7 +318,7 @@ private:
             if (values[i].isNull()) continue;
             any = true;
             out_ += valueHeads_[i];
-            AppendValue(out_, values[i], data_.fields[i].type);
+            xml11_ |= AppendValue(out_, values[i], data_.fields[i].type);
             out_ += '\'';
         }
         if (!any) return out_.resize(start);
@@ -312,13 +352,14 @@ private:
         }
     }
 
-    static constexpr size_t kLarge = 64 << 10;
-    static constexpr size_t kPieceRoom = kHugePage + kHugePage / 16;
+    static constexpr size_t kSmall = 64 << 10;
 
     const RecordsetData& data_;
     std::vector<std::string> valueHeads_;
     std::string out_;
-    std::vector<MappedText> pieces_;  // of a streamed text, in order
+    PieceText pieces_;  // of a streamed text past kSmall
+    std::string row_;   // the row being streamed into pieces_
+    bool xml11_ = false;  // a value needs XML 1.1
 };
 
 std::string WriteRecordset(const RecordsetData& data) { return Writer(data).write(); }
@@ -333,10 +374,7 @@ RowStreamWriter::RowStreamWriter(const RecordsetData& head) : writer_(std::make_
 
 RowStreamWriter::~RowStreamWriter() = default;
 
-void RowStreamWriter::row(std::span<const Cell> values) {
-    writer_->streamRow(values);
-    writer_->cutPiece();
-}
+void RowStreamWriter::row(std::span<const Cell> values) { writer_->streamRow(values); }
 
 std::string RowStreamWriter::finish() { return writer_->finishStream(); }
 

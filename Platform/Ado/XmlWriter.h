@@ -22,7 +22,10 @@ class Writer;
 // ChangeSet below cuts this text by string, so its shape is fixed: the
 // data section opens with exactly "<rs:data>" (also with no rows), the text
 // ends with "</rs:data>", a line feed and "</xml>", every attribute is
-// written name='value', and a Null value is an absent attribute.
+// written name='value', and a Null value is an absent attribute. A text
+// with a control character that XML 1.0 cannot hold (below U+0020, but TAB,
+// LF and CR) holds it as a reference and starts with the declaration of
+// XML 1.1, which can.
 std::string WriteRecordset(const RecordsetData& data);
 
 // Writes the text of a query's rows as they come, with no recordset made:

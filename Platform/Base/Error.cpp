@@ -21,6 +21,7 @@ const char* DefaultMessage(int32_t number) {
         case err::RemoteMachineUnavailable: return "The remote server machine does not exist or is unavailable";
         case err::CallTimedOut: return "This operation returned because the timeout period expired";
         case err::InvalidPicture: return "Invalid picture";
+        case err::DatabaseFile: return "A file of the database the program has open";
         default: return "Application-defined or object-defined error";
     }
 }

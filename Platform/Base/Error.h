@@ -41,6 +41,7 @@ constexpr int32_t TextMissing = 517;         // no text of that code for the win
 constexpr int32_t NotOffered = 518;          // the entity manager has no such operation
 constexpr int32_t RecordsetMissing = 519;    // the window has no recordset property of that name
 constexpr int32_t NoProjectChosen = 520;     // a project's window opened while none is chosen
+constexpr int32_t DatabaseFile = 521;        // a file of the open database named as a picture or an export
 }  // namespace err
 
 class Error : public std::runtime_error {

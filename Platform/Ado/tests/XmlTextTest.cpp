@@ -231,18 +231,6 @@ TEST(XmlText, RefusesTextThatIsNotARowset) {
         EXPECT_EQ(ErrorOf([&] { Recordset::FromXml(text); }), ado::err::InvalidXml) << text;
 }
 
-// A document of two text columns a and b with `rows` in its data, added
-// rows being what a batch update would write.
-std::string TwoColumns(const std::string& rows, const std::string& rootAttributes =
-                           " xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'"
-                           " xmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882'"
-                           " xmlns:rs='urn:schemas-microsoft-com:rowset' xmlns:z='#RowsetSchema'") {
-    return "<xml" + rootAttributes +
-           "><s:Schema id='RowsetSchema'><s:ElementType name='row' content='eltOnly'>"
-           "<s:AttributeType name='a'/><s:AttributeType name='b'/>"
-           "</s:ElementType></s:Schema><rs:data>" + rows + "</rs:data></xml>";
-}
-
 TEST(XmlText, RefusesDocumentsThatAreNotWellFormed) {
     ASSERT_EQ(Recordset::FromXml(TwoColumns("<rs:insert><z:row a='1'/></rs:insert>")).RecordCount(), 1);
     const std::string rows[] = {

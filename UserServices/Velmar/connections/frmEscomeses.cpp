@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -297,9 +298,9 @@ void frmEscomeses::Disposa() {
     botons->insertWidget(0, Navegacio());
 
     connect(findChild<QPushButton*>("cmdFotoEscomesa"), &QPushButton::clicked, this,
-            [this] { SeleccionaArxiu("SeleccionaArxiuFoto", "FotoEscomesa"); });
+            [this] { SeleccionaArxiu("SeleccionaArxiuFoto", "FotoEscomesa", "txtFotoEscomesa"); });
     connect(findChild<QPushButton*>("cmdFotoEsquema"), &QPushButton::clicked, this,
-            [this] { SeleccionaArxiu("SeleccionaArxiuEsquema", "FotoEsquema"); });
+            [this] { SeleccionaArxiu("SeleccionaArxiuEsquema", "FotoEsquema", "txtEsquemaProteccion"); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(zona);
@@ -386,9 +387,10 @@ void frmEscomeses::RecarregaLlista(Taula& taula, const RecordsetRef& files) {
 
 // --- photos and the element tree -----------------------------------------------------
 
-void frmEscomeses::SeleccionaArxiu(const char* procediment, const char* camp) {
-    TopLevel(procediment, [this, camp] {
-        const std::string path = ArxiuEscollit([this] { return objFuncionsCapaInterficie.EscullArxiu(); });
+void frmEscomeses::SeleccionaArxiu(const char* procediment, const char* camp, const char* text) {
+    TopLevel(procediment, [this, camp, text] {
+        const std::string actual = findChild<QLineEdit*>(text)->text().toStdString();
+        const std::string path = ArxiuEscollit([&] { return objFuncionsCapaInterficie.EscullArxiu(actual); });
         if (!path.empty() && !rstRecordsetActual->IsBOF() && !rstRecordsetActual->IsEOF())
             rstRecordsetActual->SetValue(camp, path);
     });

@@ -73,7 +73,8 @@ private:
     void DesaEsquema();
 
     // --- photos and the element tree ---------------------------------------------
-    void SeleccionaArxiu(const char* procediment, const char* camp);
+    // The photo chooser of the field `camp`, shown in the text box `text`.
+    void SeleccionaArxiu(const char* procediment, const char* camp, const char* text);
     void ObreFormulariElements();
     void TancaFormulariElements();
 

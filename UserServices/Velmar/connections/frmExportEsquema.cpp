@@ -8,6 +8,7 @@
 
 #include "Base/Guard.h"
 #include "connections/ArbreElements.h"
+#include "core/Imatges.h"
 
 namespace velmar {
 namespace {
@@ -93,7 +94,7 @@ void frmExportEsquema::GravarEsquema() {
         CopiaTreeview();
         Dibuixa();
         pctDeviceContext->setPixmap(QPixmap::fromImage(imatge_));
-        if (!imatge_.save(QString::fromStdString(strRutaArxiu), "BMP")) com::Raise(base::err::PathFileAccess);
+        GravaImatge(imatge_, strRutaArxiu, "BMP");
     });
 }
 

@@ -2,9 +2,14 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPointer>
 
 namespace velmar::dialegs {
@@ -74,13 +79,43 @@ bool AskYesNo(const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+// The types and icons of the files a dialog lists, told by their names
+// alone: Qt's own provider, and a desktop's dialog, read a file whose name
+// does not tell its type.
+class TipusPelNom final : public QFileIconProvider {
+public:
+    QIcon icon(const QFileInfo& info) const override {
+        if (info.isDir()) return QFileIconProvider::icon(Folder);
+        const QIcon themed = QIcon::fromTheme(Tipus(info).iconName());
+        return themed.isNull() ? QFileIconProvider::icon(File) : themed;
+    }
+    QString type(const QFileInfo& info) const override {
+        if (!info.isFile()) return QFileIconProvider::type(info);
+        const QMimeType tipus = Tipus(info);
+        return tipus.comment().isEmpty() ? tipus.name() : tipus.comment();
+    }
+
+private:
+    QMimeType Tipus(const QFileInfo& info) const {
+        return mimes_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    }
+    QMimeDatabase mimes_;
+};
+
 std::optional<std::string> ShowFileDialog(const PeticioArxiu& peticio) {
+    TipusPelNom tipus;
     QFileDialog dialog;
+    // Qt's own dialog, set before anything else: a desktop's dialog would
+    // run in this process and read the files it lists.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&tipus);
     dialog.setAcceptMode(peticio.gravar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(peticio.gravar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!peticio.filtre.empty()) dialog.setNameFilter(QString::fromStdString(peticio.filtre));
     if (!peticio.extensio.empty()) dialog.setDefaultSuffix(QString::fromStdString(peticio.extensio));
+    if (!peticio.carpeta.empty()) dialog.setDirectory(QDir::cleanPath(QString::fromStdString(peticio.carpeta)));
+    if (!peticio.arxiu.empty()) dialog.selectFile(QString::fromStdString(peticio.arxiu));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
 }

@@ -33,16 +33,23 @@ PreguntaHandler SetPreguntaHandler(PreguntaHandler handler);
 
 // What a file dialog asks: to open an existing file, or to save one. A save
 // offers `filtre` (a name pattern such as "*.bmp") and completes a name
-// typed without an extension with `extensio`.
+// typed without an extension with `extensio`. The dialog shows the folder
+// `carpeta` first, with the file `arxiu` in it chosen when it is there;
+// with no folder, the dialog's own.
 struct PeticioArxiu {
     bool gravar = false;
     std::string extensio;
     std::string filtre;
+    std::string carpeta;
+    std::string arxiu;
 };
 
 // Shows the common file dialog; the chosen path, or none when the user
 // cancelled. A save does not ask about a file that exists: the program
-// asks that itself, in the user's language.
+// asks that itself, in the user's language. The dialog tells the files it
+// lists apart by their names alone: it opens none of them, since opening
+// and closing a file of the database the program has open drops SQLite's
+// locks on it (Ado/DatabaseFiles.h).
 std::optional<std::string> TriaArxiu(const PeticioArxiu& peticio);
 
 // Puts `handler` in place of the real dialog (an empty one restores it);

@@ -8,6 +8,7 @@
 
 #include "Base/Text.h"
 #include "core/Dialegs.h"
+#include "core/Imatges.h"
 #include "dialogs/frmVisorImatge.h"
 
 namespace velmar {
@@ -39,10 +40,27 @@ com::ObjectRef FormulariActiu() {
     return known ? known->object.lock() : nullptr;
 }
 
-std::string TriaArxiu(const dialegs::PeticioArxiu& peticio) {
+// The path chosen in the file dialog; never a file of the open database.
+std::string ArxiuTriat(const dialegs::PeticioArxiu& peticio) {
     std::optional<std::string> path = dialegs::TriaArxiu(peticio);
     if (!path) com::Raise(base::err::DialogCancelled);
+    RefusaArxiuBaseDades(*path);
     return *path;
+}
+
+// A photo chooser opens in the folder of the current picture, with the
+// picture chosen when it is there; else in the photos' folder.
+dialegs::PeticioArxiu PeticioFoto(const std::string& actual, const std::string& fotos) {
+    namespace fs = std::filesystem;
+    const fs::path path(actual);
+    std::error_code error;
+    dialegs::PeticioArxiu peticio;
+    peticio.carpeta = fotos;
+    if (path.is_absolute() && fs::is_directory(path.parent_path(), error)) {
+        peticio.carpeta = path.parent_path().string();
+        if (fs::is_regular_file(path, error)) peticio.arxiu = actual;
+    }
+    return peticio;
 }
 
 }  // namespace
@@ -85,13 +103,25 @@ void clsFuncionsCapaInterficie::ObrirFormulariAuxiliar(ComboTaulaAuxiliar& ctrCo
     });
 }
 
-std::string clsFuncionsCapaInterficie::EscullArxiu() {
-    return base::Guard(*this, kFuncions, "EscullArxiu", [] { return TriaArxiu({}); });
+std::string clsFuncionsCapaInterficie::EscullArxiu(const std::string& strFotoActual) {
+    return base::Guard(*this, kFuncions, "EscullArxiu", [&] {
+        // Without the setting, the dialog opens where it would.
+        std::string fotos;
+        try {
+            fotos = ConsultaArxiuIniInterficie("General", "RutaDirectoriFotos");
+        } catch (const base::Error&) {
+        }
+        return ArxiuTriat(PeticioFoto(strFotoActual, fotos));
+    });
 }
 
 std::string clsFuncionsCapaInterficie::EscullArxiuGravar(const std::string& strDefaultExtension) {
     return base::Guard(*this, kFuncions, "EscullArxiuGravar", [&] {
-        return TriaArxiu({.gravar = true, .extensio = strDefaultExtension, .filtre = "*." + strDefaultExtension});
+        dialegs::PeticioArxiu peticio;
+        peticio.gravar = true;
+        peticio.extensio = strDefaultExtension;
+        peticio.filtre = "*." + strDefaultExtension;
+        return ArxiuTriat(peticio);
     });
 }
 
@@ -104,6 +134,7 @@ bool clsFuncionsCapaInterficie::ObreVisorImatge(const std::string& strRutaArxiuI
         if (base::Trim(strRutaArxiuImatge, " ").empty() ||
             !std::filesystem::is_regular_file(path, error) || path.filename().string().starts_with('.'))
             return false;
+        RefusaArxiuBaseDades(strRutaArxiuImatge);
         // Each photo has a viewer of its own, which ends itself on close.
         auto* viewer = new frmVisorImatge();
         viewer->setAttribute(Qt::WA_DeleteOnClose);

@@ -82,10 +82,13 @@ public:
                                 const std::string& strCampIntegritat, const std::string& strCampOrdre,
                                 const std::string& strCadenaIntegritat, const std::string& strNomCampFiltre,
                                 int32_t lngValorCampFiltre);
-    // The chosen path; a cancelled dialog fails with 32755.
-    std::string EscullArxiu();
+    // The chosen path; a cancelled dialog fails with 32755, a file of the
+    // open database with 521. A photo's chooser opens in the folder of the
+    // photo `strFotoActual`, else in the photos' folder of the settings.
+    std::string EscullArxiu(const std::string& strFotoActual = {});
     std::string EscullArxiuGravar(const std::string& strDefaultExtension);
-    // False, with no error, when the path names no ordinary file.
+    // False, with no error, when the path names no ordinary file; 521 for a
+    // file of the open database.
     bool ObreVisorImatge(const std::string& strRutaArxiuImatge);
     // Debugging aids outside the error convention: they raise.
     static std::string SimpliXML(const std::string& strRecordsetXML);

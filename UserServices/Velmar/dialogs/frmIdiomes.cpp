@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPixmap>
 #include <QPushButton>
 #include <filesystem>
 
@@ -11,6 +10,7 @@
 #include "Com/Registry.h"
 #include "core/Dialegs.h"
 #include "core/FormulariObject.h"
+#include "core/Imatges.h"
 #include "core/Procediment.h"
 #include "core/Sessio.h"
 #include "core/clsAndamiSistema.h"
@@ -76,10 +76,9 @@ void frmIdiomes::IniciFormulari() {
         std::string path = icones + "/" + idiomes.Value("NomArxiuIconaIdioma").toString();
         if (!std::filesystem::exists(path)) path = icones + "/Defecte.jpg";
         if (!std::filesystem::exists(path)) com::Raise(base::err::IconMissing);
-        const QPixmap icon(QString::fromStdString(path));
-        if (icon.isNull()) com::Raise(com::err::InvalidPicture);
         iltImatgesIdiomes.emplace_back(
-            idiomes.Value("CodIdioma").toString() + "#" + com::Str(idiomes.Value("NumIdioma").toLong()), QIcon(icon));
+            idiomes.Value("CodIdioma").toString() + "#" + com::Str(idiomes.Value("NumIdioma").toLong()),
+            QIcon(LlegeixImatge(path)));
     }
 
     for (const auto& [key, icon] : iltImatgesIdiomes) {

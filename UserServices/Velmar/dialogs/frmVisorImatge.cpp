@@ -14,6 +14,7 @@
 
 #include "core/Dialegs.h"
 #include "core/FormulariObject.h"
+#include "core/Imatges.h"
 #include "core/Procediment.h"
 #include "core/clsAndamiSistema.h"
 
@@ -60,8 +61,7 @@ void frmVisorImatge::IniciFormulari() {
     rstRecordsetIdioma_ = funcions_.TradueixFormulariIdioma(std::make_shared<FormulariObject>(this),
                                                             clsAndamiSistema::Instance().Idioma());
 
-    const QPixmap picture(QString::fromStdString(strNomArxiuImatge));
-    if (picture.isNull()) com::Raise(com::err::InvalidPicture);
+    const QPixmap picture = LlegeixImatge(strNomArxiuImatge);
     pictInterior->setPixmap(picture);
     pictInterior->resize(picture.size());
 

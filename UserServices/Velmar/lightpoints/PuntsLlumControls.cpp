@@ -309,7 +309,8 @@ void frmPuntsLlum::SeleccionaFoto(size_t foto) {
     const Foto& f = kFotos[foto];
     TopLevel(f.procediment, [this, &f] {
         // A cancelled dialog chooses nothing.
-        const std::string path = ArxiuEscollit([this] { return objFuncionsCapaInterficie.EscullArxiu(); });
+        const std::string actual = findChild<QLineEdit*>(f.text)->text().toStdString();
+        const std::string path = ArxiuEscollit([&] { return objFuncionsCapaInterficie.EscullArxiu(actual); });
         if (path.empty()) return;
         T(f.recordset)->SetValue(f.columna, path);
     });

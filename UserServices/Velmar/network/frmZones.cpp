@@ -46,7 +46,8 @@ void frmZones::RefreshModeFormEdicio(bool edicio) {
 void frmZones::SeleccionaArxiu() {
     TopLevel("SeleccionaArxiu", [this] {
         // A cancelled dialog chooses nothing and says nothing.
-        const std::string path = ArxiuEscollit([this] { return objFuncionsCapaInterficie.EscullArxiu(); });
+        const std::string actual = findChild<QLineEdit*>("txtFotoZona")->text().toStdString();
+        const std::string path = ArxiuEscollit([&] { return objFuncionsCapaInterficie.EscullArxiu(actual); });
         if (!path.empty()) rstRecordsetActual->SetValue("FotoZona", path);
     });
 }

@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <algorithm>
-#include <QPixmap>
 #include <QStringList>
 #include <iostream>
 #include <optional>
 #include <vector>
 
 #include "core/Dialegs.h"
+#include "core/Imatges.h"
 #include "core/Sessio.h"
 #include "core/TraduccioQt.h"
 #include "core/clsAndamiSistema.h"
@@ -123,8 +123,10 @@ int Executa(int argc, char** argv) {
     // Shown and laid out: what the show posted has run.
     QCoreApplication::processEvents();
     if (captura->Imprimeix()) return 1;
-    if (!window->grab().save(ordre->captura, "PNG")) {
-        std::cerr << "Velmar: cannot write " << ordre->captura.toStdString() << '\n';
+    try {
+        GravaImatge(window->grab().toImage(), ordre->captura.toStdString(), "PNG");
+    } catch (const base::Error& error) {
+        std::cerr << "Velmar: cannot write " << ordre->captura.toStdString() << ": " << error.what() << '\n';
         return 1;
     }
     return 0;

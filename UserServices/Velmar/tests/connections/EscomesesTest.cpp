@@ -270,6 +270,9 @@ TEST_F(Escomeses, PhotosAreChosenOnlyWhileEditingAndACancelChangesNothing) {
     chosen.reset();
     Click(w, "cmdFotoEsquema");
     EXPECT_TRUE(Text(w, "txtEsquemaProteccion")->text().endsWith("Esquema-E01.png"));
+    // Each chooser opened on its own field's picture.
+    EXPECT_TRUE(files.front().arxiu.ends_with("Escomesa-E01.jpg")) << files.front().arxiu;
+    EXPECT_EQ(files.back().arxiu, Text(w, "txtEsquemaProteccion")->text().toStdString());
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();

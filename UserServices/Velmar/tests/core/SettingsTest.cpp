@@ -48,13 +48,18 @@ TEST(Settings, MissingKeysEmptyNamesAndAMissingFileFailWithBothEntries) {
 }
 
 TEST(Settings, TheProgramsOwnSettingsNameFoldersThatExist) {
-    for (const char* key : {"RutaDirectoriIcones", "RutaDirectoriImatgesElements"}) {
+    for (const char* key : {"RutaDirectoriIcones", "RutaDirectoriImatgesElements", "RutaDirectoriFotos"}) {
         const std::string value =
             testsupport::ReadFile(testsupport::BuildPath("UserServices/Velmar/Velmar.INI"));
         ASSERT_NE(value.find(std::string(key) + "={mod}/"), std::string::npos) << key;
     }
     EXPECT_TRUE(std::filesystem::is_directory(testsupport::BuildPath("UserServices/Velmar/Icones")));
     EXPECT_TRUE(std::filesystem::is_directory(testsupport::BuildPath("UserServices/Velmar/ImatgesElements")));
+    // The sample's photos, outside the database's folder.
+    EXPECT_TRUE(std::filesystem::is_regular_file(testsupport::BuildPath("Fotos/Zona-Vilanova-Z01.jpg")));
+    EXPECT_NE(testsupport::ReadFile(testsupport::BuildPath("UserServices/Velmar/Velmar.INI"))
+                  .find("RutaDirectoriFotos={mod}/../../Fotos\n"),
+              std::string::npos);
 }
 
 }  // namespace

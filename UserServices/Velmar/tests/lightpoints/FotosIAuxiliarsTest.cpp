@@ -2,6 +2,7 @@
 // ">" buttons on the lookup-table editor, and what it does when its data
 // cannot be read or when it is closed while editing.
 #include <algorithm>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -74,8 +75,12 @@ TEST_F(FotosIAuxiliars, APhotoChosenIsSavedWithThePoint) {
     EXPECT_FALSE(Boto(w, "cmdEscullFotoSuport")->isEnabled());
     Click(w, "cmdEditar");
     arxiu = std::nullopt;
+    const std::string actual = Valor(w, "txtFotoSuport");
     Click(w, "cmdEscullFotoSuport");
     EXPECT_TRUE(Valor(w, "txtFotoSuport").ends_with("Suport-S-COL4.jpg")) << "cancelled: nothing chosen";
+    // The chooser opened on the support's photo, in its folder.
+    EXPECT_EQ(peticio.arxiu, actual);
+    EXPECT_EQ(peticio.carpeta, std::filesystem::path(actual).parent_path().string());
     arxiu = "/fotos/columna nova.jpg";
     Click(w, "cmdEscullFotoSuport");
     EXPECT_EQ(Valor(w, "txtFotoSuport"), "/fotos/columna nova.jpg");

@@ -28,7 +28,10 @@ protected:
 
     void SetUp() override {
         FinestraProva::SetUp();
-        previous_ = velmar::dialegs::SetArxiuHandler([this](const velmar::dialegs::PeticioArxiu&) { return arxiu; });
+        previous_ = velmar::dialegs::SetArxiuHandler([this](const velmar::dialegs::PeticioArxiu& p) {
+            peticio = p;
+            return arxiu;
+        });
     }
     void TearDown() override {
         velmar::dialegs::SetArxiuHandler(previous_);
@@ -120,6 +123,7 @@ protected:
 
     // The path the file dialog answers with; none: the user cancels it.
     std::optional<std::string> arxiu;
+    velmar::dialegs::PeticioArxiu peticio;  // what the file dialog was last asked
 
 private:
     velmar::dialegs::ArxiuHandler previous_;
