@@ -18,15 +18,16 @@
 // waits that a caller does not need, while a guarded member runs on its
 // thread (Base/Posted.h): a property let or set is posted and the member
 // goes on; so is a call whose result the caller takes as an object
-// (CallForObject), the proxy of that object named by the client; and so is
-// a creation of a class that the server made on this connection before,
-// whose class name is then known. Each of them fails as if waited for: the
-// server runs nothing more of the thread's after a failure, and the reply
-// of the thread's next call that waits, or the settling at the member's
-// edge, carries it. A proxy also keeps NumError and UbicacioError as the
-// reply to the last call on it found them, and answers their reads with
-// them as long as nothing has been sent on the connection since: nothing
-// else can have changed them.
+// (CallForObject), the proxy of that object named by the client (an object
+// the server had given the client before then has a second proxy, which
+// reaches it all the same); and so is a creation of a class that the server
+// made on this connection before, whose class name is then known. Each of
+// them fails as if waited for: the server runs nothing more of the
+// thread's after a failure, and the reply of the thread's next call that
+// waits, or the settling at the member's edge, carries it. A proxy also
+// keeps NumError and UbicacioError as the reply to the last call on it
+// found them, and answers their reads with them as long as nothing has been
+// sent on the connection since: nothing else can have changed them.
 #pragma once
 
 #include <atomic>
