@@ -190,7 +190,7 @@ com::Variant SupportService::Perform(const Operation& op, std::vector<com::Varia
     if (hasRecord && !op.recordFirst_) record = NewRecord(op, params);
 
     com::ObjectRef& view = ViewField(op);
-    view = com::Call(manager, op.view_).toObject();
+    view = com::CallForObject(manager, op.view_);
     if (op.resendsTransaction_) com::Set(view, com::names::IdTransaccio, IdTransaccio);
 
     com::Variant result;
@@ -207,7 +207,7 @@ com::Variant SupportService::Perform(const Operation& op, std::vector<com::Varia
 
     switch (op.result_) {
         case Operation::Result::Text:
-            result = com::Variant(result.toString());
+            result = com::Variant(std::move(result).toString());
             if (result.asString().empty()) base::Raise(kFailureWithoutNumber);
             break;
         case Operation::Result::Boolean:

@@ -64,7 +64,7 @@ com::ObjectRef clsFuncionsSubCapaSuport::CreaObjecteEntitat(const std::string& s
         com::ObjectRef object = com::CreateObject(prefix + strNomClasse, server);
         if (const com::ObjectRef caller = objObjecteQueCrida.toObject()) {
             const bool transactions = com::TypeName(com::Variant(object)) == entity::MngTransaccions;
-            const com::ObjectRef view = com::Call(object, transactions ? entity::GetIT : entity::GetIV).toObject();
+            const com::ObjectRef view = com::CallForObject(object, transactions ? entity::GetIT : entity::GetIV);
             com::Set(view, com::names::IdTransaccio, com::Get(caller, com::names::IdTransaccio).toObject());
         }
         return object;
@@ -75,7 +75,7 @@ std::string clsFuncionsSubCapaSuport::GetTextIdiomaForm(int32_t lngIdioma,
                                                         const std::string& strNomForm) {
     return Member(*this, "GetTextIdiomaForm", [&] {
         const com::ObjectRef manager = CreaObjecteEntitat(std::string(entity::MngIdioma));
-        const com::ObjectRef view = com::Call(manager, entity::GetIV).toObject();
+        const com::ObjectRef view = com::CallForObject(manager, entity::GetIV);
         com::Set(view, com::names::IdTransaccio, nullptr);
 
         const com::ObjectRef record = CreaObjecteEntitat(std::string(entity::paramIdioma));

@@ -9,7 +9,33 @@ StoredFailure& LastStored() {
     return last;
 }
 
+PostedCallsSettler& Settler() {
+    static PostedCallsSettler settler = nullptr;
+    return settler;
+}
+
 }  // namespace
+
+PostedCalls& ThisThreadsPostedCalls() {
+    thread_local PostedCalls calls;
+    return calls;
+}
+
+void SetPostedCallsSettler(PostedCallsSettler settler) { Settler() = settler; }
+
+void SettlePostedCalls(bool all) {
+    if (const PostedCallsSettler settle = Settler()) settle(all);
+}
+
+std::exception_ptr MemberRunning::firstFailure(std::exception_ptr error) {
+    if (!calls_.any) return error;
+    try {
+        SettlePostedCalls(true);
+    } catch (...) {
+        return std::current_exception();
+    }
+    return error;
+}
 
 StoredFailure LastStoredFailure() { return LastStored(); }
 

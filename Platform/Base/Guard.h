@@ -33,6 +33,7 @@
 #include <type_traits>
 
 #include "Error.h"
+#include "Posted.h"
 #include "Trail.h"
 
 namespace base {
@@ -90,18 +91,43 @@ struct StoredFailure {
 StoredFailure LastStoredFailure();
 void SetLastStoredFailure(StoredFailure failure);
 
+// Counts a guarded member on its thread while it runs (Posted.h).
+class MemberRunning {
+public:
+    MemberRunning() : calls_(ThisThreadsPostedCalls()) { ++calls_.members; }
+    ~MemberRunning() { --calls_.members; }
+    MemberRunning(const MemberRunning&) = delete;
+    MemberRunning& operator=(const MemberRunning&) = delete;
+    // Settles what this member posted (Posted.h): what may fail, and
+    // everything when it is the thread's outermost member.
+    void settle() {
+        if (calls_.mayFail || (calls_.any && calls_.members == 1)) SettlePostedCalls(calls_.members == 1);
+    }
+    // The failure that ends the member: that of a call posted before
+    // `error`, when one failed, else `error`.
+    std::exception_ptr firstFailure(std::exception_ptr error);
+
+private:
+    PostedCalls& calls_;
+};
+
 // Runs `body` as the member `operation` of the object whose fields are
 // `fields`; `empty` is what the member returns on failure.
 template <class Result, class Body>
 Result Guard(ErrorFields& fields, Location where, std::string_view operation, Result empty, Body&& body) {
+    if (ThisThreadsPostedCalls().mayFail) SettlePostedCalls(false);  // the caller's, failing in the caller
     const bool outermost = !Nesting::Running(fields);
     if (outermost) fields.clear();
+    MemberRunning member;
     try {
         const Nesting running(fields);
-        return body();
+        Result result = body();
+        member.settle();
+        return result;
     } catch (...) {
-        if (!outermost) PassOnFailure(where, operation, std::current_exception());
-        StoreFailure(fields, where, operation, std::current_exception());
+        const std::exception_ptr error = member.firstFailure(std::current_exception());
+        if (!outermost) PassOnFailure(where, operation, error);
+        StoreFailure(fields, where, operation, error);
         return empty;
     }
 }

@@ -35,9 +35,10 @@ Members<T> ErrorProperties(ErrorFieldSet set = ErrorFieldSet::Refused) {
     const typename Members<T>::Putter ignored =
         set == ErrorFieldSet::Ignored ? [](T&, const Variant&) {} : typename Members<T>::Putter();
     Members<T> m;
-    m.property(
-         names::NumError, [](T& s) { return Variant(s.NumError); },
-         [](T& s, const Variant& v) { s.NumError = v.toLong(); }, ignored)
+    m.readingErrorFields()
+        .property(
+            names::NumError, [](T& s) { return Variant(s.NumError); },
+            [](T& s, const Variant& v) { s.NumError = v.toLong(); }, ignored)
         .property(
             names::UbicacioError, [](T& s) { return Variant(s.UbicacioError); },
             [](T& s, const Variant& v) { s.UbicacioError = v.toString(); }, ignored);

@@ -1,8 +1,10 @@
 #include "NetworkClient.h"
 
 #include <chrono>
+#include <exception>
 #include <map>
 #include <mutex>
+#include <optional>
 
 #include "ComError.h"
 #include "NetworkSettings.h"
@@ -17,9 +19,15 @@ namespace {
 
 // How long a connection and its handshake take at most.
 constexpr std::chrono::seconds kConnectWait{5};
+// How long a connection stays open with nothing held either way, for the
+// next calls.
+constexpr std::chrono::seconds kIdleLinger{30};
 
-std::shared_ptr<ThreadedChannel> Connect(const ServerName& server) {
-    const ClientSettings settings = ReadClientSettings();
+bool operator==(const SecuritySettings& a, const SecuritySettings& b) {
+    return a.ca == b.ca && a.certificate == b.certificate && a.key == b.key;
+}
+
+std::shared_ptr<ThreadedChannel> Connect(const ServerName& server, const ClientSettings& settings) {
     const TlsContext tls(TlsContext::Role::Client, settings.security);
     const auto deadline = Clock::now() + kConnectWait;
     std::string failure;
@@ -33,27 +41,45 @@ std::shared_ptr<ThreadedChannel> Connect(const ServerName& server) {
     }
     ThreadedChannel::Options options;
     options.limits = kNetworkLimits;
+    options.idleLinger = kIdleLinger;
+    options.pipelines = true;
     options.callWait = settings.callWait;
     auto channel = std::make_shared<ThreadedChannel>(std::move(transport), std::move(options));
     channel->start();
     return channel;
 }
 
-// The live connection to `server`, made when there is none; `fresh` tells
-// which.
+// The live connection to `server`, made when there is none or the settings
+// changed since it was made (settings that cannot be read now leave a live
+// connection in use); `fresh` tells which.
 std::shared_ptr<ThreadedChannel> ChannelTo(const ServerName& server, bool& fresh) {
+    struct Kept {
+        std::weak_ptr<ThreadedChannel> channel;
+        ClientSettings settings;
+    };
     struct Channels {
         std::mutex lock;
-        std::map<std::string, std::weak_ptr<ThreadedChannel>> byServer;
+        std::map<std::string, Kept> byServer;
     };
     static Channels* channels = new Channels;  // reading threads may outlive static destructors
+    std::exception_ptr unreadable;
+    std::optional<ClientSettings> settings;
+    try {
+        settings = ReadClientSettings();
+    } catch (...) {
+        unreadable = std::current_exception();
+    }
     std::lock_guard guard(channels->lock);
-    std::weak_ptr<ThreadedChannel>& slot = channels->byServer[server.text()];
+    Kept& kept = channels->byServer[server.text()];
     fresh = false;
-    if (auto channel = slot.lock(); channel && channel->connected()) return channel;
+    if (auto channel = kept.channel.lock(); channel && channel->connected() &&
+                                            (!settings || (kept.settings.security == settings->security &&
+                                                           kept.settings.callWait == settings->callWait)))
+        return channel;
+    if (unreadable) std::rethrow_exception(unreadable);
     fresh = true;
-    auto channel = Connect(server);
-    slot = channel;
+    auto channel = Connect(server, *settings);
+    kept = {channel, std::move(*settings)};
     return channel;
 }
 

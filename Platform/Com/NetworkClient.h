@@ -3,11 +3,14 @@
 //
 // A process keeps one connection to each object server while it holds an
 // object there (a transaction's connection included) or the server holds
-// one of its own, over TCP inside TLS (Tls.h), with this machine's
-// certificate and the installation's authority from "Network.INI"
-// (NetworkSettings.h). Calls, their arguments, results and error numbers,
-// and objects passed either way travel as between two processes of this
-// machine (RemoteChannel.h), in messages as long as their contents.
+// one of its own, and thirty seconds longer for the calls that follow,
+// over TCP inside TLS (Tls.h), with this machine's certificate and the
+// installation's authority from "Network.INI" (NetworkSettings.h). Calls,
+// their arguments, results and error numbers, and objects passed either way
+// travel as between two processes of this machine (RemoteChannel.h), in
+// messages as long as their contents; what a member need not wait for is
+// posted (RemoteChannel.h), so that a support operation waits for the
+// server about once.
 //
 // Every wait has its deadline: the connection and its handshake take five
 // seconds at most; a call waits [Client] CallWait for its reply to begin

@@ -89,6 +89,7 @@ void NetworkServer::run(std::function<void(ThreadedChannel&)> clientEnded,
             ThreadedChannel::Options options;
             options.limits = kNetworkLimits;
             options.closeWhenIdle = false;
+            options.serveOnReader = true;
             options.serves = [&s](std::string_view progId) { return s.serves(progId); };
             options.ended = [&s, peer, clientEnded, log](ThreadedChannel& channel) {
                 if (clientEnded) clientEnded(channel);

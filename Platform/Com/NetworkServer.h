@@ -4,11 +4,11 @@
 // (Tls.h).
 //
 // It listens only on the address its settings name. Each connection gets
-// threads of its own: its handshake, which must end within five seconds and
-// prove a certificate of the installation's authority before a byte of a
-// message is read, then the reading and the serving of its calls
-// (ThreadedChannel.h); so a slow, stopped or hostile peer holds up nobody
-// but itself. An object lives in this process until its client releases
+// a thread of its own: its handshake, which must end within five seconds
+// and prove a certificate of the installation's authority before a byte of
+// a message is read, then one that reads its calls and serves them in turn
+// (ThreadedChannel.h), reading no more of them while one runs; so a slow,
+// stopped or hostile peer holds up nobody but itself. An object lives in this process until its client releases
 // it; a client whose connection ends (it went away, or its machine fell
 // silent) has every object it held let go, after `clientEnded` has seen
 // them.

@@ -20,24 +20,34 @@ constexpr std::chrono::milliseconds kDefaultCallWait{30000};
     Raise(err::RemoteMachineUnavailable, NetworkSettingsPath() + ": " + what);
 }
 
+// The file, read once for all the values a reading takes from it.
+using File = std::shared_ptr<const profile::ProfileFile>;
+
+File Read() {
+    File file = profile::ReadProfile(NetworkSettingsPath());
+    if (!file) Unusable("the file is missing");
+    return file;
+}
+
 // The value of `key`, "{mod}" replaced; nothing when absent or empty.
-std::optional<std::string> Value(std::string_view section, std::string_view key) {
-    std::optional<std::string> value = profile::ReadProfileString(NetworkSettingsPath(), section, key);
+std::optional<std::string> Value(const File& file, std::string_view section, std::string_view key) {
+    std::optional<std::string> value = file->value(section, key);
     if (!value || value->empty()) return std::nullopt;
     for (size_t at; (at = value->find(profile::kModuleMarker)) != std::string::npos;)
         value->replace(at, profile::kModuleMarker.size(), RegistryFolder());
     return value;
 }
 
-std::string Required(std::string_view section, std::string_view key) {
-    std::optional<std::string> value = Value(section, key);
+std::string Required(const File& file, std::string_view section, std::string_view key) {
+    std::optional<std::string> value = Value(file, section, key);
     if (!value) Unusable("[" + std::string(section) + "] " + std::string(key) + " is missing");
     return *value;
 }
 
 // A whole number from 0 to `most`, or `fallback` when the key is absent.
-uint32_t Number(std::string_view section, std::string_view key, uint32_t most, uint32_t fallback) {
-    const std::optional<std::string> value = Value(section, key);
+uint32_t Number(const File& file, std::string_view section, std::string_view key, uint32_t most,
+                uint32_t fallback) {
+    const std::optional<std::string> value = Value(file, section, key);
     if (!value) return fallback;
     uint32_t number = 0;
     const auto [end, error] = std::from_chars(value->data(), value->data() + value->size(), number);
@@ -47,9 +57,9 @@ uint32_t Number(std::string_view section, std::string_view key, uint32_t most, u
     return number;
 }
 
-SecuritySettings ReadSecurity() {
-    if (!profile::ReadProfile(NetworkSettingsPath())) Unusable("the file is missing");
-    return {Required("Security", "CA"), Required("Security", "Certificate"), Required("Security", "Key")};
+SecuritySettings ReadSecurity(const File& file) {
+    return {Required(file, "Security", "CA"), Required(file, "Security", "Certificate"),
+            Required(file, "Security", "Key")};
 }
 
 }  // namespace
@@ -57,16 +67,20 @@ SecuritySettings ReadSecurity() {
 std::string NetworkSettingsPath() { return RegistryFolder() + "/Network.INI"; }
 
 ClientSettings ReadClientSettings() {
-    SecuritySettings security = ReadSecurity();
-    const uint32_t wait = Number("Client", "CallWait", 3600000, static_cast<uint32_t>(kDefaultCallWait.count()));
+    const File file = Read();
+    SecuritySettings security = ReadSecurity(file);
+    const uint32_t wait =
+        Number(file, "Client", "CallWait", 3600000, static_cast<uint32_t>(kDefaultCallWait.count()));
     if (wait == 0) Unusable("[Client] CallWait must be more than 0");
     return {std::move(security), std::chrono::milliseconds(wait)};
 }
 
 ServerSettings ReadServerSettings() {
-    ServerSettings settings{ReadSecurity(), Required("ObjectServer", "Address"),
-                            static_cast<uint16_t>(Number("ObjectServer", "Port", 65535, kObjectServerPort)), {}};
-    const std::string libraries = Required("ObjectServer", "Libraries");
+    const File file = Read();
+    ServerSettings settings{ReadSecurity(file), Required(file, "ObjectServer", "Address"),
+                            static_cast<uint16_t>(Number(file, "ObjectServer", "Port", 65535, kObjectServerPort)),
+                            {}};
+    const std::string libraries = Required(file, "ObjectServer", "Libraries");
     std::string_view list = libraries;
     for (size_t comma; !list.empty(); list.remove_prefix(comma == std::string_view::npos ? list.size() : comma + 1)) {
         comma = list.find(',');

@@ -17,9 +17,11 @@
 //     Libraries     the libraries whose classes it serves, separated by
 //                   commas
 //
-// The file is read at every new connection, so that new certificates take
-// effect without a restart of the clients; the object server reads it once,
-// as it starts.
+// A client reads the file at every creation on another machine: a
+// connection made with other settings is not used for new objects, so that
+// new certificates take effect without a restart of the clients (files
+// replaced under the same names, once the connection has been idle for a
+// while, NetworkClient.h). The object server reads it once, as it starts.
 #pragma once
 
 #include <chrono>

@@ -19,6 +19,10 @@ Variant CallRef(const ObjectRef& target, std::string_view method, Args args) {
     return Target(target)->invoke(method, CallKind::Method, args);
 }
 
+ObjectRef CallForObject(const ObjectRef& target, std::string_view method, std::vector<Variant> args) {
+    return Target(target)->invokeForObject(method, CallKind::Method, args);
+}
+
 Variant Get(const ObjectRef& target, std::string_view property) {
     return Target(target)->invoke(property, CallKind::Get, {});
 }

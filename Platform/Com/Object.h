@@ -11,8 +11,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
+#include "Base/Trail.h"
 #include "ComError.h"
 #include "Variant.h"
 
@@ -33,9 +35,20 @@ public:
     // that name and kind; a failure inside the member arrives as its error.
     virtual Variant invoke(std::string_view member, CallKind kind, Args args) = 0;
 
+    // invoke() for a caller that takes the result as an object
+    // (Variant::toObject): a proxy may then go on without waiting for it
+    // (RemoteChannel.h).
+    virtual ObjectRef invokeForObject(std::string_view member, CallKind kind, Args args) {
+        return invoke(member, kind, args).toObject();
+    }
+
     // The object behind a view (an interface of another object): the
     // object itself for everything but views.
     virtual ObjectRef identity() { return shared_from_this(); }
+
+    // The fields that its properties NumError and UbicacioError read, when
+    // they are those of ErrorProperties (ErrorProperties.h); else none.
+    virtual const base::ErrorFields* errorFields() { return nullptr; }
 };
 
 // Late-bound calls on a reference; 424 when the reference is none.
@@ -43,6 +56,9 @@ public:
 Variant Call(const ObjectRef& target, std::string_view method, std::vector<Variant> args = {});
 Variant CallRef(const ObjectRef& target, std::string_view method, Args args);
 Variant Get(const ObjectRef& target, std::string_view property);
+// Call(...).toObject(), which a proxy may answer at once, leaving the call
+// to run at the object server before the next one (RemoteChannel.h).
+ObjectRef CallForObject(const ObjectRef& target, std::string_view method, std::vector<Variant> args = {});
 void Let(const ObjectRef& target, std::string_view property, Variant value);
 void Set(const ObjectRef& target, std::string_view property, ObjectRef value);
 
@@ -99,6 +115,19 @@ public:
         return out;
     }
 
+    // Marks NumError and UbicacioError as the first members, reading the
+    // fields of T (ErrorProperties does it).
+    Members& readingErrorFields() {
+        readsErrorFields_ = true;
+        return *this;
+    }
+    const base::ErrorFields* errorFields(T& self) const {
+        if constexpr (std::is_base_of_v<base::ErrorFields, T>) {
+            if (readsErrorFields_) return &static_cast<base::ErrorFields&>(self);
+        }
+        return nullptr;
+    }
+
 private:
     struct Entry {
         std::string name;
@@ -108,6 +137,7 @@ private:
         Putter set;
     };
     std::vector<Entry> entries_;
+    bool readsErrorFields_ = false;
 };
 
 // An interface of an object other than its own: the same object, answering
@@ -122,6 +152,7 @@ public:
         return members_.invoke(*owner_, member, kind, args);
     }
     ObjectRef identity() override { return owner_; }
+    const base::ErrorFields* errorFields() override { return members_.errorFields(*owner_); }
 
 private:
     std::shared_ptr<T> owner_;
@@ -137,6 +168,7 @@ public:
     Variant invoke(std::string_view member, CallKind kind, Args args) override {
         return T::Interface().invoke(static_cast<T&>(*this), member, kind, args);
     }
+    const base::ErrorFields* errorFields() override { return T::Interface().errorFields(static_cast<T&>(*this)); }
 
 protected:
     // This object seen through another of its interfaces.

@@ -9,8 +9,14 @@ RemoteObject::RemoteObject(std::shared_ptr<RemoteChannel> channel, uint64_t id, 
 
 RemoteObject::~RemoteObject() { channel_->proxyEnded(*this); }
 
+std::string RemoteObject::className() const { return channel_->classNameOf(*this); }
+
 Variant RemoteObject::invoke(std::string_view member, CallKind kind, Args args) {
-    return channel_->call(id_, member, kind, args);
+    return channel_->call(*this, member, kind, args);
+}
+
+ObjectRef RemoteObject::invokeForObject(std::string_view member, CallKind kind, Args args) {
+    return channel_->callForObject(*this, member, kind, args);
 }
 
 }  // namespace com::remote

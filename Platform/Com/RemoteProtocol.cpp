@@ -50,17 +50,53 @@ int PollWait(Clock::time_point deadline) {
 }
 
 bool WriteMessage(Transport& transport, std::string_view body, const FrameLimits& limits) {
-    if (body.empty() || body.size() > limits.message) return false;
-    std::string frame;
-    for (size_t at = 0; at < body.size();) {
-        const size_t length = std::min<size_t>(body.size() - at, limits.frame);
-        const uint32_t header = static_cast<uint32_t>(length) | (at + length < body.size() ? kMoreFrames : 0);
-        frame.assign(reinterpret_cast<const char*>(&header), sizeof header);
-        frame.append(body.substr(at, length));
-        if (!WriteAll(transport, frame, Clock::now() + limits.wait)) return false;
+    return WriteMessage(transport, std::vector<std::string_view>{body}, limits);
+}
+
+bool WriteMessage(Transport& transport, const std::vector<std::string_view>& parts, const FrameLimits& limits) {
+    size_t total = 0;
+    for (std::string_view part : parts) total += part.size();
+    if (total == 0 || total > limits.message) return false;
+    if (total < kLongText && total <= limits.frame) {
+        // Short: one frame, in one write.
+        std::string frame;
+        const auto header = static_cast<uint32_t>(total);
+        frame.append(reinterpret_cast<const char*>(&header), sizeof header);
+        for (std::string_view part : parts) frame.append(part);
+        return WriteFrames(transport, frame, limits);
+    }
+    // Long: each frame's header, then its bytes from the parts as they lie.
+    size_t part = 0;
+    size_t offset = 0;  // in parts[part]
+    for (size_t at = 0; at < total;) {
+        const size_t length = std::min<size_t>(total - at, limits.frame);
+        const uint32_t header = static_cast<uint32_t>(length) | (at + length < total ? kMoreFrames : 0);
+        const auto deadline = Clock::now() + limits.wait;
+        if (!WriteAll(transport, {reinterpret_cast<const char*>(&header), sizeof header}, deadline)) return false;
+        for (size_t left = length; left > 0;) {
+            const std::string_view from = parts[part];
+            const size_t n = std::min(left, from.size() - offset);
+            if (n > 0 && !WriteAll(transport, from.substr(offset, n), deadline)) return false;
+            offset += n;
+            left -= n;
+            if (offset == from.size()) {
+                ++part;
+                offset = 0;
+            }
+        }
         at += length;
     }
     return true;
+}
+
+void AppendFrame(std::string& out, std::string_view body) {
+    const auto header = static_cast<uint32_t>(body.size());
+    out.append(reinterpret_cast<const char*>(&header), sizeof header);
+    out.append(body);
+}
+
+bool WriteFrames(Transport& transport, std::string_view frames, const FrameLimits& limits) {
+    return WriteAll(transport, frames, Clock::now() + limits.wait);
 }
 
 bool FrameReader::receive(Transport& transport) {
@@ -135,12 +171,37 @@ bool FrameReader::next(std::string& body) {
     return true;
 }
 
-std::string MessageReader::text() {
+std::string MessageReader::text() { return std::string(textView()); }
+
+std::string_view MessageReader::textView() {
     const uint32_t n = u32();
     if (n > body_.size() - at_) Raise(err::AutomationError, "truncated message");
-    std::string s(body_.substr(at_, n));
+    const std::string_view text = body_.substr(at_, n);
     at_ += n;
-    return s;
+    return text;
+}
+
+uint8_t MessageReader::peek() const {
+    if (at_ >= body_.size()) Raise(err::AutomationError, "truncated message");
+    return static_cast<uint8_t>(body_[at_]);
+}
+
+size_t MessageWriter::size() const {
+    size_t total = body_.size();
+    for (const LongText& t : longTexts_) total += t.text.size();
+    return total;
+}
+
+std::vector<std::string_view> MessageWriter::parts() const {
+    std::vector<std::string_view> out;
+    size_t at = 0;
+    for (const LongText& t : longTexts_) {
+        out.emplace_back(body_.data() + at, t.at - at);
+        out.push_back(t.text);
+        at = t.at;
+    }
+    out.emplace_back(body_.data() + at, body_.size() - at);
+    return out;
 }
 
 void MessageReader::take(void* out, size_t n) {

@@ -14,19 +14,40 @@
 // frame or message larger than any, is taken for gone. A body starts with
 // its type:
 //
-//   Create      call id, ProgID                                   -> Reply
-//   Call        call id, object id, call kind, member, arguments  -> Reply
-//   CreateCall  call id, ProgID, call kind, member, arguments     -> Reply
+//   Create      call id, strand, ProgID                                    -> Reply
+//   Call        call id, strand, object id, call kind, member, arguments  -> Reply
+//   CreateCall  call id, strand, ProgID, call kind, member, arguments     -> Reply
+//   Settle      call id, strand                                            -> Reply
+//   ClassName   call id, strand, object id                                 -> Reply
 //   Reply       call id, error number, its description, then on success
-//               result, arguments, and the failure that a member stored
-//               while the call ran (number, trail, description)
+//               result, arguments, the failure that a member stored while
+//               the call ran (number, trail, description), and whether
+//               the called object has error fields, then their NumError
+//               and UbicacioError
 //   Release     object id, count
+//   PostCreate  strand, object id, ProgID
+//   Post        strand, result's object id or 0, object id, call kind,
+//               member, arguments
 //
 // CreateCall makes a new object, calls it once and lets it go: a creation
 // and a call in one round trip.
 //
 // A Reply carries the arguments back, so that arguments passed by reference
-// return changed; on failure it carries the number and no values.
+// return changed; on failure it carries the number and no values. The
+// error fields after the result let the caller read NumError and
+// UbicacioError of the object it called without asking again, as long as
+// it has sent nothing since (RemoteChannel.h).
+//
+// PostCreate and Post are calls that the sender does not wait for (posted,
+// Base/Posted.h): a creation of an object that the sender names itself, and
+// a call whose result, when the sender asks for it, is an object that the
+// sender names too. A strand is a thread of the sender: its messages are
+// served in the order they came, and once a posted one fails, its later
+// posted ones are not run; the next message of the strand that waits for a
+// reply is not run either, and its reply carries that failure, so that the
+// failure comes back as if the sender had waited for the posted call.
+// Settle is a message that waits and does nothing else; ClassName asks for
+// the class name of an object the sender named.
 #pragma once
 
 #include <bit>
@@ -35,6 +56,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace com::remote {
 
@@ -42,7 +64,21 @@ class Transport;
 
 static_assert(std::endian::native == std::endian::little, "messages carry their numbers little-endian");
 
-enum class MessageType : uint8_t { Create = 1, Call = 2, Reply = 3, Release = 4, CreateCall = 5 };
+enum class MessageType : uint8_t {
+    Create = 1,
+    Call = 2,
+    Reply = 3,
+    Release = 4,
+    CreateCall = 5,
+    Settle = 6,
+    ClassName = 7,
+    PostCreate = 8,
+    Post = 9,
+};
+
+// The ids of the objects that a sender names for the peer have this bit;
+// those that a side gives out itself do not.
+inline constexpr uint64_t kNamedBySender = uint64_t{1} << 63;
 
 // How an object reference inside a message is meant.
 enum class ObjectTag : uint8_t {
@@ -85,6 +121,15 @@ int PollWait(Clock::time_point deadline);
 // when the peer is gone, has not taken a frame within limits.wait, or the
 // message is longer than limits.message.
 bool WriteMessage(Transport& transport, std::string_view body, const FrameLimits& limits);
+// The same for a body in parts (MessageWriter::parts).
+bool WriteMessage(Transport& transport, const std::vector<std::string_view>& parts, const FrameLimits& limits);
+
+// Appends a message of one frame (at most limits.frame bytes), header and
+// body, to `out`, to be written with others at once by WriteFrames.
+void AppendFrame(std::string& out, std::string_view body);
+// Writes frames that AppendFrame gathered; false when the peer is gone or
+// has not taken them within limits.wait.
+bool WriteFrames(Transport& transport, std::string_view frames, const FrameLimits& limits);
 
 // Gathers the frames of one stream as their bytes arrive, so that a frame
 // half received holds nobody up. Memory grows with the bytes received,
@@ -119,7 +164,12 @@ private:
     std::optional<Clock::time_point> begun_;
 };
 
-// Appends the parts of a message body.
+// A text at least this long travels without a copy of its own: a writer
+// refers to it, and a reader of a reply takes it over (RemoteChannel.cpp).
+inline constexpr size_t kLongText = 64 * 1024;
+
+// Appends the parts of a message body. A long text is not copied: the
+// writer refers to it, so it must outlive the writing of the message.
 class MessageWriter {
 public:
     void u8(uint8_t v) { raw(&v, sizeof v); }
@@ -129,13 +179,26 @@ public:
     void f64(double v) { raw(&v, sizeof v); }
     void text(std::string_view v) {
         u32(static_cast<uint32_t>(v.size()));
-        body_.append(v);
+        if (v.size() < kLongText)
+            body_.append(v);
+        else
+            longTexts_.push_back({body_.size(), v});
     }
+    // The body's length, and its bytes in order: the writer's own and the
+    // long texts it refers to.
+    size_t size() const;
+    std::vector<std::string_view> parts() const;
+    // The body as one text, when it holds no long text.
     const std::string& body() const { return body_; }
 
 private:
     void raw(const void* p, size_t n) { body_.append(static_cast<const char*>(p), n); }
+    struct LongText {
+        size_t at;  // where it stands in body_
+        std::string_view text;
+    };
     std::string body_;
+    std::vector<LongText> longTexts_;
 };
 
 // Reads the parts of a message body in order; a body that ends too soon
@@ -149,6 +212,10 @@ public:
     int32_t i32() { return raw<int32_t>(); }
     double f64() { return raw<double>(); }
     std::string text();
+    // A text as it lies in the body, without a copy.
+    std::string_view textView();
+    // The type of the next value (a byte), not taken.
+    uint8_t peek() const;
 
 private:
     template <class T>

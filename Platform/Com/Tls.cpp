@@ -1,7 +1,7 @@
 #include "Tls.h"
 
 #include <arpa/inet.h>
-#include <pthread.h>
+#include <sys/socket.h>
 #include <openssl/err.h>
 #include <openssl/ssl.h>
 #include <openssl/x509v3.h>
@@ -9,7 +9,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <csignal>
 #include <mutex>
 #include <string>
 
@@ -31,36 +30,52 @@ std::string OpenSslReason() {
     return reason.empty() ? "the peer ended the connection" : reason;
 }
 
-// While it lives, a write of this thread to a socket whose peer is gone
-// fails instead of raising SIGPIPE, which would end the process: OpenSSL
-// writes to its socket with write(), which has no flag for that.
-class NoBrokenPipeSignal {
-public:
-    NoBrokenPipeSignal() {
-        sigemptyset(&pipe_);
-        sigaddset(&pipe_, SIGPIPE);
-        sigset_t pending;
-        sigpending(&pending);
-        pendingBefore_ = sigismember(&pending, SIGPIPE) == 1;
-        pthread_sigmask(SIG_BLOCK, &pipe_, &saved_);
-    }
-    ~NoBrokenPipeSignal() {
-        sigset_t pending;
-        sigpending(&pending);
-        if (!pendingBefore_ && sigismember(&pending, SIGPIPE) == 1) {
-            const timespec none{};
-            sigtimedwait(&pipe_, nullptr, &none);  // takes the one our write raised
-        }
-        pthread_sigmask(SIG_SETMASK, &saved_, nullptr);
-    }
-    NoBrokenPipeSignal(const NoBrokenPipeSignal&) = delete;
-    NoBrokenPipeSignal& operator=(const NoBrokenPipeSignal&) = delete;
+// The socket under a TLS connection: OpenSSL's own writes to it with
+// write(), which raises SIGPIPE (ending the process) when the peer is gone;
+// this one sends with MSG_NOSIGNAL, so that such a write fails instead.
+// Neither waits: the socket does not block.
+int SocketOf(BIO* bio) { return static_cast<int>(reinterpret_cast<intptr_t>(::BIO_get_data(bio))); }
 
-private:
-    sigset_t pipe_;
-    sigset_t saved_;
-    bool pendingBefore_ = false;
-};
+int SocketWrite(BIO* bio, const char* data, size_t size, size_t* written) {
+    ::BIO_clear_retry_flags(bio);
+    const ssize_t sent = ::send(SocketOf(bio), data, size, MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (sent >= 0) {
+        *written = static_cast<size_t>(sent);
+        return 1;
+    }
+    if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) ::BIO_set_retry_write(bio);
+    return 0;
+}
+
+int SocketRead(BIO* bio, char* buffer, size_t size, size_t* got) {
+    ::BIO_clear_retry_flags(bio);
+    const ssize_t read = ::recv(SocketOf(bio), buffer, size, MSG_DONTWAIT);
+    if (read > 0) {
+        *got = static_cast<size_t>(read);
+        return 1;
+    }
+    if (read < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) ::BIO_set_retry_read(bio);
+    return 0;
+}
+
+long SocketControl(BIO*, int command, long, void*) { return command == BIO_CTRL_FLUSH ? 1 : 0; }
+
+BIO* SocketBio(int fd) {
+    static BIO_METHOD* const method = [] {
+        BIO_METHOD* m = ::BIO_meth_new(::BIO_get_new_index() | BIO_TYPE_SOURCE_SINK | BIO_TYPE_DESCRIPTOR,
+                                       "object model socket");
+        ::BIO_meth_set_write_ex(m, SocketWrite);
+        ::BIO_meth_set_read_ex(m, SocketRead);
+        ::BIO_meth_set_ctrl(m, SocketControl);
+        return m;
+    }();
+    BIO* bio = ::BIO_new(method);
+    if (bio) {
+        ::BIO_set_data(bio, reinterpret_cast<void*>(static_cast<intptr_t>(fd)));
+        ::BIO_set_init(bio, 1);
+    }
+    return bio;
+}
 
 [[noreturn]] void Fail(const std::string& what) { Raise(err::RemoteMachineUnavailable, what + ": " + OpenSslReason()); }
 
@@ -74,7 +89,6 @@ public:
 
     ssize_t read(char* buffer, size_t size) override {
         std::lock_guard lock(mutex_);
-        const NoBrokenPipeSignal quiet;  // a read may answer the peer
         size_t got = 0;
         ::ERR_clear_error();
         const int status = ::SSL_read_ex(ssl_, buffer, size, &got);
@@ -83,7 +97,6 @@ public:
     }
     ssize_t write(const char* data, size_t size) override {
         std::lock_guard lock(mutex_);
-        const NoBrokenPipeSignal quiet;
         size_t sent = 0;
         ::ERR_clear_error();
         const int status = ::SSL_write_ex(ssl_, data, size, &sent);
@@ -94,7 +107,7 @@ public:
     short writeEvents() const override { return writeEvents_; }
     bool pending() const override {
         std::lock_guard lock(mutex_);
-        return ::SSL_pending(ssl_) > 0;
+        return ::SSL_has_pending(ssl_) == 1;  // records read ahead included
     }
 
 private:
@@ -133,6 +146,8 @@ TlsContext::TlsContext(Role role, const SecuritySettings& settings)
     ::SSL_CTX_set_num_tickets(context_, 0);
     // A write may end after part of the bytes, as send() does.
     ::SSL_CTX_set_mode(context_, SSL_MODE_ENABLE_PARTIAL_WRITE | SSL_MODE_ACCEPT_MOVING_WRITE_BUFFER);
+    // A read takes whatever the socket holds, not one record at a time.
+    ::SSL_CTX_set_read_ahead(context_, 1);
     if (::SSL_CTX_load_verify_locations(context_, settings.ca.c_str(), nullptr) != 1)
         Fail("cannot read the certificate authority " + settings.ca);
     if (::SSL_CTX_use_certificate_chain_file(context_, settings.certificate.c_str()) != 1)
@@ -157,7 +172,9 @@ std::unique_ptr<Transport> TlsContext::handshake(int fd, std::string_view host, 
     }
     // From here the transport owns the socket and the connection.
     auto transport = std::make_unique<TlsTransport>(fd, ssl);
-    ::SSL_set_fd(ssl, fd);
+    BIO* bio = SocketBio(fd);
+    if (!bio) Fail("cannot set up TLS");
+    ::SSL_set_bio(ssl, bio, bio);
     if (role_ == Role::Client) {
         const std::string name(host);
         if (IsAddress(name)) {
@@ -172,11 +189,7 @@ std::unique_ptr<Transport> TlsContext::handshake(int fd, std::string_view host, 
     }
     for (;;) {
         ::ERR_clear_error();
-        int status;
-        {
-            const NoBrokenPipeSignal quiet;
-            status = ::SSL_do_handshake(ssl);
-        }
+        const int status = ::SSL_do_handshake(ssl);
         if (status == 1) return transport;
         const int error = ::SSL_get_error(ssl, status);
         if (error != SSL_ERROR_WANT_READ && error != SSL_ERROR_WANT_WRITE) {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 #include "ComError.h"
 #include "Object.h"
@@ -196,7 +197,12 @@ bool Variant::toBool() const {
     Raise(err::TypeMismatch);
 }
 
-std::string Variant::toString() const {
+std::string Variant::toString() && {
+    if (type() == Type::String) return std::move(std::get<std::string>(value_));
+    return std::as_const(*this).toString();
+}
+
+std::string Variant::toString() const& {
     switch (type()) {
         case Type::Empty: return {};
         case Type::Null: Raise(err::InvalidUseOfNull);

@@ -63,7 +63,8 @@ public:
     int32_t toLong() const;       // halves go to the even neighbour
     double toDouble() const;
     bool toBool() const;          // 0 is False, every other number True
-    std::string toString() const; // Empty gives ""
+    std::string toString() const&; // Empty gives ""
+    std::string toString() &&;     // the same, a text moved out rather than copied
     Date toDate() const;
     ObjectRef toObject() const;   // Empty gives none
 

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "support/ErrorOf.h"
+#include "support/Eventually.h"
 #include "Com/LocalServer.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
@@ -125,15 +126,7 @@ const bool startedAsHelper [[maybe_unused]] = [] {
 }();
 
 using testsupport::ErrorOf;
-
-template <class Condition>
-bool Eventually(Condition condition) {
-    for (auto end = std::chrono::steady_clock::now() + 5s; std::chrono::steady_clock::now() < end;) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(5ms);
-    }
-    return condition();
-}
+using testsupport::Eventually;
 
 class RemoteObject : public ::testing::Test {
 protected:
