@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "Com/NetworkSettings.h"
+#include "support/ClientProcess.h"
 #include "support/Installation.h"
 
 extern char** environ;
@@ -92,6 +93,7 @@ ObjectServerSandbox::~ObjectServerSandbox() { signal(SIGKILL); }
 
 void ObjectServerSandbox::signal(int signal) {
     if (pid_ <= 0) return;
+    if (signal == SIGSTOP) return StopChild(pid_);
     ::kill(pid_, signal);
     if (signal == SIGKILL || signal == SIGTERM) {
         ::waitpid(pid_, nullptr, 0);

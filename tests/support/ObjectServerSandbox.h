@@ -53,7 +53,8 @@ public:
     // Where it listens, as PC_Quossa names it: "127.0.0.1:<port>".
     const std::string& address() const { return address_; }
     pid_t pid() const { return pid_; }
-    // Sends `signal`; for one that ends the program, waits for its end.
+    // Sends `signal`; for one that ends the program, waits for its end, and
+    // for SIGSTOP until it is stopped.
     void signal(int signal);
     // Its log so far.
     std::string log() const;
