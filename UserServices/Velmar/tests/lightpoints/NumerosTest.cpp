@@ -107,6 +107,52 @@ TEST_P(Numeros, AreReadAndShownAsTheUsersLanguageWritesThem) {
     }
 }
 
+// Another luminaire shown (or a new one begun) while a box holds a text
+// that is no number would show that luminaire's value in the box and lose
+// the typing: the move is refused as a save is, naming the field, and the
+// luminaire and the typing stay. A number of the language moves, and is
+// saved with the point.
+TEST_P(Numeros, NoOtherLuminaireIsShownWhileABoxHoldsAnUnreadableNumber) {
+    for (const auto& [idioma, illegible, escrit, desat] :
+         {std::tuple{1, "7,,5", "150,5", "150.5"}, {5, "abc", "70.5", "70.5"}}) {
+        velmar::clsAndamiSistema::Instance().SetIdioma(idioma);
+        frmPuntsLlum w(306);
+        TriaEscomesa(w, "E-02");
+        Click(w, "cmdEndavant");  // PL-102, with two luminaires
+        ASSERT_EQ(Valor(w, "txtCodi"), "PL-102");
+        const std::string comptador = Valor(w, "txtNumeroLluminaria");
+        Click(w, "cmdEditar");
+        Escriu(w, kPotencia.nom, illegible);
+        const QString nom = QString::fromStdString(Missatge(kPotencia.marc) + ": " + Missatge(kPotencia.etiqueta));
+        const std::string missatge = QString::fromStdString(Missatge("valNumeroNoValid")).arg(nom).toStdString();
+        for (const char* moviment : {"cmdAvancaLluminaria", "cmdFiLluminaria", "cmdAfegirLluminaria"}) {
+            Click(w, moviment);
+            EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << idioma << " " << moviment;
+            sessio.shown.clear();
+            EXPECT_EQ(Valor(w, "txtNumeroLluminaria"), comptador) << idioma << " " << moviment;
+            EXPECT_EQ(Valor(w, kPotencia.nom), illegible) << idioma << " " << moviment << ": what was typed stays";
+            EXPECT_TRUE(Editant(w)) << idioma << " " << moviment;
+        }
+        // Another model chosen for the same luminaire shows the luminaire again.
+        const std::string model = Valor(w, "cmbModelLluminaria");
+        PuntsLlumProva::Escriu(w, "cmbModelLluminaria", "vialum v-40 led");
+        EXPECT_EQ(Valor(w, kPotencia.nom), illegible) << idioma << ": what was typed stays";
+        PuntsLlumProva::Escriu(w, "cmbModelLluminaria", model.c_str());
+        ASSERT_EQ(Valor(w, "cmbModelLluminaria"), model);
+
+        Escriu(w, kPotencia.nom, escrit);
+        Click(w, "cmdAvancaLluminaria");
+        EXPECT_TRUE(sessio.shown.empty()) << idioma << ": " << sessio.shown.front();
+        EXPECT_NE(Valor(w, "txtNumeroLluminaria"), comptador) << idioma;
+        Click(w, "cmdPrincipiLluminaria");
+        EXPECT_EQ(Valor(w, kPotencia.nom), escrit) << idioma;
+        Click(w, "cmdSortirEdicio");
+        ASSERT_TRUE(sessio.shown.empty()) << idioma << ": " << sessio.shown.front();
+        EXPECT_EQ(Desat(w, kPotencia.camp), desat) << idioma;
+        EXPECT_EQ(Valor(w, kPotencia.nom), escrit) << idioma;
+    }
+}
+
 TEST_P(Numeros, ListsShowThemAsTheBoxesDo) {
     for (const auto& [idioma, punt, valor] :
          {std::tuple{1, "390128,6|4581452,9", "1,5"}, {5, "390128.6|4581452.9", "1.5"}}) {
