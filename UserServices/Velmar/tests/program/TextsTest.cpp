@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -20,9 +19,8 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
+#include "CaixesNumeriquesProva.h"
 #include "ObreturaProva.h"
-#include "core/BindingControl.h"
-#include "core/Numeros.h"
 #include "framework/Referencies.h"
 
 namespace {
@@ -95,14 +93,10 @@ std::set<std::string> MessageCodes(const std::string& window) {
 // over a number (core/Numeros.h), when its typing is no value: no source of
 // the window names them, so its boxes tell.
 void CodisDeNumeros(const QWidget& window, std::set<std::string>& codes) {
-    for (const QLineEdit* edit : window.findChildren<QLineEdit*>()) {
-        const velmar::RecordsetRef rows = velmar::binding::DataSource(edit);
-        if (!rows || !velmar::EsNumeric(rows->Field(rows->FieldIndex(velmar::binding::DataField(edit))))) continue;
-        for (const velmar::LecturaNumero lectura :
-             {velmar::LecturaNumero::NoNumero, velmar::LecturaNumero::NoEnter, velmar::LecturaNumero::NoHiCap})
-            codes.insert(velmar::CodiMissatge(lectura));
-        return;
-    }
+    if (CaixesNumeriques(window).empty()) return;
+    for (const velmar::LecturaNumero lectura :
+         {velmar::LecturaNumero::NoNumero, velmar::LecturaNumero::NoEnter, velmar::LecturaNumero::NoHiCap})
+        codes.insert(velmar::CodiMissatge(lectura));
 }
 
 // The table whose rows each window deletes with a check of what refers to
