@@ -72,6 +72,29 @@ TEST_P(Numeros, TheContractedPowerIsReadAndShownAsTheUsersLanguageWritesIt) {
     }
 }
 
+// A lookup table edited through a ">" button reads the window's rows again
+// and shows the connection anew: a text in the box that is no number stays
+// as typed for the save to refuse, and is not replaced by the number the
+// field held before the typing went wrong ("7" of "7,,5").
+TEST_P(Numeros, AnUnreadableNumberOutlivesTheLookupEditors) {
+    frmEscomeses w(306);
+    const std::string abans = Desada();
+    Click(w, "cmdEditar");
+    QLineEdit* potencia = Text(w, "txtPotenciaContractada");
+    potencia->clear();
+    QTest::keyClicks(potencia, "7,,5");
+    for (const char* boto : {"cmdCompanyia", "cmdFusibles"}) {
+        steps.push_back([](QWidget* editor) { editor->close(); });
+        Click(w, boto);
+        ASSERT_TRUE(steps.empty()) << boto << " opened no editor";
+        EXPECT_EQ(potencia->text(), "7,,5") << boto;
+    }
+    Click(w, "cmdSortirEdicio");
+    EXPECT_EQ(sessio.shown.size(), 1u);
+    EXPECT_EQ(Desada(), abans);
+    EXPECT_EQ(potencia->text(), "7,,5");
+}
+
 // A person's typing in every box over a number of the window, saved and
 // read back by the window opened again: the database holds, and the
 // reopened window shows, what was typed.
