@@ -80,6 +80,13 @@ uint64_t KeyOf(std::string_view name) {
     return first ^ (last << 7 | last >> 57) ^ static_cast<uint64_t>(name.size()) << 56;
 }
 
+// Whether the text at `p` is `name` and then "=": the name as a whole, as
+// no name goes on with "=".
+bool IsNameThenEquals(const char* p, const char* end, std::string_view name) {
+    return static_cast<size_t>(end - p) > name.size() && p[name.size()] == '=' &&
+           SameBytes(p, name.data(), name.size());
+}
+
 bool IsPrefixed(std::string_view name) { return name.find(':') != std::string_view::npos; }
 
 // A hash of a name, eight bytes at a time, from a seed drawn once per
@@ -377,8 +384,14 @@ void XmlPullParser::startTag() {
     const std::string_view element(p, nameEnd);
     p = nameEnd;
 
-    // The attributes as written.
+    // The attributes as written. Rows name their attributes as the row
+    // before them did, in the same order, less those that are Null: a name
+    // that is the next of the known names (knownNames_) and is followed by
+    // "=" is that name again, read and checked already, and names found
+    // among the known ones in their order are told apart by them.
     attributes_.clear();
+    bool known = true;
+    size_t nextKnown = 0;
     for (;;) {
         const char* const blanks = p;
         if (p != end() && *p == ' ') ++p;
@@ -398,9 +411,20 @@ void XmlPullParser::startTag() {
             NotARowset(std::string(element) + " has more than " + std::to_string(kMaxAttributes) + " attributes");
         XmlAttribute& attribute = attributes_.emplace_back();
         const char* const name = p;
-        p = readName(p, namespaced);
-        attribute.name = std::string_view(name, p);
-        namespaced |= attribute.name == "xmlns";
+        if (known && nextKnown < knownNames_.size() && IsNameThenEquals(p, end(), knownNames_[nextKnown])) {
+            p += knownNames_[nextKnown++].size();
+            attribute.name = std::string_view(name, p);
+        } else {
+            p = readName(p, namespaced);
+            attribute.name = std::string_view(name, p);
+            namespaced |= attribute.name == "xmlns";
+            if (known) {
+                const auto at = std::find(knownNames_.begin() + static_cast<ptrdiff_t>(nextKnown), knownNames_.end(),
+                                          attribute.name);
+                known = at != knownNames_.end();
+                nextKnown = static_cast<size_t>(at - knownNames_.begin()) + 1;
+            }
+        }
         // Most writers put "=" and the quote right after the name.
         if (p != end() && *p == '=') ++p;
         else p = skipBlanks(expect(skipBlanks(p), '=', "'=' after an attribute name"));
@@ -412,8 +436,13 @@ void XmlPullParser::startTag() {
     Open& opened = open_[depth_];
     opened.raw = element;
     opened.scopeMark = scope_.mark();
-    if (namespaced) takeNamespaces(element);
-    else checkUnique(element, false);
+    if (namespaced) {
+        takeNamespaces(element);
+    } else if (!known) {
+        checkUnique(element, false);
+        knownNames_.clear();
+        for (const XmlAttribute& a : attributes_) knownNames_.push_back(a.name);
+    }
     nameElement(opened);
     ++depth_;
     rootSeen_ = true;

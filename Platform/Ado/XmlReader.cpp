@@ -255,21 +255,24 @@ void ReadSchema(const Node& schema, RecordsetData& data) {
 using Attributes = std::span<const XmlAttribute>;
 
 // The value of a row's attribute for a field of `type`. A value that must
-// be decoded goes straight into its cell when it is long, so that a long
-// value is held once.
+// be decoded goes straight into its cell when it is a text or long, so that
+// it is held once.
 Cell ReadCell(const XmlAttribute& a, DataType type, XmlVersion version) {
     if (a.plain) return ParseValue(a.raw, type);
+    auto decode = [&](char* room) { return DecodeInto(a.raw, ValueKind::Attribute, version, room); };
     constexpr size_t kShort = 256;
-    if (a.raw.size() <= kShort) {
+    if (type != DataType::String && a.raw.size() <= kShort) {
         char text[kShort];
-        return ParseValue({text, DecodeInto(a.raw, ValueKind::Attribute, version, text)}, type);
+        return ParseValue({text, decode(text)}, type);
     }
-    Cell text = Cell::Text(a.raw.size(), [&](char* room) {
-        return DecodeInto(a.raw, ValueKind::Attribute, version, room);
-    });
+    Cell text = Cell::Text(a.raw.size(), decode);
     Cell typed;
     if (ReadTyped(text.asText(), type, typed)) return typed;
     return text;
+}
+
+bool EqualNames(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && SameBytes(a.data(), b.data(), a.size());
 }
 
 // Maps row attributes to fields. Rows nearly always list their attributes in
@@ -277,8 +280,10 @@ Cell ReadCell(const XmlAttribute& a, DataType type, XmlVersion version) {
 class RowReader {
 public:
     RowReader(RecordsetData& data, XmlVersion version) : data_(data), version_(version), given_(data.columns.size()) {
-        for (size_t i = 0; i < data.columns.size(); ++i)
+        for (size_t i = 0; i < data.columns.size(); ++i) {
             byName_.emplace(data.columns[i].name, i);
+            columnNames_.push_back(data.columns[i].name);
+        }
     }
 
     // Reads the values of a row into `values`: each attribute that names a
@@ -290,7 +295,7 @@ public:
         const XmlAttribute* forceNull = nullptr;
         for (const XmlAttribute& a : row) {
             size_t column;
-            if (next < data_.columns.size() && data_.columns[next].name == a.name) {
+            if (next < columnNames_.size() && EqualNames(columnNames_[next], a.name)) {
                 column = next;
             } else if (a.name == "rs:forcenull"sv) {
                 forceNull = &a;
@@ -329,6 +334,7 @@ private:
 
     RecordsetData& data_;
     const XmlVersion version_;
+    std::vector<std::string_view> columnNames_;  // of the columns, in order
     std::unordered_map<std::string_view, size_t> byName_;
     std::vector<size_t> given_;  // the last row that gave each column a value
     size_t row_ = 0;
