@@ -255,17 +255,18 @@ void ReadSchema(const Node& schema, RecordsetData& data) {
 using Attributes = std::span<const XmlAttribute>;
 
 // The value of a row's attribute for a field of `type`. A value that must
-// be decoded goes straight into its cell when it is a text or long, so that
-// it is held once.
+// be decoded goes straight into its cell when it is long, so that a long
+// value is held once.
 Cell ReadCell(const XmlAttribute& a, DataType type, XmlVersion version) {
     if (a.plain) return ParseValue(a.raw, type);
-    auto decode = [&](char* room) { return DecodeInto(a.raw, ValueKind::Attribute, version, room); };
     constexpr size_t kShort = 256;
-    if (type != DataType::String && a.raw.size() <= kShort) {
+    if (a.raw.size() <= kShort) {
         char text[kShort];
-        return ParseValue({text, decode(text)}, type);
+        return ParseValue({text, DecodeInto(a.raw, ValueKind::Attribute, version, text)}, type);
     }
-    Cell text = Cell::Text(a.raw.size(), decode);
+    Cell text = Cell::Text(a.raw.size(), [&](char* room) {
+        return DecodeInto(a.raw, ValueKind::Attribute, version, room);
+    });
     Cell typed;
     if (ReadTyped(text.asText(), type, typed)) return typed;
     return text;
