@@ -95,6 +95,9 @@ inline bool SameBytes(const char* a, const char* b, size_t count) {
             if (a[i] != b[i]) return false;
         return true;
     }
+    // The first eight bytes and the last eight, which overlap in a name
+    // shorter than sixteen.
+    if (count <= 16) return ((word(a) ^ word(b)) | (word(a + count - 8) ^ word(b + count - 8))) == 0;
     for (size_t i = 0; i + 8 < count; i += 8)
         if (word(a + i) != word(b + i)) return false;
     return word(a + count - 8) == word(b + count - 8);

@@ -272,8 +272,8 @@ bool ReadTyped(std::string_view text, DataType type, Cell& out) { return Typed(t
 
 Cell ParseValue(std::string_view text, DataType type) {
     Cell out;
-    if (type != DataType::String && Typed(text, type, out)) return out;
-    return Cell(text);
+    if (type == DataType::String || !Typed(text, type, out)) out = Cell(text);
+    return out;
 }
 
 std::vector<XmlColumn> ColumnsFor(const std::vector<FieldInfo>& fields) {
