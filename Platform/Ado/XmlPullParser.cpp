@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <random>
+#include <span>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -392,11 +393,16 @@ void XmlPullParser::startTag() {
     attributes_.clear();
     bool known = true;
     size_t nextKnown = 0;
+    // Kept at hand: the stores into attributes_ would make the compiler
+    // load the members again for every attribute.
+    const char* const last = end();
+    const bool v11 = version_ == XmlVersion::V1_1;
+    const std::span<const std::string_view> knownNames(knownNames_);
     for (;;) {
         const char* const blanks = p;
-        if (p != end() && *p == ' ') ++p;
-        if (p != end() && ((ClassOf(*p) & kBlank) || version_ == XmlVersion::V1_1)) p = skipBlanks(p);
-        if (p == end()) NotARowset("the document ends inside the tag " + std::string(element));
+        if (p != last && *p == ' ') ++p;
+        if (p != last && ((ClassOf(*p) & kBlank) || v11)) p = skipBlanks(p);
+        if (p == last) NotARowset("the document ends inside the tag " + std::string(element));
         if (*p == '>') {
             ++p;
             break;
@@ -411,23 +417,24 @@ void XmlPullParser::startTag() {
             NotARowset(std::string(element) + " has more than " + std::to_string(kMaxAttributes) + " attributes");
         XmlAttribute& attribute = attributes_.emplace_back();
         const char* const name = p;
-        if (known && nextKnown < knownNames_.size() && IsNameThenEquals(p, end(), knownNames_[nextKnown])) {
-            p += knownNames_[nextKnown++].size();
+        if (known && nextKnown < knownNames.size() && IsNameThenEquals(p, last, knownNames[nextKnown])) {
+            p += knownNames[nextKnown++].size();
             attribute.name = std::string_view(name, p);
+            ++p;  // the "="
         } else {
             p = readName(p, namespaced);
             attribute.name = std::string_view(name, p);
             namespaced |= attribute.name == "xmlns";
             if (known) {
-                const auto at = std::find(knownNames_.begin() + static_cast<ptrdiff_t>(nextKnown), knownNames_.end(),
+                const auto at = std::find(knownNames.begin() + static_cast<ptrdiff_t>(nextKnown), knownNames.end(),
                                           attribute.name);
-                known = at != knownNames_.end();
-                nextKnown = static_cast<size_t>(at - knownNames_.begin()) + 1;
+                known = at != knownNames.end();
+                nextKnown = static_cast<size_t>(at - knownNames.begin()) + 1;
             }
+            // Most writers put "=" and the quote right after the name.
+            if (p != last && *p == '=') ++p;
+            else p = skipBlanks(expect(skipBlanks(p), '=', "'=' after an attribute name"));
         }
-        // Most writers put "=" and the quote right after the name.
-        if (p != end() && *p == '=') ++p;
-        else p = skipBlanks(expect(skipBlanks(p), '=', "'=' after an attribute name"));
         p = readValue(p, attribute);
     }
     moveTo(p);
