@@ -282,6 +282,13 @@ XmlPullParser::Event XmlPullParser::next() {
             return Event::End;
         }
         if (input_[pos_] != '<') {
+            // Blanks before a tag, as between rows, are passed over at once.
+            const char* p = here();
+            while (p != end() && (ClassOf(*p) & kBlank)) ++p;
+            if (p != end() && *p == '<') {
+                moveTo(p);
+                continue;
+            }
             if (!readText()) continue;
             if (depth_ == 0) NotARowset("text outside the root element");
             return Event::Text;
