@@ -21,6 +21,9 @@ namespace {
 // making the parser keep a name for every character.
 constexpr size_t kMaxDepth = 256;
 
+// How many known names on an attribute's name is looked for (see startTag).
+constexpr size_t kKnownReach = 16;
+
 bool IsVersion(std::string_view v) {
     if (v.size() < 3 || !v.starts_with("1.")) return false;
     return std::all_of(v.begin() + 2, v.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -433,9 +436,13 @@ void XmlPullParser::startTag() {
             attribute.name = std::string_view(name, p);
             namespaced |= attribute.name == "xmlns";
             if (known) {
-                const auto at = std::find(knownNames.begin() + static_cast<ptrdiff_t>(nextKnown), knownNames.end(),
-                                          attribute.name);
-                known = at != knownNames.end();
+                // Looked for a few names on, past those a row leaves out,
+                // and no further: for any element the search costs the same
+                // few comparisons, however many names are known.
+                const auto from = knownNames.begin() + static_cast<ptrdiff_t>(nextKnown);
+                const auto to = from + static_cast<ptrdiff_t>(std::min(kKnownReach, knownNames.size() - nextKnown));
+                const auto at = std::find(from, to, attribute.name);
+                known = at != to;
                 nextKnown = static_cast<size_t>(at - knownNames.begin()) + 1;
             }
             // Most writers put "=" and the quote right after the name.
