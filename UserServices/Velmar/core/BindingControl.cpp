@@ -117,6 +117,9 @@ private:
             connect(combo, &QComboBox::currentTextChanged, this, [this](const QString& t) { write(ValueOf(t)); });
         } else if (auto* edit = qobject_cast<QLineEdit*>(control_)) {
             connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) {
+                // Its own showing is no edit: the text is not read as a date
+                // or number only to be dropped.
+                if (showing_) return;
                 if (forma_ == Forma::Text) return write(ValueOf(t));
                 // A date or a number as the user's language writes it; a
                 // text that is none stays in the box as typed, for the save

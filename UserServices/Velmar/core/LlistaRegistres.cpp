@@ -1,6 +1,7 @@
 #include "core/LlistaRegistres.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include <QCollator>
 #include <QHeaderView>
@@ -13,22 +14,22 @@ namespace velmar {
 namespace {
 
 // Orders the rows by the text of a column as the user's language does; rows
-// of the same text keep the recordset's order. Each row's collation key is
-// made once, when the rows are first sorted, and the rows are sorted when
-// they are read and when the column changes, not again at every change of a
-// value (a list follows the recordset's rows, which a save reads again).
+// of the same text keep the recordset's order. The order is found once,
+// when the rows are first sorted, and the rows are sorted when they are
+// read and when the column changes, not again at every change of a value (a
+// list follows the recordset's rows, which a save reads again).
 class OrdreIdioma final : public QSortFilterProxyModel {
 public:
     explicit OrdreIdioma(QObject* parent) : QSortFilterProxyModel(parent) { setDynamicSortFilter(false); }
 
     void SetIdioma(int32_t idioma) {
         collator_ = QCollator(LocaleIdioma(idioma));
-        claus_.clear();
+        llocs_.clear();
     }
     void setSourceModel(QAbstractItemModel* model) override {
         QSortFilterProxyModel::setSourceModel(model);
-        // Keys of rows that changed, came or went are made again.
-        const auto oblida = [this] { claus_.clear(); };
+        // The order of rows that changed, came or went is found again.
+        const auto oblida = [this] { llocs_.clear(); };
         connect(model, &QAbstractItemModel::modelAboutToBeReset, this, oblida);
         connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, oblida);
         connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this, oblida);
@@ -41,25 +42,54 @@ public:
     }
     // Sorts by `column`; -1: the recordset's order.
     void Ordena(int column) {
-        claus_.clear();
+        llocs_.clear();
         sort(column);
     }
 
 protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
-        if (claus_.empty()) {
-            const int rows = sourceModel()->rowCount();
-            claus_.reserve(static_cast<size_t>(rows));
-            for (int row = 0; row < rows; ++row)
-                claus_.push_back(collator_.sortKey(sourceModel()->index(row, left.column()).data().toString()));
-        }
-        const int order = claus_[static_cast<size_t>(left.row())].compare(claus_[static_cast<size_t>(right.row())]);
-        return order != 0 ? order < 0 : left.row() < right.row();
+        if (llocs_.empty()) Llocs(left.column());
+        return llocs_[static_cast<size_t>(left.row())] < llocs_[static_cast<size_t>(right.row())];
     }
 
 private:
+    // The place of each row of the recordset's view in the language's
+    // order. Rows come in the order of their query, most often the order
+    // of the language already or close to it: each stretch in order is
+    // found once and the stretches are merged, so that rows in order cost
+    // one comparison each.
+    void Llocs(int column) const {
+        const int rows = sourceModel()->rowCount();
+        std::vector<QString> textos;
+        textos.reserve(static_cast<size_t>(rows));
+        for (int row = 0; row < rows; ++row)
+            textos.push_back(sourceModel()->index(row, column).data().toString());
+        const auto abans = [&](int a, int b) { return collator_.compare(textos[a], textos[b]) < 0; };
+        std::vector<int> ordre(static_cast<size_t>(rows));
+        std::iota(ordre.begin(), ordre.end(), 0);
+        std::vector<int> trams = {0};
+        for (int row = 1; row < rows; ++row)
+            if (abans(row, row - 1)) trams.push_back(row);
+        trams.push_back(rows);
+        // Merged two by two, each merge keeping rows of the same text in
+        // their order.
+        while (trams.size() > 2) {
+            std::vector<int> fusionats;
+            for (size_t t = 0; t + 1 < trams.size(); t += 2) {
+                fusionats.push_back(trams[t]);
+                if (t + 2 < trams.size())
+                    std::inplace_merge(ordre.begin() + trams[t], ordre.begin() + trams[t + 1],
+                                       ordre.begin() + trams[t + 2], abans);
+            }
+            fusionats.push_back(rows);
+            trams = std::move(fusionats);
+        }
+        llocs_.assign(static_cast<size_t>(rows), 0);
+        for (int lloc = 0; lloc < rows; ++lloc) llocs_[static_cast<size_t>(ordre[static_cast<size_t>(lloc)])] = lloc;
+    }
+
     QCollator collator_;
-    mutable std::vector<QCollatorSortKey> claus_;  // by row of the recordset's view
+    mutable std::vector<int> llocs_;  // by row of the recordset's view
 };
 
 OrdreIdioma* Ordre(QSortFilterProxyModel* ordre) { return static_cast<OrdreIdioma*>(ordre); }

@@ -40,6 +40,13 @@ int RecordsetModel::CurrentRow() const {
 
 QString RecordsetModel::Text(const com::Variant& value) { return TextNumero(value); }
 
+QModelIndex RecordsetModel::index(int row, int column, const QModelIndex& parent) const {
+    if (!rows_ || parent.isValid() || row < 0 || column < 0 || row >= rows_->RecordCount() ||
+        column >= rows_->FieldCount())
+        return {};
+    return createIndex(row, column);
+}
+
 int RecordsetModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !rows_ ? 0 : rows_->RecordCount();
 }

@@ -126,6 +126,12 @@ Finestra::Finestra(Declaracio declaracio, QWidget* parent)
       declaracio_(std::move(declaracio)),
       camps_(declaracio_.controls.empty() ? nullptr : new QFormLayout) {
     setObjectName(QString::fromUtf8(declaracio_.nom.data(), static_cast<qsizetype>(declaracio_.nom.size())));
+    // Every record shown lays out the text of each box again; texts in a
+    // script that needs shaping are still shaped, the others are not, which
+    // is most of what a record shown costs.
+    QFont lletra = font();
+    lletra.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(lletra);
     for (const DeclaracioTaula& taula : declaracio_.taules) taules_.emplace_back(taula);
     objecte_ = std::make_shared<FinestraObjecte>(this, declaracio_.recupera);
     DonaAConeixerFormulari(this, objecte_);
@@ -218,7 +224,9 @@ Taula& Finestra::AfegeixTaula(DeclaracioTaula declaracio) { return taules_.empla
 
 void Finestra::Posa(Taula& taula, RecordsetRef rows) {
     const RecordsetRef before = std::exchange(taula.rows_, std::move(rows));
-    if (!before) return;
+    // Rows that nothing else holds are shown by no combo or list: the
+    // window's controls are not searched (a move reads a table anew).
+    if (!before || before.use_count() == 1) return;
     // What showed the rows the table held shows its new ones.
     for (DataCombo* combo : Controls<DataCombo, QComboBox>(this))
         if (combo->RowSource() == before) combo->SetRowSource(taula.rows_);

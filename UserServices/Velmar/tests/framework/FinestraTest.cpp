@@ -371,6 +371,16 @@ TEST_F(Framework, ListsSortAsTheUsersLanguageDoesAndShowANullAsEmpty) {
     }
 }
 
+// Rows come in the binary order of their query; capitals before small
+// letters make many short stretches in the language's order to merge.
+TEST_F(Framework, ListsSortRowsThatComeInManyStretchesOutOfTheLanguagesOrder) {
+    sessio.execute("INSERT INTO TSP_Suport (CodSPSuport, SuportModel) VALUES "
+                   "('ca', 'X'), ('Cb', 'X'), ('cc', 'X'), ('Cd', 'X'), ('ce', 'X'), ('Çf', 'X'), ('cg', 'X')");
+    frmProvaSuports w;
+    EXPECT_EQ(Items(w), (std::vector<std::string>{"ca", "Cb", "cc", "Cd", "ce", "Çf", "cg", "S-BAC9", "S-BRA", "S-COL3",
+                                                  "S-COL4"}));
+}
+
 TEST_F(Framework, RepeatedValuesAreTypedValuesAndNullRepeatsNothing) {
     frmProvaSuports w;
     // A code with an apostrophe, and a model left Null as another row's
