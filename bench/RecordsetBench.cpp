@@ -16,6 +16,8 @@
 //                     AttributesOverRows, the same attributes ten to a row:
 //                     the time per attribute stays the same, and the two stay
 //                     side by side, when the reading is linear.
+//   RowsAfterAWideRow  that row, then as many rows naming one of its
+//                     attributes: linear too, beside AttributesOverRows.
 //   UpdateBatch       10,000 changed rows written; baseline PlainUpdates,
 //                     prepared statements doing the same writes in one
 //                     transaction.
@@ -324,7 +326,21 @@ void BM_AttributesOnOneElement(benchmark::State& state) { ReadAttributes(state, 
 void BM_AttributesOverRows(benchmark::State& state) { ReadAttributes(state, 10, false); }
 void BM_DeclarationsOnOneElement(benchmark::State& state) { ReadAttributes(state, INT32_MAX, true); }
 void BM_DeclarationsOverRows(benchmark::State& state) { ReadAttributes(state, 10, true); }
+// As many rows again after the row of ManyAttributes, each naming only the
+// last of its attributes, which a reader that looks for it among the names
+// of the row before would take the square of the attributes to read.
+void BM_RowsAfterAWideRow(benchmark::State& state) {
+    const int attributes = static_cast<int>(state.range(0));
+    std::string text = ManyAttributes(attributes, INT32_MAX, false);
+    std::string rows;
+    for (int i = 0; i < attributes; ++i) rows += "<z:row a" + std::to_string(attributes) + "='1'/>\n";
+    text.insert(text.rfind("</rs:data>"), rows);
+    for (auto _ : state) benchmark::DoNotOptimize(ado::Recordset::FromXml(text));
+    state.SetItemsProcessed(state.iterations() * attributes);
+}
+
 BENCHMARK(BM_AttributesOnOneElement)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RowsAfterAWideRow)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AttributesOverRows)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DeclarationsOnOneElement)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DeclarationsOverRows)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMicrosecond);
