@@ -228,17 +228,18 @@ ado::CellTable OnePassTyped(const std::string& text, const std::vector<std::stri
             std::string_view v(value, static_cast<size_t>(close - value));
             p = close + 1;
             if (v.find('&') != std::string_view::npos) {
+                // Each run up to a reference is appended whole, as a one-pass
+                // reader that cares for speed would.
                 decoded.clear();
-                for (size_t i = 0; i < v.size(); ++i) {
-                    if (v[i] != '&') {
-                        decoded += v[i];
-                        continue;
-                    }
-                    const size_t semicolon = v.find(';', i);
-                    const std::string_view entity = v.substr(i + 1, semicolon - i - 1);
+                size_t i = 0;
+                for (size_t amp = v.find('&'); amp != std::string_view::npos; amp = v.find('&', i)) {
+                    decoded.append(v.substr(i, amp - i));
+                    const size_t semicolon = v.find(';', amp);
+                    const std::string_view entity = v.substr(amp + 1, semicolon - amp - 1);
                     decoded += entity == "amp" ? '&' : entity == "lt" ? '<' : entity == "gt" ? '>' : entity == "apos" ? '\'' : '"';
-                    i = semicolon;
+                    i = semicolon + 1;
                 }
+                decoded.append(v.substr(i));
                 v = decoded;
             }
             ado::Cell& cell = row[column++];
