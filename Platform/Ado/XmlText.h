@@ -17,7 +17,7 @@ namespace ado::xml {
 std::string_view TypeName(DataType type);
 // The type of a dt:type name as any writer spells it (also i4, r8,
 // datetime); false for a name this layer does not know.
-bool TypeFromName(std::string_view name, DataType& type);
+[[nodiscard]] bool TypeFromName(std::string_view name, DataType& type);
 
 // Appends `text` as an attribute value between apostrophes may hold it:
 // & < > ' " as entity references, CR, LF, TAB and the other control
@@ -53,7 +53,7 @@ bool AppendValue(std::string& out, const Cell& value, DataType type);
 Cell ParseValue(std::string_view text, DataType type);
 // The value of `text` as a value of `type` into `out`; false when it is not
 // one, and for a String.
-bool ReadTyped(std::string_view text, DataType type, Cell& out);
+[[nodiscard]] bool ReadTyped(std::string_view text, DataType type, Cell& out);
 
 // Attribute names for fields that come from the database: the field's name
 // when it is a valid XML name not used before, else "c" and its position.
