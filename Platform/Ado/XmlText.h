@@ -17,7 +17,7 @@ namespace ado::xml {
 std::string_view TypeName(DataType type);
 // The type of a dt:type name as any writer spells it (also i4, r8,
 // datetime); false for a name this layer does not know.
-bool TypeFromName(std::string_view name, DataType& type);
+[[nodiscard]] bool TypeFromName(std::string_view name, DataType& type);
 
 // Appends `text` as an attribute value between apostrophes may hold it:
 // & < > ' " as entity references, CR, LF, TAB and the other control
@@ -47,7 +47,7 @@ bool AppendValue(std::string& out, const Cell& value, DataType type);
 
 // The value of `text` as a value of `type` into `out`; false when it is not
 // one, and for a String.
-bool ReadTyped(std::string_view text, DataType type, Cell& out);
+[[nodiscard]] bool ReadTyped(std::string_view text, DataType type, Cell& out);
 
 // The value an attribute of a field of `type` holds. Booleans are read as
 // True/False in any case, 1, 0 and -1. A text that does not read as the type
