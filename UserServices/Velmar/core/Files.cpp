@@ -71,8 +71,7 @@ bool clsFuncionsCapaInterficie::ObreVisorImatge(const std::string& strRutaArxiuI
         // when it is closed.
         ImageViewer* viewer = CreateImageViewer().release();
         viewer->strNomArxiuImatge = strRutaArxiuImatge;
-        viewer->Show();
-        base::RaiseReported(*viewer);
+        base::CallChecked(*viewer, &ImageViewer::Show);
         return true;
     });
 }
