@@ -19,8 +19,8 @@ std::string clsFuncionsCapaInterficie::RutaArxiuIni() const { return ProgramFold
 
 std::string clsFuncionsCapaInterficie::ConsultaArxiuIniInterficie(const std::string& strSeccio,
                                                                   const std::string& strClau) {
-    return profile::ConsultaArxiuIniModul(*this, kFuncions, "ConsultaArxiuIniInterficie", RutaArxiuIni(),
-                                          strSeccio, strClau, ProgramFolder());
+    return profile::ReadComponentSetting(*this, kFuncions, "ConsultaArxiuIniInterficie", RutaArxiuIni(),
+                                         strSeccio, strClau, ProgramFolder());
 }
 
 std::string clsFuncionsCapaInterficie::StrTran(const std::string& strStringbase,

@@ -1,4 +1,4 @@
-#include "Repeticions.h"
+#include "Repetitions.h"
 
 #include <benchmark/benchmark.h>
 
