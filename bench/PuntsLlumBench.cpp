@@ -36,7 +36,7 @@
 #include "BenchDatabase.h"
 #include "Com/Registry.h"
 #include "Repetitions.h"
-#include "core/clsAndamiSistema.h"
+#include "core/services/clsAndamiSistema.h"
 #include "lightpoints/frmPuntsLlum.h"
 #include "support/SampleDatabase.h"
 
