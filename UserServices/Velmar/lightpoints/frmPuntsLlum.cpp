@@ -95,7 +95,10 @@ Finestra::Declaracio DeclaracioPuntsLlum(frmPuntsLlum* window) {
                            Regla::ValorsForaDeLlista(kDataCombos, "valValorsNoEsTrobenEnCombos"),
                            Regla::Repetit("CodPuntLlum", "valRepetitCodiPuntLlum"),
                            Regla::DatesNoValides({"txtDataAltaInventari", "txtDataBaixaInventari", "txtInstalacio"},
-                                                 "valDataNoValida")},
+                                                 "valDataNoValida"),
+                           // The pattern's number is typed, not picked from a list.
+                           Regla::KeyNotFound("txtCodiPatro", "rstRecordsetPatronsLlum", "NumPatroPLL",
+                                              "valNoSuchPattern")},
             .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"), Regla::Referenciada()}};
 }
 
