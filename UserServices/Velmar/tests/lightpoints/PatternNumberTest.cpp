@@ -4,12 +4,14 @@
 // refuse it, and the window would take that for another user's change); a
 // text that is no whole number is refused by the number rules; a pattern
 // that exists, or none, is saved, and the pattern frame then shows the
-// pattern the point names. In two languages, on each engine.
+// pattern the point names, as it does while the number is typed. In two
+// languages, on each engine.
 #include <gtest/gtest.h>
 
 #include <QTest>
 
 #include "PuntsLlumProva.h"
+#include "core/BindingControl.h"
 #include "support/TestDatabase.h"
 
 namespace {
@@ -26,7 +28,7 @@ struct Case {
 // In order: each starts from what the one before left stored.
 const Case kCases[] = {
     {1, "150", "valNoSuchPattern"}, {1, "tres", "valNumeroNoValid"}, {1, "3"}, {1, ""},
-    {1, "0", "valNoSuchPattern"},   {5, "150", "valNoSuchPattern"},  {5, "4"}, {5, "2,5", "valNumeroNoEnter"},
+    {1, "0", "valNoSuchPattern"},   {5, "150", "valNoSuchPattern"},  {5, "4"}, {5, "2.5", "valNumeroNoEnter"},
     {5, ""},
 };
 
@@ -41,7 +43,15 @@ protected:
     // A field of a pattern as stored; empty for no pattern.
     static std::string PatternField(const std::string& pattern, const char* field) {
         if (pattern == "(Null)") return "";
-        const std::string value = Camp(Llegeix("GetPatronsPuntsLlum"), "NumPatroPLL", std::stol(pattern), field).value();
+        const std::string value = Camp(Llegeix("GetPatronsPuntsLlum"), "NumPatroPLL", std::stoi(pattern), field).value();
+        return value == "(Null)" ? "" : value;
+    }
+    // The model of the support a pattern names; empty for no pattern.
+    static std::string SupportModel(const std::string& pattern) {
+        const std::string support = PatternField(pattern, "NumSPSuport");
+        if (support.empty()) return "";
+        const std::string value =
+            Camp(Auxiliar("TSP_Suport", "CodSPSuport"), "NumSPSuport", std::stoi(support), "SuportModel").value();
         return value == "(Null)" ? "" : value;
     }
 };
@@ -58,6 +68,14 @@ TEST_P(PatternNumber, ANumberNamingNoPatternIsRefusedAndTheFrameShowsThePatternS
         QLineEdit* box = Text(w, "txtCodiPatro");
         box->clear();
         QTest::keyClicks(box, QString::fromUtf8(c.typed));
+        // While typed, the frame follows the number read: a pattern that
+        // exists with its support, none for a number that names none.
+        const bool whole = !c.code || std::string_view(c.code) == "valNoSuchPattern";
+        const std::string named = c.code || !*c.typed ? "(Null)" : c.typed;
+        if (whole) {
+            EXPECT_EQ(Valor(w, "txtObservacionsPatro"), PatternField(named, "Observacions")) << label;
+            EXPECT_EQ(Valor(w, "txtModel"), SupportModel(named)) << label;
+        }
         Click(w, "cmdSortirEdicio");
 
         if (c.code) {
@@ -77,6 +95,7 @@ TEST_P(PatternNumber, ANumberNamingNoPatternIsRefusedAndTheFrameShowsThePatternS
             EXPECT_EQ(Valor(w, "txtCodiPatro"), c.typed) << label;
             EXPECT_EQ(Valor(w, "txtObservacionsPatro"), PatternField(stored, "Observacions")) << label;
             EXPECT_EQ(Valor(w, "txtFotoPatro"), PatternField(stored, "FotoPatro")) << label;
+            EXPECT_EQ(Valor(w, "txtModel"), SupportModel(stored)) << label;
         }
         sessio.shown.clear();
     }
