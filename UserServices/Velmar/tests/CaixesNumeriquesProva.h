@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <vector>
 
-#include "core/BindingControl.h"
-#include "core/Numeros.h"
+#include "core/binding/BindingControl.h"
+#include "core/services/Numbers.h"
 
 struct CaixaNumerica {
     QLineEdit* caixa;
@@ -20,7 +20,7 @@ inline std::vector<CaixaNumerica> CaixesNumeriques(const QWidget& window) {
         const velmar::RecordsetRef rows = velmar::binding::DataSource(edit);
         if (!rows) continue;
         const ado::FieldInfo& camp = rows->Field(rows->FieldIndex(velmar::binding::DataField(edit)));
-        if (velmar::EsNumeric(camp)) caixes.push_back({edit, &camp});
+        if (velmar::IsNumeric(camp)) caixes.push_back({edit, &camp});
     }
     return caixes;
 }

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "CaixesNumeriquesProva.h"
-#include "EscomesesProva.h"
+#include "EscomesesFixture.h"
 #include "support/TestDatabase.h"
 
 namespace {
@@ -13,9 +13,9 @@ namespace {
 using testsupport::Engine;
 using velmar::frmEscomeses;
 
-class Numeros : public EscomesesProva, public testing::WithParamInterface<Engine> {
+class Numeros : public EscomesesFixture, public testing::WithParamInterface<Engine> {
 protected:
-    Numeros() : EscomesesProva(GetParam()) {}
+    Numeros() : EscomesesFixture(GetParam()) {}
 
     std::string Desada() { return Valor("SELECT PotenciaContractada FROM T_Escomesa WHERE CodEscomesa = 'E-01'"); }
     // A text of the window in the session's language.

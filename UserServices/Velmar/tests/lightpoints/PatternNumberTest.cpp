@@ -10,8 +10,8 @@
 
 #include <QTest>
 
-#include "PuntsLlumProva.h"
-#include "core/BindingControl.h"
+#include "PuntsLlumFixture.h"
+#include "core/binding/BindingControl.h"
 #include "support/TestDatabase.h"
 
 namespace {
@@ -32,9 +32,9 @@ const Case kCases[] = {
     {5, ""},
 };
 
-class PatternNumber : public PuntsLlumProva, public testing::WithParamInterface<Engine> {
+class PatternNumber : public PuntsLlumFixture, public testing::WithParamInterface<Engine> {
 protected:
-    PatternNumber() : PuntsLlumProva(GetParam()) {}
+    PatternNumber() : PuntsLlumFixture(GetParam()) {}
 
     // The pattern of the first point of the first connection, as stored.
     static std::string StoredPattern() {
@@ -80,13 +80,13 @@ TEST_P(PatternNumber, ANumberNamingNoPatternIsRefusedAndTheFrameShowsThePatternS
 
         if (c.code) {
             const std::string message =
-                QString::fromStdString(Missatge(c.code)).arg(velmar::binding::NomCamp(box)).toStdString();
+                QString::fromStdString(Message(c.code)).arg(velmar::binding::FieldName(box)).toStdString();
             EXPECT_EQ(sessio.shown, std::vector<std::string>{message}) << label;
             EXPECT_NE(message.find(c.language == 1 ? "Patró núm." : "Pattern no."), std::string::npos) << label;
             EXPECT_TRUE(Editant(w)) << label;
             EXPECT_EQ(Valor(w, "txtCodiPatro"), c.typed) << label << ": what was typed stays";
             EXPECT_EQ(StoredPattern(), before) << label;
-            EXPECT_TRUE(SenseTransaccio()) << label;
+            EXPECT_TRUE(NoOpenTransaction()) << label;
         } else {
             EXPECT_TRUE(sessio.shown.empty()) << label << ": " << sessio.shown.front();
             EXPECT_FALSE(Editant(w)) << label;
