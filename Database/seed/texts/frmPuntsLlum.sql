@@ -28,11 +28,13 @@
 --   valRepetitCodiPuntLlum valNoRegistresEditar valNoRegistresEliminar
 --   valDataAltaPassada valTextEliminar valTextEliminarLluminaria
 --   valAlgunCampNecessariBuitGuardarLluminaria valDadesPropietatsNoCompletes
---   valDataNoValida valDescartarCanvis
+--   valDataNoValida valDescartarCanvis valNoSuchPattern
 -- Beyond the window's own codes:
 --   valDataNoValida: a date field holds text that is not a date; %1 is the
 --   field's name (so in valValorsNoEsTrobenEnCombos).
 --   valDescartarCanvis: the window is closed while editing.
+--   valNoSuchPattern: the pattern number typed names no pattern; %1 is the
+--   field's name.
 --   valNumeroNoValid, valNumeroNoEnter, valNumeroNoHiCap: in Numeros.sql,
 --     with those of every window that edits.
 
@@ -351,4 +353,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmPuntsLlum', 'valDataNoValida', 'The date in "%1" is not valid.', FALSE),
   (1, 'frmPuntsLlum', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
   (2, 'frmPuntsLlum', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
-  (5, 'frmPuntsLlum', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);
+  (5, 'frmPuntsLlum', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE),
+  (1, 'frmPuntsLlum', 'valNoSuchPattern', 'Cap patró no té el número de «%1».', FALSE),
+  (2, 'frmPuntsLlum', 'valNoSuchPattern', 'Ningún patrón tiene el número de «%1».', FALSE),
+  (5, 'frmPuntsLlum', 'valNoSuchPattern', 'No pattern has the number in "%1".', FALSE);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
+#include <algorithm>
 #include <memory>
 
 #include "core/binding/BindingControl.h"
@@ -76,6 +77,23 @@ Rule Rule::InvalidDates(std::vector<std::string> controls, std::string codi) {
             if (!edit->text().trimmed().isEmpty() && !ParseDate(edit->text())) return edit;
         }
         return nullptr;
+    });
+}
+
+Rule Rule::KeyNotFound(std::string control, std::string taula, std::string camp, std::string codi) {
+    return OfField(std::move(codi), [control = std::move(control), taula = std::move(taula),
+                                     camp = std::move(camp)](DataWindow& f) -> QWidget* {
+        QLineEdit* edit = Troba<QLineEdit>(f, control);
+        const RecordsetRef fila = binding::DataSource(edit);
+        if (!fila || fila->IsBOF() || fila->IsEOF()) return nullptr;
+        const com::Variant clau = fila->Value(binding::DataField(edit));
+        if (clau.isNull()) return nullptr;
+        const Table* files = f.TableByName(taula);
+        if (!files || !files->Ref()) return edit;
+        const ado::Recordset& rows = *files->Ref();
+        const std::vector<com::Variant> claus = rows.ColumnValues(rows.FieldIndex(camp));
+        const bool troba = std::ranges::any_of(claus, [&clau](const com::Variant& c) { return DataCombo::SameKey(c, clau); });
+        return troba ? nullptr : edit;
     });
 }
 

@@ -34,6 +34,11 @@ struct Rule {
     // the text (after the text when it has none).
     // One of these text boxes holds a text that is not a date.
     static Rule InvalidDates(std::vector<std::string> controls, std::string codi);
+    // The text box holds a key that no row of the window's table `taula`
+    // holds in `camp`, whatever rows its filter shows: the database would
+    // refuse the reference. An empty box names no row and passes. Its
+    // message names the field, as those above do.
+    static Rule KeyNotFound(std::string control, std::string taula, std::string camp, std::string codi);
     // The current row's date in the field is a day before today (the
     // stored date, not the text that shows it; no date is none).
     static Rule PastDate(std::string camp, std::string codi);

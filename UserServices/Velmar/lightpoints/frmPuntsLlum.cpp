@@ -95,7 +95,10 @@ DataWindow::Declaration DeclaracioPuntsLlum(frmPuntsLlum* window) {
                            Rule::ValuesNotInList(kDataCombos, "valValorsNoEsTrobenEnCombos"),
                            Rule::Repeated("CodPuntLlum", "valRepetitCodiPuntLlum"),
                            Rule::InvalidDates({"txtDataAltaInventari", "txtDataBaixaInventari", "txtInstalacio"},
-                                                 "valDataNoValida")},
+                                                 "valDataNoValida"),
+                           // The pattern's number is typed, not picked from a list.
+                           Rule::KeyNotFound("txtCodiPatro", "rstRecordsetPatronsLlum", "NumPatroPLL",
+                                              "valNoSuchPattern")},
             .reglesElimina = {Rule::PastDate("DataAltaInventari", "valDataAltaPassada"), Rule::Referenced()}};
 }
 
@@ -158,6 +161,14 @@ void frmPuntsLlum::FinishStart() {
 void frmPuntsLlum::RefreshModeFormEdicio(bool edicio) {
     RecordWindow::RefreshModeFormEdicio(edicio);
     lluminaries_->Enable(HasData());
+    // The pattern's number is typed: while it is edited, the pattern and
+    // its support follow it as a number is read from the typing.
+    patternTyped_.reset();
+    if (!edicio || !rstRecordsetActual) return;
+    const int32_t patro = rstRecordsetActual->FieldIndex("NumPatroPLL");
+    patternTyped_ = rstRecordsetActual->Listen({.fieldChanged = [this, patro](int32_t field) {
+        if (field == patro) TopLevel("ShowPointPattern", [this] { ShowPointPattern(); });
+    }});
 }
 
 // --- the record ------------------------------------------------------------------
@@ -172,15 +183,10 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
         const bool actual = punts.RecordCount() > 0 && !punts.IsBOF() && !punts.IsEOF() &&
                             !punts.Value("NumPuntLlum").isNull();
         if (actual) {
-            Filtra("rstRecordsetPatronsLlum", "NumPatroPLL", punts.Value("NumPatroPLL"));
-            Table& patrons = T("rstRecordsetPatronsLlum");
-            const com::Variant suport = patrons.RowCount() == 0 ? cap : patrons->Value("NumSPSuport");
-            Filtra("rstRecordsetSuport", "NumSPSuport", suport);
-            Filtra("rstRecordsetSuportPropietat", "NumSPSuport", suport);
+            ShowPointPattern();
             // Its first luminaire, and that one's model.
             Filtra("rstRecordsetLluminaries", "NumPuntLlum", punts.Value("NumPuntLlum"));
             FiltraModelLluminaria();
-            RefrescaLlistaPropietatsSuport();
         } else {
             for (const auto& [taula, camp] :
                  {std::pair{"rstRecordsetPatronsLlum", "NumPatroPLL"}, {"rstRecordsetSuport", "NumSPSuport"},
@@ -191,6 +197,16 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
         }
         Vertices()->ReadCurrentVertices();
     });
+}
+
+void frmPuntsLlum::ShowPointPattern() {
+    const com::Variant cap = com::Variant::Null();
+    Filtra("rstRecordsetPatronsLlum", "NumPatroPLL", rstRecordsetActual->Value("NumPatroPLL"));
+    Table& patrons = T("rstRecordsetPatronsLlum");
+    const com::Variant suport = patrons.RowCount() == 0 ? cap : patrons->Value("NumSPSuport");
+    Filtra("rstRecordsetSuport", "NumSPSuport", suport);
+    Filtra("rstRecordsetSuportPropietat", "NumSPSuport", suport);
+    RefrescaLlistaPropietatsSuport();
 }
 
 void frmPuntsLlum::OmpleNumeroLluminaria() { lluminaries_->OmpleNumeroRegistre(); }

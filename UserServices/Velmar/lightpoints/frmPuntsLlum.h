@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "Ado/Recordset.h"
 #include "framework/RecordWindow.h"
 
 class QComboBox;
@@ -64,6 +65,9 @@ private:
 
     // The current point with what hangs on it, and both counters.
     void ShowCurrent() override;
+    // The pattern the current point names, the support the pattern names
+    // and the support's properties.
+    void ShowPointPattern();
     void OmpleNumeroLluminaria();
     // Only the deletion is sent: the point, its luminaires and its map
     // points.
@@ -104,6 +108,8 @@ private:
     QComboBox* cmbPropietat = nullptr;
     QTabWidget* tabDades = nullptr;
     QTreeWidget* lstPropietats = nullptr;
+    // Held while the window edits (RefreshModeFormEdicio).
+    ado::Subscription patternTyped_;
 };
 
 }  // namespace velmar
