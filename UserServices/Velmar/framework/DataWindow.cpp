@@ -434,7 +434,7 @@ std::string DataWindow::UnreadTextsMessage() {
     return text.arg(binding::FieldName(noLlegit->control)).toStdString();
 }
 
-bool DataWindow::PotCanviarFila() {
+bool DataWindow::CanLeaveRow() {
     const std::string message = UnreadTextsMessage();
     if (!message.empty()) dialogs::ShowMessage(message);
     return message.empty();

@@ -222,7 +222,7 @@ protected:
     // number holds a text that is none, which the next row's value would
     // replace unseen. As a save does, the message names the field and the
     // typing stays.
-    bool PotCanviarFila();
+    bool CanLeaveRow();
     // Whether the current row may be deleted: no rule refuses it (its
     // message is shown) and the user answers Yes to the question.
     bool ConfirmDelete();

@@ -81,7 +81,7 @@ void RecordNavigator::Enable(bool habilitat) {
 
 void RecordNavigator::Mou(size_t boto) {
     finestra_.TopLevel(declaracio_.procediments[boto], [this, boto] {
-        if (!finestra_.PotCanviarFila()) return;
+        if (!finestra_.CanLeaveRow()) return;
         MoveRecord(**finestra_.TableByName(declaracio_.taula), kMoviments[boto]);
         despres_();
     });

@@ -12,7 +12,7 @@
 // edits a record its navigation is disabled (Enable), so that no edit is
 // left unsaved by moving off it. A navigation that stays usable while the
 // window edits (the luminaires of a light point) refuses to move while a box
-// holds a number it cannot read (DataWindow::PotCanviarFila).
+// holds a number it cannot read (DataWindow::CanLeaveRow).
 #pragma once
 
 #include <array>

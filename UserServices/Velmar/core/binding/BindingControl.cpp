@@ -41,15 +41,15 @@ std::string Property(const QWidget* control, const char* name) {
     return control->property(name).toString().toStdString();
 }
 
-constexpr const char* kTextName = "velmarTextNoLlegit";
+constexpr const char* kTextName = "velmarUnreadText";
 
 // What a tie taken off a box leaves there while the box holds a text that is
 // no value of its field: where the text belongs, so that a tie put back on
 // the same row keeps it (the window unbinds its controls while a combo's rows
 // are read again).
-class TextNoLlegitDeixat final : public QObject {
+class UnreadTextLeft final : public QObject {
 public:
-    TextNoLlegitDeixat(QWidget* control, const RecordsetRef& recordset, int32_t field, com::Variant fila)
+    UnreadTextLeft(QWidget* control, const RecordsetRef& recordset, int32_t field, com::Variant fila)
         : QObject(control), recordset(recordset), field(field), fila(std::move(fila)) {
         setObjectName(kTextName);
     }
@@ -76,7 +76,7 @@ public:
             .currentRowChanged = [this] { show(); },
             .fieldChanged = [this](int32_t field) { if (field == field_ && !writing_) show(); },
         });
-        if (!RetornaText()) show();
+        if (!TakeBackUnreadText()) show();
         followEdits();
     }
 
@@ -84,8 +84,8 @@ public:
 
     // Leaves a text that is no value of the field on the control, for a tie
     // put back on the same row; the tie goes next.
-    void DeixaText() const {
-        if (filaDelText_) new TextNoLlegitDeixat(control_, recordset_, field_, *filaDelText_);
+    void LeaveUnreadText() const {
+        if (unreadTextRow_) new UnreadTextLeft(control_, recordset_, field_, *unreadTextRow_);
     }
 
     // How the text of a box over a number reads; a value for any other
@@ -98,13 +98,13 @@ public:
 
 private:
     // Takes back the text a tie on the same field and row left.
-    bool RetornaText() {
-        auto* deixat = static_cast<TextNoLlegitDeixat*>(
+    bool TakeBackUnreadText() {
+        auto* deixat = static_cast<UnreadTextLeft*>(
             control_->findChild<QObject*>(kTextName, Qt::FindDirectChildrenOnly));
         if (!deixat) return false;
         const bool mateix = deixat->recordset.lock() == recordset_ && deixat->field == field_ && fila() == deixat->fila;
         delete deixat;
-        if (mateix) filaDelText_ = fila();
+        if (mateix) unreadTextRow_ = fila();
         return mateix;
     }
 
@@ -117,7 +117,7 @@ private:
     }
 
     void show() {
-        filaDelText_.reset();
+        unreadTextRow_.reset();
         showing_ = true;
         const com::Variant value = current();
         if (auto* combo = dynamic_cast<DataCombo*>(control_)) {
@@ -168,7 +168,7 @@ private:
                 // text that is none stays in the box as typed, for the save
                 // to refuse, and the field keeps what it held.
                 if (showing_) return;
-                filaDelText_.reset();
+                unreadTextRow_.reset();
                 if (t.trimmed().isEmpty()) return write(com::Variant::Null());
                 if (forma_ == Forma::Data) {
                     if (const std::optional<com::Date> date = ParseDate(t)) return write(*date);
@@ -176,7 +176,7 @@ private:
                            numero.lectura == ParseOutcome::Valor) {
                     return write(numero.valor);
                 }
-                filaDelText_ = fila();
+                unreadTextRow_ = fila();
             });
         } else if (auto* box = dynamic_cast<MultilineTextBox*>(control_)) {
             connect(box, &QPlainTextEdit::textChanged, this, [this, box] { write(ValueOf(box->text())); });
@@ -212,7 +212,7 @@ private:
     bool showing_ = false;
     bool writing_ = false;  // its own edit is not shown back to it
     // The row whose field a text typed and no value of it stands for.
-    std::optional<com::Variant> filaDelText_;
+    std::optional<com::Variant> unreadTextRow_;
 };
 
 // Only a Tie bears this name.
@@ -244,7 +244,7 @@ void Bind(QWidget* control, const RecordsetRef& recordset, const std::string& fi
 void Unbind(QWidget* control) {
     Tie* tie = TieOf(control);
     if (!tie) return;
-    tie->DeixaText();
+    tie->LeaveUnreadText();
     delete tie;
 }
 

@@ -4,7 +4,7 @@
 // nothing stored and the typing kept. On each engine.
 #include <QTest>
 
-#include "CaixesNumeriquesProva.h"
+#include "NumberBoxes.h"
 #include "EscomesesFixture.h"
 #include "support/TestDatabase.h"
 
@@ -105,7 +105,7 @@ TEST_P(Numeros, WhatIsTypedInEveryNumberBoxIsStoredAndShownWhenTheWindowOpensAga
         {
             frmEscomeses w(306);
             Click(w, "cmdEditar");
-            for (const CaixaNumerica& c : CaixesNumeriques(w)) {
+            for (const NumberBox& c : NumberBoxes(w)) {
                 caixes.push_back(c.caixa->objectName().toStdString());
                 c.caixa->clear();
                 QTest::keyClicks(c.caixa, QString::fromUtf8(escrit));

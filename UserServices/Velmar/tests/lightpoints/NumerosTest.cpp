@@ -9,7 +9,7 @@
 #include <QTest>
 #include <optional>
 
-#include "CaixesNumeriquesProva.h"
+#include "NumberBoxes.h"
 #include "PuntsLlumFixture.h"
 #include "support/TestDatabase.h"
 
@@ -169,12 +169,12 @@ TEST_P(Numeros, WhatIsTypedInEveryNumberBoxIsStoredAndShownWhenTheWindowOpensAga
             frmPuntsLlum w(306);
             TriaEscomesa(w, "E-02");
             Click(w, "cmdEditar");
-            const std::vector<CaixaNumerica> caixes = CaixesNumeriques(w);
+            const std::vector<NumberBox> caixes = NumberBoxes(w);
             ASSERT_EQ(caixes.size(), 4u) << "power, bulbs, fuses and the pattern's number";
             // The pattern's number names a row of the patterns: typed back
             // whole as it stands, so that the point keeps its pattern.
             const std::string patro = Valor(w, "txtCodiPatro");
-            const auto text = [&](const CaixaNumerica& c) -> std::string {
+            const auto text = [&](const NumberBox& c) -> std::string {
                 if (c.camp->type == ado::DataType::Double) return fraccio;
                 return c.caixa->objectName() == "txtCodiPatro" ? patro : enter;
             };
@@ -184,10 +184,10 @@ TEST_P(Numeros, WhatIsTypedInEveryNumberBoxIsStoredAndShownWhenTheWindowOpensAga
             Text(w, "txtValor")->setText(QString::fromUtf8(fraccio));
             Click(w, "cmdAfegirPropietat");
             ASSERT_TRUE(sessio.shown.empty()) << idioma << ": " << sessio.shown.front();
-            for (const CaixaNumerica& c : caixes) Escriu(w, c.caixa->objectName().toUtf8().constData(), fraccio);
+            for (const NumberBox& c : caixes) Escriu(w, c.caixa->objectName().toUtf8().constData(), fraccio);
 
             Click(w, "cmdSortirEdicio");
-            const auto enters = std::ranges::find_if(caixes, [](const CaixaNumerica& c) {
+            const auto enters = std::ranges::find_if(caixes, [](const NumberBox& c) {
                 return c.camp->type != ado::DataType::Double;
             });
             ASSERT_NE(enters, caixes.end());
@@ -196,7 +196,7 @@ TEST_P(Numeros, WhatIsTypedInEveryNumberBoxIsStoredAndShownWhenTheWindowOpensAga
                       std::vector<std::string>{QString::fromStdString(Message("valNumeroNoEnter")).arg(nom).toStdString()})
                 << idioma;
             sessio.shown.clear();
-            for (const CaixaNumerica& c : caixes) {
+            for (const NumberBox& c : caixes) {
                 const std::string typed = text(c);
                 escrit.emplace_back(c.caixa->objectName().toStdString(), typed);
                 Escriu(w, c.caixa->objectName().toUtf8().constData(), typed.c_str());

@@ -19,7 +19,7 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
-#include "CaixesNumeriquesProva.h"
+#include "NumberBoxes.h"
 #include "RegisteredWindowsFixture.h"
 #include "framework/References.h"
 
@@ -93,7 +93,7 @@ std::set<std::string> MessageCodes(const std::string& window) {
 // over a number (core/services/Numbers.h), when its typing is no value: no source of
 // the window names them, so its boxes tell.
 void CodisDeNumeros(const QWidget& window, std::set<std::string>& codes) {
-    if (CaixesNumeriques(window).empty()) return;
+    if (NumberBoxes(window).empty()) return;
     for (const velmar::ParseOutcome lectura :
          {velmar::ParseOutcome::NoNumero, velmar::ParseOutcome::NoEnter, velmar::ParseOutcome::NoHiCap})
         codes.insert(velmar::MessageCode(lectura));

@@ -9,13 +9,13 @@
 #include "core/binding/BindingControl.h"
 #include "core/services/Numbers.h"
 
-struct CaixaNumerica {
+struct NumberBox {
     QLineEdit* caixa;
     const ado::FieldInfo* camp;
 };
 
-inline std::vector<CaixaNumerica> CaixesNumeriques(const QWidget& window) {
-    std::vector<CaixaNumerica> caixes;
+inline std::vector<NumberBox> NumberBoxes(const QWidget& window) {
+    std::vector<NumberBox> caixes;
     for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
         const velmar::RecordsetRef rows = velmar::binding::DataSource(edit);
         if (!rows) continue;
