@@ -56,89 +56,77 @@ void Reserve(std::string& text, size_t size) {
     if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
 }
 
-// Pages mapped for a piece of a text, unmapped when it goes: memory the
-// heap would keep after it is freed. Pages never written take no memory.
-class MappedPiece {
+// A text that grows as rows come, in one mapping of pages. Its room is
+// reserved ahead as addresses, which take no memory until written; when
+// that runs out the kernel moves the mapping to a larger range, moving its
+// pages rather than copying them. Pages are given back only while the text
+// is put together at the end, a few times per text: on a machine of several
+// processors every page given back makes the others forget it, which costs
+// far more than writing it.
+class GrowingText {
 public:
-    // Room for `capacity` bytes; on huge pages when it is that large.
-    explicit MappedPiece(size_t capacity) {
-        const bool huge = capacity >= 2 * kHugePage;
-        mapped_ = huge ? HugePagesUp(capacity) : capacity;
-        const size_t extra = huge ? kHugePage : 0;
-        void* pages = mmap(nullptr, mapped_ + extra, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (pages == MAP_FAILED) throw std::bad_alloc();
-        data_ = static_cast<char*>(pages);
-        if (!huge) return;
-        // Keep the part that starts on a huge page's boundary.
-        const uintptr_t start = reinterpret_cast<uintptr_t>(pages);
-        const uintptr_t aligned = HugePagesUp(start);
-        if (aligned > start) munmap(pages, aligned - start);
-        if (aligned + mapped_ < start + mapped_ + extra)
-            munmap(reinterpret_cast<void*>(aligned + mapped_), start + extra - aligned);
-        data_ = reinterpret_cast<char*>(aligned);
-        madvise(data_, mapped_, MADV_HUGEPAGE);
-    }
-    MappedPiece(MappedPiece&& other) noexcept
-        : data_(std::exchange(other.data_, nullptr)), size_(other.size_), mapped_(other.mapped_) {}
-    MappedPiece& operator=(MappedPiece&&) = delete;
-    ~MappedPiece() { release(); }
-
-    void release() {
-        if (data_) munmap(data_, mapped_);
-        data_ = nullptr;
+    GrowingText() = default;
+    GrowingText(const GrowingText&) = delete;
+    GrowingText& operator=(const GrowingText&) = delete;
+    ~GrowingText() {
+        if (data_) munmap(data_, reserved_);
     }
 
-    std::string_view text() const { return {data_, size_}; }
-    // Appends as much of `bytes` as there is room for; returns what is left.
-    std::string_view fill(std::string_view bytes) {
-        const size_t taken = std::min(bytes.size(), mapped_ - size_);
-        std::memcpy(data_ + size_, bytes.data(), taken);
-        size_ += taken;
-        return bytes.substr(taken);
-    }
-
-private:
-    char* data_ = nullptr;
-    size_t size_ = 0;
-    size_t mapped_ = 0;
-};
-
-// A text that grows as rows come, kept in pieces and put together once at
-// the end, each piece given back as soon as it is copied: the text is
-// never copied to grow, and at its peak is held once and one piece more.
-// A piece is a sixteenth of the text before it, so that it stays small
-// beside the text at any size.
-class PieceText {
-public:
     size_t size() const { return size_; }
 
     void append(std::string_view bytes) {
+        if (reserved_ - size_ < bytes.size()) grow(size_ + bytes.size());
+        std::memcpy(data_ + size_, bytes.data(), bytes.size());
+        const bool wasSmall = size_ < kHugeFrom;
         size_ += bytes.size();
-        if (!pieces_.empty()) bytes = pieces_.back().fill(bytes);
-        while (!bytes.empty()) {
-            const size_t capacity = std::max(kFirstPiece, (size_ / 16 + kFirstPiece - 1) / kFirstPiece * kFirstPiece);
-            bytes = pieces_.emplace_back(capacity).fill(bytes);
-        }
+        if (wasSmall && size_ >= kHugeFrom) madvise(data_, reserved_, MADV_HUGEPAGE);
     }
 
-    // `prefix`, then the text, as one string.
+    // `prefix`, then the text, as one string. The text is copied an eighth
+    // at a time and each eighth given back once copied, so that it is held
+    // once and an eighth more.
     std::string take(std::string_view prefix) {
         std::string text;
         Reserve(text, prefix.size() + size_);
         text += prefix;
-        for (MappedPiece& piece : pieces_) {
-            text += piece.text();
-            piece.release();
+        const size_t step = std::max(kPage, (size_ / kReleases + kPage - 1) / kPage * kPage);
+        while (size_ > 0) {
+            const size_t copied = std::min(step, size_);
+            text.append(data_, copied);
+            const size_t released = copied < size_ ? copied : reserved_;
+            munmap(data_, released);
+            data_ = released < reserved_ ? data_ + released : nullptr;
+            reserved_ -= released;
+            size_ -= copied;
         }
-        pieces_.clear();
-        size_ = 0;
         return text;
     }
 
 private:
-    static constexpr size_t kFirstPiece = 64 << 10;
-    std::vector<MappedPiece> pieces_;
+    static constexpr size_t kPage = 4096;
+    static constexpr size_t kReleases = 8;
+    // Addresses reserved at first: most texts never outgrow them.
+    static constexpr size_t kFirstReserve = 64 << 20;
+    // The size from which the text goes on in huge pages, which spare the
+    // kernel a page fault for every 4 KB: a fault costs far more than writing
+    // the page. The last huge page, partly written, is then small beside the
+    // text.
+    static constexpr size_t kHugeFrom = 16 << 20;
+
+    void grow(size_t needed) {
+        size_t reserved = std::max(reserved_, kFirstReserve);
+        while (reserved < needed) reserved *= 2;
+        void* pages = data_ ? mremap(data_, reserved_, reserved, MREMAP_MAYMOVE)
+                            : mmap(nullptr, reserved, PROT_READ | PROT_WRITE,
+                                   MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+        if (pages == MAP_FAILED) throw std::bad_alloc();
+        data_ = static_cast<char*>(pages);
+        reserved_ = reserved;
+    }
+
+    char* data_ = nullptr;
     size_t size_ = 0;
+    size_t reserved_ = 0;
 };
 
 }  // namespace
@@ -162,7 +150,7 @@ public:
 
     // A stream of unchanged rows: the head, then each row as it comes. A
     // small text (most queries) is written straight into one string; one
-    // that grows past kSmall goes on in pieces.
+    // that grows past kSmall goes on in pages of its own.
     void startStream() {
         head();
         out_ += '\n';
@@ -357,7 +345,7 @@ private:
     const RecordsetData& data_;
     std::vector<std::string> valueHeads_;
     std::string out_;
-    PieceText pieces_;  // of a streamed text past kSmall
+    GrowingText pieces_;  // a streamed text past kSmall
     std::string row_;   // the row being streamed into pieces_
     bool xml11_ = false;  // a value needs XML 1.1
 };
