@@ -44,23 +44,28 @@ constexpr uintptr_t kHugePage = 2 << 20;
 // `n` rounded up to a whole number of huge pages.
 constexpr uintptr_t HugePagesUp(uintptr_t n) { return (n + kHugePage - 1) & ~(kHugePage - 1); }
 
-// The text of a large recordset is written once, front to back: huge pages
-// spare the kernel a page fault for every 4 KB of it, which costs more than
-// writing the text itself.
-void Reserve(std::string& text, size_t size) {
-    text.reserve(size);
-    if (size < 4 * kHugePage) return;
-    const uintptr_t start = reinterpret_cast<uintptr_t>(text.data());
-    const uintptr_t first = HugePagesUp(start);
-    const uintptr_t end = (start + text.capacity()) & ~(kHugePage - 1);
-    if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+// Huge pages for the whole huge pages within [begin, end): they spare the
+// kernel a page fault for every 4 KB, and a fault costs far more than
+// writing the page. Pages never written take no memory, huge or not.
+void AdviseHugePages(const char* begin, const char* end) {
+    const uintptr_t first = HugePagesUp(reinterpret_cast<uintptr_t>(begin));
+    const uintptr_t last = reinterpret_cast<uintptr_t>(end) & ~(kHugePage - 1);
+    if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
 }
 
-// A text that grows as rows come, in one mapping of pages. Its room is
-// reserved ahead as addresses, which take no memory until written; when
-// that runs out the kernel moves the mapping to a larger range, moving its
-// pages rather than copying them. Pages are given back only while the text
-// is put together at the end, a few times per text: on a machine of several
+// The text of a large recordset is written once, front to back, on huge
+// pages.
+void Reserve(std::string& text, size_t size) {
+    text.reserve(size);
+    if (size >= 4 * kHugePage) AdviseHugePages(text.data(), text.data() + text.capacity());
+}
+
+// A text that grows as rows come, in one mapping of huge pages (it is meant
+// for texts so large that the last one, partly written, is small beside
+// them). Its room is reserved ahead as addresses, which take no memory
+// until written; when that runs out the kernel moves the mapping to a
+// larger range, moving its pages rather than copying them. Pages are given
+// back a few times per text, not as they are used: on a machine of several
 // processors every page given back makes the others forget it, which costs
 // far more than writing it.
 class GrowingText {
@@ -77,19 +82,30 @@ public:
     void append(std::string_view bytes) {
         if (reserved_ - size_ < bytes.size()) grow(size_ + bytes.size());
         std::memcpy(data_ + size_, bytes.data(), bytes.size());
-        const bool wasSmall = size_ < kHugeFrom;
         size_ += bytes.size();
-        if (wasSmall && size_ >= kHugeFrom) madvise(data_, reserved_, MADV_HUGEPAGE);
     }
 
-    // `prefix`, then the text, as one string. The text is copied an eighth
-    // at a time and each eighth given back once copied, so that it is held
-    // once and an eighth more.
+    // Appends `text` and empties it, giving its pages back as they are
+    // copied, so that it is never held twice.
+    void takeOver(std::string& text) {
+        const size_t step = MoveStep(text.size());
+        for (size_t done = 0; done < text.size(); done += step) {
+            const size_t copied = std::min(step, text.size() - done);
+            append({text.data() + done, copied});
+            // Only the pages wholly within what is copied.
+            const uintptr_t first = PagesUp(reinterpret_cast<uintptr_t>(text.data() + done));
+            const uintptr_t end = reinterpret_cast<uintptr_t>(text.data() + done + copied) & ~(kPage - 1);
+            if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+        }
+        text = std::string();
+    }
+
+    // `prefix`, then the text, as one string.
     std::string take(std::string_view prefix) {
         std::string text;
         Reserve(text, prefix.size() + size_);
         text += prefix;
-        const size_t step = std::max(kPage, (size_ / kReleases + kPage - 1) / kPage * kPage);
+        const size_t step = MoveStep(size_);
         while (size_ > 0) {
             const size_t copied = std::min(step, size_);
             text.append(data_, copied);
@@ -103,15 +119,16 @@ public:
     }
 
 private:
-    static constexpr size_t kPage = 4096;
-    static constexpr size_t kReleases = 8;
-    // Addresses reserved at first: most texts never outgrow them.
-    static constexpr size_t kFirstReserve = 64 << 20;
-    // The size from which the text goes on in huge pages, which spare the
-    // kernel a page fault for every 4 KB: a fault costs far more than writing
-    // the page. The last huge page, partly written, is then small beside the
-    // text.
-    static constexpr size_t kHugeFrom = 16 << 20;
+    static constexpr uintptr_t kPage = 4096;
+    static uintptr_t PagesUp(uintptr_t n) { return (n + kPage - 1) & ~(kPage - 1); }
+
+    // A text that moves is copied an eighth at a time, each eighth given
+    // back once copied: it is held once and an eighth more, and given back
+    // eight times, however large.
+    static size_t MoveStep(size_t size) { return std::max<size_t>(kPage, PagesUp(size / 8)); }
+
+    // Addresses reserved at first, doubled as often as the text needs.
+    static constexpr size_t kFirstReserve = 256 << 20;
 
     void grow(size_t needed) {
         size_t reserved = std::max(reserved_, kFirstReserve);
@@ -122,6 +139,7 @@ private:
         if (pages == MAP_FAILED) throw std::bad_alloc();
         data_ = static_cast<char*>(pages);
         reserved_ = reserved;
+        madvise(data_, reserved_, MADV_HUGEPAGE);
     }
 
     char* data_ = nullptr;
@@ -149,31 +167,24 @@ public:
     }
 
     // A stream of unchanged rows: the head, then each row as it comes. A
-    // small text (most queries) is written straight into one string; one
-    // that grows past kSmall goes on in pages of its own.
+    // small text (most queries) grows as strings do. One past kSmall is
+    // written in place into one string whose room is reserved ahead: the
+    // reserved addresses take no memory until written, and each page of a
+    // text is written once, since a first write to a page costs far more
+    // than the writing. A text that outgrows that room goes on in pages of
+    // its own.
     void startStream() {
         head();
         out_ += '\n';
     }
     void streamRow(std::span<const Cell> values) {
-        if (pieces_.size() == 0) {
-            rowElement(out_, values, "\t");
-            if (out_.size() < kSmall) return;
-            pieces_.append(out_);
-            out_ = std::string();
-            return;
-        }
         row_.clear();
         rowElement(row_, values, "\t");
-        pieces_.append(row_);
+        stream(row_);
     }
     std::string finishStream() {
-        constexpr std::string_view kEnd = "</rs:data>\n</xml>";
-        if (pieces_.size() == 0) {
-            out_ += kEnd;
-            return declared(std::move(out_));
-        }
-        pieces_.append(kEnd);
+        stream("</rs:data>\n</xml>");
+        if (pieces_.size() == 0) return declared(std::move(out_));
         return pieces_.take(xml11_ ? kXml11Declaration : std::string_view());
     }
 
@@ -189,6 +200,21 @@ public:
     }
 
 private:
+    void stream(std::string_view bytes) {
+        if (pieces_.size() == 0) {
+            if (out_.size() >= kSmall && out_.capacity() < kInPlace) {
+                out_.reserve(kInPlace);
+                AdviseHugePages(out_.data() + kHugeFrom, out_.data() + out_.capacity());
+            }
+            if (out_.size() < kSmall || out_.size() + bytes.size() <= out_.capacity()) {
+                out_ += bytes;
+                return;
+            }
+            pieces_.takeOver(out_);
+        }
+        pieces_.append(bytes);
+    }
+
     // `text` as XML 1.1 when a value of it needs that version, which only
     // such texts declare: the others stay as they always were.
     std::string declared(std::string text) const {
@@ -341,12 +367,19 @@ private:
     }
 
     static constexpr size_t kSmall = 64 << 10;
+    // The room of a text written in place. The allocator keeps the pages of
+    // a freed block up to 32 MB for the blocks that follow, so below that
+    // the next long text is written on pages it already has.
+    static constexpr size_t kInPlace = 30 << 20;
+    // From here on a text written in place goes on in huge pages: the last
+    // one, partly written, is then small beside the text.
+    static constexpr size_t kHugeFrom = 12 << 20;
 
     const RecordsetData& data_;
     std::vector<std::string> valueHeads_;
     std::string out_;
-    GrowingText pieces_;  // a streamed text past kSmall
-    std::string row_;   // the row being streamed into pieces_
+    GrowingText pieces_;  // a streamed text past kInPlace
+    std::string row_;     // the row being streamed
     bool xml11_ = false;  // a value needs XML 1.1
 };
 
