@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the whole
 # suite in a normal build, then the platform, data and collector tests again in a build
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# with AddressSanitizer and UndefinedBehaviorSanitizer, and last the whole tree
+# compiled once more with Clang (no tests: GCC's build is the tested one).
 #   scripts/test.sh            everything
 #   scripts/test.sh --quick    the normal build only
 set -euo pipefail
@@ -30,4 +31,10 @@ if [ $quick -eq 0 ]; then
         -DINVENTARI_WITH_WINDOWS=OFF -DINVENTARI_BENCH=OFF
   cmake --build build-asan -j"$jobs"
   (cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j"$jobs" --timeout 600 -L 'platform|data|collector')
+
+  # Only whether Clang accepts the tree, so the quickest build that says so:
+  # unoptimised, without debug information or the benchmarks.
+  cmake -S . -B build-clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
+        -DINVENTARI_BENCH=OFF
+  cmake --build build-clang -j"$jobs"
 fi

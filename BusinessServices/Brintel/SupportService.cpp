@@ -157,8 +157,8 @@ com::Variant& ValueOf(const std::vector<std::string_view>& names, const Value& v
 }  // namespace
 
 com::ObjectRef SupportService::NewRecord(const Operation& op, std::vector<com::Variant>& params) {
-    com::ObjectRef record = funcions_->CreaObjecteEntitat(std::string(op.record_));
-    com::RaiseReported(*funcions_);
+    com::ObjectRef record = base::CallChecked(*funcions_, &clsFuncionsSubCapaSuport::CreaObjecteEntitat,
+                                              std::string(op.record_), com::Variant());
     for (const RecordField& field : op.fields_) {
         com::Variant constant;
         com::Let(record, field.name, ValueOf(op.params_, field.value, params, constant));
@@ -174,9 +174,8 @@ com::ObjectRef& SupportService::ViewField(const Operation& op) {
 
 com::Variant SupportService::Perform(const Operation& op, std::vector<com::Variant>& params) {
     if (op.manager_.empty()) {
-        std::string text = funcions_->GetTextIdiomaForm(params[0].asLong(), params[1].asString());
-        com::RaiseReported(*funcions_);
-        return com::Variant(std::move(text));
+        return com::Variant(base::CallChecked(*funcions_, &clsFuncionsSubCapaSuport::GetTextIdiomaForm,
+                                              params[0].asLong(), params[1].asString()));
     }
 
     const bool hasRecord = !op.record_.empty();
@@ -184,9 +183,8 @@ com::Variant SupportService::Perform(const Operation& op, std::vector<com::Varia
     if (hasRecord && op.recordFirst_) record = NewRecord(op, params);
 
     com::ObjectRef& manager = managers_[op.manager_];
-    manager = funcions_->CreaObjecteEntitat(
-        std::string(op.manager_), op.withCaller_ ? com::Variant(shared_from_this()) : com::Variant());
-    com::RaiseReported(*funcions_);
+    manager = base::CallChecked(*funcions_, &clsFuncionsSubCapaSuport::CreaObjecteEntitat, std::string(op.manager_),
+                                op.withCaller_ ? com::Variant(shared_from_this()) : com::Variant());
     if (hasRecord && !op.recordFirst_) record = NewRecord(op, params);
 
     com::ObjectRef& view = ViewField(op);
@@ -202,6 +200,8 @@ com::Variant SupportService::Perform(const Operation& op, std::vector<com::Varia
     } else {
         result = com::Call(view, op.member_);
     }
+    // A transaction member's connection replaces IdTransaccio even when the
+    // member failed (it then returns none), so its report is raised after.
     if (op.result_ == Operation::Result::Connection) IdTransaccio = result.toObject();
     com::RaiseReported(view);
 

@@ -83,9 +83,7 @@ std::string clsFuncionsSubCapaSuport::GetTextIdiomaForm(int32_t lngIdioma,
         com::Let(record, entity::strNomFormulari, strNomForm);
 
         com::Variant argument(record);
-        std::string text = com::CallRef(view, entity::GetList, com::Args(&argument, 1)).toString();
-        com::RaiseReported(view);
-        return text;
+        return com::CallRefChecked(view, entity::GetList, com::Args(&argument, 1)).toString();
     });
 }
 

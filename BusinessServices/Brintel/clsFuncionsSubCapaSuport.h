@@ -31,7 +31,7 @@ public:
     // with an IdTransaccio property; an empty variant or none means no
     // caller), the caller's IdTransaccio is set on the new object's GetIT
     // view when it is a "MngTransaccions", else on its GetIV view.
-    com::ObjectRef CreaObjecteEntitat(const std::string& strNomClasse,
+    [[nodiscard]] com::ObjectRef CreaObjecteEntitat(const std::string& strNomClasse,
                                       const com::Variant& objObjecteQueCrida = {});
 
     // A key of "Brintel.INI", every "{mod}" replaced by the library's folder.

@@ -13,8 +13,7 @@ com::Variant EntityCore::runProcedure(const com::ObjectRef& self, std::string_vi
     return base::Guard(*this, {base::label::Quossa, className}, procedure, std::move(failure), [&] {
         if (!factory_) factory_ = std::make_shared<clsFuncionsSubCapaEntitats>();
         com::Variant caller(self);
-        data_ = factory_->CreaObjecteDades(&caller);
-        com::RaiseReported(*factory_);
+        data_ = base::CallChecked(*factory_, &clsFuncionsSubCapaEntitats::CreaObjecteDades, &caller);
         com::Variant result = body(data_);
         com::RaiseReported(data_);
         data_.reset();

@@ -29,10 +29,7 @@ com::Variant EntityManager::perform(const Operation& operation, com::Args args) 
                         [&](const com::ObjectRef& data) -> com::Variant {
         if (operation.guard) {
             const std::string guard = operation.guard(params);
-            if (!guard.empty()) {
-                com::Call(data, dravik::names::ConsultaXML, {com::Variant(guard)});
-                com::RaiseReported(data);
-            }
+            if (!guard.empty()) com::CallChecked(data, dravik::names::ConsultaXML, {com::Variant(guard)});
         }
         switch (operation.call) {
             case DataCall::ConsultaXML:

@@ -18,7 +18,7 @@ public:
     // read by name through its GetIT view (the transaction manager) or its
     // GetIV view (every other caller), goes to the new object. On failure:
     // none, with NumError and the factory's trail entry set.
-    com::ObjectRef CreaObjecteDades(const com::Variant* caller);
+    [[nodiscard]] com::ObjectRef CreaObjecteDades(const com::Variant* caller);
 };
 
 }  // namespace quossa

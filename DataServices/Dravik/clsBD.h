@@ -38,25 +38,25 @@ public:
 
     // --- data operations ---------------------------------------------------
     std::string ConsultaXML(const std::string& strSQL);
-    bool ExecutaSQL(const std::string& strSQL);
-    bool UpdateXML(const std::string& strXML);
+    [[nodiscard]] bool ExecutaSQL(const std::string& strSQL);
+    [[nodiscard]] bool UpdateXML(const std::string& strXML);
     std::string ConsultaXMLSenseTransaccio(const std::string& strSQL);
     std::string ConsultaXMLAmbTransaccio(const com::ObjectRef& cntSeccio, const std::string& strSQL);
-    bool ExecutaSQLSenseTransaccio(const std::string& strSQL);
-    bool ExecutaSQLAmbTransaccio(const com::ObjectRef& cntSeccio, const std::string& strSQL);
-    bool UpdateXMLSenseTransaccio(const std::string& strXML);
-    bool UpdateXMLAmbTransaccio(const com::ObjectRef& cntSeccio, const std::string& strXML);
+    [[nodiscard]] bool ExecutaSQLSenseTransaccio(const std::string& strSQL);
+    [[nodiscard]] bool ExecutaSQLAmbTransaccio(const com::ObjectRef& cntSeccio, const std::string& strSQL);
+    [[nodiscard]] bool UpdateXMLSenseTransaccio(const std::string& strXML);
+    [[nodiscard]] bool UpdateXMLAmbTransaccio(const com::ObjectRef& cntSeccio, const std::string& strXML);
 
     // --- transactions --------------------------------------------------------
     // The transaction's connection: IdTransaccio with one more level, or a
     // new connection at its first level, registered with the collector.
     // None on failure.
-    com::ObjectRef BeginTransaction();
+    [[nodiscard]] com::ObjectRef BeginTransaction();
     // End the innermost level. The connection while outer levels remain;
     // none when the outermost level ended (the connection is then closed),
     // when there was no transaction, or on failure.
-    com::ObjectRef CommitTransaction();
-    com::ObjectRef RollBackTransaction();
+    [[nodiscard]] com::ObjectRef CommitTransaction();
+    [[nodiscard]] com::ObjectRef RollBackTransaction();
 
 private:
     // The connection string of "Dravik.INI".

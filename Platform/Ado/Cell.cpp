@@ -1,7 +1,6 @@
 #include "Ado/Cell.h"
 
 #include <charconv>
-#include <limits>
 #include <new>
 
 #include "Ado/AdoError.h"
@@ -10,24 +9,14 @@
 
 namespace ado {
 
-Cell::Cell(std::string_view text) : Cell(Type::String) {
-    std::memcpy(room(text.size()), text.data(), text.size());
-    settle(text.size());
-}
-
-char* Cell::room(size_t capacity) {
-    if (capacity <= kInline) return data_;
+char* Cell::heapRoom(size_t capacity) {
     char* block = static_cast<char*>(::operator new(sizeof capacity + capacity));
     put(block);
     size_ = kOnHeap;
     return block + sizeof capacity;
 }
 
-void Cell::settle(size_t length) noexcept {
-    if (size_ != kOnHeap) {
-        size_ = static_cast<uint8_t>(length);
-        return;
-    }
+void Cell::settleHeap(size_t length) noexcept {
     char* const block = get<char*>();
     if (length > kInline) {
         std::memcpy(block, &length, sizeof length);
@@ -39,9 +28,7 @@ void Cell::settle(size_t length) noexcept {
     size_ = static_cast<uint8_t>(length);
 }
 
-Cell Cell::Whole(int64_t value) {
-    using Long = std::numeric_limits<int32_t>;
-    if (value >= Long::min() && value <= Long::max()) return Cell(static_cast<int32_t>(value));
+Cell Cell::Wide(int64_t value) {
     if (FitsDouble(value)) return Cell(static_cast<double>(value));
     char digits[24];
     const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;

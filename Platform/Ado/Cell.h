@@ -25,7 +25,10 @@ public:
     explicit Cell(double value) noexcept : Cell(Type::Double) { put(value); }
     explicit Cell(bool value) noexcept : Cell(Type::Bool) { put(value); }
     explicit Cell(com::Date value) noexcept : Cell(Type::Date) { put(value.serial); }
-    explicit Cell(std::string_view text);
+    explicit Cell(std::string_view text) : Cell(Type::String) {
+        std::memcpy(room(text.size()), text.data(), text.size());
+        settle(text.size());
+    }
     // A text of at most `capacity` bytes that `write(char* room)` puts in
     // place, returning its length: a long text decoded from a document goes
     // straight into the cell, never held twice.
@@ -37,7 +40,10 @@ public:
     }
     // A whole number: a Long when it fits in 32 bits, else a Double; beyond
     // 2^53, where a double would round it, its digits as text.
-    static Cell Whole(int64_t value);
+    static Cell Whole(int64_t value) {
+        if (value >= INT32_MIN && value <= INT32_MAX) return Cell(static_cast<int32_t>(value));
+        return Wide(value);
+    }
     // The value of a Variant; Empty becomes Null. Raises err::TypeMismatch
     // for an object, which no field can hold.
     static Cell From(const com::Variant& value);
@@ -85,6 +91,8 @@ private:
     static constexpr uint8_t kOnHeap = 0xff;  // size_ of a text in a heap block
 
     explicit Cell(Type type) noexcept : size_(0), type_(static_cast<uint8_t>(type)) {}
+    // Whole beyond 32 bits.
+    static Cell Wide(int64_t value);
     template <class T>
     void put(T value) noexcept {
         std::memcpy(data_, &value, sizeof value);
@@ -107,10 +115,16 @@ private:
         other.type_ = static_cast<uint8_t>(Type::Null);
     }
     void freeBlock() noexcept;
-    // Room for a text of `capacity` bytes: in place, or a heap block.
-    char* room(size_t capacity);
+    // Room for a text of `capacity` bytes: in place, or a heap block. Most
+    // texts of a row are short: those stay inline.
+    char* room(size_t capacity) { return capacity <= kInline ? data_ : heapRoom(capacity); }
+    char* heapRoom(size_t capacity);
     // The text written into room() is `length` bytes long.
-    void settle(size_t length) noexcept;
+    void settle(size_t length) noexcept {
+        if (size_ == kOnHeap) settleHeap(length);
+        else size_ = static_cast<uint8_t>(length);
+    }
+    void settleHeap(size_t length) noexcept;
 
     // The number, or the bytes of an inline text, or the address of the heap
     // block of a longer one: its length (size_t), then its bytes.

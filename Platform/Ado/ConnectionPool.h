@@ -20,7 +20,7 @@ namespace ado {
 class Engine;
 
 // An idle session for `connectionString`, or nothing when none is kept.
-std::unique_ptr<Engine> TakePooledSession(const std::string& connectionString);
+[[nodiscard]] std::unique_ptr<Engine> TakePooledSession(const std::string& connectionString);
 
 // Keeps `engine`, no longer used by its connection, for the next connection
 // opened with `connectionString`; closes it when it cannot be reused.

@@ -41,7 +41,7 @@ public:
     // Opens the database that the connection string names. Raises 3706 for
     // a provider other than SQLite and PostgreSQL, DatabaseError when the
     // database cannot be opened.
-    static std::unique_ptr<Engine> Open(const ConnectionString& connection);
+    [[nodiscard]] static std::unique_ptr<Engine> Open(const ConnectionString& connection);
 
     virtual ~Engine() = default;
     Engine(const Engine&) = delete;

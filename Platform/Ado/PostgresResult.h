@@ -18,7 +18,7 @@ using PgResult = std::unique_ptr<PGresult, PgClear>;
 // before any of it runs.
 PgResult PgSend(PGconn* connection, const std::string& sql, int count = 0,
                 const char* const* values = nullptr);
-bool PgSucceeded(const PGresult* result);
+[[nodiscard]] bool PgSucceeded(const PGresult* result);
 // The SQLSTATE code of a failed result ("42P01" ..), empty when none.
 std::string PgState(const PGresult* result);
 // Raises DatabaseError with the database's message and the statement.

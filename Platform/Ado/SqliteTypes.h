@@ -28,6 +28,6 @@ Cell SqliteValue(sqlite3_stmt* statement, int column, DataType type);
 
 // Binds `params` to the "?" of `statement`, in order; dates as ISO text.
 // Returns the SQLite result code of the first failing bind, or SQLITE_OK.
-int SqliteBind(sqlite3_stmt* statement, std::span<const com::Variant> params);
+[[nodiscard]] int SqliteBind(sqlite3_stmt* statement, std::span<const com::Variant> params);
 
 }  // namespace ado

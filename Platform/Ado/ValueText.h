@@ -17,10 +17,10 @@ namespace ado {
 // A number: optional blanks, a sign, digits with a point and an exponent.
 // False for anything else, for "NaN" and "Inf", and for a number beyond the
 // range of a double or too small to be told from 0.
-bool ReadNumber(std::string_view text, double& out);
+[[nodiscard]] bool ReadNumber(std::string_view text, double& out);
 
 // A whole number in decimal digits with an optional "-", within 64 bits.
-bool ReadWhole(std::string_view text, int64_t& out);
+[[nodiscard]] bool ReadWhole(std::string_view text, int64_t& out);
 
 // Whether a double holds `value` exactly: up to 2^53 either way.
 bool FitsDouble(int64_t value);
@@ -29,7 +29,7 @@ bool FitsDouble(int64_t value);
 // "hh:mm:ss", a fraction of a second and "Z". False for a day the calendar
 // lacks (2024-02-30), a time past 23:59:59, another time zone, and a
 // fraction finer than a millisecond, which a date does not hold.
-bool ReadDate(std::string_view text, com::Date& out);
+[[nodiscard]] bool ReadDate(std::string_view text, com::Date& out);
 
 // yyyy-mm-ddThh:mm:ss, and ".fff" when the date has milliseconds, so that
 // what ReadDate reads is written back as the same date.

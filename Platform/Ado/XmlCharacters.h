@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -78,6 +79,28 @@ inline const char* ValueRunEnd(const char* p, const char* end) {
 #endif
     while (p != end && !(ClassOf(*p) & byte::kValueStop)) ++p;
     return p;
+}
+
+// Whether the `count` bytes at `a` and at `b` are the same: compared in
+// place, eight at a time, as names are short and a call to memcmp would
+// cost more than the comparison.
+inline bool SameBytes(const char* a, const char* b, size_t count) {
+    auto word = [](const char* p) {
+        uint64_t w;
+        std::memcpy(&w, p, sizeof w);
+        return w;
+    };
+    if (count < 8) {
+        for (size_t i = 0; i < count; ++i)
+            if (a[i] != b[i]) return false;
+        return true;
+    }
+    // The first eight bytes and the last eight, which overlap in a name
+    // shorter than sixteen.
+    if (count <= 16) return ((word(a) ^ word(b)) | (word(a + count - 8) ^ word(b + count - 8))) == 0;
+    for (size_t i = 0; i + 8 < count; i += 8)
+        if (word(a + i) != word(b + i)) return false;
+    return word(a + count - 8) == word(b + count - 8);
 }
 
 // The character at `p` (a byte of class kCheck) as XML `version` allows it

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <random>
+#include <span>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -19,6 +20,9 @@ namespace {
 // Rowset documents are a few levels deep; a limit keeps a hostile one from
 // making the parser keep a name for every character.
 constexpr size_t kMaxDepth = 256;
+
+// How many known names on an attribute's name is looked for (see startTag).
+constexpr size_t kKnownReach = 16;
 
 bool IsVersion(std::string_view v) {
     if (v.size() < 3 || !v.starts_with("1.")) return false;
@@ -78,6 +82,13 @@ uint64_t KeyOf(std::string_view name) {
     const uint64_t first = WordOf(name.data(), head);
     const uint64_t last = name.size() > 8 ? WordOf(name.data() + name.size() - 8, 8) : 0;
     return first ^ (last << 7 | last >> 57) ^ static_cast<uint64_t>(name.size()) << 56;
+}
+
+// Whether the text at `p` is `name` and then "=": the name as a whole, as
+// no name goes on with "=".
+bool IsNameThenEquals(const char* p, const char* end, std::string_view name) {
+    return static_cast<size_t>(end - p) > name.size() && p[name.size()] == '=' &&
+           SameBytes(p, name.data(), name.size());
 }
 
 bool IsPrefixed(std::string_view name) { return name.find(':') != std::string_view::npos; }
@@ -274,6 +285,13 @@ XmlPullParser::Event XmlPullParser::next() {
             return Event::End;
         }
         if (input_[pos_] != '<') {
+            // Blanks before a tag, as between rows, are passed over at once.
+            const char* p = here();
+            while (p != end() && (ClassOf(*p) & kBlank)) ++p;
+            if (p != end() && *p == '<') {
+                moveTo(p);
+                continue;
+            }
             if (!readText()) continue;
             if (depth_ == 0) NotARowset("text outside the root element");
             return Event::Text;
@@ -377,13 +395,24 @@ void XmlPullParser::startTag() {
     const std::string_view element(p, nameEnd);
     p = nameEnd;
 
-    // The attributes as written.
+    // The attributes as written. Rows name their attributes as the row
+    // before them did, in the same order, less those that are Null: a name
+    // that is the next of the known names (knownNames_) and is followed by
+    // "=" is that name again, read and checked already, and names found
+    // among the known ones in their order are told apart by them.
     attributes_.clear();
+    bool known = true;
+    size_t nextKnown = 0;
+    // Kept at hand: the stores into attributes_ would make the compiler
+    // load the members again for every attribute.
+    const char* const last = end();
+    const bool v11 = version_ == XmlVersion::V1_1;
+    const std::span<const std::string_view> knownNames(knownNames_);
     for (;;) {
         const char* const blanks = p;
-        if (p != end() && *p == ' ') ++p;
-        if (p != end() && ((ClassOf(*p) & kBlank) || version_ == XmlVersion::V1_1)) p = skipBlanks(p);
-        if (p == end()) NotARowset("the document ends inside the tag " + std::string(element));
+        if (p != last && *p == ' ') ++p;
+        if (p != last && ((ClassOf(*p) & kBlank) || v11)) p = skipBlanks(p);
+        if (p == last) NotARowset("the document ends inside the tag " + std::string(element));
         if (*p == '>') {
             ++p;
             break;
@@ -398,12 +427,28 @@ void XmlPullParser::startTag() {
             NotARowset(std::string(element) + " has more than " + std::to_string(kMaxAttributes) + " attributes");
         XmlAttribute& attribute = attributes_.emplace_back();
         const char* const name = p;
-        p = readName(p, namespaced);
-        attribute.name = std::string_view(name, p);
-        namespaced |= attribute.name == "xmlns";
-        // Most writers put "=" and the quote right after the name.
-        if (p != end() && *p == '=') ++p;
-        else p = skipBlanks(expect(skipBlanks(p), '=', "'=' after an attribute name"));
+        if (known && nextKnown < knownNames.size() && IsNameThenEquals(p, last, knownNames[nextKnown])) {
+            p += knownNames[nextKnown++].size();
+            attribute.name = std::string_view(name, p);
+            ++p;  // the "="
+        } else {
+            p = readName(p, namespaced);
+            attribute.name = std::string_view(name, p);
+            namespaced |= attribute.name == "xmlns";
+            if (known) {
+                // Looked for a few names on, past those a row leaves out,
+                // and no further: for any element the search costs the same
+                // few comparisons, however many names are known.
+                const auto from = knownNames.begin() + static_cast<ptrdiff_t>(nextKnown);
+                const auto to = from + static_cast<ptrdiff_t>(std::min(kKnownReach, knownNames.size() - nextKnown));
+                const auto at = std::find(from, to, attribute.name);
+                known = at != to;
+                nextKnown = static_cast<size_t>(at - knownNames.begin()) + 1;
+            }
+            // Most writers put "=" and the quote right after the name.
+            if (p != last && *p == '=') ++p;
+            else p = skipBlanks(expect(skipBlanks(p), '=', "'=' after an attribute name"));
+        }
         p = readValue(p, attribute);
     }
     moveTo(p);
@@ -412,8 +457,13 @@ void XmlPullParser::startTag() {
     Open& opened = open_[depth_];
     opened.raw = element;
     opened.scopeMark = scope_.mark();
-    if (namespaced) takeNamespaces(element);
-    else checkUnique(element, false);
+    if (namespaced) {
+        takeNamespaces(element);
+    } else if (!known) {
+        checkUnique(element, false);
+        knownNames_.clear();
+        for (const XmlAttribute& a : attributes_) knownNames_.push_back(a.name);
+    }
     nameElement(opened);
     ++depth_;
     rootSeen_ = true;

@@ -140,6 +140,10 @@ private:
 
     std::vector<XmlAttribute> attributes_;
     std::vector<uint32_t> seen_;  // attributes_ by hash: index + 1, 0 for none
+    // The names of the last element whose names were told apart, none of
+    // them prefixed: those of any element found among them in their order
+    // are apart too. They lie in the input.
+    std::vector<std::string_view> knownNames_;
     std::string canonicalNames_;  // names of attributes_ spelt anew
     std::string scratch_;
     // The last element named, its name as this layer spells it, and the

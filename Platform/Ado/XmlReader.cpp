@@ -272,13 +272,20 @@ Cell ReadCell(const XmlAttribute& a, DataType type, XmlVersion version) {
     return text;
 }
 
+bool EqualNames(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && SameBytes(a.data(), b.data(), a.size());
+}
+
 // Maps row attributes to fields. Rows nearly always list their attributes in
 // column order, so the next column is tried before the table.
 class RowReader {
 public:
-    RowReader(RecordsetData& data, XmlVersion version) : data_(data), version_(version), given_(data.columns.size()) {
-        for (size_t i = 0; i < data.columns.size(); ++i)
+    RowReader(const RecordsetData& data, XmlVersion version) : version_(version), given_(data.columns.size()) {
+        for (size_t i = 0; i < data.columns.size(); ++i) {
             byName_.emplace(data.columns[i].name, i);
+            columnNames_.push_back(data.columns[i].name);
+            types_.push_back(data.fields[i].type);
+        }
     }
 
     // Reads the values of a row into `values`: each attribute that names a
@@ -288,9 +295,14 @@ public:
         ++row_;
         size_t next = 0;
         const XmlAttribute* forceNull = nullptr;
+        // At hand: a store into a cell could be a store into any member.
+        const std::span<const std::string_view> names(columnNames_);
+        const std::span<const DataType> types(types_);
+        const std::span<size_t> given(given_);
+        const size_t thisRow = row_;
         for (const XmlAttribute& a : row) {
             size_t column;
-            if (next < data_.columns.size() && data_.columns[next].name == a.name) {
+            if (next < names.size() && EqualNames(names[next], a.name)) {
                 column = next;
             } else if (a.name == "rs:forcenull"sv) {
                 forceNull = &a;
@@ -300,8 +312,8 @@ public:
                 if (it == byName_.end()) continue;
                 column = it->second;
             }
-            values[column] = ReadCell(a, data_.fields[column].type, version_);
-            given_[column] = row_;
+            values[column] = ReadCell(a, types[column], version_);
+            given[column] = thisRow;
             next = column + 1;
         }
         if (forceNull) makeNull(*forceNull, values);
@@ -327,8 +339,9 @@ private:
         }
     }
 
-    RecordsetData& data_;
     const XmlVersion version_;
+    std::vector<std::string_view> columnNames_;  // of the columns, in order
+    std::vector<DataType> types_;               // of the columns, in order
     std::unordered_map<std::string_view, size_t> byName_;
     std::vector<size_t> given_;  // the last row that gave each column a value
     size_t row_ = 0;

@@ -172,8 +172,7 @@ bool ParseBoolean(std::string_view text, Cell& out) {
     return true;
 }
 
-// ReadTyped, kept here so that ParseValue, which runs for every value of
-// every row, calls it directly.
+// What ReadTyped does.
 bool Typed(std::string_view text, DataType type, Cell& out) {
     switch (type) {
         case DataType::Integer:
@@ -270,11 +269,6 @@ bool AppendValue(std::string& out, const Cell& value, DataType type) {
 
 bool ReadTyped(std::string_view text, DataType type, Cell& out) { return Typed(text, type, out); }
 
-Cell ParseValue(std::string_view text, DataType type) {
-    Cell out;
-    if (type != DataType::String && Typed(text, type, out)) return out;
-    return Cell(text);
-}
 
 std::vector<XmlColumn> ColumnsFor(const std::vector<FieldInfo>& fields) {
     std::vector<XmlColumn> columns(fields.size());

@@ -17,7 +17,7 @@ namespace ado::xml {
 std::string_view TypeName(DataType type);
 // The type of a dt:type name as any writer spells it (also i4, r8,
 // datetime); false for a name this layer does not know.
-bool TypeFromName(std::string_view name, DataType& type);
+[[nodiscard]] bool TypeFromName(std::string_view name, DataType& type);
 
 // Appends `text` as an attribute value between apostrophes may hold it:
 // & < > ' " as entity references, CR, LF, TAB and the other control
@@ -45,15 +45,22 @@ bool HoldsXml11Reference(std::string_view xml);
 // hexadecimal. Returns what AppendEscaped returns.
 bool AppendValue(std::string& out, const Cell& value, DataType type);
 
+// The value of `text` as a value of `type` into `out`; false when it is not
+// one, and for a String.
+[[nodiscard]] bool ReadTyped(std::string_view text, DataType type, Cell& out);
+
 // The value an attribute of a field of `type` holds. Booleans are read as
 // True/False in any case, 1, 0 and -1. A text that does not read as the type
 // (other writers put anything in their rows), or reads only as another value
 // ("1e400", "2024-02-30", NaN), is kept as the text itself; so is a whole
-// number beyond 2^53, which a double would round (see ValueText.h).
-Cell ParseValue(std::string_view text, DataType type);
-// The value of `text` as a value of `type` into `out`; false when it is not
-// one, and for a String.
-bool ReadTyped(std::string_view text, DataType type, Cell& out);
+// number beyond 2^53, which a double would round (see ValueText.h). Inline,
+// as it runs for every value of every row read: a text, the most common
+// value, is made in place without a call.
+inline Cell ParseValue(std::string_view text, DataType type) {
+    Cell out;
+    if (type == DataType::String || !ReadTyped(text, type, out)) out = Cell(text);
+    return out;
+}
 
 // Attribute names for fields that come from the database: the field's name
 // when it is a valid XML name not used before, else "c" and its position.

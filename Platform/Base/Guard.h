@@ -12,22 +12,25 @@
 // its failure and its caller had raised the number again.
 //
 // A callee with error fields of its own (another object) reports instead
-// of raising: RaiseReported turns what it reported into the caller's
-// failure, with the callee's trail in front of the caller's entries. An
-// object that calls a helper object of its own many times may instead hold
-// a Nesting on the helper's fields while its member runs: the helper's
-// members then pass their failures on as exceptions too, and the trail is
-// the same as with RaiseReported after each call.
+// of raising: CallChecked calls it and turns what it reported into the
+// caller's failure, with the callee's trail in front of the caller's
+// entries (RaiseReported is that second step alone, for a callee that
+// reports through its arguments). An object that calls a helper object of
+// its own many times may instead hold a Nesting on the helper's fields
+// while its member runs: the helper's members then pass their failures on
+// as exceptions too, and the trail is the same as with CallChecked.
 //
 // The text an error was raised with (Error's description: for a database
 // failure, the engine's own message) travels with it up the same road: each
 // member that stores a failure keeps its description for the thread, and
-// RaiseReported takes it on from the callee, so that whoever shows the
+// CallChecked takes it on from the callee, so that whoever shows the
 // number and the trail (the window's error box) can show it too
 // (DescriptionOf, Error.h).
 #pragma once
 
+#include <concepts>
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -56,6 +59,23 @@ private:
 void RaiseReported(const ErrorFields& callee);
 // The same for a callee seen only through its two fields.
 void RaiseReported(int32_t number, const std::string& trail);
+
+// Calls the member `member` of `callee`, an object with error fields of its
+// own, and raises what it reported: the call and its check in one step, so
+// that no caller can call and forget to look. Returns what the member
+// returned.
+template <class Callee, class Member, class... Args>
+    requires std::derived_from<Callee, ErrorFields> && std::invocable<Member, Callee&, Args...>
+auto CallChecked(Callee& callee, Member member, Args&&... args) {
+    if constexpr (std::is_void_v<std::invoke_result_t<Member, Callee&, Args...>>) {
+        std::invoke(member, callee, std::forward<Args>(args)...);
+        RaiseReported(callee);
+    } else {
+        auto result = std::invoke(member, callee, std::forward<Args>(args)...);
+        RaiseReported(callee);
+        return result;
+    }
+}
 
 // Counts a guarded member of `fields` while it runs (Guard does), or keeps
 // another object's members passing their failures on (see above).

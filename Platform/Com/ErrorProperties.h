@@ -3,7 +3,9 @@
 // every class under the error convention (Base/Guard.h).
 #pragma once
 
+#include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "Base/Guard.h"
 #include "Names.h"
@@ -62,5 +64,13 @@ Members<T> TransactionProperties(ErrorFieldSet set = ErrorFieldSet::Refused) {
 // is reached by name, or directly through its fields.
 void RaiseReported(const ObjectRef& callee);
 using base::RaiseReported;
+
+// A call by name on a callee under the error convention, then RaiseReported
+// on it: one step, so that no caller can call and forget to look. Returns
+// what the method returned. CallRefChecked passes the caller's variants by
+// reference, as CallRef does.
+Variant CallChecked(const ObjectRef& callee, std::string_view method, std::vector<Variant> args = {});
+Variant CallRefChecked(const ObjectRef& callee, std::string_view method, Args args);
+using base::CallChecked;
 
 }  // namespace com

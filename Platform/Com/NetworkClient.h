@@ -29,6 +29,6 @@ namespace com::remote {
 // Raises 462, saying why, when the name is no server name, the settings
 // are missing, or the server cannot be reached, does not prove itself or
 // refuses this machine; the server's own error when it has no such class.
-ObjectRef CreateOnServer(std::string_view server, std::string_view progId);
+[[nodiscard]] ObjectRef CreateOnServer(std::string_view server, std::string_view progId);
 
 }  // namespace com::remote

@@ -16,11 +16,11 @@ namespace com::remote {
 
 // A connection to `server`, made by `deadline`; -1 with the reason in
 // `failure` when nobody answers there in time.
-int ConnectTcp(const ServerName& server, Clock::time_point deadline, std::string& failure);
+[[nodiscard]] int ConnectTcp(const ServerName& server, Clock::time_point deadline, std::string& failure);
 
 // A socket listening on `address` and `port` (0: any free port), or -1 with
 // the reason in `failure`.
-int ListenTcp(const std::string& address, uint16_t port, std::string& failure);
+[[nodiscard]] int ListenTcp(const std::string& address, uint16_t port, std::string& failure);
 
 // Makes an accepted connection as ConnectTcp makes its own.
 void TuneTcp(int fd);

@@ -58,7 +58,7 @@ Variant CallRef(const ObjectRef& target, std::string_view method, Args args);
 Variant Get(const ObjectRef& target, std::string_view property);
 // Call(...).toObject(), which a proxy may answer at once, leaving the call
 // to run at the object server before the next one (RemoteChannel.h).
-ObjectRef CallForObject(const ObjectRef& target, std::string_view method, std::vector<Variant> args = {});
+[[nodiscard]] ObjectRef CallForObject(const ObjectRef& target, std::string_view method, std::vector<Variant> args = {});
 void Let(const ObjectRef& target, std::string_view property, Variant value);
 void Set(const ObjectRef& target, std::string_view property, ObjectRef value);
 

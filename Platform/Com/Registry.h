@@ -34,7 +34,7 @@ Factory RegisteredClass(std::string_view progId);
 // without a port (empty, "localhost", a loopback address, this machine's
 // host name), 429 when no class answers; otherwise in the object server
 // that the name reaches (NetworkClient.h), 462 when it cannot be reached.
-ObjectRef CreateObject(std::string_view progId, std::string_view server = {});
+[[nodiscard]] ObjectRef CreateObject(std::string_view progId, std::string_view server = {});
 
 // True for the names that create objects in this process.
 bool IsLocalMachine(std::string_view server);
@@ -42,7 +42,7 @@ bool IsLocalMachine(std::string_view server);
 // Loads the library that the section [InProcess] of the registry file names
 // for `library`, whose classes register themselves as it loads; false when
 // there is none or it does not load.
-bool LoadInProcessLibrary(std::string_view library);
+[[nodiscard]] bool LoadInProcessLibrary(std::string_view library);
 
 // Creates an object of class `progId` on this machine, calls its method
 // `method` with `args` (passed by reference) and lets the object go. For a

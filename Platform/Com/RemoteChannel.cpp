@@ -288,7 +288,9 @@ bool RemoteChannel::posting() const { return pipelines_ && base::ThisThreadsPost
 
 void RemoteChannel::post(const MessageWriter& message, bool mayFail) {
     NotePosted(shared_from_this(), /*posted=*/true, mayFail);
-    send(message, Sending::WithNext);
+    // Nobody waits for a posted message: one that cannot leave fails the
+    // next call that waits, on the connection it broke.
+    static_cast<void>(send(message, Sending::WithNext));
 }
 
 std::shared_ptr<RemoteObject> RemoteChannel::namedProxy(std::string className) {

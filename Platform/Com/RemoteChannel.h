@@ -91,7 +91,7 @@ public:
     // Calls to the peer. A failure of the peer's member arrives as its
     // number; a lost peer as PeerGone, one that does not answer in time as
     // PeerSilent.
-    ObjectRef create(std::string_view progId);
+    [[nodiscard]] ObjectRef create(std::string_view progId);
     // Creates an object of `progId` in the peer, calls its method `member`
     // and lets the object go, in one round trip.
     Variant createAndCall(std::string_view progId, std::string_view member, Args args);
@@ -176,8 +176,8 @@ private:
     // one write: what is posted leaves with the call that waits). `sent`
     // receives the count of messages sent, this one included.
     enum class Sending { Now, WithNext };
-    bool send(const MessageWriter& message, Sending when = Sending::Now, uint64_t* sent = nullptr);
-    bool writeOutbox();
+    [[nodiscard]] bool send(const MessageWriter& message, Sending when = Sending::Now, uint64_t* sent = nullptr);
+    [[nodiscard]] bool writeOutbox();
     // The parts of a call after its target: kind, member and arguments.
     void writeCall(MessageWriter& out, std::string_view member, CallKind kind, Args args);
 

@@ -32,7 +32,7 @@ namespace com::remote {
 // Raises 429 when the program cannot be started or does not answer within
 // a few seconds, or when it has no such class; CallTimedOut, with why, when
 // it took the connection but not the call in time.
-ObjectRef ActivateLocalServer(const std::string& program, std::string_view progId);
+[[nodiscard]] ObjectRef ActivateLocalServer(const std::string& program, std::string_view progId);
 
 // The same server, reached the same way: creates an object of `progId`,
 // calls its method `method` with `args` and lets the object go, in one

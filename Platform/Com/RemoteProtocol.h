@@ -120,16 +120,17 @@ int PollWait(Clock::time_point deadline);
 // Writes one whole message, in frames of limits.frame bytes at most; false
 // when the peer is gone, has not taken a frame within limits.wait, or the
 // message is longer than limits.message.
-bool WriteMessage(Transport& transport, std::string_view body, const FrameLimits& limits);
+[[nodiscard]] bool WriteMessage(Transport& transport, std::string_view body, const FrameLimits& limits);
 // The same for a body in parts (MessageWriter::parts).
-bool WriteMessage(Transport& transport, const std::vector<std::string_view>& parts, const FrameLimits& limits);
+[[nodiscard]] bool WriteMessage(Transport& transport, const std::vector<std::string_view>& parts,
+                                const FrameLimits& limits);
 
 // Appends a message of one frame (at most limits.frame bytes), header and
 // body, to `out`, to be written with others at once by WriteFrames.
 void AppendFrame(std::string& out, std::string_view body);
 // Writes frames that AppendFrame gathered; false when the peer is gone or
 // has not taken them within limits.wait.
-bool WriteFrames(Transport& transport, std::string_view frames, const FrameLimits& limits);
+[[nodiscard]] bool WriteFrames(Transport& transport, std::string_view frames, const FrameLimits& limits);
 
 // Gathers the frames of one stream as their bytes arrive, so that a frame
 // half received holds nobody up. Memory grows with the bytes received,

@@ -33,9 +33,9 @@ std::string ThisProgram();
 
 // A connected stream socket that does not block, or -1 when nobody
 // listens at `path` or its server takes no connection now.
-int ConnectTo(const std::string& path);
+[[nodiscard]] int ConnectTo(const std::string& path);
 // A socket listening at `path`, or -1. The caller owns the path (it holds
 // the server's lock) and has removed what was there.
-int ListenAt(const std::string& path);
+[[nodiscard]] int ListenAt(const std::string& path);
 
 }  // namespace com::remote

@@ -33,7 +33,7 @@ public:
     // which the transport takes over, done by `deadline`. A client names in
     // `host` the server it meant. Raises 462 with the reason, the socket
     // closed, when the peer does not prove itself in time.
-    std::unique_ptr<Transport> handshake(int fd, std::string_view host, Clock::time_point deadline) const;
+    [[nodiscard]] std::unique_ptr<Transport> handshake(int fd, std::string_view host, Clock::time_point deadline) const;
 
 private:
     const Role role_;

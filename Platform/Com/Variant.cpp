@@ -325,7 +325,7 @@ double Val(std::string_view text) {
         if (n > 0) digits += exponent;
     }
     double d = 0;
-    ParseNumber(digits, d);
+    static_cast<void>(ParseNumber(digits, d));  // the numeric prefix gathered above: it reads
     if (std::isinf(d)) Raise(err::Overflow);
     return d;
 }

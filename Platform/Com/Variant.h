@@ -25,7 +25,7 @@ struct Date {
                           int second = 0);
     // "yyyy-mm-ddThh:mm:ss" (also accepts a blank for the T, a missing time,
     // and trailing fractions of seconds or a zone, which are ignored).
-    static bool Parse(std::string_view text, Date& out);
+    [[nodiscard]] static bool Parse(std::string_view text, Date& out);
     std::string ToIso() const;  // yyyy-mm-ddThh:mm:ss
 };
 
@@ -104,7 +104,7 @@ std::string FormatDouble(double d);
 // point, exponent. Returns false when the text is not a number. A number
 // beyond the range of a double reads as an infinity, one too small to be
 // told from 0 as 0; the conversions raise 6 (overflow) for an infinity.
-bool ParseNumber(std::string_view text, double& out);
+[[nodiscard]] bool ParseNumber(std::string_view text, double& out);
 
 // Run-time type name: "Empty", "Null", "Long", "Double", "Boolean",
 // "String", "Date", "Nothing", or the class name of an object.

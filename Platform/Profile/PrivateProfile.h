@@ -33,7 +33,7 @@ private:
 // this process can read. A file is read once and read again when it changed
 // (its modification or change time, size or inode), so that a changed value
 // is seen at the next call; that costs one stat of the file.
-std::shared_ptr<const ProfileFile> ReadProfile(const std::string& path);
+[[nodiscard]] std::shared_ptr<const ProfileFile> ReadProfile(const std::string& path);
 
 // The value of `key` in `section` of the file at `path`, or nothing when
 // the file, the section or the key is absent.

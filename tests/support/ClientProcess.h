@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -18,6 +19,16 @@
 extern char** environ;
 
 namespace testsupport {
+
+// Stops `child`, a child process of this one, as a debugger or a job
+// control would, and returns once it is stopped. The signal alone does not
+// stop it at once: each of its threads stops when it next runs, and under
+// load one may first answer a peer.
+inline void StopChild(pid_t child) {
+    ::kill(child, SIGSTOP);
+    while (::waitpid(child, nullptr, WUNTRACED) < 0 && errno == EINTR) {
+    }
+}
 
 class ClientProcess {
 public:
@@ -88,10 +99,9 @@ public:
         ::waitpid(pid_, nullptr, 0);
         pid_ = 0;
     }
-    // Stops the client as a debugger or a job control would, and lets it
-    // go on.
+    // Stops the client (StopChild), and lets it go on.
     void stop() {
-        if (pid_ > 0) ::kill(pid_, SIGSTOP);
+        if (pid_ > 0) StopChild(pid_);
     }
     void resume() {
         if (pid_ > 0) ::kill(pid_, SIGCONT);

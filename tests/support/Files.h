@@ -25,11 +25,8 @@ private:
 
 // Puts `contents` at `path` (or removes the file when contents is nullopt)
 // for the life of the object, then restores what was there before. The
-// components' settings files that tests change are those of the test's own
-// installation (Installation.h), never the build tree's; the settings file
-// beside the window tests' programs is shared by them, and tests that
-// change it carry the CTest resource lock named after it (see
-// inventari_test's RESOURCE_LOCK).
+// settings files that tests change are those of the test's own
+// installation (Installation.h), never the build tree's.
 class ScopedFile {
 public:
     ScopedFile(std::string path, std::optional<std::string> contents);

@@ -35,7 +35,7 @@ const char* const kLinked[] = {
 };
 
 // What the components read beside themselves: settings, the registry, the
-// program's pictures.
+// program's pictures, and the photos that the sample database names.
 const char* const kCopied[] = {
     "Platform/Com/Registry.INI",
     "Platform/Com/Network.INI",
@@ -44,6 +44,7 @@ const char* const kCopied[] = {
     "UserServices/Velmar/Velmar.INI",
     "UserServices/Velmar/Icones",
     "UserServices/Velmar/ImatgesElements",
+    "Fotos",
 };
 
 // The libraries with settings of their own, loaded from the installation
@@ -87,6 +88,20 @@ Installation::Installation() : folder_(std::make_unique<TempDir>()), root_(folde
     }
 }
 
+std::string Installation::linkFromBuild(const std::string& program) const {
+    const fs::path relative = fs::path(program).lexically_relative(INVENTARI_BINARY_DIR);
+    if (relative.empty() || *relative.begin() == "..")
+        throw std::invalid_argument(program + " is not in the build tree " INVENTARI_BINARY_DIR);
+    const fs::path linked = root_ / relative;
+    if (!fs::exists(linked)) {
+        fs::create_directories(linked.parent_path());
+        Link(program, linked);
+    }
+    return linked.string();
+}
+
+void Installation::handDown() const { ::setenv(kInstallationVariable, root_.c_str(), 1); }
+
 const Installation& OwnInstallation() {
     // Removed when the process that made it ends.
     static const std::unique_ptr<Installation> own = [] {
@@ -94,7 +109,7 @@ const Installation& OwnInstallation() {
         std::unique_ptr<Installation> made(inherited && fs::is_directory(inherited)
                                                ? new Installation(fs::path(inherited))
                                                : new Installation());
-        ::setenv(kInstallationVariable, made->path("").c_str(), 1);
+        made->handDown();
         for (const char* library : kServices) LoadFrom(made->path(library));
         return made;
     }();

@@ -5,7 +5,10 @@
 // A component loaded or started from there reads its settings there and
 // reaches the other components there, so that tests change settings and
 // run programs without ever writing the build tree's, and two of them are
-// two installations of one user.
+// two installations of one user. CTest runs every test program from an
+// installation of its own (RunInOwnInstallation.cpp), so that the object
+// model and the settings file beside the program are the installation's
+// too.
 #pragma once
 
 #include <filesystem>
@@ -25,6 +28,15 @@ public:
 
     // A file or folder of the installation, e.g. path("DataServices/Dravik").
     std::string path(const std::string& relative) const { return (root_ / relative).string(); }
+
+    // Links `program`, a file of the build tree, at its place in the
+    // installation, where it loads the installation's libraries; returns
+    // that place.
+    std::string linkFromBuild(const std::string& program) const;
+
+    // Makes this the installation that the processes started from now on
+    // adopt as their own (OwnInstallation).
+    void handDown() const;
 
 private:
     friend const Installation& OwnInstallation();

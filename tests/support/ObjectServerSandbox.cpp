@@ -8,8 +8,11 @@
 
 #include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <stdexcept>
 
+#include "Com/NetworkSettings.h"
+#include "support/ClientProcess.h"
 #include "support/Installation.h"
 
 extern char** environ;
@@ -21,6 +24,16 @@ namespace {
 constexpr const char* kNetworkIni = "Platform/Com/Network.INI";
 
 std::string ObjectServerProgram() { return OwnInstallation().path("Platform/ObjectServer/ObjectServer"); }
+
+// "Network.INI" of the installation, which the server and this process read.
+std::string OwnNetworkSettings() {
+    const std::string own = OwnInstallation().path(kNetworkIni);
+    std::error_code unknown;
+    if (!std::filesystem::equivalent(com::NetworkSettingsPath(), own, unknown))
+        throw std::logic_error("this test program reads " + com::NetworkSettingsPath() + " and not " + own +
+                               ": run it through RunInOwnInstallation, as CTest does");
+    return own;
+}
 
 // The line the server prints once it listens, or "" when none comes in
 // ten seconds.
@@ -53,9 +66,7 @@ std::string NetworkSettings(const Credentials& credentials, int callWaitMs) {
 
 std::string ProductCollector() { return OwnInstallation().path("DataServices/Morune/Morune"); }
 
-ObjectServerSandbox::ObjectServerSandbox()
-    : serverIni_(OwnInstallation().path(kNetworkIni), NetworkSettings(MachineCredentials())),
-      networkIni_(BuildPath(kNetworkIni), NetworkSettings(MachineCredentials())) {
+ObjectServerSandbox::ObjectServerSandbox() : networkIni_(OwnNetworkSettings(), NetworkSettings(MachineCredentials())) {
     int out[2];
     if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
     const std::string log = folder_.file("server.log");
@@ -82,6 +93,7 @@ ObjectServerSandbox::~ObjectServerSandbox() { signal(SIGKILL); }
 
 void ObjectServerSandbox::signal(int signal) {
     if (pid_ <= 0) return;
+    if (signal == SIGSTOP) return StopChild(pid_);
     ::kill(pid_, signal);
     if (signal == SIGKILL || signal == SIGTERM) {
         ::waitpid(pid_, nullptr, 0);

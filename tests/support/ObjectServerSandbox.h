@@ -2,9 +2,10 @@
 // of the loopback address, with certificates that the administrator's
 // script made for the tests, in the runtime folder of the test (a
 // CollectorSandbox must exist first), so that the collector it starts for
-// its transactions is the test's too. "Network.INI" beside the object model
-// is written for it and for this process as its client: tests that use it
-// hold the resource lock Network.INI.
+// its transactions is the test's too. "Network.INI" of the test's
+// installation is written for it and for this process as its client, whose
+// object model is the installation's when the test program runs from there
+// (RunInOwnInstallation.cpp).
 #pragma once
 
 #include <sys/types.h>
@@ -40,7 +41,9 @@ std::string ProductCollector();
 
 class ObjectServerSandbox {
 public:
-    // Starts the server and waits until it listens.
+    // Starts the server and waits until it listens. Raises when this
+    // process's object model reads its settings elsewhere than in the
+    // installation.
     ObjectServerSandbox();
     // Kills it, if it still runs, and puts back "Network.INI".
     ~ObjectServerSandbox();
@@ -50,7 +53,8 @@ public:
     // Where it listens, as PC_Quossa names it: "127.0.0.1:<port>".
     const std::string& address() const { return address_; }
     pid_t pid() const { return pid_; }
-    // Sends `signal`; for one that ends the program, waits for its end.
+    // Sends `signal`; for one that ends the program, waits for its end, and
+    // for SIGSTOP until it is stopped.
     void signal(int signal);
     // Its log so far.
     std::string log() const;
@@ -60,9 +64,8 @@ public:
 
 private:
     TempDir folder_;
-    // The server's settings, in the test's installation it runs from, and
-    // those of this process, which reads them beside its object model.
-    ScopedFile serverIni_;
+    // The settings of the server, which reads them as it starts, and of
+    // this process, which reads them at every creation on the server.
     ScopedFile networkIni_;
     pid_t pid_ = -1;
     std::string address_;

@@ -189,7 +189,7 @@ void RegisterManager(const std::string& name) {
 
 void Install() {
     try {
-        com::CreateObject("Quossa.NoClassOfThisName");
+        static_cast<void>(com::CreateObject("Quossa.NoClassOfThisName"));
     } catch (const com::ComError&) {
         // Expected: the point was to load the library if there is one.
     }

@@ -24,6 +24,10 @@ using namespace std::chrono_literals;
 using testsupport::ClientProcess;
 using SteadyClock = std::chrono::steady_clock;
 
+// The client program, run from the test's installation, where it reads
+// the test's settings.
+std::string TestClient() { return testsupport::OwnInstallation().linkFromBuild(MORUNE_TEST_CLIENT); }
+
 // Whether `condition` holds before `deadline`, asked every 20 ms.
 bool Before(SteadyClock::time_point deadline, const std::function<bool()>& condition) {
     while (!condition()) {
@@ -91,7 +95,7 @@ protected:
 
 TEST_F(CollectorWithClients, OnItsOwnTimerItRollsBackAnIdleTransactionAndTheOwnersNextCallFails) {
     useSettings("100", "300");
-    ClientProcess client(MORUNE_TEST_CLIENT);
+    ClientProcess client(TestClient());
     ASSERT_EQ(client.ask("begin"), "0");
     ASSERT_EQ(client.ask("exec Insert Into T_Prova (Num) Values (1)"), "0");
     ASSERT_EQ(client.ask("begin"), "0");
@@ -110,7 +114,7 @@ TEST_F(CollectorWithClients, OnItsOwnTimerItRollsBackAnIdleTransactionAndTheOwne
 
 TEST_F(CollectorWithClients, AConnectionBusyInItsOwnersCallIsWaitedForThenRolledBack) {
     setClock(0);
-    ClientProcess client(MORUNE_TEST_CLIENT);
+    ClientProcess client(TestClient());
     ASSERT_EQ(client.ask("begin"), "0");
     ASSERT_EQ(client.ask("exec Insert Into T_Prova (Num) Values (1)"), "0");
     ASSERT_EQ(client.ask("hold 300"), "held");
@@ -123,7 +127,7 @@ TEST_F(CollectorWithClients, AConnectionBusyInItsOwnersCallIsWaitedForThenRolled
 
 TEST_F(CollectorWithClients, AKilledClientLeavesNoLockAndTheOthersAreStillServed) {
     setClock(0);
-    ClientProcess dying(MORUNE_TEST_CLIENT), other(MORUNE_TEST_CLIENT);
+    ClientProcess dying(TestClient()), other(TestClient());
     ASSERT_EQ(dying.ask("begin"), "0");
     ASSERT_EQ(dying.ask("exec Insert Into T_Prova (Num) Values (1)"), "0");
     dying.kill();
@@ -145,7 +149,7 @@ TEST_F(CollectorWithClients, AKilledClientLeavesNoLockAndTheOthersAreStillServed
 
 TEST_F(CollectorWithConcurrentClients, AStoppedClientHoldsTheOthersUpASecondAtMostAndIsRolledBackWhenItGoesOn) {
     useSettings("100", "300");
-    ClientProcess stopped(MORUNE_TEST_CLIENT), other(MORUNE_TEST_CLIENT);
+    ClientProcess stopped(TestClient()), other(TestClient());
     ASSERT_EQ(stopped.ask("begin"), "0");
     ASSERT_EQ(stopped.ask("exec Insert Into T_Prova (Num) Values (1)"), "0");
     stopped.stop();
@@ -185,7 +189,7 @@ TEST_F(CollectorWithClients, OutOfFilesItServesItsClientsAndANewOneLearnsWhyItWa
     rlimit lowered = own;
     lowered.rlim_cur = own.rlim_max / 2;
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
-    ClientProcess client(MORUNE_TEST_CLIENT);  // starts the collector with the lowered limit
+    ClientProcess client(TestClient());  // starts the collector with the lowered limit
     const std::string begun = client.ask("begin");
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &own), 0);
     ASSERT_EQ(begun, "0");
@@ -202,7 +206,7 @@ TEST_F(CollectorWithClients, OutOfFilesItServesItsClientsAndANewOneLearnsWhyItWa
     ASSERT_EQ(::prlimit(pid, RLIMIT_NOFILE, &few, nullptr), 0);
     std::vector<std::unique_ptr<RawPeer>> idle;
     for (int i = 0; i < 40; ++i) idle.push_back(std::make_unique<RawPeer>(sandbox_.socketPath()));
-    ClientProcess newcomer(MORUNE_TEST_CLIENT);
+    ClientProcess newcomer(TestClient());
     newcomer.send("begin");
 
     // Meanwhile it rests, and serves the clients it has.
@@ -218,7 +222,7 @@ TEST_F(CollectorWithClients, OutOfFilesItServesItsClientsAndANewOneLearnsWhyItWa
 }
 
 TEST_F(CollectorWithClients, APeerThatSendsHalfAMessageOrAnOversizedOneHoldsNobodyUp) {
-    ClientProcess client(MORUNE_TEST_CLIENT);
+    ClientProcess client(TestClient());
     ASSERT_EQ(client.ask("begin"), "0");
     RawPeer huge(sandbox_.socketPath()), half(sandbox_.socketPath());
     ASSERT_TRUE(huge.connected() && half.connected());
@@ -240,7 +244,7 @@ TEST_F(CollectorWithClients, APeerThatSendsHalfAMessageOrAnOversizedOneHoldsNobo
 // `before` ms before the collector was killed.
 TEST_F(CollectorWithClients, TheTransactionsOfAKilledCollectorGoToTheNextOneWithTheirAge) {
     useSettings("600000", "10000");
-    ClientProcess client(MORUNE_TEST_CLIENT);
+    ClientProcess client(TestClient());
     ASSERT_EQ(client.ask("begin"), "0");
     const auto begun = SteadyClock::now();
     ASSERT_EQ(client.ask("exec Insert Into T_Prova (Num) Values (1)"), "0");
@@ -271,7 +275,7 @@ TEST_F(CollectorWithClients, TheTransactionsOfAKilledCollectorGoToTheNextOneWith
 }
 
 TEST_F(CollectorWithClients, AKilledCollectorIsStartedAgainByTheNextTransaction) {
-    ClientProcess client(MORUNE_TEST_CLIENT);
+    ClientProcess client(TestClient());
     ASSERT_EQ(client.ask("begin"), "0");
     EXPECT_EQ(client.ask("commit"), "0 none");
     const int first = sandbox_.collectorPid();
@@ -290,7 +294,7 @@ TEST_F(CollectorWithClients, ClientsThatBeginAtOnceShareOneCollector) {
     // Both ask for a collector at once. SQLite lets one transaction write at
     // a time, so each client's commit goes with its begin, and the second
     // begin waits for the first commit.
-    ClientProcess a(MORUNE_TEST_CLIENT), b(MORUNE_TEST_CLIENT);
+    ClientProcess a(TestClient()), b(TestClient());
     int32_t row = 0;
     for (ClientProcess* client : {&a, &b}) {
         client->send("begin");

@@ -23,7 +23,7 @@ TEST(CollectorProduct, ServesTheCollectorAndNoTestControl) {
     com::Call(collector, "AfegeixConnexio", {com::Variant(std::make_shared<testsupport::RecordingConnection>(1, 1))});
     EXPECT_EQ(com::Get(collector, "NumError").toLong(), 0);
     EXPECT_GT(sandbox.collectorPid(), 0) << "the product serves the collector";
-    EXPECT_EQ(testsupport::ErrorOf([] { com::CreateObject("Morune.TestControl"); }), 429);
+    EXPECT_EQ(testsupport::ErrorOf([] { return com::CreateObject("Morune.TestControl"); }), 429);
     ::unsetenv("MORUNE_TEST_CONTROL");
 }
 

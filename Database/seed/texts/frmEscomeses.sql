@@ -25,10 +25,8 @@
 --   valReferenciat and a table's name: a delete refused while rows of that
 --     table refer to the row (or to one that would go with it): light
 --     points to the connection, cable segments to its elements.
---   valNumeroNoValid, valNumeroNoEnter, valNumeroNoHiCap: a box over a
---     number holds a text that is no number, a number with a fraction
---     for a field of whole numbers, or one the field cannot hold; %1
---     stands for the field's name.
+--   valNumeroNoValid, valNumeroNoEnter, valNumeroNoHiCap: in Numeros.sql,
+--     with those of every window that edits.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmEscomeses', 'Formulari', 'Escomeses', TRUE),
@@ -234,13 +232,4 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmEscomeses', 'valReferenciatT_Tram', 'Cable segments leave this service connection; it cannot be deleted.', FALSE),
   (1, 'frmEscomeses', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
   (2, 'frmEscomeses', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
-  (5, 'frmEscomeses', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE),
-  (1, 'frmEscomeses', 'valNumeroNoValid', 'El text de «%1» no és un nombre. Escriviu-lo amb coma decimal, per exemple 7,5.', FALSE),
-  (2, 'frmEscomeses', 'valNumeroNoValid', 'El texto de «%1» no es un número. Escríbalo con coma decimal, por ejemplo 7,5.', FALSE),
-  (5, 'frmEscomeses', 'valNumeroNoValid', 'The text in "%1" is not a number. Write it with a decimal point, for example 7.5.', FALSE),
-  (1, 'frmEscomeses', 'valNumeroNoEnter', '«%1» només admet nombres enters.', FALSE),
-  (2, 'frmEscomeses', 'valNumeroNoEnter', '«%1» solo admite números enteros.', FALSE),
-  (5, 'frmEscomeses', 'valNumeroNoEnter', '"%1" takes whole numbers only.', FALSE),
-  (1, 'frmEscomeses', 'valNumeroNoHiCap', 'El nombre de «%1» és fora dels límits del camp.', FALSE),
-  (2, 'frmEscomeses', 'valNumeroNoHiCap', 'El número de «%1» está fuera de los límites del campo.', FALSE),
-  (5, 'frmEscomeses', 'valNumeroNoHiCap', 'The number in "%1" is beyond what the field can hold.', FALSE);
+  (5, 'frmEscomeses', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);

@@ -33,10 +33,8 @@
 --   valDataNoValida: a date field holds text that is not a date; %1 is the
 --   field's name (so in valValorsNoEsTrobenEnCombos).
 --   valDescartarCanvis: the window is closed while editing.
---   valNumeroNoValid, valNumeroNoEnter, valNumeroNoHiCap: a box over a
---     number holds a text that is no number, a number with a fraction
---     for a field of whole numbers, or one the field cannot hold; %1
---     stands for the field's name.
+--   valNumeroNoValid, valNumeroNoEnter, valNumeroNoHiCap: in Numeros.sql,
+--     with those of every window that edits.
 
 INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsControl) VALUES
   (1, 'frmPuntsLlum', 'Formulari', 'Punts de llum', TRUE),
@@ -353,13 +351,4 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (5, 'frmPuntsLlum', 'valDataNoValida', 'The date in "%1" is not valid.', FALSE),
   (1, 'frmPuntsLlum', 'valDescartarCanvis', 'Hi ha canvis sense desar. Voleu descartar-los?', FALSE),
   (2, 'frmPuntsLlum', 'valDescartarCanvis', 'Hay cambios sin guardar. ¿Desea descartarlos?', FALSE),
-  (5, 'frmPuntsLlum', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE),
-  (1, 'frmPuntsLlum', 'valNumeroNoValid', 'El text de «%1» no és un nombre. Escriviu-lo amb coma decimal, per exemple 7,5.', FALSE),
-  (2, 'frmPuntsLlum', 'valNumeroNoValid', 'El texto de «%1» no es un número. Escríbalo con coma decimal, por ejemplo 7,5.', FALSE),
-  (5, 'frmPuntsLlum', 'valNumeroNoValid', 'The text in "%1" is not a number. Write it with a decimal point, for example 7.5.', FALSE),
-  (1, 'frmPuntsLlum', 'valNumeroNoEnter', '«%1» només admet nombres enters.', FALSE),
-  (2, 'frmPuntsLlum', 'valNumeroNoEnter', '«%1» solo admite números enteros.', FALSE),
-  (5, 'frmPuntsLlum', 'valNumeroNoEnter', '"%1" takes whole numbers only.', FALSE),
-  (1, 'frmPuntsLlum', 'valNumeroNoHiCap', 'El nombre de «%1» és fora dels límits del camp.', FALSE),
-  (2, 'frmPuntsLlum', 'valNumeroNoHiCap', 'El número de «%1» está fuera de los límites del campo.', FALSE),
-  (5, 'frmPuntsLlum', 'valNumeroNoHiCap', 'The number in "%1" is beyond what the field can hold.', FALSE);
+  (5, 'frmPuntsLlum', 'valDescartarCanvis', 'There are unsaved changes. Discard them?', FALSE);

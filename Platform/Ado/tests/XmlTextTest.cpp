@@ -241,6 +241,11 @@ TEST(XmlText, RefusesDocumentsThatAreNotWellFormed) {
         // An attribute given twice, also under two prefixes of one namespace.
         "<z:row a='1' a='2'/>", "<z:row a='1' b='2' a='3'/>",
         "<z:row xmlns:p='urn:p' xmlns:q='urn:p' p:c='1' q:c='2'/>",
+        // The same after a row whose names were told apart, which rows
+        // that repeat its names in its order are matched against.
+        "<z:row a='1' b='2'/><z:row a='1' a='2'/>", "<z:row a='1' b='2'/><z:row a='1' b='2' b='3'/>",
+        "<z:row a='1' b='2'/><z:row b='1' a='2' b='3'/>", "<z:row a='1' b='2'/><z:row b='2'/><z:row b='1' b='2'/>",
+        "<z:row a='1' b='2'/><z:row a ='1' a='2'/>", "<z:row a='1' b='2'/><z:row a='1' b='2'/><z:row a='1'b='2'/>",
         // Entities that are not defined, and references to no character.
         "<z:row a='&nbsp;'/>", "<z:row a='&foo;'/>", "<z:row a='a & b'/>", "<z:row a='&amp'/>",
         "<z:row a='&#;'/>", "<z:row a='&#x;'/>", "<z:row a='&#12a;'/>", "<z:row a='&#0;'/>",

@@ -76,6 +76,21 @@ TEST(Guard, ACalleesReportedFailureComesFirstInTheCallersTrail) {
     EXPECT_EQ(prova.UbicacioError, callee.UbicacioError + Entry("Passa"));
 }
 
+TEST(Guard, ACheckedCallGivesTheMembersResultOrRaisesWhatTheCalleeReported) {
+    Prova callee;
+    base::ErrorFields caller;
+    const auto list = [&](int32_t failure) {
+        return base::Guard(caller, {base::label::Brintel, "SvrProva"}, "Llista",
+                           [&] { return base::CallChecked(callee, &Prova::Llegeix, failure); });
+    };
+    EXPECT_EQ(list(0), "valor");
+    EXPECT_EQ(caller.NumError, 0);
+
+    EXPECT_EQ(list(513), "");
+    EXPECT_EQ(caller.NumError, 513);
+    EXPECT_EQ(caller.UbicacioError, Entry("Llegeix") + base::TrailEntry(base::label::Brintel, "SvrProva", "Llista"));
+}
+
 TEST(Guard, AHelperHeldInsideAMemberPassesItsFailureOnAsIfReported) {
     struct Finestra : base::ErrorFields {
         Prova helper;

@@ -60,12 +60,12 @@ TEST(Object, FailuresCarryTheirNumbers) {
     EXPECT_EQ(ErrorOf([&] { com::Call(o, "Twice"); }), 449);
     EXPECT_EQ(ErrorOf([&] { com::Call(o, "Fails"); }), 1234);
     EXPECT_EQ(ErrorOf([&] { com::Call(nullptr, "Twice"); }), 424);
-    EXPECT_EQ(ErrorOf([] { com::CreateObject("TestLib.Nothing"); }), 429);
-    EXPECT_EQ(ErrorOf([] { com::CreateObject("NoLibrary.Sample"); }), 429);
-    EXPECT_EQ(ErrorOf([] { com::CreateObject("NoDot"); }), 429);
-    EXPECT_EQ(ErrorOf([] { com::CreateObject("TestLib.Sample", "127.0.0.1:1"); }), 462)
+    EXPECT_EQ(ErrorOf([] { return com::CreateObject("TestLib.Nothing"); }), 429);
+    EXPECT_EQ(ErrorOf([] { return com::CreateObject("NoLibrary.Sample"); }), 429);
+    EXPECT_EQ(ErrorOf([] { return com::CreateObject("NoDot"); }), 429);
+    EXPECT_EQ(ErrorOf([] { return com::CreateObject("TestLib.Sample", "127.0.0.1:1"); }), 462)
         << "an object server that cannot be reached";
-    EXPECT_EQ(ErrorOf([] { com::CreateObject("TestLib.Sample", "[::1"); }), 462) << "no server name";
+    EXPECT_EQ(ErrorOf([] { return com::CreateObject("TestLib.Sample", "[::1"); }), 462) << "no server name";
 }
 
 TEST(Object, LocalServerNamesCreateHere) {

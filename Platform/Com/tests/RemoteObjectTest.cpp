@@ -183,9 +183,9 @@ TEST_F(RemoteObject, CallsTravelByNameWithArgumentsResultsAndErrorNumbers) {
     EXPECT_EQ(ErrorOf([&] { com::Call(thing, "Fail"); }), 1234);
     EXPECT_EQ(ErrorOf([&] { com::Call(thing, "NoSuchMember"); }), 438);
     EXPECT_EQ(ErrorOf([&] { com::Call(thing, "Twice"); }), 449);
-    EXPECT_EQ(ErrorOf([] { com::remote::ActivateLocalServer(ThisProgram(), "RemoteTest.Nothing"); }), 429)
+    EXPECT_EQ(ErrorOf([] { return com::remote::ActivateLocalServer(ThisProgram(), "RemoteTest.Nothing"); }), 429)
         << "a class the server lacks fails, and does not start the server again";
-    EXPECT_EQ(ErrorOf([] { com::remote::ActivateLocalServer("/no/such/program", "RemoteTest.Thing"); }), 429);
+    EXPECT_EQ(ErrorOf([] { return com::remote::ActivateLocalServer("/no/such/program", "RemoteTest.Thing"); }), 429);
 }
 
 TEST_F(RemoteObject, ACreationWithOneCallLetsTheObjectGoAndGivesTheArgumentsBack) {

@@ -149,8 +149,7 @@ void frmEscomeses::ExportaEsquema(const QTreeWidget* trvTree, const std::string&
         frmExportEsquema exportacio;
         exportacio.EsquemaOriginal = trvTree;
         exportacio.strRutaArxiu = strRutaArxiuGravar;
-        exportacio.GravarEsquema();
-        base::RaiseReported(exportacio);
+        base::CallChecked(exportacio, &frmExportEsquema::GravarEsquema);
     });
 }
 

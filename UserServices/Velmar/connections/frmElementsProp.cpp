@@ -129,8 +129,7 @@ void frmElementsProp::OmpleComboOrigen(int32_t codi) {
 
 void frmElementsProp::RecarregaLlista(Taula& taula, const RecordsetRef& files) {
     Taula& propia = *Escomeses().TaulaPerNom(taula.Nom());
-    Escomeses().RecarregaLlista(propia, files);
-    base::RaiseReported(Escomeses());
+    base::CallChecked(Escomeses(), &frmEscomeses::RecarregaLlista, propia, files);
     Posa(taula, propia.Ref());
     if (taula.Nom() == kCodis) OmpleComboOrigen(cmbOrigen->currentData().toInt());
 }

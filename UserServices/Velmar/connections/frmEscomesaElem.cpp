@@ -228,8 +228,7 @@ void frmEscomesaElem::ExportaEsquemaUsuari() {
         if (path.empty()) return;
         std::error_code error;
         if (std::filesystem::exists(path, error) && !dialegs::PreguntaSiNo(Missatge("valSobreescriureArxiu"))) return;
-        frmFormulariQueCrida->ExportaEsquema(trvElements, path);
-        base::RaiseReported(*frmFormulariQueCrida);
+        base::CallChecked(*frmFormulariQueCrida, &frmEscomeses::ExportaEsquema, trvElements, path);
         dialegs::MissatgeOk(MissatgeDefecte("valExportacioAcabada",
                                             "S'ha realitzat l'exportació de l'esquema dels elements de l'escomesa a un "
                                             "arxiu."));

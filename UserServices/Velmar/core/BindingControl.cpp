@@ -41,6 +41,23 @@ std::string Property(const QWidget* control, const char* name) {
     return control->property(name).toString().toStdString();
 }
 
+constexpr const char* kTextName = "velmarTextNoLlegit";
+
+// What a tie taken off a box leaves there while the box holds a text that is
+// no value of its field: where the text belongs, so that a tie put back on
+// the same row keeps it (the window unbinds its controls while a combo's rows
+// are read again).
+class TextNoLlegitDeixat final : public QObject {
+public:
+    TextNoLlegitDeixat(QWidget* control, const RecordsetRef& recordset, int32_t field, com::Variant fila)
+        : QObject(control), recordset(recordset), field(field), fila(std::move(fila)) {
+        setObjectName(kTextName);
+    }
+    std::weak_ptr<ado::Recordset> recordset;
+    int32_t field;
+    com::Variant fila;
+};
+
 class Tie final : public QObject {
 public:
     Tie(QWidget* control, RecordsetRef recordset, int32_t field)
@@ -59,11 +76,17 @@ public:
             .currentRowChanged = [this] { show(); },
             .fieldChanged = [this](int32_t field) { if (field == field_ && !writing_) show(); },
         });
-        show();
+        if (!RetornaText()) show();
         followEdits();
     }
 
     const RecordsetRef& recordset() const { return recordset_; }
+
+    // Leaves a text that is no value of the field on the control, for a tie
+    // put back on the same row; the tie goes next.
+    void DeixaText() const {
+        if (filaDelText_) new TextNoLlegitDeixat(control_, recordset_, field_, *filaDelText_);
+    }
 
     // How the text of a box over a number reads; a value for any other
     // control.
@@ -74,7 +97,27 @@ public:
     }
 
 private:
+    // Takes back the text a tie on the same field and row left.
+    bool RetornaText() {
+        auto* deixat = static_cast<TextNoLlegitDeixat*>(
+            control_->findChild<QObject*>(kTextName, Qt::FindDirectChildrenOnly));
+        if (!deixat) return false;
+        const bool mateix = deixat->recordset.lock() == recordset_ && deixat->field == field_ && fila() == deixat->fila;
+        delete deixat;
+        if (mateix) filaDelText_ = fila();
+        return mateix;
+    }
+
+    // The row the control stands on, by a mark that other rows coming and
+    // going leave alone; none without a current row.
+    std::optional<com::Variant> fila() const {
+        const ado::Recordset& rows = *recordset_;
+        if (rows.IsBOF() || rows.IsEOF()) return std::nullopt;
+        return rows.Bookmark();
+    }
+
     void show() {
+        filaDelText_.reset();
         showing_ = true;
         const com::Variant value = current();
         if (auto* combo = dynamic_cast<DataCombo*>(control_)) {
@@ -124,13 +167,16 @@ private:
                 // A date or a number as the user's language writes it; a
                 // text that is none stays in the box as typed, for the save
                 // to refuse, and the field keeps what it held.
+                if (showing_) return;
+                filaDelText_.reset();
                 if (t.trimmed().isEmpty()) return write(com::Variant::Null());
                 if (forma_ == Forma::Data) {
-                    if (const std::optional<com::Date> date = LlegeixData(t)) write(*date);
+                    if (const std::optional<com::Date> date = LlegeixData(t)) return write(*date);
                 } else if (NumeroLlegit numero = LlegeixNumero(t, recordset_->Field(field_));
                            numero.lectura == LecturaNumero::Valor) {
-                    write(numero.valor);
+                    return write(numero.valor);
                 }
+                filaDelText_ = fila();
             });
         } else if (auto* box = dynamic_cast<CaixaTextMultilinia*>(control_)) {
             connect(box, &QPlainTextEdit::textChanged, this, [this, box] { write(ValueOf(box->text())); });
@@ -165,6 +211,8 @@ private:
     ado::Subscription subscription_;
     bool showing_ = false;
     bool writing_ = false;  // its own edit is not shown back to it
+    // The row whose field a text typed and no value of it stands for.
+    std::optional<com::Variant> filaDelText_;
 };
 
 // Only a Tie bears this name.
@@ -193,7 +241,12 @@ void Bind(QWidget* control, const RecordsetRef& recordset, const std::string& fi
     new Tie(control, recordset, index);
 }
 
-void Unbind(QWidget* control) { delete TieOf(control); }
+void Unbind(QWidget* control) {
+    Tie* tie = TieOf(control);
+    if (!tie) return;
+    tie->DeixaText();
+    delete tie;
+}
 
 RecordsetRef DataSource(const QWidget* control) {
     const Tie* tie = TieOf(control);

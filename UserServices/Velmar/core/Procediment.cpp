@@ -11,9 +11,7 @@ void MostraError(const base::ErrorFields& fallada) {
 }
 
 com::Variant CridaSuport(const com::ObjectRef& suport, std::string_view member, std::vector<com::Variant> args) {
-    com::Variant result = com::CallRef(suport, member, args);
-    com::RaiseReported(suport);
-    return result;
+    return com::CallChecked(suport, member, std::move(args));
 }
 
 }  // namespace velmar

@@ -27,8 +27,7 @@ void IniciaSessio(const std::string& strLogin, base::ErrorFields& resultat) {
     namespace support = brintel::names;
     base::Guard(resultat, {base::label::Velmar, clsAndamiSistema::kClassName}, "IniciaSessio", [&] {
         const com::ObjectRef service = com::CreateObject(com::ProgID(support::Brintel, support::SvrUsuaris));
-        const std::string text = com::Call(service, support::GetUsuaris).toString();
-        com::RaiseReported(service);
+        const std::string text = com::CallChecked(service, support::GetUsuaris).toString();
         ado::Recordset usuaris = ado::Recordset::FromXml(text);
 
         const QString login = QString::fromStdString(strLogin);

@@ -139,8 +139,7 @@ bool clsFuncionsCapaInterficie::ObreVisorImatge(const std::string& strRutaArxiuI
         auto* viewer = new frmVisorImatge();
         viewer->setAttribute(Qt::WA_DeleteOnClose);
         viewer->strNomArxiuImatge = strRutaArxiuImatge;
-        viewer->Show();
-        base::RaiseReported(*viewer);
+        base::CallChecked(*viewer, &frmVisorImatge::Show);
         return true;
     });
 }

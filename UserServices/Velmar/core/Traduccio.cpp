@@ -60,8 +60,7 @@ RecordsetRef clsFuncionsCapaInterficie::TradueixFormulariIdioma(const com::Objec
     return base::Guard(*this, kFuncions, "TradueixFormulariIdioma", [&] {
         const com::ObjectRef service = TextService();
         const com::Variant text =
-            com::Call(service, support::GetTextIdioma, {lngIdioma, com::Get(frmFormulari, "Name")});
-        com::RaiseReported(service);
+            com::CallChecked(service, support::GetTextIdioma, {lngIdioma, com::Get(frmFormulari, "Name")});
         RecordsetRef texts = PassaXMLARecordset(text);
 
         texts->SetFilter("EsControl = True");

@@ -21,8 +21,7 @@ using com::names::IdTransaccio;
 void clsFuncionsCapaInterficie::transaction(std::string_view member, const com::ObjectRef& objecteQueCrida) {
     base::Guard(*this, kFuncions, member, [&] {
         const com::ObjectRef session = clsAndamiSistema::Instance().SySSessio;
-        com::Call(session, member);
-        com::RaiseReported(session);
+        com::CallChecked(session, member);
         const com::ObjectRef connexio = com::Get(session, IdTransaccio).toObject();
         com::Set(com::Get(objecteQueCrida, "objClasseSuportActual").toObject(), IdTransaccio, connexio);
         // A commit that ended the session's transaction stored what the

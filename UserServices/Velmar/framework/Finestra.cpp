@@ -445,6 +445,12 @@ std::string Finestra::MissatgeTextsNoLlegits() {
     return text.arg(binding::NomCamp(noLlegit->control)).toStdString();
 }
 
+bool Finestra::PotCanviarFila() {
+    const std::string message = MissatgeTextsNoLlegits();
+    if (!message.empty()) dialegs::MissatgeOk(message);
+    return message.empty();
+}
+
 bool Finestra::ConfirmaEliminar() {
     const std::string message = CadenaValidacioEliminar();
     if (!message.empty()) {

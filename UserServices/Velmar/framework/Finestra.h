@@ -218,6 +218,11 @@ protected:
     // The message for the first bound text box whose text is no value of
     // its field (core/Numeros.h), naming the field; "" when every text is.
     std::string MissatgeTextsNoLlegits();
+    // Whether the rows under the boxes may change: not while a box over a
+    // number holds a text that is none, which the next row's value would
+    // replace unseen. As a save does, the message names the field and the
+    // typing stays.
+    bool PotCanviarFila();
     // Whether the current row may be deleted: no rule refuses it (its
     // message is shown) and the user answers Yes to the question.
     bool ConfirmaEliminar();

@@ -81,6 +81,7 @@ void Navegador::Habilita(bool habilitat) {
 
 void Navegador::Mou(size_t boto) {
     finestra_.TopLevel(declaracio_.procediments[boto], [this, boto] {
+        if (!finestra_.PotCanviarFila()) return;
         MouRegistre(**finestra_.TaulaPerNom(declaracio_.taula), kMoviments[boto]);
         despres_();
     });

@@ -10,7 +10,9 @@
 // depends on the current row in line (its vertices, its counters), also
 // when no move was made. The counter is always locked. While the window
 // edits a record its navigation is disabled (Habilita), so that no edit is
-// left unsaved by moving off it.
+// left unsaved by moving off it. A navigation that stays usable while the
+// window edits (the luminaires of a light point) refuses to move while a box
+// holds a number it cannot read (Finestra::PotCanviarFila).
 #pragma once
 
 #include <array>

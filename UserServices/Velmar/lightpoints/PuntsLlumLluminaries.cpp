@@ -38,6 +38,7 @@ void frmPuntsLlum::BotonsLluminariaNova(bool nova) {
 
 void frmPuntsLlum::Nou() {
     TopLevel("Nou", [this] {
+        if (!PotCanviarFila()) return;
         ado::Recordset& lluminaries = *T(kLluminaries);
         const com::Variant punt = rstRecordsetActual->Value("NumPuntLlum");
         lluminaries.AddNew();

@@ -97,8 +97,7 @@ std::unique_ptr<QWidget> ExportEsquema(const Obertura&) {
     const QTemporaryDir carpeta;
     exportacio->EsquemaOriginal = escomeses->FormulariElements()->trvElements;
     exportacio->strRutaArxiu = carpeta.filePath("Elements.bmp").toStdString();
-    exportacio->GravarEsquema();
-    base::RaiseReported(*exportacio);
+    base::CallChecked(*exportacio, &frmExportEsquema::GravarEsquema);
     return exportacio;
 }
 

@@ -4,6 +4,7 @@
 // nothing stored and the typing kept. On each engine.
 #include <QTest>
 
+#include "CaixesNumeriquesProva.h"
 #include "EscomesesProva.h"
 #include "support/TestDatabase.h"
 
@@ -68,6 +69,55 @@ TEST_P(Numeros, TheContractedPowerIsReadAndShownAsTheUsersLanguageWritesIt) {
             EXPECT_EQ(Desada(), c.desat) << cas;
             EXPECT_EQ(potencia->text().toStdString(), c.mostrat) << cas;
         }
+    }
+}
+
+// A lookup table edited through a ">" button reads the window's rows again
+// and shows the connection anew: a text in the box that is no number stays
+// as typed for the save to refuse, and is not replaced by the number the
+// field held before the typing went wrong ("7" of "7,,5").
+TEST_P(Numeros, AnUnreadableNumberOutlivesTheLookupEditors) {
+    frmEscomeses w(306);
+    const std::string abans = Desada();
+    Click(w, "cmdEditar");
+    QLineEdit* potencia = Text(w, "txtPotenciaContractada");
+    potencia->clear();
+    QTest::keyClicks(potencia, "7,,5");
+    for (const char* boto : {"cmdCompanyia", "cmdFusibles"}) {
+        steps.push_back([](QWidget* editor) { editor->close(); });
+        Click(w, boto);
+        ASSERT_TRUE(steps.empty()) << boto << " opened no editor";
+        EXPECT_EQ(potencia->text(), "7,,5") << boto;
+    }
+    Click(w, "cmdSortirEdicio");
+    EXPECT_EQ(sessio.shown.size(), 1u);
+    EXPECT_EQ(Desada(), abans);
+    EXPECT_EQ(potencia->text(), "7,,5");
+}
+
+// A person's typing in every box over a number of the window, saved and
+// read back by the window opened again: the database holds, and the
+// reopened window shows, what was typed.
+TEST_P(Numeros, WhatIsTypedInEveryNumberBoxIsStoredAndShownWhenTheWindowOpensAgain) {
+    for (const auto& [idioma, escrit, desat] : {std::tuple{1, "150,5", "150.5"}, {5, "70.5", "70.5"}}) {
+        velmar::clsAndamiSistema::Instance().SetIdioma(idioma);
+        std::vector<std::string> caixes;
+        {
+            frmEscomeses w(306);
+            Click(w, "cmdEditar");
+            for (const CaixaNumerica& c : CaixesNumeriques(w)) {
+                caixes.push_back(c.caixa->objectName().toStdString());
+                c.caixa->clear();
+                QTest::keyClicks(c.caixa, QString::fromUtf8(escrit));
+            }
+            ASSERT_EQ(caixes, std::vector<std::string>{"txtPotenciaContractada"});
+            Click(w, "cmdSortirEdicio");
+            ASSERT_TRUE(sessio.shown.empty()) << idioma << ": " << sessio.shown.front();
+        }
+        frmEscomeses w(306);
+        ASSERT_EQ(Text(w, "txtCodi")->text(), "E-01");
+        for (const std::string& caixa : caixes) EXPECT_EQ(Text(w, caixa.c_str())->text().toStdString(), escrit) << idioma;
+        EXPECT_EQ(Desada(), desat) << idioma;
     }
 }
 

@@ -26,6 +26,7 @@
 #include "framework/FinestraProva.h"
 #include "lightpoints/frmPuntsLlum.h"
 #include "network/frmZones.h"
+#include "support/Installation.h"
 
 namespace {
 
@@ -205,9 +206,9 @@ TEST_F(ArxiusBaseDades, APhotoChooserOpensWhereThePhotoIsElseInThePhotosFolder) 
         frmZones sample(306);
         return Text(sample, "txtFotoZona")->text().toStdString();
     }();
-    std::string settings = testsupport::ReadFile(testsupport::BuildPath("UserServices/Velmar/Velmar.INI"));
-    for (size_t at; (at = settings.find("{mod}")) != std::string::npos;)
-        settings.replace(at, 5, testsupport::BuildPath("UserServices/Velmar"));
+    const std::string programa = testsupport::OwnInstallation().path("UserServices/Velmar");
+    std::string settings = testsupport::ReadFile(programa + "/Velmar.INI");
+    for (size_t at; (at = settings.find("{mod}")) != std::string::npos;) settings.replace(at, 5, programa);
     const testsupport::ScopedFile ini(velmar::clsFuncionsCapaInterficie().RutaArxiuIni(), settings);
     const testsupport::TempDir altra;
     const std::string foto = altra.file("foto.jpg");

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <optional>
 
+#include "CaixesNumeriquesProva.h"
 #include "PuntsLlumProva.h"
 #include "support/TestDatabase.h"
 
@@ -104,6 +105,117 @@ TEST_P(Numeros, AreReadAndShownAsTheUsersLanguageWritesThem) {
             EXPECT_EQ(Valor(*w, c.caixa.nom), c.mostrat) << cas;
         }
         sessio.shown.clear();
+    }
+}
+
+// Another luminaire shown (or a new one begun) while a box holds a text
+// that is no number would show that luminaire's value in the box and lose
+// the typing: the move is refused as a save is, naming the field, and the
+// luminaire and the typing stay. A number of the language moves, and is
+// saved with the point.
+TEST_P(Numeros, NoOtherLuminaireIsShownWhileABoxHoldsAnUnreadableNumber) {
+    for (const auto& [idioma, illegible, escrit, desat] :
+         {std::tuple{1, "7,,5", "150,5", "150.5"}, {5, "abc", "70.5", "70.5"}}) {
+        velmar::clsAndamiSistema::Instance().SetIdioma(idioma);
+        frmPuntsLlum w(306);
+        TriaEscomesa(w, "E-02");
+        Click(w, "cmdEndavant");  // PL-102, with two luminaires
+        ASSERT_EQ(Valor(w, "txtCodi"), "PL-102");
+        const std::string comptador = Valor(w, "txtNumeroLluminaria");
+        Click(w, "cmdEditar");
+        Escriu(w, kPotencia.nom, illegible);
+        const QString nom = QString::fromStdString(Missatge(kPotencia.marc) + ": " + Missatge(kPotencia.etiqueta));
+        const std::string missatge = QString::fromStdString(Missatge("valNumeroNoValid")).arg(nom).toStdString();
+        for (const char* moviment : {"cmdAvancaLluminaria", "cmdFiLluminaria", "cmdAfegirLluminaria"}) {
+            Click(w, moviment);
+            EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << idioma << " " << moviment;
+            sessio.shown.clear();
+            EXPECT_EQ(Valor(w, "txtNumeroLluminaria"), comptador) << idioma << " " << moviment;
+            EXPECT_EQ(Valor(w, kPotencia.nom), illegible) << idioma << " " << moviment << ": what was typed stays";
+            EXPECT_TRUE(Editant(w)) << idioma << " " << moviment;
+        }
+        // Another model chosen for the same luminaire shows the luminaire again.
+        const std::string model = Valor(w, "cmbModelLluminaria");
+        PuntsLlumProva::Escriu(w, "cmbModelLluminaria", "vialum v-40 led");
+        EXPECT_EQ(Valor(w, kPotencia.nom), illegible) << idioma << ": what was typed stays";
+        PuntsLlumProva::Escriu(w, "cmbModelLluminaria", model.c_str());
+        ASSERT_EQ(Valor(w, "cmbModelLluminaria"), model);
+
+        Escriu(w, kPotencia.nom, escrit);
+        Click(w, "cmdAvancaLluminaria");
+        EXPECT_TRUE(sessio.shown.empty()) << idioma << ": " << sessio.shown.front();
+        EXPECT_NE(Valor(w, "txtNumeroLluminaria"), comptador) << idioma;
+        Click(w, "cmdPrincipiLluminaria");
+        EXPECT_EQ(Valor(w, kPotencia.nom), escrit) << idioma;
+        Click(w, "cmdSortirEdicio");
+        ASSERT_TRUE(sessio.shown.empty()) << idioma << ": " << sessio.shown.front();
+        EXPECT_EQ(Desat(w, kPotencia.camp), desat) << idioma;
+        EXPECT_EQ(Valor(w, kPotencia.nom), escrit) << idioma;
+    }
+}
+
+// A person's typing in every box over a number of the window, and in the
+// support's property value, saved and read back by the window opened
+// again: a box of whole numbers refuses the fraction, naming its field, and
+// takes the whole number; the database holds, and the reopened window
+// shows, what was typed.
+TEST_P(Numeros, WhatIsTypedInEveryNumberBoxIsStoredAndShownWhenTheWindowOpensAgain) {
+    const std::string propietat = "Volada del braç (m)";
+    for (const auto& [idioma, fraccio, enter, desat] :
+         {std::tuple{1, "150,5", "150", "150.5"}, {5, "70.5", "70", "70.5"}}) {
+        velmar::clsAndamiSistema::Instance().SetIdioma(idioma);
+        std::vector<std::pair<std::string, std::string>> escrit;  // box and text, in the window's order
+        {
+            frmPuntsLlum w(306);
+            TriaEscomesa(w, "E-02");
+            Click(w, "cmdEditar");
+            const std::vector<CaixaNumerica> caixes = CaixesNumeriques(w);
+            ASSERT_EQ(caixes.size(), 4u) << "power, bulbs, fuses and the pattern's number";
+            // The pattern's number names a row of the patterns: typed back
+            // whole as it stands, so that the point keeps its pattern.
+            const std::string patro = Valor(w, "txtCodiPatro");
+            const auto text = [&](const CaixaNumerica& c) -> std::string {
+                if (c.camp->type == ado::DataType::Double) return fraccio;
+                return c.caixa->objectName() == "txtCodiPatro" ? patro : enter;
+            };
+            for (const CaixaNumerica& c : caixes) Escriu(w, c.caixa->objectName().toUtf8().constData(), fraccio);
+            Combo(w, "cmbPropietat")->setCurrentIndex(Combo(w, "cmbPropietat")->findText(QString::fromStdString(propietat)));
+            Text(w, "txtValor")->setText(QString::fromUtf8(fraccio));
+            Click(w, "cmdAfegirPropietat");
+            ASSERT_TRUE(sessio.shown.empty()) << idioma << ": " << sessio.shown.front();
+
+            Click(w, "cmdSortirEdicio");
+            const auto enters = std::ranges::find_if(caixes, [](const CaixaNumerica& c) {
+                return c.camp->type != ado::DataType::Double;
+            });
+            ASSERT_NE(enters, caixes.end());
+            const QString nom = velmar::binding::NomCamp(enters->caixa);
+            EXPECT_EQ(sessio.shown,
+                      std::vector<std::string>{QString::fromStdString(Missatge("valNumeroNoEnter")).arg(nom).toStdString()})
+                << idioma;
+            sessio.shown.clear();
+            for (const CaixaNumerica& c : caixes) {
+                const std::string typed = text(c);
+                escrit.emplace_back(c.caixa->objectName().toStdString(), typed);
+                Escriu(w, c.caixa->objectName().toUtf8().constData(), typed.c_str());
+            }
+            Click(w, "cmdSortirEdicio");
+            ASSERT_TRUE(sessio.shown.empty()) << idioma << ": " << sessio.shown.front();
+        }
+
+        frmPuntsLlum w(306);
+        TriaEscomesa(w, "E-02");
+        for (const auto& [caixa, text] : escrit) {
+            EXPECT_EQ(Valor(w, caixa.c_str()), text) << idioma << " " << caixa;
+            if (caixa == "txtCodiPatro") continue;  // the point's, not the luminaire's
+            const std::string camp = velmar::binding::DataField(Text(w, caixa.c_str()));
+            EXPECT_EQ(Desat(w, camp.c_str()), text == fraccio ? desat : enter) << idioma << " " << camp;
+        }
+        EXPECT_EQ(std::ranges::count(Files(w, "lstPropietats"), propietat + "|" + fraccio + "|"), 1) << idioma;
+        EXPECT_EQ(std::ranges::count(Columna(Auxiliar("TSP_SuportPropietat", "PropValor"), "NumSPSuport", 3, "PropValor"),
+                                     desat),
+                  1)
+            << idioma;
     }
 }
 

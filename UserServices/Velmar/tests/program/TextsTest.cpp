@@ -1,6 +1,7 @@
 // The texts of every window that opens by name, in Català, Castellano and
 // English: each caption a window would show as its control's name and each
-// message code its sources name has its row in the sample database, every
+// message code its sources name, or that the framework asks of it for its
+// boxes over numbers, has its row in the sample database, every
 // window opens in each language with its captions translated, and a window
 // without any row of its own still opens.
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
+#include "CaixesNumeriquesProva.h"
 #include "ObreturaProva.h"
 #include "framework/Referencies.h"
 
@@ -85,6 +87,16 @@ std::set<std::string> MessageCodes(const std::string& window) {
             for (const char* ext : {".h", ".cpp"}) pending.push_back(root / ((*m)[1].str() + ext));
     }
     return codes;
+}
+
+// The codes of the messages the framework asks of a window that has a box
+// over a number (core/Numeros.h), when its typing is no value: no source of
+// the window names them, so its boxes tell.
+void CodisDeNumeros(const QWidget& window, std::set<std::string>& codes) {
+    if (CaixesNumeriques(window).empty()) return;
+    for (const velmar::LecturaNumero lectura :
+         {velmar::LecturaNumero::NoNumero, velmar::LecturaNumero::NoEnter, velmar::LecturaNumero::NoHiCap})
+        codes.insert(velmar::CodiMissatge(lectura));
 }
 
 // The table whose rows each window deletes with a check of what refers to
@@ -162,6 +174,7 @@ TEST_F(Texts, EveryCaptionAndMessageCodeHasItsRowInEachLanguage) {
         captions.insert("Formulari");
         std::set<std::string> codes = MessageCodes(finestra.nom);
         CodisDeReferencies(finestra.nom, codes);
+        CodisDeNumeros(*window, codes);
         // The name of one of the window's controls (tabDades) is no code.
         std::erase_if(codes, [&window](const std::string& code) {
             return window->findChild<QObject*>(QString::fromStdString(code)) != nullptr;
