@@ -5,7 +5,7 @@
 // its exit button hides it.
 #pragma once
 
-#include "core/TaulesAuxiliars.h"
+#include "core/LookupTableEditor.h"
 #include "framework/FinestraManteniment.h"
 
 namespace velmar {

@@ -15,6 +15,31 @@ std::string Criteria(const ado::Recordset& rows) {
     return filter.type() == com::Variant::Type::String ? filter.asString() : std::string();
 }
 
+// A filter set for a while: the one the rows had, and their current row,
+// come back when it ends.
+class FiltreTemporal {
+public:
+    FiltreTemporal(ado::Recordset& rows, std::string_view criteria) : rows_(rows), kept_(Criteria(rows)) {
+        if (!rows.IsBOF() && !rows.IsEOF()) bookmark_ = rows.Bookmark();
+        rows.SetFilter(criteria);
+    }
+    ~FiltreTemporal() {
+        try {
+            rows_.SetFilter(kept_);
+            if (!bookmark_.isEmpty()) rows_.SetBookmark(bookmark_);
+        } catch (...) {
+            // A row deleted meanwhile has no place to come back to.
+        }
+    }
+    FiltreTemporal(const FiltreTemporal&) = delete;
+    FiltreTemporal& operator=(const FiltreTemporal&) = delete;
+
+private:
+    ado::Recordset& rows_;
+    std::string kept_;
+    com::Variant bookmark_;
+};
+
 }  // namespace
 
 std::string Clau(int32_t numElement) { return "Clau" + com::Digits(numElement); }
@@ -69,19 +94,5 @@ void MouA(ado::Recordset& rows, std::string_view criteria) {
 }
 
 void MouA(ado::Recordset& rows, int32_t num) { MouA(rows, "NumElement = " + com::Str(num)); }
-
-FiltreTemporal::FiltreTemporal(ado::Recordset& rows, std::string_view criteria) : rows_(rows), kept_(Criteria(rows)) {
-    if (!rows.IsBOF() && !rows.IsEOF()) bookmark_ = rows.Bookmark();
-    rows.SetFilter(criteria);
-}
-
-FiltreTemporal::~FiltreTemporal() {
-    try {
-        rows_.SetFilter(kept_);
-        if (!bookmark_.isEmpty()) rows_.SetBookmark(bookmark_);
-    } catch (...) {
-        // A row deleted meanwhile has no place to come back to.
-    }
-}
 
 }  // namespace velmar::arbre

@@ -46,19 +46,4 @@ void MouA(ado::Recordset& rows, std::string_view criteria);
 // The same for the row of element `num`.
 void MouA(ado::Recordset& rows, int32_t num);
 
-// A filter set for a while: the one the rows had, and their current row,
-// come back when it ends.
-class FiltreTemporal {
-public:
-    FiltreTemporal(ado::Recordset& rows, std::string_view criteria);
-    ~FiltreTemporal();
-    FiltreTemporal(const FiltreTemporal&) = delete;
-    FiltreTemporal& operator=(const FiltreTemporal&) = delete;
-
-private:
-    ado::Recordset& rows_;
-    std::string kept_;
-    com::Variant bookmark_;
-};
-
 }  // namespace velmar::arbre

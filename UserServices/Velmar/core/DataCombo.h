@@ -17,7 +17,7 @@
 
 #include <QComboBox>
 
-#include "core/TaulesAuxiliars.h"
+#include "core/LookupCombo.h"
 
 namespace velmar {
 

@@ -24,7 +24,7 @@ namespace velmar {
 
 using RecordsetRef = std::shared_ptr<ado::Recordset>;
 
-class ComboTaulaAuxiliar;  // TaulesAuxiliars.h
+class ComboTaulaAuxiliar;  // LookupCombo.h
 
 // The class label in the trail, and where its members report from.
 inline constexpr std::string_view kFuncionsLabel = "FuncionsCapaInterficie";

@@ -25,6 +25,12 @@ constexpr std::string_view kName = "frmVisorImatge";
 
 }  // namespace
 
+std::unique_ptr<ImageViewer> NewImageViewer() {
+    auto viewer = std::make_unique<frmVisorImatge>();
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    return viewer;
+}
+
 frmVisorImatge::frmVisorImatge(QWidget* parent)
     : QWidget(parent, Qt::Window),
       pictExterior(new QScrollArea(this)),

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <string>
 
-#include "Base/Trail.h"
+#include "core/ImageViewer.h"
 #include "core/clsFuncionsCapaInterficie.h"
 
 class QLabel;
@@ -16,16 +16,11 @@ class QScrollArea;
 
 namespace velmar {
 
-class frmVisorImatge final : public QWidget, public base::ErrorFields {
+class frmVisorImatge final : public QWidget, public ImageViewer {
 public:
     explicit frmVisorImatge(QWidget* parent = nullptr);
 
-    // Set by the opener before Show.
-    std::string strNomArxiuImatge;
-
-    // Runs the start-up and shows the window; a failed start-up has shown
-    // its error and leaves NumError set for the opener.
-    void Show();
+    void Show() override;
 
     // The most of a screen of that size, in pixels, that the picture's
     // frame takes: 95 % of its width and 78 % of its height. A larger

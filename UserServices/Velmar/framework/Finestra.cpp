@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeView>
 
 #include "Base/Text.h"
 #include "Brintel/BrintelNames.h"
@@ -22,7 +21,8 @@
 #include "core/DataCombo.h"
 #include "core/FormulariObject.h"
 #include "core/LlistaRegistres.h"
-#include "core/TaulesAuxiliars.h"
+#include "core/KnownWindows.h"
+#include "core/LookupCombo.h"
 #include "core/clsAndamiSistema.h"
 
 namespace velmar {
@@ -79,17 +79,6 @@ private:
     std::string recupera_;
     std::shared_ptr<FormulariObject> form_;
 };
-
-// The window's controls of a class of ours. Those classes carry no meta
-// object of their own, so Qt's cast would take any control of their base
-// class for one of them.
-template <class Control, class Base>
-std::vector<Control*> Controls(const QWidget* window) {
-    std::vector<Control*> found;
-    for (Base* control : window->findChildren<Base*>())
-        if (auto* ours = dynamic_cast<Control*>(control)) found.push_back(ours);
-    return found;
-}
 
 // What the lookup-table editor's opener gives its rows to: they are kept
 // for the window, which puts them in its list once the editor is gone.
@@ -228,9 +217,9 @@ void Finestra::Posa(Taula& taula, RecordsetRef rows) {
     // window's controls are not searched (a move reads a table anew).
     if (!before || before.use_count() == 1) return;
     // What showed the rows the table held shows its new ones.
-    for (DataCombo* combo : Controls<DataCombo, QComboBox>(this))
+    for (DataCombo* combo : findChildren<DataCombo*>())
         if (combo->RowSource() == before) combo->SetRowSource(taula.rows_);
-    for (LlistaRegistres* llista : Controls<LlistaRegistres, QTreeView>(this))
+    for (LlistaRegistres* llista : findChildren<LlistaRegistres*>())
         if (llista->Recordset() == before) llista->SetRecordset(taula.rows_);
 }
 
@@ -252,7 +241,7 @@ void Finestra::LligaControls() {
 void Finestra::DeslligaControls() { objFuncionsCapaInterficie.DeslinkControls(objecte_); }
 
 void Finestra::PosaOrigensCombos() {
-    for (DataCombo* combo : Controls<DataCombo, QComboBox>(this)) {
+    for (DataCombo* combo : findChildren<DataCombo*>()) {
         // Leaving a combo writes its value; opening its list is no leaving.
         combo->installEventFilter(this);
         if (combo->lineEdit()) combo->lineEdit()->installEventFilter(this);
@@ -542,7 +531,7 @@ void Finestra::RecarregaLlista(Taula& taula, const RecordsetRef& files) {
 
 void Finestra::BuidaClausEliminades(const Taula& llista) {
     if (!ModeEdicio() || !llista.Ref()) return;
-    for (DataCombo* combo : Controls<DataCombo, QComboBox>(this)) {
+    for (DataCombo* combo : findChildren<DataCombo*>()) {
         if (combo->RowSource() != llista.Ref()) continue;
         const RecordsetRef fila = binding::DataSource(combo);
         if (!fila || fila->IsBOF() || fila->IsEOF()) continue;

@@ -9,7 +9,7 @@
 #include "Ado/Recordset.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
-#include "core/TaulesAuxiliars.h"
+#include "core/LookupTableEditor.h"
 
 struct EditorTaulaProva : velmar::frmTaulesAuxiliarsBase {
     void LlegeixFiles(const std::string& progId) {

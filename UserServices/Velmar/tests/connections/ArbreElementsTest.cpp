@@ -11,7 +11,7 @@
 #include "Com/Registry.h"
 #include "EscomesesProva.h"
 #include "connections/frmExportEsquema.h"
-#include "core/TaulesAuxiliars.h"
+#include "core/LookupTableEditor.h"
 #include "support/TestDatabase.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "Com/Registry.h"
 #include "EscomesesProva.h"
 #include "core/Bloqueig.h"
-#include "core/TaulesAuxiliars.h"
+#include "core/LookupTableEditor.h"
 
 namespace {
 

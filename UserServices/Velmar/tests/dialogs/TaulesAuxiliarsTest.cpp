@@ -10,7 +10,9 @@
 #include "core/BindingSource.h"
 #include "core/BindingWindow.h"
 #include "core/Dialegs.h"
-#include "core/TaulesAuxiliars.h"
+#include "core/KnownWindows.h"
+#include "core/LookupCombo.h"
+#include "core/LookupTableEditor.h"
 
 namespace {
 

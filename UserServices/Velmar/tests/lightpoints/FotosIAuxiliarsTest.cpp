@@ -9,7 +9,7 @@
 #include "EditorTaulaProva.h"
 #include "PuntsLlumProva.h"
 #include "admin/frmTaulesAuxiliars.h"
-#include "core/TaulesAuxiliars.h"
+#include "core/LookupTableEditor.h"
 #include "dialogs/frmVisorImatge.h"
 
 namespace {

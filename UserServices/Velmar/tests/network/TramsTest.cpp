@@ -14,7 +14,7 @@
 #include "Com/Registry.h"
 #include "core/Bloqueig.h"
 #include "core/DataCombo.h"
-#include "core/TaulesAuxiliars.h"
+#include "core/LookupTableEditor.h"
 #include "framework/FinestraProva.h"
 #include "network/frmTrams.h"
 

@@ -1,7 +1,8 @@
-// The lookup-table editor as a combo's ">" button drives it, and the combo
-// that lists the table: ObrirFormulariAuxiliar of clsFuncionsCapaInterficie
-// opens a new editor, waits for it and gives the combo the rows the editor
-// last held.
+// The lookup-table editor (frmTaulesAuxiliars) as a combo's ">" button
+// drives it: ObrirFormulariAuxiliar of clsFuncionsCapaInterficie makes a
+// new editor, waits for it and gives the combo the rows the editor last
+// held. The editor is made through a registered factory, so that the core
+// never reaches up into the windows built over it.
 #pragma once
 
 #include <cstdint>
@@ -10,11 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "Com/Object.h"
 #include "core/clsFuncionsCapaInterficie.h"
 #include "core/clsINtegritatReferencial.h"
-
-class QWidget;
 
 namespace velmar {
 
@@ -38,14 +36,6 @@ public:
     virtual RecordsetRef FilesTaula() const = 0;
 };
 
-// A combo whose list comes from a lookup table.
-class ComboTaulaAuxiliar {
-public:
-    virtual ~ComboTaulaAuxiliar() = default;
-    virtual void SetRowSource(const RecordsetRef& rowSource) = 0;
-    virtual void Refresh() = 0;
-};
-
 // A new editor, as the administration windows build it
 // (admin/frmTaulesAuxiliars.cpp).
 std::unique_ptr<frmTaulesAuxiliarsBase> NouFormulariTaulesAuxiliars();
@@ -55,10 +45,8 @@ std::unique_ptr<frmTaulesAuxiliarsBase> NouFormulariTaulesAuxiliars();
 using FabricaTaulesAuxiliars = std::function<std::unique_ptr<frmTaulesAuxiliarsBase>()>;
 FabricaTaulesAuxiliars RegistraFormulariTaulesAuxiliars(FabricaTaulesAuxiliars fabrica);
 
-// Makes `object` the window object of `window`, so that the editor's opener
-// reaches the application's active window by member name: it unbinds that
-// window's controls while the combo takes the editor's rows and binds them
-// again after. The entry ends with the widget.
-void DonaAConeixerFormulari(QWidget* window, const com::ObjectRef& object);
+// An editor from the factory in place; raises 429 when there is none or it
+// made none.
+std::unique_ptr<frmTaulesAuxiliarsBase> CreateLookupTableEditor();
 
 }  // namespace velmar

@@ -1,0 +1,46 @@
+# The program's folders are layers: each includes only its own folder and
+# the folders beneath it, so that the presentation core never reaches up
+# into the shapes or windows built over it. A folder not listed here fails
+# too, so that a new one is given its place.
+#   cmake -DVELMAR_DIR=<UserServices/Velmar> -P Layers.cmake
+cmake_minimum_required(VERSION 3.20)
+set(beneath_core "")
+set(beneath_framework core)
+set(beneath_dialogs core)
+foreach(windows admin network lightpoints connections)
+  set(beneath_${windows} core framework dialogs)
+endforeach()
+set(beneath_program core framework dialogs admin network lightpoints connections)
+set(not_layers tests Icones)
+
+file(GLOB entries RELATIVE ${VELMAR_DIR} LIST_DIRECTORIES true ${VELMAR_DIR}/*)
+set(layers)
+foreach(entry IN LISTS entries)
+  if(IS_DIRECTORY ${VELMAR_DIR}/${entry} AND NOT entry IN_LIST not_layers)
+    list(APPEND layers ${entry})
+  endif()
+endforeach()
+
+set(faults)
+foreach(layer IN LISTS layers)
+  if(NOT DEFINED beneath_${layer})
+    list(APPEND faults "${layer}/ has no place among the layers")
+    continue()
+  endif()
+  file(GLOB_RECURSE sources ${VELMAR_DIR}/${layer}/*.h ${VELMAR_DIR}/${layer}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^/\"]+/")
+    foreach(include IN LISTS includes)
+      string(REGEX REPLACE "^[^\"]*\"([^/\"]+)/.*" "\\1" target "${include}")
+      if(target IN_LIST layers AND NOT target STREQUAL layer AND NOT target IN_LIST beneath_${layer})
+        file(RELATIVE_PATH name ${VELMAR_DIR} ${source})
+        list(APPEND faults "${name} includes ${target}/, which is not beneath ${layer}/")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(faults)
+  list(JOIN faults "\n" text)
+  message(FATAL_ERROR "${text}")
+endif()
