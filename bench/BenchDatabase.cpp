@@ -57,12 +57,12 @@ BenchDatabase::BenchDatabase(int rows) : file_(folder_.file("bench.db")) {
 
 BenchDatabase::~BenchDatabase() { sqlite3_close(db_); }
 
-void ApuntaDravik(const std::string& connectionString) {
+void PointDravikAt(const std::string& connectionString) {
     static testsupport::ScopedFile dravikIni(testsupport::DravikIni(), std::nullopt);
     dravikIni.replace(testsupport::DravikSettings(connectionString));
 }
 
-std::string ArxiuSqlite(const std::string& connectionString) {
+std::string SqliteFile(const std::string& connectionString) {
     const std::string key = "Data Source=";
     return connectionString.substr(connectionString.find(key) + key.size());
 }

@@ -36,20 +36,20 @@ void Exec(sqlite3* db, const char* sql);
 
 // Points the data access library (Dravik.INI) at that database until the
 // program ends or it is pointed at another.
-void ApuntaDravik(const std::string& connectionString);
+void PointDravikAt(const std::string& connectionString);
 // The file a SQLite connection string names.
-std::string ArxiuSqlite(const std::string& connectionString);
+std::string SqliteFile(const std::string& connectionString);
 
-// The database of `Dades` made for `size` (once, at its first use), with
+// The `Database` made for `size` (once, at its first use), with
 // the data access library pointed at it: for the benchmarks that run on
 // databases of several sizes through every tier.
-template <class Dades>
-const Dades& Activa(int size) {
-    static std::map<int, std::unique_ptr<Dades>> made;
-    std::unique_ptr<Dades>& dades = made[size];
-    if (!dades) dades = std::make_unique<Dades>(size);
-    ApuntaDravik(dades->connectionString());
-    return *dades;
+template <class Database>
+const Database& Activate(int size) {
+    static std::map<int, std::unique_ptr<Database>> made;
+    std::unique_ptr<Database>& database = made[size];
+    if (!database) database = std::make_unique<Database>(size);
+    PointDravikAt(database->connectionString());
+    return *database;
 }
 
 }  // namespace bench

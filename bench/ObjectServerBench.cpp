@@ -37,7 +37,7 @@
 #include "Ado/Connection.h"
 #include "Com/Object.h"
 #include "Com/Registry.h"
-#include "Repeticions.h"
+#include "Repetitions.h"
 #include "support/CollectorSandbox.h"
 #include "support/DravikSettings.h"
 #include "support/ObjectServerSandbox.h"

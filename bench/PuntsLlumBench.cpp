@@ -2,25 +2,25 @@
 // 50,000 light points, each with a support (through its pattern), a
 // luminaire and a map point, on the sample database; each figure beside its
 // floor, measured in the same run:
-//   Mou/N            a move from the first point to the last and back, per
-//                    move; its counter crides_per_moviment is the support
+//   Move/N           a move from the first point to the last and back, per
+//                    move; its counter calls_per_move is the support
 //                    calls one move makes (one: the point's map points).
-//   ConsultesMou/N   its floor: the plain queries of the rows a move shows
+//   MoveQueries/N    its floor: the plain queries of the rows a move shows
 //                    (the point, its pattern, support and the support's
 //                    properties, its luminaires with their model, its map
-//                    points), on sqlite3 alone, per move. Target: Mou
+//                    points), on sqlite3 alone, per move. Target: Move
 //                    within 3 times, and the same at every size.
-//   ObreFinestra     the window opened on 10,000 points, set up and showing
+//   OpenWindow       the window opened on 10,000 points, set up and showing
 //                    its first point.
-//   ConsultesObre    its floor: the plain queries of the rows the set-up
+//   OpenQueries      its floor: the plain queries of the rows the set-up
 //                    reads (texts, connections, streets, patterns,
 //                    characteristics, luminaires, the 25 lookup lists, the
 //                    points of the connection, the first point's map
 //                    points), each row's columns read, on sqlite3 alone.
-//                    Target: ObreFinestra within 2 times.
+//                    Target: OpenWindow within 2 times.
 // The fixture indexes the columns the moves look rows up by, as the
 // schema does.
-// Run: PuntsLlumBench (see Repeticions.h).
+// Run: PuntsLlumBench (see Repetitions.h).
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -35,26 +35,26 @@
 #include "Ado/Connection.h"
 #include "BenchDatabase.h"
 #include "Com/Registry.h"
-#include "Repeticions.h"
-#include "core/clsAndamiSistema.h"
+#include "Repetitions.h"
+#include "core/services/clsAndamiSistema.h"
 #include "lightpoints/frmPuntsLlum.h"
 #include "support/SampleDatabase.h"
 
 namespace bench {
 namespace {
 
-constexpr int32_t kProjecte = 306;
-constexpr int32_t kEscomesa = 1;  // E-01, the chooser's first
-constexpr int kObertura = 10000;
+constexpr int32_t kProject = 306;
+constexpr int32_t kConnection = 1;  // E-01, the chooser's first
+constexpr int kOpeningSize = 10000;
 
-// The sample database with E-01 feeding `punts` more points.
-class Dades {
+// The sample database with E-01 feeding `points` more points.
+class PointsDatabase {
 public:
-    explicit Dades(int punts) : db_(testsupport::SampleDatabase(testsupport::Engine::SQLite)) {
+    explicit PointsDatabase(int points) : db_(testsupport::SampleDatabase(testsupport::Engine::SQLite)) {
         ado::Connection c;
         c.Open(db_->connectionString());
         const std::string n =
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(punts) + ") ";
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(points) + ") ";
         c.Execute(n +
                   "INSERT INTO T_PuntLlum (NumPuntLlum, CodPuntLlum, NumEscomesa, NumCarrer, NumeroPostal, NumPatroPLL, "
                   "NumTerraCable, NumTerraSeccio, DataInstalacio, DataAltaInventari, Observacions) "
@@ -78,22 +78,22 @@ public:
             c.Execute(index);
     }
     const std::string& connectionString() const { return db_->connectionString(); }
-    std::string file() const { return ArxiuSqlite(connectionString()); }
+    std::string file() const { return SqliteFile(connectionString()); }
 
 private:
     std::unique_ptr<testsupport::TestDatabase> db_;
 };
 
 // The window's support object, counting the calls it is made.
-class SuportComptat final : public com::Object {
+class CountingSupport final : public com::Object {
 public:
-    explicit SuportComptat(com::ObjectRef real) : real_(std::move(real)) {}
+    explicit CountingSupport(com::ObjectRef real) : real_(std::move(real)) {}
     std::string className() const override { return real_->className(); }
     com::Variant invoke(std::string_view member, com::CallKind kind, com::Args args) override {
-        if (kind == com::CallKind::Method) ++crides;
+        if (kind == com::CallKind::Method) ++calls;
         return real_->invoke(member, kind, args);
     }
-    int64_t crides = 0;
+    int64_t calls = 0;
 
 private:
     com::ObjectRef real_;
@@ -140,71 +140,71 @@ private:
 
 // --- a move ----------------------------------------------------------------
 
-void BM_Mou(benchmark::State& state) {
-    Activa<Dades>(static_cast<int>(state.range(0)));
-    velmar::frmPuntsLlum window(kProjecte);
-    auto comptat = std::make_shared<SuportComptat>(window.objClasseSuportActual);
-    window.objClasseSuportActual = comptat;
-    QPushButton* darrer = window.findChild<QPushButton*>("cmdFi");
-    QPushButton* primer = window.findChild<QPushButton*>("cmdPrincipi");
-    int64_t moviments = 0;
+void BM_Move(benchmark::State& state) {
+    Activate<PointsDatabase>(static_cast<int>(state.range(0)));
+    velmar::frmPuntsLlum window(kProject);
+    auto counting = std::make_shared<CountingSupport>(window.objClasseSuportActual);
+    window.objClasseSuportActual = counting;
+    QPushButton* last = window.findChild<QPushButton*>("cmdFi");
+    QPushButton* first = window.findChild<QPushButton*>("cmdPrincipi");
+    int64_t moves = 0;
     for (auto _ : state) {
-        darrer->click();
-        primer->click();
-        moviments += 2;
+        last->click();
+        first->click();
+        moves += 2;
     }
     if (window.NumError != 0) state.SkipWithError(window.UbicacioError.c_str());
-    state.counters["crides_per_moviment"] = static_cast<double>(comptat->crides) / static_cast<double>(moviments);
-    state.counters["s_per_moviment"] =
-        benchmark::Counter(static_cast<double>(moviments), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["calls_per_move"] = static_cast<double>(counting->calls) / static_cast<double>(moves);
+    state.counters["s_per_move"] =
+        benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-// The rows one move shows of the point `punt`.
-int64_t FilesMoviment(Plain& db, int64_t punt) {
-    int64_t rows = db.Rows("SELECT * FROM T_PuntLlum WHERE NumPuntLlum = ?1", punt);
-    const int64_t patro = db.Value("SELECT NumPatroPLL FROM T_PuntLlum WHERE NumPuntLlum = ?1", punt);
-    rows += db.Rows("SELECT * FROM T_PatroPLL WHERE NumPatroPLL = ?1", patro);
-    const int64_t suport = db.Value("SELECT NumSPSuport FROM T_PatroPLL WHERE NumPatroPLL = ?1", patro);
-    rows += db.Rows("SELECT * FROM TSP_Suport WHERE NumSPSuport = ?1", suport);
-    rows += db.Rows("SELECT * FROM TSP_SuportPropietat WHERE NumSPSuport = ?1", suport);
-    rows += db.Rows("SELECT * FROM T_Lluminaria WHERE NumPuntLlum = ?1", punt);
-    const int64_t model = db.Value("SELECT NumLluminariaModel FROM T_Lluminaria WHERE NumPuntLlum = ?1", punt);
+// The rows one move shows of the point `point`.
+int64_t RowsOfMove(Plain& db, int64_t point) {
+    int64_t rows = db.Rows("SELECT * FROM T_PuntLlum WHERE NumPuntLlum = ?1", point);
+    const int64_t pattern = db.Value("SELECT NumPatroPLL FROM T_PuntLlum WHERE NumPuntLlum = ?1", point);
+    rows += db.Rows("SELECT * FROM T_PatroPLL WHERE NumPatroPLL = ?1", pattern);
+    const int64_t support = db.Value("SELECT NumSPSuport FROM T_PatroPLL WHERE NumPatroPLL = ?1", pattern);
+    rows += db.Rows("SELECT * FROM TSP_Suport WHERE NumSPSuport = ?1", support);
+    rows += db.Rows("SELECT * FROM TSP_SuportPropietat WHERE NumSPSuport = ?1", support);
+    rows += db.Rows("SELECT * FROM T_Lluminaria WHERE NumPuntLlum = ?1", point);
+    const int64_t model = db.Value("SELECT NumLluminariaModel FROM T_Lluminaria WHERE NumPuntLlum = ?1", point);
     rows += db.Rows("SELECT * FROM TTLL_LluminariaModel WHERE NumLluminariaModel = ?1", model);
-    rows += db.Rows("SELECT * FROM CapaPuntLlum WHERE NumPuntLlum = ?1", punt);
+    rows += db.Rows("SELECT * FROM CapaPuntLlum WHERE NumPuntLlum = ?1", point);
     return rows;
 }
 
-void BM_ConsultesMou(benchmark::State& state) {
-    Plain db(Activa<Dades>(static_cast<int>(state.range(0))).file());
+void BM_MoveQueries(benchmark::State& state) {
+    Plain db(Activate<PointsDatabase>(static_cast<int>(state.range(0))).file());
     // The first point of E-01 and its last, as the window orders them.
-    const int64_t primer =
-        db.Value("SELECT NumPuntLlum FROM T_PuntLlum WHERE NumEscomesa = ?1 ORDER BY CodPuntLlum", kEscomesa);
-    const int64_t darrer =
-        db.Value("SELECT NumPuntLlum FROM T_PuntLlum WHERE NumEscomesa = ?1 ORDER BY CodPuntLlum DESC", kEscomesa);
-    int64_t moviments = 0;
+    const int64_t first =
+        db.Value("SELECT NumPuntLlum FROM T_PuntLlum WHERE NumEscomesa = ?1 ORDER BY CodPuntLlum", kConnection);
+    const int64_t last =
+        db.Value("SELECT NumPuntLlum FROM T_PuntLlum WHERE NumEscomesa = ?1 ORDER BY CodPuntLlum DESC", kConnection);
+    int64_t moves = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(FilesMoviment(db, darrer) + FilesMoviment(db, primer));
-        moviments += 2;
+        benchmark::DoNotOptimize(RowsOfMove(db, last) + RowsOfMove(db, first));
+        moves += 2;
     }
-    state.counters["s_per_moviment"] =
-        benchmark::Counter(static_cast<double>(moviments), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["s_per_move"] =
+        benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 // --- opening the window ----------------------------------------------------
 
-void BM_ObreFinestra(benchmark::State& state) {
-    Activa<Dades>(kObertura);
-    int32_t punts = 0;
+void BM_OpenWindow(benchmark::State& state) {
+    Activate<PointsDatabase>(kOpeningSize);
+    int32_t points = 0;
     for (auto _ : state) {
-        velmar::frmPuntsLlum window(kProjecte);
+        velmar::frmPuntsLlum window(kProject);
         if (window.NumError != 0) state.SkipWithError(window.UbicacioError.c_str());
-        punts = window.rstRecordsetActual->RecordCount();
+        points = window.rstRecordsetActual->RecordCount();
     }
-    state.counters["punts"] = punts;
+    state.counters["points"] = points;
 }
 
 // The tables of the lookup lists, each read whole in the order of its code.
-constexpr std::pair<const char*, const char*> kLlistes[] = {
+constexpr std::pair<const char*, const char*> kLookupLists[] = {
     {"TSP_Suport", "CodSPSuport"},
     {"TTS_SuportTipus", "CodSuportTipus"},
     {"TTS_SuportSeccio", "CodSuportSeccio"},
@@ -232,30 +232,30 @@ constexpr std::pair<const char*, const char*> kLlistes[] = {
     {"TT_FusibleA", "CodFusibleA"},
 };
 
-void BM_ConsultesObre(benchmark::State& state) {
-    Plain db(Activa<Dades>(kObertura).file());
-    int64_t files = 0;
+void BM_OpenQueries(benchmark::State& state) {
+    Plain db(Activate<PointsDatabase>(kOpeningSize).file());
+    int64_t rows = 0;
     for (auto _ : state) {
-        files = db.Rows("SELECT * FROM T_Idioma WHERE NumIdioma = 1 AND NomFormulari = 'frmPuntsLlum'");
-        files += db.Rows("SELECT T_Escomesa.* FROM T_Escomesa, T_Zona WHERE T_Escomesa.NumZona = T_Zona.NumZona "
-                         "AND T_Zona.NumProjecte = ?1 ORDER BY T_Escomesa.CodEscomesa",
-                         kProjecte);
-        files += db.Rows("SELECT * FROM T_Carrer WHERE NumProjecte = ?1 ORDER BY CodCarrer", kProjecte);
-        files += db.Rows("SELECT * FROM T_PatroPLL ORDER BY CodPatroPLL");
-        files += db.Rows("SELECT * FROM T_SuportCaracteristica");
-        files += db.Rows("SELECT * FROM T_Lluminaria ORDER BY CodLluminaria");
-        for (const auto& [taula, ordre] : kLlistes)
-            files += db.Rows(std::string("SELECT * FROM ") + taula + " ORDER BY " + ordre);
-        files += db.Rows("SELECT * FROM T_PuntLlum WHERE NumEscomesa = ?1 ORDER BY CodPuntLlum", kEscomesa);
-        files += db.Rows("SELECT * FROM CapaPuntLlum WHERE NumPuntLlum = ?1", 1);
+        rows = db.Rows("SELECT * FROM T_Idioma WHERE NumIdioma = 1 AND NomFormulari = 'frmPuntsLlum'");
+        rows += db.Rows("SELECT T_Escomesa.* FROM T_Escomesa, T_Zona WHERE T_Escomesa.NumZona = T_Zona.NumZona "
+                        "AND T_Zona.NumProjecte = ?1 ORDER BY T_Escomesa.CodEscomesa",
+                        kProject);
+        rows += db.Rows("SELECT * FROM T_Carrer WHERE NumProjecte = ?1 ORDER BY CodCarrer", kProject);
+        rows += db.Rows("SELECT * FROM T_PatroPLL ORDER BY CodPatroPLL");
+        rows += db.Rows("SELECT * FROM T_SuportCaracteristica");
+        rows += db.Rows("SELECT * FROM T_Lluminaria ORDER BY CodLluminaria");
+        for (const auto& [table, order] : kLookupLists)
+            rows += db.Rows(std::string("SELECT * FROM ") + table + " ORDER BY " + order);
+        rows += db.Rows("SELECT * FROM T_PuntLlum WHERE NumEscomesa = ?1 ORDER BY CodPuntLlum", kConnection);
+        rows += db.Rows("SELECT * FROM CapaPuntLlum WHERE NumPuntLlum = ?1", 1);
     }
-    state.counters["files"] = static_cast<double>(files);
+    state.counters["rows"] = static_cast<double>(rows);
 }
 
-BENCHMARK(BM_ConsultesMou)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Mou)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ConsultesObre)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ObreFinestra)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveQueries)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Move)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenQueries)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace bench

@@ -7,12 +7,12 @@
 // VelmarStartCollectorRunning is Velmar's start while a collector is
 // already running: the start-up window creates a collector object, and
 // the first one starts the collector's program.
-// CarrersStart/N is Velmar started on the street window of a project of N
-// streets (10,000 and 100,000) to the window painted; CarrersFloor/N its
+// StreetsStart/N is Velmar started on the street window of a project of N
+// streets (10,000 and 100,000) to the window painted; StreetsFloor/N its
 // floor, the same rows read by the sqlite3 program (output thrown away)
 // and then Velmar started on the street window of a project without
 // streets. Target: within 2 times, growing linearly.
-// Run: StartupBench (see Repeticions.h).
+// Run: StartupBench (see Repetitions.h).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -27,7 +27,7 @@
 #include "Ado/Connection.h"
 #include "BenchDatabase.h"
 #include "Com/Registry.h"
-#include "Repeticions.h"
+#include "Repetitions.h"
 #include "support/Files.h"
 #include "support/Installation.h"
 #include "support/SampleDatabase.h"
@@ -79,27 +79,27 @@ testsupport::TempDir& Pictures() {
     return folder;
 }
 
-constexpr int32_t kProjecte = 306;
-constexpr const char* kCarrers = "SELECT * FROM T_Carrer WHERE NumProjecte = 306 ORDER BY CodCarrer";
+constexpr int32_t kProject = 306;
+constexpr const char* kStreetsQuery = "SELECT * FROM T_Carrer WHERE NumProjecte = 306 ORDER BY CodCarrer";
 
-// The sample database with project 306 holding `carrers` more streets
+// The sample database with project 306 holding `streets` more streets
 // (none: the sample as it stands), named as people name streets, with
 // Dravik.INI pointed at it while the benchmark runs.
-class Carrers {
+class Streets {
 public:
-    explicit Carrers(int carrers) : db_(testsupport::SampleDatabase(testsupport::Engine::SQLite)) {
-        if (carrers == 0) return;
+    explicit Streets(int streets) : db_(testsupport::SampleDatabase(testsupport::Engine::SQLite)) {
+        if (streets == 0) return;
         ado::Connection c;
         c.Open(db_->connectionString());
         c.Execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
-                  std::to_string(carrers) +
+                  std::to_string(streets) +
                   ") INSERT INTO T_Carrer (CodCarrer, NomCarrer, NumProjecte) "
                   "SELECT printf('%s %d', CASE i % 4 WHEN 0 THEN 'Àngel' WHEN 1 THEN 'Sant Jordi' "
                   "WHEN 2 THEN 'major' ELSE 'Plaça Nova' END, (i * 7919) % 1000003), "
                   "printf('Carrer de prova %d', i), " +
-                  std::to_string(kProjecte) + " FROM n");
+                  std::to_string(kProject) + " FROM n");
     }
-    std::string file() const { return ArxiuSqlite(db_->connectionString()); }
+    std::string file() const { return SqliteFile(db_->connectionString()); }
     const std::string& connectionString() const { return db_->connectionString(); }
 
 private:
@@ -114,7 +114,7 @@ std::string Velmar() { return testsupport::OwnInstallation().path("UserServices/
 // Velmar on the sample database, showing the project window and writing it
 // to a picture.
 std::vector<std::string> VelmarCommand() {
-    Activa<Carrers>(0);
+    Activate<Streets>(0);
     return {Velmar(), "--window", "frmProjectes", "--screenshot", Pictures().file("velmar.png")};
 }
 
@@ -137,22 +137,22 @@ BENCHMARK(BM_BareWindowStart)->UseManualTime()->Iterations(20)->Unit(benchmark::
 
 // --- the street window ----------------------------------------------------
 
-std::vector<std::string> CarrersCommand(int32_t projecte) {
-    return {Velmar(), "--window", "frmCarrers", "--project", std::to_string(projecte), "--screenshot",
-            Pictures().file("carrers.png")};
+std::vector<std::string> StreetsCommand(int32_t project) {
+    return {Velmar(), "--window", "frmCarrers", "--project", std::to_string(project), "--screenshot",
+            Pictures().file("streets.png")};
 }
 
-void BM_CarrersStart(benchmark::State& state) {
-    Activa<Carrers>(static_cast<int>(state.range(0)));
-    Run(state, {CarrersCommand(kProjecte)});
+void BM_StreetsStart(benchmark::State& state) {
+    Activate<Streets>(static_cast<int>(state.range(0)));
+    Run(state, {StreetsCommand(kProject)});
 }
-BENCHMARK(BM_CarrersStart)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StreetsStart)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
-void BM_CarrersFloor(benchmark::State& state) {
-    const Carrers& carrers = Activa<Carrers>(static_cast<int>(state.range(0)));
-    Run(state, {{SQLITE3_PROGRAM, "-readonly", carrers.file(), kCarrers}, CarrersCommand(999999)});
+void BM_StreetsFloor(benchmark::State& state) {
+    const Streets& streets = Activate<Streets>(static_cast<int>(state.range(0)));
+    Run(state, {{SQLITE3_PROGRAM, "-readonly", streets.file(), kStreetsQuery}, StreetsCommand(999999)});
 }
-BENCHMARK(BM_CarrersFloor)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StreetsFloor)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace bench

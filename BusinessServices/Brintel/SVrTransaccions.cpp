@@ -11,10 +11,10 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SVrTransaccions, "SvrTransaccions", {
-    Operation(names::BeginTransaction, MngTransaccions, Entity::BeginTransaction).resendsTransaction(),
-    Operation(names::CommitTransaction, MngTransaccions, Entity::CommitTransaction).resendsTransaction(),
-    Operation(names::RollBackTransaction, MngTransaccions, Entity::RollBackTransaction).resendsTransaction(),
+const ServiceDeclaration kService(names::SVrTransaccions, "SvrTransaccions", {
+    ServiceOperation(names::BeginTransaction, MngTransaccions, Entity::BeginTransaction).resendsTransaction(),
+    ServiceOperation(names::CommitTransaction, MngTransaccions, Entity::CommitTransaction).resendsTransaction(),
+    ServiceOperation(names::RollBackTransaction, MngTransaccions, Entity::RollBackTransaction).resendsTransaction(),
 });
 
 const bool registered [[maybe_unused]] = RegisterService(kService);

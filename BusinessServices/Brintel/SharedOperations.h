@@ -20,17 +20,17 @@ COM_NAME(MngPropietatsSuport);
 
 // GetListAuxiliar(strTaula, strCampOrdre): every row of lookup table
 // strTaula, ordered by strCampOrdre when it is not empty, never filtered.
-Operation ListAuxiliar();
+ServiceOperation LookupList();
 
 // GetEscomeses(lngProjecte): the service connections of every zone of a
 // project.
-Operation EscomesesOfProject();
+ServiceOperation ServiceConnectionsOfProject();
 
-// Operation `name`(lngEscomesa): the elements of a service connection, all
+// ServiceOperation `name`(lngEscomesa): the elements of a service connection, all
 // of them or only its output lines.
-Operation ElementsOfEscomesa(std::string_view name, bool nomesSortida);
+ServiceOperation ElementsOfServiceConnection(std::string_view name, bool outputsOnly);
 
 // A list of a whole lookup table in a fixed order, as operation `name`.
-Operation FixedLookupList(std::string_view name, std::string_view table, std::string_view order);
+ServiceOperation FixedLookupList(std::string_view name, std::string_view table, std::string_view order);
 
 }  // namespace brintel

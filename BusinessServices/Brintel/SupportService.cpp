@@ -43,8 +43,8 @@ com::Variant Bind(std::string_view param, const com::Variant& value) {
 
 }  // namespace
 
-Operation::Operation(std::string_view name, std::string_view manager, Entity member,
-                     std::vector<std::string_view> params)
+ServiceOperation::ServiceOperation(std::string_view name, std::string_view manager, Entity member,
+                                   std::vector<std::string_view> params)
     : name_(name), params_(std::move(params)), literal_(name), manager_(manager) {
     if (params_.size() == 1) argument_ = Param(params_.front());
     std::tie(view_, member_) = ViewAndName(member);
@@ -55,77 +55,79 @@ Operation::Operation(std::string_view name, std::string_view manager, Entity mem
     }
 }
 
-Operation::Operation(std::string_view name, std::vector<std::string_view> params)
+ServiceOperation::ServiceOperation(std::string_view name, std::vector<std::string_view> params)
     : name_(name), params_(std::move(params)), literal_(name) {}
 
-Operation Operation::TextIdioma() { return Operation(names::GetTextIdioma, {"lngIdioma", "strNomForm"}); }
+ServiceOperation ServiceOperation::WindowTexts() {
+    return ServiceOperation(names::GetTextIdioma, {"lngIdioma", "strNomForm"});
+}
 
-Operation Operation::passing(Value value) const {
-    Operation op = *this;
+ServiceOperation ServiceOperation::passing(Value value) const {
+    ServiceOperation op = *this;
     op.argument_ = std::move(value);
     return op;
 }
 
-Operation Operation::record(std::string_view className, std::vector<RecordField> fields) const {
-    Operation op = *this;
+ServiceOperation ServiceOperation::record(std::string_view className, std::vector<RecordField> fields) const {
+    ServiceOperation op = *this;
     op.record_ = className;
     op.fields_ = std::move(fields);
     return op;
 }
 
-Operation Operation::recordFirst() const {
-    Operation op = *this;
+ServiceOperation ServiceOperation::recordFirst() const {
+    ServiceOperation op = *this;
     op.recordFirst_ = true;
     return op;
 }
 
-Operation Operation::literal(std::string_view literal) const {
-    Operation op = *this;
+ServiceOperation ServiceOperation::literal(std::string_view literal) const {
+    ServiceOperation op = *this;
     op.literal_ = literal;
     return op;
 }
 
-Operation Operation::withoutCaller() const {
-    Operation op = *this;
+ServiceOperation ServiceOperation::withoutCaller() const {
+    ServiceOperation op = *this;
     op.withCaller_ = false;
     return op;
 }
 
-Operation Operation::resendsTransaction() const {
-    Operation op = *this;
+ServiceOperation ServiceOperation::resendsTransaction() const {
+    ServiceOperation op = *this;
     op.resendsTransaction_ = true;
     return op;
 }
 
-ServiceClass::ServiceClass(std::string_view name, std::vector<Operation> operations)
-    : ServiceClass(name, name, std::move(operations)) {}
+ServiceDeclaration::ServiceDeclaration(std::string_view name, std::vector<ServiceOperation> operations)
+    : ServiceDeclaration(name, name, std::move(operations)) {}
 
-ServiceClass::ServiceClass(std::string_view name, std::string_view trailName,
-                           std::vector<Operation> operations)
+ServiceDeclaration::ServiceDeclaration(std::string_view name, std::string_view trailName,
+                                       std::vector<ServiceOperation> operations)
     : name_(name), trailName_(trailName), operations_(std::move(operations)),
       members_(com::TransactionProperties<SupportService>()) {
     // operations_ is complete: the addresses taken here stay valid.
-    for (const Operation& op : operations_)
+    for (const ServiceOperation& op : operations_)
         members_.method(op.name_, [&op](SupportService& s, com::Args a) { return s.Run(op, a); });
 }
 
-bool RegisterService(const ServiceClass& serviceClass) {
-    return com::RegisterClass(com::ProgID(names::Brintel, serviceClass.name_),
-                              [&serviceClass] { return std::make_shared<SupportService>(serviceClass); });
+bool RegisterService(const ServiceDeclaration& declaration) {
+    return com::RegisterClass(com::ProgID(names::Brintel, declaration.name_),
+                              [&declaration] { return std::make_shared<SupportService>(declaration); });
 }
 
-SupportService::SupportService(const ServiceClass& serviceClass)
-    : class_(serviceClass), funcions_(std::make_shared<clsFuncionsSubCapaSuport>()) {}
+SupportService::SupportService(const ServiceDeclaration& declaration)
+    : declaration_(declaration), supportFunctions_(std::make_shared<clsFuncionsSubCapaSuport>()) {}
 
 SupportService::~SupportService() = default;
 
-std::string SupportService::className() const { return std::string(class_.name_); }
+std::string SupportService::className() const { return std::string(declaration_.name_); }
 
 com::Variant SupportService::invoke(std::string_view member, com::CallKind kind, com::Args args) {
-    return class_.members_.invoke(*this, member, kind, args);
+    return declaration_.members_.invoke(*this, member, kind, args);
 }
 
-com::Variant SupportService::Run(const Operation& op, com::Args args) {
+com::Variant SupportService::Run(const ServiceOperation& op, com::Args args) {
     // Arguments take their declared types as the call binds them; one that
     // cannot fails the call itself, before the operation starts.
     std::vector<com::Variant> params;
@@ -133,9 +135,9 @@ com::Variant SupportService::Run(const Operation& op, com::Args args) {
         params.push_back(Bind(op.params_[i], com::Arg(args, i)));
 
     com::Variant empty;
-    if (op.result_ == Operation::Result::Text) empty = com::Variant(std::string());
-    if (op.result_ == Operation::Result::Boolean) empty = com::Variant(false);
-    return base::Guard(*this, {base::label::Brintel, class_.trailName_}, op.literal_, std::move(empty),
+    if (op.result_ == ServiceOperation::Result::Text) empty = com::Variant(std::string());
+    if (op.result_ == ServiceOperation::Result::Boolean) empty = com::Variant(false);
+    return base::Guard(*this, {base::label::Brintel, declaration_.trailName_}, op.literal_, std::move(empty),
                        [&] { return Perform(op, params); });
 }
 
@@ -156,8 +158,8 @@ com::Variant& ValueOf(const std::vector<std::string_view>& names, const Value& v
 
 }  // namespace
 
-com::ObjectRef SupportService::NewRecord(const Operation& op, std::vector<com::Variant>& params) {
-    com::ObjectRef record = base::CallChecked(*funcions_, &clsFuncionsSubCapaSuport::CreaObjecteEntitat,
+com::ObjectRef SupportService::NewRecord(const ServiceOperation& op, std::vector<com::Variant>& params) {
+    com::ObjectRef record = base::CallChecked(*supportFunctions_, &clsFuncionsSubCapaSuport::CreaObjecteEntitat,
                                               std::string(op.record_), com::Variant());
     for (const RecordField& field : op.fields_) {
         com::Variant constant;
@@ -166,15 +168,15 @@ com::ObjectRef SupportService::NewRecord(const Operation& op, std::vector<com::V
     return record;
 }
 
-com::ObjectRef& SupportService::ViewField(const Operation& op) {
-    if (op.view_ == entity::GetIV) return visor_;
-    if (op.view_ == entity::GetIM) return mant_;
-    return transaccions_;
+com::ObjectRef& SupportService::ViewField(const ServiceOperation& op) {
+    if (op.view_ == entity::GetIV) return readView_;
+    if (op.view_ == entity::GetIM) return maintenanceView_;
+    return transactionView_;
 }
 
-com::Variant SupportService::Perform(const Operation& op, std::vector<com::Variant>& params) {
+com::Variant SupportService::Perform(const ServiceOperation& op, std::vector<com::Variant>& params) {
     if (op.manager_.empty()) {
-        return com::Variant(base::CallChecked(*funcions_, &clsFuncionsSubCapaSuport::GetTextIdiomaForm,
+        return com::Variant(base::CallChecked(*supportFunctions_, &clsFuncionsSubCapaSuport::GetTextIdiomaForm,
                                               params[0].asLong(), params[1].asString()));
     }
 
@@ -183,7 +185,7 @@ com::Variant SupportService::Perform(const Operation& op, std::vector<com::Varia
     if (hasRecord && op.recordFirst_) record = NewRecord(op, params);
 
     com::ObjectRef& manager = managers_[op.manager_];
-    manager = base::CallChecked(*funcions_, &clsFuncionsSubCapaSuport::CreaObjecteEntitat, std::string(op.manager_),
+    manager = base::CallChecked(*supportFunctions_, &clsFuncionsSubCapaSuport::CreaObjecteEntitat, std::string(op.manager_),
                                 op.withCaller_ ? com::Variant(shared_from_this()) : com::Variant());
     if (hasRecord && !op.recordFirst_) record = NewRecord(op, params);
 
@@ -202,19 +204,19 @@ com::Variant SupportService::Perform(const Operation& op, std::vector<com::Varia
     }
     // A transaction member's connection replaces IdTransaccio even when the
     // member failed (it then returns none), so its report is raised after.
-    if (op.result_ == Operation::Result::Connection) IdTransaccio = result.toObject();
+    if (op.result_ == ServiceOperation::Result::Connection) IdTransaccio = result.toObject();
     com::RaiseReported(view);
 
     switch (op.result_) {
-        case Operation::Result::Text:
+        case ServiceOperation::Result::Text:
             result = com::Variant(std::move(result).toString());
             if (result.asString().empty()) base::Raise(kFailureWithoutNumber);
             break;
-        case Operation::Result::Boolean:
+        case ServiceOperation::Result::Boolean:
             if (!result.toBool()) base::Raise(kFailureWithoutNumber);
             result = com::Variant(true);
             break;
-        case Operation::Result::Connection:
+        case ServiceOperation::Result::Connection:
             result = {};
             break;
     }

@@ -10,7 +10,7 @@
 // keeps the number, appends "Brintel - <class> - <operation>" to the trail
 // and returns "" or False; no error leaves an operation (Base/Guard.h).
 //
-// A service is declared as a table of Operation rows, in interface order,
+// A service is declared as a table of ServiceOperation rows, in interface order,
 // with the names of BrintelNames.h and QuossaNames.h; the engine below runs
 // them, and RegisterService makes "Brintel.<class>" create the service.
 #pragma once
@@ -54,42 +54,42 @@ class SupportService;
 // returned connection kept as the service's IdTransaccio).
 enum class Entity { GetList, GetById, Save, Delete, GetEmpty, BeginTransaction, CommitTransaction, RollBackTransaction };
 
-class Operation {
+class ServiceOperation {
 public:
-    // Operation `name` creates entity manager `manager` and calls its
+    // ServiceOperation `name` creates entity manager `manager` and calls its
     // member `member` by name. `params` are the operation's own arguments,
     // named as the interface names them; the prefix gives the type ("lng":
     // Long, "str": String). The member gets the one argument by reference,
     // or an empty variant when there is none.
-    Operation(std::string_view name, std::string_view manager, Entity member,
-              std::vector<std::string_view> params = {});
+    ServiceOperation(std::string_view name, std::string_view manager, Entity member,
+                     std::vector<std::string_view> params = {});
 
     // GetTextIdioma: the texts of a window through the support functions.
-    static Operation TextIdioma();
+    static ServiceOperation WindowTexts();
 
     // The member gets `value` in place of the operation's argument.
-    Operation passing(Value value) const;
+    ServiceOperation passing(Value value) const;
     // The argument is a new parameter record of class `className` with
     // these fields set by name in this order. It is created after the
     // manager, or before it with recordFirst().
-    Operation record(std::string_view className, std::vector<RecordField> fields) const;
-    Operation recordFirst() const;
+    ServiceOperation record(std::string_view className, std::vector<RecordField> fields) const;
+    ServiceOperation recordFirst() const;
     // The location entry names `literal` in place of the operation's name.
-    Operation literal(std::string_view literal) const;
+    ServiceOperation literal(std::string_view literal) const;
     // The manager is created without a caller: it runs outside any
     // transaction, whatever IdTransaccio holds.
-    Operation withoutCaller() const;
+    ServiceOperation withoutCaller() const;
     // The service's IdTransaccio is assigned once more to the view before
     // the member is called.
-    Operation resendsTransaction() const;
+    ServiceOperation resendsTransaction() const;
 
 private:
-    friend class ServiceClass;
+    friend class ServiceDeclaration;
     friend class SupportService;
     enum class Result { Text, Boolean, Connection };
 
     // GetTextIdioma: no manager, no member.
-    Operation(std::string_view name, std::vector<std::string_view> params);
+    ServiceOperation(std::string_view name, std::vector<std::string_view> params);
 
     std::string_view name_;
     std::vector<std::string_view> params_;
@@ -109,52 +109,52 @@ private:
 
 // A service class: its name, the class name its trail entries carry, and
 // its operations in interface order.
-class ServiceClass {
+class ServiceDeclaration {
 public:
-    ServiceClass(const ServiceClass&) = delete;
-    ServiceClass& operator=(const ServiceClass&) = delete;
-    ServiceClass(std::string_view name, std::vector<Operation> operations);
-    ServiceClass(std::string_view name, std::string_view trailName,
-                 std::vector<Operation> operations);
+    ServiceDeclaration(const ServiceDeclaration&) = delete;
+    ServiceDeclaration& operator=(const ServiceDeclaration&) = delete;
+    ServiceDeclaration(std::string_view name, std::vector<ServiceOperation> operations);
+    ServiceDeclaration(std::string_view name, std::string_view trailName,
+                       std::vector<ServiceOperation> operations);
 
 private:
     friend class SupportService;
-    friend bool RegisterService(const ServiceClass& serviceClass);
+    friend bool RegisterService(const ServiceDeclaration& declaration);
     std::string_view name_;
     std::string_view trailName_;
-    std::vector<Operation> operations_;
+    std::vector<ServiceOperation> operations_;
     com::Members<SupportService> members_;
 };
 
-// Makes "Brintel.<class name>" create a service of `serviceClass`, which
+// Makes "Brintel.<class name>" create a service of `declaration`, which
 // must live as long as the library.
-bool RegisterService(const ServiceClass& serviceClass);
+bool RegisterService(const ServiceDeclaration& declaration);
 
 class SupportService : public com::Object, public com::TransactionFields {
 public:
-    explicit SupportService(const ServiceClass& serviceClass);
+    explicit SupportService(const ServiceDeclaration& declaration);
     ~SupportService() override;
 
     std::string className() const override;
     com::Variant invoke(std::string_view member, com::CallKind kind, com::Args args) override;
 
 private:
-    friend class ServiceClass;
-    com::Variant Run(const Operation& op, com::Args args);
-    com::Variant Perform(const Operation& op, std::vector<com::Variant>& params);
-    com::ObjectRef NewRecord(const Operation& op, std::vector<com::Variant>& params);
-    com::ObjectRef& ViewField(const Operation& op);
+    friend class ServiceDeclaration;
+    com::Variant Run(const ServiceOperation& op, com::Args args);
+    com::Variant Perform(const ServiceOperation& op, std::vector<com::Variant>& params);
+    com::ObjectRef NewRecord(const ServiceOperation& op, std::vector<com::Variant>& params);
+    com::ObjectRef& ViewField(const ServiceOperation& op);
 
-    const ServiceClass& class_;
-    std::shared_ptr<clsFuncionsSubCapaSuport> funcions_;
+    const ServiceDeclaration& declaration_;
+    std::shared_ptr<clsFuncionsSubCapaSuport> supportFunctions_;
     // One field per entity manager the operations name: it holds the
     // manager from its creation until its operation succeeds; after a
     // failure, until the next operation that uses it.
     std::map<std::string_view, com::ObjectRef> managers_;
     // The last views taken, kept until the next one replaces them.
-    com::ObjectRef visor_;
-    com::ObjectRef mant_;
-    com::ObjectRef transaccions_;
+    com::ObjectRef readView_;
+    com::ObjectRef maintenanceView_;
+    com::ObjectRef transactionView_;
 };
 
 }  // namespace brintel

@@ -12,13 +12,13 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrAssistPuntsLlum, {
+const ServiceDeclaration kService(names::SvrAssistPuntsLlum, {
     {GetPuntsLlum, MngPuntsLlum, Entity::GetList, {"lngEscomesa"}},
     {GetPatronsPuntLlum, MngPatronsPuntLlum, Entity::GetList},
     {GetPatronsPLluminaria, missing::MngPatronsPLluminaria, Entity::GetList},
-    Operation(GetPatronsSuport, missing::MngPatronsSuport, Entity::GetList).passing(Fixed("")),
-    Operation(GetPatronsTerra, missing::MngPatronsTerra, Entity::GetList).passing(Fixed("True")),
-    Operation(GetPatronsLluminaria, missing::MngPatronsLluminaria, Entity::GetList).passing(Fixed("True")),
+    ServiceOperation(GetPatronsSuport, missing::MngPatronsSuport, Entity::GetList).passing(Fixed("")),
+    ServiceOperation(GetPatronsTerra, missing::MngPatronsTerra, Entity::GetList).passing(Fixed("True")),
+    ServiceOperation(GetPatronsLluminaria, missing::MngPatronsLluminaria, Entity::GetList).passing(Fixed("True")),
     {GetPatronsCaixa, missing::MngPatronsCaixa, Entity::GetList},
     {GetPropietatsSuport, missing::MngPropietatsSuport, Entity::GetList, {"lngPatroSuport"}},
     {SavePatroPuntLlum, MngPuntsLlum, Entity::Save, {"strXMLPatroPuntLlum"}},
@@ -31,9 +31,9 @@ const ServiceClass kService(names::SvrAssistPuntsLlum, {
     {SaveCaractSuport, MngCaractSuport, Entity::Save, {"strXMLCaractSuport"}},
     {GetEmptyRstLluminaria, MngLluminaries, Entity::GetEmpty},
     {SaveLluminaria, MngLluminaries, Entity::Save, {"strXMLLluminaria"}},
-    EscomesesOfProject().recordFirst(),
+    ServiceConnectionsOfProject().recordFirst(),
     {GetCarrers, MngCarrers, Entity::GetList, {"lngProjecte"}},
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
     {GetEmptyRstPLlumPunts, MngPLlumPunts, Entity::GetEmpty},
     {SavePLlumPunt, MngPLlumPunts, Entity::Save, {"strXMLPuntLlum"}},
     {DeletePLlumPunts, MngPLlumPunts, Entity::Delete, {"lngPLlumPunts"}},

@@ -8,13 +8,13 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrCarrers, {
+const ServiceDeclaration kService(names::SvrCarrers, {
     {GetCarrers, MngCarrers, Entity::GetList, {"lngCarrer"}},
     {GetCarrerById, MngCarrers, Entity::GetById, {"lngCarrer"}},
     {SaveCarrer, MngCarrers, Entity::Save, {"strXMLCarrer"}},
     {DeleteCarrer, MngCarrers, Entity::Delete, {"lngCarrer"}},
     {GetEmptyRecordset, MngCarrers, Entity::GetEmpty},
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
     {GetCarrerPunts, MngCarrerPunts, Entity::GetList, {"lngCarrer"}},
     {SaveCarrerPunt, MngCarrerPunts, Entity::Save, {"strXMLCarrerPunts"}},
     {DeleteCarrerPunts, MngCarrerPunts, Entity::Delete, {"lngCarrer"}},

@@ -7,13 +7,13 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrClients, {
+const ServiceDeclaration kService(names::SvrClients, {
     {GetClients, MngClients, Entity::GetList},
     {GetClientById, MngClients, Entity::GetById, {"lngClient"}},
     {SaveClient, MngClients, Entity::Save, {"strXMLClient"}},
     {DeleteClient, MngClients, Entity::Delete, {"lngClient"}},
     {GetEmptyRecordset, MngClients, Entity::GetEmpty},
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
     {GetProjectes, MngProjectes, Entity::GetList},
 });
 

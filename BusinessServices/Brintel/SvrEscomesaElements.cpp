@@ -8,13 +8,13 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrEscomesaElements, {
-    ElementsOfEscomesa(GetEscomesaElements, false),
+const ServiceDeclaration kService(names::SvrEscomesaElements, {
+    ElementsOfServiceConnection(GetEscomesaElements, false),
     {GetElementById, MngEscomesaElements, Entity::GetById, {"lngEscomesaElement"}},
     {SaveEscomesaElement, MngEscomesaElements, Entity::Save, {"strXMLEscomesaElements"}},
     {DeleteEscomesaElement, MngEscomesaElements, Entity::Delete, {"lngEscomesaElement"}},
     {GetEmptyRecordset, MngEscomesaElements, Entity::GetEmpty},
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
     {GetEscomesaById, MngEscomeses, Entity::GetById, {"lngEscomesa"}},
 });
 

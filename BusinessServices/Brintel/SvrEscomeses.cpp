@@ -9,18 +9,18 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrEscomeses, {
-    Operation(GetEscomeses, MngEscomeses, Entity::GetList, {"lngZona"})
+const ServiceDeclaration kService(names::SvrEscomeses, {
+    ServiceOperation(GetEscomeses, MngEscomeses, Entity::GetList, {"lngZona"})
         .record(paramListEscomeses, {{lngIdentificador, Param("lngZona")},
                                      {lngTipusIdentificador, Fixed(1)}}),
     {SaveEscomesa, MngEscomeses, Entity::Save, {"strXMLEscomesa"}},
     {DeleteEscomesa, MngEscomeses, Entity::Delete, {"lngEscomesa"}},
     {GetEmptyRecordset, MngEscomeses, Entity::GetEmpty},
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
     {GetZones, MngZones, Entity::GetList, {"lngProjecte"}},
     {GetCarrers, MngCarrers, Entity::GetList, {"lngProjecte"}},
-    ListAuxiliar(),
-    ElementsOfEscomesa(GetElementsEscomesa, false),
+    LookupList(),
+    ElementsOfServiceConnection(GetElementsEscomesa, false),
     {GetEscomesaPunts, MngEscomesaPunts, Entity::GetList, {"lngEscomesa"}},
     {SaveEscomesaPunts, MngEscomesaPunts, Entity::Save, {"strXMLEscomesaPunts"}},
     {SaveEscomesaElement, MngEscomesaElements, Entity::Save, {"strXMLEscomesaElements"}},

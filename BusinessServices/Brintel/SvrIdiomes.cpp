@@ -9,12 +9,12 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrIdiomes, {
+const ServiceDeclaration kService(names::SvrIdiomes, {
     FixedLookupList(GetIdiomes, "TTI_Idioma", "CodIdioma"),
     {GetUsuariById, MngUsuaris, Entity::GetById, {"lngUsuari"}},
     {SaveUsuari, MngUsuaris, Entity::Save, {"strXMLUsuari"}},
-    Operation::TextIdioma(),
-    Operation(GetTextIdiomaById, MngIdioma, Entity::GetById, {"strCodiTextIdioma", "lngIdioma"})
+    ServiceOperation::WindowTexts(),
+    ServiceOperation(GetTextIdiomaById, MngIdioma, Entity::GetById, {"strCodiTextIdioma", "lngIdioma"})
         .withoutCaller()
         .record(paramTextIdioma, {{lngNumIdioma, Param("lngIdioma")},
                                   {strCodiText, Param("strCodiTextIdioma")}}),

@@ -8,13 +8,13 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrManteniments, {
+const ServiceDeclaration kService(names::SvrManteniments, {
     {GetManteniments, MngManteniments, Entity::GetList},
     {GetMantenimentById, MngManteniments, Entity::GetById, {"lngManteniment"}},
     {SaveManteniment, MngManteniments, Entity::Save, {"strXMLManteniment"}},
     {DeleteManteniment, MngManteniments, Entity::Delete, {"lngManteniment"}},
     {GetEmptyRecordset, MngManteniments, Entity::GetEmpty},
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
     {GetProjectes, MngProjectes, Entity::GetList},
 });
 

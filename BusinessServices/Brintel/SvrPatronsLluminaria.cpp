@@ -11,12 +11,12 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrPatronsLluminaria, {
+const ServiceDeclaration kService(names::SvrPatronsLluminaria, {
     {GetPatronsLluminaria, missing::MngPatronsLluminaria, Entity::GetList, {"strCondicions"}},
     {SavePatroLluminaria, missing::MngPatronsLluminaria, Entity::Save, {"strXMLPatroLluminaria"}},
     {DeletePatroLluminaria, missing::MngPatronsLluminaria, Entity::Delete, {"lngPatroLluminaria"}},
     {GetEmptyRecordset, missing::MngPatronsLluminaria, Entity::GetEmpty},
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
     {GetListAuxiliar, MngTaulesAuxiliars, Entity::GetList},
 });
 

@@ -10,13 +10,13 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrPatronsSuport, {
+const ServiceDeclaration kService(names::SvrPatronsSuport, {
     {GetPatronsSuport, missing::MngPatronsSuport, Entity::GetList, {"strCondicions"}},
     {SavePatroSuport, missing::MngPatronsSuport, Entity::Save, {"strXMLPatroSuport"}},
     {DeletePatroSuport, missing::MngPatronsSuport, Entity::Delete, {"lngPatroSuport"}},
     {GetEmptyRecordset, missing::MngPatronsSuport, Entity::GetEmpty},
-    Operation::TextIdioma(),
-    ListAuxiliar(),
+    ServiceOperation::WindowTexts(),
+    LookupList(),
     {SavePropietatSuport, missing::MngPropietatsSuport, Entity::Save, {"strXMLPropietatSuport"}},
 });
 

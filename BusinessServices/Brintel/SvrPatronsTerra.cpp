@@ -9,13 +9,13 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrPatronsTerra, {
+const ServiceDeclaration kService(names::SvrPatronsTerra, {
     {GetPatronsTerra, missing::MngPatronsTerra, Entity::GetList, {"strCondicions"}},
     {SavePatroTerra, missing::MngPatronsTerra, Entity::Save, {"strXMLPatroTerra"}},
     {DeletePatroTerra, missing::MngPatronsTerra, Entity::Delete, {"lngPatroTerra"}},
     {GetEmptyRecordset, missing::MngPatronsTerra, Entity::GetEmpty},
-    Operation::TextIdioma(),
-    ListAuxiliar(),
+    ServiceOperation::WindowTexts(),
+    LookupList(),
 });
 
 const bool registered [[maybe_unused]] = RegisterService(kService);

@@ -9,17 +9,17 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrProjectes, {
-    Operation(GetProjectes, MngProjectes, Entity::GetList).resendsTransaction(),
-    Operation(GetProjecteById, MngProjectes, Entity::GetById, {"lngProjecte"}).resendsTransaction(),
-    Operation(SaveProjecte, MngProjectes, Entity::Save, {"strXMLProjecte"}).resendsTransaction(),
-    Operation(DeleteProjecte, MngProjectes, Entity::Delete, {"lngProjecte"}).resendsTransaction(),
-    Operation(GetEmptyRecordset, MngProjectes, Entity::GetEmpty).resendsTransaction(),
-    Operation(GetClients, MngClients, Entity::GetList).resendsTransaction(),
-    Operation(GetTipusManteniment, MngManteniments, Entity::GetList)
+const ServiceDeclaration kService(names::SvrProjectes, {
+    ServiceOperation(GetProjectes, MngProjectes, Entity::GetList).resendsTransaction(),
+    ServiceOperation(GetProjecteById, MngProjectes, Entity::GetById, {"lngProjecte"}).resendsTransaction(),
+    ServiceOperation(SaveProjecte, MngProjectes, Entity::Save, {"strXMLProjecte"}).resendsTransaction(),
+    ServiceOperation(DeleteProjecte, MngProjectes, Entity::Delete, {"lngProjecte"}).resendsTransaction(),
+    ServiceOperation(GetEmptyRecordset, MngProjectes, Entity::GetEmpty).resendsTransaction(),
+    ServiceOperation(GetClients, MngClients, Entity::GetList).resendsTransaction(),
+    ServiceOperation(GetTipusManteniment, MngManteniments, Entity::GetList)
         .resendsTransaction()
         .literal("GetManteniment"),
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
     {GetZones, MngZones, Entity::GetList, {"lngProjecte"}},
 });
 

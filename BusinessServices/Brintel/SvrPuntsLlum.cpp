@@ -10,12 +10,12 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrPuntsLlum, {
+const ServiceDeclaration kService(names::SvrPuntsLlum, {
     {GetPuntsLlum, MngPuntsLlum, Entity::GetList, {"lngEscomesa"}},
     {SavePuntLlum, MngPuntsLlum, Entity::Save, {"strXMLPuntLlum"}},
     {DeletePuntLlum, MngPuntsLlum, Entity::Delete, {"lngPuntLlum"}},
     {GetEmptyRecordset, MngPuntsLlum, Entity::GetEmpty},
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
     {GetCaractSuport, MngCaractSuport, Entity::GetList},
     {SaveCaracteristica, MngCaractSuport, Entity::Save, {"strXMLCaracteristica"}},
     {DeleteCaracteristica, MngCaractSuport, Entity::Delete, {"lngCaracteristica"}},
@@ -28,9 +28,9 @@ const ServiceClass kService(names::SvrPuntsLlum, {
     {SavePLlumPunts, MngPLlumPunts, Entity::Save, {"strXMLPLlumPunts"}},
     {DeletePLlumPunts, MngPLlumPunts, Entity::Delete, {"lngPLlumPunts"}},
     {GetEmptyRstPLlumPunts, MngPLlumPunts, Entity::GetEmpty},
-    ListAuxiliar(),
+    LookupList(),
     {SaveTaulaAuxiliar, MngTaulesAuxiliars, Entity::Save, {"strXMLAuxiliar"}},
-    EscomesesOfProject(),
+    ServiceConnectionsOfProject(),
     {GetCarrers, MngCarrers, Entity::GetList, {"lngProjecte"}},
     {GetPatronsPuntsLlum, MngPatronsPuntLlum, Entity::GetList},
 });

@@ -10,26 +10,26 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrTaulesAuxiliars, {
-    Operation(GetListAuxiliar, MngTaulesAuxiliars, Entity::GetList,
-              {"strTaula", "strNomCampFiltre", "lngValorCampFiltre", "strOrdre"})
+const ServiceDeclaration kService(names::SvrTaulesAuxiliars, {
+    ServiceOperation(GetListAuxiliar, MngTaulesAuxiliars, Entity::GetList,
+                     {"strTaula", "strNomCampFiltre", "lngValorCampFiltre", "strOrdre"})
         .record(paramListTaulaAuxiliar, {{strNomTaula, Param("strTaula")},
                                          {strNomCampFiltre, Param("strNomCampFiltre")},
                                          {lngValorCampFiltre, Param("lngValorCampFiltre")},
                                          {strNomCampOrdre, Param("strOrdre")}}),
-    Operation(GetRegistreById, MngTaulesAuxiliars, Entity::GetById,
-              {"strNomTaula", "strNomCampIdentificador", "lngValorIdentificador"})
+    ServiceOperation(GetRegistreById, MngTaulesAuxiliars, Entity::GetById,
+                     {"strNomTaula", "strNomCampIdentificador", "lngValorIdentificador"})
         .record(paramTaulaAuxiliar, {{strNomTaula, Param("strNomTaula")},
                                      {strNomCampIdentificador, Param("strNomCampIdentificador")},
                                      {lngValorIdentificador, Param("lngValorIdentificador")}}),
     {SaveTaulaAuxiliar, MngTaulesAuxiliars, Entity::Save, {"strXMLTaulaAuxiliar"}},
-    Operation(DeleteTaulaAuxiliar, MngTaulesAuxiliars, Entity::Delete,
-              {"strNomTaula", "strNomCampIdentificador", "lngValorCampIdentificador"})
+    ServiceOperation(DeleteTaulaAuxiliar, MngTaulesAuxiliars, Entity::Delete,
+                     {"strNomTaula", "strNomCampIdentificador", "lngValorCampIdentificador"})
         .record(paramTaulaAuxiliar, {{strNomTaula, Param("strNomTaula")},
                                      {strNomCampIdentificador, Param("strNomCampIdentificador")},
                                      {lngValorIdentificador, Param("lngValorCampIdentificador")}}),
     {GetEmptyRecordset, MngTaulesAuxiliars, Entity::GetEmpty, {"strNomTaula"}},
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
 });
 
 const bool registered [[maybe_unused]] = RegisterService(kService);

@@ -9,19 +9,19 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrTrams, {
+const ServiceDeclaration kService(names::SvrTrams, {
     {GetTrams, MngTrams, Entity::GetList, {"lngEscomesa"}},
     {SaveTram, MngTrams, Entity::Save, {"strXMLTram"}},
     {DeleteTram, MngTrams, Entity::Delete, {"lngTram"}},
     {GetEmptyRecordset, MngTrams, Entity::GetEmpty},
-    Operation::TextIdioma(),
-    ListAuxiliar(),
+    ServiceOperation::WindowTexts(),
+    LookupList(),
     {GetTramPunts, MngTramPunts, Entity::GetList, {"lngTram"}},
     {SaveTramPunts, MngTramPunts, Entity::Save, {"strXMLTramPunts"}},
     {DeleteTramPunts, MngTramPunts, Entity::Delete, {"lngTram"}},
     {GetEmptyRstTramPunts, MngTramPunts, Entity::GetEmpty},
-    EscomesesOfProject(),
-    ElementsOfEscomesa(GetLiniesSortida, true),
+    ServiceConnectionsOfProject(),
+    ElementsOfServiceConnection(GetLiniesSortida, true),
 });
 
 const bool registered [[maybe_unused]] = RegisterService(kService);

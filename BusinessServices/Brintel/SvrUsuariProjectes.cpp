@@ -8,15 +8,15 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrUsuariProjectes, {
+const ServiceDeclaration kService(names::SvrUsuariProjectes, {
     {GetUsuaris, MngUsuaris, Entity::GetList},
     {GetUsuariProjectes, MngUsuariProjectes, Entity::GetById, {"lngUsuari"}},
     {SaveUsuariProjecte, MngUsuariProjectes, Entity::Save, {"strXMLUsuariProjectes"}},
-    Operation(DeleteUsuariProjecte, MngUsuariProjectes, Entity::Delete, {"lngUsuari", "lngProjecte"})
+    ServiceOperation(DeleteUsuariProjecte, MngUsuariProjectes, Entity::Delete, {"lngUsuari", "lngProjecte"})
         .record(paramUsuariProjecte, {{lngUsuari, Param("lngUsuari")},
                                       {lngProjecte, Param("lngProjecte")}}),
     {GetEmptyRecordset, MngUsuariProjectes, Entity::GetEmpty},
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
 });
 
 const bool registered [[maybe_unused]] = RegisterService(kService);

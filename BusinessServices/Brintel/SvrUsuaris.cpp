@@ -8,13 +8,13 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrUsuaris, {
+const ServiceDeclaration kService(names::SvrUsuaris, {
     {GetUsuaris, MngUsuaris, Entity::GetList},
     {GetUsuariById, MngUsuaris, Entity::GetById, {"lngUsuari"}},
     {SaveUsuari, MngUsuaris, Entity::Save, {"strXMLUsuari"}},
     {DeleteUsuari, MngUsuaris, Entity::Delete, {"lngUsuari"}},
     {GetEmptyRecordset, MngUsuaris, Entity::GetEmpty},
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
     FixedLookupList(GetNivellsSeguretat, "TTU_NivellSeguretat", "NumNivellSeguretat"),
     FixedLookupList(GetIdiomes, "TTI_Idioma", "CodIdioma"),
     {GetProjectes, MngProjectes, Entity::GetList},

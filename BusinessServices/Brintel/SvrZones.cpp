@@ -8,13 +8,13 @@ namespace {
 using namespace names;
 using namespace quossa::names;
 
-const ServiceClass kService(names::SvrZones, {
+const ServiceDeclaration kService(names::SvrZones, {
     {GetZones, MngZones, Entity::GetList, {"lngProjecte"}},
     {GetZonaById, MngZones, Entity::GetById, {"lngZona"}},
     {SaveZona, MngZones, Entity::Save, {"strXMLZona"}},
     {DeleteZona, MngZones, Entity::Delete, {"lngZona"}},
     {GetEmptyRecordset, MngZones, Entity::GetEmpty},
-    Operation::TextIdioma(),
+    ServiceOperation::WindowTexts(),
     {GetZonaPunts, MngZonaPunts, Entity::GetList, {"lngZona"}},
     {SaveZonaPunt, MngZonaPunts, Entity::Save, {"strXMLZonaPunts"}},
     {DeleteZonaPunt, MngZonaPunts, Entity::Delete, {"lngZona"}},

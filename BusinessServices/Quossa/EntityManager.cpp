@@ -11,13 +11,13 @@ const com::Members<EntityManager>& EntityManager::Interface() {
             .method(names::GetIV, [](EntityManager& s, com::Args) { return com::Variant(s.viewAs(IVisorXML())); })
             .method(names::GetIM, [](EntityManager& s, com::Args) {
                 // A manager without the maintenance view cannot be seen as one.
-                if (!s.spec_.maintenance) base::Raise(base::err::TypeMismatch);
+                if (!s.declaration_.maintenance) base::Raise(base::err::TypeMismatch);
                 return com::Variant(s.viewAs(IMantXML()));
             });
     return m;
 }
 
-com::Variant EntityManager::perform(const Operation& operation, com::Args args) {
+com::Variant EntityManager::perform(const ManagerOperation& operation, com::Args args) {
     const bool answersText = operation.call == DataCall::ConsultaXML;
     const com::Variant failure = answersText ? com::Variant(std::string()) : com::Variant(false);
     if (!operation.offered()) {
@@ -47,9 +47,9 @@ com::Variant EntityManager::perform(const Operation& operation, com::Args args) 
     });
 }
 
-bool RegisterManager(const ManagerSpec& spec) {
-    return com::RegisterClass(com::ProgID(names::Quossa, spec.className),
-                              [&spec] { return std::make_shared<EntityManager>(spec); });
+bool RegisterManager(const ManagerDeclaration& declaration) {
+    return com::RegisterClass(com::ProgID(names::Quossa, declaration.className),
+                              [&declaration] { return std::make_shared<EntityManager>(declaration); });
 }
 
 Params IgnoreArgument(com::Args) { return {}; }

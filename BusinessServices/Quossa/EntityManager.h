@@ -1,5 +1,5 @@
 // The entity manager: one class shape for every table and map layer. A
-// manager is an EntityManager driven by a ManagerSpec, a short declaration
+// manager is an EntityManager driven by a ManagerDeclaration, a short declaration
 // of its class name and of the five operations behind its views: what each
 // member reads from its argument, the private procedure it reaches (its
 // name is the last part of the trail entry), the SQL that procedure builds
@@ -26,7 +26,7 @@ using SqlBuilder = std::function<std::string(const Params&)>;
 
 enum class DataCall { ConsultaXML, ExecutaSQL, UpdateXML };
 
-struct Operation {
+struct ManagerOperation {
     std::string procedure = {};  // empty: the member is not offered and answers 518
     DataCall call = DataCall::ConsultaXML;
     ArgumentReader read = {};
@@ -41,9 +41,9 @@ struct Operation {
     bool offered() const { return !procedure.empty(); }
 };
 
-struct ManagerSpec {
+struct ManagerDeclaration {
     std::string_view className;
-    Operation list, byKey, save, remove, empty;
+    ManagerOperation list, byKey, save, remove, empty;
     bool maintenance = true;  // offers the IMantXML view
 };
 
@@ -52,25 +52,25 @@ public:
     static constexpr std::string_view kClassName = "EntityManager";
     static const com::Members<EntityManager>& Interface();  // GetIV, GetIM
 
-    explicit EntityManager(const ManagerSpec& spec) : spec_(spec) {}
-    std::string className() const override { return std::string(spec_.className); }
-    const ManagerSpec& spec() const { return spec_; }
+    explicit EntityManager(const ManagerDeclaration& declaration) : declaration_(declaration) {}
+    std::string className() const override { return std::string(declaration_.className); }
+    const ManagerDeclaration& declaration() const { return declaration_; }
 
     // The body of a view member: reads the argument, then runs the
     // operation's procedure and returns its text or Boolean.
-    com::Variant perform(const Operation& operation, com::Args args);
+    com::Variant perform(const ManagerOperation& operation, com::Args args);
 
 private:
-    const ManagerSpec& spec_;
+    const ManagerDeclaration& declaration_;
 };
 
 // The two views of every manager.
 const com::Members<EntityManager>& IVisorXML();
 const com::Members<EntityManager>& IMantXML();
 
-// Makes "Quossa.<class name>" create a manager of `spec`, which must live
+// Makes "Quossa.<class name>" create a manager of `declaration`, which must live
 // as long as the library.
-bool RegisterManager(const ManagerSpec& spec);
+bool RegisterManager(const ManagerDeclaration& declaration);
 
 // Argument readers.
 Params IgnoreArgument(com::Args);

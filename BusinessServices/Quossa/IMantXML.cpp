@@ -7,10 +7,10 @@ namespace quossa {
 const com::Members<EntityManager>& IMantXML() {
     static const com::Members<EntityManager> m =
         EntityProperties<EntityManager>()
-            .method(names::GetByID, [](EntityManager& s, com::Args a) { return s.perform(s.spec().byKey, a); })
-            .method(names::Save, [](EntityManager& s, com::Args a) { return s.perform(s.spec().save, a); })
-            .method(names::Delete, [](EntityManager& s, com::Args a) { return s.perform(s.spec().remove, a); })
-            .method(names::GetEmpty, [](EntityManager& s, com::Args a) { return s.perform(s.spec().empty, a); });
+            .method(names::GetByID, [](EntityManager& s, com::Args a) { return s.perform(s.declaration().byKey, a); })
+            .method(names::Save, [](EntityManager& s, com::Args a) { return s.perform(s.declaration().save, a); })
+            .method(names::Delete, [](EntityManager& s, com::Args a) { return s.perform(s.declaration().remove, a); })
+            .method(names::GetEmpty, [](EntityManager& s, com::Args a) { return s.perform(s.declaration().empty, a); });
     return m;
 }
 

@@ -4,13 +4,13 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngCaractSuport, .table = "T_SuportCaracteristica", .key = "NumSuportProp",
     .order = "PropValor", .listProcedure = "GetCaractSuport",
     .byKeyProcedure = "GetCaractSuportById", .saveProcedure = "SaveCaracteristica",
     .deleteProcedure = "DeleteCaracteristica"});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

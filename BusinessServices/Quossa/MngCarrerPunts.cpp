@@ -5,12 +5,12 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngCarrerPunts, .table = "CapaCarrer", .key = "NumCarrer", .order = "NumOrdre",
     .listProcedure = "GetCarrerPunts", .saveProcedure = "SaveCarrerPunt",
     .deleteProcedure = "DeleteCarrerPunt", .deleteForm = com::Str, .listFilter = "NumCarrer"});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

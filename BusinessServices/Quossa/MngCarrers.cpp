@@ -4,8 +4,8 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = [] {
-    ManagerSpec spec = TableManager({
+const ManagerDeclaration kDeclaration = [] {
+    ManagerDeclaration declaration = TableManager({
         .className = names::MngCarrers, .table = "T_Carrer", .key = "NumCarrer", .order = "CodCarrer",
         .listProcedure = "GetCarrers", .byKeyProcedure = "GetCarrerById",
         .saveProcedure = "SaveCarrer", .deleteProcedure = "DeleteCarrer",
@@ -13,11 +13,11 @@ const ManagerSpec kSpec = [] {
     // The project number arrives as text and is read as a number inside the
     // list procedure: text that holds no number fails there (13), with the
     // procedure's trail entry, rather than failing the call.
-    spec.list.read = ReadText;
-    return spec;
+    declaration.list.read = ReadText;
+    return declaration;
 }();
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

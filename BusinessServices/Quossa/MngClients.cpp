@@ -4,12 +4,12 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngClients, .table = "T_Client", .key = "NumClient", .order = "NomClient",
     .listProcedure = "GetClients", .byKeyProcedure = "GetClientById",
     .saveProcedure = "SaveClient", .deleteProcedure = "DeleteClient"});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

@@ -6,13 +6,13 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = [] {
-    ManagerSpec spec = TableManager({
+const ManagerDeclaration kDeclaration = [] {
+    ManagerDeclaration declaration = TableManager({
         .className = names::MngEscomesaElements, .table = "T_EscomesaElements", .key = "NumElement",
         .listProcedure = "GetEscomesaElements", .byKeyProcedure = "GetElementById",
         .saveProcedure = "SaveEscomesaElement", .deleteProcedure = "DeleteEscomesaElement"});
-    spec.list.read = ReadFields({names::lngEscomesa, names::bolNomesSortida});
-    spec.list.sql = [](const Params& p) {
+    declaration.list.read = ReadFields({names::lngEscomesa, names::bolNomesSortida});
+    declaration.list.sql = [](const Params& p) {
         const std::string order =
             " Order By T_EscomesaElements.NumElementTipus,T_EscomesaElements.NumElementCodi, "
             "T_EscomesaElements.NumElementValor";
@@ -26,10 +26,10 @@ const ManagerSpec kSpec = [] {
                "TTE_ElementTipus.CodElementTipus = 'Sortida' And NumEscomesa = " +
                connection + order;
     };
-    return spec;
+    return declaration;
 }();
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

@@ -6,20 +6,20 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = [] {
-    ManagerSpec spec = TableManager({
+const ManagerDeclaration kDeclaration = [] {
+    ManagerDeclaration declaration = TableManager({
         .className = names::MngEscomesaPunts, .table = "CapaEscomesa", .key = "NumEscomesa",
         .order = "CoordenadaX", .listProcedure = "GetEscomesaPunts",
         .saveProcedure = "SaveEscomesaPunts", .deleteProcedure = "DeleteEscomesaPunts",
         .listFilter = "NumEscomesa", .listForm = com::Digits});
     // This delete text has a blank of its own before the column.
-    spec.remove.sql = [](const Params& p) {
+    declaration.remove.sql = [](const Params& p) {
         return "Delete * From CapaEscomesa Where  NumEscomesa = " + com::Digits(p[0].toLong());
     };
-    return spec;
+    return declaration;
 }();
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

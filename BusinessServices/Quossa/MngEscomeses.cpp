@@ -6,14 +6,14 @@ namespace {
 
 constexpr int32_t kZoneMode = 1;  // any other kind lists a whole project
 
-const ManagerSpec kSpec = [] {
-    ManagerSpec spec = TableManager({
+const ManagerDeclaration kDeclaration = [] {
+    ManagerDeclaration declaration = TableManager({
         .className = names::MngEscomeses, .table = "T_Escomesa", .key = "NumEscomesa",
         .order = "CodEscomesa", .listProcedure = "GetEscomeses",
         .byKeyProcedure = "GetEscomesaById", .saveProcedure = "SaveEscomesa",
         .deleteProcedure = "DeleteEscomesa", .byKeyForm = com::Digits});
-    spec.list.read = ReadFields({names::lngIdentificador, names::lngTipusIdentificador});
-    spec.list.sql = [](const Params& p) {
+    declaration.list.read = ReadFields({names::lngIdentificador, names::lngTipusIdentificador});
+    declaration.list.sql = [](const Params& p) {
         const std::string identifier = com::Digits(p[0].toLong());
         if (p[1].toLong() == kZoneMode)
             return sql::ListWhere("T_Escomesa", "NumZona", identifier, "CodEscomesa");
@@ -21,10 +21,10 @@ const ManagerSpec kSpec = [] {
                "T_Zona.NumZona And T_Zona.NumProjecte= " +
                identifier + " Order By T_Escomesa.CodEscomesa";
     };
-    return spec;
+    return declaration;
 }();
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

@@ -16,25 +16,25 @@ std::string Quoted(const std::string& text) {
     return out + "'";
 }
 
-const ManagerSpec kSpec = [] {
-    ManagerSpec spec;
-    spec.className = names::MngIdioma;
-    spec.maintenance = false;
-    spec.list = {"GetTextosFormulari", DataCall::ConsultaXML,
-                 ReadFields({names::lngNumIdioma, names::strNomFormulari}), [](const Params& p) {
+const ManagerDeclaration kDeclaration = [] {
+    ManagerDeclaration declaration;
+    declaration.className = names::MngIdioma;
+    declaration.maintenance = false;
+    declaration.list = {"GetTextosFormulari", DataCall::ConsultaXML,
+                        ReadFields({names::lngNumIdioma, names::strNomFormulari}), [](const Params& p) {
                      return "Select * From T_Idioma Where NumIdioma = " + com::Str(p[0].toLong()) +
                             " And NomFormulari = " + Quoted(p[1].toString());
                  }};
-    spec.byKey = {"GetTextIdiomaById", DataCall::ConsultaXML,
-                  ReadFields({names::strCodiText, names::lngNumIdioma}), [](const Params& p) {
+    declaration.byKey = {"GetTextIdiomaById", DataCall::ConsultaXML,
+                         ReadFields({names::strCodiText, names::lngNumIdioma}), [](const Params& p) {
                       return "Select * From T_Idioma Where CodTextIdioma = " +
                              Quoted(p[0].toString()) +
                              " And NumIdioma = " + com::Str(p[1].toLong());
                   }};
-    return spec;
+    return declaration;
 }();
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

@@ -4,13 +4,13 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngLluminaries, .table = "T_Lluminaria", .key = "NumLluminaria",
     .order = "CodLluminaria", .listProcedure = "GetLluminaries",
     .byKeyProcedure = "GetLluminariaById", .saveProcedure = "SaveLluminaria",
     .deleteProcedure = "DeleteLluminaria"});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

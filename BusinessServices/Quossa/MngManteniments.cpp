@@ -4,13 +4,13 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngManteniments, .table = "T_TipusManteniment", .key = "NumTipusManteniment",
     .order = "CodTipusManteniment", .listProcedure = "GetManteniments",
     .byKeyProcedure = "GetMantenimentById", .saveProcedure = "SaveManteniment",
     .deleteProcedure = "DeleteManteniment"});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

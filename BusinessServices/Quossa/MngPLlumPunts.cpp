@@ -5,13 +5,13 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngPLlumPunts, .table = "CapaPuntLlum", .key = "NumPunt", .order = "CoordenadaX",
     .listProcedure = "GetPllumPunts", .byKeyProcedure = "GetPllumPuntById",
     .saveProcedure = "SavePllumPunt", .deleteProcedure = "DeletePllumPunt",
     .listFilter = "NumPuntLlum"});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

@@ -5,11 +5,11 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngPatronsPuntLlum, .table = "T_PatroPLL", .key = "NumPatroPLL",
     .order = "CodPatroPLL", .listProcedure = "GetPatronsPuntsLlum", .emptyProcedure = ""});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

@@ -4,12 +4,12 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngProjectes, .table = "T_Projecte", .key = "NumProjecte", .order = "NomProjecte",
     .listProcedure = "GetProjectes", .byKeyProcedure = "GetProjecteById",
     .saveProcedure = "SaveProjecte", .deleteProcedure = "DeleteProjecte"});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

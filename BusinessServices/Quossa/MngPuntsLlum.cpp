@@ -4,13 +4,13 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngPuntsLlum, .table = "T_PuntLlum", .key = "NumPuntLlum", .order = "CodPuntLlum",
     .listProcedure = "GetPuntsLlum", .byKeyProcedure = "GetPuntLlumById",
     .saveProcedure = "SavePuntLlum", .deleteProcedure = "DeletePuntLlum",
     .listFilter = "NumEscomesa"});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

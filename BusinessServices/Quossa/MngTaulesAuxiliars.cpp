@@ -72,17 +72,17 @@ std::string ChangeSetCheck(const Params& p) {
     return {};
 }
 
-const ManagerSpec kSpec = [] {
-    ManagerSpec spec = TableManager({
+const ManagerDeclaration kDeclaration = [] {
+    ManagerDeclaration declaration = TableManager({
         .className = names::MngTaulesAuxiliars, .listProcedure = "GetListAuxiliar",
         .byKeyProcedure = "GetRegistreById", .saveProcedure = "SaveTaulaAuxiliar",
         .deleteProcedure = "DeleteTaulaAuxiliar"});
 
     // Table, filter column, filter value, order column.
-    spec.list.read =
+    declaration.list.read =
         ReadFields({names::strNomTaula, names::strNomCampFiltre, names::lngValorCampFiltre, names::strNomCampOrdre});
-    spec.list.guard = [](const Params& p) { return ColumnCheck(p[0], {&p[1], &p[3]}); };
-    spec.list.sql = [](const Params& p) {
+    declaration.list.guard = [](const Params& p) { return ColumnCheck(p[0], {&p[1], &p[3]}); };
+    declaration.list.sql = [](const Params& p) {
         std::string text = "Select * From " + p[0].asString();
         if (!p[1].asString().empty())
             text += " Where " + p[1].asString() + " = " + com::Str(p[2].asLong());
@@ -94,27 +94,27 @@ const ManagerSpec kSpec = [] {
     const ArgumentReader readRow =
         ReadFields({names::strNomTaula, names::strNomCampIdentificador, names::lngValorIdentificador});
     const SqlBuilder rowCheck = [](const Params& p) { return ColumnCheck(p[0], {&p[1]}); };
-    spec.byKey.read = readRow;
-    spec.byKey.guard = rowCheck;
-    spec.byKey.sql = [](const Params& p) {
+    declaration.byKey.read = readRow;
+    declaration.byKey.guard = rowCheck;
+    declaration.byKey.sql = [](const Params& p) {
         return sql::SelectWhere(p[0].asString(), p[1].asString(), com::Str(p[2].asLong()));
     };
-    spec.remove.read = readRow;
-    spec.remove.guard = rowCheck;
-    spec.remove.sql = [](const Params& p) {
+    declaration.remove.read = readRow;
+    declaration.remove.guard = rowCheck;
+    declaration.remove.sql = [](const Params& p) {
         return sql::DeleteWhere(p[0].asString(), p[1].asString(), com::Digits(p[2].asLong()));
     };
 
-    spec.save.guard = ChangeSetCheck;
+    declaration.save.guard = ChangeSetCheck;
 
     // The table name alone.
-    spec.empty.read = ReadText;
-    spec.empty.guard = [](const Params& p) { return ColumnCheck(p[0], {}); };
-    spec.empty.sql = [](const Params& p) { return sql::Empty(p[0].asString()); };
-    return spec;
+    declaration.empty.read = ReadText;
+    declaration.empty.guard = [](const Params& p) { return ColumnCheck(p[0], {}); };
+    declaration.empty.sql = [](const Params& p) { return sql::Empty(p[0].asString()); };
+    return declaration;
 }();
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

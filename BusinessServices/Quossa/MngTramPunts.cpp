@@ -5,12 +5,12 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngTramPunts, .table = "CapaTram", .key = "NumTram", .order = "NumOrdre",
     .listProcedure = "GetTramPunts", .saveProcedure = "SaveTramPunt",
     .deleteProcedure = "DeleteTramPunt", .deleteForm = com::Str, .listFilter = "NumTram"});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

@@ -6,22 +6,22 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = [] {
-    ManagerSpec spec = TableManager({
+const ManagerDeclaration kDeclaration = [] {
+    ManagerDeclaration declaration = TableManager({
         .className = names::MngTrams, .table = "T_Tram", .key = "NumTram", .order = "CodTram",
         .listProcedure = "GetTrams", .byKeyProcedure = "GetTramById", .saveProcedure = "SaveTram",
         .deleteProcedure = "DeleteTram"});
-    spec.list.read = ReadLong;
-    spec.list.sql = [](const Params& p) {
+    declaration.list.read = ReadLong;
+    declaration.list.sql = [](const Params& p) {
         return "Select T_Tram.* From T_Tram, T_EscomesaElements Where "
                "T_Tram.NumElement = T_EscomesaElements.NumElement And "
                "T_EscomesaElements.NumEscomesa = " +
                com::Str(p[0].toLong()) + " Order By T_Tram.CodTram";
     };
-    return spec;
+    return declaration;
 }();
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

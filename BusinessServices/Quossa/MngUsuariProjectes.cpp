@@ -6,26 +6,26 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = [] {
-    ManagerSpec spec = TableManager({
+const ManagerDeclaration kDeclaration = [] {
+    ManagerDeclaration declaration = TableManager({
         .className = names::MngUsuariProjectes, .table = "T_UsuariProjecte", .key = "NumUsuari",
         .saveProcedure = "SaveUsuariProjecte", .deleteProcedure = "DeleteUsuariProjecte"});
-    spec.byKey.procedure = "GetUsuariProjectes";
-    spec.byKey.sql = [](const Params& p) {
+    declaration.byKey.procedure = "GetUsuariProjectes";
+    declaration.byKey.sql = [](const Params& p) {
         return "Select T_Projecte.* From T_Projecte Inner Join T_UsuariProjecte On "
                "T_Projecte.NumProjecte = T_UsuariProjecte.NumProjecte Where "
                "T_UsuariProjecte.NumUsuari = " +
                com::Str(p[0].toLong()) + " Order By T_Projecte.NumProjecte";
     };
-    spec.remove.read = ReadFields({names::lngUsuari, names::lngProjecte});
-    spec.remove.sql = [](const Params& p) {
+    declaration.remove.read = ReadFields({names::lngUsuari, names::lngProjecte});
+    declaration.remove.sql = [](const Params& p) {
         return "Delete * From T_UsuariProjecte Where NumUsuari = " + com::Str(p[0].toLong()) +
                " And NumProjecte = " + com::Str(p[1].toLong());
     };
-    return spec;
+    return declaration;
 }();
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

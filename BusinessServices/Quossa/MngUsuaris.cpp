@@ -4,12 +4,12 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngUsuaris, .table = "T_Usuari", .key = "NumUsuari", .order = "NomUsuari",
     .listProcedure = "GetUsuaris", .byKeyProcedure = "GetUsuariById",
     .saveProcedure = "SaveUsuari", .deleteProcedure = "DeleteUsuari"});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

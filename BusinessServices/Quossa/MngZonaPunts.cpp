@@ -5,12 +5,12 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngZonaPunts, .table = "CapaZona", .key = "NumZona", .order = "NumOrdre",
     .listProcedure = "GetZonaPunts", .saveProcedure = "SaveZonaPunt",
     .deleteProcedure = "DeleteZonaPunt", .deleteForm = com::Str, .listFilter = "NumZona"});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

@@ -4,12 +4,12 @@
 namespace quossa {
 namespace {
 
-const ManagerSpec kSpec = TableManager({
+const ManagerDeclaration kDeclaration = TableManager({
     .className = names::MngZones, .table = "T_Zona", .key = "NumZona", .order = "CodZona",
     .listProcedure = "GetZones", .byKeyProcedure = "GetZonaById", .saveProcedure = "SaveZona",
     .deleteProcedure = "DeleteZona", .listFilter = "NumProjecte", .listForm = com::Digits});
 
-const bool registered [[maybe_unused]] = RegisterManager(kSpec);
+const bool registered [[maybe_unused]] = RegisterManager(kDeclaration);
 
 }  // namespace
 }  // namespace quossa

@@ -27,31 +27,31 @@ std::string Empty(std::string_view table) { return "Select * From " + std::strin
 
 }  // namespace sql
 
-ManagerSpec TableManager(const TableDeclaration& d) {
+ManagerDeclaration TableManager(const TableDeclaration& d) {
     const std::string table(d.table), key(d.key), order(d.order), filter(d.listFilter);
-    ManagerSpec spec;
-    spec.className = d.className;
+    ManagerDeclaration declaration;
+    declaration.className = d.className;
 
-    spec.list = {std::string(d.listProcedure), DataCall::ConsultaXML, IgnoreArgument,
-                 [table, order](const Params&) { return sql::ListAll(table, order); }};
+    declaration.list = {std::string(d.listProcedure), DataCall::ConsultaXML, IgnoreArgument,
+                        [table, order](const Params&) { return sql::ListAll(table, order); }};
     if (!filter.empty()) {
-        spec.list.read = ReadLong;
-        spec.list.sql = [table, filter, order, form = d.listForm](const Params& p) {
+        declaration.list.read = ReadLong;
+        declaration.list.sql = [table, filter, order, form = d.listForm](const Params& p) {
             return sql::ListWhere(table, filter, form(p[0].toLong()), order);
         };
     }
-    spec.byKey = {std::string(d.byKeyProcedure), DataCall::ConsultaXML, ReadLong,
-                  [table, key, form = d.byKeyForm](const Params& p) {
+    declaration.byKey = {std::string(d.byKeyProcedure), DataCall::ConsultaXML, ReadLong,
+                         [table, key, form = d.byKeyForm](const Params& p) {
                       return sql::SelectWhere(table, key, form(p[0].toLong()));
                   }};
-    spec.save = {std::string(d.saveProcedure), DataCall::UpdateXML, ReadText, {}};
-    spec.remove = {std::string(d.deleteProcedure), DataCall::ExecutaSQL, ReadLong,
-                   [table, key, form = d.deleteForm](const Params& p) {
+    declaration.save = {std::string(d.saveProcedure), DataCall::UpdateXML, ReadText, {}};
+    declaration.remove = {std::string(d.deleteProcedure), DataCall::ExecutaSQL, ReadLong,
+                          [table, key, form = d.deleteForm](const Params& p) {
                        return sql::DeleteWhere(table, key, form(p[0].toLong()));
                    }};
-    spec.empty = {std::string(d.emptyProcedure), DataCall::ConsultaXML, IgnoreArgument,
-                  [table](const Params&) { return sql::Empty(table); }};
-    return spec;
+    declaration.empty = {std::string(d.emptyProcedure), DataCall::ConsultaXML, IgnoreArgument,
+                         [table](const Params&) { return sql::Empty(table); }};
+    return declaration;
 }
 
 }  // namespace quossa

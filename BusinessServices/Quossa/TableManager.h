@@ -34,7 +34,7 @@ struct TableDeclaration {
     NumberForm listForm = com::Str;
 };
 
-ManagerSpec TableManager(const TableDeclaration& declaration);
+ManagerDeclaration TableManager(const TableDeclaration& declaration);
 
 // The SQL shapes. `number` is a number already written in its form.
 namespace sql {

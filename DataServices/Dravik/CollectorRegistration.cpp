@@ -56,7 +56,7 @@ void Register(const com::ObjectRef& connection, Clock::time_point since) {
     std::vector<com::Variant> args{com::Variant(connection),
                                    com::Variant(static_cast<int32_t>(std::min<int64_t>(age, std::numeric_limits<int32_t>::max()))),
                                    com::Variant(0), com::Variant(std::string())};
-    com::CallOnNew(com::ProgID(Morune, morune::names::clsDeixalla), morune::names::AfegeixConnexioAmbEdat,
+    com::CallOnNew(com::ProgID(Morune, morune::names::clsDeixalla), morune::names::AddConnectionWithAge,
                    args);
     com::RaiseReported(args[2].toLong(), args[3].toString());
 }

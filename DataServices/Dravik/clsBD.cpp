@@ -115,8 +115,8 @@ const com::Members<clsBD>& clsBD::Interface() {
 std::string clsBD::RutaArxiuIni() { return LibraryFolder() + "/Dravik.INI"; }
 
 std::string clsBD::ConsultaArxiuIniBD(const std::string& strSeccio, const std::string& strClau) {
-    return profile::ConsultaArxiuIniModul(*this, kWhere, "ConsultaArxiuIniBD", RutaArxiuIni(), strSeccio,
-                                          strClau, LibraryFolder());
+    return profile::ReadComponentSetting(*this, kWhere, "ConsultaArxiuIniBD", RutaArxiuIni(), strSeccio,
+                                         strClau, LibraryFolder());
 }
 
 std::string clsBD::ConsultaArxiuIni(const std::string& strRutaArxiuIni, const std::string& strSeccio,

@@ -48,8 +48,8 @@ bool RollBackAndClose(const com::ObjectRef& connection) {
 }  // namespace
 
 ModulPublic& ModulPublic::Instance() {
-    static ModulPublic modul;
-    return modul;
+    static ModulPublic shared;
+    return shared;
 }
 
 void ModulPublic::setUp(int32_t period, int32_t maxAge) {

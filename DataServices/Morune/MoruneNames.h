@@ -11,8 +11,8 @@ namespace morune::names {
 COM_NAME(Morune);
 COM_NAME(clsDeixalla);
 COM_NAME(AfegeixConnexio);
-COM_NAME(AfegeixConnexioAmbEdat);
-COM_NAME(AfegeixConnexioAbandonada);
+COM_NAME(AddConnectionWithAge);
+COM_NAME(AddAbandonedConnection);
 COM_NAME(InfoClasseDeixalla);
 
 }  // namespace morune::names

@@ -26,16 +26,16 @@ const com::Members<clsDeixalla>& clsDeixalla::Interface() {
                         c.AfegeixConnexio(com::Arg(a, 0));
                         return com::Variant();
                     })
-            .method(names::AfegeixConnexioAmbEdat,
+            .method(names::AddConnectionWithAge,
                     [](clsDeixalla& c, com::Args a) {
-                        c.AfegeixConnexioAmbEdat(com::Arg(a, 0), com::Arg(a, 1).toLong());
+                        c.AddConnectionWithAge(com::Arg(a, 0), com::Arg(a, 1).toLong());
                         com::Arg(a, 2) = com::Variant(c.NumError);
                         com::Arg(a, 3) = com::Variant(c.UbicacioError);
                         return com::Variant();
                     })
-            .method(names::AfegeixConnexioAbandonada,
+            .method(names::AddAbandonedConnection,
                     [](clsDeixalla& c, com::Args a) {
-                        c.AfegeixConnexioAbandonada(com::Arg(a, 0));
+                        c.AddAbandonedConnection(com::Arg(a, 0));
                         com::Arg(a, 1) = com::Variant(c.NumError);
                         com::Arg(a, 2) = com::Variant(c.UbicacioError);
                         return com::Variant();
@@ -62,11 +62,11 @@ void clsDeixalla::AfegeixConnexio(const com::Variant& cntConnexio) {
     registerConnection(cntConnexio, int64_t{0}, /*again=*/false);
 }
 
-void clsDeixalla::AfegeixConnexioAmbEdat(const com::Variant& cntConnexio, int32_t lngEdat) {
-    registerConnection(cntConnexio, std::max(lngEdat, 0), /*again=*/true);
+void clsDeixalla::AddConnectionWithAge(const com::Variant& cntConnexio, int32_t lngAge) {
+    registerConnection(cntConnexio, std::max(lngAge, 0), /*again=*/true);
 }
 
-void clsDeixalla::AfegeixConnexioAbandonada(const com::Variant& cntConnexio) {
+void clsDeixalla::AddAbandonedConnection(const com::Variant& cntConnexio) {
     registerConnection(cntConnexio, std::nullopt, /*again=*/false);
 }
 
@@ -76,17 +76,17 @@ void clsDeixalla::AfegeixConnexioAbandonada(const com::Variant& cntConnexio) {
 // an abandoned connection is registered once more, to be swept next).
 void clsDeixalla::registerConnection(const com::Variant& cntConnexio, std::optional<int64_t> age, bool again) {
     base::Guard(*this, kWhere, names::AfegeixConnexio, [&] {
-        ModulPublic& modul = ModulPublic::Instance();
-        if (!modul.active()) {
+        ModulPublic& shared = ModulPublic::Instance();
+        if (!shared.active()) {
             const int32_t period = setting("PeriodicitatRecolectorDeixalla");
             const int32_t maxAge = setting("MaximTempsDeTransaccio");
-            modul.setUp(period, maxAge);
+            shared.setUp(period, maxAge);
         }
         auto registration = std::make_shared<InfoConnexio>();
         registration->cntConnexio = cntConnexio.toObject();
-        if (again && registration->cntConnexio && modul.holds(registration->cntConnexio)) return;
-        registration->lngTempsIniciConnexio = TickCount() - age.value_or(int64_t{modul.maximumAge()} + 1);
-        modul.add(std::move(registration));
+        if (again && registration->cntConnexio && shared.holds(registration->cntConnexio)) return;
+        registration->lngTempsIniciConnexio = TickCount() - age.value_or(int64_t{shared.maximumAge()} + 1);
+        shared.add(std::move(registration));
     });
 }
 
@@ -103,8 +103,8 @@ int32_t clsDeixalla::setting(const std::string& key) {
 }
 
 void clsDeixalla::InfoClasseDeixalla() {
-    ModulPublic& modul = ModulPublic::Instance();
-    if (!modul.hasCollections()) modul.resetRegistrations();
+    ModulPublic& shared = ModulPublic::Instance();
+    if (!shared.hasCollections()) shared.resetRegistrations();
 }
 
 std::string clsDeixalla::ConsultaArxiuIni(const std::string& strRutaArxiuIni, const std::string& strSeccio,

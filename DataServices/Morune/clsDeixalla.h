@@ -23,19 +23,19 @@ public:
     // Registers `cntConnexio` (a connection, or Empty for none); the first
     // registration of an idle collector reads the settings and sets it up.
     void AfegeixConnexio(const com::Variant& cntConnexio);
-    // The same for a connection registered `lngEdat` ms ago: its age counts
+    // The same for a connection registered `lngAge` ms ago: its age counts
     // from then. By name it takes two more arguments, by reference, that
     // receive NumError and UbicacioError, so that a registration is one
     // call: how the data access service registers a new transaction, and
     // registers again, with the next collector, the transactions of a
     // collector that went away. A connection registered already stays as
     // it is: registering again is harmless.
-    void AfegeixConnexioAmbEdat(const com::Variant& cntConnexio, int32_t lngEdat);
+    void AddConnectionWithAge(const com::Variant& cntConnexio, int32_t lngAge);
     // The same for a connection whose owner went away inside its
     // transaction (the client of an object server): the next sweep rolls
     // it back and closes it, whatever its age. Reports as
-    // AfegeixConnexioAmbEdat does.
-    void AfegeixConnexioAbandonada(const com::Variant& cntConnexio);
+    // AddConnectionWithAge does.
+    void AddAbandonedConnection(const com::Variant& cntConnexio);
     // With the collections absent, makes them empty and numbers from 0;
     // otherwise nothing. Reports nothing.
     void InfoClasseDeixalla();

@@ -34,7 +34,7 @@ void HandAbandonedTransactionsToTheCollector(com::remote::ThreadedChannel& clien
         try {
             if (com::Get(object, "State").toLong() == 0) continue;  // closed: no transaction
             std::vector<com::Variant> args{com::Variant(object), com::Variant(0), com::Variant(std::string())};
-            com::CallOnNew(com::ProgID(collector::Morune, collector::clsDeixalla), collector::AfegeixConnexioAbandonada,
+            com::CallOnNew(com::ProgID(collector::Morune, collector::clsDeixalla), collector::AddAbandonedConnection,
                            args);
             if (args[1].toLong() != 0)
                 Log("the collector did not take an abandoned transaction: " + std::to_string(args[1].toLong()) +

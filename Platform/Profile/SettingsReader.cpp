@@ -60,9 +60,9 @@ std::string StrTran(base::ErrorFields& fields, base::Location where, const std::
     });
 }
 
-std::string ConsultaArxiuIniModul(base::ErrorFields& fields, base::Location where, std::string_view operation,
-                                  const std::string& path, const std::string& section,
-                                  const std::string& key, const std::string& folder) {
+std::string ReadComponentSetting(base::ErrorFields& fields, base::Location where, std::string_view operation,
+                                 const std::string& path, const std::string& section,
+                                 const std::string& key, const std::string& folder) {
     return base::Guard(fields, where, operation, [&] {
         return StrTran(fields, where, ConsultaArxiuIni(fields, where, path, section, key),
                        std::string(kModuleMarker), folder);

@@ -34,8 +34,8 @@ std::string StrTran(base::ErrorFields& fields, base::Location where, const std::
 
 // The lookup of a component's own settings, as its member `operation`:
 // ConsultaArxiuIni on `path`, then every "{mod}" replaced by `folder`.
-std::string ConsultaArxiuIniModul(base::ErrorFields& fields, base::Location where, std::string_view operation,
-                                  const std::string& path, const std::string& section,
-                                  const std::string& key, const std::string& folder);
+std::string ReadComponentSetting(base::ErrorFields& fields, base::Location where, std::string_view operation,
+                                 const std::string& path, const std::string& section,
+                                 const std::string& key, const std::string& folder);
 
 }  // namespace profile

@@ -77,7 +77,7 @@ public:
     std::string name_;
     int32_t numError = 0;
     std::string ubicacioError;
-    com::ObjectRef idTransaccio;
+    com::ObjectRef heldTransaction;
 };
 
 // One of the manager's views: the manager seen through GetIV, GetIM or GetIT.
@@ -99,10 +99,10 @@ public:
             return m.ubicacioError;
         }
         if (com::SameName(member, "IdTransaccio")) {
-            if (kind == com::CallKind::Get) return m.idTransaccio;
+            if (kind == com::CallKind::Get) return m.heldTransaction;
             if (kind != com::CallKind::Set) com::Raise(com::err::MemberNotFound);
-            m.idTransaccio = com::Arg(args, 0).toObject();
-            Write(kind_ + "." + Describe(com::Variant(m.idTransaccio)));
+            m.heldTransaction = com::Arg(args, 0).toObject();
+            Write(kind_ + "." + Describe(com::Variant(m.heldTransaction)));
             return {};
         }
         return m.Call(kind_, member, args);
@@ -141,8 +141,8 @@ com::Variant Manager::Call(const std::string& view, std::string_view member, com
             numError = outcome.number;
             ubicacioError = outcome.trail;
             if (transaction) {
-                idTransaccio = nullptr;
-                return com::Variant(idTransaccio);
+                heldTransaction = nullptr;
+                return com::Variant(heldTransaction);
             }
             return boolean ? com::Variant(false) : com::Variant("");
         }
@@ -152,15 +152,15 @@ com::Variant Manager::Call(const std::string& view, std::string_view member, com
     if (!transaction) return "rows of " + std::string(member);
 
     // Nesting levels on one connection, as the data access service keeps them.
-    auto connection = std::static_pointer_cast<Connection>(idTransaccio);
+    auto connection = std::static_pointer_cast<Connection>(heldTransaction);
     if (com::SameName(member, "BeginTransaction")) {
         if (!connection) connection = std::make_shared<Connection>();
         ++connection->depth;
     } else if (connection && --connection->depth == 0) {
         connection = nullptr;
     }
-    idTransaccio = connection;
-    return com::Variant(idTransaccio);
+    heldTransaction = connection;
+    return com::Variant(heldTransaction);
 }
 
 constexpr const char* kManagers[] = {

@@ -31,17 +31,17 @@ const std::string kTexts =
     "+MngIdioma IV.none +paramIdioma IV.GetList(paramIdioma{lngNumIdioma=1 strNomFormulari='frm'})";
 const std::vector<com::Variant> kTextArgs{1, "frm"};
 
-const std::string kAuxiliar = ReadWith("MngTaulesAuxiliars", "paramListTaulaAuxiliar",
-                                       "strNomTaula='T' strNomCampOrdre='O'");
-const std::vector<com::Variant> kAuxiliarArgs{"T", "O"};
+const std::string kLookupList = ReadWith("MngTaulesAuxiliars", "paramListTaulaAuxiliar",
+                                         "strNomTaula='T' strNomCampOrdre='O'");
+const std::vector<com::Variant> kLookupListArgs{"T", "O"};
 
-std::string EscomesesOf(int tipus) {
+std::string ServiceConnectionsOf(int kind) {
     return ReadWith("MngEscomeses", "paramListEscomeses",
-                    "lngIdentificador=7 lngTipusIdentificador=" + std::to_string(tipus));
+                    "lngIdentificador=7 lngTipusIdentificador=" + std::to_string(kind));
 }
-std::string ElementsOf(const char* nomesSortida) {
+std::string ElementsOfConnection(const char* outputsOnly) {
     return ReadWith("MngEscomesaElements", "paramListEscomesaElements",
-                    std::string("lngEscomesa=7 bolNomesSortida=") + nomesSortida);
+                    std::string("lngEscomesa=7 bolNomesSortida=") + outputsOnly);
 }
 
 const std::vector<Row>& Rows() {
@@ -93,21 +93,21 @@ const std::vector<Row>& Rows() {
         {"SvrPuntsLlum", "SavePLlumPunts", {"x"}, Write("MngPLlumPunts", "Save('x')")},
         {"SvrPuntsLlum", "DeletePLlumPunts", {7}, Write("MngPLlumPunts", "Delete(7)")},
         {"SvrPuntsLlum", "GetEmptyRstPLlumPunts", {}, Write("MngPLlumPunts", "GetEmpty(Empty)")},
-        {"SvrPuntsLlum", "GetListAuxiliar", kAuxiliarArgs, kAuxiliar},
+        {"SvrPuntsLlum", "GetListAuxiliar", kLookupListArgs, kLookupList},
         {"SvrPuntsLlum", "SaveTaulaAuxiliar", {"x"}, Write("MngTaulesAuxiliars", "Save('x')")},
-        {"SvrPuntsLlum", "GetEscomeses", {7}, EscomesesOf(2)},
+        {"SvrPuntsLlum", "GetEscomeses", {7}, ServiceConnectionsOf(2)},
         {"SvrPuntsLlum", "GetCarrers", {7}, Read("MngCarrers", "GetList(7)")},
         {"SvrPuntsLlum", "GetPatronsPuntsLlum", {}, Read("MngPatronsPuntLlum", "GetList(Empty)")},
 
-        {"SvrEscomeses", "GetEscomeses", {7}, EscomesesOf(1)},
+        {"SvrEscomeses", "GetEscomeses", {7}, ServiceConnectionsOf(1)},
         {"SvrEscomeses", "SaveEscomesa", {"x"}, Write("MngEscomeses", "Save('x')")},
         {"SvrEscomeses", "DeleteEscomesa", {7}, Write("MngEscomeses", "Delete(7)")},
         {"SvrEscomeses", "GetEmptyRecordset", {}, Write("MngEscomeses", "GetEmpty(Empty)")},
         {"SvrEscomeses", "GetTextIdioma", kTextArgs, kTexts},
         {"SvrEscomeses", "GetZones", {7}, Read("MngZones", "GetList(7)")},
         {"SvrEscomeses", "GetCarrers", {7}, Read("MngCarrers", "GetList(7)")},
-        {"SvrEscomeses", "GetListAuxiliar", kAuxiliarArgs, kAuxiliar},
-        {"SvrEscomeses", "GetElementsEscomesa", {7}, ElementsOf("False")},
+        {"SvrEscomeses", "GetListAuxiliar", kLookupListArgs, kLookupList},
+        {"SvrEscomeses", "GetElementsEscomesa", {7}, ElementsOfConnection("False")},
         {"SvrEscomeses", "GetEscomesaPunts", {7}, Read("MngEscomesaPunts", "GetList(7)")},
         {"SvrEscomeses", "SaveEscomesaPunts", {"x"}, Write("MngEscomesaPunts", "Save('x')")},
         {"SvrEscomeses", "SaveEscomesaElement", {"x"}, Write("MngEscomesaElements", "Save('x')")},
@@ -115,7 +115,7 @@ const std::vector<Row>& Rows() {
         {"SvrEscomeses", "GetEmptyRstEscomesaPunts", {}, Write("MngEscomesaPunts", "GetEmpty(Empty)")},
         {"SvrEscomeses", "GetEmptyRstEscomesaElements", {}, Write("MngEscomesaElements", "GetEmpty(Empty)")},
 
-        {"SvrEscomesaElements", "GetEscomesaElements", {7}, ElementsOf("False")},
+        {"SvrEscomesaElements", "GetEscomesaElements", {7}, ElementsOfConnection("False")},
         {"SvrEscomesaElements", "GetElementById", {7}, Read("MngEscomesaElements", "GetById(7)")},
         {"SvrEscomesaElements", "SaveEscomesaElement", {"x"}, Write("MngEscomesaElements", "Save('x')")},
         {"SvrEscomesaElements", "DeleteEscomesaElement", {7}, Write("MngEscomesaElements", "Delete(7)")},
@@ -128,13 +128,13 @@ const std::vector<Row>& Rows() {
         {"SvrTrams", "DeleteTram", {7}, Write("MngTrams", "Delete(7)")},
         {"SvrTrams", "GetEmptyRecordset", {}, Write("MngTrams", "GetEmpty(Empty)")},
         {"SvrTrams", "GetTextIdioma", kTextArgs, kTexts},
-        {"SvrTrams", "GetListAuxiliar", kAuxiliarArgs, kAuxiliar},
+        {"SvrTrams", "GetListAuxiliar", kLookupListArgs, kLookupList},
         {"SvrTrams", "GetTramPunts", {7}, Read("MngTramPunts", "GetList(7)")},
         {"SvrTrams", "SaveTramPunts", {"x"}, Write("MngTramPunts", "Save('x')")},
         {"SvrTrams", "DeleteTramPunts", {7}, Write("MngTramPunts", "Delete(7)")},
         {"SvrTrams", "GetEmptyRstTramPunts", {}, Write("MngTramPunts", "GetEmpty(Empty)")},
-        {"SvrTrams", "GetEscomeses", {7}, EscomesesOf(2)},
-        {"SvrTrams", "GetLiniesSortida", {7}, ElementsOf("True")},
+        {"SvrTrams", "GetEscomeses", {7}, ServiceConnectionsOf(2)},
+        {"SvrTrams", "GetLiniesSortida", {7}, ElementsOfConnection("True")},
 
         {"SvrCarrers", "GetCarrers", {7}, Read("MngCarrers", "GetList(7)")},
         {"SvrCarrers", "GetCarrerById", {7}, Read("MngCarrers", "GetById(7)")},
@@ -232,14 +232,14 @@ const std::vector<Row>& Rows() {
         {"SvrPatronsTerra", "DeletePatroTerra", {7}, ""},
         {"SvrPatronsTerra", "GetEmptyRecordset", {}, ""},
         {"SvrPatronsTerra", "GetTextIdioma", kTextArgs, kTexts},
-        {"SvrPatronsTerra", "GetListAuxiliar", kAuxiliarArgs, kAuxiliar},
+        {"SvrPatronsTerra", "GetListAuxiliar", kLookupListArgs, kLookupList},
 
         {"SvrPatronsSuport", "GetPatronsSuport", {"c"}, ""},
         {"SvrPatronsSuport", "SavePatroSuport", {"x"}, ""},
         {"SvrPatronsSuport", "DeletePatroSuport", {7}, ""},
         {"SvrPatronsSuport", "GetEmptyRecordset", {}, ""},
         {"SvrPatronsSuport", "GetTextIdioma", kTextArgs, kTexts},
-        {"SvrPatronsSuport", "GetListAuxiliar", kAuxiliarArgs, kAuxiliar},
+        {"SvrPatronsSuport", "GetListAuxiliar", kLookupListArgs, kLookupList},
         {"SvrPatronsSuport", "SavePropietatSuport", {"x"}, ""},
 
         {"SvrPatronsLluminaria", "GetPatronsLluminaria", {"c"}, ""},

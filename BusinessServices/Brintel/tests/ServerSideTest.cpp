@@ -11,7 +11,7 @@ namespace brinteltest {
 namespace {
 
 // The sample's service connection 1 feeds light points PL-001 to PL-004.
-constexpr int32_t kEscomesa = 1;
+constexpr int32_t kServiceConnection = 1;
 
 class LightPointEdit : public ServerSide {
 protected:
@@ -19,20 +19,20 @@ protected:
     // `points` holds: a change to PL-001 and a new light point PL-900 with
     // one luminaire and one map point. Returns PL-900's number.
     static int32_t SaveAsTheWindowDoes(const com::ObjectRef& points) {
-        ado::Recordset lights = Rows(Succeeds(points, "GetPuntsLlum", {kEscomesa}));
+        ado::Recordset lights = Rows(Succeeds(points, "GetPuntsLlum", {kServiceConnection}));
         EXPECT_TRUE(Find(lights, "CodPuntLlum", "PL-001"));
         lights.SetValue("Observacions", "Revisat");
         lights.Update();
         lights.AddNew();
         lights.SetValue("CodPuntLlum", "PL-900");
-        lights.SetValue("NumEscomesa", kEscomesa);
+        lights.SetValue("NumEscomesa", kServiceConnection);
         lights.SetValue("NumCarrer", 1);
         lights.SetValue("NumPatroPLL", 1);
         lights.Update();
         EXPECT_EQ(Succeeds(points, "SavePuntLlum", {lights.ToXml()}), com::Variant(true));
 
         // The new row's number, as the database gave it inside the transaction.
-        ado::Recordset saved = Rows(Succeeds(points, "GetPuntsLlum", {kEscomesa}));
+        ado::Recordset saved = Rows(Succeeds(points, "GetPuntsLlum", {kServiceConnection}));
         EXPECT_TRUE(Find(saved, "CodPuntLlum", "PL-900"));
         const int32_t number = saved.Value("NumPuntLlum").toLong();
 
@@ -56,7 +56,7 @@ protected:
 
     // Whether `points` (inside or outside a transaction) sees the edit.
     static void ExpectEdit(const com::ObjectRef& points, int32_t number, bool present) {
-        ado::Recordset lights = Rows(Succeeds(points, "GetPuntsLlum", {kEscomesa}));
+        ado::Recordset lights = Rows(Succeeds(points, "GetPuntsLlum", {kServiceConnection}));
         EXPECT_EQ(lights.RecordCount(), present ? 5 : 4);
         EXPECT_EQ(Find(lights, "CodPuntLlum", "PL-900"), present);
         ASSERT_TRUE(Find(lights, "CodPuntLlum", "PL-001"));
@@ -315,8 +315,8 @@ TEST_P(FailureTrail, NamesEveryTierFromTheLowestUp) {
         SCOPED_TRACE("a light point changed by someone else meanwhile");
         const com::ObjectRef mine = Service("SvrPuntsLlum");
         const com::ObjectRef theirs = Service("SvrPuntsLlum");
-        ado::Recordset myRows = Rows(Succeeds(mine, "GetPuntsLlum", {kEscomesa}));
-        ado::Recordset theirRows = Rows(Succeeds(theirs, "GetPuntsLlum", {kEscomesa}));
+        ado::Recordset myRows = Rows(Succeeds(mine, "GetPuntsLlum", {kServiceConnection}));
+        ado::Recordset theirRows = Rows(Succeeds(theirs, "GetPuntsLlum", {kServiceConnection}));
         ASSERT_TRUE(Find(theirRows, "CodPuntLlum", "PL-002"));
         theirRows.SetValue("NumeroPostal", "12");
         theirRows.Update();

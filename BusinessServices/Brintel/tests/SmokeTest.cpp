@@ -218,7 +218,7 @@ const std::vector<Call>& Calls() {
 
 using Smoke = ServerSide;
 
-TEST_P(Smoke, EveryOperationOfEveryServiceAnswersAsDocumented) {
+TEST_P(Smoke, EveryOperationOfEveryServiceAnswersOrFailsWithItsNumber) {
     // A change set that changes nothing: the schema of a table that every
     // save takes, the lookup-table service's included, and no rows.
     const com::Variant noChanges =

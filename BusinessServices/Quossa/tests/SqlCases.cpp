@@ -9,14 +9,14 @@ namespace {
 
 const char* const kChangeSet = "<xml><rs:data><rs:insert/></rs:data></xml>";
 
-Argument Auxiliar(const char* table, const char* filter, int32_t value, const char* order) {
+Argument Lookup(const char* table, const char* filter, int32_t value, const char* order) {
     return Record("paramListTaulaAuxiliar", {{"strNomTaula", table},
                                              {"strNomCampFiltre", filter},
                                              {"lngValorCampFiltre", value},
                                              {"strNomCampOrdre", order}});
 }
 
-Argument AuxiliarRow(const char* table, const char* key, int32_t value) {
+Argument LookupRow(const char* table, const char* key, int32_t value) {
     return Record("paramTaulaAuxiliar", {{"strNomTaula", table},
                                          {"strNomCampIdentificador", key},
                                          {"lngValorIdentificador", value}});
@@ -66,22 +66,22 @@ const std::vector<SqlCase>& SqlCases() {
         {"MngUsuariProjectes", IM, "GetEmpty", {}, {"Select * From T_UsuariProjecte Where False"}, "GetEmptyRecordset"},
 
         // Lookup tables: column names are proved on the table before the statement.
-        {"MngTaulesAuxiliars", IV, "GetList", Auxiliar("TTI_Idioma", "", 0, "CodIdioma"),
+        {"MngTaulesAuxiliars", IV, "GetList", Lookup("TTI_Idioma", "", 0, "CodIdioma"),
          {"Select TTI_Idioma.CodIdioma From TTI_Idioma Where False",
           "Select * From TTI_Idioma Order By CodIdioma"}, "GetListAuxiliar"},
-        {"MngTaulesAuxiliars", IV, "GetList", Auxiliar("TTE_ElementValor", "NumElementTipus", 3, ""),
+        {"MngTaulesAuxiliars", IV, "GetList", Lookup("TTE_ElementValor", "NumElementTipus", 3, ""),
          {"Select TTE_ElementValor.NumElementTipus From TTE_ElementValor Where False",
           "Select * From TTE_ElementValor Where NumElementTipus =  3"}, "GetListAuxiliar"},
-        {"MngTaulesAuxiliars", IV, "GetList", Auxiliar("TTE_ElementValor", "NumElementTipus", 0, "CodElementValor"),
+        {"MngTaulesAuxiliars", IV, "GetList", Lookup("TTE_ElementValor", "NumElementTipus", 0, "CodElementValor"),
          {"Select TTE_ElementValor.NumElementTipus, TTE_ElementValor.CodElementValor From TTE_ElementValor Where False",
           "Select * From TTE_ElementValor Where NumElementTipus =  0 Order By CodElementValor"}, "GetListAuxiliar"},
-        {"MngTaulesAuxiliars", IV, "GetList", Auxiliar("TTU_NivellSeguretat", "", 0, ""),
+        {"MngTaulesAuxiliars", IV, "GetList", Lookup("TTU_NivellSeguretat", "", 0, ""),
          {"Select * From TTU_NivellSeguretat"}, "GetListAuxiliar"},
-        {"MngTaulesAuxiliars", IV, "GetByID", AuxiliarRow("TTI_Idioma", "NumIdioma", 2),
+        {"MngTaulesAuxiliars", IV, "GetByID", LookupRow("TTI_Idioma", "NumIdioma", 2),
          {"Select TTI_Idioma.NumIdioma From TTI_Idioma Where False",
           "Select * From TTI_Idioma Where NumIdioma =  2"}, "GetRegistreById"},
         {"MngTaulesAuxiliars", IM, "Save", kChangeSet, {kChangeSet}, "SaveTaulaAuxiliar"},
-        {"MngTaulesAuxiliars", IM, "Delete", AuxiliarRow("TTI_Idioma", "NumIdioma", -2),
+        {"MngTaulesAuxiliars", IM, "Delete", LookupRow("TTI_Idioma", "NumIdioma", -2),
          {"Select TTI_Idioma.NumIdioma From TTI_Idioma Where False",
           "Delete * From TTI_Idioma Where NumIdioma = -2"}, "DeleteTaulaAuxiliar"},
         {"MngTaulesAuxiliars", IM, "GetEmpty", "TTU_NivellSeguretat",

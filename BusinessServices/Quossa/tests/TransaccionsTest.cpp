@@ -15,7 +15,7 @@ com::ObjectRef TransactionView() {
 
 }  // namespace
 
-TEST(QuossaTransaccions, BeginAndCommitCarryTheHandleThroughGetIT) {
+TEST(QuossaTransactions, BeginAndCommitCarryTheHandleThroughGetIT) {
     RecordingDataLayer data;
     const com::ObjectRef it = TransactionView();
     const com::ObjectRef connection = FakeConnection();
@@ -36,7 +36,7 @@ TEST(QuossaTransaccions, BeginAndCommitCarryTheHandleThroughGetIT) {
     EXPECT_EQ(com::Get(it, "NumError"), com::Variant(0));
 }
 
-TEST(QuossaTransaccions, AFailureReportedByTheDataObjectLeavesNoHandle) {
+TEST(QuossaTransactions, AFailureReportedByTheDataObjectLeavesNoHandle) {
     RecordingDataLayer data;
     const com::ObjectRef it = TransactionView();
     com::Set(it, "IdTransaccio", FakeConnection());
@@ -50,7 +50,7 @@ TEST(QuossaTransaccions, AFailureReportedByTheDataObjectLeavesNoHandle) {
               com::Variant("\rDravik - clsBD - RollBackTransaction\rQuossa - MngTransaccions - AuxRollBackTransaction"));
 }
 
-TEST(QuossaTransaccions, AFactoryFailureKeepsTheHandle) {
+TEST(QuossaTransactions, AFactoryFailureKeepsTheHandle) {
     RecordingDataLayer data;
     com::RegisterClass("Dravik.clsBD", [] { return com::ObjectRef(); });
     const com::ObjectRef it = TransactionView();

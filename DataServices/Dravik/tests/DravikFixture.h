@@ -57,13 +57,13 @@ protected:
     int32_t Count(const std::string& where = "1 = 1") const {
         return Open()->Query("Select Count(*) From T_Prova Where " + where).rows.at(0).at(0).toLong();
     }
-    // A change set that adds the row (num, nom) to T_Prova.
-    std::string Adding(int32_t num, const std::string& nom) const {
+    // A change set that adds the row (num, name) to T_Prova.
+    std::string Adding(int32_t num, const std::string& name) const {
         ado::Recordset rows;
         rows.Open("Select * From T_Prova Where Num = -1", Open());
         rows.AddNew();
         rows.SetValue("Num", com::Variant(num));
-        rows.SetValue("Nom", com::Variant(nom));
+        rows.SetValue("Nom", com::Variant(name));
         rows.Update();
         return rows.ToXml();
     }

@@ -153,7 +153,7 @@ TEST_F(Collector, AValueThatIsNoConnectionIsRefusedAfterTheSetUp) {
 TEST_F(Collector, ARegistrationInOneCallCountsItsAgeAndHandsTheErrorFieldsBack) {
     const auto registerAged = [](const com::ObjectRef& connection, int32_t age) {
         std::vector<Variant> args{Variant(connection), Variant(age), Variant(-1), Variant("before")};
-        com::CallOnNew("Morune.clsDeixalla", "AfegeixConnexioAmbEdat", args);
+        com::CallOnNew("Morune.clsDeixalla", "AddConnectionWithAge", args);
         return std::pair(args[2].toLong(), args[3].toString());
     };
     settings_.replace("[General]\nMaximTempsDeTransaccio=1000\n");

@@ -59,13 +59,13 @@ TEST_F(Settings, ReaderResultsAndErrors) {
 }
 
 TEST_F(Settings, ComponentLookupReplacesEveryModuleMarker) {
-    EXPECT_EQ(profile::ConsultaArxiuIniModul(fields_, kWho, "ConsultaArxiuIniBD", path_, "General",
-                                             "CadenaConnexioBD", "/opt/inv"),
+    EXPECT_EQ(profile::ReadComponentSetting(fields_, kWho, "ConsultaArxiuIniBD", path_, "General",
+                                            "CadenaConnexioBD", "/opt/inv"),
               "Data Source=/opt/inv/a.db;Log=/opt/inv/log");
     EXPECT_EQ(fields_.NumError, 0);
 
-    EXPECT_EQ(profile::ConsultaArxiuIniModul(fields_, kWho, "ConsultaArxiuIniBD", path_, "General",
-                                             "Absent", "/opt/inv"),
+    EXPECT_EQ(profile::ReadComponentSetting(fields_, kWho, "ConsultaArxiuIniBD", path_, "General",
+                                            "Absent", "/opt/inv"),
               "");
     EXPECT_EQ(fields_.NumError, 513);
     EXPECT_EQ(fields_.UbicacioError, Entry("ConsultaArxiuIni") + Entry("ConsultaArxiuIniBD"));

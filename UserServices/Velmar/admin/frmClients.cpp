@@ -7,23 +7,23 @@ namespace velmar {
 namespace support = brintel::names;
 
 frmClients::frmClients(QWidget* parent)
-    : FinestraManteniment(
+    : MaintenanceWindow(
           {.nom = "frmClients",
            .classeSuport = support::SvrClients,
            .recupera = "RecuperaClients",
            .actual = {.llista = support::GetClients, .desa = support::SaveClient},
            .taules = {{.recordset = "rstRecordsetProjectes", .llista = support::GetProjectes}},
-           .controls = {CampText("lblNomClient", "txtNomClient", "NomClient"),
-                        CampText("lblAdreca", "txtAdreca", "Adreca"),
-                        CampText("lblPersonaContacte", "txtPersonaContacte", "PersonaContacte"),
-                        CampText("lblTelefon", "txtTelefon", "Telefon"),
-                        CampText("lblFax", "txtFax", "Fax"),
-                        CampText("lblCIF", "txtCIF", "CIF")},
-           .reglesDesa = {Regla::CampsBuits({"txtNomClient", "txtAdreca", "txtPersonaContacte", "txtTelefon"},
+           .controls = {TextField("lblNomClient", "txtNomClient", "NomClient"),
+                        TextField("lblAdreca", "txtAdreca", "Adreca"),
+                        TextField("lblPersonaContacte", "txtPersonaContacte", "PersonaContacte"),
+                        TextField("lblTelefon", "txtTelefon", "Telefon"),
+                        TextField("lblFax", "txtFax", "Fax"),
+                        TextField("lblCIF", "txtCIF", "CIF")},
+           .reglesDesa = {Rule::EmptyFields({"txtNomClient", "txtAdreca", "txtPersonaContacte", "txtTelefon"},
                                             "valAlgunCampNecessariBuit"),
-                          Regla::Repetit("NomClient", "valRepetitNomClient")},
-           .reglesElimina = {Regla::UsatA("rstRecordsetProjectes", "NumClient", "valClientAmbProjecte"),
-                             Regla::Referenciada()}},
+                          Rule::Repeated("NomClient", "valRepetitNomClient")},
+           .reglesElimina = {Rule::UsedIn("rstRecordsetProjectes", "NumClient", "valClientAmbProjecte"),
+                             Rule::Referenced()}},
           {.nom = "lstClients", .etiqueta = "lblLlistaClients", .camp = "NomClient"}, parent) {
     IniciFormulari();
 }

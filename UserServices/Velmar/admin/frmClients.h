@@ -2,11 +2,11 @@
 // cannot be deleted; the projects are read once, when the window opens.
 #pragma once
 
-#include "framework/FinestraManteniment.h"
+#include "framework/MaintenanceWindow.h"
 
 namespace velmar {
 
-class frmClients final : public FinestraManteniment {
+class frmClients final : public MaintenanceWindow {
 public:
     explicit frmClients(QWidget* parent = nullptr);
 };

@@ -7,19 +7,19 @@ namespace velmar {
 namespace support = brintel::names;
 
 frmManteniments::frmManteniments(QWidget* parent)
-    : FinestraManteniment(
+    : MaintenanceWindow(
           {.nom = "frmManteniments",
            .classeSuport = support::SvrManteniments,
            .recupera = "RecuperaManteniments",
            .actual = {.llista = support::GetManteniments, .desa = support::SaveManteniment},
            .taules = {{.recordset = "rstRecordsetProjectes", .llista = support::GetProjectes}},
-           .controls = {CampText("lblNomManteniment", "txtNomManteniment", "CodTipusManteniment"),
-                        CampTextMultilinia("lblObservacions", "txtObservacions", "Observacions")},
-           .reglesDesa = {Regla::CampsBuits({"txtNomManteniment"}, "valCodiMantenimentBuit"),
-                          Regla::Repetit("CodTipusManteniment", "valRepetitCodiManteniment")},
-           .reglesElimina = {Regla::UsatA("rstRecordsetProjectes", "NumTipusManteniment",
+           .controls = {TextField("lblNomManteniment", "txtNomManteniment", "CodTipusManteniment"),
+                        MultilineTextField("lblObservacions", "txtObservacions", "Observacions")},
+           .reglesDesa = {Rule::EmptyFields({"txtNomManteniment"}, "valCodiMantenimentBuit"),
+                          Rule::Repeated("CodTipusManteniment", "valRepetitCodiManteniment")},
+           .reglesElimina = {Rule::UsedIn("rstRecordsetProjectes", "NumTipusManteniment",
                                           "valMantenimentAmbProjecte"),
-                             Regla::Referenciada()}},
+                             Rule::Referenced()}},
           {.nom = "lstManteniments", .etiqueta = "lblLlistaManteniments", .camp = "CodTipusManteniment"}, parent) {
     IniciFormulari();
 }

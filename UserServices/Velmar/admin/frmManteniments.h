@@ -2,11 +2,11 @@
 // cannot be deleted; the projects are read once, when the window opens.
 #pragma once
 
-#include "framework/FinestraManteniment.h"
+#include "framework/MaintenanceWindow.h"
 
 namespace velmar {
 
-class frmManteniments final : public FinestraManteniment {
+class frmManteniments final : public MaintenanceWindow {
 public:
     explicit frmManteniments(QWidget* parent = nullptr);
 };

@@ -10,9 +10,9 @@
 #include "Com/ErrorProperties.h"
 #include "Com/Registry.h"
 #include "Morune/MoruneNames.h"
-#include "core/AvisDesaments.h"
-#include "core/Dialegs.h"
-#include "core/clsAndamiSistema.h"
+#include "core/services/SaveNotice.h"
+#include "core/services/Dialogs.h"
+#include "core/services/clsAndamiSistema.h"
 
 namespace velmar {
 namespace {
@@ -34,7 +34,7 @@ bool BotonsProva() {
 }  // namespace
 
 frmProjectes::frmProjectes(QWidget* parent)
-    : FinestraManteniment(
+    : MaintenanceWindow(
           {.nom = "frmProjectes",
            .classeSuport = support::SvrProjectes,
            .suportPerNom = true,
@@ -42,24 +42,24 @@ frmProjectes::frmProjectes(QWidget* parent)
            .actual = {.llista = support::GetProjectes, .desa = support::SaveProjecte},
            .taules = {{.recordset = "rstRecordsetClients", .llista = support::GetClients},
                       {.recordset = "rstRecordsetTipusManteniment", .llista = support::GetTipusManteniment}},
-           .controls = {CampText("lblNomProjecte", "txtNomProjecte", "NomProjecte"),
-                        CampText("lblNomResumit", "txtNomResumit", "NomResumit"),
-                        CampText("lblSituacio", "txtSituacio", "Situacio"),
-                        CampDataCombo("lblNumClient", "cboNumClient", "NumClient", "rstRecordsetClients",
+           .controls = {TextField("lblNomProjecte", "txtNomProjecte", "NomProjecte"),
+                        TextField("lblNomResumit", "txtNomResumit", "NomResumit"),
+                        TextField("lblSituacio", "txtSituacio", "Situacio"),
+                        DataComboField("lblNumClient", "cboNumClient", "NumClient", "rstRecordsetClients",
                                       "NomClient", "NumClient"),
-                        CampDataCombo("lblTipusManteniment", "cboNumTipusManteniment", "NumTipusManteniment",
+                        DataComboField("lblTipusManteniment", "cboNumTipusManteniment", "NumTipusManteniment",
                                       "rstRecordsetTipusManteniment", "CodTipusManteniment",
                                       "NumTipusManteniment")},
-           .reglesDesa = {Regla::CampsBuits({"txtNomProjecte", "txtNomResumit", "txtSituacio", "cboNumClient",
+           .reglesDesa = {Rule::EmptyFields({"txtNomProjecte", "txtNomResumit", "txtSituacio", "cboNumClient",
                                              "cboNumTipusManteniment"},
                                             "valAlgunCampBuit"),
-                          Regla::ForaDeLlista("cboNumClient", "valNoClientEnLlista"),
-                          Regla::ForaDeLlista("cboNumTipusManteniment", "valNoTipusMantenimentEnLlista"),
-                          Regla::Repetit("NomProjecte", "valRepetitNomProjecte"),
-                          Regla::Repetit("NomResumit", "valRepetitNomResumit")},
+                          Rule::NotInList("cboNumClient", "valNoClientEnLlista"),
+                          Rule::NotInList("cboNumTipusManteniment", "valNoTipusMantenimentEnLlista"),
+                          Rule::Repeated("NomProjecte", "valRepetitNomProjecte"),
+                          Rule::Repeated("NomResumit", "valRepetitNomResumit")},
            .reglesElimina = {{"valProjecteAmbZones",
-                              [](Finestra& f) { return static_cast<frmProjectes&>(f).TeZones(); }},
-                             Regla::Referenciada()}},
+                              [](DataWindow& f) { return static_cast<frmProjectes&>(f).TeZones(); }},
+                             Rule::Referenced()}},
           {.nom = "lstProjectes", .etiqueta = "lblLlistaProjectes", .camp = "NomResumit"}, parent) {
     // The test buttons, with their design captions, shown only when the
     // settings turn them on.
@@ -68,7 +68,7 @@ frmProjectes::frmProjectes(QWidget* parent)
         auto* button = new QPushButton(QString::fromLatin1(caption), this);
         button->setObjectName(QString::fromLatin1(name));
         button->setVisible(visible);
-        BotonsPropis()->addWidget(button);
+        OwnButtons()->addWidget(button);
         return button;
     };
     const auto prova = [&](const char* name, const char* caption) { return boto(name, caption, ambProves); };
@@ -84,13 +84,13 @@ frmProjectes::frmProjectes(QWidget* parent)
         });
     });
     connect(prova("Command5", "Command5"), &QPushButton::clicked, this, [this] {
-        BotoProva([] { dialegs::MissatgeOk(com::TypeName(IdTransaccioSessio())); });
+        BotoProva([] { dialogs::ShowMessage(com::TypeName(IdTransaccioSessio())); });
     });
     // Only an open transaction is registered with the collector.
     connect(prova("Command7", "Command1"), &QPushButton::clicked, this, [this] {
         BotoProva([this] {
             const com::Variant connexio = IdTransaccioSessio();
-            if (!connexio.toObject()) return dialegs::MissatgeOk(Missatge("valSenseTransaccio"));
+            if (!connexio.toObject()) return dialogs::ShowMessage(Message("valSenseTransaccio"));
             com::Call(objDeixalla, collector::AfegeixConnexio, {connexio});
         });
     });
@@ -106,7 +106,7 @@ frmProjectes::frmProjectes(QWidget* parent)
     });
 
     // Once the window that saved is done with its save.
-    connect(&AvisDesaments::Instance(), &AvisDesaments::Desat, this,
+    connect(&SaveNotice::Instance(), &SaveNotice::Saved, this,
             [this](const QString& finestra) { RecarregaLlistaDe(finestra); }, Qt::QueuedConnection);
 
     // Form_Load. Only the test buttons need the collector: without one the
@@ -124,7 +124,7 @@ void frmProjectes::PosaMenu(const std::vector<EntradaMenu>& entrades, std::funct
     TopLevel("PosaMenu", [this, &entrades] {
         auto* menu = new QMenuBar(this);
         const auto caption = [this](const std::string& code, const std::string& defecte) {
-            return QString::fromStdString(MissatgeDefecte(code, defecte));
+            return QString::fromStdString(MessageOrDefault(code, defecte));
         };
         QMenu* administracio = menu->addMenu(caption("mnuAdministracio", "Administració"));
         QMenu* projecte = menu->addMenu(caption("mnuProjecte", "Projecte"));
@@ -140,8 +140,8 @@ void frmProjectes::PosaMenu(const std::vector<EntradaMenu>& entrades, std::funct
     });
 }
 
-void frmProjectes::RegistreMostrat() {
-    const bool fila = rstRecordsetActual.Files() > 0 && !rstRecordsetActual->IsBOF() && !rstRecordsetActual->IsEOF();
+void frmProjectes::RecordShown() {
+    const bool fila = rstRecordsetActual.RowCount() > 0 && !rstRecordsetActual->IsBOF() && !rstRecordsetActual->IsEOF();
     const com::Variant projecte = fila ? rstRecordsetActual->Value("NumProjecte") : com::Variant::Null();
     clsAndamiSistema::Instance().SetProjecte(projecte.isNull() ? 0 : projecte.toLong());
 }
@@ -153,7 +153,7 @@ void frmProjectes::RecarregaLlistaDe(const QString& finestra) {
         // A lambda captures no structured binding in Clang 14.
         const char* llista = taula;
         if (finestra == QLatin1String(desada))
-            TopLevel("RecarregaLlista", [this, llista] { Carrega(*TaulaPerNom(llista)); });
+            TopLevel("RecarregaLlista", [this, llista] { Load(*TableByName(llista)); });
     }
 }
 
@@ -170,10 +170,10 @@ void frmProjectes::BotoProva(Body body) {
     } catch (const base::TrailError& fallada) {
         NumError = fallada.number();
         UbicacioError = fallada.trail();
-        MostraError(*this);
+        ShowError(*this);
     } catch (...) {
         NumError = base::ErrorNumber(std::current_exception());
-        MostraError(*this);
+        ShowError(*this);
     }
 }
 
@@ -183,7 +183,7 @@ void frmProjectes::Transaccio(void (clsFuncionsCapaInterficie::*operacio)(const 
 
 bool frmProjectes::TeZones() {
     const int32_t projecte = rstRecordsetActual->Value("NumProjecte").toLong();
-    const std::string xml = CridaSuport(support::GetZones, {projecte}).toString();
+    const std::string xml = CallSupport(support::GetZones, {projecte}).toString();
     rstRecordsetZones = objFuncionsCapaInterficie.PassaXMLARecordset(xml);
     return rstRecordsetZones->RecordCount() >= 1;
 }

@@ -8,11 +8,11 @@
 
 #include <functional>
 
-#include "framework/FinestraManteniment.h"
+#include "framework/MaintenanceWindow.h"
 
 namespace velmar {
 
-class frmProjectes final : public FinestraManteniment {
+class frmProjectes final : public MaintenanceWindow {
 public:
     explicit frmProjectes(QWidget* parent = nullptr);
 
@@ -34,7 +34,7 @@ public:
 
 private:
     // The selected project is the session's.
-    void RegistreMostrat() override;
+    void RecordShown() override;
     // The clients and maintenance types as the window `finestra` that keeps
     // them has just stored them: read again, so that the combos offer them.
     void RecarregaLlistaDe(const QString& finestra);

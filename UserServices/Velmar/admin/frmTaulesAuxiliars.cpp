@@ -4,18 +4,18 @@
 
 #include "Base/Text.h"
 #include "Brintel/BrintelNames.h"
-#include "core/Dialegs.h"
+#include "core/services/Dialogs.h"
 
 namespace velmar {
 
 namespace support = brintel::names;
 
-std::unique_ptr<frmTaulesAuxiliarsBase> NouFormulariTaulesAuxiliars() {
+std::unique_ptr<LookupTableEditor> NewLookupTableEditor() {
     return std::make_unique<frmTaulesAuxiliars>();
 }
 
 frmTaulesAuxiliars::frmTaulesAuxiliars(QWidget* parent)
-    : FinestraManteniment(
+    : MaintenanceWindow(
           {.nom = "frmTaulesAuxiliars",
            .classeSuport = support::SvrTaulesAuxiliars,
            .recupera = "RecuperaCodis",
@@ -27,25 +27,25 @@ frmTaulesAuxiliars::frmTaulesAuxiliars(QWidget* parent)
                                                                strCampLlista};
                           },
                       .desa = support::SaveTaulaAuxiliar},
-           .controls = {CampText("lblCodi", "txtCodi", "")},
-           .reglesDesa = {Regla::CampsBuits({"txtCodi"}, "valAlgunCampNecessariBuit"),
+           .controls = {TextField("lblCodi", "txtCodi", "")},
+           .reglesDesa = {Rule::EmptyFields({"txtCodi"}, "valAlgunCampNecessariBuit"),
                           {"valRepetitCodi",
-                           [](Finestra& f) {
+                           [](DataWindow& f) {
                                auto& w = static_cast<frmTaulesAuxiliars&>(f);
                                return w.objFuncionsCapaInterficie.ValorCampRepetit(w.rstRecordsetActual.Ref(),
                                                                                    w.strCampLlista);
                            }}},
            .reglesElimina = {{"valVioladaReglaIntegritatReferencial",
-                              [](Finestra& f) { return static_cast<frmTaulesAuxiliars&>(f).IntegritatViolada(); },
-                              [](Finestra& f, const std::string& text) {
+                              [](DataWindow& f) { return static_cast<frmTaulesAuxiliars&>(f).IntegritatViolada(); },
+                              [](DataWindow& f, const std::string& text) {
                                   auto& w = static_cast<frmTaulesAuxiliars&>(f);
                                   return w.objFuncionsCapaInterficie.StrTran(text, "#1", w.strTaulaViolada_);
                               }},
-                             Regla::Referenciada("valVioladaReglaIntegritatReferencial")}},
+                             Rule::Referenced("valVioladaReglaIntegritatReferencial")}},
           {.nom = "lstCodis", .etiqueta = "lblLlistaCodis", .camp = "", .mantePosicio = true}, parent) {}
 
 void frmTaulesAuxiliars::Obre() {
-    PosaCampLlista(strCampLlista);
+    SetListedField(strCampLlista);
     findChild<QLineEdit*>("txtCodi")->setProperty("DataField", QString::fromStdString(strCampLlista));
     IniciFormulari();
     setWindowTitle(windowTitle() + ' ' + QString::fromStdString(strNomTaula));
@@ -53,7 +53,7 @@ void frmTaulesAuxiliars::Obre() {
 
 void frmTaulesAuxiliars::ShowModal() {
     Obre();
-    dialegs::MostraModal(this);
+    dialogs::ShowModalWindow(this);
 }
 
 bool frmTaulesAuxiliars::IntegritatViolada() {
@@ -61,7 +61,7 @@ bool frmTaulesAuxiliars::IntegritatViolada() {
     for (const clsINtegritatReferencial& fill : colIntegritatReferencial) {
         const int32_t clau = rstRecordsetActual->Value(strCampIntegritat).toLong();
         const std::string xml =
-            CridaSuport(support::GetListAuxiliar, {fill.strNomTaulaFill, fill.strClauTaulaFill, clau, std::string()})
+            CallSupport(support::GetListAuxiliar, {fill.strNomTaulaFill, fill.strClauTaulaFill, clau, std::string()})
                 .toString();
         if (objFuncionsCapaInterficie.PassaXMLARecordset(xml)->RecordCount() > 0) {
             strTaulaViolada_ = fill.strNomTaulaFill;
@@ -71,7 +71,7 @@ bool frmTaulesAuxiliars::IntegritatViolada() {
     return false;
 }
 
-void frmTaulesAuxiliars::OmpleNou() {
+void frmTaulesAuxiliars::FillNew() {
     if (!base::Trim(strNomCampFiltre, " ").empty())
         rstRecordsetActual->SetValue(strNomCampFiltre, lngValorCampFiltre);
 }

@@ -5,12 +5,12 @@
 // its exit button hides it.
 #pragma once
 
-#include "core/LookupTableEditor.h"
-#include "framework/FinestraManteniment.h"
+#include "core/services/LookupTableEditor.h"
+#include "framework/MaintenanceWindow.h"
 
 namespace velmar {
 
-class frmTaulesAuxiliars final : public FinestraManteniment, public frmTaulesAuxiliarsBase {
+class frmTaulesAuxiliars final : public MaintenanceWindow, public LookupTableEditor {
 public:
     explicit frmTaulesAuxiliars(QWidget* parent = nullptr);
 
@@ -24,7 +24,7 @@ private:
     // Whether a child table holds the current row's key; keeps its name.
     bool IntegritatViolada();
     // A row added under a filter is in it.
-    void OmpleNou() override;
+    void FillNew() override;
 
     std::string strTaulaViolada_;
 };

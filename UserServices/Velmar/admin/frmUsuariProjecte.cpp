@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 #include "Brintel/BrintelNames.h"
-#include "core/BindingSource.h"
-#include "core/DataCombo.h"
-#include "core/Dialegs.h"
-#include "core/LlistaRegistres.h"
-#include "core/RecordsetModel.h"
+#include "core/binding/BindingSource.h"
+#include "core/controls/DataCombo.h"
+#include "core/services/Dialogs.h"
+#include "core/controls/RecordList.h"
+#include "core/binding/RecordsetModel.h"
 
 namespace velmar {
 namespace {
@@ -26,7 +26,7 @@ RecordsetRef DelQueCrida(const com::ObjectRef& queCrida, const char* nom) {
 }  // namespace
 
 frmUsuariProjecte::frmUsuariProjecte(QWidget* parent)
-    : FinestraLlista(
+    : ListWindow(
           {.nom = "frmUsuariProjecte",
            .classeSuport = support::SvrUsuariProjectes,
            .recupera = "RecuperaUsuarisProjectes",
@@ -38,13 +38,13 @@ frmUsuariProjecte::frmUsuariProjecte(QWidget* parent)
                        .desa = support::SaveUsuariProjecte}},
            // A text that names no project of the list chooses none.
            .reglesDesa = {{"valProjecteBuit",
-                           [](Finestra& f) {
+                           [](DataWindow& f) {
                                return static_cast<frmUsuariProjecte&>(f).cmbProjectes->BoundValue().isNull();
                            }},
                           {"valProjecteJaSeleccionat",
-                           [](Finestra& f) {
+                           [](DataWindow& f) {
                                auto& w = static_cast<frmUsuariProjecte&>(f);
-                               return w.rstRecordsetActual.Files() > 0 &&
+                               return w.rstRecordsetActual.RowCount() > 0 &&
                                       w.objFuncionsCapaInterficie.ComptaAparicionsValorEnRecordset(
                                           w.rstRecordsetActual.Ref(), "NumProjecte", w.cmbProjectes->BoundValue()) > 0;
                            }}}},
@@ -58,21 +58,21 @@ frmUsuariProjecte::frmUsuariProjecte(QWidget* parent)
     cmbProjectes->SetListField("NomProjecte");
     cmbProjectes->SetBoundColumn("NumProjecte");
     cmbProjectes->setMinimumWidth(cmbProjectes->fontMetrics().averageCharWidth() * 40);
-    auto* cmdAfegir = dialegs::Control<QPushButton>(this, "cmdAfegir");
-    auto* cmdEliminar = dialegs::Control<QPushButton>(this, "cmdEliminar");
-    auto* cmdSortir = dialegs::Control<QPushButton>(this, "cmdSortir");
+    auto* cmdAfegir = dialogs::Control<QPushButton>(this, "cmdAfegir");
+    auto* cmdEliminar = dialogs::Control<QPushButton>(this, "cmdEliminar");
+    auto* cmdSortir = dialogs::Control<QPushButton>(this, "cmdSortir");
     connect(cmdAfegir, &QPushButton::clicked, this, [this] { Afegir(); });
     connect(cmdEliminar, &QPushButton::clicked, this, [this] { Eliminar(); });
     connect(cmdSortir, &QPushButton::clicked, this, &QWidget::close);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(dialegs::Control<QLabel>(this, "lblUsuari"), 0, 0);
+    layout->addWidget(dialogs::Control<QLabel>(this, "lblUsuari"), 0, 0);
     layout->addWidget(lblNomUsuari, 0, 1, 1, 2);
-    layout->addWidget(dialegs::Control<QLabel>(this, "lblProjectes"), 1, 0, 1, 3);
+    layout->addWidget(dialogs::Control<QLabel>(this, "lblProjectes"), 1, 0, 1, 3);
     layout->addWidget(cmbProjectes, 2, 0, 1, 2);
     layout->addWidget(cmdAfegir, 2, 2);
-    layout->addWidget(EtiquetaLlista(), 3, 0, 1, 3);
-    layout->addWidget(ControlLlista(), 4, 0, 1, 3);
+    layout->addWidget(ListLabel(), 3, 0, 1, 3);
+    layout->addWidget(ListControl(), 4, 0, 1, 3);
     layout->addWidget(cmdEliminar, 5, 0);
     layout->addWidget(cmdSortir, 5, 2);
     layout->setColumnStretch(1, 1);
@@ -82,9 +82,9 @@ void frmUsuariProjecte::Obre() { IniciFormulari(); }
 
 void frmUsuariProjecte::IniciFormulari() {
     TopLevel("IniciFormulari", [this] {
-        CreaSuport();
-        Tradueix();
-        Entra(Mode::Consulta);
+        CreateSupport();
+        Translate();
+        EnterMode(Mode::Browsing);
         const RecordsetRef usuari = DelQueCrida(frmFormulariQueCrida, "rstRecordsetActual");
         lblNomUsuari->setText(RecordsetModel::Text(usuari->Value("NomUsuari")));
         // A user not yet saved has no number to give projects to: the
@@ -94,7 +94,7 @@ void frmUsuariProjecte::IniciFormulari() {
             for (QWidget* control : {static_cast<QWidget*>(cmbProjectes), findChild<QWidget*>("cmdAfegir"),
                                      findChild<QWidget*>("cmdEliminar")})
                 control->setEnabled(false);
-            return dialegs::MissatgeOk(Missatge("valUsuariNoDesat"));
+            return dialogs::ShowMessage(Message("valUsuariNoDesat"));
         }
         lngUsuari = numero.toLong();
         Recupera();
@@ -107,36 +107,36 @@ void frmUsuariProjecte::IniciFormulari() {
 void frmUsuariProjecte::Afegir() {
     TopLevel("Afegir", [this] {
         const std::string message = CadenaValidacioRegistreActual();
-        if (!message.empty()) return dialegs::MissatgeOk(message);
-        Taula& afegir = *TaulaPerNom("rstRecordsetAfegir");
-        Carrega(afegir);
+        if (!message.empty()) return dialogs::ShowMessage(message);
+        Table& afegir = *TableByName("rstRecordsetAfegir");
+        Load(afegir);
         afegir->AddNew();
         afegir->SetValue("NumUsuari", lngUsuari);
         afegir->SetValue("NumProjecte", cmbProjectes->BoundValue());
         afegir->Update();
         PropagaCanvisABD();
         RefrescaFormulariActualitzacio();
-        Entra(Mode::Consulta);
+        EnterMode(Mode::Browsing);
     });
 }
 
 void frmUsuariProjecte::Eliminar() {
     TopLevel("Eliminar", [this] {
-        if (!ConfirmaEliminar()) return;
-        Entra(Mode::Eliminacio);
+        if (!ConfirmDelete()) return;
+        EnterMode(Mode::Deleting);
         try {
             const int32_t projecte = rstRecordsetActual->Value("NumProjecte").toLong();
-            CridaSuport(support::DeleteUsuariProjecte, {lngUsuari, projecte});
+            CallSupport(support::DeleteUsuariProjecte, {lngUsuari, projecte});
         } catch (...) {
             // Nothing was removed: the next addition reads the list from the
             // server again.
-            Entra(Mode::Consulta);
+            EnterMode(Mode::Browsing);
             throw;
         }
         // Already gone on the server: the row only leaves the window's list.
         rstRecordsetActual->Delete();
         RefrescaFormulariActualitzacio();
-        Entra(Mode::Consulta);
+        EnterMode(Mode::Browsing);
     });
 }
 

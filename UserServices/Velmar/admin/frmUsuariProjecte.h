@@ -4,7 +4,7 @@
 // nothing waits for a save when it closes.
 #pragma once
 
-#include "framework/FinestraLlista.h"
+#include "framework/ListWindow.h"
 
 class QLabel;
 
@@ -12,7 +12,7 @@ namespace velmar {
 
 class DataCombo;
 
-class frmUsuariProjecte final : public FinestraLlista {
+class frmUsuariProjecte final : public ListWindow {
 public:
     explicit frmUsuariProjecte(QWidget* parent = nullptr);
 

@@ -7,10 +7,10 @@
 
 #include "Brintel/BrintelNames.h"
 #include "admin/frmUsuariProjecte.h"
-#include "core/Bloqueig.h"
-#include "core/ComboSiNo.h"
-#include "core/Dialegs.h"
-#include "core/LlistaRegistres.h"
+#include "core/controls/Locking.h"
+#include "core/controls/YesNoCombo.h"
+#include "core/services/Dialogs.h"
+#include "core/controls/RecordList.h"
 #include "dialogs/frmEntraPassword.h"
 
 namespace velmar {
@@ -44,7 +44,7 @@ private:
 }  // namespace
 
 frmUsuaris::frmUsuaris(QWidget* parent)
-    : FinestraManteniment(
+    : MaintenanceWindow(
           {.nom = "frmUsuaris",
            .classeSuport = support::SvrUsuaris,
            .recupera = "RecuperaUsuaris",
@@ -52,55 +52,55 @@ frmUsuaris::frmUsuaris(QWidget* parent)
            .taules = {{.recordset = "rstRecordsetSeguretat", .llista = support::GetNivellsSeguretat},
                       {.recordset = "rstRecordsetNomsIdiomes", .llista = support::GetIdiomes},
                       {.recordset = "rstRecordsetProjectes", .llista = support::GetProjectes}},
-           .controls = {CampText("lblNomUsuari", "txtNomUsuari", "NomUsuari"),
-                        CampText("lblLogin", "txtLogin", "Login"),
-                        CampContrasenya("lblPassword", "txtPassword", "Password"),
-                        CampDataCombo("lblNivellSeguretat", "cmbSeguretat", "NumNivellSeguretat",
+           .controls = {TextField("lblNomUsuari", "txtNomUsuari", "NomUsuari"),
+                        TextField("lblLogin", "txtLogin", "Login"),
+                        PasswordField("lblPassword", "txtPassword", "Password"),
+                        DataComboField("lblNivellSeguretat", "cmbSeguretat", "NumNivellSeguretat",
                                       "rstRecordsetSeguretat", "CodNivellSeguretat", "NumNivellSeguretat"),
-                        CampDataCombo("lblIdioma", "cmbIdioma", "NumIdioma", "rstRecordsetNomsIdiomes", "CodIdioma",
+                        DataComboField("lblIdioma", "cmbIdioma", "NumIdioma", "rstRecordsetNomsIdiomes", "CodIdioma",
                                       "NumIdioma"),
-                        CampSiNo("lblAutoritzat", "cmbAutoritzat", "Autoritzat")},
-           .reglesDesa = {Regla::CampsBuits({"txtNomUsuari", "txtLogin", "txtPassword", "cmbAutoritzat", "cmbIdioma",
+                        YesNoField("lblAutoritzat", "cmbAutoritzat", "Autoritzat")},
+           .reglesDesa = {Rule::EmptyFields({"txtNomUsuari", "txtLogin", "txtPassword", "cmbAutoritzat", "cmbIdioma",
                                              "cmbSeguretat"},
                                             "valAlgunCampBuit"),
-                          Regla::Repetit("NomUsuari", "valRepetitNomUsuari"),
-                          Regla::Repetit("Login", "valRepetitNomLogin")},
-           .reglesElimina = {Regla::Referenciada()}},
+                          Rule::Repeated("NomUsuari", "valRepetitNomUsuari"),
+                          Rule::Repeated("Login", "valRepetitNomLogin")},
+           .reglesElimina = {Rule::Referenced()}},
           {.nom = "lstUsuaris", .etiqueta = "lblTitolUsuaris", .camp = "NomUsuari"}, parent, "fraUsuari"),
-      cmdAccesProjectes(dialegs::Control<QPushButton>(this, "cmdAccesProjectes")) {
-    Camps()->addRow(cmdAccesProjectes);
+      cmdAccesProjectes(dialogs::Control<QPushButton>(this, "cmdAccesProjectes")) {
+    FieldForm()->addRow(cmdAccesProjectes);
     connect(cmdAccesProjectes, &QPushButton::clicked, this, [this] { ObreFormulariAccesProjectes(); });
     new DemanaContrasenya(findChild<QWidget*>("txtPassword"), [this] { ObreFormulariPassword(); });
-    ControlLlista()->setMinimumWidth(ControlLlista()->fontMetrics().averageCharWidth() * 60);
+    ListControl()->setMinimumWidth(ListControl()->fontMetrics().averageCharWidth() * 60);
     IniciFormulari();
 }
 
-void frmUsuaris::AbansDeLligar() {
-    strTextSi = QString::fromStdString(MissatgeDefecte("dtaSi", "Sí"));
-    strTextNo = QString::fromStdString(MissatgeDefecte("dtaNo", "No"));
-    findChild<ComboSiNo*>("cmbAutoritzat")->SetTextos(strTextSi, strTextNo);
+void frmUsuaris::BeforeBinding() {
+    strTextSi = QString::fromStdString(MessageOrDefault("dtaSi", "Sí"));
+    strTextNo = QString::fromStdString(MessageOrDefault("dtaNo", "No"));
+    findChild<YesNoCombo*>("cmbAutoritzat")->SetTexts(strTextSi, strTextNo);
     ConfiguraLlistaAmbNomsCamps();
 }
 
 void frmUsuaris::ConfiguraLlistaAmbNomsCamps() {
     Inner("ConfiguraLlistaAmbNomsCamps", [this] {
-        std::vector<LlistaRegistres::Columna> columnes;
+        std::vector<RecordList::ListColumn> columnes;
         for (int32_t camp = 0; camp < rstRecordsetActual->FieldCount(); ++camp) {
             const std::string nom(base::Trim(rstRecordsetActual->Field(camp).name, " "));
             if (std::ranges::find(kCampsLlista, nom) == std::end(kCampsLlista)) continue;
-            LlistaRegistres::Columna columna{.camp = nom, .titol = QString::fromStdString(MissatgeDefecte("fld" + nom, nom))};
+            RecordList::ListColumn columna{.camp = nom, .titol = QString::fromStdString(MessageOrDefault("fld" + nom, nom))};
             if (nom == "Autoritzat")
                 columna.text = [this](const com::Variant& valor) {
                     return !valor.isNull() && valor.toBool() ? strTextSi : strTextNo;
                 };
             columnes.push_back(std::move(columna));
         }
-        ControlLlista()->SetColumnes(std::move(columnes));
+        ListControl()->SetColumns(std::move(columnes));
     });
 }
 
-void frmUsuaris::OmpleNou() {
-    const ado::Recordset& idiomes = *TaulaPerNom("rstRecordsetNomsIdiomes")->Ref();
+void frmUsuaris::FillNew() {
+    const ado::Recordset& idiomes = *TableByName("rstRecordsetNomsIdiomes")->Ref();
     // Both columns read alike, so that a code and its number share an index.
     const std::vector<com::Variant> codis = idiomes.ColumnValues(idiomes.FieldIndex("CodIdioma"));
     const std::vector<com::Variant> numeros = idiomes.ColumnValues(idiomes.FieldIndex("NumIdioma"));
@@ -110,11 +110,11 @@ void frmUsuaris::OmpleNou() {
 }
 
 void frmUsuaris::RefreshModeFormEdicio(bool edicio) {
-    FinestraManteniment::RefreshModeFormEdicio(edicio);
+    MaintenanceWindow::RefreshModeFormEdicio(edicio);
     // The password takes no typing in any mode: the dialog fills it.
-    Bloqueja(findChild<QWidget*>("txtPassword"), true);
+    SetLocked(findChild<QWidget*>("txtPassword"), true);
     // A user not yet saved has no number to give projects to.
-    const bool desat = rstRecordsetActual.Files() > 0 && !rstRecordsetActual->IsBOF() &&
+    const bool desat = rstRecordsetActual.RowCount() > 0 && !rstRecordsetActual->IsBOF() &&
                        !rstRecordsetActual->IsEOF() && !rstRecordsetActual->Value("NumUsuari").isNull();
     cmdAccesProjectes->setEnabled(edicio && desat);
 }
@@ -134,7 +134,7 @@ void frmUsuaris::ObreFormulariAccesProjectes() {
         frmUsuariProjecte dialeg(this);
         dialeg.frmFormulariQueCrida = Objecte();
         dialeg.Obre();
-        dialegs::MostraModal(&dialeg);
+        dialogs::ShowModalWindow(&dialeg);
     });
 }
 

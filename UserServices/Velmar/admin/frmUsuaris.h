@@ -4,23 +4,23 @@
 // the projects the user may open are kept in the project-access dialog.
 #pragma once
 
-#include "framework/FinestraManteniment.h"
+#include "framework/MaintenanceWindow.h"
 
 class QPushButton;
 
 namespace velmar {
 
-class frmUsuaris final : public FinestraManteniment {
+class frmUsuaris final : public MaintenanceWindow {
 public:
     explicit frmUsuaris(QWidget* parent = nullptr);
 
 private:
-    void AbansDeLligar() override;
+    void BeforeBinding() override;
     // The list's columns: the name, login and authorised flag, in the order
     // of their fields, with their headers in the user's language.
     void ConfiguraLlistaAmbNomsCamps();
     // A new user speaks Català when the languages have it.
-    void OmpleNou() override;
+    void FillNew() override;
     void RefreshModeFormEdicio(bool edicio) override;
     void ObreFormulariPassword();
     void ObreFormulariAccesProjectes();

@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "connections/ArbreElements.h"
+#include "connections/ElementTree.h"
 #include "connections/frmEscomesaElem.h"
 #include "connections/frmEscomeses.h"
-#include "core/DataCombo.h"
+#include "core/controls/DataCombo.h"
 
 namespace velmar {
 namespace {
@@ -30,8 +30,8 @@ Control Combo(const char* etiqueta, const char* nom, const char* numero, const c
     const std::string integritat = std::string("T_EscomesaElements, ") + numero;
     static std::vector<std::string> integritats;  // the texts the declarations point to
     integritats.push_back(integritat);
-    return CampDataCombo(etiqueta, nom, numero, llista, codi, numero,
-                         BotoAuxiliar{.nom = boto,
+    return DataComboField(etiqueta, nom, numero, llista, codi, numero,
+                         LookupButton{.nom = boto,
                                       .taula = taula,
                                       .campIdentificador = numero,
                                       .campCodi = codi,
@@ -40,8 +40,8 @@ Control Combo(const char* etiqueta, const char* nom, const char* numero, const c
                          kElements);
 }
 
-Finestra::Declaracio Declara() {
-    std::vector<DeclaracioTaula> taules;
+DataWindow::Declaration Declara() {
+    std::vector<TableDeclaration> taules;
     for (const char* llista : kLlistes) taules.push_back({.recordset = llista});
     return {.nom = kName,
             .taules = std::move(taules),
@@ -52,7 +52,7 @@ Finestra::Declaracio Declara() {
                                "TTE_ElementCodi", "NumElementTipus"),
                          Combo("lblValor", "cmbValor", "NumElementValor", "rstRecordsetValorElements",
                                "CodElementValor", "cmdValor", "TTE_ElementValor", "NumElementTipus"),
-                         CampText("lblObservacions", "txtObservacions", "Observacions", kElements)}};
+                         TextField("lblObservacions", "txtObservacions", "Observacions", kElements)}};
 }
 
 // Two values of a field are one: both Null, the same key, or the same text.
@@ -65,7 +65,7 @@ bool Igual(const com::Variant& a, const com::Variant& b) {
 }  // namespace
 
 frmElementsProp::frmElementsProp(frmEscomesaElem* cridant, int32_t codiOrigen, bool nou)
-    : Finestra(Declara(), cridant),
+    : DataWindow(Declara(), cridant),
       frmFormulariQueCrida(cridant),
       lngNumCodiElementOrigen(codiOrigen),
       bolNouElement(nou),
@@ -73,11 +73,11 @@ frmElementsProp::frmElementsProp(frmEscomesaElem* cridant, int32_t codiOrigen, b
     setWindowFlag(Qt::Dialog);
     auto* marc = new QGroupBox(this);
     marc->setObjectName("Frame1");
-    marc->setLayout(Camps());
+    marc->setLayout(FieldForm());
     auto* botons = new QHBoxLayout;
     botons->addStretch();
-    QPushButton* acceptar = dialegs::Control<QPushButton>(this, "cmdAcceptar");
-    QPushButton* cancellar = dialegs::Control<QPushButton>(this, "cmdCancellar");
+    QPushButton* acceptar = dialogs::Control<QPushButton>(this, "cmdAcceptar");
+    QPushButton* cancellar = dialogs::Control<QPushButton>(this, "cmdCancellar");
     connect(acceptar, &QPushButton::clicked, this, [this] { Acceptar(); });
     connect(cancellar, &QPushButton::clicked, this, [this] { Cancellar(); });
     acceptar->setDefault(true);
@@ -93,18 +93,18 @@ frmElementsProp::frmElementsProp(frmEscomesaElem* cridant, int32_t codiOrigen, b
 
 frmEscomeses& frmElementsProp::Escomeses() const { return *frmFormulariQueCrida->frmFormulariQueCrida; }
 
-ado::Recordset& frmElementsProp::Elements() const { return *Escomeses().TaulaPerNom(kElements)->Ref(); }
+ado::Recordset& frmElementsProp::Elements() const { return *Escomeses().TableByName(kElements)->Ref(); }
 
 void frmElementsProp::IniciFormulari() {
     TopLevel("IniciFormulari", [this] {
-        Tradueix();
-        strNomEscomesa = MissatgeDefecte("valNomEscomesa", "Escomesa");
+        Translate();
+        strNomEscomesa = MessageOrDefault("valNomEscomesa", "Escomesa");
         // The rows and lists are the service-connection window's own.
-        for (const char* llista : kLlistes) Posa(*TaulaPerNom(llista), Escomeses().TaulaPerNom(llista)->Ref());
+        for (const char* llista : kLlistes) SetRows(*TableByName(llista), Escomeses().TableByName(llista)->Ref());
         OmpleComboOrigen(lngNumCodiElementOrigen);
-        LligaControls();
-        PosaOrigensCombos();
-        Entra(Mode::Edicio);
+        BindControls();
+        SetComboSources();
+        EnterMode(Mode::Editing);
         if (!bolNouElement)
             for (const char* camp : kCamps) valorsInicials_.push_back(Elements().Value(camp));
     });
@@ -112,7 +112,7 @@ void frmElementsProp::IniciFormulari() {
 
 // The connection, then every element code, with `codi` chosen.
 void frmElementsProp::OmpleComboOrigen(int32_t codi) {
-    const ado::Recordset& codis = *TaulaPerNom(kCodis)->Ref();
+    const ado::Recordset& codis = *TableByName(kCodis)->Ref();
     const std::vector<com::Variant> numeros = codis.ColumnValues(codis.FieldIndex("NumElementCodi"));
     const std::vector<com::Variant> textos = codis.ColumnValues(codis.FieldIndex("CodElementCodi"));
     cmbOrigen->clear();
@@ -127,10 +127,10 @@ void frmElementsProp::OmpleComboOrigen(int32_t codi) {
     cmbOrigen->setCurrentIndex(triat);
 }
 
-void frmElementsProp::RecarregaLlista(Taula& taula, const RecordsetRef& files) {
-    Taula& propia = *Escomeses().TaulaPerNom(taula.Nom());
-    base::CallChecked(Escomeses(), &frmEscomeses::RecarregaLlista, propia, files);
-    Posa(taula, propia.Ref());
+void frmElementsProp::ReloadList(Table& taula, const RecordsetRef& files) {
+    Table& propia = *Escomeses().TableByName(taula.Nom());
+    base::CallChecked(Escomeses(), &frmEscomeses::ReloadList, propia, files);
+    SetRows(taula, propia.Ref());
     if (taula.Nom() == kCodis) OmpleComboOrigen(cmbOrigen->currentData().toInt());
 }
 
@@ -142,12 +142,12 @@ void frmElementsProp::Acceptar() {
         // left or not.
         for (const char* nom : kCombos) FixaDataCombo(findChild<DataCombo*>(nom));
         const std::string message = CadenaValidacioRegistreActual();
-        if (!message.empty()) return dialegs::MissatgeOk(message);
+        if (!message.empty()) return dialogs::ShowMessage(message);
         ado::Recordset& elements = Elements();
         bool escriu = bolNouElement;
         if (!bolNouElement) {
             if (HiHaCanvis()) {
-                escriu = dialegs::PreguntaSiNo(MissatgeDefecte("valGuardarCanvis", "Desitja guardar els canvis?"));
+                escriu = dialogs::AskYesNoQuestion(MessageOrDefault("valGuardarCanvis", "Desitja guardar els canvis?"));
                 // Not kept: the element is as it was, as Cancel leaves it.
                 if (!escriu) PosaValorsInicials();
             } else {
@@ -158,7 +158,7 @@ void frmElementsProp::Acceptar() {
             // The parent is the element of the code chosen as origin.
             const int32_t codi = cmbOrigen->currentData().toInt();
             int32_t pare = 0;
-            for (const arbre::Element& element : arbre::Llegeix(elements))
+            for (const element_tree::Element& element : element_tree::ReadElements(elements))
                 if (codi != 0 && DataCombo::SameKey(element.codi, codi)) {
                     pare = element.num;
                     break;
@@ -183,14 +183,14 @@ void frmElementsProp::Cancellar() {
 }
 
 void frmElementsProp::FixaDataCombo(DataCombo* combo) {
-    if (!tancat_) Finestra::FixaDataCombo(combo);
+    if (!tancat_) DataWindow::FixaDataCombo(combo);
 }
 
 // Closing the dialog is cancelling it.
 void frmElementsProp::closeEvent(QCloseEvent* event) {
     if (!tancat_) Cancellar();
     if (!tancat_) return event->ignore();
-    Finestra::closeEvent(event);
+    DataWindow::closeEvent(event);
 }
 
 void frmElementsProp::PosaValorsInicials() {
@@ -213,7 +213,7 @@ bool frmElementsProp::HiHaCanvis() {
 
 std::string frmElementsProp::CadenaValidacioRegistreActual() {
     std::string text;
-    Inner("CadenaValidacioRegistreActual", [this, &text] { text = Missatge(CodiValidacio()); });
+    Inner("CadenaValidacioRegistreActual", [this, &text] { text = Message(CodiValidacio()); });
     return text;
 }
 
@@ -224,9 +224,9 @@ std::string frmElementsProp::CodiValidacio() {
     // to compare.
     const com::Variant numero = codi->BoundValue();
     if (numero.isNull()) return "valCodiBuit";
-    const std::vector<arbre::Element> elements = arbre::Llegeix(Elements());
+    const std::vector<element_tree::Element> elements = element_tree::ReadElements(Elements());
     const auto mateixCodi = [](const com::Variant& numero) {
-        return [numero](const arbre::Element& e) { return DataCombo::SameKey(e.codi, numero); };
+        return [numero](const element_tree::Element& e) { return DataCombo::SameKey(e.codi, numero); };
     };
     if (std::ranges::count_if(elements, mateixCodi(numero)) > 1) return "valCodiElementRepetits";
     if (cmbOrigen->currentIndex() > 0) {
@@ -234,7 +234,7 @@ std::string frmElementsProp::CodiValidacio() {
         if (pare == elements.end()) return "valNoExisteixOrigen";
         // Neither its own child nor its descendants' may it become.
         const int32_t element = Elements().Value("NumElement").isNull() ? 0 : Elements().Value("NumElement").toLong();
-        if (std::ranges::count(arbre::Descendents(elements, element), pare->num) > 0) return "valOrigenDescendent";
+        if (std::ranges::count(element_tree::Descendants(elements, element), pare->num) > 0) return "valOrigenDescendent";
     }
     return {};
 }

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "Com/Variant.h"
-#include "framework/Finestra.h"
+#include "framework/DataWindow.h"
 
 class QComboBox;
 
@@ -15,7 +15,7 @@ namespace velmar {
 class frmEscomesaElem;
 class frmEscomeses;
 
-class frmElementsProp final : public Finestra {
+class frmElementsProp final : public DataWindow {
 public:
     // Over the element tree window `frmFormulariQueCrida`: the current
     // element row, new or to edit, with the parent whose code is
@@ -28,7 +28,7 @@ public:
 
     // A lookup list given what the lookup-table editor left, in the
     // service-connection window, which holds it.
-    void RecarregaLlista(Taula& taula, const RecordsetRef& files) override;
+    void ReloadList(Table& taula, const RecordsetRef& files) override;
 
 private:
     void IniciFormulari();

@@ -11,11 +11,11 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "connections/ArbreElements.h"
+#include "connections/ElementTree.h"
 #include "connections/frmElementsProp.h"
 #include "connections/frmEscomeses.h"
-#include "core/Bloqueig.h"
-#include "framework/Referencies.h"
+#include "core/controls/Locking.h"
+#include "framework/References.h"
 
 namespace velmar {
 namespace {
@@ -30,7 +30,7 @@ int32_t Numero(const com::Variant& value) { return value.isNull() ? 0 : value.to
 frmEscomesaElem::frmEscomesaElem(frmEscomeses* cridant)
     // A window of its own, not a child of the calling window: that one's
     // commands reach its own controls only.
-    : Finestra({.nom = kName}),
+    : DataWindow({.nom = kName}),
       frmFormulariQueCrida(cridant),
       trvElements(new QTreeWidget(this)),
       txtEscomesa(new QLineEdit(this)) {
@@ -43,11 +43,11 @@ frmEscomesaElem::frmEscomesaElem(frmEscomeses* cridant)
     connect(trvElements, &QTreeWidget::currentItemChanged, this, [this] { RefrescaFormulariLectura(); });
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(dialegs::Control<QLabel>(this, "lblEscomesa"), 0, 0);
+    layout->addWidget(dialogs::Control<QLabel>(this, "lblEscomesa"), 0, 0);
     layout->addWidget(txtEscomesa, 0, 1);
-    layout->addWidget(dialegs::Control<QLabel>(this, "lblElements"), 1, 0, 1, 2);
+    layout->addWidget(dialogs::Control<QLabel>(this, "lblElements"), 1, 0, 1, 2);
     layout->addWidget(trvElements, 2, 0, 1, 2);
-    QHBoxLayout* botons = FilaOrdres({{"cmdNou", [this] { Nou(); }},
+    QHBoxLayout* botons = CommandRow({{"cmdNou", [this] { Nou(); }},
                                       {"cmdEditar", [this] { Editar(); }},
                                       {"cmdEliminar", [this] { Eliminar(); }},
                                       {"cmdExportar", [this] { ExportaEsquemaUsuari(); }},
@@ -62,14 +62,14 @@ frmEscomesaElem::frmEscomesaElem(frmEscomeses* cridant)
 }
 
 ado::Recordset& frmEscomesaElem::Elements() const {
-    return *frmFormulariQueCrida->TaulaPerNom("rstRecordsetElements")->Ref();
+    return *frmFormulariQueCrida->TableByName("rstRecordsetElements")->Ref();
 }
 
 void frmEscomesaElem::IniciFormulari() {
     TopLevel("IniciFormulari", [this] {
-        Tradueix();
-        const Taula& escomeses = frmFormulariQueCrida->rstRecordsetActual;
-        const bool fila = escomeses.Files() > 0 && !escomeses->IsBOF() && !escomeses->IsEOF();
+        Translate();
+        const Table& escomeses = frmFormulariQueCrida->rstRecordsetActual;
+        const bool fila = escomeses.RowCount() > 0 && !escomeses->IsBOF() && !escomeses->IsEOF();
         const com::Variant numero = fila ? escomeses->Value("NumEscomesa") : com::Variant::Null();
         lngNumEscomesa = numero.isNull() ? -1 : numero.toLong();
         strNumEscomesa = lngNumEscomesa == -1 ? std::string() : com::Str(lngNumEscomesa);
@@ -79,13 +79,13 @@ void frmEscomesaElem::IniciFormulari() {
         };
         txtEscomesa->setText(QString::fromStdString(strNumEscomesa) + "-" + text("cmbCarrer") + "-" +
                              text("txtPostal"));
-        Bloqueja(txtEscomesa, true);
-        strNomEscomesa = MissatgeDefecte("valNomEscomesa", "Escomesa");
+        SetLocked(txtEscomesa, true);
+        strNomEscomesa = MessageOrDefault("valNomEscomesa", "Escomesa");
         RefrescaFormulariActualitzacio();
         // The next new element is numbered below every temporary number
         // the rows already hold.
         int32_t minim = 0;
-        for (const arbre::Element& element : arbre::Llegeix(Elements())) minim = std::min(minim, element.num);
+        for (const element_tree::Element& element : element_tree::ReadElements(Elements())) minim = std::min(minim, element.num);
         lngNumElementTemporal = minim - 1;
     });
 }
@@ -112,22 +112,22 @@ void frmEscomesaElem::OmpleArbreElements() {
     const QSignalBlocker quiet(trvElements);
     trvElements->clear();
     auto* arrel = new QTreeWidgetItem(trvElements, {QString::fromStdString(strNomEscomesa + " " + strNumEscomesa)});
-    arrel->setData(0, arbre::kClau, QString::fromStdString(arbre::Clau(0)));
+    arrel->setData(0, element_tree::kClau, QString::fromStdString(element_tree::Clau(0)));
 
-    const std::vector<arbre::Element> elements = arbre::Llegeix(Elements());
+    const std::vector<element_tree::Element> elements = element_tree::ReadElements(Elements());
     const auto llista = [this](const char* name) -> const ado::Recordset& {
-        return *frmFormulariQueCrida->TaulaPerNom(name)->Ref();
+        return *frmFormulariQueCrida->TableByName(name)->Ref();
     };
     const ado::Recordset &tipus = llista("rstRecordsetTipusElements"), &codis = llista("rstRecordsetCodiElements"),
                          &valors = llista("rstRecordsetValorElements");
     const auto afegeix = [&](auto& self, QTreeWidgetItem* pare, int32_t origen) -> void {
-        for (const arbre::Element& e : elements) {
+        for (const element_tree::Element& e : elements) {
             if (e.origen != origen || e.num == origen) continue;
-            const std::string text = arbre::Codi(tipus, "CodElementTipus", "NumElementTipus", e.tipus) + " " +
-                                     arbre::Codi(codis, "CodElementCodi", "NumElementCodi", e.codi) + " " +
-                                     arbre::Codi(valors, "CodElementValor", "NumElementValor", e.valor);
+            const std::string text = element_tree::Codi(tipus, "CodElementTipus", "NumElementTipus", e.tipus) + " " +
+                                     element_tree::Codi(codis, "CodElementCodi", "NumElementCodi", e.codi) + " " +
+                                     element_tree::Codi(valors, "CodElementValor", "NumElementValor", e.valor);
             auto* node = new QTreeWidgetItem(pare, {QString::fromStdString(text)});
-            node->setData(0, arbre::kClau, QString::fromStdString(arbre::Clau(e.num)));
+            node->setData(0, element_tree::kClau, QString::fromStdString(element_tree::Clau(e.num)));
             self(self, node, e.num);
         }
         pare->setExpanded(pare->childCount() > 0);
@@ -149,12 +149,12 @@ void frmEscomesaElem::RefrescaFormulariLectura() {
     TopLevel("RefrescaFormulariLectura", [this] {
         const QTreeWidgetItem* node = trvElements->currentItem();
         const int32_t numero =
-            node ? static_cast<int32_t>(com::Val(node->data(0, arbre::kClau).toString().mid(4).toStdString())) : 0;
+            node ? static_cast<int32_t>(com::Val(node->data(0, element_tree::kClau).toString().mid(4).toStdString())) : 0;
         if (numero == 0) {
             objMarcadorRegistreActual = com::Variant::Null();
             return;
         }
-        arbre::MouA(Elements(), numero);
+        element_tree::MoveTo(Elements(), numero);
         objMarcadorRegistreActual = Elements().Bookmark();
     });
 }
@@ -163,7 +163,7 @@ void frmEscomesaElem::RefrescaFormulariLectura() {
 
 void frmEscomesaElem::ObreElementsProp(int32_t codiOrigen, bool nou) {
     frmElementsProp dialeg(this, codiOrigen, nou);
-    dialegs::MostraModal(&dialeg);
+    dialogs::ShowModalWindow(&dialeg);
 }
 
 void frmEscomesaElem::Nou() {
@@ -187,7 +187,7 @@ void frmEscomesaElem::Editar() {
         ado::Recordset& elements = Elements();
         const int32_t pare = Numero(elements.Value("ElementOrigen"));
         int32_t codiOrigen = 0;
-        for (const arbre::Element& element : arbre::Llegeix(elements))
+        for (const element_tree::Element& element : element_tree::ReadElements(elements))
             if (pare != 0 && element.num == pare) codiOrigen = Numero(element.codi);
         ObreElementsProp(codiOrigen, false);
         MostraArbre();
@@ -201,16 +201,16 @@ void frmEscomesaElem::Eliminar() {
         if (!Valid("CadenaValidacioEliminar", "valNoRegistresEliminar")) return;
         ado::Recordset& elements = Elements();
         const int32_t numero = Numero(elements.Value("NumElement"));
-        std::vector<int32_t> esborrats = arbre::Descendents(arbre::Llegeix(elements), numero);
+        std::vector<int32_t> esborrats = element_tree::Descendants(element_tree::ReadElements(elements), numero);
         esborrats.insert(esborrats.begin(), numero);
         for (const int32_t esborrat : esborrats) {
             if (esborrat <= 0) continue;  // not stored yet
-            const std::string taula = referencies::TaulaQueRefereix(kTaulaElements, esborrat);
-            if (!taula.empty()) return dialegs::MissatgeOk(Missatge("valReferenciat" + taula));
+            const std::string taula = references::ReferringTable(kTaulaElements, esborrat);
+            if (!taula.empty()) return dialogs::ShowMessage(Message("valReferenciat" + taula));
         }
-        if (!dialegs::PreguntaSiNo(MissatgeDefecte("valTextEliminar", "valTextEliminar"))) return;
+        if (!dialogs::AskYesNoQuestion(MessageOrDefault("valTextEliminar", "valTextEliminar"))) return;
         for (auto it = esborrats.rbegin(); it != esborrats.rend(); ++it) {
-            arbre::MouA(elements, *it);
+            element_tree::MoveTo(elements, *it);
             elements.Delete();
         }
         MostraArbre();
@@ -224,12 +224,12 @@ void frmEscomesaElem::MostraArbre() {
 
 void frmEscomesaElem::ExportaEsquemaUsuari() {
     TopLevel("ExportaEsquemaUsuari", [this] {
-        const std::string path = ArxiuEscollit([this] { return objFuncionsCapaInterficie.EscullArxiuGravar("bmp"); });
+        const std::string path = ChosenFile([this] { return objFuncionsCapaInterficie.EscullArxiuGravar("bmp"); });
         if (path.empty()) return;
         std::error_code error;
-        if (std::filesystem::exists(path, error) && !dialegs::PreguntaSiNo(Missatge("valSobreescriureArxiu"))) return;
+        if (std::filesystem::exists(path, error) && !dialogs::AskYesNoQuestion(Message("valSobreescriureArxiu"))) return;
         base::CallChecked(*frmFormulariQueCrida, &frmEscomeses::ExportaEsquema, trvElements, path);
-        dialegs::MissatgeOk(MissatgeDefecte("valExportacioAcabada",
+        dialogs::ShowMessage(MessageOrDefault("valExportacioAcabada",
                                             "S'ha realitzat l'exportació de l'esquema dels elements de l'escomesa a un "
                                             "arxiu."));
     });
@@ -242,12 +242,12 @@ void frmEscomesaElem::ExportaEsquemaUsuari() {
 bool frmEscomesaElem::Valid(const char* procediment, const char* senseRegistres) {
     std::string text;
     Inner(procediment, [&] {
-        if (frmFormulariQueCrida->rstRecordsetActual.Files() == 0)
-            text = Missatge(senseRegistres);
+        if (frmFormulariQueCrida->rstRecordsetActual.RowCount() == 0)
+            text = Message(senseRegistres);
         else if (objMarcadorRegistreActual.isNull())
-            text = Missatge("valNoRegistreSeleccionat");
+            text = Message("valNoRegistreSeleccionat");
     });
-    if (!text.empty()) dialegs::MissatgeOk(text);
+    if (!text.empty()) dialogs::ShowMessage(text);
     return text.empty();
 }
 

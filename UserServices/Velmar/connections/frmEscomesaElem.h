@@ -7,7 +7,7 @@
 #pragma once
 
 #include "Com/Variant.h"
-#include "framework/Finestra.h"
+#include "framework/DataWindow.h"
 
 class QLineEdit;
 class QTreeWidget;
@@ -16,7 +16,7 @@ namespace velmar {
 
 class frmEscomeses;
 
-class frmEscomesaElem final : public Finestra {
+class frmEscomesaElem final : public DataWindow {
 public:
     // Sets itself up over the calling window's current connection.
     explicit frmEscomesaElem(frmEscomeses* frmFormulariQueCrida);

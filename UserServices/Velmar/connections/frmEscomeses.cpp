@@ -16,7 +16,7 @@
 
 #include "Base/Text.h"
 #include "Brintel/BrintelNames.h"
-#include "connections/ArbreElements.h"
+#include "connections/ElementTree.h"
 #include "connections/frmEscomesaElem.h"
 
 namespace velmar {
@@ -26,14 +26,14 @@ namespace support = brintel::names;
 
 constexpr std::string_view kName = "frmEscomeses";
 
-DeclaracioTaula Auxiliar(const char* recordset, const char* taula, const char* ordre) {
+TableDeclaration Auxiliar(const char* recordset, const char* taula, const char* ordre) {
     return {.recordset = recordset, .llista = support::GetListAuxiliar, .arguments = [taula, ordre] {
                 return std::vector<com::Variant>{taula, ordre};
             }};
 }
 
 // The lookup lists, in the order they are read.
-std::vector<DeclaracioTaula> Llistes(int32_t projecte) {
+std::vector<TableDeclaration> Llistes(int32_t projecte) {
     const auto projecteArg = [projecte] { return std::vector<com::Variant>{projecte}; };
     return {{.recordset = "rstRecordsetZones", .llista = support::GetZones, .arguments = projecteArg},
             {.recordset = "rstRecordsetCarrers", .llista = support::GetCarrers, .arguments = projecteArg},
@@ -65,9 +65,9 @@ std::vector<DeclaracioTaula> Llistes(int32_t projecte) {
 // key column.
 Control Combo(const char* etiqueta, const char* nom, const char* dataField, const char* llista, const char* taula,
               const char* codi, const char* numero, const char* boto, const char* integritat) {
-    return CampDataCombo(
+    return DataComboField(
         etiqueta, nom, dataField, llista, codi, numero,
-        BotoAuxiliar{
+        LookupButton{
             .nom = boto, .taula = taula, .campIdentificador = numero, .campCodi = codi, .integritat = integritat});
 }
 
@@ -80,26 +80,26 @@ struct Grup {
 // one line, then three columns.
 const Grup kIdentitat{
     "Frame8",
-    {CampText("lblCodi", "txtCodi", "CodEscomesa"),
-     CampDataCombo("lblZona", "cmbZona", "NumZona", "rstRecordsetZones", "CodZona", "NumZona"),
-     CampDataCombo("lblCarrer", "cmbCarrer", "NumCarrer", "rstRecordsetCarrers", "CodCarrer", "NumCarrer"),
-     CampText("lblPostal", "txtPostal", "NumeroPostal"),
-     CampDataCombo("lblInstallacio", "cmbInstallacio", "NumTipusInstalacio", "rstRecordsetTipusInstallacions",
+    {TextField("lblCodi", "txtCodi", "CodEscomesa"),
+     DataComboField("lblZona", "cmbZona", "NumZona", "rstRecordsetZones", "CodZona", "NumZona"),
+     DataComboField("lblCarrer", "cmbCarrer", "NumCarrer", "rstRecordsetCarrers", "CodCarrer", "NumCarrer"),
+     TextField("lblPostal", "txtPostal", "NumeroPostal"),
+     DataComboField("lblInstallacio", "cmbInstallacio", "NumTipusInstalacio", "rstRecordsetTipusInstallacions",
                    "CodTipusInstalacio", "NumTipusInstalacio")}};
 
 const Grup kColumnaEsquerra[] = {
     {"frmComptatge",
      {Combo("lblComptatge", "cmbComptatge", "NumComptadorTipus", "rstRecordsetComptadors", "TTE_Comptador",
             "CodComptador", "NumComptador", "cmdComptatge", "T_Escomesa, NumComptadorTipus"),
-      CampText("lblComptadorA", "txtComptadorA", "ComptadorA"),
-      CampText("lblComptadorR", "txtComptadorR", "ComptadorR"),
+      TextField("lblComptadorA", "txtComptadorA", "ComptadorA"),
+      TextField("lblComptadorR", "txtComptadorR", "ComptadorR"),
       Combo("lblConjuntMesura", "cmbConjuntMesura", "NumConjuntMesura", "rstRecordsetConjuntsMesura",
             "TTE_ConjuntMesura", "CodiConjuntMesura", "NumiConjuntMesura", "cmdConjuntMesura",
             "T_Escomesa, NumConjuntMesura")}},
     {"frmContractació",
      {Combo("lblCompanyia", "cmbCompanyia", "NumCompanyia", "rstRecordsetCompanyies", "TTE_Companyia", "CodCompanyia",
             "NumCompanyia", "cmdCompanyia", "T_Escomesa, NumCompanyia"),
-      CampText("lblPolissa", "txtPolissa", "Polissa"),
+      TextField("lblPolissa", "txtPolissa", "Polissa"),
       Combo("lblTensio", "cmbTensio", "NumTensio", "rstRecordsetTensions", "TTE_Tensio", "CodTensio", "NumTensio",
             "cmdTensio", "T_Escomesa, NumTensio"),
       Combo("lblTarifa", "cmbTarifa", "NumTarifa", "rstRecordsetTarifes", "TTE_Tarifa", "CodTarifa", "NumTarifa",
@@ -109,7 +109,7 @@ const Grup kColumnaEsquerra[] = {
             "T_Escomesa, NumDiscriminacio"),
       Combo("lblPeriodicitat", "cmbPeriodicitat", "NumPeriodicitat", "rstRecordsetPeriodicitats", "TTE_Periodicitat",
             "CodPeriodicitat", "NumPeriodicitat", "cmdPeriodicitat", "T_Escomesa, NumPeriodicitat"),
-      CampText("lblPotenciaContractada", "txtPotenciaContractada", "PotenciaContractada")}},
+      TextField("lblPotenciaContractada", "txtPotenciaContractada", "PotenciaContractada")}},
     {"frmElementsGenerals",
      {Combo("lblSeccio", "cmbSeccio", "NumSeccioE", "rstRecordsetSeccions", "TT_SeccioCable", "CodSeccioCable",
             "NumSeccioCable", "cmdSeccio", "T_Escomesa, NumSeccioE"),
@@ -128,9 +128,9 @@ const Grup kColumnaMig[] = {
             "TTE_SistemaRegulacio", "CodSistemaRegulacio", "NumSistemaRegulacio", "cmdSistemaRegulacio",
             "T_Escomesa, NumSistemaRegulacio")}},
     {"frmDates",
-     {CampText("lblDataInstalacio", "txtdataInstalacio", "DataInstalacio"),
-      CampText("lblDataAltaInventari", "txtDataAltaInventari", "DataAltaInventari"),
-      CampText("lblDataBaixaInventari", "txtDataBaixaInventari", "DataBaixa")}},
+     {TextField("lblDataInstalacio", "txtdataInstalacio", "DataInstalacio"),
+      TextField("lblDataAltaInventari", "txtDataAltaInventari", "DataAltaInventari"),
+      TextField("lblDataBaixaInventari", "txtDataBaixaInventari", "DataBaixa")}},
     {"frmArmari",
      {Combo("lblTipusArmari", "cmbTipusArmari", "NumArmariMaterial", "rstRecordsetTipusArmari", "TTE_ArmariMaterial",
             "CodArmariMaterial", "NumArmariMaterial", "cmdTipusArmari", "T_Escomesa, NumArmariMaterial"),
@@ -140,8 +140,8 @@ const Grup kColumnaMig[] = {
 };
 
 const Grup kFotos{"frmFotos",
-                  {CampArxiu("lblFotoEscomesa", "txtFotoEscomesa", "FotoEscomesa", "cmdFotoEscomesa"),
-                   CampArxiu("lblEsquemaProteccions", "txtEsquemaProteccion", "FotoEsquema", "cmdFotoEsquema")}};
+                  {FileField("lblFotoEscomesa", "txtFotoEscomesa", "FotoEscomesa", "cmdFotoEscomesa"),
+                   FileField("lblEsquemaProteccions", "txtEsquemaProteccion", "FotoEsquema", "cmdFotoEsquema")}};
 
 // The data combos, whose text must be one of their list's.
 const std::vector<std::string> kCombos = {
@@ -151,7 +151,7 @@ const std::vector<std::string> kCombos = {
 
 }  // namespace
 
-Finestra::Declaracio frmEscomeses::Declara(frmEscomeses* w, int32_t projecte) {
+DataWindow::Declaration frmEscomeses::Declara(frmEscomeses* w, int32_t projecte) {
     return {
         .nom = kName,
         .classeSuport = support::SvrEscomeses,
@@ -160,23 +160,23 @@ Finestra::Declaracio frmEscomeses::Declara(frmEscomeses* w, int32_t projecte) {
                    .arguments = [w] { return std::vector<com::Variant>{w->Triat()}; },
                    .desa = support::SaveEscomesa},
         .taules = Llistes(projecte),
-        .reglesDesa = {Regla::CampsBuits(
+        .reglesDesa = {Rule::EmptyFields(
                            {"txtCodi", "cmbUbicacioArmari", "cmbCarrer", "cmbTipusArmari", "cmbSistemaEncesa",
                             "cmbTensio", "cmbSeccio", "cmbFusibles", "cmbICP", "cmbComptatge", "cmbInstallacio"},
                            "valAlgunCampNecessariBuit"),
-                       Regla::ValorsForaDeLlista(kCombos, "valValorsNoEsTrobenEnCombos"),
-                       Regla::DatesNoValides({"txtdataInstalacio", "txtDataAltaInventari", "txtDataBaixaInventari"},
+                       Rule::ValuesNotInList(kCombos, "valValorsNoEsTrobenEnCombos"),
+                       Rule::InvalidDates({"txtdataInstalacio", "txtDataAltaInventari", "txtDataBaixaInventari"},
                                              "valDataNoValida"),
-                       Regla::Repetit("CodEscomesa", "valRepetitCodiEscomesa")},
+                       Rule::Repeated("CodEscomesa", "valRepetitCodiEscomesa")},
         // A connection registered before today stays; nor is one deleted
         // while light points or cable segments hang from it.
-        .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"), Regla::Referenciada()},
+        .reglesElimina = {Rule::PastDate("DataAltaInventari", "valDataAltaPassada"), Rule::Referenced()},
     };
 }
 
 namespace {
 
-FinestraRegistre::Registre RegistreEscomeses() {
+RecordWindow::RecordParts RegistreEscomeses() {
     return {.clau = "NumEscomesa",
             .codi = "CodEscomesa",
             .navegador = {.codiPrimer = "PrimerTextNumRegistre", .primer = "Escomesa",
@@ -190,7 +190,7 @@ FinestraRegistre::Registre RegistreEscomeses() {
                         .omple = "OmpleComboEscullZona",
                         .fixa = "FixaZonaAmbComboEscullZona",
                         .clic = "cmbEscullZona_Click"},
-            .punts = LlistaPunts::Declaracio{.columnes = {{"CoordenadaX", "clhX", "X"}, {"CoordenadaY", "clhY", "Y"}},
+            .punts = VertexList::Declaration{.columnes = {{"CoordenadaX", "clhX", "X"}, {"CoordenadaY", "clhY", "Y"}},
                                              .clau = "NumEscomesa",
                                              .llista = support::GetEscomesaPunts,
                                              .buida = support::GetEmptyRstEscomesaPunts,
@@ -204,7 +204,7 @@ FinestraRegistre::Registre RegistreEscomeses() {
 }  // namespace
 
 frmEscomeses::frmEscomeses(int32_t projecte, QWidget* parent)
-    : FinestraRegistre(Declara(this, projecte), RegistreEscomeses(), parent) {
+    : RecordWindow(Declara(this, projecte), RegistreEscomeses(), parent) {
     Disposa();
     IniciFormulari();
 }
@@ -212,7 +212,7 @@ frmEscomeses::frmEscomeses(int32_t projecte, QWidget* parent)
 // The element tree window goes before the tables it works on.
 frmEscomeses::~frmEscomeses() { objFormulariElements.reset(); }
 
-Taula& frmEscomeses::Elements() { return *TaulaPerNom("rstRecordsetElements"); }
+Table& frmEscomeses::Elements() { return *TableByName("rstRecordsetElements"); }
 
 // --- layout ---------------------------------------------------------------------------
 
@@ -225,7 +225,7 @@ void frmEscomeses::Disposa() {
     // A group of fields one under another.
     const auto camps = [&](const Grup& g) {
         QGroupBox* box = grup(g.nom, g.nom);
-        AfegeixCamps(new QFormLayout(box), g.controls);
+        AddFields(new QFormLayout(box), g.controls);
         return box;
     };
     const auto columna = [&](std::span<const Grup> grups) {
@@ -235,7 +235,7 @@ void frmEscomeses::Disposa() {
         return layout;
     };
     const auto boto = [this](const char* nom, auto command) {
-        QPushButton* button = dialegs::Control<QPushButton>(this, nom);
+        QPushButton* button = dialogs::Control<QPushButton>(this, nom);
         connect(button, &QPushButton::clicked, this, command);
         return button;
     };
@@ -252,7 +252,7 @@ void frmEscomeses::Disposa() {
 
     // The chooser of the zone.
     auto* zona = new QHBoxLayout;
-    zona->addWidget(Tria().Etiqueta());
+    zona->addWidget(Tria().Label());
     zona->addWidget(Tria().Combo());
     zona->addStretch();
 
@@ -262,7 +262,7 @@ void frmEscomeses::Disposa() {
     auto* linia = new QHBoxLayout(identitat);
     for (const Control& control : kIdentitat.controls) {
         auto* form = new QFormLayout;
-        AfegeixCamps(form, {control});
+        AddFields(form, {control});
         linia->addLayout(form, control.tipus == Control::Tipus::DataCombo ? 3 : 2);
     }
 
@@ -273,13 +273,13 @@ void frmEscomeses::Disposa() {
     proteccioLayout->addWidget(boto("cmdEditarProteccio", [this] { ObreFormulariElements(); }), 0, Qt::AlignRight);
 
     auto* observacions = new QFormLayout;
-    AfegeixCamps(observacions, {CampText("lblObservacions", "txtObservacions", "Observacions")});
-    Punts()->setMaximumHeight(Punts()->fontMetrics().height() * 6);
+    AddFields(observacions, {TextField("lblObservacions", "txtObservacions", "Observacions")});
+    Vertices()->setMaximumHeight(Vertices()->fontMetrics().height() * 6);
     lstElementsProteccio->setMinimumWidth(lstElementsProteccio->fontMetrics().averageCharWidth() * 50);
     auto* gis = new QGridLayout;
-    gis->addWidget(dialegs::Control<QLabel>(this, "lblSituacioGIS"), 0, 0, Qt::AlignTop);
-    gis->addWidget(Punts(), 0, 1);
-    gis->addWidget(dialegs::Control<QPushButton>(this, "cmdSituar"), 0, 2, Qt::AlignTop);
+    gis->addWidget(dialogs::Control<QLabel>(this, "lblSituacioGIS"), 0, 0, Qt::AlignTop);
+    gis->addWidget(Vertices(), 0, 1);
+    gis->addWidget(dialogs::Control<QPushButton>(this, "cmdSituar"), 0, 2, Qt::AlignTop);
 
     QGroupBox* escomesa = grup("frmEscomesa", "frmEscomesa");
     auto* graella = new QGridLayout(escomesa);
@@ -293,9 +293,9 @@ void frmEscomeses::Disposa() {
     for (int column = 0; column < 3; ++column) graella->setColumnStretch(column, 1);
 
     // Moving through the records, and the commands.
-    QHBoxLayout* botons = FilaEdicio();
+    QHBoxLayout* botons = EditingButtonRow();
     botons->insertStretch(0);
-    botons->insertWidget(0, Navegacio());
+    botons->insertWidget(0, Navigator());
 
     connect(findChild<QPushButton*>("cmdFotoEscomesa"), &QPushButton::clicked, this,
             [this] { SeleccionaArxiu("SeleccionaArxiuFoto", "FotoEscomesa", "txtFotoEscomesa"); });
@@ -310,32 +310,32 @@ void frmEscomeses::Disposa() {
 
 // --- set-up and modes ---------------------------------------------------------------
 
-void frmEscomeses::AbansDeLligar() {
+void frmEscomeses::BeforeBinding() {
     Inner("ConfiguraLlistaElements", [this] {
         QStringList texts;
         for (const auto& [code, defecte] :
              {std::pair{"clhTipus", "Tipus"}, std::pair{"clhCodi", "Codi"}, std::pair{"clhValor", "Valor"},
               std::pair{"clhObservacions", "Observacions"}})
-            texts << QString::fromStdString(MissatgeDefecte(code, defecte));
+            texts << QString::fromStdString(MessageOrDefault(code, defecte));
         lstElementsProteccio->setHeaderLabels(texts);
     });
 }
 
-void frmEscomeses::AcabaInici() {
+void frmEscomeses::FinishStart() {
     strRutaImatgesElements = base::Trim(
         objFuncionsCapaInterficie.ConsultaArxiuIniInterficie("General", "RutaDirectoriImatgesElements"), " ");
 }
 
 void frmEscomeses::RefreshModeFormEdicio(bool edicio) {
-    FinestraRegistre::RefreshModeFormEdicio(edicio);
+    RecordWindow::RefreshModeFormEdicio(edicio);
     if (!edicio) TancaFormulariElements();
 }
 
 // --- the lists of the current connection ------------------------------------------------
 
 std::optional<int32_t> frmEscomeses::EscomesaActual() const {
-    const Taula& actual = rstRecordsetActual;
-    if (actual.Files() < 1 || actual->IsBOF() || actual->IsEOF()) return std::nullopt;
+    const Table& actual = rstRecordsetActual;
+    if (actual.RowCount() < 1 || actual->IsBOF() || actual->IsEOF()) return std::nullopt;
     const com::Variant numero = actual->Value("NumEscomesa");
     return numero.isNull() ? std::nullopt : std::optional(numero.toLong());
 }
@@ -344,9 +344,9 @@ std::optional<int32_t> frmEscomeses::EscomesaActual() const {
 void frmEscomeses::ObteElementsEscomesaActual() {
     Inner("ObteElementsEscomesaActual", [this] {
         const std::optional<int32_t> numero = EscomesaActual();
-        const com::Variant text = numero ? CridaSuport(support::GetElementsEscomesa, {*numero})
-                                         : CridaSuport(support::GetEmptyRstEscomesaElements);
-        Posa(Elements(), objFuncionsCapaInterficie.PassaXMLARecordset(text));
+        const com::Variant text = numero ? CallSupport(support::GetElementsEscomesa, {*numero})
+                                         : CallSupport(support::GetEmptyRstEscomesaElements);
+        SetRows(Elements(), objFuncionsCapaInterficie.PassaXMLARecordset(text));
         RefrescaLlistaElements();
     });
 }
@@ -357,7 +357,7 @@ void frmEscomeses::RefrescaLlistaElements() {
     Inner("RefrescaLlistaElements", [this] {
         const ado::Recordset& elements = *Elements().Ref();
         const auto codi = [this](const char* llista, const char* codi, const char* numero, const com::Variant& valor) {
-            return QString::fromStdString(arbre::Codi(*TaulaPerNom(llista)->Ref(), codi, numero, valor));
+            return QString::fromStdString(element_tree::Codi(*TableByName(llista)->Ref(), codi, numero, valor));
         };
         const auto valor = [&](int32_t fila, const char* camp) {
             return elements.ValueAt(fila, elements.FieldIndex(camp));
@@ -373,15 +373,15 @@ void frmEscomeses::RefrescaLlistaElements() {
                  codi("rstRecordsetValorElements", "CodElementValor", "NumElementValor",
                       valor(fila, "NumElementValor")),
                  observacions.isNull() ? QString() : QString::fromStdString(observacions.toString())});
-            item->setData(0, arbre::kClau, QString::fromStdString(arbre::Clau(fila)));
+            item->setData(0, element_tree::kClau, QString::fromStdString(element_tree::Clau(fila)));
         }
         if (lstElementsProteccio->topLevelItemCount() > 0)
             lstElementsProteccio->setCurrentItem(lstElementsProteccio->topLevelItem(0));
     });
 }
 
-void frmEscomeses::RecarregaLlista(Taula& taula, const RecordsetRef& files) {
-    Finestra::RecarregaLlista(taula, files);
+void frmEscomeses::ReloadList(Table& taula, const RecordsetRef& files) {
+    DataWindow::ReloadList(taula, files);
     RefrescaLlistaElements();
 }
 
@@ -390,7 +390,7 @@ void frmEscomeses::RecarregaLlista(Taula& taula, const RecordsetRef& files) {
 void frmEscomeses::SeleccionaArxiu(const char* procediment, const char* camp, const char* text) {
     TopLevel(procediment, [this, camp, text] {
         const std::string actual = findChild<QLineEdit*>(text)->text().toStdString();
-        const std::string path = ArxiuEscollit([&] { return objFuncionsCapaInterficie.EscullArxiu(actual); });
+        const std::string path = ChosenFile([&] { return objFuncionsCapaInterficie.EscullArxiu(actual); });
         if (!path.empty() && !rstRecordsetActual->IsBOF() && !rstRecordsetActual->IsEOF())
             rstRecordsetActual->SetValue(camp, path);
     });
@@ -401,7 +401,7 @@ void frmEscomeses::ObreFormulariElements() {
         if (!ModeEdicio()) return;
         // Kept while the same record is edited, with the edits made in it.
         if (!objFormulariElements) objFormulariElements = std::make_unique<frmEscomesaElem>(this);
-        dialegs::MostraModal(objFormulariElements.get());
+        dialogs::ShowModalWindow(objFormulariElements.get());
         RefrescaLlistaElements();
     });
 }

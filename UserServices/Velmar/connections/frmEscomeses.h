@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-#include "framework/FinestraRegistre.h"
+#include "framework/RecordWindow.h"
 
 class QTreeWidget;
 
@@ -18,7 +18,7 @@ namespace velmar {
 
 class frmEscomesaElem;
 
-class frmEscomeses final : public FinestraRegistre {
+class frmEscomeses final : public RecordWindow {
 public:
     // Opens on the connections of the project's first zone.
     explicit frmEscomeses(int32_t projecte, QWidget* parent = nullptr);
@@ -27,9 +27,9 @@ public:
     // --- members the element windows reach ----------------------------------
     // The map points and the elements of the current connection, from the
     // server, and their lists.
-    void ObtePuntsEscomesaActual() { Punts()->ObtePuntsActual(); }
+    void ObtePuntsEscomesaActual() { Vertices()->ReadCurrentVertices(); }
     void ObteElementsEscomesaActual();
-    void RefrescaLlistaGIS() { Punts()->RefrescaLlistaGIS(); }
+    void RefrescaLlistaGIS() { Vertices()->RefrescaLlistaGIS(); }
     void RefrescaLlistaElements();
     // Writes the picture of `trvTree` to a bitmap file; a failure stays in
     // NumError and UbicacioError.
@@ -38,7 +38,7 @@ public:
     // again from the server), and the element list with it: the element
     // windows ask for it when the editor changed element types, codes or
     // values.
-    void RecarregaLlista(Taula& taula, const RecordsetRef& files) override;
+    void ReloadList(Table& taula, const RecordsetRef& files) override;
     // The element tree window of the connection being edited; none when it
     // was not opened.
     frmEscomesaElem* FormulariElements() const { return objFormulariElements.get(); }
@@ -48,26 +48,26 @@ protected:
     void RefreshModeFormEdicio(bool edicio) override;
 
 private:
-    static Declaracio Declara(frmEscomeses* w, int32_t projecte);
+    static Declaration Declara(frmEscomeses* w, int32_t projecte);
 
     // --- set-up and layout ------------------------------------------------------
     void Disposa();
     // The headers of the element list, at start; the element image folder,
     // once the first zone is shown.
-    void AbansDeLligar() override;
-    void AcabaInici() override;
+    void BeforeBinding() override;
+    void FinishStart() override;
 
     // --- the record (EscomesesRegistre.cpp) --------------------------------------
     // The lists and the counter of the current record.
-    void MostraActual() override;
+    void ShowCurrent() override;
     // A new connection is of the zone chosen, and has no points nor
     // elements yet.
-    void OmpleNou() override;
+    void FillNew() override;
     // The connection, its element tree and the tree's picture, in one
     // transaction.
-    void Desa() override;
+    void Save() override;
     // The connection, and the picture the program made of its tree.
-    void Elimina() override;
+    void Delete() override;
     void MouAEscomesa(int32_t numero);
     void GravaElementsBD(const com::Variant& clau, const std::string& strCodi);
     void DesaEsquema();
@@ -85,7 +85,7 @@ private:
     // image folder.
     std::string ArxiuEsquema(int32_t numero) const;
 
-    Taula& Elements();
+    Table& Elements();
 
     std::unique_ptr<frmEscomesaElem> objFormulariElements;
     int32_t lngEscomesaGravada = 0;

@@ -7,8 +7,8 @@
 #include <map>
 
 #include "Base/Guard.h"
-#include "connections/ArbreElements.h"
-#include "core/Imatges.h"
+#include "connections/ElementTree.h"
+#include "core/services/Pictures.h"
 
 namespace velmar {
 namespace {
@@ -68,19 +68,19 @@ void frmExportEsquema::CopiaTreeview() {
         // The source's nodes parent before children, as they were added.
         for (const Fila& fila : Files(*EsquemaOriginal)) {
             const QTreeWidgetItem* node = fila.node;
-            const QString key = node->data(0, arbre::kClau).toString();
+            const QString key = node->data(0, element_tree::kClau).toString();
             QTreeWidgetItem* copy = nullptr;
             // A node whose text is its root's stands at the top level, as
             // the root does.
             if (node->text(0) != Arrel(node)->text(0)) {
-                const auto parent = copies.find(node->parent()->data(0, arbre::kClau).toString());
+                const auto parent = copies.find(node->parent()->data(0, element_tree::kClau).toString());
                 if (parent == copies.end()) com::Raise(base::err::InvalidProcedureCall);
                 copy = new QTreeWidgetItem(parent->second);
             } else {
                 copy = new QTreeWidgetItem(trvExportar);
             }
             copy->setText(0, node->text(0));
-            copy->setData(0, arbre::kClau, key);
+            copy->setData(0, element_tree::kClau, key);
             copy->setExpanded(true);
             copies[key] = copy;
             last = copy;
@@ -94,7 +94,7 @@ void frmExportEsquema::GravarEsquema() {
         CopiaTreeview();
         Dibuixa();
         pctDeviceContext->setPixmap(QPixmap::fromImage(imatge_));
-        GravaImatge(imatge_, strRutaArxiu, "BMP");
+        WritePicture(imatge_, strRutaArxiu, "BMP");
     });
 }
 

@@ -6,11 +6,11 @@
 #include <QPushButton>
 
 #include "Base/Text.h"
-#include "core/Contrasenya.h"
-#include "core/Dialegs.h"
-#include "core/FormulariObject.h"
-#include "core/Procediment.h"
-#include "core/clsAndamiSistema.h"
+#include "core/services/PasswordHash.h"
+#include "core/services/Dialogs.h"
+#include "core/binding/WindowObject.h"
+#include "core/services/Procedure.h"
+#include "core/services/clsAndamiSistema.h"
 
 namespace velmar {
 namespace {
@@ -25,10 +25,10 @@ frmEntraPassword::frmEntraPassword(QWidget* parent)
     setObjectName(QString::fromUtf8(kName.data(), kName.size()));
     setModal(true);
     // Captions stay the control names until the translation sets them.
-    auto* lblEntraPassword = dialegs::Control<QLabel>(this, "lblEntraPassword");
-    auto* lblReentraPassword = dialegs::Control<QLabel>(this, "lblReentraPassword");
-    auto* cmdAcceptar = dialegs::Control<QPushButton>(this, "cmdAcceptar");
-    auto* cmdCancellar = dialegs::Control<QPushButton>(this, "cmdCancellar");
+    auto* lblEntraPassword = dialogs::Control<QLabel>(this, "lblEntraPassword");
+    auto* lblReentraPassword = dialogs::Control<QLabel>(this, "lblReentraPassword");
+    auto* cmdAcceptar = dialogs::Control<QPushButton>(this, "cmdAcceptar");
+    auto* cmdCancellar = dialogs::Control<QPushButton>(this, "cmdCancellar");
     txtPassword->setObjectName("txtPassword");
     txtConfirmaPassword->setObjectName("txtConfirmaPassword");
     txtPassword->setEchoMode(QLineEdit::Password);
@@ -44,23 +44,23 @@ frmEntraPassword::frmEntraPassword(QWidget* parent)
     connect(cmdAcceptar, &QPushButton::clicked, this, [this] { SurtGuardantContrasenya(); });
     connect(cmdCancellar, &QPushButton::clicked, this, &QDialog::reject);
 
-    ProcedimentMostrat(*this, funcions_, kName, "IniciFormulari", [this] { IniciFormulari(); });
+    RunShownProcedure(*this, funcions_, kName, "IniciFormulari", [this] { IniciFormulari(); });
 }
 
 void frmEntraPassword::IniciFormulari() {
-    rstRecordsetIdioma_ = funcions_.TradueixFormulariIdioma(std::make_shared<FormulariObject>(this),
+    rstRecordsetIdioma_ = funcions_.TradueixFormulariIdioma(std::make_shared<WindowObject>(this),
                                                             clsAndamiSistema::Instance().Idioma());
 }
 
 void frmEntraPassword::SurtGuardantContrasenya() {
-    ProcedimentMostrat(*this, funcions_, kName, "SurtGuardantContrasenya", [this] {
+    RunShownProcedure(*this, funcions_, kName, "SurtGuardantContrasenya", [this] {
         std::string message;
-        Procediment(*this, funcions_, kName, "CadenaValidacioAcceptar", [&] { message = CadenaValidacioAcceptar(); });
-        if (!message.empty()) return dialegs::MissatgeOk(message);
+        RunProcedure(*this, funcions_, kName, "CadenaValidacioAcceptar", [&] { message = CadenaValidacioAcceptar(); });
+        if (!message.empty()) return dialogs::ShowMessage(message);
         // The hash of the password as typed, blanks included: the password
         // itself is stored nowhere.
         com::Let(com::Get(frmFormulariQueCrida, "txtPassword").toObject(), "Text",
-                 ResumContrasenya(txtPassword->text().toStdString()));
+                 HashPassword(txtPassword->text().toStdString()));
         accept();
     });
 }

@@ -8,7 +8,7 @@
 
 #include "Com/Object.h"
 #include "Base/Trail.h"
-#include "core/clsFuncionsCapaInterficie.h"
+#include "core/clsFuncionsCapaInterficie/clsFuncionsCapaInterficie.h"
 
 class QLineEdit;
 

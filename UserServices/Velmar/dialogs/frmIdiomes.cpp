@@ -8,12 +8,12 @@
 
 #include "Brintel/BrintelNames.h"
 #include "Com/Registry.h"
-#include "core/Dialegs.h"
-#include "core/FormulariObject.h"
-#include "core/Imatges.h"
-#include "core/Procediment.h"
-#include "core/Sessio.h"
-#include "core/clsAndamiSistema.h"
+#include "core/services/Dialogs.h"
+#include "core/binding/WindowObject.h"
+#include "core/services/Pictures.h"
+#include "core/services/Procedure.h"
+#include "core/services/Session.h"
+#include "core/services/clsAndamiSistema.h"
 
 namespace velmar {
 namespace {
@@ -32,11 +32,11 @@ frmIdiomes::frmIdiomes(QWidget* parent) : QDialog(parent), lstIdiomes(new QListW
     setObjectName(QString::fromUtf8(kName.data(), kName.size()));
     lstIdiomes->setObjectName("lstIdiomes");
     lstIdiomes->setViewMode(QListView::IconMode);
-    auto* lblIdiomesDisponibles = dialegs::Control<QLabel>(this, "lblIdiomesDisponibles");
-    auto* lblIdiomaActual = dialegs::Control<QLabel>(this, "lblIdiomaActual");
-    lblNomIdiomaActual = dialegs::Control<QLabel>(this, "lblNomIdiomaActual");
-    auto* cmdAcceptar = dialegs::Control<QPushButton>(this, "cmdAcceptar");
-    auto* cmdCancellar = dialegs::Control<QPushButton>(this, "cmdCancellar");
+    auto* lblIdiomesDisponibles = dialogs::Control<QLabel>(this, "lblIdiomesDisponibles");
+    auto* lblIdiomaActual = dialogs::Control<QLabel>(this, "lblIdiomaActual");
+    lblNomIdiomaActual = dialogs::Control<QLabel>(this, "lblNomIdiomaActual");
+    auto* cmdAcceptar = dialogs::Control<QPushButton>(this, "cmdAcceptar");
+    auto* cmdCancellar = dialogs::Control<QPushButton>(this, "cmdCancellar");
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(lblIdiomesDisponibles, 0, 0, 1, 2);
@@ -48,19 +48,19 @@ frmIdiomes::frmIdiomes(QWidget* parent) : QDialog(parent), lstIdiomes(new QListW
     connect(cmdAcceptar, &QPushButton::clicked, this, [this] { SurtGravantIdioma(); });
     connect(cmdCancellar, &QPushButton::clicked, this, &QDialog::reject);
 
-    ProcedimentMostrat(*this, funcions_, kName, "IniciFormulari", [this] { IniciFormulari(); });
+    RunShownProcedure(*this, funcions_, kName, "IniciFormulari", [this] { IniciFormulari(); });
 }
 
 void frmIdiomes::IniciFormulari() {
     const clsAndamiSistema& sessio = clsAndamiSistema::Instance();
     objClasseSuportActual = com::CreateObject(com::ProgID(support::Brintel, support::SvrIdiomes));
 
-    rstRecordsetIdioma = funcions_.TradueixFormulariIdioma(std::make_shared<FormulariObject>(this), sessio.Idioma());
+    rstRecordsetIdioma = funcions_.TradueixFormulariIdioma(std::make_shared<WindowObject>(this), sessio.Idioma());
 
-    strXML_ = CridaSuport(objClasseSuportActual, support::GetIdiomes).toString();
+    strXML_ = CallSupport(objClasseSuportActual, support::GetIdiomes).toString();
     rstRecordsetActual = funcions_.PassaXMLARecordset(strXML_);
 
-    strXML_ = CridaSuport(objClasseSuportActual, support::GetUsuariById, {sessio.Usuari()}).toString();
+    strXML_ = CallSupport(objClasseSuportActual, support::GetUsuariById, {sessio.Usuari()}).toString();
     rstRecordsetUsuaris = funcions_.PassaXMLARecordset(strXML_);
 
     const std::string icones = funcions_.ConsultaArxiuIniInterficie("General", "RutaDirectoriIcones");
@@ -78,7 +78,7 @@ void frmIdiomes::IniciFormulari() {
         if (!std::filesystem::exists(path)) com::Raise(base::err::IconMissing);
         iltImatgesIdiomes.emplace_back(
             idiomes.Value("CodIdioma").toString() + "#" + com::Str(idiomes.Value("NumIdioma").toLong()),
-            QIcon(LlegeixImatge(path)));
+            QIcon(ReadPicture(path)));
     }
 
     for (const auto& [key, icon] : iltImatgesIdiomes) {
@@ -96,7 +96,7 @@ void frmIdiomes::IniciFormulari() {
 }
 
 void frmIdiomes::SurtGravantIdioma() {
-    ProcedimentMostrat(*this, funcions_, kName, "SurtGravantIdioma", [this] {
+    RunShownProcedure(*this, funcions_, kName, "SurtGravantIdioma", [this] {
         const QList<QListWidgetItem*> selected = lstIdiomes->selectedItems();
         if (selected.isEmpty()) com::Raise(base::err::ObjectNotSet);
         const std::string clau = selected.front()->data(kClau).toString().toStdString();
@@ -106,10 +106,10 @@ void frmIdiomes::SurtGravantIdioma() {
         // session began: looked up again, it becomes the session's.
         if (rstRecordsetUsuaris->RecordCount() == 0) {
             base::ErrorFields cerca;
-            IniciaSessio(NomUsuariSistema(), cerca);
+            StartSession(SystemUserName(), cerca);
             base::RaiseReported(cerca);
             if (sessio.Usuari() != 0) {
-                strXML_ = CridaSuport(objClasseSuportActual, support::GetUsuariById, {sessio.Usuari()}).toString();
+                strXML_ = CallSupport(objClasseSuportActual, support::GetUsuariById, {sessio.Usuari()}).toString();
                 rstRecordsetUsuaris = funcions_.PassaXMLARecordset(strXML_);
             }
         }
@@ -120,8 +120,8 @@ void frmIdiomes::SurtGravantIdioma() {
         // said in the language chosen, as the box's buttons are.
         if (rstRecordsetUsuaris->RecordCount() == 0) {
             const RecordsetRef textos = funcions_.PassaXMLARecordset(
-                CridaSuport(objClasseSuportActual, support::GetTextIdioma, {sessio.Idioma(), std::string(kName)}));
-            dialegs::MissatgeOk(
+                CallSupport(objClasseSuportActual, support::GetTextIdioma, {sessio.Idioma(), std::string(kName)}));
+            dialogs::ShowMessage(
                 funcions_.TradueixDefecteMissatgeFormulariIdioma(textos, "valIdiomaNoEsPotDesar", kAvisNoEsPotDesar));
             return accept();
         }
@@ -130,7 +130,7 @@ void frmIdiomes::SurtGravantIdioma() {
         rstRecordsetUsuaris->SetValue("NumIdioma", sessio.Idioma());
         rstRecordsetUsuaris->Update();
         strXML_ = funcions_.PassaRecordsetAXML(rstRecordsetUsuaris);
-        CridaSuport(objClasseSuportActual, support::SaveUsuari, {strXML_});
+        CallSupport(objClasseSuportActual, support::SaveUsuari, {strXML_});
         accept();
     });
 }

@@ -12,11 +12,11 @@
 #include <cmath>
 #include <memory>
 
-#include "core/Dialegs.h"
-#include "core/FormulariObject.h"
-#include "core/Imatges.h"
-#include "core/Procediment.h"
-#include "core/clsAndamiSistema.h"
+#include "core/services/Dialogs.h"
+#include "core/binding/WindowObject.h"
+#include "core/services/Pictures.h"
+#include "core/services/Procedure.h"
+#include "core/services/clsAndamiSistema.h"
 
 namespace velmar {
 namespace {
@@ -35,7 +35,7 @@ frmVisorImatge::frmVisorImatge(QWidget* parent)
     : QWidget(parent, Qt::Window),
       pictExterior(new QScrollArea(this)),
       pictInterior(new QLabel),
-      cmdTancar(dialegs::Control<QPushButton>(this, "cmdTancar")) {
+      cmdTancar(dialogs::Control<QPushButton>(this, "cmdTancar")) {
     setObjectName(QString::fromUtf8(kName.data(), kName.size()));
     pictExterior->setObjectName("pictExterior");
     pictInterior->setObjectName("pictInterior");
@@ -54,7 +54,7 @@ frmVisorImatge::frmVisorImatge(QWidget* parent)
 }
 
 void frmVisorImatge::Show() {
-    ProcedimentMostrat(*this, funcions_, kName, "IniciFormulari", [this] { IniciFormulari(); });
+    RunShownProcedure(*this, funcions_, kName, "IniciFormulari", [this] { IniciFormulari(); });
     show();
 }
 
@@ -64,10 +64,10 @@ QSize frmVisorImatge::MidaMaxima(const QSize& pantalla) {
 }
 
 void frmVisorImatge::IniciFormulari() {
-    rstRecordsetIdioma_ = funcions_.TradueixFormulariIdioma(std::make_shared<FormulariObject>(this),
+    rstRecordsetIdioma_ = funcions_.TradueixFormulariIdioma(std::make_shared<WindowObject>(this),
                                                             clsAndamiSistema::Instance().Idioma());
 
-    const QPixmap picture = LlegeixImatge(strNomArxiuImatge);
+    const QPixmap picture = ReadPicture(strNomArxiuImatge);
     pictInterior->setPixmap(picture);
     pictInterior->resize(picture.size());
 

@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <string>
 
-#include "core/ImageViewer.h"
-#include "core/clsFuncionsCapaInterficie.h"
+#include "core/services/ImageViewer.h"
+#include "core/clsFuncionsCapaInterficie/clsFuncionsCapaInterficie.h"
 
 class QLabel;
 class QPushButton;

@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 #include "Brintel/BrintelNames.h"
-#include "core/DataCombo.h"
-#include "core/Dialegs.h"
+#include "core/controls/DataCombo.h"
+#include "core/services/Dialogs.h"
 #include "lightpoints/frmPuntsLlum.h"
 
 namespace velmar {
@@ -118,7 +118,7 @@ constexpr Foto kFotos[] = {
      "cmdEscullFotoLluminaria", "cmdFotoLluminaria", "SeleccionaFotoLluminaria"},
 };
 
-BotoAuxiliar BotoDe(const Auxiliar& a) {
+LookupButton BotoDe(const Auxiliar& a) {
     return {.nom = a.boto, .taula = a.taula, .campIdentificador = a.boundColumn, .campCodi = a.listField,
             .integritat = a.integritat};
 }
@@ -126,7 +126,7 @@ BotoAuxiliar BotoDe(const Auxiliar& a) {
 Control CampAuxiliar(std::string_view combo) {
     for (const Auxiliar& a : kAuxiliars)
         if (combo == a.combo)
-            return CampDataCombo(a.etiqueta, a.combo, a.dataField, a.rowSource, a.listField, a.boundColumn, BotoDe(a),
+            return DataComboField(a.etiqueta, a.combo, a.dataField, a.rowSource, a.listField, a.boundColumn, BotoDe(a),
                                  a.tag);
     return {};
 }
@@ -134,34 +134,34 @@ Control CampAuxiliar(std::string_view combo) {
 Control FotoDe(std::string_view text) {
     for (const Foto& f : kFotos)
         if (text == f.text)
-            return AmbBotons(CampText(f.etiqueta, f.text, f.columna, f.recordset), {{f.escull, ".."}, {f.veure}});
+            return WithButtons(TextField(f.etiqueta, f.text, f.columna, f.recordset), {{f.escull, ".."}, {f.veure}});
     return {};
 }
 
 // The frames of a tab, in two columns and, below them, across the tab.
 struct Panell {
-    std::vector<DeclaracioMarc> esquerra;
-    std::vector<DeclaracioMarc> dreta;
-    std::vector<DeclaracioMarc> baix = {};
+    std::vector<FrameDeclaration> esquerra;
+    std::vector<FrameDeclaration> dreta;
+    std::vector<FrameDeclaration> baix = {};
 };
 
-const DeclaracioMarc kDadesGenerals = {"fraDadesGenerals",
-                             {CampPeca("lblEscomesa", "cmbEscomesa"), CampText("lblCodi", "txtCodi", "CodPuntLlum"),
-                              CampText("lblPostal", "txtPostal", "NumeroPostal"),
-                              CampDataCombo("lblCarrer", "cmbCarrer", "NumCarrer", "rstRecordsetCarrers", "CodCarrer",
+const FrameDeclaration kDadesGenerals = {"fraDadesGenerals",
+                             {PieceField("lblEscomesa", "cmbEscomesa"), TextField("lblCodi", "txtCodi", "CodPuntLlum"),
+                              TextField("lblPostal", "txtPostal", "NumeroPostal"),
+                              DataComboField("lblCarrer", "cmbCarrer", "NumCarrer", "rstRecordsetCarrers", "CodCarrer",
                                             "NumCarrer")},
                              2};
 
 const Panell kGeneral = {
     .esquerra = {{"fraDates",
-                  {CampText("lblDataAltaInventari", "txtDataAltaInventari", "DataAltaInventari"),
-                   CampText("lblDataBaixaInventari", "txtDataBaixaInventari", "DataBaixa"),
-                   CampText("lblInstalacio", "txtInstalacio", "DataInstalacio")}}},
-    .dreta = {{nullptr, {CampPeca("lblSituacioGIS", "lstPunts"), FilaBotons({{"cmdSituar"}})}}},
-    .baix = {{nullptr, {CampText("lblObservacions", "txtObservacions", "Observacions")}},
+                  {TextField("lblDataAltaInventari", "txtDataAltaInventari", "DataAltaInventari"),
+                   TextField("lblDataBaixaInventari", "txtDataBaixaInventari", "DataBaixa"),
+                   TextField("lblInstalacio", "txtInstalacio", "DataInstalacio")}}},
+    .dreta = {{nullptr, {PieceField("lblSituacioGIS", "lstPunts"), ButtonRow({{"cmdSituar"}})}}},
+    .baix = {{nullptr, {TextField("lblObservacions", "txtObservacions", "Observacions")}},
              {"fraPatro",
-              {CampText("lblCodiPatro", "txtCodiPatro", "NumPatroPLL"),
-               CampText("lblObservacionsPatro", "txtObservacionsPatro", "Observacions", "rstRecordsetPatronsLlum"),
+              {TextField("lblCodiPatro", "txtCodiPatro", "NumPatroPLL"),
+               TextField("lblObservacionsPatro", "txtObservacionsPatro", "Observacions", "rstRecordsetPatronsLlum"),
                FotoDe("txtFotoPatro")}}},
 };
 
@@ -169,40 +169,40 @@ const Panell kSuportPanell = {
     .esquerra = {{"fraSuport",
                   {CampAuxiliar("cmbTipusSuport"), CampAuxiliar("cmbSeccioSuport"), CampAuxiliar("cmbMaterial"),
                    CampAuxiliar("cmbColorSuport"), CampAuxiliar("cmbMarcaSuport"),
-                   CampText("lblModelSuport", "txtModel", "SuportModel", kSuport),
-                   CampCasella("chkPortella", "SuportPortella", kSuport)}},
+                   TextField("lblModelSuport", "txtModel", "SuportModel", kSuport),
+                   CheckBoxField("chkPortella", "SuportPortella", kSuport)}},
                  {"fraTerra", {CampAuxiliar("cmbTipusTerra"), CampAuxiliar("cmbSeccioTerra")}}},
     .dreta = {{"fraPropietats",
-               {CampCombo("lblPropietat", "cmbPropietat"), CampText("lblValor", "txtValor", ""),
-                CampText("lblObservacionsPropietats", "txtObservacionsPropietats", ""),
-                FilaBotons({{"cmdAfegirPropietat"}, {"cmdEliminarPropietat"}}),
-                CampLlista(nullptr, "lstPropietats", {"chlPropietat", "chlValor", "chlObservacions"})}}},
+               {ComboField("lblPropietat", "cmbPropietat"), TextField("lblValor", "txtValor", ""),
+                TextField("lblObservacionsPropietats", "txtObservacionsPropietats", ""),
+                ButtonRow({{"cmdAfegirPropietat"}, {"cmdEliminarPropietat"}}),
+                ListBoxField(nullptr, "lstPropietats", {"chlPropietat", "chlValor", "chlObservacions"})}}},
     .baix = {{nullptr,
               {FotoDe("txtFotoSuport"),
-               CampText("lblObservacionsSuport", "txtObservacionsSuport", "Observacions", kSuport)}}},
+               TextField("lblObservacionsSuport", "txtObservacionsSuport", "Observacions", kSuport)}}},
 };
 
 const Panell kLluminariesPanell = {
     .esquerra = {{"fraLluminaria",
-                  {CampCasella("chkContamina", "LluminariaContaminacio", kLluminaries), CampAuxiliar("cmbTipusLlum"),
+                  {CheckBoxField("chkContamina", "LluminariaContaminacio", kLluminaries), CampAuxiliar("cmbTipusLlum"),
                    CampAuxiliar("cmbTipusLluminaria"), CampAuxiliar("cmbMarcaLluminaria"), CampAuxiliar("cmbModelLluminaria")}},
                  {"fraBombetes",
-                  {CampText("lblBombetes", "txtBombetes", "BombetaNumero", kLluminaries), CampAuxiliar("cmbForma"),
+                  {TextField("lblBombetes", "txtBombetes", "BombetaNumero", kLluminaries), CampAuxiliar("cmbForma"),
                    CampAuxiliar("cmbMarcaBombeta"), CampAuxiliar("cmbModelBombeta"),
-                   CampText("lblPotencia", "txtPotencia", "BombetaPotencia", kLluminaries)}},
+                   TextField("lblPotencia", "txtPotencia", "BombetaPotencia", kLluminaries)}},
                  {"fraEquip",
-                  {CampCasella("chkDobleNivell", "Equip2N", kLluminaries), CampAuxiliar("cmbUbicacioEquip"),
+                  {CheckBoxField("chkDobleNivell", "Equip2N", kLluminaries), CampAuxiliar("cmbUbicacioEquip"),
                    CampAuxiliar("cmbMarcaEquip"), CampAuxiliar("cmbModelEquip")}}},
     .dreta = {{"fraFusibles",
-               {CampText("lblFusibles", "txtFusibles", "FusiblesNumero", kLluminaries),
-                CampCasella("chkCalibrats", "FusiblesCalibrats", kLluminaries),
-                CampCasella("chkTall", "CaixaTallOmnipolar", kLluminaries), CampAuxiliar("cmbAmpers")}},
+               {TextField("lblFusibles", "txtFusibles", "FusiblesNumero", kLluminaries),
+                CheckBoxField("chkCalibrats", "FusiblesCalibrats", kLluminaries),
+                CheckBoxField("chkTall", "CaixaTallOmnipolar", kLluminaries), CampAuxiliar("cmbAmpers")}},
               {"fraCaixa",
                {CampAuxiliar("cmbTipusCaixa"), CampAuxiliar("cmbUbicacioCaixa"), CampAuxiliar("cmbMarcaCaixa"),
                 CampAuxiliar("cmbModelCaixa")}}},
     .baix = {{nullptr,
               {FotoDe("txtFotoLluminaria"),
-               CampText("lblObservacionsLluminaries", "Observacions", "Observacions", kLluminaries)}}},
+               TextField("lblObservacionsLluminaries", "Observacions", "Observacions", kLluminaries)}}},
 };
 
 QWidget* CreaPanell(QWidget* window, const char* nom, const Panell& panell, QLayout* dalt = nullptr) {
@@ -213,11 +213,11 @@ QWidget* CreaPanell(QWidget* window, const char* nom, const Panell& panell, QLay
     if (dalt) grid->addLayout(dalt, row++, 0, 1, 2);
     for (const auto& [columna, marcs] : {std::pair{0, &panell.esquerra}, std::pair{1, &panell.dreta}}) {
         auto* column = new QVBoxLayout;
-        for (const DeclaracioMarc& marc : *marcs) column->addWidget(CreaMarc(window, marc));
+        for (const FrameDeclaration& marc : *marcs) column->addWidget(CreateFrame(window, marc));
         column->addStretch(1);
         grid->addLayout(column, row, columna);
     }
-    for (const DeclaracioMarc& marc : panell.baix) grid->addWidget(CreaMarc(window, marc), ++row, 0, 1, 2);
+    for (const FrameDeclaration& marc : panell.baix) grid->addWidget(CreateFrame(window, marc), ++row, 0, 1, 2);
     grid->setRowStretch(row + 1, 1);
     return page;
 }
@@ -226,7 +226,7 @@ QWidget* CreaPanell(QWidget* window, const char* nom, const Panell& panell, QLay
 
 void frmPuntsLlum::Disseny() {
     // The luminaires' navigation, which their tab lays out.
-    lluminaries_ = new Navegador(
+    lluminaries_ = new RecordNavigator(
         *this,
         {.taula = "rstRecordsetLluminaries",
          .botons = {"cmdPrincipiLluminaria", "cmdReculaLluminaria", "cmdAvancaLluminaria", "cmdFiLluminaria"},
@@ -243,14 +243,14 @@ void frmPuntsLlum::Disseny() {
     // The connection chosen, the light point's place among its points, and
     // the commands.
     auto* dalt = new QHBoxLayout;
-    dalt->addWidget(Tria().Etiqueta());
+    dalt->addWidget(Tria().Label());
     dalt->addWidget(Tria().Combo());
     dalt->addSpacing(24);
-    dalt->addWidget(Navegacio());
+    dalt->addWidget(Navigator());
     dalt->addStretch(1);
     layout->addLayout(dalt);
     // No light point is added here.
-    QHBoxLayout* ordres = FilaEdicio(false);
+    QHBoxLayout* ordres = EditingButtonRow(false);
     ordres->insertStretch(0, 1);
     layout->addLayout(ordres);
 
@@ -258,7 +258,7 @@ void frmPuntsLlum::Disseny() {
     auto* punt = new QGroupBox(QStringLiteral("fraPuntLlum"), this);
     punt->setObjectName("fraPuntLlum");
     auto* dinsPunt = new QVBoxLayout(punt);
-    dinsPunt->addWidget(CreaMarc(this, kDadesGenerals));
+    dinsPunt->addWidget(CreateFrame(this, kDadesGenerals));
     tabDades = new QTabWidget(this);
     tabDades->setObjectName("tabDades");
     tabDades->addTab(CreaPanell(this, "fraPanell0", kGeneral), QStringLiteral("tabGeneral"));
@@ -266,7 +266,7 @@ void frmPuntsLlum::Disseny() {
     auto* lluminaries = new QHBoxLayout;
     lluminaries->addWidget(lluminaries_);
     lluminaries->addSpacing(24);
-    lluminaries->addLayout(FilaOrdres({{"cmdAfegirLluminaria", [this] { Nou(); }},
+    lluminaries->addLayout(CommandRow({{"cmdAfegirLluminaria", [this] { Nou(); }},
                                        {"cmdEliminarLluminaria", [this] { EliminarLluminaria(); }},
                                        {"cmdGuardarLluminaria", [this] { GuardarLluminaria(); }},
                                        {"cmdDescartarLluminaria", [this] { DecartarLluminaria(); }}}));
@@ -278,7 +278,7 @@ void frmPuntsLlum::Disseny() {
 
     cmbPropietat = findChild<QComboBox*>("cmbPropietat");
     lstPropietats = findChild<QTreeWidget*>("lstPropietats");
-    for (QTreeWidget* list : {static_cast<QTreeWidget*>(Punts()), lstPropietats})
+    for (QTreeWidget* list : {static_cast<QTreeWidget*>(Vertices()), lstPropietats})
         list->setMinimumHeight(list->fontMetrics().height() * 8);
     // The type and the value wide enough for what they hold, set once: a
     // list measured for its contents would lay itself out at every point
@@ -297,7 +297,7 @@ void frmPuntsLlum::Connecta() {
     };
     on("cmdAfegirPropietat", &frmPuntsLlum::AfegirPropietat);
     on("cmdEliminarPropietat", &frmPuntsLlum::EliminarPropietat);
-    for (const Auxiliar& a : kAuxiliars) ConnectaAuxiliar(findChild<DataCombo*>(a.combo), BotoDe(a));
+    for (const Auxiliar& a : kAuxiliars) ConnectLookupButton(findChild<DataCombo*>(a.combo), BotoDe(a));
     for (size_t i = 0; i < std::size(kFotos); ++i) {
         connect(findChild<QPushButton*>(kFotos[i].escull), &QPushButton::clicked, this, [this, i] { SeleccionaFoto(i); });
         connect(findChild<QPushButton*>(kFotos[i].veure), &QPushButton::clicked, this,
@@ -310,7 +310,7 @@ void frmPuntsLlum::SeleccionaFoto(size_t foto) {
     TopLevel(f.procediment, [this, &f] {
         // A cancelled dialog chooses nothing.
         const std::string actual = findChild<QLineEdit*>(f.text)->text().toStdString();
-        const std::string path = ArxiuEscollit([&] { return objFuncionsCapaInterficie.EscullArxiu(actual); });
+        const std::string path = ChosenFile([&] { return objFuncionsCapaInterficie.EscullArxiu(actual); });
         if (path.empty()) return;
         T(f.recordset)->SetValue(f.columna, path);
     });
@@ -323,7 +323,7 @@ void frmPuntsLlum::ObreVisorImatge(const std::string& strRuta) {
             code = "valNoHiHaFoto";
         else if (!objFuncionsCapaInterficie.ObreVisorImatge(strRuta))
             code = "valRutaFotoNoValida";
-        if (!code.empty()) dialegs::MissatgeOk(MissatgeDefecte(code, "Error en recuperar l'arxiu de foto."));
+        if (!code.empty()) dialogs::ShowMessage(MessageOrDefault(code, "Error en recuperar l'arxiu de foto."));
     });
 }
 

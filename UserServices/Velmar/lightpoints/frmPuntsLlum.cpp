@@ -4,9 +4,9 @@
 #include <QTreeWidget>
 
 #include "Brintel/BrintelNames.h"
-#include "core/Bloqueig.h"
-#include "core/DataCombo.h"
-#include "core/Dialegs.h"
+#include "core/controls/Locking.h"
+#include "core/controls/DataCombo.h"
+#include "core/services/Dialogs.h"
 
 namespace velmar {
 namespace {
@@ -69,9 +69,9 @@ const std::vector<std::string> kDataCombos = {
     "cmbTipusTerra",    "cmbUbicacioCaixa",   "cmbUbicacioEquip",
 };
 
-Finestra::Declaracio DeclaracioPuntsLlum(frmPuntsLlum* window) {
+DataWindow::Declaration DeclaracioPuntsLlum(frmPuntsLlum* window) {
     const auto projecte = [window] { return std::vector<com::Variant>{window->Projecte()}; };
-    std::vector<DeclaracioTaula> taules = {
+    std::vector<TableDeclaration> taules = {
         {.recordset = "rstRecordsetEscomeses", .llista = support::GetEscomeses, .arguments = projecte},
         {.recordset = "rstRecordsetCarrers", .llista = support::GetCarrers, .arguments = projecte},
         {.recordset = "rstRecordsetPatronsLlum", .llista = support::GetPatronsPuntsLlum,
@@ -91,20 +91,20 @@ Finestra::Declaracio DeclaracioPuntsLlum(frmPuntsLlum* window) {
                        .desa = support::SavePuntLlum},
             .taules = std::move(taules),
             .ordreDesa = kOrdreDesa,
-            .reglesDesa = {Regla::CampsBuits({"cmbCarrer", "txtPostal", "txtCodi"}, "valAlgunCampNecessariBuit"),
-                           Regla::ValorsForaDeLlista(kDataCombos, "valValorsNoEsTrobenEnCombos"),
-                           Regla::Repetit("CodPuntLlum", "valRepetitCodiPuntLlum"),
-                           Regla::DatesNoValides({"txtDataAltaInventari", "txtDataBaixaInventari", "txtInstalacio"},
+            .reglesDesa = {Rule::EmptyFields({"cmbCarrer", "txtPostal", "txtCodi"}, "valAlgunCampNecessariBuit"),
+                           Rule::ValuesNotInList(kDataCombos, "valValorsNoEsTrobenEnCombos"),
+                           Rule::Repeated("CodPuntLlum", "valRepetitCodiPuntLlum"),
+                           Rule::InvalidDates({"txtDataAltaInventari", "txtDataBaixaInventari", "txtInstalacio"},
                                                  "valDataNoValida")},
-            .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"), Regla::Referenciada()}};
+            .reglesElimina = {Rule::PastDate("DataAltaInventari", "valDataAltaPassada"), Rule::Referenced()}};
 }
 
-FinestraRegistre::Registre RegistrePuntsLlum() {
+RecordWindow::RecordParts RegistrePuntsLlum() {
     return {.clau = "NumPuntLlum",
             .navegador = {.codiPrimer = "PrimerTextNumRegistre", .primer = "PuntLlum",
                           .codiSegon = "SegonTextNumRegistre", .segon = "de"},
             // Read as a step of ObteDadesPuntLlumActual.
-            .punts = LlistaPunts::Declaracio{.columnes = {{"CoordenadaX", "clhX", "X"}, {"CoordenadaY", "clhY", "Y"}},
+            .punts = VertexList::Declaration{.columnes = {{"CoordenadaX", "clhX", "X"}, {"CoordenadaY", "clhY", "Y"}},
                                              .clau = "NumPuntLlum",
                                              .llista = support::GetPLlumPunts,
                                              .buida = support::GetEmptyRstPLlumPunts},
@@ -119,14 +119,14 @@ FinestraRegistre::Registre RegistrePuntsLlum() {
 }  // namespace
 
 frmPuntsLlum::frmPuntsLlum(int32_t projecte, QWidget* parent)
-    : FinestraRegistre(DeclaracioPuntsLlum(this), RegistrePuntsLlum(), parent), projecte_(projecte) {
+    : RecordWindow(DeclaracioPuntsLlum(this), RegistrePuntsLlum(), parent), projecte_(projecte) {
     Disseny();
     IniciFormulari();
 }
 
 frmPuntsLlum::~frmPuntsLlum() = default;
 
-Taula& frmPuntsLlum::T(const char* nom) { return *TaulaPerNom(nom); }
+Table& frmPuntsLlum::T(const char* nom) { return *TableByName(nom); }
 
 // No row has the key -1.
 void frmPuntsLlum::Filtra(const char* taula, const char* camp, const com::Variant& valor) {
@@ -136,18 +136,18 @@ void frmPuntsLlum::Filtra(const char* taula, const char* camp, const com::Varian
 
 // --- set-up --------------------------------------------------------------------
 
-void frmPuntsLlum::AbansDeLligar() {
-    lluminaries_->LlegeixTextos();
+void frmPuntsLlum::BeforeBinding() {
+    lluminaries_->ReadTexts();
     OmpleComboPropietat();
 }
 
-void frmPuntsLlum::AcabaInici() {
-    const std::string propietat = MissatgeDefecte("chlPropietat", "Propietat");
-    const std::string valor = MissatgeDefecte("chlValor", "Valor");
-    const std::string observacions = MissatgeDefecte("chlObservacions", "Observacions");
-    const std::string suport = MissatgeDefecte("tabSuport", "Suport");
-    const std::string general = MissatgeDefecte("tabGeneral", "General");
-    const std::string lluminaries = MissatgeDefecte("tabLluminaries", "Lluminàries");
+void frmPuntsLlum::FinishStart() {
+    const std::string propietat = MessageOrDefault("chlPropietat", "Propietat");
+    const std::string valor = MessageOrDefault("chlValor", "Valor");
+    const std::string observacions = MessageOrDefault("chlObservacions", "Observacions");
+    const std::string suport = MessageOrDefault("tabSuport", "Suport");
+    const std::string general = MessageOrDefault("tabGeneral", "General");
+    const std::string lluminaries = MessageOrDefault("tabLluminaries", "Lluminàries");
     tabDades->setTabText(0, QString::fromStdString(general));
     tabDades->setTabText(1, QString::fromStdString(suport));
     tabDades->setTabText(2, QString::fromStdString(lluminaries));
@@ -156,8 +156,8 @@ void frmPuntsLlum::AcabaInici() {
 }
 
 void frmPuntsLlum::RefreshModeFormEdicio(bool edicio) {
-    FinestraRegistre::RefreshModeFormEdicio(edicio);
-    lluminaries_->Habilita(Dades());
+    RecordWindow::RefreshModeFormEdicio(edicio);
+    lluminaries_->Enable(HasData());
 }
 
 // --- the record ------------------------------------------------------------------
@@ -173,8 +173,8 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
                             !punts.Value("NumPuntLlum").isNull();
         if (actual) {
             Filtra("rstRecordsetPatronsLlum", "NumPatroPLL", punts.Value("NumPatroPLL"));
-            Taula& patrons = T("rstRecordsetPatronsLlum");
-            const com::Variant suport = patrons.Files() == 0 ? cap : patrons->Value("NumSPSuport");
+            Table& patrons = T("rstRecordsetPatronsLlum");
+            const com::Variant suport = patrons.RowCount() == 0 ? cap : patrons->Value("NumSPSuport");
             Filtra("rstRecordsetSuport", "NumSPSuport", suport);
             Filtra("rstRecordsetSuportPropietat", "NumSPSuport", suport);
             // Its first luminaire, and that one's model.
@@ -189,33 +189,33 @@ void frmPuntsLlum::ObteDadesPuntLlumActual() {
                 Filtra(taula, camp, cap);
             lstPropietats->clear();
         }
-        Punts()->ObtePuntsActual();
+        Vertices()->ReadCurrentVertices();
     });
 }
 
 void frmPuntsLlum::OmpleNumeroLluminaria() { lluminaries_->OmpleNumeroRegistre(); }
 
-void frmPuntsLlum::MostraActual() {
+void frmPuntsLlum::ShowCurrent() {
     ObteDadesPuntLlumActual();
-    Navegacio()->OmpleNumeroRegistre();
+    Navigator()->OmpleNumeroRegistre();
     OmpleNumeroLluminaria();
 }
 
-void frmPuntsLlum::Elimina() {
+void frmPuntsLlum::Delete() {
     const com::Variant punt = rstRecordsetActual->Value("NumPuntLlum");
-    CridaSuport(support::DeletePuntLlum, {punt});
-    Taula& lluminaries = T("rstRecordsetLluminaries");
+    CallSupport(support::DeletePuntLlum, {punt});
+    Table& lluminaries = T("rstRecordsetLluminaries");
     const int32_t numLluminaria = lluminaries->FieldIndex("NumLluminaria");
-    for (int32_t i = 1; i <= lluminaries.Files(); ++i)
-        CridaSuport(support::DeleteLluminaria, {lluminaries->ValueAt(i, numLluminaria)});
-    Taula& punts = T(kPunts);
+    for (int32_t i = 1; i <= lluminaries.RowCount(); ++i)
+        CallSupport(support::DeleteLluminaria, {lluminaries->ValueAt(i, numLluminaria)});
+    Table& punts = T(kPunts);
     const int32_t numPunt = punts->FieldIndex("NumPunt");
-    for (int32_t i = 1; i <= punts.Files(); ++i) CridaSuport(support::DeletePLlumPunts, {punts->ValueAt(i, numPunt)});
-    DeslligaControls();
+    for (int32_t i = 1; i <= punts.RowCount(); ++i) CallSupport(support::DeletePLlumPunts, {punts->ValueAt(i, numPunt)});
+    UnbindControls();
     rstRecordsetActual->Delete();
     Recupera();
-    Carrega(lluminaries);
-    LligaControls();
+    Load(lluminaries);
+    BindControls();
 }
 
 }  // namespace velmar

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/FinestraRegistre.h"
+#include "framework/RecordWindow.h"
 
 class QComboBox;
 class QTabWidget;
@@ -21,7 +21,7 @@ class QTreeWidget;
 
 namespace velmar {
 
-class frmPuntsLlum final : public FinestraRegistre {
+class frmPuntsLlum final : public RecordWindow {
 public:
     // The window works within `projecte`, the session's project when it
     // opened.
@@ -32,11 +32,11 @@ public:
     // Reads the light points of that connection into rstRecordsetActual,
     // or, while a point is edited or deleted, rebuilds them from the
     // window's own rows.
-    void RecuperaPuntsLlum(int32_t lngEscomesaEscollida) { RecuperaTria(lngEscomesaEscollida); }
+    void RecuperaPuntsLlum(int32_t lngEscomesaEscollida) { ReloadChoice(lngEscomesaEscollida); }
     // Points the dependent tables at the current point and reads its map
     // points.
     void ObteDadesPuntLlumActual();
-    void RefrescaLlistaGIS() { Punts()->RefrescaLlistaGIS(); }
+    void RefrescaLlistaGIS() { Vertices()->RefrescaLlistaGIS(); }
 
     // The record mode: 0 browsing, 2 editing or deleting.
     int16_t intModeRegistre() const { return intModeFormulari(); }
@@ -59,15 +59,15 @@ private:
 
     // Set-up: the luminaires' counter words and the property types, and at
     // its end the captions of the tabs and of the property list.
-    void AbansDeLligar() override;
-    void AcabaInici() override;
+    void BeforeBinding() override;
+    void FinishStart() override;
 
     // The current point with what hangs on it, and both counters.
-    void MostraActual() override;
+    void ShowCurrent() override;
     void OmpleNumeroLluminaria();
     // Only the deletion is sent: the point, its luminaires and its map
     // points.
-    void Elimina() override;
+    void Delete() override;
 
     // The support's properties (PuntsLlumPropietats.cpp).
     void OmpleComboPropietat();
@@ -93,14 +93,14 @@ private:
     void SeleccionaFoto(size_t foto);
     void ObreVisorImatge(const std::string& strRuta);
 
-    Taula& T(const char* nom);
+    Table& T(const char* nom);
     // Shows only the rows of `taula` whose `camp` holds `valor`; none for
     // no value.
     void Filtra(const char* taula, const char* camp, const com::Variant& valor);
 
     int32_t projecte_;
     // The navigation of the luminaires with its counter.
-    Navegador* lluminaries_ = nullptr;
+    RecordNavigator* lluminaries_ = nullptr;
     QComboBox* cmbPropietat = nullptr;
     QTabWidget* tabDades = nullptr;
     QTreeWidget* lstPropietats = nullptr;

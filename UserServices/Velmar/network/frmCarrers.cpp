@@ -7,17 +7,17 @@ namespace velmar {
 namespace support = brintel::names;
 
 frmCarrers::frmCarrers(int32_t projecte, QWidget* parent)
-    : FinestraXarxa(
+    : NetworkWindow(
           projecte,
           {.nom = "frmCarrers",
            .classeSuport = support::SvrCarrers,
            .recupera = "RecuperaCarrers",
            .actual = {.llista = support::GetCarrers, .desa = support::SaveCarrer},
-           .controls = {CampText("lblCodiCarrer", "txtCodCarrer", "CodCarrer"),
-                        CampText("lblNomCarrer", "txtNomCarrer", "NomCarrer")},
-           .reglesDesa = {Regla::CampsBuits({"txtCodCarrer", "txtNomCarrer"}, "valAlgunCampBuit"),
-                          Regla::Repetit("CodCarrer", "valRepetitCodiCarrer")},
-           .reglesElimina = {Regla::Referenciada()}},
+           .controls = {TextField("lblCodiCarrer", "txtCodCarrer", "CodCarrer"),
+                        TextField("lblNomCarrer", "txtNomCarrer", "NomCarrer")},
+           .reglesDesa = {Rule::EmptyFields({"txtCodCarrer", "txtNomCarrer"}, "valAlgunCampBuit"),
+                          Rule::Repeated("CodCarrer", "valRepetitCodiCarrer")},
+           .reglesElimina = {Rule::Referenced()}},
           {.nom = "lstCarrers", .etiqueta = "lblLlistaCarrers", .camp = "CodCarrer"}, "NumProjecte",
           {.clau = "NumCarrer",
            .llista = support::GetCarrerPunts,

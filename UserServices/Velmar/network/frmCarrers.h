@@ -3,15 +3,15 @@
 // to it; its vertices stay on the map.
 #pragma once
 
-#include "network/FinestraXarxa.h"
+#include "network/NetworkWindow.h"
 
 namespace velmar {
 
-class frmCarrers final : public FinestraXarxa {
+class frmCarrers final : public NetworkWindow {
 public:
     explicit frmCarrers(int32_t projecte, QWidget* parent = nullptr);
 
-    void ObtePuntsCarrerActual() { ObtePuntsActual(); }
+    void ObtePuntsCarrerActual() { ReadCurrentVertices(); }
 };
 
 }  // namespace velmar

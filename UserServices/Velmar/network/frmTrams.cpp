@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "Brintel/BrintelNames.h"
-#include "core/Dialegs.h"
+#include "core/services/Dialogs.h"
 
 namespace velmar {
 namespace {
@@ -19,7 +19,7 @@ namespace support = brintel::names;
 constexpr const char* kLinies = "rstRecordsetLiniaSortida";
 
 // A lookup list: every row of its table in the order of its code.
-DeclaracioTaula Auxiliar(const char* recordset, const char* taula, const char* ordre) {
+TableDeclaration Auxiliar(const char* recordset, const char* taula, const char* ordre) {
     return {.recordset = recordset, .llista = support::GetListAuxiliar, .arguments = [taula, ordre] {
                 return std::vector<com::Variant>{taula, ordre};
             }};
@@ -32,26 +32,26 @@ constexpr const char* kSeccions = "T_Escomesa, NumSeccioE, T_Tram, NumSeccioTram
 // table by its key and code columns.
 std::vector<Control> CombosCable() {
     const auto seccio = [](const char* boto) {
-        return BotoAuxiliar{.nom = boto, .taula = "TT_SeccioCable", .campIdentificador = "NumSeccioCable",
+        return LookupButton{.nom = boto, .taula = "TT_SeccioCable", .campIdentificador = "NumSeccioCable",
                             .campCodi = "CodSeccioCable", .integritat = kSeccions};
     };
-    return {CampDataCombo("lblTipusCable", "cmbTipusCable", "NumTipusCable", "rstRecordsetTipusCable", "CodTipusCable",
+    return {DataComboField("lblTipusCable", "cmbTipusCable", "NumTipusCable", "rstRecordsetTipusCable", "CodTipusCable",
                           "NumTipusCable",
                           {.nom = "cmdTipusCable", .taula = "TTT_TipusCable", .campIdentificador = "NumTipusCable",
                            .campCodi = "CodTipusCable", .integritat = "T_Tram, NumTipusCable"}),
-            CampDataCombo("lblUbicacio", "cmbUbicacio", "NumTramUbicacio", "rstRecordsetUbicacio", "CodTramUbicacio",
+            DataComboField("lblUbicacio", "cmbUbicacio", "NumTramUbicacio", "rstRecordsetUbicacio", "CodTramUbicacio",
                           "NumTramUbicacio",
                           {.nom = "cmdUbicacio", .taula = "TTT_TramUbicacio", .campIdentificador = "NumTramUbicacio",
                            .campCodi = "CodTramUbicacio", .integritat = "T_Tram, NumTramUbicacio"}),
-            CampDataCombo("lblSeccioCable", "cmbSeccioCable", "NumSeccioTram", "rstRecordsetSeccioCable",
+            DataComboField("lblSeccioCable", "cmbSeccioCable", "NumSeccioTram", "rstRecordsetSeccioCable",
                           "CodSeccioCable", "NumSeccioCable", seccio("cmdSeccioCable")),
-            CampDataCombo("lblSeccio", "cmbSeccio", "NumSeccio2N", "rstRecordsetSeccioCable", "CodSeccioCable",
+            DataComboField("lblSeccio", "cmbSeccio", "NumSeccio2N", "rstRecordsetSeccioCable", "CodSeccioCable",
                           "NumSeccioCable", seccio("cmdSeccio"))};
 }
 
 constexpr const char* kDates[] = {"txtDataInstalacio", "txtDataAltaInventari", "txtDataBaixaInventari"};
 
-Finestra::Declaracio DeclaracioTrams(frmTrams* w) {
+DataWindow::Declaration DeclaracioTrams(frmTrams* w) {
     const auto escomesa = [w] { return std::vector<com::Variant>{w->Escomesa()}; };
     return {.nom = "frmTrams",
             .classeSuport = support::SvrTrams,
@@ -67,22 +67,22 @@ Finestra::Declaracio DeclaracioTrams(frmTrams* w) {
                        Auxiliar("rstRecordsetSeccioCable", "TT_SeccioCable", "CodSeccioCable"),
                        {.recordset = kLinies, .llista = support::GetLiniesSortida, .arguments = escomesa,
                         .ambTria = true}},
-            .reglesDesa = {Regla::CampsBuits({"txtCodi", "cmbLiniaSortida"}, "valAlgunCampNecessariBuit"),
-                           Regla::ValorsForaDeLlista({"cmbLiniaSortida", "cmbTipusCable", "cmbUbicacio",
+            .reglesDesa = {Rule::EmptyFields({"txtCodi", "cmbLiniaSortida"}, "valAlgunCampNecessariBuit"),
+                           Rule::ValuesNotInList({"cmbLiniaSortida", "cmbTipusCable", "cmbUbicacio",
                                                       "cmbSeccioCable", "cmbSeccio"},
                                                      "valValorsNoEsTrobenEnCombos"),
-                           Regla::DatesNoValides({std::begin(kDates), std::end(kDates)}, "valDataNoValida"),
-                           Regla::Repetit("CodTram", "valRepetitCodiTram")},
-            .reglesElimina = {Regla::DataPassada("DataAltaInventari", "valDataAltaPassada"), Regla::Referenciada()}};
+                           Rule::InvalidDates({std::begin(kDates), std::end(kDates)}, "valDataNoValida"),
+                           Rule::Repeated("CodTram", "valRepetitCodiTram")},
+            .reglesElimina = {Rule::PastDate("DataAltaInventari", "valDataAltaPassada"), Rule::Referenced()}};
 }
 
-FinestraRegistre::Registre RegistreTrams() {
+RecordWindow::RecordParts RegistreTrams() {
     return {.clau = "NumTram",
             // Unique within the connection.
             .codi = "CodTram",
             .navegador = {.codiPrimer = "PrimerTextNumRegistre", .primer = "Tram",
                           .codiSegon = "SegonTextNumRegistre", .segon = "de"},
-            .punts = LlistaPunts::Declaracio{.columnes = {{"VertexX", "clhX", "X"}, {"VertexY", "clhY", "Y"}},
+            .punts = VertexList::Declaration{.columnes = {{"VertexX", "clhX", "X"}, {"VertexY", "clhY", "Y"}},
                                              .clau = "NumTram",
                                              .llista = support::GetTramPunts,
                                              .buida = support::GetEmptyRstTramPunts,
@@ -103,45 +103,45 @@ QGroupBox* Marc(QWidget* window, const char* nom, const char* caption) {
 }  // namespace
 
 frmTrams::frmTrams(int32_t projecte, QWidget* parent)
-    : FinestraRegistre(DeclaracioTrams(this), RegistreTrams(), parent), projecte_(projecte) {
+    : RecordWindow(DeclaracioTrams(this), RegistreTrams(), parent), projecte_(projecte) {
     Disseny();
     IniciFormulari();
 }
 
 void frmTrams::Disseny() {
     auto* dalt = new QHBoxLayout;
-    dalt->addWidget(Tria().Etiqueta());
+    dalt->addWidget(Tria().Label());
     dalt->addWidget(Tria().Combo());
     dalt->addStretch(1);
-    dalt->addWidget(Navegacio());
+    dalt->addWidget(Navigator());
 
     QGroupBox* tram = Marc(this, "fraTram", "fraTram");
     auto* formTram = new QFormLayout(tram);
-    AfegeixControls(this, formTram, {CampText("lblCodi", "txtCodi", "CodTram")});
-    formTram->addRow(dialegs::Control<QLabel>(this, "lblEscomesa"), Tria().Eco());
-    AfegeixControls(this, formTram,
-                    {CampDataCombo("lblLiniaSortida", "cmbLiniaSortida", "NumElement", kLinies, "CodElementValor",
+    AddControls(this, formTram, {TextField("lblCodi", "txtCodi", "CodTram")});
+    formTram->addRow(dialogs::Control<QLabel>(this, "lblEscomesa"), Tria().Echo());
+    AddControls(this, formTram,
+                    {DataComboField("lblLiniaSortida", "cmbLiniaSortida", "NumElement", kLinies, "CodElementValor",
                                    "NumElement")});
 
     QGroupBox* cable = Marc(this, "fraCable", "fraCable");
-    AfegeixCamps(new QFormLayout(cable), CombosCable());
+    AddFields(new QFormLayout(cable), CombosCable());
 
     QGroupBox* dates = Marc(this, "fraDates", "fraDates");
-    AfegeixControls(this, new QFormLayout(dates),
-                    {CampText("lblDataInstalacio", "txtDataInstalacio", "DataInstalacio"),
-                     CampText("lblDataAltaInventari", "txtDataAltaInventari", "DataAltaInventari"),
-                     CampText("lblDataBaixaInventari", "txtDataBaixaInventari", "DataBaixa")});
+    AddControls(this, new QFormLayout(dates),
+                    {TextField("lblDataInstalacio", "txtDataInstalacio", "DataInstalacio"),
+                     TextField("lblDataAltaInventari", "txtDataAltaInventari", "DataAltaInventari"),
+                     TextField("lblDataBaixaInventari", "txtDataBaixaInventari", "DataBaixa")});
 
     QGroupBox* situacio = Marc(this, "Frame8", "");
     auto* formSituacio = new QVBoxLayout(situacio);
-    formSituacio->addWidget(dialegs::Control<QLabel>(this, "lblSituacioGIS"));
-    formSituacio->addWidget(Punts(), 1);
-    formSituacio->addWidget(dialegs::Control<QPushButton>(this, "cmdSituar"), 0, Qt::AlignRight);
+    formSituacio->addWidget(dialogs::Control<QLabel>(this, "lblSituacioGIS"));
+    formSituacio->addWidget(Vertices(), 1);
+    formSituacio->addWidget(dialogs::Control<QPushButton>(this, "cmdSituar"), 0, Qt::AlignRight);
 
     auto* observacions = new QFormLayout;
-    AfegeixControls(this, observacions, {CampText("lblObservacions", "txtObservacions", "Observacions")});
+    AddControls(this, observacions, {TextField("lblObservacions", "txtObservacions", "Observacions")});
 
-    QHBoxLayout* botons = FilaEdicio();
+    QHBoxLayout* botons = EditingButtonRow();
     botons->insertStretch(0, 1);
 
     auto* marcs = new QGridLayout;

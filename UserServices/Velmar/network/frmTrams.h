@@ -13,21 +13,21 @@
 
 #include <cstdint>
 
-#include "framework/FinestraRegistre.h"
+#include "framework/RecordWindow.h"
 
 namespace velmar {
 
-class frmTrams final : public FinestraRegistre {
+class frmTrams final : public RecordWindow {
 public:
     explicit frmTrams(int32_t projecte, QWidget* parent = nullptr);
 
     // Reads the segments of that connection into rstRecordsetActual or,
     // while a segment is edited or deleted, rebuilds them from the
     // window's own rows.
-    void RecuperaTrams(int32_t lngEscomesaEscollida) { RecuperaTria(lngEscomesaEscollida); }
+    void RecuperaTrams(int32_t lngEscomesaEscollida) { ReloadChoice(lngEscomesaEscollida); }
     // The vertices of the current segment.
-    void ObtePuntsTramActual() { Punts()->ObtePuntsActual(); }
-    void RefrescaLlistaGIS() { Punts()->RefrescaLlistaGIS(); }
+    void ObtePuntsTramActual() { Vertices()->ReadCurrentVertices(); }
+    void RefrescaLlistaGIS() { Vertices()->RefrescaLlistaGIS(); }
 
     // The project the window works within, and the connection whose
     // segments it holds (0 for none).
@@ -38,7 +38,7 @@ private:
     void Disseny();
     // A new segment has no vertices yet; its output line is chosen in its
     // combo, which writes NumElement.
-    void OmpleNou() override { ObtePuntsTramActual(); }
+    void FillNew() override { ObtePuntsTramActual(); }
 
     int32_t projecte_;
 };

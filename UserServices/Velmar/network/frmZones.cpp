@@ -10,18 +10,18 @@ namespace velmar {
 namespace support = brintel::names;
 
 frmZones::frmZones(int32_t projecte, QWidget* parent)
-    : FinestraXarxa(
+    : NetworkWindow(
           projecte,
           {.nom = "frmZones",
            .classeSuport = support::SvrZones,
            .recupera = "RecuperaZones",
            .actual = {.llista = support::GetZones, .desa = support::SaveZona},
-           .controls = {CampText("lblCodiZona", "txtCodZona", "CodZona"),
-                        CampText("lblNomZona", "txtNomZona", "NomZona"),
-                        CampText("lblFotoZona", "txtFotoZona", "FotoZona")},
-           .reglesDesa = {Regla::CampsBuits({"txtCodZona", "txtNomZona"}, "valAlgunCampNecessariBuit"),
-                          Regla::Repetit("CodZona", "valRepetitCodiZona")},
-           .reglesElimina = {Regla::Referenciada()}},
+           .controls = {TextField("lblCodiZona", "txtCodZona", "CodZona"),
+                        TextField("lblNomZona", "txtNomZona", "NomZona"),
+                        TextField("lblFotoZona", "txtFotoZona", "FotoZona")},
+           .reglesDesa = {Rule::EmptyFields({"txtCodZona", "txtNomZona"}, "valAlgunCampNecessariBuit"),
+                          Rule::Repeated("CodZona", "valRepetitCodiZona")},
+           .reglesElimina = {Rule::Referenced()}},
           {.nom = "lstZones", .etiqueta = "lblLlistaZones", .camp = "CodZona", .mantePosicio = true}, "NumProjecte",
           {.clau = "NumZona",
            .llista = support::GetZonaPunts,
@@ -31,7 +31,7 @@ frmZones::frmZones(int32_t projecte, QWidget* parent)
     auto* ruta = new QPushButton(QStringLiteral(".."), this);
     ruta->setObjectName(QStringLiteral("cmdRutaZona"));
     connect(ruta, &QPushButton::clicked, this, [this] { SeleccionaArxiu(); });
-    PosaAlCostat(Camps(), "txtFotoZona", ruta);
+    PutBeside(FieldForm(), "txtFotoZona", ruta);
     // A photo's full path reads whole.
     auto* foto = findChild<QLineEdit*>("txtFotoZona");
     foto->setMinimumWidth(foto->fontMetrics().averageCharWidth() * 64);
@@ -39,7 +39,7 @@ frmZones::frmZones(int32_t projecte, QWidget* parent)
 }
 
 void frmZones::RefreshModeFormEdicio(bool edicio) {
-    FinestraXarxa::RefreshModeFormEdicio(edicio);
+    NetworkWindow::RefreshModeFormEdicio(edicio);
     findChild<QPushButton*>("cmdRutaZona")->setEnabled(edicio);
 }
 
@@ -47,7 +47,7 @@ void frmZones::SeleccionaArxiu() {
     TopLevel("SeleccionaArxiu", [this] {
         // A cancelled dialog chooses nothing and says nothing.
         const std::string actual = findChild<QLineEdit*>("txtFotoZona")->text().toStdString();
-        const std::string path = ArxiuEscollit([&] { return objFuncionsCapaInterficie.EscullArxiu(actual); });
+        const std::string path = ChosenFile([&] { return objFuncionsCapaInterficie.EscullArxiu(actual); });
         if (!path.empty()) rstRecordsetActual->SetValue("FotoZona", path);
     });
 }

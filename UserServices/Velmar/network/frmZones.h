@@ -5,15 +5,15 @@
 // undo leaves the list as it was.
 #pragma once
 
-#include "network/FinestraXarxa.h"
+#include "network/NetworkWindow.h"
 
 namespace velmar {
 
-class frmZones final : public FinestraXarxa {
+class frmZones final : public NetworkWindow {
 public:
     explicit frmZones(int32_t projecte, QWidget* parent = nullptr);
 
-    void ObtePuntsZonaActual() { ObtePuntsActual(); }
+    void ObtePuntsZonaActual() { ReadCurrentVertices(); }
 
 protected:
     void RefreshModeFormEdicio(bool edicio) override;

@@ -5,8 +5,8 @@
 #include "Ado/Connection.h"
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
-#include "DesaProva.h"
-#include "framework/FinestraProva.h"
+#include "SaveChecks.h"
+#include "framework/WindowFixture.h"
 #include "admin/frmClients.h"
 #include "support/SmallDisk.h"
 
@@ -14,10 +14,10 @@ namespace {
 
 using velmar::frmClients;
 
-class Clients : public FinestraProva {
+class Clients : public WindowFixture {
 protected:
-    explicit Clients(testsupport::Engine engine = testsupport::Engine::SQLite) : FinestraProva(engine) {}
-    static void Omple(frmClients& w, const char* nom, const char* telefon) {
+    explicit Clients(testsupport::Engine engine = testsupport::Engine::SQLite) : WindowFixture(engine) {}
+    static void Fill(frmClients& w, const char* nom, const char* telefon) {
         Text(w, "txtNomClient")->setText(nom);
         Text(w, "txtAdreca")->setText("Carrer Nou, 2");
         Text(w, "txtPersonaContacte")->setText("Joan");
@@ -46,7 +46,7 @@ TEST_F(Clients, AddsAClientWithoutFaxOrCifAndDeletesItWhenNoProjectNamesIt) {
 
     Click(w, "cmdNou");
     // Blanks fill a field.
-    Omple(w, "Consell Comarcal", " ");
+    Fill(w, "Consell Comarcal", " ");
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Items(w), (std::vector<std::string>{"Ajuntament de Vilanova del Riu", "Consell Comarcal"}));
@@ -69,7 +69,7 @@ TEST_F(Clients, RefusesAnEmptyRequiredFieldBeforeARepeatedName) {
         frmClients w;
         sessio.shown.clear();
         Click(w, "cmdNou");
-        Omple(w, "Ajuntament de Vilanova del Riu", "938");
+        Fill(w, "Ajuntament de Vilanova del Riu", "938");
         Text(w, "txtNomClient")->setText(QString::fromStdString(nom));
         Click(w, "cmdSortirEdicio");
         EXPECT_EQ(sessio.shown, std::vector<std::string>{message}) << nom;
@@ -108,7 +108,7 @@ TEST_F(Clients, AFailedSaveIsOneErrorAndKeepsTheEdit) {
     Click(w, "cmdDesferCanvis");
     EXPECT_FALSE(Editant(w, "txtTelefon"));
     EXPECT_NE(Text(w, "txtTelefon")->text(), "555");
-    EXPECT_FALSE(Pendent(w.rstRecordsetActual.Ref()));
+    EXPECT_FALSE(HasPendingChanges(w.rstRecordsetActual.Ref()));
 }
 
 // The failures of the database a person can act on are said in the

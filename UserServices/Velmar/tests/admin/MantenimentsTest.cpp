@@ -8,19 +8,19 @@
 
 #include "Ado/AdoError.h"
 #include "admin/frmManteniments.h"
-#include "core/CaixaTextMultilinia.h"
-#include "framework/FinestraProva.h"
+#include "core/controls/MultilineTextBox.h"
+#include "framework/WindowFixture.h"
 
 namespace {
 
 using velmar::frmManteniments;
 
-class Manteniments : public FinestraIdioma {
+class Manteniments : public LanguageWindowFixture {
 protected:
-    static velmar::CaixaTextMultilinia* Observacions(frmManteniments& w) {
-        return w.findChild<velmar::CaixaTextMultilinia*>("txtObservacions");
+    static velmar::MultilineTextBox* Observacions(frmManteniments& w) {
+        return w.findChild<velmar::MultilineTextBox*>("txtObservacions");
     }
-    static std::string Missatge(const char* code) { return Text("frmManteniments", code); }
+    static std::string Message(const char* code) { return Text("frmManteniments", code); }
     // The types as the server holds them: code to observations.
     static std::map<std::string, std::string> Desats() {
         const com::ObjectRef service = com::CreateObject("Brintel.SvrManteniments");
@@ -76,7 +76,7 @@ TEST_P(Manteniments, ListsAddsEditsUndoesAndDeletesTypes) {
     Llista(w)->setCurrentRow(4);
     Click(w, "cmdEliminar");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
-    EXPECT_EQ(asked, std::vector<std::string>{Missatge("valTextEliminar")});
+    EXPECT_EQ(asked, std::vector<std::string>{Message("valTextEliminar")});
     EXPECT_EQ(Desats().count("Telegestió"), 0u);
     EXPECT_EQ(Items(w), (std::vector<std::string>{"Correctiu", "Integral", "Nocturn", "Preventiu"}));
 }
@@ -118,7 +118,7 @@ TEST_P(Manteniments, ASaveThatMeetsAnotherUsersChangeShowsWhatIsStored) {
 TEST_P(Manteniments, TheObservationsHoldNoMoreThanTheirField) {
     frmManteniments w;
     Click(w, "cmdEditar");
-    velmar::CaixaTextMultilinia* observacions = Observacions(w);
+    velmar::MultilineTextBox* observacions = Observacions(w);
     EXPECT_EQ(observacions->maxLength(), 255);
     observacions->setText("");
     observacions->insertPlainText(QString(250, 'a'));
@@ -145,7 +145,7 @@ TEST_P(Manteniments, SavingIsRefusedByTheFirstRuleThatHolds) {
         Click(w, "cmdNou");
         Text(w, "txtNomManteniment")->setText(codi);
         Click(w, "cmdSortirEdicio");
-        EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge(code)}) << codi.toStdString();
+        EXPECT_EQ(sessio.shown, std::vector<std::string>{Message(code)}) << codi.toStdString();
         EXPECT_TRUE(Editant(w, "txtNomManteniment"));
     }
     // Blanks fill the code.
@@ -164,7 +164,7 @@ TEST_P(Manteniments, ATypeThatAProjectHasIsNotDeleted) {
         sessio.shown.clear();
         Llista(w)->setCurrentRow(row);
         Click(w, "cmdEliminar");
-        EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("valMantenimentAmbProjecte")}) << row;
+        EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("valMantenimentAmbProjecte")}) << row;
     }
     EXPECT_TRUE(asked.empty());
     EXPECT_EQ(Desats().size(), 4u);
@@ -179,7 +179,7 @@ TEST_P(Manteniments, AnEmptyTableRefusesEditAndDelete) {
     Click(w, "cmdEditar");
     Click(w, "cmdEliminar");
     EXPECT_EQ(sessio.shown,
-              (std::vector<std::string>{Missatge("valNoRegistresEditar"), Missatge("valNoRegistresEliminar")}));
+              (std::vector<std::string>{Message("valNoRegistresEditar"), Message("valNoRegistresEliminar")}));
 }
 
 INSTANTIATE_EN_CADA_IDIOMA(Manteniments);

@@ -9,8 +9,8 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
-#include "core/DataCombo.h"
-#include "framework/FinestraProva.h"
+#include "core/controls/DataCombo.h"
+#include "framework/WindowFixture.h"
 #include "support/Files.h"
 #include "support/TestDatabase.h"
 #include "admin/frmClients.h"
@@ -21,13 +21,13 @@ namespace {
 
 using velmar::frmProjectes;
 
-class Projectes : public FinestraProva {
+class Projectes : public WindowFixture {
 protected:
-    using FinestraProva::FinestraProva;
+    using WindowFixture::WindowFixture;
 
     // These cases read and edit the one project of Vilanova del Riu.
     void SetUp() override {
-        FinestraProva::SetUp();
+        WindowFixture::SetUp();
         EliminaProjectes("NumProjecte <> 306");
     }
     // Deletes the projects that `condicio` chooses, after what stands in them.
@@ -43,7 +43,7 @@ protected:
               "DELETE FROM T_Projecte WHERE " + condicio})
             sessio.execute(sql);
     }
-    static void Omple(frmProjectes& w, const char* nom, const char* resumit) {
+    static void Fill(frmProjectes& w, const char* nom, const char* resumit) {
         Text(w, "txtNomProjecte")->setText(nom);
         Text(w, "txtNomResumit")->setText(resumit);
         Text(w, "txtSituacio")->setText("Riba");
@@ -59,7 +59,7 @@ protected:
             saved[rows.Value("NomResumit").toString()] = rows.Value("Situacio").toString();
         return saved;
     }
-    static bool Editant(QWidget& w) { return FinestraProva::Editant(w, "txtNomProjecte"); }
+    static bool Editant(QWidget& w) { return WindowFixture::Editant(w, "txtNomProjecte"); }
 };
 
 TEST_F(Projectes, ListsTheProjectsAndShowsTheFirstLocked) {
@@ -143,7 +143,7 @@ TEST_F(Projectes, AddsAProjectThenDeletesItAfterTheQuestion) {
     frmProjectes w;
     Click(w, "cmdNou");
     EXPECT_TRUE(Editant(w));
-    Omple(w, "Enllumenat de la Riba", "Altafulla");
+    Fill(w, "Enllumenat de la Riba", "Altafulla");
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     // The list is rebuilt sorted, with the first item selected.
@@ -246,7 +246,7 @@ TEST_F(Projectes, SavingIsRefusedByTheFirstRuleThatHolds) {
         frmProjectes w;
         sessio.shown.clear();
         Click(w, "cmdNou");
-        Omple(w, c.nom, c.resumit);
+        Fill(w, c.nom, c.resumit);
         Combo(w, "cboNumClient")->setEditText(c.client);
         Combo(w, "cboNumTipusManteniment")->setEditText(c.tipus);
         Click(w, "cmdSortirEdicio");

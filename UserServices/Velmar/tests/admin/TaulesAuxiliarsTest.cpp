@@ -10,14 +10,14 @@
 
 #include "admin/frmProjectes.h"
 #include "admin/frmTaulesAuxiliars.h"
-#include "core/DataCombo.h"
-#include "framework/FinestraProva.h"
+#include "core/controls/DataCombo.h"
+#include "framework/WindowFixture.h"
 
 namespace {
 
 using velmar::frmTaulesAuxiliars;
 
-class TaulesAuxiliars : public FinestraIdioma {
+class TaulesAuxiliars : public LanguageWindowFixture {
 protected:
     // The editor on the support types, whose rows the supports name.
     static std::unique_ptr<frmTaulesAuxiliars> Tipus(const std::string& integritat = "TSP_Suport, NumSuportTipus") {
@@ -25,11 +25,11 @@ protected:
         w->strNomTaula = "TTS_SuportTipus";
         w->strCampLlista = "CodSuportTipus";
         w->strCampIntegritat = "NumSuportTipus";
-        w->colIntegritatReferencial = velmar::LlistaIntegritatReferencial(integritat);
+        w->colIntegritatReferencial = velmar::ParseReferentialIntegrity(integritat);
         w->Obre();
         return w;
     }
-    static std::string Missatge(const char* code) { return Text("frmTaulesAuxiliars", code); }
+    static std::string Message(const char* code) { return Text("frmTaulesAuxiliars", code); }
     // The codes of a lookup table as the server holds them, of the rows
     // whose column `filtre` holds `valor` when one is named.
     static std::multiset<std::string> Desats(const char* taula, const char* codi, const char* filtre = "",
@@ -83,7 +83,7 @@ TEST_P(TaulesAuxiliars, KeepsItsPlaceAcrossSavesUndoAndDeletes) {
     // A deleted row gives its place to the one above it; the first, to the
     // new first.
     Click(*w, "cmdEliminar");
-    EXPECT_EQ(asked, std::vector<std::string>{Missatge("valTextEliminar")});
+    EXPECT_EQ(asked, std::vector<std::string>{Message("valTextEliminar")});
     EXPECT_EQ(Seleccionat(*w), "Pal de formigó");
     Click(*w, "cmdNou");
     Text(*w, "txtCodi")->setText("Antena");
@@ -117,15 +117,15 @@ TEST_P(TaulesAuxiliars, OfTwoRowsTheOneLeftIsSelectedAndTheLastLeavesNothing) {
     Click(*w, "cmdEliminar");
     Click(*w, "cmdNou");
     Click(*w, "cmdSortirEdicio");
-    EXPECT_EQ(sessio.shown, (std::vector<std::string>{Missatge("valNoRegistresEditar"), Missatge("valNoRegistresEliminar"),
-                                                      Missatge("valAlgunCampNecessariBuit")}));
+    EXPECT_EQ(sessio.shown, (std::vector<std::string>{Message("valNoRegistresEditar"), Message("valNoRegistresEliminar"),
+                                                      Message("valAlgunCampNecessariBuit")}));
 }
 
 TEST_P(TaulesAuxiliars, SavingIsRefusedByTheFirstRuleThatHolds) {
     const std::vector<std::pair<QString, std::string>> cases = {
-        {"", Missatge("valAlgunCampNecessariBuit")},
-        {"Columna", Missatge("valRepetitCodi")},
-        {"COLUMNA", Missatge("valRepetitCodi")},
+        {"", Message("valAlgunCampNecessariBuit")},
+        {"Columna", Message("valRepetitCodi")},
+        {"COLUMNA", Message("valRepetitCodi")},
         {" ", ""},
     };
     for (const auto& [codi, message] : cases) {
@@ -145,7 +145,7 @@ TEST_P(TaulesAuxiliars, ARowThatAChildTableNamesIsNotDeleted) {
     const auto w = Tipus("TSP_Suport, NumSuportTipus, T_NoHiEs, NumSuportTipus");
     Click(*w, "cmdEliminar");
     EXPECT_EQ(sessio.shown, std::vector<std::string>{velmar::clsFuncionsCapaInterficie().StrTran(
-                                Missatge("valVioladaReglaIntegritatReferencial"), "#1", "TSP_Suport")});
+                                Message("valVioladaReglaIntegritatReferencial"), "#1", "TSP_Suport")});
     EXPECT_NE(sessio.shown.front().find("TSP_Suport"), std::string::npos);
     EXPECT_TRUE(asked.empty());
 
@@ -187,7 +187,7 @@ TEST_P(TaulesAuxiliars, UnderAFilterListsChecksAndAddsOnlyRowsOfIt) {
     Click(w, "cmdNou");
     Text(w, "txtCodi")->setText("MT1");
     Click(w, "cmdSortirEdicio");
-    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("valRepetitCodi")});
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("valRepetitCodi")});
     Text(w, "txtCodi")->setText("DF1");
     Click(w, "cmdSortirEdicio");
     ASSERT_EQ(sessio.shown.size(), 1u) << sessio.shown.back();

@@ -9,8 +9,8 @@
 
 #include "admin/frmUsuariProjecte.h"
 #include "admin/frmUsuaris.h"
-#include "core/DataCombo.h"
-#include "framework/FinestraProva.h"
+#include "core/controls/DataCombo.h"
+#include "framework/WindowFixture.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ constexpr const char* kVilanova = "Enllumenat públic de Vilanova del Riu";
 constexpr const char* kPins = "Enllumenat de la urbanització Els Pins";
 constexpr const char* kForques = "Ampliació del polígon industrial Les Forques";
 
-class UsuariProjecte : public FinestraIdioma {
+class UsuariProjecte : public LanguageWindowFixture {
 protected:
     // The dialog for the user the user window shows first, the
     // administrator.
@@ -30,7 +30,7 @@ protected:
         dialeg->Obre();
         return dialeg;
     }
-    static std::string Missatge(const char* code) { return Text("frmUsuariProjecte", code); }
+    static std::string Message(const char* code) { return Text("frmUsuariProjecte", code); }
     static void Tria(frmUsuariProjecte& w, const QString& text) {
         w.findChild<velmar::DataCombo*>("cmbProjectes")->setEditText(text);
     }
@@ -50,7 +50,7 @@ protected:
 TEST_P(UsuariProjecte, AddsAndRemovesProjectsAtOnce) {
     const auto w = Obre();
     ASSERT_EQ(w->NumError, 0) << w->UbicacioError;
-    EXPECT_EQ(w->windowTitle().toStdString(), Missatge("Formulari"));
+    EXPECT_EQ(w->windowTitle().toStdString(), Message("Formulari"));
     EXPECT_EQ(w->findChild<QLabel*>("lblNomUsuari")->text(), "Administrador");
     EXPECT_EQ(Items(*w), std::vector<std::string>{kVilanova});
     EXPECT_EQ(w->findChild<velmar::DataCombo*>("cmbProjectes")->count(), 3);
@@ -72,7 +72,7 @@ TEST_P(UsuariProjecte, AddsAndRemovesProjectsAtOnce) {
     Llista(*w)->setCurrentRow(1);
     Click(*w, "cmdEliminar");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
-    EXPECT_EQ(asked, (std::vector<std::string>(2, Missatge("valTextEliminar"))));
+    EXPECT_EQ(asked, (std::vector<std::string>(2, Message("valTextEliminar"))));
     EXPECT_EQ(Desats(), (std::multiset<int32_t>{306, 308}));
     EXPECT_EQ(Items(*w), (std::vector<std::string>{kForques, kVilanova}));
     EXPECT_EQ(Llista(*w)->currentRow(), 0);
@@ -85,17 +85,17 @@ TEST_P(UsuariProjecte, AddsAndRemovesProjectsAtOnce) {
 
     // Nothing of it reaches the user window's rows.
     EXPECT_EQ(usuaris.rstRecordsetActual->EditMode(), ado::EditState::None);
-    EXPECT_EQ(usuaris.TaulaPerNom("rstRecordsetProjectes")->Files(), 3);
+    EXPECT_EQ(usuaris.TableByName("rstRecordsetProjectes")->RowCount(), 3);
 }
 
 TEST_P(UsuariProjecte, RefusesNoProjectATextOfNoneAndOneItHas) {
     const auto w = Obre();
     const std::vector<std::pair<QString, std::string>> cases = {
-        {"", Missatge("valProjecteBuit")},
-        {"0", Missatge("valProjecteBuit")},
-        {"Projecte que no existeix", Missatge("valProjecteBuit")},
-        {kVilanova, Missatge("valProjecteJaSeleccionat")},
-        {QString(kVilanova).toUpper(), Missatge("valProjecteJaSeleccionat")},
+        {"", Message("valProjecteBuit")},
+        {"0", Message("valProjecteBuit")},
+        {"Projecte que no existeix", Message("valProjecteBuit")},
+        {kVilanova, Message("valProjecteJaSeleccionat")},
+        {QString(kVilanova).toUpper(), Message("valProjecteJaSeleccionat")},
     };
     for (const auto& [text, message] : cases) {
         sessio.shown.clear();
@@ -112,7 +112,7 @@ TEST_P(UsuariProjecte, RefusesNoProjectATextOfNoneAndOneItHas) {
     sessio.shown.clear();
     EXPECT_TRUE(Items(*w).empty());
     Click(*w, "cmdEliminar");
-    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("valNoRegistresEliminar")});
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("valNoRegistresEliminar")});
 }
 
 TEST_P(UsuariProjecte, AfterAFailedRemovalTheNextAdditionIsListed) {
@@ -140,7 +140,7 @@ TEST_P(UsuariProjecte, AUserNotYetSavedHasNoProjectsToShow) {
     w->frmFormulariQueCrida = nou.Objecte();
     w->Obre();
     // Said in words, not as the conversion that cannot be made.
-    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("valUsuariNoDesat")});
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("valUsuariNoDesat")});
     EXPECT_EQ(w->NumError, 0) << w->UbicacioError;
     EXPECT_EQ(w->findChild<QLabel*>("lblNomUsuari")->text(), "Pere Vila");
     EXPECT_TRUE(Items(*w).empty());

@@ -11,20 +11,20 @@
 
 #include "admin/frmUsuariProjecte.h"
 #include "admin/frmUsuaris.h"
-#include "core/ComboSiNo.h"
-#include "core/Contrasenya.h"
-#include "core/DataCombo.h"
+#include "core/controls/YesNoCombo.h"
+#include "core/services/PasswordHash.h"
+#include "core/controls/DataCombo.h"
 #include "dialogs/frmEntraPassword.h"
-#include "framework/FinestraProva.h"
+#include "framework/WindowFixture.h"
 
 namespace {
 
 using velmar::frmUsuaris;
 
-class Usuaris : public FinestraIdioma {
+class Usuaris : public LanguageWindowFixture {
 protected:
-    static std::string Missatge(const char* code) { return Text("frmUsuaris", code); }
-    static velmar::ComboSiNo* Autoritzat(frmUsuaris& w) { return w.findChild<velmar::ComboSiNo*>("cmbAutoritzat"); }
+    static std::string Message(const char* code) { return Text("frmUsuaris", code); }
+    static velmar::YesNoCombo* Autoritzat(frmUsuaris& w) { return w.findChild<velmar::YesNoCombo*>("cmbAutoritzat"); }
     static std::vector<std::string> Fila(frmUsuaris& w, int row) {
         return {Llista(w)->text(row, 0).toStdString(), Llista(w)->text(row, 1).toStdString(),
                 Llista(w)->text(row, 2).toStdString()};
@@ -39,7 +39,7 @@ protected:
         });
         QTest::mouseClick(Text(w, "txtPassword"), Qt::LeftButton);
     }
-    static void Omple(frmUsuaris& w, const char* nom, const char* login) {
+    static void Fill(frmUsuaris& w, const char* nom, const char* login) {
         Text(w, "txtNomUsuari")->setText(nom);
         Text(w, "txtLogin")->setText(login);
         Tria(w, "cmbSeguretat", "Tècnic de manteniment");
@@ -67,7 +67,7 @@ TEST_P(Usuaris, ListsNameLoginAndFlagUnderTheirHeadersAndShowsNoHash) {
                    "VALUES ('Àngela Roig', 'aroig', 'x', 2, 2, FALSE)");
     frmUsuaris w;
     ASSERT_EQ(w.NumError, 0) << w.UbicacioError;
-    EXPECT_EQ(w.windowTitle().toStdString(), Missatge("Formulari"));
+    EXPECT_EQ(w.windowTitle().toStdString(), Message("Formulari"));
     const QAbstractItemModel* model = Llista(w)->model();
     std::vector<std::string> headers;
     for (int c = 0; c < Llista(w)->header()->count(); ++c) {
@@ -75,13 +75,13 @@ TEST_P(Usuaris, ListsNameLoginAndFlagUnderTheirHeadersAndShowsNoHash) {
         if (!Llista(w)->isColumnHidden(logical))
             headers.push_back(model->headerData(logical, Qt::Horizontal).toString().toStdString());
     }
-    EXPECT_EQ(headers, (std::vector<std::string>{Missatge("fldNomUsuari"), Missatge("fldLogin"),
-                                                 Missatge("fldAutoritzat")}));
+    EXPECT_EQ(headers, (std::vector<std::string>{Message("fldNomUsuari"), Message("fldLogin"),
+                                                 Message("fldAutoritzat")}));
     // Sorted by name as a dictionary sorts, the first selected.
-    EXPECT_EQ(Fila(w, 0), (std::vector<std::string>{"Administrador", "admin", Missatge("dtaSi")}));
-    EXPECT_EQ(Fila(w, 1), (std::vector<std::string>{"Àngela Roig", "aroig", Missatge("dtaNo")}));
+    EXPECT_EQ(Fila(w, 0), (std::vector<std::string>{"Administrador", "admin", Message("dtaSi")}));
+    EXPECT_EQ(Fila(w, 1), (std::vector<std::string>{"Àngela Roig", "aroig", Message("dtaNo")}));
     EXPECT_EQ(Llista(w)->currentRow(), 0);
-    EXPECT_EQ(Autoritzat(w)->currentText().toStdString(), Missatge("dtaSi"));
+    EXPECT_EQ(Autoritzat(w)->currentText().toStdString(), Message("dtaSi"));
     EXPECT_EQ(Combo(w, "cmbIdioma")->currentText(), "Català");
     EXPECT_EQ(Combo(w, "cmbSeguretat")->currentText(), "Administrador");
     // The box holds the hash for its binding and shows only a mask.
@@ -90,7 +90,7 @@ TEST_P(Usuaris, ListsNameLoginAndFlagUnderTheirHeadersAndShowsNoHash) {
 
     Llista(w)->setCurrentRow(1);
     EXPECT_EQ(Text(w, "txtLogin")->text(), "aroig");
-    EXPECT_EQ(Autoritzat(w)->currentText().toStdString(), Missatge("dtaNo"));
+    EXPECT_EQ(Autoritzat(w)->currentText().toStdString(), Message("dtaNo"));
     EXPECT_EQ(Combo(w, "cmbIdioma")->currentText(), "Castellano");
 }
 
@@ -109,7 +109,7 @@ TEST_P(Usuaris, ANewUserIsSavedOnceThePasswordDialogGaveItsHash) {
     Tria(w, "cmbSeguretat", "Només consulta");
     Autoritzat(w)->setCurrentIndex(1);
     Click(w, "cmdSortirEdicio");
-    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("valAlgunCampBuit")});
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("valAlgunCampBuit")});
 
     // Enter in the box asks for the password too.
     QuanSObri<velmar::frmEntraPassword>([](velmar::frmEntraPassword& dialeg) {
@@ -132,7 +132,7 @@ TEST_P(Usuaris, ANewUserIsSavedOnceThePasswordDialogGaveItsHash) {
     EXPECT_EQ(pere["NumIdioma"].toLong(), 1);
     EXPECT_EQ(pere["NumNivellSeguretat"].toLong(), 3);
     EXPECT_FALSE(pere["Autoritzat"].toBool());
-    EXPECT_TRUE(velmar::VerificaContrasenya(pere["Password"].toString(), "Tardor2025"));
+    EXPECT_TRUE(velmar::VerifyPassword(pere["Password"].toString(), "Tardor2025"));
     EXPECT_EQ(pere["Password"].toString().find("Tardor2025"), std::string::npos);
 }
 
@@ -145,21 +145,21 @@ TEST_P(Usuaris, SavingIsRefusedByTheFirstRuleThatHolds) {
     };
     const auto res = [](frmUsuaris&) {};
     const std::vector<Cas> cases = {
-        {"", "nou", res, Missatge("valAlgunCampBuit")},
-        {"Nou", "", res, Missatge("valAlgunCampBuit")},
-        {"Nou", "nou", [](frmUsuaris& w) { Autoritzat(w)->setCurrentIndex(-1); }, Missatge("valAlgunCampBuit")},
-        {"Nou", "nou", [](frmUsuaris& w) { Tria(w, "cmbIdioma", ""); }, Missatge("valAlgunCampBuit")},
-        {"Nou", "nou", [](frmUsuaris& w) { Tria(w, "cmbSeguretat", ""); }, Missatge("valAlgunCampBuit")},
-        {"Administrador", "nou", res, Missatge("valRepetitNomUsuari")},
-        {"Nou", "ADMIN", res, Missatge("valRepetitNomLogin")},
-        {"Administrador", "admin", res, Missatge("valRepetitNomUsuari")},
+        {"", "nou", res, Message("valAlgunCampBuit")},
+        {"Nou", "", res, Message("valAlgunCampBuit")},
+        {"Nou", "nou", [](frmUsuaris& w) { Autoritzat(w)->setCurrentIndex(-1); }, Message("valAlgunCampBuit")},
+        {"Nou", "nou", [](frmUsuaris& w) { Tria(w, "cmbIdioma", ""); }, Message("valAlgunCampBuit")},
+        {"Nou", "nou", [](frmUsuaris& w) { Tria(w, "cmbSeguretat", ""); }, Message("valAlgunCampBuit")},
+        {"Administrador", "nou", res, Message("valRepetitNomUsuari")},
+        {"Nou", "ADMIN", res, Message("valRepetitNomLogin")},
+        {"Administrador", "admin", res, Message("valRepetitNomUsuari")},
         {" ", "  ", res, ""},
     };
     for (const Cas& c : cases) {
         frmUsuaris w;
         sessio.shown.clear();
         Click(w, "cmdNou");
-        Omple(w, c.nom, c.login);
+        Fill(w, c.nom, c.login);
         c.buida(w);
         Click(w, "cmdSortirEdicio");
         EXPECT_EQ(sessio.shown, c.message.empty() ? std::vector<std::string>() : std::vector<std::string>{c.message})
@@ -189,11 +189,11 @@ TEST_P(Usuaris, TheFlagAndThePasswordChangeOnlyWhileEditing) {
     DonaContrasenya(w, "Hivern2026");
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
-    EXPECT_EQ(Fila(w, 0)[2], Missatge("dtaNo"));
+    EXPECT_EQ(Fila(w, 0)[2], Message("dtaNo"));
     Usuari admin = Desats().at("admin");
     EXPECT_FALSE(admin["Autoritzat"].toBool());
     EXPECT_NE(admin["Password"].toString(), abans);
-    EXPECT_TRUE(velmar::VerificaContrasenya(admin["Password"].toString(), "Hivern2026"));
+    EXPECT_TRUE(velmar::VerifyPassword(admin["Password"].toString(), "Hivern2026"));
 }
 
 TEST_P(Usuaris, ProjectAccessIsOpenedForTheUserBeingEdited) {
@@ -214,7 +214,7 @@ TEST_P(Usuaris, ProjectAccessWaitsUntilTheNewUserIsSaved) {
     frmUsuaris w;
     auto* acces = w.findChild<QPushButton*>("cmdAccesProjectes");
     Click(w, "cmdNou");
-    Omple(w, "Pere Vila", "pvila");
+    Fill(w, "Pere Vila", "pvila");
     EXPECT_FALSE(acces->isEnabled()) << "a user not yet saved has no number to give projects to";
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
@@ -244,7 +244,7 @@ TEST_P(Usuaris, DeletesAUserAndWithNoneLeftRefusesEditAndDelete) {
     frmUsuaris w;
     Click(w, "cmdEliminar");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
-    EXPECT_EQ(asked, std::vector<std::string>{Missatge("valTextEliminar")});
+    EXPECT_EQ(asked, std::vector<std::string>{Message("valTextEliminar")});
     EXPECT_TRUE(Items(w).empty());
     EXPECT_TRUE(Desats().empty());
     EXPECT_EQ(Autoritzat(w)->currentIndex(), -1);
@@ -253,7 +253,7 @@ TEST_P(Usuaris, DeletesAUserAndWithNoneLeftRefusesEditAndDelete) {
     Click(w, "cmdEditar");
     Click(w, "cmdEliminar");
     EXPECT_EQ(sessio.shown,
-              (std::vector<std::string>{Missatge("valNoRegistresEditar"), Missatge("valNoRegistresEliminar")}));
+              (std::vector<std::string>{Message("valNoRegistresEditar"), Message("valNoRegistresEliminar")}));
 }
 
 TEST_P(Usuaris, WithoutItsListTextsTheHeadersAreTheFieldsAndTheFlagYesOrNo) {

@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "core/BindingControl.h"
-#include "core/BindingSource.h"
-#include "core/BindingWindow.h"
-#include "core/DataCombo.h"
-#include "core/clsFuncionsCapaInterficie.h"
+#include "core/binding/BindingControl.h"
+#include "core/binding/BindingSource.h"
+#include "core/binding/BindingWindow.h"
+#include "core/controls/DataCombo.h"
+#include "core/clsFuncionsCapaInterficie/clsFuncionsCapaInterficie.h"
 
 namespace {
 

@@ -6,22 +6,22 @@
 #include <filesystem>
 #include <fstream>
 
-#include "EditorTaulaProva.h"
+#include "TestLookupTableEditor.h"
 #include "Com/Registry.h"
-#include "EscomesesProva.h"
-#include "core/Bloqueig.h"
-#include "core/LookupTableEditor.h"
+#include "EscomesesFixture.h"
+#include "core/controls/Locking.h"
+#include "core/services/LookupTableEditor.h"
 
 namespace {
 
-using velmar::Bloquejat;
+using velmar::IsLocked;
 using velmar::frmEscomeses;
 
-class Escomeses : public EscomesesProva {
+class Escomeses : public EscomesesFixture {
 protected:
     static bool Enabled(QWidget& w, const char* name) { return Control(w, name)->isEnabled(); }
     static bool Visible(QWidget& w, const char* name) { return Control(w, name)->isVisibleTo(&w); }
-    static std::string Comptador(QWidget& w) { return Text(w, "txtNumeroRegistre")->text().toStdString(); }
+    static std::string Counter(QWidget& w) { return Text(w, "txtNumeroRegistre")->text().toStdString(); }
 };
 
 TEST_F(Escomeses, SetsUpOnTheFirstZoneWithItsListsInReadMode) {
@@ -32,7 +32,7 @@ TEST_F(Escomeses, SetsUpOnTheFirstZoneWithItsListsInReadMode) {
     ASSERT_EQ(chooser->count(), 3);
     EXPECT_EQ(chooser->itemText(0), "Z-01");
     EXPECT_EQ(chooser->itemText(2), "Z-03");
-    EXPECT_EQ(Comptador(w), "Service connection 1 of 2");
+    EXPECT_EQ(Counter(w), "Service connection 1 of 2");
     EXPECT_EQ(Text(w, "txtCodi")->text(), "E-01");
     // The four columns of another name hold the numbers their combos show.
     EXPECT_EQ(Combo(w, "cmbComptatge")->currentText(), "Trifàsic amb discriminació horària");
@@ -51,8 +51,8 @@ TEST_F(Escomeses, SetsUpOnTheFirstZoneWithItsListsInReadMode) {
 
     // Read mode: the record locked, the commands of browsing.
     for (const char* name : {"txtCodi", "cmbCompanyia", "cmbZona", "txtNumeroRegistre", "txtdataInstalacio"})
-        EXPECT_TRUE(Bloquejat(Control(w, name))) << name;
-    EXPECT_FALSE(Bloquejat(chooser));
+        EXPECT_TRUE(IsLocked(Control(w, name))) << name;
+    EXPECT_FALSE(IsLocked(chooser));
     for (const char* name : {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi"}) EXPECT_TRUE(Enabled(w, name)) << name;
     for (const char* name :
          {"cmdCompanyia", "cmdFusibles", "cmdFotoEscomesa", "cmdFotoEsquema", "cmdSituar", "cmdEditarProteccio"})
@@ -63,9 +63,9 @@ TEST_F(Escomeses, SetsUpOnTheFirstZoneWithItsListsInReadMode) {
     // Edit mode: the reverse, and the counter still locked.
     Click(w, "cmdEditar");
     for (const char* name : {"txtCodi", "cmbCompanyia", "cmbZona", "txtdataInstalacio"})
-        EXPECT_FALSE(Bloquejat(Control(w, name))) << name;
-    EXPECT_TRUE(Bloquejat(Control(w, "txtNumeroRegistre")));
-    EXPECT_TRUE(Bloquejat(chooser));
+        EXPECT_FALSE(IsLocked(Control(w, name))) << name;
+    EXPECT_TRUE(IsLocked(Control(w, "txtNumeroRegistre")));
+    EXPECT_TRUE(IsLocked(chooser));
     for (const char* name : {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi"})
         EXPECT_FALSE(Enabled(w, name)) << name;
     for (const char* name : {"cmdCompanyia", "cmdFusibles", "cmdFotoEscomesa", "cmdEditarProteccio"})
@@ -77,7 +77,7 @@ TEST_F(Escomeses, SetsUpOnTheFirstZoneWithItsListsInReadMode) {
 TEST_F(Escomeses, InCatalanTheCounterAndDatesReadAsThere) {
     velmar::clsAndamiSistema::Instance().SetIdioma(1);
     frmEscomeses w(306);
-    EXPECT_EQ(Comptador(w), "Escomesa 1 de 2");
+    EXPECT_EQ(Counter(w), "Escomesa 1 de 2");
     EXPECT_EQ(Text(w, "txtdataInstalacio")->text(), "20/5/2016");
     EXPECT_EQ(w.windowTitle(), "Escomeses");
 }
@@ -86,11 +86,11 @@ TEST_F(Escomeses, TheZoneChooserLoadsTheZoneChosenAndNavigationStaysWithin) {
     frmEscomeses w(306);
     TriaZona(w, "Z-02");
     EXPECT_EQ(Text(w, "txtCodi")->text(), "E-02");
-    EXPECT_EQ(Comptador(w), "Service connection 1 of 1");
+    EXPECT_EQ(Counter(w), "Service connection 1 of 1");
     EXPECT_EQ(Control<QTreeWidget>(w, "lstElementsProteccio")->topLevelItemCount(), 8);
 
     TriaZona(w, "Z-03");
-    EXPECT_EQ(Comptador(w), "Service connection 0 of 0");
+    EXPECT_EQ(Counter(w), "Service connection 0 of 0");
     EXPECT_EQ(Control<QTreeWidget>(w, "lstPunts")->topLevelItemCount(), 0);
     EXPECT_EQ(Control<QTreeWidget>(w, "lstElementsProteccio")->topLevelItemCount(), 0);
     Click(w, "cmdEndavant");
@@ -106,7 +106,7 @@ TEST_F(Escomeses, TheZoneChooserLoadsTheZoneChosenAndNavigationStaysWithin) {
         EXPECT_EQ(Text(w, "txtCodi")->text().toStdString(), code) << button;
     }
     Click(w, "cmdFi");
-    EXPECT_EQ(Comptador(w), "Service connection 2 of 2");
+    EXPECT_EQ(Counter(w), "Service connection 2 of 2");
     EXPECT_EQ(Control<QTreeWidget>(w, "lstElementsProteccio")->topLevelItemCount(), 4);
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
 
@@ -161,7 +161,7 @@ TEST_F(Escomeses, EachRuleStopsTheSaveOrTheDeleteWithItsMessage) {
         sessio.shown.clear();
         asked.clear();
         Click(w, c.command);
-        std::string missatge = Missatge("frmEscomeses", c.code);
+        std::string missatge = Message("frmEscomeses", c.code);
         if (c.camp) missatge.replace(missatge.find("%1"), 2, c.camp);
         EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << c.code;
         EXPECT_TRUE(asked.empty()) << c.code;
@@ -179,7 +179,7 @@ TEST_F(Escomeses, EachRuleStopsTheSaveOrTheDeleteWithItsMessage) {
     frmEscomeses w(306);
     sessio.shown.clear();
     Click(w, "cmdEliminar");
-    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("frmEscomeses", "valReferenciatT_PuntLlum")});
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("frmEscomeses", "valReferenciatT_PuntLlum")});
 }
 
 TEST_F(Escomeses, ADeleteRemovesTheRowAndOnlyTheConnectionsOwnPicture) {
@@ -196,7 +196,7 @@ TEST_F(Escomeses, ADeleteRemovesTheRowAndOnlyTheConnectionsOwnPicture) {
     ASSERT_EQ(Text(w, "txtCodi")->text(), "E-03");
     answer = false;
     Click(w, "cmdEliminar");
-    EXPECT_EQ(asked, std::vector<std::string>{Missatge("frmEscomeses", "valTextEliminar")});
+    EXPECT_EQ(asked, std::vector<std::string>{Message("frmEscomeses", "valTextEliminar")});
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_Escomesa WHERE NumEscomesa = 3"), "1");
 
     answer = true;
@@ -208,9 +208,9 @@ TEST_F(Escomeses, ADeleteRemovesTheRowAndOnlyTheConnectionsOwnPicture) {
     EXPECT_TRUE(std::filesystem::exists(altre));
     // The record before it is shown, in read mode.
     EXPECT_EQ(Text(w, "txtCodi")->text(), "E-01");
-    EXPECT_EQ(Comptador(w), "Service connection 1 of 1");
+    EXPECT_EQ(Counter(w), "Service connection 1 of 1");
     EXPECT_TRUE(Visible(w, "cmdNou"));
-    EXPECT_TRUE(SenseTransaccio());
+    EXPECT_TRUE(NoOpenTransaction());
 }
 
 TEST_F(Escomeses, AFailedDeleteIsRolledBackAndKeepsTheRowAndItsPicture) {
@@ -226,8 +226,8 @@ TEST_F(Escomeses, AFailedDeleteIsRolledBackAndKeepsTheRowAndItsPicture) {
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T_Escomesa WHERE NumEscomesa = 3"), "1");
     EXPECT_TRUE(std::filesystem::exists(generat));
     EXPECT_EQ(Text(w, "txtCodi")->text(), "E-03");
-    EXPECT_EQ(Comptador(w), "Service connection 2 of 2");
-    EXPECT_TRUE(SenseTransaccio());
+    EXPECT_EQ(Counter(w), "Service connection 2 of 2");
+    EXPECT_TRUE(NoOpenTransaction());
 }
 
 TEST_F(Escomeses, ASetUpWithoutItsSettingShowsTheErrorAndLeavesNothingToChange) {
@@ -242,7 +242,7 @@ TEST_F(Escomeses, ASetUpWithoutItsSettingShowsTheErrorAndLeavesNothingToChange) 
         << sessio.shown.front();
     // What was read is shown, locked.
     EXPECT_EQ(Text(w, "txtCodi")->text(), "E-01");
-    EXPECT_TRUE(Bloquejat(Text(w, "txtCodi")));
+    EXPECT_TRUE(IsLocked(Text(w, "txtCodi")));
     for (const char* name : {"cmdNou", "cmdEditar", "cmdEliminar", "cmdPrincipi", "cmdEndavant", "cmbEscullZona"})
         EXPECT_FALSE(Enabled(w, name)) << name;
     EXPECT_TRUE(Enabled(w, "cmdSortir"));
@@ -253,10 +253,10 @@ TEST_F(Escomeses, AProjectWithoutZonesOpensEmptyAndAddsNothing) {
     frmEscomeses w(308);
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Control<QComboBox>(w, "cmbEscullZona")->count(), 0);
-    EXPECT_EQ(Comptador(w), "Service connection 0 of 0");
+    EXPECT_EQ(Counter(w), "Service connection 0 of 0");
     EXPECT_FALSE(Enabled(w, "cmdNou"));
     Click(w, "cmdEditar");
-    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("frmEscomeses", "valNoRegistresEditar")});
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("frmEscomeses", "valNoRegistresEditar")});
 }
 
 TEST_F(Escomeses, PhotosAreChosenOnlyWhileEditingAndACancelChangesNothing) {
@@ -281,7 +281,7 @@ TEST_F(Escomeses, PhotosAreChosenOnlyWhileEditingAndACancelChangesNothing) {
 
 // The lookup-table editor as the administration windows register it: it
 // notes what it was opened on and closes with the table's rows.
-struct EditorProva final : EditorTaulaProva {
+struct EditorProva final : TestLookupTableEditor {
     void ShowModal() override {
         std::string pairs;
         for (const velmar::clsINtegritatReferencial& pair : colIntegritatReferencial)
@@ -294,7 +294,7 @@ struct EditorProva final : EditorTaulaProva {
 };
 
 TEST_F(Escomeses, EachLookupButtonOpensTheEditorOnItsTableAndTheComboKeepsItsValue) {
-    const auto previous = velmar::RegistraFormulariTaulesAuxiliars([] { return std::make_unique<EditorProva>(); });
+    const auto previous = velmar::RegisterLookupTableEditor([] { return std::make_unique<EditorProva>(); });
     const std::vector<std::pair<const char*, std::string>> botons = {
         {"cmdCompanyia", "TTE_Companyia NumCompanyia CodCompanyia T_Escomesa.NumCompanyia []"},
         {"cmdComptatge", "TTE_Comptador NumComptador CodComptador T_Escomesa.NumComptadorTipus []"},
@@ -320,7 +320,7 @@ TEST_F(Escomeses, EachLookupButtonOpensTheEditorOnItsTableAndTheComboKeepsItsVal
         Click(w, boto);
         EXPECT_EQ(EditorProva::obert, std::vector<std::string>{obert}) << boto;
     }
-    velmar::RegistraFormulariTaulesAuxiliars(previous);
+    velmar::RegisterLookupTableEditor(previous);
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Combo(w, "cmbFusibles")->currentText(), fusibles);
     EXPECT_TRUE(Combo(w, "cmbFusibles")->MatchedWithList());

@@ -4,8 +4,8 @@
 // nothing stored and the typing kept. On each engine.
 #include <QTest>
 
-#include "CaixesNumeriquesProva.h"
-#include "EscomesesProva.h"
+#include "NumberBoxes.h"
+#include "EscomesesFixture.h"
 #include "support/TestDatabase.h"
 
 namespace {
@@ -13,9 +13,9 @@ namespace {
 using testsupport::Engine;
 using velmar::frmEscomeses;
 
-class Numeros : public EscomesesProva, public testing::WithParamInterface<Engine> {
+class Numeros : public EscomesesFixture, public testing::WithParamInterface<Engine> {
 protected:
-    Numeros() : EscomesesProva(GetParam()) {}
+    Numeros() : EscomesesFixture(GetParam()) {}
 
     std::string Desada() { return Valor("SELECT PotenciaContractada FROM T_Escomesa WHERE CodEscomesa = 'E-01'"); }
     // A text of the window in the session's language.
@@ -105,7 +105,7 @@ TEST_P(Numeros, WhatIsTypedInEveryNumberBoxIsStoredAndShownWhenTheWindowOpensAga
         {
             frmEscomeses w(306);
             Click(w, "cmdEditar");
-            for (const CaixaNumerica& c : CaixesNumeriques(w)) {
+            for (const NumberBox& c : NumberBoxes(w)) {
                 caixes.push_back(c.caixa->objectName().toStdString());
                 c.caixa->clear();
                 QTest::keyClicks(c.caixa, QString::fromUtf8(escrit));

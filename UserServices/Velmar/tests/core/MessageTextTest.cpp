@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Ado/AdoError.h"
-#include "core/clsFuncionsCapaInterficie.h"
+#include "core/clsFuncionsCapaInterficie/clsFuncionsCapaInterficie.h"
 
 namespace {
 

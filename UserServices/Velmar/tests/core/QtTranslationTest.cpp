@@ -5,7 +5,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
-#include "core/clsAndamiSistema.h"
+#include "core/services/clsAndamiSistema.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 
 #include "Ado/Connection.h"
 #include "Com/Registry.h"
-#include "core/Dialegs.h"
-#include "core/FormulariObject.h"
+#include "core/services/Dialogs.h"
+#include "core/binding/WindowObject.h"
 #include "support/CollectorSandbox.h"
 #include "support/DravikSettings.h"
-#include "core/clsAndamiSistema.h"
-#include "core/clsFuncionsCapaInterficie.h"
+#include "core/services/clsAndamiSistema.h"
+#include "core/clsFuncionsCapaInterficie/clsFuncionsCapaInterficie.h"
 #include "support/Files.h"
 #include "support/SampleDatabase.h"
 
@@ -30,12 +30,12 @@ const std::string kEntry = "\rVelmar(exe) - FuncionsCapaInterficie - ";
 
 // A window as the transaction members see it: it offers its support object
 // by name.
-class Finestra final : public com::Dispatch<Finestra> {
+class DataWindow final : public com::Dispatch<DataWindow> {
 public:
     static constexpr const char* kClassName = "frmProva";
-    static const com::Members<Finestra>& Interface() {
-        static const com::Members<Finestra> members = com::Members<Finestra>().property(
-            "objClasseSuportActual", [](Finestra& f) { return com::Variant(f.support); });
+    static const com::Members<DataWindow>& Interface() {
+        static const com::Members<DataWindow> members = com::Members<DataWindow>().property(
+            "objClasseSuportActual", [](DataWindow& f) { return com::Variant(f.support); });
         return members;
     }
     com::ObjectRef support = com::CreateObject("Brintel.SvrPuntsLlum");
@@ -73,7 +73,7 @@ protected:
 
 TEST_P(Server, ErrorBoxShowsTheTextOfTheNumberOrTheNumberItself) {
     std::vector<std::string> shown;
-    velmar::dialegs::SetMissatgeHandler([&](const std::string& text, const std::string&) { shown.push_back(text); });
+    velmar::dialogs::SetMessageHandler([&](const std::string& text, const std::string&) { shown.push_back(text); });
     struct Case {
         int32_t number, idioma;
         std::string text;
@@ -92,12 +92,12 @@ TEST_P(Server, ErrorBoxShowsTheTextOfTheNumberOrTheNumberItself) {
         EXPECT_EQ(f_.NumError, 7) << "the box reports nothing of its own";
         shown.clear();
     }
-    velmar::dialegs::SetMissatgeHandler({});
+    velmar::dialogs::SetMessageHandler({});
 }
 
 TEST_P(Server, ErrorBoxKeepsTheEnginesMessageInItsDetails) {
     std::vector<std::string> shown, details;
-    velmar::dialegs::SetMissatgeHandler([&](const std::string& text, const std::string& more) {
+    velmar::dialogs::SetMessageHandler([&](const std::string& text, const std::string& more) {
         shown.push_back(text);
         details.push_back(more);
     });
@@ -120,7 +120,7 @@ TEST_P(Server, ErrorBoxKeepsTheEnginesMessageInItsDetails) {
         << details.front();
     EXPECT_TRUE(box.ends_with("\r\r (" + trail.substr(1) + ")")) << box;
     EXPECT_TRUE(details.front().ends_with("\r\r" + trail.substr(1))) << "and the trail, for support";
-    velmar::dialegs::SetMissatgeHandler({});
+    velmar::dialogs::SetMessageHandler({});
 }
 
 TEST_P(Server, AWindowTakesItsCaptionsAndKeepsEveryText) {
@@ -139,7 +139,7 @@ TEST_P(Server, AWindowTakesItsCaptionsAndKeepsEveryText) {
     auto* other = new QLabel("lblAltre", &window);
     other->setObjectName("lblAltre");
 
-    RecordsetRef texts = f_.TradueixFormulariIdioma(std::make_shared<velmar::FormulariObject>(&window), 5);
+    RecordsetRef texts = f_.TradueixFormulariIdioma(std::make_shared<velmar::WindowObject>(&window), 5);
     ASSERT_NE(texts, nullptr) << f_.NumError << f_.UbicacioError;
     EXPECT_EQ(window.windowTitle(), "Test window");
     EXPECT_EQ(frame->title(), "Data");
@@ -168,7 +168,7 @@ TEST_P(Server, ATextForAControlTheWindowLacksOrCannotShowStopsTheTranslation) {
         auto* last = new QLabel("cDarrer", &window);
         last->setObjectName("cDarrer");
 
-        EXPECT_EQ(f_.TradueixFormulariIdioma(std::make_shared<velmar::FormulariObject>(&window), 1), nullptr);
+        EXPECT_EQ(f_.TradueixFormulariIdioma(std::make_shared<velmar::WindowObject>(&window), 1), nullptr);
         EXPECT_EQ(f_.NumError, c.number) << c.window;
         EXPECT_EQ(f_.UbicacioError, kEntry + "TradueixFormulariIdioma");
         EXPECT_EQ(first->text(), "Primer");
@@ -177,7 +177,7 @@ TEST_P(Server, ATextForAControlTheWindowLacksOrCannotShowStopsTheTranslation) {
 }
 
 TEST_P(Server, NestedTransactionsHandTheirConnectionToTheWindowsSupportObject) {
-    auto window = std::make_shared<Finestra>();
+    auto window = std::make_shared<DataWindow>();
     f_.BeginTransaction(window);
     ASSERT_EQ(f_.NumError, 0) << f_.UbicacioError;
     const com::ObjectRef connection = connectionOf(window->support);
@@ -204,7 +204,7 @@ TEST_P(Server, NestedTransactionsHandTheirConnectionToTheWindowsSupportObject) {
 
 TEST_P(Server, AFailedBeginLeavesTheSupportObjectAlone) {
     dravikIni_.replace(testsupport::DravikSettings("Provider=SQLite;Data Source=/nonexistent/folder/none.db"));
-    auto window = std::make_shared<Finestra>();
+    auto window = std::make_shared<DataWindow>();
     f_.BeginTransaction(window);
     const com::ObjectRef session = velmar::clsAndamiSistema::Instance().SySSessio;
     EXPECT_NE(f_.NumError, 0);
@@ -218,7 +218,7 @@ TEST_P(Server, CallsByNameThatFindNoMemberAndUnknownClassesFail) {
     f_.BeginTransaction(std::make_shared<NoSupport>());
     EXPECT_EQ(f_.NumError, com::err::MemberNotFound);
     EXPECT_EQ(f_.UbicacioError, kEntry + "BeginTransaction");
-    f_.RollBackTransaction(std::make_shared<Finestra>());  // ends the level the failed call left open
+    f_.RollBackTransaction(std::make_shared<DataWindow>());  // ends the level the failed call left open
 
     EXPECT_EQ(f_.CreaObjecteSuport("SvrNoHiEs"), nullptr);
     EXPECT_EQ(f_.NumError, com::err::CannotCreateObject);
@@ -226,7 +226,7 @@ TEST_P(Server, CallsByNameThatFindNoMemberAndUnknownClassesFail) {
 }
 
 TEST_P(Server, AChangeSetSavedInTheSessionsTransactionReachesTheDatabase) {
-    auto window = std::make_shared<Finestra>();
+    auto window = std::make_shared<DataWindow>();
     RecordsetRef rst = companies(window->support);
     ASSERT_NE(rst, nullptr);
     const int32_t before = rst->RecordCount();

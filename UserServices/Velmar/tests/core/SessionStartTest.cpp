@@ -2,9 +2,9 @@
 // the operating system's, with that user's language.
 #include <gtest/gtest.h>
 
-#include "core/Sessio.h"
-#include "core/clsAndamiSistema.h"
-#include "dialogs/SessioProva.h"
+#include "core/services/Session.h"
+#include "core/services/clsAndamiSistema.h"
+#include "dialogs/SessionFixture.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ protected:
         clsAndamiSistema::Instance().SetUsuari(0);
         clsAndamiSistema::Instance().SetIdioma(0);
     }
-    SessioProva sessio_;
+    SessionFixture sessio_;
     base::ErrorFields result_;
 };
 
@@ -31,7 +31,7 @@ TEST_F(SessionStart, TheUserWithTheSystemLoginBringsItsLanguage) {
     };
     for (const Case& c : {Case{"admin", 14, 2}, Case{"ADMIN", 21, 5}, Case{"àngels", 20, 5}}) {
         clsAndamiSistema::Instance().SetIdioma(1);
-        velmar::IniciaSessio(c.login, result_);
+        velmar::StartSession(c.login, result_);
         EXPECT_EQ(result_.NumError, 0) << result_.UbicacioError;
         EXPECT_EQ(clsAndamiSistema::Instance().Usuari(), c.usuari) << c.login;
         EXPECT_EQ(clsAndamiSistema::Instance().Idioma(), c.idioma) << c.login;
@@ -42,7 +42,7 @@ TEST_F(SessionStart, WithoutSuchAUserTheSessionHasNoneAndKeepsItsLanguage) {
     clsAndamiSistema::Instance().SetUsuari(14);
     clsAndamiSistema::Instance().SetIdioma(5);
     for (const char* login : {"ningu", "", "admin "}) {
-        velmar::IniciaSessio(login, result_);
+        velmar::StartSession(login, result_);
         EXPECT_EQ(result_.NumError, 0);
         EXPECT_EQ(clsAndamiSistema::Instance().Usuari(), 0) << '"' << login << '"';
         EXPECT_EQ(clsAndamiSistema::Instance().Idioma(), 5);
@@ -52,7 +52,7 @@ TEST_F(SessionStart, WithoutSuchAUserTheSessionHasNoneAndKeepsItsLanguage) {
 TEST_F(SessionStart, AFailedReadLeavesTheSessionAsItWas) {
     clsAndamiSistema::Instance().SetUsuari(14);
     sessio_.execute("DROP TABLE T_Usuari");
-    velmar::IniciaSessio("admin", result_);
+    velmar::StartSession("admin", result_);
     EXPECT_NE(result_.NumError, 0);
     EXPECT_TRUE(result_.UbicacioError.ends_with("\rVelmar(exe) - clsAndamiSistema - IniciaSessio"))
         << result_.UbicacioError;

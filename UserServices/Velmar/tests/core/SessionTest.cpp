@@ -3,8 +3,8 @@
 // captures as it opens.
 #include <gtest/gtest.h>
 
-#include "core/Sessio.h"
-#include "core/clsAndamiSistema.h"
+#include "core/services/Session.h"
+#include "core/services/clsAndamiSistema.h"
 #include "support/ErrorOf.h"
 
 namespace {
@@ -39,9 +39,9 @@ TEST(Session, LanguageFallsBackToOneUserAndProjectReadBackAsStored) {
 TEST(Session, AWindowCapturesTheProjectOnlyWhenOneIsChosen) {
     clsAndamiSistema& session = clsAndamiSistema::Instance();
     session.SetProjecte(0);
-    EXPECT_EQ(testsupport::ErrorOf([] { velmar::CapturaProjecte(); }), base::err::NoProjectChosen);
+    EXPECT_EQ(testsupport::ErrorOf([] { velmar::CaptureProject(); }), base::err::NoProjectChosen);
     session.SetProjecte(306);
-    EXPECT_EQ(velmar::CapturaProjecte(), 306);
+    EXPECT_EQ(velmar::CaptureProject(), 306);
     session.SetProjecte(0);
 }
 

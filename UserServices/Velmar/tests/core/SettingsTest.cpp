@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "core/clsFuncionsCapaInterficie.h"
+#include "core/clsFuncionsCapaInterficie/clsFuncionsCapaInterficie.h"
 #include "support/Files.h"
 
 namespace {

@@ -21,9 +21,9 @@
 #include <filesystem>
 
 #include "connections/frmExportEsquema.h"
-#include "core/clsFuncionsCapaInterficie.h"
+#include "core/clsFuncionsCapaInterficie/clsFuncionsCapaInterficie.h"
 #include "dialogs/frmVisorImatge.h"
-#include "framework/FinestraProva.h"
+#include "framework/WindowFixture.h"
 #include "lightpoints/frmPuntsLlum.h"
 #include "network/frmZones.h"
 #include "support/Installation.h"
@@ -61,7 +61,7 @@ private:
     int fd_;
 };
 
-class ArxiusBaseDades : public FinestraProva {
+class ArxiusBaseDades : public WindowFixture {
 protected:
     // Another program on the same database: the sqlite3 shell opens the
     // file, runs `sql` and closes it, and this is what it printed.
@@ -183,12 +183,12 @@ TEST_F(ArxiusBaseDades, NoExportWritesOverAFileOfTheDatabase) {
     frmZones w(306);
     Edita(w);
     const std::string foto = Text(w, "txtFotoZona")->text().toStdString();
-    QTreeWidget arbre;
-    new QTreeWidgetItem(&arbre, QStringList{"E-01"});
+    QTreeWidget element_tree;
+    new QTreeWidgetItem(&element_tree, QStringList{"E-01"});
     const auto mida = fs::file_size(db_);
     for (const std::string& path : {db_, db_ + "-wal", db_ + "-journal"}) {
         velmar::frmExportEsquema exportacio;
-        exportacio.EsquemaOriginal = &arbre;
+        exportacio.EsquemaOriginal = &element_tree;
         exportacio.strRutaArxiu = path;
         exportacio.GravarEsquema();
         EXPECT_EQ(exportacio.NumError, base::err::DatabaseFile) << path;

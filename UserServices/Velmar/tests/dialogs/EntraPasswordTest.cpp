@@ -8,11 +8,11 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
-#include "SessioProva.h"
-#include "core/BindingControl.h"
-#include "core/CaixaContrasenya.h"
-#include "core/Contrasenya.h"
-#include "core/FormulariObject.h"
+#include "SessionFixture.h"
+#include "core/binding/BindingControl.h"
+#include "core/controls/PasswordBox.h"
+#include "core/services/PasswordHash.h"
+#include "core/binding/WindowObject.h"
 #include "dialogs/frmEntraPassword.h"
 
 namespace {
@@ -68,7 +68,7 @@ protected:
         dialog.findChild<QLineEdit*>("txtConfirmaPassword")->setText(confirmacio);
         dialog.findChild<QPushButton*>("cmdAcceptar")->click();
     }
-    SessioProva sessio_;
+    SessionFixture sessio_;
     std::shared_ptr<Usuaris> usuaris_ = std::make_shared<Usuaris>();
 };
 
@@ -79,8 +79,8 @@ TEST_F(EntraPassword, TheCallerReceivesAHashOfThePasswordAsTyped) {
     accept(dialog, " abcd1234 ", "abcd1234");
     const std::string resum = usuaris_->txtPassword->text;
     EXPECT_TRUE(resum.starts_with("$argon2id$")) << resum;
-    EXPECT_TRUE(velmar::VerificaContrasenya(resum, " abcd1234 ")) << "blanks included";
-    EXPECT_FALSE(velmar::VerificaContrasenya(resum, "abcd1234"));
+    EXPECT_TRUE(velmar::VerifyPassword(resum, " abcd1234 ")) << "blanks included";
+    EXPECT_FALSE(velmar::VerifyPassword(resum, "abcd1234"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(sessio_.shown.empty());
 
@@ -133,32 +133,32 @@ protected:
         EXPECT_EQ(com::Get(service_, "NumError").toLong(), 0) << com::Get(service_, "UbicacioError").toString();
         return result;
     }
-    std::string Desat() {
+    std::string Saved() {
         ado::Recordset row = ado::Recordset::FromXml(Call("GetUsuariById", {int32_t{14}}).toString());
         row.MoveFirst();
         return row.Value("Password").toString();
     }
     // The box as the user sees it.
     static QImage Vista(const QString& value) {
-        velmar::CaixaContrasenya box;
+        velmar::PasswordBox box;
         box.resize(200, 30);
         box.setText(value);
         return box.grab().toImage();
     }
 
-    SessioProva sessio_;
+    SessionFixture sessio_;
     velmar::clsFuncionsCapaInterficie f_;
     com::ObjectRef service_ = com::CreateObject("Brintel.SvrUsuaris");
     QWidget window_;
-    velmar::CaixaContrasenya* box_ = new velmar::CaixaContrasenya(&window_);
+    velmar::PasswordBox* box_ = new velmar::PasswordBox(&window_);
     velmar::RecordsetRef usuaris_;
 };
 
 TEST_F(PasswordSaved, TheSavedPasswordIsAHashThatVerifiesAgainstWhatWasTyped) {
-    EXPECT_TRUE(velmar::VerificaContrasenya(Desat(), "Admin2024")) << "the sample's administrator";
+    EXPECT_TRUE(velmar::VerifyPassword(Saved(), "Admin2024")) << "the sample's administrator";
 
     frmEntraPassword dialog;
-    dialog.frmFormulariQueCrida = std::make_shared<velmar::FormulariObject>(&window_);
+    dialog.frmFormulariQueCrida = std::make_shared<velmar::WindowObject>(&window_);
     dialog.findChild<QLineEdit*>("txtPassword")->setText("Fanal2025");
     dialog.findChild<QLineEdit*>("txtConfirmaPassword")->setText("Fanal2025");
     dialog.findChild<QPushButton*>("cmdAcceptar")->click();
@@ -167,10 +167,10 @@ TEST_F(PasswordSaved, TheSavedPasswordIsAHashThatVerifiesAgainstWhatWasTyped) {
     usuaris_->Update();
     const std::string canvis = f_.ObteActualitzacionsDeXML(f_.PassaRecordsetAXML(usuaris_));
     Call("SaveUsuari", {canvis});
-    const std::string desat = Desat();
+    const std::string desat = Saved();
     EXPECT_TRUE(desat.starts_with("$argon2id$")) << desat;
-    EXPECT_TRUE(velmar::VerificaContrasenya(desat, "Fanal2025"));
-    EXPECT_FALSE(velmar::VerificaContrasenya(desat, "Admin2024"));
+    EXPECT_TRUE(velmar::VerifyPassword(desat, "Fanal2025"));
+    EXPECT_FALSE(velmar::VerifyPassword(desat, "Admin2024"));
     EXPECT_EQ(canvis.find("Fanal2025"), std::string::npos) << "nothing sent holds it in clear";
 }
 
@@ -179,15 +179,15 @@ TEST_F(PasswordSaved, TheSampleDatabaseHoldsNoPasswordInClear) {
     ASSERT_GT(rows.RecordCount(), 0);
     for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext()) {
         const std::string stored = rows.Value("Password").toString();
-        EXPECT_TRUE(stored.starts_with("$argon2id$") && !velmar::VerificaContrasenya(stored, stored)) << stored;
+        EXPECT_TRUE(stored.starts_with("$argon2id$") && !velmar::VerifyPassword(stored, stored)) << stored;
     }
 }
 
 TEST_F(PasswordSaved, TheBoxShowsTheSameMaskForEveryPassword) {
-    const QImage shown = Vista(QString::fromStdString(velmar::ResumContrasenya("Admin2024")));
-    EXPECT_EQ(shown, Vista(QString::fromStdString(velmar::ResumContrasenya("una altra de molt més llarga 1"))));
+    const QImage shown = Vista(QString::fromStdString(velmar::HashPassword("Admin2024")));
+    EXPECT_EQ(shown, Vista(QString::fromStdString(velmar::HashPassword("una altra de molt més llarga 1"))));
     EXPECT_NE(shown, Vista(""));
-    EXPECT_EQ(box_->text().toStdString(), Desat()) << "the binding carries the hash";
+    EXPECT_EQ(box_->text().toStdString(), Saved()) << "the binding carries the hash";
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
-#include "SessioProva.h"
-#include "core/Sessio.h"
-#include "core/clsAndamiSistema.h"
+#include "SessionFixture.h"
+#include "core/services/Session.h"
+#include "core/services/clsAndamiSistema.h"
 #include "dialogs/frmIdiomes.h"
 
 namespace {
@@ -50,7 +50,7 @@ protected:
         return row.Value("NumIdioma").toLong();
     }
 
-    SessioProva sessio_;
+    SessionFixture sessio_;
     testsupport::TempDir icones_;
     velmar::clsFuncionsCapaInterficie f_;
     testsupport::ScopedFile ini_{f_.RutaArxiuIni(), "[General]\nRutaDirectoriIcones=" + icones_.path().string() + "\n"};
@@ -117,7 +117,7 @@ TEST_F(Idiomes, AUserOfTheLoginAddedSinceTheSessionBeganKeepsTheChoice) {
     frmIdiomes window;
     sessio_.execute(
         "INSERT INTO T_Usuari (NumUsuari, NomUsuari, Login, Password, NumNivellSeguretat, NumIdioma, Autoritzat) "
-        "VALUES (15, 'Pere Vila', '" + velmar::NomUsuariSistema() + "', 'x', 3, 1, TRUE)");
+        "VALUES (15, 'Pere Vila', '" + velmar::SystemUserName() + "', 'x', 3, 1, TRUE)");
     Tria(window, "English");
     EXPECT_EQ(window.NumError, 0) << window.UbicacioError;
     EXPECT_TRUE(sessio_.shown.empty()) << sessio_.shown.front();

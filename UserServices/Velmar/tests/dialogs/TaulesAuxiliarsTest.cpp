@@ -6,13 +6,13 @@
 #include <QLineEdit>
 
 #include "Ado/Recordset.h"
-#include "core/BindingControl.h"
-#include "core/BindingSource.h"
-#include "core/BindingWindow.h"
-#include "core/Dialegs.h"
-#include "core/KnownWindows.h"
-#include "core/LookupCombo.h"
-#include "core/LookupTableEditor.h"
+#include "core/binding/BindingControl.h"
+#include "core/binding/BindingSource.h"
+#include "core/binding/BindingWindow.h"
+#include "core/services/Dialogs.h"
+#include "core/binding/KnownWindows.h"
+#include "core/controls/LookupCombo.h"
+#include "core/services/LookupTableEditor.h"
 
 namespace {
 
@@ -35,12 +35,12 @@ TEST(IntegritatReferencial, ItemsArePairedAndTrimmed) {
         {"T_A", {}},
     };
     for (const auto& [text, expected] : cases)
-        EXPECT_EQ(velmar::LlistaIntegritatReferencial(text), expected) << '"' << text << '"';
+        EXPECT_EQ(velmar::ParseReferentialIntegrity(text), expected) << '"' << text << '"';
 }
 
 // An editor in place of the real one: it records what the opener set and
 // adds a row, as a user would, before it closes.
-struct EditorProva final : velmar::frmTaulesAuxiliarsBase {
+struct EditorProva final : velmar::LookupTableEditor {
     static inline EditorProva* last = nullptr;
     static inline bool alive = false;
     EditorProva() { alive = true; }
@@ -63,7 +63,7 @@ struct EditorProva final : velmar::frmTaulesAuxiliarsBase {
         "</s:ElementType></s:Schema><rs:data><z:row Codi='NOU'/></rs:data></xml>";
 };
 
-struct ComboProva final : velmar::ComboTaulaAuxiliar {
+struct ComboProva final : velmar::LookupCombo {
     RecordsetRef rows;
     std::vector<std::string> calls;
     void SetRowSource(const RecordsetRef& rowSource) override {
@@ -74,12 +74,12 @@ struct ComboProva final : velmar::ComboTaulaAuxiliar {
 };
 
 TEST(ObrirFormulariAuxiliar, GivesTheComboTheRowsTheEditorHeldAndEndsTheEditor) {
-    const auto previous = velmar::RegistraFormulariTaulesAuxiliars([] { return std::make_unique<EditorProva>(); });
+    const auto previous = velmar::RegisterLookupTableEditor([] { return std::make_unique<EditorProva>(); });
     clsFuncionsCapaInterficie f;
     ComboProva combo;
     f.ObrirFormulariAuxiliar(combo, "TTE_ElementCodi", "NumElementCodi", "CodElementCodi",
                              "T_EscomesaElements, NumElementCodi", "NumElementTipus", 3);
-    velmar::RegistraFormulariTaulesAuxiliars(previous);
+    velmar::RegisterLookupTableEditor(previous);
 
     EXPECT_EQ(f.NumError, 0);
     EXPECT_EQ(EditorProva::shownTable, "TTE_ElementCodi");
@@ -91,12 +91,12 @@ TEST(ObrirFormulariAuxiliar, GivesTheComboTheRowsTheEditorHeldAndEndsTheEditor) 
 }
 
 // The window the button stands in: its text box is bound to its record.
-class Finestra final : public com::Dispatch<Finestra>, public velmar::BindingWindow {
+class DataWindow final : public com::Dispatch<DataWindow>, public velmar::BindingWindow {
 public:
     static constexpr const char* kClassName = "frmProva";
-    static const com::Members<Finestra>& Interface() {
-        static const com::Members<Finestra> members = com::Members<Finestra>().property(
-            "rstRecordsetActual", [](Finestra& f) { return com::Variant(std::make_shared<velmar::BindingSource>(f.actual)); });
+    static const com::Members<DataWindow>& Interface() {
+        static const com::Members<DataWindow> members = com::Members<DataWindow>().property(
+            "rstRecordsetActual", [](DataWindow& f) { return com::Variant(std::make_shared<velmar::BindingSource>(f.actual)); });
         return members;
     }
     QWidget* widget() const override { return const_cast<QWidget*>(&form); }
@@ -107,10 +107,10 @@ public:
 };
 
 TEST(ObrirFormulariAuxiliar, TheActiveWindowIsUnboundWhileTheComboTakesTheRows) {
-    const auto previous = velmar::RegistraFormulariTaulesAuxiliars([] { return std::make_unique<EditorProva>(); });
-    auto finestra = std::make_shared<Finestra>();
+    const auto previous = velmar::RegisterLookupTableEditor([] { return std::make_unique<EditorProva>(); });
+    auto finestra = std::make_shared<DataWindow>();
     finestra->codi->setProperty("DataField", "Codi");
-    velmar::DonaAConeixerFormulari(&finestra->form, finestra);
+    velmar::MakeWindowKnown(&finestra->form, finestra);
     finestra->form.show();
     QApplication::setActiveWindow(&finestra->form);
     ASSERT_EQ(QApplication::activeWindow(), &finestra->form);
@@ -118,7 +118,7 @@ TEST(ObrirFormulariAuxiliar, TheActiveWindowIsUnboundWhileTheComboTakesTheRows) 
     f.LinkControls(finestra);
     ASSERT_TRUE(velmar::binding::DataSource(finestra->codi));
 
-    struct Combo final : velmar::ComboTaulaAuxiliar {
+    struct Combo final : velmar::LookupCombo {
         QLineEdit* codi;
         bool boundMeanwhile = true;
         void SetRowSource(const RecordsetRef&) override { boundMeanwhile = velmar::binding::DataSource(codi) != nullptr; }
@@ -126,7 +126,7 @@ TEST(ObrirFormulariAuxiliar, TheActiveWindowIsUnboundWhileTheComboTakesTheRows) 
     } combo;
     combo.codi = finestra->codi;
     f.ObrirFormulariAuxiliar(combo, "TTS_SuportTipus", "NumSuportTipus", "CodSuportTipus", "", "", 0);
-    velmar::RegistraFormulariTaulesAuxiliars(previous);
+    velmar::RegisterLookupTableEditor(previous);
 
     EXPECT_EQ(f.NumError, 0) << f.UbicacioError;
     EXPECT_FALSE(combo.boundMeanwhile);
@@ -134,11 +134,11 @@ TEST(ObrirFormulariAuxiliar, TheActiveWindowIsUnboundWhileTheComboTakesTheRows) 
 }
 
 TEST(ObrirFormulariAuxiliar, WithoutAnEditorFailsAndLeavesTheCombo) {
-    const auto previous = velmar::RegistraFormulariTaulesAuxiliars({});
+    const auto previous = velmar::RegisterLookupTableEditor({});
     clsFuncionsCapaInterficie f;
     ComboProva combo;
     f.ObrirFormulariAuxiliar(combo, "TTS_SuportTipus", "NumSuportTipus", "CodSuportTipus", "", "", 0);
-    velmar::RegistraFormulariTaulesAuxiliars(previous);
+    velmar::RegisterLookupTableEditor(previous);
 
     EXPECT_EQ(f.NumError, 429);
     EXPECT_EQ(f.UbicacioError, kEntry + "ObrirFormulariAuxiliar");
@@ -148,16 +148,16 @@ TEST(ObrirFormulariAuxiliar, WithoutAnEditorFailsAndLeavesTheCombo) {
 class FileDialog : public testing::Test {
 protected:
     void answer(std::optional<std::string> path) {
-        previous_ = velmar::dialegs::SetArxiuHandler([this, path](const velmar::dialegs::PeticioArxiu& p) {
+        previous_ = velmar::dialogs::SetFileChoiceHandler([this, path](const velmar::dialogs::FileRequest& p) {
             asked = p;
             return path;
         });
     }
-    void TearDown() override { velmar::dialegs::SetArxiuHandler(previous_); }
-    velmar::dialegs::PeticioArxiu asked;
+    void TearDown() override { velmar::dialogs::SetFileChoiceHandler(previous_); }
+    velmar::dialogs::FileRequest asked;
 
 private:
-    velmar::dialegs::ArxiuHandler previous_;
+    velmar::dialogs::FileChoiceHandler previous_;
 };
 
 TEST_F(FileDialog, OpenReturnsTheChosenPath) {

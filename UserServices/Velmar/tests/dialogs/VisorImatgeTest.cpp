@@ -11,8 +11,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "SessioProva.h"
-#include "core/clsFuncionsCapaInterficie.h"
+#include "SessionFixture.h"
+#include "core/clsFuncionsCapaInterficie/clsFuncionsCapaInterficie.h"
 #include "dialogs/frmVisorImatge.h"
 
 namespace {
@@ -46,7 +46,7 @@ protected:
         for (frmVisorImatge* v : Visors()) delete v;
     }
 
-    SessioProva sessio_;
+    SessionFixture sessio_;
     testsupport::TempDir dir_;
     velmar::clsFuncionsCapaInterficie f_;
 };

@@ -8,7 +8,7 @@
 #include <QDate>
 
 #include "Ado/AdoError.h"
-#include "PuntsLlumProva.h"
+#include "PuntsLlumFixture.h"
 #include "support/TestDatabase.h"
 
 namespace {
@@ -21,9 +21,9 @@ const std::vector<std::string> kSetTaules = {
     "SaveTaulaAuxiliar TTLL_LluminariaModel",
 };
 
-class Desa : public PuntsLlumProva, public testing::WithParamInterface<Engine> {
+class Save : public PuntsLlumFixture, public testing::WithParamInterface<Engine> {
 protected:
-    Desa() : PuntsLlumProva(GetParam()) {}
+    Save() : PuntsLlumFixture(GetParam()) {}
     // The window's support object, noting what it is sent from now on.
     static std::shared_ptr<SuportEnregistrat> Enregistra(frmPuntsLlum& w) {
         auto recorder = std::make_shared<SuportEnregistrat>(w.objClasseSuportActual);
@@ -38,12 +38,12 @@ protected:
     }
     static int Propietats(int32_t suport, int32_t tipus) {
         return static_cast<int>(std::ranges::count(
-            Columna(Auxiliar("TSP_SuportPropietat", "PropValor"), "NumSPSuport", suport, "NumPropTipus"),
+            ListColumn(Auxiliar("TSP_SuportPropietat", "PropValor"), "NumSPSuport", suport, "NumPropTipus"),
             std::to_string(tipus)));
     }
 };
 
-TEST_P(Desa, SendsTheSevenTablesInOrderInOneTransactionAndShowsTheSamePoint) {
+TEST_P(Save, SendsTheSevenTablesInOrderInOneTransactionAndShowsTheSamePoint) {
     frmPuntsLlum w(306);
     TriaEscomesa(w, "E-02");
     Click(w, "cmdEndavant");
@@ -68,7 +68,7 @@ TEST_P(Desa, SendsTheSevenTablesInOrderInOneTransactionAndShowsTheSamePoint) {
     EXPECT_EQ(Valor(w, "txtCodi"), "PL-102");
     EXPECT_EQ(Valor(w, "txtNumeroRegistre"), "Light point 2 of 12");
     EXPECT_EQ(Valor(w, "cmbSeccioTerra"), "10 mm²");
-    EXPECT_TRUE(SenseTransaccio());
+    EXPECT_TRUE(NoOpenTransaction());
     EXPECT_FALSE(AlgunaPendent(w));
 
     ado::Recordset punts = Llegeix("GetPuntsLlum", {2});
@@ -82,7 +82,7 @@ TEST_P(Desa, SendsTheSevenTablesInOrderInOneTransactionAndShowsTheSamePoint) {
     EXPECT_EQ(Camp(Auxiliar("TTLL_LluminariaModel", "CodLluminariaModel"), "NumLluminariaModel", 2, "FotoLluminaria"),
               "/fotos/V-70 nova.jpg");
     // The new property came back with the key the database gave it.
-    velmar::RecordsetRef propietats = Taula(w, "rstRecordsetSuportPropietat");
+    velmar::RecordsetRef propietats = Table(w, "rstRecordsetSuportPropietat");
     EXPECT_EQ(propietats->RecordCount(), 4);
     for (int32_t i = 1; i <= propietats->RecordCount(); ++i)
         EXPECT_FALSE(propietats->ValueAt(i, propietats->FieldIndex("NumSuportPropietat")).isNull());
@@ -96,7 +96,7 @@ TEST_P(Desa, SendsTheSevenTablesInOrderInOneTransactionAndShowsTheSamePoint) {
     EXPECT_EQ(Propietats(3, 5), 1);
 }
 
-TEST_P(Desa, AFailedSaveLeavesTheDatabaseAndTheEditsAsTheyWere) {
+TEST_P(Save, AFailedSaveLeavesTheDatabaseAndTheEditsAsTheyWere) {
     frmPuntsLlum w(306);
     Click(w, "cmdEditar");
     Text(w, "txtPostal")->setText("4");
@@ -112,7 +112,7 @@ TEST_P(Desa, AFailedSaveLeavesTheDatabaseAndTheEditsAsTheyWere) {
     EXPECT_EQ(Camp(Llegeix("GetPuntsLlum", {1}), "NumPuntLlum", 1, "NumeroPostal"), "2");
     EXPECT_EQ(Camp(Auxiliar("TSP_Suport", "CodSPSuport"), "NumSPSuport", 1, "SuportModel"), "CT-4000");
     EXPECT_EQ(Propietats(1, 5), 0);
-    EXPECT_TRUE(SenseTransaccio()) << "no later save nests in it";
+    EXPECT_TRUE(NoOpenTransaction()) << "no later save nests in it";
 
     EXPECT_TRUE(Editant(w));
     EXPECT_EQ(Valor(w, "txtPostal"), "4");
@@ -127,7 +127,7 @@ TEST_P(Desa, AFailedSaveLeavesTheDatabaseAndTheEditsAsTheyWere) {
     EXPECT_EQ(Camp(Llegeix("GetPuntsLlum", {1}), "NumPuntLlum", 1, "NumeroPostal"), "4");
     EXPECT_EQ(Camp(Auxiliar("TSP_Suport", "CodSPSuport"), "NumSPSuport", 1, "SuportModel"), "CT-4100");
     EXPECT_EQ(Propietats(1, 5), 1);
-    EXPECT_TRUE(SenseTransaccio());
+    EXPECT_TRUE(NoOpenTransaction());
 }
 
 // A save that meets another user's change of the point being edited is
@@ -135,7 +135,7 @@ TEST_P(Desa, AFailedSaveLeavesTheDatabaseAndTheEditsAsTheyWere) {
 // browses, and the change made again is saved, with what other users
 // changed in the point meanwhile shown. A point another user deleted leaves
 // the window when a save meets it.
-TEST_P(Desa, ASaveThatMeetsAnotherUsersChangeShowsWhatIsStored) {
+TEST_P(Save, ASaveThatMeetsAnotherUsersChangeShowsWhatIsStored) {
     frmPuntsLlum w(306);
     Click(w, "cmdEditar");
     Text(w, "txtPostal")->setText("4");
@@ -146,7 +146,7 @@ TEST_P(Desa, ASaveThatMeetsAnotherUsersChangeShowsWhatIsStored) {
     EXPECT_FALSE(Editant(w));
     EXPECT_EQ(Valor(w, "txtPostal"), "6");
     EXPECT_FALSE(AlgunaPendent(w));
-    EXPECT_TRUE(SenseTransaccio());
+    EXPECT_TRUE(NoOpenTransaction());
 
     sessio.execute("UPDATE T_PuntLlum SET Observacions = 'Revisat' WHERE NumPuntLlum = 1");
     Click(w, "cmdEditar");
@@ -177,7 +177,7 @@ TEST_P(Desa, ASaveThatMeetsAnotherUsersChangeShowsWhatIsStored) {
     EXPECT_EQ(Camp(Llegeix("GetPuntsLlum", {1}), "NumPuntLlum", 3, "NumeroPostal"), "20");
 }
 
-TEST_P(Desa, UndoDropsEveryPendingChangeOfTheWindow) {
+TEST_P(Save, UndoDropsEveryPendingChangeOfTheWindow) {
     frmPuntsLlum w(306);
     TriaEscomesa(w, "E-02");
     Click(w, "cmdEndavant");
@@ -209,7 +209,7 @@ TEST_P(Desa, UndoDropsEveryPendingChangeOfTheWindow) {
     Click(w, "cmdEditar");
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
-    EXPECT_EQ(Columna(Llegeix("GetLluminaries"), "NumPuntLlum", 6, "CodLluminaria"),
+    EXPECT_EQ(ListColumn(Llegeix("GetLluminaries"), "NumPuntLlum", 6, "CodLluminaria"),
               (std::vector<std::string>{"LL-102", "LL-103"}));
     EXPECT_EQ(Propietats(3, 5), 0);
     EXPECT_EQ(Camp(Llegeix("GetPuntsLlum", {2}), "NumPuntLlum", 6, "NumeroPostal"), "61");
@@ -218,7 +218,7 @@ TEST_P(Desa, UndoDropsEveryPendingChangeOfTheWindow) {
 // A luminaire added to a point that another user deleted meanwhile is not
 // written under the point that is gone: the database refuses it, and the
 // save fails as a conflict with that user's change.
-TEST_P(Desa, ALuminaireOfAPointDeletedMeanwhileIsAConflictAndIsNotWritten) {
+TEST_P(Save, ALuminaireOfAPointDeletedMeanwhileIsAConflictAndIsNotWritten) {
     frmPuntsLlum w(306);
     TriaEscomesa(w, "E-02");
     ASSERT_EQ(Valor(w, "txtCodi"), "PL-101");
@@ -239,11 +239,11 @@ TEST_P(Desa, ALuminaireOfAPointDeletedMeanwhileIsAConflictAndIsNotWritten) {
     // The point's own change set went; the luminaire's is the one refused.
     ASSERT_EQ(recorder->enviats.size(), 6u);
     EXPECT_EQ(recorder->enviats.back(), "SaveTaulaAuxiliar T_Lluminaria");
-    EXPECT_TRUE(Columna(Llegeix("GetLluminaries"), "NumPuntLlum", 5, "CodLluminaria").empty());
-    EXPECT_TRUE(SenseTransaccio());
+    EXPECT_TRUE(ListColumn(Llegeix("GetLluminaries"), "NumPuntLlum", 5, "CodLluminaria").empty());
+    EXPECT_TRUE(NoOpenTransaction());
 }
 
-TEST_P(Desa, DeletingAPointTakesItsLuminairesAndMapPointsAndNothingElse) {
+TEST_P(Save, DeletingAPointTakesItsLuminairesAndMapPointsAndNothingElse) {
     // PL-106, the sixth of E-02's points, entered in the inventory today.
     const QDate today = QDate::currentDate();
     sessio.execute("UPDATE T_PuntLlum SET DataAltaInventari = '" + today.toString(Qt::ISODate).toStdString() +
@@ -256,12 +256,12 @@ TEST_P(Desa, DeletingAPointTakesItsLuminairesAndMapPointsAndNothingElse) {
 
     answer = false;
     Click(w, "cmdEliminar");
-    EXPECT_EQ(asked, std::vector<std::string>{Missatge("valTextEliminar")});
+    EXPECT_EQ(asked, std::vector<std::string>{Message("valTextEliminar")});
     EXPECT_TRUE(recorder->enviats.empty());
     EXPECT_EQ(Llegeix("GetPuntsLlum", {2}).RecordCount(), 12);
 
     // A change pending somewhere else is not the deletion's to send.
-    Taula(w, "rstRecordsetSuport")->SetValue("SuportModel", "BO-1");
+    Table(w, "rstRecordsetSuport")->SetValue("SuportModel", "BO-1");
     // A deletion that fails half-way leaves everything as it was.
     sessio.execute("ALTER TABLE T_Lluminaria RENAME TO T_LluminariaApart");
     answer = true;
@@ -271,7 +271,7 @@ TEST_P(Desa, DeletingAPointTakesItsLuminairesAndMapPointsAndNothingElse) {
     EXPECT_EQ(Llegeix("GetPuntsLlum", {2}).RecordCount(), 12);
     EXPECT_EQ(Valor(w, "txtNumeroRegistre"), "Light point 6 of 12");
     EXPECT_EQ(w.intModeRegistre(), 0);
-    EXPECT_TRUE(SenseTransaccio());
+    EXPECT_TRUE(NoOpenTransaction());
 
     sessio.execute("ALTER TABLE T_LluminariaApart RENAME TO T_Lluminaria");
     sessio.shown.clear();
@@ -281,15 +281,15 @@ TEST_P(Desa, DeletingAPointTakesItsLuminairesAndMapPointsAndNothingElse) {
     EXPECT_EQ(recorder->enviats, (std::vector<std::string>{"DeletePuntLlum 10", "DeleteLluminaria 11",
                                                            "DeleteLluminaria 12", "DeletePLlumPunts 10"}));
     EXPECT_FALSE(Camp(Llegeix("GetPuntsLlum", {2}), "NumPuntLlum", 10, "CodPuntLlum"));
-    EXPECT_TRUE(Columna(Llegeix("GetLluminaries"), "NumPuntLlum", 10, "CodLluminaria").empty());
+    EXPECT_TRUE(ListColumn(Llegeix("GetLluminaries"), "NumPuntLlum", 10, "CodLluminaria").empty());
     EXPECT_EQ(Llegeix("GetPLlumPunts", {10}).RecordCount(), 0);
     EXPECT_EQ(Camp(Auxiliar("TSP_Suport", "CodSPSuport"), "NumSPSuport", 3, "SuportModel"), "BO-9000");
     EXPECT_EQ(Valor(w, "txtNumeroRegistre"), "Light point 5 of 11");
     EXPECT_EQ(Valor(w, "txtCodi"), "PL-105");
-    EXPECT_TRUE(SenseTransaccio());
+    EXPECT_TRUE(NoOpenTransaction());
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, Desa, testing::ValuesIn(testsupport::AvailableEngines()),
+INSTANTIATE_TEST_SUITE_P(Engines, Save, testing::ValuesIn(testsupport::AvailableEngines()),
                          testsupport::EngineParamName);
 
 }  // namespace

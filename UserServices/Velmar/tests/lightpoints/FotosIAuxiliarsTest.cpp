@@ -6,19 +6,19 @@
 
 #include <gtest/gtest.h>
 
-#include "EditorTaulaProva.h"
-#include "PuntsLlumProva.h"
+#include "TestLookupTableEditor.h"
+#include "PuntsLlumFixture.h"
 #include "admin/frmTaulesAuxiliars.h"
-#include "core/LookupTableEditor.h"
+#include "core/services/LookupTableEditor.h"
 #include "dialogs/frmVisorImatge.h"
 
 namespace {
 
-class FotosIAuxiliars : public PuntsLlumProva {
+class FotosIAuxiliars : public PuntsLlumFixture {
 protected:
     void TearDown() override {
         for (QWidget* viewer : Visors()) delete viewer;
-        PuntsLlumProva::TearDown();
+        PuntsLlumFixture::TearDown();
     }
     static std::vector<velmar::frmVisorImatge*> Visors() {
         std::vector<velmar::frmVisorImatge*> viewers;
@@ -28,12 +28,12 @@ protected:
     }
     static bool Habilitades(QWidget& w) {
         for (const char* name : {"cmdEditar", "cmdEliminar", "cmdEndavant", "cmdFi", "cmdAvancaLluminaria", "cmdFoto"})
-            if (!Boto(w, name)->isEnabled()) return false;
+            if (!CommandButton(w, name)->isEnabled()) return false;
         return true;
     }
     static bool Inhabilitades(QWidget& w) {
         for (const char* name : {"cmdEditar", "cmdEliminar", "cmdEndavant", "cmdFi", "cmdAvancaLluminaria", "cmdFoto"})
-            if (Boto(w, name)->isEnabled()) return false;
+            if (CommandButton(w, name)->isEnabled()) return false;
         return true;
     }
 };
@@ -56,7 +56,7 @@ TEST_F(FotosIAuxiliars, APhotoOpensInAViewerOfItsOwnOrSaysWhyNot) {
     Click(w, "cmdFoto");
     Click(w, "cmdFi");
     Click(w, "cmdFoto");
-    EXPECT_EQ(sessio.shown, (std::vector<std::string>{Missatge("valNoHiHaFoto"), Missatge("valRutaFotoNoValida")}));
+    EXPECT_EQ(sessio.shown, (std::vector<std::string>{Message("valNoHiHaFoto"), Message("valRutaFotoNoValida")}));
     EXPECT_EQ(Visors().size(), 2u);
 
     // Without the texts, both say the window's own words.
@@ -72,7 +72,7 @@ TEST_F(FotosIAuxiliars, APhotoOpensInAViewerOfItsOwnOrSaysWhyNot) {
 
 TEST_F(FotosIAuxiliars, APhotoChosenIsSavedWithThePoint) {
     frmPuntsLlum w(306);
-    EXPECT_FALSE(Boto(w, "cmdEscullFotoSuport")->isEnabled());
+    EXPECT_FALSE(CommandButton(w, "cmdEscullFotoSuport")->isEnabled());
     Click(w, "cmdEditar");
     arxiu = std::nullopt;
     const std::string actual = Valor(w, "txtFotoSuport");
@@ -101,7 +101,7 @@ TEST_F(FotosIAuxiliars, APhotoChosenIsSavedWithThePoint) {
 
 // The editor as a lookup button drives it: what it was given, and the rows
 // it holds when it closes, one of them added there.
-struct EditorProva final : EditorTaulaProva {
+struct EditorProva final : TestLookupTableEditor {
     static inline std::vector<std::string> obert;
     void ShowModal() override {
         std::string integritat;
@@ -117,7 +117,7 @@ struct EditorProva final : EditorTaulaProva {
 };
 
 TEST_F(FotosIAuxiliars, EachLookupButtonOpensTheEditorOnItsTable) {
-    const auto previous = velmar::RegistraFormulariTaulesAuxiliars([] { return std::make_unique<EditorProva>(); });
+    const auto previous = velmar::RegisterLookupTableEditor([] { return std::make_unique<EditorProva>(); });
     EditorProva::obert.clear();
     frmPuntsLlum w(306);
     w.show();
@@ -156,7 +156,7 @@ TEST_F(FotosIAuxiliars, EachLookupButtonOpensTheEditorOnItsTable) {
         Click(w, boto);
         EXPECT_EQ(EditorProva::obert, std::vector<std::string>{std::string(esperat) + " [] 0"}) << boto;
     }
-    velmar::RegistraFormulariTaulesAuxiliars(previous);
+    velmar::RegisterLookupTableEditor(previous);
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
 
     // The combo lists the editor's rows, the new code among them, and the
@@ -194,7 +194,7 @@ TEST_F(FotosIAuxiliars, TheLookupTableEditorBehindAButtonGivesItsComboTheRowsSav
 
 // The editor as the user leaves it: a statement run on its table, and the
 // table's rows read back.
-struct EditorSql final : EditorTaulaProva {
+struct EditorSql final : TestLookupTableEditor {
     explicit EditorSql(std::function<void()> canvia) : canvia(std::move(canvia)) {}
     void ShowModal() override {
         canvia();
@@ -209,7 +209,7 @@ struct EditorSql final : EditorTaulaProva {
 // editor deleted (no stored row names it) leaves it without one.
 TEST_F(FotosIAuxiliars, TheRowsTheEditorLeavesReachTheWindowsListAndNoDeletedKeyIsSaved) {
     std::string sql;
-    const auto previous = velmar::RegistraFormulariTaulesAuxiliars(
+    const auto previous = velmar::RegisterLookupTableEditor(
         [&] { return std::make_unique<EditorSql>([&] { sessio.execute(sql); }); });
     frmPuntsLlum w(306);
     const std::string foto = Valor(w, "txtFotoLluminaria");
@@ -219,7 +219,7 @@ TEST_F(FotosIAuxiliars, TheRowsTheEditorLeavesReachTheWindowsListAndNoDeletedKey
     sql = "INSERT INTO TTLL_LluminariaModel (NumLluminariaModel, CodLluminariaModel) VALUES (9, 'Nou model')";
     Click(w, "cmdModelLluminaria");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
-    const ado::Recordset& models = *Taula(w, "rstRecordsetLluminariaModel");
+    const ado::Recordset& models = *Table(w, "rstRecordsetLluminariaModel");
     const std::vector<com::Variant> codis = models.ColumnValues(models.FieldIndex("CodLluminariaModel"));
     EXPECT_TRUE(std::ranges::any_of(codis, [](const com::Variant& codi) { return codi.toString() == "Nou model"; }));
     EXPECT_GE(DataCombo(w, "cmbModelLluminaria")->findText("Nou model"), 0);
@@ -229,11 +229,11 @@ TEST_F(FotosIAuxiliars, TheRowsTheEditorLeavesReachTheWindowsListAndNoDeletedKey
     sql = "INSERT INTO TTS_CaixaModel (NumCaixaModel, CodiCaixaModel) VALUES (4, 'CC-6 (6 fusibles)')";
     ASSERT_EQ(Valor(w, "cmbModelCaixa"), "CC-2 (2 fusibles)");
     Click(w, "cmdModelCaixa");
-    EscriuIDeixa(DataCombo(w, "cmbModelCaixa"), "CC-6 (6 fusibles)");
+    TypeAndLeave(DataCombo(w, "cmbModelCaixa"), "CC-6 (6 fusibles)");
     ASSERT_EQ(Valor(w, "cmbModelCaixa"), "CC-6 (6 fusibles)");
     sql = "DELETE FROM TTS_CaixaModel WHERE NumCaixaModel = 4";
     Click(w, "cmdModelCaixa");
-    velmar::RegistraFormulariTaulesAuxiliars(previous);
+    velmar::RegisterLookupTableEditor(previous);
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(DataCombo(w, "cmbModelCaixa")->findText("CC-6 (6 fusibles)"), -1);
     EXPECT_EQ(Valor(w, "cmbModelCaixa"), "");
@@ -251,7 +251,7 @@ TEST_F(FotosIAuxiliars, AFailedSetUpLeavesTheWindowBrowsingWithoutItsDataCommand
     EXPECT_TRUE(sessio.shown.front().ends_with("\rVelmar(exe) - frmPuntsLlum - IniciFormulari)")) << sessio.shown.front();
     EXPECT_TRUE(Inhabilitades(w));
     EXPECT_FALSE(Editant(w));
-    EXPECT_TRUE(Boto(w, "cmdSortir")->isEnabled());
+    EXPECT_TRUE(CommandButton(w, "cmdSortir")->isEnabled());
 }
 
 TEST_F(FotosIAuxiliars, AFailedChoiceOfConnectionIsShownAndLeavesNoDataToActOn) {
@@ -286,7 +286,7 @@ TEST_F(FotosIAuxiliars, ClosingWhileEditingAsksBeforeDroppingTheChanges) {
     Text(w, "txtPostal")->setText("4");
     answer = false;
     w.close();
-    EXPECT_EQ(asked, std::vector<std::string>{Missatge("valDescartarCanvis")});
+    EXPECT_EQ(asked, std::vector<std::string>{Message("valDescartarCanvis")});
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(Valor(w, "txtPostal"), "4");
     answer = true;

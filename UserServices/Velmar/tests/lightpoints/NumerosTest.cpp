@@ -9,8 +9,8 @@
 #include <QTest>
 #include <optional>
 
-#include "CaixesNumeriquesProva.h"
-#include "PuntsLlumProva.h"
+#include "NumberBoxes.h"
+#include "PuntsLlumFixture.h"
 #include "support/TestDatabase.h"
 
 namespace {
@@ -60,13 +60,13 @@ const Cas kCasos[] = {
     {5, kBombetes, "", "(Null)", ""},
 };
 
-class Numeros : public PuntsLlumProva, public testing::WithParamInterface<Engine> {
+class Numeros : public PuntsLlumFixture, public testing::WithParamInterface<Engine> {
 protected:
-    Numeros() : PuntsLlumProva(GetParam()) {}
+    Numeros() : PuntsLlumFixture(GetParam()) {}
 
     // The field of the window's current luminaire as the database holds it.
-    static std::string Desat(frmPuntsLlum& w, const char* camp) {
-        const com::Variant clau = Taula(w, "rstRecordsetLluminaries")->Value("NumLluminaria");
+    static std::string Saved(frmPuntsLlum& w, const char* camp) {
+        const com::Variant clau = Table(w, "rstRecordsetLluminaries")->Value("NumLluminaria");
         return Camp(Llegeix("GetLluminaries"), "NumLluminaria", clau, camp).value_or("(none)");
     }
     // Typed key by key into an emptied box.
@@ -86,22 +86,22 @@ TEST_P(Numeros, AreReadAndShownAsTheUsersLanguageWritesThem) {
             w = std::make_unique<frmPuntsLlum>(306);
             ASSERT_EQ(w->NumError, 0) << w->UbicacioError;
         }
-        const std::string abans = Desat(*w, c.caixa.camp);
+        const std::string abans = Saved(*w, c.caixa.camp);
         Click(*w, "cmdEditar");
         Escriu(*w, c.caixa.nom, c.escrit);
         Click(*w, "cmdSortirEdicio");
         if (c.codi) {
-            const QString nom = QString::fromStdString(Missatge(c.caixa.marc) + ": " + Missatge(c.caixa.etiqueta));
-            EXPECT_EQ(sessio.shown, std::vector<std::string>{QString::fromStdString(Missatge(c.codi)).arg(nom).toStdString()})
+            const QString nom = QString::fromStdString(Message(c.caixa.marc) + ": " + Message(c.caixa.etiqueta));
+            EXPECT_EQ(sessio.shown, std::vector<std::string>{QString::fromStdString(Message(c.codi)).arg(nom).toStdString()})
                 << cas;
             EXPECT_TRUE(Editant(*w)) << cas;
             EXPECT_EQ(Valor(*w, c.caixa.nom), c.escrit) << cas << ": what was typed stays";
-            EXPECT_EQ(Desat(*w, c.caixa.camp), abans) << cas;
+            EXPECT_EQ(Saved(*w, c.caixa.camp), abans) << cas;
             Click(*w, "cmdDesferCanvis");
         } else {
             EXPECT_TRUE(sessio.shown.empty()) << cas << ": " << sessio.shown.front();
             EXPECT_FALSE(Editant(*w)) << cas;
-            EXPECT_EQ(Desat(*w, c.caixa.camp), c.desat) << cas;
+            EXPECT_EQ(Saved(*w, c.caixa.camp), c.desat) << cas;
             EXPECT_EQ(Valor(*w, c.caixa.nom), c.mostrat) << cas;
         }
         sessio.shown.clear();
@@ -124,8 +124,8 @@ TEST_P(Numeros, NoOtherLuminaireIsShownWhileABoxHoldsAnUnreadableNumber) {
         const std::string comptador = Valor(w, "txtNumeroLluminaria");
         Click(w, "cmdEditar");
         Escriu(w, kPotencia.nom, illegible);
-        const QString nom = QString::fromStdString(Missatge(kPotencia.marc) + ": " + Missatge(kPotencia.etiqueta));
-        const std::string missatge = QString::fromStdString(Missatge("valNumeroNoValid")).arg(nom).toStdString();
+        const QString nom = QString::fromStdString(Message(kPotencia.marc) + ": " + Message(kPotencia.etiqueta));
+        const std::string missatge = QString::fromStdString(Message("valNumeroNoValid")).arg(nom).toStdString();
         for (const char* moviment : {"cmdAvancaLluminaria", "cmdFiLluminaria", "cmdAfegirLluminaria"}) {
             Click(w, moviment);
             EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << idioma << " " << moviment;
@@ -136,9 +136,9 @@ TEST_P(Numeros, NoOtherLuminaireIsShownWhileABoxHoldsAnUnreadableNumber) {
         }
         // Another model chosen for the same luminaire shows the luminaire again.
         const std::string model = Valor(w, "cmbModelLluminaria");
-        PuntsLlumProva::Escriu(w, "cmbModelLluminaria", "vialum v-40 led");
+        PuntsLlumFixture::Escriu(w, "cmbModelLluminaria", "vialum v-40 led");
         EXPECT_EQ(Valor(w, kPotencia.nom), illegible) << idioma << ": what was typed stays";
-        PuntsLlumProva::Escriu(w, "cmbModelLluminaria", model.c_str());
+        PuntsLlumFixture::Escriu(w, "cmbModelLluminaria", model.c_str());
         ASSERT_EQ(Valor(w, "cmbModelLluminaria"), model);
 
         Escriu(w, kPotencia.nom, escrit);
@@ -149,7 +149,7 @@ TEST_P(Numeros, NoOtherLuminaireIsShownWhileABoxHoldsAnUnreadableNumber) {
         EXPECT_EQ(Valor(w, kPotencia.nom), escrit) << idioma;
         Click(w, "cmdSortirEdicio");
         ASSERT_TRUE(sessio.shown.empty()) << idioma << ": " << sessio.shown.front();
-        EXPECT_EQ(Desat(w, kPotencia.camp), desat) << idioma;
+        EXPECT_EQ(Saved(w, kPotencia.camp), desat) << idioma;
         EXPECT_EQ(Valor(w, kPotencia.nom), escrit) << idioma;
     }
 }
@@ -169,32 +169,32 @@ TEST_P(Numeros, WhatIsTypedInEveryNumberBoxIsStoredAndShownWhenTheWindowOpensAga
             frmPuntsLlum w(306);
             TriaEscomesa(w, "E-02");
             Click(w, "cmdEditar");
-            const std::vector<CaixaNumerica> caixes = CaixesNumeriques(w);
+            const std::vector<NumberBox> caixes = NumberBoxes(w);
             ASSERT_EQ(caixes.size(), 4u) << "power, bulbs, fuses and the pattern's number";
             // The pattern's number names a row of the patterns: typed back
             // whole as it stands, so that the point keeps its pattern.
             const std::string patro = Valor(w, "txtCodiPatro");
-            const auto text = [&](const CaixaNumerica& c) -> std::string {
+            const auto text = [&](const NumberBox& c) -> std::string {
                 if (c.camp->type == ado::DataType::Double) return fraccio;
                 return c.caixa->objectName() == "txtCodiPatro" ? patro : enter;
             };
-            for (const CaixaNumerica& c : caixes) Escriu(w, c.caixa->objectName().toUtf8().constData(), fraccio);
+            for (const NumberBox& c : caixes) Escriu(w, c.caixa->objectName().toUtf8().constData(), fraccio);
             Combo(w, "cmbPropietat")->setCurrentIndex(Combo(w, "cmbPropietat")->findText(QString::fromStdString(propietat)));
             Text(w, "txtValor")->setText(QString::fromUtf8(fraccio));
             Click(w, "cmdAfegirPropietat");
             ASSERT_TRUE(sessio.shown.empty()) << idioma << ": " << sessio.shown.front();
 
             Click(w, "cmdSortirEdicio");
-            const auto enters = std::ranges::find_if(caixes, [](const CaixaNumerica& c) {
+            const auto enters = std::ranges::find_if(caixes, [](const NumberBox& c) {
                 return c.camp->type != ado::DataType::Double;
             });
             ASSERT_NE(enters, caixes.end());
-            const QString nom = velmar::binding::NomCamp(enters->caixa);
+            const QString nom = velmar::binding::FieldName(enters->caixa);
             EXPECT_EQ(sessio.shown,
-                      std::vector<std::string>{QString::fromStdString(Missatge("valNumeroNoEnter")).arg(nom).toStdString()})
+                      std::vector<std::string>{QString::fromStdString(Message("valNumeroNoEnter")).arg(nom).toStdString()})
                 << idioma;
             sessio.shown.clear();
-            for (const CaixaNumerica& c : caixes) {
+            for (const NumberBox& c : caixes) {
                 const std::string typed = text(c);
                 escrit.emplace_back(c.caixa->objectName().toStdString(), typed);
                 Escriu(w, c.caixa->objectName().toUtf8().constData(), typed.c_str());
@@ -209,10 +209,10 @@ TEST_P(Numeros, WhatIsTypedInEveryNumberBoxIsStoredAndShownWhenTheWindowOpensAga
             EXPECT_EQ(Valor(w, caixa.c_str()), text) << idioma << " " << caixa;
             if (caixa == "txtCodiPatro") continue;  // the point's, not the luminaire's
             const std::string camp = velmar::binding::DataField(Text(w, caixa.c_str()));
-            EXPECT_EQ(Desat(w, camp.c_str()), text == fraccio ? desat : enter) << idioma << " " << camp;
+            EXPECT_EQ(Saved(w, camp.c_str()), text == fraccio ? desat : enter) << idioma << " " << camp;
         }
         EXPECT_EQ(std::ranges::count(Files(w, "lstPropietats"), propietat + "|" + fraccio + "|"), 1) << idioma;
-        EXPECT_EQ(std::ranges::count(Columna(Auxiliar("TSP_SuportPropietat", "PropValor"), "NumSPSuport", 3, "PropValor"),
+        EXPECT_EQ(std::ranges::count(ListColumn(Auxiliar("TSP_SuportPropietat", "PropValor"), "NumSPSuport", 3, "PropValor"),
                                      desat),
                   1)
             << idioma;

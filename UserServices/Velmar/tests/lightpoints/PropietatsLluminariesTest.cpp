@@ -3,11 +3,11 @@
 // with the point.
 #include <gtest/gtest.h>
 
-#include "PuntsLlumProva.h"
+#include "PuntsLlumFixture.h"
 
 namespace {
 
-class PropietatsLluminaries : public PuntsLlumProva {
+class PropietatsLluminaries : public PuntsLlumFixture {
 protected:
     // A property of the type of that code, or of none.
     static void AfegeixPropietat(QWidget& w, const char* tipus, const char* valor) {
@@ -43,7 +43,7 @@ TEST_F(PropietatsLluminaries, PropertiesAreReadInTheUsersLanguageAndRenumberedAf
     for (const auto& [tipus, valor] : {std::pair{"Alçada (m)", "dos"}, {"Alçada (m)", "7.5"}, {"Alçada (m)", "  "},
                                        {"", "3"}}) {
         AfegeixPropietat(w, tipus, valor);
-        EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("valDadesPropietatsNoCompletes")}) << valor;
+        EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("valDadesPropietatsNoCompletes")}) << valor;
         sessio.shown.clear();
     }
     Combo(w, "cmbPropietat")->setEditText("Alçada");
@@ -68,7 +68,7 @@ TEST_F(PropietatsLluminaries, PropertiesAreReadInTheUsersLanguageAndRenumberedAf
 
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
-    EXPECT_EQ(Columna(Auxiliar("TSP_SuportPropietat", "PropValor"), "NumSPSuport", 3, "PropValor"),
+    EXPECT_EQ(ListColumn(Auxiliar("TSP_SuportPropietat", "PropValor"), "NumSPSuport", 3, "PropValor"),
               (std::vector<std::string>{"(Null)", "4", "7.5", "9"}));
 }
 
@@ -79,8 +79,8 @@ TEST_F(PropietatsLluminaries, APointWithoutSupportTakesNoProperty) {
     EXPECT_EQ(Valor(w, "txtModel"), "");
     Click(w, "cmdEditar");
     AfegeixPropietat(w, "Alçada (m)", "3");
-    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("valDadesPropietatsNoCompletes")});
-    EXPECT_EQ(Taula(w, "rstRecordsetSuportPropietat")->RecordCount(), 0);
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("valDadesPropietatsNoCompletes")});
+    EXPECT_EQ(Table(w, "rstRecordsetSuportPropietat")->RecordCount(), 0);
 }
 
 TEST_F(PropietatsLluminaries, LuminairesAreAddedKeptDiscardedAndDeletedAndSavedWithThePoint) {
@@ -91,19 +91,19 @@ TEST_F(PropietatsLluminaries, LuminairesAreAddedKeptDiscardedAndDeletedAndSavedW
     // A new luminaire of the point, kept only once its four codes are
     // chosen; meanwhile the point is neither saved nor undone.
     Click(w, "cmdAfegirLluminaria");
-    const velmar::RecordsetRef lluminaries = Taula(w, "rstRecordsetLluminaries");
+    const velmar::RecordsetRef lluminaries = Table(w, "rstRecordsetLluminaries");
     EXPECT_EQ(lluminaries->Value("NumPuntLlum").toLong(), 5);
     EXPECT_FALSE(lluminaries->Value("LluminariaContaminacio").toBool());
     EXPECT_EQ(Valor(w, "txtFotoLluminaria"), "");
     for (const char* name : {"cmdSortirEdicio", "cmdDesferCanvis", "cmdAvancaLluminaria", "cmdFiLluminaria"})
-        EXPECT_FALSE(Boto(w, name)->isEnabled()) << name;
-    EXPECT_TRUE(Boto(w, "cmdGuardarLluminaria")->isVisibleTo(w.findChild<QWidget*>("fraPanell2")));
-    EXPECT_FALSE(Boto(w, "cmdAfegirLluminaria")->isVisibleTo(w.findChild<QWidget*>("fraPanell2")));
+        EXPECT_FALSE(CommandButton(w, name)->isEnabled()) << name;
+    EXPECT_TRUE(CommandButton(w, "cmdGuardarLluminaria")->isVisibleTo(w.findChild<QWidget*>("fraPanell2")));
+    EXPECT_FALSE(CommandButton(w, "cmdAfegirLluminaria")->isVisibleTo(w.findChild<QWidget*>("fraPanell2")));
     Escriu(w, "cmbTipusLlum", "LED");
     Click(w, "cmdGuardarLluminaria");
-    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("valAlgunCampNecessariBuitGuardarLluminaria")});
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("valAlgunCampNecessariBuitGuardarLluminaria")});
     sessio.shown.clear();
-    EXPECT_TRUE(Boto(w, "cmdGuardarLluminaria")->isVisibleTo(w.findChild<QWidget*>("fraPanell2")));
+    EXPECT_TRUE(CommandButton(w, "cmdGuardarLluminaria")->isVisibleTo(w.findChild<QWidget*>("fraPanell2")));
     Escriu(w, "cmbTipusLluminaria", "Projector");
     Escriu(w, "cmbMarcaLluminaria", "Vialum");
     Escriu(w, "cmbModelLluminaria", "vialum v-40 led");
@@ -113,15 +113,15 @@ TEST_F(PropietatsLluminaries, LuminairesAreAddedKeptDiscardedAndDeletedAndSavedW
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Valor(w, "txtNumeroLluminaria"), "Luminaire 1 of 2");
     EXPECT_EQ(Valor(w, "cmbModelLluminaria"), "Vialum V-70 LED") << "the point's first luminaire again";
-    EXPECT_TRUE(Boto(w, "cmdAfegirLluminaria")->isVisibleTo(w.findChild<QWidget*>("fraPanell2")));
-    EXPECT_TRUE(Boto(w, "cmdSortirEdicio")->isEnabled());
+    EXPECT_TRUE(CommandButton(w, "cmdAfegirLluminaria")->isVisibleTo(w.findChild<QWidget*>("fraPanell2")));
+    EXPECT_TRUE(CommandButton(w, "cmdSortirEdicio")->isEnabled());
 
     // One added and discarded leaves the luminaires as they were.
     Click(w, "cmdAfegirLluminaria");
     Escriu(w, "cmbTipusLlum", "LED");
     Click(w, "cmdDescartarLluminaria");
     EXPECT_EQ(Valor(w, "txtNumeroLluminaria"), "Luminaire 1 of 2");
-    EXPECT_FALSE(Boto(w, "cmdDescartarLluminaria")->isVisibleTo(w.findChild<QWidget*>("fraPanell2")));
+    EXPECT_FALSE(CommandButton(w, "cmdDescartarLluminaria")->isVisibleTo(w.findChild<QWidget*>("fraPanell2")));
 
     // The first, LL-101, deleted after the question.
     answer = false;
@@ -129,7 +129,7 @@ TEST_F(PropietatsLluminaries, LuminairesAreAddedKeptDiscardedAndDeletedAndSavedW
     EXPECT_EQ(Valor(w, "txtNumeroLluminaria"), "Luminaire 1 of 2");
     answer = true;
     Click(w, "cmdEliminarLluminaria");
-    EXPECT_EQ(asked, std::vector<std::string>(2, Missatge("valTextEliminarLluminaria")));
+    EXPECT_EQ(asked, std::vector<std::string>(2, Message("valTextEliminarLluminaria")));
     EXPECT_EQ(Valor(w, "txtNumeroLluminaria"), "Luminaire 1 of 1");
     EXPECT_EQ(Valor(w, "cmbTipusLluminaria"), "Projector");
     EXPECT_TRUE(Editant(w)) << "deleting a luminaire stays in the point's edit";
@@ -137,10 +137,10 @@ TEST_F(PropietatsLluminaries, LuminairesAreAddedKeptDiscardedAndDeletedAndSavedW
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     ado::Recordset saved = Llegeix("GetLluminaries");
-    EXPECT_EQ(Columna(Llegeix("GetLluminaries"), "NumPuntLlum", 5, "NumLluminariaTipus"), std::vector<std::string>{"4"});
-    EXPECT_EQ(Columna(Llegeix("GetLluminaries"), "NumPuntLlum", 5, "NumLluminariaModel"), std::vector<std::string>{"1"});
-    EXPECT_EQ(Columna(Llegeix("GetLluminaries"), "NumPuntLlum", 5, "BombetaPotencia"), std::vector<std::string>{"40"});
-    EXPECT_EQ(Columna(Llegeix("GetLluminaries"), "NumPuntLlum", 5, "LluminariaContaminacio"),
+    EXPECT_EQ(ListColumn(Llegeix("GetLluminaries"), "NumPuntLlum", 5, "NumLluminariaTipus"), std::vector<std::string>{"4"});
+    EXPECT_EQ(ListColumn(Llegeix("GetLluminaries"), "NumPuntLlum", 5, "NumLluminariaModel"), std::vector<std::string>{"1"});
+    EXPECT_EQ(ListColumn(Llegeix("GetLluminaries"), "NumPuntLlum", 5, "BombetaPotencia"), std::vector<std::string>{"40"});
+    EXPECT_EQ(ListColumn(Llegeix("GetLluminaries"), "NumPuntLlum", 5, "LluminariaContaminacio"),
               std::vector<std::string>{"False"});
     EXPECT_EQ(Valor(w, "txtNumeroLluminaria"), "Luminaire 1 of 1");
 
@@ -148,12 +148,12 @@ TEST_F(PropietatsLluminaries, LuminairesAreAddedKeptDiscardedAndDeletedAndSavedW
     Click(w, "cmdFi");
     Click(w, "cmdEditar");
     Click(w, "cmdEliminarLluminaria");
-    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("valNoRegistresEliminar")});
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("valNoRegistresEliminar")});
 }
 
 TEST_F(PropietatsLluminaries, AModelComboListsEveryModelWhateverTheModelShown) {
     frmPuntsLlum w(306);
-    ASSERT_EQ(Taula(w, "rstRecordsetLluminariaModel")->RecordCount(), 1);
+    ASSERT_EQ(Table(w, "rstRecordsetLluminariaModel")->RecordCount(), 1);
     EXPECT_EQ(DataCombo(w, "cmbModelLluminaria")->count(), 5);
     EXPECT_EQ(DataCombo(w, "cmbCarrer")->count(), 5);
 
@@ -167,7 +167,7 @@ TEST_F(PropietatsLluminaries, AModelComboListsEveryModelWhateverTheModelShown) {
     EXPECT_TRUE(Valor(w, "txtFotoLluminaria").ends_with("Lluminaria-Globus500.jpg"));
     Escriu(w, "cmbModelLluminaria", "Globus");
     EXPECT_TRUE(Valor(w, "txtFotoLluminaria").ends_with("Lluminaria-Globus500.jpg"));
-    EXPECT_EQ(Taula(w, "rstRecordsetLluminaries")->Value("NumLluminariaModel").toLong(), 4);
+    EXPECT_EQ(Table(w, "rstRecordsetLluminaries")->Value("NumLluminariaModel").toLong(), 4);
 }
 
 }  // namespace

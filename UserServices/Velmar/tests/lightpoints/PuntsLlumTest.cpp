@@ -5,12 +5,12 @@
 
 #include <QTest>
 
-#include "PuntsLlumProva.h"
-#include "core/Bloqueig.h"
+#include "PuntsLlumFixture.h"
+#include "core/controls/Locking.h"
 
 namespace {
 
-using PuntsLlum = PuntsLlumProva;
+using PuntsLlum = PuntsLlumFixture;
 
 TEST_F(PuntsLlum, OpensOnTheFirstPointOfTheFirstConnectionInEachLanguage) {
     struct Idioma {
@@ -128,7 +128,7 @@ TEST_F(PuntsLlum, MovesThroughThePointsAndLuminairesOfTheChosenConnection) {
     Click(w, "cmdEditar");
     Click(w, "cmdEliminar");
     EXPECT_EQ(sessio.shown,
-              (std::vector<std::string>{Missatge("valNoRegistresEditar"), Missatge("valNoRegistresEliminar")}));
+              (std::vector<std::string>{Message("valNoRegistresEditar"), Message("valNoRegistresEliminar")}));
     EXPECT_FALSE(Editant(w));
     TriaEscomesa(w, "E-01");
     EXPECT_EQ(Valor(w, "txtNumeroRegistre"), "Light point 1 of 4");
@@ -140,7 +140,7 @@ TEST_F(PuntsLlum, AProjectWithoutConnectionsOpensEmpty) {
     EXPECT_EQ(Combo(w, "cmbEscullEscomesa")->count(), 0);
     EXPECT_EQ(Valor(w, "txtNumeroRegistre"), "Light point 0 of 0");
     Click(w, "cmdEditar");
-    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("valNoRegistresEditar")});
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("valNoRegistresEditar")});
 }
 
 // Each control of the mode table, as it stands browsing and editing.
@@ -196,7 +196,7 @@ TEST_F(PuntsLlum, ReadAndEditModesSetEveryControlOfTheirTable) {
         ASSERT_NE(control, nullptr) << fila.control;
         const bool actual = fila.que == Que::Visible   ? control->isVisible()
                             : fila.que == Que::Enabled ? control->isEnabled()
-                                                       : velmar::Bloquejat(control);
+                                                       : velmar::IsLocked(control);
         EXPECT_EQ(actual, expected) << fila.control << " " << mode;
         // Locked is read-only, never disabled.
         if (fila.que == Que::Locked) {
@@ -242,7 +242,7 @@ TEST_F(PuntsLlum, EachRuleRefusesTheSaveWithItsMessageAndKeepsTheEdit) {
         Click(w, "cmdEditar");
         cas.edita(w);
         Click(w, "cmdSortirEdicio");
-        std::string missatge = Missatge(cas.codi);
+        std::string missatge = Message(cas.codi);
         if (cas.camp) missatge.replace(missatge.find("%1"), 2, cas.camp);
         EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << cas.codi;
         sessio.shown.clear();
@@ -264,7 +264,7 @@ TEST_F(PuntsLlum, EachRuleRefusesTheSaveWithItsMessageAndKeepsTheEdit) {
 TEST_F(PuntsLlum, OnlyAPointEnteredTodayOrWithoutADateIsDeleted) {
     frmPuntsLlum w(306);
     Click(w, "cmdEliminar");
-    EXPECT_EQ(sessio.shown, std::vector<std::string>{Missatge("valDataAltaPassada")});
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("valDataAltaPassada")});
     EXPECT_TRUE(asked.empty());
     EXPECT_EQ(Llegeix("GetPuntsLlum", {1}).RecordCount(), 4);
 }

@@ -3,14 +3,14 @@
 // street.
 #include <gtest/gtest.h>
 
-#include "XarxaProva.h"
+#include "NetworkFixture.h"
 #include "network/frmCarrers.h"
 
 namespace {
 
 using velmar::frmCarrers;
 
-class Carrers : public XarxaProva {
+class Carrers : public NetworkFixture {
 protected:
     static std::map<std::string, std::string> Noms(int32_t projecte) {
         return Desats("SvrCarrers", "GetCarrers", projecte, "CodCarrer", "NomCarrer");

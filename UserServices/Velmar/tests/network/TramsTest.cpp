@@ -7,15 +7,15 @@
 #include <QDate>
 #include <QPushButton>
 
-#include "DataComboProva.h"
-#include "EditorTaulaProva.h"
+#include "DataComboTyping.h"
+#include "TestLookupTableEditor.h"
 #include "Ado/AdoError.h"
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
-#include "core/Bloqueig.h"
-#include "core/DataCombo.h"
-#include "core/LookupTableEditor.h"
-#include "framework/FinestraProva.h"
+#include "core/controls/Locking.h"
+#include "core/controls/DataCombo.h"
+#include "core/services/LookupTableEditor.h"
+#include "framework/WindowFixture.h"
 #include "network/frmTrams.h"
 
 namespace {
@@ -25,7 +25,7 @@ using velmar::frmTrams;
 // A segment as the database holds it: each column as text, "" for Null.
 using Fila = std::map<std::string, std::string>;
 
-class Trams : public FinestraProva {
+class Trams : public WindowFixture {
 protected:
     // The segments of a connection, by code.
     static std::map<std::string, Fila> Desats(int32_t escomesa) {
@@ -43,18 +43,18 @@ protected:
         }
         return saved;
     }
-    static std::string Comptador(QWidget& w) { return Text(w, "txtNumeroRegistre")->text().toStdString(); }
+    static std::string Counter(QWidget& w) { return Text(w, "txtNumeroRegistre")->text().toStdString(); }
     static std::string Codi(QWidget& w) { return Text(w, "txtCodi")->text().toStdString(); }
     static QComboBox* Combo(QWidget& w, const char* name) { return w.findChild<QComboBox*>(name); }
     static velmar::DataCombo* Data(QWidget& w, const char* name) { return w.findChild<velmar::DataCombo*>(name); }
-    static QPushButton* Boto(QWidget& w, const char* name) { return w.findChild<QPushButton*>(name); }
+    static QPushButton* CommandButton(QWidget& w, const char* name) { return w.findChild<QPushButton*>(name); }
     static void Escull(QWidget& w, const char* connection) {
         QComboBox* chooser = Combo(w, "cmbEscullEscomesa");
         chooser->setCurrentIndex(chooser->findText(connection));
     }
-    static void Tria(QWidget& w, const char* name, const QString& text) { EscriuIDeixa(Data(w, name), text); }
+    static void Tria(QWidget& w, const char* name, const QString& text) { TypeAndLeave(Data(w, name), text); }
     static bool Editant(QWidget& w) {
-        return Boto(w, "cmdSortirEdicio")->isVisibleTo(&w) && !Boto(w, "cmdNou")->isVisibleTo(&w) &&
+        return CommandButton(w, "cmdSortirEdicio")->isVisibleTo(&w) && !CommandButton(w, "cmdNou")->isVisibleTo(&w) &&
                !Text(w, "txtCodi")->isReadOnly();
     }
     static std::string Avui(int dies) {
@@ -72,7 +72,7 @@ TEST_F(Trams, OpensOnTheFirstConnectionOfItsOwnProjectAndShowsItsFirstSegment) {
     ASSERT_EQ(chooser->count(), 3);
     EXPECT_EQ(chooser->itemText(2), "E-03");
     EXPECT_EQ(Combo(w, "cmbEscomesa")->currentText(), "E-01");
-    EXPECT_EQ(Comptador(w), "Segment 1 of 2");
+    EXPECT_EQ(Counter(w), "Segment 1 of 2");
     EXPECT_EQ(Codi(w), "T-01.1");
     EXPECT_EQ(Data(w, "cmbLiniaSortida")->currentText(), "Sortida 1");
     EXPECT_EQ(Data(w, "cmbTipusCable")->currentText(), "RZ1-K (AS) 0,6/1 kV");
@@ -85,20 +85,20 @@ TEST_F(Trams, OpensOnTheFirstConnectionOfItsOwnProjectAndShowsItsFirstSegment) {
 
     // Browsing: everything locked, the chooser and the buttons free.
     EXPECT_TRUE(Text(w, "txtCodi")->isReadOnly());
-    EXPECT_TRUE(velmar::Bloquejat(Data(w, "cmbTipusCable")));
-    EXPECT_FALSE(velmar::Bloquejat(chooser));
+    EXPECT_TRUE(velmar::IsLocked(Data(w, "cmbTipusCable")));
+    EXPECT_FALSE(velmar::IsLocked(chooser));
     EXPECT_TRUE(Text(w, "txtNumeroRegistre")->isReadOnly());
     for (const char* name : {"cmdTipusCable", "cmdUbicacio", "cmdSeccioCable", "cmdSeccio", "cmdSituar"})
-        EXPECT_FALSE(Boto(w, name)->isEnabled()) << name;
+        EXPECT_FALSE(CommandButton(w, name)->isEnabled()) << name;
     for (const char* name : {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi", "cmdNou", "cmdEditar"})
-        EXPECT_TRUE(Boto(w, name)->isEnabled()) << name;
+        EXPECT_TRUE(CommandButton(w, name)->isEnabled()) << name;
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
 }
 
 TEST_F(Trams, InCatalaTheCounterAndTheDatesReadAsCatalanWritesThem) {
     velmar::clsAndamiSistema::Instance().SetIdioma(1);
     frmTrams w(306);
-    EXPECT_EQ(Comptador(w), "Tram 1 de 2");
+    EXPECT_EQ(Counter(w), "Tram 1 de 2");
     EXPECT_EQ(Text(w, "txtDataInstalacio")->text(), "20/5/2016");
     Click(w, "cmdEditar");
     Text(w, "txtDataBaixaInventari")->setText("3/4/2025");
@@ -111,14 +111,14 @@ TEST_F(Trams, SwitchingConnectionsShowsTheFirstSegmentOfEach) {
     Escull(w, "E-02");
     EXPECT_EQ(w.Escomesa(), 2);
     EXPECT_EQ(Combo(w, "cmbEscomesa")->currentText(), "E-02");
-    EXPECT_EQ(Comptador(w), "Segment 1 of 3");
+    EXPECT_EQ(Counter(w), "Segment 1 of 3");
     EXPECT_EQ(Codi(w), "T-02.1");
     Click(w, "cmdFi");
     EXPECT_EQ(Codi(w), "T-02.3");
     EXPECT_EQ(Data(w, "cmbLiniaSortida")->currentText(), "Sortida 2");
 
     Escull(w, "E-03");
-    EXPECT_EQ(Comptador(w), "Segment 0 of 0");
+    EXPECT_EQ(Counter(w), "Segment 0 of 0");
     EXPECT_EQ(Codi(w), "");
     EXPECT_TRUE(Vertexs(w).empty());
     Click(w, "cmdEditar");
@@ -127,7 +127,7 @@ TEST_F(Trams, SwitchingConnectionsShowsTheFirstSegmentOfEach) {
     EXPECT_EQ(Mostrat(), "There is no segment to delete.");
 
     Escull(w, "E-01");
-    EXPECT_EQ(Comptador(w), "Segment 1 of 2");
+    EXPECT_EQ(Counter(w), "Segment 1 of 2");
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
 }
 
@@ -136,11 +136,11 @@ TEST_F(Trams, AProjectWithoutConnectionsOpensOnNoSegmentsWithNothingToAddEditOrD
     ASSERT_EQ(w.NumError, 0) << w.UbicacioError;
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Combo(w, "cmbEscullEscomesa")->count(), 0);
-    EXPECT_EQ(Comptador(w), "Segment 0 of 0");
+    EXPECT_EQ(Counter(w), "Segment 0 of 0");
     EXPECT_EQ(w.Escomesa(), 0);
     for (const char* name : {"cmdNou", "cmdEditar", "cmdEliminar", "cmdTipusCable", "cmdUbicacio", "cmdSeccioCable",
                              "cmdSeccio"})
-        EXPECT_FALSE(Boto(w, name)->isEnabled()) << name;
+        EXPECT_FALSE(CommandButton(w, name)->isEnabled()) << name;
     Click(w, "cmdFi");
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
 }
@@ -150,14 +150,14 @@ TEST_F(Trams, EditingLocksTheChooserAndTheNavigationAndASaveShowsTheSavedSegment
     Click(w, "cmdFi");
     Click(w, "cmdEditar");
     ASSERT_TRUE(Editant(w));
-    EXPECT_TRUE(velmar::Bloquejat(Combo(w, "cmbEscullEscomesa")));
+    EXPECT_TRUE(velmar::IsLocked(Combo(w, "cmbEscullEscomesa")));
     // The segment's connection is the chooser's: its echo takes no change.
-    EXPECT_TRUE(velmar::Bloquejat(Combo(w, "cmbEscomesa")));
+    EXPECT_TRUE(velmar::IsLocked(Combo(w, "cmbEscomesa")));
     EXPECT_TRUE(Text(w, "txtNumeroRegistre")->isReadOnly());
     for (const char* name : {"cmdPrincipi", "cmdEnrera", "cmdEndavant", "cmdFi"})
-        EXPECT_FALSE(Boto(w, name)->isEnabled()) << name;
+        EXPECT_FALSE(CommandButton(w, name)->isEnabled()) << name;
     for (const char* name : {"cmdTipusCable", "cmdUbicacio", "cmdSeccioCable", "cmdSeccio", "cmdSituar"})
-        EXPECT_TRUE(Boto(w, name)->isEnabled()) << name;
+        EXPECT_TRUE(CommandButton(w, name)->isEnabled()) << name;
 
     // Its code now sorts first; the window, read again, stays on it.
     Text(w, "txtCodi")->setText("T-01.0");
@@ -166,11 +166,11 @@ TEST_F(Trams, EditingLocksTheChooserAndTheNavigationAndASaveShowsTheSavedSegment
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_FALSE(Editant(w));
     EXPECT_EQ(Codi(w), "T-01.0");
-    EXPECT_EQ(Comptador(w), "Segment 1 of 2");
+    EXPECT_EQ(Counter(w), "Segment 1 of 2");
     EXPECT_EQ(Vertexs(w).size(), 2u);
     EXPECT_EQ(Desats(1)["T-01.0"]["NumTramUbicacio"], "3");
-    EXPECT_TRUE(Boto(w, "cmdPrincipi")->isEnabled());
-    EXPECT_FALSE(velmar::Bloquejat(Combo(w, "cmbEscullEscomesa")));
+    EXPECT_TRUE(CommandButton(w, "cmdPrincipi")->isEnabled());
+    EXPECT_FALSE(velmar::IsLocked(Combo(w, "cmbEscullEscomesa")));
 }
 
 TEST_F(Trams, ANewSegmentIsShownOnceSavedWhereverItsCodeSorts) {
@@ -180,7 +180,7 @@ TEST_F(Trams, ANewSegmentIsShownOnceSavedWhereverItsCodeSorts) {
     ASSERT_TRUE(Editant(w));
     EXPECT_EQ(Codi(w), "");
     EXPECT_TRUE(Vertexs(w).empty());
-    EXPECT_EQ(Comptador(w), "Segment 2 of 2") << "the counter keeps its text";
+    EXPECT_EQ(Counter(w), "Segment 2 of 2") << "the counter keeps its text";
     Text(w, "txtCodi")->setText("T-01.0");
     Tria(w, "cmbLiniaSortida", "Sortida 2");
     Tria(w, "cmbTipusCable", "RV-K 0,6/1 kV");
@@ -188,7 +188,7 @@ TEST_F(Trams, ANewSegmentIsShownOnceSavedWhereverItsCodeSorts) {
     Click(w, "cmdSortirEdicio");
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Codi(w), "T-01.0");
-    EXPECT_EQ(Comptador(w), "Segment 1 of 3");
+    EXPECT_EQ(Counter(w), "Segment 1 of 3");
     Fila desat = Desats(1)["T-01.0"];
     EXPECT_EQ(desat["NumElement"], "6");
     EXPECT_EQ(desat["NumTipusCable"], "1");
@@ -201,7 +201,7 @@ TEST_F(Trams, ANewSegmentIsShownOnceSavedWhereverItsCodeSorts) {
     Click(w, "cmdDesferCanvis");
     EXPECT_FALSE(Editant(w));
     EXPECT_EQ(Codi(w), "T-01.0");
-    EXPECT_EQ(Comptador(w), "Segment 1 of 3");
+    EXPECT_EQ(Counter(w), "Segment 1 of 3");
 }
 
 TEST_F(Trams, EachRuleOfASaveStopsItAndTheWindowStaysEditing) {
@@ -265,7 +265,7 @@ TEST_F(Trams, UndoPutsTheEditedSegmentBack) {
     EXPECT_FALSE(Editant(w));
     EXPECT_EQ(Text(w, "txtObservacions")->text(), "");
     EXPECT_EQ(Data(w, "cmbTipusCable")->currentText(), "RZ1-K (AS) 0,6/1 kV");
-    EXPECT_EQ(Comptador(w), "Segment 1 of 2");
+    EXPECT_EQ(Counter(w), "Segment 1 of 2");
 }
 
 TEST_F(Trams, ADeleteShowsTheSegmentBeforeAndOnlySegmentsNotYetInTheInventoryBeforeToday) {
@@ -277,9 +277,9 @@ TEST_F(Trams, ADeleteShowsTheSegmentBeforeAndOnlySegmentsNotYetInTheInventoryBef
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked.front(), "Delete this segment?");
     EXPECT_EQ(Codi(w), "T-01.2") << "the first gone, the new first";
-    EXPECT_EQ(Comptador(w), "Segment 1 of 1");
+    EXPECT_EQ(Counter(w), "Segment 1 of 1");
     Click(w, "cmdEliminar");
-    EXPECT_EQ(Comptador(w), "Segment 0 of 0");
+    EXPECT_EQ(Counter(w), "Segment 0 of 0");
     EXPECT_TRUE(Desats(1).empty());
 
     // Answering No leaves everything as it was.
@@ -287,11 +287,11 @@ TEST_F(Trams, ADeleteShowsTheSegmentBeforeAndOnlySegmentsNotYetInTheInventoryBef
     answer = false;
     Click(w, "cmdFi");
     Click(w, "cmdEliminar");
-    EXPECT_EQ(Comptador(w), "Segment 3 of 3");
+    EXPECT_EQ(Counter(w), "Segment 3 of 3");
     answer = true;
     Click(w, "cmdEliminar");
     EXPECT_EQ(Codi(w), "T-02.2") << "the one before it";
-    EXPECT_EQ(Comptador(w), "Segment 2 of 2");
+    EXPECT_EQ(Counter(w), "Segment 2 of 2");
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Desats(2).size(), 2u);
 
@@ -314,7 +314,7 @@ TEST_F(Trams, AFailedDeleteLeavesTheSegmentShownAndNothingPending) {
     EXPECT_NE(Mostrat().find("Velmar(exe) - frmTrams - Eliminar)"), std::string::npos);
     sessio.execute("ALTER TABLE T_TramApart RENAME TO T_Tram");
     EXPECT_EQ(Codi(w), "T-02.3");
-    EXPECT_EQ(Comptador(w), "Segment 3 of 3");
+    EXPECT_EQ(Counter(w), "Segment 3 of 3");
     // The next save sends no delete.
     Click(w, "cmdPrincipi");
     Click(w, "cmdEditar");
@@ -338,9 +338,9 @@ TEST_F(Trams, ADeleteThatMeetsAnotherUsersDeleteShowsWhatIsStored) {
     EXPECT_EQ(w.NumError, ado::err::UpdateConflict);
     EXPECT_NE(Mostrat().find("frmTrams - Eliminar)"), std::string::npos);
     EXPECT_EQ(Codi(w), "T-01.1");
-    EXPECT_EQ(Comptador(w), "Segment 1 of 1");
+    EXPECT_EQ(Counter(w), "Segment 1 of 1");
     EXPECT_FALSE(Editant(w));
-    EXPECT_TRUE(Boto(w, "cmdEditar")->isEnabled());
+    EXPECT_TRUE(CommandButton(w, "cmdEditar")->isEnabled());
 }
 
 TEST_F(Trams, AFailedChangeOfConnectionLeavesTheWindowOnTheOneItHoldsAndSavesThere) {
@@ -362,12 +362,12 @@ TEST_F(Trams, AFailedChangeOfConnectionLeavesTheWindowOnTheOneItHoldsAndSavesThe
     Click(w, "cmdSortirEdicio");
     EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(Desats(1)["T-01.1"]["Observacions"], "Revisat");
-    EXPECT_EQ(Comptador(w), "Segment 1 of 2");
+    EXPECT_EQ(Counter(w), "Segment 1 of 2");
 }
 
 // The lookup-table editor as the user leaves it: a section added, and the
 // one the segment being edited had just chosen deleted.
-struct EditorSeccions final : EditorTaulaProva {
+struct EditorSeccions final : TestLookupTableEditor {
     static inline std::string table;
     static inline size_t pairs = 0;
     std::function<void(const std::string&)> execute;
@@ -381,7 +381,7 @@ struct EditorSeccions final : EditorTaulaProva {
 };
 
 TEST_F(Trams, TheSectionsTheEditorLeavesReachEveryComboOverThemAndNoDeletedOneIsSaved) {
-    const auto previous = velmar::RegistraFormulariTaulesAuxiliars([this] {
+    const auto previous = velmar::RegisterLookupTableEditor([this] {
         auto editor = std::make_unique<EditorSeccions>();
         editor->execute = [this](const std::string& sql) { sessio.execute(sql); };
         return editor;
@@ -391,7 +391,7 @@ TEST_F(Trams, TheSectionsTheEditorLeavesReachEveryComboOverThemAndNoDeletedOneIs
     Tria(w, "cmbSeccio", "35 mm²");
     ASSERT_EQ(w.rstRecordsetActual->Value("NumSeccio2N").toLong(), 8);
     Click(w, "cmdSeccioCable");
-    velmar::RegistraFormulariTaulesAuxiliars(previous);
+    velmar::RegisterLookupTableEditor(previous);
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(EditorSeccions::table, "TT_SeccioCable");
     EXPECT_EQ(EditorSeccions::pairs, 3u);

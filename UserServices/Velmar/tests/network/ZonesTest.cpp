@@ -5,26 +5,26 @@
 
 #include <QPushButton>
 
-#include "XarxaProva.h"
-#include "core/Dialegs.h"
+#include "NetworkFixture.h"
+#include "core/services/Dialogs.h"
 #include "network/frmZones.h"
 
 namespace {
 
 using velmar::frmZones;
 
-class Zones : public XarxaProva {
+class Zones : public NetworkFixture {
 protected:
     void SetUp() override {
-        XarxaProva::SetUp();
-        previous_ = velmar::dialegs::SetArxiuHandler([this](const velmar::dialegs::PeticioArxiu&) { return arxiu; });
+        NetworkFixture::SetUp();
+        previous_ = velmar::dialogs::SetFileChoiceHandler([this](const velmar::dialogs::FileRequest&) { return arxiu; });
     }
     void TearDown() override {
-        velmar::dialegs::SetArxiuHandler(previous_);
-        XarxaProva::TearDown();
+        velmar::dialogs::SetFileChoiceHandler(previous_);
+        NetworkFixture::TearDown();
     }
     static std::map<std::string, std::string> Desats(int32_t projecte, const char* camp) {
-        return XarxaProva::Desats("SvrZones", "GetZones", projecte, "CodZona", camp);
+        return NetworkFixture::Desats("SvrZones", "GetZones", projecte, "CodZona", camp);
     }
     // A zone added and saved as the user would.
     void Afegeix(frmZones& w, const char* codi) {
@@ -38,7 +38,7 @@ protected:
     std::optional<std::string> arxiu;  // what the file dialog answers; none: cancelled
 
 private:
-    velmar::dialegs::ArxiuHandler previous_;
+    velmar::dialogs::FileChoiceHandler previous_;
 };
 
 TEST_F(Zones, ANewZoneIsTheProjectsAndStaysSelectedAtItsPlace) {

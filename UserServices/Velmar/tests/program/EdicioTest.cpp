@@ -12,32 +12,32 @@
 #include <QTest>
 #include <set>
 
-#include "ObreturaProva.h"
-#include "PreguntaProva.h"
-#include "core/BindingControl.h"
-#include "core/Bloqueig.h"
-#include "core/CaixaTextMultilinia.h"
+#include "RegisteredWindowsFixture.h"
+#include "QuestionFixture.h"
+#include "core/binding/BindingControl.h"
+#include "core/controls/Locking.h"
+#include "core/controls/MultilineTextBox.h"
 
 namespace {
 
-class Edicio : public FinestresProva, protected PreguntaProva {
+class Edicio : public RegisteredWindowsFixture, protected QuestionFixture {
 protected:
     void SetUp() override {
-        FinestresProva::SetUp();
+        RegisteredWindowsFixture::SetUp();
         velmar::clsAndamiSistema::Instance().SetIdioma(5);
     }
 
-    static QPushButton* Boto(QWidget& w, const char* name) { return w.findChild<QPushButton*>(name); }
-    static bool Editant(QWidget& w) { return Boto(w, "cmdSortirEdicio")->isVisibleTo(&w); }
+    static QPushButton* CommandButton(QWidget& w, const char* name) { return w.findChild<QPushButton*>(name); }
+    static bool Editant(QWidget& w) { return CommandButton(w, "cmdSortirEdicio")->isVisibleTo(&w); }
     // The controls that take typing in edit mode and are bound to no field.
     static std::set<std::string> SenseCamp(QWidget& w) {
         std::set<std::string> names;
         for (QWidget* control : w.findChildren<QWidget*>()) {
             const bool escrit = qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control) ||
-                                dynamic_cast<velmar::CaixaTextMultilinia*>(control);
+                                dynamic_cast<velmar::MultilineTextBox*>(control);
             // A combo's own text box is the combo's.
             if (!escrit || qobject_cast<QComboBox*>(control->parentWidget())) continue;
-            if (!velmar::Bloquejat(control) && velmar::binding::DataField(control).empty())
+            if (!velmar::IsLocked(control) && velmar::binding::DataField(control).empty())
                 names.insert(control->objectName().toStdString());
         }
         return names;
@@ -51,16 +51,16 @@ TEST_F(Edicio, EveryEditingWindowAsksBeforeDroppingAnEditAndKeepsTheKeyboardOnIt
     const std::map<std::string, std::set<std::string>> entrades = {
         {"frmPuntsLlum", {"cmbPropietat", "txtValor", "txtObservacionsPropietats"}}};
     int finestres = 0;
-    for (const velmar::FinestraRegistrada& finestra : velmar::Finestres()) {
-        const std::unique_ptr<QWidget> window = velmar::ObreFinestra(finestra, Obertura(finestra.nom));
+    for (const velmar::RegisteredWindow& finestra : velmar::RegisteredWindows()) {
+        const std::unique_ptr<QWidget> window = velmar::OpenWindow(finestra, OpeningOptions(finestra.nom));
         ASSERT_NE(window, nullptr) << finestra.nom;
         QWidget& w = *window;
-        if (!Boto(w, "cmdEditar") || !Boto(w, "cmdSortirEdicio")) continue;
+        if (!CommandButton(w, "cmdEditar") || !CommandButton(w, "cmdSortirEdicio")) continue;
         ++finestres;
         SCOPED_TRACE(finestra.nom);
         w.show();
         QApplication::setActiveWindow(&w);
-        Boto(w, "cmdEditar")->click();
+        CommandButton(w, "cmdEditar")->click();
         ASSERT_TRUE(Editant(w));
         const auto entrada = entrades.find(finestra.nom);
         EXPECT_EQ(SenseCamp(w), entrada == entrades.end() ? std::set<std::string>() : entrada->second);
@@ -78,10 +78,10 @@ TEST_F(Edicio, EveryEditingWindowAsksBeforeDroppingAnEditAndKeepsTheKeyboardOnIt
 
         // Undo from the keyboard leaves the focus on Edit: a second Space
         // edits again.
-        Boto(w, "cmdDesferCanvis")->setFocus();
-        QTest::keyClick(Boto(w, "cmdDesferCanvis"), Qt::Key_Space);
+        CommandButton(w, "cmdDesferCanvis")->setFocus();
+        QTest::keyClick(CommandButton(w, "cmdDesferCanvis"), Qt::Key_Space);
         EXPECT_FALSE(Editant(w));
-        ASSERT_EQ(w.focusWidget(), Boto(w, "cmdEditar"));
+        ASSERT_EQ(w.focusWidget(), CommandButton(w, "cmdEditar"));
         QTest::keyClick(w.focusWidget(), Qt::Key_Space);
         EXPECT_TRUE(w.isVisible());
         EXPECT_TRUE(Editant(w));
@@ -90,8 +90,8 @@ TEST_F(Edicio, EveryEditingWindowAsksBeforeDroppingAnEditAndKeepsTheKeyboardOnIt
         QTest::keyClick(w.focusWidget(), Qt::Key_Return);
         EXPECT_FALSE(Editant(w));
         EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
-        EXPECT_EQ(w.focusWidget(), Boto(w, "cmdEditar"));
-        Boto(w, "cmdEditar")->click();
+        EXPECT_EQ(w.focusWidget(), CommandButton(w, "cmdEditar"));
+        CommandButton(w, "cmdEditar")->click();
         answer = true;
         QTest::keyClick(w.focusWidget(), Qt::Key_Escape);
         EXPECT_FALSE(Editant(w));

@@ -7,23 +7,23 @@
 #include <QPushButton>
 #include <set>
 
-#include "ObreturaProva.h"
+#include "RegisteredWindowsFixture.h"
 #include "SchemaDescription.h"
-#include "core/Dialegs.h"
-#include "core/LlistaRegistres.h"
-#include "framework/Finestra.h"
+#include "core/services/Dialogs.h"
+#include "core/controls/RecordList.h"
+#include "framework/DataWindow.h"
 
 namespace {
 
-class Eliminacions : public FinestresProva {
+class Eliminacions : public RegisteredWindowsFixture {
 protected:
     void SetUp() override {
-        FinestresProva::SetUp();
-        previous_ = velmar::dialegs::SetPreguntaHandler([this](const std::string&) { return ++preguntes_, true; });
+        RegisteredWindowsFixture::SetUp();
+        previous_ = velmar::dialogs::SetYesNoHandler([this](const std::string&) { return ++preguntes_, true; });
     }
     void TearDown() override {
-        velmar::dialegs::SetPreguntaHandler(previous_);
-        FinestresProva::TearDown();
+        velmar::dialogs::SetYesNoHandler(previous_);
+        RegisteredWindowsFixture::TearDown();
     }
 
     // The rows, over every reference of the description, that name a row
@@ -47,7 +47,7 @@ protected:
 
     // One delete of the current row: whether it went. A refusal is a
     // message, never an error with its trail.
-    bool Elimina(QWidget& window, const char* nom) {
+    bool Delete(QWidget& window, const char* nom) {
         const int abans = preguntes_;
         sessio.shown.clear();
         window.findChild<QPushButton*>("cmdEliminar")->click();
@@ -61,11 +61,11 @@ protected:
     // Each row of a window with a list in turn; those of a window of one
     // record at a time from the first, again after each delete, past
     // those refused.
-    void Recorre(velmar::Finestra& finestra, const char* nom) {
-        if (auto* llista = finestra.findChild<velmar::LlistaRegistres*>()) {
+    void Recorre(velmar::DataWindow& finestra, const char* nom) {
+        if (auto* llista = finestra.findChild<velmar::RecordList*>()) {
             for (int row = 0; row < llista->count();) {
                 llista->setCurrentRow(row);
-                if (!Elimina(finestra, nom)) ++row;
+                if (!Delete(finestra, nom)) ++row;
             }
             return;
         }
@@ -76,9 +76,9 @@ protected:
         for (bool eliminat = true; eliminat;) {
             eliminat = false;
             principi->click();
-            for (int32_t posicio = 1; posicio <= finestra.rstRecordsetActual.Files(); ++posicio, endavant->click())
+            for (int32_t posicio = 1; posicio <= finestra.rstRecordsetActual.RowCount(); ++posicio, endavant->click())
                 if (!refusades.contains(posicio)) {
-                    if (Elimina(finestra, nom)) {
+                    if (Delete(finestra, nom)) {
                         eliminat = true;
                         break;
                     }
@@ -92,7 +92,7 @@ protected:
 
 private:
     int preguntes_ = 0;
-    velmar::dialegs::PreguntaHandler previous_;
+    velmar::dialogs::YesNoHandler previous_;
 };
 
 TEST_F(Eliminacions, NoWindowsDeleteLeavesARowNamingOneThatIsGone) {
@@ -101,11 +101,11 @@ TEST_F(Eliminacions, NoWindowsDeleteLeavesARowNamingOneThatIsGone) {
         sessio.execute(std::string("Update ") + table + " Set DataAltaInventari = Null");
     ASSERT_EQ(Penjants(), 0);
     std::set<std::string> recorregudes;
-    for (const velmar::FinestraRegistrada& registrada : velmar::Finestres()) {
-        const std::unique_ptr<QWidget> window = velmar::ObreFinestra(registrada, Obertura(registrada.nom));
+    for (const velmar::RegisteredWindow& registrada : velmar::RegisteredWindows()) {
+        const std::unique_ptr<QWidget> window = velmar::OpenWindow(registrada, OpeningOptions(registrada.nom));
         ASSERT_NE(window, nullptr) << registrada.nom;
         sessio.shown.clear();
-        auto* finestra = dynamic_cast<velmar::Finestra*>(window.get());
+        auto* finestra = dynamic_cast<velmar::DataWindow*>(window.get());
         auto* eliminar = window->findChild<QPushButton*>("cmdEliminar");
         if (!finestra || !eliminar || !eliminar->isVisibleTo(window.get())) continue;
         Recorre(*finestra, registrada.nom);

@@ -19,9 +19,9 @@
 
 #include "Ado/Recordset.h"
 #include "Com/Registry.h"
-#include "CaixesNumeriquesProva.h"
-#include "ObreturaProva.h"
-#include "framework/Referencies.h"
+#include "NumberBoxes.h"
+#include "RegisteredWindowsFixture.h"
+#include "framework/References.h"
 
 namespace {
 
@@ -90,17 +90,17 @@ std::set<std::string> MessageCodes(const std::string& window) {
 }
 
 // The codes of the messages the framework asks of a window that has a box
-// over a number (core/Numeros.h), when its typing is no value: no source of
+// over a number (core/services/Numbers.h), when its typing is no value: no source of
 // the window names them, so its boxes tell.
 void CodisDeNumeros(const QWidget& window, std::set<std::string>& codes) {
-    if (CaixesNumeriques(window).empty()) return;
-    for (const velmar::LecturaNumero lectura :
-         {velmar::LecturaNumero::NoNumero, velmar::LecturaNumero::NoEnter, velmar::LecturaNumero::NoHiCap})
-        codes.insert(velmar::CodiMissatge(lectura));
+    if (NumberBoxes(window).empty()) return;
+    for (const velmar::ParseOutcome lectura :
+         {velmar::ParseOutcome::NoNumero, velmar::ParseOutcome::NoEnter, velmar::ParseOutcome::NoHiCap})
+        codes.insert(velmar::MessageCode(lectura));
 }
 
 // The table whose rows each window deletes with a check of what refers to
-// them (framework/Referencies.h), whose message code is "valReferenciat"
+// them (framework/References.h), whose message code is "valReferenciat"
 // and the name of the table that refers: one for each table that can.
 const std::map<std::string, std::string> kTaulaEliminada = {
     {"frmCarrers", "T_Carrer"},        {"frmZones", "T_Zona"},
@@ -116,7 +116,7 @@ void CodisDeReferencies(const std::string& window, std::set<std::string>& codes)
     if (!codes.erase(prefix)) return;
     const auto taula = kTaulaEliminada.find(window);
     if (taula == kTaulaEliminada.end()) return;  // a shape it does not use
-    for (const std::string& fill : velmar::referencies::TaulesQueHiPodenReferir(taula->second))
+    for (const std::string& fill : velmar::references::TablesThatMayRefer(taula->second))
         codes.insert(prefix + fill);
 }
 
@@ -140,13 +140,13 @@ std::map<std::string, bool> Rows(int32_t idioma, const std::string& window) {
     return codes;
 }
 
-using Texts = FinestresProva;
+using Texts = RegisteredWindowsFixture;
 
 TEST_F(Texts, EveryWindowOpensInEachLanguageWithItsCaptionsTranslated) {
     for (const int32_t idioma : kIdiomes) {
         velmar::clsAndamiSistema::Instance().SetIdioma(idioma);
-        for (const velmar::FinestraRegistrada& finestra : velmar::Finestres()) {
-            const std::unique_ptr<QWidget> window = velmar::ObreFinestra(finestra, Obertura(finestra.nom));
+        for (const velmar::RegisteredWindow& finestra : velmar::RegisteredWindows()) {
+            const std::unique_ptr<QWidget> window = velmar::OpenWindow(finestra, OpeningOptions(finestra.nom));
             ASSERT_NE(window, nullptr) << finestra.nom;
             EXPECT_TRUE(sessio.shown.empty()) << finestra.nom << " in " << idioma << ": " << sessio.shown.front();
             sessio.shown.clear();
@@ -158,14 +158,14 @@ TEST_F(Texts, EveryWindowOpensInEachLanguageWithItsCaptionsTranslated) {
 }
 
 TEST_F(Texts, EveryCaptionAndMessageCodeHasItsRowInEachLanguage) {
-    for (const velmar::FinestraRegistrada& finestra : velmar::Finestres()) {
+    for (const velmar::RegisteredWindow& finestra : velmar::RegisteredWindows()) {
         std::map<int32_t, std::map<std::string, bool>> rows;
         for (const int32_t idioma : kIdiomes) rows[idioma] = Rows(idioma, finestra.nom);
 
         // Without a row of its own the window still opens, and shows the
         // captions it was designed with.
         sessio.execute(std::string("DELETE FROM T_Idioma WHERE NomFormulari = '") + finestra.nom + "'");
-        const std::unique_ptr<QWidget> window = velmar::ObreFinestra(finestra, Obertura(finestra.nom));
+        const std::unique_ptr<QWidget> window = velmar::OpenWindow(finestra, OpeningOptions(finestra.nom));
         ASSERT_NE(window, nullptr) << finestra.nom;
         EXPECT_TRUE(sessio.shown.empty()) << finestra.nom << " without texts: " << sessio.shown.front();
         sessio.shown.clear();
@@ -197,8 +197,8 @@ TEST_F(Texts, EveryMenuEntryHasItsRowInEachLanguage) {
         const std::map<std::string, bool> rows = Rows(idioma, "frmProjectes");
         for (const char* menu : {"mnuAdministracio", "mnuProjecte"})
             EXPECT_TRUE(rows.contains(menu) && !rows.at(menu)) << "no row for " << menu << " in " << idioma;
-        for (const velmar::FinestraRegistrada& finestra : velmar::Finestres()) {
-            if (finestra.menu == velmar::Menu::Cap) continue;
+        for (const velmar::RegisteredWindow& finestra : velmar::RegisteredWindows()) {
+            if (finestra.menu == velmar::Menu::Nowhere) continue;
             const std::string code = "mnu" + std::string(finestra.nom).substr(3);
             EXPECT_TRUE(rows.contains(code) && !rows.at(code)) << "no menu row for " << finestra.nom << " in " << idioma;
         }
