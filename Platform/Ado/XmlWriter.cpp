@@ -44,81 +44,60 @@ constexpr uintptr_t kHugePage = 2 << 20;
 // `n` rounded up to a whole number of huge pages.
 constexpr uintptr_t HugePagesUp(uintptr_t n) { return (n + kHugePage - 1) & ~(kHugePage - 1); }
 
-// The text of a large recordset is written once, front to back: huge pages
-// spare the kernel a page fault for every 4 KB of it, which costs more than
-// writing the text itself.
-void Reserve(std::string& text, size_t size) {
-    text.reserve(size);
-    if (size < 4 * kHugePage) return;
-    const uintptr_t start = reinterpret_cast<uintptr_t>(text.data());
-    const uintptr_t first = HugePagesUp(start);
-    const uintptr_t end = (start + text.capacity()) & ~(kHugePage - 1);
-    if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+// Huge pages for the whole huge pages within [begin, end): they spare the
+// kernel a page fault for every 4 KB, and a fault costs far more than
+// writing the page. Pages never written take no memory, huge or not.
+void AdviseHugePages(const char* begin, const char* end) {
+    const uintptr_t first = HugePagesUp(reinterpret_cast<uintptr_t>(begin));
+    const uintptr_t last = reinterpret_cast<uintptr_t>(end) & ~(kHugePage - 1);
+    if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
 }
 
-// Pages mapped for a piece of a text, unmapped when it goes: memory the
-// heap would keep after it is freed. Pages never written take no memory.
-class MappedPiece {
+// The text of a large recordset is written once, front to back, on huge
+// pages.
+void Reserve(std::string& text, size_t size) {
+    text.reserve(size);
+    if (size >= 4 * kHugePage) AdviseHugePages(text.data(), text.data() + text.capacity());
+}
+
+// A text that grows as rows come, in one mapping of huge pages (it is meant
+// for texts so large that the last one, partly written, is small beside
+// them). Its room is reserved ahead as addresses, which take no memory
+// until written; when that runs out the kernel moves the mapping to a
+// larger range, moving its pages rather than copying them. Pages are given
+// back a few times per text, not as they are used: on a machine of several
+// processors every page given back makes the others forget it, which costs
+// far more than writing it.
+class GrowingText {
 public:
-    // Room for `capacity` bytes; on huge pages when it is that large.
-    explicit MappedPiece(size_t capacity) {
-        const bool huge = capacity >= 2 * kHugePage;
-        mapped_ = huge ? HugePagesUp(capacity) : capacity;
-        const size_t extra = huge ? kHugePage : 0;
-        void* pages = mmap(nullptr, mapped_ + extra, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (pages == MAP_FAILED) throw std::bad_alloc();
-        data_ = static_cast<char*>(pages);
-        if (!huge) return;
-        // Keep the part that starts on a huge page's boundary.
-        const uintptr_t start = reinterpret_cast<uintptr_t>(pages);
-        const uintptr_t aligned = HugePagesUp(start);
-        if (aligned > start) munmap(pages, aligned - start);
-        if (aligned + mapped_ < start + mapped_ + extra)
-            munmap(reinterpret_cast<void*>(aligned + mapped_), start + extra - aligned);
-        data_ = reinterpret_cast<char*>(aligned);
-        madvise(data_, mapped_, MADV_HUGEPAGE);
-    }
-    MappedPiece(MappedPiece&& other) noexcept
-        : data_(std::exchange(other.data_, nullptr)), size_(other.size_), mapped_(other.mapped_) {}
-    MappedPiece& operator=(MappedPiece&&) = delete;
-    ~MappedPiece() { release(); }
-
-    void release() {
-        if (data_) munmap(data_, mapped_);
-        data_ = nullptr;
+    GrowingText() = default;
+    GrowingText(const GrowingText&) = delete;
+    GrowingText& operator=(const GrowingText&) = delete;
+    ~GrowingText() {
+        if (data_) munmap(data_, reserved_);
     }
 
-    std::string_view text() const { return {data_, size_}; }
-    // Appends as much of `bytes` as there is room for; returns what is left.
-    std::string_view fill(std::string_view bytes) {
-        const size_t taken = std::min(bytes.size(), mapped_ - size_);
-        std::memcpy(data_ + size_, bytes.data(), taken);
-        size_ += taken;
-        return bytes.substr(taken);
-    }
-
-private:
-    char* data_ = nullptr;
-    size_t size_ = 0;
-    size_t mapped_ = 0;
-};
-
-// A text that grows as rows come, kept in pieces and put together once at
-// the end, each piece given back as soon as it is copied: the text is
-// never copied to grow, and at its peak is held once and one piece more.
-// A piece is a sixteenth of the text before it, so that it stays small
-// beside the text at any size.
-class PieceText {
-public:
     size_t size() const { return size_; }
 
     void append(std::string_view bytes) {
+        if (reserved_ - size_ < bytes.size()) grow(size_ + bytes.size());
+        std::memcpy(data_ + size_, bytes.data(), bytes.size());
         size_ += bytes.size();
-        if (!pieces_.empty()) bytes = pieces_.back().fill(bytes);
-        while (!bytes.empty()) {
-            const size_t capacity = std::max(kFirstPiece, (size_ / 16 + kFirstPiece - 1) / kFirstPiece * kFirstPiece);
-            bytes = pieces_.emplace_back(capacity).fill(bytes);
+    }
+
+    // Appends `text` and empties it, giving its pages back as they are
+    // copied, so that it is never held twice.
+    void takeOver(std::string& text) {
+        const size_t step = MoveStep(text.size());
+        for (size_t done = 0; done < text.size(); done += step) {
+            const size_t copied = std::min(step, text.size() - done);
+            append({text.data() + done, copied});
+            // Only the pages wholly within what is copied.
+            const uintptr_t first = PagesUp(reinterpret_cast<uintptr_t>(text.data() + done));
+            const uintptr_t end = reinterpret_cast<uintptr_t>(text.data() + done + copied) & ~(kPage - 1);
+            if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
         }
+        text = std::string();
     }
 
     // `prefix`, then the text, as one string.
@@ -126,19 +105,46 @@ public:
         std::string text;
         Reserve(text, prefix.size() + size_);
         text += prefix;
-        for (MappedPiece& piece : pieces_) {
-            text += piece.text();
-            piece.release();
+        const size_t step = MoveStep(size_);
+        while (size_ > 0) {
+            const size_t copied = std::min(step, size_);
+            text.append(data_, copied);
+            const size_t released = copied < size_ ? copied : reserved_;
+            munmap(data_, released);
+            data_ = released < reserved_ ? data_ + released : nullptr;
+            reserved_ -= released;
+            size_ -= copied;
         }
-        pieces_.clear();
-        size_ = 0;
         return text;
     }
 
 private:
-    static constexpr size_t kFirstPiece = 64 << 10;
-    std::vector<MappedPiece> pieces_;
+    static constexpr uintptr_t kPage = 4096;
+    static uintptr_t PagesUp(uintptr_t n) { return (n + kPage - 1) & ~(kPage - 1); }
+
+    // A text that moves is copied an eighth at a time, each eighth given
+    // back once copied: it is held once and an eighth more, and given back
+    // eight times, however large.
+    static size_t MoveStep(size_t size) { return std::max<size_t>(kPage, PagesUp(size / 8)); }
+
+    // Addresses reserved at first, doubled as often as the text needs.
+    static constexpr size_t kFirstReserve = 256 << 20;
+
+    void grow(size_t needed) {
+        size_t reserved = std::max(reserved_, kFirstReserve);
+        while (reserved < needed) reserved *= 2;
+        void* pages = data_ ? mremap(data_, reserved_, reserved, MREMAP_MAYMOVE)
+                            : mmap(nullptr, reserved, PROT_READ | PROT_WRITE,
+                                   MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+        if (pages == MAP_FAILED) throw std::bad_alloc();
+        data_ = static_cast<char*>(pages);
+        reserved_ = reserved;
+        madvise(data_, reserved_, MADV_HUGEPAGE);
+    }
+
+    char* data_ = nullptr;
     size_t size_ = 0;
+    size_t reserved_ = 0;
 };
 
 }  // namespace
@@ -161,31 +167,24 @@ public:
     }
 
     // A stream of unchanged rows: the head, then each row as it comes. A
-    // small text (most queries) is written straight into one string; one
-    // that grows past kSmall goes on in pieces.
+    // small text (most queries) grows as strings do. One past kSmall is
+    // written in place into one string whose room is reserved ahead: the
+    // reserved addresses take no memory until written, and each page of a
+    // text is written once, since a first write to a page costs far more
+    // than the writing. A text that outgrows that room goes on in pages of
+    // its own.
     void startStream() {
         head();
         out_ += '\n';
     }
     void streamRow(std::span<const Cell> values) {
-        if (pieces_.size() == 0) {
-            rowElement(out_, values, "\t");
-            if (out_.size() < kSmall) return;
-            pieces_.append(out_);
-            out_ = std::string();
-            return;
-        }
         row_.clear();
         rowElement(row_, values, "\t");
-        pieces_.append(row_);
+        stream(row_);
     }
     std::string finishStream() {
-        constexpr std::string_view kEnd = "</rs:data>\n</xml>";
-        if (pieces_.size() == 0) {
-            out_ += kEnd;
-            return declared(std::move(out_));
-        }
-        pieces_.append(kEnd);
+        stream("</rs:data>\n</xml>");
+        if (pieces_.size() == 0) return declared(std::move(out_));
         return pieces_.take(xml11_ ? kXml11Declaration : std::string_view());
     }
 
@@ -201,6 +200,21 @@ public:
     }
 
 private:
+    void stream(std::string_view bytes) {
+        if (pieces_.size() == 0) {
+            if (out_.size() >= kSmall && out_.capacity() < kInPlace) {
+                out_.reserve(kInPlace);
+                AdviseHugePages(out_.data() + kHugeFrom, out_.data() + out_.capacity());
+            }
+            if (out_.size() < kSmall || out_.size() + bytes.size() <= out_.capacity()) {
+                out_ += bytes;
+                return;
+            }
+            pieces_.takeOver(out_);
+        }
+        pieces_.append(bytes);
+    }
+
     // `text` as XML 1.1 when a value of it needs that version, which only
     // such texts declare: the others stay as they always were.
     std::string declared(std::string text) const {
@@ -353,12 +367,19 @@ private:
     }
 
     static constexpr size_t kSmall = 64 << 10;
+    // The room of a text written in place. The allocator keeps the pages of
+    // a freed block up to 32 MB for the blocks that follow, so below that
+    // the next long text is written on pages it already has.
+    static constexpr size_t kInPlace = 30 << 20;
+    // From here on a text written in place goes on in huge pages: the last
+    // one, partly written, is then small beside the text.
+    static constexpr size_t kHugeFrom = 12 << 20;
 
     const RecordsetData& data_;
     std::vector<std::string> valueHeads_;
     std::string out_;
-    PieceText pieces_;  // of a streamed text past kSmall
-    std::string row_;   // the row being streamed into pieces_
+    GrowingText pieces_;  // a streamed text past kInPlace
+    std::string row_;     // the row being streamed
     bool xml11_ = false;  // a value needs XML 1.1
 };
 

@@ -30,8 +30,8 @@ std::string WriteRecordset(const RecordsetData& data);
 
 // Writes the text of a query's rows as they come, with no recordset made:
 // the text WriteRecordset writes for the same rows, all unchanged. While it
-// grows the text is kept in pieces, put together once at the end, so that
-// it is never copied as a whole to grow nor held twice.
+// grows the text is kept in pages of its own, put together once at the end,
+// so that it is never copied as a whole to grow nor held twice.
 class RowStreamWriter {
 public:
     // `head` holds the fields and columns (no rows); it must outlive the writer.

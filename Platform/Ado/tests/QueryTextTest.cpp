@@ -30,6 +30,9 @@ TEST_P(QueryText, IsTheTextOfARecordsetOfTheSameQuery) {
         // value that is not Null, after the rows where it is Null.
         "Select NumClient, Saldo + 0 As S, NomClient || '&<' As N From T_Client Order By Saldo Desc",
         "Select Count(*) From T_Client",
+        // A text of tens of megabytes, past the room a text is written in
+        // place and so moved, while it grows, to pages of its own.
+        "Select NumClient, NomClient || '" + std::string(2000, 'x') + "' As Llarg From T_Client",
     };
     for (const std::string& sql : queries) {
         SCOPED_TRACE(sql);
@@ -37,6 +40,7 @@ TEST_P(QueryText, IsTheTextOfARecordsetOfTheSameQuery) {
         EXPECT_EQ(text, RecordsetText(connection_, sql));
     }
     EXPECT_GT(ado::QueryToXml(*connection_, queries[0]).size(), 2u << 20);
+    EXPECT_GT(ado::QueryToXml(*connection_, queries[4]).size(), 32u << 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, QueryText, testing::ValuesIn(testsupport::AvailableEngines()),
