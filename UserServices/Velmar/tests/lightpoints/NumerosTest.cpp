@@ -174,9 +174,11 @@ TEST_P(Numeros, WhatIsTypedInEveryNumberBoxIsStoredAndShownWhenTheWindowOpensAga
             // The pattern's number names a row of the patterns: typed back
             // whole as it stands, so that the point keeps its pattern.
             const std::string patro = Valor(w, "txtCodiPatro");
+            // Clang 14 lets no lambda capture a structured binding: plain copies.
+            const std::string fraccioText = fraccio, enterText = enter;
             const auto text = [&](const NumberBox& c) -> std::string {
-                if (c.camp->type == ado::DataType::Double) return fraccio;
-                return c.caixa->objectName() == "txtCodiPatro" ? patro : enter;
+                if (c.camp->type == ado::DataType::Double) return fraccioText;
+                return c.caixa->objectName() == "txtCodiPatro" ? patro : enterText;
             };
             // The property first: while the pattern's box names no pattern,
             // no support shows to give it to.
