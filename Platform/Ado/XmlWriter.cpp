@@ -184,8 +184,8 @@ public:
     }
     std::string finishStream() {
         stream("</rs:data>\n</xml>");
-        if (pieces_.size() == 0) return declared(std::move(out_));
-        return pieces_.take(xml11_ ? kXml11Declaration : std::string_view());
+        if (grown_.size() == 0) return declared(std::move(out_));
+        return grown_.take(xml11_ ? kXml11Declaration : std::string_view());
     }
 
     std::string writeShown(const std::vector<std::span<const Cell>>& rows) {
@@ -201,7 +201,7 @@ public:
 
 private:
     void stream(std::string_view bytes) {
-        if (pieces_.size() == 0) {
+        if (grown_.size() == 0) {
             if (out_.size() >= kSmall && out_.capacity() < kInPlace) {
                 out_.reserve(kInPlace);
                 AdviseHugePages(out_.data() + kHugeFrom, out_.data() + out_.capacity());
@@ -210,9 +210,9 @@ private:
                 out_ += bytes;
                 return;
             }
-            pieces_.takeOver(out_);
+            grown_.takeOver(out_);
         }
-        pieces_.append(bytes);
+        grown_.append(bytes);
     }
 
     // `text` as XML 1.1 when a value of it needs that version, which only
@@ -378,7 +378,7 @@ private:
     const RecordsetData& data_;
     std::vector<std::string> valueHeads_;
     std::string out_;
-    GrowingText pieces_;  // a streamed text past kInPlace
+    GrowingText grown_;   // a streamed text past kInPlace
     std::string row_;     // the row being streamed
     bool xml11_ = false;  // a value needs XML 1.1
 };

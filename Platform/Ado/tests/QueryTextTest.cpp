@@ -17,7 +17,7 @@ std::string RecordsetText(const std::shared_ptr<ado::Connection>& connection, co
 
 TEST_P(QueryText, IsTheTextOfARecordsetOfTheSameQuery) {
     createTables();
-    // Enough rows for a text of several megabytes, written in pieces.
+    // Enough rows for a text of several megabytes, written in place.
     connection_->Execute(
         "With Recursive n(i) As (Select 1 Union All Select i + 1 From n Where i < 20000) "
         "Insert Into T_Client (NomClient, Saldo, Alta, Actiu, Pes) "
