@@ -166,7 +166,7 @@ DataWindow::Declaration frmEscomeses::Declara(frmEscomeses* w, int32_t projecte)
                            "valAlgunCampNecessariBuit"),
                        Rule::ValuesNotInList(kCombos, "valValorsNoEsTrobenEnCombos"),
                        Rule::InvalidDates({"txtdataInstalacio", "txtDataAltaInventari", "txtDataBaixaInventari"},
-                                             "valDataNoValida"),
+                                          "valDataNoValida"),
                        Rule::Repeated("CodEscomesa", "valRepetitCodiEscomesa")},
         // A connection registered before today stays; nor is one deleted
         // while light points or cable segments hang from it.

@@ -95,7 +95,7 @@ DataWindow::Declaration DeclaracioPuntsLlum(frmPuntsLlum* window) {
                            Rule::ValuesNotInList(kDataCombos, "valValorsNoEsTrobenEnCombos"),
                            Rule::Repeated("CodPuntLlum", "valRepetitCodiPuntLlum"),
                            Rule::InvalidDates({"txtDataAltaInventari", "txtDataBaixaInventari", "txtInstalacio"},
-                                                 "valDataNoValida"),
+                                              "valDataNoValida"),
                            // The pattern's number is typed, not picked from a list.
                            Rule::KeyNotFound("txtCodiPatro", "rstRecordsetPatronsLlum", "NumPatroPLL",
                                               "valNoSuchPattern")},
