@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "Brintel/BrintelNames.h"
+#include "Com/ErrorProperties.h"
 #include "Com/Registry.h"
 #include "core/services/Dialogs.h"
 #include "core/binding/WindowObject.h"
@@ -57,10 +58,10 @@ void frmIdiomes::IniciFormulari() {
 
     rstRecordsetIdioma = funcions_.TradueixFormulariIdioma(std::make_shared<WindowObject>(this), sessio.Idioma());
 
-    strXML_ = CallSupport(objClasseSuportActual, support::GetIdiomes).toString();
+    strXML_ = com::CallChecked(objClasseSuportActual, support::GetIdiomes).toString();
     rstRecordsetActual = funcions_.PassaXMLARecordset(strXML_);
 
-    strXML_ = CallSupport(objClasseSuportActual, support::GetUsuariById, {sessio.Usuari()}).toString();
+    strXML_ = com::CallChecked(objClasseSuportActual, support::GetUsuariById, {sessio.Usuari()}).toString();
     rstRecordsetUsuaris = funcions_.PassaXMLARecordset(strXML_);
 
     const std::string icones = funcions_.ConsultaArxiuIniInterficie("General", "RutaDirectoriIcones");
@@ -109,7 +110,7 @@ void frmIdiomes::SurtGravantIdioma() {
             StartSession(SystemUserName(), cerca);
             base::RaiseReported(cerca);
             if (sessio.Usuari() != 0) {
-                strXML_ = CallSupport(objClasseSuportActual, support::GetUsuariById, {sessio.Usuari()}).toString();
+                strXML_ = com::CallChecked(objClasseSuportActual, support::GetUsuariById, {sessio.Usuari()}).toString();
                 rstRecordsetUsuaris = funcions_.PassaXMLARecordset(strXML_);
             }
         }
@@ -120,7 +121,7 @@ void frmIdiomes::SurtGravantIdioma() {
         // said in the language chosen, as the box's buttons are.
         if (rstRecordsetUsuaris->RecordCount() == 0) {
             const RecordsetRef textos = funcions_.PassaXMLARecordset(
-                CallSupport(objClasseSuportActual, support::GetTextIdioma, {sessio.Idioma(), std::string(kName)}));
+                com::CallChecked(objClasseSuportActual, support::GetTextIdioma, {sessio.Idioma(), std::string(kName)}));
             dialogs::ShowMessage(
                 funcions_.TradueixDefecteMissatgeFormulariIdioma(textos, "valIdiomaNoEsPotDesar", kAvisNoEsPotDesar));
             return accept();
@@ -130,7 +131,7 @@ void frmIdiomes::SurtGravantIdioma() {
         rstRecordsetUsuaris->SetValue("NumIdioma", sessio.Idioma());
         rstRecordsetUsuaris->Update();
         strXML_ = funcions_.PassaRecordsetAXML(rstRecordsetUsuaris);
-        CallSupport(objClasseSuportActual, support::SaveUsuari, {strXML_});
+        com::CallChecked(objClasseSuportActual, support::SaveUsuari, {strXML_});
         accept();
     });
 }

@@ -12,6 +12,7 @@
 
 #include "Base/Text.h"
 #include "Brintel/BrintelNames.h"
+#include "Com/ErrorProperties.h"
 #include "Com/Registry.h"
 #include "core/controls/Locking.h"
 #include "core/controls/MultilineTextBox.h"
@@ -180,7 +181,7 @@ int16_t DataWindow::intModeFormulari() const {
 }
 
 com::Variant DataWindow::CallSupport(std::string_view member, std::vector<com::Variant> args) {
-    return velmar::CallSupport(objClasseSuportActual, member, std::move(args));
+    return com::CallChecked(objClasseSuportActual, member, std::move(args));
 }
 
 // --- set-up ------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "framework/References.h"
 
 #include "Brintel/BrintelNames.h"
+#include "Com/ErrorProperties.h"
 #include "Com/Registry.h"
 #include "SchemaDescription.h"
 #include "core/services/Procedure.h"
@@ -54,7 +55,8 @@ private:
     // transaction as the lookup-table editor reads a code's child rows.
     ado::Recordset fill(const std::string& taula, const std::string& columna, const com::Variant& clau) {
         if (!servei_) servei_ = com::CreateObject(com::ProgID(support::Brintel, support::SvrTaulesAuxiliars));
-        const com::Variant xml = CallSupport(servei_, support::GetListAuxiliar, {taula, columna, clau, std::string()});
+        const com::Variant xml =
+            com::CallChecked(servei_, support::GetListAuxiliar, {taula, columna, clau, std::string()});
         return ado::Recordset::FromXml(xml.toString());
     }
 

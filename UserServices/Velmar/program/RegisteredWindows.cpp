@@ -16,6 +16,7 @@
 #include "Ado/AdoError.h"
 #include "Ado/Recordset.h"
 #include "Brintel/BrintelNames.h"
+#include "Com/ErrorProperties.h"
 #include "Com/Registry.h"
 #include "connections/frmElementsProp.h"
 #include "connections/frmEscomesaElem.h"
@@ -109,7 +110,7 @@ std::unique_ptr<QWidget> TaulaAuxiliar(const OpeningOptions& obertura) {
     editor->strNomTaula = obertura.Option("table");
     const com::ObjectRef suport = com::CreateObject(com::ProgID(support::Brintel, support::SvrTaulesAuxiliars));
     const ado::Recordset buida = ado::Recordset::FromXml(
-        CallSupport(suport, support::GetEmptyRecordset, {editor->strNomTaula}).toString());
+        com::CallChecked(suport, support::GetEmptyRecordset, {editor->strNomTaula}).toString());
     for (int32_t camp = 0; camp < buida.FieldCount(); ++camp) {
         const ado::FieldInfo& field = buida.Field(camp);
         if (editor->strCampIntegritat.empty() && (field.keyColumn || camp == 0))
@@ -240,7 +241,8 @@ void OpenSingle(const RegisteredWindow& finestra) {
 void AddProjectToTitle(QWidget& window, int32_t projecte) {
     namespace support = brintel::names;
     const com::ObjectRef suport = com::CreateObject(com::ProgID(support::Brintel, support::SvrProjectes));
-    ado::Recordset fila = ado::Recordset::FromXml(CallSupport(suport, support::GetProjecteById, {projecte}).toString());
+    ado::Recordset fila =
+        ado::Recordset::FromXml(com::CallChecked(suport, support::GetProjecteById, {projecte}).toString());
     com::Variant nom = com::Variant::Null();
     if (fila.RecordCount() > 0) {
         fila.MoveFirst();

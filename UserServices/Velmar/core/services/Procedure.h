@@ -1,9 +1,10 @@
 // The error convention of a window's procedures (Base/Guard.h). A procedure
 // runs under base::Guard on the window's fields and holds the window's
 // helper (its clsFuncionsCapaInterficie) inside while it runs, so that a
-// failure of the helper, of the support object (CallSupport) or of another
-// procedure of the window goes on, with the trail gathered so far, to the
-// handler of the procedure that was called from outside. That one keeps the
+// failure of the helper, of the support object (called through
+// com::CallChecked) or of another procedure of the window goes on, with the
+// trail gathered so far, to the handler of the procedure that was called
+// from outside. That one keeps the
 // number and appends "Velmar(exe) - <window> - <procedure>": no line after
 // a call tests NumError.
 #pragma once
@@ -63,9 +64,5 @@ void OnExit(Step&& step) noexcept {
     } catch (...) {
     }
 }
-
-// Calls `member` of the support object by name, the arguments passed by
-// reference; a failure it reports is raised with its trail.
-com::Variant CallSupport(const com::ObjectRef& suport, std::string_view member, std::vector<com::Variant> args = {});
 
 }  // namespace velmar
