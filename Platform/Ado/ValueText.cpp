@@ -1,5 +1,6 @@
 #include "Ado/ValueText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -71,14 +72,19 @@ bool ReadWhole(std::string_view text, int64_t& out) {
     const bool negative = !text.empty() && text.front() == '-';
     if (negative) text.remove_prefix(1);
     if (text.empty()) return false;
-    // Eighteen digits never overflow; only a longer number is watched.
+    // Eighteen digits never overflow; only the digits after them are watched.
     constexpr size_t kSafeDigits = 18;
+    const size_t safe = std::min(text.size(), kSafeDigits);
     uint64_t magnitude = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0; i < safe; ++i) {
         const auto digit = static_cast<unsigned>(text[i] - '0');
         if (digit > 9) return false;
-        if (i < kSafeDigits) magnitude = magnitude * 10 + digit;
-        else if (__builtin_mul_overflow(magnitude, 10u, &magnitude) || __builtin_add_overflow(magnitude, digit, &magnitude))
+        magnitude = magnitude * 10 + digit;
+    }
+    for (size_t i = safe; i < text.size(); ++i) {
+        const auto digit = static_cast<unsigned>(text[i] - '0');
+        if (digit > 9 || __builtin_mul_overflow(magnitude, 10u, &magnitude) ||
+            __builtin_add_overflow(magnitude, digit, &magnitude))
             return false;
     }
     constexpr uint64_t kMostPositive = uint64_t{INT64_MAX};

@@ -1,5 +1,6 @@
 #include "Ado/XmlCharacters.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "Ado/AdoError.h"
@@ -113,6 +114,24 @@ struct Predefined {
 };
 constexpr Predefined kPredefined[] = {{"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"apos", '\''}, {"quot", '"'}};
 
+// The length of the predefined entity at `p` (an "&"), setting `c` to its
+// character; 0 for any other reference. Rows hold these far more than any
+// other, so they are known from their first letter before the general way.
+size_t PredefinedLength(const char* p, const char* end, char& c) {
+    const std::string_view rest(p, static_cast<size_t>(std::min<ptrdiff_t>(end - p, 6)));
+    auto is = [&](std::string_view reference, char character) {
+        c = character;
+        return rest.starts_with(reference) ? reference.size() : 0;
+    };
+    switch (rest.size() > 1 ? rest[1] : '\0') {
+        case 'a': return rest.size() > 2 && rest[2] == 'm' ? is("&amp;", '&') : is("&apos;", '\'');
+        case 'l': return is("&lt;", '<');
+        case 'g': return is("&gt;", '>');
+        case 'q': return is("&quot;", '"');
+        default: return 0;
+    }
+}
+
 // The character of the reference at `p` (an "&") that ends at `semicolon`,
 // or a value beyond U+10FFFF for a number too long; false for what is not
 // a reference at all.
@@ -139,6 +158,58 @@ bool ReferencedCharacter(const char* p, const char* semicolon, char32_t& c) {
         if (c <= 0x10FFFF) c = c * (hex ? 16 : 10) + static_cast<char32_t>(value);
     }
     return true;
+}
+
+#if defined(__SSE2__)
+// The stops of an attribute's value in XML 1.0 among sixteen bytes: "&"
+// and the control characters, as a mask of their places.
+unsigned AttributeStops(const char* p) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i stops = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('&')),
+                                       _mm_cmpeq_epi8(_mm_min_epu8(bytes, _mm_set1_epi8(0x1F)), bytes));
+    return static_cast<unsigned>(_mm_movemask_epi8(stops));
+}
+#endif
+
+// The first stop of an attribute's value in XML 1.0 from `p` on, or `end`:
+// "&", or a blank that becomes a space (the parser refused every other
+// control character). The last bytes of a value of sixteen bytes or more
+// are looked at as the last sixteen of the value, `begin` on.
+const char* AttributeStop(const char* begin, const char* p, const char* end) {
+#if defined(__SSE2__)
+    for (; end - p >= 16; p += 16)
+        if (const unsigned mask = AttributeStops(p)) return p + __builtin_ctz(mask);
+    if (p != end && end - begin >= 16) {
+        const auto left = static_cast<unsigned>(end - p);
+        const unsigned mask = AttributeStops(end - 16) >> (16 - left);
+        return p + (mask ? static_cast<unsigned>(__builtin_ctz(mask)) : left);
+    }
+#endif
+    while (p != end && *p != '&' && static_cast<unsigned char>(*p) > 0x1F) ++p;
+    return p;
+}
+
+// An attribute's value in XML 1.0 decoded into `out`: it changes only at
+// references and at the blanks that become a space.
+size_t DecodeAttribute10(std::string_view raw, char* out) {
+    const char* p = raw.data();
+    const char* const end = p + raw.size();
+    char* write = out;
+    for (;;) {
+        const char* const stop = AttributeStop(raw.data(), p, end);
+        std::memcpy(write, p, static_cast<size_t>(stop - p));
+        write += stop - p;
+        p = stop;
+        if (p == end) break;
+        if (*p == '&') {
+            write += DecodeReference(p, end, write, p);
+            continue;
+        }
+        // A tab or a line end (CR LF being one) is a space.
+        *write++ = ' ';
+        if (*p++ == '\r' && p != end && *p == '\n') ++p;
+    }
+    return static_cast<size_t>(write - out);
 }
 
 }  // namespace
@@ -187,6 +258,8 @@ bool IsNameCharacter(char32_t c) {
 }
 
 const char* CheckReference(const char* p, const char* end, XmlVersion version) {
+    char predefined = 0;
+    if (const size_t length = PredefinedLength(p, end, predefined)) return p + length;
     const char* semicolon = p + 1;
     while (semicolon != end && (ClassOf(*semicolon) & kName || *semicolon == '#')) ++semicolon;
     if (semicolon == end || *semicolon != ';') NotARowset("a '&' that starts no reference");
@@ -201,6 +274,7 @@ const char* CheckReference(const char* p, const char* end, XmlVersion version) {
 }
 
 size_t DecodeInto(std::string_view raw, ValueKind kind, XmlVersion version, char* out) {
+    if (kind == ValueKind::Attribute && version == XmlVersion::V1_0) return DecodeAttribute10(raw, out);
     char* write = out;
     Decode(raw, kind, version, [&](std::string_view piece) {
         std::memcpy(write, piece.data(), piece.size());
@@ -210,6 +284,10 @@ size_t DecodeInto(std::string_view raw, ValueKind kind, XmlVersion version, char
 }
 
 size_t DecodeReference(const char* p, const char* end, char* utf8, const char*& next) {
+    if (const size_t length = PredefinedLength(p, end, utf8[0])) {
+        next = p + length;
+        return 1;
+    }
     const char* semicolon = p + 1;
     while (semicolon != end && *semicolon != ';') ++semicolon;
     char32_t c = 0;

@@ -36,7 +36,7 @@ bool NamespaceScope::IsDeclaration(std::string_view name) {
     return name == "xmlns" || name.starts_with("xmlns:");
 }
 
-void NamespaceScope::restore(size_t mark) {
+void NamespaceScope::undeclare(size_t mark) {
     while (bindings_.size() > mark) {
         const Binding& last = bindings_.back();
         if (last.shadowed == std::string::npos) latest_.erase(last.prefix);

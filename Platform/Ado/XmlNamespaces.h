@@ -24,7 +24,11 @@ std::string_view CanonicalPrefix(std::string_view uri);
 class NamespaceScope {
 public:
     size_t mark() const { return bindings_.size(); }
-    void restore(size_t mark);
+    // Inline: it runs as every element ends, nearly always with nothing
+    // to undo.
+    void restore(size_t mark) {
+        if (bindings_.size() > mark) undeclare(mark);
+    }
     // Changes whenever the declarations in force change.
     size_t generation() const { return generation_; }
 
@@ -67,6 +71,8 @@ private:
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
     };
 
+    // Drops the declarations taken after `mark`.
+    void undeclare(size_t mark);
     // The binding in force for `prefix`, or nullptr.
     const Binding* find(std::string_view prefix) const;
     // expand, and the binding of the name's prefix (nullptr for none or xml).

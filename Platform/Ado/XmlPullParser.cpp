@@ -170,7 +170,14 @@ void XmlPullParser::readDeclaration(ByteOrderMark mark) {
 // The scanners run for every name and value: they are inline, so that the
 // compiler may fold them into the loops that call them.
 
-const char* XmlPullParser::pass(const char* p, char32_t& c) const {
+inline const char* XmlPullParser::pass(const char* p, char32_t& c) const {
+    // Two bytes from U+00C0 up, the accented letters of most texts, are
+    // characters of both versions and end no line: known in place.
+    const auto lead = static_cast<unsigned char>(p[0]);
+    if (lead >= 0xC3 && lead <= 0xDF && end() - p >= 2 && (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80) {
+        c = static_cast<char32_t>((lead & 0x1F) << 6 | (static_cast<unsigned char>(p[1]) & 0x3F));
+        return p + 2;
+    }
     const char* next = ReadCharacter(p, end(), version_, c);
     if (!next) NotARowset("a character XML does not allow at byte " + std::to_string(p - input_.data()));
     return next;
@@ -391,7 +398,12 @@ void XmlPullParser::startTag() {
     bool prefixedElement = false;
     bool namespaced = false;  // an attribute declares a namespace or holds a prefix
     const char* p = here() + 1;
-    const char* const nameEnd = readName(p, prefixedElement);
+    // A row has the name of the row before it, read and checked then.
+    const char* nameEnd = p + lastRaw_.size();
+    if (!(end() - p > static_cast<ptrdiff_t>(lastRaw_.size()) && !lastRaw_.empty() &&
+          (ClassOf(*nameEnd) & kBlank || *nameEnd == '/' || *nameEnd == '>') &&
+          SameBytes(p, lastRaw_.data(), lastRaw_.size())))
+        nameEnd = readName(p, prefixedElement);
     const std::string_view element(p, nameEnd);
     p = nameEnd;
 
@@ -400,11 +412,15 @@ void XmlPullParser::startTag() {
     // that is the next of the known names (knownNames_) and is followed by
     // "=" is that name again, read and checked already, and names found
     // among the known ones in their order are told apart by them.
-    attributes_.clear();
+    // They are written over those of the element before, which stay made:
+    // the room grows, and is never made again for each element.
+    size_t count = 0;
     bool known = true;
     size_t nextKnown = 0;
     // Kept at hand: the stores into attributes_ would make the compiler
     // load the members again for every attribute.
+    XmlAttribute* attributes = attributes_.data();
+    size_t room = attributes_.size();
     const char* const last = end();
     const bool v11 = version_ == XmlVersion::V1_1;
     const std::span<const std::string_view> knownNames(knownNames_);
@@ -423,11 +439,17 @@ void XmlPullParser::startTag() {
             break;
         }
         if (p == blanks) NotARowset("attributes of " + std::string(element) + " not apart");
-        if (attributes_.size() == kMaxAttributes)
-            NotARowset(std::string(element) + " has more than " + std::to_string(kMaxAttributes) + " attributes");
-        XmlAttribute& attribute = attributes_.emplace_back();
+        if (count == room) {
+            if (count == kMaxAttributes)
+                NotARowset(std::string(element) + " has more than " + std::to_string(kMaxAttributes) + " attributes");
+            attributes_.resize(std::min(std::max<size_t>(16, 2 * count), kMaxAttributes));
+            attributes = attributes_.data();
+            room = attributes_.size();
+        }
+        XmlAttribute& attribute = attributes[count++];
         const char* const name = p;
         if (known && nextKnown < knownNames.size() && IsNameThenEquals(p, last, knownNames[nextKnown])) {
+            attribute.known = static_cast<uint32_t>(nextKnown);
             p += knownNames[nextKnown++].size();
             attribute.name = std::string_view(name, p);
             ++p;  // the "="
@@ -445,6 +467,7 @@ void XmlPullParser::startTag() {
                 known = at != to;
                 nextKnown = static_cast<size_t>(at - knownNames.begin()) + 1;
             }
+            attribute.known = known ? static_cast<uint32_t>(nextKnown - 1) : XmlAttribute::kUnknown;
             // Most writers put "=" and the quote right after the name.
             if (p != last && *p == '=') ++p;
             else p = skipBlanks(expect(skipBlanks(p), '=', "'=' after an attribute name"));
@@ -452,6 +475,7 @@ void XmlPullParser::startTag() {
         p = readValue(p, attribute);
     }
     moveTo(p);
+    attributeCount_ = count;
 
     if (open_.size() == depth_) open_.emplace_back();
     Open& opened = open_[depth_];
@@ -462,7 +486,11 @@ void XmlPullParser::startTag() {
     } else if (!known) {
         checkUnique(element, false);
         knownNames_.clear();
-        for (const XmlAttribute& a : attributes_) knownNames_.push_back(a.name);
+        for (XmlAttribute& a : current()) {
+            a.known = static_cast<uint32_t>(knownNames_.size());
+            knownNames_.push_back(a.name);
+        }
+        ++knownNaming_;
     }
     nameElement(opened);
     ++depth_;
@@ -484,11 +512,12 @@ void XmlPullParser::nameElement(Open& element) {
 
 void XmlPullParser::takeNamespaces(std::string_view element) {
     // The declarations first: they hold for the element's own names.
-    scope_.reserve(static_cast<size_t>(std::count_if(attributes_.begin(), attributes_.end(), [](const XmlAttribute& a) {
+    const std::span<XmlAttribute> attributes = current();
+    scope_.reserve(static_cast<size_t>(std::count_if(attributes.begin(), attributes.end(), [](const XmlAttribute& a) {
         return NamespaceScope::IsDeclaration(a.name);
     })));
     size_t prefixedBytes = 0;
-    for (const XmlAttribute& a : attributes_) {
+    for (const XmlAttribute& a : attributes) {
         if (NamespaceScope::IsDeclaration(a.name)) scope_.declare(a.name, value(a, scratch_));
         else if (IsPrefixed(a.name)) prefixedBytes += a.name.size() + 1;
     }
@@ -500,7 +529,7 @@ void XmlPullParser::takeNamespaces(std::string_view element) {
     // own.
     canonicalNames_.clear();
     canonicalNames_.reserve(prefixedBytes);
-    std::erase_if(attributes_, [&](XmlAttribute& a) {
+    attributeCount_ = static_cast<size_t>(std::remove_if(attributes.begin(), attributes.end(), [&](XmlAttribute& a) {
         if (NamespaceScope::IsDeclaration(a.name)) return !CanonicalPrefix(value(a, scratch_)).empty();
         if (!IsPrefixed(a.name)) return false;
         const std::string_view name = scope_.canonical(a.name, true, scratch_);
@@ -510,18 +539,19 @@ void XmlPullParser::takeNamespaces(std::string_view element) {
             a.name = std::string_view(canonicalNames_).substr(at);
         }
         return false;
-    });
+    }) - attributes.begin());
 }
 
 void XmlPullParser::checkUnique(std::string_view element, bool prefixes) {
-    const size_t count = attributes_.size();
+    const std::span<const XmlAttribute> attributes = current();
+    const size_t count = attributes.size();
     auto refuse = [&](std::string_view name) {
         NotARowset("the attribute " + std::string(name) + " is given twice in " + std::string(element));
     };
     // A name's namespace and local part: a declaration and a name without
     // a prefix are in none, and are their names.
     auto expanded = [&](size_t i) {
-        const std::string_view name = attributes_[i].name;
+        const std::string_view name = attributes[i].name;
         return prefixes && IsPrefixed(name) && !NamespaceScope::IsDeclaration(name)
                    ? scope_.expand(name, true)
                    : NamespaceScope::Expanded{{}, name, 0};
@@ -533,12 +563,12 @@ void XmlPullParser::checkUnique(std::string_view element, bool prefixes) {
         // name whose bit is marked already is compared with those before it.
         uint64_t marked[4] = {};
         for (size_t i = 0; i < count; ++i) {
-            const std::string_view name = attributes_[i].name;
+            const std::string_view name = attributes[i].name;
             const auto bit = static_cast<unsigned>((KeyOf(name) * 0x9E3779B97F4A7C15ull) >> 56);
             const uint64_t mask = uint64_t{1} << (bit & 63);
             if (marked[bit >> 6] & mask)
                 for (size_t j = 0; j < i; ++j)
-                    if (attributes_[j].name == name) refuse(name);
+                    if (attributes[j].name == name) refuse(name);
             marked[bit >> 6] |= mask;
         }
         return;
@@ -558,10 +588,10 @@ void XmlPullParser::checkUnique(std::string_view element, bool prefixes) {
     while (size < 2 * count) size <<= 1;
     seen_.assign(size, 0);
     for (size_t i = 0; i < count && !prefixes; ++i) {
-        const std::string_view name = attributes_[i].name;
+        const std::string_view name = attributes[i].name;
         size_t slot = HashOf(name) & (size - 1);
         for (; seen_[slot] != 0; slot = (slot + 1) & (size - 1))
-            if (attributes_[seen_[slot] - 1].name == name) refuse(name);
+            if (attributes[seen_[slot] - 1].name == name) refuse(name);
         seen_[slot] = static_cast<uint32_t>(i + 1);
     }
     for (size_t i = 0; i < count && prefixes; ++i) {

@@ -19,6 +19,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,9 +33,14 @@ namespace ado::xml {
 // spells the format's names (NamespaceScope::canonical), and its value as
 // written between the quotes.
 struct XmlAttribute {
+    static constexpr uint32_t kUnknown = UINT32_MAX;
+
     std::string_view name;
     std::string_view raw;
     bool plain;  // no reference, blank but space, or line end: the value is `raw`
+    // The name's place among the parser's known names (knownNames), which
+    // a reader may have matched already; kUnknown when it is not one.
+    uint32_t known = kUnknown;
 };
 
 class XmlPullParser {
@@ -59,7 +65,12 @@ public:
     // The attributes of the element just started: the declarations of the
     // format's own namespaces are left out (the writer declares them).
     // Valid until the next call.
-    const std::vector<XmlAttribute>& attributes() const { return attributes_; }
+    std::span<const XmlAttribute> attributes() const { return {attributes_.data(), attributeCount_}; }
+    // The names the attributes of elements are found among, as they came
+    // last (XmlAttribute::known), and a number that changes whenever they
+    // do.
+    std::span<const std::string_view> knownNames() const { return knownNames_; }
+    size_t knownNaming() const { return knownNaming_; }
     // The value of an attribute: `raw` when plain, else decoded into `buffer`.
     std::string_view value(const XmlAttribute& attribute, std::string& buffer) const;
     // The text of Text or CData as written, and whether it is the text as
@@ -138,12 +149,16 @@ private:
     bool pendingEnd_ = false;  // the element just started was written <a/>
     NamespaceScope scope_;
 
-    std::vector<XmlAttribute> attributes_;
+    std::span<XmlAttribute> current() { return {attributes_.data(), attributeCount_}; }
+
+    std::vector<XmlAttribute> attributes_;  // the first attributeCount_ are the element's
+    size_t attributeCount_ = 0;
     std::vector<uint32_t> seen_;  // attributes_ by hash: index + 1, 0 for none
     // The names of the last element whose names were told apart, none of
     // them prefixed: those of any element found among them in their order
     // are apart too. They lie in the input.
     std::vector<std::string_view> knownNames_;
+    size_t knownNaming_ = 0;
     std::string canonicalNames_;  // names of attributes_ spelt anew
     std::string scratch_;
     // The last element named, its name as this layer spells it, and the

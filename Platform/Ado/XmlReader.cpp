@@ -254,36 +254,37 @@ void ReadSchema(const Node& schema, RecordsetData& data) {
 
 using Attributes = std::span<const XmlAttribute>;
 
-// The value of a row's attribute for a field of `type`. A value that must
-// be decoded goes straight into its cell when it is long, so that a long
-// value is held once.
-Cell ReadCell(const XmlAttribute& a, DataType type, XmlVersion version) {
-    if (a.plain) return ParseValue(a.raw, type);
+// The value of a row's attribute that must be decoded, for a field of
+// `type`, into `cell`. A long value goes straight into its cell, so that it
+// is held once.
+void ReadDecodedCell(const XmlAttribute& a, DataType type, XmlVersion version, Cell& cell) {
     constexpr size_t kShort = 256;
     if (a.raw.size() <= kShort) {
         char text[kShort];
-        return ParseValue({text, DecodeInto(a.raw, ValueKind::Attribute, version, text)}, type);
+        return ParseValue({text, DecodeInto(a.raw, ValueKind::Attribute, version, text)}, type, cell);
     }
     Cell text = Cell::Text(a.raw.size(), [&](char* room) {
         return DecodeInto(a.raw, ValueKind::Attribute, version, room);
     });
-    Cell typed;
-    if (ReadTyped(text.asText(), type, typed)) return typed;
-    return text;
+    if (!ReadTyped(text.asText(), type, cell)) cell = std::move(text);
 }
 
-bool EqualNames(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && SameBytes(a.data(), b.data(), a.size());
+// The value of a row's attribute for a field of `type` into `cell`. Most
+// values are as written: those take no room for decoding.
+void ReadCell(const XmlAttribute& a, DataType type, XmlVersion version, Cell& cell) {
+    if (a.plain) ParseValue(a.raw, type, cell);
+    else ReadDecodedCell(a, type, version, cell);
 }
 
-// Maps row attributes to fields. Rows nearly always list their attributes in
-// column order, so the next column is tried before the table.
+// Maps row attributes to fields. Rows name their columns as the rows before
+// them did: a name the parser knows (XmlAttribute::known) is mapped to its
+// column once, and the table is looked up only for the others.
 class RowReader {
 public:
-    RowReader(const RecordsetData& data, XmlVersion version) : version_(version), given_(data.columns.size()) {
+    RowReader(const RecordsetData& data, const XmlPullParser& parser)
+        : parser_(parser), version_(parser.version()), given_(data.columns.size()) {
         for (size_t i = 0; i < data.columns.size(); ++i) {
             byName_.emplace(data.columns[i].name, i);
-            columnNames_.push_back(data.columns[i].name);
             types_.push_back(data.fields[i].type);
         }
     }
@@ -291,19 +292,21 @@ public:
     // Reads the values of a row into `values`: each attribute that names a
     // column sets its value, every other value stays as it is. rs:forcenull
     // lists columns (by attribute name, separated by blanks) that are Null.
+    // The row's attributes are the parser's own, or have no known names.
     void read(Attributes row, std::span<Cell> values) {
+        if (parser_.knownNaming() != knownNaming_) learnKnownNames();
         ++row_;
-        size_t next = 0;
         const XmlAttribute* forceNull = nullptr;
         // At hand: a store into a cell could be a store into any member.
-        const std::span<const std::string_view> names(columnNames_);
+        const std::span<const size_t> knownColumns(knownColumns_);
         const std::span<const DataType> types(types_);
         const std::span<size_t> given(given_);
         const size_t thisRow = row_;
         for (const XmlAttribute& a : row) {
             size_t column;
-            if (next < names.size() && EqualNames(names[next], a.name)) {
-                column = next;
+            if (a.known < knownColumns.size()) {
+                column = knownColumns[a.known];
+                if (column == kNoColumn) continue;
             } else if (a.name == "rs:forcenull"sv) {
                 forceNull = &a;
                 continue;
@@ -312,14 +315,26 @@ public:
                 if (it == byName_.end()) continue;
                 column = it->second;
             }
-            values[column] = ReadCell(a, types[column], version_);
+            ReadCell(a, types[column], version_, values[column]);
             given[column] = thisRow;
-            next = column + 1;
         }
         if (forceNull) makeNull(*forceNull, values);
     }
 
 private:
+    static constexpr size_t kNoColumn = SIZE_MAX;
+
+    // The column of each name the parser knows; known names have no prefix,
+    // so rs:forcenull is never one of them.
+    void learnKnownNames() {
+        knownColumns_.clear();
+        for (const std::string_view name : parser_.knownNames()) {
+            auto it = byName_.find(name);
+            knownColumns_.push_back(it == byName_.end() ? kNoColumn : it->second);
+        }
+        knownNaming_ = parser_.knownNaming();
+    }
+
     void makeNull(const XmlAttribute& forceNull, std::span<Cell> values) {
         std::string_view names = forceNull.raw;
         if (!forceNull.plain) {
@@ -339,9 +354,11 @@ private:
         }
     }
 
+    const XmlPullParser& parser_;
     const XmlVersion version_;
-    std::vector<std::string_view> columnNames_;  // of the columns, in order
-    std::vector<DataType> types_;               // of the columns, in order
+    std::vector<DataType> types_;  // of the columns, in order
+    std::vector<size_t> knownColumns_;  // of the parser's known names, as of knownNaming_
+    size_t knownNaming_ = SIZE_MAX;
     std::unordered_map<std::string_view, size_t> byName_;
     std::vector<size_t> given_;  // the last row that gave each column a value
     size_t row_ = 0;
@@ -380,7 +397,7 @@ struct KeptRow {
     explicit KeptRow(Attributes row) : names(row.size()) {
         for (size_t i = 0; i < row.size(); ++i) {
             names[i] = row[i].name;
-            attributes.push_back({names[i], row[i].raw, row[i].plain});
+            attributes.push_back({names[i], row[i].raw, row[i].plain, XmlAttribute::kUnknown});
         }
     }
 };
@@ -424,7 +441,7 @@ void ReadUpdate(XmlPullParser& parser, RowReader& reader, RecordsetData& data) {
 // The rows of rs:data, which the parser has just started, read into the
 // cells as they come.
 void ReadData(XmlPullParser& parser, RecordsetData& data) {
-    RowReader reader(data, parser.version());
+    RowReader reader(data, parser);
     auto rowsOf = [&](RowStatus status) {
         return [&, status](Attributes row) { reader.read(row, data.rows[data.appendRow(status)]); };
     };

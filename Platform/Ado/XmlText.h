@@ -55,11 +55,10 @@ bool AppendValue(std::string& out, const Cell& value, DataType type);
 // ("1e400", "2024-02-30", NaN), is kept as the text itself; so is a whole
 // number beyond 2^53, which a double would round (see ValueText.h). Inline,
 // as it runs for every value of every row read: a text, the most common
-// value, is made in place without a call.
-inline Cell ParseValue(std::string_view text, DataType type) {
-    Cell out;
+// value, is made in place without a call; every value is made in `out`,
+// the cell that keeps it, with no copy on the way.
+inline void ParseValue(std::string_view text, DataType type, Cell& out) {
     if (type == DataType::String || !ReadTyped(text, type, out)) out = Cell(text);
-    return out;
 }
 
 // Attribute names for fields that come from the database: the field's name
