@@ -474,6 +474,9 @@ void Recordset::rebuildView() {
             return;
         }
     }
+    // Made once at its largest: a view grown row by row would copy itself
+    // over and over, and fault the pages of each larger copy afresh.
+    view_.reserve(data_.rows.size());
     for (size_t r = 0; r < data_.rows.size(); ++r)
         if (shown(r) && (!filter_ || filter_->Matches(data_.rows[r]))) view_.push_back(r);
 }

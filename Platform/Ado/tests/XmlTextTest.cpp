@@ -2,6 +2,7 @@
 // values that come back unchanged, the change blocks, and documents of
 // other writers.
 #include <filesystem>
+#include <optional>
 
 #include "Ado/XmlWriter.h"
 #include "RecordsetTestSupport.h"
@@ -212,6 +213,41 @@ TEST(XmlText, ReadsWhatOtherWritersWrite) {
     EXPECT_NE(out.find("\n<rs:data>\n"), std::string::npos);
     EXPECT_EQ(out.find("other="), std::string::npos);
     EXPECT_EQ(Recordset::FromXml(out).ToXml(), out);
+}
+
+TEST(XmlText, RowsNameTheirColumnsInAnyOrderAndSpelling) {
+    // Each row's attributes find their columns however the rows before
+    // named theirs: in order, in another, among names of no column, beside
+    // a namespace the row declares, or after an element that is no row.
+    // Values are decoded whatever their length and where their references
+    // and blanks stand.
+    struct Case {
+        std::string row;
+        std::optional<std::string> a, b;  // none: Null
+    };
+    const std::string longText(300, 'x');
+    const Case cases[] = {
+        {"<z:row a='1' b='2'/>", "1", "2"},
+        {"<z:row b='3' a='4'/>", "4", "3"},
+        {"<z:row a='5'/>", "5", std::nullopt},
+        {"<z:row c='x' b='6'/>", std::nullopt, "6"},
+        {"<z:row\tb='7' c='y' a='8'/>", "8", "7"},
+        {"<z:row b='9' rs:forcenull='a'/>", std::nullopt, "9"},
+        {"<z:row xmlns:p='urn:p' p:a='no' a='10' b='11'/>", "10", "11"},
+        {"<z:row a='12' b='13'/>", "12", "13"},
+        {"<z:row a='&amp;14' b='caf\xC3\xA9 &lt;15&gt;'/>", "&14", "caf\xC3\xA9 <15>"},
+        {"<z:row a='x\ty\r\nz\r' b='\n'/>", "x y z ", " "},
+        {"<z:row a='" + longText + "&#65;&apos;' b='" + longText + "\t&quot;'/>", longText + "A'", longText + " \""},
+    };
+    std::string rows;
+    for (const Case& c : cases) rows += c.row + "<z:rows a='not a row'/>\n";
+    Recordset rs = Recordset::FromXml(TwoColumns(rows));
+    ASSERT_EQ(rs.RecordCount(), static_cast<int32_t>(std::size(cases)));
+    for (const Case& c : cases) {
+        EXPECT_EQ(rs.Value("a"), c.a ? Variant(*c.a) : Variant::Null()) << c.row;
+        EXPECT_EQ(rs.Value("b"), c.b ? Variant(*c.b) : Variant::Null()) << c.row;
+        rs.MoveNext();
+    }
 }
 
 TEST(XmlText, RefusesTextThatIsNotARowset) {
