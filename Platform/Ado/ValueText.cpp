@@ -1,6 +1,5 @@
 #include "Ado/ValueText.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -69,20 +68,22 @@ bool ReadNumber(std::string_view text, double& out) {
 // Digit by digit rather than by std::from_chars, whose general form (any
 // base) costs several times as much on the short numbers of a row.
 bool ReadWhole(std::string_view text, int64_t& out) {
-    const bool negative = !text.empty() && text.front() == '-';
-    if (negative) text.remove_prefix(1);
-    if (text.empty()) return false;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    if (negative) ++p;
+    if (p == end) return false;
     // Eighteen digits never overflow; only the digits after them are watched.
-    constexpr size_t kSafeDigits = 18;
-    const size_t safe = std::min(text.size(), kSafeDigits);
+    constexpr ptrdiff_t kSafeDigits = 18;
+    const char* const safeEnd = end - p > kSafeDigits ? p + kSafeDigits : end;
     uint64_t magnitude = 0;
-    for (size_t i = 0; i < safe; ++i) {
-        const auto digit = static_cast<unsigned>(text[i] - '0');
+    for (; p != safeEnd; ++p) {
+        const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
         if (digit > 9) return false;
         magnitude = magnitude * 10 + digit;
     }
-    for (size_t i = safe; i < text.size(); ++i) {
-        const auto digit = static_cast<unsigned>(text[i] - '0');
+    for (; p != end; ++p) {
+        const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
         if (digit > 9 || __builtin_mul_overflow(magnitude, 10u, &magnitude) ||
             __builtin_add_overflow(magnitude, digit, &magnitude))
             return false;

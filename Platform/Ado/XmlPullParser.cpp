@@ -400,10 +400,10 @@ void XmlPullParser::startTag() {
     const char* p = here() + 1;
     // A row has the name of the row before it, read and checked then.
     const char* nameEnd = p + lastRaw_.size();
-    if (!(end() - p > static_cast<ptrdiff_t>(lastRaw_.size()) && !lastRaw_.empty() &&
-          (ClassOf(*nameEnd) & kBlank || *nameEnd == '/' || *nameEnd == '>') &&
-          SameBytes(p, lastRaw_.data(), lastRaw_.size())))
-        nameEnd = readName(p, prefixedElement);
+    const bool lastName = end() - p > static_cast<ptrdiff_t>(lastRaw_.size()) && !lastRaw_.empty() &&
+                          (ClassOf(*nameEnd) & kBlank || *nameEnd == '/' || *nameEnd == '>') &&
+                          SameBytes(p, lastRaw_.data(), lastRaw_.size());
+    if (!lastName) nameEnd = readName(p, prefixedElement);
     const std::string_view element(p, nameEnd);
     p = nameEnd;
 
@@ -492,13 +492,13 @@ void XmlPullParser::startTag() {
         }
         ++knownNaming_;
     }
-    nameElement(opened);
+    nameElement(opened, lastName);
     ++depth_;
     rootSeen_ = true;
 }
 
-void XmlPullParser::nameElement(Open& element) {
-    if (element.raw != lastRaw_ || scope_.generation() != lastScope_) {
+void XmlPullParser::nameElement(Open& element, bool lastName) {
+    if (!(lastName || element.raw == lastRaw_) || scope_.generation() != lastScope_) {
         lastName_ = scope_.canonical(element.raw, false, scratch_);
         lastRaw_ = element.raw;
         lastScope_ = scope_.generation();

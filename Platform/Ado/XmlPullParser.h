@@ -128,8 +128,9 @@ private:
     const char* end() const { return input_.data() + input_.size(); }
     void moveTo(const char* p) { pos_ = static_cast<size_t>(p - input_.data()); }
 
-    // The element's name as this layer spells it.
-    void nameElement(Open& element);
+    // The element's name as this layer spells it; `lastName`: its raw
+    // name is known to be that of the last element named.
+    void nameElement(Open& element, bool lastName);
     // Takes the element's namespace declarations, then names its
     // attributes as this layer spells them: for an element with a prefixed
     // attribute or a declaration only.

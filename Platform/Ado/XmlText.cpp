@@ -151,59 +151,6 @@ bool ParseHex(std::string_view text, std::string& bytes) {
     return true;
 }
 
-// An integer's digits only: "100.0" or "1e3" in an integer column stays the
-// text it is, which a batch update refuses to write there.
-bool ParseInteger(std::string_view text, Cell& out) {
-    int64_t n = 0;
-    if (!ReadWhole(text, n)) return false;
-    out = Cell::Whole(n);
-    return true;
-}
-
-bool ParseBoolean(std::string_view text, Cell& out) {
-    // As this layer writes them, before any other spelling.
-    if (text == "True" || text == "False") {
-        out = Cell(text[0] == 'T');
-        return true;
-    }
-    const bool isTrue = com::SameName(text, "True") || text == "1" || text == "-1";
-    if (!isTrue && !com::SameName(text, "False") && text != "0") return false;
-    out = Cell(isTrue);
-    return true;
-}
-
-// What ReadTyped does.
-bool Typed(std::string_view text, DataType type, Cell& out) {
-    switch (type) {
-        case DataType::Integer:
-        case DataType::SmallInt:
-        case DataType::Byte:
-        case DataType::BigInt: return ParseInteger(text, out);
-        case DataType::Double:
-        case DataType::Decimal: {
-            double d = 0;
-            if (!ReadNumber(text, d)) return false;
-            out = Cell(d);
-            return true;
-        }
-        case DataType::Boolean: return ParseBoolean(text, out);
-        case DataType::DateTime: {
-            com::Date d;
-            if (!ReadDate(text, d)) return false;
-            out = Cell(d);
-            return true;
-        }
-        case DataType::Binary: {
-            std::string bytes;
-            if (!ParseHex(text, bytes)) return false;
-            out = Cell(std::string_view(bytes));
-            return true;
-        }
-        case DataType::String: break;
-    }
-    return false;
-}
-
 }  // namespace
 
 std::string_view TypeName(DataType type) {
@@ -267,7 +214,24 @@ bool AppendValue(std::string& out, const Cell& value, DataType type) {
     com::Raise(err::TypeMismatch, "A recordset value must be a number, a text or a date");
 }
 
-bool ReadTyped(std::string_view text, DataType type, Cell& out) { return Typed(text, type, out); }
+bool ReadBoolean(std::string_view text, Cell& out) {
+    // As this layer writes them, before any other spelling.
+    if (text == "True" || text == "False") {
+        out = Cell(text[0] == 'T');
+        return true;
+    }
+    const bool isTrue = com::SameName(text, "True") || text == "1" || text == "-1";
+    if (!isTrue && !com::SameName(text, "False") && text != "0") return false;
+    out = Cell(isTrue);
+    return true;
+}
+
+bool ReadBinary(std::string_view text, Cell& out) {
+    std::string bytes;
+    if (!ParseHex(text, bytes)) return false;
+    out = Cell(std::string_view(bytes));
+    return true;
+}
 
 
 std::vector<XmlColumn> ColumnsFor(const std::vector<FieldInfo>& fields) {

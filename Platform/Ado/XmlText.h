@@ -10,6 +10,7 @@
 #include "Ado/Cell.h"
 #include "Ado/Field.h"
 #include "Ado/RecordsetData.h"
+#include "Ado/ValueText.h"
 
 namespace ado::xml {
 
@@ -45,9 +46,46 @@ bool HoldsXml11Reference(std::string_view xml);
 // hexadecimal. Returns what AppendEscaped returns.
 bool AppendValue(std::string& out, const Cell& value, DataType type);
 
+// A Boolean as any writer spells it: True/False in any case, 1, 0 and -1.
+[[nodiscard]] bool ReadBoolean(std::string_view text, Cell& out);
+// Binary in hexadecimal digits, two to a byte.
+[[nodiscard]] bool ReadBinary(std::string_view text, Cell& out);
+
 // The value of `text` as a value of `type` into `out`; false when it is not
-// one, and for a String.
-[[nodiscard]] bool ReadTyped(std::string_view text, DataType type, Cell& out);
+// one, and for a String. Inline, as it runs for every typed value of every
+// row read.
+[[nodiscard]] inline bool ReadTyped(std::string_view text, DataType type, Cell& out) {
+    switch (type) {
+        case DataType::Integer:
+        case DataType::SmallInt:
+        case DataType::Byte:
+        case DataType::BigInt: {
+            // An integer's digits only: "100.0" or "1e3" in an integer column
+            // stays the text it is, which a batch update refuses to write there.
+            int64_t n = 0;
+            if (!ReadWhole(text, n)) return false;
+            out = Cell::Whole(n);
+            return true;
+        }
+        case DataType::Double:
+        case DataType::Decimal: {
+            double d = 0;
+            if (!ReadNumber(text, d)) return false;
+            out = Cell(d);
+            return true;
+        }
+        case DataType::Boolean: return ReadBoolean(text, out);
+        case DataType::DateTime: {
+            com::Date d;
+            if (!ReadDate(text, d)) return false;
+            out = Cell(d);
+            return true;
+        }
+        case DataType::Binary: return ReadBinary(text, out);
+        case DataType::String: break;
+    }
+    return false;
+}
 
 // The value an attribute of a field of `type` holds. Booleans are read as
 // True/False in any case, 1, 0 and -1. A text that does not read as the type

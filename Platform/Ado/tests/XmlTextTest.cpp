@@ -462,6 +462,20 @@ TEST(XmlText, SchemasAndValuesOfOtherWritersAreReadAsWritten) {
         text.replace(text.find("a='1'"), 5, std::string("b='") + value + "'");
         EXPECT_EQ(Recordset::FromXml(text).Value("b"), Variant(value));
     }
+    // A whole number is its digits, with a "-": within 32 bits a Long,
+    // beyond them a Double; anything else stays the text it is.
+    std::string wholes = numbers;
+    wholes.replace(wholes.find("'float'"), 7, "'i8'");
+    const std::pair<const char*, Variant> wholeValues[] = {
+        {"12", Variant(12)},          {"-0", Variant(0)},       {"-2147483648", Variant(-2147483647 - 1)},
+        {"2147483648", Variant(2147483648.0)}, {"-", Variant("-")}, {"", Variant("")},
+        {"+5", Variant("+5")},        {"1.0", Variant("1.0")},  {"12a", Variant("12a")},
+        {"123456789012345678901", Variant("123456789012345678901")}};
+    for (const auto& [value, expected] : wholeValues) {
+        std::string text = wholes;
+        text.replace(text.find("a='1'"), 5, std::string("b='") + value + "'");
+        EXPECT_EQ(Recordset::FromXml(text).Value("b"), expected) << value;
+    }
 }
 
 // Documents written by other programs, kept outside the project.
