@@ -62,19 +62,18 @@ inline uint8_t ClassOf(char c) { return kByteClass[static_cast<unsigned char>(c)
 // The first byte from `p` that ends a run of an attribute value's ordinary
 // bytes (class kValueStop: a quote, "<", "&", a control character, DEL or
 // a byte of a longer character), or `end`: sixteen bytes at a time where
-// the processor can, as values hold most of a document's bytes. There the
-// quote that does not close the value (`quote`) passes.
-inline const char* ValueRunEnd(const char* p, const char* end, char quote) {
+// the processor can, as values hold most of a document's bytes.
+inline const char* ValueRunEnd(const char* p, const char* end) {
 #if defined(__SSE2__)
-    const __m128i closing = _mm_set1_epi8(quote), less = _mm_set1_epi8('<'), ampersand = _mm_set1_epi8('&'),
-                  one = _mm_set1_epi8(1), firstOrdinary = _mm_set1_epi8(0x21);
+    const __m128i apostrophe = _mm_set1_epi8('\''), quote = _mm_set1_epi8('"'), less = _mm_set1_epi8('<'),
+                  ampersand = _mm_set1_epi8('&'), space = _mm_set1_epi8(' '), del = _mm_set1_epi8('\x7F');
     for (; end - p >= 16; p += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        // One more than a control character is at most a space, and one
-        // more than DEL or a byte of a longer character is below 0, signed.
+        // Signed, the bytes of longer characters are below a space too.
         const __m128i stops = _mm_or_si128(
-            _mm_or_si128(_mm_cmpeq_epi8(bytes, closing), _mm_cmpeq_epi8(bytes, less)),
-            _mm_or_si128(_mm_cmpeq_epi8(bytes, ampersand), _mm_cmplt_epi8(_mm_add_epi8(bytes, one), firstOrdinary)));
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, apostrophe), _mm_cmpeq_epi8(bytes, quote)),
+                         _mm_or_si128(_mm_cmpeq_epi8(bytes, less), _mm_cmpeq_epi8(bytes, ampersand))),
+            _mm_or_si128(_mm_cmplt_epi8(bytes, space), _mm_cmpeq_epi8(bytes, del)));
         if (const int mask = _mm_movemask_epi8(stops)) return p + __builtin_ctz(static_cast<unsigned>(mask));
     }
 #endif
@@ -172,9 +171,8 @@ void Decode(std::string_view raw, ValueKind kind, XmlVersion version, Out&& out)
     const char* run = p;
     char utf8[4];
     for (;;) {
-        // The stops of a value's run are more than these: pass over the
-        // others. No quote ends a run of what is decoded.
-        p = ValueRunEnd(p, end, '&');
+        // The stops of a value's run are more than these: pass over the others.
+        p = ValueRunEnd(p, end);
         if (p == end) break;
         const char c = *p;
         if (!stops[static_cast<unsigned char>(c)]) {

@@ -228,7 +228,7 @@ inline const char* XmlPullParser::readValue(const char* p, XmlAttribute& attribu
     const char* const last = end();
     bool plain = true;
     for (;;) {
-        p = ValueRunEnd(p, last, quote);
+        p = ValueRunEnd(p, last);
         if (p == last) NotARowset("an attribute value that is not closed");
         const char c = *p;
         if (c == quote) break;
