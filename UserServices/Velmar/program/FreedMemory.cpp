@@ -6,12 +6,13 @@ namespace velmar {
 
 namespace {
 
-// Blocks up to this size come from the heap, whose freed pages stay: the
-// allocator's own limit, which it reaches by itself after the first long
-// text, but only then, and giving back what it holds meanwhile.
+// Setting one limit stops the allocator from moving both by itself, so both
+// are set. Blocks up to the largest the heap takes come from the heap, where
+// freed pages can stay (the room a query's text reserves ahead included),
+// rather than each from a mapping of its own, given back when freed.
 constexpr int kLargestHeapBlock = 32 << 20;
-// Freed memory kept at the heap's end: room for two texts of that size and
-// the recordsets read from them. Only pages that were written take memory.
+// Freed memory kept at the heap's end: room for two such texts and the
+// recordsets read from them. Only pages that were written take memory.
 constexpr int kKeptAtEnd = 128 << 20;
 
 }  // namespace
