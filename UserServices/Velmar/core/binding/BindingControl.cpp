@@ -262,6 +262,10 @@ std::optional<UnreadText> FirstUnreadText(const QWidget* window) {
     return std::nullopt;
 }
 
+int TextLimit(const ado::FieldInfo& field) {
+    return field.type == ado::DataType::String ? field.definedSize : QLineEdit().maxLength();
+}
+
 QString FieldName(const QWidget* control) {
     const QWidget* window = control->window();
     // The label of the form row that holds the control, or the line it

@@ -27,12 +27,9 @@ QWidget* WidgetOf(const com::ObjectRef& window) {
     com::Raise(com::err::ObjectRequired);
 }
 
-// A text box holds no more than its text column does. The size of a
-// column of another type is its width in bytes, not in characters ("12345"
-// in a 4-byte number), so those boxes keep the toolkit's own limit.
+// A text box holds no more than its text column does.
 int MaxLength(const ado::Recordset& recordset, const std::string& field) {
-    const ado::FieldInfo& info = recordset.Field(recordset.FieldIndex(field));
-    return info.type == ado::DataType::String ? info.definedSize : QLineEdit().maxLength();
+    return binding::TextLimit(recordset.Field(recordset.FieldIndex(field)));
 }
 
 // The controls of a window that binding visits, in the window's order:

@@ -72,6 +72,24 @@ TEST_F(PropietatsLluminaries, PropertiesAreReadInTheUsersLanguageAndRenumberedAf
               (std::vector<std::string>{"(Null)", "4", "7.5", "9"}));
 }
 
+// The remark of a new property is typed into a box of no field; it holds
+// what its column does, and a property is added whole or not at all.
+TEST_F(PropietatsLluminaries, ARemarkLongerThanItsColumnIsKeptToTheColumnAndTheAddedPropertyIsSavedWithIt) {
+    frmPuntsLlum w(306);
+    TriaEscomesa(w, "E-02");
+    Click(w, "cmdEditar");
+    Text(w, "txtObservacionsPropietats")->setText(QString(300, 'r'));
+    EXPECT_EQ(Text(w, "txtObservacionsPropietats")->text(), QString(255, 'r'));
+    AfegeixPropietat(w, "Alçada (m)", "12");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Files(w, "lstPropietats").back(), "Alçada (m)|12|" + std::string(255, 'r'));
+
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(ListColumn(Auxiliar("TSP_SuportPropietat", "PropValor"), "NumSPSuport", 3, "Observacions"),
+              (std::vector<std::string>{"(Null)", "(Null)", "(Null)", std::string(255, 'r')}));
+}
+
 TEST_F(PropietatsLluminaries, APointWithoutSupportTakesNoProperty) {
     sessio.execute("UPDATE T_PatroPLL SET NumSPSuport = NULL WHERE NumPatroPLL = 1");
     frmPuntsLlum w(306);
