@@ -81,8 +81,9 @@ void RecordNavigator::Enable(bool habilitat) {
 
 void RecordNavigator::Mou(size_t boto) {
     finestra_.TopLevel(declaracio_.procediments[boto], [this, boto] {
-        if (!finestra_.CanLeaveRow()) return;
-        MoveRecord(**finestra_.TableByName(declaracio_.taula), kMoviments[boto]);
+        const Table& taula = *finestra_.TableByName(declaracio_.taula);
+        if (!finestra_.CanLeaveRow(taula.Ref())) return;
+        MoveRecord(*taula, kMoviments[boto]);
         despres_();
     });
 }

@@ -12,7 +12,8 @@
 // edits a record its navigation is disabled (Enable), so that no edit is
 // left unsaved by moving off it. A navigation that stays usable while the
 // window edits (the luminaires of a light point) refuses to move while a box
-// holds a number it cannot read (DataWindow::CanLeaveRow).
+// holds a number it cannot read, or a data combo over its rows a code none of
+// its list's (DataWindow::CanLeaveRow).
 #pragma once
 
 #include <array>
