@@ -435,20 +435,11 @@ std::string DataWindow::UnreadTextsMessage() {
     return text.arg(binding::FieldName(noLlegit->control)).toStdString();
 }
 
-std::string DataWindow::UnmatchedCodeMessage(const RecordsetRef& rows) {
+std::string DataWindow::UnmatchedCodeMessage(const RecordsetRef& rows, const std::string& codi) {
     for (DataCombo* combo : findChildren<DataCombo*>())
         if (binding::DataSource(combo) == rows && !combo->currentText().isEmpty() && !combo->MatchedWithList())
-            return QString::fromStdString(Message("valValorsNoEsTrobenEnCombos"))
-                .arg(binding::FieldName(combo))
-                .toStdString();
+            return QString::fromStdString(Message(codi)).arg(binding::FieldName(combo)).toStdString();
     return {};
-}
-
-bool DataWindow::CanLeaveRow(const RecordsetRef& rows) {
-    std::string message = UnreadTextsMessage();
-    if (message.empty()) message = UnmatchedCodeMessage(rows);
-    if (!message.empty()) dialogs::ShowMessage(message);
-    return message.empty();
 }
 
 bool DataWindow::ConfirmDelete() {

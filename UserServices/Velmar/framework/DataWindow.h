@@ -218,12 +218,7 @@ protected:
     // The message for the first bound text box whose text is no value of
     // its field (core/services/Numbers.h), naming the field; "" when every text is.
     std::string UnreadTextsMessage();
-    // Whether `rows` may move to another row: not while a box over a
-    // number holds a text that is none, nor while a data combo over `rows`
-    // holds a code none of its list's; the next row's value would replace
-    // either unseen. As a save does, the message names the field and the
-    // typing stays.
-    bool CanLeaveRow(const RecordsetRef& rows);
+
     // Whether the current row may be deleted: no rule refuses it (its
     // message is shown) and the user answers Yes to the question.
     bool ConfirmDelete();
@@ -292,9 +287,9 @@ private:
     // Clears, while a row is edited, each key of it that a combo over
     // `llista` is bound to and that names no row of the list.
     void ClearDeletedKeys(const Table& llista);
-    // The message for the first data combo over `rows` whose text is none
-    // of its list's, naming its field; "" when there is none.
-    std::string UnmatchedCodeMessage(const RecordsetRef& rows);
+    // The message of `codi` for the first data combo over `rows` whose
+    // text is none of its list's, naming its field; "" when there is none.
+    std::string UnmatchedCodeMessage(const RecordsetRef& rows, const std::string& codi);
     // The message of the first rule that holds; "" when none does.
     std::string RulesMessage(const std::vector<Rule>& regles);
     bool eventFilter(QObject* watched, QEvent* event) override;
