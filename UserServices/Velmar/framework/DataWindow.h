@@ -284,8 +284,9 @@ private:
     // The rows of a table as its support operation lists them: their text,
     // as the support object gave it, read once into the table's recordset.
     com::Variant Llista(const Table& taula);
-    // Clears, while a row is edited, each key of it that a combo over
-    // `llista` is bound to and that names no row of the list.
+    // Clears, while a row is edited, each key that a combo over `llista` is
+    // bound to and that names no row of the list: in the current row and in
+    // the other rows the combo's table shows.
     void ClearDeletedKeys(const Table& llista);
     // The message of `codi` for the first data combo over `rows` whose
     // text is none of its list's, naming its field; "" when there is none.
