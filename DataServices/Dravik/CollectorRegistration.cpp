@@ -4,6 +4,7 @@
 #include <chrono>
 #include <limits>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "Com/ErrorProperties.h"
@@ -17,9 +18,14 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using morune::names::Morune;
 
+// The longest wait between two tries to register the connections no
+// collector took.
+constexpr std::chrono::seconds kLongestRetryWait{60};
+
 struct Registered {
     std::weak_ptr<com::Object> connection;
     Clock::time_point since;
+    bool registered = true;  // with the collector that is running now
 };
 
 // The registered connections that may still be open. The threads of the
@@ -28,6 +34,10 @@ struct Registrations {
     std::mutex lock;
     std::vector<Registered> entries;
     size_t prunedAt = 0;  // how many entries the last pruning left
+    // Counts the collectors lost: a registration with a collector lost
+    // meanwhile does not count.
+    uint64_t collectorsLost = 0;
+    bool retrying = false;  // a thread tries the unregistered ones again
 
     // Forgets the connections that nobody holds any more.
     void prune() {
@@ -61,23 +71,75 @@ void Register(const com::ObjectRef& connection, Clock::time_point since) {
     com::RaiseReported(args[2].toLong(), args[3].toString());
 }
 
-// The collector that knew them went away: the connections still open go
-// to the next one. Nobody waits for this, so a failure has no one to be
-// reported to; the transaction then ends with its owner, as any would.
-void RegisterAgain() {
+// Whether the running collector knows every connection still open.
+bool AllRegistered(const Registrations& r) {
+    return std::all_of(r.entries.begin(), r.entries.end(),
+                       [](const Registered& e) { return e.registered || e.connection.expired(); });
+}
+
+// Registers with the running collector the connections still open that it
+// does not know.
+void RegisterTheUnregistered() {
+    Registrations& r = TheRegistrations();
     std::vector<Registered> entries;
+    uint64_t generation = 0;
     {
-        Registrations& r = TheRegistrations();
         std::lock_guard guard(r.lock);
         r.prune();
-        entries = r.entries;
+        for (const Registered& e : r.entries)
+            if (!e.registered) entries.push_back(e);
+        generation = r.collectorsLost;
     }
+    std::vector<com::ObjectRef> done;  // registered, or closed: nothing left to watch
     for (const Registered& entry : entries) {
         const com::ObjectRef connection = entry.connection.lock();
+        if (!connection) continue;
         try {
-            if (connection && com::Get(connection, "State").toLong() != 0) Register(connection, entry.since);
+            if (com::Get(connection, "State").toLong() != 0) Register(connection, entry.since);
+            done.push_back(connection);
         } catch (...) {
         }
+    }
+    std::lock_guard guard(r.lock);
+    if (r.collectorsLost != generation) return;
+    for (Registered& e : r.entries)
+        if (std::find(done.begin(), done.end(), e.connection.lock()) != done.end()) e.registered = true;
+}
+
+// Tries the unregistered connections again, less often the longer no
+// collector takes them, until none is left.
+void KeepTrying() {
+    auto wait = std::chrono::seconds(1);
+    for (;;) {
+        std::this_thread::sleep_for(wait);
+        wait = std::min(2 * wait, kLongestRetryWait);
+        RegisterTheUnregistered();
+        Registrations& r = TheRegistrations();
+        std::lock_guard guard(r.lock);
+        if (AllRegistered(r)) {
+            r.retrying = false;
+            return;
+        }
+    }
+}
+
+// The collector that knew them went away: the connections still open go
+// to the next one, which this starts. Nobody waits for this: when no
+// collector takes them (none can start, or it refuses), a thread of its own
+// tries again, so that a transaction its owner abandoned is still rolled
+// back in the end.
+void RegisterAgain() {
+    Registrations& r = TheRegistrations();
+    {
+        std::lock_guard guard(r.lock);
+        ++r.collectorsLost;
+        for (Registered& e : r.entries) e.registered = false;
+    }
+    RegisterTheUnregistered();
+    std::lock_guard guard(r.lock);
+    if (!AllRegistered(r) && !r.retrying) {
+        r.retrying = true;
+        std::thread(KeepTrying).detach();
     }
 }
 

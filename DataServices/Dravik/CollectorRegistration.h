@@ -7,7 +7,9 @@
 // dropped this process), those still open are registered again with the
 // next collector, which that starts, with the age they have: a transaction
 // that its owner abandoned is still rolled back once it is older than the
-// maximum age, as if the first collector had lived.
+// maximum age, as if the first collector had lived. While no collector takes
+// them (none can start, or it refuses them), they are tried again, less
+// often as time goes by, until one does.
 #pragma once
 
 #include "Com/Object.h"

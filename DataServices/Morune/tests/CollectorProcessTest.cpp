@@ -7,9 +7,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <thread>
 
 #include "Ado/Connection.h"
 #include "CollectorFixture.h"
@@ -272,6 +274,31 @@ TEST_F(CollectorWithClients, TheTransactionsOfAKilledCollectorGoToTheNextOneWith
     EXPECT_EQ(client.ask("state"), "0");
     EXPECT_EQ(Count(), 0);
     EXPECT_EQ(keys(), "");
+}
+
+// The program of the collector is away when the first one is killed, so the
+// client cannot start the next one; it comes back later, with no call of
+// the client's to bring it.
+TEST_F(CollectorWithClients, TransactionsNoCollectorCouldTakeAreRegisteredOnceOneCanStart) {
+    ClientProcess client(TestClient());
+    ASSERT_EQ(client.ask("begin"), "0");
+    ASSERT_EQ(client.ask("exec Insert Into T_Prova (Num) Values (1)"), "0");
+    const std::string program = testsupport::TestCollector();
+    const std::string away = program + ".away";
+    std::filesystem::rename(program, away);
+    sandbox_.killCollector();
+    // Long enough for the client to have failed to start one.
+    std::this_thread::sleep_for(500ms);
+    EXPECT_EQ(sandbox_.collectorPid(), 0);
+    std::filesystem::rename(away, program);
+
+    EXPECT_TRUE(Before(SteadyClock::now() + 10s, [&] { return keys() == "Clau1|"; }))
+        << "the open transaction is watched again";
+    setClock(static_cast<int32_t>(com::Get(control(), "Clock").toDouble()) + 1000 + 1);
+    sweep();
+    sweep();
+    EXPECT_EQ(client.ask("state"), "0");
+    EXPECT_EQ(Count(), 0);
 }
 
 TEST_F(CollectorWithClients, AKilledCollectorIsStartedAgainByTheNextTransaction) {
