@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <thread>
 
+#include "Profile/PrivateProfile.h"
 #include "support/DravikSettings.h"
 
 namespace bench {
@@ -59,7 +61,14 @@ BenchDatabase::~BenchDatabase() { sqlite3_close(db_); }
 
 void PointDravikAt(const std::string& connectionString) {
     static testsupport::ScopedFile dravikIni(testsupport::DravikIni(), std::nullopt);
+    static std::string pointedAt;
+    if (connectionString == pointedAt) return;
     dravikIni.replace(testsupport::DravikSettings(connectionString));
+    pointedAt = connectionString;
+    // A settings file changed lately is read again at every call until it
+    // has been left alone for a while; a program's settings were written
+    // long before it runs.
+    std::this_thread::sleep_for(profile::kSettleTime + std::chrono::milliseconds(100));
 }
 
 std::string SqliteFile(const std::string& connectionString) {

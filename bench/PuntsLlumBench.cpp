@@ -19,7 +19,8 @@
 //                    points), each row's columns read, on sqlite3 alone.
 //                    Target: OpenWindow within 2 times.
 // The fixture indexes the columns the moves look rows up by, as the
-// schema does.
+// schema does. The bench keeps freed memory as the window program does
+// from its start (program/FreedMemory.h).
 // Run: PuntsLlumBench (see Repetitions.h).
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -38,6 +39,7 @@
 #include "Repetitions.h"
 #include "core/services/clsAndamiSistema.h"
 #include "lightpoints/frmPuntsLlum.h"
+#include "program/FreedMemory.h"
 #include "support/SampleDatabase.h"
 
 namespace bench {
@@ -261,6 +263,8 @@ BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond);
 }  // namespace bench
 
 int main(int argc, char** argv) {
+    // As the window program starts.
+    velmar::KeepFreedMemory();
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     return bench::RunInterleaved(argc, argv);

@@ -95,10 +95,6 @@ std::vector<Entry> Parse(std::istream& in) {
     return entries;
 }
 
-// How long a file must have been left alone before its version is trusted
-// to tell every later change: longer than any file system's clock tick.
-constexpr auto kSettleTime = std::chrono::seconds(2);
-
 bool LongBefore(const timespec& when, std::chrono::system_clock::time_point now) {
     const auto at = std::chrono::system_clock::time_point(
         std::chrono::duration_cast<std::chrono::system_clock::duration>(

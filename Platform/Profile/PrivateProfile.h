@@ -3,6 +3,7 @@
 // running component.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,10 +30,15 @@ private:
     std::unique_ptr<Parsed> parsed_;
 };
 
+// How long a file must have been left alone before its version is trusted
+// to tell every later change: longer than any file system's clock tick.
+inline constexpr std::chrono::seconds kSettleTime{2};
+
 // The file at `path`, or nothing when there is no regular file there that
 // this process can read. A file is read once and read again when it changed
 // (its modification or change time, size or inode), so that a changed value
-// is seen at the next call; that costs one stat of the file.
+// is seen at the next call; that costs one stat of the file. A file changed
+// less than kSettleTime ago is read again at every call.
 [[nodiscard]] std::shared_ptr<const ProfileFile> ReadProfile(const std::string& path);
 
 // The value of `key` in `section` of the file at `path`, or nothing when

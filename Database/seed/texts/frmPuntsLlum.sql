@@ -276,7 +276,7 @@ INSERT INTO T_Idioma (NumIdioma, NomFormulari, CodTextIdioma, TextTraduit, EsCon
   (1, 'frmPuntsLlum', 'lblModelCaixa', 'Model', TRUE),
   (2, 'frmPuntsLlum', 'lblModelCaixa', 'Modelo', TRUE),
   (5, 'frmPuntsLlum', 'lblModelCaixa', 'Model', TRUE),
-  (1, 'frmPuntsLlum', 'PrimerTextNumRegistre', 'PuntLlum', FALSE),
+  (1, 'frmPuntsLlum', 'PrimerTextNumRegistre', 'Punt de llum', FALSE),
   (2, 'frmPuntsLlum', 'PrimerTextNumRegistre', 'Punto de luz', FALSE),
   (5, 'frmPuntsLlum', 'PrimerTextNumRegistre', 'Light point', FALSE),
   (1, 'frmPuntsLlum', 'SegonTextNumRegistre', 'de', FALSE),

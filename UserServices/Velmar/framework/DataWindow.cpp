@@ -435,10 +435,11 @@ std::string DataWindow::UnreadTextsMessage() {
     return text.arg(binding::FieldName(noLlegit->control)).toStdString();
 }
 
-bool DataWindow::CanLeaveRow() {
-    const std::string message = UnreadTextsMessage();
-    if (!message.empty()) dialogs::ShowMessage(message);
-    return message.empty();
+std::string DataWindow::UnmatchedCodeMessage(const RecordsetRef& rows, const std::string& codi) {
+    for (DataCombo* combo : findChildren<DataCombo*>())
+        if (binding::DataSource(combo) == rows && !combo->currentText().isEmpty() && !combo->MatchedWithList())
+            return QString::fromStdString(Message(codi)).arg(binding::FieldName(combo)).toStdString();
+    return {};
 }
 
 bool DataWindow::ConfirmDelete() {
@@ -534,12 +535,27 @@ void DataWindow::ClearDeletedKeys(const Table& llista) {
     if (!ModeEdicio() || !llista.Ref()) return;
     for (DataCombo* combo : findChildren<DataCombo*>()) {
         if (combo->RowSource() != llista.Ref()) continue;
-        const RecordsetRef fila = binding::DataSource(combo);
-        if (!fila || fila->IsBOF() || fila->IsEOF()) continue;
-        const std::string camp(base::Trim(combo->DataField(), " "));
-        const com::Variant valor = fila->Value(camp);
-        if (!valor.isNull() && !TeClau(*llista.Ref(), combo->BoundColumn(), valor))
-            fila->SetValue(camp, com::Variant::Null());
+        const RecordsetRef files = binding::DataSource(combo);
+        if (!files || files->IsBOF() || files->IsEOF()) continue;
+        const int32_t camp = files->FieldIndex(base::Trim(combo->DataField(), " "));
+        const auto senseFila = [&](const com::Variant& valor) {
+            return !valor.isNull() && !TeClau(*llista.Ref(), combo->BoundColumn(), valor);
+        };
+        if (senseFila(files->Value(camp))) files->SetValue(camp, com::Variant::Null());
+        // The other rows the user may have changed meanwhile (the other
+        // luminaires of the point) are sent by the same save, which the
+        // database would refuse for a key that names no row. A row being
+        // added stays current: moving off it would keep it unchecked.
+        if (files->EditMode() == ado::EditState::Add) continue;
+        const com::Variant lloc = files->Bookmark();
+        bool mogut = false;
+        for (int32_t posicio = 1; posicio <= files->RecordCount(); ++posicio) {
+            if (!senseFila(files->ValueAt(posicio, camp))) continue;
+            files->Move(posicio - 1, ado::Recordset::MoveStart::First);
+            files->SetValue(camp, com::Variant::Null());
+            mogut = true;
+        }
+        if (mogut) files->SetBookmark(lloc);
     }
 }
 

@@ -218,11 +218,7 @@ protected:
     // The message for the first bound text box whose text is no value of
     // its field (core/services/Numbers.h), naming the field; "" when every text is.
     std::string UnreadTextsMessage();
-    // Whether the rows under the boxes may change: not while a box over a
-    // number holds a text that is none, which the next row's value would
-    // replace unseen. As a save does, the message names the field and the
-    // typing stays.
-    bool CanLeaveRow();
+
     // Whether the current row may be deleted: no rule refuses it (its
     // message is shown) and the user answers Yes to the question.
     bool ConfirmDelete();
@@ -288,9 +284,13 @@ private:
     // The rows of a table as its support operation lists them: their text,
     // as the support object gave it, read once into the table's recordset.
     com::Variant Llista(const Table& taula);
-    // Clears, while a row is edited, each key of it that a combo over
-    // `llista` is bound to and that names no row of the list.
+    // Clears, while a row is edited, each key that a combo over `llista` is
+    // bound to and that names no row of the list: in the current row and in
+    // the other rows the combo's table shows.
     void ClearDeletedKeys(const Table& llista);
+    // The message of `codi` for the first data combo over `rows` whose
+    // text is none of its list's, naming its field; "" when there is none.
+    std::string UnmatchedCodeMessage(const RecordsetRef& rows, const std::string& codi);
     // The message of the first rule that holds; "" when none does.
     std::string RulesMessage(const std::vector<Rule>& regles);
     bool eventFilter(QObject* watched, QEvent* event) override;

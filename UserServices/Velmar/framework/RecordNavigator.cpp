@@ -9,6 +9,7 @@
 
 #include "core/controls/Locking.h"
 #include "core/controls/DataCombo.h"
+#include "core/services/Dialogs.h"
 #include "framework/DataWindow.h"
 
 namespace velmar {
@@ -79,9 +80,18 @@ void RecordNavigator::Enable(bool habilitat) {
     SetLocked(comptador_, true);
 }
 
+bool RecordNavigator::CanLeaveRow() {
+    std::string message = finestra_.UnreadTextsMessage();
+    if (message.empty())
+        message = finestra_.UnmatchedCodeMessage(finestra_.TableByName(declaracio_.taula)->Ref(),
+                                                 "valValorsNoEsTrobenEnCombos");
+    if (!message.empty()) dialogs::ShowMessage(message);
+    return message.empty();
+}
+
 void RecordNavigator::Mou(size_t boto) {
     finestra_.TopLevel(declaracio_.procediments[boto], [this, boto] {
-        if (!finestra_.CanLeaveRow()) return;
+        if (!CanLeaveRow()) return;
         MoveRecord(**finestra_.TableByName(declaracio_.taula), kMoviments[boto]);
         despres_();
     });

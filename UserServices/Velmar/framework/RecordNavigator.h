@@ -12,7 +12,8 @@
 // edits a record its navigation is disabled (Enable), so that no edit is
 // left unsaved by moving off it. A navigation that stays usable while the
 // window edits (the luminaires of a light point) refuses to move while a box
-// holds a number it cannot read (DataWindow::CanLeaveRow).
+// holds a number it cannot read, or a data combo over its rows a code none of
+// its list's (CanLeaveRow).
 #pragma once
 
 #include <array>
@@ -67,6 +68,12 @@ public:
     // The window's procedure that fills the counter from the table's rows
     // and position.
     void OmpleNumeroRegistre();
+    // Whether its rows may move to another row: not while a box over a
+    // number holds a text that is none, nor while a data combo over its
+    // rows holds a code none of its list's; the next row's value would
+    // replace either unseen. As a save does, the message shown names the
+    // field, and the typing stays.
+    bool CanLeaveRow();
     // The buttons can be used, or not; the counter stays locked.
     void Enable(bool habilitat);
 

@@ -40,7 +40,7 @@ public:
         const char* defecte;
     };
     struct Declaration {
-        std::vector<ListColumn> columnes;
+        std::vector<ListColumn> columnes = {};  // NetworkWindow gives its windows theirs
         // The key field of the window's current record (NumCarrer).
         const char* clau = "";
         // The support operations that list the vertices of a key

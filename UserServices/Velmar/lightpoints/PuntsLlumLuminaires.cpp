@@ -38,7 +38,7 @@ void frmPuntsLlum::BotonsLluminariaNova(bool nova) {
 
 void frmPuntsLlum::Nou() {
     TopLevel("Nou", [this] {
-        if (!CanLeaveRow()) return;
+        if (!lluminaries_->CanLeaveRow()) return;
         ado::Recordset& lluminaries = *T(kLluminaries);
         const com::Variant punt = rstRecordsetActual->Value("NumPuntLlum");
         lluminaries.AddNew();

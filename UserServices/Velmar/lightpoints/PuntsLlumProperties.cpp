@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 
 #include "Ado/AdoError.h"
+#include "core/binding/BindingControl.h"
 #include "core/services/Dialogs.h"
 #include "core/services/Numbers.h"
 #include "core/binding/RecordsetModel.h"
@@ -30,6 +31,10 @@ void frmPuntsLlum::RefrescaLlistaPropietatsSuport() {
     Inner("RefrescaLlistaPropietatsSuport", [this] {
         lstPropietats->clear();
         ado::Recordset& propietats = *T("rstRecordsetSuportPropietat");
+        // The remark of a new property is typed into a box of no field: it
+        // takes no more than its column holds, as a bound box does.
+        findChild<QLineEdit*>("txtObservacionsPropietats")
+            ->setMaxLength(binding::TextLimit(propietats.Field(propietats.FieldIndex("Observacions"))));
         if (propietats.RecordCount() < 1) return;
         // The code of each type, read once rather than by filtering the
         // types for every row.
@@ -71,12 +76,19 @@ void frmPuntsLlum::AfegirPropietat() {
             return dialogs::ShowMessage(Message("valDadesPropietatsNoCompletes"));
 
         propietats.AddNew();
-        propietats.SetValue("NumSPSuport", suport->Value("NumSPSuport"));
-        propietats.SetValue("NumPropTipus", cmbPropietat->itemData(item).toInt());
-        propietats.SetValue("PropValor", valor.valor);
-        const QString observacions = findChild<QLineEdit*>("txtObservacionsPropietats")->text();
-        if (!observacions.isEmpty()) propietats.SetValue("Observacions", observacions.toStdString());
-        propietats.Update();
+        try {
+            propietats.SetValue("NumSPSuport", suport->Value("NumSPSuport"));
+            propietats.SetValue("NumPropTipus", cmbPropietat->itemData(item).toInt());
+            propietats.SetValue("PropValor", valor.valor);
+            const QString observacions = findChild<QLineEdit*>("txtObservacionsPropietats")->text();
+            if (!observacions.isEmpty()) propietats.SetValue("Observacions", observacions.toStdString());
+            propietats.Update();
+        } catch (...) {
+            // A property refused is no property: the save would send the
+            // row as it stood, without what was refused.
+            propietats.CancelUpdate();
+            throw;
+        }
         RefrescaLlistaPropietatsSuport();
     });
 }

@@ -13,6 +13,7 @@
 #include "core/services/QtTranslation.h"
 #include "core/services/clsAndamiSistema.h"
 #include "core/services/Procedure.h"
+#include "program/FreedMemory.h"
 #include "program/RegisteredWindows.h"
 
 namespace velmar {
@@ -88,6 +89,7 @@ private:
 }  // namespace
 
 int RunCommandLine(int argc, char** argv) {
+    KeepFreedMemory();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velmar");
 

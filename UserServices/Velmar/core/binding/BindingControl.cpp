@@ -83,9 +83,14 @@ public:
     const RecordsetRef& recordset() const { return recordset_; }
 
     // Leaves a text that is no value of the field on the control, for a tie
-    // put back on the same row; the tie goes next.
+    // put back on the same row; the tie goes next. A data combo's is a code
+    // none of its list's, which reaches no field until the save refuses it.
     void LeaveUnreadText() const {
-        if (unreadTextRow_) new UnreadTextLeft(control_, recordset_, field_, *unreadTextRow_);
+        std::optional<com::Variant> row = unreadTextRow_;
+        if (auto* combo = dynamic_cast<DataCombo*>(control_);
+            combo && !combo->currentText().isEmpty() && !combo->MatchedWithList())
+            row = fila();
+        if (row) new UnreadTextLeft(control_, recordset_, field_, *row);
     }
 
     // How the text of a box over a number reads; a value for any other
@@ -102,8 +107,11 @@ private:
         auto* deixat = static_cast<UnreadTextLeft*>(
             control_->findChild<QObject*>(kTextName, Qt::FindDirectChildrenOnly));
         if (!deixat) return false;
-        const bool mateix = deixat->recordset.lock() == recordset_ && deixat->field == field_ && fila() == deixat->fila;
+        bool mateix = deixat->recordset.lock() == recordset_ && deixat->field == field_ && fila() == deixat->fila;
         delete deixat;
+        // A code the combo's list now holds shows the field again: the
+        // field does not hold the code until the combo is left.
+        if (auto* combo = dynamic_cast<DataCombo*>(control_)) mateix = mateix && !combo->MatchedWithList();
         if (mateix) unreadTextRow_ = fila();
         return mateix;
     }
@@ -260,6 +268,10 @@ std::optional<UnreadText> FirstUnreadText(const QWidget* window) {
         if (lectura != ParseOutcome::Valor) return UnreadText{edit, lectura};
     }
     return std::nullopt;
+}
+
+int TextLimit(const ado::FieldInfo& field) {
+    return field.type == ado::DataType::String ? field.definedSize : QLineEdit().maxLength();
 }
 
 QString FieldName(const QWidget* control) {

@@ -43,6 +43,13 @@ struct UnreadText {
 };
 std::optional<UnreadText> FirstUnreadText(const QWidget* window);
 
+// How many characters a text box over the field takes: a text column's
+// size. The size of a column of another type is its width in bytes, not in
+// characters ("12345" in a 4-byte number), so those boxes keep the
+// toolkit's own limit. A box whose text a window writes into a column
+// itself, unbound, takes the same.
+int TextLimit(const ado::FieldInfo& field);
+
 // The field a control stands for as a person knows it: the caption of the
 // label beside it, after the title of the frame it stands in.
 QString FieldName(const QWidget* control);

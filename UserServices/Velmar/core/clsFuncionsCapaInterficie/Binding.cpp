@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
 #include "Ado/RecordsetValue.h"
 #include "Base/Text.h"
@@ -27,12 +28,9 @@ QWidget* WidgetOf(const com::ObjectRef& window) {
     com::Raise(com::err::ObjectRequired);
 }
 
-// A text box holds no more than its text column does. The size of a
-// column of another type is its width in bytes, not in characters ("12345"
-// in a 4-byte number), so those boxes keep the toolkit's own limit.
+// A text box holds no more than its text column does.
 int MaxLength(const ado::Recordset& recordset, const std::string& field) {
-    const ado::FieldInfo& info = recordset.Field(recordset.FieldIndex(field));
-    return info.type == ado::DataType::String ? info.definedSize : QLineEdit().maxLength();
+    return binding::TextLimit(recordset.Field(recordset.FieldIndex(field)));
 }
 
 // The controls of a window that binding visits, in the window's order:
@@ -46,25 +44,32 @@ void ForEachBoundControl(const com::ObjectRef& window, Visit visit) {
     }
 }
 
-// Whether a field's value equals `value` as a filter's "=" would find it:
-// numbers as numbers, texts without regard to the case of their letters.
-// Null equals nothing, and a value the field cannot hold equals no value
-// of it.
+// Whether a field's value equals `value`: numbers as numbers, texts without
+// regard to the case of any letter, accented ones too ("BÀCUL" is "Bàcul"),
+// as a data combo matches what is typed. Null equals nothing, and a value
+// the field cannot hold equals no value of it.
 class Igual {
 public:
     Igual(const com::Variant& value, const ado::FieldInfo& field) {
         try {
-            value_ = ado::Cell::From(ado::CoerceToField(value, field));
+            const com::Variant coerced = ado::CoerceToField(value, field);
+            value_ = ado::Cell::From(coerced);
+            if (field.type == ado::DataType::String && !coerced.isNull())
+                text_ = QString::fromStdString(coerced.toString());
         } catch (const com::ComError&) {
         }
     }
     bool operator()(const com::Variant& other) const {
+        if (text_)
+            return !other.isNull() && !other.isEmpty() &&
+                   QString::fromStdString(other.toString()).compare(*text_, Qt::CaseInsensitive) == 0;
         const std::optional<int> order = ado::CompareValues(ado::Cell::From(other), value_);
         return order && *order == 0;
     }
 
 private:
     ado::Cell value_;  // Null: equal to nothing
+    std::optional<QString> text_;  // the text of a text field
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "core/controls/DataCombo.h"
 
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "core/binding/RecordsetModel.h"
@@ -13,8 +14,11 @@ std::string Property(const QWidget* control, const char* name) {
 
 }  // namespace
 
+// Editable through its own line edit: setEditable would also build the
+// popup list of every combo of a window at once, which the combo builds
+// when its list is first shown, as it is for the editable combo it then is.
 DataCombo::DataCombo(QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
+    setLineEdit(new QLineEdit(this));
     setInsertPolicy(QComboBox::NoInsert);
 }
 

@@ -24,7 +24,13 @@ bool ChangesTheValue(QObject* watched, QEvent* event) {
             return true;
         case QEvent::KeyPress:
         case QEvent::KeyRelease: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
+            const auto* tecla = static_cast<QKeyEvent*>(event);
+            // A letter typed into a combo that takes no typing picks the
+            // first item it begins (another connection in a chooser, "No"
+            // in a flag).
+            if (qobject_cast<QComboBox*>(watched) && !tecla->text().isEmpty() && tecla->text().front().isPrint())
+                return true;
+            const int key = tecla->key();
             // Tab, the arrows within a text, copying: all still work.
             return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
                    key == Qt::Key_PageDown || key == Qt::Key_F4 || key == Qt::Key_Space ||

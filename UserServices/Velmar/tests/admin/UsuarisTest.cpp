@@ -177,6 +177,9 @@ TEST_P(Usuaris, TheFlagAndThePasswordChangeOnlyWhileEditing) {
     QTest::mouseClick(Text(w, "txtPassword"), Qt::LeftButton);
     QTest::keyClick(Autoritzat(w), Qt::Key_Down);
     EXPECT_EQ(Autoritzat(w)->currentIndex(), 0);
+    // Nor the first letter of its other answer, which would pick it.
+    QTest::keyClicks(Autoritzat(w), QString::fromStdString(Message("dtaNo")).left(1));
+    EXPECT_EQ(Autoritzat(w)->currentIndex(), 0);
     EXPECT_FALSE(w.findChild<QPushButton*>("cmdAccesProjectes")->isEnabled());
     EXPECT_EQ(w.rstRecordsetActual->EditMode(), ado::EditState::None);
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 
 #include "core/binding/BindingControl.h"
 #include "core/binding/BindingSource.h"
@@ -214,6 +215,30 @@ TEST_F(Binding, DataComboShowsTheCodeAndBindsTheNumber) {
     }
     combo->setEditText("Sud");
     EXPECT_TRUE(combo->BoundValue().isNull());
+}
+
+// Its popup list is built only when first opened: it lists the codes then,
+// and a code typed in part is completed as the user types, in any case.
+TEST_F(Binding, DataComboListsItsCodesWhenOpenedAndCompletesATypedOne) {
+    auto* combo = window->add<velmar::DataCombo>("NumZona");
+    combo->SetRowSource(Zones());
+    combo->SetListField("NomZona");
+    combo->SetBoundColumn("NumZona");
+    combo->Refresh();
+    window->form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window->form));
+
+    combo->showPopup();
+    ASSERT_TRUE(combo->view()->isVisible());
+    EXPECT_EQ(combo->view()->model()->rowCount(), 4);
+    EXPECT_EQ(combo->view()->model()->index(1, 0).data().toString(), "L'Horta");
+    combo->hidePopup();
+
+    combo->lineEdit()->clear();
+    QTest::keyClicks(combo->lineEdit(), "l'h");
+    EXPECT_EQ(combo->currentText().toLower(), "l'horta");
+    EXPECT_TRUE(combo->MatchedWithList());
+    EXPECT_EQ(combo->BoundValue().toLong(), 2);
 }
 
 TEST_F(Binding, ValorCampRepetitCountsTheCurrentValue) {

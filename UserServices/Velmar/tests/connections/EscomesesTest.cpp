@@ -326,4 +326,28 @@ TEST_F(Escomeses, EachLookupButtonOpensTheEditorOnItsTableAndTheComboKeepsItsVal
     EXPECT_TRUE(Combo(w, "cmbFusibles")->MatchedWithList());
 }
 
+// A code typed into a data combo that is none of its list's stays as typed
+// while a ">" editor reads the lists again, its own or another combo's, for
+// the save to refuse it naming the field; the combo showed the stored code
+// again, and the save kept that one without a word.
+TEST_F(Escomeses, ACodeNoneOfItsListsOutlivesTheLookupEditorsForTheSaveToRefuse) {
+    const auto previous = velmar::RegisterLookupTableEditor([] { return std::make_unique<EditorProva>(); });
+    const std::string abans = Valor("SELECT NumCompanyia FROM T_Escomesa WHERE CodEscomesa = 'E-01'");
+    frmEscomeses w(306);
+    Click(w, "cmdEditar");
+    TypeAndLeave(Combo(w, "cmbCompanyia"), "Companyia d'enlloc");
+    for (const char* boto : {"cmdFusibles", "cmdCompanyia"}) {
+        Click(w, boto);
+        EXPECT_EQ(Combo(w, "cmbCompanyia")->currentText(), "Companyia d'enlloc") << boto;
+    }
+    velmar::RegisterLookupTableEditor(previous);
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    Click(w, "cmdSortirEdicio");
+    std::string missatge = Message("frmEscomeses", "valValorsNoEsTrobenEnCombos");
+    missatge.replace(missatge.find("%1"), 2, "Contract: Supplier");
+    EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge});
+    EXPECT_TRUE(Visible(w, "cmdSortirEdicio"));
+    EXPECT_EQ(Valor("SELECT NumCompanyia FROM T_Escomesa WHERE CodEscomesa = 'E-01'"), abans);
+}
+
 }  // namespace

@@ -244,6 +244,46 @@ TEST_F(FotosIAuxiliars, TheRowsTheEditorLeavesReachTheWindowsListAndNoDeletedKey
     EXPECT_EQ(Camp(Llegeix("GetLluminaries"), "NumLluminaria", 2, "NumCaixaModel"), "1") << "not the one edited";
 }
 
+// A model added in the editor and given to one luminaire of the point, then
+// deleted in the editor while another luminaire of the point is shown, no
+// longer stands in either: the save stores the point with its edits and
+// that luminaire without a model, where the database would refuse the model
+// gone and the window would read the point again, dropping every edit.
+TEST_F(FotosIAuxiliars, AModelTheEditorDeletedLeavesEveryLuminaireOfThePointBeingEdited) {
+    std::string sql;
+    const auto previous = velmar::RegisterLookupTableEditor(
+        [&] { return std::make_unique<EditorSql>([&] { sessio.execute(sql); }); });
+    frmPuntsLlum w(306);
+    TriaEscomesa(w, "E-02");
+    Click(w, "cmdEndavant");  // PL-102, with two luminaires
+    ASSERT_EQ(Valor(w, "txtCodi"), "PL-102");
+    Click(w, "cmdEditar");
+    Text(w, "txtObservacions")->setText("Revisat");
+    const com::Variant primera = Table(w, "rstRecordsetLluminaries")->Value("NumLluminaria");
+    sql = "INSERT INTO TTLL_LluminariaModel (NumLluminariaModel, CodLluminariaModel) VALUES (9, 'Nou model')";
+    Click(w, "cmdModelLluminaria");
+    ASSERT_EQ(Valor(w, "cmbModelLluminaria"), "Nou model");
+    Click(w, "cmdAvancaLluminaria");
+    const com::Variant segona = Table(w, "rstRecordsetLluminaries")->Value("NumLluminaria");
+    const std::string modelSegona = Valor(w, "cmbModelLluminaria");
+    sql = "DELETE FROM TTLL_LluminariaModel WHERE NumLluminariaModel = 9";
+    Click(w, "cmdModelLluminaria");
+    velmar::RegisterLookupTableEditor(previous);
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Valor(w, "txtNumeroLluminaria"), "Luminaire 2 of 2");
+    EXPECT_EQ(Valor(w, "cmbModelLluminaria"), modelSegona);
+
+    Click(w, "cmdPrincipiLluminaria");
+    EXPECT_EQ(Valor(w, "cmbModelLluminaria"), "");
+    EXPECT_TRUE(Table(w, "rstRecordsetLluminaries")->Value("NumLluminariaModel").isNull());
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Valor(w, "txtObservacions"), "Revisat");
+    EXPECT_EQ(Camp(Llegeix("GetLluminaries"), "NumLluminaria", primera, "NumLluminariaModel"), "(Null)");
+    EXPECT_NE(Camp(Llegeix("GetLluminaries"), "NumLluminaria", segona, "NumLluminariaModel"), "(Null)");
+    EXPECT_EQ(Camp(Llegeix("GetPuntsLlum", {2}), "CodPuntLlum", "PL-102", "Observacions"), "Revisat");
+}
+
 TEST_F(FotosIAuxiliars, AFailedSetUpLeavesTheWindowBrowsingWithoutItsDataCommands) {
     sessio.execute("ALTER TABLE TTS_CaixaModel RENAME TO TTS_CaixaModelApart");
     frmPuntsLlum w(306);

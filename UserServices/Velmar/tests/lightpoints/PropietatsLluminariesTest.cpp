@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "PuntsLlumFixture.h"
+#include "core/binding/BindingControl.h"
 
 namespace {
 
@@ -70,6 +71,24 @@ TEST_F(PropietatsLluminaries, PropertiesAreReadInTheUsersLanguageAndRenumberedAf
     ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
     EXPECT_EQ(ListColumn(Auxiliar("TSP_SuportPropietat", "PropValor"), "NumSPSuport", 3, "PropValor"),
               (std::vector<std::string>{"(Null)", "4", "7.5", "9"}));
+}
+
+// The remark of a new property is typed into a box of no field; it holds
+// what its column does, and a property is added whole or not at all.
+TEST_F(PropietatsLluminaries, ARemarkLongerThanItsColumnIsKeptToTheColumnAndTheAddedPropertyIsSavedWithIt) {
+    frmPuntsLlum w(306);
+    TriaEscomesa(w, "E-02");
+    Click(w, "cmdEditar");
+    Text(w, "txtObservacionsPropietats")->setText(QString(300, 'r'));
+    EXPECT_EQ(Text(w, "txtObservacionsPropietats")->text(), QString(255, 'r'));
+    AfegeixPropietat(w, "Alçada (m)", "12");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Files(w, "lstPropietats").back(), "Alçada (m)|12|" + std::string(255, 'r'));
+
+    Click(w, "cmdSortirEdicio");
+    ASSERT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(ListColumn(Auxiliar("TSP_SuportPropietat", "PropValor"), "NumSPSuport", 3, "Observacions"),
+              (std::vector<std::string>{"(Null)", "(Null)", "(Null)", std::string(255, 'r')}));
 }
 
 TEST_F(PropietatsLluminaries, APointWithoutSupportTakesNoProperty) {
@@ -149,6 +168,42 @@ TEST_F(PropietatsLluminaries, LuminairesAreAddedKeptDiscardedAndDeletedAndSavedW
     Click(w, "cmdEditar");
     Click(w, "cmdEliminarLluminaria");
     EXPECT_EQ(sessio.shown, std::vector<std::string>{Message("valNoRegistresEliminar")});
+}
+
+// Another luminaire shown (or a new one begun) while one of its data
+// combos holds a code none of its list's would show that luminaire's code
+// in the combo and lose the typing, and the save would find nothing to
+// refuse: the move is refused as a save is, naming the field, in each
+// language, and the luminaire and the typing stay.
+TEST_F(PropietatsLluminaries, NoOtherLuminaireIsShownWhileADataComboHoldsACodeNoneOfItsLists) {
+    for (const int32_t idioma : {1, 5}) {
+        velmar::clsAndamiSistema::Instance().SetIdioma(idioma);
+        frmPuntsLlum w(306);
+        TriaEscomesa(w, "E-02");
+        Click(w, "cmdEndavant");  // PL-102, with two luminaires
+        ASSERT_EQ(Valor(w, "txtCodi"), "PL-102");
+        const std::string comptador = Valor(w, "txtNumeroLluminaria");
+        Click(w, "cmdEditar");
+        Escriu(w, "cmbMarcaLluminaria", "Marca d'enlloc");
+        const std::string missatge = QString::fromStdString(Message("valValorsNoEsTrobenEnCombos"))
+                                         .arg(velmar::binding::FieldName(DataCombo(w, "cmbMarcaLluminaria")))
+                                         .toStdString();
+        for (const char* moviment : {"cmdAvancaLluminaria", "cmdFiLluminaria", "cmdAfegirLluminaria"}) {
+            Click(w, moviment);
+            EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << idioma << " " << moviment;
+            sessio.shown.clear();
+            EXPECT_EQ(Valor(w, "txtNumeroLluminaria"), comptador) << idioma << " " << moviment;
+            EXPECT_EQ(Valor(w, "cmbMarcaLluminaria"), "Marca d'enlloc") << idioma << " " << moviment;
+            EXPECT_TRUE(Editant(w)) << idioma << " " << moviment;
+        }
+        // A code of the list moves, and the point is saved with it.
+        Escriu(w, "cmbMarcaLluminaria", "vialum");
+        Click(w, "cmdAvancaLluminaria");
+        EXPECT_TRUE(sessio.shown.empty()) << idioma << ": " << sessio.shown.front();
+        EXPECT_NE(Valor(w, "txtNumeroLluminaria"), comptador) << idioma;
+        Click(w, "cmdSortirEdicio");
+        ASSERT_TRUE(sessio.shown.empty()) << idioma << ": " << sessio.shown.front();
+    }
 }
 
 TEST_F(PropietatsLluminaries, AModelComboListsEveryModelWhateverTheModelShown) {

@@ -23,7 +23,7 @@ TEST_F(PuntsLlum, OpensOnTheFirstPointOfTheFirstConnectionInEachLanguage) {
         const char* capcalera;
     };
     const Idioma idiomes[] = {
-        {1, "Punts de llum", "PuntLlum 1 de 4", "Lluminària 1 de 1", "14/2/2023", {"General", "Suport", "Lluminàries"},
+        {1, "Punts de llum", "Punt de llum 1 de 4", "Lluminària 1 de 1", "14/2/2023", {"General", "Suport", "Lluminàries"},
          "Propietat"},
         {2, "Puntos de luz", "Punto de luz 1 de 4", "Luminaria 1 de 1", "14/2/2023", {"General", "Soporte", "Luminarias"},
          "Propiedad"},

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QPushButton>
+#include <QTest>
 
 #include "DataComboTyping.h"
 #include "TestLookupTableEditor.h"
@@ -151,6 +152,12 @@ TEST_F(Trams, EditingLocksTheChooserAndTheNavigationAndASaveShowsTheSavedSegment
     Click(w, "cmdEditar");
     ASSERT_TRUE(Editant(w));
     EXPECT_TRUE(velmar::IsLocked(Combo(w, "cmbEscullEscomesa")));
+    // Nor does the first letter of another connection pick it, which would
+    // show that connection's segments and drop the edit.
+    Text(w, "txtCodi")->setText("T-01.0");
+    QTest::keyClicks(Combo(w, "cmbEscullEscomesa"), "E");
+    EXPECT_EQ(Combo(w, "cmbEscullEscomesa")->currentText(), "E-01");
+    EXPECT_EQ(Codi(w), "T-01.0");
     // The segment's connection is the chooser's: its echo takes no change.
     EXPECT_TRUE(velmar::IsLocked(Combo(w, "cmbEscomesa")));
     EXPECT_TRUE(Text(w, "txtNumeroRegistre")->isReadOnly());

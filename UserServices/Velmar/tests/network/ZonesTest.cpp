@@ -174,6 +174,28 @@ TEST_F(Zones, ThePhotoPathIsChosenOnlyWhileEditingAndSavedWithTheZone) {
     EXPECT_EQ(Text(w, "txtFotoZona")->text(), "/fotos/esportiva.jpg");
 }
 
+// A path longer than the photo's column is refused, saying so rather than
+// blaming the field's type; nothing is written and the edit goes on.
+TEST_F(Zones, APhotoPathLongerThanItsColumnIsRefusedSayingSo) {
+    frmZones w(306);
+    Selecciona(w, "Z-03");
+    const std::string abans = Desats(306, "FotoZona").at("Z-03");
+    Click(w, "cmdEditar");
+    arxiu = "/fotos/" + std::string(250, 'a') + ".jpg";
+    w.findChild<QPushButton*>("cmdRutaZona")->click();
+    ASSERT_EQ(sessio.shown.size(), 1u);
+    EXPECT_TRUE(sessio.shown.front().starts_with(
+        "Error: The value does not fit the field: it is not of its type, or it is longer than the field holds."))
+        << sessio.shown.front();
+    EXPECT_NE(sessio.detalls.front().find("FotoZona"), std::string::npos) << sessio.detalls.front();
+    sessio.shown.clear();
+    EXPECT_EQ(Text(w, "txtFotoZona")->text().toStdString(), abans);
+    EXPECT_TRUE(Editant(w, "txtNomZona"));
+    Click(w, "cmdSortirEdicio");
+    EXPECT_TRUE(sessio.shown.empty()) << sessio.shown.front();
+    EXPECT_EQ(Desats(306, "FotoZona").at("Z-03"), abans);
+}
+
 TEST_F(Zones, EachRuleOfASaveStopsItAndTheWindowStaysEditing) {
     frmZones w(306);
     const struct {
