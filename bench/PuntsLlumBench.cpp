@@ -20,7 +20,7 @@
 //                    Target: OpenWindow within 2 times.
 // The fixture indexes the columns the moves look rows up by, as the
 // schema does. The bench keeps freed memory as the window program does
-// from its start (program/FreedMemory.h).
+// from its start (Base/FreedMemory.h).
 // Run: PuntsLlumBench (see Repetitions.h).
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -39,7 +39,7 @@
 #include "Repetitions.h"
 #include "core/services/clsAndamiSistema.h"
 #include "lightpoints/frmPuntsLlum.h"
-#include "program/FreedMemory.h"
+#include "Base/FreedMemory.h"
 #include "support/SampleDatabase.h"
 
 namespace bench {
@@ -264,7 +264,7 @@ BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     // As the window program starts.
-    velmar::KeepFreedMemory();
+    base::KeepFreedMemory();
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     return bench::RunInterleaved(argc, argv);

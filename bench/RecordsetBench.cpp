@@ -38,6 +38,7 @@
 #include "Ado/Recordset.h"
 #include "Ado/ValueText.h"
 #include "Ado/XmlText.h"
+#include "Base/FreedMemory.h"
 #include "BenchDatabase.h"
 #include "Peak.h"
 
@@ -397,4 +398,12 @@ BENCHMARK(BM_PlainUpdates)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace bench
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // As the programs that read and write these texts start.
+    base::KeepFreedMemory();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

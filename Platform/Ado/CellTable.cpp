@@ -7,7 +7,7 @@ std::span<Cell> CellTable::append() {
         blocks_.emplace_back();
         if (rows_ > 0) blocks_.back().reserve(kBlockRows * width_);
     }
-    Block& block = blocks_.back();
+    std::vector<Cell>& block = blocks_.back();
     block.resize(block.size() + width_);
     return (*this)[rows_++];
 }

@@ -6,7 +6,6 @@
 #include <span>
 #include <vector>
 
-#include "Ado/BlockRoom.h"
 #include "Ado/Cell.h"
 
 namespace ado {
@@ -30,16 +29,13 @@ public:
     std::span<Cell> append();
 
 private:
-    using Block = std::vector<Cell, BlockAllocator<Cell>>;
-
     // Rows per block. The first block grows as rows come, so that a small
-    // table takes little; the others are made whole at once. Their room is
-    // kept for the next table (BlockRoom.h).
+    // table takes little; the others are made whole at once.
     static constexpr size_t kBlockRows = 4096;
 
     size_t width_ = 0;
     size_t rows_ = 0;
-    std::vector<Block> blocks_;
+    std::vector<std::vector<Cell>> blocks_;
 };
 
 }  // namespace ado

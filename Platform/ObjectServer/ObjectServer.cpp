@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Ado/Connection.h"
+#include "Base/FreedMemory.h"
 #include "Com/NetworkServer.h"
 #include "Com/NetworkSettings.h"
 #include "Com/Registry.h"
@@ -48,6 +49,7 @@ void HandAbandonedTransactionsToTheCollector(com::remote::ThreadedChannel& clien
 }  // namespace
 
 int main() {
+    base::KeepFreedMemory();  // it writes the texts of the lists it serves
     std::signal(SIGPIPE, SIG_IGN);  // a peer that ends mid-write is noticed by the write
     try {
         const com::ServerSettings settings = com::ReadServerSettings();

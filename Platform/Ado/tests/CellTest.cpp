@@ -73,34 +73,5 @@ TEST(CellTable, RowsStayWhereTheyAreAsTheTableGrows) {
     EXPECT_TRUE(empty[1].empty());
 }
 
-TEST(CellTable, ATableMadeInTheRoomOfTablesGoneHoldsOnlyItsOwnValues) {
-    // The room of a large table is kept for the next when it goes: tables
-    // made after it start Null, and tables alive together, copies among
-    // them, hold each their own values.
-    constexpr int kRows = 9000;  // three blocks
-    auto text = [](int table, int r) { return std::to_string(table) + std::string(20, 'a') + std::to_string(r); };
-    for (int round = 0; round < 3; ++round) {
-        std::vector<ado::CellTable> tables;
-        for (int t = 0; t < 2; ++t) {
-            ado::CellTable& table = tables.emplace_back(3);
-            for (int r = 0; r < kRows; ++r) {
-                const std::span<Cell> row = table.append();
-                ASSERT_TRUE(row[0].isNull() && row[1].isNull() && row[2].isNull()) << round << ' ' << r;
-                row[0] = Cell(r + t);
-                row[1] = Cell(std::string_view(text(t, r)));
-            }
-        }
-        tables.push_back(tables[0]);
-        tables[2][kRows - 1][1] = Cell(std::string_view("changed in the copy"));
-        for (int t = 0; t < 2; ++t)
-            for (int r : {0, 4096, kRows - 1}) {
-                EXPECT_EQ(tables[t][r][0], Cell(r + t));
-                EXPECT_EQ(tables[t][r][1].asText(), text(t, r));
-            }
-        EXPECT_EQ(tables[2][0][1].asText(), text(0, 0));
-        EXPECT_EQ(tables[2][kRows - 1][1].asText(), "changed in the copy");
-    }
-}
-
 }  // namespace
 }  // namespace adotest

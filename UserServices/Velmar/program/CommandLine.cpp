@@ -13,7 +13,7 @@
 #include "core/services/QtTranslation.h"
 #include "core/services/clsAndamiSistema.h"
 #include "core/services/Procedure.h"
-#include "program/FreedMemory.h"
+#include "Base/FreedMemory.h"
 #include "program/RegisteredWindows.h"
 
 namespace velmar {
@@ -89,7 +89,7 @@ private:
 }  // namespace
 
 int RunCommandLine(int argc, char** argv) {
-    KeepFreedMemory();
+    base::KeepFreedMemory();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velmar");
 

@@ -1,8 +1,8 @@
-#include "program/FreedMemory.h"
+#include "Base/FreedMemory.h"
 
 #include <malloc.h>
 
-namespace velmar {
+namespace base {
 
 namespace {
 
@@ -22,4 +22,4 @@ void KeepFreedMemory() {
     mallopt(M_TRIM_THRESHOLD, kKeptAtEnd);
 }
 
-}  // namespace velmar
+}  // namespace base
