@@ -431,14 +431,13 @@ std::string DataWindow::CadenaValidacioRegistreActual() {
 std::string DataWindow::UnreadTextsMessage() {
     const std::optional<binding::UnreadText> noLlegit = binding::FirstUnreadText(this);
     if (!noLlegit) return {};
-    const QString text = QString::fromStdString(Message(MessageCode(noLlegit->lectura)));
-    return text.arg(binding::FieldName(noLlegit->control)).toStdString();
+    return binding::NamingField(Message(MessageCode(noLlegit->lectura)), noLlegit->control);
 }
 
 std::string DataWindow::UnmatchedCodeMessage(const RecordsetRef& rows, const std::string& codi) {
     for (DataCombo* combo : findChildren<DataCombo*>())
-        if (binding::DataSource(combo) == rows && !combo->currentText().isEmpty() && !combo->MatchedWithList())
-            return QString::fromStdString(Message(codi)).arg(binding::FieldName(combo)).toStdString();
+        if (binding::DataSource(combo) == rows && combo->HoldsUnmatchedCode())
+            return binding::NamingField(Message(codi), combo);
     return {};
 }
 

@@ -36,13 +36,7 @@ bool IsEmpty(DataWindow& finestra, const std::string& name) {
 
 Rule Rule::OfField(std::string codi, std::function<QWidget*(DataWindow&)> refusat) {
     return {std::move(codi), [refusat](DataWindow& f) { return refusat(f) != nullptr; },
-            [refusat](DataWindow& f, const std::string& text) {
-                const QString camp = binding::FieldName(refusat(f));
-                const QString missatge = QString::fromStdString(text);
-                return (missatge.contains(QStringLiteral("%1")) ? missatge.arg(camp)
-                                                               : missatge + QStringLiteral(" (") + camp + ')')
-                    .toStdString();
-            }};
+            [refusat](DataWindow& f, const std::string& text) { return binding::NamingField(text, refusat(f)); }};
 }
 
 Rule Rule::EmptyFields(std::vector<std::string> controls, std::string codi) {
@@ -64,7 +58,7 @@ Rule Rule::ValuesNotInList(std::vector<std::string> combos, std::string codi) {
     return OfField(std::move(codi), [combos = std::move(combos)](DataWindow& f) -> QWidget* {
         for (const std::string& name : combos) {
             DataCombo* combo = Troba<DataCombo>(f, name);
-            if (!combo->currentText().isEmpty() && !combo->MatchedWithList()) return combo;
+            if (combo->HoldsUnmatchedCode()) return combo;
         }
         return nullptr;
     });

@@ -7,7 +7,6 @@
 #include <QTreeWidget>
 
 #include "Ado/AdoError.h"
-#include "core/binding/BindingControl.h"
 #include "core/services/Dialogs.h"
 #include "core/services/Numbers.h"
 #include "core/binding/RecordsetModel.h"
@@ -31,10 +30,6 @@ void frmPuntsLlum::RefrescaLlistaPropietatsSuport() {
     Inner("RefrescaLlistaPropietatsSuport", [this] {
         lstPropietats->clear();
         ado::Recordset& propietats = *T("rstRecordsetSuportPropietat");
-        // The remark of a new property is typed into a box of no field: it
-        // takes no more than its column holds, as a bound box does.
-        findChild<QLineEdit*>("txtObservacionsPropietats")
-            ->setMaxLength(binding::TextLimit(propietats.Field(propietats.FieldIndex("Observacions"))));
         if (propietats.RecordCount() < 1) return;
         // The code of each type, read once rather than by filtering the
         // types for every row.

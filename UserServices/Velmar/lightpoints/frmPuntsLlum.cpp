@@ -1,9 +1,11 @@
 #include "lightpoints/frmPuntsLlum.h"
 
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTreeWidget>
 
 #include "Brintel/BrintelNames.h"
+#include "core/binding/BindingControl.h"
 #include "core/controls/Locking.h"
 #include "core/controls/DataCombo.h"
 #include "core/services/Dialogs.h"
@@ -156,6 +158,11 @@ void frmPuntsLlum::FinishStart() {
     tabDades->setTabText(2, QString::fromStdString(lluminaries));
     lstPropietats->setHeaderLabels({QString::fromStdString(propietat), QString::fromStdString(valor),
                                     QString::fromStdString(observacions)});
+    // The remark of a new property is typed into a box of no field: it
+    // takes no more than its column holds, as a bound box does.
+    const ado::Recordset& propietats = *T("rstRecordsetSuportPropietat");
+    findChild<QLineEdit*>("txtObservacionsPropietats")
+        ->setMaxLength(binding::TextLimit(propietats.Field(propietats.FieldIndex("Observacions"))));
 }
 
 void frmPuntsLlum::RefreshModeFormEdicio(bool edicio) {

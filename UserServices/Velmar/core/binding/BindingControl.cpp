@@ -87,9 +87,7 @@ public:
     // none of its list's, which reaches no field until the save refuses it.
     void LeaveUnreadText() const {
         std::optional<com::Variant> row = unreadTextRow_;
-        if (auto* combo = dynamic_cast<DataCombo*>(control_);
-            combo && !combo->currentText().isEmpty() && !combo->MatchedWithList())
-            row = fila();
+        if (auto* combo = dynamic_cast<DataCombo*>(control_); combo && combo->HoldsUnmatchedCode()) row = fila();
         if (row) new UnreadTextLeft(control_, recordset_, field_, *row);
     }
 
@@ -292,6 +290,13 @@ QString FieldName(const QWidget* control) {
         if (auto* frame = qobject_cast<const QGroupBox*>(parent); frame && !frame->title().isEmpty())
             return frame->title() + QStringLiteral(": ") + etiqueta;
     return etiqueta;
+}
+
+std::string NamingField(const std::string& message, const QWidget* control) {
+    const QString camp = FieldName(control);
+    const QString text = QString::fromStdString(message);
+    return (text.contains(QStringLiteral("%1")) ? text.arg(camp) : text + QStringLiteral(" (") + camp + ')')
+        .toStdString();
 }
 
 }  // namespace velmar::binding

@@ -53,5 +53,7 @@ int TextLimit(const ado::FieldInfo& field);
 // The field a control stands for as a person knows it: the caption of the
 // label beside it, after the title of the frame it stands in.
 QString FieldName(const QWidget* control);
+// `message` naming the field of `control`: in its place "%1", or after it.
+std::string NamingField(const std::string& message, const QWidget* control);
 
 }  // namespace velmar::binding

@@ -58,7 +58,7 @@ void DataCombo::SetDataField(const std::string& field) { setProperty("DataField"
 std::string DataCombo::RowSourceName() const { return Property(this, "RowSource"); }
 
 void DataCombo::Refresh() {
-    const bool typed = !boundValues_.empty() && !currentText().isEmpty() && !MatchedWithList();
+    const bool typed = !boundValues_.empty() && HoldsUnmatchedCode();
     const QString text = currentText();
     const com::Variant shown = boundValues_.empty() ? given_ : BoundValue();
     // Until both columns are named there is nothing to list.

@@ -47,6 +47,8 @@ public:
     void Refresh() override;
     // Whether the text is the code of a row of the list (case ignored).
     bool MatchedWithList() const;
+    // Whether it holds a text typed that is none of the list's codes.
+    bool HoldsUnmatchedCode() const { return !currentText().isEmpty() && !MatchedWithList(); }
     // The bound column of the row whose code is the text; Null when none.
     com::Variant BoundValue() const;
     // Shows the code of the row whose bound column holds `value`; no text

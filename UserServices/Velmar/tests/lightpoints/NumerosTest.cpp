@@ -126,14 +126,7 @@ TEST_P(Numeros, NoOtherLuminaireIsShownWhileABoxHoldsAnUnreadableNumber) {
         Escriu(w, kPotencia.nom, illegible);
         const QString nom = QString::fromStdString(Message(kPotencia.marc) + ": " + Message(kPotencia.etiqueta));
         const std::string missatge = QString::fromStdString(Message("valNumeroNoValid")).arg(nom).toStdString();
-        for (const char* moviment : {"cmdAvancaLluminaria", "cmdFiLluminaria", "cmdAfegirLluminaria"}) {
-            Click(w, moviment);
-            EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << idioma << " " << moviment;
-            sessio.shown.clear();
-            EXPECT_EQ(Valor(w, "txtNumeroLluminaria"), comptador) << idioma << " " << moviment;
-            EXPECT_EQ(Valor(w, kPotencia.nom), illegible) << idioma << " " << moviment << ": what was typed stays";
-            EXPECT_TRUE(Editant(w)) << idioma << " " << moviment;
-        }
+        ExpectNoMoveToAnotherLuminaire(w, missatge, kPotencia.nom, illegible, std::to_string(idioma));
         // Another model chosen for the same luminaire shows the luminaire again.
         const std::string model = Valor(w, "cmbModelLluminaria");
         PuntsLlumFixture::Escriu(w, "cmbModelLluminaria", "vialum v-40 led");

@@ -188,14 +188,7 @@ TEST_F(PropietatsLluminaries, NoOtherLuminaireIsShownWhileADataComboHoldsACodeNo
         const std::string missatge = QString::fromStdString(Message("valValorsNoEsTrobenEnCombos"))
                                          .arg(velmar::binding::FieldName(DataCombo(w, "cmbMarcaLluminaria")))
                                          .toStdString();
-        for (const char* moviment : {"cmdAvancaLluminaria", "cmdFiLluminaria", "cmdAfegirLluminaria"}) {
-            Click(w, moviment);
-            EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << idioma << " " << moviment;
-            sessio.shown.clear();
-            EXPECT_EQ(Valor(w, "txtNumeroLluminaria"), comptador) << idioma << " " << moviment;
-            EXPECT_EQ(Valor(w, "cmbMarcaLluminaria"), "Marca d'enlloc") << idioma << " " << moviment;
-            EXPECT_TRUE(Editant(w)) << idioma << " " << moviment;
-        }
+        ExpectNoMoveToAnotherLuminaire(w, missatge, "cmbMarcaLluminaria", "Marca d'enlloc", std::to_string(idioma));
         // A code of the list moves, and the point is saved with it.
         Escriu(w, "cmbMarcaLluminaria", "vialum");
         Click(w, "cmdAvancaLluminaria");

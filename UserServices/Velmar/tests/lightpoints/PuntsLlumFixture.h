@@ -74,6 +74,21 @@ protected:
         return CommandButton(w, "cmdSortirEdicio")->isVisibleTo(&w) && !CommandButton(w, "cmdEditar")->isVisibleTo(&w) &&
                !Text(w, "txtCodi")->isReadOnly();
     }
+    // Each way to another luminaire (the next, the last, a new one) refused
+    // with `missatge`: the luminaire shown, the edit and what was typed into
+    // `control` stay. `cas` names the case in a failure.
+    void ExpectNoMoveToAnotherLuminaire(QWidget& w, const std::string& missatge, const char* control,
+                                        const std::string& typed, const std::string& cas) {
+        const std::string comptador = Valor(w, "txtNumeroLluminaria");
+        for (const char* moviment : {"cmdAvancaLluminaria", "cmdFiLluminaria", "cmdAfegirLluminaria"}) {
+            Click(w, moviment);
+            EXPECT_EQ(sessio.shown, std::vector<std::string>{missatge}) << cas << " " << moviment;
+            sessio.shown.clear();
+            EXPECT_EQ(Valor(w, "txtNumeroLluminaria"), comptador) << cas << " " << moviment;
+            EXPECT_EQ(Valor(w, control), typed) << cas << " " << moviment << ": what was typed stays";
+            EXPECT_TRUE(Editant(w)) << cas << " " << moviment;
+        }
+    }
     static velmar::RecordsetRef Table(velmar::DataWindow& w, const char* name) { return w.TableByName(name)->Ref(); }
     static bool AlgunaPendent(velmar::DataWindow& w) {
         for (const char* name : {"rstRecordsetActual", "rstRecordsetSuport", "rstRecordsetPresaTerra",
