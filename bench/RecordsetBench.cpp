@@ -23,6 +23,7 @@
 //                     transaction.
 // The counter peak_per_text is the memory an operation took at its peak
 // over the size of the text (targets: 1.3 writing, 1.5 reading).
+// Run: RecordsetBench (see Repetitions.h).
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 
@@ -41,6 +42,7 @@
 #include "Base/FreedMemory.h"
 #include "BenchDatabase.h"
 #include "Peak.h"
+#include "Repetitions.h"
 
 namespace bench {
 namespace {
@@ -401,9 +403,5 @@ BENCHMARK(BM_PlainUpdates)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     // As the programs that read and write these texts start.
     base::KeepFreedMemory();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunInterleaved(argc, argv);
 }
